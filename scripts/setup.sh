@@ -1,0 +1,47 @@
+# Shared by scripts/run and scripts/test: installs the Debian packages that are missing, then
+# configures and builds. Sourced, not run.
+
+VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Build: compiler, CMake, Ninja, Qt 6.
+# Run: Qt's X11 platform plugin, GStreamer with the plugins that play MP3, WAV and WMA, a font.
+# Test: Xvfb and xdotool for the end-to-end tests.
+VELLUMORA_PACKAGES=(
+    g++ cmake ninja-build
+    qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
+    fonts-dejavu-core
+    xvfb xdotool x11-utils
+)
+
+vellumora_install_packages() {
+    local missing=()
+    local package
+    for package in "${VELLUMORA_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
+            missing+=("$package")
+        fi
+    done
+    if [ "${#missing[@]}" -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
+            return 1
+        fi
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
+        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+}
+
+# vellumora_build BUILD_DIR [cmake options...]
+vellumora_build() {
+    local build_dir="$1"
+    shift
+    cmake -S "$VELLUMORA_ROOT" -B "$build_dir" -G Ninja "$@" &&
+        cmake --build "$build_dir" --parallel "$(nproc)"
+}

@@ -1,0 +1,15 @@
+#include "platform/QtPlatform.h"
+#include "shell/Program.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    vellumora::QtPlatform platform;
+    vellumora::Program program(platform);
+    if (!program.StartProgram()) {
+        return 0;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace vellumora {
+
+// One application's settings store: an INI file whose sections and keys keep their letter case.
+class IniSettings {
+public:
+    explicit IniSettings(QString iniPath);
+
+    QString value(const QString& section, const QString& key) const;
+    // False when the store could not be written.
+    bool setValue(const QString& section, const QString& key, const QString& value);
+
+    const QString& path() const { return m_path; }
+
+private:
+    QString m_path;
+};
+
+} // namespace vellumora

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QUrl>
+
+namespace vellumora {
+
+enum class MessageIcon { None, Information, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// Everything the windows need from the outside world. The program runs on QtPlatform;
+// tests pass a fake that records messages and answers them.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // The folder holding the executable; every data path is formed below it.
+    virtual QString applicationFolder() const = 0;
+
+    // Per-user settings store of this application, addressed by section and key (both kept letter for
+    // letter). A missing key reads as an empty string.
+    virtual QString setting(const QString& section, const QString& key) = 0;
+    virtual bool setSetting(const QString& section, const QString& key, const QString& value) = 0;
+
+    // Modal message box titled "Vellumora".
+    virtual MessageAnswer message(
+        const QString& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok)
+        = 0;
+
+    // True when another copy of this executable already runs for this user.
+    virtual bool previousInstanceRunning() = 0;
+
+    // Hands the address to the default browser; the outcome is not reported.
+    virtual void openUrl(const QUrl& url) = 0;
+
+    virtual QDateTime now() const = 0;
+
+    // Leaves the event loop (or keeps it from starting); the windows are already closed.
+    virtual void endProcess() = 0;
+};
+
+} // namespace vellumora

@@ -1,0 +1,108 @@
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace vellumora {
+
+namespace {
+
+QString settingsPath()
+{
+    const QString name = QtPlatform::applicationName();
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(name + QLatin1Char('/') + name + QStringLiteral(".ini"));
+}
+
+QString runtimeFolder()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QDir::tempPath() : folder;
+}
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QtPlatform::QtPlatform()
+    : m_settings(settingsPath())
+    , m_instance(runtimeFolder(), QCoreApplication::applicationFilePath())
+{
+}
+
+QString QtPlatform::applicationName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+QString QtPlatform::applicationFolder() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::setting(const QString& section, const QString& key)
+{
+    return m_settings.value(section, key);
+}
+
+bool QtPlatform::setSetting(const QString& section, const QString& key, const QString& value)
+{
+    return m_settings.setValue(section, key, value);
+}
+
+MessageAnswer QtPlatform::message(const QString& text, MessageIcon icon, MessageButtons buttons)
+{
+    // Message texts break their lines with CR or CR LF; a label wants LF.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const auto standard
+        = buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    QMessageBox box(
+        boxIcon(icon), QStringLiteral("Vellumora"), shown, standard, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+bool QtPlatform::previousInstanceRunning()
+{
+    return m_instance.otherCopyRunning();
+}
+
+void QtPlatform::openUrl(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
+}
+
+QDateTime QtPlatform::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+void QtPlatform::endProcess()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace vellumora

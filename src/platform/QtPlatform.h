@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/IniSettings.h"
+#include "platform/InstanceGuard.h"
+#include "platform/Platform.h"
+
+namespace vellumora {
+
+// The platform of the running program: Qt's message boxes, an INI settings store in the user's
+// configuration folder, a lock in the user's runtime folder, the desktop's browser.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+
+    QString applicationFolder() const override;
+    QString setting(const QString& section, const QString& key) override;
+    bool setSetting(const QString& section, const QString& key, const QString& value) override;
+    MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+    bool previousInstanceRunning() override;
+    void openUrl(const QUrl& url) override;
+    QDateTime now() const override;
+    void endProcess() override;
+
+    // The settings store's application name: the executable's file name without extension.
+    static QString applicationName();
+
+private:
+    IniSettings m_settings;
+    InstanceGuard m_instance;
+};
+
+} // namespace vellumora

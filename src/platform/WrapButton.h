@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace vellumora {
+
+// A push button whose caption wraps onto several lines when it does not fit on one, as the tall
+// navigation buttons need. Mnemonics ("&Start") work as on any push button.
+class WrapButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit WrapButton(const QString& text, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace vellumora

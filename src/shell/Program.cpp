@@ -1,0 +1,85 @@
+#include "shell/Program.h"
+
+#include "platform/Platform.h"
+#include "platform/Twips.h"
+#include "shell/ProgramIcon.h"
+#include "shell/UpdateReminder.h"
+#include "shell/WebLinks.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QPointer>
+
+namespace vellumora {
+
+Program::Program(Platform& platform)
+    : m_platform(platform)
+{
+}
+
+Program::~Program() = default;
+
+bool Program::StartProgram()
+{
+    if (m_platform.previousInstanceRunning()) {
+        m_platform.message(tr("Application is already running"), MessageIcon::Information);
+        EndProgram();
+        return false;
+    }
+    // Windows are closed only through EndProgram, never by the last one going away.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(programIcon());
+    m_random.seed(static_cast<quint32>(m_platform.now().toMSecsSinceEpoch()));
+    RemindOfUpdate();
+
+    m_main = std::make_unique<frmMain>(m_platform, m_random);
+    connect(m_main.get(), &frmMain::endProgramRequested, this, &Program::EndProgram);
+    if (!m_main->Form_Load()) {
+        return false;
+    }
+    centreOnScreen(m_main.get());
+    m_main->show();
+    return true;
+}
+
+void Program::RemindOfUpdate()
+{
+    using namespace UpdateReminder;
+    const QDateTime now = m_platform.now();
+    const std::optional<QDateTime> last = parse(m_platform.setting(kSection, kKey));
+    if (last && !isDue(*last, now)) {
+        return;
+    }
+    MessageAnswer answer = MessageAnswer::No;
+    // The first run, or an unreadable date, only starts the count.
+    if (last) {
+        answer = m_platform.message(tr("There maybe an update to this software available") + QLatin1Char('\r')
+                + tr("Do you want to check for an update?"),
+            MessageIcon::Information, MessageButtons::YesNo);
+    }
+    m_platform.setSetting(kSection, kKey, format(now));
+    if (answer == MessageAnswer::Yes) {
+        WebLinks::OpenUpdatePage(m_platform);
+    }
+}
+
+void Program::EndProgram()
+{
+    if (m_ending) {
+        return;
+    }
+    m_ending = true;
+    // Each window's own unload handler runs; the main window's finds the program already ending.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        windows.append(window);
+    }
+    for (const QPointer<QWidget>& window : windows) {
+        if (window) {
+            window->close();
+        }
+    }
+    m_platform.endProcess();
+}
+
+} // namespace vellumora

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QRandomGenerator>
+#include <memory>
+
+namespace vellumora {
+
+class Platform;
+class frmMain;
+
+// The life of the process: start-up with its single-instance guard and update reminder, and the
+// one orderly way of ending.
+class Program : public QObject {
+    Q_OBJECT
+public:
+    explicit Program(Platform& platform);
+    ~Program() override;
+
+    // True when the main window is up and the event loop should run; false when the program has
+    // already ended (another copy runs, or the main window could not load).
+    bool StartProgram();
+    void RemindOfUpdate();
+    // Closes every window and ends the process; later calls do nothing.
+    void EndProgram();
+
+    bool isEnding() const { return m_ending; }
+    frmMain* mainWindow() const { return m_main.get(); }
+    // The one generator behind every random choice of the program, seeded at start-up.
+    QRandomGenerator& random() { return m_random; }
+
+private:
+    Platform& m_platform;
+    QRandomGenerator m_random;
+    std::unique_ptr<frmMain> m_main;
+    bool m_ending = false;
+};
+
+} // namespace vellumora

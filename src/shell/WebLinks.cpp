@@ -1,0 +1,38 @@
+#include "shell/WebLinks.h"
+
+#include "BuildConfig.h"
+#include "platform/Platform.h"
+
+namespace vellumora::WebLinks {
+
+QUrl homePage()
+{
+    return QUrl(QStringLiteral(VELLUMORA_HOME_URL));
+}
+
+QUrl onlineHelpPage()
+{
+    return QUrl(QStringLiteral(VELLUMORA_HELP_URL));
+}
+
+QUrl updatePage()
+{
+    return QUrl(QStringLiteral(VELLUMORA_UPDATE_URL));
+}
+
+void OpenHomePage(Platform& platform)
+{
+    platform.openUrl(homePage());
+}
+
+void OpenOnlineHelp(Platform& platform)
+{
+    platform.openUrl(onlineHelpPage());
+}
+
+void OpenUpdatePage(Platform& platform)
+{
+    platform.openUrl(updatePage());
+}
+
+} // namespace vellumora::WebLinks

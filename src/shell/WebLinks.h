@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QUrl>
+
+namespace vellumora {
+
+class Platform;
+
+// The program's three web pages, opened in the default browser without waiting for the outcome.
+namespace WebLinks {
+
+QUrl homePage();
+QUrl onlineHelpPage();
+QUrl updatePage();
+
+void OpenHomePage(Platform& platform);
+void OpenOnlineHelp(Platform& platform);
+void OpenUpdatePage(Platform& platform);
+
+} // namespace WebLinks
+
+} // namespace vellumora

@@ -1,0 +1,93 @@
+#include "platform/IniSettings.h"
+#include "platform/InstanceGuard.h"
+#include "platform/Twips.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vellumora;
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void settingsKeepSectionsLetterForLetter()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Vellumora/Vellumora.ini"));
+        {
+            IniSettings store(path);
+            QVERIFY(store.setValue(
+                QStringLiteral("settings"), QStringLiteral("DispDuration"), QStringLiteral("3")));
+            QVERIFY(store.setValue(QStringLiteral("Settings"), QStringLiteral("MusicPath"),
+                QStringLiteral("/home/me/My Music/a, b=@c;\"d\".mp3")));
+        }
+        IniSettings reopened(path);
+        QCOMPARE(
+            reopened.value(QStringLiteral("settings"), QStringLiteral("DispDuration")), QStringLiteral("3"));
+        QCOMPARE(reopened.value(QStringLiteral("Settings"), QStringLiteral("MusicPath")),
+            QStringLiteral("/home/me/My Music/a, b=@c;\"d\".mp3"));
+        // Each key lives only under the section it was written to.
+        QCOMPARE(reopened.value(QStringLiteral("Settings"), QStringLiteral("DispDuration")), QString());
+        QCOMPARE(reopened.value(QStringLiteral("settings"), QStringLiteral("MusicPath")), QString());
+        QCOMPARE(reopened.value(QStringLiteral("Settings"), QStringLiteral("Missing")), QString());
+    }
+
+    void settingsReportAFailedWrite()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        IniSettings store(dir.filePath(QStringLiteral("not-a-folder/Vellumora.ini")));
+        QVERIFY(!store.setValue(QStringLiteral("Settings"), QStringLiteral("Key"), QStringLiteral("value")));
+    }
+
+    void onlyOneCopyPerExecutable()
+    {
+        QTemporaryDir locks;
+        InstanceGuard first(locks.path(), QStringLiteral("/opt/a/Vellumora"));
+        InstanceGuard second(locks.path(), QStringLiteral("/opt/a/Vellumora"));
+        InstanceGuard elsewhere(locks.path(), QStringLiteral("/opt/b/Vellumora"));
+        QVERIFY(!first.otherCopyRunning());
+        QVERIFY(!first.otherCopyRunning());
+        QVERIFY(second.otherCopyRunning());
+        QVERIFY(!elsewhere.otherCopyRunning());
+    }
+
+    void lockReleasedWithItsHolder()
+    {
+        QTemporaryDir locks;
+        {
+            InstanceGuard first(locks.path(), QStringLiteral("/opt/a/Vellumora"));
+            QVERIFY(!first.otherCopyRunning());
+        }
+        InstanceGuard next(locks.path(), QStringLiteral("/opt/a/Vellumora"));
+        QVERIFY(!next.otherCopyRunning());
+    }
+
+    void twipsToPixels_data()
+    {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("client width") << 9660 << 644;
+        QTest::newRow("client height") << 8490 << 566;
+        QTest::newRow("banner left") << -427 << -28;
+        QTest::newRow("label height") << 195 << 13;
+        QTest::newRow("just below a half") << 7 << 0;
+        QTest::newRow("just above a half") << 8 << 1;
+        QTest::newRow("negative half-way") << -8 << -1;
+    }
+    void twipsToPixels()
+    {
+        QFETCH(int, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(vellumora::twipsToPixels(twips), pixels);
+    }
+};
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"

@@ -1,0 +1,32 @@
+#include "support/FakePlatform.h"
+
+namespace vellumora {
+
+FakePlatform::FakePlatform(QString folder)
+    : folder(std::move(folder))
+{
+}
+
+QString FakePlatform::setting(const QString& section, const QString& key)
+{
+    settingsRead.append(section + QLatin1Char('/') + key);
+    return settings.value(settingsRead.last());
+}
+
+bool FakePlatform::setSetting(const QString& section, const QString& key, const QString& value)
+{
+    settingsWritten.append(section + QLatin1Char('/') + key);
+    settings.insert(settingsWritten.last(), value);
+    return true;
+}
+
+MessageAnswer FakePlatform::message(const QString& text, MessageIcon icon, MessageButtons buttons)
+{
+    messages.append({ text, icon, buttons });
+    if (buttons == MessageButtons::Ok) {
+        return MessageAnswer::Ok;
+    }
+    return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
+}
+
+} // namespace vellumora

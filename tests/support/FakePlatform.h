@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QMap>
+
+namespace vellumora {
+
+// A platform for tests: records every message and answers it from a queue, keeps settings in
+// memory, and opens no browser.
+class FakePlatform : public Platform {
+public:
+    struct Message {
+        QString text;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+
+    explicit FakePlatform(QString folder = {});
+
+    QString applicationFolder() const override { return folder; }
+    QString setting(const QString& section, const QString& key) override;
+    bool setSetting(const QString& section, const QString& key, const QString& value) override;
+    MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+    bool previousInstanceRunning() override { return otherCopyRunning; }
+    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+    QDateTime now() const override { return clock; }
+    void endProcess() override { ++endProcessCalls; }
+
+    QString folder;
+    // Keyed "section/key", letter case kept.
+    QMap<QString, QString> settings;
+    // Every "section/key" read or written, in order.
+    QStringList settingsRead;
+    QStringList settingsWritten;
+    QList<Message> messages;
+    // Answers for Yes/No boxes, taken from the front; Ok boxes answer Ok.
+    QList<MessageAnswer> answers;
+    QList<QUrl> openedUrls;
+    QDateTime clock = QDateTime(QDate(2026, 3, 1), QTime(9, 30));
+    bool otherCopyRunning = false;
+    int endProcessCalls = 0;
+};
+
+} // namespace vellumora
