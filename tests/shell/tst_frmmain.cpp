@@ -26,6 +26,7 @@ struct AboutSeen {
     QSize size;
     QString link;
     bool modal = false;
+    bool hasIcon = false;
 };
 
 } // namespace
@@ -93,7 +94,8 @@ private slots:
                 auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
                 QVERIFY(about);
                 auto* link = about->findChild<LinkLabel*>(QStringLiteral("lblHomePage"));
-                seen.append({ about, about->windowTitle(), about->size(), link->text(), about->isModal() });
+                const bool hasIcon = !about->findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap().isNull();
+                seen.append({ about, about->windowTitle(), about->size(), link->text(), about->isModal(), hasIcon });
                 // Something the next opening must not see.
                 about->resize(600, 400);
                 QTest::mouseClick(link, Qt::LeftButton);
@@ -110,6 +112,7 @@ private slots:
             QCOMPARE(about.size, QSize(472, 267));
             QCOMPARE(about.link, QStringLiteral("Click here to visit ") + WebLinks::homePage().toString());
             QVERIFY(about.modal);
+            QVERIFY(about.hasIcon);
         }
         QCOMPARE(m_platform->openedUrls, (QList<QUrl> { WebLinks::homePage(), WebLinks::homePage() }));
         QVERIFY(!QApplication::activeModalWidget());
