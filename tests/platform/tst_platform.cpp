@@ -73,10 +73,8 @@ private slots:
     {
         QTest::addColumn<int>("twips");
         QTest::addColumn<int>("pixels");
-        QTest::newRow("client width") << 9660 << 644;
-        QTest::newRow("client height") << 8490 << 566;
-        QTest::newRow("banner left") << -427 << -28;
-        QTest::newRow("label height") << 195 << 13;
+        QTest::newRow("whole pixels") << 9660 << 644;
+        QTest::newRow("negative, not a whole pixel") << -427 << -28;
         QTest::newRow("just below a half") << 7 << 0;
         QTest::newRow("just above a half") << 8 << 1;
         QTest::newRow("negative half-way") << -8 << -1;

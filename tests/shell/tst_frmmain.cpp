@@ -2,6 +2,7 @@
 #include "shell/WebLinks.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
+#include "support/ApplicationFolder.h"
 #include "support/FakePlatform.h"
 
 #include <QAction>
@@ -38,9 +39,7 @@ private slots:
 
     void init()
     {
-        m_dir.reset(new QTemporaryDir);
-        QDir(m_dir->path()).mkdir(QStringLiteral("system"));
-        QDir(m_dir->path()).mkdir(QStringLiteral("SystemFolder"));
+        m_dir = newApplicationFolder();
         m_platform.reset(new FakePlatform(m_dir->path()));
         m_window.reset(new frmMain(*m_platform, m_random));
         QVERIFY(m_window->Form_Load());
@@ -95,7 +94,8 @@ private slots:
                 QVERIFY(about);
                 auto* link = about->findChild<LinkLabel*>(QStringLiteral("lblHomePage"));
                 const bool hasIcon = !about->findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap().isNull();
-                seen.append({ about, about->windowTitle(), about->size(), link->text(), about->isModal(), hasIcon });
+                seen.append(
+                    { about, about->windowTitle(), about->size(), link->text(), about->isModal(), hasIcon });
                 // Something the next opening must not see.
                 about->resize(600, 400);
                 QTest::mouseClick(link, Qt::LeftButton);

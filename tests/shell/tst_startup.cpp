@@ -2,6 +2,7 @@
 #include "shell/UpdateReminder.h"
 #include "shell/WebLinks.h"
 #include "shell/frmMain.h"
+#include "support/ApplicationFolder.h"
 #include "support/FakePlatform.h"
 
 #include <QApplication>
@@ -39,12 +40,7 @@ class TestStartup : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void init()
-    {
-        m_dir.reset(new QTemporaryDir);
-        QDir(m_dir->path()).mkdir(QStringLiteral("system"));
-        QDir(m_dir->path()).mkdir(QStringLiteral("SystemFolder"));
-    }
+    void init() { m_dir = newApplicationFolder(); }
 
     void reminder_data()
     {
