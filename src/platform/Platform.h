@@ -19,8 +19,8 @@ public:
     // The folder holding the executable; every data path is formed below it.
     virtual QString applicationFolder() const = 0;
 
-    // Per-user settings store of this application, addressed by section and key (both kept letter for
-    // letter). A missing key reads as an empty string.
+    // The per-user settings store of this application (named after the executable), addressed by
+    // section and key, both kept letter for letter. A missing key reads as an empty string.
     virtual QString setting(const QString& section, const QString& key) = 0;
     virtual bool setSetting(const QString& section, const QString& key, const QString& value) = 0;
 
