@@ -13,8 +13,6 @@ public:
     // False when the store could not be written.
     bool setValue(const QString& section, const QString& key, const QString& value);
 
-    const QString& path() const { return m_path; }
-
 private:
     QString m_path;
 };

@@ -2,7 +2,6 @@
 
 #include <QLockFile>
 #include <QString>
-#include <memory>
 
 namespace vellumora {
 
@@ -16,8 +15,6 @@ public:
     // Takes the lock unless a live copy holds it. True only when another copy runs: a lock that
     // cannot be made at all (read-only folder) does not keep the program from starting.
     bool otherCopyRunning();
-
-    QString lockPath() const { return m_lock.fileName(); }
 
 private:
     QLockFile m_lock;

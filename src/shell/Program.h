@@ -26,11 +26,10 @@ public:
 
     bool isEnding() const { return m_ending; }
     frmMain* mainWindow() const { return m_main.get(); }
-    // The one generator behind every random choice of the program, seeded at start-up.
-    QRandomGenerator& random() { return m_random; }
 
 private:
     Platform& m_platform;
+    // The one generator behind every random choice of the program, seeded at start-up.
     QRandomGenerator m_random;
     std::unique_ptr<frmMain> m_main;
     bool m_ending = false;
