@@ -1,12 +1,15 @@
 #include "shell/ProgramIcon.h"
 
+#include <QDir>
+
 namespace vellumora {
 
 QIcon programIcon()
 {
+    // Every size built into the resources; QIcon reads each one's size from its file.
     QIcon icon;
-    for (int size : { 16, 24, 32, 48, 64, 128, 256 }) {
-        icon.addFile(QStringLiteral(":/icons/vellumora-%1.png").arg(size), QSize(size, size));
+    for (const QFileInfo& file : QDir(QStringLiteral(":/icons")).entryInfoList(QDir::Files)) {
+        icon.addFile(file.filePath());
     }
     return icon;
 }
