@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QUrl>
 
@@ -9,6 +10,20 @@ namespace vellumora {
 enum class MessageIcon { None, Information, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
+
+// One entry of an open-file dialog's type list: the label shown and the pattern it selects.
+struct FileFilter {
+    QString label;
+    QString pattern;
+    bool operator==(const FileFilter&) const = default;
+};
+
+struct OpenFileRequest {
+    QString title;
+    QList<FileFilter> filters;
+    int selectedFilter = 0; // index into filters
+    QString initialPath; // the dialog opens on this file (and its folder) when set
+};
 
 // Everything the windows need from the outside world. The program runs on QtPlatform;
 // tests pass a fake that records messages and answers them.
@@ -28,6 +43,12 @@ public:
     virtual MessageAnswer message(
         const QString& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok)
         = 0;
+
+    // Modal open-file dialog for an existing file; an empty string when cancelled.
+    virtual QString openFileName(const OpenFileRequest& request) = 0;
+
+    // Root of the user's shared thumbnail cache (~/.cache/thumbnails).
+    virtual QString thumbnailFolder() const = 0;
 
     // True when another copy of this executable already runs for this user.
     virtual bool previousInstanceRunning() = 0;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -35,6 +36,20 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
         break;
     }
     return QMessageBox::NoIcon;
+}
+
+// File names on this system are case-sensitive, but "*.jpg" should still find "Holiday.JPG".
+QString anyCase(const QString& pattern)
+{
+    QString result;
+    for (const QChar c : pattern) {
+        if (c.isLetter() && c.toLower() != c.toUpper()) {
+            result += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
+        } else {
+            result += c;
+        }
+    }
+    return result;
 }
 
 } // namespace
@@ -83,6 +98,38 @@ MessageAnswer QtPlatform::message(const QString& text, MessageIcon icon, Message
     default:
         return MessageAnswer::Ok;
     }
+}
+
+QString QtPlatform::openFileName(const OpenFileRequest& request)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // The labels carry their own pattern text; the patterns behind them stay out of sight.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    QStringList filters;
+    for (const FileFilter& filter : request.filters) {
+        filters.append(filter.label + QStringLiteral(" (") + anyCase(filter.pattern) + QLatin1Char(')'));
+    }
+    dialog.setNameFilters(filters);
+    if (request.selectedFilter >= 0 && request.selectedFilter < filters.size()) {
+        dialog.selectNameFilter(filters.at(request.selectedFilter));
+    }
+    if (!request.initialPath.isEmpty()) {
+        const QFileInfo initial(request.initialPath);
+        dialog.setDirectory(initial.absolutePath());
+        dialog.selectFile(initial.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::thumbnailFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+        + QStringLiteral("/thumbnails");
 }
 
 bool QtPlatform::previousInstanceRunning()

@@ -16,6 +16,8 @@ public:
     QString setting(const QString& section, const QString& key) override;
     bool setSetting(const QString& section, const QString& key, const QString& value) override;
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+    QString openFileName(const OpenFileRequest& request) override;
+    QString thumbnailFolder() const override;
     bool previousInstanceRunning() override;
     void openUrl(const QUrl& url) override;
     QDateTime now() const override;

@@ -1,22 +1,198 @@
 #include "settings/SettingsPanel.h"
 
-#include "platform/Platform.h"
+#include "platform/Twips.h"
+#include "settings/ShapeOptions.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace vellumora {
 
-SettingsPanel::SettingsPanel(Platform& platform, QWidget* parent)
-    : QGroupBox(tr("Settings"), parent)
-    , m_platform(platform)
+namespace {
+
+QLabel* label(const QString& text, QWidget* parent, int left, int top, int width, int height)
 {
-    setObjectName(QStringLiteral("fraMusicSettings"));
+    auto* result = new QLabel(text, parent);
+    placeTwips(result, left, top, width, height);
+    return result;
 }
 
-void SettingsPanel::FillDurationLists() { }
+QLabel* wrappedLabel(const QString& text, QWidget* parent, int left, int top, int width, int height)
+{
+    QLabel* result = label(text, parent, left, top, width, height);
+    result->setWordWrap(true);
+    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return result;
+}
 
-void SettingsPanel::LoadMusicSetting() { }
+QGroupBox* frame(
+    const QString& caption, const char* name, QWidget* parent, int left, int top, int width, int height)
+{
+    auto* result = new QGroupBox(caption, parent);
+    result->setObjectName(QLatin1String(name));
+    placeTwips(result, left, top, width, height);
+    return result;
+}
 
-void SettingsPanel::selectFirstDurations() { }
+QComboBox* durationList(const char* name, QWidget* parent)
+{
+    // A drop-down list that cannot be typed into.
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(false);
+    placeTwips(list, 1200, 840, 885, 315);
+    return list;
+}
 
-void SettingsPanel::LoadDisplaySettings() { }
+QRadioButton* option(QButtonGroup* group, int index, const QString& caption, QWidget* parent, int left,
+    int top, int width, int height)
+{
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(QStringLiteral("%1_%2").arg(group->objectName()).arg(index));
+    placeTwips(button, left, top, width, height);
+    group->addButton(button, index);
+    return button;
+}
+
+void check(QButtonGroup* group, int index)
+{
+    if (QAbstractButton* button = group->button(index)) {
+        button->setChecked(true);
+    }
+}
+
+} // namespace
+
+SettingsPanel::SettingsPanel(Platform& platform, ShapeOptions& shapes, QWidget* parent)
+    : QGroupBox(tr("Settings"), parent)
+    , m_settings(platform)
+    , m_shapes(shapes)
+{
+    setObjectName(QStringLiteral("fraMusicSettings"));
+    buildControls();
+}
+
+void SettingsPanel::buildControls()
+{
+    chkPlayMusic = new QCheckBox(tr("Play Music"), this);
+    chkPlayMusic->setObjectName(QStringLiteral("chkPlayMusic"));
+    chkPlayMusic->setChecked(true);
+    placeTwips(chkPlayMusic, 360, 960, 5475, 255);
+    label(tr("Choose Music"), this, 375, 1560, 1170, 195)->setObjectName(QStringLiteral("Label2"));
+    txtFile = new QLineEdit(this);
+    txtFile->setObjectName(QStringLiteral("txtFile"));
+    placeTwips(txtFile, 360, 1800, 5535, 375);
+    cmdBrowseMusic = new QPushButton(tr("Browse"), this);
+    cmdBrowseMusic->setObjectName(QStringLiteral("cmdBrowseMusic"));
+    placeTwips(cmdBrowseMusic, 6120, 1800, 1215, 375);
+
+    QGroupBox* fraMsgFreq = frame(tr("Image Frequency"), "fraMsgFreq", this, 360, 2280, 5535, 1275);
+    wrappedLabel(tr("Below you can set the interval between each image and duration for which each image is "
+                    "displayed."),
+        fraMsgFreq, 120, 270, 4515, 435);
+    label(tr("Display for"), fraMsgFreq, 180, 900, 735, 195);
+    cboDispDuration = durationList("cboDispDuration", fraMsgFreq);
+    label(tr("Second"), fraMsgFreq, 2160, 900, 555, 195);
+
+    QGroupBox* Frame1 = frame(tr("Affirmation Frequency"), "Frame1", this, 360, 3600, 5535, 1275);
+    wrappedLabel(tr("Below you can set the interval between each affirmation and duration for which each "
+                    "affirmation is displayed."),
+        Frame1, 120, 270, 4875, 435);
+    label(tr("Display for"), Frame1, 180, 900, 735, 195);
+    cboAffirmationDisplayDuration = durationList("cboAffirmationDisplayDuration", Frame1);
+    label(tr("MilliSecond"), Frame1, 2160, 900, 810, 195);
+
+    // The order frame gives up the right half of its width so the location frame, which would
+    // otherwise hide its buttons in the panel's corner, can stand beside it.
+    QGroupBox* fraMsgDisplay = frame(tr(" Display Order"), "fraMsgDisplay", this, 360, 4920, 2835, 975);
+    optDisplayOrder = new QButtonGroup(fraMsgDisplay);
+    optDisplayOrder->setObjectName(QStringLiteral("optDisplayOrder"));
+    option(optDisplayOrder, 1, tr("As Displayed"), fraMsgDisplay, 150, 240, 2625, 225);
+    option(optDisplayOrder, 0, tr("Random"), fraMsgDisplay, 150, 600, 2595, 225);
+
+    QGroupBox* fraMsgLocation
+        = frame(tr("Image Display Location"), "fraMsgLocation", this, 3300, 4920, 2595, 1095);
+    optLocation = new QButtonGroup(fraMsgLocation);
+    optLocation->setObjectName(QStringLiteral("optLocation"));
+    option(optLocation, 0, tr("Randomly on the Screen"), fraMsgLocation, 90, 360, 2415, 255);
+    option(optLocation, 1, tr("Centre of the Screen"), fraMsgLocation, 90, 720, 2415, 255);
+
+    applyDisplayOptions(DisplayOptions {});
+}
+
+void SettingsPanel::FillDurationLists()
+{
+    for (int n = 5; n <= 50; n += 5) {
+        cboDispDuration->addItem(QString::number(n));
+        cboAffirmationDisplayDuration->addItem(QString::number(n));
+    }
+}
+
+void SettingsPanel::LoadMusicSetting()
+{
+    const QString path = m_settings.musicPath();
+    txtFile->setText(path);
+    if (!path.isEmpty()) {
+        chkPlayMusic->setText(tr("Play Music"));
+        txtFile->setEnabled(true);
+        cmdBrowseMusic->setEnabled(true);
+        return;
+    }
+    chkPlayMusic->setText(tr("Dont Play Music"));
+    txtFile->clear();
+    txtFile->setEnabled(false);
+    cmdBrowseMusic->setEnabled(false);
+    chkPlayMusic->setChecked(false);
+}
+
+void SettingsPanel::selectFirstDurations()
+{
+    cboDispDuration->setCurrentIndex(0);
+    cboAffirmationDisplayDuration->setCurrentIndex(0);
+}
+
+void SettingsPanel::LoadDisplaySettings()
+{
+    if (const std::optional<DisplayOptions> stored = m_settings.load()) {
+        applyDisplayOptions(*stored);
+    }
+}
+
+void SettingsPanel::applyDisplayOptions(const DisplayOptions& options)
+{
+    cboDispDuration->setCurrentIndex(options.dispDuration);
+    cboAffirmationDisplayDuration->setCurrentIndex(options.affirmationDispDuration);
+    check(optLocation, options.dispLocation);
+    check(optDisplayOrder, options.dispOrder);
+    m_shapes.setBorderShape(options.borderShape);
+    m_shapes.setFillStyle(options.fillStyle);
+}
+
+DisplayOptions SettingsPanel::displayOptions() const
+{
+    DisplayOptions options;
+    options.dispDuration = std::max(0, cboDispDuration->currentIndex());
+    options.affirmationDispDuration = std::max(0, cboAffirmationDisplayDuration->currentIndex());
+    options.borderShape = m_shapes.borderShape();
+    options.fillStyle = m_shapes.fillStyle();
+    options.dispLocation = optLocation->checkedId() == 0 ? 0 : 1;
+    options.dispOrder = optDisplayOrder->checkedId() == 0 ? 0 : 1;
+    return options;
+}
+
+bool SettingsPanel::SaveDisplaySettings()
+{
+    return m_settings.save(displayOptions());
+}
+
+bool SettingsPanel::SaveMusicPath()
+{
+    return m_settings.saveMusicPath(txtFile->text());
+}
 
 } // namespace vellumora

@@ -1,12 +1,14 @@
 #include "shell/frmMain.h"
 
 #include "images/ImageLibraryPanel.h"
+#include "images/PictureLoader.h"
 #include "library/AffirmationLibraryPanel.h"
 #include "platform/LinkLabel.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "platform/WrapButton.h"
 #include "settings/SettingsPanel.h"
+#include "settings/ShapeOptions.h"
 #include "shell/WebLinks.h"
 #include "shell/frmAbout.h"
 
@@ -35,6 +37,7 @@ frmMain::frmMain(Platform& platform, QRandomGenerator& random, QWidget* parent)
     : QMainWindow(parent)
     , m_platform(platform)
     , m_random(random)
+    , CDImage(platform)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Vellumora v1.0"));
@@ -81,9 +84,12 @@ void frmMain::buildControls()
     m_panelArea = new QStackedWidget(client);
     m_panelArea->setObjectName(QStringLiteral("panelArea"));
     placeTwips(m_panelArea, 60, 1200, 7575, 6135);
-    fraImageLibrary = new ImageLibraryPanel(m_platform, m_panelArea);
+    m_pictureLoader = new PictureLoader(m_platform.thumbnailFolder(), this);
+    fraImageLibrary = new ImageLibraryPanel(m_platform, CDImage, *m_pictureLoader, m_panelArea);
+    // The border and fill options belong to the settings but stand on the image library panel.
+    m_shapeOptions = new ShapeOptions(fraImageLibrary);
     fraAffirmationLibrary = new AffirmationLibraryPanel(m_platform, m_panelArea);
-    fraMusicSettings = new SettingsPanel(m_platform, m_panelArea);
+    fraMusicSettings = new SettingsPanel(m_platform, *m_shapeOptions, m_panelArea);
     m_panelArea->addWidget(fraImageLibrary);
     m_panelArea->addWidget(fraAffirmationLibrary);
     m_panelArea->addWidget(fraMusicSettings);

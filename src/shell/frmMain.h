@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/CommonDialog.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -12,8 +14,10 @@ namespace vellumora {
 class AffirmationLibraryPanel;
 class ImageLibraryPanel;
 class LinkLabel;
+class PictureLoader;
 class Platform;
 class SettingsPanel;
+class ShapeOptions;
 
 // The main window: three panels sharing one area, the navigation column, Start and the menus.
 class frmMain : public QMainWindow {
@@ -40,6 +44,11 @@ public:
     // The panel in front, the only one the user sees.
     QWidget* frontPanel() const;
 
+    ImageLibraryPanel* imageLibrary() const { return fraImageLibrary; }
+    SettingsPanel* settings() const { return fraMusicSettings; }
+    // Decodes pictures off the user-interface thread, for the strip and the show.
+    PictureLoader& pictureLoader() const { return *m_pictureLoader; }
+
 signals:
     // The window was closed, or cannot run: the program must end.
     void endProgramRequested();
@@ -59,12 +68,15 @@ private:
 
     Platform& m_platform;
     QRandomGenerator& m_random;
+    CommonDialog CDImage;
+    PictureLoader* m_pictureLoader = nullptr;
 
     LinkLabel* Label14 = nullptr;
     QStackedWidget* m_panelArea = nullptr;
     ImageLibraryPanel* fraImageLibrary = nullptr;
     AffirmationLibraryPanel* fraAffirmationLibrary = nullptr;
     SettingsPanel* fraMusicSettings = nullptr;
+    ShapeOptions* m_shapeOptions = nullptr;
     QPushButton* cmdImageLibrary = nullptr;
     QPushButton* cmdAffirmationLibrary = nullptr;
     QPushButton* cmdMusicSettings = nullptr;

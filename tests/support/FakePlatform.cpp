@@ -29,4 +29,10 @@ MessageAnswer FakePlatform::message(const QString& text, MessageIcon icon, Messa
     return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
 }
 
+QString FakePlatform::openFileName(const OpenFileRequest& request)
+{
+    fileRequests.append(request);
+    return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+}
+
 } // namespace vellumora

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QTemporaryDir>
 
 namespace vellumora {
 
@@ -23,6 +24,8 @@ public:
     QString setting(const QString& section, const QString& key) override;
     bool setSetting(const QString& section, const QString& key, const QString& value) override;
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+    QString openFileName(const OpenFileRequest& request) override;
+    QString thumbnailFolder() const override { return thumbnails.path(); }
     bool previousInstanceRunning() override { return otherCopyRunning; }
     void openUrl(const QUrl& url) override { openedUrls.append(url); }
     QDateTime now() const override { return clock; }
@@ -38,6 +41,10 @@ public:
     // Answers for Yes/No boxes, taken from the front; Ok boxes answer Ok.
     QList<MessageAnswer> answers;
     QList<QUrl> openedUrls;
+    // Paths the open-file dialog answers with, taken from the front; none left means Cancel.
+    QStringList chosenFiles;
+    QList<OpenFileRequest> fileRequests;
+    QTemporaryDir thumbnails;
     QDateTime clock = QDateTime(QDate(2026, 3, 1), QTime(9, 30));
     bool otherCopyRunning = false;
     int endProcessCalls = 0;

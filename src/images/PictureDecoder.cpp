@@ -1,0 +1,173 @@
+#include "images/PictureDecoder.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QMutex>
+#include <optional>
+
+namespace vellumora {
+
+namespace {
+
+// Large progressive pictures are decoded one at a time, so two of them never hold their
+// coefficient buffers together.
+constexpr qint64 kLargeProgressiveBytes = 64ll << 20;
+QMutex s_largeProgressive;
+
+int readUint16(const uchar* p)
+{
+    return (p[0] << 8) | p[1];
+}
+
+bool isProgressiveFrame(int marker)
+{
+    return marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
+}
+
+bool isFrame(int marker)
+{
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+qint64 coefficientBytes(const uchar* frame, int length)
+{
+    // Frame header: precision, height, width, component count, then 3 bytes per component.
+    if (length < 6) {
+        return 0;
+    }
+    const qint64 height = readUint16(frame + 1);
+    const qint64 width = readUint16(frame + 3);
+    const int components = frame[5];
+    if (length < 6 + 3 * components) {
+        return 0;
+    }
+    int hMax = 1;
+    int vMax = 1;
+    for (int c = 0; c < components; ++c) {
+        hMax = std::max(hMax, frame[7 + 3 * c] >> 4);
+        vMax = std::max(vMax, frame[7 + 3 * c] & 0x0F);
+    }
+    qint64 bytes = 0;
+    for (int c = 0; c < components; ++c) {
+        const int h = std::max(1, frame[7 + 3 * c] >> 4);
+        const int v = std::max(1, frame[7 + 3 * c] & 0x0F);
+        const qint64 blocksWide = ((width * h + hMax - 1) / hMax + 7) / 8 + h;
+        const qint64 blocksHigh = ((height * v + vMax - 1) / vMax + 7) / 8 + v;
+        bytes += blocksWide * blocksHigh * 64 * 2;
+    }
+    return bytes;
+}
+
+QSize targetSize(const QSize& original, const QSize& requested, PictureDecoder::Fit fit)
+{
+    if (fit == PictureDecoder::Fit::Stretch) {
+        return requested;
+    }
+    if (original.width() <= requested.width() && original.height() <= requested.height()) {
+        return original;
+    }
+    return original.scaled(requested, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+} // namespace
+
+std::optional<PictureDecoder::JpegCost> PictureDecoder::jpegCost(const QByteArray& bytes)
+{
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    if (size < 4 || data[0] != 0xFF || data[1] != 0xD8) {
+        return std::nullopt;
+    }
+    JpegCost cost;
+    qsizetype i = 2;
+    while (i + 1 < size) {
+        if (data[i] != 0xFF) {
+            // Entropy-coded data: a marker starts at 0xFF followed by anything but a stuffed
+            // zero or a restart marker.
+            ++i;
+            continue;
+        }
+        int marker = data[i + 1];
+        if (marker == 0xFF) {
+            ++i;
+            continue;
+        }
+        if (marker == 0x00 || (marker >= 0xD0 && marker <= 0xD7) || marker == 0x01) {
+            i += 2;
+            continue;
+        }
+        if (marker == 0xD9) {
+            break;
+        }
+        if (i + 3 >= size) {
+            break;
+        }
+        const int length = readUint16(data + i + 2);
+        if (length < 2) {
+            break;
+        }
+        const qsizetype segment = i + 4;
+        const int available = int(std::min<qsizetype>(length - 2, size - segment));
+        if (isFrame(marker)) {
+            cost.progressive = isProgressiveFrame(marker);
+            cost.coefficientBytes = coefficientBytes(data + segment, available);
+        } else if (marker == 0xDA) {
+            ++cost.scans;
+        }
+        i += 2 + length;
+    }
+    return cost;
+}
+
+QImage PictureDecoder::decode(const QString& path, const QSize& size, Fit fit)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QByteArray format;
+    QSize original;
+    {
+        QImageReader probe(&file);
+        format = probe.format();
+        original = probe.size();
+    }
+    if (!original.isValid() || original.width() > kMaxSide || original.height() > kMaxSide
+        || qint64(original.width()) * original.height() > kMaxPixels) {
+        return {};
+    }
+
+    std::optional<QMutexLocker<QMutex>> largeProgressive;
+    if (format == "jpeg") {
+        // Mapping costs nothing until the segment walk touches the pages.
+        uchar* mapped = file.map(0, file.size());
+        if (mapped) {
+            const std::optional<JpegCost> cost
+                = jpegCost(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size()));
+            file.unmap(mapped);
+            if (cost && cost->progressive) {
+                if (cost->scans > kMaxScans || cost->coefficientBytes > kMaxCoefficientBytes) {
+                    return {};
+                }
+                if (cost->coefficientBytes > kLargeProgressiveBytes) {
+                    largeProgressive.emplace(&s_largeProgressive);
+                }
+            }
+        }
+    }
+
+    file.seek(0);
+    QImageReader reader(&file, format);
+    const QSize target = targetSize(original, size, fit);
+    if (target != original) {
+        reader.setScaledSize(target);
+    }
+    QImage image = reader.read();
+    if (!image.isNull() && image.size() != target) {
+        image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return image;
+}
+
+} // namespace vellumora

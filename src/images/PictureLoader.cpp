@@ -1,0 +1,72 @@
+#include "images/PictureLoader.h"
+
+#include "images/PictureDecoder.h"
+
+namespace vellumora {
+
+PictureLoader::PictureLoader(const QString& thumbnailFolder, QObject* parent)
+    : QObject(parent)
+    , m_cache(thumbnailFolder)
+{
+    m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+}
+
+PictureLoader::~PictureLoader()
+{
+    // The jobs post their answers to this object; none may outlive it.
+    m_pool.clear();
+    m_pool.waitForDone();
+}
+
+int PictureLoader::threadCount() const
+{
+    return m_pool.maxThreadCount();
+}
+
+void PictureLoader::waitForDone()
+{
+    m_pool.waitForDone();
+}
+
+QImage PictureLoader::makeThumbnail(const ThumbnailCache& cache, const QString& path)
+{
+    const ThumbnailCache::Entry cached = cache.lookup(path);
+    if (cached.status == ThumbnailCache::Status::Found) {
+        return cached.image;
+    }
+    if (cached.status == ThumbnailCache::Status::KnownFailure) {
+        return {};
+    }
+    const QSize bound(ThumbnailCache::kNormalSize, ThumbnailCache::kNormalSize);
+    QImage image = PictureDecoder::decode(path, bound, PictureDecoder::Fit::Within);
+    if (image.isNull()) {
+        cache.storeFailure(path);
+    } else {
+        cache.store(path, image);
+    }
+    return image;
+}
+
+void PictureLoader::loadThumbnail(quint64 ticket, const QString& path, int priority)
+{
+    m_pool.start(
+        [this, ticket, path] {
+            const QImage image = makeThumbnail(m_cache, path);
+            QMetaObject::invokeMethod(
+                this, [this, ticket, image] { emit thumbnailLoaded(ticket, image); }, Qt::QueuedConnection);
+        },
+        priority);
+}
+
+void PictureLoader::loadPicture(quint64 ticket, const QString& path, const QSize& size, int priority)
+{
+    m_pool.start(
+        [this, ticket, path, size] {
+            const QImage image = PictureDecoder::decode(path, size, PictureDecoder::Fit::Stretch);
+            QMetaObject::invokeMethod(
+                this, [this, ticket, image] { emit pictureLoaded(ticket, image); }, Qt::QueuedConnection);
+        },
+        priority);
+}
+
+} // namespace vellumora

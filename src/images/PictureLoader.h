@@ -1,0 +1,42 @@
+#pragma once
+
+#include "images/ThumbnailCache.h"
+
+#include <QImage>
+#include <QObject>
+#include <QThreadPool>
+
+namespace vellumora {
+
+// Decodes pictures off the user-interface thread, on a pool with one thread per core. Each
+// request carries a ticket of the caller's choosing; the answer comes back on the loader's
+// thread with the same ticket, a null image when the picture cannot be decoded. Requests with
+// a higher priority are started first. Destroying the loader waits for the running decodes.
+class PictureLoader : public QObject {
+    Q_OBJECT
+public:
+    // thumbnailFolder: the root of the shared thumbnail cache.
+    explicit PictureLoader(const QString& thumbnailFolder, QObject* parent = nullptr);
+    ~PictureLoader() override;
+
+    // A thumbnail of at most 128 x 128 pixels, taken from the cache while it is current.
+    void loadThumbnail(quint64 ticket, const QString& path, int priority = 0);
+    // The picture stretched to exactly the given size.
+    void loadPicture(quint64 ticket, const QString& path, const QSize& size, int priority = 0);
+
+    int threadCount() const;
+    // Blocks until every queued request has been decoded (answers still arrive as events).
+    void waitForDone();
+
+    static QImage makeThumbnail(const ThumbnailCache& cache, const QString& path);
+
+signals:
+    void thumbnailLoaded(quint64 ticket, const QImage& image);
+    void pictureLoaded(quint64 ticket, const QImage& image);
+
+private:
+    ThumbnailCache m_cache;
+    QThreadPool m_pool;
+};
+
+} // namespace vellumora

@@ -1,0 +1,134 @@
+#include "images/ThumbnailCache.h"
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QUrl>
+
+namespace vellumora {
+
+namespace {
+
+const QString kUriKey = QStringLiteral("Thumb::URI");
+const QString kMTimeKey = QStringLiteral("Thumb::MTime");
+const QString kSizeKey = QStringLiteral("Thumb::Size");
+
+QString fileUri(const QString& path)
+{
+    return QString::fromLatin1(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded());
+}
+
+QString cacheName(const QString& uri)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(uri.toUtf8(), QCryptographicHash::Md5).toHex())
+        + QStringLiteral(".png");
+}
+
+struct Source {
+    QString uri;
+    QString mtime;
+    QString size;
+};
+
+std::optional<Source> describe(const QString& picturePath)
+{
+    const QFileInfo info(picturePath);
+    if (!info.isFile()) {
+        return std::nullopt;
+    }
+    return Source { fileUri(picturePath), QString::number(info.lastModified().toSecsSinceEpoch()),
+        QString::number(info.size()) };
+}
+
+bool matches(const QImageReader& reader, const Source& source)
+{
+    // Size is optional in the format, but when present it must agree too.
+    const QString size = reader.text(kSizeKey);
+    return reader.text(kUriKey) == source.uri && reader.text(kMTimeKey) == source.mtime
+        && (size.isEmpty() || size == source.size);
+}
+
+bool writePng(const QString& path, QImage image, const Source& source)
+{
+    if (!QDir().mkpath(QFileInfo(path).path())) {
+        return false;
+    }
+    QFile::setPermissions(QFileInfo(path).path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    image.setText(kUriKey, source.uri);
+    image.setText(kMTimeKey, source.mtime);
+    image.setText(kSizeKey, source.size);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    QImageWriter writer(&file, "png");
+    if (!writer.write(image)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+ThumbnailCache::ThumbnailCache(QString folder)
+    : m_folder(std::move(folder))
+{
+}
+
+QString ThumbnailCache::normalPath(const QString& picturePath) const
+{
+    return m_folder + QStringLiteral("/normal/") + cacheName(fileUri(picturePath));
+}
+
+QString ThumbnailCache::failurePath(const QString& picturePath) const
+{
+    return m_folder + QStringLiteral("/fail/vellumora/") + cacheName(fileUri(picturePath));
+}
+
+ThumbnailCache::Entry ThumbnailCache::lookup(const QString& picturePath) const
+{
+    const std::optional<Source> source = describe(picturePath);
+    if (!source) {
+        return {};
+    }
+    {
+        QImageReader reader(normalPath(picturePath), "png");
+        const QSize size = reader.size();
+        // Anything larger than a normal thumbnail is not ours to trust.
+        if (size.isValid() && size.width() <= kNormalSize && size.height() <= kNormalSize
+            && matches(reader, *source)) {
+            QImage image = reader.read();
+            if (!image.isNull()) {
+                return { Status::Found, image };
+            }
+        }
+    }
+    QImageReader failure(failurePath(picturePath), "png");
+    if (failure.size().isValid() && matches(failure, *source)) {
+        return { Status::KnownFailure, {} };
+    }
+    return {};
+}
+
+bool ThumbnailCache::store(const QString& picturePath, const QImage& thumbnail) const
+{
+    const std::optional<Source> source = describe(picturePath);
+    return source && !thumbnail.isNull() && writePng(normalPath(picturePath), thumbnail, *source);
+}
+
+bool ThumbnailCache::storeFailure(const QString& picturePath) const
+{
+    const std::optional<Source> source = describe(picturePath);
+    QImage mark(1, 1, QImage::Format_ARGB32);
+    mark.fill(Qt::transparent);
+    return source && writePng(failurePath(picturePath), mark, *source);
+}
+
+} // namespace vellumora

@@ -1,0 +1,139 @@
+#include "images/ThumbnailStrip.h"
+
+#include "images/PictureLoader.h"
+
+#include <QHash>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace vellumora {
+
+ThumbnailStrip::ThumbnailStrip(PictureLoader& loader, QWidget* parent)
+    : QWidget(parent)
+    , m_loader(loader)
+{
+    setObjectName(QStringLiteral("picScrollForm"));
+    setAutoFillBackground(true);
+    // Boxes are painted whole and never see-through.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(&m_loader, &PictureLoader::thumbnailLoaded, this, &ThumbnailStrip::thumbnailLoaded);
+}
+
+QRect ThumbnailStrip::thumbnailRect(int i)
+{
+    return QRect(kLeft, (i - 1) * kPitch, kWidth, kHeight);
+}
+
+void ThumbnailStrip::setPictures(const QStringList& paths)
+{
+    // Entries of pictures still listed move to their new places with what they hold.
+    QHash<QString, QList<qsizetype>> byPath;
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        if (!m_entries[i].path.isEmpty()) {
+            byPath[m_entries[i].path].append(i);
+        }
+    }
+    QList<Entry> entries;
+    entries.reserve(paths.size());
+    for (const QString& path : paths) {
+        auto found = byPath.find(path);
+        if (found != byPath.end() && !found->isEmpty()) {
+            entries.append(std::move(m_entries[found->takeFirst()]));
+            continue;
+        }
+        Entry entry;
+        entry.path = path;
+        entry.ticket = m_nextTicket++;
+        entry.state = path.isEmpty() ? State::Done : State::Waiting;
+        entries.append(std::move(entry));
+    }
+    // Decodes still running for dropped entries finish unseen; their tickets match nothing.
+    m_entries = std::move(entries);
+    update();
+    schedule();
+}
+
+QImage ThumbnailStrip::thumbnail(int i) const
+{
+    if (i < 1 || i > count()) {
+        return {};
+    }
+    return m_entries[i - 1].pixmap.toImage();
+}
+
+int ThumbnailStrip::waitingCount() const
+{
+    return int(std::count_if(
+        m_entries.cbegin(), m_entries.cend(), [](const Entry& entry) { return entry.state != State::Done; }));
+}
+
+void ThumbnailStrip::thumbnailLoaded(quint64 ticket, const QImage& image)
+{
+    --m_loading;
+    const auto found = std::find_if(
+        m_entries.begin(), m_entries.end(), [ticket](const Entry& entry) { return entry.ticket == ticket; });
+    if (found != m_entries.end()) {
+        found->state = State::Done;
+        if (!image.isNull()) {
+            found->pixmap = QPixmap::fromImage(
+                image.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        }
+        const int i = int(found - m_entries.begin()) + 1;
+        update(thumbnailRect(i));
+        emit thumbnailReady(i);
+    }
+    schedule();
+    if (m_loading == 0 && waitingCount() == 0) {
+        emit allReady();
+    }
+}
+
+int ThumbnailStrip::nextWanted() const
+{
+    // Those in view first, then onwards down the strip, then the ones above the view.
+    const QRect view = parentWidget() ? QRect(QPoint(0, -y()), parentWidget()->size()) : rect();
+    const int first = std::clamp(view.top() / kPitch, 0, std::max(0, count() - 1));
+    for (int i = first; i < count(); ++i) {
+        if (m_entries[i].state == State::Waiting) {
+            return i;
+        }
+    }
+    for (int i = 0; i < first; ++i) {
+        if (m_entries[i].state == State::Waiting) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void ThumbnailStrip::schedule()
+{
+    // No more requests out than the loader has threads, so a newly wanted thumbnail (one
+    // scrolled into view, one just added) never queues behind a backlog.
+    while (m_loading < m_loader.threadCount()) {
+        const int i = nextWanted();
+        if (i < 0) {
+            return;
+        }
+        m_entries[i].state = State::Loading;
+        ++m_loading;
+        m_loader.loadThumbnail(m_entries[i].ticket, m_entries[i].path);
+    }
+}
+
+void ThumbnailStrip::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    painter.fillRect(dirty, palette().window());
+    const int first = std::max(1, dirty.top() / kPitch + 1);
+    const int last = std::min(count(), dirty.bottom() / kPitch + 1);
+    for (int i = first; i <= last; ++i) {
+        const QPixmap& pixmap = m_entries[i - 1].pixmap;
+        if (!pixmap.isNull()) {
+            painter.drawPixmap(thumbnailRect(i).topLeft(), pixmap);
+        }
+    }
+}
+
+} // namespace vellumora

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace vellumora {
+
+class PictureLoader;
+
+// The strip "picScrollForm": one column of thumbnails, thumbnail i (counting from 1) in the
+// box of 113 x 90 px at left 8 and top (i - 1) x 92, its picture stretched into the box. A
+// picture that cannot be decoded leaves its box empty. Thumbnails are decoded by the loader,
+// those in view first, and kept only at box size; a change of the list decodes only the
+// pictures that are new to it.
+class ThumbnailStrip : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kLeft = 8;
+    static constexpr int kWidth = 113;
+    static constexpr int kHeight = 90;
+    static constexpr int kPitch = kHeight + 2;
+
+    ThumbnailStrip(PictureLoader& loader, QWidget* parent = nullptr);
+
+    static QRect thumbnailRect(int i);
+
+    // The pictures to show, in order; an empty path is a box that stays empty. Thumbnails of
+    // paths already shown are kept.
+    void setPictures(const QStringList& paths);
+    int count() const { return int(m_entries.size()); }
+    // The thumbnail as drawn; null while it is being decoded and when it cannot be.
+    QImage thumbnail(int i) const;
+    int waitingCount() const;
+
+signals:
+    // A thumbnail has been decoded (or found undecodable) and drawn.
+    void thumbnailReady(int i);
+    // Every thumbnail of the strip is decoded.
+    void allReady();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    enum class State { Waiting, Loading, Done };
+    struct Entry {
+        QString path;
+        quint64 ticket = 0;
+        State state = State::Waiting;
+        QPixmap pixmap;
+    };
+
+    void thumbnailLoaded(quint64 ticket, const QImage& image);
+    void schedule();
+    int nextWanted() const;
+
+    PictureLoader& m_loader;
+    QList<Entry> m_entries;
+    quint64 m_nextTicket = 1;
+    int m_loading = 0;
+};
+
+} // namespace vellumora

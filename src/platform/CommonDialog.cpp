@@ -1,0 +1,30 @@
+#include "platform/CommonDialog.h"
+
+namespace vellumora {
+
+CommonDialog::CommonDialog(Platform& platform)
+    : m_platform(platform)
+{
+}
+
+QList<FileFilter> CommonDialog::parseFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QList<FileFilter> filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        filters.append({ parts.at(i), parts.at(i + 1) });
+    }
+    return filters;
+}
+
+QString CommonDialog::showOpen(const QString& title, const QString& filter, int filterIndex)
+{
+    const QString chosen
+        = m_platform.openFileName({ title, parseFilter(filter), filterIndex - 1, m_fileName });
+    if (!chosen.isEmpty()) {
+        m_fileName = chosen;
+    }
+    return chosen;
+}
+
+} // namespace vellumora

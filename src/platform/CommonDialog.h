@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace vellumora {
+
+// The main window's one open-file dialog, shared by the picture and the music chooser: it
+// opens on the path last chosen in it, whichever chooser that was.
+class CommonDialog {
+public:
+    explicit CommonDialog(Platform& platform);
+
+    // filter: "label|pattern|label|pattern|..."; filterIndex counts from 1.
+    // Returns the chosen path, or an empty string when the user cancelled.
+    QString showOpen(const QString& title, const QString& filter, int filterIndex);
+    QString fileName() const { return m_fileName; }
+
+    static QList<FileFilter> parseFilter(const QString& filter);
+
+private:
+    Platform& m_platform;
+    QString m_fileName;
+};
+
+} // namespace vellumora

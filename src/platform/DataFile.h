@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace vellumora {
+
+// The one way data files are written: the new content goes to a temporary file beside the
+// target and replaces it only when everything was written, so a failure leaves the old file
+// whole. On failure the error text is put in *error for the caller's message.
+bool writeDataFile(const QString& path, const QByteArray& content, QString* error = nullptr);
+
+// Copies a file the same way: the target is replaced only by a complete copy.
+bool copyDataFile(const QString& source, const QString& target, QString* error = nullptr);
+
+} // namespace vellumora
