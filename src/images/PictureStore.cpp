@@ -113,7 +113,7 @@ QByteArray PictureStore::encodeRecord(const QStringList& names)
 
 QStringList PictureStore::decodeRecord(const QByteArray& bytes)
 {
-    QStringDecoder decoder(QStringConverter::System, QStringConverter::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringConverter::System);
     const QString text = decoder.decode(bytes);
     QStringList names;
     const qsizetype end = text.size();
@@ -124,8 +124,11 @@ QStringList PictureStore::decodeRecord(const QByteArray& bytes)
         }
         QString field;
         if (i < end && text[i] == QLatin1Char('"')) {
-            const qsizetype close = text.indexOf(QLatin1Char('"'), i + 1);
-            const qsizetype stop = close < 0 ? end : close;
+            // A quote left open by a hand edit closes at the end of its line.
+            qsizetype stop = i + 1;
+            while (stop < end && text[stop] != QLatin1Char('"') && !isLineEnd(text[stop])) {
+                ++stop;
+            }
             field = text.mid(i + 1, stop - i - 1);
             i = stop;
             while (i < end && text[i] != QLatin1Char(',') && !isLineEnd(text[i])) {

@@ -45,11 +45,24 @@ std::optional<Source> describe(const QString& picturePath)
         QString::number(info.size()) };
 }
 
-bool matches(const QImageReader& reader, const Source& source)
+// Reads one of our small PNGs with its text; anything larger than a normal thumbnail is not
+// ours to trust. (Keys with "::" only survive through the image, not the reader's own text.)
+QImage readThumbnail(const QString& path)
+{
+    QImageReader reader(path, "png");
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > ThumbnailCache::kNormalSize
+        || size.height() > ThumbnailCache::kNormalSize) {
+        return {};
+    }
+    return reader.read();
+}
+
+bool matches(const QImage& image, const Source& source)
 {
     // Size is optional in the format, but when present it must agree too.
-    const QString size = reader.text(kSizeKey);
-    return reader.text(kUriKey) == source.uri && reader.text(kMTimeKey) == source.mtime
+    const QString size = image.text(kSizeKey);
+    return image.text(kUriKey) == source.uri && image.text(kMTimeKey) == source.mtime
         && (size.isEmpty() || size == source.size);
 }
 
@@ -98,20 +111,12 @@ ThumbnailCache::Entry ThumbnailCache::lookup(const QString& picturePath) const
     if (!source) {
         return {};
     }
-    {
-        QImageReader reader(normalPath(picturePath), "png");
-        const QSize size = reader.size();
-        // Anything larger than a normal thumbnail is not ours to trust.
-        if (size.isValid() && size.width() <= kNormalSize && size.height() <= kNormalSize
-            && matches(reader, *source)) {
-            QImage image = reader.read();
-            if (!image.isNull()) {
-                return { Status::Found, image };
-            }
-        }
+    const QImage image = readThumbnail(normalPath(picturePath));
+    if (!image.isNull() && matches(image, *source)) {
+        return { Status::Found, image };
     }
-    QImageReader failure(failurePath(picturePath), "png");
-    if (failure.size().isValid() && matches(failure, *source)) {
+    const QImage failure = readThumbnail(failurePath(picturePath));
+    if (!failure.isNull() && matches(failure, *source)) {
         return { Status::KnownFailure, {} };
     }
     return {};

@@ -19,10 +19,14 @@ bool fail(QString* error, const QString& text)
 
 } // namespace
 
+// Both writers open unbuffered: through Qt's write buffer, a write cut short by a full disk or a
+// file size limit reaches commit() unnoticed and the short file replaces the good one. Unbuffered,
+// write() returns the short count and the old file stays.
+
 bool writeDataFile(const QString& path, const QByteArray& content, QString* error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return fail(error, file.errorString());
     }
     if (file.write(content) != content.size()) {
@@ -50,7 +54,7 @@ bool copyDataFile(const QString& source, const QString& target, QString* error)
         return fail(error, in.errorString());
     }
     QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return fail(error, out.errorString());
     }
     QByteArray chunk;

@@ -19,6 +19,8 @@ QLabel* label(const QString& text, QWidget* parent, int left, int top, int width
 {
     auto* result = new QLabel(text, parent);
     placeTwips(result, left, top, width, height);
+    // Labels size themselves to their text, which the fallback font may make wider than designed.
+    result->resize(std::max(result->width(), result->sizeHint().width()), result->height());
     return result;
 }
 

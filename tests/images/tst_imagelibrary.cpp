@@ -1,0 +1,363 @@
+#include "images/ImageLibraryPanel.h"
+#include "images/ThumbnailStrip.h"
+#include "platform/DataFile.h"
+#include "shell/frmMain.h"
+#include "support/ApplicationFolder.h"
+#include "support/FakePlatform.h"
+#include "support/Pictures.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTreeWidget>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace vellumora;
+
+namespace {
+
+const QColor kEmptyBox(192, 192, 255);
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QByteArray record(const QStringList& names)
+{
+    QByteArray bytes;
+    for (const QString& name : names) {
+        bytes += '"' + name.toUtf8() + "\"\r\n";
+    }
+    return bytes;
+}
+
+// Writes beyond this many bytes fail for the lifetime of the object, for root as for anyone.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+
+private:
+    rlimit m_saved {};
+};
+
+} // namespace
+
+class TestImageLibrary : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        m_dir = newApplicationFolder();
+        m_platform.reset(new FakePlatform(m_dir->path()));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_platform.reset();
+        m_dir.reset();
+    }
+
+    void stripArithmetic_data()
+    {
+        QTest::addColumn<int>("pictures");
+        QTest::addColumn<bool>("barShown");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("stripHeight");
+        QTest::newRow("empty") << 0 << false << 0 << 0;
+        QTest::newRow("three") << 3 << false << 0 << 276;
+        QTest::newRow("four") << 4 << true << 13 << 368;
+        QTest::newRow("five") << 5 << true << 105 << 460;
+        // Past 32767 the bar still reaches the end.
+        QTest::newRow("four hundred") << 400 << true << 36445 << 36800;
+    }
+
+    void stripArithmetic()
+    {
+        QFETCH(int, pictures);
+        QFETCH(bool, barShown);
+        QFETCH(int, maximum);
+        QFETCH(int, stripHeight);
+        QStringList names;
+        for (int i = 1; i <= pictures; ++i) {
+            names << QStringLiteral("picture %1.jpg").arg(i);
+        }
+        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record(names)));
+        load();
+
+        QCOMPARE(panel()->intImageCount(), pictures);
+        QCOMPARE(strip()->count(), pictures);
+        QCOMPARE(bar()->isVisibleTo(panel()), barShown);
+        QCOMPARE(bar()->maximum(), maximum);
+        if (pictures == 0) {
+            return;
+        }
+        QCOMPARE(strip()->height(), stripHeight);
+        QCOMPARE(ThumbnailStrip::thumbnailRect(pictures), QRect(8, (pictures - 1) * 92, 113, 90));
+        if (barShown) {
+            QVERIFY(bar()->isEnabled());
+            QCOMPARE(bar()->pageStep(), maximum);
+            QCOMPARE(bar()->singleStep(), 40);
+            // At the end, the last thumbnail ends 19 px above the holder's bottom.
+            bar()->setValue(bar()->maximum());
+            QCOMPARE(strip()->y(), -maximum);
+            const int bottom
+                = strip()->mapTo(holder(), ThumbnailStrip::thumbnailRect(pictures).bottomLeft()).y() + 1;
+            QCOMPARE(holder()->height() - bottom, 19);
+        }
+    }
+
+    void picturesAndEmptyBoxesKeepTheirPlaces()
+    {
+        const QString store = m_dir->filePath("SystemFolder/");
+        QVERIFY(writeSolidPicture(store + "red.jpg", Qt::red));
+        QVERIFY(writeBytes(store + "text.jpg", "not a picture"));
+        QVERIFY(writeSolidPicture(store + "blue.bmp", Qt::blue));
+        QVERIFY(writeBytes(store + "huge.jpg", jpegSkeleton(60000, 60000, false, 3, 1)));
+        QVERIFY(writeSolidPicture(store + "green.jpg", Qt::green));
+        QVERIFY(writeBytes(m_dir->filePath("item.txt"), "keep"));
+        const QStringList names { "red.jpg", "missing.jpg", "text.jpg", "blue.bmp", "../item.txt", "huge.jpg",
+            "green.jpg" };
+        QVERIFY(writeDataFile(store + "record.txt", record(names)));
+        load();
+        QTRY_COMPARE(strip()->waitingCount(), 0);
+
+        const QImage drawn = strip()->grab().toImage();
+        const QList<QColor> expected { Qt::red, kEmptyBox, kEmptyBox, Qt::blue, kEmptyBox, kEmptyBox,
+            Qt::green };
+        for (int i = 1; i <= names.size(); ++i) {
+            const QColor seen = drawn.pixelColor(ThumbnailStrip::thumbnailRect(i).center());
+            QVERIFY2(qAbs(seen.red() - expected[i - 1].red()) < 8
+                    && qAbs(seen.green() - expected[i - 1].green()) < 8
+                    && qAbs(seen.blue() - expected[i - 1].blue()) < 8,
+                qPrintable(QStringLiteral("thumbnail %1 is %2").arg(i).arg(seen.name())));
+        }
+        QCOMPARE(panel()->intImageCount(), names.size());
+        QCOMPARE(panel()->picturePath(5), QString());
+
+        // Deleting the hostile entry rewrites the record and touches nothing outside the store.
+        select(5);
+        deletePicture();
+        QCOMPARE(readAll(m_dir->filePath("item.txt")), "keep");
+        QCOMPARE(readAll(store + "record.txt"), record(QStringList(names).mid(0, 4) + names.mid(5)));
+        // The thumbnails after it move up with their pictures, decoded once.
+        QCOMPARE(strip()->waitingCount(), 0);
+        QCOMPARE(QColor(strip()->thumbnail(6).pixel(50, 40)).green(), 255);
+    }
+
+    void addCopiesAndRecords()
+    {
+        load();
+        const QString chosen = m_dir->filePath("Holiday.JPG");
+        QVERIFY(writeSolidPicture(chosen, Qt::red));
+        m_platform->chosenFiles << chosen;
+        addPicture();
+
+        QCOMPARE(readAll(m_dir->filePath("SystemFolder/Holiday.JPG")), readAll(chosen));
+        QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), QByteArray("\"Holiday.JPG\"\r\n"));
+        QCOMPARE(list()->topLevelItem(0)->text(0), "Holiday.JPG");
+        QCOMPARE(panel()->intImageCount(), 1);
+        QTRY_VERIFY(!strip()->thumbnail(1).isNull());
+
+        const OpenFileRequest& asked = m_platform->fileRequests.at(0);
+        QCOMPARE(asked.title, "Vellumora");
+        const QList<FileFilter> filters { { "BMP File (*.bmp*)", "*.bmp" }, { "JPG File(*.jpg)", "*.jpg" },
+            { "JPEG Files (*.jpeg)", "*.jpeg" } };
+        QCOMPARE(asked.filters, filters);
+        QCOMPARE(asked.selectedFilter, 1);
+        QCOMPARE(asked.initialPath, QString());
+        addPicture(); // cancelled
+        QCOMPARE(m_platform->fileRequests.at(1).initialPath, chosen);
+        QCOMPARE(list()->topLevelItemCount(), 1);
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void duplicateRule_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("duplicate");
+        QTest::newRow("same name") << "beach.jpg" << true;
+        QTest::newRow("other case") << "Beach.jpg" << false;
+        QTest::newRow("trailing blank") << "beach.jpg " << false;
+    }
+
+    void duplicateRule()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, duplicate);
+        QVERIFY(writeBytes(m_dir->filePath("SystemFolder/beach.jpg"), "stored"));
+        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record({ "beach.jpg" })));
+        load();
+        QVERIFY(QDir(m_dir->path()).mkdir("elsewhere"));
+        const QString chosen = m_dir->filePath("elsewhere/" + name);
+        QVERIFY(writeBytes(chosen, "chosen"));
+        m_platform->chosenFiles << chosen;
+        addPicture();
+
+        QCOMPARE(readAll(m_dir->filePath("SystemFolder/beach.jpg")), "stored");
+        QCOMPARE(list()->topLevelItemCount(), duplicate ? 1 : 2);
+        QCOMPARE(m_platform->messages.size(), duplicate ? 1 : 0);
+        if (duplicate) {
+            QCOMPARE(m_platform->messages[0].text,
+                "This Picture is Already available Please Select Another Picture ");
+            QCOMPARE(m_platform->messages[0].icon, MessageIcon::Critical);
+            QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), record({ "beach.jpg" }));
+        }
+    }
+
+    void addReplacesAnUnlistedFile()
+    {
+        QVERIFY(writeBytes(m_dir->filePath("SystemFolder/stray.jpg"), "left behind"));
+        load();
+        const QString chosen = m_dir->filePath("stray.jpg");
+        QVERIFY(writeBytes(chosen, "chosen now"));
+        m_platform->chosenFiles << chosen;
+        addPicture();
+        QCOMPARE(readAll(m_dir->filePath("SystemFolder/stray.jpg")), "chosen now");
+        QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), record({ "stray.jpg" }));
+    }
+
+    void failedAddLosesNothing_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("recordWritable");
+        QTest::newRow("source vanished") << "gone.jpg" << true;
+        QTest::newRow("name with a quote") << "say \"cheese\".jpg" << true;
+        QTest::newRow("record cannot be written") << "new.jpg" << false;
+    }
+
+    void failedAddLosesNothing()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(bool, recordWritable);
+        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record({ "a.jpg" })));
+        load();
+        if (chosen != "gone.jpg") {
+            QVERIFY(writeBytes(m_dir->filePath(chosen), "picture"));
+        }
+        if (!recordWritable) {
+            // A folder where the record's temporary file would go keeps the record from being replaced.
+            QVERIFY(QFile::remove(m_dir->filePath("SystemFolder/record.txt")));
+            QVERIFY(QDir(m_dir->path()).mkpath("SystemFolder/record.txt"));
+        }
+        m_platform->chosenFiles << m_dir->filePath(chosen);
+        addPicture();
+
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(m_platform->messages[0].icon, MessageIcon::Critical);
+        QCOMPARE(list()->topLevelItemCount(), 1);
+        QVERIFY(!QFile::exists(m_dir->filePath("SystemFolder/" + chosen)));
+        if (recordWritable) {
+            QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), record({ "a.jpg" }));
+        }
+    }
+
+    void deleteFromSixDownToNothing()
+    {
+        QStringList names;
+        for (int i = 1; i <= 6; ++i) {
+            names << QStringLiteral("%1.jpg").arg(i);
+            QVERIFY(writeSolidPicture(m_dir->filePath("SystemFolder/" + names.last()), Qt::gray));
+        }
+        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record(names)));
+        load();
+        bar()->setValue(bar()->maximum());
+
+        deletePicture(); // nothing selected
+        QCOMPARE(panel()->intImageCount(), 6);
+        QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), record(names));
+
+        for (int left = 5; left >= 0; --left) {
+            select(1);
+            deletePicture();
+            names.removeFirst();
+            QCOMPARE(panel()->intImageCount(), left);
+            QCOMPARE(strip()->count(), left);
+            QCOMPARE(bar()->isVisibleTo(panel()), left >= 4);
+            QCOMPARE(bar()->isEnabled(), left >= 4);
+            QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), record(names));
+        }
+        QCOMPARE(strip()->y(), 0);
+        QCOMPARE(QDir(m_dir->filePath("SystemFolder")).entryList(QDir::Files), QStringList { "record.txt" });
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void failedDeleteKeepsThePicture()
+    {
+        const QStringList names { "a long picture name.jpg", "b.jpg" };
+        QVERIFY(writeBytes(m_dir->filePath("SystemFolder/b.jpg"), "picture"));
+        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record(names)));
+        load();
+        select(2);
+        {
+            const FileSizeLimit limit(8);
+            deletePicture();
+        }
+        QCOMPARE(m_platform->messages.size(), 1);
+        QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), record(names));
+        QCOMPARE(readAll(m_dir->filePath("SystemFolder/b.jpg")), "picture");
+        QCOMPARE(list()->topLevelItemCount(), 2);
+    }
+
+    void activationReturnsToTheTop()
+    {
+        QStringList names;
+        for (int i = 1; i <= 8; ++i) {
+            names << QStringLiteral("%1.jpg").arg(i);
+        }
+        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record(names)));
+        load();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        bar()->setValue(200);
+        QCOMPARE(strip()->y(), -200);
+
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(strip()->y(), -200);
+        m_window->activateWindow();
+        QTRY_COMPARE(strip()->y(), 0);
+        QCOMPARE(bar()->value(), 0);
+    }
+
+private:
+    void load()
+    {
+        m_window.reset(new frmMain(*m_platform, m_random));
+        QVERIFY(m_window->Form_Load());
+    }
+    ImageLibraryPanel* panel() const { return m_window->imageLibrary(); }
+    ThumbnailStrip* strip() const { return panel()->findChild<ThumbnailStrip*>(); }
+    QScrollBar* bar() const { return panel()->findChild<QScrollBar*>(QStringLiteral("ScrollBar1")); }
+    QWidget* holder() const { return panel()->findChild<QWidget*>(QStringLiteral("picHolder")); }
+    QTreeWidget* list() const { return panel()->findChild<QTreeWidget*>(QStringLiteral("lvwDisplay")); }
+    void select(int entry) { list()->topLevelItem(entry - 1)->setSelected(true); }
+    void addPicture() { panel()->findChild<QPushButton*>(QStringLiteral("cmdAddPicture"))->click(); }
+    void deletePicture() { panel()->findChild<QPushButton*>(QStringLiteral("cmdDeletePicture"))->click(); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<FakePlatform> m_platform;
+    std::unique_ptr<frmMain> m_window;
+    QRandomGenerator m_random { 1 };
+};
+
+QTEST_MAIN(TestImageLibrary)
+#include "tst_imagelibrary.moc"

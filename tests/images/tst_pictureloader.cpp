@@ -1,0 +1,183 @@
+#include "images/PictureDecoder.h"
+#include "images/PictureLoader.h"
+#include "images/ThumbnailCache.h"
+#include "support/Pictures.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vellumora;
+
+class TestPictureLoader : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void jpegCost_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("progressive");
+        QTest::addColumn<int>("scans");
+        QTest::addColumn<qint64>("coefficientBytes");
+        // 16 x 8 px, one component: (2 + 1) x (1 + 1) blocks of 128 bytes, with the decoder's slack.
+        QTest::newRow("baseline") << jpegSkeleton(16, 8, false, 1, 1) << false << 1 << qint64(3 * 2 * 128);
+        QTest::newRow("progressive, three components")
+            << jpegSkeleton(16, 8, true, 3, 10) << true << 10 << qint64(3 * 3 * 2 * 128);
+        QByteArray app1 = jpegSkeleton(8, 8, false, 1, 1);
+        // A thumbnail inside an APP1 segment brings its own scans; they are not counted.
+        app1.insert(2, QByteArray("\xFF\xE1\x00\x0A\xFF\xDA\xFF\xDA\xFF\xDA", 10));
+        QTest::newRow("scans inside a segment") << app1 << false << 1 << qint64(2 * 2 * 128);
+    }
+
+    void jpegCost()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, progressive);
+        QFETCH(int, scans);
+        QFETCH(qint64, coefficientBytes);
+        const auto cost = PictureDecoder::jpegCost(bytes);
+        QVERIFY(cost);
+        QCOMPARE(cost->progressive, progressive);
+        QCOMPARE(cost->scans, scans);
+        QCOMPARE(cost->coefficientBytes, coefficientBytes);
+        QVERIFY(!PictureDecoder::jpegCost("GIF89a"));
+    }
+
+    void badPicturesDecodeToNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("text named .jpg") << QByteArray("This is not a picture.\r\n");
+        QTest::newRow("empty file") << QByteArray();
+        QByteArray jpeg;
+        {
+            QImage image(400, 300, QImage::Format_RGB32);
+            image.fill(Qt::red);
+            QBuffer buffer(&jpeg);
+            buffer.open(QIODevice::WriteOnly);
+            QVERIFY(image.save(&buffer, "jpeg"));
+        }
+        QTest::newRow("truncated JPEG") << jpeg.left(200);
+        QTest::newRow("60000 x 60000 header") << jpegSkeleton(60000, 60000, false, 3, 1);
+        QTest::newRow("100 MP progressive, 600 MB of coefficients") << jpegSkeleton(10000, 10000, true, 3, 2);
+        QTest::newRow("progressive, thousands of scans") << jpegSkeleton(5000, 5000, true, 1, 5000);
+    }
+
+    void badPicturesDecodeToNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bad.jpg"));
+        QVERIFY(writeBytes(path, bytes));
+        QVERIFY(PictureDecoder::decode(path, QSize(128, 128), PictureDecoder::Fit::Within).isNull());
+        QVERIFY(PictureDecoder::decode(path, QSize(433, 337), PictureDecoder::Fit::Stretch).isNull());
+
+        // Known failures are remembered, so the next start does not try again.
+        const ThumbnailCache cache(dir.filePath(QStringLiteral("thumbnails")));
+        QVERIFY(PictureLoader::makeThumbnail(cache, path).isNull());
+        QCOMPARE(cache.lookup(path).status, ThumbnailCache::Status::KnownFailure);
+    }
+
+    void progressivePicturesStillDecode()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("progressive.jpg"));
+        QImage image(640, 480, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        QImageWriter writer(path, "jpeg");
+        writer.setProgressiveScanWrite(true);
+        QVERIFY(writer.write(image));
+        const QImage decoded = PictureDecoder::decode(path, QSize(128, 128), PictureDecoder::Fit::Within);
+        QCOMPARE(decoded.size(), QSize(128, 96));
+        QCOMPARE(QColor(decoded.pixel(64, 48)).blue(), 254);
+    }
+
+    void decodedAtTheSizeAsked_data()
+    {
+        QTest::addColumn<QSize>("original");
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<int>("fit");
+        QTest::addColumn<QSize>("result");
+        const int stretch = int(PictureDecoder::Fit::Stretch);
+        const int within = int(PictureDecoder::Fit::Within);
+        QTest::newRow("show, landscape")
+            << QSize(4000, 3000) << QSize(433, 337) << stretch << QSize(433, 337);
+        QTest::newRow("show, portrait") << QSize(300, 4000) << QSize(433, 337) << stretch << QSize(433, 337);
+        QTest::newRow("thumbnail, landscape")
+            << QSize(4000, 3000) << QSize(128, 128) << within << QSize(128, 96);
+        QTest::newRow("thumbnail, portrait")
+            << QSize(300, 4000) << QSize(128, 128) << within << QSize(9, 128);
+        QTest::newRow("thumbnail, small") << QSize(50, 40) << QSize(128, 128) << within << QSize(50, 40);
+    }
+
+    void decodedAtTheSizeAsked()
+    {
+        QFETCH(QSize, original);
+        QFETCH(QSize, asked);
+        QFETCH(int, fit);
+        QFETCH(QSize, result);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.jpg"));
+        QVERIFY(writeSolidPicture(path, Qt::green, original.width(), original.height()));
+        QCOMPARE(PictureDecoder::decode(path, asked, PictureDecoder::Fit(fit)).size(), result);
+    }
+
+    void cacheFollowsThePicture()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("my photo.jpg"));
+        QVERIFY(writeSolidPicture(path, Qt::red, 400, 300));
+        const ThumbnailCache cache(dir.filePath(QStringLiteral("thumbnails")));
+        QCOMPARE(cache.lookup(path).status, ThumbnailCache::Status::Missing);
+
+        QCOMPARE(PictureLoader::makeThumbnail(cache, path).size(), QSize(128, 96));
+        QVERIFY(cache.normalPath(path).startsWith(dir.filePath(QStringLiteral("thumbnails/normal/"))));
+        // Thumbnails are private to their owner.
+        QCOMPARE(int(QFile::permissions(cache.normalPath(path)) & 0x0077), 0);
+        const ThumbnailCache::Entry found = cache.lookup(path);
+        QCOMPARE(found.status, ThumbnailCache::Status::Found);
+        QCOMPARE(found.image.text(QStringLiteral("Thumb::URI")),
+            "file://" + QString(dir.path()).replace(' ', "%20") + "/my%20photo.jpg");
+
+        // A picture changed since is made again, in its new colour.
+        QVERIFY(writeSolidPicture(path, Qt::blue, 400, 300));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(
+            file.fileTime(QFile::FileModificationTime).addSecs(60), QFile::FileModificationTime));
+        file.close();
+        QCOMPARE(cache.lookup(path).status, ThumbnailCache::Status::Missing);
+        QCOMPARE(QColor(PictureLoader::makeThumbnail(cache, path).pixel(10, 10)).blue(), 254);
+        QCOMPARE(cache.lookup(path).status, ThumbnailCache::Status::Found);
+    }
+
+    void loaderAnswersWithTheTicket()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("p.bmp"));
+        QVERIFY(writeSolidPicture(path, Qt::yellow, 800, 600));
+        PictureLoader loader(dir.filePath(QStringLiteral("thumbnails")));
+        QSignalSpy thumbnails(&loader, &PictureLoader::thumbnailLoaded);
+        QSignalSpy pictures(&loader, &PictureLoader::pictureLoaded);
+        loader.loadThumbnail(7, path);
+        loader.loadThumbnail(8, dir.filePath(QStringLiteral("missing.jpg")));
+        loader.loadPicture(9, path, QSize(433, 337));
+        QTRY_COMPARE(thumbnails.size(), 2);
+        QTRY_COMPARE(pictures.size(), 1);
+        QMap<quint64, QSize> sizes;
+        for (const auto& answer : thumbnails) {
+            sizes.insert(answer.at(0).toULongLong(), answer.at(1).value<QImage>().size());
+        }
+        QCOMPARE(sizes.value(7), QSize(128, 96));
+        QVERIFY(sizes.value(8).isEmpty());
+        QCOMPARE(pictures.first().at(0).toULongLong(), 9u);
+        QCOMPARE(pictures.first().at(1).value<QImage>().size(), QSize(433, 337));
+    }
+};
+
+QTEST_MAIN(TestPictureLoader)
+#include "tst_pictureloader.moc"

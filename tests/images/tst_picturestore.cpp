@@ -1,0 +1,135 @@
+#include "images/PictureStore.h"
+#include "platform/DataFile.h"
+#include "support/ApplicationFolder.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace vellumora;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class TestPictureStore : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void recordBytes_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("two pictures") << QStringList { "beach.jpg", "My Trip.bmp" }
+                                      << QByteArray::fromHex("2262656163682E6A7067220D0A"
+                                                             "224D7920547269702E626D70220D0A");
+        QTest::newRow("comma in a name") << QStringList { "a,b.jpg" } << QByteArray("\"a,b.jpg\"\r\n");
+        QTest::newRow("empty library") << QStringList {} << QByteArray();
+        QTest::newRow("not ASCII") << QStringList { "Fjäll.jpg" } << QByteArray("\"Fj\xC3\xA4ll.jpg\"\r\n");
+    }
+
+    void recordBytes()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(PictureStore::encodeRecord(names), bytes);
+        QCOMPARE(PictureStore::decodeRecord(bytes), names);
+
+        const auto folder = newApplicationFolder();
+        const PictureStore store(folder->path());
+        QVERIFY(store.writeRecord(names));
+        QCOMPARE(readAll(store.recordPath()), bytes);
+        QCOMPARE(store.readRecord(), names);
+    }
+
+    void handEditedRecords_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("LF only") << QByteArray("\"a.jpg\"\n\"b.jpg\"\n") << QStringList { "a.jpg", "b.jpg" };
+        QTest::newRow("CR only") << QByteArray("\"a.jpg\"\r\"b.jpg\"") << QStringList { "a.jpg", "b.jpg" };
+        QTest::newRow("unquoted, blanks around")
+            << QByteArray("  a.jpg  \r\nb.jpg") << QStringList { "a.jpg", "b.jpg" };
+        QTest::newRow("comma separates unquoted")
+            << QByteArray("a.jpg,b.jpg\r\n") << QStringList { "a.jpg", "b.jpg" };
+        QTest::newRow("text after the closing quote")
+            << QByteArray("\"a.jpg\" junk,\"b.jpg\"\r\n") << QStringList { "a.jpg", "b.jpg" };
+        QTest::newRow("blank lines and empty fields")
+            << QByteArray("\r\n\"\"\r\n\r\n\"a.jpg\"\r\n\r\n") << QStringList { "a.jpg" };
+        QTest::newRow("byte order mark")
+            << QByteArray("\xEF\xBB\xBF\"a.jpg\"\r\n") << QStringList { "a.jpg" };
+        QTest::newRow("unclosed quote ends with its line")
+            << QByteArray("\"b,c.jpg\r\n\"d.jpg\"") << QStringList { "b,c.jpg", "d.jpg" };
+    }
+
+    void handEditedRecords()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, names);
+        QCOMPARE(PictureStore::decodeRecord(bytes), names);
+    }
+
+    void namesNeverLeaveTheStore_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("plain") << "Holiday.JPG" << true;
+        QTest::newRow("dots inside") << "my..trip.jpg" << true;
+        QTest::newRow("parent") << ".." << false;
+        QTest::newRow("climbs out") << "../item.txt" << false;
+        QTest::newRow("backslash") << "..\\item.txt" << false;
+        QTest::newRow("absolute") << "/etc/passwd" << false;
+        QTest::newRow("control character") << "a\tb.jpg" << false;
+        QTest::newRow("the record itself") << "record.txt" << false;
+    }
+
+    void namesNeverLeaveTheStore()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, usable);
+        const PictureStore store(QStringLiteral("/app"));
+        QCOMPARE(store.pathOf(name).isEmpty(), !usable);
+        if (usable) {
+            QCOMPARE(store.pathOf(name), "/app/SystemFolder/" + name);
+        }
+    }
+
+    void storedNameIsTheLastPart()
+    {
+        QCOMPARE(PictureStore::storedName(QStringLiteral("/home/me/Pictures/Holiday.JPG")), "Holiday.JPG");
+        QCOMPARE(PictureStore::storedName(QStringLiteral("beach.jpg")), "beach.jpg");
+        QVERIFY(!PictureStore::isStorableName(QStringLiteral("say \"cheese\".jpg")));
+    }
+
+    void copyReplacesAndRemoveStaysInside()
+    {
+        const auto folder = newApplicationFolder();
+        const PictureStore store(folder->path());
+        const QString source = folder->filePath(QStringLiteral("chosen.jpg"));
+        QVERIFY(writeDataFile(source, "new picture"));
+        QVERIFY(writeDataFile(store.folder() + "/beach.jpg", "unlisted old file"));
+
+        QVERIFY(store.copyIn(source, QStringLiteral("beach.jpg")));
+        QCOMPARE(readAll(store.folder() + "/beach.jpg"), "new picture");
+        QString error;
+        QVERIFY(!store.copyIn(store.folder() + "/beach.jpg", QStringLiteral("beach.jpg"), &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(readAll(store.folder() + "/beach.jpg"), "new picture");
+
+        QVERIFY(writeDataFile(folder->filePath(QStringLiteral("item.txt")), "keep me"));
+        QVERIFY(!store.remove(QStringLiteral("../item.txt")));
+        QCOMPARE(readAll(folder->filePath(QStringLiteral("item.txt"))), "keep me");
+        QVERIFY(store.remove(QStringLiteral("beach.jpg")));
+        QVERIFY(!QFile::exists(store.folder() + "/beach.jpg"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPictureStore)
+#include "tst_picturestore.moc"

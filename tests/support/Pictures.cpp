@@ -1,0 +1,60 @@
+#include "support/Pictures.h"
+
+#include <QFile>
+#include <QImage>
+
+namespace vellumora {
+
+namespace {
+
+void appendUint16(QByteArray& bytes, int value)
+{
+    bytes.append(char((value >> 8) & 0xFF));
+    bytes.append(char(value & 0xFF));
+}
+
+void appendSegment(QByteArray& bytes, int marker, const QByteArray& payload)
+{
+    bytes.append(char(0xFF));
+    bytes.append(char(marker));
+    appendUint16(bytes, int(payload.size()) + 2);
+    bytes.append(payload);
+}
+
+} // namespace
+
+bool writeSolidPicture(const QString& path, const QColor& colour, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(path, nullptr, 95);
+}
+
+QByteArray jpegSkeleton(int width, int height, bool progressive, int components, int scans)
+{
+    QByteArray bytes("\xFF\xD8", 2);
+    appendSegment(bytes, 0xDB, QByteArray(1, '\0') + QByteArray(64, '\x01'));
+    QByteArray frame;
+    frame.append(char(8));
+    appendUint16(frame, height);
+    appendUint16(frame, width);
+    frame.append(char(components));
+    for (int c = 0; c < components; ++c) {
+        frame.append(char(c + 1)).append(char(0x11)).append(char(0));
+    }
+    appendSegment(bytes, progressive ? 0xC2 : 0xC0, frame);
+    for (int s = 0; s < scans; ++s) {
+        appendSegment(bytes, 0xDA, QByteArray("\x01\x01\x00\x00\x00\x00", 6));
+        bytes.append(QByteArray(4, '\0'));
+    }
+    bytes.append("\xFF\xD9", 2);
+    return bytes;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace vellumora
