@@ -114,6 +114,11 @@ std::optional<PictureDecoder::JpegCost> PictureDecoder::jpegCost(const QByteArra
             cost.coefficientBytes = coefficientBytes(data + segment, available);
         } else if (marker == 0xDA) {
             ++cost.scans;
+            // Scans of a sequential picture are decoded once each: only a progressive one is
+            // worth walking to its end.
+            if (!cost.progressive) {
+                break;
+            }
         }
         i += 2 + length;
     }

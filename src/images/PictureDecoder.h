@@ -23,7 +23,8 @@ public:
 
     static QImage decode(const QString& path, const QSize& size, Fit fit);
 
-    // What the header of a JPEG says about the cost of decoding it.
+    // What the header of a JPEG says about the cost of decoding it. The scans of a sequential
+    // picture are counted up to the first.
     struct JpegCost {
         bool progressive = false;
         int scans = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QProcess>
 #include <QSize>
 #include <QString>
@@ -36,8 +37,12 @@ public:
     // Gives the window the keyboard focus, then types the keys (xdotool names: "alt+f", "Return").
     bool sendKeys(const QString& id, const QStringList& keys) const;
 
+    // What the window shows, read back from the X server; null when it cannot be.
+    QImage grabWindow(const QString& id) const;
+
 private:
     QString xdotool(const QStringList& args, bool* ok = nullptr) const;
+    QString runOnDisplay(const QString& program, const QStringList& args, bool* ok) const;
 
     std::unique_ptr<QTemporaryDir> m_root;
     QProcess m_xserver;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QMap>
+#include <QStringList>
+#include <cstdio>
+
+namespace vellumora::bench {
+
+// The program's platform with its application folder and thumbnail cache moved to temporary
+// folders; settings stay in memory and messages are printed, not shown.
+class BenchPlatform : public Platform {
+public:
+    BenchPlatform(QString folder, QString thumbnails)
+        : m_folder(std::move(folder))
+        , m_thumbnails(std::move(thumbnails))
+    {
+    }
+
+    QString applicationFolder() const override { return m_folder; }
+    QString setting(const QString& section, const QString& key) override
+    {
+        return m_settings.value(section + QLatin1Char('/') + key);
+    }
+    bool setSetting(const QString& section, const QString& key, const QString& value) override
+    {
+        m_settings.insert(section + QLatin1Char('/') + key, value);
+        return true;
+    }
+    MessageAnswer message(const QString& text, MessageIcon, MessageButtons) override
+    {
+        std::printf("message: %s\n", qPrintable(text));
+        return MessageAnswer::No;
+    }
+    QString openFileName(const OpenFileRequest&) override
+    {
+        return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+    }
+    QString thumbnailFolder() const override { return m_thumbnails; }
+    bool previousInstanceRunning() override { return false; }
+    void openUrl(const QUrl&) override { }
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+    void endProcess() override { }
+
+    QStringList chosenFiles;
+
+private:
+    QString m_folder;
+    QString m_thumbnails;
+    QMap<QString, QString> m_settings;
+};
+
+} // namespace vellumora::bench

@@ -1,0 +1,326 @@
+// Measures the image library's load path on a library of photo-sized JPEGs: how soon the main
+// window answers, how soon the first thumbnails show, how long all of them take with a cold and
+// a warm thumbnail cache, memory, adding and deleting a picture, and one picture decoded for
+// the show. For comparison it also decodes a few photos the naive way, whole and kept.
+
+#include "BenchPlatform.h"
+#include "PhotoSet.h"
+#include "images/ImageLibraryPanel.h"
+#include "images/PictureLoader.h"
+#include "images/PictureStore.h"
+#include "images/ThumbnailStrip.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <malloc.h>
+#include <unistd.h>
+
+using namespace vellumora;
+using namespace vellumora::bench;
+
+namespace {
+
+constexpr int kRepeats = 5;
+constexpr int kNaivePictures = 40;
+
+double statusMegabytes(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field)) {
+            return line.mid(int(qstrlen(field))).trimmed().split(' ').first().toDouble() / 1024.0;
+        }
+    }
+    return 0;
+}
+
+double rssMegabytes()
+{
+    return statusMegabytes("VmRSS:");
+}
+
+double peakRssMegabytes()
+{
+    return statusMegabytes("VmHWM:");
+}
+
+void resetPeakRss()
+{
+    malloc_trim(0);
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly)) {
+        clear.write("5");
+    }
+}
+
+// Runs the event loop until the condition holds.
+void waitUntil(const std::function<bool()>& done)
+{
+    QTimer wake;
+    wake.start(50);
+    while (!done()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+// The window has handled everything queued for it, paint events included.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values.at(values.size() / 2);
+}
+
+void report(const char* what, double value, const char* unit, const char* goal)
+{
+    std::printf("%-42s %9.1f %s%s%s\n", what, value, unit, goal[0] ? "   goal " : "", goal);
+    std::fflush(stdout);
+}
+
+QString prepareApplicationFolder(const QTemporaryDir& root, const QStringList& photos)
+{
+    const QString folder = root.filePath(QStringLiteral("app"));
+    QDir().mkpath(folder + QStringLiteral("/system"));
+    QDir().mkpath(folder + QStringLiteral("/SystemFolder"));
+    QStringList names;
+    for (const QString& photo : photos) {
+        names.append(QFileInfo(photo).fileName());
+        const QString target = folder + QStringLiteral("/SystemFolder/") + names.last();
+        // A hard link costs no copying; across file systems a copy does the same job.
+        if (::link(QFile::encodeName(photo).constData(), QFile::encodeName(target).constData()) != 0) {
+            QFile::copy(photo, target);
+        }
+    }
+    PictureStore(folder).writeRecord(names);
+    return folder;
+}
+
+struct Figures {
+    int pictures = 0;
+    double windowShown = 0, firstThumbnails = 0, allCold = 0, allWarm = 0, steadyRss = 0, peakRss = 0;
+    double shownRss = 0;
+    double add = 0, remove = 0, showDecode = 0, naiveMs = 0, naiveMb = 0;
+};
+
+class LibraryRun {
+public:
+    LibraryRun(BenchPlatform& platform, QRandomGenerator& random)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        m_window = std::make_unique<frmMain>(platform, random);
+        m_strip = m_window->findChild<ThumbnailStrip*>();
+        QObject::connect(m_strip, &ThumbnailStrip::thumbnailReady, [this](int i) {
+            m_ready.insert(i);
+            if (m_firstFour < 0 && std::all_of(m_wanted.cbegin(), m_wanted.cend(), [this](int k) {
+                    return m_ready.contains(k);
+                })) {
+                m_firstFour = 0;
+            }
+        });
+        m_window->Form_Load();
+        const int count = m_window->imageLibrary()->intImageCount();
+        for (int i = 1; i <= std::min(4, count); ++i) {
+            m_wanted.append(i);
+        }
+        m_window->show();
+        waitUntil([this] { return m_window->windowHandle() && m_window->windowHandle()->isExposed(); });
+        bool answered = false;
+        QTimer::singleShot(0, [&answered] { answered = true; });
+        waitUntil([&answered] { return answered; });
+        windowShown = clock.elapsed();
+        shownRss = rssMegabytes();
+
+        waitUntil([this] { return m_firstFour == 0 || m_wanted.isEmpty(); });
+        settle();
+        firstThumbnails = clock.elapsed();
+        waitUntil([this] { return m_strip->waitingCount() == 0; });
+        settle();
+        allThumbnails = clock.elapsed();
+    }
+
+    frmMain& window() { return *m_window; }
+    ThumbnailStrip& strip() { return *m_strip; }
+    bool ready(int i) const { return m_ready.contains(i); }
+
+    double windowShown = 0, firstThumbnails = 0, allThumbnails = 0, shownRss = 0;
+
+private:
+    std::unique_ptr<frmMain> m_window;
+    ThumbnailStrip* m_strip = nullptr;
+    QSet<int> m_ready;
+    QList<int> m_wanted;
+    int m_firstFour = -1;
+};
+
+Figures measure(int pictures, const QStringList& photos)
+{
+    Figures figures;
+    figures.pictures = pictures;
+    QTemporaryDir root;
+    const QString folder = prepareApplicationFolder(root, photos.mid(0, pictures));
+    BenchPlatform platform(folder, root.filePath(QStringLiteral("thumbnails")));
+    QRandomGenerator random(1);
+    resetPeakRss();
+
+    auto cold = std::make_unique<LibraryRun>(platform, random);
+    figures.windowShown = cold->windowShown;
+    figures.shownRss = cold->shownRss;
+    report("main window shown and responsive", figures.windowShown, "ms", "< 500 ms");
+    figures.firstThumbnails = cold->firstThumbnails;
+    report("first four thumbnails on screen", figures.firstThumbnails, "ms", "< 250 ms");
+    figures.allCold = cold->allThumbnails;
+    report("all thumbnails, cold cache", figures.allCold, "ms", "< 30000 ms");
+
+    QElapsedTimer pause;
+    pause.start();
+    waitUntil([&pause] { return pause.elapsed() >= 1000; });
+    figures.steadyRss = rssMegabytes();
+    report("steady RSS with every thumbnail", figures.steadyRss, "MB", "< 150 MB");
+
+    frmMain& window = cold->window();
+    auto* add = window.findChild<QPushButton*>(QStringLiteral("cmdAddPicture"));
+    auto* remove = window.findChild<QPushButton*>(QStringLiteral("cmdDeletePicture"));
+    auto* list = window.findChild<QTreeWidget*>(QStringLiteral("lvwDisplay"));
+    QList<double> adds;
+    for (int k = 0; k < kRepeats; ++k) {
+        platform.chosenFiles << photos.at(pictures + k);
+        QElapsedTimer clock;
+        clock.start();
+        add->click();
+        const int added = list->topLevelItemCount();
+        waitUntil([&] { return cold->ready(added) && cold->strip().waitingCount() == 0; });
+        settle();
+        adds.append(clock.nsecsElapsed() / 1e6);
+    }
+    figures.add = median(adds);
+    report("add one picture, thumbnail on screen", figures.add, "ms", "< 100 ms");
+
+    QList<double> deletes;
+    for (int k = 0; k < kRepeats; ++k) {
+        list->clearSelection();
+        list->topLevelItem(list->topLevelItemCount() - 1)->setSelected(true);
+        QElapsedTimer clock;
+        clock.start();
+        remove->click();
+        settle();
+        deletes.append(clock.nsecsElapsed() / 1e6);
+    }
+    figures.remove = median(deletes);
+    report("delete one picture", figures.remove, "ms", "< 16 ms");
+
+    PictureLoader& loader = window.pictureLoader();
+    QList<double> decodes;
+    for (int k = 0; k < kRepeats; ++k) {
+        const quint64 ticket = 1'000'000 + k;
+        bool done = false;
+        const auto connection = QObject::connect(&loader, &PictureLoader::pictureLoaded,
+            [&done, ticket](quint64 answered, const QImage&) { done = done || answered == ticket; });
+        QElapsedTimer clock;
+        clock.start();
+        loader.loadPicture(ticket, photos.at(k * 7 % pictures), QSize(433, 337));
+        waitUntil([&done] { return done; });
+        decodes.append(clock.nsecsElapsed() / 1e6);
+        QObject::disconnect(connection);
+    }
+    figures.showDecode = median(decodes);
+    report("one picture decoded at 433 x 337", figures.showDecode, "ms", "< 100 ms");
+    cold.reset();
+
+    const LibraryRun warm(platform, random);
+    figures.allWarm = warm.allThumbnails;
+    report("all thumbnails, warm cache", figures.allWarm, "ms", "< 1000 ms");
+    figures.peakRss = peakRssMegabytes();
+    report("peak RSS", figures.peakRss, "MB", "< 250 MB");
+    return figures;
+}
+
+void measureNaive(Figures& figures, const QStringList& photos)
+{
+    // Every picture decoded whole and kept, as a strip of full-size pictures would.
+    QList<QImage> kept;
+    const double before = rssMegabytes();
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < kNaivePictures && i < photos.size(); ++i) {
+        kept.append(QImage(photos.at(i)));
+    }
+    const int n = int(kept.size());
+    figures.naiveMs = double(clock.elapsed()) / n;
+    figures.naiveMb = (rssMegabytes() - before) / n;
+    report("naive full decode, per picture", figures.naiveMs, "ms", "");
+    report("naive full decode, memory per picture", figures.naiveMb, "MB", "");
+    const double oursMs = figures.allCold / figures.pictures;
+    // What the thumbnails added to the window's memory, spread over the pictures.
+    const double oursMb = std::max(0.001, (figures.steadyRss - figures.shownRss) / figures.pictures);
+    std::printf("ours per picture: %.1f ms cold, %.3f MB; naive takes %.1fx the time and %.0fx the memory\n",
+        oursMs, oursMb, figures.naiveMs / oursMs, figures.naiveMb / oursMb);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Vellumora speed and memory benchmark"));
+    parser.addHelpOption();
+    const QCommandLineOption picturesOption(QStringLiteral("pictures"),
+        QStringLiteral("Pictures in the library (default 1000)."), QStringLiteral("N"),
+        QStringLiteral("1000"));
+    const QCommandLineOption photosOption(QStringLiteral("photos"),
+        QStringLiteral(
+            "Folder keeping the generated photos between runs (default: photos beside this program)."),
+        QStringLiteral("folder"), QCoreApplication::applicationDirPath() + QStringLiteral("/photos"));
+    parser.addOption(picturesOption);
+    parser.addOption(photosOption);
+    parser.process(app);
+    bool ok = false;
+    const int pictures = parser.value(picturesOption).toInt(&ok);
+    if (!ok || pictures < 1) {
+        std::fprintf(stderr, "--pictures wants a whole number above 0\n");
+        return 2;
+    }
+
+    const QStringList photos
+        = PhotoSet(parser.value(photosOption)).ensure(std::max(pictures, kNaivePictures) + kRepeats);
+    std::printf("library of %d photos, %d decoding threads\n", pictures, QThread::idealThreadCount());
+    Figures figures = measure(pictures, photos);
+    measureNaive(figures, photos);
+
+    const QJsonObject json { { "pictures", figures.pictures }, { "window_shown_ms", figures.windowShown },
+        { "first_thumbnails_ms", figures.firstThumbnails }, { "all_thumbnails_cold_ms", figures.allCold },
+        { "all_thumbnails_warm_ms", figures.allWarm }, { "steady_rss_mb", figures.steadyRss },
+        { "peak_rss_mb", figures.peakRss }, { "add_ms", figures.add }, { "delete_ms", figures.remove },
+        { "show_decode_ms", figures.showDecode }, { "naive_ms_per_picture", figures.naiveMs },
+        { "naive_mb_per_picture", figures.naiveMb } };
+    std::printf("%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
+    return 0;
+}
