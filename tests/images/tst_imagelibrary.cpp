@@ -1,4 +1,5 @@
 #include "images/ImageLibraryPanel.h"
+#include "images/PictureLoader.h"
 #include "images/ThumbnailStrip.h"
 #include "platform/DataFile.h"
 #include "shell/frmMain.h"
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTreeWidget>
@@ -159,6 +161,37 @@ private slots:
         // The thumbnails after it move up with their pictures, decoded once.
         QCOMPARE(strip()->waitingCount(), 0);
         QCOMPARE(QColor(strip()->thumbnail(6).pixel(50, 40)).green(), 255);
+    }
+
+    void thumbnailsInViewComeFirstAndChangesDecodeOnlyTheNew()
+    {
+        QStringList names;
+        for (int i = 1; i <= 40; ++i) {
+            names << QStringLiteral("%1.jpg").arg(i);
+            QVERIFY(writeSolidPicture(m_dir->filePath("SystemFolder/" + names.last()), Qt::darkCyan));
+        }
+        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record(names)));
+        load();
+        QList<int> order;
+        connect(strip(), &ThumbnailStrip::thumbnailReady, this, [&order](int i) { order.append(i); });
+        // The user scrolls to the end before the first answers are back.
+        bar()->setValue(bar()->maximum());
+        QTRY_COMPARE(strip()->waitingCount(), 0);
+        const int inFlight = m_window->pictureLoader().threadCount();
+        const QList<int> afterScroll = order.mid(inFlight, 4);
+        for (int i : afterScroll) {
+            QVERIFY2(i >= 37, qPrintable(QStringLiteral("thumbnail %1 came before those in view").arg(i)));
+        }
+
+        QSignalSpy decoded(&m_window->pictureLoader(), &PictureLoader::thumbnailLoaded);
+        const QString chosen = m_dir->filePath("new.jpg");
+        QVERIFY(writeSolidPicture(chosen, Qt::red));
+        m_platform->chosenFiles << chosen;
+        addPicture();
+        select(3);
+        deletePicture();
+        QTRY_COMPARE(strip()->waitingCount(), 0);
+        QCOMPARE(decoded.size(), 1);
     }
 
     void addCopiesAndRecords()
