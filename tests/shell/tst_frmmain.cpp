@@ -2,8 +2,7 @@
 #include "shell/WebLinks.h"
 #include "shell/frmAbout.h"
 #include "shell/frmMain.h"
-#include "support/ApplicationFolder.h"
-#include "support/FakePlatform.h"
+#include "support/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,50 +38,48 @@ private slots:
 
     void init()
     {
-        m_dir = newApplicationFolder();
-        m_platform.reset(new FakePlatform(m_dir->path()));
-        m_window.reset(new frmMain(*m_platform, m_random));
-        QVERIFY(m_window->Form_Load());
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        f.reset();
+        f.load();
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
     }
 
     void fixedClientArea()
     {
-        QCOMPARE(m_window->centralWidget()->size(), QSize(644, 566));
-        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
-        QCOMPARE(m_window->height(), 566 + m_window->menuBar()->height());
+        QCOMPARE(f.window->centralWidget()->size(), QSize(644, 566));
+        QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
+        QCOMPARE(f.window->height(), 566 + f.window->menuBar()->height());
     }
 
     void panelsSwitchWithoutReloading()
     {
-        auto* images = m_window->findChild<QWidget*>(QStringLiteral("fraImageLibrary"));
-        auto* affirmations = m_window->findChild<QWidget*>(QStringLiteral("fraAffirmationLibrary"));
-        auto* settings = m_window->findChild<QWidget*>(QStringLiteral("fraMusicSettings"));
-        QCOMPARE(m_window->frontPanel(), images);
+        auto* images = f.window->findChild<QWidget*>(QStringLiteral("fraImageLibrary"));
+        auto* affirmations = f.window->findChild<QWidget*>(QStringLiteral("fraAffirmationLibrary"));
+        auto* settings = f.window->findChild<QWidget*>(QStringLiteral("fraMusicSettings"));
+        QCOMPARE(f.window->frontPanel(), images);
 
         auto* typed = new QLineEdit(affirmations);
-        const auto readsBefore = m_platform->settingsRead;
+        const auto readsBefore = f.platform->settingsRead;
         const auto press = [this](const char* name) {
-            QTest::mouseClick(m_window->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
+            QTest::mouseClick(f.window->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
         };
 
         press("cmdAffirmationLibrary");
-        QCOMPARE(m_window->frontPanel(), affirmations);
+        QCOMPARE(f.window->frontPanel(), affirmations);
         QTest::keyClicks(typed, QStringLiteral("Half a thought"));
         press("cmdAffirmationLibrary");
-        QCOMPARE(m_window->frontPanel(), affirmations);
+        QCOMPARE(f.window->frontPanel(), affirmations);
         press("cmdMusicSettings");
-        QCOMPARE(m_window->frontPanel(), settings);
+        QCOMPARE(f.window->frontPanel(), settings);
         press("cmdImageLibrary");
-        QCOMPARE(m_window->frontPanel(), images);
+        QCOMPARE(f.window->frontPanel(), images);
         press("cmdAffirmationLibrary");
 
         QCOMPARE(typed->text(), QStringLiteral("Half a thought"));
-        QCOMPARE(m_platform->settingsRead, readsBefore);
-        QVERIFY(m_platform->settingsWritten.isEmpty());
-        QVERIFY(m_platform->messages.isEmpty());
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+        QCOMPARE(f.platform->settingsRead, readsBefore);
+        QVERIFY(f.platform->settingsWritten.isEmpty());
+        QVERIFY(f.platform->messages.isEmpty());
+        QCOMPARE(QDir(f.dir->path()).entryList(QDir::Files), QStringList());
     }
 
     void aboutIsFreshEachTime()
@@ -103,8 +100,8 @@ private slots:
             });
             trigger();
         };
-        open([&] { m_window->cmdAbout_Click(); });
-        open([&] { m_window->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger(); });
+        open([&] { f.window->cmdAbout_Click(); });
+        open([&] { f.window->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger(); });
 
         QCOMPARE(seen.size(), 2);
         for (const AboutSeen& about : seen) {
@@ -114,7 +111,7 @@ private slots:
             QVERIFY(about.modal);
             QVERIFY(about.hasIcon);
         }
-        QCOMPARE(m_platform->openedUrls, (QList<QUrl> { WebLinks::homePage(), WebLinks::homePage() }));
+        QCOMPARE(f.platform->openedUrls, (QList<QUrl> { WebLinks::homePage(), WebLinks::homePage() }));
         QVERIFY(!QApplication::activeModalWidget());
     }
 
@@ -131,28 +128,21 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QUrl, page);
-        if (auto* action = m_window->findChild<QAction*>(control)) {
+        if (auto* action = f.window->findChild<QAction*>(control)) {
             action->trigger();
         } else {
-            auto* label = m_window->findChild<LinkLabel*>(control);
+            auto* label = f.window->findChild<LinkLabel*>(control);
             QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
             QTest::mouseClick(label, Qt::LeftButton);
         }
-        QCOMPARE(m_platform->openedUrls, QList<QUrl> { page });
-        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(f.platform->openedUrls, QList<QUrl> { page });
+        QVERIFY(f.platform->messages.isEmpty());
     }
 
-    void cleanup()
-    {
-        m_window.reset();
-        m_platform.reset();
-    }
+    void cleanup() { f.window.reset(); }
 
 private:
-    QRandomGenerator m_random;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<FakePlatform> m_platform;
-    std::unique_ptr<frmMain> m_window;
+    MainWindowFixture f;
 };
 
 QTEST_MAIN(TestMainWindow)
