@@ -121,9 +121,9 @@ private slots:
         QVERIFY(writeSolidPicture(store + "blue.bmp", Qt::blue));
         QVERIFY(writeBytes(store + "huge.jpg", jpegSkeleton(60000, 60000, false, 3, 1)));
         QVERIFY(writeSolidPicture(store + "green.jpg", Qt::green));
-        QVERIFY(writeBytes(f.path("item.txt"), "keep"));
-        const QStringList names { "red.jpg", "missing.jpg", "text.jpg", "blue.bmp", "../item.txt", "huge.jpg",
-            "green.jpg" };
+        QVERIFY(writeBytes(f.path("outside.txt"), "keep"));
+        const QStringList names { "red.jpg", "missing.jpg", "text.jpg", "blue.bmp", "../outside.txt",
+            "huge.jpg", "green.jpg" };
         QVERIFY(writeDataFile(store + "record.txt", record(names)));
         load();
         QTRY_COMPARE(strip()->waitingCount(), 0);
@@ -144,7 +144,7 @@ private slots:
         // Deleting the hostile entry rewrites the record and touches nothing outside the store.
         select(5);
         deletePicture();
-        QCOMPARE(readAll(f.path("item.txt")), "keep");
+        QCOMPARE(readAll(f.path("outside.txt")), "keep");
         QCOMPARE(readAll(store + "record.txt"), record(QStringList(names).mid(0, 4) + names.mid(5)));
         // The thumbnails after it move up with their pictures, decoded once.
         QCOMPARE(strip()->waitingCount(), 0);

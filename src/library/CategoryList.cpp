@@ -1,0 +1,317 @@
+#include "library/CategoryList.h"
+
+#include "library/AffirmationList.h"
+#include "library/LibraryLook.h"
+#include "platform/Platform.h"
+#include "platform/Twips.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSet>
+#include <QSignalBlocker>
+#include <QTreeWidget>
+
+namespace vellumora {
+
+namespace {
+
+QPushButton* button(const QString& caption, const char* name, QWidget* parent, int left)
+{
+    auto* result = new QPushButton(caption, parent);
+    result->setObjectName(QLatin1String(name));
+    styleLibraryButton(result);
+    placeTwips(result, left, 840, 1455, 375);
+    return result;
+}
+
+bool isAcceptedKey(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u' ' || u == u'\b' || u == u'\r';
+}
+
+} // namespace
+
+CategoryList::CategoryList(
+    Platform& platform, const CategoryStore& store, AffirmationList& affirmations, QWidget* parent)
+    : QGroupBox(tr("Affirmations Category"), parent)
+    , m_platform(platform)
+    , m_store(store)
+    , m_affirmations(affirmations)
+{
+    setObjectName(QStringLiteral("Frame4"));
+    styleLibraryFrame(this);
+    buildControls();
+    connectSignals();
+}
+
+void CategoryList::buildControls()
+{
+    txtAddFile = new QLineEdit(this);
+    txtAddFile->setObjectName(QStringLiteral("txtAddFile"));
+    styleLibraryEntry(txtAddFile);
+    placeTwips(txtAddFile, 240, 360, 3015, 375);
+    cmdCreateFile = button(tr("&Create"), "cmdCreateFile", this, 240);
+    cmdDelete = button(tr("&Delete"), "cmdDelete", this, 1800);
+    lvFile = newTickList("lvFile", tr("Category"), this);
+    placeTwips(lvFile, 240, 1320, 3015, 4095);
+}
+
+void CategoryList::connectSignals()
+{
+    connect(cmdCreateFile, &QPushButton::clicked, this, &CategoryList::cmdCreateFile_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &CategoryList::cmdDelete_Click);
+    // Ticks the program sets are set with the list's signals blocked: only the user's arrive.
+    connect(lvFile, &QTreeWidget::itemChanged, this, &CategoryList::lvFile_ItemCheck);
+    connect(lvFile, &QTreeWidget::itemSelectionChanged, this, &CategoryList::lvFile_SelectionChanged);
+    txtAddFile->installEventFilter(this);
+    // Any click in the list, on a row, a tick box or below the rows, shows the selected category.
+    lvFile->viewport()->installEventFilter(this);
+}
+
+bool CategoryList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtAddFile && event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        // Keys without a character (arrows, Home, Delete) and Tab keep their usual meaning.
+        if (text.size() == 1 && text != QLatin1String("\t") && !txtAddFile_KeyPress(text.front())) {
+            return true;
+        }
+    } else if (watched == lvFile->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        // After the view has handled the click, so a new selection is already in place.
+        QMetaObject::invokeMethod(this, &CategoryList::lvFile_Click, Qt::QueuedConnection);
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+bool CategoryList::txtAddFile_KeyPress(QChar typed)
+{
+    if (isAcceptedKey(typed)) {
+        return true;
+    }
+    m_platform.message(tr("Please Enter only Letters"), MessageIcon::Information);
+    return false;
+}
+
+QList<Row> CategoryList::categories() const
+{
+    QList<Row> rows;
+    for (int i = 0; i < lvFile->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = lvFile->topLevelItem(i);
+        rows.append({ item->text(0), item->checkState(0) == Qt::Checked });
+    }
+    return rows;
+}
+
+void CategoryList::appendRow(const Row& row)
+{
+    const QSignalBlocker quiet(lvFile);
+    auto* item = new QTreeWidgetItem(QStringList { row.text });
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(0, row.ticked ? Qt::Checked : Qt::Unchecked);
+    lvFile->addTopLevelItem(item);
+}
+
+void CategoryList::selectRow(int row)
+{
+    const QSignalBlocker quiet(lvFile);
+    lvFile->setCurrentItem(lvFile->topLevelItem(row));
+}
+
+QString CategoryList::selectedName() const
+{
+    const QTreeWidgetItem* current = lvFile->currentItem();
+    return current ? current->text(0) : QString();
+}
+
+QList<Row> CategoryList::readIndex(bool* readable)
+{
+    QString error;
+    const std::optional<QList<Row>> rows = m_store.readRows(m_store.indexPath(), &error);
+    *readable = rows.has_value();
+    if (!rows) {
+        m_platform.message(tr("The category list could not be read, so it is shown empty and not rewritten.")
+                + QStringLiteral("\r\n") + error,
+            MessageIcon::Critical);
+        return {};
+    }
+    // A name nobody could have typed never forms a path, and two rows never share a name.
+    QList<Row> usable;
+    QSet<QString> seen;
+    int skipped = 0;
+    for (const Row& row : *rows) {
+        const QString key = row.text.toCaseFolded();
+        if (!CategoryStore::isUsableName(row.text) || seen.contains(key)) {
+            ++skipped;
+            continue;
+        }
+        seen.insert(key);
+        usable.append(row);
+    }
+    if (skipped > 0) {
+        m_platform.message(tr("%n line(s) of the category list named no usable category and were left out.",
+                               nullptr, skipped),
+            MessageIcon::Information);
+    }
+    return usable;
+}
+
+void CategoryList::LoadCategoryList()
+{
+    QList<Row> rows;
+    for (const QString& name : m_store.listCategoryNames()) {
+        rows.append({ name, false });
+    }
+    m_indexReadable = true;
+    if (m_store.indexExists()) {
+        rows = readIndex(&m_indexReadable);
+    }
+    {
+        const QSignalBlocker quiet(lvFile);
+        lvFile->clear();
+        for (const Row& row : rows) {
+            appendRow(row);
+        }
+    }
+    if (lvFile->topLevelItemCount() > 0) {
+        selectRow(0);
+        lvFile_Click();
+    } else {
+        m_affirmations.clearCategory();
+    }
+    lvFile_ItemCheck(nullptr);
+}
+
+void CategoryList::lvFile_Click()
+{
+    if (lvFile->topLevelItemCount() == 0) {
+        return;
+    }
+    m_affirmations.showCategory(selectedName());
+}
+
+void CategoryList::lvFile_SelectionChanged()
+{
+    // A click below the rows would leave the list without a selection; the current row stays.
+    if (lvFile->selectedItems().isEmpty() && lvFile->topLevelItemCount() > 0) {
+        QTreeWidgetItem* keep = lvFile->currentItem() ? lvFile->currentItem() : lvFile->topLevelItem(0);
+        const QSignalBlocker quiet(lvFile);
+        lvFile->setCurrentItem(keep);
+        keep->setSelected(true);
+        return;
+    }
+    // Moving with the keyboard shows the newly selected category too.
+    lvFile_Click();
+}
+
+bool CategoryList::writeIndex(const QList<Row>& rows)
+{
+    if (!m_indexReadable) {
+        m_platform.message(tr("The category list could not be read when the program started, so it cannot be "
+                              "changed now."),
+            MessageIcon::Critical);
+        return false;
+    }
+    QString error;
+    if (m_store.writeRows(m_store.indexPath(), rows, &error)) {
+        return true;
+    }
+    m_platform.message(tr("The category list could not be saved, so the change was undone.")
+            + QStringLiteral("\r\n") + error,
+        MessageIcon::Critical);
+    return false;
+}
+
+void CategoryList::lvFile_ItemCheck(QTreeWidgetItem* changed)
+{
+    if (!changed) {
+        // The end of a load: the index follows the list.
+        QString error;
+        if (m_indexReadable && !m_store.writeRows(m_store.indexPath(), categories(), &error)) {
+            m_platform.message(tr("The category list could not be saved.") + QStringLiteral("\r\n") + error,
+                MessageIcon::Critical);
+        }
+        return;
+    }
+    if (!writeIndex(categories())) {
+        const QSignalBlocker quiet(lvFile);
+        changed->setCheckState(0, changed->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    }
+}
+
+void CategoryList::cmdCreateFile_Click()
+{
+    if (txtAddFile->text().isEmpty()) {
+        return;
+    }
+    const QString typed = txtAddFile->text().trimmed();
+    if (!CategoryStore::isTypedName(typed)) {
+        m_platform.message(tr("A category name may hold only letters and spaces, and at least one letter."),
+            MessageIcon::Information);
+        return;
+    }
+    const QList<Row> listed = categories();
+    for (int i = 0; i < listed.size(); ++i) {
+        if (listed[i].text.compare(typed, Qt::CaseInsensitive) == 0) {
+            selectRow(i);
+            txtAddFile->clear();
+            lvFile_Click();
+            return;
+        }
+    }
+    if (listed.size() >= CategoryStore::kMaxRows) {
+        m_platform.message(tr("The category list already holds %1 categories, the most it can hold.")
+                               .arg(CategoryStore::kMaxRows),
+            MessageIcon::Critical);
+        return;
+    }
+    // A file lying in the library folder unlisted is taken in as it is, never emptied.
+    const std::optional<QString> existing = m_store.findCategoryFile(typed);
+    const QString name = existing.value_or(typed);
+    QString error;
+    if (!existing && !m_store.createCategory(name, &error)) {
+        m_platform.message(
+            tr("The category \"%1\" could not be created.").arg(name) + QStringLiteral("\r\n") + error,
+            MessageIcon::Critical);
+        return;
+    }
+    appendRow({ name, true });
+    if (!writeIndex(categories())) {
+        const QSignalBlocker quiet(lvFile);
+        delete lvFile->takeTopLevelItem(lvFile->topLevelItemCount() - 1);
+        if (!existing) {
+            m_store.removeCategory(name);
+        }
+        return;
+    }
+    selectRow(lvFile->topLevelItemCount() - 1);
+    txtAddFile->clear();
+    m_affirmations.showCategory(name);
+}
+
+void CategoryList::cmdDelete_Click()
+{
+    if (lvFile->topLevelItemCount() == 0) {
+        m_platform.message(tr("There Is No Item To Delete"), MessageIcon::Critical);
+        return;
+    }
+    const QString name = selectedName();
+    QList<Row> remaining = categories();
+    remaining.removeAt(lvFile->indexOfTopLevelItem(lvFile->currentItem()));
+    // The index goes first: if it cannot be written, the category keeps its file.
+    if (!writeIndex(remaining)) {
+        return;
+    }
+    QString error;
+    if (!m_store.removeCategory(name, &error)) {
+        m_platform.message(tr("The file of the category \"%1\" could not be deleted.").arg(name)
+                + QStringLiteral("\r\n") + error,
+            MessageIcon::Critical);
+    }
+    m_affirmations.clearCategory();
+    LoadCategoryList();
+}
+
+} // namespace vellumora
