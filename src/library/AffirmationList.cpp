@@ -17,20 +17,6 @@ namespace {
 const QString kAdd = QStringLiteral("&Add");
 const QString kUpdate = QStringLiteral("&Update");
 
-// The files cannot hold a double quote; pasted ones become typographic quotes, opening and
-// closing in turn.
-QString withoutDoubleQuotes(QString text)
-{
-    bool opening = true;
-    for (QChar& c : text) {
-        if (c == QLatin1Char('"')) {
-            c = opening ? QChar(0x201C) : QChar(0x201D);
-            opening = !opening;
-        }
-    }
-    return text;
-}
-
 QPushButton* button(const QString& caption, const char* name, QWidget* parent, int left)
 {
     auto* result = new QPushButton(caption, parent);
@@ -93,7 +79,8 @@ void AffirmationList::txtAddFileContent_TextEdited(const QString& text)
 {
     if (text.contains(QLatin1Char('"'))) {
         const int cursor = txtAddFileContent->cursorPosition();
-        txtAddFileContent->setText(withoutDoubleQuotes(text));
+        // Pasted text may hold the double quotes typing cannot.
+        txtAddFileContent->setText(CategoryStore::storableText(text));
         txtAddFileContent->setCursorPosition(cursor);
     }
 }

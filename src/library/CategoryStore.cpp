@@ -23,6 +23,13 @@ bool isLineEnd(QChar c)
 bool readFlag(QStringView field)
 {
     QStringView flag = field.trimmed();
+    // The flag is one word; whatever follows it is not.
+    for (qsizetype i = 0; i < flag.size(); ++i) {
+        if (flag[i].isSpace()) {
+            flag.truncate(i);
+            break;
+        }
+    }
     if (flag.startsWith(QLatin1Char('#'))) {
         flag = flag.mid(1);
     }
@@ -47,7 +54,9 @@ Row readLine(QStringView line)
         rest = close + 1;
     } else {
         const qsizetype comma = trimmed.indexOf(QLatin1Char(','));
-        row.text = trimmed.left(comma < 0 ? trimmed.size() : comma).trimmed().toString();
+        // Rewritten as it is, a quote inside would cut the text short on the next read.
+        row.text = CategoryStore::storableText(
+            trimmed.left(comma < 0 ? trimmed.size() : comma).trimmed().toString());
         rest = comma < 0 ? trimmed.size() : comma;
     }
     const qsizetype comma = trimmed.indexOf(QLatin1Char(','), rest);
@@ -182,6 +191,18 @@ bool CategoryStore::isUsableName(const QString& name)
     return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
         return c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control;
     });
+}
+
+QString CategoryStore::storableText(QString text)
+{
+    bool opening = true;
+    for (QChar& c : text) {
+        if (c == QLatin1Char('"')) {
+            c = opening ? QChar(0x201C) : QChar(0x201D);
+            opening = !opening;
+        }
+    }
+    return text;
 }
 
 QByteArray CategoryStore::encodeRows(const QList<Row>& rows)

@@ -51,9 +51,14 @@ public:
     // control characters, not too long for the file system.
     static bool isUsableName(const QString& name);
 
+    // The line format cannot hold a double quote: each becomes a typographic quote, opening and
+    // closing in turn.
+    static QString storableText(QString text);
+
     static QByteArray encodeRows(const QList<Row>& rows);
     // Reads what the program writes exactly, and hand-edited files as their author meant:
-    // blank lines are passed over; a line without quotes is its own text up to a comma; a
+    // blank lines are passed over; a line without quotes is its own text up to a comma, its
+    // double quotes made storable; a
     // missing or unknown flag counts as ticked; flags are read in any letter case; a
     // byte-order mark and CR-only or LF-only line ends are accepted; anything after the flag
     // is ignored.

@@ -2,6 +2,7 @@
 #include "images/PictureLoader.h"
 #include "images/ThumbnailStrip.h"
 #include "platform/DataFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"
 #include "support/Pictures.h"
 
@@ -13,8 +14,6 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTreeWidget>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace vellumora;
 
@@ -36,23 +35,6 @@ QByteArray record(const QStringList& names)
     }
     return bytes;
 }
-
-// Writes beyond this many bytes fail for the lifetime of the object, for root as for anyone.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved {};
-};
 
 } // namespace
 

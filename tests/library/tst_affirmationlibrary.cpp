@@ -1,0 +1,336 @@
+#include "library/AffirmationLibraryPanel.h"
+#include "support/FileSizeLimit.h"
+#include "support/MainWindowFixture.h"
+#include "support/Pictures.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace vellumora;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QByteArray rowsOf(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toUtf8() + "\r\n";
+    }
+    return bytes;
+}
+
+} // namespace
+
+class TestAffirmationLibrary : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { f.reset(); }
+    void cleanup() { f.window.reset(); }
+
+    void firstRunListsTheFolder()
+    {
+        QVERIFY(writeBytes(f.path("system/Work.txt"), ""));
+        QVERIFY(writeBytes(
+            f.path("system/Health.txt"), rowsOf({ "\"I am calm\",#TRUE#", "\"I rest\",#FALSE#" })));
+        QVERIFY(writeBytes(f.path("system/Joy.txt"), ""));
+        f.load();
+        QCOMPARE(readAll(f.path("item.txt")),
+            rowsOf({ "\"Health\",#FALSE#", "\"Joy\",#FALSE#", "\"Work\",#FALSE#" }));
+        QCOMPARE(categoryTexts(), (QStringList { "Health", "Joy", "Work" }));
+        QCOMPARE(categories()->currentItem()->text(0), "Health");
+        QCOMPARE(affirmationTexts(), (QStringList { "I am calm", "I rest" }));
+        QCOMPARE(field("txtAddFileContent")->text(), "I am calm");
+
+        // Once the index exists, a file it does not name stays unlisted and untouched.
+        QVERIFY(writeBytes(f.path("system/Stray.txt"), "\"x\",#TRUE#\r\n"));
+        f.load();
+        QCOMPARE(categoryTexts(), (QStringList { "Health", "Joy", "Work" }));
+        QCOMPARE(readAll(f.path("system/Stray.txt")), "\"x\",#TRUE#\r\n");
+    }
+
+    void emptyIndexGivesAnEmptyList()
+    {
+        QVERIFY(writeBytes(f.path("system/Health.txt"), ""));
+        QVERIFY(writeBytes(f.path("item.txt"), ""));
+        f.load();
+        QCOMPARE(categoryTexts(), QStringList());
+        QCOMPARE(readAll(f.path("item.txt")), "");
+        press("cmdDelete");
+        QCOMPARE(lastMessage(), "There Is No Item To Delete");
+        QCOMPARE(f.platform->messages.last().icon, MessageIcon::Critical);
+    }
+
+    void createNames_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("trimmed") << "  Joy "
+                                 << "Health,Joy" << false;
+        QTest::newRow("empty field") << ""
+                                     << "Health" << false;
+        QTest::newRow("spaces only") << "   "
+                                     << "Health" << true;
+        QTest::newRow("pasted slash") << "Jo/y"
+                                      << "Health" << true;
+        QTest::newRow("pasted dots") << ".."
+                                     << "Health" << true;
+        QTest::newRow("same name, other case") << "hEALTH"
+                                               << "Health" << false;
+        QTest::newRow("unlisted file is taken in") << "stray"
+                                                   << "Health,Stray" << false;
+    }
+
+    void createNames()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, listed);
+        QFETCH(bool, told);
+        const QByteArray health = rowsOf({ "\"I am calm\",#TRUE#" });
+        QVERIFY(writeBytes(f.path("system/Health.txt"), health));
+        QVERIFY(writeBytes(f.path("system/Stray.txt"), "\"x\",#FALSE#\r\n"));
+        QVERIFY(writeBytes(f.path("item.txt"), rowsOf({ "\"Health\",#FALSE#" })));
+        f.load();
+        field("txtAddFile")->setText(typed);
+        press("cmdCreateFile");
+
+        QCOMPARE(categoryTexts().join(','), listed);
+        QCOMPARE(f.platform->messages.size(), told ? 1 : 0);
+        QCOMPARE(readAll(f.path("system/Health.txt")), health);
+        QCOMPARE(readAll(f.path("system/Stray.txt")), "\"x\",#FALSE#\r\n");
+        if (typed == "  Joy ") {
+            QCOMPARE(QFileInfo(f.path("system/Joy.txt")).size(), 0);
+            QCOMPARE(readAll(f.path("item.txt")), rowsOf({ "\"Health\",#FALSE#", "\"Joy\",#TRUE#" }));
+            QCOMPARE(categories()->currentItem()->text(0), "Joy");
+            QCOMPARE(affirmationTexts(), QStringList());
+            QCOMPARE(field("txtAddFile")->text(), "");
+            QCOMPARE(field("txtAddFileContent")->text(), "");
+        } else if (typed == "hEALTH") {
+            QCOMPARE(categories()->currentItem()->text(0), "Health");
+            QCOMPARE(affirmationTexts(), QStringList { "I am calm" });
+        }
+        QCOMPARE(QDir(f.path("system")).entryList(QDir::Files).size(), typed == "  Joy " ? 3 : 2);
+    }
+
+    void typedKeysAreFiltered()
+    {
+        f.load();
+        QLineEdit* name = field("txtAddFile");
+        QTest::keyClicks(name, "Jo y");
+        QVERIFY(f.platform->messages.isEmpty());
+        QTest::keyClick(name, '7');
+        // Ctrl+V arrives with its control character, as from a real keyboard.
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_V, QChar(0x16), Qt::ControlModifier);
+        QCOMPARE(name->text(), "Jo y");
+        QCOMPARE(f.platform->messages.size(), 2);
+        QCOMPARE(lastMessage(), "Please Enter only Letters");
+        QCOMPARE(f.platform->messages.last().icon, MessageIcon::Information);
+
+        // Affirmations take anything but a double quote.
+        QLineEdit* text = field("txtAddFileContent");
+        QTest::keyClicks(text, "I'm 100% in!");
+        QTest::keyClick(text, '"');
+        QCOMPARE(text->text(), "I'm 100% in!");
+        QCOMPARE(f.platform->messages.size(), 3);
+        text->selectAll();
+        text->insert(QStringLiteral("say \"yes\""));
+        emit text->textEdited(text->text());
+        QCOMPARE(text->text(), QString::fromUtf8("say \xE2\x80\x9Cyes\xE2\x80\x9D"));
+    }
+
+    void deleteAndTick()
+    {
+        QVERIFY(writeBytes(f.path("system/Health.txt"), rowsOf({ "\"I am calm\",#TRUE#" })));
+        QVERIFY(writeBytes(f.path("system/Work.txt"), rowsOf({ "\"I ship\",#TRUE#" })));
+        QVERIFY(writeBytes(
+            f.path("item.txt"), rowsOf({ "\"Gone\",#TRUE#", "\"Health\",#FALSE#", "\"Work\",#FALSE#" })));
+        f.load();
+
+        // Ticking rewrites the index at once and keeps the selection.
+        categories()->setCurrentItem(categories()->topLevelItem(2));
+        categories()->topLevelItem(1)->setCheckState(0, Qt::Checked);
+        QCOMPARE(readAll(f.path("item.txt")),
+            rowsOf({ "\"Gone\",#TRUE#", "\"Health\",#TRUE#", "\"Work\",#FALSE#" }));
+        QCOMPARE(categories()->currentItem()->text(0), "Work");
+
+        // A category whose file is already missing still goes; the first one left is shown.
+        categories()->setCurrentItem(categories()->topLevelItem(0));
+        press("cmdDelete");
+        QCOMPARE(categoryTexts(), (QStringList { "Health", "Work" }));
+        QCOMPARE(categories()->currentItem()->text(0), "Health");
+        QCOMPARE(affirmationTexts(), QStringList { "I am calm" });
+        press("cmdDelete");
+        press("cmdDelete");
+        QVERIFY(f.platform->messages.isEmpty());
+        QCOMPARE(categoryTexts(), QStringList());
+        QCOMPARE(affirmationTexts(), QStringList());
+        QCOMPARE(readAll(f.path("item.txt")), "");
+        QCOMPARE(QDir(f.path("system")).entryList(QDir::Files), QStringList());
+    }
+
+    void editingStates()
+    {
+        QVERIFY(writeBytes(f.path("system/Health.txt"),
+            rowsOf({ "\"one\",#TRUE#", "\"two\",#FALSE#", "\"three\",#TRUE#" })));
+        f.load();
+        const QString file = f.path("system/Health.txt");
+        QPushButton* add = button("cmdAddContent");
+        QPushButton* edit = button("cmdEditContent");
+        QPushButton* remove = button("cmdDeleteContent");
+        QLineEdit* text = field("txtAddFileContent");
+
+        // Edit keeps the row's place and tick.
+        clickAffirmation(1);
+        QCOMPARE(text->text(), "two");
+        text->setText("two, better");
+        edit->click();
+        QCOMPARE(readAll(file), rowsOf({ "\"one\",#TRUE#", "\"two, better\",#FALSE#", "\"three\",#TRUE#" }));
+        QCOMPARE(text->text(), "");
+        edit->click();
+        QCOMPARE(lastMessage(), "Please Enter Text to edit");
+
+        // Add, Update with an empty field: an empty ticked row.
+        add->click();
+        QCOMPARE(add->text(), "&Update");
+        QVERIFY(!edit->isEnabled());
+        QVERIFY(!remove->isEnabled());
+        // While composing, a click fills the field; Update appends a copy.
+        clickAffirmation(0);
+        QVERIFY(edit->isEnabled());
+        add->click();
+        add->click();
+        text->clear();
+        add->click();
+        QCOMPARE(add->text(), "&Add");
+        QVERIFY(edit->isEnabled() && remove->isEnabled());
+        QCOMPARE(affirmationTexts(), (QStringList { "one", "two, better", "three", "one", "" }));
+        QVERIFY(readAll(file).endsWith("\"one\",#TRUE#\r\n\"\",#TRUE#\r\n"));
+
+        // Delete: Add and Edit wait for the next click.
+        clickAffirmation(4);
+        remove->click();
+        QCOMPARE(affirmationTexts().size(), 4);
+        QVERIFY(!add->isEnabled() && !edit->isEnabled());
+        remove->click(); // nothing selected
+        QCOMPARE(affirmationTexts().size(), 4);
+        clickAffirmation(3);
+        QVERIFY(add->isEnabled() && edit->isEnabled());
+
+        // Unticking rewrites the file.
+        affirmations()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+        QVERIFY(readAll(file).startsWith("\"one\",#FALSE#\r\n"));
+    }
+
+    void failedWritesLoseNothing()
+    {
+        const QByteArray health = rowsOf({ "\"a long affirmation to keep\",#TRUE#" });
+        QVERIFY(writeBytes(f.path("system/Health.txt"), health));
+        QVERIFY(writeBytes(f.path("item.txt"), rowsOf({ "\"Health\",#FALSE#" })));
+        f.load();
+        const QByteArray index = readAll(f.path("item.txt"));
+        {
+            const FileSizeLimit limit(8);
+            button("cmdAddContent")->click();
+            field("txtAddFileContent")->setText("new");
+            button("cmdAddContent")->click();
+            categories()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+            field("txtAddFile")->setText("Joy");
+            press("cmdCreateFile");
+        }
+        QCOMPARE(f.platform->messages.size(), 3);
+        QCOMPARE(readAll(f.path("system/Health.txt")), health);
+        QCOMPARE(readAll(f.path("item.txt")), index);
+        QCOMPARE(affirmationTexts(), QStringList { "a long affirmation to keep" });
+        QCOMPARE(categories()->topLevelItem(0)->checkState(0), Qt::Unchecked);
+        QCOMPARE(categoryTexts(), QStringList { "Health" });
+        QVERIFY(!QFile::exists(f.path("system/Joy.txt")));
+
+        // A category that cannot be created leaves everything as it was.
+        QVERIFY(QDir().mkpath(f.path("system/Joy.txt")));
+        field("txtAddFile")->setText("Joy");
+        press("cmdCreateFile");
+        QCOMPARE(f.platform->messages.size(), 4);
+        QCOMPARE(categoryTexts(), QStringList { "Health" });
+    }
+
+    void hostileIndexLoadsWhatItCan()
+    {
+        QVERIFY(writeBytes(f.path("outside.txt"), "\"keep\",#TRUE#\r\n"));
+        QVERIFY(writeBytes(f.path("system/Health.txt"), ""));
+        QByteArray index = rowsOf({ "\"../outside\",#TRUE#", "\"Health\",#TRUE#", "\"/etc/passwd\",#TRUE#",
+            "\"a\\\\..\\\\b\",#TRUE#", "\"health\",#FALSE#" });
+        index += QByteArray(200000, 'x') + "\r\n";
+        index += QByteArray("\"\x01\x02\xFF\xFE\",#TRUE#\r\n\"Work\",#FALSE#\r\n");
+        QVERIFY(writeBytes(f.path("item.txt"), index));
+        f.load();
+        QCOMPARE(categoryTexts(), (QStringList { "Health", "Work" }));
+        QCOMPARE(f.platform->messages.size(), 1);
+        QCOMPARE(readAll(f.path("outside.txt")), "\"keep\",#TRUE#\r\n");
+        // The missing file of "Work" reads as an empty category, and deleting it is harmless.
+        categories()->setCurrentItem(categories()->topLevelItem(1));
+        QCOMPARE(affirmationTexts(), QStringList());
+        press("cmdDelete");
+        QCOMPARE(readAll(f.path("item.txt")), rowsOf({ "\"Health\",#TRUE#" }));
+    }
+
+    void fullListRefusesOneMore()
+    {
+        QByteArray many;
+        for (int i = 0; i < CategoryStore::kMaxRows; ++i) {
+            many += "\"x\",#TRUE#\r\n";
+        }
+        QVERIFY(writeBytes(f.path("system/Health.txt"), many));
+        f.load();
+        button("cmdAddContent")->click();
+        button("cmdAddContent")->click();
+        QCOMPARE(f.platform->messages.size(), 1);
+        QCOMPARE(affirmationTexts().size(), CategoryStore::kMaxRows);
+        QCOMPARE(readAll(f.path("system/Health.txt")).size(), many.size());
+    }
+
+private:
+    QTreeWidget* categories() const { return f.find<QTreeWidget>("lvFile"); }
+    QTreeWidget* affirmations() const { return f.find<QTreeWidget>("lvFileContent"); }
+    QLineEdit* field(const char* name) const { return f.find<QLineEdit>(name); }
+    QPushButton* button(const char* name) const { return f.find<QPushButton>(name); }
+    void press(const char* name) const { button(name)->click(); }
+    QString lastMessage() const
+    {
+        return f.platform->messages.isEmpty() ? QString() : f.platform->messages.last().text;
+    }
+
+    static QStringList texts(const QTreeWidget* list)
+    {
+        QStringList result;
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            result.append(list->topLevelItem(i)->text(0));
+        }
+        return result;
+    }
+    QStringList categoryTexts() const { return texts(categories()); }
+    QStringList affirmationTexts() const { return texts(affirmations()); }
+
+    void clickAffirmation(int row) const
+    {
+        QTreeWidget* list = affirmations();
+        const QRect place = list->visualItemRect(list->topLevelItem(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center() + QPoint(30, 0));
+    }
+
+    MainWindowFixture f;
+};
+
+QTEST_MAIN(TestAffirmationLibrary)
+#include "tst_affirmationlibrary.moc"
