@@ -1,6 +1,7 @@
 #include "library/AffirmationList.h"
 
 #include "library/LibraryLook.h"
+#include "library/TickList.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 
@@ -48,7 +49,7 @@ void AffirmationList::buildControls()
     cmdAddContent = button(tr("&Add"), "cmdAddContent", this, 240);
     cmdEditContent = button(tr("&Edit"), "cmdEditContent", this, 1260);
     cmdDeleteContent = button(tr("&Delete"), "cmdDeleteContent", this, 2280);
-    lvFileContent = newTickList("lvFileContent", tr("Affirmations"), this);
+    lvFileContent = new TickList("lvFileContent", tr("Affirmations"), this);
     placeTwips(lvFileContent, 240, 1320, 3015, 4095);
 }
 
@@ -89,19 +90,9 @@ QList<Row> AffirmationList::rows() const
 {
     QList<Row> result;
     for (int i = 0; i < lvFileContent->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = lvFileContent->topLevelItem(i);
-        result.append({ item->text(0), item->checkState(0) == Qt::Checked });
+        result.append({ lvFileContent->topLevelItem(i)->text(0), lvFileContent->isTicked(i) });
     }
     return result;
-}
-
-void AffirmationList::appendRow(const Row& row)
-{
-    const QSignalBlocker quiet(lvFileContent);
-    auto* item = new QTreeWidgetItem(QStringList { row.text });
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(0, row.ticked ? Qt::Checked : Qt::Unchecked);
-    lvFileContent->addTopLevelItem(item);
 }
 
 void AffirmationList::showCategory(const QString& name)
@@ -119,7 +110,7 @@ void AffirmationList::showCategory(const QString& name)
         return;
     }
     for (const Row& row : *read) {
-        appendRow(row);
+        lvFileContent->appendRow(row.text, row.ticked);
     }
     if (lvFileContent->topLevelItemCount() == 0) {
         txtAddFileContent->clear();
@@ -188,7 +179,7 @@ void AffirmationList::cmdAddContent_Click()
     cmdAddContent->setText(kAdd);
     cmdDeleteContent->setEnabled(true);
     const bool wasEmpty = lvFileContent->topLevelItemCount() == 0;
-    appendRow({ txtAddFileContent->text(), true });
+    lvFileContent->appendRow(txtAddFileContent->text(), true);
     if (!save()) {
         delete lvFileContent->takeTopLevelItem(lvFileContent->topLevelItemCount() - 1);
         return;

@@ -6,12 +6,12 @@
 
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace vellumora {
 
 class Platform;
+class TickList;
 
 // The frame "Affirmations" (Frame5): the selected category's affirmations with their ticks,
 // one text field and the buttons "&Add"/"&Update", "&Edit" and "&Delete". Every change is
@@ -41,7 +41,6 @@ private:
     void connectSignals();
     void txtAddFileContent_TextEdited(const QString& text);
     QList<Row> rows() const;
-    void appendRow(const Row& row);
     // False, with the user told, when there is no category to write to.
     bool categoryWritable();
     bool save();
@@ -56,7 +55,7 @@ private:
     QPushButton* cmdAddContent = nullptr;
     QPushButton* cmdEditContent = nullptr;
     QPushButton* cmdDeleteContent = nullptr;
-    QTreeWidget* lvFileContent = nullptr;
+    TickList* lvFileContent = nullptr;
 };
 
 } // namespace vellumora

@@ -2,12 +2,12 @@
 
 #include "library/AffirmationList.h"
 #include "library/LibraryLook.h"
+#include "library/TickList.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalBlocker>
@@ -55,7 +55,7 @@ void CategoryList::buildControls()
     placeTwips(txtAddFile, 240, 360, 3015, 375);
     cmdCreateFile = button(tr("&Create"), "cmdCreateFile", this, 240);
     cmdDelete = button(tr("&Delete"), "cmdDelete", this, 1800);
-    lvFile = newTickList("lvFile", tr("Category"), this);
+    lvFile = new TickList("lvFile", tr("Category"), this);
     placeTwips(lvFile, 240, 1320, 3015, 4095);
 }
 
@@ -66,9 +66,9 @@ void CategoryList::connectSignals()
     // Ticks the program sets are set with the list's signals blocked: only the user's arrive.
     connect(lvFile, &QTreeWidget::itemChanged, this, &CategoryList::lvFile_ItemCheck);
     connect(lvFile, &QTreeWidget::itemSelectionChanged, this, &CategoryList::lvFile_SelectionChanged);
-    txtAddFile->installEventFilter(this);
     // Any click in the list, on a row, a tick box or below the rows, shows the selected category.
-    lvFile->viewport()->installEventFilter(this);
+    connect(lvFile, &TickList::clickedAnywhere, this, &CategoryList::lvFile_Click);
+    txtAddFile->installEventFilter(this);
 }
 
 bool CategoryList::eventFilter(QObject* watched, QEvent* event)
@@ -79,9 +79,6 @@ bool CategoryList::eventFilter(QObject* watched, QEvent* event)
         if (text.size() == 1 && text != QLatin1String("\t") && !txtAddFile_KeyPress(text.front())) {
             return true;
         }
-    } else if (watched == lvFile->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        // After the view has handled the click, so a new selection is already in place.
-        QMetaObject::invokeMethod(this, &CategoryList::lvFile_Click, Qt::QueuedConnection);
     }
     return QGroupBox::eventFilter(watched, event);
 }
@@ -99,19 +96,9 @@ QList<Row> CategoryList::categories() const
 {
     QList<Row> rows;
     for (int i = 0; i < lvFile->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = lvFile->topLevelItem(i);
-        rows.append({ item->text(0), item->checkState(0) == Qt::Checked });
+        rows.append({ lvFile->topLevelItem(i)->text(0), lvFile->isTicked(i) });
     }
     return rows;
-}
-
-void CategoryList::appendRow(const Row& row)
-{
-    const QSignalBlocker quiet(lvFile);
-    auto* item = new QTreeWidgetItem(QStringList { row.text });
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(0, row.ticked ? Qt::Checked : Qt::Unchecked);
-    lvFile->addTopLevelItem(item);
 }
 
 void CategoryList::selectRow(int row)
@@ -172,7 +159,7 @@ void CategoryList::LoadCategoryList()
         const QSignalBlocker quiet(lvFile);
         lvFile->clear();
         for (const Row& row : rows) {
-            appendRow(row);
+            lvFile->appendRow(row.text, row.ticked);
         }
     }
     if (lvFile->topLevelItemCount() > 0) {
@@ -277,7 +264,7 @@ void CategoryList::cmdCreateFile_Click()
             MessageIcon::Critical);
         return;
     }
-    appendRow({ name, true });
+    lvFile->appendRow(name, true);
     if (!writeIndex(categories())) {
         const QSignalBlocker quiet(lvFile);
         delete lvFile->takeTopLevelItem(lvFile->topLevelItemCount() - 1);

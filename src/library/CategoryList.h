@@ -6,13 +6,13 @@
 
 class QLineEdit;
 class QPushButton;
-class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace vellumora {
 
 class AffirmationList;
 class Platform;
+class TickList;
 
 // The frame "Affirmations Category" (Frame4): the categories with their ticks, in the order of
 // the category index, the name field and the buttons "&Create" and "&Delete". While the list
@@ -42,7 +42,6 @@ private:
     void connectSignals();
     void lvFile_SelectionChanged();
     QList<Row> readIndex(bool* readable);
-    void appendRow(const Row& row);
     void selectRow(int row);
     QString selectedName() const;
     bool writeIndex(const QList<Row>& rows);
@@ -56,7 +55,7 @@ private:
     QLineEdit* txtAddFile = nullptr;
     QPushButton* cmdCreateFile = nullptr;
     QPushButton* cmdDelete = nullptr;
-    QTreeWidget* lvFile = nullptr;
+    TickList* lvFile = nullptr;
 };
 
 } // namespace vellumora

@@ -2,7 +2,6 @@
 
 #include <QGroupBox>
 #include <QPushButton>
-#include <QTreeWidget>
 
 namespace vellumora {
 
@@ -42,20 +41,6 @@ void styleLibraryButton(QPushButton* button)
     QFont plain = button->font();
     plain.setBold(false);
     button->setFont(plain);
-}
-
-QTreeWidget* newTickList(const char* name, const QString& column, QWidget* parent)
-{
-    auto* list = new QTreeWidget(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setColumnCount(1);
-    list->setHeaderLabels({ column });
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    styleLibraryEntry(list);
-    return list;
 }
 
 } // namespace vellumora

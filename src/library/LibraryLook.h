@@ -2,8 +2,6 @@
 
 class QGroupBox;
 class QPushButton;
-class QTreeWidget;
-class QString;
 class QWidget;
 
 namespace vellumora {
@@ -13,9 +11,5 @@ namespace vellumora {
 void styleLibraryFrame(QGroupBox* frame);
 void styleLibraryEntry(QWidget* entry);
 void styleLibraryButton(QPushButton* button);
-
-// A report-style list with a tick box on every row and one captioned column. Rows are never
-// edited in place: their texts name files or are changed through the buttons.
-QTreeWidget* newTickList(const char* name, const QString& column, QWidget* parent);
 
 } // namespace vellumora

@@ -160,7 +160,7 @@ private slots:
 
         // Ticking rewrites the index at once and keeps the selection.
         categories()->setCurrentItem(categories()->topLevelItem(2));
-        categories()->topLevelItem(1)->setCheckState(0, Qt::Checked);
+        clickTickBox(categories(), 1);
         QCOMPARE(readAll(f.path("item.txt")),
             rowsOf({ "\"Gone\",#TRUE#", "\"Health\",#TRUE#", "\"Work\",#FALSE#" }));
         QCOMPARE(categories()->currentItem()->text(0), "Work");
@@ -225,12 +225,13 @@ private slots:
         QVERIFY(!add->isEnabled() && !edit->isEnabled());
         remove->click(); // nothing selected
         QCOMPARE(affirmationTexts().size(), 4);
-        clickAffirmation(3);
+        clickAffirmation(2);
         QVERIFY(add->isEnabled() && edit->isEnabled());
 
-        // Unticking rewrites the file.
-        affirmations()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+        // Unticking rewrites the file; the text field keeps what the last click put there.
+        clickTickBox(affirmations(), 0);
         QVERIFY(readAll(file).startsWith("\"one\",#FALSE#\r\n"));
+        QCOMPARE(text->text(), "three");
     }
 
     void failedWritesLoseNothing()
@@ -321,6 +322,13 @@ private:
     }
     QStringList categoryTexts() const { return texts(categories()); }
     QStringList affirmationTexts() const { return texts(affirmations()); }
+
+    static void clickTickBox(QTreeWidget* list, int row)
+    {
+        const QRect place = list->visualItemRect(list->topLevelItem(row));
+        QTest::mouseClick(
+            list->viewport(), Qt::LeftButton, {}, QPoint(place.left() + 10, place.center().y()));
+    }
 
     void clickAffirmation(int row) const
     {
