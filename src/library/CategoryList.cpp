@@ -284,6 +284,9 @@ void CategoryList::cmdDelete_Click()
         m_platform.message(tr("There Is No Item To Delete"), MessageIcon::Critical);
         return;
     }
+    if (!lvFile->currentItem()) {
+        selectRow(0);
+    }
     const QString name = selectedName();
     QList<Row> remaining = categories();
     remaining.removeAt(lvFile->indexOfTopLevelItem(lvFile->currentItem()));

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,13 +42,29 @@ QGroupBox* frame(
     return result;
 }
 
-QComboBox* durationList(const char* name, QWidget* parent)
+struct DurationFrame {
+    const char* name;
+    QString caption;
+    int top;
+    QString explanation;
+    int explanationWidth;
+    const char* listName;
+    QString unit;
+    int unitWidth;
+};
+
+// A frame with its explanation, "Display for", a drop-down list that cannot be typed into, and
+// the unit.
+QComboBox* durationFrame(const DurationFrame& design, QWidget* panel)
 {
-    // A drop-down list that cannot be typed into.
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
+    QGroupBox* box = frame(design.caption, design.name, panel, 360, design.top, 5535, 1275);
+    wrappedLabel(design.explanation, box, 120, 270, design.explanationWidth, 435);
+    label(QCoreApplication::translate("vellumora::SettingsPanel", "Display for"), box, 180, 900, 735, 195);
+    auto* list = new QComboBox(box);
+    list->setObjectName(QLatin1String(design.listName));
     list->setEditable(false);
     placeTwips(list, 1200, 840, 885, 315);
+    label(design.unit, box, 2160, 900, design.unitWidth, 195);
     return list;
 }
 
@@ -93,21 +110,18 @@ void SettingsPanel::buildControls()
     cmdBrowseMusic->setObjectName(QStringLiteral("cmdBrowseMusic"));
     placeTwips(cmdBrowseMusic, 6120, 1800, 1215, 375);
 
-    QGroupBox* fraMsgFreq = frame(tr("Image Frequency"), "fraMsgFreq", this, 360, 2280, 5535, 1275);
-    wrappedLabel(tr("Below you can set the interval between each image and duration for which each image is "
-                    "displayed."),
-        fraMsgFreq, 120, 270, 4515, 435);
-    label(tr("Display for"), fraMsgFreq, 180, 900, 735, 195);
-    cboDispDuration = durationList("cboDispDuration", fraMsgFreq);
-    label(tr("Second"), fraMsgFreq, 2160, 900, 555, 195);
-
-    QGroupBox* Frame1 = frame(tr("Affirmation Frequency"), "Frame1", this, 360, 3600, 5535, 1275);
-    wrappedLabel(tr("Below you can set the interval between each affirmation and duration for which each "
-                    "affirmation is displayed."),
-        Frame1, 120, 270, 4875, 435);
-    label(tr("Display for"), Frame1, 180, 900, 735, 195);
-    cboAffirmationDisplayDuration = durationList("cboAffirmationDisplayDuration", Frame1);
-    label(tr("MilliSecond"), Frame1, 2160, 900, 810, 195);
+    cboDispDuration
+        = durationFrame({ "fraMsgFreq", tr("Image Frequency"), 2280,
+                            tr("Below you can set the interval between each image and duration for "
+                               "which each image is displayed."),
+                            4515, "cboDispDuration", tr("Second"), 555 },
+            this);
+    cboAffirmationDisplayDuration
+        = durationFrame({ "Frame1", tr("Affirmation Frequency"), 3600,
+                            tr("Below you can set the interval between each affirmation "
+                               "and duration for which each affirmation is displayed."),
+                            4875, "cboAffirmationDisplayDuration", tr("MilliSecond"), 810 },
+            this);
 
     // The order frame gives up the right half of its width so the location frame, which would
     // otherwise hide its buttons in the panel's corner, can stand beside it.

@@ -1,4 +1,4 @@
-#include "e2e/DesktopSession.h"
+#include "e2e/EndToEndTest.h"
 
 #include <QFile>
 #include <QImage>
@@ -23,19 +23,9 @@ bool near(const QColor& a, const QColor& b)
 
 } // namespace
 
-class TestImagesEndToEnd : public QObject {
+class TestImagesEndToEnd : public EndToEndTest {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        if (!m_session.startDisplay()) {
-            QFAIL(qPrintable(m_session.error()));
-        }
-    }
-
-    void init() { QVERIFY2(m_session.prepareFolders(), qPrintable(m_session.error())); }
-    void cleanup() { m_session.stopPrograms(); }
-
     void fourPicturesShowAtTheirPlaces()
     {
         const QList<std::pair<QString, QColor>> pictures { { "red.jpg", QColor(255, 0, 0) },
@@ -80,9 +70,6 @@ private slots:
         QVERIFY(near(shown.pixelColor(first + QPoint(56, 0)), pictures[0].second));
         QVERIFY(near(shown.pixelColor(first + QPoint(0, 46)), holder));
     }
-
-private:
-    DesktopSession m_session;
 };
 
 QTEST_GUILESS_MAIN(TestImagesEndToEnd)

@@ -1,21 +1,11 @@
-#include "e2e/DesktopSession.h"
+#include "e2e/EndToEndTest.h"
 
 #include <QFile>
 #include <QTest>
 
-class TestLibraryEndToEnd : public QObject {
+class TestLibraryEndToEnd : public EndToEndTest {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        if (!m_session.startDisplay()) {
-            QFAIL(qPrintable(m_session.error()));
-        }
-    }
-
-    void init() { QVERIFY2(m_session.prepareFolders(), qPrintable(m_session.error())); }
-    void cleanup() { m_session.stopPrograms(); }
-
     void firstRunWritesTheIndex()
     {
         for (const char* name : { "Work", "Health", "Joy" }) {
@@ -32,9 +22,6 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("\"Health\",#FALSE#\r\n\"Joy\",#FALSE#\r\n\"Work\",#FALSE#\r\n"));
     }
-
-private:
-    DesktopSession m_session;
 };
 
 QTEST_GUILESS_MAIN(TestLibraryEndToEnd)

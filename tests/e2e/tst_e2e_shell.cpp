@@ -1,4 +1,4 @@
-#include "e2e/DesktopSession.h"
+#include "e2e/EndToEndTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,19 +13,9 @@ constexpr int kExitTimeoutMs = 15000;
 
 } // namespace
 
-class TestShellEndToEnd : public QObject {
+class TestShellEndToEnd : public EndToEndTest {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        if (!m_session.startDisplay()) {
-            QFAIL(qPrintable(m_session.error()));
-        }
-    }
-
-    void init() { QVERIFY2(m_session.prepareFolders(), qPrintable(m_session.error())); }
-    void cleanup() { m_session.stopPrograms(); }
-
     void mainWindowAppears()
     {
         m_session.startProgram();
@@ -94,9 +84,6 @@ private slots:
         QVERIFY(!m_session.waitForWindow(kMainTitle).isEmpty());
         QVERIFY(m_session.windows(kMessageTitle).isEmpty());
     }
-
-private:
-    DesktopSession m_session;
 };
 
 QTEST_GUILESS_MAIN(TestShellEndToEnd)
