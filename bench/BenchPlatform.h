@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/QtMediaControl.h"
 
 #include <QMap>
 #include <QStringList>
@@ -38,6 +39,8 @@ public:
         return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
     }
     QString thumbnailFolder() const override { return m_thumbnails; }
+    std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
+    std::unique_ptr<MediaControl> createMediaControl() override { return std::make_unique<QtMediaControl>(); }
     bool previousInstanceRunning() override { return false; }
     void openUrl(const QUrl&) override { }
     QDateTime now() const override { return QDateTime::currentDateTime(); }

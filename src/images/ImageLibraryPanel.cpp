@@ -114,6 +114,11 @@ QString ImageLibraryPanel::picturePath(int k) const
     return m_store.pathOf(lvwDisplay->topLevelItem(k - 1)->text(0));
 }
 
+QImage ImageLibraryPanel::thumbnail(int k) const
+{
+    return picScrollForm->thumbnail(k);
+}
+
 QStringList ImageLibraryPanel::listedNames() const
 {
     QStringList names;

@@ -37,6 +37,8 @@ public:
     int intImageCount() const { return m_intImageCount; }
     // Where thumbnail k's picture is stored (k from 1); empty for a name that is no file name.
     QString picturePath(int k) const;
+    // Thumbnail k as the strip shows it; null while it is decoded or when it cannot be.
+    QImage thumbnail(int k) const;
 
 private:
     void buildControls();

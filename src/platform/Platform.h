@@ -1,9 +1,14 @@
 #pragma once
 
+#include "platform/FontChoice.h"
+#include "platform/MediaControl.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QUrl>
+#include <memory>
+#include <optional>
 
 namespace vellumora {
 
@@ -46,6 +51,13 @@ public:
 
     // Modal open-file dialog for an existing file; an empty string when cancelled.
     virtual QString openFileName(const OpenFileRequest& request) = 0;
+
+    // Modal font dialog with strikeout, underline and a text colour, opening on the given
+    // choice; nothing when cancelled.
+    virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
+
+    // A music player for one slideshow window, which owns it.
+    virtual std::unique_ptr<MediaControl> createMediaControl() = 0;
 
     // Root of the user's shared thumbnail cache (~/.cache/thumbnails).
     virtual QString thumbnailFolder() const = 0;

@@ -1,5 +1,8 @@
 #include "platform/QtPlatform.h"
 
+#include "platform/FontColourDialog.h"
+#include "platform/QtMediaControl.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -124,6 +127,20 @@ QString QtPlatform::openFileName(const OpenFileRequest& request)
         return {};
     }
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<FontChoice> QtPlatform::chooseFont(const FontChoice& initial)
+{
+    FontColourDialog dialog(initial, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.choice();
+}
+
+std::unique_ptr<MediaControl> QtPlatform::createMediaControl()
+{
+    return std::make_unique<QtMediaControl>();
 }
 
 QString QtPlatform::thumbnailFolder() const

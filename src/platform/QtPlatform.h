@@ -17,6 +17,8 @@ public:
     bool setSetting(const QString& section, const QString& key, const QString& value) override;
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFileName(const OpenFileRequest& request) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
+    std::unique_ptr<MediaControl> createMediaControl() override;
     QString thumbnailFolder() const override;
     bool previousInstanceRunning() override;
     void openUrl(const QUrl& url) override;

@@ -1,5 +1,6 @@
 #include "settings/SettingsPanel.h"
 
+#include "platform/CommonDialog.h"
 #include "platform/Twips.h"
 #include "settings/ShapeOptions.h"
 
@@ -87,13 +88,21 @@ void check(QButtonGroup* group, int index)
 
 } // namespace
 
-SettingsPanel::SettingsPanel(Platform& platform, ShapeOptions& shapes, QWidget* parent)
+SettingsPanel::SettingsPanel(Platform& platform, ShapeOptions& shapes, CommonDialog& CDImage, QWidget* parent)
     : QGroupBox(tr("Settings"), parent)
     , m_settings(platform)
     , m_shapes(shapes)
+    , m_CDImage(CDImage)
 {
     setObjectName(QStringLiteral("fraMusicSettings"));
     buildControls();
+    connectSignals();
+}
+
+void SettingsPanel::connectSignals()
+{
+    connect(chkPlayMusic, &QCheckBox::clicked, this, &SettingsPanel::chkPlayMusic_Click);
+    connect(cmdBrowseMusic, &QPushButton::clicked, this, &SettingsPanel::cmdBrowseMusic_Click);
 }
 
 void SettingsPanel::buildControls()
@@ -164,6 +173,7 @@ void SettingsPanel::LoadMusicSetting()
     txtFile->setEnabled(false);
     cmdBrowseMusic->setEnabled(false);
     chkPlayMusic->setChecked(false);
+    emit musicSwitchedOff();
 }
 
 void SettingsPanel::selectFirstDurations()
@@ -209,6 +219,63 @@ bool SettingsPanel::SaveDisplaySettings()
 bool SettingsPanel::SaveMusicPath()
 {
     return m_settings.saveMusicPath(txtFile->text());
+}
+
+bool SettingsPanel::playMusic() const
+{
+    return chkPlayMusic->isChecked();
+}
+
+QString SettingsPanel::musicPath() const
+{
+    return txtFile->text();
+}
+
+int SettingsPanel::pictureSeconds() const
+{
+    return cboDispDuration->currentText().toInt();
+}
+
+int SettingsPanel::stepMilliseconds() const
+{
+    return cboAffirmationDisplayDuration->currentText().toInt();
+}
+
+bool SettingsPanel::randomOrder() const
+{
+    return optDisplayOrder->checkedId() == 0;
+}
+
+bool SettingsPanel::randomPlace() const
+{
+    return optLocation->checkedId() == 0;
+}
+
+void SettingsPanel::chkPlayMusic_Click()
+{
+    if (chkPlayMusic->isChecked()) {
+        chkPlayMusic->setText(tr("Play Music"));
+        txtFile->setEnabled(true);
+        cmdBrowseMusic->setEnabled(true);
+        return;
+    }
+    chkPlayMusic->setText(tr("Dont Play Music"));
+    txtFile->clear();
+    txtFile->setEnabled(false);
+    cmdBrowseMusic->setEnabled(false);
+    chkPlayMusic->setChecked(false);
+    emit musicSwitchedOff();
+}
+
+void SettingsPanel::cmdBrowseMusic_Click()
+{
+    const QString chosen = m_CDImage.showOpen(QStringLiteral("Vellumora"),
+        QStringLiteral("MP3 File (*.mp3*)|*.mp3|WAV File(*.wav)|*.wav|WMA File(*.wma)|*.wma"), 1);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    txtFile->setText(chosen);
+    emit musicFileChosen();
 }
 
 } // namespace vellumora

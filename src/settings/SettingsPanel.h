@@ -12,6 +12,7 @@ class QPushButton;
 
 namespace vellumora {
 
+class CommonDialog;
 class Platform;
 class ShapeOptions;
 
@@ -20,8 +21,9 @@ class ShapeOptions;
 class SettingsPanel : public QGroupBox {
     Q_OBJECT
 public:
-    // shapes: the border and fill options, which sit on the image library panel.
-    SettingsPanel(Platform& platform, ShapeOptions& shapes, QWidget* parent = nullptr);
+    // shapes: the border and fill options, which sit on the image library panel. CDImage: the
+    // main window's file dialog, shared with the picture chooser.
+    SettingsPanel(Platform& platform, ShapeOptions& shapes, CommonDialog& CDImage, QWidget* parent = nullptr);
 
     // Main window load, in this order: lists filled, music restored, first entries selected,
     // then the saved display options.
@@ -36,12 +38,31 @@ public:
     bool SaveDisplaySettings();
     bool SaveMusicPath();
 
+    // What the show reads from the controls as they stand.
+    bool playMusic() const;
+    QString musicPath() const;
+    int pictureSeconds() const; // the number shown, 5 to 50
+    int stepMilliseconds() const; // the number shown, 5 to 50
+    bool randomOrder() const;
+    bool randomPlace() const;
+
+    void chkPlayMusic_Click();
+    void cmdBrowseMusic_Click();
+
+signals:
+    // Music was switched off: the slideshow window's music strip goes.
+    void musicSwitchedOff();
+    // Another music file was chosen: the player lets go of the one it holds.
+    void musicFileChosen();
+
 private:
     void buildControls();
+    void connectSignals();
     void applyDisplayOptions(const DisplayOptions& options);
 
     DisplaySettings m_settings;
     ShapeOptions& m_shapes;
+    CommonDialog& m_CDImage;
 
     QCheckBox* chkPlayMusic = nullptr;
     QLineEdit* txtFile = nullptr;

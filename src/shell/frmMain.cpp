@@ -11,6 +11,7 @@
 #include "settings/ShapeOptions.h"
 #include "shell/WebLinks.h"
 #include "shell/frmAbout.h"
+#include "show/ShowLauncher.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -89,7 +90,7 @@ void frmMain::buildControls()
     // The border and fill options belong to the settings but stand on the image library panel.
     m_shapeOptions = new ShapeOptions(fraImageLibrary);
     fraAffirmationLibrary = new AffirmationLibraryPanel(m_platform, m_panelArea);
-    fraMusicSettings = new SettingsPanel(m_platform, *m_shapeOptions, m_panelArea);
+    fraMusicSettings = new SettingsPanel(m_platform, *m_shapeOptions, CDImage, m_panelArea);
     m_panelArea->addWidget(fraImageLibrary);
     m_panelArea->addWidget(fraAffirmationLibrary);
     m_panelArea->addWidget(fraMusicSettings);
@@ -107,6 +108,9 @@ void frmMain::buildControls()
     cmdDisplayAffirmations = new QPushButton(tr("&Start"), client);
     cmdDisplayAffirmations->setObjectName(QStringLiteral("cmdDisplayAffirmations"));
     placeTwips(cmdDisplayAffirmations, 2265, 7440, 5370, 495);
+
+    m_show = new ShowLauncher(m_platform, m_random,
+        { *this, *fraMusicSettings, *fraImageLibrary, *fraAffirmationLibrary, *m_pictureLoader }, this);
 }
 
 void frmMain::buildMenus()
@@ -137,6 +141,9 @@ void frmMain::connectSignals()
     connect(cmdAffirmationLibrary, &QPushButton::clicked, this, &frmMain::cmdAffirmationLibrary_Click);
     connect(cmdMusicSettings, &QPushButton::clicked, this, &frmMain::cmdMusicSettings_Click);
     connect(cmdAbout, &QPushButton::clicked, this, &frmMain::cmdAbout_Click);
+    connect(cmdFont, &QPushButton::clicked, this, &frmMain::cmdFont_Click);
+    connect(cmdDisplayAffirmations, &QPushButton::clicked, this, &frmMain::cmdDisplayAffirmations_Click);
+    connect(m_show, &ShowLauncher::musicPanelWanted, this, &frmMain::cmdMusicSettings_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
     connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
@@ -227,6 +234,16 @@ void frmMain::showAbout()
     frmAbout about(m_platform, this);
     centreOnScreen(&about);
     about.exec();
+}
+
+void frmMain::cmdDisplayAffirmations_Click()
+{
+    m_show->cmdDisplayAffirmations_Click();
+}
+
+void frmMain::cmdFont_Click()
+{
+    m_show->cmdFont_Click();
 }
 
 void frmMain::cmdAbout_Click()

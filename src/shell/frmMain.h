@@ -18,6 +18,7 @@ class PictureLoader;
 class Platform;
 class SettingsPanel;
 class ShapeOptions;
+class ShowLauncher;
 
 // The main window: three panels sharing one area, the navigation column, Start and the menus.
 class frmMain : public QMainWindow {
@@ -34,6 +35,8 @@ public:
     void cmdAffirmationLibrary_Click();
     void cmdMusicSettings_Click();
     void cmdAbout_Click();
+    void cmdDisplayAffirmations_Click();
+    void cmdFont_Click();
     void mnuAbout_Click();
     void mnuExit_Click();
     void mnuOnline_Click();
@@ -48,6 +51,7 @@ public:
     SettingsPanel* settings() const { return fraMusicSettings; }
     // Decodes pictures off the user-interface thread, for the strip and the show.
     PictureLoader& pictureLoader() const { return *m_pictureLoader; }
+    ShowLauncher& showLauncher() const { return *m_show; }
 
 signals:
     // The window was closed, or cannot run: the program must end.
@@ -77,6 +81,7 @@ private:
     AffirmationLibraryPanel* fraAffirmationLibrary = nullptr;
     SettingsPanel* fraMusicSettings = nullptr;
     ShapeOptions* m_shapeOptions = nullptr;
+    ShowLauncher* m_show = nullptr;
     QPushButton* cmdImageLibrary = nullptr;
     QPushButton* cmdAffirmationLibrary = nullptr;
     QPushButton* cmdMusicSettings = nullptr;

@@ -4,9 +4,26 @@
 
 #include <QList>
 #include <QMap>
+#include <QPointer>
 #include <QTemporaryDir>
 
 namespace vellumora {
+
+// A player that plays nothing and records the commands it is given.
+class FakeMediaControl : public MediaControl {
+    Q_OBJECT
+public:
+    void setFileName(const QString& path) override { name = path; }
+    QString fileName() const override { return name; }
+    void command(const QString& command) override { commands.append(command); }
+    qint64 position() const override { return positionMs; }
+    qint64 length() const override { return lengthMs; }
+
+    QString name;
+    QStringList commands;
+    qint64 positionMs = 0;
+    qint64 lengthMs = 0;
+};
 
 // A platform for tests: records every message and answers it from a queue, keeps settings in
 // memory, and opens no browser.
@@ -26,6 +43,17 @@ public:
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFileName(const OpenFileRequest& request) override;
     QString thumbnailFolder() const override { return thumbnails.path(); }
+    std::optional<FontChoice> chooseFont(const FontChoice& initial) override
+    {
+        fontRequests.append(initial);
+        return fontAnswer;
+    }
+    std::unique_ptr<MediaControl> createMediaControl() override
+    {
+        auto player = std::make_unique<FakeMediaControl>();
+        players.append(player.get());
+        return player;
+    }
     bool previousInstanceRunning() override { return otherCopyRunning; }
     void openUrl(const QUrl& url) override { openedUrls.append(url); }
     QDateTime now() const override { return clock; }
@@ -45,6 +73,11 @@ public:
     QStringList chosenFiles;
     QList<OpenFileRequest> fileRequests;
     QTemporaryDir thumbnails;
+    // The font dialog's answer (nothing: Cancel), and the choices it was opened on.
+    std::optional<FontChoice> fontAnswer;
+    QList<FontChoice> fontRequests;
+    // Every player made, in order; a player gone with its window reads as null.
+    QList<QPointer<FakeMediaControl>> players;
     QDateTime clock = QDateTime(QDate(2026, 3, 1), QTime(9, 30));
     bool otherCopyRunning = false;
     int endProcessCalls = 0;

@@ -1,0 +1,53 @@
+#include "platform/QtMediaControl.h"
+
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QUrl>
+
+namespace vellumora {
+
+QtMediaControl::QtMediaControl(QObject* parent)
+    : MediaControl(parent)
+    , m_player(new QMediaPlayer(this))
+    , m_output(new QAudioOutput(this))
+{
+    m_player->setAudioOutput(m_output);
+    m_status.setInterval(1000);
+    connect(&m_status, &QTimer::timeout, this, &MediaControl::statusUpdate);
+}
+
+QtMediaControl::~QtMediaControl()
+{
+    m_player->stop();
+}
+
+void QtMediaControl::command(const QString& command)
+{
+    if (command.compare(QLatin1String("Open"), Qt::CaseInsensitive) == 0) {
+        m_player->setSource(QUrl::fromLocalFile(m_fileName));
+        m_status.start();
+    } else if (command.compare(QLatin1String("Play"), Qt::CaseInsensitive) == 0) {
+        if (!m_player->source().isEmpty()) {
+            m_player->setPosition(0);
+            m_player->play();
+        }
+    } else if (command.compare(QLatin1String("Stop"), Qt::CaseInsensitive) == 0) {
+        m_player->stop();
+    } else if (command.compare(QLatin1String("Close"), Qt::CaseInsensitive) == 0) {
+        m_player->stop();
+        m_player->setSource(QUrl());
+        m_status.stop();
+    }
+}
+
+qint64 QtMediaControl::position() const
+{
+    return m_player->position();
+}
+
+qint64 QtMediaControl::length() const
+{
+    return m_player->duration();
+}
+
+} // namespace vellumora

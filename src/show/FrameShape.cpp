@@ -1,0 +1,102 @@
+#include "show/FrameShape.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace vellumora {
+
+namespace {
+
+constexpr int kShapeBorder = 100; // pixels, for every shape but the plain rectangle
+
+QPainterPath outline(FrameShape::Shape shape, const QRectF& box, qreal inset)
+{
+    QRectF area = box;
+    if (shape == FrameShape::Shape::Square || shape == FrameShape::Shape::Circle
+        || shape == FrameShape::Shape::RoundedSquare) {
+        const qreal side = std::min(box.width(), box.height());
+        area = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
+    }
+    area.adjust(inset, inset, -inset, -inset);
+    QPainterPath path;
+    if (area.isEmpty()) {
+        return path;
+    }
+    switch (shape) {
+    case FrameShape::Shape::Oval:
+    case FrameShape::Shape::Circle:
+        path.addEllipse(area);
+        break;
+    case FrameShape::Shape::RoundedSquare: {
+        const qreal radius = std::max<qreal>(0, std::min(box.width(), box.height()) / 6 - inset);
+        path.addRoundedRect(area, radius, radius);
+        break;
+    }
+    case FrameShape::Shape::Rectangle:
+    case FrameShape::Shape::Square:
+        path.addRect(area);
+        break;
+    }
+    return path;
+}
+
+Qt::BrushStyle pattern(FrameShape::Fill fill)
+{
+    switch (fill) {
+    case FrameShape::Fill::Horizontal:
+        return Qt::HorPattern;
+    case FrameShape::Fill::Vertical:
+        return Qt::VerPattern;
+    case FrameShape::Fill::UpwardDiagonal:
+        return Qt::BDiagPattern;
+    case FrameShape::Fill::Cross:
+        return Qt::CrossPattern;
+    case FrameShape::Fill::DiagonalCross:
+        return Qt::DiagCrossPattern;
+    case FrameShape::Fill::DownwardDiagonal:
+        return Qt::FDiagPattern;
+    case FrameShape::Fill::Transparent:
+        break;
+    }
+    return Qt::NoBrush;
+}
+
+} // namespace
+
+FrameShape::FrameShape(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("shpFrame"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void FrameShape::setOptions(int borderShape, int fillStyle)
+{
+    // Option order: "No Fill", "Oval", "Square", "Circle", "Round Square".
+    static constexpr Shape kShapes[]
+        = { Shape::Rectangle, Shape::Oval, Shape::Square, Shape::Circle, Shape::RoundedSquare };
+    if (borderShape >= 0 && borderShape < 5) {
+        m_shape = kShapes[borderShape];
+        m_border = borderShape == 0 ? 1 : kShapeBorder;
+    }
+    if (fillStyle >= 0 && fillStyle < 6) {
+        m_fill = Fill(fillStyle);
+    }
+    update();
+}
+
+void FrameShape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = rect();
+    const QPainterPath outer = outline(m_shape, box, 0);
+    const QPainterPath inner = outline(m_shape, box, m_border);
+    if (m_fill != Fill::Transparent) {
+        painter.fillPath(inner, QBrush(Qt::black, pattern(m_fill)));
+    }
+    painter.fillPath(outer.subtracted(inner), palette().color(QPalette::WindowText));
+}
+
+} // namespace vellumora

@@ -1,0 +1,76 @@
+#include "show/ShowArithmetic.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+namespace vellumora::show {
+
+int roundHalfEven(double value)
+{
+    return int(std::nearbyint(value)); // the default rounding mode is to nearest, ties to even
+}
+
+int randomPicture(int count, double r)
+{
+    return std::clamp(int(std::floor(count * r + 1)), 1, std::max(1, count));
+}
+
+int randomAffirmation(int lastIndex, double r)
+{
+    return std::clamp(roundHalfEven(r * lastIndex), 0, std::max(0, lastIndex));
+}
+
+int nextPicture(int index, int count)
+{
+    return index >= count ? 1 : index + 1;
+}
+
+int nextAffirmation(int index, int lastIndex)
+{
+    return index >= lastIndex ? 0 : index + 1;
+}
+
+QPoint randomPlace(QSize screenTwips, QSize windowTwips, double rTop, double rLeft)
+{
+    const int top = roundHalfEven((screenTwips.height() - windowTwips.height()) * rTop);
+    const int left = roundHalfEven((screenTwips.width() - windowTwips.width()) * rLeft);
+    return QPoint(left, top);
+}
+
+QPointF centrePlace(QSize screenTwips, QSize windowTwips)
+{
+    return QPointF((screenTwips.width() - windowTwips.width()) / 2.0,
+        (screenTwips.height() - windowTwips.height()) / 2.0);
+}
+
+bool Glide::tick(int labelWidth, int windowWidth)
+{
+    if (rightward) {
+        if (left <= windowWidth) {
+            left += kStep;
+            return false;
+        }
+    } else if (left + labelWidth >= 0) {
+        left -= kStep;
+        return false;
+    }
+    rightward = !rightward;
+    return true;
+}
+
+QString musicStatus(const QString& path, qint64 positionMs, qint64 lengthMs)
+{
+    // The name follows the last separator of either kind; the extension starts at the last dot
+    // after it.
+    const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    QString name = path.mid(slash + 1);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot >= 0) {
+        name.truncate(dot);
+    }
+    return QStringLiteral("Playing ") + name + QStringLiteral("\r\nRemaining Time:-")
+        + QString::number(roundHalfEven(positionMs / 1000.0)) + QStringLiteral(" Seconds Of ")
+        + QString::number(roundHalfEven(lengthMs / 1000.0)) + QStringLiteral(" Seconds");
+}
+
+} // namespace vellumora::show

@@ -1,0 +1,231 @@
+#include "show/frmDisplay.h"
+
+#include "platform/MediaControl.h"
+#include "platform/Platform.h"
+#include "platform/Twips.h"
+#include "show/FrameShape.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace vellumora {
+
+namespace {
+
+const QColor kLightBlue(192, 192, 255);
+// The picture area, 433 x 337 px.
+constexpr QRect kPictureTwips(0, 0, 6495, 5055);
+
+void paintBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFont verdana(qreal points, bool bold)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+frmDisplay::frmDisplay(Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_mmcAudio(platform.createMediaControl())
+{
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QStringLiteral("Vellumora"));
+    paintBackground(this, Qt::white);
+    setFont(verdana(8.25, false));
+    setFixedSize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
+    buildControls();
+    connect(&TimeDisplay, &QTimer::timeout, this, &frmDisplay::TimeDisplay_Timer);
+    connect(&TimeDisplayOne, &QTimer::timeout, this, &frmDisplay::TimeDisplayOne_Timer);
+    connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::backRequested);
+    connect(m_mmcAudio.get(), &MediaControl::statusUpdate, this, &frmDisplay::mmcAudio_StatusUpdate);
+    // Form_Load: the affirmation moves from the start, at the design pace.
+    startGlide(50, {});
+}
+
+frmDisplay::~frmDisplay() = default;
+
+void frmDisplay::buildControls()
+{
+    shpFrame = new FrameShape(this);
+    placeTwips(shpFrame, -1440, -1440, 9375, 8055);
+
+    cmdBack = new QPushButton(tr("&Back"), this);
+    cmdBack->setObjectName(QStringLiteral("cmdBack"));
+    QPalette face = cmdBack->palette();
+    face.setColor(QPalette::Button, kLightBlue);
+    cmdBack->setPalette(face);
+    placeTwips(cmdBack, 5760, 0, 735, 255);
+
+    // The strip lies in front of the frame.
+    picContainer = new QWidget(this);
+    picContainer->setObjectName(QStringLiteral("picContainer"));
+    paintBackground(picContainer, kLightBlue);
+    placeTwips(picContainer, 0, 5040, 6495, 615);
+    lblAffirmationDisplay = new QLabel(picContainer);
+    lblAffirmationDisplay->setObjectName(QStringLiteral("lblAffirmationDisplay"));
+    lblAffirmationDisplay->setFont(verdana(11.25, true));
+    placeLabel();
+
+    Picture1 = new QWidget(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    paintBackground(Picture1, Qt::black);
+    placeTwips(Picture1, -120, 5640, 6855, 615);
+    lblAudio = new QLabel(Picture1);
+    lblAudio->setObjectName(QStringLiteral("lblAudio"));
+    lblAudio->setFont(verdana(8.25, true));
+    QPalette text = lblAudio->palette();
+    text.setColor(QPalette::WindowText, kLightBlue);
+    lblAudio->setPalette(text);
+    placeTwips(lblAudio, 165, 0, 6405, 435);
+}
+
+void frmDisplay::paintEvent(QPaintEvent*)
+{
+    // The picture box stretches its picture over the whole picture area.
+    if (!m_picture.isNull()) {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(
+            twipsRect(kPictureTwips.x(), kPictureTwips.y(), kPictureTwips.width(), kPictureTwips.height()),
+            m_picture);
+    }
+}
+
+void frmDisplay::setPicture(const QImage& picture)
+{
+    m_picture = picture;
+    update(twipsRect(kPictureTwips.x(), kPictureTwips.y(), kPictureTwips.width(), kPictureTwips.height()));
+}
+
+void frmDisplay::setCaption(const QString& caption)
+{
+    // The label keeps its place and direction; only its width follows the text.
+    lblAffirmationDisplay->setText(caption);
+    lblAffirmationDisplay->adjustSize();
+}
+
+QString frmDisplay::caption() const
+{
+    return lblAffirmationDisplay->text();
+}
+
+void frmDisplay::setFrame(int borderShape, int fillStyle)
+{
+    shpFrame->setOptions(borderShape, fillStyle);
+    // The frame comes forward over the picture, but the strips and the Back button, being
+    // windows of their own in the original design, always stay in front of a drawn shape.
+    shpFrame->raise();
+    cmdBack->raise();
+    picContainer->raise();
+    Picture1->raise();
+}
+
+void frmDisplay::setAffirmationFont(const FontChoice& choice)
+{
+    lblAffirmationDisplay->setFont(choice.font);
+    QPalette text = lblAffirmationDisplay->palette();
+    text.setColor(QPalette::WindowText, choice.colour);
+    lblAffirmationDisplay->setPalette(text);
+    lblAffirmationDisplay->adjustSize();
+}
+
+QFont frmDisplay::affirmationFont() const
+{
+    return lblAffirmationDisplay->font();
+}
+
+QColor frmDisplay::affirmationColour() const
+{
+    return lblAffirmationDisplay->palette().color(QPalette::WindowText);
+}
+
+void frmDisplay::placeLabel()
+{
+    // Kept in twips, so 20-twip steps of 1 1/3 px add up without drift.
+    lblAffirmationDisplay->move(twipsToPixels(m_glide.left), twipsToPixels(120));
+}
+
+void frmDisplay::startGlide(int stepMs, std::function<int()> paceAtTurn)
+{
+    m_paceAtTurn = std::move(paceAtTurn);
+    TimeDisplayOne.stop();
+    TimeDisplay.setTimerType(Qt::PreciseTimer);
+    TimeDisplayOne.setTimerType(Qt::PreciseTimer);
+    TimeDisplay.start(stepMs);
+}
+
+void frmDisplay::stopGlide()
+{
+    TimeDisplay.stop();
+    TimeDisplayOne.stop();
+}
+
+void frmDisplay::TimeDisplay_Timer()
+{
+    if (m_glide.tick(lblAffirmationDisplay->width() * kTwipsPerPixel, kWidthTwips)) {
+        TimeDisplayOne.start(m_paceAtTurn ? m_paceAtTurn() : TimeDisplay.interval());
+        TimeDisplay.stop();
+        return;
+    }
+    placeLabel();
+}
+
+void frmDisplay::TimeDisplayOne_Timer()
+{
+    if (m_glide.tick(lblAffirmationDisplay->width() * kTwipsPerPixel, kWidthTwips)) {
+        TimeDisplay.start(m_paceAtTurn ? m_paceAtTurn() : TimeDisplayOne.interval());
+        TimeDisplayOne.stop();
+        return;
+    }
+    placeLabel();
+}
+
+void frmDisplay::showMusicStrip(std::function<QString()> musicPath)
+{
+    m_musicPath = std::move(musicPath);
+    setFixedHeight(twipsToPixels(kMusicHeightTwips));
+}
+
+void frmDisplay::hideMusicStrip()
+{
+    m_musicPath = {};
+    lblAudio->clear();
+    setFixedHeight(twipsToPixels(kHeightTwips));
+}
+
+void frmDisplay::mmcAudio_StatusUpdate()
+{
+    const QString path = m_musicPath ? m_musicPath() : m_mmcAudio->fileName();
+    lblAudio->setText(show::musicStatus(path, m_mmcAudio->position(), m_mmcAudio->length()));
+}
+
+QString frmDisplay::musicStatus() const
+{
+    return lblAudio->text();
+}
+
+void frmDisplay::closeEvent(QCloseEvent* event)
+{
+    // Closed from the desktop (Alt+F4, the window manager): the same as Back. The program's
+    // own closing at its end goes through.
+    if (event->spontaneous()) {
+        event->ignore();
+        emit backRequested();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace vellumora
