@@ -1,7 +1,8 @@
 // Measures the image library's load path on a library of photo-sized JPEGs: how soon the main
 // window answers, how soon the first thumbnails show, how long all of them take with a cold and
 // a warm thumbnail cache, memory, adding and deleting a picture, and one picture decoded for
-// the show. For comparison it also decodes a few photos the naive way, whole and kept.
+// the show, and a running show at its fastest. For comparison it also decodes a few photos the
+// naive way, whole and kept.
 
 #include "BenchPlatform.h"
 #include "PhotoSet.h"
@@ -9,9 +10,13 @@
 #include "images/PictureLoader.h"
 #include "images/PictureStore.h"
 #include "images/ThumbnailStrip.h"
+#include "library/CategoryStore.h"
+#include "platform/QtPlatform.h"
 #include "shell/frmMain.h"
+#include "show/ShowLauncher.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
@@ -28,6 +33,7 @@
 #include <cstdio>
 #include <functional>
 #include <malloc.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace vellumora;
@@ -116,6 +122,13 @@ QString prepareApplicationFolder(const QTemporaryDir& root, const QStringList& p
         }
     }
     PictureStore(folder).writeRecord(names);
+    // A ticked category of a few affirmations for the show to glide.
+    CategoryStore store(folder);
+    store.writeRows(store.categoryPath(QStringLiteral("Goals")),
+        { { QStringLiteral("I finish what I start"), true },
+            { QStringLiteral("Every day I grow a little"), true },
+            { QStringLiteral("I am calm, clear and kind"), true } });
+    store.writeRows(store.indexPath(), { { QStringLiteral("Goals"), true } });
     return folder;
 }
 
@@ -124,6 +137,7 @@ struct Figures {
     double windowShown = 0, firstThumbnails = 0, allCold = 0, allWarm = 0, steadyRss = 0, peakRss = 0;
     double shownRss = 0;
     double add = 0, remove = 0, showDecode = 0, naiveMs = 0, naiveMb = 0;
+    double showCpu = 0, showRssGrowth = 0, showMaxStall = 0;
 };
 
 class LibraryRun {
@@ -177,7 +191,52 @@ private:
     int m_firstFour = -1;
 };
 
-Figures measure(int pictures, const QStringList& photos)
+double cpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec
+        + usage.ru_stime.tv_usec / 1e6;
+}
+
+// A show at the fastest glide (5 ms a step) and a picture every 5 s: the program's share of one
+// core, how its memory moves, and the longest the user-interface thread was kept from a 5 ms
+// timer, beyond those 5 ms.
+void measureShow(frmMain& window, Figures& figures, double minutes)
+{
+    window.findChild<QComboBox*>(QStringLiteral("cboDispDuration"))->setCurrentText(QStringLiteral("5"));
+    window.findChild<QComboBox*>(QStringLiteral("cboAffirmationDisplayDuration"))
+        ->setCurrentText(QStringLiteral("5"));
+    window.findChild<QPushButton*>(QStringLiteral("cmdDisplayAffirmations"))->click();
+
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = clock.nsecsElapsed();
+    QTimer probe;
+    probe.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        figures.showMaxStall = std::max(figures.showMaxStall, (now - last) / 1e6 - 5);
+        last = now;
+    });
+    probe.start(5);
+    // The first pictures decoded and the caches warm before memory is taken as the baseline.
+    waitUntil([&clock] { return clock.elapsed() >= 10'000; });
+    const double rssBefore = rssMegabytes();
+    const double cpuBefore = cpuSeconds();
+    const qint64 wallBefore = clock.elapsed();
+    const qint64 end = wallBefore + qint64(minutes * 60'000);
+    waitUntil([&clock, end] { return clock.elapsed() >= end; });
+    figures.showCpu = (cpuSeconds() - cpuBefore) / ((clock.elapsed() - wallBefore) / 1000.0) * 100;
+    figures.showRssGrowth = rssMegabytes() - rssBefore;
+    probe.stop();
+    window.showLauncher().cmdBack_Click();
+    report("show: CPU, share of one core", figures.showCpu, "%", "< 10 %");
+    report("show: RSS growth", figures.showRssGrowth, "MB", "< 5 MB");
+    report("show: longest user-interface stall", figures.showMaxStall, "ms", "< 16 ms");
+}
+
+Figures measure(int pictures, const QStringList& photos, double showMinutes)
 {
     Figures figures;
     figures.pictures = pictures;
@@ -251,11 +310,16 @@ Figures measure(int pictures, const QStringList& photos)
     report("one picture decoded at 433 x 337", figures.showDecode, "ms", "< 100 ms");
     cold.reset();
 
-    const LibraryRun warm(platform, random);
+    LibraryRun warm(platform, random);
     figures.allWarm = warm.allThumbnails;
     report("all thumbnails, warm cache", figures.allWarm, "ms", "< 1000 ms");
     figures.peakRss = peakRssMegabytes();
     report("peak RSS", figures.peakRss, "MB", "< 250 MB");
+    if (showMinutes > 0) {
+        std::printf("running a show for %.1f minutes\n", showMinutes);
+        std::fflush(stdout);
+        measureShow(warm.window(), figures, showMinutes);
+    }
     return figures;
 }
 
@@ -288,6 +352,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The program's own process settings, so the show is measured as it runs.
+    QtPlatform::prepareProcess();
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Vellumora speed and memory benchmark"));
@@ -301,6 +367,10 @@ int main(int argc, char** argv)
         QStringLiteral("folder"), QCoreApplication::applicationDirPath() + QStringLiteral("/photos"));
     parser.addOption(picturesOption);
     parser.addOption(photosOption);
+    const QCommandLineOption showOption(QStringLiteral("show-minutes"),
+        QStringLiteral("Length of the measured show in minutes (default 10; 0 leaves it out)."),
+        QStringLiteral("M"), QStringLiteral("10"));
+    parser.addOption(showOption);
     parser.process(app);
     bool ok = false;
     const int pictures = parser.value(picturesOption).toInt(&ok);
@@ -312,7 +382,12 @@ int main(int argc, char** argv)
     const QStringList photos
         = PhotoSet(parser.value(photosOption)).ensure(std::max(pictures, kNaivePictures) + kRepeats);
     std::printf("library of %d photos, %d decoding threads\n", pictures, QThread::idealThreadCount());
-    Figures figures = measure(pictures, photos);
+    const double showMinutes = parser.value(showOption).toDouble(&ok);
+    if (!ok || showMinutes < 0) {
+        std::fprintf(stderr, "--show-minutes wants a number of minutes, 0 or more\n");
+        return 2;
+    }
+    Figures figures = measure(pictures, photos, showMinutes);
     measureNaive(figures, photos);
 
     const QJsonObject json { { "pictures", figures.pictures }, { "window_shown_ms", figures.windowShown },
@@ -320,7 +395,8 @@ int main(int argc, char** argv)
         { "all_thumbnails_warm_ms", figures.allWarm }, { "steady_rss_mb", figures.steadyRss },
         { "peak_rss_mb", figures.peakRss }, { "add_ms", figures.add }, { "delete_ms", figures.remove },
         { "show_decode_ms", figures.showDecode }, { "naive_ms_per_picture", figures.naiveMs },
-        { "naive_mb_per_picture", figures.naiveMb } };
+        { "naive_mb_per_picture", figures.naiveMb }, { "show_cpu_percent", figures.showCpu },
+        { "show_rss_growth_mb", figures.showRssGrowth }, { "show_max_stall_ms", figures.showMaxStall } };
     std::printf("%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
     return 0;
 }

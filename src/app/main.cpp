@@ -5,6 +5,7 @@
 
 int main(int argc, char* argv[])
 {
+    vellumora::QtPlatform::prepareProcess();
     QApplication app(argc, argv);
     vellumora::QtPlatform platform;
     vellumora::Program program(platform);

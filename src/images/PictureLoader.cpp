@@ -2,6 +2,9 @@
 
 #include "images/PictureDecoder.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace vellumora {
 
 PictureLoader::PictureLoader(const QString& thumbnailFolder, QObject* parent)
@@ -47,10 +50,23 @@ QImage PictureLoader::makeThumbnail(const ThumbnailCache& cache, const QString& 
     return image;
 }
 
+namespace {
+
+// Decoding is background work: on a busy machine the user-interface thread, and the display
+// server it talks to, go first.
+void yieldToTheInterface()
+{
+    thread_local const bool lowered = setpriority(PRIO_PROCESS, gettid(), 10) == 0;
+    Q_UNUSED(lowered);
+}
+
+} // namespace
+
 void PictureLoader::loadThumbnail(quint64 ticket, const QString& path, int priority)
 {
     m_pool.start(
         [this, ticket, path] {
+            yieldToTheInterface();
             const QImage image = makeThumbnail(m_cache, path);
             QMetaObject::invokeMethod(
                 this, [this, ticket, image] { emit thumbnailLoaded(ticket, image); }, Qt::QueuedConnection);
@@ -62,6 +78,7 @@ void PictureLoader::loadPicture(quint64 ticket, const QString& path, const QSize
 {
     m_pool.start(
         [this, ticket, path, size] {
+            yieldToTheInterface();
             const QImage image = PictureDecoder::decode(path, size, PictureDecoder::Fit::Stretch);
             QMetaObject::invokeMethod(
                 this, [this, ticket, image] { emit pictureLoaded(ticket, image); }, Qt::QueuedConnection);

@@ -28,6 +28,9 @@ public:
     // The settings store's application name: the executable's file name without extension.
     static QString applicationName();
 
+    // Settings for Qt itself that must be made before the QApplication exists.
+    static void prepareProcess();
+
 private:
     IniSettings m_settings;
     InstanceGuard m_instance;
