@@ -125,8 +125,8 @@ void ShowLauncher::cmdDisplayAffirmations_Click()
     display().startGlide(settings.stepMilliseconds(), [&settings] { return settings.stepMilliseconds(); });
     gatherAffirmations();
     display().setCaption(strAffirmations.isEmpty() ? kNoAffirmation : strAffirmations.constFirst());
-    display().setFrame(
-        m_parts.settings.displayOptions().borderShape, m_parts.settings.displayOptions().fillStyle);
+    const DisplayOptions options = settings.displayOptions();
+    display().setFrame(options.borderShape, options.fillStyle);
     settings.SaveMusicPath();
     // The first showing is centred on the screen; the ticks place it after that.
     centreOnScreen(&display());

@@ -1,4 +1,5 @@
 #include "library/AffirmationLibraryPanel.h"
+#include "platform/Twips.h"
 #include "show/FrameShape.h"
 #include "show/ShowLauncher.h"
 #include "show/frmDisplay.h"
@@ -148,6 +149,31 @@ private slots:
         QCOMPARE(launcher().existingDisplay()->caption(), ShowLauncher::kNoAffirmation);
     }
 
+    void newCaptionKeepsTheGlide()
+    {
+        addPictures({ Qt::red });
+        QVERIFY(writeBytes(f.path("system/One.txt"),
+            rowsOf({ "\"A rather long first affirmation\",#TRUE#", "\"B\",#TRUE#" })));
+        QVERIFY(writeBytes(f.path("item.txt"), rowsOf({ "\"One\",#TRUE#" })));
+        f.load();
+        start();
+        frmDisplay& display = *launcher().existingDisplay();
+        display.stopGlide();
+        // Run right until the turn, then a few steps left.
+        while (display.glide().rightward) {
+            display.TimeDisplay_Timer();
+        }
+        for (int step = 0; step < 5; ++step) {
+            display.TimeDisplayOne_Timer();
+        }
+        const show::Glide before = display.glide();
+        launcher().Timer1_Timer();
+        QCOMPARE(display.caption(), "B");
+        QCOMPARE(display.glide().left, before.left);
+        QCOMPARE(display.glide().rightward, false);
+        QCOMPARE(display.findChild<QLabel*>("lblAffirmationDisplay")->x(), twipsToPixels(before.left));
+    }
+
     void randomPlacesStayOnTheScreen()
     {
         addPictures({ Qt::red, Qt::green });
@@ -172,7 +198,18 @@ private slots:
         QVERIFY(writeBytes(song, "RIFF"));
         f.load();
         f.find<QCheckBox>("chkPlayMusic")->click();
-        f.find<QLineEdit>("txtFile")->setText(song);
+        // Browse: the shared dialog with the music types; Cancel changes nothing.
+        f.find<QPushButton>("cmdBrowseMusic")->click();
+        QCOMPARE(f.platform->fileRequests.last().filters.constFirst(),
+            (FileFilter { "MP3 File (*.mp3*)", "*.mp3" }));
+        QCOMPARE(f.platform->fileRequests.last().selectedFilter, 0);
+        QCOMPARE(f.find<QLineEdit>("txtFile")->text(), "");
+        QVERIFY(f.platform->players.isEmpty());
+        f.platform->chosenFiles << song;
+        f.find<QPushButton>("cmdBrowseMusic")->click();
+        QCOMPARE(f.find<QLineEdit>("txtFile")->text(), song);
+        QCOMPARE(f.platform->players.last()->commands, QStringList { "Close" });
+        f.platform->players.last()->commands.clear();
         start();
         frmDisplay& display = *launcher().existingDisplay();
         FakeMediaControl* player = f.platform->players.last();
