@@ -162,18 +162,11 @@ void SettingsPanel::LoadMusicSetting()
 {
     const QString path = m_settings.musicPath();
     txtFile->setText(path);
-    if (!path.isEmpty()) {
-        chkPlayMusic->setText(tr("Play Music"));
-        txtFile->setEnabled(true);
-        cmdBrowseMusic->setEnabled(true);
-        return;
+    // No stored path is the state unticking the box gives; a stored one keeps the box ticked.
+    if (path.isEmpty()) {
+        chkPlayMusic->setChecked(false);
     }
-    chkPlayMusic->setText(tr("Dont Play Music"));
-    txtFile->clear();
-    txtFile->setEnabled(false);
-    cmdBrowseMusic->setEnabled(false);
-    chkPlayMusic->setChecked(false);
-    emit musicSwitchedOff();
+    chkPlayMusic_Click();
 }
 
 void SettingsPanel::selectFirstDurations()
