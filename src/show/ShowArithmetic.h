@@ -23,7 +23,7 @@ int nextAffirmation(int index, int lastIndex); // affirmations count from 0
 // times its own fraction, rounded halves to even, so a window that fits lies wholly on the
 // screen; a window larger than the screen gets a place between the negative difference and 0.
 QPoint randomPlace(QSize screenTwips, QSize windowTwips, double rTop, double rLeft);
-// Centre: half the differences, not rounded (a half twip is kept as the larger pixel offset).
+// Centre: half the differences, not rounded.
 QPointF centrePlace(QSize screenTwips, QSize windowTwips);
 
 // The affirmation's glide, in twips: one step of 20 twips, or a turn.
