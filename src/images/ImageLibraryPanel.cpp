@@ -2,6 +2,7 @@
 
 #include "images/ThumbnailStrip.h"
 #include "platform/CommonDialog.h"
+#include "platform/Look.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 
@@ -14,27 +15,15 @@ namespace vellumora {
 
 namespace {
 
-const QColor kLibraryBlue(192, 192, 255);
 constexpr int kHolderHeightTwips = 5580;
 // The strip scrolls until its bottom is this far above the holder's bottom.
 constexpr int kScrollSlack = 17;
-
-void paintBackground(QWidget* widget, QPalette::ColorRole role)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, kLibraryBlue);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 QPushButton* pictureButton(const QString& caption, const char* name, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    QFont bold(QStringLiteral("Verdana"));
-    bold.setPointSizeF(8.25);
-    bold.setBold(true);
-    button->setFont(bold);
+    button->setFont(verdana(8.25, true));
     return button;
 }
 
@@ -50,7 +39,7 @@ ImageLibraryPanel::ImageLibraryPanel(
     setObjectName(QStringLiteral("fraImageLibrary"));
     buildControls();
     picScrollForm = new ThumbnailStrip(loader, picHolder);
-    paintBackground(picScrollForm, QPalette::Window);
+    setColour(picScrollForm, QPalette::Window, kLightBlue);
     picScrollForm->setGeometry(0, 0, twipsToPixels(1965), 0);
     ScrollBar1->raise();
     connectSignals();
@@ -60,7 +49,7 @@ void ImageLibraryPanel::buildControls()
 {
     picHolder = new QWidget(this);
     picHolder->setObjectName(QStringLiteral("picHolder"));
-    paintBackground(picHolder, QPalette::Window);
+    setColour(picHolder, QPalette::Window, kLightBlue);
     placeTwips(picHolder, 240, 360, 2325, kHolderHeightTwips);
 
     ScrollBar1 = new QScrollBar(Qt::Vertical, picHolder);
@@ -77,7 +66,7 @@ void ImageLibraryPanel::buildControls()
     lvwDisplay->setSelectionMode(QAbstractItemView::SingleSelection);
     // The texts are the stored file names: editing one in place would break the library.
     lvwDisplay->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    paintBackground(lvwDisplay, QPalette::Base);
+    setColour(lvwDisplay, QPalette::Base, kLightBlue);
     placeTwips(lvwDisplay, 2640, 360, 1995, 5565);
 
     cmdDeletePicture = pictureButton(tr("<< &Delete Picture"), "cmdDeletePicture", this);

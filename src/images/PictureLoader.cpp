@@ -26,11 +26,6 @@ int PictureLoader::threadCount() const
     return m_pool.maxThreadCount();
 }
 
-void PictureLoader::waitForDone()
-{
-    m_pool.waitForDone();
-}
-
 QImage PictureLoader::makeThumbnail(const ThumbnailCache& cache, const QString& path)
 {
     const ThumbnailCache::Entry cached = cache.lookup(path);

@@ -25,8 +25,6 @@ public:
     void loadPicture(quint64 ticket, const QString& path, const QSize& size, int priority = 0);
 
     int threadCount() const;
-    // Blocks until every queued request has been decoded (answers still arrive as events).
-    void waitForDone();
 
     static QImage makeThumbnail(const ThumbnailCache& cache, const QString& path);
 

@@ -83,9 +83,6 @@ void ThumbnailStrip::thumbnailLoaded(quint64 ticket, const QImage& image)
         emit thumbnailReady(i);
     }
     schedule();
-    if (m_loading == 0 && waitingCount() == 0) {
-        emit allReady();
-    }
 }
 
 int ThumbnailStrip::nextWanted() const

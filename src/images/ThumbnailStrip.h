@@ -35,8 +35,6 @@ public:
 signals:
     // A thumbnail has been decoded (or found undecodable) and drawn.
     void thumbnailReady(int i);
-    // Every thumbnail of the strip is decoded.
-    void allReady();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -189,8 +190,11 @@ void CategoryList::lvFile_SelectionChanged()
         keep->setSelected(true);
         return;
     }
-    // Moving with the keyboard shows the newly selected category too.
-    lvFile_Click();
+    // Moving with the keyboard shows the newly selected category too; a click shows it when
+    // the button is released, so the file is read once.
+    if (QGuiApplication::mouseButtons() == Qt::NoButton) {
+        lvFile_Click();
+    }
 }
 
 bool CategoryList::writeIndex(const QList<Row>& rows)

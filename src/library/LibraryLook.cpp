@@ -1,34 +1,21 @@
 #include "library/LibraryLook.h"
 
+#include "platform/Look.h"
+
 #include <QGroupBox>
 #include <QPushButton>
 
 namespace vellumora {
 
-namespace {
-
-void paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
-} // namespace
-
 void styleLibraryFrame(QGroupBox* frame)
 {
-    paint(frame, QPalette::Window, QColor(192, 192, 255));
-    frame->setAutoFillBackground(true);
-    QFont caption(QStringLiteral("Verdana"));
-    caption.setPointSizeF(8.25);
-    caption.setBold(true);
-    frame->setFont(caption);
+    setColour(frame, QPalette::Window, kLightBlue);
+    frame->setFont(verdana(8.25, true));
 }
 
 void styleLibraryEntry(QWidget* entry)
 {
-    paint(entry, QPalette::Base, QColor(224, 224, 224));
+    setColour(entry, QPalette::Base, QColor(224, 224, 224));
     // The frame's bold caption font is not meant for the rows and fields inside it.
     QFont plain = entry->font();
     plain.setBold(false);
@@ -37,7 +24,7 @@ void styleLibraryEntry(QWidget* entry)
 
 void styleLibraryButton(QPushButton* button)
 {
-    paint(button, QPalette::Button, QColor(128, 128, 128));
+    setColour(button, QPalette::Button, QColor(128, 128, 128));
     QFont plain = button->font();
     plain.setBold(false);
     button->setFont(plain);

@@ -13,7 +13,6 @@ public:
     // filter: "label|pattern|label|pattern|..."; filterIndex counts from 1.
     // Returns the chosen path, or an empty string when the user cancelled.
     QString showOpen(const QString& title, const QString& filter, int filterIndex);
-    QString fileName() const { return m_fileName; }
 
     static QList<FileFilter> parseFilter(const QString& filter);
 

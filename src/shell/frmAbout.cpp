@@ -1,6 +1,7 @@
 #include "shell/frmAbout.h"
 
 #include "platform/LinkLabel.h"
+#include "platform/Look.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "shell/ProgramIcon.h"
@@ -18,9 +19,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Vellumora v1.0"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    QFont verdana(QStringLiteral("Verdana"));
-    verdana.setPointSizeF(8.25);
-    setFont(verdana);
+    setFont(verdana(8.25));
     setFixedSize(twipsToPixels(7080), twipsToPixels(4005));
 
     auto* picIcon = new QLabel(this);
@@ -30,10 +29,7 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent)
 
     auto* Label2 = new QLabel(QStringLiteral("Vellumora v1.0"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    QFont bold = verdana;
-    bold.setPointSizeF(9.75);
-    bold.setBold(true);
-    Label2->setFont(bold);
+    Label2->setFont(verdana(9.75, true));
     placeTwips(Label2, 840, 240, 2295, 240);
 
     auto* Label1

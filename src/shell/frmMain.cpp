@@ -4,6 +4,7 @@
 #include "images/PictureLoader.h"
 #include "library/AffirmationLibraryPanel.h"
 #include "platform/LinkLabel.h"
+#include "platform/Look.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "platform/WrapButton.h"
@@ -42,9 +43,7 @@ frmMain::frmMain(Platform& platform, QRandomGenerator& random, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Vellumora v1.0"));
-    QFont verdana(QStringLiteral("Verdana"));
-    verdana.setPointSizeF(8.25);
-    setFont(verdana);
+    setFont(verdana(8.25));
 
     buildControls();
     buildMenus();

@@ -1,5 +1,6 @@
 #include "show/frmDisplay.h"
 
+#include "platform/Look.h"
 #include "platform/MediaControl.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -14,25 +15,8 @@ namespace vellumora {
 
 namespace {
 
-const QColor kLightBlue(192, 192, 255);
 // The picture area, 433 x 337 px.
 constexpr QRect kPictureTwips(0, 0, 6495, 5055);
-
-void paintBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QFont verdana(qreal points, bool bold)
-{
-    QFont font(QStringLiteral("Verdana"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 
@@ -42,7 +26,7 @@ frmDisplay::frmDisplay(Platform& platform, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Vellumora"));
-    paintBackground(this, Qt::white);
+    setColour(this, QPalette::Window, Qt::white);
     setFont(verdana(8.25, false));
     setFixedSize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
     buildControls();
@@ -63,15 +47,13 @@ void frmDisplay::buildControls()
 
     cmdBack = new QPushButton(tr("&Back"), this);
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    QPalette face = cmdBack->palette();
-    face.setColor(QPalette::Button, kLightBlue);
-    cmdBack->setPalette(face);
+    setColour(cmdBack, QPalette::Button, kLightBlue);
     placeTwips(cmdBack, 5760, 0, 735, 255);
 
     // The strip lies in front of the frame.
     picContainer = new QWidget(this);
     picContainer->setObjectName(QStringLiteral("picContainer"));
-    paintBackground(picContainer, kLightBlue);
+    setColour(picContainer, QPalette::Window, kLightBlue);
     placeTwips(picContainer, 0, 5040, 6495, 615);
     lblAffirmationDisplay = new QLabel(picContainer);
     lblAffirmationDisplay->setObjectName(QStringLiteral("lblAffirmationDisplay"));
@@ -80,14 +62,12 @@ void frmDisplay::buildControls()
 
     Picture1 = new QWidget(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    paintBackground(Picture1, Qt::black);
+    setColour(Picture1, QPalette::Window, Qt::black);
     placeTwips(Picture1, -120, 5640, 6855, 615);
     lblAudio = new QLabel(Picture1);
     lblAudio->setObjectName(QStringLiteral("lblAudio"));
     lblAudio->setFont(verdana(8.25, true));
-    QPalette text = lblAudio->palette();
-    text.setColor(QPalette::WindowText, kLightBlue);
-    lblAudio->setPalette(text);
+    setColour(lblAudio, QPalette::WindowText, kLightBlue);
     placeTwips(lblAudio, 165, 0, 6405, 435);
 }
 
@@ -135,9 +115,7 @@ void frmDisplay::setFrame(int borderShape, int fillStyle)
 void frmDisplay::setAffirmationFont(const FontChoice& choice)
 {
     lblAffirmationDisplay->setFont(choice.font);
-    QPalette text = lblAffirmationDisplay->palette();
-    text.setColor(QPalette::WindowText, choice.colour);
-    lblAffirmationDisplay->setPalette(text);
+    setColour(lblAffirmationDisplay, QPalette::WindowText, choice.colour);
     lblAffirmationDisplay->adjustSize();
 }
 

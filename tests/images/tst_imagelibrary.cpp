@@ -4,7 +4,7 @@
 #include "platform/DataFile.h"
 #include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"
-#include "support/Pictures.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -20,12 +20,6 @@ using namespace vellumora;
 namespace {
 
 const QColor kEmptyBox(192, 192, 255);
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 QByteArray record(const QStringList& names)
 {
@@ -126,8 +120,8 @@ private slots:
         // Deleting the hostile entry rewrites the record and touches nothing outside the store.
         select(5);
         deletePicture();
-        QCOMPARE(readAll(f.path("outside.txt")), "keep");
-        QCOMPARE(readAll(store + "record.txt"), record(QStringList(names).mid(0, 4) + names.mid(5)));
+        QCOMPARE(readBytes(f.path("outside.txt")), "keep");
+        QCOMPARE(readBytes(store + "record.txt"), record(QStringList(names).mid(0, 4) + names.mid(5)));
         // The thumbnails after it move up with their pictures, decoded once.
         QCOMPARE(strip()->waitingCount(), 0);
         QCOMPARE(QColor(strip()->thumbnail(6).pixel(50, 40)).green(), 255);
@@ -180,8 +174,8 @@ private slots:
         f.platform->chosenFiles << chosen;
         addPicture();
 
-        QCOMPARE(readAll(f.path("SystemFolder/Holiday.JPG")), readAll(chosen));
-        QCOMPARE(readAll(f.path("SystemFolder/record.txt")), QByteArray("\"Holiday.JPG\"\r\n"));
+        QCOMPARE(readBytes(f.path("SystemFolder/Holiday.JPG")), readBytes(chosen));
+        QCOMPARE(readBytes(f.path("SystemFolder/record.txt")), QByteArray("\"Holiday.JPG\"\r\n"));
         QCOMPARE(list()->topLevelItem(0)->text(0), "Holiday.JPG");
         QCOMPARE(panel()->intImageCount(), 1);
         QTRY_VERIFY(!strip()->thumbnail(1).isNull());
@@ -221,14 +215,14 @@ private slots:
         f.platform->chosenFiles << chosen;
         addPicture();
 
-        QCOMPARE(readAll(f.path("SystemFolder/beach.jpg")), "stored");
+        QCOMPARE(readBytes(f.path("SystemFolder/beach.jpg")), "stored");
         QCOMPARE(list()->topLevelItemCount(), duplicate ? 1 : 2);
         QCOMPARE(f.platform->messages.size(), duplicate ? 1 : 0);
         if (duplicate) {
             QCOMPARE(f.platform->messages[0].text,
                 "This Picture is Already available Please Select Another Picture ");
             QCOMPARE(f.platform->messages[0].icon, MessageIcon::Critical);
-            QCOMPARE(readAll(f.path("SystemFolder/record.txt")), record({ "beach.jpg" }));
+            QCOMPARE(readBytes(f.path("SystemFolder/record.txt")), record({ "beach.jpg" }));
         }
     }
 
@@ -263,7 +257,7 @@ private slots:
         QCOMPARE(list()->topLevelItemCount(), 1);
         QVERIFY(!QFile::exists(f.path("SystemFolder/" + chosen)));
         if (recordWritable) {
-            QCOMPARE(readAll(f.path("SystemFolder/record.txt")), record({ "a.jpg" }));
+            QCOMPARE(readBytes(f.path("SystemFolder/record.txt")), record({ "a.jpg" }));
         }
     }
 
@@ -280,7 +274,7 @@ private slots:
 
         deletePicture(); // nothing selected
         QCOMPARE(panel()->intImageCount(), 6);
-        QCOMPARE(readAll(f.path("SystemFolder/record.txt")), record(names));
+        QCOMPARE(readBytes(f.path("SystemFolder/record.txt")), record(names));
 
         for (int left = 5; left >= 0; --left) {
             select(1);
@@ -290,7 +284,7 @@ private slots:
             QCOMPARE(strip()->count(), left);
             QCOMPARE(bar()->isVisibleTo(panel()), left >= 4);
             QCOMPARE(bar()->isEnabled(), left >= 4);
-            QCOMPARE(readAll(f.path("SystemFolder/record.txt")), record(names));
+            QCOMPARE(readBytes(f.path("SystemFolder/record.txt")), record(names));
         }
         QCOMPARE(strip()->y(), 0);
         QCOMPARE(QDir(f.path("SystemFolder")).entryList(QDir::Files), QStringList { "record.txt" });
@@ -309,8 +303,8 @@ private slots:
             deletePicture();
         }
         QCOMPARE(f.platform->messages.size(), 1);
-        QCOMPARE(readAll(f.path("SystemFolder/record.txt")), record(names));
-        QCOMPARE(readAll(f.path("SystemFolder/b.jpg")), "picture");
+        QCOMPARE(readBytes(f.path("SystemFolder/record.txt")), record(names));
+        QCOMPARE(readBytes(f.path("SystemFolder/b.jpg")), "picture");
         QCOMPARE(list()->topLevelItemCount(), 2);
     }
 

@@ -1,7 +1,7 @@
 #include "images/PictureDecoder.h"
 #include "images/PictureLoader.h"
 #include "images/ThumbnailCache.h"
-#include "support/Pictures.h"
+#include "support/TestFiles.h"
 
 #include <QBuffer>
 #include <QFile>

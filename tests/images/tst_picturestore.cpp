@@ -1,22 +1,13 @@
 #include "images/PictureStore.h"
 #include "platform/DataFile.h"
 #include "support/ApplicationFolder.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
 
 using namespace vellumora;
-
-namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
 
 class TestPictureStore : public QObject {
     Q_OBJECT
@@ -45,7 +36,7 @@ private slots:
         const auto folder = newApplicationFolder();
         const PictureStore store(folder->path());
         QVERIFY(store.writeRecord(names));
-        QCOMPARE(readAll(store.recordPath()), bytes);
+        QCOMPARE(readBytes(store.recordPath()), bytes);
         QCOMPARE(store.readRecord(), names);
     }
 
@@ -117,15 +108,15 @@ private slots:
         QVERIFY(writeDataFile(store.folder() + "/beach.jpg", "unlisted old file"));
 
         QVERIFY(store.copyIn(source, QStringLiteral("beach.jpg")));
-        QCOMPARE(readAll(store.folder() + "/beach.jpg"), "new picture");
+        QCOMPARE(readBytes(store.folder() + "/beach.jpg"), "new picture");
         QString error;
         QVERIFY(!store.copyIn(store.folder() + "/beach.jpg", QStringLiteral("beach.jpg"), &error));
         QVERIFY(!error.isEmpty());
-        QCOMPARE(readAll(store.folder() + "/beach.jpg"), "new picture");
+        QCOMPARE(readBytes(store.folder() + "/beach.jpg"), "new picture");
 
         QVERIFY(writeDataFile(folder->filePath(QStringLiteral("item.txt")), "keep me"));
         QVERIFY(!store.remove(QStringLiteral("../item.txt")));
-        QCOMPARE(readAll(folder->filePath(QStringLiteral("item.txt"))), "keep me");
+        QCOMPARE(readBytes(folder->filePath(QStringLiteral("item.txt"))), "keep me");
         QVERIFY(store.remove(QStringLiteral("beach.jpg")));
         QVERIFY(!QFile::exists(store.folder() + "/beach.jpg"));
     }

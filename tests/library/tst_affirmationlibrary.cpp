@@ -1,7 +1,7 @@
 #include "library/AffirmationLibraryPanel.h"
 #include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"
-#include "support/Pictures.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,25 +12,6 @@
 #include <QTreeWidget>
 
 using namespace vellumora;
-
-namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-QByteArray rowsOf(const QStringList& lines)
-{
-    QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += line.toUtf8() + "\r\n";
-    }
-    return bytes;
-}
-
-} // namespace
 
 class TestAffirmationLibrary : public QObject {
     Q_OBJECT
@@ -43,11 +24,11 @@ private slots:
     {
         QVERIFY(writeBytes(f.path("system/Work.txt"), ""));
         QVERIFY(writeBytes(
-            f.path("system/Health.txt"), rowsOf({ "\"I am calm\",#TRUE#", "\"I rest\",#FALSE#" })));
+            f.path("system/Health.txt"), crlfLines({ "\"I am calm\",#TRUE#", "\"I rest\",#FALSE#" })));
         QVERIFY(writeBytes(f.path("system/Joy.txt"), ""));
         f.load();
-        QCOMPARE(readAll(f.path("item.txt")),
-            rowsOf({ "\"Health\",#FALSE#", "\"Joy\",#FALSE#", "\"Work\",#FALSE#" }));
+        QCOMPARE(readBytes(f.path("item.txt")),
+            crlfLines({ "\"Health\",#FALSE#", "\"Joy\",#FALSE#", "\"Work\",#FALSE#" }));
         QCOMPARE(categoryTexts(), (QStringList { "Health", "Joy", "Work" }));
         QCOMPARE(categories()->currentItem()->text(0), "Health");
         QCOMPARE(affirmationTexts(), (QStringList { "I am calm", "I rest" }));
@@ -57,7 +38,7 @@ private slots:
         QVERIFY(writeBytes(f.path("system/Stray.txt"), "\"x\",#TRUE#\r\n"));
         f.load();
         QCOMPARE(categoryTexts(), (QStringList { "Health", "Joy", "Work" }));
-        QCOMPARE(readAll(f.path("system/Stray.txt")), "\"x\",#TRUE#\r\n");
+        QCOMPARE(readBytes(f.path("system/Stray.txt")), "\"x\",#TRUE#\r\n");
     }
 
     void emptyIndexGivesAnEmptyList()
@@ -66,7 +47,7 @@ private slots:
         QVERIFY(writeBytes(f.path("item.txt"), ""));
         f.load();
         QCOMPARE(categoryTexts(), QStringList());
-        QCOMPARE(readAll(f.path("item.txt")), "");
+        QCOMPARE(readBytes(f.path("item.txt")), "");
         press("cmdDelete");
         QCOMPARE(lastMessage(), "There Is No Item To Delete");
         QCOMPARE(f.platform->messages.last().icon, MessageIcon::Critical);
@@ -98,21 +79,21 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, listed);
         QFETCH(bool, told);
-        const QByteArray health = rowsOf({ "\"I am calm\",#TRUE#" });
+        const QByteArray health = crlfLines({ "\"I am calm\",#TRUE#" });
         QVERIFY(writeBytes(f.path("system/Health.txt"), health));
         QVERIFY(writeBytes(f.path("system/Stray.txt"), "\"x\",#FALSE#\r\n"));
-        QVERIFY(writeBytes(f.path("item.txt"), rowsOf({ "\"Health\",#FALSE#" })));
+        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"Health\",#FALSE#" })));
         f.load();
         field("txtAddFile")->setText(typed);
         press("cmdCreateFile");
 
         QCOMPARE(categoryTexts().join(','), listed);
         QCOMPARE(f.platform->messages.size(), told ? 1 : 0);
-        QCOMPARE(readAll(f.path("system/Health.txt")), health);
-        QCOMPARE(readAll(f.path("system/Stray.txt")), "\"x\",#FALSE#\r\n");
+        QCOMPARE(readBytes(f.path("system/Health.txt")), health);
+        QCOMPARE(readBytes(f.path("system/Stray.txt")), "\"x\",#FALSE#\r\n");
         if (typed == "  Joy ") {
             QCOMPARE(QFileInfo(f.path("system/Joy.txt")).size(), 0);
-            QCOMPARE(readAll(f.path("item.txt")), rowsOf({ "\"Health\",#FALSE#", "\"Joy\",#TRUE#" }));
+            QCOMPARE(readBytes(f.path("item.txt")), crlfLines({ "\"Health\",#FALSE#", "\"Joy\",#TRUE#" }));
             QCOMPARE(categories()->currentItem()->text(0), "Joy");
             QCOMPARE(affirmationTexts(), QStringList());
             QCOMPARE(field("txtAddFile")->text(), "");
@@ -152,17 +133,17 @@ private slots:
 
     void deleteAndTick()
     {
-        QVERIFY(writeBytes(f.path("system/Health.txt"), rowsOf({ "\"I am calm\",#TRUE#" })));
-        QVERIFY(writeBytes(f.path("system/Work.txt"), rowsOf({ "\"I ship\",#TRUE#" })));
+        QVERIFY(writeBytes(f.path("system/Health.txt"), crlfLines({ "\"I am calm\",#TRUE#" })));
+        QVERIFY(writeBytes(f.path("system/Work.txt"), crlfLines({ "\"I ship\",#TRUE#" })));
         QVERIFY(writeBytes(
-            f.path("item.txt"), rowsOf({ "\"Gone\",#TRUE#", "\"Health\",#FALSE#", "\"Work\",#FALSE#" })));
+            f.path("item.txt"), crlfLines({ "\"Gone\",#TRUE#", "\"Health\",#FALSE#", "\"Work\",#FALSE#" })));
         f.load();
 
         // Ticking rewrites the index at once and keeps the selection.
         categories()->setCurrentItem(categories()->topLevelItem(2));
         clickTickBox(categories(), 1);
-        QCOMPARE(readAll(f.path("item.txt")),
-            rowsOf({ "\"Gone\",#TRUE#", "\"Health\",#TRUE#", "\"Work\",#FALSE#" }));
+        QCOMPARE(readBytes(f.path("item.txt")),
+            crlfLines({ "\"Gone\",#TRUE#", "\"Health\",#TRUE#", "\"Work\",#FALSE#" }));
         QCOMPARE(categories()->currentItem()->text(0), "Work");
 
         // A category whose file is already missing still goes; the first one left is shown.
@@ -176,14 +157,14 @@ private slots:
         QVERIFY(f.platform->messages.isEmpty());
         QCOMPARE(categoryTexts(), QStringList());
         QCOMPARE(affirmationTexts(), QStringList());
-        QCOMPARE(readAll(f.path("item.txt")), "");
+        QCOMPARE(readBytes(f.path("item.txt")), "");
         QCOMPARE(QDir(f.path("system")).entryList(QDir::Files), QStringList());
     }
 
     void editingStates()
     {
         QVERIFY(writeBytes(f.path("system/Health.txt"),
-            rowsOf({ "\"one\",#TRUE#", "\"two\",#FALSE#", "\"three\",#TRUE#" })));
+            crlfLines({ "\"one\",#TRUE#", "\"two\",#FALSE#", "\"three\",#TRUE#" })));
         f.load();
         const QString file = f.path("system/Health.txt");
         QPushButton* add = button("cmdAddContent");
@@ -196,7 +177,8 @@ private slots:
         QCOMPARE(text->text(), "two");
         text->setText("two, better");
         edit->click();
-        QCOMPARE(readAll(file), rowsOf({ "\"one\",#TRUE#", "\"two, better\",#FALSE#", "\"three\",#TRUE#" }));
+        QCOMPARE(
+            readBytes(file), crlfLines({ "\"one\",#TRUE#", "\"two, better\",#FALSE#", "\"three\",#TRUE#" }));
         QCOMPARE(text->text(), "");
         edit->click();
         QCOMPARE(lastMessage(), "Please Enter Text to edit");
@@ -216,7 +198,7 @@ private slots:
         QCOMPARE(add->text(), "&Add");
         QVERIFY(edit->isEnabled() && remove->isEnabled());
         QCOMPARE(affirmationTexts(), (QStringList { "one", "two, better", "three", "one", "" }));
-        QVERIFY(readAll(file).endsWith("\"one\",#TRUE#\r\n\"\",#TRUE#\r\n"));
+        QVERIFY(readBytes(file).endsWith("\"one\",#TRUE#\r\n\"\",#TRUE#\r\n"));
 
         // Delete: Add and Edit wait for the next click.
         clickAffirmation(4);
@@ -230,17 +212,17 @@ private slots:
 
         // Unticking rewrites the file; the text field keeps what the last click put there.
         clickTickBox(affirmations(), 0);
-        QVERIFY(readAll(file).startsWith("\"one\",#FALSE#\r\n"));
+        QVERIFY(readBytes(file).startsWith("\"one\",#FALSE#\r\n"));
         QCOMPARE(text->text(), "three");
     }
 
     void failedWritesLoseNothing()
     {
-        const QByteArray health = rowsOf({ "\"a long affirmation to keep\",#TRUE#" });
+        const QByteArray health = crlfLines({ "\"a long affirmation to keep\",#TRUE#" });
         QVERIFY(writeBytes(f.path("system/Health.txt"), health));
-        QVERIFY(writeBytes(f.path("item.txt"), rowsOf({ "\"Health\",#FALSE#" })));
+        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"Health\",#FALSE#" })));
         f.load();
-        const QByteArray index = readAll(f.path("item.txt"));
+        const QByteArray index = readBytes(f.path("item.txt"));
         {
             const FileSizeLimit limit(8);
             button("cmdAddContent")->click();
@@ -251,8 +233,8 @@ private slots:
             press("cmdCreateFile");
         }
         QCOMPARE(f.platform->messages.size(), 3);
-        QCOMPARE(readAll(f.path("system/Health.txt")), health);
-        QCOMPARE(readAll(f.path("item.txt")), index);
+        QCOMPARE(readBytes(f.path("system/Health.txt")), health);
+        QCOMPARE(readBytes(f.path("item.txt")), index);
         QCOMPARE(affirmationTexts(), QStringList { "a long affirmation to keep" });
         QCOMPARE(categories()->topLevelItem(0)->checkState(0), Qt::Unchecked);
         QCOMPARE(categoryTexts(), QStringList { "Health" });
@@ -270,7 +252,7 @@ private slots:
     {
         QVERIFY(writeBytes(f.path("outside.txt"), "\"keep\",#TRUE#\r\n"));
         QVERIFY(writeBytes(f.path("system/Health.txt"), ""));
-        QByteArray index = rowsOf({ "\"../outside\",#TRUE#", "\"Health\",#TRUE#", "\"/etc/passwd\",#TRUE#",
+        QByteArray index = crlfLines({ "\"../outside\",#TRUE#", "\"Health\",#TRUE#", "\"/etc/passwd\",#TRUE#",
             "\"a\\\\..\\\\b\",#TRUE#", "\"health\",#FALSE#" });
         index += QByteArray(200000, 'x') + "\r\n";
         index += QByteArray("\"\x01\x02\xFF\xFE\",#TRUE#\r\n\"Work\",#FALSE#\r\n");
@@ -278,12 +260,12 @@ private slots:
         f.load();
         QCOMPARE(categoryTexts(), (QStringList { "Health", "Work" }));
         QCOMPARE(f.platform->messages.size(), 1);
-        QCOMPARE(readAll(f.path("outside.txt")), "\"keep\",#TRUE#\r\n");
+        QCOMPARE(readBytes(f.path("outside.txt")), "\"keep\",#TRUE#\r\n");
         // The missing file of "Work" reads as an empty category, and deleting it is harmless.
         categories()->setCurrentItem(categories()->topLevelItem(1));
         QCOMPARE(affirmationTexts(), QStringList());
         press("cmdDelete");
-        QCOMPARE(readAll(f.path("item.txt")), rowsOf({ "\"Health\",#TRUE#" }));
+        QCOMPARE(readBytes(f.path("item.txt")), crlfLines({ "\"Health\",#TRUE#" }));
     }
 
     void fullListRefusesOneMore()
@@ -298,7 +280,7 @@ private slots:
         button("cmdAddContent")->click();
         QCOMPARE(f.platform->messages.size(), 1);
         QCOMPARE(affirmationTexts().size(), CategoryStore::kMaxRows);
-        QCOMPARE(readAll(f.path("system/Health.txt")).size(), many.size());
+        QCOMPARE(readBytes(f.path("system/Health.txt")).size(), many.size());
     }
 
 private:

@@ -1,6 +1,6 @@
 #include "library/CategoryStore.h"
 #include "support/ApplicationFolder.h"
-#include "support/Pictures.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QStandardPaths>

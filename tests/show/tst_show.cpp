@@ -4,7 +4,7 @@
 #include "show/ShowLauncher.h"
 #include "show/frmDisplay.h"
 #include "support/MainWindowFixture.h"
-#include "support/Pictures.h"
+#include "support/TestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,20 +23,6 @@ namespace {
 
 const QStringList kDisplayKeys { "settings/DispDuration", "settings/AffirmationDispDuration",
     "settings/BorderShape", "settings/FillStyle", "settings/DispLocation", "settings/DispOrder" };
-
-QByteArray rowsOf(const QStringList& lines)
-{
-    QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += line.toUtf8() + "\r\n";
-    }
-    return bytes;
-}
-
-bool near(const QColor& a, const QColor& b)
-{
-    return qAbs(a.red() - b.red()) < 12 && qAbs(a.green() - b.green()) < 12 && qAbs(a.blue() - b.blue()) < 12;
-}
 
 } // namespace
 
@@ -94,12 +80,12 @@ private slots:
     {
         addPictures({ Qt::red, Qt::green, Qt::blue });
         QVERIFY(writeBytes(
-            f.path("system/One.txt"), rowsOf({ "\"not me\",#FALSE#", "\"A\",#TRUE#", "\"B\",#TRUE#" })));
+            f.path("system/One.txt"), crlfLines({ "\"not me\",#FALSE#", "\"A\",#TRUE#", "\"B\",#TRUE#" })));
         QVERIFY(QDir().mkpath(f.path("system/Unreadable.txt")));
-        QVERIFY(writeBytes(f.path("system/Off.txt"), rowsOf({ "\"never\",#TRUE#" })));
-        QVERIFY(writeBytes(f.path("system/Two.txt"), rowsOf({ "\"C\",#TRUE#" })));
+        QVERIFY(writeBytes(f.path("system/Off.txt"), crlfLines({ "\"never\",#TRUE#" })));
+        QVERIFY(writeBytes(f.path("system/Two.txt"), crlfLines({ "\"C\",#TRUE#" })));
         QVERIFY(writeBytes(f.path("item.txt"),
-            rowsOf({ "\"One\",#TRUE#", "\"Unreadable\",#TRUE#", "\"Off\",#FALSE#", "\"Two\",#TRUE#" })));
+            crlfLines({ "\"One\",#TRUE#", "\"Unreadable\",#TRUE#", "\"Off\",#FALSE#", "\"Two\",#TRUE#" })));
         f.load();
         f.window->show();
         f.find<QComboBox>("cboDispDuration")->setCurrentText("50");
@@ -118,13 +104,13 @@ private slots:
 
         // In order: picture 1 at the start, 1 again at the first tick, then 2, 3, 1; A, B, C, A.
         const QList<QColor> colours { Qt::red, Qt::green, Qt::blue };
-        QTRY_VERIFY(near(display.picture().pixelColor(200, 150), Qt::red));
+        QTRY_VERIFY(nearColour(display.picture().pixelColor(200, 150), Qt::red));
         QCOMPARE(display.caption(), "A");
         const QList<int> pictures { 1, 2, 3, 1 };
         const QStringList captions { "B", "C", "A", "B" };
         for (int tick = 0; tick < 4; ++tick) {
             launcher().Timer1_Timer();
-            QTRY_VERIFY2(near(display.picture().pixelColor(200, 150), colours[pictures[tick] - 1]),
+            QTRY_VERIFY2(nearColour(display.picture().pixelColor(200, 150), colours[pictures[tick] - 1]),
                 qPrintable(QStringLiteral("tick %1").arg(tick)));
             QCOMPARE(display.caption(), captions[tick]);
             // Centre of the screen: the same place at every tick.
@@ -141,7 +127,7 @@ private slots:
         QVERIFY(!launcher().existingDisplay());
 
         // A second show with nothing ticked has no affirmations, tick after tick.
-        QVERIFY(writeBytes(f.path("item.txt"), rowsOf({ "\"One\",#FALSE#" })));
+        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"One\",#FALSE#" })));
         f.window->findChild<AffirmationLibraryPanel*>()->LoadCategoryList();
         start();
         QCOMPARE(launcher().existingDisplay()->caption(), ShowLauncher::kNoAffirmation);
@@ -153,8 +139,8 @@ private slots:
     {
         addPictures({ Qt::red });
         QVERIFY(writeBytes(f.path("system/One.txt"),
-            rowsOf({ "\"A rather long first affirmation\",#TRUE#", "\"B\",#TRUE#" })));
-        QVERIFY(writeBytes(f.path("item.txt"), rowsOf({ "\"One\",#TRUE#" })));
+            crlfLines({ "\"A rather long first affirmation\",#TRUE#", "\"B\",#TRUE#" })));
+        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"One\",#TRUE#" })));
         f.load();
         start();
         frmDisplay& display = *launcher().existingDisplay();
@@ -270,21 +256,21 @@ private slots:
         QCOMPARE(display.frame().shape(), FrameShape::Shape::Circle);
         QCOMPARE(display.frame().fill(), FrameShape::Fill::Cross);
         QCOMPARE(display.frame().borderWidth(), 100);
-        QTRY_VERIFY(!display.picture().isNull() && near(display.picture().pixelColor(5, 5), Qt::white));
+        QTRY_VERIFY(!display.picture().isNull() && nearColour(display.picture().pixelColor(5, 5), Qt::white));
         const QImage shown = display.grab().toImage();
         // A circle 100 px thick: the picture's middle shows through its hatch, its sides do not.
-        QVERIFY(near(shown.pixelColor(2, 168), Qt::black));
-        QVERIFY(near(shown.pixelColor(430, 168), Qt::black));
+        QVERIFY(nearColour(shown.pixelColor(2, 168), Qt::black));
+        QVERIFY(nearColour(shown.pixelColor(430, 168), Qt::black));
         // Inside, the picture shows through the black cross-hatch.
         int white = 0;
         for (int y = 160; y < 176; ++y) {
             for (int x = 200; x < 216; ++x) {
-                white += near(shown.pixelColor(x, y), Qt::white) ? 1 : 0;
+                white += nearColour(shown.pixelColor(x, y), Qt::white) ? 1 : 0;
             }
         }
         QVERIFY2(white > 128 && white < 250, qPrintable(QString::number(white)));
         // The strip and the Back button stay in front of the frame.
-        QVERIFY(near(shown.pixelColor(2, 360), QColor(192, 192, 255)));
+        QVERIFY(nearColour(shown.pixelColor(2, 360), QColor(192, 192, 255)));
         QVERIFY(display.childAt(420, 8) == display.findChild<QPushButton*>("cmdBack"));
     }
 

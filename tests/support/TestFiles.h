@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 namespace vellumora {
 
@@ -14,5 +15,12 @@ bool writeSolidPicture(const QString& path, const QColor& colour, int width = 16
 QByteArray jpegSkeleton(int width, int height, bool progressive, int components, int scans);
 
 bool writeBytes(const QString& path, const QByteArray& bytes);
+// The file's bytes, or "<missing>" when it cannot be read.
+QByteArray readBytes(const QString& path);
+// The lines, each followed by CR LF, as the program's data files hold them.
+QByteArray crlfLines(const QStringList& lines);
+
+// Colours that differ by less than a JPEG's rounding in every channel.
+bool nearColour(const QColor& a, const QColor& b);
 
 } // namespace vellumora

@@ -1,4 +1,4 @@
-#include "support/Pictures.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QImage>
@@ -55,6 +55,26 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QByteArray crlfLines(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toUtf8() + "\r\n";
+    }
+    return bytes;
+}
+
+bool nearColour(const QColor& a, const QColor& b)
+{
+    return qAbs(a.red() - b.red()) < 12 && qAbs(a.green() - b.green()) < 12 && qAbs(a.blue() - b.blue()) < 12;
 }
 
 } // namespace vellumora

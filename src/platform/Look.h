@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+
+class QWidget;
+
+namespace vellumora {
+
+// The light blue of the picture holder, the library frames and the slideshow's strips
+// (&H00FFC0C0&).
+inline const QColor kLightBlue(192, 192, 255);
+
+// The program's typeface at a size in points.
+QFont verdana(qreal points, bool bold = false);
+
+// Gives one colour role of the widget's palette; a window colour also fills its background.
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
+
+} // namespace vellumora
