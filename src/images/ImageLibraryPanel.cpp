@@ -95,7 +95,7 @@ void ImageLibraryPanel::scrollToTop()
     ScrollBar1->setValue(0);
 }
 
-QString ImageLibraryPanel::picturePath(int k) const
+NativePath ImageLibraryPanel::picturePath(int k) const
 {
     if (k < 1 || k > lvwDisplay->topLevelItemCount()) {
         return {};
@@ -125,18 +125,40 @@ void ImageLibraryPanel::appendEntry(const QString& name)
 
 void ImageLibraryPanel::LoadImageLibrary()
 {
-    const QStringList names = m_store.readRecord();
+    QString error;
+    const std::optional<QStringList> names = m_store.readRecord(&error);
+    m_recordReadable = names.has_value();
+    if (!names) {
+        m_platform.message(tr("The picture list could not be read, so the library is shown empty and the "
+                              "picture list is left as it is.")
+                + QStringLiteral("\r\n") + error,
+            MessageIcon::Critical);
+    }
     QList<QTreeWidgetItem*> items;
-    items.reserve(names.size());
-    for (const QString& name : names) {
+    items.reserve(names.value_or(QStringList()).size());
+    for (const QString& name : names.value_or(QStringList())) {
         items.append(new QTreeWidgetItem(QStringList { name }));
     }
     lvwDisplay->addTopLevelItems(items);
     RebuildThumbnails();
 }
 
+bool ImageLibraryPanel::recordChangeable()
+{
+    // Written from an empty list, an unreadable record would lose every picture it names.
+    if (!m_recordReadable) {
+        m_platform.message(tr("The picture list could not be read when the program started, so it cannot be "
+                              "changed now."),
+            MessageIcon::Critical);
+    }
+    return m_recordReadable;
+}
+
 bool ImageLibraryPanel::SaveImageRecord(const QStringList& names)
 {
+    if (!recordChangeable()) {
+        return false;
+    }
     QString error;
     if (m_store.writeRecord(names, &error)) {
         return true;
@@ -149,6 +171,9 @@ bool ImageLibraryPanel::SaveImageRecord(const QStringList& names)
 
 void ImageLibraryPanel::cmdAddPicture_Click()
 {
+    if (!recordChangeable()) {
+        return;
+    }
     const QString chosen = m_CDImage.showOpen(QStringLiteral("Vellumora"),
         QStringLiteral("BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg"), 2);
     if (chosen.isEmpty()) {
@@ -205,7 +230,7 @@ void ImageLibraryPanel::cmdDeletePicture_Click()
 void ImageLibraryPanel::RebuildThumbnails()
 {
     const int n = lvwDisplay->topLevelItemCount();
-    QStringList paths;
+    QList<NativePath> paths;
     paths.reserve(n);
     for (int i = 1; i <= n; ++i) {
         paths.append(picturePath(i));

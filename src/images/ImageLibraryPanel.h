@@ -36,7 +36,7 @@ public:
     // The number of thumbnails, which is the show's picture count.
     int intImageCount() const { return m_intImageCount; }
     // Where thumbnail k's picture is stored (k from 1); empty for a name that is no file name.
-    QString picturePath(int k) const;
+    NativePath picturePath(int k) const;
     // Thumbnail k as the strip shows it; null while it is decoded or when it cannot be.
     QImage thumbnail(int k) const;
 
@@ -45,6 +45,8 @@ private:
     void connectSignals();
     QStringList listedNames() const;
     void appendEntry(const QString& name);
+    // False, with the user told, when the record file must be left as it is.
+    bool recordChangeable();
     bool SaveImageRecord(const QStringList& names);
     void RebuildThumbnails();
     void deletionTail();
@@ -54,6 +56,8 @@ private:
     Platform& m_platform;
     CommonDialog& m_CDImage;
     PictureStore m_store;
+    // A record file that exists but cannot be read must not be overwritten from an empty list.
+    bool m_recordReadable = true;
     int m_intImageCount = 0;
 
     QWidget* picHolder = nullptr;

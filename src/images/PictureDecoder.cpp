@@ -125,10 +125,10 @@ std::optional<PictureDecoder::JpegCost> PictureDecoder::jpegCost(const QByteArra
     return cost;
 }
 
-QImage PictureDecoder::decode(const QString& path, const QSize& size, Fit fit)
+QImage PictureDecoder::decode(const NativePath& path, const QSize& size, Fit fit)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!openNativeFile(path, file)) {
         return {};
     }
     QByteArray format;

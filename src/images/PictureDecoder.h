@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/NativePath.h"
+
 #include <QImage>
 #include <QString>
 
@@ -21,7 +23,7 @@ public:
         Within, // as large as fits in the requested size, aspect ratio kept, never enlarged
     };
 
-    static QImage decode(const QString& path, const QSize& size, Fit fit);
+    static QImage decode(const NativePath& path, const QSize& size, Fit fit);
 
     // What the header of a JPEG says about the cost of decoding it. The scans of a sequential
     // picture are counted up to the first.

@@ -26,7 +26,7 @@ int PictureLoader::threadCount() const
     return m_pool.maxThreadCount();
 }
 
-QImage PictureLoader::makeThumbnail(const ThumbnailCache& cache, const QString& path)
+QImage PictureLoader::makeThumbnail(const ThumbnailCache& cache, const NativePath& path)
 {
     const ThumbnailCache::Entry cached = cache.lookup(path);
     if (cached.status == ThumbnailCache::Status::Found) {
@@ -57,7 +57,7 @@ void yieldToTheInterface()
 
 } // namespace
 
-void PictureLoader::loadThumbnail(quint64 ticket, const QString& path, int priority)
+void PictureLoader::loadThumbnail(quint64 ticket, const NativePath& path, int priority)
 {
     m_pool.start(
         [this, ticket, path] {
@@ -69,7 +69,7 @@ void PictureLoader::loadThumbnail(quint64 ticket, const QString& path, int prior
         priority);
 }
 
-void PictureLoader::loadPicture(quint64 ticket, const QString& path, const QSize& size, int priority)
+void PictureLoader::loadPicture(quint64 ticket, const NativePath& path, const QSize& size, int priority)
 {
     m_pool.start(
         [this, ticket, path, size] {

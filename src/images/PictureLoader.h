@@ -1,6 +1,7 @@
 #pragma once
 
 #include "images/ThumbnailCache.h"
+#include "platform/NativePath.h"
 
 #include <QImage>
 #include <QObject>
@@ -20,13 +21,13 @@ public:
     ~PictureLoader() override;
 
     // A thumbnail of at most 128 x 128 pixels, taken from the cache while it is current.
-    void loadThumbnail(quint64 ticket, const QString& path, int priority = 0);
+    void loadThumbnail(quint64 ticket, const NativePath& path, int priority = 0);
     // The picture stretched to exactly the given size.
-    void loadPicture(quint64 ticket, const QString& path, const QSize& size, int priority = 0);
+    void loadPicture(quint64 ticket, const NativePath& path, const QSize& size, int priority = 0);
 
     int threadCount() const;
 
-    static QImage makeThumbnail(const ThumbnailCache& cache, const QString& path);
+    static QImage makeThumbnail(const ThumbnailCache& cache, const NativePath& path);
 
 signals:
     void thumbnailLoaded(quint64 ticket, const QImage& image);

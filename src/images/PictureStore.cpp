@@ -1,11 +1,9 @@
 #include "images/PictureStore.h"
 
 #include "platform/DataFile.h"
+#include "platform/QuotedFields.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace vellumora {
 
@@ -26,16 +24,6 @@ bool isUsableName(const QString& name)
     return true;
 }
 
-bool isLineEnd(QChar c)
-{
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
-}
-
-bool isBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
 } // namespace
 
 PictureStore::PictureStore(QString applicationFolder)
@@ -43,42 +31,55 @@ PictureStore::PictureStore(QString applicationFolder)
 {
 }
 
-QString PictureStore::folder() const
+NativePath PictureStore::folder() const
 {
-    return m_applicationFolder + QStringLiteral("/SystemFolder");
+    return NativePath(m_applicationFolder + QStringLiteral("/SystemFolder"));
 }
 
-QString PictureStore::recordPath() const
+NativePath PictureStore::recordPath() const
 {
-    return folder() + QLatin1Char('/') + kRecordName;
+    return folder().child(kRecordName.toLatin1());
 }
 
-QString PictureStore::pathOf(const QString& name) const
+NativePath PictureStore::pathOf(const QString& name) const
 {
     // The record file shares the folder; a picture by its name would be read over it.
     if (!isUsableName(name) || name == kRecordName) {
         return {};
     }
-    return folder() + QLatin1Char('/') + name;
+    return findNativeName(folder(), name, m_recordEncoding);
 }
 
-QStringList PictureStore::readRecord() const
+std::optional<QStringList> PictureStore::readRecord(QString* error)
 {
-    QFile file(recordPath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
+    const FileContent content = readNativeFile(recordPath());
+    switch (content.status) {
+    case FileContent::Status::Missing:
+        return QStringList {};
+    case FileContent::Status::Unreadable:
+        if (error) {
+            *error = content.error;
+        }
+        return std::nullopt;
+    case FileContent::Status::Read:
+        break;
     }
-    return decodeRecord(file.readAll());
+    return decodeRecord(content.bytes, &m_recordEncoding);
 }
 
-bool PictureStore::writeRecord(const QStringList& names, QString* error) const
+bool PictureStore::writeRecord(const QStringList& names, QString* error)
 {
-    return writeDataFile(recordPath(), encodeRecord(names), error);
+    TextEncoding written = m_recordEncoding;
+    if (!writeDataFile(recordPath(), encodeRecord(names, written), error)) {
+        return false;
+    }
+    m_recordEncoding = written;
+    return true;
 }
 
 bool PictureStore::copyIn(const QString& source, const QString& name, QString* error) const
 {
-    const QString target = pathOf(name);
+    const NativePath target = pathOf(name);
     if (target.isEmpty()) {
         return false;
     }
@@ -87,8 +88,8 @@ bool PictureStore::copyIn(const QString& source, const QString& name, QString* e
 
 bool PictureStore::remove(const QString& name) const
 {
-    const QString path = pathOf(name);
-    return !path.isEmpty() && QFile::remove(path);
+    const NativePath path = pathOf(name);
+    return !path.isEmpty() && nativePathExists(path) && removeNativeFile(path);
 }
 
 QString PictureStore::storedName(const QString& chosenPath)
@@ -101,57 +102,33 @@ bool PictureStore::isStorableName(const QString& name)
     return isUsableName(name) && name != kRecordName && !name.contains(QLatin1Char('"'));
 }
 
-QByteArray PictureStore::encodeRecord(const QStringList& names)
+QByteArray PictureStore::encodeRecord(const QStringList& names, TextEncoding& encoding)
 {
     QString text;
     for (const QString& name : names) {
-        text += QLatin1Char('"') + name + QStringLiteral("\"\r\n");
+        text += quoteField(name) + QStringLiteral("\r\n");
     }
-    QStringEncoder encoder(QStringConverter::System);
-    return encoder.encode(text);
+    return encodeText(text, encoding);
 }
 
-QStringList PictureStore::decodeRecord(const QByteArray& bytes)
+QByteArray PictureStore::encodeRecord(const QStringList& names)
 {
-    QStringDecoder decoder(QStringConverter::System);
-    const QString text = decoder.decode(bytes);
+    TextEncoding encoding = TextEncoding::Utf8;
+    return encodeRecord(names, encoding);
+}
+
+QStringList PictureStore::decodeRecord(const QByteArray& bytes, TextEncoding* encoding)
+{
+    const DecodedText decoded = decodeText(bytes);
+    if (encoding) {
+        *encoding = decoded.encoding;
+    }
     QStringList names;
-    const qsizetype end = text.size();
-    qsizetype i = 0;
-    while (i < end) {
-        while (i < end && isBlank(text[i])) {
-            ++i;
-        }
-        QString field;
-        if (i < end && text[i] == QLatin1Char('"')) {
-            // A quote left open by a hand edit closes at the end of its line.
-            qsizetype stop = i + 1;
-            while (stop < end && text[stop] != QLatin1Char('"') && !isLineEnd(text[stop])) {
-                ++stop;
+    for (const QStringView line : textLines(decoded.text)) {
+        for (const QuotedField& field : splitFields(line)) {
+            if (!field.text.isEmpty()) {
+                names.append(field.text);
             }
-            field = text.mid(i + 1, stop - i - 1);
-            i = stop;
-            while (i < end && text[i] != QLatin1Char(',') && !isLineEnd(text[i])) {
-                ++i;
-            }
-        } else {
-            const qsizetype start = i;
-            while (i < end && text[i] != QLatin1Char(',') && !isLineEnd(text[i])) {
-                ++i;
-            }
-            field = text.mid(start, i - start);
-            while (!field.isEmpty() && isBlank(field.back())) {
-                field.chop(1);
-            }
-        }
-        if (!field.isEmpty()) {
-            names.append(field);
-        }
-        // One separator: a comma, or one line end (CR LF counts once).
-        if (i < end && text[i] == QLatin1Char('\r') && i + 1 < end && text[i + 1] == QLatin1Char('\n')) {
-            i += 2;
-        } else if (i < end) {
-            ++i;
         }
     }
     return names;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/NativePath.h"
+#include "platform/TextEncoding.h"
+
 #include <QStringList>
+#include <optional>
 
 namespace vellumora {
 
@@ -8,22 +12,26 @@ namespace vellumora {
 // library picture, under the name it had where the user chose it, and the record file
 // "record.txt" listing those names in library order.
 //
-// Record file: one line per picture, a double quote, the name, a double quote, CR LF, in the
-// system code page; an empty library is a file of zero bytes.
+// Record file: one line per picture, a double quote, the name, a double quote, CR LF; an empty
+// library is a file of zero bytes. It is rewritten in the encoding it was read in (UTF-8, or
+// Windows-1252 for a library kept on Windows), and a name finds its picture in either.
 class PictureStore {
 public:
     explicit PictureStore(QString applicationFolder);
 
-    QString folder() const;
-    QString recordPath() const;
+    NativePath folder() const;
+    NativePath recordPath() const;
 
-    // Where the named picture is stored; empty for a name that must not be used as a path
-    // (one read from a hand-edited record file with a separator, "..", or control characters).
-    QString pathOf(const QString& name) const;
+    // Where the named picture is stored, the name spelled as the record spells it (see
+    // findNativeName); empty for a name that must not be used as a path (one read from a
+    // hand-edited record file with a separator, "..", or control characters).
+    NativePath pathOf(const QString& name) const;
 
-    // The names listed in the record file; empty when it is missing or unreadable.
-    QStringList readRecord() const;
-    bool writeRecord(const QStringList& names, QString* error = nullptr) const;
+    // The names listed in the record file; none when it is missing. Nothing, with the reason
+    // in *error, when it exists but cannot be read. The record's encoding is kept for
+    // writeRecord and pathOf.
+    std::optional<QStringList> readRecord(QString* error = nullptr);
+    bool writeRecord(const QStringList& names, QString* error = nullptr);
 
     // Copies the chosen file in under the given name, replacing an unlisted file of that name.
     bool copyIn(const QString& source, const QString& name, QString* error = nullptr) const;
@@ -35,14 +43,16 @@ public:
     // True for a name the record file can hold and the store can use as a file name.
     static bool isStorableName(const QString& name);
 
+    static QByteArray encodeRecord(const QStringList& names, TextEncoding& encoding);
     static QByteArray encodeRecord(const QStringList& names);
     // Fields separated by commas or line ends; a quoted field keeps its commas and loses
     // anything between its closing quote and the next separator. Empty fields name nothing
     // and are passed over.
-    static QStringList decodeRecord(const QByteArray& bytes);
+    static QStringList decodeRecord(const QByteArray& bytes, TextEncoding* encoding = nullptr);
 
 private:
     QString m_applicationFolder;
+    TextEncoding m_recordEncoding = TextEncoding::Utf8;
 };
 
 } // namespace vellumora

@@ -18,11 +18,6 @@ const QString kUriKey = QStringLiteral("Thumb::URI");
 const QString kMTimeKey = QStringLiteral("Thumb::MTime");
 const QString kSizeKey = QStringLiteral("Thumb::Size");
 
-QString fileUri(const QString& path)
-{
-    return QString::fromLatin1(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded());
-}
-
 QString cacheName(const QString& uri)
 {
     return QString::fromLatin1(QCryptographicHash::hash(uri.toUtf8(), QCryptographicHash::Md5).toHex())
@@ -35,14 +30,14 @@ struct Source {
     QString size;
 };
 
-std::optional<Source> describe(const QString& picturePath)
+std::optional<Source> describe(const NativePath& picturePath)
 {
-    const QFileInfo info(picturePath);
-    if (!info.isFile()) {
+    const std::optional<NativeFileInfo> info = nativeFileInfo(picturePath);
+    if (!info) {
         return std::nullopt;
     }
-    return Source { fileUri(picturePath), QString::number(info.lastModified().toSecsSinceEpoch()),
-        QString::number(info.size()) };
+    return Source { QString::fromLatin1(picturePath.fileUri()), QString::number(info->modified),
+        QString::number(info->size) };
 }
 
 // Reads one of our small PNGs with its text; anything larger than a normal thumbnail is not
@@ -97,17 +92,18 @@ ThumbnailCache::ThumbnailCache(QString folder)
 {
 }
 
-QString ThumbnailCache::normalPath(const QString& picturePath) const
+QString ThumbnailCache::normalPath(const NativePath& picturePath) const
 {
-    return m_folder + QStringLiteral("/normal/") + cacheName(fileUri(picturePath));
+    return m_folder + QStringLiteral("/normal/") + cacheName(QString::fromLatin1(picturePath.fileUri()));
 }
 
-QString ThumbnailCache::failurePath(const QString& picturePath) const
+QString ThumbnailCache::failurePath(const NativePath& picturePath) const
 {
-    return m_folder + QStringLiteral("/fail/vellumora/") + cacheName(fileUri(picturePath));
+    return m_folder + QStringLiteral("/fail/vellumora/")
+        + cacheName(QString::fromLatin1(picturePath.fileUri()));
 }
 
-ThumbnailCache::Entry ThumbnailCache::lookup(const QString& picturePath) const
+ThumbnailCache::Entry ThumbnailCache::lookup(const NativePath& picturePath) const
 {
     const std::optional<Source> source = describe(picturePath);
     if (!source) {
@@ -124,13 +120,13 @@ ThumbnailCache::Entry ThumbnailCache::lookup(const QString& picturePath) const
     return {};
 }
 
-bool ThumbnailCache::store(const QString& picturePath, const QImage& thumbnail) const
+bool ThumbnailCache::store(const NativePath& picturePath, const QImage& thumbnail) const
 {
     const std::optional<Source> source = describe(picturePath);
     return source && !thumbnail.isNull() && writePng(normalPath(picturePath), thumbnail, *source);
 }
 
-bool ThumbnailCache::storeFailure(const QString& picturePath) const
+bool ThumbnailCache::storeFailure(const NativePath& picturePath) const
 {
     const std::optional<Source> source = describe(picturePath);
     QImage mark(1, 1, QImage::Format_ARGB32);

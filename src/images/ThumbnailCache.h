@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/NativePath.h"
+
 #include <QImage>
 #include <QString>
 
@@ -23,14 +25,14 @@ public:
         QImage image;
     };
 
-    Entry lookup(const QString& picturePath) const;
+    Entry lookup(const NativePath& picturePath) const;
     // Both return false when the cache cannot be written; the thumbnail is then made again
     // next time.
-    bool store(const QString& picturePath, const QImage& thumbnail) const;
-    bool storeFailure(const QString& picturePath) const;
+    bool store(const NativePath& picturePath, const QImage& thumbnail) const;
+    bool storeFailure(const NativePath& picturePath) const;
 
-    QString normalPath(const QString& picturePath) const;
-    QString failurePath(const QString& picturePath) const;
+    QString normalPath(const NativePath& picturePath) const;
+    QString failurePath(const NativePath& picturePath) const;
 
 private:
     QString m_folder;

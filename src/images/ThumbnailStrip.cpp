@@ -24,10 +24,10 @@ QRect ThumbnailStrip::thumbnailRect(int i)
     return QRect(kLeft, (i - 1) * kPitch, kWidth, kHeight);
 }
 
-void ThumbnailStrip::setPictures(const QStringList& paths)
+void ThumbnailStrip::setPictures(const QList<NativePath>& paths)
 {
     // Entries of pictures still listed move to their new places with what they hold.
-    QHash<QString, QList<qsizetype>> byPath;
+    QHash<NativePath, QList<qsizetype>> byPath;
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
         if (!m_entries[i].path.isEmpty()) {
             byPath[m_entries[i].path].append(i);
@@ -35,7 +35,7 @@ void ThumbnailStrip::setPictures(const QStringList& paths)
     }
     QList<Entry> entries;
     entries.reserve(paths.size());
-    for (const QString& path : paths) {
+    for (const NativePath& path : paths) {
         auto found = byPath.find(path);
         if (found != byPath.end() && !found->isEmpty()) {
             entries.append(std::move(m_entries[found->takeFirst()]));

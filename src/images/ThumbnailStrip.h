@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/NativePath.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -26,7 +28,7 @@ public:
 
     // The pictures to show, in order; an empty path is a box that stays empty. Thumbnails of
     // paths already shown are kept.
-    void setPictures(const QStringList& paths);
+    void setPictures(const QList<NativePath>& paths);
     int count() const { return int(m_entries.size()); }
     // The thumbnail as drawn; null while it is being decoded and when it cannot be.
     QImage thumbnail(int i) const;
@@ -42,7 +44,7 @@ protected:
 private:
     enum class State { Waiting, Loading, Done };
     struct Entry {
-        QString path;
+        NativePath path;
         quint64 ticket = 0;
         State state = State::Waiting;
         QPixmap pixmap;

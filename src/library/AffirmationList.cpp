@@ -3,6 +3,7 @@
 #include "library/LibraryLook.h"
 #include "library/TickList.h"
 #include "platform/Platform.h"
+#include "platform/QuotedFields.h"
 #include "platform/Twips.h"
 
 #include <QKeyEvent>
@@ -81,7 +82,7 @@ void AffirmationList::txtAddFileContent_TextEdited(const QString& text)
     if (text.contains(QLatin1Char('"'))) {
         const int cursor = txtAddFileContent->cursorPosition();
         // Pasted text may hold the double quotes typing cannot.
-        txtAddFileContent->setText(CategoryStore::storableText(text));
+        txtAddFileContent->setText(withoutDoubleQuotes(text));
         txtAddFileContent->setCursorPosition(cursor);
     }
 }
@@ -100,7 +101,7 @@ void AffirmationList::showCategory(const QString& name)
     m_category = name;
     lvFileContent->clear();
     QString error;
-    const std::optional<QList<Row>> read = m_store.readRows(m_store.categoryPath(name), &error);
+    const std::optional<QList<Row>> read = m_store.readRows(m_store.categoryPath(name), &m_encoding, &error);
     m_readable = read.has_value();
     if (!read) {
         txtAddFileContent->clear();
@@ -114,6 +115,8 @@ void AffirmationList::showCategory(const QString& name)
     }
     if (lvFileContent->topLevelItemCount() == 0) {
         txtAddFileContent->clear();
+        // An empty category can always be given its first affirmation.
+        cmdAddContent->setEnabled(true);
         return;
     }
     lvFileContent->setCurrentItem(lvFileContent->topLevelItem(0));
@@ -146,7 +149,7 @@ bool AffirmationList::categoryWritable()
 bool AffirmationList::save()
 {
     QString error;
-    if (m_store.writeRows(m_store.categoryPath(m_category), rows(), &error)) {
+    if (m_store.writeRows(m_store.categoryPath(m_category), rows(), &m_encoding, &error)) {
         return true;
     }
     m_platform.message(
@@ -236,7 +239,8 @@ void AffirmationList::cmdDeleteContent_Click()
     lvFileContent->setCurrentItem(nullptr);
     txtAddFileContent->clear();
     cmdEditContent->setEnabled(false);
-    cmdAddContent->setEnabled(false);
+    // With its last affirmation gone, nothing could be clicked to bring "&Add" back.
+    cmdAddContent->setEnabled(lvFileContent->topLevelItemCount() == 0);
 }
 
 void AffirmationList::lvFileContent_ItemClick()

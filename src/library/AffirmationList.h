@@ -48,6 +48,8 @@ private:
     Platform& m_platform;
     const CategoryStore& m_store;
     QString m_category;
+    // The category file's encoding, kept when it is rewritten.
+    TextEncoding m_encoding = TextEncoding::Utf8;
     // A category whose file could not be read must not be overwritten from an empty list.
     bool m_readable = false;
 

@@ -36,7 +36,7 @@ bool isAcceptedKey(QChar c)
 } // namespace
 
 CategoryList::CategoryList(
-    Platform& platform, const CategoryStore& store, AffirmationList& affirmations, QWidget* parent)
+    Platform& platform, CategoryStore& store, AffirmationList& affirmations, QWidget* parent)
     : QGroupBox(tr("Affirmations Category"), parent)
     , m_platform(platform)
     , m_store(store)
@@ -117,7 +117,7 @@ QString CategoryList::selectedName() const
 QList<Row> CategoryList::readIndex(bool* readable)
 {
     QString error;
-    const std::optional<QList<Row>> rows = m_store.readRows(m_store.indexPath(), &error);
+    const std::optional<QList<Row>> rows = m_store.readIndex(&error);
     *readable = rows.has_value();
     if (!rows) {
         m_platform.message(tr("The category list could not be read, so it is shown empty and not rewritten.")
@@ -125,17 +125,17 @@ QList<Row> CategoryList::readIndex(bool* readable)
             MessageIcon::Critical);
         return {};
     }
-    // A name nobody could have typed never forms a path, and two rows never share a name.
+    // A name that must not form a path is left out, and so is a second row of the same name,
+    // which would name the same file. Names that differ in letter case name two files here.
     QList<Row> usable;
     QSet<QString> seen;
     int skipped = 0;
     for (const Row& row : *rows) {
-        const QString key = row.text.toCaseFolded();
-        if (!CategoryStore::isUsableName(row.text) || seen.contains(key)) {
+        if (!CategoryStore::isUsableName(row.text) || seen.contains(row.text)) {
             ++skipped;
             continue;
         }
-        seen.insert(key);
+        seen.insert(row.text);
         usable.append(row);
     }
     if (skipped > 0) {
@@ -206,7 +206,7 @@ bool CategoryList::writeIndex(const QList<Row>& rows)
         return false;
     }
     QString error;
-    if (m_store.writeRows(m_store.indexPath(), rows, &error)) {
+    if (m_store.writeIndex(rows, &error)) {
         return true;
     }
     m_platform.message(tr("The category list could not be saved, so the change was undone.")
@@ -220,7 +220,7 @@ void CategoryList::lvFile_ItemCheck(QTreeWidgetItem* changed)
     if (!changed) {
         // The end of a load: the index follows the list.
         QString error;
-        if (m_indexReadable && !m_store.writeRows(m_store.indexPath(), categories(), &error)) {
+        if (m_indexReadable && !m_store.writeIndex(categories(), &error)) {
             m_platform.message(tr("The category list could not be saved.") + QStringLiteral("\r\n") + error,
                 MessageIcon::Critical);
         }

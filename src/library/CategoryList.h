@@ -20,8 +20,8 @@ class TickList;
 class CategoryList : public QGroupBox {
     Q_OBJECT
 public:
-    CategoryList(Platform& platform, const CategoryStore& store, AffirmationList& affirmations,
-        QWidget* parent = nullptr);
+    CategoryList(
+        Platform& platform, CategoryStore& store, AffirmationList& affirmations, QWidget* parent = nullptr);
 
     void LoadCategoryList();
     void cmdCreateFile_Click();
@@ -47,7 +47,7 @@ private:
     bool writeIndex(const QList<Row>& rows);
 
     Platform& m_platform;
-    const CategoryStore& m_store;
+    CategoryStore& m_store;
     AffirmationList& m_affirmations;
     // An index that exists but cannot be read must not be overwritten from an empty list.
     bool m_indexReadable = true;

@@ -1,11 +1,9 @@
 #include "library/CategoryStore.h"
 
 #include "platform/DataFile.h"
+#include "platform/QuotedFields.h"
 
-#include <QDir>
-#include <QFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <QSet>
 
 namespace vellumora {
 
@@ -14,11 +12,6 @@ namespace {
 const QString kExtension = QStringLiteral(".txt");
 // Longest file name most file systems take, in bytes.
 constexpr int kMaxFileNameBytes = 255;
-
-bool isLineEnd(QChar c)
-{
-    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
-}
 
 bool readFlag(QStringView field)
 {
@@ -39,36 +32,30 @@ bool readFlag(QStringView field)
     return flag.compare(QLatin1String("FALSE"), Qt::CaseInsensitive) != 0;
 }
 
+// A quote left open by a hand edit: the line may still end in the flag the program wrote.
+Row readOpenQuote(const QString& text)
+{
+    QStringView rest(text);
+    while (!rest.isEmpty() && isBlank(rest.back())) {
+        rest.chop(1);
+    }
+    for (const auto& [flag, ticked] :
+        { std::pair { QLatin1String(",#TRUE#"), true }, std::pair { QLatin1String(",#FALSE#"), false } }) {
+        if (rest.endsWith(flag, Qt::CaseInsensitive)) {
+            return { rest.chopped(flag.size()).toString(), ticked };
+        }
+    }
+    return { text, true };
+}
+
 Row readLine(QStringView line)
 {
-    Row row;
-    const QStringView trimmed = line.trimmed();
-    qsizetype rest = 0;
-    if (trimmed.startsWith(QLatin1Char('"'))) {
-        const qsizetype close = trimmed.indexOf(QLatin1Char('"'), 1);
-        row.text = trimmed.mid(1, close < 0 ? -1 : close - 1).toString();
-        if (close < 0) {
-            row.ticked = true;
-            return row;
-        }
-        rest = close + 1;
-    } else {
-        const qsizetype comma = trimmed.indexOf(QLatin1Char(','));
-        // Rewritten as it is, a quote inside would cut the text short on the next read.
-        row.text = CategoryStore::storableText(
-            trimmed.left(comma < 0 ? trimmed.size() : comma).trimmed().toString());
-        rest = comma < 0 ? trimmed.size() : comma;
+    const QList<QuotedField> fields = splitFields(line);
+    const QuotedField& text = fields.constFirst();
+    if (text.quoted && !text.closed) {
+        return readOpenQuote(text.text);
     }
-    const qsizetype comma = trimmed.indexOf(QLatin1Char(','), rest);
-    if (comma < 0) {
-        row.ticked = true;
-        return row;
-    }
-    // The flag runs to the next comma; anything after it is not ours.
-    QStringView flag = trimmed.mid(comma + 1);
-    const qsizetype next = flag.indexOf(QLatin1Char(','));
-    row.ticked = readFlag(next < 0 ? flag : flag.left(next));
-    return row;
+    return { text.text, fields.size() < 2 || readFlag(fields.at(1).text) };
 }
 
 } // namespace
@@ -78,39 +65,47 @@ CategoryStore::CategoryStore(QString applicationFolder)
 {
 }
 
-QString CategoryStore::libraryFolder() const
+NativePath CategoryStore::libraryFolder() const
 {
-    return m_applicationFolder + QStringLiteral("/system");
+    return NativePath(m_applicationFolder + QStringLiteral("/system"));
 }
 
-QString CategoryStore::indexPath() const
+NativePath CategoryStore::indexPath() const
 {
-    return m_applicationFolder + QStringLiteral("/item.txt");
+    return NativePath(m_applicationFolder + QStringLiteral("/item.txt"));
 }
 
-QString CategoryStore::categoryPath(const QString& name) const
+NativePath CategoryStore::categoryPath(const QString& name) const
 {
-    return isUsableName(name) ? libraryFolder() + QLatin1Char('/') + name + kExtension : QString();
+    return isUsableName(name) ? findNativeName(libraryFolder(), name + kExtension, m_indexEncoding)
+                              : NativePath();
 }
 
 QStringList CategoryStore::listCategoryNames() const
 {
-    const QStringList files
-        = QDir(libraryFolder())
-              .entryList({ QStringLiteral("*") + kExtension }, QDir::Files, QDir::Name | QDir::IgnoreCase);
     QStringList names;
-    for (const QString& file : files) {
-        const QString name = file.chopped(kExtension.size());
-        if (isUsableName(name)) {
+    QSet<QString> seen;
+    for (const QByteArray& file : nativeFileNames(libraryFolder())) {
+        if (!file.endsWith(kExtension.toLatin1())) {
+            continue;
+        }
+        const QString name = decodeFileName(file).chopped(kExtension.size());
+        // The same name in both encodings is one category; either file is found by it.
+        if (isUsableName(name) && !seen.contains(name)) {
+            seen.insert(name);
             names.append(name);
         }
     }
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
     return names;
 }
 
 bool CategoryStore::indexExists() const
 {
-    return QFileInfo::exists(indexPath());
+    return nativePathExists(indexPath());
 }
 
 std::optional<QString> CategoryStore::findCategoryFile(const QString& name) const
@@ -123,49 +118,55 @@ std::optional<QString> CategoryStore::findCategoryFile(const QString& name) cons
     return std::nullopt;
 }
 
-std::optional<QList<Row>> CategoryStore::readRows(const QString& path, QString* error) const
+std::optional<QList<Row>> CategoryStore::readIndex(QString* error)
 {
-    QFile file(path);
-    if (!file.exists()) {
+    return readRows(indexPath(), &m_indexEncoding, error);
+}
+
+bool CategoryStore::writeIndex(const QList<Row>& rows, QString* error)
+{
+    return writeRows(indexPath(), rows, &m_indexEncoding, error);
+}
+
+std::optional<QList<Row>> CategoryStore::readRows(
+    const NativePath& path, TextEncoding* encoding, QString* error) const
+{
+    const FileContent content = readNativeFile(path);
+    switch (content.status) {
+    case FileContent::Status::Missing:
         return QList<Row> {};
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
+    case FileContent::Status::Unreadable:
         if (error) {
-            *error = file.errorString();
+            *error = content.error;
         }
         return std::nullopt;
+    case FileContent::Status::Read:
+        break;
     }
-    return decodeRows(file.readAll());
+    return decodeRows(content.bytes, encoding);
 }
 
-bool CategoryStore::writeRows(const QString& path, const QList<Row>& rows, QString* error) const
+bool CategoryStore::writeRows(
+    const NativePath& path, const QList<Row>& rows, TextEncoding* encoding, QString* error) const
 {
-    return writeDataFile(path, encodeRows(rows), error);
-}
-
-bool CategoryStore::createCategory(const QString& name, QString* error) const
-{
-    const QString path = categoryPath(name);
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        if (error) {
-            *error = file.errorString();
-        }
+    TextEncoding written = encoding ? *encoding : TextEncoding::Utf8;
+    if (!writeDataFile(path, encodeRows(rows, written), error)) {
         return false;
+    }
+    if (encoding) {
+        *encoding = written;
     }
     return true;
 }
 
+bool CategoryStore::createCategory(const QString& name, QString* error) const
+{
+    return createEmptyNativeFile(categoryPath(name), error);
+}
+
 bool CategoryStore::removeCategory(const QString& name, QString* error) const
 {
-    QFile file(categoryPath(name));
-    if (!file.exists() || file.remove()) {
-        return true;
-    }
-    if (error) {
-        *error = file.errorString();
-    }
-    return false;
+    return removeNativeFile(categoryPath(name), error);
 }
 
 bool CategoryStore::isTypedName(const QString& name)
@@ -184,8 +185,13 @@ bool CategoryStore::isTypedName(const QString& name)
 
 bool CategoryStore::isUsableName(const QString& name)
 {
-    if (name.trimmed().isEmpty() || name == QLatin1String(".") || name.contains(QLatin1String(".."))
-        || (name + kExtension).toUtf8().size() > kMaxFileNameBytes) {
+    if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
+        return false;
+    }
+    // In Windows-1252 every character is one byte: a name that fits so may already lie on disk.
+    const QString file = name + kExtension;
+    const qsizetype bytes = toWindows1252(file) ? file.size() : file.toUtf8().size();
+    if (bytes > kMaxFileNameBytes) {
         return false;
     }
     return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
@@ -193,43 +199,31 @@ bool CategoryStore::isUsableName(const QString& name)
     });
 }
 
-QString CategoryStore::storableText(QString text)
+QByteArray CategoryStore::encodeRows(const QList<Row>& rows, TextEncoding& encoding)
 {
-    bool opening = true;
-    for (QChar& c : text) {
-        if (c == QLatin1Char('"')) {
-            c = opening ? QChar(0x201C) : QChar(0x201D);
-            opening = !opening;
-        }
+    QString text;
+    for (const Row& row : rows) {
+        text += quoteField(row.text)
+            + (row.ticked ? QLatin1String(",#TRUE#\r\n") : QLatin1String(",#FALSE#\r\n"));
     }
-    return text;
+    return encodeText(text, encoding);
 }
 
 QByteArray CategoryStore::encodeRows(const QList<Row>& rows)
 {
-    QString text;
-    for (const Row& row : rows) {
-        text += QLatin1Char('"') + row.text + QLatin1Char('"')
-            + (row.ticked ? QLatin1String(",#TRUE#\r\n") : QLatin1String(",#FALSE#\r\n"));
-    }
-    return QStringEncoder(QStringConverter::System).encode(text);
+    TextEncoding encoding = TextEncoding::Utf8;
+    return encodeRows(rows, encoding);
 }
 
-QList<Row> CategoryStore::decodeRows(const QByteArray& bytes)
+QList<Row> CategoryStore::decodeRows(const QByteArray& bytes, TextEncoding* encoding)
 {
-    const QString text = QStringDecoder(QStringConverter::System).decode(bytes);
+    const DecodedText decoded = decodeText(bytes);
+    if (encoding) {
+        *encoding = decoded.encoding;
+    }
     QList<Row> rows;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && !isLineEnd(text[end])) {
-            ++end;
-        }
-        const QStringView line = QStringView(text).mid(start, end - start);
-        if (!line.trimmed().isEmpty()) {
-            rows.append(readLine(line));
-        }
-        start = end + 1;
+    for (const QStringView line : textLines(decoded.text)) {
+        rows.append(readLine(line));
     }
     return rows;
 }

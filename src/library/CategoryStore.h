@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/NativePath.h"
+#include "platform/TextEncoding.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,8 +20,10 @@ struct Row {
 // The affirmation library on disk: one file per category in "system" below the application
 // folder, and the category index "item.txt" in the application folder itself.
 //
-// Both use one line format: "text",#TRUE# or "text",#FALSE#, CR LF after every line, text
-// in the system code page, no header; an empty list is a file of zero bytes.
+// Both use one line format: "text",#TRUE# or "text",#FALSE#, CR LF after every line, no
+// header; an empty list is a file of zero bytes. A file is rewritten in the encoding it was
+// read in (UTF-8, or Windows-1252 for libraries kept on Windows), so rows nobody touched keep
+// their bytes.
 class CategoryStore {
 public:
     // The most rows a list may hold.
@@ -26,20 +31,30 @@ public:
 
     explicit CategoryStore(QString applicationFolder);
 
-    QString indexPath() const;
-    // Empty for a name that must not form a path (see isUsableName).
-    QString categoryPath(const QString& name) const;
+    NativePath indexPath() const;
+    // The category's file, its name spelled as the index spells it (see findNativeName);
+    // empty for a name that must not form a path (see isUsableName).
+    NativePath categoryPath(const QString& name) const;
 
-    // Names of the "*.txt" files in the library folder, in name order.
+    // Names of the "*.txt" files in the library folder, in name order, letter case ignored.
     QStringList listCategoryNames() const;
     bool indexExists() const;
     // The listed category whose name equals this one when letter case is ignored.
     std::optional<QString> findCategoryFile(const QString& name) const;
 
+    // The index's rows; its encoding is kept for writeIndex and for finding category files.
+    // Nothing when it exists but cannot be read.
+    std::optional<QList<Row>> readIndex(QString* error = nullptr);
+    bool writeIndex(const QList<Row>& rows, QString* error = nullptr);
+
     // The rows of a file; a missing file has none. Nothing when it exists but cannot be read.
-    std::optional<QList<Row>> readRows(const QString& path, QString* error = nullptr) const;
-    // Replaces the whole file; the old one stays whole when this fails.
-    bool writeRows(const QString& path, const QList<Row>& rows, QString* error = nullptr) const;
+    // *encoding is set to the file's.
+    std::optional<QList<Row>> readRows(
+        const NativePath& path, TextEncoding* encoding = nullptr, QString* error = nullptr) const;
+    // Replaces the whole file in *encoding (UTF-8 when null), which is set to the encoding
+    // written; the old file stays whole when this fails.
+    bool writeRows(const NativePath& path, const QList<Row>& rows, TextEncoding* encoding = nullptr,
+        QString* error = nullptr) const;
     // Makes an empty category file; never touches an existing one.
     bool createCategory(const QString& name, QString* error = nullptr) const;
     // Removes a category's file; a missing file counts as removed.
@@ -47,27 +62,24 @@ public:
 
     // A name typed for a new category: letters A to Z and spaces, something besides spaces.
     static bool isTypedName(const QString& name);
-    // A name that may form a file name in the library folder: no separators, no "..", no
-    // control characters, not too long for the file system.
+    // A name that may form a file name in the library folder: no separators, no control
+    // characters, not "." or "..", not too long for the file system.
     static bool isUsableName(const QString& name);
 
-    // The line format cannot hold a double quote: each becomes a typographic quote, opening and
-    // closing in turn.
-    static QString storableText(QString text);
-
+    static QByteArray encodeRows(const QList<Row>& rows, TextEncoding& encoding);
     static QByteArray encodeRows(const QList<Row>& rows);
     // Reads what the program writes exactly, and hand-edited files as their author meant:
-    // blank lines are passed over; a line without quotes is its own text up to a comma, its
-    // double quotes made storable; a
-    // missing or unknown flag counts as ticked; flags are read in any letter case; a
-    // byte-order mark and CR-only or LF-only line ends are accepted; anything after the flag
-    // is ignored.
-    static QList<Row> decodeRows(const QByteArray& bytes);
+    // blank lines are passed over; a line without quotes is its own text up to a comma; a quote
+    // left open ends with its line, less a final ",#TRUE#" or ",#FALSE#", which is its flag; a
+    // missing or unknown flag counts as ticked; flags are read in any letter case; anything
+    // after the flag is ignored.
+    static QList<Row> decodeRows(const QByteArray& bytes, TextEncoding* encoding = nullptr);
 
 private:
-    QString libraryFolder() const;
+    NativePath libraryFolder() const;
 
     QString m_applicationFolder;
+    TextEncoding m_indexEncoding = TextEncoding::Utf8;
 };
 
 } // namespace vellumora

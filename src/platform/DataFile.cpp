@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace vellumora {
 
@@ -17,35 +20,93 @@ bool fail(QString* error, const QString& text)
     return false;
 }
 
+// QSaveFile names its target in UTF-8. A target whose name is in other bytes gets the same
+// treatment by hand: the content is saved under a name Qt can write, beside the target, and
+// then renamed over it by its bytes, which is as atomic as QSaveFile's own rename.
+class AtomicWriter {
+public:
+    explicit AtomicWriter(const NativePath& target)
+        : m_target(target)
+        , m_reachable(NativePath(target.toString()) == target)
+        , m_file(m_reachable ? target.toString() : stagingName(target))
+    {
+    }
+    ~AtomicWriter()
+    {
+        if (!m_committed && !m_reachable && m_staged) {
+            QFile::remove(m_file.fileName());
+        }
+    }
+
+    bool open(QString* error)
+    {
+        // Unbuffered: through Qt's write buffer, a write cut short by a full disk or a file
+        // size limit reaches commit() unnoticed and the short file replaces the good one.
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            return fail(error, m_file.errorString());
+        }
+        return true;
+    }
+
+    bool write(const QByteArray& bytes, QString* error)
+    {
+        if (m_file.write(bytes) != bytes.size()) {
+            const QString reason = m_file.errorString();
+            m_file.cancelWriting();
+            return fail(error, reason);
+        }
+        return true;
+    }
+
+    void cancel() { m_file.cancelWriting(); }
+
+    bool commit(QString* error)
+    {
+        if (!m_file.commit()) {
+            return fail(error, m_file.errorString());
+        }
+        m_staged = true;
+        if (!m_reachable
+            && std::rename(QFile::encodeName(m_file.fileName()).constData(), m_target.bytes().constData())
+                != 0) {
+            return fail(error, QString::fromLocal8Bit(std::strerror(errno)));
+        }
+        m_committed = true;
+        return true;
+    }
+
+private:
+    static QString stagingName(const NativePath& target)
+    {
+        const QByteArray& bytes = target.bytes();
+        const QString folder = QFile::decodeName(bytes.left(bytes.lastIndexOf('/') + 1));
+        return folder + QStringLiteral(".vellumora-save-%1").arg(QCoreApplication::applicationPid());
+    }
+
+    NativePath m_target;
+    bool m_reachable;
+    QSaveFile m_file;
+    bool m_staged = false;
+    bool m_committed = false;
+};
+
 } // namespace
 
-// Both writers open unbuffered: through Qt's write buffer, a write cut short by a full disk or a
-// file size limit reaches commit() unnoticed and the short file replaces the good one. Unbuffered,
-// write() returns the short count and the old file stays.
-
-bool writeDataFile(const QString& path, const QByteArray& content, QString* error)
+bool writeDataFile(const NativePath& path, const QByteArray& content, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return fail(error, file.errorString());
-    }
-    if (file.write(content) != content.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(error, reason);
-    }
-    if (!file.commit()) {
-        return fail(error, file.errorString());
-    }
-    return true;
+    AtomicWriter writer(path);
+    return writer.open(error) && writer.write(content, error) && writer.commit(error);
 }
 
-bool copyDataFile(const QString& source, const QString& target, QString* error)
+bool copyDataFile(const QString& source, const NativePath& target, QString* error)
 {
-    // Copying a file onto itself would truncate it before it is read.
-    const QFileInfo from(source);
-    const QFileInfo to(target);
-    if (to.exists() && from.canonicalFilePath() == to.canonicalFilePath()) {
+    // Copying a file onto itself (by its own name, a link or another spelling of its path) would
+    // truncate it before it is read.
+    struct stat from { };
+    struct stat to { };
+    if (::stat(QFile::encodeName(source).constData(), &from) == 0
+        && ::stat(target.bytes().constData(), &to) == 0 && from.st_dev == to.st_dev
+        && from.st_ino == to.st_ino) {
         return fail(
             error, QCoreApplication::translate("DataFile", "The file is already in the library folder."));
     }
@@ -53,9 +114,9 @@ bool copyDataFile(const QString& source, const QString& target, QString* error)
     if (!in.open(QIODevice::ReadOnly)) {
         return fail(error, in.errorString());
     }
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return fail(error, out.errorString());
+    AtomicWriter out(target);
+    if (!out.open(error)) {
+        return false;
     }
     QByteArray chunk;
     constexpr qint64 kChunk = 1 << 20;
@@ -63,19 +124,14 @@ bool copyDataFile(const QString& source, const QString& target, QString* error)
         chunk = in.read(kChunk);
         if (chunk.isEmpty() && in.error() != QFile::NoError) {
             const QString reason = in.errorString();
-            out.cancelWriting();
+            out.cancel();
             return fail(error, reason);
         }
-        if (out.write(chunk) != chunk.size()) {
-            const QString reason = out.errorString();
-            out.cancelWriting();
-            return fail(error, reason);
+        if (!out.write(chunk, error)) {
+            return false;
         }
     }
-    if (!out.commit()) {
-        return fail(error, out.errorString());
-    }
-    return true;
+    return out.commit(error);
 }
 
 } // namespace vellumora

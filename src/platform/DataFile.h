@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/NativePath.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -8,9 +10,9 @@ namespace vellumora {
 // The one way data files are written: the new content goes to a temporary file beside the
 // target and replaces it only when everything was written, so a failure leaves the old file
 // whole. On failure the error text is put in *error for the caller's message.
-bool writeDataFile(const QString& path, const QByteArray& content, QString* error = nullptr);
+bool writeDataFile(const NativePath& path, const QByteArray& content, QString* error = nullptr);
 
 // Copies a file the same way: the target is replaced only by a complete copy.
-bool copyDataFile(const QString& source, const QString& target, QString* error = nullptr);
+bool copyDataFile(const QString& source, const NativePath& target, QString* error = nullptr);
 
 } // namespace vellumora

@@ -3,7 +3,7 @@
 #include "support/ApplicationFolder.h"
 #include "support/TestFiles.h"
 
-#include <QFile>
+#include <QDir>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -24,6 +24,9 @@ private slots:
         QTest::newRow("comma in a name") << QStringList { "a,b.jpg" } << QByteArray("\"a,b.jpg\"\r\n");
         QTest::newRow("empty library") << QStringList {} << QByteArray();
         QTest::newRow("not ASCII") << QStringList { "Fjäll.jpg" } << QByteArray("\"Fj\xC3\xA4ll.jpg\"\r\n");
+        // Only a hand-written unquoted field holds a double quote; it is written back so.
+        QTest::newRow("double quote, bare")
+            << QStringList { "say\"cheese\".jpg" } << QByteArray("say\"cheese\".jpg\r\n");
     }
 
     void recordBytes()
@@ -34,10 +37,45 @@ private slots:
         QCOMPARE(PictureStore::decodeRecord(bytes), names);
 
         const auto folder = newApplicationFolder();
-        const PictureStore store(folder->path());
+        PictureStore store(folder->path());
         QVERIFY(store.writeRecord(names));
         QCOMPARE(readBytes(store.recordPath()), bytes);
         QCOMPARE(store.readRecord(), names);
+    }
+
+    // The record is rewritten in its own encoding, and its names reach files of the same bytes.
+    void windows1252Record()
+    {
+        const auto folder = newApplicationFolder();
+        PictureStore store(folder->path());
+        const QByteArray record("\"d\xE9part.jpg\"\r\n\"beach.jpg\"\r\n");
+        QVERIFY(writeBytes(store.recordPath(), record));
+        QVERIFY(writeBytes(store.folder().child("d\xE9part.jpg"), "picture"));
+        QCOMPARE(store.readRecord(), (QStringList { "départ.jpg", "beach.jpg" }));
+        QCOMPARE(store.pathOf(QStringLiteral("départ.jpg")), store.folder().child("d\xE9part.jpg"));
+
+        QVERIFY(store.writeRecord({ "départ.jpg", "beach.jpg", "Straße.jpg" }));
+        QCOMPARE(readBytes(store.recordPath()),
+            record
+                + "\"Stra\xDF"
+                  "e.jpg\"\r\n");
+        QVERIFY(store.writeRecord({ "départ.jpg", "日の出.jpg" }));
+        QCOMPARE(readBytes(store.recordPath()),
+            QByteArray("\"d\xC3\xA9part.jpg\"\r\n\"\xE6\x97\xA5\xE3\x81\xAE\xE5\x87\xBA.jpg\"\r\n"));
+        // Now the record is UTF-8, the picture is still found under its own bytes.
+        QCOMPARE(store.pathOf(QStringLiteral("départ.jpg")), store.folder().child("d\xE9part.jpg"));
+        QVERIFY(store.remove(QStringLiteral("départ.jpg")));
+        QCOMPARE(readBytes(store.folder().child("d\xE9part.jpg")), "<missing>");
+    }
+
+    void unreadableRecordReadsAsNothing()
+    {
+        const auto folder = newApplicationFolder();
+        PictureStore store(folder->path());
+        QVERIFY(QDir().mkpath(store.recordPath().toString()));
+        QString error;
+        QVERIFY(!store.readRecord(&error));
+        QVERIFY(!error.isEmpty());
     }
 
     void handEditedRecords_data()
@@ -58,13 +96,18 @@ private slots:
             << QByteArray("\xEF\xBB\xBF\"a.jpg\"\r\n") << QStringList { "a.jpg" };
         QTest::newRow("unclosed quote ends with its line")
             << QByteArray("\"b,c.jpg\r\n\"d.jpg\"") << QStringList { "b,c.jpg", "d.jpg" };
+        QTest::newRow("quote inside an unquoted field")
+            << QByteArray("  say\"cheese\".jpg ,x.jpg") << QStringList { "say\"cheese\".jpg", "x.jpg" };
     }
 
     void handEditedRecords()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, names);
-        QCOMPARE(PictureStore::decodeRecord(bytes), names);
+        TextEncoding encoding;
+        QCOMPARE(PictureStore::decodeRecord(bytes, &encoding), names);
+        // Whatever is read is written back so that it reads the same.
+        QCOMPARE(PictureStore::decodeRecord(PictureStore::encodeRecord(names, encoding)), names);
     }
 
     void namesNeverLeaveTheStore_data()
@@ -88,7 +131,7 @@ private slots:
         const PictureStore store(QStringLiteral("/app"));
         QCOMPARE(store.pathOf(name).isEmpty(), !usable);
         if (usable) {
-            QCOMPARE(store.pathOf(name), "/app/SystemFolder/" + name);
+            QCOMPARE(store.pathOf(name), NativePath("/app/SystemFolder/" + name));
         }
     }
 
@@ -104,21 +147,22 @@ private slots:
         const auto folder = newApplicationFolder();
         const PictureStore store(folder->path());
         const QString source = folder->filePath(QStringLiteral("chosen.jpg"));
+        const NativePath beach = store.folder().child("beach.jpg");
         QVERIFY(writeDataFile(source, "new picture"));
-        QVERIFY(writeDataFile(store.folder() + "/beach.jpg", "unlisted old file"));
+        QVERIFY(writeDataFile(beach, "unlisted old file"));
 
         QVERIFY(store.copyIn(source, QStringLiteral("beach.jpg")));
-        QCOMPARE(readBytes(store.folder() + "/beach.jpg"), "new picture");
+        QCOMPARE(readBytes(beach), "new picture");
         QString error;
-        QVERIFY(!store.copyIn(store.folder() + "/beach.jpg", QStringLiteral("beach.jpg"), &error));
+        QVERIFY(!store.copyIn(beach.toString(), QStringLiteral("beach.jpg"), &error));
         QVERIFY(!error.isEmpty());
-        QCOMPARE(readBytes(store.folder() + "/beach.jpg"), "new picture");
+        QCOMPARE(readBytes(beach), "new picture");
 
         QVERIFY(writeDataFile(folder->filePath(QStringLiteral("item.txt")), "keep me"));
         QVERIFY(!store.remove(QStringLiteral("../item.txt")));
         QCOMPARE(readBytes(folder->filePath(QStringLiteral("item.txt"))), "keep me");
         QVERIFY(store.remove(QStringLiteral("beach.jpg")));
-        QVERIFY(!QFile::exists(store.folder() + "/beach.jpg"));
+        QCOMPARE(readBytes(beach), "<missing>");
     }
 };
 

@@ -2,7 +2,8 @@
 #include "support/ApplicationFolder.h"
 #include "support/TestFiles.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -26,6 +27,9 @@ private slots:
         QTest::newRow("empty list") << Rows {} << QByteArray();
         QTest::newRow("not ASCII") << Rows { { "Ich bin ruhig ☀", false } }
                                    << QByteArray("\"Ich bin ruhig \xE2\x98\x80\",#FALSE#\r\n");
+        // Only a hand-written row without quotes holds a double quote; it is written back so.
+        QTest::newRow("double quote, bare")
+            << Rows { { "He said \"go\"", true } } << QByteArray("He said \"go\",#TRUE#\r\n");
     }
 
     void bytes()
@@ -37,11 +41,53 @@ private slots:
 
         const auto folder = newApplicationFolder();
         const CategoryStore store(folder->path());
-        const QString path = store.categoryPath(QStringLiteral("Health"));
+        const NativePath path = store.categoryPath(QStringLiteral("Health"));
         QVERIFY(store.writeRows(path, rows));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), bytes);
+        QCOMPARE(readBytes(path), bytes);
+        QCOMPARE(store.readRows(path), rows);
+    }
+
+    // A file is rewritten in its own encoding, so rows nobody touched keep their bytes.
+    void rewriteKeepsTheEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray naive("\"na\xEFve caf\xE9\",#TRUE#\r\n");
+        QTest::newRow("Windows-1252, ASCII added") << naive << "I rest" << naive + "\"I rest\",#TRUE#\r\n";
+        QTest::newRow("Windows-1252, a character it holds") << naive << "Grüße, 5 €"
+                                                            << naive
+                + "\"Gr\xFC\xDF"
+                  "e, 5 \x80\",#TRUE#\r\n";
+        QTest::newRow("Windows-1252, a character it cannot hold: all UTF-8")
+            << naive << "✓ done"
+            << QByteArray("\"na\xC3\xAFve caf\xC3\xA9\",#TRUE#\r\n\"\xE2\x9C\x93 done\",#TRUE#\r\n");
+        QTest::newRow("UTF-8 stays UTF-8")
+            << QByteArray("\"caf\xC3\xA9\",#FALSE#\r\n") << "naïve"
+            << QByteArray("\"caf\xC3\xA9\",#FALSE#\r\n\"na\xC3\xAFve\",#TRUE#\r\n");
+        QTest::newRow("byte-order mark and junk dropped, Windows-1252 kept")
+            << QByteArray("\xEF\xBB\xBF\"caf\xE9\",#TRUE# x\n") << "a"
+            << QByteArray("\"caf\xE9\",#TRUE#\r\n\"a\",#TRUE#\r\n");
+        // Left in Windows-1252, "Ã©" would come back as "é" on the next read.
+        QTest::newRow("Windows-1252 bytes that would read as UTF-8")
+            << QByteArray("\"\xC3\xA9\",#TRUE#\r\nx,\xFF\r\n") << ""
+            << QByteArray("\"\xC3\x83\xC2\xA9\",#TRUE#\r\n\"x\",#TRUE#\r\n\"\",#TRUE#\r\n");
+    }
+
+    void rewriteKeepsTheEncoding()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, added);
+        QFETCH(QByteArray, after);
+        const auto folder = newApplicationFolder();
+        const CategoryStore store(folder->path());
+        const NativePath path = store.categoryPath(QStringLiteral("Health"));
+        QVERIFY(writeBytes(path, before));
+        TextEncoding encoding;
+        Rows rows = store.readRows(path, &encoding).value();
+        rows.append({ added, true });
+        QVERIFY(store.writeRows(path, rows, &encoding));
+        QCOMPARE(readBytes(path), after);
         QCOMPARE(store.readRows(path), rows);
     }
 
@@ -66,17 +112,24 @@ private slots:
             << QByteArray("\"a\",#FALSE#,whatever \"x\"\r\n\"b\" junk,#FALSE# trailing\r\n")
             << Rows { { "a", false }, { "b", false } };
         QTest::newRow("quote left open") << QByteArray("\"a, b\r\n") << Rows { { "a, b", true } };
-        QTest::newRow("quotes inside unquoted text") << QByteArray(
-            "He said \"go\",#TRUE#\r\n") << Rows { { QString::fromUtf8("He said \u201Cgo\u201D"), true } };
+        QTest::newRow("quote left open before the flag")
+            << QByteArray("\"Beta,#TRUE#\r\n\"Gamma,#false#  \r\n\"a,#TRUE#,#FALSE#\r\n")
+            << Rows { { "Beta", true }, { "Gamma", false }, { "a,#TRUE#", false } };
         QTest::newRow("NUL bytes") << QByteArray("\"a\0b\",#FALSE#\r\n", 14)
                                    << Rows { { QString("a") + QChar(0) + "b", false } };
+        QTest::newRow("Windows-1252, bytes Windows leaves unassigned")
+            << QByteArray("\"\x80\x81\x9D\xFF\",#TRUE#\r\n")
+            << Rows { { QString::fromUtf8("\u20AC\u0081\u009D\u00FF"), true } };
     }
 
     void handEdited()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(Rows, rows);
-        QCOMPARE(CategoryStore::decodeRows(bytes), rows);
+        TextEncoding encoding;
+        QCOMPARE(CategoryStore::decodeRows(bytes, &encoding), rows);
+        // Whatever is read is written back so that it reads the same.
+        QCOMPARE(CategoryStore::decodeRows(CategoryStore::encodeRows(rows, encoding)), rows);
     }
 
     void names_data()
@@ -88,11 +141,14 @@ private slots:
         QTest::newRow("spaces only") << "   " << false << false;
         QTest::newRow("digit") << "Goals 2027" << false << true;
         QTest::newRow("accented") << "Santé" << false << true;
+        QTest::newRow("dots inside") << "a..b" << false << true;
+        QTest::newRow("parent") << ".." << false << false;
         QTest::newRow("separator") << "a/b" << false << false;
         QTest::newRow("climbs out") << "../item" << false << false;
         QTest::newRow("backslash") << "..\\item" << false << false;
         QTest::newRow("control character") << "a\x01" << false << false;
         QTest::newRow("too long for a file name") << QString(252, 'a') << true << false;
+        QTest::newRow("251 é: too long in UTF-8, not in Windows-1252") << QString(251, u'é') << false << true;
     }
 
     void names()
@@ -105,23 +161,76 @@ private slots:
         QCOMPARE(CategoryStore(QStringLiteral("/app")).categoryPath(name).isEmpty(), !usable);
     }
 
+    // A name finds its file by the bytes the index spells it in, or the other encoding's when
+    // only that file exists.
+    void namesReachTheirFiles_data()
+    {
+        QTest::addColumn<QByteArray>("index");
+        QTest::addColumn<QByteArrayList>("files");
+        QTest::addColumn<QByteArray>("reached");
+        const QByteArray latin("\"Caf\xE9\",#TRUE#\r\n");
+        const QByteArray utf8("\"Caf\xC3\xA9\",#TRUE#\r\n");
+        QTest::newRow("Windows-1252 index, Windows-1252 file")
+            << latin << QByteArrayList { "Caf\xE9.txt" } << QByteArray("Caf\xE9.txt");
+        QTest::newRow("Windows-1252 index, UTF-8 file")
+            << latin << QByteArrayList { "Caf\xC3\xA9.txt" } << QByteArray("Caf\xC3\xA9.txt");
+        QTest::newRow("UTF-8 index, Windows-1252 file")
+            << utf8 << QByteArrayList { "Caf\xE9.txt" } << QByteArray("Caf\xE9.txt");
+        QTest::newRow("Windows-1252 index, both files")
+            << latin << QByteArrayList { "Caf\xC3\xA9.txt", "Caf\xE9.txt" } << QByteArray("Caf\xE9.txt");
+        QTest::newRow("UTF-8 index, both files")
+            << utf8 << QByteArrayList { "Caf\xC3\xA9.txt", "Caf\xE9.txt" } << QByteArray("Caf\xC3\xA9.txt");
+        QTest::newRow("no file yet: UTF-8") << latin << QByteArrayList {} << QByteArray("Caf\xC3\xA9.txt");
+    }
+
+    void namesReachTheirFiles()
+    {
+        QFETCH(QByteArray, index);
+        QFETCH(QByteArrayList, files);
+        QFETCH(QByteArray, reached);
+        const auto folder = newApplicationFolder();
+        CategoryStore store(folder->path());
+        const NativePath system(folder->filePath(QStringLiteral("system")));
+        for (const QByteArray& file : files) {
+            QVERIFY(writeBytes(system.child(file), "\"" + file + "\",#TRUE#\r\n"));
+        }
+        QVERIFY(writeBytes(store.indexPath(), index));
+        QCOMPARE(store.readIndex(), (Rows { { "Café", true } }));
+        QCOMPARE(store.categoryPath(QStringLiteral("Café")), system.child(reached));
+        QCOMPARE(store.listCategoryNames(), files.isEmpty() ? QStringList() : QStringList { "Café" });
+        QVERIFY(store.removeCategory(QStringLiteral("Café")));
+        QCOMPARE(readBytes(system.child(reached)), "<missing>");
+        QCOMPARE(nativeFileNames(system).size(), qMax(0, int(files.size()) - 1));
+        // The index is rewritten in the encoding it came in.
+        QVERIFY(store.writeIndex({ { "Café", false } }));
+        QCOMPARE(readBytes(store.indexPath()), index.replace("#TRUE#", "#FALSE#"));
+    }
+
     void filesAreNeverLostByAccident()
     {
         const auto folder = newApplicationFolder();
         const CategoryStore store(folder->path());
-        const QString health = store.categoryPath(QStringLiteral("Health"));
+        const NativePath health = store.categoryPath(QStringLiteral("Health"));
         QVERIFY(writeBytes(health, "\"keep\",#TRUE#\r\n"));
         QVERIFY(!store.createCategory(QStringLiteral("Health")));
         QCOMPARE(store.readRows(health), (Rows { { "keep", true } }));
         QCOMPARE(store.findCategoryFile(QStringLiteral("hEALTH")), QStringLiteral("Health"));
 
-        // Missing files read as empty and delete as done.
+        // Missing files read as empty and delete as done; an unreadable one reads as nothing.
         QCOMPARE(store.readRows(store.categoryPath(QStringLiteral("Gone"))), Rows {});
         QVERIFY(store.removeCategory(QStringLiteral("Gone")));
+        QVERIFY(QDir().mkpath(store.categoryPath(QStringLiteral("Folder")).toString()));
+        QString error;
+        QVERIFY(!store.readRows(store.categoryPath(QStringLiteral("Folder")), nullptr, &error));
+        QVERIFY(!error.isEmpty());
         QVERIFY(!store.indexExists());
         QVERIFY(store.createCategory(QStringLiteral("New")));
-        QCOMPARE(QFileInfo(store.categoryPath(QStringLiteral("New"))).size(), 0);
-        QCOMPARE(store.listCategoryNames(), (QStringList { "Health", "New" }));
+        QCOMPARE(QFileInfo(store.categoryPath(QStringLiteral("New")).toString()).size(), 0);
+        // Only ".txt" files, in name order whatever the letter case; two names in two cases
+        // are two files here.
+        QVERIFY(writeBytes(store.categoryPath(QStringLiteral("health")), ""));
+        QVERIFY(writeBytes(NativePath(folder->filePath(QStringLiteral("system/Other.TXT"))), ""));
+        QCOMPARE(store.listCategoryNames(), (QStringList { "Health", "health", "New" }));
     }
 };
 

@@ -1,12 +1,27 @@
 #include "support/ApplicationFolder.h"
 
 #include <QDir>
+#include <QFile>
+#include <ftw.h>
+#include <sys/stat.h>
 
 namespace vellumora {
 
-std::unique_ptr<QTemporaryDir> newApplicationFolder()
+TemporaryFolder::~TemporaryFolder()
 {
-    auto folder = std::make_unique<QTemporaryDir>();
+    if (!isValid()) {
+        return;
+    }
+    const auto removeEntry = [](const char* path, const struct stat*, int, FTW*) {
+        ::remove(path);
+        return 0;
+    };
+    ::nftw(QFile::encodeName(path()).constData(), removeEntry, 16, FTW_DEPTH | FTW_PHYS);
+}
+
+std::unique_ptr<TemporaryFolder> newApplicationFolder()
+{
+    auto folder = std::make_unique<TemporaryFolder>();
     QDir root(folder->path());
     if (!root.mkdir(QStringLiteral("system")) || !root.mkdir(QStringLiteral("SystemFolder"))) {
         qFatal("cannot lay out an application folder in %s", qPrintable(folder->path()));

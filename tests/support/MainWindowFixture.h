@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/frmMain.h"
+#include "support/ApplicationFolder.h"
 #include "support/FakePlatform.h"
 
 #include <QRandomGenerator>
@@ -27,7 +28,7 @@ struct MainWindowFixture {
         return found;
     }
 
-    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<TemporaryFolder> dir;
     std::unique_ptr<FakePlatform> platform;
     std::unique_ptr<frmMain> window;
     QRandomGenerator random { 1 };

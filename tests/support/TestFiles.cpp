@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <cstdio>
 
 namespace vellumora {
 
@@ -51,16 +52,31 @@ QByteArray jpegSkeleton(int width, int height, bool progressive, int components,
     return bytes;
 }
 
-bool writeBytes(const QString& path, const QByteArray& bytes)
+bool writeBytes(const NativePath& path, const QByteArray& bytes)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    std::FILE* file = std::fopen(path.bytes().constData(), "wb");
+    if (!file) {
+        return false;
+    }
+    const bool written
+        = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) == size_t(bytes.size());
+    return std::fclose(file) == 0 && written;
 }
 
-QByteArray readBytes(const QString& path)
+QByteArray readBytes(const NativePath& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    std::FILE* file = std::fopen(path.bytes().constData(), "rb");
+    if (!file) {
+        return "<missing>";
+    }
+    QByteArray bytes;
+    char chunk[4096];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        bytes.append(chunk, qsizetype(got));
+    }
+    std::fclose(file);
+    return bytes;
 }
 
 QByteArray crlfLines(const QStringList& lines)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/NativePath.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QString>
@@ -14,9 +16,10 @@ bool writeSolidPicture(const QString& path, const QColor& colour, int width = 16
 // a few bytes of entropy data each: enough for a header reader, nothing to decode.
 QByteArray jpegSkeleton(int width, int height, bool progressive, int components, int scans);
 
-bool writeBytes(const QString& path, const QByteArray& bytes);
+// Both reach files by the bytes of their names, so names in any encoding can be tried.
+bool writeBytes(const NativePath& path, const QByteArray& bytes);
 // The file's bytes, or "<missing>" when it cannot be read.
-QByteArray readBytes(const QString& path);
+QByteArray readBytes(const NativePath& path);
 // The lines, each followed by CR LF, as the program's data files hold them.
 QByteArray crlfLines(const QStringList& lines);
 

@@ -1,0 +1,219 @@
+#include "platform/NativePath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QUrl>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vellumora {
+
+namespace {
+
+bool isUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+QString errorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+bool fail(QString* error, int code)
+{
+    if (error) {
+        *error = errorText(code);
+    }
+    return false;
+}
+
+int openForReading(const NativePath& path)
+{
+    int fd;
+    do {
+        fd = ::open(path.bytes().constData(), O_RDONLY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+} // namespace
+
+NativePath::NativePath(const QString& path)
+    : m_bytes(QFile::encodeName(path))
+{
+}
+
+NativePath NativePath::fromBytes(QByteArray bytes)
+{
+    NativePath path;
+    path.m_bytes = std::move(bytes);
+    return path;
+}
+
+NativePath NativePath::child(const QByteArray& name) const
+{
+    return fromBytes(m_bytes + '/' + name);
+}
+
+QString NativePath::toString() const
+{
+    return QFile::decodeName(m_bytes);
+}
+
+QByteArray NativePath::fileUri() const
+{
+    if (isUtf8(m_bytes)) {
+        return QUrl::fromLocalFile(QFileInfo(toString()).absoluteFilePath()).toEncoded();
+    }
+    QByteArray absolute = m_bytes;
+    if (!absolute.startsWith('/')) {
+        absolute = QFile::encodeName(QDir::currentPath()) + '/' + absolute;
+    }
+    return "file://" + absolute.toPercentEncoding("/!$&'()*+,;=:@");
+}
+
+FileContent readNativeFile(const NativePath& path)
+{
+    FileContent content;
+    const int fd = openForReading(path);
+    if (fd < 0) {
+        content.status = errno == ENOENT ? FileContent::Status::Missing : FileContent::Status::Unreadable;
+        content.error = errorText(errno);
+        return content;
+    }
+    QFile file;
+    // A folder opens for reading; only reading it fails, and Qt would not say so.
+    struct stat info { };
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        content.status = FileContent::Status::Unreadable;
+        content.error = errorText(S_ISDIR(info.st_mode) ? EISDIR : errno);
+        ::close(fd);
+        return content;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        content.status = FileContent::Status::Unreadable;
+        content.error = file.errorString();
+        ::close(fd);
+        return content;
+    }
+    // Read to the end rather than to the size: a file may grow or shrink while it is read.
+    QByteArray bytes;
+    char chunk[64 * 1024];
+    while (true) {
+        const qint64 got = file.read(chunk, sizeof chunk);
+        if (got < 0) {
+            content.status = FileContent::Status::Unreadable;
+            content.error = file.errorString();
+            return content;
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(chunk, got);
+    }
+    content.status = FileContent::Status::Read;
+    content.bytes = std::move(bytes);
+    return content;
+}
+
+bool openNativeFile(const NativePath& path, QFile& file)
+{
+    const int fd = openForReading(path);
+    if (fd < 0) {
+        return false;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+std::optional<NativeFileInfo> nativeFileInfo(const NativePath& path)
+{
+    struct stat info { };
+    if (::stat(path.bytes().constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return std::nullopt;
+    }
+    return NativeFileInfo { qint64(info.st_size), qint64(info.st_mtim.tv_sec) };
+}
+
+bool nativePathExists(const NativePath& path)
+{
+    struct stat info { };
+    return ::lstat(path.bytes().constData(), &info) == 0;
+}
+
+QList<QByteArray> nativeFileNames(const NativePath& folder)
+{
+    QList<QByteArray> names;
+    DIR* dir = ::opendir(folder.bytes().constData());
+    if (!dir) {
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        bool regular = entry->d_type == DT_REG;
+        if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
+            struct stat info { };
+            regular = ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISREG(info.st_mode);
+        }
+        if (regular) {
+            names.append(name);
+        }
+    }
+    ::closedir(dir);
+    return names;
+}
+
+NativePath findNativeName(const NativePath& folder, const QString& name, TextEncoding preferred)
+{
+    const QByteArray utf8 = name.toUtf8();
+    const std::optional<QByteArray> windows1252 = toWindows1252(name);
+    if (!windows1252 || *windows1252 == utf8) {
+        return folder.child(utf8);
+    }
+    const NativePath first = folder.child(preferred == TextEncoding::Windows1252 ? *windows1252 : utf8);
+    const NativePath second = folder.child(preferred == TextEncoding::Windows1252 ? utf8 : *windows1252);
+    if (nativePathExists(first)) {
+        return first;
+    }
+    if (nativePathExists(second)) {
+        return second;
+    }
+    return folder.child(utf8);
+}
+
+QString decodeFileName(const QByteArray& name)
+{
+    return isUtf8(name) ? QString::fromUtf8(name) : fromWindows1252(name);
+}
+
+bool createEmptyNativeFile(const NativePath& path, QString* error)
+{
+    const int fd = ::open(path.bytes().constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return fail(error, errno);
+    }
+    ::close(fd);
+    return true;
+}
+
+bool removeNativeFile(const NativePath& path, QString* error)
+{
+    if (::unlink(path.bytes().constData()) == 0 || errno == ENOENT) {
+        return true;
+    }
+    return fail(error, errno);
+}
+
+} // namespace vellumora

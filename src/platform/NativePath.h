@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/TextEncoding.h"
+
+#include <QByteArray>
+#include <QHashFunctions>
+#include <QList>
+#include <QString>
+#include <optional>
+
+class QFile;
+
+namespace vellumora {
+
+// A path as the file system spells it: bytes. Qt takes file names for UTF-8, so a file whose
+// name is in another encoding (a library kept on Windows: "Caf\xE9.txt") cannot be reached
+// through a QString path. This type and the functions below reach it by its bytes.
+class NativePath {
+public:
+    NativePath() = default;
+    // Every path Qt hands out is one. Implicit, so such paths pass as they are.
+    NativePath(const QString& path);
+    static NativePath fromBytes(QByteArray bytes);
+
+    // The file `name` (bytes, no separator) in this folder.
+    NativePath child(const QByteArray& name) const;
+
+    bool isEmpty() const { return m_bytes.isEmpty(); }
+    const QByteArray& bytes() const { return m_bytes; }
+    // For messages and for Qt's own file classes; exact only when the bytes are UTF-8.
+    QString toString() const;
+    // The file URI of the freedesktop.org standards, bytes outside UTF-8 percent-encoded.
+    QByteArray fileUri() const;
+
+    friend bool operator==(const NativePath&, const NativePath&) = default;
+
+private:
+    QByteArray m_bytes;
+};
+
+inline size_t qHash(const NativePath& path, size_t seed = 0)
+{
+    return qHash(path.bytes(), seed);
+}
+
+// What reading a whole file gave. Missing means no file of that name; a file that exists but
+// cannot be read (no permission, a folder in its place, an I/O error) is Unreadable.
+struct FileContent {
+    enum class Status { Read, Missing, Unreadable };
+    Status status = Status::Missing;
+    QByteArray bytes;
+    QString error;
+};
+FileContent readNativeFile(const NativePath& path);
+
+// Opens the file for reading into `file`; false, with `file` closed, when it cannot be.
+bool openNativeFile(const NativePath& path, QFile& file);
+
+struct NativeFileInfo {
+    qint64 size = 0;
+    qint64 modified = 0; // seconds since the epoch
+};
+// A regular file's size and time; nothing for anything else or a missing path.
+std::optional<NativeFileInfo> nativeFileInfo(const NativePath& path);
+bool nativePathExists(const NativePath& path);
+
+// The names of the regular files in a folder, in no particular order.
+QList<QByteArray> nativeFileNames(const NativePath& folder);
+
+// The file `name` in `folder`: the name spelled in the bytes of `preferred` (the encoding of the
+// list it was read from), or of the other encoding when only that file exists. A name with no
+// file yet is spelled in UTF-8.
+NativePath findNativeName(const NativePath& folder, const QString& name, TextEncoding preferred);
+// A file name from a folder listing as text: UTF-8 when it is valid UTF-8, else Windows-1252.
+QString decodeFileName(const QByteArray& name);
+
+// Makes a file of zero bytes; fails, touching nothing, when the name is taken.
+bool createEmptyNativeFile(const NativePath& path, QString* error = nullptr);
+// Removes a file; a missing one counts as removed.
+bool removeNativeFile(const NativePath& path, QString* error = nullptr);
+
+} // namespace vellumora

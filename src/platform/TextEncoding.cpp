@@ -1,0 +1,92 @@
+#include "platform/TextEncoding.h"
+
+#include <QStringDecoder>
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace vellumora {
+
+namespace {
+
+// Bytes 0x80 to 0x9F. The five bytes Windows-1252 leaves unassigned keep the C1 control of the
+// same number, as Windows itself reads them, so every byte has a character and back.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, //
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, //
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, //
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, //
+};
+
+const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+
+std::optional<QString> fromUtf8(QByteArrayView bytes)
+{
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool isAscii(const QByteArray& bytes)
+{
+    return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
+}
+
+} // namespace
+
+QString fromWindows1252(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char c : bytes) {
+        const uchar b = uchar(c);
+        *out++ = QChar(b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : char16_t(b));
+    }
+    return text;
+}
+
+std::optional<QByteArray> toWindows1252(const QString& text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            *out++ = char(u);
+            continue;
+        }
+        const auto found = std::find(kHighControls.cbegin(), kHighControls.cend(), u);
+        if (found == kHighControls.cend()) {
+            return std::nullopt;
+        }
+        *out++ = char(0x80 + (found - kHighControls.cbegin()));
+    }
+    return bytes;
+}
+
+DecodedText decodeText(const QByteArray& bytes)
+{
+    const QByteArrayView body = bytes.startsWith(kByteOrderMark) ? QByteArrayView(bytes).sliced(3) : bytes;
+    if (std::optional<QString> text = fromUtf8(body)) {
+        return { std::move(*text), TextEncoding::Utf8 };
+    }
+    return { fromWindows1252(body.toByteArray()), TextEncoding::Windows1252 };
+}
+
+QByteArray encodeText(const QString& text, TextEncoding& encoding)
+{
+    if (encoding == TextEncoding::Windows1252) {
+        // Read back, bytes that happen to be valid UTF-8 would turn into other characters.
+        const std::optional<QByteArray> bytes = toWindows1252(text);
+        if (bytes && (isAscii(*bytes) || !fromUtf8(*bytes))) {
+            return *bytes;
+        }
+    }
+    encoding = TextEncoding::Utf8;
+    return text.toUtf8();
+}
+
+} // namespace vellumora
