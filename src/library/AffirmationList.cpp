@@ -87,11 +87,21 @@ void AffirmationList::txtAddFileContent_TextEdited(const QString& text)
     }
 }
 
+void AffirmationList::setFieldText(const QString& text)
+{
+    // The field would cut a longer text at its limit, and "&Edit" would then store the cut
+    // text; laid out whole it would hold up the window. Such a text stays out of the field.
+    const bool fits = text.size() <= txtAddFileContent->maxLength();
+    txtAddFileContent->setText(fits ? text : QString());
+    txtAddFileContent->setPlaceholderText(
+        fits ? QString() : tr("This affirmation is too long to show here (%1 characters).").arg(text.size()));
+}
+
 QList<Row> AffirmationList::rows() const
 {
     QList<Row> result;
     for (int i = 0; i < lvFileContent->topLevelItemCount(); ++i) {
-        result.append({ lvFileContent->topLevelItem(i)->text(0), lvFileContent->isTicked(i) });
+        result.append({ lvFileContent->rowText(i), lvFileContent->isTicked(i) });
     }
     return result;
 }
@@ -104,7 +114,7 @@ void AffirmationList::showCategory(const QString& name)
     const std::optional<QList<Row>> read = m_store.readRows(m_store.categoryPath(name), &m_encoding, &error);
     m_readable = read.has_value();
     if (!read) {
-        txtAddFileContent->clear();
+        setFieldText(QString());
         m_platform.message(
             tr("The affirmations of \"%1\" could not be read.").arg(name) + QStringLiteral("\r\n") + error,
             MessageIcon::Critical);
@@ -114,7 +124,7 @@ void AffirmationList::showCategory(const QString& name)
         lvFileContent->appendRow(row.text, row.ticked);
     }
     if (lvFileContent->topLevelItemCount() == 0) {
-        txtAddFileContent->clear();
+        setFieldText(QString());
         // An empty category can always be given its first affirmation.
         cmdAddContent->setEnabled(true);
         return;
@@ -128,7 +138,7 @@ void AffirmationList::clearCategory()
     m_category.clear();
     m_readable = false;
     lvFileContent->clear();
-    txtAddFileContent->clear();
+    setFieldText(QString());
 }
 
 bool AffirmationList::categoryWritable()
@@ -162,7 +172,7 @@ void AffirmationList::cmdAddContent_Click()
 {
     if (cmdAddContent->text() == kAdd) {
         txtAddFileContent->setFocus();
-        txtAddFileContent->clear();
+        setFieldText(QString());
         cmdEditContent->setEnabled(false);
         cmdAddContent->setText(kUpdate);
         cmdDeleteContent->setEnabled(false);
@@ -190,7 +200,7 @@ void AffirmationList::cmdAddContent_Click()
     if (wasEmpty) {
         lvFileContent->setCurrentItem(lvFileContent->topLevelItem(0));
     }
-    txtAddFileContent->clear();
+    setFieldText(QString());
 }
 
 void AffirmationList::cmdEditContent_Click()
@@ -204,17 +214,13 @@ void AffirmationList::cmdEditContent_Click()
     if (!selected || !selected->isSelected() || !categoryWritable()) {
         return;
     }
-    const QString before = selected->text(0);
-    {
-        const QSignalBlocker quiet(lvFileContent);
-        selected->setText(0, txtAddFileContent->text());
-    }
+    const QString before = TickList::textOf(selected);
+    lvFileContent->setText(selected, txtAddFileContent->text());
     if (!save()) {
-        const QSignalBlocker quiet(lvFileContent);
-        selected->setText(0, before);
+        lvFileContent->setText(selected, before);
         return;
     }
-    txtAddFileContent->clear();
+    setFieldText(QString());
 }
 
 void AffirmationList::cmdDeleteContent_Click()
@@ -237,7 +243,7 @@ void AffirmationList::cmdDeleteContent_Click()
     // Nothing stays selected: a second "&Delete" must not take the neighbour unasked.
     lvFileContent->clearSelection();
     lvFileContent->setCurrentItem(nullptr);
-    txtAddFileContent->clear();
+    setFieldText(QString());
     cmdEditContent->setEnabled(false);
     // With its last affirmation gone, nothing could be clicked to bring "&Add" back.
     cmdAddContent->setEnabled(lvFileContent->topLevelItemCount() == 0);
@@ -247,9 +253,11 @@ void AffirmationList::lvFileContent_ItemClick()
 {
     cmdEditContent->setEnabled(true);
     cmdAddContent->setEnabled(true);
-    if (const QTreeWidgetItem* selected = lvFileContent->currentItem()) {
-        txtAddFileContent->setText(selected->text(0));
+    const QTreeWidgetItem* selected = lvFileContent->currentItem();
+    if (!selected) {
+        return;
     }
+    setFieldText(TickList::textOf(selected));
 }
 
 void AffirmationList::lvFileContent_ItemCheck(QTreeWidgetItem* item)

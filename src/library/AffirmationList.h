@@ -40,6 +40,8 @@ private:
     void buildControls();
     void connectSignals();
     void txtAddFileContent_TextEdited(const QString& text);
+    // Puts a text into the text field, or says why it does not fit there.
+    void setFieldText(const QString& text);
     QList<Row> rows() const;
     // False, with the user told, when there is no category to write to.
     bool categoryWritable();

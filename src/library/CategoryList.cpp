@@ -97,7 +97,7 @@ QList<Row> CategoryList::categories() const
 {
     QList<Row> rows;
     for (int i = 0; i < lvFile->topLevelItemCount(); ++i) {
-        rows.append({ lvFile->topLevelItem(i)->text(0), lvFile->isTicked(i) });
+        rows.append({ lvFile->rowText(i), lvFile->isTicked(i) });
     }
     return rows;
 }
@@ -111,7 +111,7 @@ void CategoryList::selectRow(int row)
 QString CategoryList::selectedName() const
 {
     const QTreeWidgetItem* current = lvFile->currentItem();
-    return current ? current->text(0) : QString();
+    return current ? TickList::textOf(current) : QString();
 }
 
 QList<Row> CategoryList::readIndex(bool* readable)

@@ -20,10 +20,17 @@ TickList::TickList(const char* name, const QString& column, QWidget* parent)
     styleLibraryEntry(this);
 }
 
+namespace {
+
+constexpr int kWholeTextRole = Qt::UserRole;
+
+} // namespace
+
 void TickList::appendRow(const QString& text, bool ticked)
 {
     const QSignalBlocker quiet(this);
-    auto* item = new QTreeWidgetItem(QStringList { text });
+    auto* item = new QTreeWidgetItem;
+    setText(item, text);
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
     addTopLevelItem(item);
@@ -32,6 +39,23 @@ void TickList::appendRow(const QString& text, bool ticked)
 bool TickList::isTicked(int row) const
 {
     return topLevelItem(row)->checkState(0) == Qt::Checked;
+}
+
+QString TickList::rowText(int row) const
+{
+    return textOf(topLevelItem(row));
+}
+
+QString TickList::textOf(const QTreeWidgetItem* item)
+{
+    return item->data(0, kWholeTextRole).toString();
+}
+
+void TickList::setText(QTreeWidgetItem* item, const QString& text)
+{
+    const QSignalBlocker quiet(this);
+    item->setData(0, kWholeTextRole, text);
+    item->setText(0, text.size() > kShownLength ? text.left(kShownLength) + QChar(0x2026) : text);
 }
 
 QTreeWidgetItem* TickList::tickBoxAt(const QPoint& position) const

@@ -8,14 +8,23 @@ namespace vellumora {
 // tick box ticks or unticks that row and leaves the selection alone; itemChanged then tells
 // of it (the program sets its own ticks with the signals blocked). Rows are never edited in
 // place: their texts name files or change through the buttons.
+//
+// A row keeps its whole text, but shows only its first kShownLength characters: laying out a
+// line of a megabyte would hold up the window for a second at every paint.
 class TickList : public QTreeWidget {
     Q_OBJECT
 public:
+    static constexpr int kShownLength = 1000;
+
     TickList(const char* name, const QString& column, QWidget* parent = nullptr);
 
     // Adds a row with the list's signals blocked.
     void appendRow(const QString& text, bool ticked);
     bool isTicked(int row) const;
+    QString rowText(int row) const;
+    static QString textOf(const QTreeWidgetItem* item);
+    // Sets the row's text with the list's signals blocked.
+    void setText(QTreeWidgetItem* item, const QString& text);
 
 signals:
     // Any click in the list, on a row, a tick box or below the rows, once the list has dealt with it.

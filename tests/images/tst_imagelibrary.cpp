@@ -5,6 +5,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
+#include "support/UnprivilegedFileAccess.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -14,6 +15,8 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTreeWidget>
+#include <cstdio>
+#include <sys/stat.h>
 
 using namespace vellumora;
 
@@ -306,6 +309,85 @@ private slots:
         QCOMPARE(readBytes(f.path("SystemFolder/record.txt")), record(names));
         QCOMPARE(readBytes(f.path("SystemFolder/b.jpg")), "picture");
         QCOMPARE(list()->topLevelItemCount(), 2);
+    }
+
+    // A library kept on Windows: the record in Windows-1252, a picture whose name is in the same
+    // bytes on disk.
+    void windows1252Library()
+    {
+        const NativePath store(f.path("SystemFolder"));
+        const NativePath depart = store.child("d\xE9part.jpg");
+        QVERIFY(writeSolidPicture(f.path("SystemFolder/red.jpg"), Qt::red));
+        QCOMPARE(std::rename(store.child("red.jpg").bytes(), depart.bytes()), 0);
+        QVERIFY(writeSolidPicture(f.path("SystemFolder/beach.jpg"), Qt::blue));
+        const QByteArray before("\"d\xE9part.jpg\"\r\n\"beach.jpg\"\r\n");
+        QVERIFY(writeBytes(store.child("record.txt"), before));
+        load();
+        QCOMPARE(list()->topLevelItem(0)->text(0), "départ.jpg");
+        QTRY_COMPARE(strip()->waitingCount(), 0);
+        QCOMPARE(QColor(strip()->thumbnail(1).pixel(50, 40)).red(), 254);
+
+        const QString chosen = f.path("Straße.jpg");
+        QVERIFY(writeSolidPicture(chosen, Qt::green));
+        f.platform->chosenFiles << chosen;
+        addPicture();
+        QCOMPARE(readBytes(store.child("record.txt")),
+            before
+                + "\"Stra\xDF"
+                  "e.jpg\"\r\n");
+        QTRY_COMPARE(strip()->waitingCount(), 0);
+        QCOMPARE(QColor(strip()->thumbnail(3).pixel(50, 40)).green(), 255);
+
+        select(1);
+        deletePicture();
+        QCOMPARE(readBytes(depart), "<missing>");
+        QCOMPARE(readBytes(store.child("record.txt")),
+            "\"beach.jpg\"\r\n\"Stra\xDF"
+            "e.jpg\"\r\n");
+        QVERIFY(f.platform->messages.isEmpty());
+    }
+
+    void unreadableRecordIsLeftAlone_data()
+    {
+        QTest::addColumn<bool>("folderInItsPlace");
+        QTest::newRow("a folder in its place") << true;
+        QTest::newRow("no read permission") << false;
+    }
+
+    void unreadableRecordIsLeftAlone()
+    {
+        QFETCH(bool, folderInItsPlace);
+        const QString record = f.path("SystemFolder/record.txt");
+        const QByteArray names = "\"a.jpg\"\r\n\"b.jpg\"\r\n";
+        // The whole folder open to "nobody", all but the record.
+        for (const QString& folder : { f.dir->path(), f.path("system"), f.path("SystemFolder") }) {
+            QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+        }
+        if (folderInItsPlace) {
+            QVERIFY(QDir().mkpath(record));
+        } else {
+            QVERIFY(writeBytes(record, names));
+            QCOMPARE(::chmod(QFile::encodeName(record).constData(), 0200), 0);
+        }
+        {
+            const UnprivilegedFileAccess nobody;
+            load();
+        }
+        QCOMPARE(f.platform->messages.size(), 1);
+        QCOMPARE(list()->topLevelItemCount(), 0);
+
+        f.platform->chosenFiles << f.path("new.jpg");
+        QVERIFY(writeSolidPicture(f.path("new.jpg"), Qt::red));
+        addPicture();
+        deletePicture();
+        QCOMPARE(f.platform->messages.size(), 2);
+        QCOMPARE(f.platform->messages.last().icon, MessageIcon::Critical);
+        QVERIFY(f.platform->fileRequests.isEmpty());
+        QCOMPARE(list()->topLevelItemCount(), 0);
+        QCOMPARE(readBytes(f.path("SystemFolder/new.jpg")), "<missing>");
+        if (!folderInItsPlace) {
+            QCOMPARE(readBytes(record), names);
+        }
     }
 
     void activationReturnsToTheTop()

@@ -26,19 +26,24 @@ private slots:
         QVERIFY(writeBytes(
             f.path("system/Health.txt"), crlfLines({ "\"I am calm\",#TRUE#", "\"I rest\",#FALSE#" })));
         QVERIFY(writeBytes(f.path("system/Joy.txt"), ""));
+        QVERIFY(writeBytes(f.path("system/joy.txt"), ""));
         f.load();
-        QCOMPARE(readBytes(f.path("item.txt")),
-            crlfLines({ "\"Health\",#FALSE#", "\"Joy\",#FALSE#", "\"Work\",#FALSE#" }));
-        QCOMPARE(categoryTexts(), (QStringList { "Health", "Joy", "Work" }));
+        const QByteArray index
+            = crlfLines({ "\"Health\",#FALSE#", "\"Joy\",#FALSE#", "\"joy\",#FALSE#", "\"Work\",#FALSE#" });
+        QCOMPARE(readBytes(f.path("item.txt")), index);
+        QCOMPARE(categoryTexts(), (QStringList { "Health", "Joy", "joy", "Work" }));
         QCOMPARE(categories()->currentItem()->text(0), "Health");
         QCOMPARE(affirmationTexts(), (QStringList { "I am calm", "I rest" }));
         QCOMPARE(field("txtAddFileContent")->text(), "I am calm");
 
-        // Once the index exists, a file it does not name stays unlisted and untouched.
+        // Once the index exists, a file it does not name stays unlisted and untouched; the
+        // next start lists what the first did.
         QVERIFY(writeBytes(f.path("system/Stray.txt"), "\"x\",#TRUE#\r\n"));
         f.load();
-        QCOMPARE(categoryTexts(), (QStringList { "Health", "Joy", "Work" }));
+        QCOMPARE(categoryTexts(), (QStringList { "Health", "Joy", "joy", "Work" }));
+        QCOMPARE(readBytes(f.path("item.txt")), index);
         QCOMPARE(readBytes(f.path("system/Stray.txt")), "\"x\",#TRUE#\r\n");
+        QVERIFY(f.platform->messages.isEmpty());
     }
 
     void emptyIndexGivesAnEmptyList()
@@ -216,6 +221,62 @@ private slots:
         QCOMPARE(text->text(), "three");
     }
 
+    // "&Add" stays within reach whenever the selected category has no affirmation left.
+    void addIsNeverADeadEnd()
+    {
+        QVERIFY(writeBytes(f.path("system/Health.txt"), crlfLines({ "\"one\",#TRUE#", "\"two\",#TRUE#" })));
+        QVERIFY(writeBytes(f.path("system/Empty.txt"), ""));
+        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"Health\",#TRUE#", "\"Empty\",#TRUE#" })));
+        f.load();
+        QPushButton* add = button("cmdAddContent");
+        QPushButton* edit = button("cmdEditContent");
+
+        press("cmdDeleteContent");
+        QVERIFY(!add->isEnabled() && !edit->isEnabled());
+        categories()->setCurrentItem(categories()->topLevelItem(1));
+        QVERIFY(add->isEnabled() && !edit->isEnabled());
+
+        categories()->setCurrentItem(categories()->topLevelItem(0));
+        clickAffirmation(0);
+        press("cmdDeleteContent");
+        QCOMPARE(affirmationTexts(), QStringList());
+        QVERIFY(add->isEnabled() && !edit->isEnabled());
+        add->click();
+        field("txtAddFileContent")->setText("again");
+        add->click();
+        QCOMPARE(readBytes(f.path("system/Health.txt")), crlfLines({ "\"again\",#TRUE#" }));
+    }
+
+    // A library kept on Windows: the index and the category files in Windows-1252, the
+    // category file's name in the same bytes on disk.
+    void windows1252Library()
+    {
+        const NativePath cafe = NativePath(f.path("system")).child("Caf\xE9.txt");
+        QVERIFY(writeBytes(cafe, "\"na\xEFve\",#TRUE#\r\n"));
+        // A quote left open still names its category, and the flag after it counts.
+        QVERIFY(writeBytes(f.path("item.txt"), "\"Caf\xE9\",#FALSE#\r\n\"Plain,#TRUE#\r\n"));
+        QVERIFY(writeBytes(f.path("system/Plain.txt"), ""));
+        f.load();
+        QCOMPARE(categoryTexts(), (QStringList { "Café", "Plain" }));
+        QCOMPARE(affirmationTexts(), QStringList { "naïve" });
+
+        button("cmdAddContent")->click();
+        field("txtAddFileContent")->setText("Grüße");
+        button("cmdAddContent")->click();
+        QCOMPARE(readBytes(cafe),
+            "\"na\xEFve\",#TRUE#\r\n\"Gr\xFC\xDF"
+            "e\",#TRUE#\r\n");
+        clickTickBox(categories(), 0);
+        QCOMPARE(readBytes(f.path("item.txt")), "\"Caf\xE9\",#TRUE#\r\n\"Plain\",#TRUE#\r\n");
+
+        categories()->setCurrentItem(categories()->topLevelItem(0));
+        press("cmdDelete");
+        QCOMPARE(readBytes(cafe), "<missing>");
+        QCOMPARE(categoryTexts(), QStringList { "Plain" });
+        QCOMPARE(readBytes(f.path("item.txt")), "\"Plain\",#TRUE#\r\n");
+        QVERIFY(f.platform->messages.isEmpty());
+    }
+
     void failedWritesLoseNothing()
     {
         const QByteArray health = crlfLines({ "\"a long affirmation to keep\",#TRUE#" });
@@ -267,6 +328,28 @@ private slots:
         QCOMPARE(affirmationTexts(), QStringList());
         press("cmdDelete");
         QCOMPARE(readBytes(f.path("item.txt")), crlfLines({ "\"Health\",#TRUE#", "\"health\",#FALSE#" }));
+    }
+
+    // A text longer than the field holds is kept whole, shown shortened, and never put into the
+    // field, where "&Edit" would store it cut.
+    void hugeAffirmationStaysWhole()
+    {
+        const QString huge(100000, QLatin1Char('x'));
+        QVERIFY(writeBytes(
+            f.path("system/Health.txt"), crlfLines({ "\"" + huge + "\",#TRUE#", "\"b\",#TRUE#" })));
+        f.load();
+        QLineEdit* text = field("txtAddFileContent");
+        QCOMPARE(text->text(), QString());
+        QVERIFY(!text->placeholderText().isEmpty());
+        QVERIFY(affirmationTexts().constFirst().size() < 2000);
+        press("cmdEditContent");
+        QCOMPARE(lastMessage(), "Please Enter Text to edit");
+        clickTickBox(affirmations(), 1);
+        QCOMPARE(readBytes(f.path("system/Health.txt")),
+            crlfLines({ "\"" + huge + "\",#TRUE#", "\"b\",#FALSE#" }));
+        clickAffirmation(1);
+        QCOMPARE(text->text(), "b");
+        QCOMPARE(text->placeholderText(), QString());
     }
 
     void fullListRefusesOneMore()
