@@ -5,8 +5,10 @@
 // naive way, whole and kept.
 
 #include "BenchPlatform.h"
+#include "HostileSet.h"
 #include "PhotoSet.h"
 #include "images/ImageLibraryPanel.h"
+#include "images/PictureDecoder.h"
 #include "images/PictureLoader.h"
 #include "images/PictureStore.h"
 #include "images/ThumbnailStrip.h"
@@ -160,6 +162,8 @@ struct Figures {
     double add = 0, remove = 0, showDecode = 0, naiveMs = 0, naiveMb = 0;
     double showCpu = 0, showRssGrowth = 0, showMaxStall = 0, showLongestEvent = 0;
     double hugeLoad = 0, hugePanel = 0;
+    double hostilePeak = 0, ordinaryPeak = 0;
+    int hostileFaults = 0;
 };
 
 class LibraryRun {
@@ -382,6 +386,31 @@ void measureNaive(Figures& figures, const QStringList& photos)
         oursMs, oursMb, figures.naiveMs / oursMs, figures.naiveMb / oursMb);
 }
 
+// Each hostile picture and each of the largest ordinary photos decoded as the strip and the show
+// would: the peak memory of the process while it is, and whether it gave a picture.
+void measureHostilePictures(Figures& figures, const QString& folder)
+{
+    const QList<HostilePicture> pictures = HostileSet(folder).ensure();
+    for (const HostilePicture& picture : pictures) {
+        resetPeakRss();
+        const double before = rssMegabytes();
+        QElapsedTimer clock;
+        clock.start();
+        const QImage thumbnail = PictureDecoder::decode(picture.path, QSize(128, 128), PictureDecoder::Fit::Within);
+        const QImage shown = PictureDecoder::decode(picture.path, QSize(433, 337), PictureDecoder::Fit::Stretch);
+        const double peak = peakRssMegabytes();
+        const bool decoded = !thumbnail.isNull() && !shown.isNull();
+        std::printf("%-42s %9.1f MB peak (%.1f MB before), %s in %lld ms%s\n", qPrintable(picture.name), peak,
+            before, decoded ? "decoded" : "refused", qlonglong(clock.elapsed()),
+            picture.hostile == decoded ? "   FAULT" : "");
+        double& worst = picture.hostile ? figures.hostilePeak : figures.ordinaryPeak;
+        worst = std::max(worst, peak);
+        figures.hostileFaults += picture.hostile == decoded ? 1 : 0;
+    }
+    report("hostile pictures: peak RSS", figures.hostilePeak, "MB", "< 300 MB");
+    report("largest ordinary photos: peak RSS", figures.ordinaryPeak, "MB", "");
+}
+
 // A library whose one category holds a single-line affirmation of 1 MB among short ones: how
 // long the main window takes to load it, and to bring the affirmation panel to the front.
 void measureHugeAffirmation(Figures& figures)
@@ -469,6 +498,7 @@ int main(int argc, char** argv)
     Figures figures = measure(pictures, photos, showMinutes);
     measureNaive(figures, photos);
     measureHugeAffirmation(figures);
+    measureHostilePictures(figures, QCoreApplication::applicationDirPath() + QStringLiteral("/hostile"));
 
     const QJsonObject json { { "pictures", figures.pictures }, { "window_shown_ms", figures.windowShown },
         { "first_thumbnails_ms", figures.firstThumbnails }, { "all_thumbnails_cold_ms", figures.allCold },

@@ -3,11 +3,11 @@
 
 VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Build: compiler, CMake, Ninja, Qt 6.
+# Build: compiler, CMake, Ninja, Qt 6, libjpeg for the benchmark's test pictures.
 # Run: Qt's X11 platform plugin, GStreamer with the plugins that play MP3, WAV and WMA, a font.
 # Test: Xvfb and xdotool for the end-to-end tests, GStreamer's command line to make an MP3.
 VELLUMORA_PACKAGES=(
-    g++ cmake ninja-build
+    g++ cmake ninja-build libjpeg62-turbo-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
     fonts-dejavu-core

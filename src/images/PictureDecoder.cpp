@@ -10,10 +10,10 @@ namespace vellumora {
 
 namespace {
 
-// Large progressive pictures are decoded one at a time, so two of them never hold their
-// coefficient buffers together.
-constexpr qint64 kLargeProgressiveBytes = 64ll << 20;
-QMutex s_largeProgressive;
+// Pictures with large coefficient buffers are decoded one at a time, so two of them never
+// hold their buffers together.
+constexpr qint64 kLargeBufferBytes = 64ll << 20;
+QMutex s_largeBuffer;
 
 int readUint16(const uchar* p)
 {
@@ -80,6 +80,7 @@ std::optional<PictureDecoder::JpegCost> PictureDecoder::jpegCost(const QByteArra
         return std::nullopt;
     }
     JpegCost cost;
+    int frameComponents = 0;
     qsizetype i = 2;
     while (i + 1 < size) {
         if (data[i] != 0xFF) {
@@ -111,18 +112,33 @@ std::optional<PictureDecoder::JpegCost> PictureDecoder::jpegCost(const QByteArra
         const int available = int(std::min<qsizetype>(length - 2, size - segment));
         if (isFrame(marker)) {
             cost.progressive = isProgressiveFrame(marker);
+            cost.wholeBuffer = cost.progressive;
             cost.coefficientBytes = coefficientBytes(data + segment, available);
+            frameComponents = available >= 6 ? data[segment + 5] : 0;
         } else if (marker == 0xDA) {
             ++cost.scans;
-            // Scans of a sequential picture are decoded once each: only a progressive one is
-            // worth walking to its end.
-            if (!cost.progressive) {
+            // A sequential picture whose first scan holds every component is decoded as it is
+            // read, once; any other needs the whole buffer and is worth walking to its end.
+            if (cost.scans == 1 && available >= 1 && data[segment] < frameComponents) {
+                cost.wholeBuffer = true;
+            }
+            if (!cost.wholeBuffer) {
                 break;
             }
         }
         i += 2 + length;
     }
     return cost;
+}
+
+bool PictureDecoder::affordable(const QSize& size, const std::optional<JpegCost>& cost)
+{
+    if (!size.isValid() || size.width() > kMaxSide || size.height() > kMaxSide
+        || qint64(size.width()) * size.height() > kMaxPixels) {
+        return false;
+    }
+    return !cost || !cost->wholeBuffer
+        || (cost->scans <= kMaxScans && cost->coefficientBytes <= kMaxCoefficientBytes);
 }
 
 QImage PictureDecoder::decode(const NativePath& path, const QSize& size, Fit fit)
@@ -138,27 +154,27 @@ QImage PictureDecoder::decode(const NativePath& path, const QSize& size, Fit fit
         format = probe.format();
         original = probe.size();
     }
-    if (!original.isValid() || original.width() > kMaxSide || original.height() > kMaxSide
-        || qint64(original.width()) * original.height() > kMaxPixels) {
+    if (!affordable(original, std::nullopt)) {
         return {};
     }
 
-    std::optional<QMutexLocker<QMutex>> largeProgressive;
+    std::optional<QMutexLocker<QMutex>> largeBuffer;
     if (format == "jpeg") {
-        // Mapping costs nothing until the segment walk touches the pages.
+        // Mapping costs nothing until the segment walk touches the pages; a file that cannot
+        // be mapped is read, as no JPEG may go unchecked.
         uchar* mapped = file.map(0, file.size());
+        file.seek(0);
+        const std::optional<JpegCost> cost = jpegCost(mapped
+                ? QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size())
+                : file.readAll());
         if (mapped) {
-            const std::optional<JpegCost> cost
-                = jpegCost(QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size()));
             file.unmap(mapped);
-            if (cost && cost->progressive) {
-                if (cost->scans > kMaxScans || cost->coefficientBytes > kMaxCoefficientBytes) {
-                    return {};
-                }
-                if (cost->coefficientBytes > kLargeProgressiveBytes) {
-                    largeProgressive.emplace(&s_largeProgressive);
-                }
-            }
+        }
+        if (!affordable(original, cost)) {
+            return {};
+        }
+        if (cost && cost->wholeBuffer && cost->coefficientBytes > kLargeBufferBytes) {
+            largeBuffer.emplace(&s_largeBuffer);
         }
     }
 

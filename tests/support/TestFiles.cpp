@@ -31,7 +31,8 @@ bool writeSolidPicture(const QString& path, const QColor& colour, int width, int
     return image.save(path, nullptr, 95);
 }
 
-QByteArray jpegSkeleton(int width, int height, bool progressive, int components, int scans)
+QByteArray jpegSkeleton(
+    int width, int height, bool progressive, int components, int scans, int lumaSampling, int componentsPerScan)
 {
     QByteArray bytes("\xFF\xD8", 2);
     appendSegment(bytes, 0xDB, QByteArray(1, '\0') + QByteArray(64, '\x01'));
@@ -41,11 +42,16 @@ QByteArray jpegSkeleton(int width, int height, bool progressive, int components,
     appendUint16(frame, width);
     frame.append(char(components));
     for (int c = 0; c < components; ++c) {
-        frame.append(char(c + 1)).append(char(0x11)).append(char(0));
+        frame.append(char(c + 1)).append(char(c == 0 ? lumaSampling : 0x11)).append(char(0));
     }
     appendSegment(bytes, progressive ? 0xC2 : 0xC0, frame);
     for (int s = 0; s < scans; ++s) {
-        appendSegment(bytes, 0xDA, QByteArray("\x01\x01\x00\x00\x00\x00", 6));
+        QByteArray scan(1, char(componentsPerScan));
+        for (int c = 0; c < componentsPerScan; ++c) {
+            scan.append(char(c + 1)).append(char(0));
+        }
+        scan.append(QByteArray("\x00\x00\x00", 3));
+        appendSegment(bytes, 0xDA, scan);
         bytes.append(QByteArray(4, '\0'));
     }
     bytes.append("\xFF\xD9", 2);

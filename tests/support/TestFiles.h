@@ -13,8 +13,11 @@ namespace vellumora {
 bool writeSolidPicture(const QString& path, const QColor& colour, int width = 160, int height = 120);
 
 // The markers of a JPEG that claims the given size, up to and including `scans` scans with
-// a few bytes of entropy data each: enough for a header reader, nothing to decode.
-QByteArray jpegSkeleton(int width, int height, bool progressive, int components, int scans);
+// a few bytes of entropy data each: enough for a header reader, nothing to decode. The first
+// component has the given sampling factors (0x22 for 4:2:0), the others 0x11; each scan holds
+// `componentsPerScan` components.
+QByteArray jpegSkeleton(int width, int height, bool progressive, int components, int scans,
+    int lumaSampling = 0x11, int componentsPerScan = 1);
 
 // Both reach files by the bytes of their names, so names in any encoding can be tried.
 bool writeBytes(const NativePath& path, const QByteArray& bytes);
