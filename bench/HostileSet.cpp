@@ -22,8 +22,8 @@ struct Recipe {
 };
 
 constexpr Recipe kRecipes[] = {
-    { "progressive-9200-444.jpg", "9200 x 9200, 4:4:4, progressive", 9200, 9200, 1, Recipe::Scans::Progressive,
-        true },
+    { "progressive-9200-444.jpg", "9200 x 9200, 4:4:4, progressive", 9200, 9200, 1,
+        Recipe::Scans::Progressive, true },
     { "progressive-10000-420.jpg", "10000 x 10000, 4:2:0, progressive", 10000, 10000, 2,
         Recipe::Scans::Progressive, true },
     { "sequential-10000-444-scans.jpg", "10000 x 10000, 4:4:4, a scan per component", 10000, 10000, 1,

@@ -396,8 +396,10 @@ void measureHostilePictures(Figures& figures, const QString& folder)
         const double before = rssMegabytes();
         QElapsedTimer clock;
         clock.start();
-        const QImage thumbnail = PictureDecoder::decode(picture.path, QSize(128, 128), PictureDecoder::Fit::Within);
-        const QImage shown = PictureDecoder::decode(picture.path, QSize(433, 337), PictureDecoder::Fit::Stretch);
+        const QImage thumbnail
+            = PictureDecoder::decode(picture.path, QSize(128, 128), PictureDecoder::Fit::Within);
+        const QImage shown
+            = PictureDecoder::decode(picture.path, QSize(433, 337), PictureDecoder::Fit::Stretch);
         const double peak = peakRssMegabytes();
         const bool decoded = !thumbnail.isNull() && !shown.isNull();
         std::printf("%-42s %9.1f MB peak (%.1f MB before), %s in %lld ms%s\n", qPrintable(picture.name), peak,

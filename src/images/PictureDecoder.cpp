@@ -164,9 +164,9 @@ QImage PictureDecoder::decode(const NativePath& path, const QSize& size, Fit fit
         // be mapped is read, as no JPEG may go unchecked.
         uchar* mapped = file.map(0, file.size());
         file.seek(0);
-        const std::optional<JpegCost> cost = jpegCost(mapped
-                ? QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size())
-                : file.readAll());
+        const std::optional<JpegCost> cost
+            = jpegCost(mapped ? QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size())
+                              : file.readAll());
         if (mapped) {
             file.unmap(mapped);
         }

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <QUrl>
 #include <cerrno>
 #include <cstring>
@@ -15,13 +14,6 @@
 namespace vellumora {
 
 namespace {
-
-bool isUtf8(const QByteArray& bytes)
-{
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
-}
 
 QString errorText(int error)
 {
@@ -71,7 +63,7 @@ QString NativePath::toString() const
 
 QByteArray NativePath::fileUri() const
 {
-    if (isUtf8(m_bytes)) {
+    if (fromUtf8(m_bytes)) {
         return QUrl::fromLocalFile(QFileInfo(toString()).absoluteFilePath()).toEncoded();
     }
     QByteArray absolute = m_bytes;
@@ -195,7 +187,7 @@ NativePath findNativeName(const NativePath& folder, const QString& name, TextEnc
 
 QString decodeFileName(const QByteArray& name)
 {
-    return isUtf8(name) ? QString::fromUtf8(name) : fromWindows1252(name);
+    return fromUtf8(name).value_or(fromWindows1252(name));
 }
 
 bool createEmptyNativeFile(const NativePath& path, QString* error)

@@ -20,22 +20,24 @@ constexpr std::array<char16_t, 32> kHighControls = {
 
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 
-std::optional<QString> fromUtf8(QByteArrayView bytes)
-{
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        return std::nullopt;
-    }
-    return text;
-}
-
 bool isAscii(const QByteArray& bytes)
 {
     return std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) < 0x80; });
 }
 
 } // namespace
+
+std::optional<QString> fromUtf8(QByteArrayView bytes)
+{
+    // Qt would skip a byte-order mark; decodeText skips one itself, and a second one is text.
+    QStringDecoder decoder(QStringConverter::Utf8,
+        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        return std::nullopt;
+    }
+    return text;
+}
 
 QString fromWindows1252(const QByteArray& bytes)
 {
@@ -79,14 +81,17 @@ DecodedText decodeText(const QByteArray& bytes)
 QByteArray encodeText(const QString& text, TextEncoding& encoding)
 {
     if (encoding == TextEncoding::Windows1252) {
-        // Read back, bytes that happen to be valid UTF-8 would turn into other characters.
+        // Read back, bytes that happen to be valid UTF-8, or to open with a byte-order mark,
+        // would turn into other characters.
         const std::optional<QByteArray> bytes = toWindows1252(text);
-        if (bytes && (isAscii(*bytes) || !fromUtf8(*bytes))) {
+        if (bytes && !bytes->startsWith(kByteOrderMark) && (isAscii(*bytes) || !fromUtf8(*bytes))) {
             return *bytes;
         }
     }
     encoding = TextEncoding::Utf8;
-    return text.toUtf8();
+    const QByteArray bytes = text.toUtf8();
+    // Text that opens with U+FEFF keeps it behind a mark of its own, which the reader skips.
+    return bytes.startsWith(kByteOrderMark) ? kByteOrderMark + bytes : bytes;
 }
 
 } // namespace vellumora

@@ -24,6 +24,9 @@ DecodedText decodeText(const QByteArray& bytes);
 // UTF-8 on the next read; otherwise the whole text is written as UTF-8.
 QByteArray encodeText(const QString& text, TextEncoding& encoding);
 
+// Exactly these bytes as UTF-8, a byte-order mark included as U+FEFF; nothing when they are not
+// valid UTF-8.
+std::optional<QString> fromUtf8(QByteArrayView bytes);
 // The text in Windows-1252; empty when a character does not fit.
 std::optional<QByteArray> toWindows1252(const QString& text);
 QString fromWindows1252(const QByteArray& bytes);

@@ -64,8 +64,10 @@ private slots:
         QTest::newRow("progressive, thousands of scans") << jpegSkeleton(1000, 1000, true, 1, 5000) << false;
         QTest::newRow("24 MP, 4:4:4, progressive") << jpegSkeleton(6000, 4000, true, 3, 10) << true;
         QTest::newRow("50 MP, 4:2:0, progressive") << jpegSkeleton(8660, 5774, true, 3, 10, 0x22) << true;
-        QTest::newRow("100 MP sequential, one scan") << jpegSkeleton(10000, 10000, false, 3, 1, 0x22, 3) << true;
-        QTest::newRow("101 MP sequential, one scan") << jpegSkeleton(10050, 10050, false, 3, 1, 0x22, 3) << false;
+        QTest::newRow("100 MP sequential, one scan")
+            << jpegSkeleton(10000, 10000, false, 3, 1, 0x22, 3) << true;
+        QTest::newRow("101 MP sequential, one scan")
+            << jpegSkeleton(10050, 10050, false, 3, 1, 0x22, 3) << false;
     }
 
     void decodingCostHasALimit()

@@ -117,6 +117,11 @@ private slots:
             << Rows { { "Beta", true }, { "Gamma", false }, { "a,#TRUE#", false } };
         QTest::newRow("NUL bytes") << QByteArray("\"a\0b\",#FALSE#\r\n", 14)
                                    << Rows { { QString("a") + QChar(0) + "b", false } };
+        QTest::newRow("Windows-1252 text that opens like a byte-order mark")
+            << QByteArray("\xEF\xBB\xBF \xEF\xBB\xBFx\"y\xFF\r\n")
+            << Rows { { QString::fromUtf8("\u00EF\u00BB\u00BFx\"y\u00FF"), true } };
+        QTest::newRow("UTF-8 text that opens with U+FEFF") << QByteArray(
+            "\xEF\xBB\xBF\xEF\xBB\xBFx\"y\r\n") << Rows { { QChar(0xFEFF) + QString("x\"y"), true } };
         QTest::newRow("Windows-1252, bytes Windows leaves unassigned")
             << QByteArray("\"\x80\x81\x9D\xFF\",#TRUE#\r\n")
             << Rows { { QString::fromUtf8("\u20AC\u0081\u009D\u00FF"), true } };

@@ -31,8 +31,8 @@ bool writeSolidPicture(const QString& path, const QColor& colour, int width, int
     return image.save(path, nullptr, 95);
 }
 
-QByteArray jpegSkeleton(
-    int width, int height, bool progressive, int components, int scans, int lumaSampling, int componentsPerScan)
+QByteArray jpegSkeleton(int width, int height, bool progressive, int components, int scans, int lumaSampling,
+    int componentsPerScan)
 {
     QByteArray bytes("\xFF\xD8", 2);
     appendSegment(bytes, 0xDB, QByteArray(1, '\0') + QByteArray(64, '\x01'));
