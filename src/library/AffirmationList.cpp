@@ -93,8 +93,12 @@ void AffirmationList::setFieldText(const QString& text)
     // text; laid out whole it would hold up the window. Such a text stays out of the field.
     const bool fits = text.size() <= txtAddFileContent->maxLength();
     txtAddFileContent->setText(fits ? text : QString());
-    txtAddFileContent->setPlaceholderText(
-        fits ? QString() : tr("This affirmation is too long to show here (%1 characters).").arg(text.size()));
+    txtAddFileContent->setPlaceholderText(fits ? QString() : tr("Too long to show here"));
+    txtAddFileContent->setToolTip(fits
+            ? QString()
+            : tr("This affirmation holds %1 characters, more than this field takes. "
+                 "It is kept whole.")
+                  .arg(text.size()));
 }
 
 QList<Row> AffirmationList::rows() const

@@ -1,6 +1,7 @@
 #include "library/TickList.h"
 
 #include "library/LibraryLook.h"
+#include "platform/ShownText.h"
 
 #include <QMouseEvent>
 #include <QSignalBlocker>
@@ -55,7 +56,7 @@ void TickList::setText(QTreeWidgetItem* item, const QString& text)
 {
     const QSignalBlocker quiet(this);
     item->setData(0, kWholeTextRole, text);
-    item->setText(0, text.size() > kShownLength ? text.left(kShownLength) + QChar(0x2026) : text);
+    item->setText(0, shownText(text));
 }
 
 QTreeWidgetItem* TickList::tickBoxAt(const QPoint& position) const

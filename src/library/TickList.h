@@ -8,14 +8,10 @@ namespace vellumora {
 // tick box ticks or unticks that row and leaves the selection alone; itemChanged then tells
 // of it (the program sets its own ticks with the signals blocked). Rows are never edited in
 // place: their texts name files or change through the buttons.
-//
-// A row keeps its whole text, but shows only its first kShownLength characters: laying out a
-// line of a megabyte would hold up the window for a second at every paint.
+// A row keeps its whole text and shows it shortened (see shownText).
 class TickList : public QTreeWidget {
     Q_OBJECT
 public:
-    static constexpr int kShownLength = 1000;
-
     TickList(const char* name, const QString& column, QWidget* parent = nullptr);
 
     // Adds a row with the list's signals blocked.

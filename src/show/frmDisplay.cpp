@@ -3,6 +3,7 @@
 #include "platform/Look.h"
 #include "platform/MediaControl.h"
 #include "platform/Platform.h"
+#include "platform/ShownText.h"
 #include "platform/Twips.h"
 #include "show/FrameShape.h"
 
@@ -92,7 +93,7 @@ void frmDisplay::setPicture(const QImage& picture)
 void frmDisplay::setCaption(const QString& caption)
 {
     // The label keeps its place and direction; only its width follows the text.
-    lblAffirmationDisplay->setText(caption);
+    lblAffirmationDisplay->setText(shownText(caption));
     lblAffirmationDisplay->adjustSize();
 }
 
