@@ -3,7 +3,6 @@
 #include "support/ApplicationFolder.h"
 #include "support/TestFiles.h"
 
-#include <QDir>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -41,41 +40,6 @@ private slots:
         QVERIFY(store.writeRecord(names));
         QCOMPARE(readBytes(store.recordPath()), bytes);
         QCOMPARE(store.readRecord(), names);
-    }
-
-    // The record is rewritten in its own encoding, and its names reach files of the same bytes.
-    void windows1252Record()
-    {
-        const auto folder = newApplicationFolder();
-        PictureStore store(folder->path());
-        const QByteArray record("\"d\xE9part.jpg\"\r\n\"beach.jpg\"\r\n");
-        QVERIFY(writeBytes(store.recordPath(), record));
-        QVERIFY(writeBytes(store.folder().child("d\xE9part.jpg"), "picture"));
-        QCOMPARE(store.readRecord(), (QStringList { "départ.jpg", "beach.jpg" }));
-        QCOMPARE(store.pathOf(QStringLiteral("départ.jpg")), store.folder().child("d\xE9part.jpg"));
-
-        QVERIFY(store.writeRecord({ "départ.jpg", "beach.jpg", "Straße.jpg" }));
-        QCOMPARE(readBytes(store.recordPath()),
-            record
-                + "\"Stra\xDF"
-                  "e.jpg\"\r\n");
-        QVERIFY(store.writeRecord({ "départ.jpg", "日の出.jpg" }));
-        QCOMPARE(readBytes(store.recordPath()),
-            QByteArray("\"d\xC3\xA9part.jpg\"\r\n\"\xE6\x97\xA5\xE3\x81\xAE\xE5\x87\xBA.jpg\"\r\n"));
-        // Now the record is UTF-8, the picture is still found under its own bytes.
-        QCOMPARE(store.pathOf(QStringLiteral("départ.jpg")), store.folder().child("d\xE9part.jpg"));
-        QVERIFY(store.remove(QStringLiteral("départ.jpg")));
-        QCOMPARE(readBytes(store.folder().child("d\xE9part.jpg")), "<missing>");
-    }
-
-    void unreadableRecordReadsAsNothing()
-    {
-        const auto folder = newApplicationFolder();
-        PictureStore store(folder->path());
-        QVERIFY(QDir().mkpath(store.recordPath().toString()));
-        QString error;
-        QVERIFY(!store.readRecord(&error));
-        QVERIFY(!error.isEmpty());
     }
 
     void handEditedRecords_data()
@@ -133,13 +97,6 @@ private slots:
         if (usable) {
             QCOMPARE(store.pathOf(name), NativePath("/app/SystemFolder/" + name));
         }
-    }
-
-    void storedNameIsTheLastPart()
-    {
-        QCOMPARE(PictureStore::storedName(QStringLiteral("/home/me/Pictures/Holiday.JPG")), "Holiday.JPG");
-        QCOMPARE(PictureStore::storedName(QStringLiteral("beach.jpg")), "beach.jpg");
-        QVERIFY(!PictureStore::isStorableName(QStringLiteral("say \"cheese\".jpg")));
     }
 
     void copyReplacesAndRemoveStaysInside()
