@@ -243,14 +243,20 @@ void CategoryList::cmdCreateFile_Click()
             MessageIcon::Information);
         return;
     }
+    // A name already listed in any letter case is selected, not made again; the same letter
+    // case first, where the library holds two.
     const QList<Row> listed = categories();
-    for (int i = 0; i < listed.size(); ++i) {
-        if (listed[i].text.compare(typed, Qt::CaseInsensitive) == 0) {
-            selectRow(i);
-            txtAddFile->clear();
-            lvFile_Click();
-            return;
-        }
+    const auto sameName = [&listed, &typed](Qt::CaseSensitivity cs) {
+        return std::find_if(listed.cbegin(), listed.cend(),
+            [&typed, cs](const Row& row) { return row.text.compare(typed, cs) == 0; });
+    };
+    auto found = sameName(Qt::CaseSensitive);
+    found = found != listed.cend() ? found : sameName(Qt::CaseInsensitive);
+    if (found != listed.cend()) {
+        selectRow(int(found - listed.cbegin()));
+        txtAddFile->clear();
+        lvFile_Click();
+        return;
     }
     if (listed.size() >= CategoryStore::kMaxRows) {
         m_platform.message(tr("The category list already holds %1 categories, the most it can hold.")

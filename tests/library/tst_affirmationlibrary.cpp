@@ -44,6 +44,11 @@ private slots:
         QCOMPARE(readBytes(f.path("item.txt")), index);
         QCOMPARE(readBytes(f.path("system/Stray.txt")), "\"x\",#TRUE#\r\n");
         QVERIFY(f.platform->messages.isEmpty());
+        // A name typed again selects its own category, the one in the same letter case.
+        field("txtAddFile")->setText("joy");
+        press("cmdCreateFile");
+        QCOMPARE(categories()->currentItem()->text(0), "joy");
+        QCOMPARE(categoryTexts().size(), 4);
     }
 
     void emptyIndexGivesAnEmptyList()
