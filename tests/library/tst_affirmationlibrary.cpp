@@ -268,9 +268,7 @@ private slots:
         button("cmdAddContent")->click();
         field("txtAddFileContent")->setText("Grüße");
         button("cmdAddContent")->click();
-        QCOMPARE(readBytes(cafe),
-            "\"na\xEFve\",#TRUE#\r\n\"Gr\xFC\xDF"
-            "e\",#TRUE#\r\n");
+        QCOMPARE(readBytes(cafe), "\"na\xEFve\",#TRUE#\r\n\"Gr\xFC\xDF\x65\",#TRUE#\r\n");
         clickTickBox(categories(), 0);
         QCOMPARE(readBytes(f.path("item.txt")), "\"Caf\xE9\",#TRUE#\r\n\"Plain\",#TRUE#\r\n");
 
