@@ -134,9 +134,10 @@ void ImageLibraryPanel::LoadImageLibrary()
                 + QStringLiteral("\r\n") + error,
             MessageIcon::Critical);
     }
+    const QStringList listed = names.value_or(QStringList());
     QList<QTreeWidgetItem*> items;
-    items.reserve(names.value_or(QStringList()).size());
-    for (const QString& name : names.value_or(QStringList())) {
+    items.reserve(listed.size());
+    for (const QString& name : listed) {
         items.append(new QTreeWidgetItem(QStringList { name }));
     }
     lvwDisplay->addTopLevelItems(items);

@@ -154,28 +154,24 @@ QImage PictureDecoder::decode(const NativePath& path, const QSize& size, Fit fit
         format = probe.format();
         original = probe.size();
     }
-    if (!affordable(original, std::nullopt)) {
-        return {};
-    }
-
-    std::optional<QMutexLocker<QMutex>> largeBuffer;
+    std::optional<JpegCost> cost;
     if (format == "jpeg") {
         // Mapping costs nothing until the segment walk touches the pages; a file that cannot
         // be mapped is read, as no JPEG may go unchecked.
         uchar* mapped = file.map(0, file.size());
         file.seek(0);
-        const std::optional<JpegCost> cost
-            = jpegCost(mapped ? QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size())
-                              : file.readAll());
+        cost = jpegCost(mapped ? QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size())
+                               : file.readAll());
         if (mapped) {
             file.unmap(mapped);
         }
-        if (!affordable(original, cost)) {
-            return {};
-        }
-        if (cost && cost->wholeBuffer && cost->coefficientBytes > kLargeBufferBytes) {
-            largeBuffer.emplace(&s_largeBuffer);
-        }
+    }
+    if (!affordable(original, cost)) {
+        return {};
+    }
+    std::optional<QMutexLocker<QMutex>> largeBuffer;
+    if (cost && cost->wholeBuffer && cost->coefficientBytes > kLargeBufferBytes) {
+        largeBuffer.emplace(&s_largeBuffer);
     }
 
     file.seek(0);

@@ -52,19 +52,11 @@ NativePath PictureStore::pathOf(const QString& name) const
 
 std::optional<QStringList> PictureStore::readRecord(QString* error)
 {
-    const FileContent content = readNativeFile(recordPath());
-    switch (content.status) {
-    case FileContent::Status::Missing:
-        return QStringList {};
-    case FileContent::Status::Unreadable:
-        if (error) {
-            *error = content.error;
-        }
+    const std::optional<QByteArray> bytes = readNativeFile(recordPath(), error);
+    if (!bytes) {
         return std::nullopt;
-    case FileContent::Status::Read:
-        break;
     }
-    return decodeRecord(content.bytes, &m_recordEncoding);
+    return decodeRecord(*bytes, &m_recordEncoding);
 }
 
 bool PictureStore::writeRecord(const QStringList& names, QString* error)

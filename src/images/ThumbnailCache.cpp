@@ -24,10 +24,14 @@ QString cacheName(const QString& uri)
         + QStringLiteral(".png");
 }
 
+const QString kNormalFolder = QStringLiteral("/normal/");
+const QString kFailureFolder = QStringLiteral("/fail/vellumora/");
+
 struct Source {
     QString uri;
     QString mtime;
     QString size;
+    QString cacheName; // the file name of its thumbnail, made once per lookup
 };
 
 std::optional<Source> describe(const NativePath& picturePath)
@@ -36,8 +40,8 @@ std::optional<Source> describe(const NativePath& picturePath)
     if (!info) {
         return std::nullopt;
     }
-    return Source { QString::fromLatin1(picturePath.fileUri()), QString::number(info->modified),
-        QString::number(info->size) };
+    const QString uri = QString::fromLatin1(picturePath.fileUri());
+    return Source { uri, QString::number(info->modified), QString::number(info->size), cacheName(uri) };
 }
 
 // Reads one of our small PNGs with its text; anything larger than a normal thumbnail is not
@@ -94,13 +98,12 @@ ThumbnailCache::ThumbnailCache(QString folder)
 
 QString ThumbnailCache::normalPath(const NativePath& picturePath) const
 {
-    return m_folder + QStringLiteral("/normal/") + cacheName(QString::fromLatin1(picturePath.fileUri()));
+    return m_folder + kNormalFolder + cacheName(QString::fromLatin1(picturePath.fileUri()));
 }
 
 QString ThumbnailCache::failurePath(const NativePath& picturePath) const
 {
-    return m_folder + QStringLiteral("/fail/vellumora/")
-        + cacheName(QString::fromLatin1(picturePath.fileUri()));
+    return m_folder + kFailureFolder + cacheName(QString::fromLatin1(picturePath.fileUri()));
 }
 
 ThumbnailCache::Entry ThumbnailCache::lookup(const NativePath& picturePath) const
@@ -109,11 +112,11 @@ ThumbnailCache::Entry ThumbnailCache::lookup(const NativePath& picturePath) cons
     if (!source) {
         return {};
     }
-    const QImage image = readThumbnail(normalPath(picturePath));
+    const QImage image = readThumbnail(m_folder + kNormalFolder + source->cacheName);
     if (!image.isNull() && matches(image, *source)) {
         return { Status::Found, image };
     }
-    const QImage failure = readThumbnail(failurePath(picturePath));
+    const QImage failure = readThumbnail(m_folder + kFailureFolder + source->cacheName);
     if (!failure.isNull() && matches(failure, *source)) {
         return { Status::KnownFailure, {} };
     }
@@ -123,7 +126,8 @@ ThumbnailCache::Entry ThumbnailCache::lookup(const NativePath& picturePath) cons
 bool ThumbnailCache::store(const NativePath& picturePath, const QImage& thumbnail) const
 {
     const std::optional<Source> source = describe(picturePath);
-    return source && !thumbnail.isNull() && writePng(normalPath(picturePath), thumbnail, *source);
+    return source && !thumbnail.isNull()
+        && writePng(m_folder + kNormalFolder + source->cacheName, thumbnail, *source);
 }
 
 bool ThumbnailCache::storeFailure(const NativePath& picturePath) const
@@ -131,7 +135,7 @@ bool ThumbnailCache::storeFailure(const NativePath& picturePath) const
     const std::optional<Source> source = describe(picturePath);
     QImage mark(1, 1, QImage::Format_ARGB32);
     mark.fill(Qt::transparent);
-    return source && writePng(failurePath(picturePath), mark, *source);
+    return source && writePng(m_folder + kFailureFolder + source->cacheName, mark, *source);
 }
 
 } // namespace vellumora

@@ -19,15 +19,6 @@ namespace {
 const QString kAdd = QStringLiteral("&Add");
 const QString kUpdate = QStringLiteral("&Update");
 
-QPushButton* button(const QString& caption, const char* name, QWidget* parent, int left)
-{
-    auto* result = new QPushButton(caption, parent);
-    result->setObjectName(QLatin1String(name));
-    styleLibraryButton(result);
-    placeTwips(result, left, 840, 950, 375);
-    return result;
-}
-
 } // namespace
 
 AffirmationList::AffirmationList(Platform& platform, const CategoryStore& store, QWidget* parent)
@@ -47,9 +38,9 @@ void AffirmationList::buildControls()
     txtAddFileContent->setObjectName(QStringLiteral("txtAddFileContent"));
     styleLibraryEntry(txtAddFileContent);
     placeTwips(txtAddFileContent, 240, 360, 3015, 375);
-    cmdAddContent = button(tr("&Add"), "cmdAddContent", this, 240);
-    cmdEditContent = button(tr("&Edit"), "cmdEditContent", this, 1260);
-    cmdDeleteContent = button(tr("&Delete"), "cmdDeleteContent", this, 2280);
+    cmdAddContent = libraryButton(tr("&Add"), "cmdAddContent", this, 240, 950);
+    cmdEditContent = libraryButton(tr("&Edit"), "cmdEditContent", this, 1260, 950);
+    cmdDeleteContent = libraryButton(tr("&Delete"), "cmdDeleteContent", this, 2280, 950);
     lvFileContent = new TickList("lvFileContent", tr("Affirmations"), this);
     placeTwips(lvFileContent, 240, 1320, 3015, 4095);
 }

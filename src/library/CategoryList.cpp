@@ -18,15 +18,6 @@ namespace vellumora {
 
 namespace {
 
-QPushButton* button(const QString& caption, const char* name, QWidget* parent, int left)
-{
-    auto* result = new QPushButton(caption, parent);
-    result->setObjectName(QLatin1String(name));
-    styleLibraryButton(result);
-    placeTwips(result, left, 840, 1455, 375);
-    return result;
-}
-
 bool isAcceptedKey(QChar c)
 {
     const char16_t u = c.unicode();
@@ -54,8 +45,8 @@ void CategoryList::buildControls()
     txtAddFile->setObjectName(QStringLiteral("txtAddFile"));
     styleLibraryEntry(txtAddFile);
     placeTwips(txtAddFile, 240, 360, 3015, 375);
-    cmdCreateFile = button(tr("&Create"), "cmdCreateFile", this, 240);
-    cmdDelete = button(tr("&Delete"), "cmdDelete", this, 1800);
+    cmdCreateFile = libraryButton(tr("&Create"), "cmdCreateFile", this, 240, 1455);
+    cmdDelete = libraryButton(tr("&Delete"), "cmdDelete", this, 1800, 1455);
     lvFile = new TickList("lvFile", tr("Category"), this);
     placeTwips(lvFile, 240, 1320, 3015, 4095);
 }

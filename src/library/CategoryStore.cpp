@@ -89,7 +89,7 @@ QStringList CategoryStore::listCategoryNames() const
         if (!file.endsWith(kExtension.toLatin1())) {
             continue;
         }
-        const QString name = decodeFileName(file).chopped(kExtension.size());
+        const QString name = decodeBytes(file).text.chopped(kExtension.size());
         // The same name in both encodings is one category; either file is found by it.
         if (isUsableName(name) && !seen.contains(name)) {
             seen.insert(name);
@@ -131,19 +131,11 @@ bool CategoryStore::writeIndex(const QList<Row>& rows, QString* error)
 std::optional<QList<Row>> CategoryStore::readRows(
     const NativePath& path, TextEncoding* encoding, QString* error) const
 {
-    const FileContent content = readNativeFile(path);
-    switch (content.status) {
-    case FileContent::Status::Missing:
-        return QList<Row> {};
-    case FileContent::Status::Unreadable:
-        if (error) {
-            *error = content.error;
-        }
+    const std::optional<QByteArray> bytes = readNativeFile(path, error);
+    if (!bytes) {
         return std::nullopt;
-    case FileContent::Status::Read:
-        break;
     }
-    return decodeRows(content.bytes, encoding);
+    return decodeRows(*bytes, encoding);
 }
 
 bool CategoryStore::writeRows(

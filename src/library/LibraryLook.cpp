@@ -1,6 +1,7 @@
 #include "library/LibraryLook.h"
 
 #include "platform/Look.h"
+#include "platform/Twips.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -22,12 +23,16 @@ void styleLibraryEntry(QWidget* entry)
     entry->setFont(plain);
 }
 
-void styleLibraryButton(QPushButton* button)
+QPushButton* libraryButton(const QString& caption, const char* name, QWidget* parent, int left, int width)
 {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
     setColour(button, QPalette::Button, QColor(128, 128, 128));
     QFont plain = button->font();
     plain.setBold(false);
     button->setFont(plain);
+    placeTwips(button, left, 840, width, 375);
+    return button;
 }
 
 } // namespace vellumora

@@ -1,6 +1,7 @@
 #pragma once
 
 class QGroupBox;
+class QString;
 class QPushButton;
 class QWidget;
 
@@ -10,6 +11,7 @@ namespace vellumora {
 // fields, mid grey buttons.
 void styleLibraryFrame(QGroupBox* frame);
 void styleLibraryEntry(QWidget* entry);
-void styleLibraryButton(QPushButton* button);
+// A mid grey button in the row of buttons below a frame's text field (top 840, height 375 twips).
+QPushButton* libraryButton(const QString& caption, const char* name, QWidget* parent, int left, int width);
 
 } // namespace vellumora

@@ -31,12 +31,6 @@ public:
         , m_file(m_reachable ? target.toString() : stagingName(target))
     {
     }
-    ~AtomicWriter()
-    {
-        if (!m_committed && !m_reachable && m_staged) {
-            QFile::remove(m_file.fileName());
-        }
-    }
 
     bool open(QString* error)
     {
@@ -65,13 +59,15 @@ public:
         if (!m_file.commit()) {
             return fail(error, m_file.errorString());
         }
-        m_staged = true;
-        if (!m_reachable
-            && std::rename(QFile::encodeName(m_file.fileName()).constData(), m_target.bytes().constData())
-                != 0) {
-            return fail(error, QString::fromLocal8Bit(std::strerror(errno)));
+        if (m_reachable) {
+            return true;
         }
-        m_committed = true;
+        const QByteArray staged = QFile::encodeName(m_file.fileName());
+        if (std::rename(staged.constData(), m_target.bytes().constData()) != 0) {
+            const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+            std::remove(staged.constData());
+            return fail(error, reason);
+        }
         return true;
     }
 
@@ -86,8 +82,6 @@ private:
     NativePath m_target;
     bool m_reachable;
     QSaveFile m_file;
-    bool m_staged = false;
-    bool m_committed = false;
 };
 
 } // namespace

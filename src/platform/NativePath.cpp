@@ -73,48 +73,45 @@ QByteArray NativePath::fileUri() const
     return "file://" + absolute.toPercentEncoding("/!$&'()*+,;=:@");
 }
 
-FileContent readNativeFile(const NativePath& path)
+std::optional<QByteArray> readNativeFile(const NativePath& path, QString* error)
 {
-    FileContent content;
     const int fd = openForReading(path);
     if (fd < 0) {
-        content.status = errno == ENOENT ? FileContent::Status::Missing : FileContent::Status::Unreadable;
-        content.error = errorText(errno);
-        return content;
+        if (errno == ENOENT) {
+            return QByteArray();
+        }
+        fail(error, errno);
+        return std::nullopt;
     }
-    QFile file;
     // A folder opens for reading; only reading it fails, and Qt would not say so.
     struct stat info { };
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        content.status = FileContent::Status::Unreadable;
-        content.error = errorText(S_ISDIR(info.st_mode) ? EISDIR : errno);
+        fail(error, S_ISDIR(info.st_mode) ? EISDIR : errno);
         ::close(fd);
-        return content;
+        return std::nullopt;
     }
+    QFile file;
     if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-        content.status = FileContent::Status::Unreadable;
-        content.error = file.errorString();
         ::close(fd);
-        return content;
+        if (error) {
+            *error = file.errorString();
+        }
+        return std::nullopt;
     }
     // Read to the end rather than to the size: a file may grow or shrink while it is read.
     QByteArray bytes;
     char chunk[64 * 1024];
-    while (true) {
-        const qint64 got = file.read(chunk, sizeof chunk);
-        if (got < 0) {
-            content.status = FileContent::Status::Unreadable;
-            content.error = file.errorString();
-            return content;
-        }
-        if (got == 0) {
-            break;
-        }
+    qint64 got;
+    while ((got = file.read(chunk, sizeof chunk)) > 0) {
         bytes.append(chunk, got);
     }
-    content.status = FileContent::Status::Read;
-    content.bytes = std::move(bytes);
-    return content;
+    if (got < 0) {
+        if (error) {
+            *error = file.errorString();
+        }
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 bool openNativeFile(const NativePath& path, QFile& file)
@@ -183,11 +180,6 @@ NativePath findNativeName(const NativePath& folder, const QString& name, TextEnc
         return second;
     }
     return folder.child(utf8);
-}
-
-QString decodeFileName(const QByteArray& name)
-{
-    return fromUtf8(name).value_or(fromWindows1252(name));
 }
 
 bool createEmptyNativeFile(const NativePath& path, QString* error)

@@ -43,15 +43,9 @@ inline size_t qHash(const NativePath& path, size_t seed = 0)
     return qHash(path.bytes(), seed);
 }
 
-// What reading a whole file gave. Missing means no file of that name; a file that exists but
-// cannot be read (no permission, a folder in its place, an I/O error) is Unreadable.
-struct FileContent {
-    enum class Status { Read, Missing, Unreadable };
-    Status status = Status::Missing;
-    QByteArray bytes;
-    QString error;
-};
-FileContent readNativeFile(const NativePath& path);
+// The whole file; no bytes when there is no file of that name. Nothing, with the reason in
+// *error, when it exists but cannot be read (no permission, a folder in its place, an I/O error).
+std::optional<QByteArray> readNativeFile(const NativePath& path, QString* error = nullptr);
 
 // Opens the file for reading into `file`; false, with `file` closed, when it cannot be.
 bool openNativeFile(const NativePath& path, QFile& file);
@@ -71,8 +65,6 @@ QList<QByteArray> nativeFileNames(const NativePath& folder);
 // list it was read from), or of the other encoding when only that file exists. A name with no
 // file yet is spelled in UTF-8.
 NativePath findNativeName(const NativePath& folder, const QString& name, TextEncoding preferred);
-// A file name from a folder listing as text: UTF-8 when it is valid UTF-8, else Windows-1252.
-QString decodeFileName(const QByteArray& name);
 
 // Makes a file of zero bytes; fails, touching nothing, when the name is taken.
 bool createEmptyNativeFile(const NativePath& path, QString* error = nullptr);

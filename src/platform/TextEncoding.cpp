@@ -69,13 +69,17 @@ std::optional<QByteArray> toWindows1252(const QString& text)
     return bytes;
 }
 
-DecodedText decodeText(const QByteArray& bytes)
+DecodedText decodeBytes(QByteArrayView bytes)
 {
-    const QByteArrayView body = bytes.startsWith(kByteOrderMark) ? QByteArrayView(bytes).sliced(3) : bytes;
-    if (std::optional<QString> text = fromUtf8(body)) {
+    if (std::optional<QString> text = fromUtf8(bytes)) {
         return { std::move(*text), TextEncoding::Utf8 };
     }
-    return { fromWindows1252(body.toByteArray()), TextEncoding::Windows1252 };
+    return { fromWindows1252(bytes.toByteArray()), TextEncoding::Windows1252 };
+}
+
+DecodedText decodeText(const QByteArray& bytes)
+{
+    return decodeBytes(bytes.startsWith(kByteOrderMark) ? QByteArrayView(bytes).sliced(3) : bytes);
 }
 
 QByteArray encodeText(const QString& text, TextEncoding& encoding)

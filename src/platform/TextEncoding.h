@@ -15,9 +15,11 @@ struct DecodedText {
     TextEncoding encoding = TextEncoding::Utf8;
 };
 
-// Bytes that are valid UTF-8 (a leading byte-order mark skipped) are read as UTF-8; any
-// other bytes as Windows-1252, which gives every byte a character, so nothing is lost.
+// Bytes that are valid UTF-8 are read as UTF-8; any other bytes as Windows-1252, which gives
+// every byte a character, so nothing is lost. decodeText first skips a byte-order mark, as a
+// text file may begin with one; decodeBytes takes the bytes as they stand (a file name).
 DecodedText decodeText(const QByteArray& bytes);
+DecodedText decodeBytes(QByteArrayView bytes);
 
 // Encodes text for a file that holds `encoding`, and sets `encoding` to what was written.
 // A Windows-1252 file stays so while every character fits and its bytes cannot be taken for

@@ -153,19 +153,20 @@ void frmDisplay::stopGlide()
 
 void frmDisplay::TimeDisplay_Timer()
 {
-    if (m_glide.tick(lblAffirmationDisplay->width() * kTwipsPerPixel, kWidthTwips)) {
-        TimeDisplayOne.start(m_paceAtTurn ? m_paceAtTurn() : TimeDisplay.interval());
-        TimeDisplay.stop();
-        return;
-    }
-    placeLabel();
+    glideStep(TimeDisplay, TimeDisplayOne);
 }
 
 void frmDisplay::TimeDisplayOne_Timer()
 {
+    glideStep(TimeDisplayOne, TimeDisplay);
+}
+
+void frmDisplay::glideStep(QTimer& running, QTimer& other)
+{
+    // At a turn the other timer takes over, at the pace chosen at that moment.
     if (m_glide.tick(lblAffirmationDisplay->width() * kTwipsPerPixel, kWidthTwips)) {
-        TimeDisplay.start(m_paceAtTurn ? m_paceAtTurn() : TimeDisplayOne.interval());
-        TimeDisplayOne.stop();
+        other.start(m_paceAtTurn ? m_paceAtTurn() : running.interval());
+        running.stop();
         return;
     }
     placeLabel();

@@ -69,6 +69,7 @@ protected:
 private:
     void buildControls();
     void placeLabel();
+    void glideStep(QTimer& running, QTimer& other);
 
     std::unique_ptr<MediaControl> m_mmcAudio;
     QImage m_picture;
