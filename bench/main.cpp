@@ -9,12 +9,13 @@
 #include "PhotoSet.h"
 #include "images/ImageLibraryPanel.h"
 #include "images/PictureDecoder.h"
+#include "images/PictureLibrary.h"
 #include "images/PictureLoader.h"
 #include "images/PictureStore.h"
 #include "images/ThumbnailStrip.h"
 #include "library/CategoryStore.h"
 #include "platform/QtPlatform.h"
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 #include "show/ShowLauncher.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
@@ -172,7 +173,7 @@ public:
     {
         QElapsedTimer clock;
         clock.start();
-        m_window = std::make_unique<frmMain>(platform, random);
+        m_window = std::make_unique<MainWindow>(platform, random);
         m_strip = m_window->findChild<ThumbnailStrip*>();
         QObject::connect(m_strip, &ThumbnailStrip::thumbnailReady, [this](int i) {
             m_ready.insert(i);
@@ -182,8 +183,8 @@ public:
                 m_firstFour = 0;
             }
         });
-        m_window->Form_Load();
-        const int count = m_window->imageLibrary()->intImageCount();
+        m_window->load();
+        const int count = m_window->findChild<PictureLibrary*>()->count();
         for (int i = 1; i <= std::min(4, count); ++i) {
             m_wanted.append(i);
         }
@@ -203,14 +204,14 @@ public:
         allThumbnails = clock.elapsed();
     }
 
-    frmMain& window() { return *m_window; }
+    MainWindow& window() { return *m_window; }
     ThumbnailStrip& strip() { return *m_strip; }
     bool ready(int i) const { return m_ready.contains(i); }
 
     double windowShown = 0, firstThumbnails = 0, allThumbnails = 0, shownRss = 0;
 
 private:
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<MainWindow> m_window;
     ThumbnailStrip* m_strip = nullptr;
     QSet<int> m_ready;
     QList<int> m_wanted;
@@ -229,7 +230,7 @@ double cpuSeconds()
 // core, how its memory moves, and the longest the user-interface thread was kept from a 5 ms
 // timer beyond those 5 ms (which takes in the time the system gave to others), and the longest
 // the thread spent on any one event.
-void measureShow(frmMain& window, Figures& figures, double minutes)
+void measureShow(MainWindow& window, Figures& figures, double minutes)
 {
     window.findChild<QComboBox*>(QStringLiteral("cboDispDuration"))->setCurrentText(QStringLiteral("5"));
     window.findChild<QComboBox*>(QStringLiteral("cboAffirmationDisplayDuration"))
@@ -269,7 +270,7 @@ void measureShow(frmMain& window, Figures& figures, double minutes)
     probe.stop();
     app->timing = false;
     figures.showLongestEvent = app->longestEventMs;
-    window.showLauncher().cmdBack_Click();
+    window.findChild<ShowLauncher*>()->back();
     report("show: CPU, share of one core", figures.showCpu, "%", "< 10 %");
     report("show: RSS growth", figures.showRssGrowth, "MB", "< 5 MB");
     report("show: longest user-interface stall", figures.showMaxStall, "ms", "< 16 ms");
@@ -302,17 +303,17 @@ Figures measure(int pictures, const QStringList& photos, double showMinutes)
     figures.steadyRss = rssMegabytes();
     report("steady RSS with every thumbnail", figures.steadyRss, "MB", "< 150 MB");
 
-    frmMain& window = cold->window();
+    MainWindow& window = cold->window();
     auto* add = window.findChild<QPushButton*>(QStringLiteral("cmdAddPicture"));
     auto* remove = window.findChild<QPushButton*>(QStringLiteral("cmdDeletePicture"));
-    auto* list = window.findChild<QTreeWidget*>(QStringLiteral("lvwDisplay"));
+    auto* list = window.findChild<QTreeView*>(QStringLiteral("lvwDisplay"));
     QList<double> adds;
     for (int k = 0; k < kRepeats; ++k) {
         platform.chosenFiles << photos.at(pictures + k);
         QElapsedTimer clock;
         clock.start();
         add->click();
-        const int added = list->topLevelItemCount();
+        const int added = list->model()->rowCount();
         waitUntil([&] { return cold->ready(added) && cold->strip().waitingCount() == 0; });
         settle();
         adds.append(clock.nsecsElapsed() / 1e6);
@@ -322,8 +323,7 @@ Figures measure(int pictures, const QStringList& photos, double showMinutes)
 
     QList<double> deletes;
     for (int k = 0; k < kRepeats; ++k) {
-        list->clearSelection();
-        list->topLevelItem(list->topLevelItemCount() - 1)->setSelected(true);
+        list->setCurrentIndex(list->model()->index(list->model()->rowCount() - 1, 0));
         QElapsedTimer clock;
         clock.start();
         remove->click();
@@ -333,7 +333,7 @@ Figures measure(int pictures, const QStringList& photos, double showMinutes)
     figures.remove = median(deletes);
     report("delete one picture", figures.remove, "ms", "< 16 ms");
 
-    PictureLoader& loader = window.pictureLoader();
+    PictureLoader& loader = *window.findChild<PictureLoader*>();
     QList<double> decodes;
     for (int k = 0; k < kRepeats; ++k) {
         const quint64 ticket = 1'000'000 + k;
@@ -431,8 +431,8 @@ void measureHugeAffirmation(Figures& figures)
     QRandomGenerator random(1);
     QElapsedTimer clock;
     clock.start();
-    frmMain window(platform, random);
-    window.Form_Load();
+    MainWindow window(platform, random);
+    window.load();
     window.show();
     waitUntil([&window] { return window.windowHandle() && window.windowHandle()->isExposed(); });
     settle();

@@ -9,7 +9,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     vellumora::QtPlatform platform;
     vellumora::Program program(platform);
-    if (!program.StartProgram()) {
+    if (!program.start()) {
         return 0;
     }
     return QApplication::exec();

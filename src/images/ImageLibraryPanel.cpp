@@ -1,15 +1,14 @@
 #include "images/ImageLibraryPanel.h"
 
+#include "images/PictureLibrary.h"
 #include "images/ThumbnailStrip.h"
 #include "platform/CommonDialog.h"
 #include "platform/Look.h"
-#include "platform/Platform.h"
 #include "platform/Twips.h"
 
-#include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace vellumora {
 
@@ -18,6 +17,8 @@ namespace {
 constexpr int kHolderHeightTwips = 5580;
 // The strip scrolls until its bottom is this far above the holder's bottom.
 constexpr int kScrollSlack = 17;
+// With fewer pictures the strip fits its holder.
+constexpr int kScrolledFrom = 4;
 
 QPushButton* pictureButton(const QString& caption, const char* name, QWidget* parent)
 {
@@ -29,250 +30,110 @@ QPushButton* pictureButton(const QString& caption, const char* name, QWidget* pa
 
 } // namespace
 
-ImageLibraryPanel::ImageLibraryPanel(
-    Platform& platform, CommonDialog& CDImage, PictureLoader& loader, QWidget* parent)
+ImageLibraryPanel::ImageLibraryPanel(Platform& platform, PictureLibrary& pictures, CommonDialog& fileDialog,
+    PictureLoader& loader, QWidget* parent)
     : QGroupBox(tr("Image Library"), parent)
     , m_platform(platform)
-    , m_CDImage(CDImage)
-    , m_store(platform.applicationFolder())
+    , m_pictures(pictures)
+    , m_fileDialog(fileDialog)
 {
     setObjectName(QStringLiteral("fraImageLibrary"));
     buildControls();
-    picScrollForm = new ThumbnailStrip(loader, picHolder);
-    setColour(picScrollForm, QPalette::Window, kLightBlue);
-    picScrollForm->setGeometry(0, 0, twipsToPixels(1965), 0);
-    ScrollBar1->raise();
+    m_strip = new ThumbnailStrip(loader, m_stripHolder);
+    setColour(m_strip, QPalette::Window, kLightBlue);
+    m_strip->setGeometry(0, 0, twipsToPixels(1965), 0);
+    m_scrollBar->raise();
     connectSignals();
+    rebuildThumbnails();
 }
 
 void ImageLibraryPanel::buildControls()
 {
-    picHolder = new QWidget(this);
-    picHolder->setObjectName(QStringLiteral("picHolder"));
-    setColour(picHolder, QPalette::Window, kLightBlue);
-    placeTwips(picHolder, 240, 360, 2325, kHolderHeightTwips);
+    m_stripHolder = new QWidget(this);
+    m_stripHolder->setObjectName(QStringLiteral("picHolder"));
+    setColour(m_stripHolder, QPalette::Window, kLightBlue);
+    placeTwips(m_stripHolder, 240, 360, 2325, kHolderHeightTwips);
 
-    ScrollBar1 = new QScrollBar(Qt::Vertical, picHolder);
-    ScrollBar1->setObjectName(QStringLiteral("ScrollBar1"));
-    placeTwips(ScrollBar1, 1920, 0, 375, 5535);
-    ScrollBar1->setMinimum(0);
+    m_scrollBar = new QScrollBar(Qt::Vertical, m_stripHolder);
+    m_scrollBar->setObjectName(QStringLiteral("ScrollBar1"));
+    placeTwips(m_scrollBar, 1920, 0, 375, 5535);
+    m_scrollBar->setRange(0, 0);
+    m_scrollBar->setPageStep(kHolderHeightTwips);
+    m_scrollBar->hide();
 
-    lvwDisplay = new QTreeWidget(this);
-    lvwDisplay->setObjectName(QStringLiteral("lvwDisplay"));
-    lvwDisplay->setColumnCount(1);
-    lvwDisplay->setHeaderLabels({ tr("Text") });
-    lvwDisplay->setRootIsDecorated(false);
-    lvwDisplay->setUniformRowHeights(true);
-    lvwDisplay->setSelectionMode(QAbstractItemView::SingleSelection);
-    // The texts are the stored file names: editing one in place would break the library.
-    lvwDisplay->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setColour(lvwDisplay, QPalette::Base, kLightBlue);
-    placeTwips(lvwDisplay, 2640, 360, 1995, 5565);
+    m_pictureList = new QTreeView(this);
+    m_pictureList->setObjectName(QStringLiteral("lvwDisplay"));
+    m_pictureList->setModel(&m_pictures);
+    m_pictureList->setRootIsDecorated(false);
+    m_pictureList->setUniformRowHeights(true);
+    m_pictureList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pictureList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setColour(m_pictureList, QPalette::Base, kLightBlue);
+    placeTwips(m_pictureList, 2640, 360, 1995, 5565);
 
-    cmdDeletePicture = pictureButton(tr("<< &Delete Picture"), "cmdDeletePicture", this);
-    placeTwips(cmdDeletePicture, 4800, 360, 2535, 480);
-    cmdAddPicture = pictureButton(tr("<< &Add Picture"), "cmdAddPicture", this);
-    placeTwips(cmdAddPicture, 4800, 900, 2535, 480);
+    m_deleteButton = pictureButton(tr("<< &Delete Picture"), "cmdDeletePicture", this);
+    placeTwips(m_deleteButton, 4800, 360, 2535, 480);
+    m_addButton = pictureButton(tr("<< &Add Picture"), "cmdAddPicture", this);
+    placeTwips(m_addButton, 4800, 900, 2535, 480);
 }
 
 void ImageLibraryPanel::connectSignals()
 {
-    connect(cmdAddPicture, &QPushButton::clicked, this, &ImageLibraryPanel::cmdAddPicture_Click);
-    connect(cmdDeletePicture, &QPushButton::clicked, this, &ImageLibraryPanel::cmdDeletePicture_Click);
+    connect(m_addButton, &QPushButton::clicked, this, &ImageLibraryPanel::addPicture);
+    connect(m_deleteButton, &QPushButton::clicked, this, &ImageLibraryPanel::deletePicture);
     // Tracking is on, so dragging the thumb moves the strip as it goes.
-    connect(ScrollBar1, &QScrollBar::valueChanged, this, &ImageLibraryPanel::ScrollBar1_Change);
-}
-
-void ImageLibraryPanel::resetScrollBar()
-{
-    ScrollBar1->setMaximum(0);
-    ScrollBar1->setPageStep(kHolderHeightTwips);
-    ScrollBar1->hide();
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int value) { m_strip->move(0, -value); });
+    connect(&m_pictures, &PictureLibrary::modelReset, this, &ImageLibraryPanel::rebuildThumbnails);
+    connect(&m_pictures, &PictureLibrary::rowsInserted, this, &ImageLibraryPanel::rebuildThumbnails);
+    connect(&m_pictures, &PictureLibrary::rowsRemoved, this, &ImageLibraryPanel::rebuildThumbnails);
 }
 
 void ImageLibraryPanel::scrollToTop()
 {
-    ScrollBar1->setValue(0);
+    m_scrollBar->setValue(0);
 }
 
-NativePath ImageLibraryPanel::picturePath(int k) const
+void ImageLibraryPanel::addPicture()
 {
-    if (k < 1 || k > lvwDisplay->topLevelItemCount()) {
-        return {};
-    }
-    return m_store.pathOf(lvwDisplay->topLevelItem(k - 1)->text(0));
-}
-
-QImage ImageLibraryPanel::thumbnail(int k) const
-{
-    return picScrollForm->thumbnail(k);
-}
-
-QStringList ImageLibraryPanel::listedNames() const
-{
-    QStringList names;
-    names.reserve(lvwDisplay->topLevelItemCount());
-    for (int i = 0; i < lvwDisplay->topLevelItemCount(); ++i) {
-        names.append(lvwDisplay->topLevelItem(i)->text(0));
-    }
-    return names;
-}
-
-void ImageLibraryPanel::appendEntry(const QString& name)
-{
-    lvwDisplay->addTopLevelItem(new QTreeWidgetItem(QStringList { name }));
-}
-
-void ImageLibraryPanel::LoadImageLibrary()
-{
-    QString error;
-    const std::optional<QStringList> names = m_store.readRecord(&error);
-    m_recordReadable = names.has_value();
-    if (!names) {
-        m_platform.message(tr("The picture list could not be read, so the library is shown empty and the "
-                              "picture list is left as it is.")
-                + QStringLiteral("\r\n") + error,
-            MessageIcon::Critical);
-    }
-    const QStringList listed = names.value_or(QStringList());
-    QList<QTreeWidgetItem*> items;
-    items.reserve(listed.size());
-    for (const QString& name : listed) {
-        items.append(new QTreeWidgetItem(QStringList { name }));
-    }
-    lvwDisplay->addTopLevelItems(items);
-    RebuildThumbnails();
-}
-
-bool ImageLibraryPanel::recordChangeable()
-{
-    // Written from an empty list, an unreadable record would lose every picture it names.
-    if (!m_recordReadable) {
-        m_platform.message(tr("The picture list could not be read when the program started, so it cannot be "
-                              "changed now."),
-            MessageIcon::Critical);
-    }
-    return m_recordReadable;
-}
-
-bool ImageLibraryPanel::SaveImageRecord(const QStringList& names)
-{
-    if (!recordChangeable()) {
-        return false;
-    }
-    QString error;
-    if (m_store.writeRecord(names, &error)) {
-        return true;
-    }
-    m_platform.message(tr("The picture list could not be saved, so the library stays as it was.")
-            + QStringLiteral("\r\n") + error,
-        MessageIcon::Critical);
-    return false;
-}
-
-void ImageLibraryPanel::cmdAddPicture_Click()
-{
-    if (!recordChangeable()) {
+    if (!m_pictures.changeable().report(m_platform)) {
         return;
     }
-    const QString chosen = m_CDImage.showOpen(QStringLiteral("Vellumora"),
+    const QString chosen = m_fileDialog.showOpen(QStringLiteral("Vellumora"),
         QStringLiteral("BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg"), 2);
-    if (chosen.isEmpty()) {
-        return;
+    if (!chosen.isEmpty()) {
+        m_pictures.add(chosen).report(m_platform);
     }
-    const QString name = PictureStore::storedName(chosen);
-    if (listedNames().contains(name)) {
-        m_platform.message(
-            tr("This Picture is Already available Please Select Another Picture "), MessageIcon::Critical);
-        return;
-    }
-    if (!PictureStore::isStorableName(name)) {
-        m_platform.message(tr("A picture named \"%1\" cannot be kept in the library. Please rename the file "
-                              "and add it again.")
-                               .arg(name),
-            MessageIcon::Critical);
-        return;
-    }
-    QString error;
-    if (!m_store.copyIn(chosen, name, &error)) {
-        m_platform.message(
-            tr("The picture could not be copied into the library.") + QStringLiteral("\r\n") + error,
-            MessageIcon::Critical);
-        return;
-    }
-    if (!SaveImageRecord(listedNames() << name)) {
-        m_store.remove(name);
-        return;
-    }
-    appendEntry(name);
-    RebuildThumbnails();
 }
 
-void ImageLibraryPanel::cmdDeletePicture_Click()
+void ImageLibraryPanel::deletePicture()
 {
-    const QList<QTreeWidgetItem*> selected = lvwDisplay->selectedItems();
-    if (!selected.isEmpty()) {
-        const int row = lvwDisplay->indexOfTopLevelItem(selected.constFirst());
-        const QString name = selected.constFirst()->text(0);
-        QStringList remaining = listedNames();
-        remaining.removeAt(row);
-        // The record is written first: if it cannot be, the picture is still whole on disk.
-        if (SaveImageRecord(remaining)) {
-            m_store.remove(name);
-            delete lvwDisplay->takeTopLevelItem(row);
-            // Nothing stays selected, so a second press cannot delete the neighbour unasked.
-            lvwDisplay->clearSelection();
-        }
+    const QModelIndexList selected = m_pictureList->selectionModel()->selectedRows();
+    if (!selected.isEmpty() && m_pictures.remove(selected.constFirst().row()).report(m_platform)) {
+        // Nothing stays selected, so a second press cannot delete the neighbour unasked.
+        m_pictureList->clearSelection();
     }
-    RebuildThumbnails();
-    deletionTail();
 }
 
-void ImageLibraryPanel::RebuildThumbnails()
+void ImageLibraryPanel::rebuildThumbnails()
 {
-    const int n = lvwDisplay->topLevelItemCount();
-    QList<NativePath> paths;
-    paths.reserve(n);
-    for (int i = 1; i <= n; ++i) {
-        paths.append(picturePath(i));
+    const int count = m_pictures.count();
+    m_strip->setPictures(m_pictures.paths());
+    if (count > 0) {
+        m_strip->resize(m_strip->width(), count * ThumbnailStrip::kPitch);
     }
-    picScrollForm->setPictures(paths);
-    if (n == 0) {
-        return;
-    }
-    picScrollForm->resize(picScrollForm->width(), n * ThumbnailStrip::kPitch);
-    if (n >= 4) {
-        SetupScrollBar();
-    }
-    m_intImageCount = n;
-}
-
-void ImageLibraryPanel::deletionTail()
-{
-    if (lvwDisplay->topLevelItemCount() == 0) {
-        m_intImageCount = 0;
-    }
-    if (m_intImageCount < 4) {
-        ScrollBar1->setEnabled(false);
-        ScrollBar1->hide();
+    if (count >= kScrolledFrom) {
+        m_scrollBar->show();
+        m_scrollBar->setEnabled(true);
+        const int maximum = m_strip->height() - m_stripHolder->height() + kScrollSlack;
+        m_scrollBar->setMaximum(maximum);
+        m_scrollBar->setPageStep(maximum);
+        m_scrollBar->setSingleStep(40);
+    } else {
+        m_scrollBar->setEnabled(false);
+        m_scrollBar->hide();
         // Without a bar the strip could not be scrolled back into view.
-        ScrollBar1->setValue(0);
+        m_scrollBar->setValue(0);
     }
-}
-
-void ImageLibraryPanel::SetupScrollBar()
-{
-    ScrollBar1->show();
-    ScrollBar1->setEnabled(true);
-    const int maximum = picScrollForm->height() - picHolder->height() + kScrollSlack;
-    ScrollBar1->setMaximum(maximum);
-    ScrollBar1->setPageStep(maximum);
-    ScrollBar1->setSingleStep(40);
-}
-
-void ImageLibraryPanel::ScrollBar1_Change(int value)
-{
-    picScrollForm->move(0, -value);
 }
 
 } // namespace vellumora

@@ -11,19 +11,6 @@ namespace {
 
 const QString kRecordName = QStringLiteral("record.txt");
 
-bool isUsableName(const QString& name)
-{
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
-        return false;
-    }
-    for (const QChar c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 PictureStore::PictureStore(QString applicationFolder)
@@ -44,7 +31,7 @@ NativePath PictureStore::recordPath() const
 NativePath PictureStore::pathOf(const QString& name) const
 {
     // The record file shares the folder; a picture by its name would be read over it.
-    if (!isUsableName(name) || name == kRecordName) {
+    if (!isSafeFileName(name) || name == kRecordName) {
         return {};
     }
     return findNativeName(folder(), name, m_recordEncoding);
@@ -91,7 +78,7 @@ QString PictureStore::storedName(const QString& chosenPath)
 
 bool PictureStore::isStorableName(const QString& name)
 {
-    return isUsableName(name) && name != kRecordName && !name.contains(QLatin1Char('"'));
+    return isSafeFileName(name) && name != kRecordName && !name.contains(QLatin1Char('"'));
 }
 
 QByteArray PictureStore::encodeRecord(const QStringList& names, TextEncoding& encoding)

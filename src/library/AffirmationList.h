@@ -1,65 +1,61 @@
 #pragma once
 
-#include "library/CategoryStore.h"
-
-#include <QGroupBox>
-
-class QLineEdit;
-class QPushButton;
-class QTreeWidgetItem;
+#include "library/RowModel.h"
+#include "platform/Outcome.h"
 
 namespace vellumora {
 
-class Platform;
-class TickList;
-
-// The frame "Affirmations" (Frame5): the selected category's affirmations with their ticks,
-// one text field and the buttons "&Add"/"&Update", "&Edit" and "&Delete". Every change is
-// written to the category's file at once; a change that cannot be written is undone.
-class AffirmationList : public QGroupBox {
+// The affirmations of the category chosen in the index, with the editor that adds, edits and
+// deletes them. Every change is written to the category's file at once; a change that cannot
+// be written leaves the rows as they were. The file is rewritten in the encoding it was read in.
+class AffirmationList : public RowModel {
     Q_OBJECT
 public:
-    AffirmationList(Platform& platform, const CategoryStore& store, QWidget* parent = nullptr);
+    // Idle: the add button starts composing. Composing: the field holds a new affirmation and
+    // the add button stores it.
+    enum class Editor { Idle, Composing };
 
-    // The category list selected this category: its affirmations are read and the first
-    // treated as clicked.
-    void showCategory(const QString& name);
-    // No category is selected any more.
-    void clearCategory();
+    explicit AffirmationList(const CategoryStore& store, QObject* parent = nullptr);
 
-    void cmdAddContent_Click();
-    void cmdEditContent_Click();
-    void cmdDeleteContent_Click();
-    void lvFileContent_ItemClick();
-    void lvFileContent_ItemCheck(QTreeWidgetItem* item);
+    // Reads the category's file; its first affirmation is chosen.
+    Outcome show(const QString& category);
+    // No category is chosen any more.
+    void clear();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    Outcome pressAdd(const QString& fieldText);
+    Outcome editSelected(const QString& fieldText);
+    Outcome removeSelected();
+    Outcome toggleTick(int row);
+    // A click on a row: its text goes to the field and editing is offered.
+    void choose(int row);
+    // The selection moved without a click (the keyboard).
+    void select(int row) { setSelected(row); }
+
+    Editor editor() const { return m_editor; }
+    bool canAdd() const { return m_canAdd; }
+    bool canEdit() const { return m_canEdit; }
+    bool canDelete() const { return m_canDelete; }
+
+signals:
+    // The editor's state or a button's availability changed.
+    void editorChanged();
+    // The text field is to show this text.
+    void fieldTextSet(const QString& text);
 
 private:
-    void buildControls();
-    void connectSignals();
-    void txtAddFileContent_TextEdited(const QString& text);
-    // Puts a text into the text field, or says why it does not fit there.
-    void setFieldText(const QString& text);
-    QList<Row> rows() const;
-    // False, with the user told, when there is no category to write to.
-    bool categoryWritable();
-    bool save();
+    Outcome writable() const;
+    Outcome save(const QList<Row>& rows);
+    void setEditor(Editor editor, bool canAdd, bool canEdit, bool canDelete);
 
-    Platform& m_platform;
     const CategoryStore& m_store;
     QString m_category;
-    // The category file's encoding, kept when it is rewritten.
     TextEncoding m_encoding = TextEncoding::Utf8;
     // A category whose file could not be read must not be overwritten from an empty list.
     bool m_readable = false;
-
-    QLineEdit* txtAddFileContent = nullptr;
-    QPushButton* cmdAddContent = nullptr;
-    QPushButton* cmdEditContent = nullptr;
-    QPushButton* cmdDeleteContent = nullptr;
-    TickList* lvFileContent = nullptr;
+    Editor m_editor = Editor::Idle;
+    bool m_canAdd = true;
+    bool m_canEdit = true;
+    bool m_canDelete = true;
 };
 
 } // namespace vellumora

@@ -10,8 +10,6 @@ namespace vellumora {
 namespace {
 
 const QString kExtension = QStringLiteral(".txt");
-// Longest file name most file systems take, in bytes.
-constexpr int kMaxFileNameBytes = 255;
 
 bool readFlag(QStringView field)
 {
@@ -177,18 +175,8 @@ bool CategoryStore::isTypedName(const QString& name)
 
 bool CategoryStore::isUsableName(const QString& name)
 {
-    if (name.trimmed().isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
-        return false;
-    }
-    // In Windows-1252 every character is one byte: a name that fits so may already lie on disk.
-    const QString file = name + kExtension;
-    const qsizetype bytes = toWindows1252(file) ? file.size() : file.toUtf8().size();
-    if (bytes > kMaxFileNameBytes) {
-        return false;
-    }
-    return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
-        return c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control;
-    });
+    // A name of blanks alone could be neither typed nor seen in the list.
+    return !name.trimmed().isEmpty() && isSafeFileName(name) && isSafeFileName(name + kExtension);
 }
 
 QByteArray CategoryStore::encodeRows(const QList<Row>& rows, TextEncoding& encoding)

@@ -1,83 +1,77 @@
 #include "library/TickList.h"
 
 #include "library/LibraryLook.h"
-#include "platform/ShownText.h"
 
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QSignalBlocker>
 
 namespace vellumora {
 
-TickList::TickList(const char* name, const QString& column, QWidget* parent)
-    : QTreeWidget(parent)
+TickList::TickList(const char* name, QAbstractItemModel& rows, QWidget* parent)
+    : QTreeView(parent)
 {
     setObjectName(QLatin1String(name));
-    setColumnCount(1);
-    setHeaderLabels({ column });
+    setModel(&rows);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     styleLibraryEntry(this);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!m_selecting) {
+            emit selectionMoved(selectedRow(), m_clicking);
+        }
+    });
 }
 
-namespace {
-
-constexpr int kWholeTextRole = Qt::UserRole;
-
-} // namespace
-
-void TickList::appendRow(const QString& text, bool ticked)
+int TickList::selectedRow() const
 {
-    const QSignalBlocker quiet(this);
-    auto* item = new QTreeWidgetItem;
-    setText(item, text);
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
-    addTopLevelItem(item);
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
 }
 
-bool TickList::isTicked(int row) const
+void TickList::selectRow(int row)
 {
-    return topLevelItem(row)->checkState(0) == Qt::Checked;
+    m_selecting = true;
+    const QModelIndex index = model()->index(row, 0);
+    if (index.isValid()) {
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    } else {
+        selectionModel()->clear();
+    }
+    m_selecting = false;
 }
 
-QString TickList::rowText(int row) const
+int TickList::tickBoxAt(const QPoint& position) const
 {
-    return textOf(topLevelItem(row));
-}
-
-QString TickList::textOf(const QTreeWidgetItem* item)
-{
-    return item->data(0, kWholeTextRole).toString();
-}
-
-void TickList::setText(QTreeWidgetItem* item, const QString& text)
-{
-    const QSignalBlocker quiet(this);
-    item->setData(0, kWholeTextRole, text);
-    item->setText(0, shownText(text));
-}
-
-QTreeWidgetItem* TickList::tickBoxAt(const QPoint& position) const
-{
-    QTreeWidgetItem* item = itemAt(position);
-    if (!item) {
-        return nullptr;
+    const QModelIndex index = indexAt(position);
+    if (!index.isValid()) {
+        return -1;
     }
     QStyleOptionViewItem option;
     option.initFrom(viewport());
-    option.rect = visualItemRect(item);
+    option.rect = visualRect(index);
     option.features = QStyleOptionViewItem::HasCheckIndicator;
     const QRect box = style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, this);
-    return box.contains(position) ? item : nullptr;
+    return box.contains(position) ? index.row() : -1;
+}
+
+void TickList::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) && currentIndex().isValid()) {
+        emit tickClicked(currentIndex().row());
+        return;
+    }
+    QTreeView::keyPressEvent(event);
 }
 
 void TickList::mousePressEvent(QMouseEvent* event)
 {
-    m_pressedBox = event->button() == Qt::LeftButton ? tickBoxAt(event->position().toPoint()) : nullptr;
-    if (!m_pressedBox) {
-        QTreeWidget::mousePressEvent(event);
+    m_clicking = true;
+    m_pressedBox = event->button() == Qt::LeftButton ? tickBoxAt(event->position().toPoint()) : -1;
+    if (m_pressedBox < 0) {
+        QTreeView::mousePressEvent(event);
     }
 }
 
@@ -89,15 +83,16 @@ void TickList::mouseDoubleClickEvent(QMouseEvent* event)
 
 void TickList::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (m_pressedBox) {
-        QTreeWidgetItem* item = m_pressedBox;
-        m_pressedBox = nullptr;
-        if (tickBoxAt(event->position().toPoint()) == item) {
-            item->setCheckState(0, item->checkState(0) == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    if (m_pressedBox >= 0) {
+        const int row = m_pressedBox;
+        m_pressedBox = -1;
+        if (tickBoxAt(event->position().toPoint()) == row) {
+            emit tickClicked(row);
         }
     } else {
-        QTreeWidget::mouseReleaseEvent(event);
+        QTreeView::mouseReleaseEvent(event);
     }
+    m_clicking = false;
     emit clickedAnywhere();
 }
 

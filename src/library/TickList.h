@@ -1,40 +1,42 @@
 #pragma once
 
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace vellumora {
 
-// A report-style list with a tick box on every row and one captioned column. A click on a
-// tick box ticks or unticks that row and leaves the selection alone; itemChanged then tells
-// of it (the program sets its own ticks with the signals blocked). Rows are never edited in
-// place: their texts name files or change through the buttons.
-// A row keeps its whole text and shows it shortened (see shownText).
-class TickList : public QTreeWidget {
+// A report-style list with a tick box on every row and one captioned column, showing a list
+// of rows with ticks. A click on a tick box, or Space, asks for that row's tick to change and
+// leaves the selection alone; whether it changes is the model's to say. Rows are never edited
+// in place: their texts name files or change through the buttons.
+class TickList : public QTreeView {
     Q_OBJECT
 public:
-    TickList(const char* name, const QString& column, QWidget* parent = nullptr);
+    TickList(const char* name, QAbstractItemModel& rows, QWidget* parent = nullptr);
 
-    // Adds a row with the list's signals blocked.
-    void appendRow(const QString& text, bool ticked);
-    bool isTicked(int row) const;
-    QString rowText(int row) const;
-    static QString textOf(const QTreeWidgetItem* item);
-    // Sets the row's text with the list's signals blocked.
-    void setText(QTreeWidgetItem* item, const QString& text);
+    // -1 when no row is selected.
+    int selectedRow() const;
+    // Selects the row (-1: none) without telling of it.
+    void selectRow(int row);
 
 signals:
+    void tickClicked(int row);
+    // The selection moved; during a click it moves on the press, before clickedAnywhere.
+    void selectionMoved(int row, bool duringClick);
     // Any click in the list, on a row, a tick box or below the rows, once the list has dealt with it.
     void clickedAnywhere();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QTreeWidgetItem* tickBoxAt(const QPoint& position) const;
+    int tickBoxAt(const QPoint& position) const;
 
-    QTreeWidgetItem* m_pressedBox = nullptr;
+    int m_pressedBox = -1;
+    bool m_clicking = false;
+    bool m_selecting = false;
 };
 
 } // namespace vellumora

@@ -8,8 +8,7 @@ class QWidget;
 
 namespace vellumora {
 
-// The light blue of the picture holder, the library frames and the slideshow's strips
-// (&H00FFC0C0&).
+// The light blue of the picture holder, the library frames and the slideshow's strips.
 inline const QColor kLightBlue(192, 192, 255);
 
 // The program's typeface at a size in points.

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -198,6 +199,19 @@ bool removeNativeFile(const NativePath& path, QString* error)
         return true;
     }
     return fail(error, errno);
+}
+
+bool isSafeFileName(const QString& name)
+{
+    constexpr int kMaxFileNameBytes = 255;
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
+        return false;
+    }
+    // In Windows-1252 every character is one byte.
+    const qsizetype bytes = toWindows1252(name) ? name.size() : name.toUtf8().size();
+    return bytes <= kMaxFileNameBytes && std::none_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control;
+    });
 }
 
 } // namespace vellumora

@@ -66,6 +66,11 @@ QList<QByteArray> nativeFileNames(const NativePath& folder);
 // file yet is spelled in UTF-8.
 NativePath findNativeName(const NativePath& folder, const QString& name, TextEncoding preferred);
 
+// A name read from a list that may be used as a file name in the list's folder: not empty,
+// not "." or "..", no separator or control character, and no longer than a file name may be
+// in the shorter of the two encodings, the one a file of that name may already have.
+bool isSafeFileName(const QString& name);
+
 // Makes a file of zero bytes; fails, touching nothing, when the name is taken.
 bool createEmptyNativeFile(const NativePath& path, QString* error = nullptr);
 // Removes a file; a missing one counts as removed.

@@ -6,7 +6,8 @@ class QWidget;
 
 namespace vellumora {
 
-// Window geometry is designed in twips: 15 twips make one logical pixel.
+// Window geometry is designed in twips: 15 twips make one logical pixel. The arithmetic here
+// serves the core too; placing and centring need widgets.
 constexpr int kTwipsPerPixel = 15;
 
 // Nearest whole pixel, halves away from zero.

@@ -88,11 +88,12 @@ void check(QButtonGroup* group, int index)
 
 } // namespace
 
-SettingsPanel::SettingsPanel(Platform& platform, ShapeOptions& shapes, CommonDialog& CDImage, QWidget* parent)
+SettingsPanel::SettingsPanel(
+    Platform& platform, ShapeOptions& shapes, CommonDialog& fileDialog, QWidget* parent)
     : QGroupBox(tr("Settings"), parent)
     , m_settings(platform)
     , m_shapes(shapes)
-    , m_CDImage(CDImage)
+    , m_fileDialog(fileDialog)
 {
     setObjectName(QStringLiteral("fraMusicSettings"));
     buildControls();
@@ -101,81 +102,80 @@ SettingsPanel::SettingsPanel(Platform& platform, ShapeOptions& shapes, CommonDia
 
 void SettingsPanel::connectSignals()
 {
-    connect(chkPlayMusic, &QCheckBox::clicked, this, &SettingsPanel::chkPlayMusic_Click);
-    connect(cmdBrowseMusic, &QPushButton::clicked, this, &SettingsPanel::cmdBrowseMusic_Click);
+    connect(m_playMusicBox, &QCheckBox::clicked, this, &SettingsPanel::applyMusicChoice);
+    connect(m_browseButton, &QPushButton::clicked, this, &SettingsPanel::browseForMusic);
 }
 
 void SettingsPanel::buildControls()
 {
-    chkPlayMusic = new QCheckBox(tr("Play Music"), this);
-    chkPlayMusic->setObjectName(QStringLiteral("chkPlayMusic"));
-    chkPlayMusic->setChecked(true);
-    placeTwips(chkPlayMusic, 360, 960, 5475, 255);
+    m_playMusicBox = new QCheckBox(tr("Play Music"), this);
+    m_playMusicBox->setObjectName(QStringLiteral("chkPlayMusic"));
+    m_playMusicBox->setChecked(true);
+    placeTwips(m_playMusicBox, 360, 960, 5475, 255);
     label(tr("Choose Music"), this, 375, 1560, 1170, 195)->setObjectName(QStringLiteral("Label2"));
-    txtFile = new QLineEdit(this);
-    txtFile->setObjectName(QStringLiteral("txtFile"));
-    placeTwips(txtFile, 360, 1800, 5535, 375);
-    cmdBrowseMusic = new QPushButton(tr("Browse"), this);
-    cmdBrowseMusic->setObjectName(QStringLiteral("cmdBrowseMusic"));
-    placeTwips(cmdBrowseMusic, 6120, 1800, 1215, 375);
+    m_musicPathField = new QLineEdit(this);
+    m_musicPathField->setObjectName(QStringLiteral("txtFile"));
+    placeTwips(m_musicPathField, 360, 1800, 5535, 375);
+    m_browseButton = new QPushButton(tr("Browse"), this);
+    m_browseButton->setObjectName(QStringLiteral("cmdBrowseMusic"));
+    placeTwips(m_browseButton, 6120, 1800, 1215, 375);
 
-    cboDispDuration
+    m_pictureSecondsList
         = durationFrame({ "fraMsgFreq", tr("Image Frequency"), 2280,
                             tr("Below you can set the interval between each image and duration for "
                                "which each image is displayed."),
                             4515, "cboDispDuration", tr("Second"), 555 },
             this);
-    cboAffirmationDisplayDuration
-        = durationFrame({ "Frame1", tr("Affirmation Frequency"), 3600,
-                            tr("Below you can set the interval between each affirmation "
-                               "and duration for which each affirmation is displayed."),
-                            4875, "cboAffirmationDisplayDuration", tr("MilliSecond"), 810 },
-            this);
+    m_glideStepList = durationFrame({ "Frame1", tr("Affirmation Frequency"), 3600,
+                                        tr("Below you can set the interval between each affirmation "
+                                           "and duration for which each affirmation is displayed."),
+                                        4875, "cboAffirmationDisplayDuration", tr("MilliSecond"), 810 },
+        this);
 
     // The order frame gives up the right half of its width so the location frame, which would
     // otherwise hide its buttons in the panel's corner, can stand beside it.
-    QGroupBox* fraMsgDisplay = frame(tr(" Display Order"), "fraMsgDisplay", this, 360, 4920, 2835, 975);
-    optDisplayOrder = new QButtonGroup(fraMsgDisplay);
-    optDisplayOrder->setObjectName(QStringLiteral("optDisplayOrder"));
-    option(optDisplayOrder, 1, tr("As Displayed"), fraMsgDisplay, 150, 240, 2625, 225);
-    option(optDisplayOrder, 0, tr("Random"), fraMsgDisplay, 150, 600, 2595, 225);
+    QGroupBox* orderFrame = frame(tr(" Display Order"), "fraMsgDisplay", this, 360, 4920, 2835, 975);
+    m_orderOptions = new QButtonGroup(orderFrame);
+    m_orderOptions->setObjectName(QStringLiteral("optDisplayOrder"));
+    option(m_orderOptions, 1, tr("As Displayed"), orderFrame, 150, 240, 2625, 225);
+    option(m_orderOptions, 0, tr("Random"), orderFrame, 150, 600, 2595, 225);
 
-    QGroupBox* fraMsgLocation
+    QGroupBox* placeFrame
         = frame(tr("Image Display Location"), "fraMsgLocation", this, 3300, 4920, 2595, 1095);
-    optLocation = new QButtonGroup(fraMsgLocation);
-    optLocation->setObjectName(QStringLiteral("optLocation"));
-    option(optLocation, 0, tr("Randomly on the Screen"), fraMsgLocation, 90, 360, 2415, 255);
-    option(optLocation, 1, tr("Centre of the Screen"), fraMsgLocation, 90, 720, 2415, 255);
+    m_placeOptions = new QButtonGroup(placeFrame);
+    m_placeOptions->setObjectName(QStringLiteral("optLocation"));
+    option(m_placeOptions, 0, tr("Randomly on the Screen"), placeFrame, 90, 360, 2415, 255);
+    option(m_placeOptions, 1, tr("Centre of the Screen"), placeFrame, 90, 720, 2415, 255);
 
     applyDisplayOptions(DisplayOptions {});
 }
 
-void SettingsPanel::FillDurationLists()
+void SettingsPanel::fillDurationLists()
 {
     for (int n = 5; n <= 50; n += 5) {
-        cboDispDuration->addItem(QString::number(n));
-        cboAffirmationDisplayDuration->addItem(QString::number(n));
+        m_pictureSecondsList->addItem(QString::number(n));
+        m_glideStepList->addItem(QString::number(n));
     }
 }
 
-void SettingsPanel::LoadMusicSetting()
+void SettingsPanel::loadMusicPath()
 {
     const QString path = m_settings.musicPath();
-    txtFile->setText(path);
+    m_musicPathField->setText(path);
     // No stored path is the state unticking the box gives; a stored one keeps the box ticked.
     if (path.isEmpty()) {
-        chkPlayMusic->setChecked(false);
+        m_playMusicBox->setChecked(false);
     }
-    chkPlayMusic_Click();
+    applyMusicChoice();
 }
 
 void SettingsPanel::selectFirstDurations()
 {
-    cboDispDuration->setCurrentIndex(0);
-    cboAffirmationDisplayDuration->setCurrentIndex(0);
+    m_pictureSecondsList->setCurrentIndex(0);
+    m_glideStepList->setCurrentIndex(0);
 }
 
-void SettingsPanel::LoadDisplaySettings()
+void SettingsPanel::loadDisplayOptions()
 {
     if (const std::optional<DisplayOptions> stored = m_settings.load()) {
         applyDisplayOptions(*stored);
@@ -184,10 +184,10 @@ void SettingsPanel::LoadDisplaySettings()
 
 void SettingsPanel::applyDisplayOptions(const DisplayOptions& options)
 {
-    cboDispDuration->setCurrentIndex(options.dispDuration);
-    cboAffirmationDisplayDuration->setCurrentIndex(options.affirmationDispDuration);
-    check(optLocation, options.dispLocation);
-    check(optDisplayOrder, options.dispOrder);
+    m_pictureSecondsList->setCurrentIndex(options.dispDuration);
+    m_glideStepList->setCurrentIndex(options.affirmationDispDuration);
+    check(m_placeOptions, options.dispLocation);
+    check(m_orderOptions, options.dispOrder);
     m_shapes.setBorderShape(options.borderShape);
     m_shapes.setFillStyle(options.fillStyle);
 }
@@ -195,79 +195,79 @@ void SettingsPanel::applyDisplayOptions(const DisplayOptions& options)
 DisplayOptions SettingsPanel::displayOptions() const
 {
     DisplayOptions options;
-    options.dispDuration = std::max(0, cboDispDuration->currentIndex());
-    options.affirmationDispDuration = std::max(0, cboAffirmationDisplayDuration->currentIndex());
+    options.dispDuration = std::max(0, m_pictureSecondsList->currentIndex());
+    options.affirmationDispDuration = std::max(0, m_glideStepList->currentIndex());
     options.borderShape = m_shapes.borderShape();
     options.fillStyle = m_shapes.fillStyle();
-    options.dispLocation = optLocation->checkedId() == 0 ? 0 : 1;
-    options.dispOrder = optDisplayOrder->checkedId() == 0 ? 0 : 1;
+    options.dispLocation = m_placeOptions->checkedId() == 0 ? 0 : 1;
+    options.dispOrder = m_orderOptions->checkedId() == 0 ? 0 : 1;
     return options;
 }
 
-bool SettingsPanel::SaveDisplaySettings()
+bool SettingsPanel::saveDisplayOptions()
 {
     return m_settings.save(displayOptions());
 }
 
-bool SettingsPanel::SaveMusicPath()
+bool SettingsPanel::saveMusicPath()
 {
-    return m_settings.saveMusicPath(txtFile->text());
+    return m_settings.saveMusicPath(m_musicPathField->text());
 }
 
 bool SettingsPanel::playMusic() const
 {
-    return chkPlayMusic->isChecked();
+    return m_playMusicBox->isChecked();
 }
 
 QString SettingsPanel::musicPath() const
 {
-    return txtFile->text();
+    return m_musicPathField->text();
 }
 
 int SettingsPanel::pictureSeconds() const
 {
-    return cboDispDuration->currentText().toInt();
+    return m_pictureSecondsList->currentText().toInt();
 }
 
 int SettingsPanel::stepMilliseconds() const
 {
-    return cboAffirmationDisplayDuration->currentText().toInt();
+    return m_glideStepList->currentText().toInt();
 }
 
 bool SettingsPanel::randomOrder() const
 {
-    return optDisplayOrder->checkedId() == 0;
+    return m_orderOptions->checkedId() == 0;
 }
 
 bool SettingsPanel::randomPlace() const
 {
-    return optLocation->checkedId() == 0;
+    return m_placeOptions->checkedId() == 0;
 }
 
-void SettingsPanel::chkPlayMusic_Click()
+void SettingsPanel::applyMusicChoice()
 {
-    if (chkPlayMusic->isChecked()) {
-        chkPlayMusic->setText(tr("Play Music"));
-        txtFile->setEnabled(true);
-        cmdBrowseMusic->setEnabled(true);
+    if (m_playMusicBox->isChecked()) {
+        m_playMusicBox->setText(tr("Play Music"));
+        m_musicPathField->setEnabled(true);
+        m_browseButton->setEnabled(true);
         return;
     }
-    chkPlayMusic->setText(tr("Dont Play Music"));
-    txtFile->clear();
-    txtFile->setEnabled(false);
-    cmdBrowseMusic->setEnabled(false);
-    chkPlayMusic->setChecked(false);
+    m_playMusicBox->setText(tr("Dont Play Music"));
+    m_musicPathField->clear();
+    m_musicPathField->setEnabled(false);
+    m_browseButton->setEnabled(false);
+    m_playMusicBox->setChecked(false);
     emit musicSwitchedOff();
 }
 
-void SettingsPanel::cmdBrowseMusic_Click()
+void SettingsPanel::browseForMusic()
 {
-    const QString chosen = m_CDImage.showOpen(QStringLiteral("Vellumora"),
+    const QString chosen = m_fileDialog.showOpen(QStringLiteral("Vellumora"),
         QStringLiteral("MP3 File (*.mp3*)|*.mp3|WAV File(*.wav)|*.wav|WMA File(*.wma)|*.wma"), 1);
     if (chosen.isEmpty()) {
         return;
     }
-    txtFile->setText(chosen);
+    m_musicPathField->setText(chosen);
     emit musicFileChosen();
 }
 

@@ -21,22 +21,23 @@ class ShapeOptions;
 class SettingsPanel : public QGroupBox {
     Q_OBJECT
 public:
-    // shapes: the border and fill options, which sit on the image library panel. CDImage: the
+    // shapes: the border and fill options, which sit on the image library panel. fileDialog: the
     // main window's file dialog, shared with the picture chooser.
-    SettingsPanel(Platform& platform, ShapeOptions& shapes, CommonDialog& CDImage, QWidget* parent = nullptr);
+    SettingsPanel(
+        Platform& platform, ShapeOptions& shapes, CommonDialog& fileDialog, QWidget* parent = nullptr);
 
     // Main window load, in this order: lists filled, music restored, first entries selected,
     // then the saved display options.
-    void FillDurationLists();
-    void LoadMusicSetting();
+    void fillDurationLists();
+    void loadMusicPath();
     void selectFirstDurations();
-    void LoadDisplaySettings();
+    void loadDisplayOptions();
 
     // For Start: the options as the controls show them, and writing them to the store. Both
     // writers return false when the store refused a value.
     DisplayOptions displayOptions() const;
-    bool SaveDisplaySettings();
-    bool SaveMusicPath();
+    bool saveDisplayOptions();
+    bool saveMusicPath();
 
     // What the show reads from the controls as they stand.
     bool playMusic() const;
@@ -46,9 +47,6 @@ public:
     bool randomOrder() const;
     bool randomPlace() const;
 
-    void chkPlayMusic_Click();
-    void cmdBrowseMusic_Click();
-
 signals:
     // Music was switched off: the slideshow window's music strip goes.
     void musicSwitchedOff();
@@ -56,21 +54,24 @@ signals:
     void musicFileChosen();
 
 private:
+    // The box's state shows in its caption and in the music path's controls.
+    void applyMusicChoice();
+    void browseForMusic();
     void buildControls();
     void connectSignals();
     void applyDisplayOptions(const DisplayOptions& options);
 
     DisplaySettings m_settings;
     ShapeOptions& m_shapes;
-    CommonDialog& m_CDImage;
+    CommonDialog& m_fileDialog;
 
-    QCheckBox* chkPlayMusic = nullptr;
-    QLineEdit* txtFile = nullptr;
-    QPushButton* cmdBrowseMusic = nullptr;
-    QComboBox* cboDispDuration = nullptr;
-    QComboBox* cboAffirmationDisplayDuration = nullptr;
-    QButtonGroup* optDisplayOrder = nullptr;
-    QButtonGroup* optLocation = nullptr;
+    QCheckBox* m_playMusicBox = nullptr;
+    QLineEdit* m_musicPathField = nullptr;
+    QPushButton* m_browseButton = nullptr;
+    QComboBox* m_pictureSecondsList = nullptr;
+    QComboBox* m_glideStepList = nullptr;
+    QButtonGroup* m_orderOptions = nullptr;
+    QButtonGroup* m_placeOptions = nullptr;
 };
 
 } // namespace vellumora

@@ -34,16 +34,16 @@ ShapeOptions::ShapeOptions(QWidget* parent)
     setObjectName(QStringLiteral("shapeOptions"));
     placeTwips(this, kLeft, kTop, kWidth, kHeight);
 
-    auto* Framess = new QGroupBox(tr("Border Shape"), this);
-    Framess->setObjectName(QStringLiteral("Framess"));
-    placeTwips(Framess, 4800 - kLeft, 1390 - kTop, 2535, 2000);
-    optBorderShape = optionGroup(Framess, "optBorderShape",
+    auto* borderFrame = new QGroupBox(tr("Border Shape"), this);
+    borderFrame->setObjectName(QStringLiteral("Framess"));
+    placeTwips(borderFrame, 4800 - kLeft, 1390 - kTop, 2535, 2000);
+    m_borderShapes = optionGroup(borderFrame, "optBorderShape",
         { tr("No Fill"), tr("Oval"), tr("Square"), tr("Circle"), tr("Round Square") }, 240, 330);
 
-    auto* Frame3 = new QGroupBox(tr("Fill Style"), this);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    placeTwips(Frame3, 4800 - kLeft, 3425 - kTop, 2535, 2535);
-    optFillStyle = optionGroup(Frame3, "optFillStyle",
+    auto* fillFrame = new QGroupBox(tr("Fill Style"), this);
+    fillFrame->setObjectName(QStringLiteral("Frame3"));
+    placeTwips(fillFrame, 4800 - kLeft, 3425 - kTop, 2535, 2535);
+    m_fillStyles = optionGroup(fillFrame, "optFillStyle",
         { tr("No Fill"), tr("Horizontal Line"), tr("Vertical Line"), tr("Upward Diagonal"), tr("Cross"),
             tr("Diagonal Cross") },
         240, 360);
@@ -51,24 +51,24 @@ ShapeOptions::ShapeOptions(QWidget* parent)
 
 int ShapeOptions::borderShape() const
 {
-    return optBorderShape->checkedId();
+    return m_borderShapes->checkedId();
 }
 
 int ShapeOptions::fillStyle() const
 {
-    return optFillStyle->checkedId();
+    return m_fillStyles->checkedId();
 }
 
 void ShapeOptions::setBorderShape(int index)
 {
-    if (QAbstractButton* button = optBorderShape->button(index)) {
+    if (QAbstractButton* button = m_borderShapes->button(index)) {
         button->setChecked(true);
     }
 }
 
 void ShapeOptions::setFillStyle(int index)
 {
-    if (QAbstractButton* button = optFillStyle->button(index)) {
+    if (QAbstractButton* button = m_fillStyles->button(index)) {
         button->setChecked(true);
     }
 }

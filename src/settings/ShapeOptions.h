@@ -6,8 +6,8 @@ class QButtonGroup;
 
 namespace vellumora {
 
-// The frame options that sit on the image library panel: "Border Shape" (Framess, the
-// buttons optBorderShape 0 to 4) and "Fill Style" (Frame3, optFillStyle 0 to 5).
+// The frame options that sit on the image library panel: "Border Shape" (buttons
+// optBorderShape_0 to _4) and "Fill Style" (optFillStyle_0 to _5).
 class ShapeOptions : public QWidget {
     Q_OBJECT
 public:
@@ -25,8 +25,8 @@ public:
     void setFillStyle(int index);
 
 private:
-    QButtonGroup* optBorderShape = nullptr;
-    QButtonGroup* optFillStyle = nullptr;
+    QButtonGroup* m_borderShapes = nullptr;
+    QButtonGroup* m_fillStyles = nullptr;
 };
 
 } // namespace vellumora

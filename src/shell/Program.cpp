@@ -2,10 +2,10 @@
 
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "shell/MainWindow.h"
 #include "shell/ProgramIcon.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WebLinks.h"
-#include "shell/frmMain.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -19,22 +19,22 @@ Program::Program(Platform& platform)
 
 Program::~Program() = default;
 
-bool Program::StartProgram()
+bool Program::start()
 {
     if (m_platform.previousInstanceRunning()) {
         m_platform.message(tr("Application is already running"), MessageIcon::Information);
-        EndProgram();
+        end();
         return false;
     }
-    // Windows are closed only through EndProgram, never by the last one going away.
+    // Windows are closed only through end, never by the last one going away.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(programIcon());
     m_random.seed(static_cast<quint32>(m_platform.now().toMSecsSinceEpoch()));
-    RemindOfUpdate();
+    remindOfUpdate();
 
-    m_main = std::make_unique<frmMain>(m_platform, m_random);
-    connect(m_main.get(), &frmMain::endProgramRequested, this, &Program::EndProgram);
-    if (!m_main->Form_Load()) {
+    m_main = std::make_unique<MainWindow>(m_platform, m_random);
+    connect(m_main.get(), &MainWindow::endProgramRequested, this, &Program::end);
+    if (!m_main->load()) {
         return false;
     }
     centreOnScreen(m_main.get());
@@ -42,7 +42,7 @@ bool Program::StartProgram()
     return true;
 }
 
-void Program::RemindOfUpdate()
+void Program::remindOfUpdate()
 {
     using namespace UpdateReminder;
     const QDateTime now = m_platform.now();
@@ -59,11 +59,11 @@ void Program::RemindOfUpdate()
     }
     m_platform.setSetting(kSection, kKey, format(now));
     if (answer == MessageAnswer::Yes) {
-        WebLinks::OpenUpdatePage(m_platform);
+        WebLinks::openUpdatePage(m_platform);
     }
 }
 
-void Program::EndProgram()
+void Program::end()
 {
     if (m_ending) {
         return;

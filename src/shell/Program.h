@@ -7,7 +7,7 @@
 namespace vellumora {
 
 class Platform;
-class frmMain;
+class MainWindow;
 
 // The life of the process: start-up with its single-instance guard and update reminder, and the
 // one orderly way of ending.
@@ -19,19 +19,19 @@ public:
 
     // True when the main window is up and the event loop should run; false when the program has
     // already ended (another copy runs, or the main window could not load).
-    bool StartProgram();
-    void RemindOfUpdate();
+    bool start();
+    void remindOfUpdate();
     // Closes every window and ends the process; later calls do nothing.
-    void EndProgram();
+    void end();
 
     bool isEnding() const { return m_ending; }
-    frmMain* mainWindow() const { return m_main.get(); }
+    MainWindow* mainWindow() const { return m_main.get(); }
 
 private:
     Platform& m_platform;
     // The one generator behind every random choice of the program, seeded at start-up.
     QRandomGenerator m_random;
-    std::unique_ptr<frmMain> m_main;
+    std::unique_ptr<MainWindow> m_main;
     bool m_ending = false;
 };
 

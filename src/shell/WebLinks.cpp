@@ -20,17 +20,17 @@ QUrl updatePage()
     return QUrl(QStringLiteral(VELLUMORA_UPDATE_URL));
 }
 
-void OpenHomePage(Platform& platform)
+void openHomePage(Platform& platform)
 {
     platform.openUrl(homePage());
 }
 
-void OpenOnlineHelp(Platform& platform)
+void openOnlineHelp(Platform& platform)
 {
     platform.openUrl(onlineHelpPage());
 }
 
-void OpenUpdatePage(Platform& platform)
+void openUpdatePage(Platform& platform)
 {
     platform.openUrl(updatePage());
 }

@@ -13,9 +13,9 @@ QUrl homePage();
 QUrl onlineHelpPage();
 QUrl updatePage();
 
-void OpenHomePage(Platform& platform);
-void OpenOnlineHelp(Platform& platform);
-void OpenUpdatePage(Platform& platform);
+void openHomePage(Platform& platform);
+void openOnlineHelp(Platform& platform);
+void openUpdatePage(Platform& platform);
 
 } // namespace WebLinks
 

@@ -1,5 +1,4 @@
 #include "images/PictureStore.h"
-#include "platform/DataFile.h"
 #include "support/ApplicationFolder.h"
 #include "support/TestFiles.h"
 
@@ -97,29 +96,6 @@ private slots:
         if (usable) {
             QCOMPARE(store.pathOf(name), NativePath("/app/SystemFolder/" + name));
         }
-    }
-
-    void copyReplacesAndRemoveStaysInside()
-    {
-        const auto folder = newApplicationFolder();
-        const PictureStore store(folder->path());
-        const QString source = folder->filePath(QStringLiteral("chosen.jpg"));
-        const NativePath beach = store.folder().child("beach.jpg");
-        QVERIFY(writeDataFile(source, "new picture"));
-        QVERIFY(writeDataFile(beach, "unlisted old file"));
-
-        QVERIFY(store.copyIn(source, QStringLiteral("beach.jpg")));
-        QCOMPARE(readBytes(beach), "new picture");
-        QString error;
-        QVERIFY(!store.copyIn(beach.toString(), QStringLiteral("beach.jpg"), &error));
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(readBytes(beach), "new picture");
-
-        QVERIFY(writeDataFile(folder->filePath(QStringLiteral("item.txt")), "keep me"));
-        QVERIFY(!store.remove(QStringLiteral("../item.txt")));
-        QCOMPARE(readBytes(folder->filePath(QStringLiteral("item.txt"))), "keep me");
-        QVERIFY(store.remove(QStringLiteral("beach.jpg")));
-        QCOMPARE(readBytes(beach), "<missing>");
     }
 };
 

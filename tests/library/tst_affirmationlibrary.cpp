@@ -1,358 +1,325 @@
-#include "library/AffirmationLibraryPanel.h"
+#include "library/AffirmationList.h"
+#include "library/CategoryIndex.h"
+#include "support/ApplicationFolder.h"
 #include "support/FileSizeLimit.h"
-#include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QFileInfo>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTreeWidget>
 
 using namespace vellumora;
+
+namespace {
+
+// The affirmation library as the main window holds it, on a temporary application folder.
+struct Library {
+    std::unique_ptr<TemporaryFolder> dir = newApplicationFolder();
+    CategoryStore store { dir->path() };
+    AffirmationList affirmations { store };
+    CategoryIndex categories { store, affirmations };
+    QSignalSpy field { &affirmations, &AffirmationList::fieldTextSet };
+
+    QString path(const QString& relative) const { return dir->filePath(relative); }
+    QString fieldText() const { return field.isEmpty() ? QString() : field.last().at(0).toString(); }
+};
+
+QStringList texts(const RowModel& model)
+{
+    QStringList result;
+    for (const Row& row : model.rows()) {
+        result.append(row.text);
+    }
+    return result;
+}
+
+QStringList notices(const Outcome& outcome)
+{
+    QStringList result;
+    for (const Outcome::Notice& notice : outcome.notices()) {
+        result.append(notice.text);
+    }
+    return result;
+}
+
+} // namespace
 
 class TestAffirmationLibrary : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() { f.reset(); }
-    void cleanup() { f.window.reset(); }
+    void init() { lib = std::make_unique<Library>(); }
 
     void firstRunListsTheFolder()
     {
-        QVERIFY(writeBytes(f.path("system/Work.txt"), ""));
+        QVERIFY(writeBytes(lib->path("system/Work.txt"), ""));
         QVERIFY(writeBytes(
-            f.path("system/Health.txt"), crlfLines({ "\"I am calm\",#TRUE#", "\"I rest\",#FALSE#" })));
-        QVERIFY(writeBytes(f.path("system/Joy.txt"), ""));
-        QVERIFY(writeBytes(f.path("system/joy.txt"), ""));
-        f.load();
+            lib->path("system/Health.txt"), crlfLines({ "\"I am calm\",#TRUE#", "\"I rest\",#FALSE#" })));
+        QVERIFY(writeBytes(lib->path("system/Joy.txt"), ""));
+        QVERIFY(writeBytes(lib->path("system/joy.txt"), ""));
+        QVERIFY(lib->categories.load().notices().isEmpty());
         const QByteArray index
             = crlfLines({ "\"Health\",#FALSE#", "\"Joy\",#FALSE#", "\"joy\",#FALSE#", "\"Work\",#FALSE#" });
-        QCOMPARE(readBytes(f.path("item.txt")), index);
-        QCOMPARE(categoryTexts(), (QStringList { "Health", "Joy", "joy", "Work" }));
-        QCOMPARE(categories()->currentItem()->text(0), "Health");
-        QCOMPARE(affirmationTexts(), (QStringList { "I am calm", "I rest" }));
-        QCOMPARE(field("txtAddFileContent")->text(), "I am calm");
+        QCOMPARE(readBytes(lib->path("item.txt")), index);
+        QCOMPARE(texts(lib->categories), (QStringList { "Health", "Joy", "joy", "Work" }));
+        QCOMPARE(lib->categories.selected(), 0);
+        QCOMPARE(texts(lib->affirmations), (QStringList { "I am calm", "I rest" }));
+        QCOMPARE(lib->fieldText(), "I am calm");
 
-        // Once the index exists, a file it does not name stays unlisted and untouched; the
-        // next start lists what the first did.
-        QVERIFY(writeBytes(f.path("system/Stray.txt"), "\"x\",#TRUE#\r\n"));
-        f.load();
-        QCOMPARE(categoryTexts(), (QStringList { "Health", "Joy", "joy", "Work" }));
-        QCOMPARE(readBytes(f.path("item.txt")), index);
-        QCOMPARE(readBytes(f.path("system/Stray.txt")), "\"x\",#TRUE#\r\n");
-        QVERIFY(f.platform->messages.isEmpty());
-        // A name typed again selects its own category, the one in the same letter case.
-        field("txtAddFile")->setText("joy");
-        press("cmdCreateFile");
-        QCOMPARE(categories()->currentItem()->text(0), "joy");
-        QCOMPARE(categoryTexts().size(), 4);
-    }
-
-    void emptyIndexGivesAnEmptyList()
-    {
-        QVERIFY(writeBytes(f.path("system/Health.txt"), ""));
-        QVERIFY(writeBytes(f.path("item.txt"), ""));
-        f.load();
-        QCOMPARE(categoryTexts(), QStringList());
-        QCOMPARE(readBytes(f.path("item.txt")), "");
-        press("cmdDelete");
-        QCOMPARE(lastMessage(), "There Is No Item To Delete");
-        QCOMPARE(f.platform->messages.last().icon, MessageIcon::Critical);
+        // Once the index exists, a file it does not name stays unlisted and untouched.
+        QVERIFY(writeBytes(lib->path("system/Stray.txt"), "\"x\",#TRUE#\r\n"));
+        QVERIFY(lib->categories.load().notices().isEmpty());
+        QCOMPARE(texts(lib->categories).size(), 4);
+        QCOMPARE(readBytes(lib->path("item.txt")), index);
+        QCOMPARE(readBytes(lib->path("system/Stray.txt")), "\"x\",#TRUE#\r\n");
+        // A name typed again chooses its own category, the one in the same letter case.
+        QVERIFY(lib->categories.create("joy"));
+        QCOMPARE(lib->categories.selected(), 2);
+        QCOMPARE(texts(lib->categories).size(), 4);
     }
 
     void createNames_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("listed");
-        QTest::addColumn<bool>("told");
+        QTest::addColumn<int>("told");
+        QTest::addColumn<QString>("chosen");
         QTest::newRow("trimmed") << "  Joy "
-                                 << "Health,Joy" << false;
+                                 << "Health,Joy" << 0 << "Joy";
         QTest::newRow("empty field") << ""
-                                     << "Health" << false;
+                                     << "Health" << 0 << "Health";
         QTest::newRow("spaces only") << "   "
-                                     << "Health" << true;
+                                     << "Health" << 1 << "Health";
         QTest::newRow("pasted slash") << "Jo/y"
-                                      << "Health" << true;
+                                      << "Health" << 1 << "Health";
         QTest::newRow("pasted dots") << ".."
-                                     << "Health" << true;
+                                     << "Health" << 1 << "Health";
         QTest::newRow("same name, other case") << "hEALTH"
-                                               << "Health" << false;
+                                               << "Health" << 0 << "Health";
         QTest::newRow("unlisted file is taken in") << "stray"
-                                                   << "Health,Stray" << false;
+                                                   << "Health,Stray" << 0 << "Stray";
     }
 
     void createNames()
     {
         QFETCH(QString, typed);
         QFETCH(QString, listed);
-        QFETCH(bool, told);
+        QFETCH(int, told);
+        QFETCH(QString, chosen);
         const QByteArray health = crlfLines({ "\"I am calm\",#TRUE#" });
-        QVERIFY(writeBytes(f.path("system/Health.txt"), health));
-        QVERIFY(writeBytes(f.path("system/Stray.txt"), "\"x\",#FALSE#\r\n"));
-        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"Health\",#FALSE#" })));
-        f.load();
-        field("txtAddFile")->setText(typed);
-        press("cmdCreateFile");
+        QVERIFY(writeBytes(lib->path("system/Health.txt"), health));
+        QVERIFY(writeBytes(lib->path("system/Stray.txt"), "\"x\",#FALSE#\r\n"));
+        QVERIFY(writeBytes(lib->path("item.txt"), crlfLines({ "\"Health\",#FALSE#" })));
+        lib->categories.load();
+        const Outcome outcome = lib->categories.create(typed);
 
-        QCOMPARE(categoryTexts().join(','), listed);
-        QCOMPARE(f.platform->messages.size(), told ? 1 : 0);
-        QCOMPARE(readBytes(f.path("system/Health.txt")), health);
-        QCOMPARE(readBytes(f.path("system/Stray.txt")), "\"x\",#FALSE#\r\n");
-        if (typed == "  Joy ") {
-            QCOMPARE(QFileInfo(f.path("system/Joy.txt")).size(), 0);
-            QCOMPARE(readBytes(f.path("item.txt")), crlfLines({ "\"Health\",#FALSE#", "\"Joy\",#TRUE#" }));
-            QCOMPARE(categories()->currentItem()->text(0), "Joy");
-            QCOMPARE(affirmationTexts(), QStringList());
-            QCOMPARE(field("txtAddFile")->text(), "");
-            QCOMPARE(field("txtAddFileContent")->text(), "");
-        } else if (typed == "hEALTH") {
-            QCOMPARE(categories()->currentItem()->text(0), "Health");
-            QCOMPARE(affirmationTexts(), QStringList { "I am calm" });
+        QCOMPARE(texts(lib->categories).join(','), listed);
+        QCOMPARE(outcome.notices().size(), told);
+        QCOMPARE(bool(outcome), told == 0 && !typed.isEmpty());
+        QCOMPARE(lib->categories.rows().at(lib->categories.selected()).text, chosen);
+        QCOMPARE(readBytes(lib->path("system/Health.txt")), health);
+        QCOMPARE(readBytes(lib->path("system/Stray.txt")), "\"x\",#FALSE#\r\n");
+        const bool made = typed == "  Joy ";
+        if (made) {
+            QCOMPARE(readBytes(lib->path("system/Joy.txt")), "");
+            QCOMPARE(readBytes(lib->path("item.txt")), crlfLines({ "\"Health\",#FALSE#", "\"Joy\",#TRUE#" }));
+            QCOMPARE(texts(lib->affirmations), QStringList());
+            QCOMPARE(lib->fieldText(), "");
         }
-        QCOMPARE(QDir(f.path("system")).entryList(QDir::Files).size(), typed == "  Joy " ? 3 : 2);
-    }
-
-    void typedKeysAreFiltered()
-    {
-        f.load();
-        QLineEdit* name = field("txtAddFile");
-        QTest::keyClicks(name, "Jo y");
-        QVERIFY(f.platform->messages.isEmpty());
-        QTest::keyClick(name, '7');
-        // Ctrl+V arrives with its control character, as from a real keyboard.
-        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_V, QChar(0x16), Qt::ControlModifier);
-        QCOMPARE(name->text(), "Jo y");
-        QCOMPARE(f.platform->messages.size(), 2);
-        QCOMPARE(lastMessage(), "Please Enter only Letters");
-        QCOMPARE(f.platform->messages.last().icon, MessageIcon::Information);
-
-        // Affirmations take anything but a double quote.
-        QLineEdit* text = field("txtAddFileContent");
-        QTest::keyClicks(text, "I'm 100% in!");
-        QTest::keyClick(text, '"');
-        QCOMPARE(text->text(), "I'm 100% in!");
-        QCOMPARE(f.platform->messages.size(), 3);
-        text->selectAll();
-        text->insert(QStringLiteral("say \"yes\""));
-        emit text->textEdited(text->text());
-        QCOMPARE(text->text(), QString::fromUtf8("say \xE2\x80\x9Cyes\xE2\x80\x9D"));
+        QCOMPARE(QDir(lib->path("system")).entryList(QDir::Files).size(), made ? 3 : 2);
     }
 
     void deleteAndTick()
     {
-        QVERIFY(writeBytes(f.path("system/Health.txt"), crlfLines({ "\"I am calm\",#TRUE#" })));
-        QVERIFY(writeBytes(f.path("system/Work.txt"), crlfLines({ "\"I ship\",#TRUE#" })));
-        QVERIFY(writeBytes(
-            f.path("item.txt"), crlfLines({ "\"Gone\",#TRUE#", "\"Health\",#FALSE#", "\"Work\",#FALSE#" })));
-        f.load();
+        QVERIFY(writeBytes(lib->path("system/Health.txt"), crlfLines({ "\"I am calm\",#TRUE#" })));
+        QVERIFY(writeBytes(lib->path("system/Work.txt"), crlfLines({ "\"I ship\",#TRUE#" })));
+        QVERIFY(writeBytes(lib->path("item.txt"),
+            crlfLines({ "\"Gone\",#TRUE#", "\"Health\",#FALSE#", "\"Work\",#FALSE#" })));
+        CategoryIndex& categories = lib->categories;
+        categories.load();
 
-        // Ticking rewrites the index at once and keeps the selection.
-        categories()->setCurrentItem(categories()->topLevelItem(2));
-        clickTickBox(categories(), 1);
-        QCOMPARE(readBytes(f.path("item.txt")),
+        // Ticking rewrites the index at once and keeps the choice.
+        categories.choose(2);
+        QVERIFY(categories.toggleTick(1));
+        QCOMPARE(readBytes(lib->path("item.txt")),
             crlfLines({ "\"Gone\",#TRUE#", "\"Health\",#TRUE#", "\"Work\",#FALSE#" }));
-        QCOMPARE(categories()->currentItem()->text(0), "Work");
+        QCOMPARE(categories.selected(), 2);
 
         // A category whose file is already missing still goes; the first one left is shown.
-        categories()->setCurrentItem(categories()->topLevelItem(0));
-        press("cmdDelete");
-        QCOMPARE(categoryTexts(), (QStringList { "Health", "Work" }));
-        QCOMPARE(categories()->currentItem()->text(0), "Health");
-        QCOMPARE(affirmationTexts(), QStringList { "I am calm" });
-        press("cmdDelete");
-        press("cmdDelete");
-        QVERIFY(f.platform->messages.isEmpty());
-        QCOMPARE(categoryTexts(), QStringList());
-        QCOMPARE(affirmationTexts(), QStringList());
-        QCOMPARE(readBytes(f.path("item.txt")), "");
-        QCOMPARE(QDir(f.path("system")).entryList(QDir::Files), QStringList());
+        categories.choose(0);
+        QVERIFY(categories.removeSelected().notices().isEmpty());
+        QCOMPARE(texts(categories), (QStringList { "Health", "Work" }));
+        QCOMPARE(categories.selected(), 0);
+        QCOMPARE(texts(lib->affirmations), QStringList { "I am calm" });
+        QVERIFY(categories.removeSelected() && categories.removeSelected());
+        QCOMPARE(texts(categories), QStringList());
+        QCOMPARE(texts(lib->affirmations), QStringList());
+        QCOMPARE(readBytes(lib->path("item.txt")), "");
+        QCOMPARE(QDir(lib->path("system")).entryList(QDir::Files), QStringList());
+        QCOMPARE(notices(categories.removeSelected()), QStringList { "There Is No Item To Delete" });
     }
 
     void editingStates()
     {
-        QVERIFY(writeBytes(f.path("system/Health.txt"),
+        QVERIFY(writeBytes(lib->path("system/Health.txt"),
             crlfLines({ "\"one\",#TRUE#", "\"two\",#FALSE#", "\"three\",#TRUE#" })));
-        f.load();
-        const QString file = f.path("system/Health.txt");
-        QPushButton* add = button("cmdAddContent");
-        QPushButton* edit = button("cmdEditContent");
-        QPushButton* remove = button("cmdDeleteContent");
-        QLineEdit* text = field("txtAddFileContent");
+        lib->categories.load();
+        const QString file = lib->path("system/Health.txt");
+        AffirmationList& list = lib->affirmations;
+        using Editor = AffirmationList::Editor;
 
         // Edit keeps the row's place and tick.
-        clickAffirmation(1);
-        QCOMPARE(text->text(), "two");
-        text->setText("two, better");
-        edit->click();
+        list.choose(1);
+        QCOMPARE(lib->fieldText(), "two");
+        QVERIFY(list.editSelected("two, better"));
         QCOMPARE(
             readBytes(file), crlfLines({ "\"one\",#TRUE#", "\"two, better\",#FALSE#", "\"three\",#TRUE#" }));
-        QCOMPARE(text->text(), "");
-        edit->click();
-        QCOMPARE(lastMessage(), "Please Enter Text to edit");
+        QCOMPARE(lib->fieldText(), "");
+        QCOMPARE(notices(list.editSelected("")), QStringList { "Please Enter Text to edit" });
 
-        // Add, Update with an empty field: an empty ticked row.
-        add->click();
-        QCOMPARE(add->text(), "&Update");
-        QVERIFY(!edit->isEnabled());
-        QVERIFY(!remove->isEnabled());
-        // While composing, a click fills the field; Update appends a copy.
-        clickAffirmation(0);
-        QVERIFY(edit->isEnabled());
-        add->click();
-        add->click();
-        text->clear();
-        add->click();
-        QCOMPARE(add->text(), "&Add");
-        QVERIFY(edit->isEnabled() && remove->isEnabled());
-        QCOMPARE(affirmationTexts(), (QStringList { "one", "two, better", "three", "one", "" }));
+        // Add composes; while composing, a click offers editing again; Update appends.
+        QVERIFY(list.pressAdd("ignored"));
+        QVERIFY(list.editor() == Editor::Composing && !list.canEdit() && !list.canDelete());
+        list.choose(0);
+        QVERIFY(list.canEdit() && list.editor() == Editor::Composing);
+        QVERIFY(list.pressAdd("one"));
+        QVERIFY(list.editor() == Editor::Idle && list.canEdit() && list.canDelete());
+        list.pressAdd("");
+        list.pressAdd("");
+        QCOMPARE(texts(list), (QStringList { "one", "two, better", "three", "one", "" }));
         QVERIFY(readBytes(file).endsWith("\"one\",#TRUE#\r\n\"\",#TRUE#\r\n"));
 
-        // Delete: Add and Edit wait for the next click.
-        clickAffirmation(4);
-        remove->click();
-        QCOMPARE(affirmationTexts().size(), 4);
-        QVERIFY(!add->isEnabled() && !edit->isEnabled());
-        remove->click(); // nothing selected
-        QCOMPARE(affirmationTexts().size(), 4);
-        clickAffirmation(2);
-        QVERIFY(add->isEnabled() && edit->isEnabled());
+        // Delete: Add and Edit wait for the next click, and nothing stays selected.
+        list.choose(4);
+        QVERIFY(list.removeSelected());
+        QVERIFY(!list.canAdd() && !list.canEdit());
+        QCOMPARE(list.selected(), -1);
+        QVERIFY(!list.removeSelected());
+        QCOMPARE(texts(list).size(), 4);
+        list.choose(2);
+        QVERIFY(list.canAdd() && list.canEdit());
 
-        // Unticking rewrites the file; the text field keeps what the last click put there.
-        clickTickBox(affirmations(), 0);
+        QVERIFY(list.toggleTick(0));
         QVERIFY(readBytes(file).startsWith("\"one\",#FALSE#\r\n"));
-        QCOMPARE(text->text(), "three");
     }
 
-    // "&Add" stays within reach whenever the selected category has no affirmation left.
+    // Adding stays within reach whenever the chosen category has no affirmation left.
     void addIsNeverADeadEnd()
     {
-        QVERIFY(writeBytes(f.path("system/Health.txt"), crlfLines({ "\"one\",#TRUE#", "\"two\",#TRUE#" })));
-        QVERIFY(writeBytes(f.path("system/Empty.txt"), ""));
-        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"Health\",#TRUE#", "\"Empty\",#TRUE#" })));
-        f.load();
-        QPushButton* add = button("cmdAddContent");
-        QPushButton* edit = button("cmdEditContent");
+        QVERIFY(
+            writeBytes(lib->path("system/Health.txt"), crlfLines({ "\"one\",#TRUE#", "\"two\",#TRUE#" })));
+        QVERIFY(writeBytes(lib->path("system/Empty.txt"), ""));
+        QVERIFY(writeBytes(lib->path("item.txt"), crlfLines({ "\"Health\",#TRUE#", "\"Empty\",#TRUE#" })));
+        lib->categories.load();
+        AffirmationList& list = lib->affirmations;
 
-        press("cmdDeleteContent");
-        QVERIFY(!add->isEnabled() && !edit->isEnabled());
-        categories()->setCurrentItem(categories()->topLevelItem(1));
-        QVERIFY(add->isEnabled() && !edit->isEnabled());
+        QVERIFY(list.removeSelected());
+        QVERIFY(!list.canAdd() && !list.canEdit());
+        lib->categories.choose(1);
+        QVERIFY(list.canAdd() && !list.canEdit());
 
-        categories()->setCurrentItem(categories()->topLevelItem(0));
-        clickAffirmation(0);
-        press("cmdDeleteContent");
-        QCOMPARE(affirmationTexts(), QStringList());
-        QVERIFY(add->isEnabled() && !edit->isEnabled());
-        add->click();
-        field("txtAddFileContent")->setText("again");
-        add->click();
-        QCOMPARE(readBytes(f.path("system/Health.txt")), crlfLines({ "\"again\",#TRUE#" }));
+        lib->categories.choose(0);
+        QVERIFY(list.removeSelected());
+        QCOMPARE(texts(list), QStringList());
+        QVERIFY(list.canAdd() && !list.canEdit());
+        QVERIFY(list.pressAdd("") && list.pressAdd("again"));
+        QCOMPARE(readBytes(lib->path("system/Health.txt")), crlfLines({ "\"again\",#TRUE#" }));
     }
 
     // A library kept on Windows: the index and the category files in Windows-1252, the
     // category file's name in the same bytes on disk.
     void windows1252Library()
     {
-        const NativePath cafe = NativePath(f.path("system")).child("Caf\xE9.txt");
+        const NativePath cafe = NativePath(lib->path("system")).child("Caf\xE9.txt");
         QVERIFY(writeBytes(cafe, "\"na\xEFve\",#TRUE#\r\n"));
         // A quote left open still names its category, and the flag after it counts.
-        QVERIFY(writeBytes(f.path("item.txt"), "\"Caf\xE9\",#FALSE#\r\n\"Plain,#TRUE#\r\n"));
-        QVERIFY(writeBytes(f.path("system/Plain.txt"), ""));
-        f.load();
-        QCOMPARE(categoryTexts(), (QStringList { "Café", "Plain" }));
-        QCOMPARE(affirmationTexts(), QStringList { "naïve" });
+        QVERIFY(writeBytes(lib->path("item.txt"), "\"Caf\xE9\",#FALSE#\r\n\"Plain,#TRUE#\r\n"));
+        QVERIFY(writeBytes(lib->path("system/Plain.txt"), ""));
+        lib->categories.load();
+        QCOMPARE(texts(lib->categories), (QStringList { "Café", "Plain" }));
+        QCOMPARE(texts(lib->affirmations), QStringList { "naïve" });
 
-        button("cmdAddContent")->click();
-        field("txtAddFileContent")->setText("Grüße");
-        button("cmdAddContent")->click();
+        QVERIFY(lib->affirmations.pressAdd("") && lib->affirmations.pressAdd("Grüße"));
         QCOMPARE(readBytes(cafe), "\"na\xEFve\",#TRUE#\r\n\"Gr\xFC\xDF\x65\",#TRUE#\r\n");
-        clickTickBox(categories(), 0);
-        QCOMPARE(readBytes(f.path("item.txt")), "\"Caf\xE9\",#TRUE#\r\n\"Plain\",#TRUE#\r\n");
+        QVERIFY(lib->categories.toggleTick(0));
+        QCOMPARE(readBytes(lib->path("item.txt")), "\"Caf\xE9\",#TRUE#\r\n\"Plain\",#TRUE#\r\n");
 
-        categories()->setCurrentItem(categories()->topLevelItem(0));
-        press("cmdDelete");
+        QVERIFY(lib->categories.removeSelected().notices().isEmpty());
         QCOMPARE(readBytes(cafe), "<missing>");
-        QCOMPARE(categoryTexts(), QStringList { "Plain" });
-        QCOMPARE(readBytes(f.path("item.txt")), "\"Plain\",#TRUE#\r\n");
-        QVERIFY(f.platform->messages.isEmpty());
+        QCOMPARE(texts(lib->categories), QStringList { "Plain" });
+        QCOMPARE(readBytes(lib->path("item.txt")), "\"Plain\",#TRUE#\r\n");
     }
 
     void failedWritesLoseNothing()
     {
         const QByteArray health = crlfLines({ "\"a long affirmation to keep\",#TRUE#" });
-        QVERIFY(writeBytes(f.path("system/Health.txt"), health));
-        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"Health\",#FALSE#" })));
-        f.load();
-        const QByteArray index = readBytes(f.path("item.txt"));
+        QVERIFY(writeBytes(lib->path("system/Health.txt"), health));
+        QVERIFY(writeBytes(lib->path("item.txt"), crlfLines({ "\"Health\",#FALSE#" })));
+        lib->categories.load();
+        const QByteArray index = readBytes(lib->path("item.txt"));
         {
             const FileSizeLimit limit(8);
-            button("cmdAddContent")->click();
-            field("txtAddFileContent")->setText("new");
-            button("cmdAddContent")->click();
-            categories()->topLevelItem(0)->setCheckState(0, Qt::Checked);
-            field("txtAddFile")->setText("Joy");
-            press("cmdCreateFile");
+            lib->affirmations.pressAdd("");
+            QVERIFY(!lib->affirmations.pressAdd("new"));
+            QVERIFY(!lib->categories.toggleTick(0));
+            QVERIFY(!lib->categories.create("Joy"));
         }
-        QCOMPARE(f.platform->messages.size(), 3);
-        QCOMPARE(readBytes(f.path("system/Health.txt")), health);
-        QCOMPARE(readBytes(f.path("item.txt")), index);
-        QCOMPARE(affirmationTexts(), QStringList { "a long affirmation to keep" });
-        QCOMPARE(categories()->topLevelItem(0)->checkState(0), Qt::Unchecked);
-        QCOMPARE(categoryTexts(), QStringList { "Health" });
-        QVERIFY(!QFile::exists(f.path("system/Joy.txt")));
+        QCOMPARE(readBytes(lib->path("system/Health.txt")), health);
+        QCOMPARE(readBytes(lib->path("item.txt")), index);
+        QCOMPARE(texts(lib->affirmations), QStringList { "a long affirmation to keep" });
+        QCOMPARE(lib->categories.rows(), (QList<Row> { { "Health", false } }));
+        QCOMPARE(readBytes(lib->path("system/Joy.txt")), "<missing>");
 
         // A category that cannot be created leaves everything as it was.
-        QVERIFY(QDir().mkpath(f.path("system/Joy.txt")));
-        field("txtAddFile")->setText("Joy");
-        press("cmdCreateFile");
-        QCOMPARE(f.platform->messages.size(), 4);
-        QCOMPARE(categoryTexts(), QStringList { "Health" });
+        QVERIFY(QDir().mkpath(lib->path("system/Joy.txt")));
+        QCOMPARE(lib->categories.create("Joy").notices().size(), 1);
+        QCOMPARE(texts(lib->categories), QStringList { "Health" });
+    }
+
+    // A file that exists but cannot be read is never rewritten from the empty list shown for it.
+    void unreadableFilesAreLeftAlone()
+    {
+        QVERIFY(QDir().mkpath(lib->path("system/Health.txt")));
+        QVERIFY(writeBytes(lib->path("system/Work.txt"), ""));
+        QVERIFY(writeBytes(lib->path("item.txt"), crlfLines({ "\"Health\",#TRUE#", "\"Work\",#TRUE#" })));
+        QCOMPARE(lib->categories.load().notices().size(), 1);
+        QCOMPARE(texts(lib->categories), (QStringList { "Health", "Work" }));
+        lib->affirmations.pressAdd("");
+        QVERIFY(notices(lib->affirmations.pressAdd("new")).constFirst().contains("could not be read"));
+        QVERIFY(QFileInfo(lib->path("system/Health.txt")).isDir());
+
+        lib.reset(new Library);
+        QVERIFY(QDir().mkpath(lib->path("item.txt")));
+        QVERIFY(writeBytes(lib->path("system/Work.txt"), ""));
+        QCOMPARE(notices(lib->categories.load()).size(), 1);
+        QCOMPARE(texts(lib->categories), QStringList());
+        QCOMPARE(notices(lib->categories.create("Joy")),
+            QStringList { "The category list could not be read when the program started, so it cannot be "
+                          "changed now." });
+        QCOMPARE(readBytes(lib->path("system/Joy.txt")), "<missing>");
+        QVERIFY(QFileInfo(lib->path("item.txt")).isDir());
     }
 
     void hostileIndexLoadsWhatItCan()
     {
-        QVERIFY(writeBytes(f.path("outside.txt"), "\"keep\",#TRUE#\r\n"));
-        QVERIFY(writeBytes(f.path("system/Health.txt"), ""));
+        QVERIFY(writeBytes(lib->path("outside.txt"), "\"keep\",#TRUE#\r\n"));
+        QVERIFY(writeBytes(lib->path("system/Health.txt"), ""));
         QByteArray index = crlfLines({ "\"../outside\",#TRUE#", "\"Health\",#TRUE#", "\"/etc/passwd\",#TRUE#",
             "\"a\\\\..\\\\b\",#TRUE#", "\"health\",#FALSE#" });
         index += QByteArray(200000, 'x') + "\r\n";
         index += QByteArray("\"\x01\x02\xFF\xFE\",#TRUE#\r\n\"Work\",#FALSE#\r\n");
-        QVERIFY(writeBytes(f.path("item.txt"), index));
-        f.load();
+        QVERIFY(writeBytes(lib->path("item.txt"), index));
+        QCOMPARE(lib->categories.load().notices().size(), 1);
         // "health" names a file of its own here, missing like that of "Work".
-        QCOMPARE(categoryTexts(), (QStringList { "Health", "health", "Work" }));
-        QCOMPARE(f.platform->messages.size(), 1);
-        QCOMPARE(readBytes(f.path("outside.txt")), "\"keep\",#TRUE#\r\n");
+        QCOMPARE(texts(lib->categories), (QStringList { "Health", "health", "Work" }));
+        QCOMPARE(readBytes(lib->path("outside.txt")), "\"keep\",#TRUE#\r\n");
         // The missing file of "Work" reads as an empty category, and deleting it is harmless.
-        categories()->setCurrentItem(categories()->topLevelItem(2));
-        QCOMPARE(affirmationTexts(), QStringList());
-        press("cmdDelete");
-        QCOMPARE(readBytes(f.path("item.txt")), crlfLines({ "\"Health\",#TRUE#", "\"health\",#FALSE#" }));
-    }
-
-    // A text longer than the field holds is kept whole, shown shortened, and never put into the
-    // field, where "&Edit" would store it cut.
-    void hugeAffirmationStaysWhole()
-    {
-        const QString huge(100000, QLatin1Char('x'));
-        QVERIFY(writeBytes(
-            f.path("system/Health.txt"), crlfLines({ "\"" + huge + "\",#TRUE#", "\"b\",#TRUE#" })));
-        f.load();
-        QLineEdit* text = field("txtAddFileContent");
-        QCOMPARE(text->text(), QString());
-        QVERIFY(!text->placeholderText().isEmpty());
-        QVERIFY(affirmationTexts().constFirst().size() < 2000);
-        press("cmdEditContent");
-        QCOMPARE(lastMessage(), "Please Enter Text to edit");
-        clickTickBox(affirmations(), 1);
-        QCOMPARE(readBytes(f.path("system/Health.txt")),
-            crlfLines({ "\"" + huge + "\",#TRUE#", "\"b\",#FALSE#" }));
-        clickAffirmation(1);
-        QCOMPARE(text->text(), "b");
-        QCOMPARE(text->placeholderText(), QString());
+        QVERIFY(lib->categories.choose(2));
+        QCOMPARE(texts(lib->affirmations), QStringList());
+        QVERIFY(lib->categories.removeSelected());
+        QCOMPARE(readBytes(lib->path("item.txt")), crlfLines({ "\"Health\",#TRUE#", "\"health\",#FALSE#" }));
     }
 
     void fullListRefusesOneMore()
@@ -361,53 +328,17 @@ private slots:
         for (int i = 0; i < CategoryStore::kMaxRows; ++i) {
             many += "\"x\",#TRUE#\r\n";
         }
-        QVERIFY(writeBytes(f.path("system/Health.txt"), many));
-        f.load();
-        button("cmdAddContent")->click();
-        button("cmdAddContent")->click();
-        QCOMPARE(f.platform->messages.size(), 1);
-        QCOMPARE(affirmationTexts().size(), CategoryStore::kMaxRows);
-        QCOMPARE(readBytes(f.path("system/Health.txt")).size(), many.size());
+        QVERIFY(writeBytes(lib->path("system/Health.txt"), many));
+        lib->categories.load();
+        lib->affirmations.pressAdd("");
+        QCOMPARE(lib->affirmations.pressAdd("one more").notices().size(), 1);
+        QCOMPARE(lib->affirmations.rows().size(), CategoryStore::kMaxRows);
+        QCOMPARE(readBytes(lib->path("system/Health.txt")).size(), many.size());
     }
 
 private:
-    QTreeWidget* categories() const { return f.find<QTreeWidget>("lvFile"); }
-    QTreeWidget* affirmations() const { return f.find<QTreeWidget>("lvFileContent"); }
-    QLineEdit* field(const char* name) const { return f.find<QLineEdit>(name); }
-    QPushButton* button(const char* name) const { return f.find<QPushButton>(name); }
-    void press(const char* name) const { button(name)->click(); }
-    QString lastMessage() const
-    {
-        return f.platform->messages.isEmpty() ? QString() : f.platform->messages.last().text;
-    }
-
-    static QStringList texts(const QTreeWidget* list)
-    {
-        QStringList result;
-        for (int i = 0; i < list->topLevelItemCount(); ++i) {
-            result.append(list->topLevelItem(i)->text(0));
-        }
-        return result;
-    }
-    QStringList categoryTexts() const { return texts(categories()); }
-    QStringList affirmationTexts() const { return texts(affirmations()); }
-
-    static void clickTickBox(QTreeWidget* list, int row)
-    {
-        const QRect place = list->visualItemRect(list->topLevelItem(row));
-        QTest::mouseClick(
-            list->viewport(), Qt::LeftButton, {}, QPoint(place.left() + 10, place.center().y()));
-    }
-
-    void clickAffirmation(int row) const
-    {
-        QTreeWidget* list = affirmations();
-        const QRect place = list->visualItemRect(list->topLevelItem(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center() + QPoint(30, 0));
-    }
-
-    MainWindowFixture f;
+    std::unique_ptr<Library> lib;
 };
 
-QTEST_MAIN(TestAffirmationLibrary)
+QTEST_GUILESS_MAIN(TestAffirmationLibrary)
 #include "tst_affirmationlibrary.moc"

@@ -59,7 +59,7 @@ private slots:
         choose("optLocation", 0);
         choose("optBorderShape", 3);
         choose("optFillStyle", 4);
-        QVERIFY(f.window->settings()->SaveDisplaySettings());
+        QVERIFY(f.window->findChild<SettingsPanel*>()->saveDisplayOptions());
         const QMap<QString, QString> expected { { "DispDuration", "3" }, { "AffirmationDispDuration", "2" },
             { "BorderShape", "3" }, { "FillStyle", "4" }, { "DispLocation", "0" }, { "DispOrder", "0" } };
         for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
@@ -118,7 +118,7 @@ private slots:
         QCOMPARE(find<QLineEdit>("txtFile")->text(), "/music/song.mp3");
         QVERIFY(find<QPushButton>("cmdBrowseMusic")->isEnabled());
         // The display options and the music path keep their own spellings of the section.
-        QVERIFY(f.window->settings()->SaveMusicPath());
+        QVERIFY(f.window->findChild<SettingsPanel*>()->saveMusicPath());
         QCOMPARE(f.platform->settingsWritten, QStringList { "Settings/MusicPath" });
     }
 
@@ -129,7 +129,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         f.window->findChild<QPushButton*>("cmdMusicSettings")->click();
         auto* frame = find<QGroupBox>("fraMsgLocation");
-        auto* panel = f.window->settings();
+        auto* panel = find<QWidget>("fraMusicSettings");
         QVERIFY(panel->rect().contains(frame->geometry()));
         for (int i = 0; i < 2; ++i) {
             auto* button = find<QRadioButton>(QStringLiteral("optLocation_%1").arg(i));

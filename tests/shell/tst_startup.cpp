@@ -1,10 +1,11 @@
+#include "shell/MainWindow.h"
 #include "shell/Program.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WebLinks.h"
-#include "shell/frmMain.h"
 #include "support/ApplicationFolder.h"
 #include "support/FakePlatform.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -68,7 +69,7 @@ private slots:
             platform.settings.insert(kReminderKey, stored);
         }
         Program program(platform);
-        program.RemindOfUpdate();
+        program.remindOfUpdate();
 
         QCOMPARE(platform.messages.size(), reminds ? 1 : 0);
         if (reminds) {
@@ -97,15 +98,15 @@ private slots:
         platform.settings.insert(kReminderKey, UpdateReminder::format(platform.clock.addDays(-30)));
         platform.answers = { answer };
         Program program(platform);
-        program.RemindOfUpdate();
+        program.remindOfUpdate();
         QCOMPARE(platform.openedUrls, opened);
 
         // Two weeks on, nothing; a day later, the reminder again.
         platform.clock = platform.clock.addDays(14);
-        program.RemindOfUpdate();
+        program.remindOfUpdate();
         QCOMPARE(platform.messages.size(), 1);
         platform.clock = platform.clock.addDays(1);
-        program.RemindOfUpdate();
+        program.remindOfUpdate();
         QCOMPARE(platform.messages.size(), 2);
     }
 
@@ -114,7 +115,7 @@ private slots:
         FakePlatform platform(m_dir->path());
         platform.otherCopyRunning = true;
         Program program(platform);
-        QVERIFY(!program.StartProgram());
+        QVERIFY(!program.start());
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages.first().text, QStringLiteral("Application is already running"));
         QCOMPARE(platform.messages.first().icon, MessageIcon::Information);
@@ -140,7 +141,7 @@ private slots:
         }
         FakePlatform platform(m_dir->path());
         Program program(platform);
-        QVERIFY(!program.StartProgram());
+        QVERIFY(!program.start());
 
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages.first().text,
@@ -161,7 +162,7 @@ private slots:
     {
         FakePlatform platform(m_dir->path());
         Program program(platform);
-        QVERIFY(program.StartProgram());
+        QVERIFY(program.start());
         QVERIFY(platform.messages.isEmpty());
         QVERIFY(program.mainWindow()->isVisible());
         QCOMPARE(program.mainWindow()->windowTitle(), QStringLiteral("Vellumora v1.0"));
@@ -179,11 +180,11 @@ private slots:
         QFETCH(bool, viaMenu);
         FakePlatform platform(m_dir->path());
         Program program(platform);
-        QVERIFY(program.StartProgram());
+        QVERIFY(program.start());
         HiddenWindow slideshow;
 
         if (viaMenu) {
-            program.mainWindow()->mnuExit_Click();
+            program.mainWindow()->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
         } else {
             program.mainWindow()->close();
         }
@@ -192,7 +193,7 @@ private slots:
         QCOMPARE(slideshow.unloads, 1);
         QVERIFY(!program.mainWindow()->isVisible());
 
-        program.EndProgram();
+        program.end();
         QCOMPARE(platform.endProcessCalls, 1);
     }
 

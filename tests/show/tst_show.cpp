@@ -1,298 +1,203 @@
-#include "library/AffirmationLibraryPanel.h"
-#include "platform/Twips.h"
-#include "show/FrameShape.h"
-#include "show/ShowLauncher.h"
-#include "show/frmDisplay.h"
-#include "support/MainWindowFixture.h"
+#include "show/Show.h"
+#include "support/ApplicationFolder.h"
 #include "support/TestFiles.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScreen>
-#include <QStandardPaths>
+#include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace vellumora;
 
 namespace {
 
-const QStringList kDisplayKeys { "settings/DispDuration", "settings/AffirmationDispDuration",
-    "settings/BorderShape", "settings/FillStyle", "settings/DispLocation", "settings/DispOrder" };
+// Picture k's stand-in is red k; its decode is green k.
+QImage standIn(int k)
+{
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.fill(qRgb(k, 0, 0));
+    return image;
+}
+
+QImage decoded(int k)
+{
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.fill(qRgb(0, k, 0));
+    return image;
+}
+
+Show::Plan plan(int pictures, const QStringList& affirmations, bool randomOrder = false)
+{
+    Show::Plan result;
+    for (int k = 1; k <= pictures; ++k) {
+        result.pictures.append(NativePath(QStringLiteral("/pictures/%1.jpg").arg(k)));
+    }
+    result.affirmations = affirmations;
+    result.randomOrder = randomOrder;
+    result.standIn = standIn;
+    return result;
+}
+
+// A show with every signal it sends recorded.
+struct Run {
+    QRandomGenerator random { 7 };
+    Show show { random };
+    QSignalSpy wanted { &show, &Show::pictureWanted };
+    QSignalSpy pictures { &show, &Show::pictureChanged };
+    QSignalSpy captions { &show, &Show::captionChanged };
+
+    quint64 ticket(int request) const { return wanted.at(request).at(0).toULongLong(); }
+    int number(int request) const
+    {
+        return wanted.at(request)
+            .at(1)
+            .value<NativePath>()
+            .toString()
+            .section('/', 2, 2)
+            .section('.', 0, 0)
+            .toInt();
+    }
+    int priority(int request) const { return wanted.at(request).at(3).toInt(); }
+    QImage lastPicture() const { return pictures.last().at(0).value<QImage>(); }
+    QString lastCaption() const { return captions.last().at(0).toString(); }
+    // The decode of the last request for picture k comes back.
+    void answer(int k)
+    {
+        for (qsizetype i = wanted.size() - 1; i >= 0; --i) {
+            if (number(int(i)) == k) {
+                show.pictureDecoded(ticket(int(i)), decoded(k));
+                return;
+            }
+        }
+        QFAIL(qPrintable(QStringLiteral("picture %1 was never asked for").arg(k)));
+    }
+};
 
 } // namespace
 
 class TestShow : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() { f.reset(); }
-    void cleanup() { f.window.reset(); }
+    void initTestCase() { qRegisterMetaType<NativePath>(); }
 
-    void refusals_data()
+    void inOrder()
     {
-        QTest::addColumn<bool>("music");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("optionsSaved");
-        QTest::newRow("music ticked, no file chosen") << true << ""
-                                                      << "Please Select Music File To Play" << false;
-        QTest::newRow("music file missing") << true << "/no/such/song.mp3"
-                                            << "Music File Is Not Exists Please Select A File" << false;
-        QTest::newRow("no pictures") << false << ""
-                                     << "Please Select Atleast One Image To Display Your Picture" << true;
-    }
+        Run run;
+        run.show.start(plan(3, { "A", "B", "C" }));
+        QCOMPARE(run.lastPicture(), standIn(1));
+        QCOMPARE(run.lastCaption(), "A");
+        QCOMPARE(run.wanted.size(), 1);
+        QCOMPARE(run.priority(0), 1);
+        run.answer(1);
+        QCOMPARE(run.lastPicture(), decoded(1));
 
-    void refusals()
-    {
-        QFETCH(bool, music);
-        QFETCH(QString, path);
-        QFETCH(QString, message);
-        QFETCH(bool, optionsSaved);
-        f.load();
-        if (music) {
-            f.find<QCheckBox>("chkPlayMusic")->click();
-            f.find<QLineEdit>("txtFile")->setText(path);
-        }
-        start();
-        QCOMPARE(f.platform->messages.size(), 1);
-        QCOMPARE(f.platform->messages[0].text, message);
-        QCOMPARE(f.platform->messages[0].icon,
-            path.isEmpty() && music ? MessageIcon::Information : MessageIcon::Critical);
-        QCOMPARE(f.platform->settingsWritten, optionsSaved ? kDisplayKeys : QStringList());
-        QVERIFY(!launcher().pictureTimer().isActive());
-        QVERIFY(!launcher().existingDisplay() || !launcher().existingDisplay()->isVisible());
-        if (!path.isEmpty()) {
-            QCOMPARE(f.window->frontPanel(), f.find<QWidget>("fraMusicSettings"));
-        }
-        if (optionsSaved) {
-            // The window made for the refused show is gone with its player.
-            QTRY_VERIFY(f.platform->players.isEmpty() || !f.platform->players.last());
-            QVERIFY(!launcher().existingDisplay());
-        }
-    }
-
-    void aShowFromStartToBack()
-    {
-        addPictures({ Qt::red, Qt::green, Qt::blue });
-        QVERIFY(writeBytes(
-            f.path("system/One.txt"), crlfLines({ "\"not me\",#FALSE#", "\"A\",#TRUE#", "\"B\",#TRUE#" })));
-        QVERIFY(QDir().mkpath(f.path("system/Unreadable.txt")));
-        QVERIFY(writeBytes(f.path("system/Off.txt"), crlfLines({ "\"never\",#TRUE#" })));
-        QVERIFY(writeBytes(f.path("system/Two.txt"), crlfLines({ "\"C\",#TRUE#" })));
-        QVERIFY(writeBytes(f.path("item.txt"),
-            crlfLines({ "\"One\",#TRUE#", "\"Unreadable\",#TRUE#", "\"Off\",#FALSE#", "\"Two\",#TRUE#" })));
-        f.load();
-        f.window->show();
-        f.find<QComboBox>("cboDispDuration")->setCurrentText("50");
-        f.find<QComboBox>("cboAffirmationDisplayDuration")->setCurrentText("50");
-        start();
-
-        QVERIFY(f.platform->messages.isEmpty());
-        QCOMPARE(launcher().affirmations(), (QStringList { "A", "B", "C" }));
-        frmDisplay& display = *launcher().existingDisplay();
-        QVERIFY(display.isVisible());
-        QVERIFY(f.window->isHidden());
-        QCOMPARE(launcher().pictureTimer().interval(), 50000);
-        QCOMPARE(display.size(), QSize(433, 377));
-        QCOMPARE(f.platform->settings.value("Settings/MusicPath"), "");
-        QVERIFY(f.platform->settingsWritten.contains("Settings/MusicPath"));
-
-        // In order: picture 1 at the start, 1 again at the first tick, then 2, 3, 1; A, B, C, A.
-        const QList<QColor> colours { Qt::red, Qt::green, Qt::blue };
-        QTRY_VERIFY(nearColour(display.picture().pixelColor(200, 150), Qt::red));
-        QCOMPARE(display.caption(), "A");
-        const QList<int> pictures { 1, 2, 3, 1 };
+        // Picture 1 again at the first tick, then 2, 3, 1; each decoded ahead of its tick.
+        const QList<int> shown { 1, 2, 3, 1 };
         const QStringList captions { "B", "C", "A", "B" };
         for (int tick = 0; tick < 4; ++tick) {
-            launcher().Timer1_Timer();
-            QTRY_VERIFY2(nearColour(display.picture().pixelColor(200, 150), colours[pictures[tick] - 1]),
-                qPrintable(QStringLiteral("tick %1").arg(tick)));
-            QCOMPARE(display.caption(), captions[tick]);
-            // Centre of the screen: the same place at every tick.
-            const QSize screen = display.screen()->geometry().size();
-            QCOMPARE(display.pos(),
-                QPoint((screen.width() * 15 - 6495) / 2 / 15, (screen.height() * 15 - 5655) / 2 / 15));
+            run.show.advance();
+            QCOMPARE(run.lastPicture(), decoded(shown[tick]));
+            QCOMPARE(run.lastCaption(), captions[tick]);
+            const int next = shown[tick] % 3 + 1;
+            QCOMPARE(run.number(int(run.wanted.size()) - 1), next);
+            QCOMPARE(run.priority(int(run.wanted.size()) - 1), 0);
+            run.answer(next);
         }
-
-        display.findChild<QPushButton*>("cmdBack")->click();
-        QVERIFY(!launcher().pictureTimer().isActive());
-        QCOMPARE(launcher().pictureTimer().interval(), 0);
-        QVERIFY(!f.window->isHidden());
-        QCOMPARE(f.platform->players.constFirst()->commands, (QStringList { "Stop", "Close" }));
-        QVERIFY(!launcher().existingDisplay());
-
-        // A second show with nothing ticked has no affirmations, tick after tick.
-        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"One\",#FALSE#" })));
-        f.window->findChild<AffirmationLibraryPanel*>()->LoadCategoryList();
-        start();
-        QCOMPARE(launcher().existingDisplay()->caption(), ShowLauncher::kNoAffirmation);
-        launcher().Timer1_Timer();
-        QCOMPARE(launcher().existingDisplay()->caption(), ShowLauncher::kNoAffirmation);
+        // Only the shown picture and the next are kept: picture 1 is asked for again.
+        QCOMPARE(run.wanted.size(), 5);
     }
 
-    void newCaptionKeepsTheGlide()
+    void randomOrderDecodesTheNextAhead()
     {
-        addPictures({ Qt::red });
-        // The second is far too long to glide whole: it is drawn shortened.
-        const QString huge(5000, QLatin1Char('B'));
-        QVERIFY(writeBytes(f.path("system/One.txt"),
-            crlfLines({ "\"A rather long first affirmation\",#TRUE#", "\"" + huge + "\",#TRUE#" })));
-        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"One\",#TRUE#" })));
-        f.load();
-        start();
-        frmDisplay& display = *launcher().existingDisplay();
-        display.stopGlide();
-        // Run right until the turn, then a few steps left.
-        while (display.glide().rightward) {
-            display.TimeDisplay_Timer();
+        Run run;
+        run.show.start(plan(50, { "A", "B", "C" }, true));
+        for (int tick = 0; tick < 10; ++tick) {
+            // The picture drawn for the next tick was asked for at low priority.
+            const int ahead = run.number(int(run.wanted.size()) - 1);
+            QCOMPARE(run.priority(int(run.wanted.size()) - 1), ahead == 1 && tick == 0 ? 1 : 0);
+            run.answer(ahead);
+            run.show.advance();
+            QCOMPARE(run.lastPicture(), decoded(ahead));
+            QVERIFY(QStringList({ "A", "B", "C" }).contains(run.lastCaption()));
         }
-        for (int step = 0; step < 5; ++step) {
-            display.TimeDisplayOne_Timer();
-        }
-        const show::Glide before = display.glide();
-        launcher().Timer1_Timer();
-        QCOMPARE(display.caption(), huge.left(1000) + QChar(0x2026));
-        QCOMPARE(display.glide().left, before.left);
-        QCOMPARE(display.glide().rightward, false);
-        QCOMPARE(display.findChild<QLabel*>("lblAffirmationDisplay")->x(), twipsToPixels(before.left));
     }
 
-    void randomPlacesStayOnTheScreen()
+    void answersToAnEndedShowAreDropped()
     {
-        addPictures({ Qt::red, Qt::green });
-        f.load();
-        f.find<QRadioButton>("optLocation_0")->setChecked(true);
-        f.find<QRadioButton>("optDisplayOrder_0")->setChecked(true);
-        start();
-        frmDisplay& display = *launcher().existingDisplay();
+        Run run;
+        run.show.start(plan(2, {}));
+        const quint64 first = run.ticket(0);
+        run.show.stop();
+        QVERIFY(!run.show.pictureTimer().isActive());
+        run.show.pictureDecoded(first, decoded(1));
+        QCOMPARE(run.pictures.size(), 1);
+
+        run.show.start(plan(2, {}));
+        run.show.pictureDecoded(first, decoded(1));
+        QCOMPARE(run.lastPicture(), standIn(1));
+        run.answer(1);
+        QCOMPARE(run.lastPicture(), decoded(1));
+    }
+
+    void noAffirmationSaysSo()
+    {
+        Run run;
+        Show::Plan noText = plan(2, {});
+        noText.pictureMs = 50000;
+        run.show.start(noText);
+        QCOMPARE(run.lastCaption(), Show::kNoAffirmation);
+        QCOMPARE(run.show.pictureTimer().interval(), 50000);
+        run.show.advance();
+        run.show.advance();
+        QCOMPARE(run.captions.size(), 1);
+    }
+
+    void placesStayOnTheScreen()
+    {
+        Run run;
+        Show::Plan randomPlaces = plan(1, {});
+        run.show.start(plan(1, {}));
+        const QRect screen(100, 0, 1280, 1024);
+        QCOMPARE(run.show.placeIn(screen, QSize(433, 377)), QPoint(100 + 423, 323));
+        randomPlaces.randomPlace = true;
+        run.show.start(randomPlaces);
         QSet<qint64> places;
-        for (int tick = 0; tick < 20; ++tick) {
-            launcher().Timer1_Timer();
-            QVERIFY(display.screen()->geometry().contains(display.geometry()));
-            places.insert(qint64(display.x()) << 32 | display.y());
+        for (int i = 0; i < 50; ++i) {
+            const QPoint place = run.show.placeIn(screen, QSize(433, 377));
+            QVERIFY(screen.contains(QRect(place, QSize(433, 377))));
+            places.insert(qint64(place.x()) << 32 | place.y());
         }
-        QVERIFY(places.size() > 10);
+        QVERIFY(places.size() > 25);
     }
 
-    void musicPlaysWithItsStrip()
+    void glideKeepsItsPlaceAcrossCaptions()
     {
-        addPictures({ Qt::red });
-        const QString song = f.path("my.song.wav");
-        QVERIFY(writeBytes(song, "RIFF"));
-        f.load();
-        f.find<QCheckBox>("chkPlayMusic")->click();
-        // Browse: the shared dialog with the music types; Cancel changes nothing.
-        f.find<QPushButton>("cmdBrowseMusic")->click();
-        QCOMPARE(f.platform->fileRequests.last().filters.constFirst(),
-            (FileFilter { "MP3 File (*.mp3*)", "*.mp3" }));
-        QCOMPARE(f.platform->fileRequests.last().selectedFilter, 0);
-        QCOMPARE(f.find<QLineEdit>("txtFile")->text(), "");
-        QVERIFY(f.platform->players.isEmpty());
-        f.platform->chosenFiles << song;
-        f.find<QPushButton>("cmdBrowseMusic")->click();
-        QCOMPARE(f.find<QLineEdit>("txtFile")->text(), song);
-        QCOMPARE(f.platform->players.last()->commands, QStringList { "Close" });
-        f.platform->players.last()->commands.clear();
-        start();
-        frmDisplay& display = *launcher().existingDisplay();
-        FakeMediaControl* player = f.platform->players.last();
-        QCOMPARE(player->name, song);
-        QCOMPARE(player->commands, (QStringList { "Open", "Play" }));
-        QCOMPARE(display.height(), 410);
-        QCOMPARE(f.platform->settings.value("Settings/MusicPath"), song);
-        player->positionMs = 2500;
-        player->lengthMs = 215600;
-        emit player->statusUpdate();
-        QCOMPARE(display.musicStatus(), "Playing my.song\r\nRemaining Time:-2 Seconds Of 216 Seconds");
-
-        // Switching music off empties and hides the strip.
-        f.find<QCheckBox>("chkPlayMusic")->click();
-        QCOMPARE(display.height(), 377);
-        QCOMPARE(display.musicStatus(), "");
-        QCOMPARE(f.find<QLineEdit>("txtFile")->text(), "");
+        Run run;
+        QSignalSpy moved(&run.show, &Show::captionMoved);
+        Show::Plan fast = plan(1, { "A", "B" });
+        fast.glideStepMs = 5;
+        run.show.start(fast);
+        run.show.setCaptionWidth(100);
+        QTRY_VERIFY(moved.size() >= 4);
+        QCOMPARE(moved.at(1).at(0).toInt() - moved.at(0).at(0).toInt(), show::Glide::kStep);
+        run.show.advance();
+        QVERIFY(run.show.glide().left >= moved.last().at(0).toInt());
     }
 
-    void fontLastsOneShow()
+    void gathersTickedAffirmationsOfTickedCategories()
     {
-        addPictures({ Qt::red });
-        f.load();
-        QFont chosen(QStringLiteral("DejaVu Serif"));
-        chosen.setPointSize(20);
-        chosen.setStrikeOut(true);
-        chosen.setUnderline(true);
-        f.platform->fontAnswer = FontChoice { chosen, QColor(Qt::darkGreen) };
-        f.find<QPushButton>("cmdFont")->click();
-        start();
-        frmDisplay* display = launcher().existingDisplay();
-        QCOMPARE(display->affirmationFont().family(), "DejaVu Serif");
-        QCOMPARE(display->affirmationFont().pointSize(), 20);
-        QVERIFY(display->affirmationFont().strikeOut() && display->affirmationFont().underline());
-        QCOMPARE(display->affirmationColour(), QColor(Qt::darkGreen));
-        // The dialog opens on the last choice of this run.
-        f.platform->fontAnswer.reset();
-        f.find<QPushButton>("cmdFont")->click();
-        QCOMPARE(f.platform->fontRequests.last().font.family(), "DejaVu Serif");
-        QCOMPARE(display->affirmationFont().family(), "DejaVu Serif");
-
-        launcher().cmdBack_Click();
-        start();
-        const QFont design = launcher().existingDisplay()->affirmationFont();
-        QCOMPARE(design.family(), "Verdana");
-        QCOMPARE(design.pointSizeF(), 11.25);
-        QVERIFY(design.bold() && !design.strikeOut());
+        const auto dir = newApplicationFolder();
+        const CategoryStore store(dir->path());
+        QVERIFY(writeBytes(dir->filePath("system/One.txt"),
+            crlfLines({ "\"not me\",#FALSE#", "\"A\",#TRUE#", "\"B\",#TRUE#" })));
+        QVERIFY(QDir().mkpath(dir->filePath("system/Unreadable.txt")));
+        QVERIFY(writeBytes(dir->filePath("system/Off.txt"), crlfLines({ "\"never\",#TRUE#" })));
+        QVERIFY(writeBytes(dir->filePath("system/Two.txt"), crlfLines({ "\"C\",#TRUE#" })));
+        const QList<Row> categories { { "One", true }, { "Unreadable", true }, { "Off", false },
+            { "Two", true }, { "Missing", true } };
+        QCOMPARE(Show::gatherAffirmations(store, categories), (QStringList { "A", "B", "C" }));
     }
-
-    void frameFollowsTheOptions()
-    {
-        addPictures({ Qt::white });
-        f.load();
-        f.find<QRadioButton>("optBorderShape_3")->setChecked(true);
-        f.find<QRadioButton>("optFillStyle_4")->setChecked(true);
-        start();
-        frmDisplay& display = *launcher().existingDisplay();
-        QCOMPARE(display.frame().shape(), FrameShape::Shape::Circle);
-        QCOMPARE(display.frame().fill(), FrameShape::Fill::Cross);
-        QCOMPARE(display.frame().borderWidth(), 100);
-        QTRY_VERIFY(!display.picture().isNull() && nearColour(display.picture().pixelColor(5, 5), Qt::white));
-        const QImage shown = display.grab().toImage();
-        // A circle 100 px thick: the picture's middle shows through its hatch, its sides do not.
-        QVERIFY(nearColour(shown.pixelColor(2, 168), Qt::black));
-        QVERIFY(nearColour(shown.pixelColor(430, 168), Qt::black));
-        // Inside, the picture shows through the black cross-hatch.
-        int white = 0;
-        for (int y = 160; y < 176; ++y) {
-            for (int x = 200; x < 216; ++x) {
-                white += nearColour(shown.pixelColor(x, y), Qt::white) ? 1 : 0;
-            }
-        }
-        QVERIFY2(white > 128 && white < 250, qPrintable(QString::number(white)));
-        // The strip and the Back button stay in front of the frame.
-        QVERIFY(nearColour(shown.pixelColor(2, 360), QColor(192, 192, 255)));
-        QVERIFY(display.childAt(420, 8) == display.findChild<QPushButton*>("cmdBack"));
-    }
-
-private:
-    ShowLauncher& launcher() const { return f.window->showLauncher(); }
-    void start() { f.find<QPushButton>("cmdDisplayAffirmations")->click(); }
-
-    void addPictures(const QList<QColor>& colours)
-    {
-        QByteArray record;
-        for (int i = 0; i < colours.size(); ++i) {
-            const QString name = QStringLiteral("%1.png").arg(i + 1);
-            QVERIFY(writeSolidPicture(f.path("SystemFolder/" + name), colours[i], 200, 150));
-            record += '"' + name.toUtf8() + "\"\r\n";
-        }
-        QVERIFY(writeBytes(f.path("SystemFolder/record.txt"), record));
-    }
-
-    MainWindowFixture f;
 };
 
-QTEST_MAIN(TestShow)
+QTEST_GUILESS_MAIN(TestShow)
 #include "tst_show.moc"

@@ -1,22 +1,21 @@
 #include "support/MainWindowFixture.h"
 
-#include "support/ApplicationFolder.h"
-
 namespace vellumora {
 
 void MainWindowFixture::reset()
 {
     window.reset();
+    standIns.clear();
     platform.reset();
     dir = newApplicationFolder();
     platform = std::make_unique<FakePlatform>(dir->path());
 }
 
-frmMain& MainWindowFixture::load()
+MainWindow& MainWindowFixture::load()
 {
     window.reset();
-    window = std::make_unique<frmMain>(*platform, random);
-    if (!window->Form_Load()) {
+    window = std::make_unique<MainWindow>(*platform, random);
+    if (!window->load()) {
         QTest::qFail("the main window did not load", __FILE__, __LINE__);
     }
     return *window;

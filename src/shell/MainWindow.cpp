@@ -1,0 +1,213 @@
+#include "shell/MainWindow.h"
+
+#include "BuildConfig.h"
+#include "images/ImageLibraryPanel.h"
+#include "images/PictureLoader.h"
+#include "library/AffirmationLibraryPanel.h"
+#include "platform/LinkLabel.h"
+#include "platform/Look.h"
+#include "platform/Platform.h"
+#include "platform/Twips.h"
+#include "platform/WrapButton.h"
+#include "settings/SettingsPanel.h"
+#include "settings/ShapeOptions.h"
+#include "shell/AboutDialog.h"
+#include "shell/WebLinks.h"
+#include "show/ShowLauncher.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLayout>
+#include <QMenuBar>
+#include <QStackedWidget>
+
+namespace vellumora {
+
+namespace {
+
+QPushButton* navigationButton(const QString& caption, const char* name, QWidget* parent, int top)
+{
+    auto* button = new WrapButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    placeTwips(button, 240, top, 1455, 1095);
+    return button;
+}
+
+QLabel* centredText(const QString& text, const char* name, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform& platform, QRandomGenerator& random, QWidget* parent)
+    : QMainWindow(parent)
+    , m_platform(platform)
+    , m_random(random)
+    , m_fileDialog(platform)
+    , m_categoryStore(platform.applicationFolder())
+    , m_affirmations(m_categoryStore)
+    , m_categories(m_categoryStore, m_affirmations)
+    , m_pictures(platform.applicationFolder())
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral(VELLUMORA_TITLE));
+    setFont(verdana(8.25));
+
+    buildControls();
+    buildMenus();
+    // The client area is fixed; the window's height follows the menu bar's.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(twipsToPixels(9660), twipsToPixels(8490));
+    setCentralWidget(client);
+
+    auto* homePageLink = new LinkLabel(
+        tr("Click here to visit the Vellumora home page for ideas, tips and updates"), client);
+    homePageLink->setObjectName(QStringLiteral("Label14"));
+    homePageLink->setAlignment(Qt::AlignCenter);
+    placeTwips(homePageLink, -427, 0, 10515, 195);
+    connect(homePageLink, &LinkLabel::clicked, this, [this] { WebLinks::openHomePage(m_platform); });
+
+    QLabel* introduction
+        = centredText(tr("Vellumora keeps your vision board in view: post your daily visions, goals, "
+                         "motivational messages and sayings here, and see them every day until they "
+                         "come true."),
+            "Label4", client);
+    introduction->setWordWrap(true);
+    placeTwips(introduction, 120, 240, 9495, 615);
+    placeTwips(centredText(tr("Select The Image and affirmation category to display your vision board"),
+                   "Label5", client),
+        1335, 920, 7065, 210);
+
+    // The three panels share one place; only the one in front can be seen or reached.
+    m_panelArea = new QStackedWidget(client);
+    m_panelArea->setObjectName(QStringLiteral("panelArea"));
+    placeTwips(m_panelArea, 60, 1200, 7575, 6135);
+    m_pictureLoader = new PictureLoader(m_platform.thumbnailFolder(), this);
+    m_imageLibrary
+        = new ImageLibraryPanel(m_platform, m_pictures, m_fileDialog, *m_pictureLoader, m_panelArea);
+    // The border and fill options belong to the settings but stand on the image library panel.
+    auto* shapeOptions = new ShapeOptions(m_imageLibrary);
+    m_affirmationLibrary = new AffirmationLibraryPanel(m_platform, m_categories, m_affirmations, m_panelArea);
+    m_settings = new SettingsPanel(m_platform, *shapeOptions, m_fileDialog, m_panelArea);
+    m_panelArea->addWidget(m_imageLibrary);
+    m_panelArea->addWidget(m_affirmationLibrary);
+    m_panelArea->addWidget(m_settings);
+
+    auto* navigation = new QGroupBox(client);
+    navigation->setObjectName(QStringLiteral("Frame7"));
+    placeTwips(navigation, 7680, 1200, 1935, 6780);
+    QPushButton* imageLibraryButton
+        = navigationButton(tr("Image Library"), "cmdImageLibrary", navigation, 360);
+    QPushButton* affirmationLibraryButton
+        = navigationButton(tr("Affirmation Library"), "cmdAffirmationLibrary", navigation, 1620);
+    QPushButton* settingsButton = navigationButton(tr("Settings"), "cmdMusicSettings", navigation, 2880);
+    QPushButton* fontButton = navigationButton(tr("Font"), "cmdFont", navigation, 4140);
+    QPushButton* aboutButton = navigationButton(tr("About Software "), "cmdAbout", navigation, 5400);
+
+    auto* startButton = new QPushButton(tr("&Start"), client);
+    startButton->setObjectName(QStringLiteral("cmdDisplayAffirmations"));
+    placeTwips(startButton, 2265, 7440, 5370, 495);
+
+    m_show = new ShowLauncher(m_platform, m_random,
+        { *this, *m_settings, m_pictures, m_imageLibrary->thumbnails(), m_categories, m_categoryStore,
+            *m_pictureLoader },
+        this);
+
+    connect(imageLibraryButton, &QPushButton::clicked, this, [this] { bringToFront(m_imageLibrary); });
+    connect(affirmationLibraryButton, &QPushButton::clicked, this,
+        [this] { bringToFront(m_affirmationLibrary); });
+    connect(settingsButton, &QPushButton::clicked, this, [this] { bringToFront(m_settings); });
+    connect(m_show, &ShowLauncher::musicPanelWanted, this, [this] { bringToFront(m_settings); });
+    connect(fontButton, &QPushButton::clicked, m_show, &ShowLauncher::chooseFont);
+    connect(aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
+    connect(startButton, &QPushButton::clicked, m_show, &ShowLauncher::start);
+}
+
+void MainWindow::buildMenus()
+{
+    const auto addItem = [this](QMenu* menu, const QString& caption, const char* name, auto handler) {
+        QAction* item = menu->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        connect(item, &QAction::triggered, this, handler);
+    };
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    addItem(fileMenu, tr("E&xit"), "mnuExit", [this] { close(); });
+
+    QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
+    helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    addItem(helpMenu, tr("&Online Help"), "mnuOnline", [this] { WebLinks::openOnlineHelp(m_platform); });
+    addItem(helpMenu, tr("&Visit Us Online"), "mnuVisit", [this] { WebLinks::openHomePage(m_platform); });
+    helpMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    addItem(helpMenu, tr("Check for Software &Update"), "mnuUpdate",
+        [this] { WebLinks::openUpdatePage(m_platform); });
+    helpMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    addItem(helpMenu, tr("&About Software"), "mnuAbout", [this] { showAbout(); });
+}
+
+bool MainWindow::load()
+{
+    if (!dataFoldersExist()) {
+        m_platform.message(
+            tr("Required File is missing ") + QStringLiteral("\r\n") + tr("Please Reinstall The software"),
+            MessageIcon::None);
+        emit endProgramRequested();
+        return false;
+    }
+    m_settings->fillDurationLists();
+    m_settings->loadMusicPath();
+    m_settings->selectFirstDurations();
+    bringToFront(m_imageLibrary);
+    m_pictures.load().report(m_platform);
+    m_settings->loadDisplayOptions();
+    m_categories.load().report(m_platform);
+    return true;
+}
+
+bool MainWindow::dataFoldersExist() const
+{
+    // Both are looked up before anything is decided; the program never creates them.
+    const QString folder = m_platform.applicationFolder();
+    const bool library = QFileInfo(folder + QStringLiteral("/system")).isDir();
+    const bool pictures = QFileInfo(folder + QStringLiteral("/SystemFolder")).isDir();
+    return library && pictures;
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        m_imageLibrary->scrollToTop();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    emit endProgramRequested();
+    event->accept();
+}
+
+void MainWindow::bringToFront(QWidget* panel)
+{
+    m_panelArea->setCurrentWidget(panel);
+}
+
+void MainWindow::showAbout()
+{
+    AboutDialog about(m_platform, this);
+    centreOnScreen(&about);
+    about.exec();
+}
+
+} // namespace vellumora

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "images/PictureLibrary.h"
+#include "library/AffirmationList.h"
+#include "library/CategoryIndex.h"
+#include "platform/CommonDialog.h"
+
+#include <QMainWindow>
+
+class QRandomGenerator;
+class QStackedWidget;
+
+namespace vellumora {
+
+class AffirmationLibraryPanel;
+class ImageLibraryPanel;
+class PictureLoader;
+class Platform;
+class SettingsPanel;
+class ShowLauncher;
+
+// The main window: three panels sharing one area, the navigation column, Start and the menus.
+// It holds the libraries the panels show and the show reads.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Platform& platform, QRandomGenerator& random, QWidget* parent = nullptr);
+
+    // Reads the settings and the libraries. False when a data folder is missing: the user has
+    // been told and the program is ending.
+    bool load();
+
+signals:
+    // The window was closed, or cannot run: the program must end.
+    void endProgramRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    bool dataFoldersExist() const;
+    void buildControls();
+    void buildMenus();
+    void showAbout();
+    void bringToFront(QWidget* panel);
+
+    Platform& m_platform;
+    QRandomGenerator& m_random;
+    CommonDialog m_fileDialog;
+    CategoryStore m_categoryStore;
+    AffirmationList m_affirmations;
+    CategoryIndex m_categories;
+    PictureLibrary m_pictures;
+    PictureLoader* m_pictureLoader = nullptr;
+
+    QStackedWidget* m_panelArea = nullptr;
+    ImageLibraryPanel* m_imageLibrary = nullptr;
+    AffirmationLibraryPanel* m_affirmationLibrary = nullptr;
+    SettingsPanel* m_settings = nullptr;
+    ShowLauncher* m_show = nullptr;
+};
+
+} // namespace vellumora

@@ -1,0 +1,171 @@
+#include "show/Show.h"
+
+#include "platform/Twips.h"
+
+#include <QRandomGenerator>
+#include <cmath>
+
+namespace vellumora {
+
+Show::Show(QRandomGenerator& random, QObject* parent)
+    : QObject(parent)
+    , m_random(random)
+{
+    m_pictureTimer.setObjectName(QStringLiteral("Timer1"));
+    // The glide moves 20 twips a step: an uneven pace would show as a stutter.
+    m_glideTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_pictureTimer, &QTimer::timeout, this, &Show::advance);
+    connect(&m_glideTimer, &QTimer::timeout, this, &Show::glideStep);
+}
+
+QStringList Show::gatherAffirmations(const CategoryStore& store, const QList<Row>& categories)
+{
+    QStringList result;
+    for (const Row& category : categories) {
+        if (!category.ticked) {
+            continue;
+        }
+        const std::optional<QList<Row>> rows = store.readRows(store.categoryPath(category.text));
+        for (const Row& row : rows.value_or(QList<Row> {})) {
+            if (row.ticked) {
+                result.append(row.text);
+            }
+        }
+    }
+    return result;
+}
+
+void Show::start(Plan plan)
+{
+    m_plan = std::move(plan);
+    m_running = true;
+    ++m_generation;
+    m_pictures.clear();
+    m_aheadNumber = 0;
+    m_pictureIndex = 0;
+    m_affirmationIndex = 0;
+    m_glide = {};
+    showPicture(1);
+    m_pictureTimer.start(m_plan.pictureMs);
+    m_glideTimer.start(m_plan.glideStepMs);
+    emit captionChanged(m_plan.affirmations.isEmpty() ? kNoAffirmation : m_plan.affirmations.constFirst());
+    emit captionMoved(m_glide.left);
+}
+
+void Show::stop()
+{
+    m_running = false;
+    m_pictureTimer.stop();
+    m_pictureTimer.setInterval(0);
+    m_glideTimer.stop();
+    m_pictures.clear();
+    ++m_generation;
+}
+
+void Show::advance()
+{
+    const QStringList& affirmations = m_plan.affirmations;
+    if (m_plan.randomOrder) {
+        // Drawn when the picture was decoded ahead; drawn now if it was not.
+        const int number = m_aheadNumber > 0 ? m_aheadNumber
+                                             : show::randomPicture(pictureCount(), m_random.generateDouble());
+        m_aheadNumber = 0;
+        showPicture(number);
+        if (!affirmations.isEmpty()) {
+            const int last = int(affirmations.size()) - 1;
+            emit captionChanged(affirmations.at(show::randomAffirmation(last, m_random.generateDouble())));
+        }
+    } else {
+        m_pictureIndex = show::nextPicture(m_pictureIndex, pictureCount());
+        showPicture(m_pictureIndex);
+        if (!affirmations.isEmpty()) {
+            m_affirmationIndex = show::nextAffirmation(m_affirmationIndex, int(affirmations.size()) - 1);
+            emit captionChanged(affirmations.at(m_affirmationIndex));
+        }
+    }
+    emit advanced();
+}
+
+QPoint Show::placeIn(const QRect& screenArea, const QSize& windowSize)
+{
+    const QSize screenTwips = screenArea.size() * kTwipsPerPixel;
+    const QSize windowTwips = windowSize * kTwipsPerPixel;
+    QPoint place;
+    if (m_plan.randomPlace) {
+        const double rTop = m_random.generateDouble();
+        const QPoint twips = show::randomPlace(screenTwips, windowTwips, rTop, m_random.generateDouble());
+        place = QPoint(twips.x() / kTwipsPerPixel, twips.y() / kTwipsPerPixel);
+    } else {
+        const QPointF twips = show::centrePlace(screenTwips, windowTwips);
+        place = QPoint(
+            int(std::floor(twips.x() / kTwipsPerPixel)), int(std::floor(twips.y() / kTwipsPerPixel)));
+    }
+    return screenArea.topLeft() + place;
+}
+
+void Show::setCaptionWidth(int pixels)
+{
+    m_captionWidthTwips = pixels * kTwipsPerPixel;
+}
+
+void Show::glideStep()
+{
+    // A turn restarts the pace, as if another timer took over.
+    if (m_glide.tick(m_captionWidthTwips, kWindowWidthTwips)) {
+        m_glideTimer.start(m_plan.glideStepMs);
+        return;
+    }
+    emit captionMoved(m_glide.left);
+}
+
+int Show::nextPictureNumber() const
+{
+    return m_plan.randomOrder ? m_aheadNumber : show::nextPicture(m_pictureIndex, pictureCount());
+}
+
+void Show::showPicture(int number)
+{
+    m_shownNumber = number;
+    if (m_pictures.contains(number)) {
+        emit pictureChanged(m_pictures.value(number));
+    } else {
+        emit pictureChanged(m_plan.standIn ? m_plan.standIn(number) : QImage());
+        requestPicture(number, 1);
+    }
+    // Only the picture shown and the next stay decoded.
+    const int keep = m_pictures.value(number).isNull() ? 0 : number;
+    for (auto it = m_pictures.begin(); it != m_pictures.end();) {
+        it = it.key() == keep ? std::next(it) : m_pictures.erase(it);
+    }
+    if (m_plan.randomOrder && m_aheadNumber == 0) {
+        m_aheadNumber = show::randomPicture(pictureCount(), m_random.generateDouble());
+    }
+    const int ahead = nextPictureNumber();
+    if (ahead > 0 && ahead != m_shownNumber && !m_pictures.contains(ahead)) {
+        requestPicture(ahead, 0);
+    }
+}
+
+void Show::requestPicture(int number, int priority)
+{
+    if (number >= 1 && number <= pictureCount()) {
+        emit pictureWanted(quint64(m_generation) << 32 | quint32(number), m_plan.pictures.at(number - 1),
+            kPictureSize, priority);
+    }
+}
+
+void Show::pictureDecoded(quint64 ticket, const QImage& picture)
+{
+    if (!m_running || quint32(ticket >> 32) != m_generation) {
+        return;
+    }
+    const int number = int(ticket & 0xFFFFFFFF);
+    if (number == m_shownNumber) {
+        m_pictures.insert(number, picture);
+        emit pictureChanged(picture);
+    } else if (number == nextPictureNumber()) {
+        m_pictures.insert(number, picture);
+    }
+}
+
+} // namespace vellumora

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "library/CategoryStore.h"
+#include "platform/NativePath.h"
+#include "show/ShowArithmetic.h"
+
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QRect>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+
+class QRandomGenerator;
+
+namespace vellumora {
+
+// A slideshow from Start to Back: which picture and affirmation come next, in order or at
+// random, where the window goes, and the affirmation's glide. It decides and emits; the
+// window draws what it is told. Pictures are decoded elsewhere: the show asks for a decode
+// and is answered with its ticket; answers to an earlier show are dropped.
+class Show : public QObject {
+    Q_OBJECT
+public:
+    // Pictures are shown 433 x 337 px.
+    static inline const QSize kPictureSize { 433, 337 };
+    // The window's width, which the gliding affirmation turns at.
+    static constexpr int kWindowWidthTwips = 6495;
+    static inline const QString kNoAffirmation = QStringLiteral("You Are Not Selected Any Affirmation");
+
+    struct Plan {
+        QList<NativePath> pictures; // picture k is pictures[k - 1]
+        QStringList affirmations;
+        int pictureMs = 5000;
+        int glideStepMs = 50;
+        bool randomOrder = false;
+        bool randomPlace = false;
+        // What stands in for picture k until its decode is back (its thumbnail).
+        std::function<QImage(int)> standIn;
+    };
+
+    explicit Show(QRandomGenerator& random, QObject* parent = nullptr);
+
+    // The ticked affirmations of the ticked categories, in list order. A category whose file
+    // cannot be read gives none; the others still count.
+    static QStringList gatherAffirmations(const CategoryStore& store, const QList<Row>& categories);
+
+    // Shows picture 1 and the first affirmation, and starts the picture timer and the glide.
+    void start(Plan plan);
+    void stop();
+    bool isRunning() const { return m_running; }
+    // The picture timer's tick: the next picture and affirmation.
+    void advance();
+    // Where the window goes in this screen area at this tick: centred, or at random wholly on it.
+    QPoint placeIn(const QRect& screenArea, const QSize& windowSize);
+    // The caption's width as drawn, which the glide turns by.
+    void setCaptionWidth(int pixels);
+
+    const QTimer& pictureTimer() const { return m_pictureTimer; }
+    const show::Glide& glide() const { return m_glide; }
+
+    // A decode asked for with pictureWanted is back; null when the picture cannot be decoded.
+    void pictureDecoded(quint64 ticket, const QImage& picture);
+
+signals:
+    void pictureWanted(quint64 ticket, const NativePath& path, const QSize& size, int priority);
+    void pictureChanged(const QImage& picture);
+    void captionChanged(const QString& caption);
+    // The caption's left edge in its strip, in twips.
+    void captionMoved(int leftTwips);
+    // A tick has set the picture and caption: the window goes to its place and shows.
+    void advanced();
+
+private:
+    void glideStep();
+    void showPicture(int number);
+    void requestPicture(int number, int priority);
+    int nextPictureNumber() const;
+    int pictureCount() const { return int(m_plan.pictures.size()); }
+
+    QRandomGenerator& m_random;
+    Plan m_plan;
+    bool m_running = false;
+    QTimer m_pictureTimer;
+    QTimer m_glideTimer;
+    show::Glide m_glide;
+    int m_captionWidthTwips = 0;
+
+    int m_affirmationIndex = 0;
+    int m_pictureIndex = 0;
+    // Pictures at show size: the one shown and the one decoded ahead for the next tick.
+    QHash<int, QImage> m_pictures;
+    int m_shownNumber = 0;
+    int m_aheadNumber = 0;
+    // Answers from an earlier show are told apart by this number in their ticket.
+    quint32 m_generation = 0;
+};
+
+} // namespace vellumora

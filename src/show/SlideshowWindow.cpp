@@ -1,0 +1,142 @@
+#include "show/SlideshowWindow.h"
+
+#include "platform/Look.h"
+#include "platform/ShownText.h"
+#include "platform/Twips.h"
+#include "show/FrameShape.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace vellumora {
+
+namespace {
+
+constexpr int kWidthTwips = 6495;
+constexpr int kHeightTwips = 5655;
+constexpr int kMusicHeightTwips = 6150;
+// The picture area, 433 x 337 px.
+constexpr QRect kPictureArea = twipsRect(0, 0, 6495, 5055);
+
+} // namespace
+
+SlideshowWindow::SlideshowWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmDisplay"));
+    setWindowTitle(QStringLiteral("Vellumora"));
+    setColour(this, QPalette::Window, Qt::white);
+    setFont(verdana(8.25, false));
+    setFixedSize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
+    buildControls();
+    connect(m_backButton, &QPushButton::clicked, this, &SlideshowWindow::backRequested);
+}
+
+void SlideshowWindow::buildControls()
+{
+    m_frame = new FrameShape(this);
+    placeTwips(m_frame, -1440, -1440, 9375, 8055);
+
+    m_backButton = new QPushButton(tr("&Back"), this);
+    m_backButton->setObjectName(QStringLiteral("cmdBack"));
+    setColour(m_backButton, QPalette::Button, kLightBlue);
+    placeTwips(m_backButton, 5760, 0, 735, 255);
+
+    // The strip lies in front of the frame.
+    m_captionStrip = new QWidget(this);
+    m_captionStrip->setObjectName(QStringLiteral("picContainer"));
+    setColour(m_captionStrip, QPalette::Window, kLightBlue);
+    placeTwips(m_captionStrip, 0, 5040, 6495, 615);
+    m_caption = new QLabel(m_captionStrip);
+    m_caption->setObjectName(QStringLiteral("lblAffirmationDisplay"));
+    m_caption->setFont(verdana(11.25, true));
+    moveCaption(120);
+
+    m_musicStrip = new QWidget(this);
+    m_musicStrip->setObjectName(QStringLiteral("Picture1"));
+    setColour(m_musicStrip, QPalette::Window, Qt::black);
+    placeTwips(m_musicStrip, -120, 5640, 6855, 615);
+    m_musicStatus = new QLabel(m_musicStrip);
+    m_musicStatus->setObjectName(QStringLiteral("lblAudio"));
+    m_musicStatus->setFont(verdana(8.25, true));
+    setColour(m_musicStatus, QPalette::WindowText, kLightBlue);
+    placeTwips(m_musicStatus, 165, 0, 6405, 435);
+}
+
+void SlideshowWindow::paintEvent(QPaintEvent*)
+{
+    // The picture is stretched over the whole picture area.
+    if (!m_picture.isNull()) {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(kPictureArea, m_picture);
+    }
+}
+
+void SlideshowWindow::setPicture(const QImage& picture)
+{
+    m_picture = picture;
+    update(kPictureArea);
+}
+
+int SlideshowWindow::setCaption(const QString& caption)
+{
+    // The label keeps its place; only its width follows the text.
+    m_caption->setText(shownText(caption));
+    m_caption->adjustSize();
+    return m_caption->width();
+}
+
+void SlideshowWindow::moveCaption(int leftTwips)
+{
+    // Kept in twips, so 20-twip steps of 1 1/3 px add up without drift.
+    m_caption->move(twipsToPixels(leftTwips), twipsToPixels(120));
+}
+
+void SlideshowWindow::setFrame(int borderShape, int fillStyle)
+{
+    m_frame->setOptions(borderShape, fillStyle);
+    // The frame comes forward over the picture; the strips and the Back button stay in front
+    // of it, so a thick border never hides them.
+    m_frame->raise();
+    m_backButton->raise();
+    m_captionStrip->raise();
+    m_musicStrip->raise();
+}
+
+int SlideshowWindow::setAffirmationFont(const FontChoice& choice)
+{
+    m_caption->setFont(choice.font);
+    setColour(m_caption, QPalette::WindowText, choice.colour);
+    m_caption->adjustSize();
+    return m_caption->width();
+}
+
+void SlideshowWindow::setMusicStripShown(bool shown)
+{
+    if (!shown) {
+        m_musicStatus->clear();
+    }
+    setFixedHeight(twipsToPixels(shown ? kMusicHeightTwips : kHeightTwips));
+}
+
+void SlideshowWindow::setMusicStatus(const QString& status)
+{
+    m_musicStatus->setText(status);
+}
+
+void SlideshowWindow::closeEvent(QCloseEvent* event)
+{
+    // Closed from the desktop (Alt+F4, the window manager): the same as Back. The program's
+    // own closing at its end goes through.
+    if (event->spontaneous()) {
+        event->ignore();
+        emit backRequested();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace vellumora

@@ -1,0 +1,191 @@
+#include "images/PictureLibrary.h"
+#include "support/ApplicationFolder.h"
+#include "support/FileSizeLimit.h"
+#include "support/TestFiles.h"
+#include "support/UnprivilegedFileAccess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTest>
+#include <cstdio>
+#include <sys/stat.h>
+
+using namespace vellumora;
+
+namespace {
+
+QByteArray record(const QStringList& names)
+{
+    QByteArray bytes;
+    for (const QString& name : names) {
+        bytes += '"' + name.toUtf8() + "\"\r\n";
+    }
+    return bytes;
+}
+
+} // namespace
+
+class TestPictureLibrary : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { dir = newApplicationFolder(); }
+
+    void addCopiesAndRecords()
+    {
+        // A file of the same name lying unlisted in the store is replaced.
+        QVERIFY(writeBytes(path("SystemFolder/Holiday.JPG"), "left behind"));
+        PictureLibrary pictures(dir->path());
+        QVERIFY(pictures.load());
+        const QString chosen = path("Holiday.JPG");
+        QVERIFY(writeBytes(chosen, "picture"));
+        QVERIFY(pictures.add(chosen));
+        QCOMPARE(readBytes(path("SystemFolder/Holiday.JPG")), "picture");
+        QCOMPARE(readBytes(path("SystemFolder/record.txt")), record({ "Holiday.JPG" }));
+        QCOMPARE(pictures.paths(), QList<NativePath> { NativePath(path("SystemFolder/Holiday.JPG")) });
+    }
+
+    void refusedAddLosesNothing_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("recordWritable");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("same name") << "beach.jpg" << true
+                                   << "This Picture is Already available Please Select Another Picture ";
+        QTest::newRow("source vanished") << "gone.jpg" << true << "The picture could not be copied";
+        QTest::newRow("the stored copy itself")
+            << "SystemFolder/unlisted.jpg" << true << "The picture could not be copied";
+        QTest::newRow("name with a quote") << "say \"cheese\".jpg" << true << "A picture named";
+        QTest::newRow("record cannot be written")
+            << "new.jpg" << false << "The picture list could not be saved";
+    }
+
+    void refusedAddLosesNothing()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(bool, recordWritable);
+        QFETCH(QString, message);
+        QVERIFY(writeBytes(path("SystemFolder/beach.jpg"), "stored"));
+        QVERIFY(writeBytes(path("SystemFolder/unlisted.jpg"), "unlisted"));
+        QVERIFY(writeBytes(path("SystemFolder/record.txt"), record({ "beach.jpg" })));
+        PictureLibrary pictures(dir->path());
+        pictures.load();
+        if (chosen != "gone.jpg" && !chosen.startsWith("SystemFolder")) {
+            QVERIFY(writeBytes(path(chosen), "picture"));
+        }
+        if (!recordWritable) {
+            // A folder where the record's temporary file would go keeps the record from being replaced.
+            QVERIFY(QFile::remove(path("SystemFolder/record.txt")));
+            QVERIFY(QDir().mkpath(path("SystemFolder/record.txt")));
+        }
+        const Outcome outcome = pictures.add(path(chosen));
+        QVERIFY(!outcome);
+        QCOMPARE(outcome.notices().size(), 1);
+        QVERIFY2(outcome.notices()[0].text.startsWith(message), qPrintable(outcome.notices()[0].text));
+        QCOMPARE(outcome.notices()[0].icon, MessageIcon::Critical);
+        QCOMPARE(pictures.names(), QStringList { "beach.jpg" });
+        QCOMPARE(readBytes(path("SystemFolder/beach.jpg")), "stored");
+        QCOMPARE(readBytes(path("SystemFolder/unlisted.jpg")), "unlisted");
+        QCOMPARE(QDir(path("SystemFolder")).entryList(QDir::Files).size(), recordWritable ? 3 : 2);
+        if (recordWritable) {
+            QCOMPARE(readBytes(path("SystemFolder/record.txt")), record({ "beach.jpg" }));
+        }
+    }
+
+    void deleteRecordsFirst()
+    {
+        QVERIFY(writeBytes(path("outside.txt"), "keep"));
+        QVERIFY(writeBytes(path("SystemFolder/a long picture name.jpg"), "a"));
+        QVERIFY(writeBytes(path("SystemFolder/b.jpg"), "b"));
+        const QStringList names { "a long picture name.jpg", "../outside.txt", "b.jpg" };
+        QVERIFY(writeBytes(path("SystemFolder/record.txt"), record(names)));
+        PictureLibrary pictures(dir->path());
+        pictures.load();
+        QVERIFY(pictures.paths().at(1).isEmpty());
+        {
+            const FileSizeLimit limit(8);
+            QCOMPARE(pictures.remove(2).notices().size(), 1);
+        }
+        QCOMPARE(readBytes(path("SystemFolder/record.txt")), record(names));
+        QCOMPARE(readBytes(path("SystemFolder/b.jpg")), "b");
+        QCOMPARE(pictures.count(), 3);
+
+        // A hostile entry goes from the record; nothing outside the store is touched.
+        QVERIFY(pictures.remove(1) && pictures.remove(1));
+        QCOMPARE(readBytes(path("outside.txt")), "keep");
+        QCOMPARE(readBytes(path("SystemFolder/b.jpg")), "<missing>");
+        QCOMPARE(readBytes(path("SystemFolder/record.txt")), record({ "a long picture name.jpg" }));
+        QVERIFY(!pictures.remove(1));
+    }
+
+    // A library kept on Windows: the record in Windows-1252, a picture whose name is in the same
+    // bytes on disk.
+    void windows1252Library()
+    {
+        const NativePath store(path("SystemFolder"));
+        const NativePath depart = store.child("d\xE9part.jpg");
+        QVERIFY(writeBytes(depart, "d"));
+        const QByteArray before("\"d\xE9part.jpg\"\r\n\"beach.jpg\"\r\n");
+        QVERIFY(writeBytes(store.child("record.txt"), before));
+        PictureLibrary pictures(dir->path());
+        pictures.load();
+        QCOMPARE(pictures.names().constFirst(), "départ.jpg");
+        QCOMPARE(pictures.paths().constFirst(), depart);
+
+        const QString chosen = path("Straße.jpg");
+        QVERIFY(writeBytes(chosen, "s"));
+        QVERIFY(pictures.add(chosen));
+        QCOMPARE(readBytes(store.child("record.txt")), before + "\"Stra\xDF\x65.jpg\"\r\n");
+        QVERIFY(pictures.remove(0));
+        QCOMPARE(readBytes(depart), "<missing>");
+        QCOMPARE(readBytes(store.child("record.txt")), "\"beach.jpg\"\r\n\"Stra\xDF\x65.jpg\"\r\n");
+    }
+
+    void unreadableRecordIsLeftAlone_data()
+    {
+        QTest::addColumn<bool>("folderInItsPlace");
+        QTest::newRow("a folder in its place") << true;
+        QTest::newRow("no read permission") << false;
+    }
+
+    void unreadableRecordIsLeftAlone()
+    {
+        QFETCH(bool, folderInItsPlace);
+        const QString recordFile = path("SystemFolder/record.txt");
+        const QByteArray names = record({ "a.jpg", "b.jpg" });
+        // The whole folder open to "nobody", all but the record.
+        for (const QString& folder : { dir->path(), path("system"), path("SystemFolder") }) {
+            QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0777), 0);
+        }
+        if (folderInItsPlace) {
+            QVERIFY(QDir().mkpath(recordFile));
+        } else {
+            QVERIFY(writeBytes(recordFile, names));
+            QCOMPARE(::chmod(QFile::encodeName(recordFile).constData(), 0200), 0);
+        }
+        PictureLibrary pictures(dir->path());
+        {
+            const UnprivilegedFileAccess nobody;
+            QCOMPARE(pictures.load().notices().size(), 1);
+        }
+        QCOMPARE(pictures.count(), 0);
+        QVERIFY(writeBytes(path("new.jpg"), "picture"));
+        QVERIFY(!pictures.changeable());
+        QCOMPARE(pictures.add(path("new.jpg")).notices().constFirst().text,
+            "The picture list could not be read when the program started, so it cannot be changed now.");
+        QCOMPARE(pictures.count(), 0);
+        QCOMPARE(readBytes(path("SystemFolder/new.jpg")), "<missing>");
+        if (!folderInItsPlace) {
+            QCOMPARE(readBytes(recordFile), names);
+        }
+    }
+
+private:
+    QString path(const QString& relative) const { return dir->filePath(relative); }
+
+    std::unique_ptr<TemporaryFolder> dir;
+};
+
+QTEST_GUILESS_MAIN(TestPictureLibrary)
+#include "tst_picturelibrary.moc"

@@ -1,0 +1,145 @@
+#include "library/RowModel.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTreeView>
+
+using namespace vellumora;
+
+// The library panels' wiring: clicks and keys reach the library, and what it decides shows.
+class TestLibraryPanels : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        f.reset();
+        QVERIFY(
+            writeBytes(f.path("system/Health.txt"), crlfLines({ "\"calm\",#TRUE#", "\"rest\",#FALSE#" })));
+        QVERIFY(writeBytes(f.path("system/Work.txt"), crlfLines({ "\"ship\",#TRUE#" })));
+        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"Health\",#FALSE#", "\"Work\",#FALSE#" })));
+        f.load();
+        f.window->show();
+        f.find<QPushButton>("cmdAffirmationLibrary")->click();
+    }
+    void cleanup() { f.window.reset(); }
+
+    void categoryClicksAndKeys()
+    {
+        QTreeView* categories = f.find<QTreeView>("lvFile");
+        // A tick box ticks its row, writes the index, and leaves the choice where it was.
+        click(categories, 1, true);
+        QCOMPARE(readBytes(f.path("item.txt")), crlfLines({ "\"Health\",#FALSE#", "\"Work\",#TRUE#" }));
+        QCOMPARE(categories->currentIndex().row(), 0);
+        QCOMPARE(shownAffirmations(), (QStringList { "calm", "rest" }));
+        // A click on a row shows its category; a click below the rows keeps the choice.
+        click(categories, 1, false);
+        QCOMPARE(shownAffirmations(), QStringList { "ship" });
+        QTest::mouseClick(categories->viewport(), Qt::LeftButton, {}, QPoint(60, categories->height() - 30));
+        QCOMPARE(categories->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(shownAffirmations(), QStringList { "ship" });
+        // The keyboard shows the category it moves to, and Space ticks.
+        categories->setFocus();
+        QTest::keyClick(categories, Qt::Key_Up);
+        QCOMPARE(shownAffirmations(), (QStringList { "calm", "rest" }));
+        QTest::keyClick(categories, Qt::Key_Space);
+        QCOMPARE(readBytes(f.path("item.txt")), crlfLines({ "\"Health\",#TRUE#", "\"Work\",#TRUE#" }));
+        QVERIFY(f.platform->messages.isEmpty());
+    }
+
+    void editorFollowsTheList()
+    {
+        QTreeView* affirmations = f.find<QTreeView>("lvFileContent");
+        QPushButton* add = f.find<QPushButton>("cmdAddContent");
+        QLineEdit* text = f.find<QLineEdit>("txtAddFileContent");
+        click(affirmations, 1, false);
+        QCOMPARE(text->text(), "rest");
+        add->click();
+        QCOMPARE(add->text(), "&Update");
+        QVERIFY(!f.find<QPushButton>("cmdEditContent")->isEnabled());
+        QCOMPARE(text->text(), "");
+        text->setText("new");
+        add->click();
+        QCOMPARE(add->text(), "&Add");
+        QCOMPARE(shownAffirmations(), (QStringList { "calm", "rest", "new" }));
+        click(affirmations, 0, true);
+        QCOMPARE(readBytes(f.path("system/Health.txt")),
+            crlfLines({ "\"calm\",#FALSE#", "\"rest\",#FALSE#", "\"new\",#TRUE#" }));
+        // A refusal is told.
+        f.find<QPushButton>("cmdEditContent")->click();
+        QCOMPARE(f.lastMessage(), "Please Enter Text to edit");
+    }
+
+    void typedKeysAreFiltered()
+    {
+        QLineEdit* name = f.find<QLineEdit>("txtAddFile");
+        QTest::keyClicks(name, "Jo y");
+        QVERIFY(f.platform->messages.isEmpty());
+        QTest::keyClick(name, '7');
+        // Ctrl+V arrives with its control character, as from a real keyboard.
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_V, QChar(0x16), Qt::ControlModifier);
+        QCOMPARE(name->text(), "Jo y");
+        QCOMPARE(f.platform->messages.size(), 2);
+        QCOMPARE(f.lastMessage(), "Please Enter only Letters");
+        QCOMPARE(f.platform->messages.last().icon, MessageIcon::Information);
+        f.find<QPushButton>("cmdCreateFile")->click();
+        QCOMPARE(name->text(), "");
+        QCOMPARE(shownCategories(), (QStringList { "Health", "Work", "Jo y" }));
+
+        // Affirmations take anything but a double quote.
+        QLineEdit* text = f.find<QLineEdit>("txtAddFileContent");
+        QTest::keyClicks(text, "I'm 100% in!");
+        QTest::keyClick(text, '"');
+        QCOMPARE(text->text(), "I'm 100% in!");
+        QCOMPARE(f.platform->messages.size(), 3);
+        text->selectAll();
+        text->insert(QStringLiteral("say \"yes\""));
+        emit text->textEdited(text->text());
+        QCOMPARE(text->text(), QString::fromUtf8("say \xE2\x80\x9Cyes\xE2\x80\x9D"));
+    }
+
+    // A text longer than the field holds is shown shortened and never put into the field,
+    // where "&Edit" would store it cut.
+    void hugeAffirmationStaysOutOfTheField()
+    {
+        const QString huge(100000, QLatin1Char('x'));
+        QVERIFY(writeBytes(
+            f.path("system/Health.txt"), crlfLines({ "\"" + huge + "\",#TRUE#", "\"b\",#TRUE#" })));
+        f.load();
+        QLineEdit* text = f.find<QLineEdit>("txtAddFileContent");
+        QCOMPARE(text->text(), QString());
+        QVERIFY(!text->placeholderText().isEmpty());
+        QVERIFY(shownAffirmations().constFirst().size() < 2000);
+        click(f.find<QTreeView>("lvFileContent"), 1, false);
+        QCOMPARE(text->text(), "b");
+        QCOMPARE(text->placeholderText(), QString());
+    }
+
+private:
+    static QStringList shown(QTreeView* list)
+    {
+        QStringList result;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            result.append(list->model()->index(row, 0).data().toString());
+        }
+        return result;
+    }
+    QStringList shownCategories() { return shown(f.find<QTreeView>("lvFile")); }
+    QStringList shownAffirmations() { return shown(f.find<QTreeView>("lvFileContent")); }
+
+    static void click(QTreeView* list, int row, bool onTickBox)
+    {
+        const QRect place = list->visualRect(list->model()->index(row, 0));
+        const QPoint at = onTickBox ? QPoint(place.left() + 10, place.center().y()) : place.center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    MainWindowFixture f;
+};
+
+QTEST_MAIN(TestLibraryPanels)
+#include "tst_librarypanels.moc"

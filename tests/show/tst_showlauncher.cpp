@@ -1,0 +1,249 @@
+#include "show/FrameShape.h"
+#include "show/Show.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace vellumora;
+
+namespace {
+
+const QStringList kDisplayKeys { "settings/DispDuration", "settings/AffirmationDispDuration",
+    "settings/BorderShape", "settings/FillStyle", "settings/DispLocation", "settings/DispOrder" };
+
+// The slideshow window while it exists.
+QWidget* slideshow()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frmDisplay")) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+// Start, Back, the music and the font: the launcher's wiring between the panels, the show,
+// the slideshow window and the player.
+class TestShowLauncher : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { f.reset(); }
+    void cleanup()
+    {
+        f.window.reset();
+        QTRY_VERIFY(!slideshow());
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<bool>("music");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("optionsSaved");
+        QTest::newRow("music ticked, no file chosen") << true << ""
+                                                      << "Please Select Music File To Play" << false;
+        QTest::newRow("music file missing") << true << "/no/such/song.mp3"
+                                            << "Music File Is Not Exists Please Select A File" << false;
+        QTest::newRow("no pictures") << false << ""
+                                     << "Please Select Atleast One Image To Display Your Picture" << true;
+    }
+
+    void refusals()
+    {
+        QFETCH(bool, music);
+        QFETCH(QString, path);
+        QFETCH(QString, message);
+        QFETCH(bool, optionsSaved);
+        f.load();
+        if (music) {
+            f.find<QCheckBox>("chkPlayMusic")->click();
+            f.find<QLineEdit>("txtFile")->setText(path);
+        }
+        start();
+        QCOMPARE(f.platform->messages.size(), 1);
+        QCOMPARE(f.platform->messages[0].text, message);
+        QCOMPARE(f.platform->messages[0].icon,
+            path.isEmpty() && music ? MessageIcon::Information : MessageIcon::Critical);
+        QCOMPARE(f.platform->settingsWritten, optionsSaved ? kDisplayKeys : QStringList());
+        QVERIFY(!show()->pictureTimer().isActive());
+        QVERIFY(!slideshow() || !slideshow()->isVisible());
+        QVERIFY(f.platform->players.constFirst()->commands.isEmpty());
+        if (!path.isEmpty()) {
+            QCOMPARE(f.find<QStackedWidget>("panelArea")->currentWidget()->objectName(), "fraMusicSettings");
+        }
+    }
+
+    void aShowFromStartToBack()
+    {
+        addPictures({ Qt::red, Qt::green });
+        QVERIFY(writeBytes(f.path("system/One.txt"), crlfLines({ "\"A\",#TRUE#", "\"B\",#TRUE#" })));
+        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"One\",#TRUE#" })));
+        f.load();
+        f.window->show();
+        f.find<QComboBox>("cboDispDuration")->setCurrentText("50");
+        start();
+
+        QVERIFY(f.platform->messages.isEmpty());
+        QWidget* window = slideshow();
+        QVERIFY(window && window->isVisible());
+        QVERIFY(f.window->isHidden());
+        QCOMPARE(show()->pictureTimer().interval(), 50000);
+        QCOMPARE(window->size(), QSize(433, 377));
+        QCOMPARE(f.platform->settings.value("Settings/MusicPath"), "");
+        QVERIFY(f.platform->settingsWritten.contains("Settings/MusicPath"));
+        QTRY_VERIFY(nearColour(window->grab().toImage().pixelColor(200, 150), Qt::red));
+        QCOMPARE(caption(), "A");
+
+        // A tick: the next caption, the next picture, and the window centred on its screen.
+        show()->advance();
+        show()->advance();
+        QCOMPARE(caption(), "A");
+        QTRY_VERIFY(nearColour(window->grab().toImage().pixelColor(200, 150), Qt::green));
+        const QSize screen = window->screen()->geometry().size();
+        QCOMPARE(window->pos(),
+            QPoint((screen.width() * 15 - 6495) / 2 / 15, (screen.height() * 15 - 5655) / 2 / 15));
+        // The caption glides in its strip.
+        QLabel* label = window->findChild<QLabel*>("lblAffirmationDisplay");
+        const int left = label->x();
+        QTRY_VERIFY(label->x() != left);
+
+        window->findChild<QPushButton*>("cmdBack")->click();
+        QVERIFY(!show()->pictureTimer().isActive());
+        QVERIFY(!f.window->isHidden());
+        QCOMPARE(f.platform->players.constFirst()->commands, (QStringList { "Stop", "Close" }));
+        QTRY_VERIFY(!slideshow());
+    }
+
+    void musicPlaysWithItsStrip()
+    {
+        addPictures({ Qt::red });
+        const QString song = f.path("my.song.wav");
+        QVERIFY(writeBytes(song, "RIFF"));
+        f.load();
+        f.find<QCheckBox>("chkPlayMusic")->click();
+        FakeMediaControl* player = f.platform->players.constFirst();
+        // Browse: the shared dialog with the music types; Cancel changes nothing.
+        f.find<QPushButton>("cmdBrowseMusic")->click();
+        QCOMPARE(f.platform->fileRequests.last().filters.constFirst(),
+            (FileFilter { "MP3 File (*.mp3*)", "*.mp3" }));
+        QCOMPARE(f.platform->fileRequests.last().selectedFilter, 0);
+        QCOMPARE(f.find<QLineEdit>("txtFile")->text(), "");
+        QVERIFY(player->commands.isEmpty());
+        f.platform->chosenFiles << song;
+        f.find<QPushButton>("cmdBrowseMusic")->click();
+        QCOMPARE(f.find<QLineEdit>("txtFile")->text(), song);
+        QCOMPARE(player->commands, QStringList { "Close" });
+        player->commands.clear();
+        start();
+        QCOMPARE(player->name, song);
+        QCOMPARE(player->commands, (QStringList { "Open", "Play" }));
+        QCOMPARE(slideshow()->height(), 410);
+        QCOMPARE(f.platform->settings.value("Settings/MusicPath"), song);
+        player->positionMs = 2500;
+        player->lengthMs = 215600;
+        emit player->statusUpdate();
+        QLabel* status = slideshow()->findChild<QLabel*>("lblAudio");
+        QCOMPARE(status->text(), "Playing my.song\r\nRemaining Time:-2 Seconds Of 216 Seconds");
+
+        // Switching music off empties and hides the strip.
+        f.find<QCheckBox>("chkPlayMusic")->click();
+        QCOMPARE(slideshow()->height(), 377);
+        QCOMPARE(status->text(), "");
+        QCOMPARE(f.find<QLineEdit>("txtFile")->text(), "");
+    }
+
+    void fontLastsOneShow()
+    {
+        addPictures({ Qt::red });
+        f.load();
+        QFont chosen(QStringLiteral("DejaVu Serif"));
+        chosen.setPointSize(20);
+        chosen.setStrikeOut(true);
+        f.platform->fontAnswer = FontChoice { chosen, QColor(Qt::darkGreen) };
+        f.find<QPushButton>("cmdFont")->click();
+        start();
+        QLabel* label = slideshow()->findChild<QLabel*>("lblAffirmationDisplay");
+        QCOMPARE(label->font().family(), "DejaVu Serif");
+        QCOMPARE(label->font().pointSize(), 20);
+        QVERIFY(label->font().strikeOut());
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::darkGreen));
+        // The dialog opens on the last choice of this run; Cancel keeps the font.
+        f.platform->fontAnswer.reset();
+        f.find<QPushButton>("cmdFont")->click();
+        QCOMPARE(f.platform->fontRequests.last().font.family(), "DejaVu Serif");
+        QCOMPARE(label->font().family(), "DejaVu Serif");
+
+        slideshow()->findChild<QPushButton*>("cmdBack")->click();
+        QTRY_VERIFY(!slideshow());
+        start();
+        const QFont design = slideshow()->findChild<QLabel*>("lblAffirmationDisplay")->font();
+        QCOMPARE(design.family(), "Verdana");
+        QCOMPARE(design.pointSizeF(), 11.25);
+        QVERIFY(design.bold() && !design.strikeOut());
+    }
+
+    void frameFollowsTheOptions()
+    {
+        addPictures({ Qt::white });
+        f.load();
+        f.find<QRadioButton>("optBorderShape_3")->setChecked(true);
+        f.find<QRadioButton>("optFillStyle_4")->setChecked(true);
+        start();
+        QWidget& window = *slideshow();
+        const FrameShape& frame = *window.findChild<FrameShape*>();
+        QCOMPARE(frame.shape(), FrameShape::Shape::Circle);
+        QCOMPARE(frame.fill(), FrameShape::Fill::Cross);
+        QCOMPARE(frame.borderWidth(), 100);
+        QTRY_VERIFY(nearColour(window.grab().toImage().pixelColor(216, 5), Qt::white));
+        const QImage shown = window.grab().toImage();
+        // A circle 100 px thick: the picture's middle shows through its hatch, its sides do not.
+        QVERIFY(nearColour(shown.pixelColor(2, 168), Qt::black));
+        QVERIFY(nearColour(shown.pixelColor(430, 168), Qt::black));
+        // Inside, the picture shows through the black cross-hatch.
+        int white = 0;
+        for (int y = 160; y < 176; ++y) {
+            for (int x = 200; x < 216; ++x) {
+                white += nearColour(shown.pixelColor(x, y), Qt::white) ? 1 : 0;
+            }
+        }
+        QVERIFY2(white > 128 && white < 250, qPrintable(QString::number(white)));
+        // The strip and the Back button stay in front of the frame.
+        QVERIFY(nearColour(shown.pixelColor(2, 360), QColor(192, 192, 255)));
+        QVERIFY(window.childAt(420, 8) == window.findChild<QPushButton*>("cmdBack"));
+    }
+
+private:
+    Show* show() { return f.window->findChild<Show*>(); }
+    void start() { f.find<QPushButton>("cmdDisplayAffirmations")->click(); }
+    QString caption() { return slideshow()->findChild<QLabel*>("lblAffirmationDisplay")->text(); }
+
+    void addPictures(const QList<QColor>& colours)
+    {
+        QByteArray record;
+        for (int i = 0; i < colours.size(); ++i) {
+            const QString name = QStringLiteral("%1.png").arg(i + 1);
+            QVERIFY(writeSolidPicture(f.path("SystemFolder/" + name), colours[i], 200, 150));
+            record += '"' + name.toUtf8() + "\"\r\n";
+        }
+        QVERIFY(writeBytes(f.path("SystemFolder/record.txt"), record));
+    }
+
+    MainWindowFixture f;
+};
+
+QTEST_MAIN(TestShowLauncher)
+#include "tst_showlauncher.moc"
