@@ -38,11 +38,11 @@ std::optional<DisplayOptions> DisplaySettings::load()
     }
     const DisplayOptions defaults;
     DisplayOptions options;
-    options.dispDuration = read(QStringLiteral("DispDuration"), kDurationCount, defaults.dispDuration);
-    options.affirmationDispDuration
-        = read(QStringLiteral("AffirmationDispDuration"), kDurationCount, defaults.affirmationDispDuration);
-    options.dispLocation = twoWay(read(QStringLiteral("DispLocation"), SHRT_MAX, defaults.dispLocation));
-    options.dispOrder = twoWay(read(QStringLiteral("DispOrder"), SHRT_MAX, defaults.dispOrder));
+    options.pictureSecondsIndex = read(QStringLiteral("DispDuration"), kDurationCount, defaults.pictureSecondsIndex);
+    options.glideStepIndex
+        = read(QStringLiteral("AffirmationDispDuration"), kDurationCount, defaults.glideStepIndex);
+    options.placeOption = twoWay(read(QStringLiteral("DispLocation"), SHRT_MAX, defaults.placeOption));
+    options.orderOption = twoWay(read(QStringLiteral("DispOrder"), SHRT_MAX, defaults.orderOption));
     options.borderShape = read(QStringLiteral("BorderShape"), kBorderShapeCount, defaults.borderShape);
     options.fillStyle = read(QStringLiteral("FillStyle"), kFillStyleCount, defaults.fillStyle);
     return options;
@@ -53,12 +53,12 @@ bool DisplaySettings::save(const DisplayOptions& options)
     const auto write = [this](const char* key, int value) {
         return m_platform.setSetting(kDisplaySection, QLatin1String(key), QString::number(value));
     };
-    bool ok = write("DispDuration", options.dispDuration);
-    ok = write("AffirmationDispDuration", options.affirmationDispDuration) && ok;
+    bool ok = write("DispDuration", options.pictureSecondsIndex);
+    ok = write("AffirmationDispDuration", options.glideStepIndex) && ok;
     ok = write("BorderShape", options.borderShape) && ok;
     ok = write("FillStyle", options.fillStyle) && ok;
-    ok = write("DispLocation", options.dispLocation) && ok;
-    ok = write("DispOrder", options.dispOrder) && ok;
+    ok = write("DispLocation", options.placeOption) && ok;
+    ok = write("DispOrder", options.orderOption) && ok;
     return ok;
 }
 

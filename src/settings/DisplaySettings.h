@@ -9,10 +9,10 @@ class Platform;
 
 // The six display options as the store keeps them: list positions and option indices.
 struct DisplayOptions {
-    int dispDuration = 0; // position in the seconds list: 5 x (p + 1) s
-    int affirmationDispDuration = 0; // position in the milliseconds list: 5 x (p + 1) ms
-    int dispLocation = 1; // 0 random place, 1 centre of the screen
-    int dispOrder = 1; // 0 random, 1 as displayed
+    int pictureSecondsIndex = 0; // position in the seconds list: 5 x (p + 1) s
+    int glideStepIndex = 0; // position in the milliseconds list: 5 x (p + 1) ms
+    int placeOption = 1; // 0 random place, 1 centre of the screen
+    int orderOption = 1; // 0 random, 1 as displayed
     int borderShape = 0; // 0 to 4
     int fillStyle = 0; // 0 to 5
     bool operator==(const DisplayOptions&) const = default;

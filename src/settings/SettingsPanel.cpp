@@ -184,10 +184,10 @@ void SettingsPanel::loadDisplayOptions()
 
 void SettingsPanel::applyDisplayOptions(const DisplayOptions& options)
 {
-    m_pictureSecondsList->setCurrentIndex(options.dispDuration);
-    m_glideStepList->setCurrentIndex(options.affirmationDispDuration);
-    check(m_placeOptions, options.dispLocation);
-    check(m_orderOptions, options.dispOrder);
+    m_pictureSecondsList->setCurrentIndex(options.pictureSecondsIndex);
+    m_glideStepList->setCurrentIndex(options.glideStepIndex);
+    check(m_placeOptions, options.placeOption);
+    check(m_orderOptions, options.orderOption);
     m_shapes.setBorderShape(options.borderShape);
     m_shapes.setFillStyle(options.fillStyle);
 }
@@ -195,12 +195,12 @@ void SettingsPanel::applyDisplayOptions(const DisplayOptions& options)
 DisplayOptions SettingsPanel::displayOptions() const
 {
     DisplayOptions options;
-    options.dispDuration = std::max(0, m_pictureSecondsList->currentIndex());
-    options.affirmationDispDuration = std::max(0, m_glideStepList->currentIndex());
+    options.pictureSecondsIndex = std::max(0, m_pictureSecondsList->currentIndex());
+    options.glideStepIndex = std::max(0, m_glideStepList->currentIndex());
     options.borderShape = m_shapes.borderShape();
     options.fillStyle = m_shapes.fillStyle();
-    options.dispLocation = m_placeOptions->checkedId() == 0 ? 0 : 1;
-    options.dispOrder = m_orderOptions->checkedId() == 0 ? 0 : 1;
+    options.placeOption = m_placeOptions->checkedId() == 0 ? 0 : 1;
+    options.orderOption = m_orderOptions->checkedId() == 0 ? 0 : 1;
     return options;
 }
 

@@ -121,31 +121,17 @@ void DesktopSession::stopPrograms()
 
 QString DesktopSession::xdotool(const QStringList& args, bool* ok) const
 {
-    return runOnDisplay(QStringLiteral("xdotool"), args, ok);
-}
-
-QString DesktopSession::runOnDisplay(const QString& program, const QStringList& args, bool* ok) const
-{
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DISPLAY"), m_display);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     process.setProcessEnvironment(env);
-    process.start(program, args);
+    process.start(QStringLiteral("xdotool"), args);
     const bool finished = process.waitForFinished(10000);
     if (ok) {
         *ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     }
     return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-
-QImage DesktopSession::grabWindow(const QString& id) const
-{
-    const QString path = m_root->filePath(QStringLiteral("grab.png"));
-    QFile::remove(path);
-    bool ok = false;
-    runOnDisplay(QStringLiteral(VELLUMORA_GRAB_TOOL), { id, path }, &ok);
-    return ok ? QImage(path) : QImage();
 }
 
 QStringList DesktopSession::windows(const QString& title) const
@@ -166,15 +152,6 @@ QString DesktopSession::waitForWindow(const QString& title, int timeoutMs) const
         },
         timeoutMs);
     return one ? found.first() : QString();
-}
-
-QSize DesktopSession::windowSize(const QString& id) const
-{
-    // "Geometry: 644x585"
-    const QString shown = xdotool({ QStringLiteral("getwindowgeometry"), id });
-    const QRegularExpressionMatch match
-        = QRegularExpression(QStringLiteral("Geometry: (\\d+)x(\\d+)")).match(shown);
-    return match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
 }
 
 bool DesktopSession::sendKeys(const QString& id, const QStringList& keys) const

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QImage>
 #include <QProcess>
-#include <QSize>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -33,16 +31,11 @@ public:
     QStringList windows(const QString& title) const;
     // Waits for exactly one visible window with this title; its id, or empty on time-out.
     QString waitForWindow(const QString& title, int timeoutMs = 15000) const;
-    QSize windowSize(const QString& id) const;
     // Gives the window the keyboard focus, then types the keys (xdotool names: "alt+f", "Return").
     bool sendKeys(const QString& id, const QStringList& keys) const;
 
-    // What the window shows, read back from the X server; null when it cannot be.
-    QImage grabWindow(const QString& id) const;
-
 private:
     QString xdotool(const QStringList& args, bool* ok = nullptr) const;
-    QString runOnDisplay(const QString& program, const QStringList& args, bool* ok) const;
 
     std::unique_ptr<QTemporaryDir> m_root;
     QProcess m_xserver;

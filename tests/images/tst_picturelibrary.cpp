@@ -13,18 +13,6 @@
 
 using namespace vellumora;
 
-namespace {
-
-QByteArray record(const QStringList& names)
-{
-    QByteArray bytes;
-    for (const QString& name : names) {
-        bytes += '"' + name.toUtf8() + "\"\r\n";
-    }
-    return bytes;
-}
-
-} // namespace
 
 class TestPictureLibrary : public QObject {
     Q_OBJECT
@@ -42,7 +30,7 @@ private slots:
         QVERIFY(writeBytes(chosen, "picture"));
         QVERIFY(pictures.add(chosen));
         QCOMPARE(readBytes(path("SystemFolder/Holiday.JPG")), "picture");
-        QCOMPARE(readBytes(path("SystemFolder/record.txt")), record({ "Holiday.JPG" }));
+        QCOMPARE(readBytes(path("SystemFolder/record.txt")), recordOf({ "Holiday.JPG" }));
         QCOMPARE(pictures.paths(), QList<NativePath> { NativePath(path("SystemFolder/Holiday.JPG")) });
     }
 
@@ -68,7 +56,7 @@ private slots:
         QFETCH(QString, message);
         QVERIFY(writeBytes(path("SystemFolder/beach.jpg"), "stored"));
         QVERIFY(writeBytes(path("SystemFolder/unlisted.jpg"), "unlisted"));
-        QVERIFY(writeBytes(path("SystemFolder/record.txt"), record({ "beach.jpg" })));
+        QVERIFY(writeBytes(path("SystemFolder/record.txt"), recordOf({ "beach.jpg" })));
         PictureLibrary pictures(dir->path());
         pictures.load();
         if (chosen != "gone.jpg" && !chosen.startsWith("SystemFolder")) {
@@ -89,7 +77,7 @@ private slots:
         QCOMPARE(readBytes(path("SystemFolder/unlisted.jpg")), "unlisted");
         QCOMPARE(QDir(path("SystemFolder")).entryList(QDir::Files).size(), recordWritable ? 3 : 2);
         if (recordWritable) {
-            QCOMPARE(readBytes(path("SystemFolder/record.txt")), record({ "beach.jpg" }));
+            QCOMPARE(readBytes(path("SystemFolder/record.txt")), recordOf({ "beach.jpg" }));
         }
     }
 
@@ -99,7 +87,7 @@ private slots:
         QVERIFY(writeBytes(path("SystemFolder/a long picture name.jpg"), "a"));
         QVERIFY(writeBytes(path("SystemFolder/b.jpg"), "b"));
         const QStringList names { "a long picture name.jpg", "../outside.txt", "b.jpg" };
-        QVERIFY(writeBytes(path("SystemFolder/record.txt"), record(names)));
+        QVERIFY(writeBytes(path("SystemFolder/record.txt"), recordOf(names)));
         PictureLibrary pictures(dir->path());
         pictures.load();
         QVERIFY(pictures.paths().at(1).isEmpty());
@@ -107,7 +95,7 @@ private slots:
             const FileSizeLimit limit(8);
             QCOMPARE(pictures.remove(2).notices().size(), 1);
         }
-        QCOMPARE(readBytes(path("SystemFolder/record.txt")), record(names));
+        QCOMPARE(readBytes(path("SystemFolder/record.txt")), recordOf(names));
         QCOMPARE(readBytes(path("SystemFolder/b.jpg")), "b");
         QCOMPARE(pictures.count(), 3);
 
@@ -115,7 +103,7 @@ private slots:
         QVERIFY(pictures.remove(1) && pictures.remove(1));
         QCOMPARE(readBytes(path("outside.txt")), "keep");
         QCOMPARE(readBytes(path("SystemFolder/b.jpg")), "<missing>");
-        QCOMPARE(readBytes(path("SystemFolder/record.txt")), record({ "a long picture name.jpg" }));
+        QCOMPARE(readBytes(path("SystemFolder/record.txt")), recordOf({ "a long picture name.jpg" }));
         QVERIFY(!pictures.remove(1));
     }
 
@@ -153,7 +141,7 @@ private slots:
     {
         QFETCH(bool, folderInItsPlace);
         const QString recordFile = path("SystemFolder/record.txt");
-        const QByteArray names = record({ "a.jpg", "b.jpg" });
+        const QByteArray names = recordOf({ "a.jpg", "b.jpg" });
         // The whole folder open to "nobody", all but the record.
         for (const QString& folder : { dir->path(), path("system"), path("SystemFolder") }) {
             QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0777), 0);

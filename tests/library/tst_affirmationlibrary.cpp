@@ -5,10 +5,10 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <optional>
 
 using namespace vellumora;
 
@@ -21,27 +21,68 @@ struct Library {
     AffirmationList affirmations { store };
     CategoryIndex categories { store, affirmations };
     QSignalSpy field { &affirmations, &AffirmationList::fieldTextSet };
+    std::optional<FileSizeLimit> limit;
+    QStringList told;
 
-    QString path(const QString& relative) const { return dir->filePath(relative); }
+    NativePath path(const QByteArray& relative) const { return NativePath(dir->path()).child(relative); }
     QString fieldText() const { return field.isEmpty() ? QString() : field.last().at(0).toString(); }
+
+    // One step as a user takes it: "create Joy", "tick 1", "choose 2", "drop" (the chosen
+    // category), "add text", "edit text", "pick 1", "mark 1", "remove" (the picked affirmation),
+    // "full" (writes fail from here on). Returns whether it was done.
+    bool take(const QString& step)
+    {
+        const QString verb = step.section(' ', 0, 0);
+        const QString rest = step.section(' ', 1);
+        Outcome outcome = Outcome::nothing();
+        if (verb == "load") {
+            outcome = categories.load();
+        } else if (verb == "create") {
+            outcome = categories.create(rest);
+        } else if (verb == "choose") {
+            outcome = categories.choose(rest.toInt());
+        } else if (verb == "tick") {
+            outcome = categories.toggleTick(rest.toInt());
+        } else if (verb == "drop") {
+            outcome = categories.removeSelected();
+        } else if (verb == "add") {
+            outcome = affirmations.pressAdd(rest);
+        } else if (verb == "edit") {
+            outcome = affirmations.editSelected(rest);
+        } else if (verb == "pick") {
+            affirmations.choose(rest.toInt());
+        } else if (verb == "mark") {
+            outcome = affirmations.toggleTick(rest.toInt());
+        } else if (verb == "remove") {
+            outcome = affirmations.removeSelected();
+        } else if (verb == "full") {
+            limit.emplace(8);
+        } else {
+            QTest::qFail(qPrintable("unknown step " + step), __FILE__, __LINE__);
+        }
+        for (const Outcome::Notice& notice : outcome.notices()) {
+            told.append(notice.text);
+        }
+        return bool(outcome);
+    }
 };
 
-QStringList texts(const RowModel& model)
+QString texts(const RowModel& model)
 {
     QStringList result;
     for (const Row& row : model.rows()) {
         result.append(row.text);
     }
-    return result;
+    return result.join('|');
 }
 
-QStringList notices(const Outcome& outcome)
+QByteArray many(int rows)
 {
-    QStringList result;
-    for (const Outcome::Notice& notice : outcome.notices()) {
-        result.append(notice.text);
+    QByteArray bytes;
+    for (int i = 0; i < rows; ++i) {
+        bytes += "\"x\",#TRUE#\r\n";
     }
-    return result;
+    return bytes;
 }
 
 } // namespace
@@ -50,294 +91,211 @@ class TestAffirmationLibrary : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() { lib = std::make_unique<Library>(); }
 
-    void firstRunListsTheFolder()
+    // Files before, steps, then the categories and affirmations shown, the one chosen, files
+    // after ("<missing>" for none, "/" for a folder) and the messages' beginnings.
+    void scenarios_data()
     {
-        QVERIFY(writeBytes(lib->path("system/Work.txt"), ""));
-        QVERIFY(writeBytes(
-            lib->path("system/Health.txt"), crlfLines({ "\"I am calm\",#TRUE#", "\"I rest\",#FALSE#" })));
-        QVERIFY(writeBytes(lib->path("system/Joy.txt"), ""));
-        QVERIFY(writeBytes(lib->path("system/joy.txt"), ""));
-        QVERIFY(lib->categories.load().notices().isEmpty());
-        const QByteArray index
-            = crlfLines({ "\"Health\",#FALSE#", "\"Joy\",#FALSE#", "\"joy\",#FALSE#", "\"Work\",#FALSE#" });
-        QCOMPARE(readBytes(lib->path("item.txt")), index);
-        QCOMPARE(texts(lib->categories), (QStringList { "Health", "Joy", "joy", "Work" }));
-        QCOMPARE(lib->categories.selected(), 0);
-        QCOMPARE(texts(lib->affirmations), (QStringList { "I am calm", "I rest" }));
-        QCOMPARE(lib->fieldText(), "I am calm");
-
-        // Once the index exists, a file it does not name stays unlisted and untouched.
-        QVERIFY(writeBytes(lib->path("system/Stray.txt"), "\"x\",#TRUE#\r\n"));
-        QVERIFY(lib->categories.load().notices().isEmpty());
-        QCOMPARE(texts(lib->categories).size(), 4);
-        QCOMPARE(readBytes(lib->path("item.txt")), index);
-        QCOMPARE(readBytes(lib->path("system/Stray.txt")), "\"x\",#TRUE#\r\n");
-        // A name typed again chooses its own category, the one in the same letter case.
-        QVERIFY(lib->categories.create("joy"));
-        QCOMPARE(lib->categories.selected(), 2);
-        QCOMPARE(texts(lib->categories).size(), 4);
-    }
-
-    void createNames_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("listed");
-        QTest::addColumn<int>("told");
+        QTest::addColumn<QByteArrayList>("before");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("categories");
+        QTest::addColumn<QString>("affirmations");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("trimmed") << "  Joy "
-                                 << "Health,Joy" << 0 << "Joy";
-        QTest::newRow("empty field") << ""
-                                     << "Health" << 0 << "Health";
-        QTest::newRow("spaces only") << "   "
-                                     << "Health" << 1 << "Health";
-        QTest::newRow("pasted slash") << "Jo/y"
-                                      << "Health" << 1 << "Health";
-        QTest::newRow("pasted dots") << ".."
-                                     << "Health" << 1 << "Health";
-        QTest::newRow("same name, other case") << "hEALTH"
-                                               << "Health" << 0 << "Health";
-        QTest::newRow("unlisted file is taken in") << "stray"
-                                                   << "Health,Stray" << 0 << "Stray";
+        QTest::addColumn<QByteArrayList>("after");
+        QTest::addColumn<QStringList>("told");
+        const QByteArray health = "system/Health.txt=\"calm\",#TRUE#\r\n\"rest\",#FALSE#\r\n";
+        const QByteArray stray = "system/Stray.txt=\"x\",#FALSE#\r\n";
+        const QByteArray index = "item.txt=\"Health\",#FALSE#\r\n";
+
+        // Before there is an index, the folder is listed in name order, letter case ignored,
+        // and two names in two cases are two categories; after, a file it does not name is left out.
+        QTest::newRow("first run")
+            << QByteArrayList { health, "system/Work.txt=", "system/Joy.txt=", "system/joy.txt=" }
+            << QStringList { "load", "create Stray", "load", "create joy" } << "Health|Joy|joy|Work|Stray"
+            << ""
+            << "joy"
+            << QByteArrayList { "item.txt=\"Health\",#FALSE#\r\n\"Joy\",#FALSE#\r\n"
+                                "\"joy\",#FALSE#\r\n\"Work\",#FALSE#\r\n\"Stray\",#TRUE#\r\n" }
+            << QStringList {};
+        QTest::newRow("typed name trimmed")
+            << QByteArrayList { health, index } << QStringList { "load", "create  Joy " } << "Health|Joy"
+            << ""
+            << "Joy"
+            << QByteArrayList { "system/Joy.txt=", "item.txt=\"Health\",#FALSE#\r\n\"Joy\",#TRUE#\r\n" }
+            << QStringList {};
+        QTest::newRow("typed names refused")
+            << QByteArrayList { health, index }
+            << QStringList { "load", "create", "create    ", "create Jo/y", "create .." } << "Health"
+            << "calm|rest"
+            << "Health" << QByteArrayList { index }
+            << QStringList { "A category name", "A category name", "A category name" };
+        QTest::newRow("listed name in other case chosen, unlisted file taken in whole")
+            << QByteArrayList { health, stray, index }
+            << QStringList { "load", "create stray", "create hEALTH" } << "Health|Stray"
+            << "calm|rest"
+            << "Health" << QByteArrayList { health, stray } << QStringList {};
+        // A category whose file is already missing still goes; the first one left is chosen.
+        QTest::newRow("tick and drop")
+            << QByteArrayList { health, "system/Work.txt=\"ship\",#TRUE#\r\n",
+                   "item.txt=\"Gone\",#TRUE#\r\n\"Health\",#FALSE#\r\n\"Work\",#FALSE#\r\n" }
+            << QStringList { "load", "choose 2", "tick 1", "choose 0", "drop" } << "Health|Work"
+            << "calm|rest"
+            << "Health" << QByteArrayList { "item.txt=\"Health\",#TRUE#\r\n\"Work\",#FALSE#\r\n" }
+            << QStringList {};
+        QTest::newRow("drop everything")
+            << QByteArrayList { health, index } << QStringList { "load", "drop", "drop" } << ""
+            << ""
+            << "" << QByteArrayList { "item.txt=", "system/Health.txt=<missing>" }
+            << QStringList { "There Is No Item To Delete" };
+        QTest::newRow("affirmations edited, marked and removed")
+            << QByteArrayList { health }
+            << QStringList { "load", "pick 1", "edit rest, better", "mark 0", "add", "add new", "pick 0",
+                   "remove" }
+            << "Health"
+            << "rest, better|new"
+            << "Health"
+            << QByteArrayList { "system/Health.txt=\"rest, better\",#FALSE#\r\n\"new\",#TRUE#\r\n" }
+            << QStringList {};
+        QTest::newRow("adding after the last is removed")
+            << QByteArrayList { "system/Health.txt=\"one\",#TRUE#\r\n" }
+            << QStringList { "load", "remove", "add", "add again", "edit" } << "Health"
+            << "again"
+            << "Health" << QByteArrayList { "system/Health.txt=\"again\",#TRUE#\r\n" }
+            << QStringList { "Please Enter Text to edit" };
+        // A library kept on Windows: both files in Windows-1252, the file's name in the same bytes.
+        QTest::newRow("Windows-1252")
+            << QByteArrayList { "system/Caf\xE9.txt=\"na\xEFve\",#TRUE#\r\n",
+                   "system/Plain.txt=", "item.txt=\"Caf\xE9\",#FALSE#\r\n\"Plain,#TRUE#\r\n" }
+            << QStringList { "load", "add", "add Grüße", "tick 0", "choose 1", "tick 1" } << "Café|Plain"
+            << ""
+            << "Plain"
+            << QByteArrayList { "system/Caf\xE9.txt=\"na\xEFve\",#TRUE#\r\n\"Gr\xFC\xDF\x65\",#TRUE#\r\n",
+                   "item.txt=\"Caf\xE9\",#TRUE#\r\n\"Plain\",#FALSE#\r\n" }
+            << QStringList {};
+        QTest::newRow("failed writes lose nothing")
+            << QByteArrayList { health, index }
+            << QStringList { "load", "full", "add", "add new", "pick 0", "edit longer text", "mark 0",
+                   "remove", "tick 0", "create Joy" }
+            << "Health"
+            << "calm|rest"
+            << "Health" << QByteArrayList { health, index, "system/Joy.txt=<missing>" }
+            << QStringList { "The affirmations could not be saved", "The affirmations could not be saved",
+                   "The affirmations could not be saved", "The affirmations could not be saved",
+                   "The category list could not be saved", "The category list could not be saved" };
+        QTest::newRow("category file cannot be created")
+            << QByteArrayList { health, index, "system/Joy.txt=/" } << QStringList { "load", "create Joy" }
+            << "Health"
+            << "calm|rest"
+            << "Health" << QByteArrayList { index, "system/Joy.txt=/" }
+            << QStringList { "The category \"Joy\" could not be created." };
+        // A file that exists but cannot be read is never rewritten from the empty list shown for it.
+        QTest::newRow("unreadable category file")
+            << QByteArrayList { "system/Health.txt=/", index } << QStringList { "load", "add", "add new" }
+            << "Health"
+            << ""
+            << "Health" << QByteArrayList { "system/Health.txt=/" }
+            << QStringList { "The affirmations of \"Health\" could not be read.",
+                   "The affirmations of \"Health\" could not be read, so" };
+        QTest::newRow("unreadable index")
+            << QByteArrayList { health, "item.txt=/" } << QStringList { "load", "create Joy" } << ""
+            << ""
+            << "" << QByteArrayList { "item.txt=/", "system/Joy.txt=<missing>" }
+            << QStringList { "The category list could not be read, so",
+                   "The category list could not be read when the program started" };
+        // Names that must not form a path are left out, and so is a second row of a name; names in
+        // two letter cases are two files. Nothing outside the library is touched.
+        QTest::newRow("hostile index") << QByteArrayList { "outside.txt=keep", "system/Health.txt=",
+            "item.txt=\"../outside\",#TRUE#\r\n\"Health\",#TRUE#\r\n\"/etc/passwd\",#TRUE#\r\n"
+            "\"a\\..\\b\",#TRUE#\r\n\"health\",#FALSE#\r\n\"Health\",#TRUE#\r\n\"\x01\x02\xFF\",#TRUE#\r\n"
+            "\"Work\",#FALSE#\r\n"
+                + QByteArray(200000, 'x') + "\r\n" }
+                                       << QStringList { "load", "choose 2", "drop" } << "Health|health"
+                                       << ""
+                                       << "Health"
+                                       << QByteArrayList { "outside.txt=keep",
+                                              "item.txt=\"Health\",#TRUE#\r\n\"health\",#FALSE#\r\n" }
+                                       << QStringList {
+                                              "6 line(s) of the category list named no usable category"
+                                          };
+        QTest::newRow("full category")
+            << QByteArrayList { "system/Health.txt=" + many(CategoryStore::kMaxRows) }
+            << QStringList { "load", "add", "add one more" } << "Health"
+            << QString(QStringList(CategoryStore::kMaxRows, "x").join('|')) << "Health"
+            << QByteArrayList { "system/Health.txt=" + many(CategoryStore::kMaxRows) }
+            << QStringList { "This category already holds 32766 affirmations" };
     }
 
-    void createNames()
+    void scenarios()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, listed);
-        QFETCH(int, told);
+        QFETCH(QByteArrayList, before);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, categories);
+        QFETCH(QString, affirmations);
         QFETCH(QString, chosen);
-        const QByteArray health = crlfLines({ "\"I am calm\",#TRUE#" });
-        QVERIFY(writeBytes(lib->path("system/Health.txt"), health));
-        QVERIFY(writeBytes(lib->path("system/Stray.txt"), "\"x\",#FALSE#\r\n"));
-        QVERIFY(writeBytes(lib->path("item.txt"), crlfLines({ "\"Health\",#FALSE#" })));
-        lib->categories.load();
-        const Outcome outcome = lib->categories.create(typed);
-
-        QCOMPARE(texts(lib->categories).join(','), listed);
-        QCOMPARE(outcome.notices().size(), told);
-        QCOMPARE(bool(outcome), told == 0 && !typed.isEmpty());
-        QCOMPARE(lib->categories.rows().at(lib->categories.selected()).text, chosen);
-        QCOMPARE(readBytes(lib->path("system/Health.txt")), health);
-        QCOMPARE(readBytes(lib->path("system/Stray.txt")), "\"x\",#FALSE#\r\n");
-        const bool made = typed == "  Joy ";
-        if (made) {
-            QCOMPARE(readBytes(lib->path("system/Joy.txt")), "");
-            QCOMPARE(readBytes(lib->path("item.txt")), crlfLines({ "\"Health\",#FALSE#", "\"Joy\",#TRUE#" }));
-            QCOMPARE(texts(lib->affirmations), QStringList());
-            QCOMPARE(lib->fieldText(), "");
+        QFETCH(QByteArrayList, after);
+        QFETCH(QStringList, told);
+        Library lib;
+        for (const QByteArray& file : before) {
+            const QByteArray name = file.left(file.indexOf('='));
+            const QByteArray bytes = file.mid(name.size() + 1);
+            QVERIFY(
+                bytes == "/" ? QDir().mkpath(lib.path(name).toString()) : writeBytes(lib.path(name), bytes));
         }
-        QCOMPARE(QDir(lib->path("system")).entryList(QDir::Files).size(), made ? 3 : 2);
+        for (const QString& step : steps) {
+            lib.take(step);
+        }
+        lib.limit.reset();
+        QCOMPARE(texts(lib.categories), categories);
+        QCOMPARE(texts(lib.affirmations), affirmations);
+        const int selected = lib.categories.selected();
+        QCOMPARE(selected < 0 ? QString() : lib.categories.rows().at(selected).text, chosen);
+        for (const QByteArray& file : after) {
+            const QByteArray name = file.left(file.indexOf('='));
+            const QByteArray bytes = file.mid(name.size() + 1);
+            if (bytes == "/") {
+                QVERIFY(QFileInfo(lib.path(name).toString()).isDir());
+            } else {
+                QCOMPARE(readBytes(lib.path(name)), bytes);
+            }
+        }
+        QCOMPARE(lib.told.size(), told.size());
+        for (int i = 0; i < told.size(); ++i) {
+            QVERIFY2(lib.told[i].startsWith(told[i]), qPrintable(lib.told[i]));
+        }
     }
 
-    void deleteAndTick()
+    void editorStates()
     {
-        QVERIFY(writeBytes(lib->path("system/Health.txt"), crlfLines({ "\"I am calm\",#TRUE#" })));
-        QVERIFY(writeBytes(lib->path("system/Work.txt"), crlfLines({ "\"I ship\",#TRUE#" })));
-        QVERIFY(writeBytes(lib->path("item.txt"),
-            crlfLines({ "\"Gone\",#TRUE#", "\"Health\",#FALSE#", "\"Work\",#FALSE#" })));
-        CategoryIndex& categories = lib->categories;
-        categories.load();
-
-        // Ticking rewrites the index at once and keeps the choice.
-        categories.choose(2);
-        QVERIFY(categories.toggleTick(1));
-        QCOMPARE(readBytes(lib->path("item.txt")),
-            crlfLines({ "\"Gone\",#TRUE#", "\"Health\",#TRUE#", "\"Work\",#FALSE#" }));
-        QCOMPARE(categories.selected(), 2);
-
-        // A category whose file is already missing still goes; the first one left is shown.
-        categories.choose(0);
-        QVERIFY(categories.removeSelected().notices().isEmpty());
-        QCOMPARE(texts(categories), (QStringList { "Health", "Work" }));
-        QCOMPARE(categories.selected(), 0);
-        QCOMPARE(texts(lib->affirmations), QStringList { "I am calm" });
-        QVERIFY(categories.removeSelected() && categories.removeSelected());
-        QCOMPARE(texts(categories), QStringList());
-        QCOMPARE(texts(lib->affirmations), QStringList());
-        QCOMPARE(readBytes(lib->path("item.txt")), "");
-        QCOMPARE(QDir(lib->path("system")).entryList(QDir::Files), QStringList());
-        QCOMPARE(notices(categories.removeSelected()), QStringList { "There Is No Item To Delete" });
-    }
-
-    void editingStates()
-    {
-        QVERIFY(writeBytes(lib->path("system/Health.txt"),
-            crlfLines({ "\"one\",#TRUE#", "\"two\",#FALSE#", "\"three\",#TRUE#" })));
-        lib->categories.load();
-        const QString file = lib->path("system/Health.txt");
-        AffirmationList& list = lib->affirmations;
-        using Editor = AffirmationList::Editor;
-
-        // Edit keeps the row's place and tick.
-        list.choose(1);
-        QCOMPARE(lib->fieldText(), "two");
-        QVERIFY(list.editSelected("two, better"));
-        QCOMPARE(
-            readBytes(file), crlfLines({ "\"one\",#TRUE#", "\"two, better\",#FALSE#", "\"three\",#TRUE#" }));
-        QCOMPARE(lib->fieldText(), "");
-        QCOMPARE(notices(list.editSelected("")), QStringList { "Please Enter Text to edit" });
-
-        // Add composes; while composing, a click offers editing again; Update appends.
-        QVERIFY(list.pressAdd("ignored"));
-        QVERIFY(list.editor() == Editor::Composing && !list.canEdit() && !list.canDelete());
-        list.choose(0);
-        QVERIFY(list.canEdit() && list.editor() == Editor::Composing);
-        QVERIFY(list.pressAdd("one"));
-        QVERIFY(list.editor() == Editor::Idle && list.canEdit() && list.canDelete());
-        list.pressAdd("");
-        list.pressAdd("");
-        QCOMPARE(texts(list), (QStringList { "one", "two, better", "three", "one", "" }));
-        QVERIFY(readBytes(file).endsWith("\"one\",#TRUE#\r\n\"\",#TRUE#\r\n"));
-
-        // Delete: Add and Edit wait for the next click, and nothing stays selected.
-        list.choose(4);
-        QVERIFY(list.removeSelected());
-        QVERIFY(!list.canAdd() && !list.canEdit());
+        Library lib;
+        QVERIFY(writeBytes(lib.path("system/Health.txt"), "\"one\",#TRUE#\r\n\"two\",#FALSE#\r\n"));
+        lib.take("load");
+        AffirmationList& list = lib.affirmations;
+        const auto buttons = [&list] {
+            return QString("%1%2%3%4")
+                .arg(list.editor() == AffirmationList::Editor::Composing ? "composing " : "")
+                .arg(list.canAdd() ? "A" : "-")
+                .arg(list.canEdit() ? "E" : "-")
+                .arg(list.canDelete() ? "D" : "-");
+        };
+        QCOMPARE(lib.fieldText(), "one");
+        QCOMPARE(buttons(), "AED");
+        // Add composes with an empty field; a click offers editing again; Update stores.
+        lib.take("add");
+        QCOMPARE(buttons(), "composing A--");
+        QCOMPARE(lib.fieldText(), "");
+        lib.take("pick 1");
+        QCOMPARE(lib.fieldText(), "two");
+        QCOMPARE(buttons(), "composing AE-");
+        lib.take("add two");
+        QCOMPARE(buttons(), "AED");
+        // After a delete, Add and Edit wait for the next click and nothing stays selected.
+        lib.take("remove");
+        QCOMPARE(buttons(), "--D");
         QCOMPARE(list.selected(), -1);
-        QVERIFY(!list.removeSelected());
-        QCOMPARE(texts(list).size(), 4);
-        list.choose(2);
-        QVERIFY(list.canAdd() && list.canEdit());
-
-        QVERIFY(list.toggleTick(0));
-        QVERIFY(readBytes(file).startsWith("\"one\",#FALSE#\r\n"));
+        QVERIFY(!lib.take("remove"));
+        lib.take("pick 0");
+        QCOMPARE(buttons(), "AED");
     }
-
-    // Adding stays within reach whenever the chosen category has no affirmation left.
-    void addIsNeverADeadEnd()
-    {
-        QVERIFY(
-            writeBytes(lib->path("system/Health.txt"), crlfLines({ "\"one\",#TRUE#", "\"two\",#TRUE#" })));
-        QVERIFY(writeBytes(lib->path("system/Empty.txt"), ""));
-        QVERIFY(writeBytes(lib->path("item.txt"), crlfLines({ "\"Health\",#TRUE#", "\"Empty\",#TRUE#" })));
-        lib->categories.load();
-        AffirmationList& list = lib->affirmations;
-
-        QVERIFY(list.removeSelected());
-        QVERIFY(!list.canAdd() && !list.canEdit());
-        lib->categories.choose(1);
-        QVERIFY(list.canAdd() && !list.canEdit());
-
-        lib->categories.choose(0);
-        QVERIFY(list.removeSelected());
-        QCOMPARE(texts(list), QStringList());
-        QVERIFY(list.canAdd() && !list.canEdit());
-        QVERIFY(list.pressAdd("") && list.pressAdd("again"));
-        QCOMPARE(readBytes(lib->path("system/Health.txt")), crlfLines({ "\"again\",#TRUE#" }));
-    }
-
-    // A library kept on Windows: the index and the category files in Windows-1252, the
-    // category file's name in the same bytes on disk.
-    void windows1252Library()
-    {
-        const NativePath cafe = NativePath(lib->path("system")).child("Caf\xE9.txt");
-        QVERIFY(writeBytes(cafe, "\"na\xEFve\",#TRUE#\r\n"));
-        // A quote left open still names its category, and the flag after it counts.
-        QVERIFY(writeBytes(lib->path("item.txt"), "\"Caf\xE9\",#FALSE#\r\n\"Plain,#TRUE#\r\n"));
-        QVERIFY(writeBytes(lib->path("system/Plain.txt"), ""));
-        lib->categories.load();
-        QCOMPARE(texts(lib->categories), (QStringList { "Café", "Plain" }));
-        QCOMPARE(texts(lib->affirmations), QStringList { "naïve" });
-
-        QVERIFY(lib->affirmations.pressAdd("") && lib->affirmations.pressAdd("Grüße"));
-        QCOMPARE(readBytes(cafe), "\"na\xEFve\",#TRUE#\r\n\"Gr\xFC\xDF\x65\",#TRUE#\r\n");
-        QVERIFY(lib->categories.toggleTick(0));
-        QCOMPARE(readBytes(lib->path("item.txt")), "\"Caf\xE9\",#TRUE#\r\n\"Plain\",#TRUE#\r\n");
-
-        QVERIFY(lib->categories.removeSelected().notices().isEmpty());
-        QCOMPARE(readBytes(cafe), "<missing>");
-        QCOMPARE(texts(lib->categories), QStringList { "Plain" });
-        QCOMPARE(readBytes(lib->path("item.txt")), "\"Plain\",#TRUE#\r\n");
-    }
-
-    void failedWritesLoseNothing()
-    {
-        const QByteArray health = crlfLines({ "\"a long affirmation to keep\",#TRUE#" });
-        QVERIFY(writeBytes(lib->path("system/Health.txt"), health));
-        QVERIFY(writeBytes(lib->path("item.txt"), crlfLines({ "\"Health\",#FALSE#" })));
-        lib->categories.load();
-        const QByteArray index = readBytes(lib->path("item.txt"));
-        {
-            const FileSizeLimit limit(8);
-            lib->affirmations.pressAdd("");
-            QVERIFY(!lib->affirmations.pressAdd("new"));
-            QVERIFY(!lib->categories.toggleTick(0));
-            QVERIFY(!lib->categories.create("Joy"));
-        }
-        QCOMPARE(readBytes(lib->path("system/Health.txt")), health);
-        QCOMPARE(readBytes(lib->path("item.txt")), index);
-        QCOMPARE(texts(lib->affirmations), QStringList { "a long affirmation to keep" });
-        QCOMPARE(lib->categories.rows(), (QList<Row> { { "Health", false } }));
-        QCOMPARE(readBytes(lib->path("system/Joy.txt")), "<missing>");
-
-        // A category that cannot be created leaves everything as it was.
-        QVERIFY(QDir().mkpath(lib->path("system/Joy.txt")));
-        QCOMPARE(lib->categories.create("Joy").notices().size(), 1);
-        QCOMPARE(texts(lib->categories), QStringList { "Health" });
-    }
-
-    // A file that exists but cannot be read is never rewritten from the empty list shown for it.
-    void unreadableFilesAreLeftAlone()
-    {
-        QVERIFY(QDir().mkpath(lib->path("system/Health.txt")));
-        QVERIFY(writeBytes(lib->path("system/Work.txt"), ""));
-        QVERIFY(writeBytes(lib->path("item.txt"), crlfLines({ "\"Health\",#TRUE#", "\"Work\",#TRUE#" })));
-        QCOMPARE(lib->categories.load().notices().size(), 1);
-        QCOMPARE(texts(lib->categories), (QStringList { "Health", "Work" }));
-        lib->affirmations.pressAdd("");
-        QVERIFY(notices(lib->affirmations.pressAdd("new")).constFirst().contains("could not be read"));
-        QVERIFY(QFileInfo(lib->path("system/Health.txt")).isDir());
-
-        lib.reset(new Library);
-        QVERIFY(QDir().mkpath(lib->path("item.txt")));
-        QVERIFY(writeBytes(lib->path("system/Work.txt"), ""));
-        QCOMPARE(notices(lib->categories.load()).size(), 1);
-        QCOMPARE(texts(lib->categories), QStringList());
-        QCOMPARE(notices(lib->categories.create("Joy")),
-            QStringList { "The category list could not be read when the program started, so it cannot be "
-                          "changed now." });
-        QCOMPARE(readBytes(lib->path("system/Joy.txt")), "<missing>");
-        QVERIFY(QFileInfo(lib->path("item.txt")).isDir());
-    }
-
-    void hostileIndexLoadsWhatItCan()
-    {
-        QVERIFY(writeBytes(lib->path("outside.txt"), "\"keep\",#TRUE#\r\n"));
-        QVERIFY(writeBytes(lib->path("system/Health.txt"), ""));
-        QByteArray index = crlfLines({ "\"../outside\",#TRUE#", "\"Health\",#TRUE#", "\"/etc/passwd\",#TRUE#",
-            "\"a\\\\..\\\\b\",#TRUE#", "\"health\",#FALSE#" });
-        index += QByteArray(200000, 'x') + "\r\n";
-        index += QByteArray("\"\x01\x02\xFF\xFE\",#TRUE#\r\n\"Work\",#FALSE#\r\n");
-        QVERIFY(writeBytes(lib->path("item.txt"), index));
-        QCOMPARE(lib->categories.load().notices().size(), 1);
-        // "health" names a file of its own here, missing like that of "Work".
-        QCOMPARE(texts(lib->categories), (QStringList { "Health", "health", "Work" }));
-        QCOMPARE(readBytes(lib->path("outside.txt")), "\"keep\",#TRUE#\r\n");
-        // The missing file of "Work" reads as an empty category, and deleting it is harmless.
-        QVERIFY(lib->categories.choose(2));
-        QCOMPARE(texts(lib->affirmations), QStringList());
-        QVERIFY(lib->categories.removeSelected());
-        QCOMPARE(readBytes(lib->path("item.txt")), crlfLines({ "\"Health\",#TRUE#", "\"health\",#FALSE#" }));
-    }
-
-    void fullListRefusesOneMore()
-    {
-        QByteArray many;
-        for (int i = 0; i < CategoryStore::kMaxRows; ++i) {
-            many += "\"x\",#TRUE#\r\n";
-        }
-        QVERIFY(writeBytes(lib->path("system/Health.txt"), many));
-        lib->categories.load();
-        lib->affirmations.pressAdd("");
-        QCOMPARE(lib->affirmations.pressAdd("one more").notices().size(), 1);
-        QCOMPARE(lib->affirmations.rows().size(), CategoryStore::kMaxRows);
-        QCOMPARE(readBytes(lib->path("system/Health.txt")).size(), many.size());
-    }
-
-private:
-    std::unique_ptr<Library> lib;
 };
 
 QTEST_GUILESS_MAIN(TestAffirmationLibrary)

@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace vellumora {
@@ -23,6 +24,7 @@ struct MainWindowFixture {
     // a stand-in, so the test ends with its failure instead of a crash.
     template <typename T> T* find(const QString& name) const
     {
+        static_assert(std::is_default_constructible_v<T>, "find controls by a Qt class that can stand in");
         if (T* found = window ? window->findChild<T*>(name) : nullptr) {
             return found;
         }

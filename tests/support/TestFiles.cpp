@@ -94,6 +94,15 @@ QByteArray crlfLines(const QStringList& lines)
     return bytes;
 }
 
+QByteArray recordOf(const QStringList& names)
+{
+    QByteArray bytes;
+    for (const QString& name : names) {
+        bytes += '"' + name.toUtf8() + "\"\r\n";
+    }
+    return bytes;
+}
+
 bool nearColour(const QColor& a, const QColor& b)
 {
     return qAbs(a.red() - b.red()) < 12 && qAbs(a.green() - b.green()) < 12 && qAbs(a.blue() - b.blue()) < 12;

@@ -26,6 +26,8 @@ QByteArray readBytes(const NativePath& path);
 // The lines, each followed by CR LF, as the program's data files hold them.
 QByteArray crlfLines(const QStringList& lines);
 
+// A picture record listing these names.
+QByteArray recordOf(const QStringList& names);
 // Colours that differ by less than a JPEG's rounding in every channel.
 bool nearColour(const QColor& a, const QColor& b);
 
