@@ -2,7 +2,7 @@
 
 #include "images/PictureLibrary.h"
 #include "images/ThumbnailStrip.h"
-#include "platform/CommonDialog.h"
+#include "platform/FileChooser.h"
 #include "platform/Look.h"
 #include "platform/Twips.h"
 
@@ -30,7 +30,7 @@ QPushButton* pictureButton(const QString& caption, const char* name, QWidget* pa
 
 } // namespace
 
-ImageLibraryPanel::ImageLibraryPanel(Platform& platform, PictureLibrary& pictures, CommonDialog& fileDialog,
+ImageLibraryPanel::ImageLibraryPanel(Platform& platform, PictureLibrary& pictures, FileChooser& fileDialog,
     PictureLoader& loader, QWidget* parent)
     : QGroupBox(tr("Image Library"), parent)
     , m_platform(platform)
@@ -98,7 +98,7 @@ void ImageLibraryPanel::addPicture()
     if (!m_pictures.changeable().report(m_platform)) {
         return;
     }
-    const QString chosen = m_fileDialog.showOpen(QStringLiteral("Vellumora"),
+    const QString chosen = m_fileDialog.chooseFile(QStringLiteral("Vellumora"),
         QStringLiteral("BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg"), 2);
     if (!chosen.isEmpty()) {
         m_pictures.add(chosen).report(m_platform);

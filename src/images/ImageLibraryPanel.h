@@ -8,7 +8,7 @@ class QTreeView;
 
 namespace vellumora {
 
-class CommonDialog;
+class FileChooser;
 class PictureLibrary;
 class PictureLoader;
 class Platform;
@@ -20,7 +20,7 @@ class ThumbnailStrip;
 class ImageLibraryPanel : public QGroupBox {
     Q_OBJECT
 public:
-    ImageLibraryPanel(Platform& platform, PictureLibrary& pictures, CommonDialog& fileDialog,
+    ImageLibraryPanel(Platform& platform, PictureLibrary& pictures, FileChooser& fileDialog,
         PictureLoader& loader, QWidget* parent = nullptr);
 
     // The main window became active: the strip goes back to its top.
@@ -36,7 +36,7 @@ private:
 
     Platform& m_platform;
     PictureLibrary& m_pictures;
-    CommonDialog& m_fileDialog;
+    FileChooser& m_fileDialog;
 
     QWidget* m_stripHolder = nullptr;
     QScrollBar* m_scrollBar = nullptr;

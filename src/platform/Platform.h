@@ -56,7 +56,7 @@ public:
     // choice; nothing when cancelled.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
 
-    // A music player for one slideshow window, which owns it.
+    // The show's music player; the caller owns it.
     virtual std::unique_ptr<MediaControl> createMediaControl() = 0;
 
     // Root of the user's shared thumbnail cache (~/.cache/thumbnails).

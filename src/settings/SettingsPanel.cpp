@@ -1,6 +1,6 @@
 #include "settings/SettingsPanel.h"
 
-#include "platform/CommonDialog.h"
+#include "platform/FileChooser.h"
 #include "platform/Twips.h"
 #include "settings/ShapeOptions.h"
 
@@ -89,7 +89,7 @@ void check(QButtonGroup* group, int index)
 } // namespace
 
 SettingsPanel::SettingsPanel(
-    Platform& platform, ShapeOptions& shapes, CommonDialog& fileDialog, QWidget* parent)
+    Platform& platform, ShapeOptions& shapes, FileChooser& fileDialog, QWidget* parent)
     : QGroupBox(tr("Settings"), parent)
     , m_settings(platform)
     , m_shapes(shapes)
@@ -262,7 +262,7 @@ void SettingsPanel::applyMusicChoice()
 
 void SettingsPanel::browseForMusic()
 {
-    const QString chosen = m_fileDialog.showOpen(QStringLiteral("Vellumora"),
+    const QString chosen = m_fileDialog.chooseFile(QStringLiteral("Vellumora"),
         QStringLiteral("MP3 File (*.mp3*)|*.mp3|WAV File(*.wav)|*.wav|WMA File(*.wma)|*.wma"), 1);
     if (chosen.isEmpty()) {
         return;

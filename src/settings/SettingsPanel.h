@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace vellumora {
 
-class CommonDialog;
+class FileChooser;
 class Platform;
 class ShapeOptions;
 
@@ -24,7 +24,7 @@ public:
     // shapes: the border and fill options, which sit on the image library panel. fileDialog: the
     // main window's file dialog, shared with the picture chooser.
     SettingsPanel(
-        Platform& platform, ShapeOptions& shapes, CommonDialog& fileDialog, QWidget* parent = nullptr);
+        Platform& platform, ShapeOptions& shapes, FileChooser& fileDialog, QWidget* parent = nullptr);
 
     // Main window load, in this order: lists filled, music restored, first entries selected,
     // then the saved display options.
@@ -63,7 +63,7 @@ private:
 
     DisplaySettings m_settings;
     ShapeOptions& m_shapes;
-    CommonDialog& m_fileDialog;
+    FileChooser& m_fileDialog;
 
     QCheckBox* m_playMusicBox = nullptr;
     QLineEdit* m_musicPathField = nullptr;

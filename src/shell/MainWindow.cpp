@@ -60,6 +60,7 @@ MainWindow::MainWindow(Platform& platform, QRandomGenerator& random, QWidget* pa
 
     buildControls();
     buildMenus();
+    connectSignals();
     // The client area is fixed; the window's height follows the menu bar's.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -71,12 +72,11 @@ void MainWindow::buildControls()
     client->setFixedSize(twipsToPixels(9660), twipsToPixels(8490));
     setCentralWidget(client);
 
-    auto* homePageLink = new LinkLabel(
+    m_homePageLink = new LinkLabel(
         tr("Click here to visit the Vellumora home page for ideas, tips and updates"), client);
-    homePageLink->setObjectName(QStringLiteral("Label14"));
-    homePageLink->setAlignment(Qt::AlignCenter);
-    placeTwips(homePageLink, -427, 0, 10515, 195);
-    connect(homePageLink, &LinkLabel::clicked, this, [this] { WebLinks::openHomePage(m_platform); });
+    m_homePageLink->setObjectName(QStringLiteral("Label14"));
+    m_homePageLink->setAlignment(Qt::AlignCenter);
+    placeTwips(m_homePageLink, -427, 0, 10515, 195);
 
     QLabel* introduction
         = centredText(tr("Vellumora keeps your vision board in view: post your daily visions, goals, "
@@ -107,31 +107,34 @@ void MainWindow::buildControls()
     auto* navigation = new QGroupBox(client);
     navigation->setObjectName(QStringLiteral("Frame7"));
     placeTwips(navigation, 7680, 1200, 1935, 6780);
-    QPushButton* imageLibraryButton
-        = navigationButton(tr("Image Library"), "cmdImageLibrary", navigation, 360);
-    QPushButton* affirmationLibraryButton
+    m_imageLibraryButton = navigationButton(tr("Image Library"), "cmdImageLibrary", navigation, 360);
+    m_affirmationLibraryButton
         = navigationButton(tr("Affirmation Library"), "cmdAffirmationLibrary", navigation, 1620);
-    QPushButton* settingsButton = navigationButton(tr("Settings"), "cmdMusicSettings", navigation, 2880);
-    QPushButton* fontButton = navigationButton(tr("Font"), "cmdFont", navigation, 4140);
-    QPushButton* aboutButton = navigationButton(tr("About Software "), "cmdAbout", navigation, 5400);
+    m_settingsButton = navigationButton(tr("Settings"), "cmdMusicSettings", navigation, 2880);
+    m_fontButton = navigationButton(tr("Font"), "cmdFont", navigation, 4140);
+    m_aboutButton = navigationButton(tr("About Software "), "cmdAbout", navigation, 5400);
 
-    auto* startButton = new QPushButton(tr("&Start"), client);
-    startButton->setObjectName(QStringLiteral("cmdDisplayAffirmations"));
-    placeTwips(startButton, 2265, 7440, 5370, 495);
+    m_startButton = new QPushButton(tr("&Start"), client);
+    m_startButton->setObjectName(QStringLiteral("cmdDisplayAffirmations"));
+    placeTwips(m_startButton, 2265, 7440, 5370, 495);
 
     m_show = new ShowLauncher(m_platform, m_random,
         { *this, *m_settings, m_pictures, m_imageLibrary->thumbnails(), m_categories, m_categoryStore,
             *m_pictureLoader },
         this);
+}
 
-    connect(imageLibraryButton, &QPushButton::clicked, this, [this] { bringToFront(m_imageLibrary); });
-    connect(affirmationLibraryButton, &QPushButton::clicked, this,
+void MainWindow::connectSignals()
+{
+    connect(m_homePageLink, &LinkLabel::clicked, this, [this] { WebLinks::openHomePage(m_platform); });
+    connect(m_imageLibraryButton, &QPushButton::clicked, this, [this] { bringToFront(m_imageLibrary); });
+    connect(m_affirmationLibraryButton, &QPushButton::clicked, this,
         [this] { bringToFront(m_affirmationLibrary); });
-    connect(settingsButton, &QPushButton::clicked, this, [this] { bringToFront(m_settings); });
+    connect(m_settingsButton, &QPushButton::clicked, this, [this] { bringToFront(m_settings); });
     connect(m_show, &ShowLauncher::musicPanelWanted, this, [this] { bringToFront(m_settings); });
-    connect(fontButton, &QPushButton::clicked, m_show, &ShowLauncher::chooseFont);
-    connect(aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
-    connect(startButton, &QPushButton::clicked, m_show, &ShowLauncher::start);
+    connect(m_fontButton, &QPushButton::clicked, m_show, &ShowLauncher::chooseFont);
+    connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
+    connect(m_startButton, &QPushButton::clicked, m_show, &ShowLauncher::start);
 }
 
 void MainWindow::buildMenus()

@@ -3,10 +3,11 @@
 #include "images/PictureLibrary.h"
 #include "library/AffirmationList.h"
 #include "library/CategoryIndex.h"
-#include "platform/CommonDialog.h"
+#include "platform/FileChooser.h"
 
 #include <QMainWindow>
 
+class QPushButton;
 class QRandomGenerator;
 class QStackedWidget;
 
@@ -14,6 +15,7 @@ namespace vellumora {
 
 class AffirmationLibraryPanel;
 class ImageLibraryPanel;
+class LinkLabel;
 class PictureLoader;
 class Platform;
 class SettingsPanel;
@@ -42,12 +44,13 @@ private:
     bool dataFoldersExist() const;
     void buildControls();
     void buildMenus();
+    void connectSignals();
     void showAbout();
     void bringToFront(QWidget* panel);
 
     Platform& m_platform;
     QRandomGenerator& m_random;
-    CommonDialog m_fileDialog;
+    FileChooser m_fileDialog;
     CategoryStore m_categoryStore;
     AffirmationList m_affirmations;
     CategoryIndex m_categories;
@@ -59,6 +62,13 @@ private:
     AffirmationLibraryPanel* m_affirmationLibrary = nullptr;
     SettingsPanel* m_settings = nullptr;
     ShowLauncher* m_show = nullptr;
+    LinkLabel* m_homePageLink = nullptr;
+    QPushButton* m_imageLibraryButton = nullptr;
+    QPushButton* m_affirmationLibraryButton = nullptr;
+    QPushButton* m_settingsButton = nullptr;
+    QPushButton* m_fontButton = nullptr;
+    QPushButton* m_aboutButton = nullptr;
+    QPushButton* m_startButton = nullptr;
 };
 
 } // namespace vellumora

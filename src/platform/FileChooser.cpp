@@ -1,13 +1,13 @@
-#include "platform/CommonDialog.h"
+#include "platform/FileChooser.h"
 
 namespace vellumora {
 
-CommonDialog::CommonDialog(Platform& platform)
+FileChooser::FileChooser(Platform& platform)
     : m_platform(platform)
 {
 }
 
-QList<FileFilter> CommonDialog::parseFilter(const QString& filter)
+QList<FileFilter> FileChooser::parseFilter(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QList<FileFilter> filters;
@@ -17,7 +17,7 @@ QList<FileFilter> CommonDialog::parseFilter(const QString& filter)
     return filters;
 }
 
-QString CommonDialog::showOpen(const QString& title, const QString& filter, int filterIndex)
+QString FileChooser::chooseFile(const QString& title, const QString& filter, int filterIndex)
 {
     const QString chosen
         = m_platform.openFileName({ title, parseFilter(filter), filterIndex - 1, m_fileName });

@@ -6,13 +6,13 @@ namespace vellumora {
 
 // The main window's one open-file dialog, shared by the picture and the music chooser: it
 // opens on the path last chosen in it, whichever chooser that was.
-class CommonDialog {
+class FileChooser {
 public:
-    explicit CommonDialog(Platform& platform);
+    explicit FileChooser(Platform& platform);
 
     // filter: "label|pattern|label|pattern|..."; filterIndex counts from 1.
     // Returns the chosen path, or an empty string when the user cancelled.
-    QString showOpen(const QString& title, const QString& filter, int filterIndex);
+    QString chooseFile(const QString& title, const QString& filter, int filterIndex);
 
     static QList<FileFilter> parseFilter(const QString& filter);
 
