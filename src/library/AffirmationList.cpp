@@ -60,8 +60,11 @@ Outcome AffirmationList::writable() const
     return {};
 }
 
-Outcome AffirmationList::save(const QList<Row>& rows)
+Outcome AffirmationList::write(const QList<Row>& rows)
 {
+    if (Outcome ready = writable(); !ready) {
+        return ready;
+    }
     QString error;
     if (m_store.writeRows(m_store.categoryPath(m_category), rows, &m_encoding, &error)) {
         return {};
@@ -87,7 +90,7 @@ Outcome AffirmationList::pressAdd(const QString& fieldText)
     }
     setEditor(Editor::Idle, m_canAdd, true, true);
     const Row added { fieldText, true };
-    if (Outcome saved = save(QList<Row>(rows()) << added); !saved) {
+    if (Outcome saved = write(QList<Row>(rows()) << added); !saved) {
         return saved;
     }
     appendRow(added);
@@ -106,12 +109,9 @@ Outcome AffirmationList::editSelected(const QString& fieldText)
     if (selected() < 0) {
         return Outcome::nothing();
     }
-    if (Outcome ready = writable(); !ready) {
-        return ready;
-    }
     QList<Row> changed = rows();
     changed[selected()].text = fieldText;
-    if (Outcome saved = save(changed); !saved) {
+    if (Outcome saved = write(changed); !saved) {
         return saved;
     }
     replaceRow(selected(), changed[selected()]);
@@ -127,12 +127,9 @@ Outcome AffirmationList::removeSelected()
     if (selected() < 0) {
         return Outcome::nothing();
     }
-    if (Outcome ready = writable(); !ready) {
-        return ready;
-    }
     QList<Row> remaining = rows();
     remaining.removeAt(selected());
-    if (Outcome saved = save(remaining); !saved) {
+    if (Outcome saved = write(remaining); !saved) {
         return saved;
     }
     removeRow(selected());
@@ -141,23 +138,6 @@ Outcome AffirmationList::removeSelected()
     emit fieldTextSet(QString());
     // With its last affirmation gone, nothing could be clicked to bring adding back.
     setEditor(m_editor, rows().isEmpty(), false, m_canDelete);
-    return {};
-}
-
-Outcome AffirmationList::toggleTick(int row)
-{
-    if (!isRow(row)) {
-        return Outcome::nothing();
-    }
-    if (Outcome ready = writable(); !ready) {
-        return ready;
-    }
-    QList<Row> changed = rows();
-    changed[row].ticked = !changed[row].ticked;
-    if (Outcome saved = save(changed); !saved) {
-        return saved;
-    }
-    replaceRow(row, changed[row]);
     return {};
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "library/RowModel.h"
-#include "platform/Outcome.h"
 
 namespace vellumora {
 
@@ -25,7 +24,6 @@ public:
     Outcome pressAdd(const QString& fieldText);
     Outcome editSelected(const QString& fieldText);
     Outcome removeSelected();
-    Outcome toggleTick(int row);
     // A click on a row: its text goes to the field and editing is offered.
     void choose(int row);
     // The selection moved without a click (the keyboard).
@@ -44,7 +42,7 @@ signals:
 
 private:
     Outcome writable() const;
-    Outcome save(const QList<Row>& rows);
+    Outcome write(const QList<Row>& rows) override;
     void setEditor(Editor editor, bool canAdd, bool canEdit, bool canDelete);
 
     const CategoryStore& m_store;

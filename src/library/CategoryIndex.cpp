@@ -95,7 +95,7 @@ Outcome CategoryIndex::changeable() const
         tr("The category list could not be read when the program started, so it cannot be changed now."));
 }
 
-Outcome CategoryIndex::writeIndex(const QList<Row>& rows)
+Outcome CategoryIndex::write(const QList<Row>& rows)
 {
     if (Outcome ready = changeable(); !ready) {
         return ready;
@@ -106,20 +106,6 @@ Outcome CategoryIndex::writeIndex(const QList<Row>& rows)
     }
     return Outcome::refused(tr("The category list could not be saved, so the change was undone.")
         + QStringLiteral("\r\n") + error);
-}
-
-Outcome CategoryIndex::toggleTick(int row)
-{
-    if (!isRow(row)) {
-        return Outcome::nothing();
-    }
-    QList<Row> changed = rows();
-    changed[row].ticked = !changed[row].ticked;
-    if (Outcome written = writeIndex(changed); !written) {
-        return written;
-    }
-    replaceRow(row, changed[row]);
-    return {};
 }
 
 Outcome CategoryIndex::create(const QString& typed)
@@ -160,7 +146,7 @@ Outcome CategoryIndex::create(const QString& typed)
         return Outcome::refused(tr("The category \"%1\" could not be created.").arg(created.text)
             + QStringLiteral("\r\n") + error);
     }
-    if (Outcome written = writeIndex(QList<Row>(rows()) << created); !written) {
+    if (Outcome written = write(QList<Row>(rows()) << created); !written) {
         if (!existing) {
             m_store.removeCategory(created.text);
         }
@@ -180,7 +166,7 @@ Outcome CategoryIndex::removeSelected()
     QList<Row> remaining = rows();
     remaining.removeAt(row);
     // The index goes first: if it cannot be written, the category keeps its file.
-    if (Outcome written = writeIndex(remaining); !written) {
+    if (Outcome written = write(remaining); !written) {
         return written;
     }
     Outcome outcome;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "library/RowModel.h"
-#include "platform/Outcome.h"
 
 namespace vellumora {
 
@@ -22,7 +21,6 @@ public:
     Outcome choose(int row);
     // Marks the row chosen without reading it yet (a click shows it when it ends).
     void select(int row) { setSelected(row); }
-    Outcome toggleTick(int row);
     // The name as typed: a listed name is chosen, any other created, ticked, and chosen.
     Outcome create(const QString& typed);
     Outcome removeSelected();
@@ -32,7 +30,7 @@ public:
 
 private:
     Outcome changeable() const;
-    Outcome writeIndex(const QList<Row>& rows);
+    Outcome write(const QList<Row>& rows) override;
     QList<Row> usableRows(const QList<Row>& read, Outcome& outcome) const;
 
     CategoryStore& m_store;

@@ -45,6 +45,22 @@ Qt::ItemFlags RowModel::flags(const QModelIndex& index) const
                            : Qt::NoItemFlags;
 }
 
+Outcome RowModel::toggleTick(int row)
+{
+    if (!isRow(row)) {
+        return Outcome::nothing();
+    }
+    Row changed = m_rows.at(row);
+    changed.ticked = !changed.ticked;
+    QList<Row> next = m_rows;
+    next[row] = changed;
+    if (Outcome written = write(next); !written) {
+        return written;
+    }
+    replaceRow(row, changed);
+    return {};
+}
+
 void RowModel::resetRows(QList<Row> rows)
 {
     beginResetModel();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/CategoryStore.h"
+#include "platform/Outcome.h"
 
 #include <QAbstractListModel>
 
@@ -26,11 +27,16 @@ public:
     // -1 when none is.
     int selected() const { return m_selected; }
 
+    // The row's tick changes, in the file first.
+    Outcome toggleTick(int row);
+
 signals:
     // The library moved the selection itself (after a load, an addition or a deletion).
     void selectedChanged(int row);
 
 protected:
+    // Writes the rows to the file the list lives in; a refusal leaves the file as it was.
+    virtual Outcome write(const QList<Row>& rows) = 0;
     void resetRows(QList<Row> rows);
     void appendRow(const Row& row);
     void replaceRow(int row, const Row& value);
