@@ -27,7 +27,6 @@ public:
     Outcome remove(int row);
 
     int count() const { return int(m_names.size()); }
-    const QStringList& names() const { return m_names; }
     // Where each picture is stored, in order; empty for a name that is no file name.
     QList<NativePath> paths() const;
 

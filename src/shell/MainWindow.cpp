@@ -50,9 +50,9 @@ MainWindow::MainWindow(Platform& platform, QRandomGenerator& random, QWidget* pa
     , m_random(random)
     , m_fileDialog(platform)
     , m_categoryStore(platform.applicationFolder())
-    , m_affirmations(m_categoryStore)
-    , m_categories(m_categoryStore, m_affirmations)
-    , m_pictures(platform.applicationFolder())
+    , m_affirmations(m_categoryStore, this)
+    , m_categories(m_categoryStore, m_affirmations, this)
+    , m_pictures(platform.applicationFolder(), this)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral(VELLUMORA_TITLE));

@@ -49,16 +49,12 @@ public:
     // Shows picture 1 and the first affirmation, and starts the picture timer and the glide.
     void start(Plan plan);
     void stop();
-    bool isRunning() const { return m_running; }
     // The picture timer's tick: the next picture and affirmation.
     void advance();
     // Where the window goes in this screen area at this tick: centred, or at random wholly on it.
     QPoint placeIn(const QRect& screenArea, const QSize& windowSize);
     // The caption's width as drawn, which the glide turns by.
     void setCaptionWidth(int pixels);
-
-    const QTimer& pictureTimer() const { return m_pictureTimer; }
-    const show::Glide& glide() const { return m_glide; }
 
     // A decode asked for with pictureWanted is back; null when the picture cannot be decoded.
     void pictureDecoded(quint64 ticket, const QImage& picture);
@@ -82,8 +78,9 @@ private:
     QRandomGenerator& m_random;
     Plan m_plan;
     bool m_running = false;
-    QTimer m_pictureTimer;
-    QTimer m_glideTimer;
+    // Children, so they can be found by name.
+    QTimer m_pictureTimer { this };
+    QTimer m_glideTimer { this };
     show::Glide m_glide;
     int m_captionWidthTwips = 0;
 

@@ -22,7 +22,6 @@ ShowLauncher::ShowLauncher(Platform& platform, QRandomGenerator& random, Sources
     , m_platform(platform)
     , m_sources(sources)
     , m_show(random, this)
-    , m_player(platform.createMediaControl())
 {
     m_show.setObjectName(QStringLiteral("show"));
     connect(&m_show, &Show::pictureWanted, &m_sources.loader,
@@ -30,7 +29,6 @@ ShowLauncher::ShowLauncher(Platform& platform, QRandomGenerator& random, Sources
             m_sources.loader.loadPicture(ticket, path, size, priority);
         });
     connect(&m_sources.loader, &PictureLoader::pictureLoaded, &m_show, &Show::pictureDecoded);
-    connect(m_player.get(), &MediaControl::statusUpdate, this, &ShowLauncher::showMusicStatus);
     connect(&m_sources.settings, &SettingsPanel::musicSwitchedOff, this, [this] {
         m_musicShown = false;
         if (m_window) {
@@ -38,13 +36,26 @@ ShowLauncher::ShowLauncher(Platform& platform, QRandomGenerator& random, Sources
         }
     });
     // The player lets go of a file it may still hold before the new one is used.
-    connect(&m_sources.settings, &SettingsPanel::musicFileChosen, this,
-        [this] { m_player->command(QStringLiteral("Close")); });
+    connect(&m_sources.settings, &SettingsPanel::musicFileChosen, this, [this] {
+        if (m_player) {
+            m_player->command(QStringLiteral("Close"));
+        }
+    });
 }
 
 ShowLauncher::~ShowLauncher()
 {
     delete m_window;
+}
+
+MediaControl& ShowLauncher::player()
+{
+    // Made at the first music played: the media framework costs memory and start-up time.
+    if (!m_player) {
+        m_player = m_platform.createMediaControl();
+        connect(m_player.get(), &MediaControl::statusUpdate, this, &ShowLauncher::showMusicStatus);
+    }
+    return *m_player;
 }
 
 SlideshowWindow& ShowLauncher::window()
@@ -125,9 +136,9 @@ void ShowLauncher::start()
     }
     SlideshowWindow& shown = window();
     if (settings.playMusic()) {
-        m_player->setFileName(settings.musicPath());
-        m_player->command(QStringLiteral("Open"));
-        m_player->command(QStringLiteral("Play"));
+        player().setFileName(settings.musicPath());
+        player().command(QStringLiteral("Open"));
+        player().command(QStringLiteral("Play"));
         m_musicShown = true;
         shown.setMusicStripShown(true);
     }
@@ -148,7 +159,7 @@ void ShowLauncher::start()
 
 void ShowLauncher::back()
 {
-    if (m_window) {
+    if (m_window && m_player) {
         m_player->command(QStringLiteral("Stop"));
         m_player->command(QStringLiteral("Close"));
     }

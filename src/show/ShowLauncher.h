@@ -50,6 +50,7 @@ signals:
     void musicPanelWanted();
 
 private:
+    MediaControl& player();
     SlideshowWindow& window();
     void discardWindow();
     // False, with the user told, when music is wanted but cannot be played.
