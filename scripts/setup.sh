@@ -5,13 +5,14 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Build: compiler, CMake, Ninja, Qt 6, libjpeg for the benchmark's test pictures.
 # Run: Qt's X11 platform plugin, GStreamer with the plugins that play MP3, WAV and WMA, a font.
-# Test: Xvfb and xdotool for the end-to-end tests, GStreamer's command line to make an MP3.
+# Test: Xvfb (with xvfb-run and its xauth) and xdotool for the end-to-end tests and the benchmark,
+# GStreamer's command line to make test music.
 VELLUMORA_PACKAGES=(
     g++ cmake ninja-build libjpeg62-turbo-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
     fonts-dejavu-core
-    xvfb xdotool x11-utils gstreamer1.0-tools
+    xvfb xauth xdotool x11-utils gstreamer1.0-tools
 )
 
 vellumora_install_packages() {

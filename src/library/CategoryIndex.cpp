@@ -108,6 +108,19 @@ Outcome CategoryIndex::write(const QList<Row>& rows)
         + QStringLiteral("\r\n") + error);
 }
 
+int CategoryIndex::listedRow(const QString& name) const
+{
+    // A name is listed in any letter case; the same letter case first, where the library holds two.
+    for (const Qt::CaseSensitivity cs : { Qt::CaseSensitive, Qt::CaseInsensitive }) {
+        for (int row = 0; row < rows().size(); ++row) {
+            if (rows().at(row).text.compare(name, cs) == 0) {
+                return row;
+            }
+        }
+    }
+    return -1;
+}
+
 Outcome CategoryIndex::create(const QString& typed)
 {
     if (typed.isEmpty()) {
@@ -119,17 +132,8 @@ Outcome CategoryIndex::create(const QString& typed)
             tr("A category name may hold only letters and spaces, and at least one letter."),
             MessageIcon::Information);
     }
-    // A name already listed in any letter case is chosen, not made again; the same letter case
-    // first, where the library holds two.
-    const auto listedAs = [this, &name](Qt::CaseSensitivity cs) {
-        return int(std::find_if(rows().cbegin(), rows().cend(), [&name, cs](const Row& row) {
-            return row.text.compare(name, cs) == 0;
-        }) - rows().cbegin());
-    };
-    int found = listedAs(Qt::CaseSensitive);
-    found = isRow(found) ? found : listedAs(Qt::CaseInsensitive);
-    if (isRow(found)) {
-        return Outcome().add(choose(found));
+    if (const int listed = listedRow(name); isRow(listed)) {
+        return Outcome().add(choose(listed));
     }
     if (rows().size() >= CategoryStore::kMaxRows) {
         return Outcome::refused(tr("The category list already holds %1 categories, the most it can hold.")

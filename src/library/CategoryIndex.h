@@ -21,7 +21,8 @@ public:
     Outcome choose(int row);
     // Marks the row chosen without reading it yet (a click shows it when it ends).
     void select(int row) { setSelected(row); }
-    // The name as typed: a listed name is chosen, any other created, ticked, and chosen.
+    // The name as typed: a listed name is chosen, not made again; any other is created, ticked
+    // and chosen.
     Outcome create(const QString& typed);
     Outcome removeSelected();
 
@@ -30,6 +31,8 @@ public:
 
 private:
     Outcome changeable() const;
+    // The row of a category of this name, -1 when none is listed.
+    int listedRow(const QString& name) const;
     Outcome write(const QList<Row>& rows) override;
     QList<Row> usableRows(const QList<Row>& read, Outcome& outcome) const;
 
