@@ -89,6 +89,16 @@ void MainWindow::buildControls()
                    "Label5", client),
         1335, 920, 7065, 210);
 
+    buildPanels(client);
+    buildNavigation(client);
+    m_show = new ShowLauncher(m_platform, m_random,
+        { *this, *m_settings, m_pictures, m_imageLibrary->thumbnails(), m_categories, m_categoryStore,
+            *m_pictureLoader },
+        this);
+}
+
+void MainWindow::buildPanels(QWidget* client)
+{
     // The three panels share one place; only the one in front can be seen or reached.
     m_panelArea = new QStackedWidget(client);
     m_panelArea->setObjectName(QStringLiteral("panelArea"));
@@ -103,7 +113,10 @@ void MainWindow::buildControls()
     m_panelArea->addWidget(m_imageLibrary);
     m_panelArea->addWidget(m_affirmationLibrary);
     m_panelArea->addWidget(m_settings);
+}
 
+void MainWindow::buildNavigation(QWidget* client)
+{
     auto* navigation = new QGroupBox(client);
     navigation->setObjectName(QStringLiteral("Frame7"));
     placeTwips(navigation, 7680, 1200, 1935, 6780);
@@ -117,11 +130,6 @@ void MainWindow::buildControls()
     m_startButton = new QPushButton(tr("&Start"), client);
     m_startButton->setObjectName(QStringLiteral("cmdDisplayAffirmations"));
     placeTwips(m_startButton, 2265, 7440, 5370, 495);
-
-    m_show = new ShowLauncher(m_platform, m_random,
-        { *this, *m_settings, m_pictures, m_imageLibrary->thumbnails(), m_categories, m_categoryStore,
-            *m_pictureLoader },
-        this);
 }
 
 void MainWindow::connectSignals()

@@ -43,6 +43,8 @@ protected:
 private:
     bool dataFoldersExist() const;
     void buildControls();
+    void buildPanels(QWidget* client);
+    void buildNavigation(QWidget* client);
     void buildMenus();
     void connectSignals();
     void showAbout();
