@@ -73,6 +73,13 @@ void QtPlatform::prepareProcess()
     if (qEnvironmentVariableIsEmpty("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
     }
+    // The show moves its window at every picture, which Wayland does not let a program do. Where
+    // X11 is there as well (XWayland), the program runs on it unless the user chose a platform;
+    // on Wayland alone the show stays where the compositor puts it.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")
+        && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
 }
 
 QString QtPlatform::applicationName()

@@ -42,7 +42,10 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* parent)
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeTwips(description, 240, 720, 6645, 1215);
 
-    auto* homePageLink = new LinkLabel(tr("Click here to visit ") + WebLinks::homePage().toString(), this);
+    const QUrl home = WebLinks::homePage(platform);
+    auto* homePageLink = new LinkLabel(
+        tr("Click here to visit ") + (home.isLocalFile() ? tr("the Vellumora user guide") : home.toString()),
+        this);
     homePageLink->setObjectName(QStringLiteral("lblHomePage"));
     placeTwips(homePageLink, 2280, 2160, 4650, 195);
 

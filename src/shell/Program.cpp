@@ -1,5 +1,6 @@
 #include "shell/Program.h"
 
+#include "BuildConfig.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
 #include "shell/MainWindow.h"
@@ -29,6 +30,8 @@ bool Program::start()
     // Windows are closed only through end, never by the last one going away.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(programIcon());
+    // Desktops match the windows to the menu entry, and its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELLUMORA_APP_ID));
     m_random.seed(static_cast<quint32>(m_platform.now().toMSecsSinceEpoch()));
     remindOfUpdate();
 

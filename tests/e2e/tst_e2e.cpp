@@ -1,7 +1,12 @@
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,11 +58,47 @@ bool sendKeys(const QString& window, const QStringList& keys)
     return ok;
 }
 
+// Runs a command to its end; its exit code, or -1 when it could not run.
+int run(const QString& program, const QStringList& args,
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment(), QByteArray* output = nullptr)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, args);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        return -1;
+    }
+    if (output) {
+        *output = process.readAllStandardOutput() + process.readAllStandardError();
+    }
+    return process.exitCode();
+}
+
+// Every file below the folder with its bytes, the executable left out.
+QMap<QString, QByteArray> library(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (it.fileName() != "Vellumora" && file.open(QIODevice::ReadOnly)) {
+            files.insert(it.filePath(), file.readAll());
+        }
+    }
+    return files;
+}
+
+bool near(QRgb a, QRgb b)
+{
+    return qAbs(qRed(a) - qRed(b)) < 24 && qAbs(qGreen(a) - qGreen(b)) < 24 && qAbs(qBlue(a) - qBlue(b)) < 24;
+}
+
 } // namespace
 
 // What only the real process shows: its lock against a second copy, a crash leaving no stale
-// lock, its files on the first run, and its exit. Each test copies the built program into a
-// fresh application folder with a home of its own; the X display is the one the test runs on.
+// lock, its files on the first run, its exit, its command line, and its install. Each test copies
+// the built program into a fresh application folder with a home of its own; the X display is the
+// one the test runs on.
 class TestEndToEnd : public QObject {
     Q_OBJECT
 private slots:
@@ -133,10 +174,85 @@ private slots:
         QVERIFY(windows(kMessageTitle).isEmpty());
     }
 
+    void answersWithoutADisplay()
+    {
+        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" }) {
+            bare.remove(name);
+        }
+        QByteArray output;
+        QCOMPARE(run(app("Vellumora"), { "--version" }, bare, &output), 0);
+        QCOMPARE(output, "Vellumora 1.0\n");
+        QCOMPARE(run(app("Vellumora"), {}, bare, &output), 1);
+        QVERIFY(output.contains("needs a graphical desktop"));
+    }
+
+    // Installed into a fresh prefix: the layout, both validators, the start through the link with
+    // the starter library, and a second install that leaves the user's library as it was.
+    void installedWithItsStarterLibrary()
+    {
+        const QString prefix = m_root->filePath("prefix");
+        QByteArray output;
+        QVERIFY2(run("cmake", { "--install", VELLUMORA_BUILD_DIR, "--prefix", prefix },
+                     QProcessEnvironment::systemEnvironment(), &output)
+                == 0,
+            output.constData());
+        const QString id = "example.vellumora.Vellumora";
+        for (const QString& file : QStringList { "lib/vellumora/Vellumora",
+                 "share/doc/vellumora/user-guide.html", "share/icons/hicolor/48x48/apps/" + id + ".png",
+                 "share/icons/hicolor/scalable/apps/" + id + ".svg" }) {
+            QVERIFY2(QFileInfo::exists(prefix + "/" + file), qPrintable(file));
+        }
+        QCOMPARE(QFileInfo(prefix + "/bin/vellumora").symLinkTarget(), prefix + "/lib/vellumora/Vellumora");
+        const QString entry = prefix + "/share/applications/" + id + ".desktop";
+        QVERIFY2(
+            run("desktop-file-validate", { entry }, QProcessEnvironment::systemEnvironment(), &output) == 0,
+            output.constData());
+        QVERIFY2(run("appstreamcli",
+                     { "validate", "--no-net", prefix + "/share/metainfo/" + id + ".metainfo.xml" },
+                     QProcessEnvironment::systemEnvironment(), &output)
+                == 0,
+            output.constData());
+
+        QProcess* program = start(prefix + "/bin/vellumora");
+        const QString window = waitForWindow(kMainTitle);
+        QVERIFY(!window.isEmpty());
+        QVERIFY(sendKeys(window, { "alt+s" }));
+        const QString show = waitForWindow(kMessageTitle);
+        QVERIFY(!show.isEmpty());
+        // The first starter picture, decoded at show size, fills the window's picture area.
+        const QImage sunrise(QStringLiteral(VELLUMORA_BUILD_DIR "/starter/SystemFolder/Sunrise.jpg"));
+        QVERIFY(!sunrise.isNull());
+        const QRgb expected
+            = sunrise.scaled(433, 337, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).pixel(216, 250);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                const QImage shown
+                    = QGuiApplication::primaryScreen()->grabWindow(show.toULongLong()).toImage();
+                return shown.width() == 433 && shown.height() > 337 && near(shown.pixel(216, 250), expected);
+            },
+            kTimeoutMs));
+        program->kill();
+        program->waitForFinished(5000);
+
+        // The user's library changes; installing again keeps every byte of it.
+        const QString folder = prefix + "/lib/vellumora";
+        QFile index(folder + "/item.txt");
+        QVERIFY(index.open(QIODevice::Append) && index.write("\"Mine\",#TRUE#\r\n") > 0);
+        index.close();
+        QVERIFY(QFile::remove(folder + "/SystemFolder/Meadow.jpg"));
+        QFile mine(folder + "/system/Mine.txt");
+        QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("\"my own\",#TRUE#\r\n") > 0);
+        mine.close();
+        const QMap<QString, QByteArray> before = library(folder);
+        QCOMPARE(run("cmake", { "--install", VELLUMORA_BUILD_DIR, "--prefix", prefix }), 0);
+        QCOMPARE(library(folder), before);
+    }
+
 private:
     QString app(const QString& relative) const { return m_root->filePath("app/" + relative); }
 
-    QProcess* start()
+    QProcess* start(const QString& executable = QString())
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
@@ -150,7 +266,7 @@ private:
         program->setProcessEnvironment(env);
         program->setWorkingDirectory(m_root->filePath("home"));
         program->setProcessChannelMode(QProcess::ForwardedChannels);
-        program->start(app("Vellumora"), {});
+        program->start(executable.isEmpty() ? app("Vellumora") : executable, {});
         program->waitForStarted(10000);
         return program.get();
     }
@@ -159,5 +275,5 @@ private:
     std::vector<std::unique_ptr<QProcess>> m_programs;
 };
 
-QTEST_GUILESS_MAIN(TestEndToEnd)
+QTEST_MAIN(TestEndToEnd)
 #include "tst_e2e.moc"

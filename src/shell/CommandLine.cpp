@@ -1,0 +1,45 @@
+#include "shell/CommandLine.h"
+
+#include "BuildConfig.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace vellumora::CommandLine {
+
+std::optional<int> answerWithoutWindows(int argc, char* argv[])
+{
+    // A plain application object parses: a graphical one would abort without a display.
+    QCoreApplication probe(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELLUMORA_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine",
+        "Keeps your goals in view: a small slideshow of your pictures with your affirmations."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    // Options the window system takes (-platform, -style, ...) are not refused here.
+    const QStringList arguments = QCoreApplication::arguments();
+    parser.parse(arguments);
+    if (parser.isSet(help)) {
+        parser.showHelp(0);
+    }
+    if (parser.isSet(version)) {
+        parser.showVersion();
+    }
+
+    const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        || arguments.contains(QStringLiteral("-platform"))
+        || arguments.contains(QStringLiteral("--platform"));
+    if (!platformChosen && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs(qPrintable(QCoreApplication::translate("CommandLine",
+                       "Vellumora needs a graphical desktop: neither DISPLAY nor WAYLAND_DISPLAY is set.\n")),
+            stderr);
+        return 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace vellumora::CommandLine
