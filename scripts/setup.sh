@@ -8,14 +8,14 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # WMA, a font.
 # Install: the validators of the desktop entry and the AppStream metainfo.
 # Test: Xvfb (with xvfb-run and its xauth) and xdotool for the end-to-end tests and the benchmark,
-# GStreamer's command line to make test music.
+# GStreamer's command line to make test music; ImageMagick's import for the README's screenshots.
 VELLUMORA_PACKAGES=(
     g++ cmake ninja-build libjpeg62-turbo-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
     fonts-dejavu-core
     desktop-file-utils appstream
-    xvfb xauth xdotool x11-utils gstreamer1.0-tools
+    xvfb xauth xdotool x11-utils gstreamer1.0-tools imagemagick
 )
 
 vellumora_install_packages() {
