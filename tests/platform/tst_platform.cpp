@@ -1,5 +1,6 @@
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
+#include "platform/QtPlatform.h"
 #include "platform/Twips.h"
 
 #include <QFile>
@@ -67,6 +68,39 @@ private slots:
         }
         InstanceGuard next(locks.path(), QStringLiteral("/opt/a/Vellumora"));
         QVERIFY(!next.otherCopyRunning());
+    }
+
+    // Under XWayland the show runs on X11, where it may move its window; a platform the user
+    // chose stays.
+    void platformUnderWayland_data()
+    {
+        QTest::addColumn<QByteArray>("display");
+        QTest::addColumn<QByteArray>("wayland");
+        QTest::addColumn<QByteArray>("chosen");
+        QTest::addColumn<QByteArray>("platform");
+        QTest::newRow("XWayland") << QByteArray(":0") << QByteArray("wayland-0") << QByteArray()
+                                  << QByteArray("xcb");
+        QTest::newRow("Wayland alone")
+            << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray();
+        QTest::newRow("X11 alone") << QByteArray(":0") << QByteArray() << QByteArray() << QByteArray();
+        QTest::newRow("chosen by the user")
+            << QByteArray(":0") << QByteArray("wayland-0") << QByteArray("wayland") << QByteArray("wayland");
+    }
+
+    void platformUnderWayland()
+    {
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, wayland);
+        QFETCH(QByteArray, chosen);
+        QFETCH(QByteArray, platform);
+        const QByteArray saved = qgetenv("QT_QPA_PLATFORM");
+        qputenv("DISPLAY", display);
+        qputenv("WAYLAND_DISPLAY", wayland);
+        qputenv("QT_QPA_PLATFORM", chosen);
+        QtPlatform::prepareProcess();
+        const QByteArray result = qgetenv("QT_QPA_PLATFORM");
+        qputenv("QT_QPA_PLATFORM", saved);
+        QCOMPARE(result, platform);
     }
 
     void twipsToPixels_data()
