@@ -149,10 +149,13 @@ QImage PictureDecoder::decode(const NativePath& path, const QSize& size, Fit fit
     }
     QByteArray format;
     QSize original;
+    bool turned = false;
     {
         QImageReader probe(&file);
         format = probe.format();
         original = probe.size();
+        // A phone photo is stored as the sensor saw it and shown as its orientation tag says.
+        turned = probe.transformation() & QImageIOHandler::TransformationRotate90;
     }
     std::optional<JpegCost> cost;
     if (format == "jpeg") {
@@ -176,9 +179,12 @@ QImage PictureDecoder::decode(const NativePath& path, const QSize& size, Fit fit
 
     file.seek(0);
     QImageReader reader(&file, format);
-    const QSize target = targetSize(original, size, fit);
-    if (target != original) {
-        reader.setScaledSize(target);
+    reader.setAutoTransform(true);
+    // The size asked for is the size shown; the reader scales before it turns.
+    const QSize shown = turned ? original.transposed() : original;
+    const QSize target = targetSize(shown, size, fit);
+    if (target != shown) {
+        reader.setScaledSize(turned ? target.transposed() : target);
     }
     QImage image = reader.read();
     if (!image.isNull() && image.size() != target) {

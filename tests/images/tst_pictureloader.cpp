@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -151,6 +152,42 @@ private slots:
         const QImage decoded = PictureDecoder::decode(path, asked, PictureDecoder::Fit(fit));
         QCOMPARE(decoded.size(), result);
         QCOMPARE(QColor(decoded.pixel(result.width() / 2, result.height() / 2)).blue(), 254);
+    }
+
+    // A photo tagged to be turned is shown upright, as thumbnail and in the show.
+    void orientationTagIsHonoured_data()
+    {
+        QTest::addColumn<int>("transformation");
+        QTest::addColumn<QSize>("thumbnail");
+        QTest::addColumn<QColor>("topLeft");
+        QTest::newRow("upright") << int(QImageIOHandler::TransformationNone) << QSize(128, 64)
+                                 << QColor(Qt::red);
+        QTest::newRow("turned right (6)")
+            << int(QImageIOHandler::TransformationRotate90) << QSize(64, 128) << QColor(Qt::red);
+        QTest::newRow("turned left (8)")
+            << int(QImageIOHandler::TransformationRotate270) << QSize(64, 128) << QColor(Qt::blue);
+    }
+
+    void orientationTagIsHonoured()
+    {
+        QFETCH(int, transformation);
+        QFETCH(QSize, thumbnail);
+        QFETCH(QColor, topLeft);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("phone.jpg"));
+        // Stored 800 x 400: red on the left, blue on the right.
+        QImage stored(800, 400, QImage::Format_RGB32);
+        stored.fill(Qt::red);
+        QPainter(&stored).fillRect(400, 0, 400, 400, Qt::blue);
+        QImageWriter writer(path, "jpeg");
+        writer.setTransformation(QImageIOHandler::Transformations(transformation));
+        QVERIFY(writer.write(stored));
+        const QImage small = PictureDecoder::decode(path, QSize(128, 128), PictureDecoder::Fit::Within);
+        QCOMPARE(small.size(), thumbnail);
+        QVERIFY(nearColour(small.pixelColor(4, 4), topLeft));
+        const QImage shown = PictureDecoder::decode(path, QSize(433, 337), PictureDecoder::Fit::Stretch);
+        QCOMPARE(shown.size(), QSize(433, 337));
+        QVERIFY(nearColour(shown.pixelColor(4, 4), topLeft));
     }
 
     void cacheFollowsThePicture()
