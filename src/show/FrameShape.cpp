@@ -28,7 +28,9 @@ QPainterPath outline(FrameShape::Shape shape, const QRectF& box, qreal inset)
         path.addEllipse(area);
         break;
     case FrameShape::Shape::RoundedSquare: {
-        const qreal radius = std::max<qreal>(0, std::min(box.width(), box.height()) / 6 - inset);
+        // Corners a quarter of the side, the opening's a little tighter: the outer corners lie
+        // mostly outside the window, so it is the opening that must show them.
+        const qreal radius = std::max<qreal>(0, std::min(box.width(), box.height()) / 4 - inset / 2);
         path.addRoundedRect(area, radius, radius);
         break;
     }

@@ -214,6 +214,23 @@ private slots:
         QVERIFY(window.childAt(420, 8) == window.findChild<QPushButton*>("cmdBack"));
     }
 
+    // The rounded square's opening shows its rounded corners; the square's does not.
+    void roundedSquareIsRounded()
+    {
+        const auto cornerOfOpening = [](int borderShape) {
+            FrameShape frame;
+            frame.resize(625, 537);
+            frame.setOptions(borderShape, 0);
+            QImage drawn(frame.size(), QImage::Format_RGB32);
+            drawn.fill(Qt::white);
+            frame.render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
+            // The opening is 337 px square, centred: its top-left corner is at (144, 100).
+            return drawn.pixelColor(144 + 6, 100 + 6);
+        };
+        QVERIFY(nearColour(cornerOfOpening(2), Qt::white));
+        QVERIFY(nearColour(cornerOfOpening(4), Qt::black));
+    }
+
 private:
     Show* show() { return f.window->findChild<Show*>(); }
     QTimer* pictureTimer() { return f.find<QTimer>("Timer1"); }
