@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeView>
+#include <QWheelEvent>
 
 namespace vellumora {
 
@@ -43,6 +44,9 @@ ImageLibraryPanel::ImageLibraryPanel(Platform& platform, PictureLibrary& picture
     setColour(m_strip, QPalette::Window, kLightBlue);
     m_strip->setGeometry(0, 0, twipsToPixels(1965), 0);
     m_scrollBar->raise();
+    // The wheel and the touchpad scroll the strip through its scroll bar.
+    m_stripHolder->installEventFilter(this);
+    m_strip->installEventFilter(this);
     connectSignals();
     rebuildThumbnails();
 }
@@ -86,6 +90,21 @@ void ImageLibraryPanel::connectSignals()
     connect(&m_pictures, &PictureLibrary::modelReset, this, &ImageLibraryPanel::rebuildThumbnails);
     connect(&m_pictures, &PictureLibrary::rowsInserted, this, &ImageLibraryPanel::rebuildThumbnails);
     connect(&m_pictures, &PictureLibrary::rowsRemoved, this, &ImageLibraryPanel::rebuildThumbnails);
+}
+
+bool ImageLibraryPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Wheel && (watched == m_strip || watched == m_stripHolder)) {
+        if (m_scrollBar->isEnabled()) {
+            // A notch is 120; a touchpad sends parts of one, which add up.
+            m_wheelAngle += static_cast<QWheelEvent*>(event)->angleDelta().y();
+            const int notches = m_wheelAngle / 120;
+            m_wheelAngle -= notches * 120;
+            m_scrollBar->setValue(m_scrollBar->value() - notches * m_scrollBar->singleStep());
+        }
+        return true;
+    }
+    return QGroupBox::eventFilter(watched, event);
 }
 
 void ImageLibraryPanel::scrollToTop()

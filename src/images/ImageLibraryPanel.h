@@ -23,9 +23,12 @@ public:
     ImageLibraryPanel(Platform& platform, PictureLibrary& pictures, FileChooser& fileDialog,
         PictureLoader& loader, QWidget* parent = nullptr);
 
-    // The main window became active: the strip goes back to its top.
+    // The user came back from the program's own windows: the strip goes back to its top.
     void scrollToTop();
     const ThumbnailStrip& thumbnails() const { return *m_strip; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
@@ -44,6 +47,7 @@ private:
     QTreeView* m_pictureList = nullptr;
     QPushButton* m_deleteButton = nullptr;
     QPushButton* m_addButton = nullptr;
+    int m_wheelAngle = 0;
 };
 
 } // namespace vellumora

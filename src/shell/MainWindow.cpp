@@ -143,6 +143,7 @@ void MainWindow::connectSignals()
     connect(m_fontButton, &QPushButton::clicked, m_show, &ShowLauncher::chooseFont);
     connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
     connect(m_startButton, &QPushButton::clicked, m_show, &ShowLauncher::start);
+    connect(m_show, &ShowLauncher::ended, m_imageLibrary, &ImageLibraryPanel::scrollToTop);
 }
 
 void MainWindow::buildMenus()
@@ -195,14 +196,6 @@ bool MainWindow::dataFoldersExist() const
     return library && pictures;
 }
 
-void MainWindow::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        m_imageLibrary->scrollToTop();
-    }
-    QMainWindow::changeEvent(event);
-}
-
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     emit endProgramRequested();
@@ -219,6 +212,8 @@ void MainWindow::showAbout()
     AboutDialog about(m_platform, this);
     centreOnScreen(&about);
     about.exec();
+    // Coming back from the program's own windows, the strip starts at its top again.
+    m_imageLibrary->scrollToTop();
 }
 
 } // namespace vellumora

@@ -38,7 +38,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     bool dataFoldersExist() const;

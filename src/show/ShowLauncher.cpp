@@ -167,6 +167,7 @@ void ShowLauncher::back()
     m_sources.mainWindow.showNormal();
     m_sources.mainWindow.activateWindow();
     discardWindow();
+    emit ended();
 }
 
 void ShowLauncher::chooseFont()

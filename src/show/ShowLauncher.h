@@ -48,6 +48,8 @@ public:
 signals:
     // The settings panel must come to the front (the chosen music file is missing).
     void musicPanelWanted();
+    // Back: the main window is shown again.
+    void ended();
 
 private:
     MediaControl& player();

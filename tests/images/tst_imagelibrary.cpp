@@ -1,8 +1,10 @@
 #include "images/PictureLoader.h"
 #include "images/ThumbnailStrip.h"
+#include "show/ShowLauncher.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -11,6 +13,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTreeView>
+#include <QWheelEvent>
 
 using namespace vellumora;
 
@@ -172,21 +175,40 @@ private slots:
         QVERIFY(f.platform->messages.isEmpty());
     }
 
-    void activationReturnsToTheTop()
+    // The wheel scrolls by the bar's step; the strip goes back to its top when the user comes
+    // back from the program's own windows, not from another program or a dialog.
+    void wheelAndReturnToTheTop()
     {
         QVERIFY(writeBytes(f.path("SystemFolder/record.txt"), recordOf(numbered(8))));
         f.load();
         f.window->show();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        const auto wheel = [this](int angle) {
+            QWheelEvent event(QPointF(40, 40), QPointF(), QPoint(), QPoint(0, angle), Qt::NoButton,
+                Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(strip(), &event);
+        };
+        wheel(-120);
+        QCOMPARE(bar()->value(), bar()->singleStep());
+        wheel(-60);
+        wheel(-60);
+        QCOMPARE(strip()->y(), -2 * bar()->singleStep());
+        wheel(+240);
+        QCOMPARE(bar()->value(), 0);
+
         bar()->setValue(200);
-        QCOMPARE(strip()->y(), -200);
         QWidget other;
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        QCOMPARE(strip()->y(), -200);
         f.window->activateWindow();
-        QTRY_COMPARE(strip()->y(), 0);
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QCOMPARE(strip()->y(), -200);
+        // The show ends: back at the top.
+        QVERIFY(writeSolidPicture(f.path("SystemFolder/1.jpg"), Qt::red));
+        f.find<QPushButton>("cmdDisplayAffirmations")->click();
+        f.window->findChild<ShowLauncher*>()->back();
+        QCOMPARE(strip()->y(), 0);
     }
 
 private:
