@@ -4,7 +4,8 @@
 
 namespace vellumora {
 
-// A label that opens something when clicked and shows the pointing hand while the pointer is over it.
+// A label that opens something when clicked, or with Enter or Space when it has the focus, and
+// shows the pointing hand while the pointer is over it.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -14,6 +15,7 @@ signals:
     void clicked();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 

@@ -120,12 +120,13 @@ void MainWindow::buildNavigation(QWidget* client)
     auto* navigation = new QGroupBox(client);
     navigation->setObjectName(QStringLiteral("Frame7"));
     placeTwips(navigation, 7680, 1200, 1935, 6780);
-    m_imageLibraryButton = navigationButton(tr("Image Library"), "cmdImageLibrary", navigation, 360);
+    // Mnemonics of their own, apart from the menus' and Start's.
+    m_imageLibraryButton = navigationButton(tr("&Image Library"), "cmdImageLibrary", navigation, 360);
     m_affirmationLibraryButton
-        = navigationButton(tr("Affirmation Library"), "cmdAffirmationLibrary", navigation, 1620);
-    m_settingsButton = navigationButton(tr("Settings"), "cmdMusicSettings", navigation, 2880);
-    m_fontButton = navigationButton(tr("Font"), "cmdFont", navigation, 4140);
-    m_aboutButton = navigationButton(tr("About Software "), "cmdAbout", navigation, 5400);
+        = navigationButton(tr("Affirmation Li&brary"), "cmdAffirmationLibrary", navigation, 1620);
+    m_settingsButton = navigationButton(tr("Se&ttings"), "cmdMusicSettings", navigation, 2880);
+    m_fontButton = navigationButton(tr("F&ont"), "cmdFont", navigation, 4140);
+    m_aboutButton = navigationButton(tr("Abo&ut Software "), "cmdAbout", navigation, 5400);
 
     m_startButton = new QPushButton(tr("&Start"), client);
     m_startButton->setObjectName(QStringLiteral("cmdDisplayAffirmations"));
@@ -148,18 +149,23 @@ void MainWindow::connectSignals()
 
 void MainWindow::buildMenus()
 {
-    const auto addItem = [this](QMenu* menu, const QString& caption, const char* name, auto handler) {
+    const auto addItem = [this](QMenu* menu, const QString& caption, const char* name, auto handler,
+                             QKeySequence shortcut = {}) {
         QAction* item = menu->addAction(caption);
         item->setObjectName(QLatin1String(name));
+        item->setShortcut(shortcut);
         connect(item, &QAction::triggered, this, handler);
     };
     QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
-    addItem(fileMenu, tr("E&xit"), "mnuExit", [this] { close(); });
+    addItem(
+        fileMenu, tr("E&xit"), "mnuExit", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(helpMenu, tr("&Online Help"), "mnuOnline", [this] { WebLinks::openOnlineHelp(m_platform); });
+    addItem(
+        helpMenu, tr("&Online Help"), "mnuOnline", [this] { WebLinks::openOnlineHelp(m_platform); },
+        QKeySequence::HelpContents);
     addItem(helpMenu, tr("&Visit Us Online"), "mnuVisit", [this] { WebLinks::openHomePage(m_platform); });
     helpMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     addItem(helpMenu, tr("Check for Software &Update"), "mnuUpdate",

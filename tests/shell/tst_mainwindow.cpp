@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTest>
@@ -72,8 +73,7 @@ private slots:
         };
         open([&] { f.find<QPushButton>("cmdAbout")->click(); });
         open([&] { f.find<QAction>("mnuAbout")->trigger(); });
-        const QString expected
-            = "Vellumora v1.0 Click here to visit the Vellumora user guide 472";
+        const QString expected = "Vellumora v1.0 Click here to visit the Vellumora user guide 472";
         QCOMPARE(seen, (QStringList { expected, expected }));
         QCOMPARE(f.platform->openedUrls, (QList<QUrl> { home(), home() }));
         QVERIFY(!QApplication::activeModalWidget());
@@ -83,10 +83,14 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("section");
-        QTest::newRow("Online Help") << "mnuOnline" << "";
-        QTest::newRow("Visit Us Online") << "mnuVisit" << "welcome";
-        QTest::newRow("Check for Software Update") << "mnuUpdate" << "updating";
-        QTest::newRow("banner") << "Label14" << "welcome";
+        QTest::newRow("Online Help") << "mnuOnline"
+                                     << "";
+        QTest::newRow("Visit Us Online") << "mnuVisit"
+                                         << "welcome";
+        QTest::newRow("Check for Software Update") << "mnuUpdate"
+                                                   << "updating";
+        QTest::newRow("banner") << "Label14"
+                                << "welcome";
     }
 
     void linksOpenTheirPage()
@@ -105,6 +109,29 @@ private slots:
         const QUrl opened = f.platform->openedUrls.constFirst();
         QVERIFY(opened.toLocalFile().endsWith("/share/doc/vellumora/user-guide.html"));
         QCOMPARE(opened.fragment(), section);
+    }
+
+    void keyboard()
+    {
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        auto* panels = f.find<QStackedWidget>("panelArea");
+        // A mnemonic presses its button visibly, then clicks it.
+        QTest::keyClick(f.window.get(), Qt::Key_B, Qt::AltModifier);
+        QTRY_COMPARE(panels->currentWidget()->objectName(), "fraAffirmationLibrary");
+        QTest::keyClick(f.window.get(), Qt::Key_T, Qt::AltModifier);
+        QTRY_COMPARE(panels->currentWidget()->objectName(), "fraMusicSettings");
+        QTest::keyClick(f.window.get(), Qt::Key_F1);
+        QCOMPARE(f.platform->openedUrls.size(), 1);
+        // The banner is reached with Tab and opened with Enter or Space.
+        auto* banner = f.find<QLabel>("Label14");
+        QCOMPARE(banner->focusPolicy(), Qt::StrongFocus);
+        QTest::keyClick(banner, Qt::Key_Space);
+        QTest::keyClick(banner, Qt::Key_Return);
+        QCOMPARE(f.platform->openedUrls.mid(1), (QList<QUrl> { home(), home() }));
+        QSignalSpy ending(f.window.get(), &MainWindow::endProgramRequested);
+        QTest::keyClick(f.window.get(), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(ending.size(), 1);
     }
 
 private:
