@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,8 +18,11 @@ FontColourDialog::FontColourDialog(const FontChoice& initial, QWidget* parent)
     setWindowTitle(QStringLiteral("Vellumora"));
     m_fonts = new QFontDialog(initial.font, this);
     m_fonts->setOptions(QFontDialog::NoButtons);
-    // Embedded, it is a page of this dialog rather than a window of its own.
+    // Embedded, it is a page of this dialog rather than a window of its own: no grip of its own,
+    // and Escape cancels the whole dialog instead of hiding the page.
     m_fonts->setWindowFlags(Qt::Widget);
+    m_fonts->setSizeGripEnabled(false);
+    m_fonts->installEventFilter(this);
 
     m_colourButton = new QPushButton(this);
     m_colourButton->setObjectName(QStringLiteral("colour"));
@@ -37,6 +41,16 @@ FontColourDialog::FontColourDialog(const FontChoice& initial, QWidget* parent)
     layout->addLayout(colourRow);
     layout->addWidget(buttons);
     showColour();
+}
+
+bool FontColourDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_fonts && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        reject();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 FontChoice FontColourDialog::choice() const

@@ -17,6 +17,9 @@ public:
 
     FontChoice choice() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void chooseColour();
     void showColour();

@@ -1,9 +1,11 @@
+#include "platform/FontColourDialog.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
 #include "platform/QtPlatform.h"
 #include "platform/Twips.h"
 
 #include <QFile>
+#include <QFontDialog>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -101,6 +103,21 @@ private slots:
         const QByteArray result = qgetenv("QT_QPA_PLATFORM");
         qputenv("QT_QPA_PLATFORM", saved);
         QCOMPARE(result, platform);
+    }
+
+    // Escape anywhere in the font part cancels the whole dialog; the font part stays whole.
+    void escapeCancelsTheFontDialog()
+    {
+        FontColourDialog dialog(FontChoice { QFont("DejaVu Sans"), Qt::red });
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* fonts = dialog.findChild<QFontDialog*>();
+        QVERIFY(fonts && !fonts->isSizeGripEnabled());
+        QWidget* inside = fonts->findChildren<QWidget*>().constFirst();
+        QTest::keyClick(inside, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!fonts->isHidden());
     }
 
     void twipsToPixels_data()
