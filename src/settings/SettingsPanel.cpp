@@ -26,11 +26,14 @@ QLabel* label(const QString& text, QWidget* parent, int left, int top, int width
     return result;
 }
 
+// An explanation keeps its designed width and wraps in it, growing downward if the font needs.
 QLabel* wrappedLabel(const QString& text, QWidget* parent, int left, int top, int width, int height)
 {
-    QLabel* result = label(text, parent, left, top, width, height);
+    auto* result = new QLabel(text, parent);
     result->setWordWrap(true);
     result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    placeTwips(result, left, top, width, height);
+    result->resize(result->width(), std::max(result->height(), result->heightForWidth(result->width())));
     return result;
 }
 
@@ -137,8 +140,9 @@ void SettingsPanel::buildControls()
     QGroupBox* orderFrame = frame(tr(" Display Order"), "fraMsgDisplay", this, 360, 4920, 2835, 975);
     m_orderOptions = new QButtonGroup(orderFrame);
     m_orderOptions->setObjectName(QStringLiteral("optDisplayOrder"));
-    option(m_orderOptions, 1, tr("As Displayed"), orderFrame, 150, 240, 2625, 225);
-    option(m_orderOptions, 0, tr("Random"), orderFrame, 150, 600, 2595, 225);
+    // 90 twips below the design, so the first option clears the frame's caption.
+    option(m_orderOptions, 1, tr("As Displayed"), orderFrame, 150, 330, 2625, 225);
+    option(m_orderOptions, 0, tr("Random"), orderFrame, 150, 690, 2595, 225);
 
     QGroupBox* placeFrame
         = frame(tr("Image Display Location"), "fraMsgLocation", this, 3300, 4920, 2595, 1095);

@@ -6,10 +6,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTest>
 
 using namespace vellumora;
@@ -106,6 +108,58 @@ private slots:
             QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
             QCOMPARE(checked("optLocation"), i);
         }
+    }
+
+    // Every caption in every panel shows whole: a label that wraps has the height its text needs
+    // at its width, and any other control is as wide and as high as its text.
+    void everyTextFits()
+    {
+        load();
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QStringList clipped;
+        for (const char* button : { "cmdImageLibrary", "cmdAffirmationLibrary", "cmdMusicSettings" }) {
+            find<QPushButton>(button)->click();
+            for (QWidget* control : f.window->findChildren<QWidget*>()) {
+                if (!control->isVisible() || control->objectName() == "lblAffirmationDisplay") {
+                    continue;
+                }
+                QString text;
+                int flags = Qt::TextShowMnemonic;
+                QRect room = control->contentsRect();
+                if (auto* label = qobject_cast<QLabel*>(control)) {
+                    text = label->text();
+                    flags |= label->wordWrap() ? Qt::TextWordWrap : 0;
+                } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
+                    text = option->text();
+                    room.setLeft(room.left() + 20);
+                } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
+                    text = box->text();
+                    room.setLeft(room.left() + 20);
+                }
+                if (text.isEmpty()) {
+                    continue;
+                }
+                const QRect needed = control->fontMetrics().boundingRect(
+                    QRect(room.topLeft(), QSize(room.width(), 10000)), flags, text);
+                // Where the text stands in its control, it must lie inside the parent too.
+                auto* label = qobject_cast<QLabel*>(control);
+                const Qt::Alignment alignment = label ? label->alignment() : Qt::AlignLeft | Qt::AlignVCenter;
+                const QRect placed = QStyle::alignedRect(
+                    control->layoutDirection(), alignment, needed.size().boundedTo(room.size()), room)
+                                         .translated(control->pos());
+                if (needed.width() > room.width() || needed.height() > room.height()
+                    || !control->parentWidget()->rect().contains(placed)) {
+                    clipped << QStringLiteral("%1 \"%2\": needs %3 x %4, has %5 x %6")
+                                   .arg(control->objectName(), text)
+                                   .arg(needed.width())
+                                   .arg(needed.height())
+                                   .arg(room.width())
+                                   .arg(room.height());
+                }
+            }
+        }
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
     }
 
 private:
