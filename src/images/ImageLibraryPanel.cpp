@@ -4,8 +4,13 @@
 #include "images/ThumbnailStrip.h"
 #include "platform/FileChooser.h"
 #include "platform/Look.h"
+#include "platform/Platform.h"
 #include "platform/Twips.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeView>
@@ -47,6 +52,8 @@ ImageLibraryPanel::ImageLibraryPanel(Platform& platform, PictureLibrary& picture
     // The wheel and the touchpad scroll the strip through its scroll bar.
     m_stripHolder->installEventFilter(this);
     m_strip->installEventFilter(this);
+    // Files dropped from a file manager are added as "<< Add Picture" adds one.
+    setAcceptDrops(true);
     connectSignals();
     rebuildThumbnails();
 }
@@ -121,6 +128,53 @@ void ImageLibraryPanel::addPicture()
         QStringLiteral("BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg"), 2);
     if (!chosen.isEmpty()) {
         m_pictures.add(chosen).report(m_platform);
+    }
+}
+
+namespace {
+
+QStringList localFiles(const QMimeData* data)
+{
+    QStringList files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            files.append(url.toLocalFile());
+        }
+    }
+    return files;
+}
+
+} // namespace
+
+void ImageLibraryPanel::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!localFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void ImageLibraryPanel::dropEvent(QDropEvent* event)
+{
+    const QStringList files = localFiles(event->mimeData());
+    if (files.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    if (!m_pictures.changeable().report(m_platform)) {
+        return;
+    }
+    QStringList refused;
+    for (const QString& file : files) {
+        const Outcome added = m_pictures.add(file);
+        if (!added) {
+            const QString reason = added.notices().isEmpty() ? QString() : added.notices().constFirst().text;
+            refused.append(QFileInfo(file).fileName() + QStringLiteral(": ") + reason);
+        }
+    }
+    if (!refused.isEmpty()) {
+        m_platform.message(tr("These pictures could not be added:") + QStringLiteral("\r\n")
+                + refused.join(QStringLiteral("\r\n")),
+            MessageIcon::Critical);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -148,6 +149,39 @@ private slots:
         addPicture();
         QCOMPARE(f.platform->fileRequests.size(), asks);
         QCOMPARE(f.platform->messages.last().icon, MessageIcon::Critical);
+    }
+
+    // Files dropped from a file manager are added in the order dropped; one message names each
+    // that could not be; anything but a local file is passed over without a word.
+    void picturesByDragAndDrop()
+    {
+        f.load();
+        for (const char* name : { "a.jpg", "b.jpg" }) {
+            QVERIFY(writeSolidPicture(f.path(name), Qt::green));
+        }
+        const auto drop = [this](const QList<QUrl>& urls) {
+            auto* panel = f.find<QWidget>("fraImageLibrary");
+            QMimeData data;
+            data.setUrls(urls);
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(panel, &enter);
+            if (!enter.isAccepted()) {
+                return false;
+            }
+            QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(panel, &dropped);
+            return true;
+        };
+        QVERIFY(!drop({ QUrl("https://example.com/x.jpg") }));
+        QVERIFY(drop({ QUrl::fromLocalFile(f.path("b.jpg")), QUrl("https://example.com/x.jpg"),
+            QUrl::fromLocalFile(f.path("a.jpg")), QUrl::fromLocalFile(f.path("gone.jpg")),
+            QUrl::fromLocalFile(f.path("b.jpg")) }));
+        QCOMPARE(shownNames(), (QStringList { "b.jpg", "a.jpg" }));
+        QCOMPARE(readBytes(f.path("SystemFolder/record.txt")), recordOf({ "b.jpg", "a.jpg" }));
+        QCOMPARE(f.platform->messages.size(), 1);
+        QVERIFY(f.lastMessage().contains("gone.jpg: ")
+            && f.lastMessage().contains("b.jpg: This Picture is Already"));
+        QTRY_COMPARE(strip()->waitingCount(), 0);
     }
 
     void deleteFromSixDownToNothing()
