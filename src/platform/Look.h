@@ -14,7 +14,8 @@ inline const QColor kLightBlue(192, 192, 255);
 // The program's typeface at a size in points.
 QFont verdana(qreal points, bool bold = false);
 
-// Gives one colour role of the widget's palette; a window colour also fills its background.
+// Gives one colour role of the widget's palette; a window colour also fills its background. A
+// background role brings its text role along, black or white, whichever stands out on it.
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 
 } // namespace vellumora

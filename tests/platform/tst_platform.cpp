@@ -1,6 +1,7 @@
 #include "platform/FontColourDialog.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
+#include "platform/Look.h"
 #include "platform/QtPlatform.h"
 #include "platform/Twips.h"
 
@@ -118,6 +119,23 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!fonts->isHidden());
+    }
+
+    // Under a dark desktop palette, text on the program's fixed light backgrounds stays dark.
+    void fixedBackgroundsKeepTheirTextLegible()
+    {
+        QPalette dark;
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        QWidget frame;
+        frame.setPalette(dark);
+        setColour(&frame, QPalette::Window, kLightBlue);
+        setColour(&frame, QPalette::Base, kLightBlue);
+        setColour(&frame, QPalette::Button, Qt::black);
+        QCOMPARE(frame.palette().color(QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(frame.palette().color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(frame.palette().color(QPalette::ButtonText), QColor(Qt::white));
     }
 
     void twipsToPixels_data()
