@@ -46,6 +46,7 @@ ImageLibraryPanel::ImageLibraryPanel(Platform& platform, PictureLibrary& picture
     setObjectName(QStringLiteral("fraImageLibrary"));
     buildControls();
     m_strip = new ThumbnailStrip(loader, m_stripHolder);
+    m_strip->setAccessibleName(tr("Thumbnails"));
     setColour(m_strip, QPalette::Window, kLightBlue);
     m_strip->setGeometry(0, 0, twipsToPixels(1965), 0);
     m_scrollBar->raise();
@@ -67,6 +68,7 @@ void ImageLibraryPanel::buildControls()
 
     m_scrollBar = new QScrollBar(Qt::Vertical, m_stripHolder);
     m_scrollBar->setObjectName(QStringLiteral("ScrollBar1"));
+    m_scrollBar->setAccessibleName(tr("Scroll the thumbnails"));
     placeTwips(m_scrollBar, 1920, 0, 375, 5535);
     m_scrollBar->setRange(0, 0);
     m_scrollBar->setPageStep(kHolderHeightTwips);
@@ -74,6 +76,7 @@ void ImageLibraryPanel::buildControls()
 
     m_pictureList = new QTreeView(this);
     m_pictureList->setObjectName(QStringLiteral("lvwDisplay"));
+    m_pictureList->setAccessibleName(tr("Pictures"));
     m_pictureList->setModel(&m_pictures);
     m_pictureList->setRootIsDecorated(false);
     m_pictureList->setUniformRowHeights(true);

@@ -29,11 +29,13 @@ void AffirmationPanel::buildControls()
     m_textField = new QLineEdit(this);
     m_textField->setObjectName(QStringLiteral("txtAddFileContent"));
     styleLibraryEntry(m_textField);
+    m_textField->setAccessibleName(tr("Affirmation text"));
     placeTwips(m_textField, 240, 360, 3015, 375);
     m_addButton = libraryButton(tr("&Add"), "cmdAddContent", this, 240, 950);
     m_editButton = libraryButton(tr("&Edit"), "cmdEditContent", this, 1260, 950);
     m_deleteButton = libraryButton(tr("&Delete"), "cmdDeleteContent", this, 2280, 950);
     m_affirmationList = new TickList("lvFileContent", m_affirmations, this);
+    m_affirmationList->setAccessibleName(tr("Affirmations"));
     placeTwips(m_affirmationList, 240, 1320, 3015, 4095);
 }
 
@@ -82,7 +84,7 @@ void AffirmationPanel::setFieldText(const QString& text)
     const bool fits = text.size() <= m_textField->maxLength();
     m_textField->setText(fits ? text : QString());
     m_textField->setPlaceholderText(fits ? QString() : tr("Too long to show here"));
-    m_textField->setToolTip(fits ? QString()
+    m_textField->setToolTip(fits ? tr("Press Add, type the affirmation, then press Update to keep it.")
                                  : tr("This affirmation holds %1 characters, more than this field takes. "
                                       "It is kept whole.")
                                        .arg(text.size()));

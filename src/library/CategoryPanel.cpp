@@ -27,10 +27,12 @@ void CategoryPanel::buildControls()
     m_nameField = new QLineEdit(this);
     m_nameField->setObjectName(QStringLiteral("txtAddFile"));
     styleLibraryEntry(m_nameField);
+    m_nameField->setAccessibleName(tr("New category name"));
     placeTwips(m_nameField, 240, 360, 3015, 375);
     m_createButton = libraryButton(tr("&Create"), "cmdCreateFile", this, 240, 1455);
     m_deleteButton = libraryButton(tr("&Delete"), "cmdDelete", this, 1800, 1455);
     m_categoryList = new TickList("lvFile", m_categories, this);
+    m_categoryList->setAccessibleName(tr("Categories"));
     placeTwips(m_categoryList, 240, 1320, 3015, 4095);
 }
 

@@ -23,6 +23,8 @@ QVariant RowModel::data(const QModelIndex& index, int role) const
     const Row& row = m_rows.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        // The tip shows what the column's width cuts off.
         return shownText(row.text);
     case kWholeTextRole:
         return row.text;

@@ -67,6 +67,7 @@ QComboBox* durationFrame(const DurationFrame& design, QWidget* panel)
     auto* list = new QComboBox(box);
     list->setObjectName(QLatin1String(design.listName));
     list->setEditable(false);
+    list->setAccessibleName(design.caption);
     placeTwips(list, 1200, 840, 885, 315);
     label(design.unit, box, 2160, 900, design.unitWidth, 195);
     return list;
@@ -115,8 +116,10 @@ void SettingsPanel::buildControls()
     m_playMusicBox->setObjectName(QStringLiteral("chkPlayMusic"));
     m_playMusicBox->setChecked(true);
     placeTwips(m_playMusicBox, 360, 960, 5475, 255);
-    label(tr("Choose Music"), this, 375, 1560, 1170, 195)->setObjectName(QStringLiteral("Label2"));
+    QLabel* chooseMusic = label(tr("Choose Music"), this, 375, 1560, 1170, 195);
+    chooseMusic->setObjectName(QStringLiteral("Label2"));
     m_musicPathField = new QLineEdit(this);
+    m_musicPathField->setAccessibleName(chooseMusic->text());
     m_musicPathField->setObjectName(QStringLiteral("txtFile"));
     placeTwips(m_musicPathField, 360, 1800, 5535, 375);
     m_browseButton = new QPushButton(tr("Browse"), this);

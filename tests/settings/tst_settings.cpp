@@ -1,7 +1,9 @@
 #include "settings/DisplaySettings.h"
 #include "settings/SettingsPanel.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +15,7 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTest>
+#include <QTreeView>
 
 using namespace vellumora;
 
@@ -160,6 +163,32 @@ private slots:
             }
         }
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
+    }
+
+    // Every control a user can reach has a name a screen reader can say.
+    void everyControlHasAName()
+    {
+        const QString longer = QString("I keep going, one small step after another. ").repeated(6);
+        QVERIFY(writeBytes(f.path("system/Goals.txt"), crlfLines({ "\"" + longer + "\",#TRUE#" })));
+        load();
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QStringList unnamed;
+        for (const char* button : { "cmdImageLibrary", "cmdAffirmationLibrary", "cmdMusicSettings" }) {
+            find<QPushButton>(button)->click();
+            for (QWidget* control : f.window->findChildren<QWidget*>()) {
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+                if (control->isVisible() && control->focusPolicy() != Qt::NoFocus && accessible
+                    && accessible->text(QAccessible::Name).trimmed().isEmpty()) {
+                    unnamed << QString::fromLatin1(control->metaObject()->className()) + " "
+                            + control->objectName();
+                }
+            }
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+        // A long affirmation's whole text is its row's tip.
+        auto* affirmations = find<QTreeView>("lvFileContent");
+        QCOMPARE(affirmations->model()->index(0, 0).data(Qt::ToolTipRole).toString(), longer);
     }
 
 private:
