@@ -1,7 +1,9 @@
 #include "images/ThumbnailStrip.h"
 
 #include "images/PictureLoader.h"
+#include "images/ThumbnailAccessible.h"
 
+#include <QAccessible>
 #include <QHash>
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,10 +15,17 @@ ThumbnailStrip::ThumbnailStrip(PictureLoader& loader, QWidget* parent)
     , m_loader(loader)
 {
     setObjectName(QStringLiteral("picScrollForm"));
+    static const bool accessible = (QAccessible::installFactory(thumbnailStripAccessible), true);
+    Q_UNUSED(accessible);
     setAutoFillBackground(true);
     // Boxes are painted whole and never see-through.
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&m_loader, &PictureLoader::thumbnailLoaded, this, &ThumbnailStrip::thumbnailLoaded);
+}
+
+NativePath ThumbnailStrip::picturePath(int i) const
+{
+    return i >= 1 && i <= count() ? m_entries.at(i - 1).path : NativePath();
 }
 
 QRect ThumbnailStrip::thumbnailRect(int i)

@@ -32,6 +32,7 @@ public:
     int count() const { return int(m_entries.size()); }
     // The thumbnail as drawn; null while it is being decoded and when it cannot be.
     QImage thumbnail(int i) const;
+    NativePath picturePath(int i) const;
     int waitingCount() const;
 
 signals:

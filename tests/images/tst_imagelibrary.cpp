@@ -4,6 +4,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -79,6 +80,20 @@ private slots:
         deletePicture();
         QCOMPARE(strip()->waitingCount(), 0);
         QCOMPARE(QColor(strip()->thumbnail(6).pixel(50, 40)).green(), 255);
+    }
+
+    // A screen reader walks the strip box by box, each named after its picture.
+    void thumbnailsAreAccessibleItems()
+    {
+        QVERIFY(writeBytes(f.path("SystemFolder/record.txt"), recordOf({ "sea.jpg", "../outside.txt" })));
+        f.load();
+        QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(this->strip());
+        QVERIFY(strip);
+        QCOMPARE(strip->childCount(), 2);
+        QCOMPARE(strip->child(0)->text(QAccessible::Name), "sea.jpg");
+        QCOMPARE(strip->child(1)->text(QAccessible::Name), "Picture 2");
+        QCOMPARE(strip->child(0)->rect().size(), ThumbnailStrip::thumbnailRect(1).size());
+        QCOMPARE(strip->indexOfChild(strip->child(1)), 1);
     }
 
     void thumbnailsInViewComeFirstAndChangesDecodeOnlyTheNew()
