@@ -11,8 +11,9 @@ AffirmationLibraryPanel::AffirmationLibraryPanel(
     : QGroupBox(tr("Affirmation Library"), parent)
 {
     setObjectName(QStringLiteral("fraAffirmationLibrary"));
-    placeTwips(new AffirmationPanel(platform, affirmations, this), 3840, 360, 3495, 5535);
+    // Made left to right, so Tab goes in reading order.
     placeTwips(new CategoryPanel(platform, categories, this), 240, 360, 3495, 5535);
+    placeTwips(new AffirmationPanel(platform, affirmations, this), 3840, 360, 3495, 5535);
 }
 
 } // namespace vellumora

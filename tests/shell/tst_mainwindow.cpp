@@ -134,6 +134,26 @@ private slots:
         QCOMPARE(ending.size(), 1);
     }
 
+    // Tab goes through the panel in front in reading order, then the navigation column.
+    void tabInReadingOrder()
+    {
+        f.find<QPushButton>("cmdAffirmationLibrary")->click();
+        QStringList order;
+        QWidget* start = f.find<QLabel>("Label14");
+        QWidget* next = start;
+        do {
+            if (next->isVisible() && (next->focusPolicy() & Qt::TabFocus) && next->isEnabled()) {
+                order << next->objectName();
+            }
+            next = next->nextInFocusChain();
+        } while (next != start && order.size() < 40);
+        QCOMPARE(order,
+            (QStringList { "Label14", "txtAddFile", "cmdCreateFile", "cmdDelete", "lvFile",
+                "txtAddFileContent", "cmdAddContent", "cmdEditContent", "cmdDeleteContent", "lvFileContent",
+                "cmdImageLibrary", "cmdAffirmationLibrary", "cmdMusicSettings", "cmdFont", "cmdAbout",
+                "cmdDisplayAffirmations" }));
+    }
+
 private:
     QUrl home() const { return WebLinks::homePage(*f.platform); }
 
