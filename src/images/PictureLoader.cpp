@@ -26,21 +26,22 @@ int PictureLoader::threadCount() const
     return m_pool.maxThreadCount();
 }
 
-QImage PictureLoader::makeThumbnail(const ThumbnailCache& cache, const NativePath& path)
+QImage PictureLoader::makeThumbnail(
+    const ThumbnailCache& cache, const NativePath& path, ThumbnailCache::Size size)
 {
-    const ThumbnailCache::Entry cached = cache.lookup(path);
+    const ThumbnailCache::Entry cached = cache.lookup(path, size);
     if (cached.status == ThumbnailCache::Status::Found) {
         return cached.image;
     }
     if (cached.status == ThumbnailCache::Status::KnownFailure) {
         return {};
     }
-    const QSize bound(ThumbnailCache::kNormalSize, ThumbnailCache::kNormalSize);
+    const QSize bound(ThumbnailCache::pixels(size), ThumbnailCache::pixels(size));
     QImage image = PictureDecoder::decode(path, bound, PictureDecoder::Fit::Within);
     if (image.isNull()) {
         cache.storeFailure(path);
     } else {
-        cache.store(path, image);
+        cache.store(path, image, size);
     }
     return image;
 }
@@ -57,12 +58,13 @@ void yieldToTheInterface()
 
 } // namespace
 
-void PictureLoader::loadThumbnail(quint64 ticket, const NativePath& path, int priority)
+void PictureLoader::loadThumbnail(
+    quint64 ticket, const NativePath& path, ThumbnailCache::Size size, int priority)
 {
     m_pool.start(
-        [this, ticket, path] {
+        [this, ticket, path, size] {
             yieldToTheInterface();
-            const QImage image = makeThumbnail(m_cache, path);
+            const QImage image = makeThumbnail(m_cache, path, size);
             QMetaObject::invokeMethod(
                 this, [this, ticket, image] { emit thumbnailLoaded(ticket, image); }, Qt::QueuedConnection);
         },

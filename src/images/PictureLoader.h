@@ -20,14 +20,17 @@ public:
     explicit PictureLoader(const QString& thumbnailFolder, QObject* parent = nullptr);
     ~PictureLoader() override;
 
-    // A thumbnail of at most 128 x 128 pixels, taken from the cache while it is current.
-    void loadThumbnail(quint64 ticket, const NativePath& path, int priority = 0);
+    // A thumbnail of at most 128 x 128 pixels (256 x 256 for a large one), taken from the cache
+    // while it is current.
+    void loadThumbnail(quint64 ticket, const NativePath& path,
+        ThumbnailCache::Size size = ThumbnailCache::Size::Normal, int priority = 0);
     // The picture stretched to exactly the given size.
     void loadPicture(quint64 ticket, const NativePath& path, const QSize& size, int priority = 0);
 
     int threadCount() const;
 
-    static QImage makeThumbnail(const ThumbnailCache& cache, const NativePath& path);
+    static QImage makeThumbnail(const ThumbnailCache& cache, const NativePath& path,
+        ThumbnailCache::Size size = ThumbnailCache::Size::Normal);
 
 signals:
     void thumbnailLoaded(quint64 ticket, const QImage& image);

@@ -24,7 +24,10 @@ QString cacheName(const QString& uri)
         + QStringLiteral(".png");
 }
 
-const QString kNormalFolder = QStringLiteral("/normal/");
+QString sizeFolder(ThumbnailCache::Size size)
+{
+    return size == ThumbnailCache::Size::Large ? QStringLiteral("/large/") : QStringLiteral("/normal/");
+}
 const QString kFailureFolder = QStringLiteral("/fail/vellumora/");
 
 struct Source {
@@ -44,14 +47,13 @@ std::optional<Source> describe(const NativePath& picturePath)
     return Source { uri, QString::number(info->modified), QString::number(info->size), cacheName(uri) };
 }
 
-// Reads one of our small PNGs with its text; anything larger than a normal thumbnail is not
+// Reads one of our small PNGs with its text; anything larger than its size of thumbnail is not
 // ours to trust. (Keys with "::" only survive through the image, not the reader's own text.)
-QImage readThumbnail(const QString& path)
+QImage readThumbnail(const QString& path, int largest = ThumbnailCache::pixels(ThumbnailCache::Size::Normal))
 {
     QImageReader reader(path, "png");
     const QSize size = reader.size();
-    if (!size.isValid() || size.width() > ThumbnailCache::kNormalSize
-        || size.height() > ThumbnailCache::kNormalSize) {
+    if (!size.isValid() || size.width() > largest || size.height() > largest) {
         return {};
     }
     return reader.read();
@@ -96,9 +98,9 @@ ThumbnailCache::ThumbnailCache(QString folder)
 {
 }
 
-QString ThumbnailCache::normalPath(const NativePath& picturePath) const
+QString ThumbnailCache::thumbnailPath(const NativePath& picturePath, Size size) const
 {
-    return m_folder + kNormalFolder + cacheName(QString::fromLatin1(picturePath.fileUri()));
+    return m_folder + sizeFolder(size) + cacheName(QString::fromLatin1(picturePath.fileUri()));
 }
 
 QString ThumbnailCache::failurePath(const NativePath& picturePath) const
@@ -106,13 +108,13 @@ QString ThumbnailCache::failurePath(const NativePath& picturePath) const
     return m_folder + kFailureFolder + cacheName(QString::fromLatin1(picturePath.fileUri()));
 }
 
-ThumbnailCache::Entry ThumbnailCache::lookup(const NativePath& picturePath) const
+ThumbnailCache::Entry ThumbnailCache::lookup(const NativePath& picturePath, Size size) const
 {
     const std::optional<Source> source = describe(picturePath);
     if (!source) {
         return {};
     }
-    const QImage image = readThumbnail(m_folder + kNormalFolder + source->cacheName);
+    const QImage image = readThumbnail(m_folder + sizeFolder(size) + source->cacheName, pixels(size));
     if (!image.isNull() && matches(image, *source)) {
         return { Status::Found, image };
     }
@@ -123,11 +125,11 @@ ThumbnailCache::Entry ThumbnailCache::lookup(const NativePath& picturePath) cons
     return {};
 }
 
-bool ThumbnailCache::store(const NativePath& picturePath, const QImage& thumbnail) const
+bool ThumbnailCache::store(const NativePath& picturePath, const QImage& thumbnail, Size size) const
 {
     const std::optional<Source> source = describe(picturePath);
     return source && !thumbnail.isNull()
-        && writePng(m_folder + kNormalFolder + source->cacheName, thumbnail, *source);
+        && writePng(m_folder + sizeFolder(size) + source->cacheName, thumbnail, *source);
 }
 
 bool ThumbnailCache::storeFailure(const NativePath& picturePath) const

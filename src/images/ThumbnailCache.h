@@ -8,13 +8,14 @@
 namespace vellumora {
 
 // The shared thumbnail cache of the freedesktop.org Thumbnail Managing Standard: "normal"
-// thumbnails of at most 128 x 128 pixels, stored as PNG under the MD5 of the picture's file
-// URI, tagged with the URI and the picture's modification time so a changed picture is made
+// thumbnails of at most 128 x 128 pixels and "large" ones of 256 x 256, stored as PNG under the MD5 of the
+// picture's file URI, tagged with the URI and the picture's modification time so a changed picture is made
 // again. Pictures that cannot be decoded are remembered under "fail/vellumora".
 // Safe to use from several threads at once.
 class ThumbnailCache {
 public:
-    static constexpr int kNormalSize = 128;
+    enum class Size { Normal, Large };
+    static constexpr int pixels(Size size) { return size == Size::Large ? 256 : 128; }
 
     // folder: the cache's root, usually ~/.cache/thumbnails.
     explicit ThumbnailCache(QString folder);
@@ -25,13 +26,13 @@ public:
         QImage image;
     };
 
-    Entry lookup(const NativePath& picturePath) const;
+    Entry lookup(const NativePath& picturePath, Size size = Size::Normal) const;
     // Both return false when the cache cannot be written; the thumbnail is then made again
     // next time.
-    bool store(const NativePath& picturePath, const QImage& thumbnail) const;
+    bool store(const NativePath& picturePath, const QImage& thumbnail, Size size = Size::Normal) const;
     bool storeFailure(const NativePath& picturePath) const;
 
-    QString normalPath(const NativePath& picturePath) const;
+    QString thumbnailPath(const NativePath& picturePath, Size size = Size::Normal) const;
     QString failurePath(const NativePath& picturePath) const;
 
 private:

@@ -84,8 +84,10 @@ void ThumbnailStrip::thumbnailLoaded(quint64 ticket, const QImage& image)
     if (found != m_entries.end()) {
         found->state = State::Done;
         if (!image.isNull()) {
-            found->pixmap = QPixmap::fromImage(
-                image.scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            const qreal ratio = devicePixelRatioF();
+            found->pixmap = QPixmap::fromImage(image.scaled(qRound(kWidth * ratio), qRound(kHeight * ratio),
+                Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            found->pixmap.setDevicePixelRatio(ratio);
         }
         const int i = int(found - m_entries.begin()) + 1;
         update(thumbnailRect(i));
@@ -123,7 +125,10 @@ void ThumbnailStrip::schedule()
         }
         m_entries[i].state = State::Loading;
         ++m_loading;
-        m_loader.loadThumbnail(m_entries[i].ticket, m_entries[i].path);
+        // Above one device pixel per pixel, the large thumbnail keeps the boxes sharp.
+        const auto size
+            = devicePixelRatioF() > 1 ? ThumbnailCache::Size::Large : ThumbnailCache::Size::Normal;
+        m_loader.loadThumbnail(m_entries[i].ticket, m_entries[i].path, size);
     }
 }
 

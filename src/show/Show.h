@@ -36,6 +36,8 @@ public:
         int glideStepMs = 50;
         bool randomOrder = false;
         bool randomPlace = false;
+        // Device pixels per pixel of the window: pictures are decoded at its full sharpness.
+        qreal pixelRatio = 1.0;
         // What stands in for picture k until its decode is back (its thumbnail).
         std::function<QImage(int)> standIn;
     };

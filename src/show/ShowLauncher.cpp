@@ -146,7 +146,8 @@ void ShowLauncher::start()
     m_show.start({ m_sources.pictures.paths(),
         Show::gatherAffirmations(m_sources.categoryStore, m_sources.categories.rows()),
         settings.pictureSeconds() * 1000, settings.stepMilliseconds(), settings.randomOrder(),
-        settings.randomPlace(), [&thumbnails](int number) { return thumbnails.thumbnail(number); } });
+        settings.randomPlace(), shown.devicePixelRatioF(),
+        [&thumbnails](int number) { return thumbnails.thumbnail(number); } });
     m_sources.mainWindow.showMinimized();
     const DisplayOptions options = settings.displayOptions();
     shown.setFrame(options.borderShape, options.fillStyle);

@@ -199,9 +199,14 @@ private slots:
         QCOMPARE(cache.lookup(path).status, ThumbnailCache::Status::Missing);
 
         QCOMPARE(PictureLoader::makeThumbnail(cache, path).size(), QSize(128, 96));
-        QVERIFY(cache.normalPath(path).startsWith(dir.filePath(QStringLiteral("thumbnails/normal/"))));
+        QVERIFY(cache.thumbnailPath(path).startsWith(dir.filePath(QStringLiteral("thumbnails/normal/"))));
         // Thumbnails are private to their owner.
-        QCOMPARE(int(QFile::permissions(cache.normalPath(path)) & 0x0077), 0);
+        QCOMPARE(int(QFile::permissions(cache.thumbnailPath(path)) & 0x0077), 0);
+        // For a screen of two device pixels per pixel, the large size, in a folder of its own.
+        QCOMPARE(
+            PictureLoader::makeThumbnail(cache, path, ThumbnailCache::Size::Large).size(), QSize(256, 192));
+        QCOMPARE(cache.lookup(path, ThumbnailCache::Size::Large).image.size(), QSize(256, 192));
+        QVERIFY(cache.thumbnailPath(path, ThumbnailCache::Size::Large).contains("/thumbnails/large/"));
         const ThumbnailCache::Entry found = cache.lookup(path);
         QCOMPARE(found.status, ThumbnailCache::Status::Found);
         QCOMPARE(found.image.text(QStringLiteral("Thumb::URI")),

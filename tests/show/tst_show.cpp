@@ -131,6 +131,16 @@ private slots:
         QCOMPARE(run.lastPicture(), decoded(1));
     }
 
+    // On a screen of two device pixels per pixel, pictures are decoded at twice the size.
+    void decodedAtTheScreensSharpness()
+    {
+        Run run;
+        Show::Plan sharp = plan(1, {});
+        sharp.pixelRatio = 2;
+        run.show.start(sharp);
+        QCOMPARE(run.wanted.at(0).at(2).toSize(), QSize(866, 674));
+    }
+
     void noAffirmationSaysSo()
     {
         Run run;
