@@ -118,50 +118,42 @@ private slots:
     void everyTextFits()
     {
         load();
-        f.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QStringList clipped;
-        for (const char* button : { "cmdImageLibrary", "cmdAffirmationLibrary", "cmdMusicSettings" }) {
-            find<QPushButton>(button)->click();
-            for (QWidget* control : f.window->findChildren<QWidget*>()) {
-                if (!control->isVisible() || control->objectName() == "lblAffirmationDisplay") {
-                    continue;
-                }
-                QString text;
-                int flags = Qt::TextShowMnemonic;
-                QRect room = control->contentsRect();
-                if (auto* label = qobject_cast<QLabel*>(control)) {
-                    text = label->text();
-                    flags |= label->wordWrap() ? Qt::TextWordWrap : 0;
-                } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
-                    text = option->text();
-                    room.setLeft(room.left() + 20);
-                } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
-                    text = box->text();
-                    room.setLeft(room.left() + 20);
-                }
-                if (text.isEmpty()) {
-                    continue;
-                }
-                const QRect needed = control->fontMetrics().boundingRect(
-                    QRect(room.topLeft(), QSize(room.width(), 10000)), flags, text);
-                // Where the text stands in its control, it must lie inside the parent too.
-                auto* label = qobject_cast<QLabel*>(control);
-                const Qt::Alignment alignment = label ? label->alignment() : Qt::AlignLeft | Qt::AlignVCenter;
-                const QRect placed = QStyle::alignedRect(
-                    control->layoutDirection(), alignment, needed.size().boundedTo(room.size()), room)
-                                         .translated(control->pos());
-                if (needed.width() > room.width() || needed.height() > room.height()
-                    || !control->parentWidget()->rect().contains(placed)) {
-                    clipped << QStringLiteral("%1 \"%2\": needs %3 x %4, has %5 x %6")
-                                   .arg(control->objectName(), text)
-                                   .arg(needed.width())
-                                   .arg(needed.height())
-                                   .arg(room.width())
-                                   .arg(room.height());
-                }
+        forEveryControl([&clipped](QWidget* control) {
+            QString text;
+            int flags = Qt::TextShowMnemonic;
+            QRect room = control->contentsRect();
+            if (auto* label = qobject_cast<QLabel*>(control)) {
+                text = label->text();
+                flags |= label->wordWrap() ? Qt::TextWordWrap : 0;
+            } else if (auto* option = qobject_cast<QRadioButton*>(control)) {
+                text = option->text();
+                room.setLeft(room.left() + 20);
+            } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
+                text = box->text();
+                room.setLeft(room.left() + 20);
             }
-        }
+            if (text.isEmpty()) {
+                return;
+            }
+            const QRect needed = control->fontMetrics().boundingRect(
+                QRect(room.topLeft(), QSize(room.width(), 10000)), flags, text);
+            // Where the text stands in its control, it must lie inside the parent too.
+            auto* label = qobject_cast<QLabel*>(control);
+            const Qt::Alignment alignment = label ? label->alignment() : Qt::AlignLeft | Qt::AlignVCenter;
+            const QRect placed = QStyle::alignedRect(
+                control->layoutDirection(), alignment, needed.size().boundedTo(room.size()), room)
+                                     .translated(control->pos());
+            if (needed.width() > room.width() || needed.height() > room.height()
+                || !control->parentWidget()->rect().contains(placed)) {
+                clipped << QStringLiteral("%1 \"%2\": needs %3 x %4, has %5 x %6")
+                               .arg(control->objectName(), text)
+                               .arg(needed.width())
+                               .arg(needed.height())
+                               .arg(room.width())
+                               .arg(room.height());
+            }
+        });
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("\n")));
     }
 
@@ -171,20 +163,15 @@ private slots:
         const QString longer = QString("I keep going, one small step after another. ").repeated(6);
         QVERIFY(writeBytes(f.path("system/Goals.txt"), crlfLines({ "\"" + longer + "\",#TRUE#" })));
         load();
-        f.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
         QStringList unnamed;
-        for (const char* button : { "cmdImageLibrary", "cmdAffirmationLibrary", "cmdMusicSettings" }) {
-            find<QPushButton>(button)->click();
-            for (QWidget* control : f.window->findChildren<QWidget*>()) {
-                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-                if (control->isVisible() && control->focusPolicy() != Qt::NoFocus && accessible
-                    && accessible->text(QAccessible::Name).trimmed().isEmpty()) {
-                    unnamed << QString::fromLatin1(control->metaObject()->className()) + " "
-                            + control->objectName();
-                }
+        forEveryControl([&unnamed](QWidget* control) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            if (control->focusPolicy() != Qt::NoFocus && accessible
+                && accessible->text(QAccessible::Name).trimmed().isEmpty()) {
+                unnamed << QString::fromLatin1(control->metaObject()->className()) + " "
+                        + control->objectName();
             }
-        }
+        });
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
         // A long affirmation's whole text is its row's tip.
         auto* affirmations = find<QTreeView>("lvFileContent");
@@ -193,6 +180,20 @@ private slots:
 
 private:
     void load() { f.load(); }
+    // Every visible control of every panel, each panel brought to the front in turn.
+    template <typename Visit> void forEveryControl(Visit visit)
+    {
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        for (const char* button : { "cmdImageLibrary", "cmdAffirmationLibrary", "cmdMusicSettings" }) {
+            find<QPushButton>(button)->click();
+            for (QWidget* control : f.window->findChildren<QWidget*>()) {
+                if (control->isVisible() && control->objectName() != "lblAffirmationDisplay") {
+                    visit(control);
+                }
+            }
+        }
+    }
     template <typename T> T* find(const QString& name) const { return f.find<T>(name); }
     int checked(const char* group) const { return find<QButtonGroup>(group)->checkedId(); }
 
