@@ -96,7 +96,7 @@ void ImageLibraryPanel::connectSignals()
     connect(m_addButton, &QPushButton::clicked, this, &ImageLibraryPanel::addPicture);
     connect(m_deleteButton, &QPushButton::clicked, this, &ImageLibraryPanel::deletePicture);
     // Tracking is on, so dragging the thumb moves the strip as it goes.
-    connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int value) { m_strip->move(0, -value); });
+    connect(m_scrollBar, &QScrollBar::valueChanged, m_strip, &ThumbnailStrip::scrollTo);
     connect(&m_pictures, &PictureLibrary::modelReset, this, &ImageLibraryPanel::rebuildThumbnails);
     connect(&m_pictures, &PictureLibrary::rowsInserted, this, &ImageLibraryPanel::rebuildThumbnails);
     connect(&m_pictures, &PictureLibrary::rowsRemoved, this, &ImageLibraryPanel::rebuildThumbnails);

@@ -59,7 +59,7 @@ void ThumbnailStrip::setPictures(const QList<NativePath>& paths)
     // Decodes still running for dropped entries finish unseen; their tickets match nothing.
     m_entries = std::move(entries);
     update();
-    schedule();
+    keepNearTheView();
 }
 
 QImage ThumbnailStrip::thumbnail(int i) const
@@ -72,8 +72,42 @@ QImage ThumbnailStrip::thumbnail(int i) const
 
 int ThumbnailStrip::waitingCount() const
 {
-    return int(std::count_if(
-        m_entries.cbegin(), m_entries.cend(), [](const Entry& entry) { return entry.state != State::Done; }));
+    return int(std::count_if(m_entries.cbegin(), m_entries.cend(),
+        [](const Entry& entry) { return entry.state == State::Waiting || entry.state == State::Loading; }));
+}
+
+std::pair<int, int> ThumbnailStrip::inView() const
+{
+    const QRect view = parentWidget() ? QRect(QPoint(0, -y()), parentWidget()->size()) : rect();
+    return { std::max(0, view.top() / kPitch), std::max(0, view.bottom() / kPitch) };
+}
+
+bool ThumbnailStrip::isKept(int index) const
+{
+    const auto [first, last] = inView();
+    return index >= first - kKeptMargin && index <= last + kKeptMargin;
+}
+
+void ThumbnailStrip::keepNearTheView()
+{
+    for (int i = 0; i < count(); ++i) {
+        Entry& entry = m_entries[i];
+        const bool kept = isKept(i);
+        if (!kept && entry.state == State::Done && !entry.pixmap.isNull()) {
+            entry.pixmap = QPixmap();
+            entry.state = State::Released;
+        } else if (kept && entry.state == State::Released) {
+            entry.state = State::Waiting;
+            entry.ticket = m_nextTicket++;
+        }
+    }
+    schedule();
+}
+
+void ThumbnailStrip::scrollTo(int offset)
+{
+    move(0, -offset);
+    keepNearTheView();
 }
 
 void ThumbnailStrip::thumbnailLoaded(quint64 ticket, const QImage& image)
@@ -82,16 +116,19 @@ void ThumbnailStrip::thumbnailLoaded(quint64 ticket, const QImage& image)
     const auto found = std::find_if(
         m_entries.begin(), m_entries.end(), [ticket](const Entry& entry) { return entry.ticket == ticket; });
     if (found != m_entries.end()) {
+        const int index = int(found - m_entries.begin());
         found->state = State::Done;
-        if (!image.isNull()) {
+        if (!image.isNull() && !isKept(index)) {
+            // Made for the cache while out of sight: nothing to keep.
+            found->state = State::Released;
+        } else if (!image.isNull()) {
             const qreal ratio = devicePixelRatioF();
             found->pixmap = QPixmap::fromImage(image.scaled(qRound(kWidth * ratio), qRound(kHeight * ratio),
                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
             found->pixmap.setDevicePixelRatio(ratio);
         }
-        const int i = int(found - m_entries.begin()) + 1;
-        update(thumbnailRect(i));
-        emit thumbnailReady(i);
+        update(thumbnailRect(index + 1));
+        emit thumbnailReady(index + 1);
     }
     schedule();
 }

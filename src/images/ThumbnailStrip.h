@@ -21,6 +21,9 @@ public:
     static constexpr int kWidth = 113;
     static constexpr int kHeight = 90;
     static constexpr int kPitch = kHeight + 2;
+    // Boxes kept decoded above and below those in view; the rest are read again from the
+    // thumbnail cache when they come near, so memory does not grow with the library.
+    static constexpr int kKeptMargin = 24;
 
     ThumbnailStrip(PictureLoader& loader, QWidget* parent = nullptr);
 
@@ -34,6 +37,8 @@ public:
     QImage thumbnail(int i) const;
     NativePath picturePath(int i) const;
     int waitingCount() const;
+    // Scrolls the strip inside its holder: the top of the view is this many pixels down it.
+    void scrollTo(int offset);
 
 signals:
     // A thumbnail has been decoded (or found undecodable) and drawn.
@@ -43,7 +48,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    enum class State { Waiting, Loading, Done };
+    // Released: made once and in the cache, but out of sight, so its pixels are let go.
+    enum class State { Waiting, Loading, Done, Released };
     struct Entry {
         NativePath path;
         quint64 ticket = 0;
@@ -54,6 +60,11 @@ private:
     void thumbnailLoaded(quint64 ticket, const QImage& image);
     void schedule();
     int nextWanted() const;
+    // The boxes in view, counting from 0, and the last one; the kept ones reach kKeptMargin further.
+    std::pair<int, int> inView() const;
+    bool isKept(int index) const;
+    // Lets go of the pixels of boxes far out of sight and asks again for those coming near it.
+    void keepNearTheView();
 
     PictureLoader& m_loader;
     QList<Entry> m_entries;

@@ -134,6 +134,33 @@ private slots:
         QCOMPARE(decoded.size(), 1);
     }
 
+    // Only the boxes near the view keep their pixels; the others are read again from the cache
+    // when they come near, so memory does not grow with the library.
+    void onlyThumbnailsNearTheViewAreKept()
+    {
+        const QStringList names = numbered(80);
+        QVERIFY(writeSolidPicture(f.path("SystemFolder/1.jpg"), Qt::darkCyan));
+        for (const QString& name : names.mid(1)) {
+            QVERIFY(QFile::copy(f.path("SystemFolder/1.jpg"), f.path("SystemFolder/" + name)));
+        }
+        QVERIFY(writeBytes(f.path("SystemFolder/record.txt"), recordOf(names)));
+        f.load();
+        QTRY_COMPARE(strip()->waitingCount(), 0);
+        const auto kept = [this] {
+            int held = 0;
+            for (int i = 1; i <= strip()->count(); ++i) {
+                held += strip()->thumbnail(i).isNull() ? 0 : 1;
+            }
+            return held;
+        };
+        QVERIFY(!strip()->thumbnail(1).isNull() && strip()->thumbnail(80).isNull());
+        QVERIFY(kept() <= 4 + ThumbnailStrip::kKeptMargin + 1);
+        bar()->setValue(bar()->maximum());
+        QTRY_VERIFY(!strip()->thumbnail(80).isNull());
+        QVERIFY(strip()->thumbnail(1).isNull());
+        QVERIFY(kept() <= 4 + ThumbnailStrip::kKeptMargin + 1);
+    }
+
     void addAsksTheDialog()
     {
         f.load();
