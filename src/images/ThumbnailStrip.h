@@ -12,8 +12,8 @@ class PictureLoader;
 // The strip "picScrollForm": one column of thumbnails, thumbnail i (counting from 1) in the
 // box of 113 x 90 px at left 8 and top (i - 1) x 92, its picture stretched into the box. A
 // picture that cannot be decoded leaves its box empty. Thumbnails are decoded by the loader,
-// those in view first, and kept only at box size; a change of the list decodes only the
-// pictures that are new to it.
+// those in view first, and kept at box size (times the device pixel ratio) only near the view;
+// a change of the list decodes only the pictures that are new to it.
 class ThumbnailStrip : public QWidget {
     Q_OBJECT
 public:
