@@ -84,8 +84,8 @@ void SlideshowWindow::setPicture(const QImage& picture)
 int SlideshowWindow::setCaption(const QString& caption)
 {
     // The label keeps its place; only its width follows the text.
-    m_caption->setText(shownText(caption));
-    m_caption->adjustSize();
+    m_captionText = shownText(caption);
+    drawCaption();
     return m_caption->width();
 }
 
@@ -110,8 +110,28 @@ int SlideshowWindow::setAffirmationFont(const FontChoice& choice)
 {
     m_caption->setFont(choice.font);
     setColour(m_caption, QPalette::WindowText, choice.colour);
-    m_caption->adjustSize();
+    drawCaption();
     return m_caption->width();
+}
+
+void SlideshowWindow::drawCaption()
+{
+    // Drawn once into a picture that the glide then only moves: laying the text out again at
+    // every 5 ms step cost more than all the rest of the show.
+    const QFontMetrics metrics(m_caption->font());
+    const QSize size(std::max(1, metrics.horizontalAdvance(m_captionText)), metrics.height());
+    const qreal ratio = devicePixelRatioF();
+    QPixmap drawn((QSizeF(size) * ratio).toSize());
+    drawn.setDevicePixelRatio(ratio);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    painter.setFont(m_caption->font());
+    painter.setPen(m_caption->palette().color(QPalette::WindowText));
+    painter.drawText(QRect(QPoint(), size), Qt::AlignLeft | Qt::AlignVCenter, m_captionText);
+    painter.end();
+    m_caption->setPixmap(drawn);
+    m_caption->resize(size);
+    m_caption->setAccessibleName(m_captionText);
 }
 
 void SlideshowWindow::setMusicStripShown(bool shown)

@@ -41,12 +41,14 @@ protected:
 
 private:
     void buildControls();
+    void drawCaption();
 
     QImage m_picture;
     FrameShape* m_frame = nullptr;
     QPushButton* m_backButton = nullptr;
     QWidget* m_captionStrip = nullptr;
     QLabel* m_caption = nullptr;
+    QString m_captionText;
     QWidget* m_musicStrip = nullptr;
     QLabel* m_musicStatus = nullptr;
 };

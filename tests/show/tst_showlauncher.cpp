@@ -235,7 +235,7 @@ private:
     Show* show() { return f.window->findChild<Show*>(); }
     QTimer* pictureTimer() { return f.find<QTimer>("Timer1"); }
     void start() { f.find<QPushButton>("cmdDisplayAffirmations")->click(); }
-    QString caption() { return slideshow()->findChild<QLabel*>("lblAffirmationDisplay")->text(); }
+    QString caption() { return slideshow()->findChild<QLabel*>("lblAffirmationDisplay")->accessibleName(); }
 
     void addPictures(const QList<QColor>& colours)
     {
