@@ -136,8 +136,7 @@ void ThumbnailStrip::thumbnailLoaded(quint64 ticket, const QImage& image)
 int ThumbnailStrip::nextWanted() const
 {
     // Those in view first, then onwards down the strip, then the ones above the view.
-    const QRect view = parentWidget() ? QRect(QPoint(0, -y()), parentWidget()->size()) : rect();
-    const int first = std::clamp(view.top() / kPitch, 0, std::max(0, count() - 1));
+    const int first = std::min(inView().first, std::max(0, count() - 1));
     for (int i = first; i < count(); ++i) {
         if (m_entries[i].state == State::Waiting) {
             return i;

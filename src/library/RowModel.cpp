@@ -26,8 +26,6 @@ QVariant RowModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         // The tip shows what the column's width cuts off.
         return shownText(row.text);
-    case kWholeTextRole:
-        return row.text;
     case Qt::CheckStateRole:
         return row.ticked ? Qt::Checked : Qt::Unchecked;
     default:

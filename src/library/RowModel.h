@@ -8,14 +8,12 @@
 namespace vellumora {
 
 // A list of rows with ticks, as a list view shows it: each row's text shortened (see
-// shownText) with its whole text under kWholeTextRole, and its tick as a check state. Views
+// shownText) and its tick as a check state; the whole texts are in rows(). Views
 // never change it; the owner changes it through the library's rules. One row at most is
 // selected: the one the library's buttons act on.
 class RowModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    static constexpr int kWholeTextRole = Qt::UserRole;
-
     explicit RowModel(QString caption, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;

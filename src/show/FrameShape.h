@@ -28,7 +28,6 @@ public:
 
     Shape shape() const { return m_shape; }
     Fill fill() const { return m_fill; }
-    int borderWidth() const { return m_border; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

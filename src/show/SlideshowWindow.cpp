@@ -4,6 +4,7 @@
 #include "platform/ShownText.h"
 #include "platform/Twips.h"
 #include "show/FrameShape.h"
+#include "show/Show.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -14,7 +15,6 @@ namespace vellumora {
 
 namespace {
 
-constexpr int kWidthTwips = 6495;
 constexpr int kHeightTwips = 5655;
 constexpr int kMusicHeightTwips = 6150;
 // The picture area, 433 x 337 px.
@@ -29,7 +29,7 @@ SlideshowWindow::SlideshowWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Vellumora"));
     setColour(this, QPalette::Window, Qt::white);
     setFont(verdana(8.25, false));
-    setFixedSize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
+    setFixedSize(twipsToPixels(Show::kWindowWidthTwips), twipsToPixels(kHeightTwips));
     buildControls();
     connect(m_backButton, &QPushButton::clicked, this, &SlideshowWindow::backRequested);
 }
