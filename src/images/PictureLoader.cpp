@@ -58,13 +58,19 @@ void yieldToTheInterface()
 
 } // namespace
 
-void PictureLoader::loadThumbnail(
-    quint64 ticket, const NativePath& path, ThumbnailCache::Size size, int priority)
+void PictureLoader::loadThumbnail(quint64 ticket, const NativePath& path, const QSize& shown, int priority)
 {
+    const int normal = ThumbnailCache::pixels(ThumbnailCache::Size::Normal);
+    const auto size = shown.width() > normal || shown.height() > normal ? ThumbnailCache::Size::Large
+                                                                        : ThumbnailCache::Size::Normal;
     m_pool.start(
-        [this, ticket, path, size] {
+        [this, ticket, path, size, shown] {
             yieldToTheInterface();
-            const QImage image = makeThumbnail(m_cache, path, size);
+            QImage image = makeThumbnail(m_cache, path, size);
+            // Fitted here rather than where it is drawn, so the interface thread only shows it.
+            if (!image.isNull() && image.size() != shown) {
+                image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            }
             QMetaObject::invokeMethod(
                 this, [this, ticket, image] { emit thumbnailLoaded(ticket, image); }, Qt::QueuedConnection);
         },

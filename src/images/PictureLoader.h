@@ -20,10 +20,9 @@ public:
     explicit PictureLoader(const QString& thumbnailFolder, QObject* parent = nullptr);
     ~PictureLoader() override;
 
-    // A thumbnail of at most 128 x 128 pixels (256 x 256 for a large one), taken from the cache
-    // while it is current.
-    void loadThumbnail(quint64 ticket, const NativePath& path,
-        ThumbnailCache::Size size = ThumbnailCache::Size::Normal, int priority = 0);
+    // The picture's thumbnail stretched to the size shown, from the smallest of the cache's
+    // sizes that covers it: taken from the cache while current, else made and stored there.
+    void loadThumbnail(quint64 ticket, const NativePath& path, const QSize& shown, int priority = 0);
     // The picture stretched to exactly the given size.
     void loadPicture(quint64 ticket, const NativePath& path, const QSize& size, int priority = 0);
 

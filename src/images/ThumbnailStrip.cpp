@@ -122,10 +122,8 @@ void ThumbnailStrip::thumbnailLoaded(quint64 ticket, const QImage& image)
             // Made for the cache while out of sight: nothing to keep.
             found->state = State::Released;
         } else if (!image.isNull()) {
-            const qreal ratio = devicePixelRatioF();
-            found->pixmap = QPixmap::fromImage(image.scaled(qRound(kWidth * ratio), qRound(kHeight * ratio),
-                Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-            found->pixmap.setDevicePixelRatio(ratio);
+            found->pixmap = QPixmap::fromImage(image);
+            found->pixmap.setDevicePixelRatio(devicePixelRatioF());
         }
         update(thumbnailRect(index + 1));
         emit thumbnailReady(index + 1);
@@ -161,10 +159,9 @@ void ThumbnailStrip::schedule()
         }
         m_entries[i].state = State::Loading;
         ++m_loading;
-        // Above one device pixel per pixel, the large thumbnail keeps the boxes sharp.
-        const auto size
-            = devicePixelRatioF() > 1 ? ThumbnailCache::Size::Large : ThumbnailCache::Size::Normal;
-        m_loader.loadThumbnail(m_entries[i].ticket, m_entries[i].path, size);
+        const qreal ratio = devicePixelRatioF();
+        m_loader.loadThumbnail(
+            m_entries[i].ticket, m_entries[i].path, QSize(qRound(kWidth * ratio), qRound(kHeight * ratio)));
     }
 }
 

@@ -232,16 +232,23 @@ private slots:
         PictureLoader loader(dir.filePath(QStringLiteral("thumbnails")));
         QSignalSpy thumbnails(&loader, &PictureLoader::thumbnailLoaded);
         QSignalSpy pictures(&loader, &PictureLoader::pictureLoaded);
-        loader.loadThumbnail(7, path);
-        loader.loadThumbnail(8, dir.filePath(QStringLiteral("missing.jpg")));
+        loader.loadThumbnail(7, path, QSize(113, 90));
+        loader.loadThumbnail(8, dir.filePath(QStringLiteral("missing.jpg")), QSize(113, 90));
         loader.loadPicture(9, path, QSize(433, 337));
-        QTRY_COMPARE(thumbnails.size(), 2);
+        // Boxes drawn at twice the pixels come from the large thumbnail.
+        loader.loadThumbnail(10, path, QSize(226, 180));
+        QTRY_COMPARE(thumbnails.size(), 3);
         QTRY_COMPARE(pictures.size(), 1);
         QMap<quint64, QSize> sizes;
         for (const auto& answer : thumbnails) {
             sizes.insert(answer.at(0).toULongLong(), answer.at(1).value<QImage>().size());
         }
-        QCOMPARE(sizes.value(7), QSize(128, 96));
+        QCOMPARE(sizes.value(7), QSize(113, 90));
+        QCOMPARE(sizes.value(10), QSize(226, 180));
+        QCOMPARE(ThumbnailCache(dir.filePath(QStringLiteral("thumbnails")))
+                     .lookup(path, ThumbnailCache::Size::Large)
+                     .status,
+            ThumbnailCache::Status::Found);
         QVERIFY(sizes.value(8).isEmpty());
         QCOMPARE(pictures.first().at(0).toULongLong(), 9u);
         QCOMPARE(pictures.first().at(1).value<QImage>().size(), QSize(433, 337));
