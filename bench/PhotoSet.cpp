@@ -5,6 +5,7 @@
 #include <QImageWriter>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QtConcurrent/QtConcurrentMap>
 #include <cstdio>
 
@@ -12,25 +13,28 @@ namespace vellumora::bench {
 
 namespace {
 
-constexpr int kWidth = 4000;
-constexpr int kHeight = 3000;
-// Noise amplitude that puts a quality-90 JPEG of this size near 4 MB.
+// Noise amplitude that puts a quality-90 JPEG of 4000 x 3000 near 4 MB.
 constexpr int kNoise = 40;
+constexpr qint64 kPhotoBytes = 4'300'000;
+// Left free on the disk for everything else.
+constexpr qint64 kSpareBytes = 4ll << 30;
 
-bool makePhoto(const QString& path, quint32 seed)
+bool makePhoto(const QString& path, quint32 seed, const QSize& size)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    const int width = size.width();
+    const int height = size.height();
+    QImage image(width, height, QImage::Format_RGB32);
     QRandomGenerator random(seed);
     const int hue = int(seed % 160);
-    for (int y = 0; y < kHeight; ++y) {
+    for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kWidth; ++x) {
+        for (int x = 0; x < width; ++x) {
             const quint32 n = random.generate();
             const auto channel = [](int base, quint32 noise) {
                 return qBound(0, base + int(noise & 0xFF) * kNoise / 256 - kNoise / 2, 255);
             };
-            line[x] = qRgb(channel(30 + hue + x * 60 / kWidth, n), channel(30 + y * 200 / kHeight, n >> 8),
-                channel(30 + (x + y) * 200 / (kWidth + kHeight), n >> 16));
+            line[x] = qRgb(channel(30 + hue + x * 60 / width, n), channel(30 + y * 200 / height, n >> 8),
+                channel(30 + (x + y) * 200 / (width + height), n >> 16));
         }
     }
     QSaveFile file(path);
@@ -51,22 +55,45 @@ PhotoSet::PhotoSet(QString folder)
 
 QStringList PhotoSet::ensure(int count)
 {
-    QDir().mkpath(m_folder);
-    QStringList paths;
-    QList<int> missing;
-    for (int i = 1; i <= count; ++i) {
-        paths.append(QDir(m_folder).filePath(QStringLiteral("photo-%1.jpg").arg(i, 4, 10, QLatin1Char('0'))));
-        if (!QFile::exists(paths.last())) {
-            missing.append(i);
+    const auto missingIn = [count](const QString& folder) {
+        QList<int> missing;
+        for (int i = 1; i <= count; ++i) {
+            if (!QFile::exists(photoPath(folder, i))) {
+                missing.append(i);
+            }
         }
+        return missing;
+    };
+    QDir().mkpath(m_folder);
+    QString folder = m_folder;
+    QSize size(4000, 3000);
+    QList<int> missing = missingIn(folder);
+    if (missing.size() * kPhotoBytes > QStorageInfo(folder).bytesAvailable() - kSpareBytes) {
+        // A sixteenth of the pixels and of the bytes, in a folder of their own.
+        folder = m_folder + QStringLiteral("-small");
+        size = QSize(1000, 750);
+        QDir().mkpath(folder);
+        missing = missingIn(folder);
+        std::printf("too little disk for %lld photos of 4 MB: small ones of %d x %d instead\n",
+            qlonglong(missing.size()), size.width(), size.height());
     }
     if (!missing.isEmpty()) {
         std::printf("making %lld photos in %s (once; they are kept for later runs)\n",
-            qlonglong(missing.size()), qPrintable(m_folder));
+            qlonglong(missing.size()), qPrintable(folder));
         std::fflush(stdout);
-        QtConcurrent::blockingMap(missing, [&paths](int i) { makePhoto(paths.at(i - 1), quint32(i)); });
+        QtConcurrent::blockingMap(
+            missing, [&folder, size](int i) { makePhoto(photoPath(folder, i), quint32(i), size); });
+    }
+    QStringList paths;
+    for (int i = 1; i <= count; ++i) {
+        paths.append(photoPath(folder, i));
     }
     return paths;
+}
+
+QString PhotoSet::photoPath(const QString& folder, int i)
+{
+    return QDir(folder).filePath(QStringLiteral("photo-%1.jpg").arg(i, 4, 10, QLatin1Char('0')));
 }
 
 } // namespace vellumora::bench

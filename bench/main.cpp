@@ -1,12 +1,16 @@
 // Measures the image library's load path on a library of photo-sized JPEGs: how soon the main
 // window answers, how soon the first thumbnails show, how long all of them take with a cold and
-// a warm thumbnail cache, memory, adding and deleting a picture, and one picture decoded for
-// the show, and a running show at its fastest. For comparison it also decodes a few photos the
-// naive way, whole and kept.
+// a warm thumbnail cache (cold also beside two busy processes, and against the least libjpeg
+// itself needs for them), memory, adding and deleting a picture, and one picture decoded for
+// the show, and a running show at its fastest. The real program is also started on such a
+// library and watched from outside. Then memory with a library ten times as large. For
+// comparison it also decodes a few photos the naive way, whole and kept.
 
 #include "BenchPlatform.h"
+#include "Floor.h"
 #include "HostileSet.h"
 #include "PhotoSet.h"
+#include "ProcessRun.h"
 #include "images/ImageLibraryPanel.h"
 #include "images/PictureDecoder.h"
 #include "images/PictureLibrary.h"
@@ -29,6 +33,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeView>
@@ -38,6 +43,7 @@
 #include <functional>
 #include <malloc.h>
 #include <memory>
+#include <optional>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
@@ -138,6 +144,42 @@ QString prepareApplicationFolder(const QTemporaryDir& root, const QStringList& p
     return folder;
 }
 
+double cpuSeconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec
+        + usage.ru_stime.tv_usec / 1e6;
+}
+
+double loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').value(0).toDouble() : 0;
+}
+
+// Two processes that keep two cores busy while they live: a load average of 2.
+class BusyProcesses {
+public:
+    BusyProcesses()
+    {
+        for (auto& process : m_processes) {
+            process.start(
+                QStringLiteral("sh"), { QStringLiteral("-c"), QStringLiteral("while :; do :; done") });
+        }
+    }
+    ~BusyProcesses()
+    {
+        for (auto& process : m_processes) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+
+private:
+    QProcess m_processes[2];
+};
+
 // Times every event the user-interface thread handles while `timing` is on.
 class TimingApplication : public QApplication {
 public:
@@ -161,9 +203,12 @@ public:
 
 struct Figures {
     int pictures = 0;
+    double loadAverage = 0;
     double windowShown = 0, firstThumbnails = 0, allCold = 0, allWarm = 0, steadyRss = 0, peakRss = 0;
-    double shownRss = 0;
-    double add = 0, remove = 0, showDecode = 0, naiveMs = 0, naiveMb = 0;
+    double shownRss = 0, coldCpuMs = 0, floor = 0, allColdLoaded = 0, loadAverageColdLoaded = 0;
+    double add = 0, remove = 0, showDecode = 0, naiveMs = 0, naiveMb = 0, naiveCpuRatio = 0;
+    double processWindowShown = 0, processCold = 0, processWarm = 0;
+    double largeRss = 0, largeScroll = 0;
     double showCpu = 0, showRssGrowth = 0, showMaxStall = 0, showLongestEvent = 0;
     double showCpuLoaded = 0, showMaxStallLoaded = 0;
     double hugeLoad = 0, hugePanel = 0;
@@ -175,6 +220,7 @@ class LibraryRun {
 public:
     LibraryRun(BenchPlatform& platform, QRandomGenerator& random)
     {
+        const double cpuBefore = cpuSeconds();
         QElapsedTimer clock;
         clock.start();
         m_window = std::make_unique<MainWindow>(platform, random);
@@ -206,13 +252,14 @@ public:
         waitUntil([this] { return m_strip->waitingCount() == 0; });
         settle();
         allThumbnails = clock.elapsed();
+        cpuMs = (cpuSeconds() - cpuBefore) * 1000;
     }
 
     MainWindow& window() { return *m_window; }
     ThumbnailStrip& strip() { return *m_strip; }
     bool ready(int i) const { return m_ready.contains(i); }
 
-    double windowShown = 0, firstThumbnails = 0, allThumbnails = 0, shownRss = 0;
+    double windowShown = 0, firstThumbnails = 0, allThumbnails = 0, shownRss = 0, cpuMs = 0;
 
 private:
     std::unique_ptr<MainWindow> m_window;
@@ -222,23 +269,9 @@ private:
     int m_firstFour = -1;
 };
 
-double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec
-        + usage.ru_stime.tv_usec / 1e6;
-}
-
 struct ShowFigures {
     double cpu = 0, rssGrowth = 0, maxStall = 0, longestEvent = 0, loadAverage = 0;
 };
-
-double loadAverage()
-{
-    QFile file(QStringLiteral("/proc/loadavg"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').value(0).toDouble() : 0;
-}
 
 // A show at the fastest glide (5 ms a step) and a picture every 5 s: the program's share of one
 // core, how its memory moves, and the longest the user-interface thread was kept from a 5 ms
@@ -249,11 +282,9 @@ ShowFigures measureShow(MainWindow& window, double minutes, bool loaded)
     window.findChild<QComboBox*>(QStringLiteral("cboDispDuration"))->setCurrentText(QStringLiteral("5"));
     window.findChild<QComboBox*>(QStringLiteral("cboAffirmationDisplayDuration"))
         ->setCurrentText(QStringLiteral("5"));
-    std::vector<std::unique_ptr<QProcess>> busy;
-    for (int i = 0; loaded && i < 2; ++i) {
-        busy.push_back(std::make_unique<QProcess>());
-        busy.back()->start(
-            QStringLiteral("sh"), { QStringLiteral("-c"), QStringLiteral("while :; do :; done") });
+    std::optional<BusyProcesses> busy;
+    if (loaded) {
+        busy.emplace();
     }
     window.findChild<QPushButton*>(QStringLiteral("cmdDisplayAffirmations"))->click();
 
@@ -293,10 +324,7 @@ ShowFigures measureShow(MainWindow& window, double minutes, bool loaded)
     app->timing = false;
     figures.longestEvent = app->longestEventMs;
     window.findChild<ShowLauncher*>()->back();
-    for (const auto& process : busy) {
-        process->kill();
-        process->waitForFinished(5000);
-    }
+    busy.reset();
     const char* prefix = loaded ? "show, loaded:" : "show:";
     std::printf("%s load average %.2f at the end\n", prefix, figures.loadAverage);
     report(QStringLiteral("%1 CPU, share of one core").arg(prefix).toUtf8().constData(), figures.cpu, "%",
@@ -319,6 +347,8 @@ Figures measure(int pictures, const QStringList& photos, double showMinutes)
     const QString folder = prepareApplicationFolder(root, photos.mid(0, pictures));
     BenchPlatform platform(folder, root.filePath(QStringLiteral("thumbnails")));
     QRandomGenerator random(1);
+    figures.floor = decodeAtAnEighthOnEveryCore(photos.mid(0, pictures));
+    report("floor: libjpeg at 1/8 on every core", figures.floor, "ms", "");
     resetPeakRss();
 
     auto cold = std::make_unique<LibraryRun>(platform, random);
@@ -328,13 +358,16 @@ Figures measure(int pictures, const QStringList& photos, double showMinutes)
     figures.firstThumbnails = cold->firstThumbnails;
     report("first four thumbnails on screen", figures.firstThumbnails, "ms", "< 250 ms");
     figures.allCold = cold->allThumbnails;
-    report("all thumbnails, cold cache", figures.allCold, "ms", "< 30000 ms");
+    report("all thumbnails, cold cache", figures.allCold, "ms", "< 1.15 x floor");
+    std::printf("  (%.2f x floor; %.1f ms of CPU per picture)\n", figures.allCold / figures.floor,
+        cold->cpuMs / pictures);
+    figures.coldCpuMs = cold->cpuMs;
 
     QElapsedTimer pause;
     pause.start();
     waitUntil([&pause] { return pause.elapsed() >= 1000; });
     figures.steadyRss = rssMegabytes();
-    report("steady RSS with every thumbnail", figures.steadyRss, "MB", "< 150 MB");
+    report("steady RSS, thumbnails near the view kept", figures.steadyRss, "MB", "< 90 MB");
 
     MainWindow& window = cold->window();
     auto* add = window.findChild<QPushButton*>(QStringLiteral("cmdAddPicture"));
@@ -389,6 +422,17 @@ Figures measure(int pictures, const QStringList& photos, double showMinutes)
     report("all thumbnails, warm cache", figures.allWarm, "ms", "< 1000 ms");
     figures.peakRss = peakRssMegabytes();
     report("peak RSS", figures.peakRss, "MB", "< 250 MB");
+    {
+        // Cold again, in a cache of its own, while two busy processes share the machine.
+        BenchPlatform busyPlatform(folder, root.filePath(QStringLiteral("thumbnails-loaded")));
+        BusyProcesses busy;
+        const LibraryRun loaded(busyPlatform, random);
+        figures.allColdLoaded = loaded.allThumbnails;
+        figures.loadAverageColdLoaded = loadAverage();
+    }
+    std::printf("beside two busy processes: load average %.2f at the end\n", figures.loadAverageColdLoaded);
+    report("all thumbnails, cold cache, loaded", figures.allColdLoaded, "ms", "< 1.3 x quiet");
+    std::printf("  (%.2f x quiet)\n", figures.allColdLoaded / figures.allCold);
     if (showMinutes > 0) {
         std::printf("running a show for %.1f minutes\n", showMinutes);
         std::fflush(stdout);
@@ -411,21 +455,96 @@ void measureNaive(Figures& figures, const QStringList& photos)
     // Every picture decoded whole and kept, as a strip of full-size pictures would.
     QList<QImage> kept;
     const double before = rssMegabytes();
-    QElapsedTimer clock;
-    clock.start();
+    const double cpuBefore = cpuSeconds();
     for (int i = 0; i < kNaivePictures && i < photos.size(); ++i) {
         kept.append(QImage(photos.at(i)));
     }
     const int n = int(kept.size());
-    figures.naiveMs = double(clock.elapsed()) / n;
+    // On one thread, so its CPU time is its wall time too.
+    figures.naiveMs = (cpuSeconds() - cpuBefore) * 1000 / n;
     figures.naiveMb = (rssMegabytes() - before) / n;
-    report("naive full decode, per picture", figures.naiveMs, "ms", "");
+    report("naive full decode, CPU per picture", figures.naiveMs, "ms", "");
     report("naive full decode, memory per picture", figures.naiveMb, "MB", "");
-    const double oursMs = figures.allCold / figures.pictures;
+    // CPU against CPU: ours ran on every core, with the window and its cache around it.
+    const double oursMs = figures.coldCpuMs / figures.pictures;
+    figures.naiveCpuRatio = figures.naiveMs / oursMs;
     // What the thumbnails added to the window's memory, spread over the pictures.
     const double oursMb = std::max(0.001, (figures.steadyRss - figures.shownRss) / figures.pictures);
-    std::printf("ours per picture: %.1f ms cold, %.3f MB; naive takes %.1fx the time and %.0fx the memory\n",
-        oursMs, oursMb, figures.naiveMs / oursMs, figures.naiveMb / oursMb);
+    std::printf(
+        "ours per picture: %.1f ms of CPU cold, %.3f MB; naive takes %.1fx the CPU and %.0fx the memory\n",
+        oursMs, oursMb, figures.naiveCpuRatio, figures.naiveMb / oursMb);
+}
+
+// The real program, started from its exec on a library of the same photos: once with an empty
+// thumbnail cache, then again with the cache it made.
+void measureProcess(Figures& figures, const QStringList& photos)
+{
+    QTemporaryDir root;
+    const QString folder = prepareApplicationFolder(root, photos);
+    const QString executable = QCoreApplication::applicationDirPath() + QStringLiteral("/../app/Vellumora");
+    if (!placeProgram(executable, folder)) {
+        std::printf("the program: %s cannot be placed; not measured\n", qPrintable(executable));
+        return;
+    }
+    const QString home = root.filePath(QStringLiteral("home"));
+    const ProcessFigures cold = runProgram(folder, home);
+    const ProcessFigures warm = runProgram(folder, home);
+    if (!cold.measured || !warm.measured) {
+        std::printf("the program: not measured (it needs an X display)\n");
+        return;
+    }
+    figures.processWindowShown = cold.windowShownMs;
+    figures.processCold = cold.settledMs;
+    figures.processWarm = warm.settledMs;
+    report("the program: window mapped, from exec", figures.processWindowShown, "ms", "< 500 ms");
+    report("the program: all thumbnails, cold cache", figures.processCold, "ms", "");
+    report("the program: all thumbnails, warm cache", figures.processWarm, "ms", "< 1000 ms");
+    std::printf("  (window mapped %.0f ms from exec with the warm cache)\n", warm.windowShownMs);
+}
+
+// Memory with a large library once its thumbnails are made, and how soon the boxes scrolled to
+// are drawn again from the cache.
+void measureLargeLibrary(Figures& figures, const QStringList& photos)
+{
+    QTemporaryDir root;
+    const QString folder = prepareApplicationFolder(root, photos);
+    BenchPlatform platform(folder, root.filePath(QStringLiteral("thumbnails")));
+    QRandomGenerator random(1);
+    std::printf("a library of %lld photos\n", qlonglong(photos.size()));
+    std::fflush(stdout);
+    LibraryRun run(platform, random);
+    report("  all thumbnails, cold cache", run.allThumbnails, "ms", "");
+    QElapsedTimer pause;
+    pause.start();
+    waitUntil([&pause] { return pause.elapsed() >= 1000; });
+    figures.largeRss = rssMegabytes();
+    report("  steady RSS", figures.largeRss, "MB", "< 100 MB");
+
+    auto* scrollBar = run.window().findChild<QScrollBar*>(QStringLiteral("ScrollBar1"));
+    const int boxesInView = run.strip().parentWidget()->height() / ThumbnailStrip::kPitch + 1;
+    QRandomGenerator places(7);
+    QList<double> times;
+    for (int k = 0; k < kRepeats; ++k) {
+        // Far from the boxes kept, so every one in view comes from the cache.
+        const int first = int(places.bounded(photos.size() - boxesInView)) + 1;
+        QSet<int> wanted;
+        for (int i = first; i < first + boxesInView; ++i) {
+            if (run.strip().thumbnail(i).isNull()) {
+                wanted.insert(i);
+            }
+        }
+        const auto connection = QObject::connect(
+            &run.strip(), &ThumbnailStrip::thumbnailReady, [&wanted](int i) { wanted.remove(i); });
+        QElapsedTimer clock;
+        clock.start();
+        scrollBar->setValue((first - 1) * ThumbnailStrip::kPitch);
+        waitUntil([&wanted] { return wanted.isEmpty(); });
+        settle();
+        times.append(clock.nsecsElapsed() / 1e6);
+        QObject::disconnect(connection);
+    }
+    figures.largeScroll = *std::max_element(times.cbegin(), times.cend());
+    report("  scrolled far: boxes in view drawn, slowest", figures.largeScroll, "ms", "< 100 ms");
 }
 
 // Each hostile picture and each of the largest ordinary photos decoded as the strip and the show
@@ -523,6 +642,10 @@ int main(int argc, char** argv)
         QStringLiteral("Length of the measured show in minutes (default 10; 0 leaves it out)."),
         QStringLiteral("M"), QStringLiteral("10"));
     parser.addOption(showOption);
+    const QCommandLineOption largeOption(QStringLiteral("large-pictures"),
+        QStringLiteral("Pictures in the large library measured for memory (default 10000; 0 leaves it out)."),
+        QStringLiteral("N"), QStringLiteral("10000"));
+    parser.addOption(largeOption);
     parser.process(app);
     bool ok = false;
     const int pictures = parser.value(picturesOption).toInt(&ok);
@@ -531,15 +654,28 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    const QStringList photos
-        = PhotoSet(parser.value(photosOption)).ensure(std::max(pictures, kNaivePictures) + kRepeats);
-    std::printf("library of %d photos, %d decoding threads\n", pictures, QThread::idealThreadCount());
     const double showMinutes = parser.value(showOption).toDouble(&ok);
     if (!ok || showMinutes < 0) {
         std::fprintf(stderr, "--show-minutes wants a number of minutes, 0 or more\n");
         return 2;
     }
+    const int largePictures = parser.value(largeOption).toInt(&ok);
+    if (!ok || largePictures < 0) {
+        std::fprintf(stderr, "--large-pictures wants a whole number, 0 or more\n");
+        return 2;
+    }
+
+    const QStringList photos = PhotoSet(parser.value(photosOption))
+                                   .ensure(std::max({ pictures + kRepeats, kNaivePictures, largePictures }));
+    const double startLoad = loadAverage();
+    std::printf("library of %d photos, %d decoding threads, load average %.2f\n", pictures,
+        QThread::idealThreadCount(), startLoad);
     Figures figures = measure(pictures, photos, showMinutes);
+    figures.loadAverage = startLoad;
+    measureProcess(figures, photos.mid(0, pictures));
+    if (largePictures > 0) {
+        measureLargeLibrary(figures, photos.mid(0, largePictures));
+    }
     measureNaive(figures, photos);
     measureHugeAffirmation(figures);
     measureHostilePictures(figures, QCoreApplication::applicationDirPath() + QStringLiteral("/hostile"));
@@ -554,8 +690,17 @@ int main(int argc, char** argv)
         { "show_longest_event_ms", figures.showLongestEvent },
         { "show_cpu_percent_loaded", figures.showCpuLoaded },
         { "show_max_stall_ms_loaded", figures.showMaxStallLoaded },
-        { "huge_affirmation_load_ms", figures.hugeLoad },
-        { "huge_affirmation_panel_ms", figures.hugePanel } };
+        { "huge_affirmation_load_ms", figures.hugeLoad }, { "huge_affirmation_panel_ms", figures.hugePanel },
+        { "load_average", figures.loadAverage }, { "floor_ms", figures.floor },
+        { "cold_vs_floor_ratio", figures.allCold / figures.floor },
+        { "all_thumbnails_cold_loaded_ms", figures.allColdLoaded },
+        { "cold_loaded_vs_quiet_ratio", figures.allColdLoaded / figures.allCold },
+        { "naive_cpu_ratio", figures.naiveCpuRatio },
+        { "process_window_shown_ms", figures.processWindowShown }, { "process_cold_ms", figures.processCold },
+        { "process_warm_ms", figures.processWarm },
+        { "rss_at_10000_mb", largePictures == 10'000 ? QJsonValue(figures.largeRss) : QJsonValue() },
+        { "large_library_pictures", largePictures }, { "large_library_rss_mb", figures.largeRss },
+        { "large_library_scroll_ms", figures.largeScroll } };
     std::printf("%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
     return 0;
 }

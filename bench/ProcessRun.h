@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace vellumora::bench {
+
+// The real program started on a prepared application folder and watched from outside, as a
+// user sees it: from its exec until the X server maps its main window, and until its work is
+// done (its CPU time has stopped growing for a second).
+struct ProcessFigures {
+    bool measured = false;
+    double windowShownMs = 0;
+    double settledMs = 0;
+};
+
+// Copies the program into the folder, beside its system folders, so that it runs on them.
+bool placeProgram(const QString& executable, const QString& folder);
+// Runs the program placed in the folder with its home, and so its thumbnail cache, in `home`,
+// then ends it. Not measured without an X display.
+ProcessFigures runProgram(const QString& folder, const QString& home);
+
+} // namespace vellumora::bench
