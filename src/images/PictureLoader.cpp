@@ -2,15 +2,14 @@
 
 #include "images/PictureDecoder.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 namespace vellumora {
 
 PictureLoader::PictureLoader(const QString& thumbnailFolder, QObject* parent)
     : QObject(parent)
     , m_cache(thumbnailFolder)
 {
+    // One thread per core at the program's own priority: the thumbnails are what the user is
+    // waiting for, and they take the process's fair share of a busy machine, no more.
     m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
 }
 
@@ -46,18 +45,6 @@ QImage PictureLoader::makeThumbnail(
     return image;
 }
 
-namespace {
-
-// Decoding is background work: on a busy machine the user-interface thread, and the display
-// server it talks to, go first.
-void yieldToTheInterface()
-{
-    thread_local const bool lowered = setpriority(PRIO_PROCESS, gettid(), 10) == 0;
-    Q_UNUSED(lowered);
-}
-
-} // namespace
-
 void PictureLoader::loadThumbnail(quint64 ticket, const NativePath& path, const QSize& shown, int priority)
 {
     const int normal = ThumbnailCache::pixels(ThumbnailCache::Size::Normal);
@@ -65,7 +52,6 @@ void PictureLoader::loadThumbnail(quint64 ticket, const NativePath& path, const 
                                                                         : ThumbnailCache::Size::Normal;
     m_pool.start(
         [this, ticket, path, size, shown] {
-            yieldToTheInterface();
             QImage image = makeThumbnail(m_cache, path, size);
             // Fitted here rather than where it is drawn, so the interface thread only shows it.
             if (!image.isNull() && image.size() != shown) {
@@ -81,7 +67,6 @@ void PictureLoader::loadPicture(quint64 ticket, const NativePath& path, const QS
 {
     m_pool.start(
         [this, ticket, path, size] {
-            yieldToTheInterface();
             const QImage image = PictureDecoder::decode(path, size, PictureDecoder::Fit::Stretch);
             QMetaObject::invokeMethod(
                 this, [this, ticket, image] { emit pictureLoaded(ticket, image); }, Qt::QueuedConnection);
