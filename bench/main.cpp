@@ -450,7 +450,7 @@ Figures measure(int pictures, const QStringList& photos, double showMinutes)
     return figures;
 }
 
-void measureNaive(Figures& figures, const QStringList& photos)
+void measureNaive(Figures& figures, const QStringList& photos, int largePictures)
 {
     // Every picture decoded whole and kept, as a strip of full-size pictures would.
     QList<QImage> kept;
@@ -468,11 +468,15 @@ void measureNaive(Figures& figures, const QStringList& photos)
     // CPU against CPU: ours ran on every core, with the window and its cache around it.
     const double oursMs = figures.coldCpuMs / figures.pictures;
     figures.naiveCpuRatio = figures.naiveMs / oursMs;
-    // What the thumbnails added to the window's memory, spread over the pictures.
-    const double oursMb = std::max(0.001, (figures.steadyRss - figures.shownRss) / figures.pictures);
+    // What one more picture adds to the window's memory: between the two libraries where both
+    // were measured, else what the thumbnails added, spread over the pictures.
+    const double oursMb = std::max(0.001,
+        largePictures > figures.pictures
+            ? (figures.largeRss - figures.steadyRss) / (largePictures - figures.pictures)
+            : (figures.steadyRss - figures.shownRss) / figures.pictures);
     std::printf(
-        "ours per picture: %.1f ms of CPU cold, %.3f MB; naive takes %.1fx the CPU and %.0fx the memory\n",
-        oursMs, oursMb, figures.naiveCpuRatio, figures.naiveMb / oursMb);
+        "ours per picture: %.1f ms of CPU cold, %.1f KB; naive takes %.1fx the CPU and %.0fx the memory\n",
+        oursMs, oursMb * 1024, figures.naiveCpuRatio, figures.naiveMb / oursMb);
 }
 
 // The real program, started from its exec on a library of the same photos: once with an empty
@@ -676,7 +680,7 @@ int main(int argc, char** argv)
     if (largePictures > 0) {
         measureLargeLibrary(figures, photos.mid(0, largePictures));
     }
-    measureNaive(figures, photos);
+    measureNaive(figures, photos, largePictures);
     measureHugeAffirmation(figures);
     measureHostilePictures(figures, QCoreApplication::applicationDirPath() + QStringLiteral("/hostile"));
 

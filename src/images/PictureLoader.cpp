@@ -2,6 +2,9 @@
 
 #include "images/PictureDecoder.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace vellumora {
 
 PictureLoader::PictureLoader(const QString& thumbnailFolder, QObject* parent)
@@ -10,19 +13,22 @@ PictureLoader::PictureLoader(const QString& thumbnailFolder, QObject* parent)
 {
     // One thread per core at the program's own priority: the thumbnails are what the user is
     // waiting for, and they take the process's fair share of a busy machine, no more.
-    m_pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+    m_thumbnailPool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+    m_showPool.setMaxThreadCount(1);
 }
 
 PictureLoader::~PictureLoader()
 {
     // The jobs post their answers to this object; none may outlive it.
-    m_pool.clear();
-    m_pool.waitForDone();
+    for (QThreadPool* pool : { &m_thumbnailPool, &m_showPool }) {
+        pool->clear();
+        pool->waitForDone();
+    }
 }
 
 int PictureLoader::threadCount() const
 {
-    return m_pool.maxThreadCount();
+    return m_thumbnailPool.maxThreadCount();
 }
 
 QImage PictureLoader::makeThumbnail(
@@ -45,12 +51,24 @@ QImage PictureLoader::makeThumbnail(
     return image;
 }
 
+namespace {
+
+// The show decodes its next picture seconds before it is due, so on a busy machine that work
+// waits, and the user-interface thread that moves the caption every few milliseconds goes first.
+void giveWay()
+{
+    thread_local const bool lowered = setpriority(PRIO_PROCESS, gettid(), 10) == 0;
+    Q_UNUSED(lowered);
+}
+
+} // namespace
+
 void PictureLoader::loadThumbnail(quint64 ticket, const NativePath& path, const QSize& shown, int priority)
 {
     const int normal = ThumbnailCache::pixels(ThumbnailCache::Size::Normal);
     const auto size = shown.width() > normal || shown.height() > normal ? ThumbnailCache::Size::Large
                                                                         : ThumbnailCache::Size::Normal;
-    m_pool.start(
+    m_thumbnailPool.start(
         [this, ticket, path, size, shown] {
             QImage image = makeThumbnail(m_cache, path, size);
             // Fitted here rather than where it is drawn, so the interface thread only shows it.
@@ -65,8 +83,9 @@ void PictureLoader::loadThumbnail(quint64 ticket, const NativePath& path, const 
 
 void PictureLoader::loadPicture(quint64 ticket, const NativePath& path, const QSize& size, int priority)
 {
-    m_pool.start(
+    m_showPool.start(
         [this, ticket, path, size] {
+            giveWay();
             const QImage image = PictureDecoder::decode(path, size, PictureDecoder::Fit::Stretch);
             QMetaObject::invokeMethod(
                 this, [this, ticket, image] { emit pictureLoaded(ticket, image); }, Qt::QueuedConnection);

@@ -9,10 +9,11 @@
 
 namespace vellumora {
 
-// Decodes pictures off the user-interface thread, on a pool with one thread per core. Each
-// request carries a ticket of the caller's choosing; the answer comes back on the loader's
-// thread with the same ticket, a null image when the picture cannot be decoded. Requests with
-// a higher priority are started first. Destroying the loader waits for the running decodes.
+// Decodes pictures off the user-interface thread: thumbnails on a pool with one thread per core,
+// the show's pictures on a thread of their own that gives way to any other work. Each request
+// carries a ticket of the caller's choosing; the answer comes back on the loader's thread with
+// the same ticket, a null image when the picture cannot be decoded. Requests with a higher
+// priority are started first. Destroying the loader waits for the running decodes.
 class PictureLoader : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +27,7 @@ public:
     // The picture stretched to exactly the given size.
     void loadPicture(quint64 ticket, const NativePath& path, const QSize& size, int priority = 0);
 
+    // Threads decoding thumbnails.
     int threadCount() const;
 
     static QImage makeThumbnail(const ThumbnailCache& cache, const NativePath& path,
@@ -37,7 +39,8 @@ signals:
 
 private:
     ThumbnailCache m_cache;
-    QThreadPool m_pool;
+    QThreadPool m_thumbnailPool;
+    QThreadPool m_showPool;
 };
 
 } // namespace vellumora
