@@ -65,9 +65,7 @@ void giveWay()
 
 void PictureLoader::loadThumbnail(quint64 ticket, const NativePath& path, const QSize& shown, int priority)
 {
-    const int normal = ThumbnailCache::pixels(ThumbnailCache::Size::Normal);
-    const auto size = shown.width() > normal || shown.height() > normal ? ThumbnailCache::Size::Large
-                                                                        : ThumbnailCache::Size::Normal;
+    const ThumbnailCache::Size size = ThumbnailCache::covering(shown);
     m_thumbnailPool.start(
         [this, ticket, path, size, shown] {
             QImage image = makeThumbnail(m_cache, path, size);

@@ -16,6 +16,12 @@ class ThumbnailCache {
 public:
     enum class Size { Normal, Large };
     static constexpr int pixels(Size size) { return size == Size::Large ? 256 : 128; }
+    // The smallest size whose thumbnails are at least as large as a box shown at this size.
+    static constexpr Size covering(const QSize& shown)
+    {
+        return shown.width() > pixels(Size::Normal) || shown.height() > pixels(Size::Normal) ? Size::Large
+                                                                                             : Size::Normal;
+    }
 
     // folder: the cache's root, usually ~/.cache/thumbnails.
     explicit ThumbnailCache(QString folder);

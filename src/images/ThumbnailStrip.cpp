@@ -82,17 +82,18 @@ std::pair<int, int> ThumbnailStrip::inView() const
     return { std::max(0, view.top() / kPitch), std::max(0, view.bottom() / kPitch) };
 }
 
-bool ThumbnailStrip::isKept(int index) const
+std::pair<int, int> ThumbnailStrip::keptRange() const
 {
     const auto [first, last] = inView();
-    return index >= first - kKeptMargin && index <= last + kKeptMargin;
+    return { first - kKeptMargin, last + kKeptMargin };
 }
 
 void ThumbnailStrip::keepNearTheView()
 {
+    const auto [firstKept, lastKept] = keptRange();
     for (int i = 0; i < count(); ++i) {
         Entry& entry = m_entries[i];
-        const bool kept = isKept(i);
+        const bool kept = i >= firstKept && i <= lastKept;
         if (!kept && entry.state == State::Done && !entry.pixmap.isNull()) {
             entry.pixmap = QPixmap();
             entry.state = State::Released;
@@ -117,8 +118,9 @@ void ThumbnailStrip::thumbnailLoaded(quint64 ticket, const QImage& image)
         m_entries.begin(), m_entries.end(), [ticket](const Entry& entry) { return entry.ticket == ticket; });
     if (found != m_entries.end()) {
         const int index = int(found - m_entries.begin());
+        const auto [firstKept, lastKept] = keptRange();
         found->state = State::Done;
-        if (!image.isNull() && !isKept(index)) {
+        if (!image.isNull() && (index < firstKept || index > lastKept)) {
             // Made for the cache while out of sight: nothing to keep.
             found->state = State::Released;
         } else if (!image.isNull()) {

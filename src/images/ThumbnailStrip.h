@@ -60,9 +60,10 @@ private:
     void thumbnailLoaded(quint64 ticket, const QImage& image);
     void schedule();
     int nextWanted() const;
-    // The boxes in view, counting from 0, and the last one; the kept ones reach kKeptMargin further.
+    // The first and the last box in view, counting from 0; the boxes kept reach kKeptMargin
+    // further each way.
     std::pair<int, int> inView() const;
-    bool isKept(int index) const;
+    std::pair<int, int> keptRange() const;
     // Lets go of the pixels of boxes far out of sight and asks again for those coming near it.
     void keepNearTheView();
 
