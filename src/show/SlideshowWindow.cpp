@@ -4,6 +4,7 @@
 #include "platform/ShownText.h"
 #include "platform/Twips.h"
 #include "show/FrameShape.h"
+#include "show/GlidingCaption.h"
 #include "show/Show.h"
 
 #include <QCloseEvent>
@@ -49,7 +50,7 @@ void SlideshowWindow::buildControls()
     m_captionStrip->setObjectName(QStringLiteral("picContainer"));
     setColour(m_captionStrip, QPalette::Window, kLightBlue);
     placeTwips(m_captionStrip, 0, 5040, 6495, 615);
-    m_caption = new QLabel(m_captionStrip);
+    m_caption = new GlidingCaption(m_captionStrip);
     m_caption->setObjectName(QStringLiteral("lblAffirmationDisplay"));
     m_caption->setFont(verdana(11.25, true));
     moveCaption(120);
@@ -83,16 +84,13 @@ void SlideshowWindow::setPicture(const QImage& picture)
 
 int SlideshowWindow::setCaption(const QString& caption)
 {
-    // The label keeps its place; only its width follows the text.
-    m_captionText = shownText(caption);
-    drawCaption();
-    return m_caption->width();
+    return m_caption->setText(shownText(caption));
 }
 
 void SlideshowWindow::moveCaption(int leftTwips)
 {
     // Kept in twips, so 20-twip steps of 1 1/3 px add up without drift.
-    m_caption->move(twipsToPixels(leftTwips), twipsToPixels(120));
+    m_caption->setLeft(twipsToPixels(leftTwips));
 }
 
 void SlideshowWindow::setFrame(int borderShape, int fillStyle)
@@ -108,30 +106,7 @@ void SlideshowWindow::setFrame(int borderShape, int fillStyle)
 
 int SlideshowWindow::setAffirmationFont(const FontChoice& choice)
 {
-    m_caption->setFont(choice.font);
-    setColour(m_caption, QPalette::WindowText, choice.colour);
-    drawCaption();
-    return m_caption->width();
-}
-
-void SlideshowWindow::drawCaption()
-{
-    // Drawn once into a picture that the glide then only moves: laying the text out again at
-    // every 5 ms step cost more than all the rest of the show.
-    const QFontMetrics metrics(m_caption->font());
-    const QSize size(std::max(1, metrics.horizontalAdvance(m_captionText)), metrics.height());
-    const qreal ratio = devicePixelRatioF();
-    QPixmap drawn((QSizeF(size) * ratio).toSize());
-    drawn.setDevicePixelRatio(ratio);
-    drawn.fill(Qt::transparent);
-    QPainter painter(&drawn);
-    painter.setFont(m_caption->font());
-    painter.setPen(m_caption->palette().color(QPalette::WindowText));
-    painter.drawText(QRect(QPoint(), size), Qt::AlignLeft | Qt::AlignVCenter, m_captionText);
-    painter.end();
-    m_caption->setPixmap(drawn);
-    m_caption->resize(size);
-    m_caption->setAccessibleName(m_captionText);
+    return m_caption->setFontAndColour(choice.font, choice.colour);
 }
 
 void SlideshowWindow::setMusicStripShown(bool shown)

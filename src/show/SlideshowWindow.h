@@ -11,6 +11,7 @@ class QPushButton;
 namespace vellumora {
 
 class FrameShape;
+class GlidingCaption;
 
 // The slideshow window: a borderless 433 x 377 px window (410 px with the music strip) with
 // the picture stretched into 433 x 337, the frame shape over it, the affirmation in the strip
@@ -41,14 +42,12 @@ protected:
 
 private:
     void buildControls();
-    void drawCaption();
 
     QImage m_picture;
     FrameShape* m_frame = nullptr;
     QPushButton* m_backButton = nullptr;
     QWidget* m_captionStrip = nullptr;
-    QLabel* m_caption = nullptr;
-    QString m_captionText;
+    GlidingCaption* m_caption = nullptr;
     QWidget* m_musicStrip = nullptr;
     QLabel* m_musicStatus = nullptr;
 };

@@ -1,4 +1,6 @@
+#include "platform/Look.h"
 #include "show/FrameShape.h"
+#include "show/GlidingCaption.h"
 #include "show/Show.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
@@ -114,9 +116,19 @@ private slots:
         QCOMPARE(window->pos(),
             QPoint((screen.width() * 15 - 6495) / 2 / 15, (screen.height() * 15 - 5655) / 2 / 15));
         // The caption glides in its strip.
-        QLabel* label = window->findChild<QLabel*>("lblAffirmationDisplay");
-        const int left = label->x();
-        QTRY_VERIFY(label->x() != left);
+        GlidingCaption* label = window->findChild<GlidingCaption*>("lblAffirmationDisplay");
+        const int left = label->left();
+        QTRY_VERIFY(label->left() != left);
+        // It is drawn where it has glided to, and nowhere else.
+        const QImage strip = label->grab().toImage();
+        int inkFrom = strip.width();
+        for (int x = 0; x < strip.width() && inkFrom == strip.width(); ++x) {
+            for (int y = 0; y < strip.height(); ++y) {
+                inkFrom = strip.pixelColor(x, y) != kLightBlue ? x : inkFrom;
+            }
+        }
+        QVERIFY2(
+            inkFrom >= label->left() && inkFrom <= label->left() + 3, qPrintable(QString::number(inkFrom)));
 
         window->findChild<QPushButton*>("cmdBack")->click();
         QVERIFY(!pictureTimer()->isActive());
@@ -171,7 +183,7 @@ private slots:
         f.platform->fontAnswer = FontChoice { chosen, QColor(Qt::darkGreen) };
         f.find<QPushButton>("cmdFont")->click();
         start();
-        QLabel* label = slideshow()->findChild<QLabel*>("lblAffirmationDisplay");
+        GlidingCaption* label = slideshow()->findChild<GlidingCaption*>("lblAffirmationDisplay");
         QCOMPARE(label->font(), chosen);
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::darkGreen));
         // The dialog opens on the last choice of this run; Cancel keeps the font.
@@ -183,7 +195,7 @@ private slots:
         slideshow()->findChild<QPushButton*>("cmdBack")->click();
         QTRY_VERIFY(!slideshow());
         start();
-        QVERIFY(slideshow()->findChild<QLabel*>("lblAffirmationDisplay")->font() != chosen);
+        QVERIFY(slideshow()->findChild<GlidingCaption*>("lblAffirmationDisplay")->font() != chosen);
     }
 
     void frameFollowsTheOptions()
@@ -235,7 +247,10 @@ private:
     Show* show() { return f.window->findChild<Show*>(); }
     QTimer* pictureTimer() { return f.find<QTimer>("Timer1"); }
     void start() { f.find<QPushButton>("cmdDisplayAffirmations")->click(); }
-    QString caption() { return slideshow()->findChild<QLabel*>("lblAffirmationDisplay")->accessibleName(); }
+    QString caption()
+    {
+        return slideshow()->findChild<GlidingCaption*>("lblAffirmationDisplay")->accessibleName();
+    }
 
     void addPictures(const QList<QColor>& colours)
     {

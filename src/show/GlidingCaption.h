@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace vellumora {
+
+// The affirmation in the slideshow's strip. It covers the whole strip and draws its text at a
+// left edge that the glide moves, so a step repaints two thin bands and moves no widget.
+class GlidingCaption : public QWidget {
+    Q_OBJECT
+public:
+    explicit GlidingCaption(QWidget* strip);
+
+    // Each returns the text's width as drawn, in pixels.
+    int setText(const QString& text);
+    int setFontAndColour(const QFont& font, const QColor& colour);
+
+    // The text's left edge in the strip, in pixels; it may lie outside the strip.
+    int left() const { return m_left; }
+    void setLeft(int left);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect textRect() const { return QRect(QPoint(m_left, m_top), m_drawn.deviceIndependentSize().toSize()); }
+    int draw();
+
+    QString m_text;
+    QPixmap m_drawn;
+    int m_left = 0;
+    int m_top = 0;
+};
+
+} // namespace vellumora
