@@ -27,6 +27,8 @@ public:
     static inline const QSize kPictureSize { 433, 337 };
     // The window's width, which the gliding affirmation turns at.
     static constexpr int kWindowWidthTwips = 6495;
+    // No glide is drawn more often than this, about one frame of a 60 Hz display.
+    static constexpr int kGlideFrameMs = 16;
     static inline const QString kNoAffirmation = QStringLiteral("You Are Not Selected Any Affirmation");
 
     struct Plan {
@@ -84,6 +86,7 @@ private:
     QTimer m_pictureTimer { this };
     QTimer m_glideTimer { this };
     show::Glide m_glide;
+    int m_glideStepsPerTick = 1;
     int m_captionWidthTwips = 0;
 
     int m_affirmationIndex = 0;
