@@ -1,9 +1,10 @@
 #include "PauseWatch.h"
 
+#include "ChildProcess.h"
+
 #include <QCoreApplication>
 #include <csignal>
 #include <cstdio>
-#include <sys/prctl.h>
 #include <time.h>
 
 namespace {
@@ -16,7 +17,7 @@ constexpr qint64 kNotedNs = 2'000'000;
 
 PauseWatch::PauseWatch()
 {
-    m_process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    endWithTheBenchmark(m_process);
     m_process.start(QCoreApplication::applicationFilePath(), { QString::fromLatin1(kArgument) });
     m_process.waitForStarted();
 }

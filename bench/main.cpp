@@ -7,6 +7,7 @@
 // comparison it also decodes a few photos the naive way, whole and kept.
 
 #include "BenchPlatform.h"
+#include "ChildProcess.h"
 #include "Floor.h"
 #include "HostileSet.h"
 #include "PauseWatch.h"
@@ -40,14 +41,12 @@
 #include <QTreeView>
 #include <QWindow>
 #include <algorithm>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <functional>
 #include <malloc.h>
 #include <memory>
 #include <optional>
-#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
@@ -168,8 +167,7 @@ public:
     BusyProcesses()
     {
         for (auto& process : m_processes) {
-            // A benchmark stopped halfway takes its busy processes along.
-            process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+            endWithTheBenchmark(process);
             process.start(
                 QStringLiteral("sh"), { QStringLiteral("-c"), QStringLiteral("while :; do :; done") });
         }
@@ -207,6 +205,11 @@ public:
     double longestEventMs = 0;
 };
 
+struct ShowFigures {
+    double cpu = 0, rssGrowth = 0, maxStall = 0, ownMaxStall = 0, machinePause = 0, longestEvent = 0;
+    double loadAverage = 0;
+};
+
 struct Figures {
     int pictures = 0;
     double loadAverage = 0;
@@ -215,9 +218,7 @@ struct Figures {
     double add = 0, remove = 0, showDecode = 0, naiveMs = 0, naiveMb = 0, naiveCpuRatio = 0;
     double processWindowShown = 0, processCold = 0, processWarm = 0;
     double largeRss = 0, largeScroll = 0;
-    double showCpu = 0, showRssGrowth = 0, showMaxStall = 0, showLongestEvent = 0;
-    double showCpuLoaded = 0, showMaxStallLoaded = 0;
-    double showOwnMaxStall = 0, showOwnMaxStallLoaded = 0, showMachinePause = 0, showMachinePauseLoaded = 0;
+    ShowFigures show, showLoaded;
     double hugeLoad = 0, hugePanel = 0;
     double hostilePeak = 0, ordinaryPeak = 0;
     int hostileFaults = 0;
@@ -274,11 +275,6 @@ private:
     QSet<int> m_ready;
     QList<int> m_wanted;
     int m_firstFour = -1;
-};
-
-struct ShowFigures {
-    double cpu = 0, rssGrowth = 0, maxStall = 0, ownMaxStall = 0, machinePause = 0, longestEvent = 0;
-    double loadAverage = 0;
 };
 
 // A show at the fastest glide (5 ms a step) and a picture every 5 s: the program's share of one
@@ -460,20 +456,10 @@ Figures measure(int pictures, const QStringList& photos, double showMinutes)
     if (showMinutes > 0) {
         std::printf("running a show for %.1f minutes\n", showMinutes);
         std::fflush(stdout);
-        const ShowFigures quiet = measureShow(warm.window(), showMinutes, false);
-        figures.showCpu = quiet.cpu;
-        figures.showRssGrowth = quiet.rssGrowth;
-        figures.showMaxStall = quiet.maxStall;
-        figures.showOwnMaxStall = quiet.ownMaxStall;
-        figures.showMachinePause = quiet.machinePause;
-        figures.showLongestEvent = quiet.longestEvent;
+        figures.show = measureShow(warm.window(), showMinutes, false);
         std::printf("running the show again beside two busy processes\n");
         std::fflush(stdout);
-        const ShowFigures loaded = measureShow(warm.window(), showMinutes, true);
-        figures.showCpuLoaded = loaded.cpu;
-        figures.showMaxStallLoaded = loaded.maxStall;
-        figures.showOwnMaxStallLoaded = loaded.ownMaxStall;
-        figures.showMachinePauseLoaded = loaded.machinePause;
+        figures.showLoaded = measureShow(warm.window(), showMinutes, true);
     }
     return figures;
 }
@@ -724,15 +710,15 @@ int main(int argc, char** argv)
         { "all_thumbnails_warm_ms", figures.allWarm }, { "steady_rss_mb", figures.steadyRss },
         { "peak_rss_mb", figures.peakRss }, { "add_ms", figures.add }, { "delete_ms", figures.remove },
         { "show_decode_ms", figures.showDecode }, { "naive_ms_per_picture", figures.naiveMs },
-        { "naive_mb_per_picture", figures.naiveMb }, { "show_cpu_percent", figures.showCpu },
-        { "show_rss_growth_mb", figures.showRssGrowth }, { "show_max_stall_ms", figures.showMaxStall },
-        { "show_longest_event_ms", figures.showLongestEvent },
-        { "show_cpu_percent_loaded", figures.showCpuLoaded },
-        { "show_max_stall_ms_loaded", figures.showMaxStallLoaded },
-        { "show_own_max_stall_ms", figures.showOwnMaxStall },
-        { "show_own_max_stall_ms_loaded", figures.showOwnMaxStallLoaded },
-        { "show_machine_max_pause_ms", figures.showMachinePause },
-        { "show_machine_max_pause_ms_loaded", figures.showMachinePauseLoaded },
+        { "naive_mb_per_picture", figures.naiveMb }, { "show_cpu_percent", figures.show.cpu },
+        { "show_rss_growth_mb", figures.show.rssGrowth }, { "show_max_stall_ms", figures.show.maxStall },
+        { "show_longest_event_ms", figures.show.longestEvent },
+        { "show_cpu_percent_loaded", figures.showLoaded.cpu },
+        { "show_max_stall_ms_loaded", figures.showLoaded.maxStall },
+        { "show_own_max_stall_ms", figures.show.ownMaxStall },
+        { "show_own_max_stall_ms_loaded", figures.showLoaded.ownMaxStall },
+        { "show_machine_max_pause_ms", figures.show.machinePause },
+        { "show_machine_max_pause_ms_loaded", figures.showLoaded.machinePause },
         { "huge_affirmation_load_ms", figures.hugeLoad }, { "huge_affirmation_panel_ms", figures.hugePanel },
         { "load_average", figures.loadAverage }, { "floor_ms", figures.floor },
         { "cold_vs_floor_ratio", figures.allCold / figures.floor },

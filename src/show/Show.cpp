@@ -48,8 +48,7 @@ void Show::start(Plan plan)
     m_glide = {};
     showPicture(1);
     m_pictureTimer.start(m_plan.pictureMs);
-    m_glideStepsPerTick = std::max(1, kGlideFrameMs / std::max(1, m_plan.glideStepMs));
-    m_glideTimer.start(m_plan.glideStepMs * m_glideStepsPerTick);
+    m_glideTimer.start(m_plan.glideStepMs * glideStepsPerTick());
     emit captionChanged(m_plan.affirmations.isEmpty() ? kNoAffirmation : m_plan.affirmations.constFirst());
     emit captionMoved(m_glide.left);
 }
@@ -115,7 +114,7 @@ void Show::glideStep()
     // Steps shorter than a display frame are drawn a few at a time: the pace is the same, and
     // waking 200 times a second for places no screen shows was most of the show's CPU. A turn
     // takes the time of a step, as if another timer took over.
-    for (int step = 0; step < m_glideStepsPerTick; ++step) {
+    for (int step = glideStepsPerTick(); step > 0; --step) {
         m_glide.tick(m_captionWidthTwips, kWindowWidthTwips);
     }
     emit captionMoved(m_glide.left);

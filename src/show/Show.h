@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QStringList>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 class QRandomGenerator;
@@ -74,6 +75,7 @@ signals:
 
 private:
     void glideStep();
+    int glideStepsPerTick() const { return std::max(1, kGlideFrameMs / std::max(1, m_plan.glideStepMs)); }
     void showPicture(int number);
     void requestPicture(int number, int priority);
     int nextPictureNumber() const;
@@ -86,7 +88,6 @@ private:
     QTimer m_pictureTimer { this };
     QTimer m_glideTimer { this };
     show::Glide m_glide;
-    int m_glideStepsPerTick = 1;
     int m_captionWidthTwips = 0;
 
     int m_affirmationIndex = 0;

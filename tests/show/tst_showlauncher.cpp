@@ -35,6 +35,19 @@ QWidget* slideshow()
     return nullptr;
 }
 
+// The leftmost column holding anything but the strip's own colour, or the width if none does.
+int firstInkedColumn(const QImage& strip)
+{
+    for (int x = 0; x < strip.width(); ++x) {
+        for (int y = 0; y < strip.height(); ++y) {
+            if (strip.pixelColor(x, y) != kLightBlue) {
+                return x;
+            }
+        }
+    }
+    return strip.width();
+}
+
 } // namespace
 
 // Start, Back, the music and the font: the launcher's wiring between the panels, the show,
@@ -120,13 +133,7 @@ private slots:
         const int left = label->left();
         QTRY_VERIFY(label->left() != left);
         // It is drawn where it has glided to, and nowhere else.
-        const QImage strip = label->grab().toImage();
-        int inkFrom = strip.width();
-        for (int x = 0; x < strip.width() && inkFrom == strip.width(); ++x) {
-            for (int y = 0; y < strip.height(); ++y) {
-                inkFrom = strip.pixelColor(x, y) != kLightBlue ? x : inkFrom;
-            }
-        }
+        const int inkFrom = firstInkedColumn(label->grab().toImage());
         QVERIFY2(
             inkFrom >= label->left() && inkFrom <= label->left() + 3, qPrintable(QString::number(inkFrom)));
 
