@@ -39,10 +39,13 @@ public:
         return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
     }
     QString thumbnailFolder() const override { return m_thumbnails; }
+    // Deletes go to "deleted" beside the library, never to the user's Trash.
+    QString trashFolder() const override { return {}; }
+    QString musicFolder() const override { return m_folder; }
     std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
     std::unique_ptr<MediaControl> createMediaControl() override { return std::make_unique<QtMediaControl>(); }
     bool previousInstanceRunning() override { return false; }
-    void openUrl(const QUrl&) override { }
+    bool openUrl(const QUrl&) override { return true; }
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     void endProcess() override { }
 

@@ -2,7 +2,6 @@
 
 #include "images/PictureLibrary.h"
 #include "images/ThumbnailStrip.h"
-#include "platform/FileChooser.h"
 #include "platform/Look.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
@@ -36,12 +35,12 @@ QPushButton* pictureButton(const QString& caption, const char* name, QWidget* pa
 
 } // namespace
 
-ImageLibraryPanel::ImageLibraryPanel(Platform& platform, PictureLibrary& pictures, FileChooser& fileDialog,
-    PictureLoader& loader, QWidget* parent)
+ImageLibraryPanel::ImageLibraryPanel(
+    Platform& platform, PictureLibrary& pictures, PictureLoader& loader, QWidget* parent)
     : QGroupBox(tr("Image Library"), parent)
     , m_platform(platform)
     , m_pictures(pictures)
-    , m_fileDialog(fileDialog)
+    , m_pictureDialog(platform)
 {
     setObjectName(QStringLiteral("fraImageLibrary"));
     buildControls();
@@ -127,7 +126,7 @@ void ImageLibraryPanel::addPicture()
     if (!m_pictures.changeable().report(m_platform)) {
         return;
     }
-    const QString chosen = m_fileDialog.chooseFile(QStringLiteral("Vellumora"),
+    const QString chosen = m_pictureDialog.chooseFile(QStringLiteral("Vellumora"),
         QStringLiteral("BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg"), 2);
     if (!chosen.isEmpty()) {
         m_pictures.add(chosen).report(m_platform);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileChooser.h"
+
 #include <QGroupBox>
 
 class QPushButton;
@@ -8,7 +10,6 @@ class QTreeView;
 
 namespace vellumora {
 
-class FileChooser;
 class PictureLibrary;
 class PictureLoader;
 class Platform;
@@ -20,8 +21,8 @@ class ThumbnailStrip;
 class ImageLibraryPanel : public QGroupBox {
     Q_OBJECT
 public:
-    ImageLibraryPanel(Platform& platform, PictureLibrary& pictures, FileChooser& fileDialog,
-        PictureLoader& loader, QWidget* parent = nullptr);
+    ImageLibraryPanel(
+        Platform& platform, PictureLibrary& pictures, PictureLoader& loader, QWidget* parent = nullptr);
 
     // The user came back from the program's own windows: the strip goes back to its top.
     void scrollToTop();
@@ -41,7 +42,8 @@ private:
 
     Platform& m_platform;
     PictureLibrary& m_pictures;
-    FileChooser& m_fileDialog;
+    // Opens on the picture last chosen.
+    FileChooser m_pictureDialog;
 
     QWidget* m_stripHolder = nullptr;
     QScrollBar* m_scrollBar = nullptr;

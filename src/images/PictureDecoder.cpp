@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QMutex>
-#include <QScopeGuard>
 #include <optional>
 
 namespace vellumora {
@@ -144,35 +143,82 @@ bool PictureDecoder::affordable(const QSize& size, const std::optional<JpegCost>
         || (cost->scans <= kMaxScans && cost->coefficientBytes <= kMaxCoefficientBytes);
 }
 
+namespace {
+
+// A picture's bytes and a reader over them. The decoder reads from memory: through the file it
+// costs a tenth more, in copies. A photo is read whole, which a file shortened meanwhile cannot
+// upset; a larger file is mapped, so that its bytes stay in the page cache rather than in this
+// process.
+class PictureSource {
+public:
+    bool open(const NativePath& path)
+    {
+        if (!openNativeFile(path, m_file)) {
+            return false;
+        }
+        m_mapped = m_file.size() > kReadWholeBytes ? m_file.map(0, m_file.size()) : nullptr;
+        if (m_mapped) {
+            m_bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(m_mapped), m_file.size());
+        } else {
+            m_bytes = m_file.readAll();
+        }
+        m_buffer.setBuffer(&m_bytes);
+        m_buffer.open(QIODevice::ReadOnly);
+        m_reader.setDevice(&m_buffer);
+        return true;
+    }
+    ~PictureSource()
+    {
+        m_reader.setDevice(nullptr);
+        if (m_mapped) {
+            m_file.unmap(m_mapped);
+        }
+    }
+
+    QImageReader& reader() { return m_reader; }
+    std::optional<PictureDecoder::JpegCost> jpegCost()
+    {
+        return m_reader.format() == "jpeg" ? PictureDecoder::jpegCost(m_bytes) : std::nullopt;
+    }
+
+private:
+    QFile m_file;
+    uchar* m_mapped = nullptr;
+    QByteArray m_bytes;
+    QBuffer m_buffer;
+    QImageReader m_reader;
+};
+
+} // namespace
+
+PictureDecoder::Verdict PictureDecoder::inspect(const NativePath& path, QSize* size)
+{
+    PictureSource source;
+    if (!source.open(path)) {
+        return Verdict::NoFile;
+    }
+    QImageReader& reader = source.reader();
+    const QSize original = reader.canRead() ? reader.size() : QSize();
+    if (size) {
+        *size = original;
+    }
+    if (!original.isValid()) {
+        return Verdict::NotAPicture;
+    }
+    return affordable(original, source.jpegCost()) ? Verdict::Decodable : Verdict::TooLarge;
+}
+
 QImage PictureDecoder::decode(const NativePath& path, const QSize& size, Fit fit)
 {
-    QFile file;
-    if (!openNativeFile(path, file)) {
+    PictureSource source;
+    if (!source.open(path)) {
         return {};
     }
-    // The decoder reads from memory: through the file it costs a tenth more, in copies. A photo
-    // is read whole, which a file shortened meanwhile cannot upset; a larger file is mapped, so
-    // that its bytes stay in the page cache rather than in this process.
-    QByteArray bytes;
-    uchar* mapped = file.size() > kReadWholeBytes ? file.map(0, file.size()) : nullptr;
-    if (mapped) {
-        bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size());
-    } else {
-        bytes = file.readAll();
-    }
-    const auto unmap = qScopeGuard([&file, mapped] {
-        if (mapped) {
-            file.unmap(mapped);
-        }
-    });
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QByteArray format = reader.format();
+    QImageReader& reader = source.reader();
     const QSize original = reader.size();
     // A phone photo is stored as the sensor saw it and shown as its orientation tag says.
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
-    const std::optional<JpegCost> cost = format == "jpeg" ? jpegCost(bytes) : std::nullopt;
+    const std::optional<JpegCost> cost = source.jpegCost();
     if (!affordable(original, cost)) {
         return {};
     }

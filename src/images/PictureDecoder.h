@@ -28,6 +28,15 @@ public:
 
     static QImage decode(const NativePath& path, const QSize& size, Fit fit);
 
+    enum class Verdict {
+        Decodable,
+        NoFile, // cannot be opened; copying it will say why
+        NotAPicture, // no installed reader knows it, or its header is cut short
+        TooLarge, // beyond the limits below
+    };
+    // What decode would make of the picture, from its header alone. *size is set when known.
+    static Verdict inspect(const NativePath& path, QSize* size = nullptr);
+
     // What the header of a JPEG says about the cost of decoding it. The scans of a picture
     // decoded without the whole buffer are counted up to the first.
     struct JpegCost {

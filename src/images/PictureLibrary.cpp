@@ -1,10 +1,13 @@
 #include "images/PictureLibrary.h"
 
+#include "images/PictureDecoder.h"
+#include "platform/DataFile.h"
+
 namespace vellumora {
 
-PictureLibrary::PictureLibrary(QString applicationFolder, QObject* parent)
+PictureLibrary::PictureLibrary(QString applicationFolder, NativePath homeTrash, QObject* parent)
     : QAbstractListModel(parent)
-    , m_store(std::move(applicationFolder))
+    , m_store(std::move(applicationFolder), std::move(homeTrash))
 {
 }
 
@@ -77,31 +80,63 @@ Outcome PictureLibrary::writeRecord(const QStringList& names)
         + QStringLiteral("\r\n") + error);
 }
 
+std::optional<QString> PictureLibrary::freeName(const QString& chosenPath, Outcome* refusal) const
+{
+    const QString name = PictureStore::storedName(chosenPath);
+    QString stored = name;
+    // Two phones both name their first photo IMG_0001.jpg; the same photo added twice is refused.
+    for (int number = 2; m_names.contains(stored); ++number) {
+        if (sameFileContent(chosenPath, m_store.pathOf(stored))) {
+            *refusal = Outcome::refused(tr("This Picture is Already available Please Select Another Picture "));
+            return std::nullopt;
+        }
+        stored = numberedName(name, number);
+    }
+    return stored;
+}
+
 Outcome PictureLibrary::add(const QString& chosenPath)
 {
     if (Outcome ready = changeable(); !ready) {
         return ready;
     }
-    const QString name = PictureStore::storedName(chosenPath);
-    if (m_names.contains(name)) {
-        return Outcome::refused(tr("This Picture is Already available Please Select Another Picture "));
+    const QString chosenName = PictureStore::storedName(chosenPath);
+    Outcome refusal;
+    const std::optional<QString> name = freeName(chosenPath, &refusal);
+    if (!name) {
+        return refusal;
     }
-    if (!PictureStore::isStorableName(name)) {
+    if (!PictureStore::isStorableName(*name)) {
         return Outcome::refused(tr("A picture named \"%1\" cannot be kept in the library. Please rename the "
                                    "file and add it again.")
-                                    .arg(name));
+                                    .arg(chosenName));
+    }
+    QSize size;
+    switch (PictureDecoder::inspect(NativePath(chosenPath), &size)) {
+    case PictureDecoder::Verdict::NotAPicture:
+        return Outcome::refused(
+            tr("\"%1\" is not a picture Vellumora can read, so it was not added.").arg(chosenName));
+    case PictureDecoder::Verdict::TooLarge:
+        return Outcome::refused(tr("\"%1\" is too large for Vellumora to show (%2 x %3 pixels), so it was "
+                                   "not added.")
+                                    .arg(chosenName)
+                                    .arg(size.width())
+                                    .arg(size.height()));
+    case PictureDecoder::Verdict::Decodable:
+    case PictureDecoder::Verdict::NoFile:
+        break;
     }
     QString error;
-    if (!m_store.copyIn(chosenPath, name, &error)) {
+    if (!m_store.copyIn(chosenPath, *name, &error)) {
         return Outcome::refused(
             tr("The picture could not be copied into the library.") + QStringLiteral("\r\n") + error);
     }
-    if (Outcome written = writeRecord(QStringList(m_names) << name); !written) {
-        m_store.remove(name);
+    if (Outcome written = writeRecord(QStringList(m_names) << *name); !written) {
+        m_store.remove(*name);
         return written;
     }
     beginInsertRows({}, count(), count());
-    m_names.append(name);
+    m_names.append(*name);
     endInsertRows();
     return {};
 }
@@ -117,11 +152,52 @@ Outcome PictureLibrary::remove(int row)
     if (Outcome written = writeRecord(remaining); !written) {
         return written;
     }
-    m_store.remove(m_names.at(row));
+    Outcome outcome;
+    const QString name = m_names.at(row);
+    const NativePath path = m_store.pathOf(name);
+    QString error;
+    std::optional<TrashedFile> trashed
+        = path.isEmpty() ? TrashedFile { path, {}, {} } : m_store.trash().discard(path, &error);
+    if (!trashed) {
+        outcome.tell(tr("The picture \"%1\" could not be moved to the Trash, so its file stays in the library "
+                        "folder.")
+                         .arg(name)
+            + QStringLiteral("\r\n") + error);
+        trashed = TrashedFile { path, {}, {} };
+    }
     beginRemoveRows({}, row, row);
     m_names.removeAt(row);
     endRemoveRows();
-    return {};
+    emit pictureDeleted({ name, row, *trashed });
+    return outcome;
+}
+
+Outcome PictureLibrary::restore(const DeletedPicture& deleted)
+{
+    if (Outcome ready = changeable(); !ready) {
+        return ready;
+    }
+    // The name goes back as it was, unless the library or the store took it again meanwhile.
+    const bool bringsFile = !deleted.file.location.isEmpty();
+    QString name = deleted.name;
+    NativePath target = deleted.file.original;
+    for (int number = 2; m_names.contains(name) || (bringsFile && nativePathExists(target)); ++number) {
+        name = numberedName(deleted.name, number);
+        target = m_store.pathOf(name);
+        if (bringsFile && target.isEmpty()) {
+            return Outcome::refused(tr("The picture \"%1\" cannot be brought back under another name.")
+                                        .arg(deleted.name));
+        }
+    }
+    const int place = std::min(deleted.place, count());
+    const Outcome restored = m_store.trash().restore(deleted.file, target,
+        [&] { return writeRecord(QStringList(m_names).mid(0, place) << name << m_names.mid(place)); });
+    if (restored) {
+        beginInsertRows({}, place, place);
+        m_names.insert(place, name);
+        endInsertRows();
+    }
+    return restored;
 }
 
 } // namespace vellumora

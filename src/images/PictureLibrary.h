@@ -7,14 +7,22 @@
 
 namespace vellumora {
 
-// The picture library: the stored names in record order, as a one-column list. Adding copies
-// the chosen file in and then writes the record; deleting writes the record and then deletes
-// the copy. A change that cannot be written leaves the rows, the record and the copies as
-// they were.
+// A picture taken out of the library: its name, its place in the list and its stored copy.
+struct DeletedPicture {
+    QString name;
+    int place = 0;
+    TrashedFile file;
+};
+
+// The picture library: the stored names in record order, as a one-column list. Adding reads the
+// picture's header, copies it in and then writes the record; deleting writes the record and then
+// moves the copy to the Trash. A change that cannot be written leaves the rows, the record and
+// the copies as they were.
 class PictureLibrary : public QAbstractListModel {
     Q_OBJECT
 public:
-    explicit PictureLibrary(QString applicationFolder, QObject* parent = nullptr);
+    // homeTrash: where deleted copies go (see PictureStore).
+    explicit PictureLibrary(QString applicationFolder, NativePath homeTrash = {}, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -23,15 +31,27 @@ public:
     Outcome load();
     // Whether the record may be written: asked before a picture is chosen.
     Outcome changeable() const;
+    // A picture of a name already listed is refused when it is the same file, and otherwise
+    // stored under the first free name "name (2).ext".
     Outcome add(const QString& chosenPath);
     Outcome remove(int row);
+    // Puts a deleted picture back at its place, under its name or, when that is taken again,
+    // the first free numbered one.
+    Outcome restore(const DeletedPicture& deleted);
+    bool holds(const DeletedPicture& deleted) const { return m_store.trash().holds(deleted.file); }
 
     int count() const { return int(m_names.size()); }
     // Where each picture is stored, in order; empty for a name that is no file name.
     QList<NativePath> paths() const;
 
+signals:
+    void pictureDeleted(const vellumora::DeletedPicture& deleted);
+
 private:
     Outcome writeRecord(const QStringList& names);
+    // The name the chosen file is stored under; nothing, with the refusal in *refusal, when it
+    // is already in the library.
+    std::optional<QString> freeName(const QString& chosenPath, Outcome* refusal) const;
 
     PictureStore m_store;
     QStringList m_names;

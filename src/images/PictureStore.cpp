@@ -13,8 +13,9 @@ const QString kRecordName = QStringLiteral("record.txt");
 
 } // namespace
 
-PictureStore::PictureStore(QString applicationFolder)
+PictureStore::PictureStore(QString applicationFolder, NativePath homeTrash)
     : m_applicationFolder(std::move(applicationFolder))
+    , m_trash(std::move(homeTrash), NativePath(m_applicationFolder + QStringLiteral("/deleted")))
 {
 }
 

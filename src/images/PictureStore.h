@@ -2,6 +2,7 @@
 
 #include "platform/NativePath.h"
 #include "platform/TextEncoding.h"
+#include "platform/Trash.h"
 
 #include <QStringList>
 #include <optional>
@@ -17,7 +18,9 @@ namespace vellumora {
 // Windows-1252 for a library kept on Windows), and a name finds its picture in either.
 class PictureStore {
 public:
-    explicit PictureStore(QString applicationFolder);
+    // homeTrash: the desktop's Trash, where deleted pictures go; without one they go to
+    // "deleted" in the application folder.
+    explicit PictureStore(QString applicationFolder, NativePath homeTrash = {});
 
     NativePath folder() const;
     NativePath recordPath() const;
@@ -37,6 +40,7 @@ public:
     bool copyIn(const QString& source, const QString& name, QString* error = nullptr) const;
     // Deletes the stored copy; a missing file or an unusable name leaves the disk as it is.
     bool remove(const QString& name) const;
+    const Trash& trash() const { return m_trash; }
 
     // The name a chosen file is stored under: the part after the last separator.
     static QString storedName(const QString& chosenPath);
@@ -52,6 +56,7 @@ public:
 
 private:
     QString m_applicationFolder;
+    Trash m_trash;
     TextEncoding m_recordEncoding = TextEncoding::Utf8;
 };
 

@@ -36,8 +36,11 @@ public:
         if (kind != QAccessible::Name || !isValid()) {
             return {};
         }
-        const QString name = QFileInfo(m_strip->picturePath(m_number).toString()).fileName();
-        return name.isEmpty() ? ThumbnailStrip::tr("Picture %1").arg(m_number) : name;
+        QString name = QFileInfo(m_strip->picturePath(m_number).toString()).fileName();
+        if (name.isEmpty()) {
+            name = ThumbnailStrip::tr("Picture %1").arg(m_number);
+        }
+        return m_strip->unreadable(m_number) ? ThumbnailStrip::tr("%1, cannot be read").arg(name) : name;
     }
 
     QRect rect() const override

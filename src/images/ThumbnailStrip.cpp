@@ -5,8 +5,10 @@
 
 #include <QAccessible>
 #include <QHash>
+#include <QIcon>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace vellumora {
 
@@ -54,6 +56,7 @@ void ThumbnailStrip::setPictures(const QList<NativePath>& paths)
         entry.path = path;
         entry.ticket = m_nextTicket++;
         entry.state = path.isEmpty() ? State::Done : State::Waiting;
+        entry.unreadable = path.isEmpty();
         entries.append(std::move(entry));
     }
     // Decodes still running for dropped entries finish unseen; their tickets match nothing.
@@ -68,6 +71,11 @@ QImage ThumbnailStrip::thumbnail(int i) const
         return {};
     }
     return m_entries[i - 1].pixmap.toImage();
+}
+
+bool ThumbnailStrip::unreadable(int i) const
+{
+    return i >= 1 && i <= count() && m_entries[i - 1].unreadable;
 }
 
 int ThumbnailStrip::waitingCount() const
@@ -120,6 +128,7 @@ void ThumbnailStrip::thumbnailLoaded(quint64 ticket, const QImage& image)
         const int index = int(found - m_entries.begin());
         const auto [firstKept, lastKept] = keptRange();
         found->state = State::Done;
+        found->unreadable = image.isNull();
         if (!image.isNull() && (index < firstKept || index > lastKept)) {
             // Made for the cache while out of sight: nothing to keep.
             found->state = State::Released;
@@ -175,11 +184,32 @@ void ThumbnailStrip::paintEvent(QPaintEvent* event)
     const int first = std::max(1, dirty.top() / kPitch + 1);
     const int last = std::min(count(), dirty.bottom() / kPitch + 1);
     for (int i = first; i <= last; ++i) {
-        const QPixmap& pixmap = m_entries[i - 1].pixmap;
-        if (!pixmap.isNull()) {
-            painter.drawPixmap(thumbnailRect(i).topLeft(), pixmap);
+        const Entry& entry = m_entries[i - 1];
+        if (!entry.pixmap.isNull()) {
+            painter.drawPixmap(thumbnailRect(i).topLeft(), entry.pixmap);
+        } else if (entry.unreadable) {
+            paintUnreadable(painter, thumbnailRect(i));
         }
     }
+}
+
+void ThumbnailStrip::paintUnreadable(QPainter& painter, const QRect& box) const
+{
+    // A box that says so, so that an unreadable picture is not taken for one still loading.
+    painter.save();
+    painter.fillRect(box, QColor(240, 240, 240));
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    const int iconSize = 24;
+    const QIcon icon = style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this);
+    icon.paint(&painter, QRect(box.center().x() - iconSize / 2, box.top() + 14, iconSize, iconSize));
+    QFont small = font();
+    small.setPointSizeF(7.5);
+    painter.setFont(small);
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawText(box.adjusted(4, 14 + iconSize + 4, -4, -4), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+        tr("Cannot be read"));
+    painter.restore();
 }
 
 } // namespace vellumora

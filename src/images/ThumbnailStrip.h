@@ -5,13 +5,15 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QPainter;
+
 namespace vellumora {
 
 class PictureLoader;
 
 // The strip "picScrollForm": one column of thumbnails, thumbnail i (counting from 1) in the
 // box of 113 x 90 px at left 8 and top (i - 1) x 92, its picture stretched into the box. A
-// picture that cannot be decoded leaves its box empty. Thumbnails are decoded by the loader,
+// picture that cannot be decoded is marked so in its box. Thumbnails are decoded by the loader,
 // those in view first, and kept at box size (times the device pixel ratio) only near the view;
 // a change of the list decodes only the pictures that are new to it.
 class ThumbnailStrip : public QWidget {
@@ -35,6 +37,8 @@ public:
     int count() const { return int(m_entries.size()); }
     // The thumbnail as drawn; null while it is being decoded and when it cannot be.
     QImage thumbnail(int i) const;
+    // The picture is missing, or no reader can decode it.
+    bool unreadable(int i) const;
     NativePath picturePath(int i) const;
     int waitingCount() const;
     // Scrolls the strip inside its holder: the top of the view is this many pixels down it.
@@ -55,6 +59,7 @@ private:
         quint64 ticket = 0;
         State state = State::Waiting;
         QPixmap pixmap;
+        bool unreadable = false;
     };
 
     void thumbnailLoaded(quint64 ticket, const QImage& image);
@@ -66,6 +71,7 @@ private:
     std::pair<int, int> keptRange() const;
     // Lets go of the pixels of boxes far out of sight and asks again for those coming near it.
     void keepNearTheView();
+    void paintUnreadable(QPainter& painter, const QRect& box) const;
 
     PictureLoader& m_loader;
     QList<Entry> m_entries;

@@ -81,12 +81,8 @@ Outcome AffirmationList::pressAdd(const QString& fieldText)
         return {};
     }
     // Composing goes on, text and all, until there is somewhere to put the affirmation.
-    if (Outcome ready = writable(); !ready) {
-        return ready;
-    }
-    if (rows().size() >= CategoryStore::kMaxRows) {
-        return Outcome::refused(tr("This category already holds %1 affirmations, the most it can hold.")
-                                    .arg(CategoryStore::kMaxRows));
+    if (Outcome room = roomForOneMore(); !room) {
+        return room;
     }
     setEditor(Editor::Idle, m_canAdd, true, true);
     const Row added { fieldText, true };
@@ -99,6 +95,28 @@ Outcome AffirmationList::pressAdd(const QString& fieldText)
     }
     emit fieldTextSet(QString());
     return {};
+}
+
+Outcome AffirmationList::roomForOneMore() const
+{
+    if (Outcome ready = writable(); !ready) {
+        return ready;
+    }
+    if (rows().size() >= CategoryStore::kMaxRows) {
+        return Outcome::refused(tr("This category already holds %1 affirmations, the most it can hold.")
+                                    .arg(CategoryStore::kMaxRows));
+    }
+    return {};
+}
+
+void AffirmationList::cancelComposing()
+{
+    if (m_editor != Editor::Composing) {
+        return;
+    }
+    const bool chosen = isRow(selected());
+    setEditor(Editor::Idle, true, chosen, true);
+    emit fieldTextSet(chosen ? rows().at(selected()).text : QString());
 }
 
 Outcome AffirmationList::editSelected(const QString& fieldText)
@@ -127,17 +145,40 @@ Outcome AffirmationList::removeSelected()
     if (selected() < 0) {
         return Outcome::nothing();
     }
+    const int place = selected();
+    const DeletedAffirmation deleted { m_category, rows().at(place), place, m_encoding };
     QList<Row> remaining = rows();
-    remaining.removeAt(selected());
+    remaining.removeAt(place);
     if (Outcome saved = write(remaining); !saved) {
         return saved;
     }
-    removeRow(selected());
+    removeRow(place);
     // Nothing stays selected: a second delete must not take the neighbour unasked.
     setSelected(-1);
     emit fieldTextSet(QString());
     // With its last affirmation gone, nothing could be clicked to bring adding back.
     setEditor(m_editor, rows().isEmpty(), false, m_canDelete);
+    emit affirmationDeleted(deleted);
+    return {};
+}
+
+Outcome AffirmationList::restore(const DeletedAffirmation& deleted)
+{
+    if (Outcome room = roomForOneMore(); !room) {
+        return room;
+    }
+    // Read since as plain ASCII, the file's encoding was not told again.
+    if (CategoryStore::plainAscii(rows())) {
+        m_encoding = deleted.encoding;
+    }
+    const int at = std::min(deleted.place, int(rows().size()));
+    QList<Row> next = rows();
+    next.insert(at, deleted.row);
+    if (Outcome saved = write(next); !saved) {
+        return saved;
+    }
+    insertRow(at, deleted.row);
+    choose(at);
     return {};
 }
 

@@ -4,6 +4,15 @@
 
 namespace vellumora {
 
+// An affirmation taken out of its category: its row and its place there.
+struct DeletedAffirmation {
+    QString category;
+    Row row;
+    int place = 0;
+    // The file's, so the row comes back in its own bytes.
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
 // The affirmations of the category chosen in the index, with the editor that adds, edits and
 // deletes them. Every change is written to the category's file at once; a change that cannot
 // be written leaves the rows as they were. The file is rewritten in the encoding it was read in.
@@ -21,9 +30,17 @@ public:
     // No category is chosen any more.
     void clear();
 
+    // The category whose affirmations these are; empty when none is chosen.
+    const QString& category() const { return m_category; }
+
     Outcome pressAdd(const QString& fieldText);
+    // Composing ends without storing anything; the chosen affirmation, if any, is offered again.
+    void cancelComposing();
     Outcome editSelected(const QString& fieldText);
     Outcome removeSelected();
+    // Puts a deleted affirmation of the category shown back at its place, tick and all; it is
+    // chosen.
+    Outcome restore(const DeletedAffirmation& deleted);
     // A click on a row: its text goes to the field and editing is offered.
     void choose(int row);
     // The selection moved without a click (the keyboard).
@@ -39,9 +56,11 @@ signals:
     void editorChanged();
     // The text field is to show this text.
     void fieldTextSet(const QString& text);
+    void affirmationDeleted(const vellumora::DeletedAffirmation& deleted);
 
 private:
     Outcome writable() const;
+    Outcome roomForOneMore() const;
     Outcome write(const QList<Row>& rows) override;
     void setEditor(Editor editor, bool canAdd, bool canEdit, bool canDelete);
 

@@ -34,6 +34,7 @@ void AffirmationPanel::buildControls()
     m_addButton = libraryButton(tr("&Add"), "cmdAddContent", this, 240, 950);
     m_editButton = libraryButton(tr("&Edit"), "cmdEditContent", this, 1260, 950);
     m_deleteButton = libraryButton(tr("&Delete"), "cmdDeleteContent", this, 2280, 950);
+    keepMnemonicInFrame(m_deleteButton, this);
     m_affirmationList = new TickList("lvFileContent", m_affirmations, this);
     m_affirmationList->setAccessibleName(tr("Affirmations"));
     placeTwips(m_affirmationList, 240, 1320, 3015, 4095);
@@ -53,15 +54,32 @@ void AffirmationPanel::connectSignals()
     connect(&m_affirmations, &AffirmationList::editorChanged, this, &AffirmationPanel::showEditor);
     connect(&m_affirmations, &AffirmationList::fieldTextSet, this, &AffirmationPanel::setFieldText);
     connect(m_textField, &QLineEdit::textEdited, this, &AffirmationPanel::removeDoubleQuotes);
+    // Enter stores what is being written: a new affirmation, or the chosen one changed.
+    connect(m_textField, &QLineEdit::returnPressed, this, [this] {
+        const bool composing = m_affirmations.editor() == AffirmationList::Editor::Composing;
+        QPushButton* button = composing ? m_addButton : m_editButton;
+        if (button->isEnabled()) {
+            button->animateClick();
+        }
+    });
     m_textField->installEventFilter(this);
 }
 
 bool AffirmationPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_textField && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->text() == QLatin1String("\"")) {
+    if (watched != m_textField || event->type() != QEvent::KeyPress) {
+        return QGroupBox::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->text() == QLatin1String("\"")) {
         m_platform.message(tr("Double quotes cannot be kept in an affirmation. Please use single quotes."),
             MessageIcon::Information);
+        return true;
+    }
+    // Escape gives up the new affirmation and leaves the field.
+    if (key->key() == Qt::Key_Escape && m_affirmations.editor() == AffirmationList::Editor::Composing) {
+        m_affirmations.cancelComposing();
+        m_addButton->setFocus();
         return true;
     }
     return QGroupBox::eventFilter(watched, event);

@@ -16,7 +16,11 @@ CategoryIndex::CategoryIndex(CategoryStore& store, AffirmationList& affirmations
 Outcome CategoryIndex::type(QChar typed)
 {
     const char16_t u = typed.unicode();
-    if ((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u' ' || u == u'\b' || u == u'\r') {
+    const bool letter = (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z');
+    // Tab, Delete and Escape move or edit as in any field; other control characters (Ctrl+V) are
+    // refused like any other character.
+    const bool editing = u == u'\b' || u == u'\r' || u == u'\t' || u == 0x7F || u == 0x1B;
+    if (letter || u == u' ' || editing) {
         return {};
     }
     return Outcome::refused(tr("Please Enter only Letters"), MessageIcon::Information);
@@ -135,12 +139,8 @@ Outcome CategoryIndex::create(const QString& typed)
     if (const int listed = listedRow(name); isRow(listed)) {
         return Outcome().add(choose(listed));
     }
-    if (rows().size() >= CategoryStore::kMaxRows) {
-        return Outcome::refused(tr("The category list already holds %1 categories, the most it can hold.")
-                                    .arg(CategoryStore::kMaxRows));
-    }
-    if (Outcome ready = changeable(); !ready) {
-        return ready;
+    if (Outcome room = roomForOneMore(); !room) {
+        return room;
     }
     // A file lying in the library folder unlisted is taken in as it is, never emptied.
     const std::optional<QString> existing = m_store.findCategoryFile(name);
@@ -160,13 +160,32 @@ Outcome CategoryIndex::create(const QString& typed)
     return Outcome().add(choose(int(rows().size()) - 1));
 }
 
+Outcome CategoryIndex::roomForOneMore() const
+{
+    if (rows().size() >= CategoryStore::kMaxRows) {
+        return Outcome::refused(tr("The category list already holds %1 categories, the most it can hold.")
+                                    .arg(CategoryStore::kMaxRows));
+    }
+    return changeable();
+}
+
+int CategoryIndex::rowNamed(const QString& name) const
+{
+    for (int row = 0; row < rows().size(); ++row) {
+        if (rows().at(row).text == name) {
+            return row;
+        }
+    }
+    return -1;
+}
+
 Outcome CategoryIndex::removeSelected()
 {
     if (rows().isEmpty()) {
         return Outcome::refused(tr("There Is No Item To Delete"));
     }
     const int row = std::max(selected(), 0);
-    const QString name = rows().at(row).text;
+    const Row removed = rows().at(row);
     QList<Row> remaining = rows();
     remaining.removeAt(row);
     // The index goes first: if it cannot be written, the category keeps its file.
@@ -174,13 +193,57 @@ Outcome CategoryIndex::removeSelected()
         return written;
     }
     Outcome outcome;
+    const NativePath file = m_store.categoryPath(removed.text);
     QString error;
-    if (!m_store.removeCategory(name, &error)) {
-        outcome.tell(tr("The file of the category \"%1\" could not be deleted.").arg(name)
+    std::optional<TrashedFile> trashed = m_store.trash().discard(file, &error);
+    if (!trashed) {
+        outcome.tell(tr("The file of the category \"%1\" could not be moved to the Trash, so it stays in the "
+                        "library folder.")
+                         .arg(removed.text)
             + QStringLiteral("\r\n") + error);
+        trashed = TrashedFile { file, {}, {} };
     }
     m_affirmations.clear();
-    return outcome.add(load());
+    outcome.add(load());
+    emit categoryDeleted({ removed, row, *trashed });
+    return outcome;
+}
+
+Outcome CategoryIndex::restore(const DeletedCategory& deleted, QString* restoredName)
+{
+    if (Outcome room = roomForOneMore(); !room) {
+        return room;
+    }
+    // Its own name, unless a category or a file took it meanwhile: names in the list and files
+    // in the folder both count, in any letter case.
+    const bool bringsFile = !deleted.file.location.isEmpty();
+    const auto taken = [&](const QString& name, const NativePath& target) {
+        return listedRow(name) >= 0
+            || (bringsFile && (nativePathExists(target) || m_store.findCategoryFile(name)));
+    };
+    QString name = deleted.row.text;
+    NativePath target = deleted.file.original;
+    for (int number = 2; taken(name, target); ++number) {
+        name = numberedName(deleted.row.text + QStringLiteral(".txt"), number).chopped(4);
+        target = m_store.categoryPath(name);
+        if (target.isEmpty()) {
+            return Outcome::refused(tr("The category \"%1\" cannot be brought back under another name.")
+                                        .arg(deleted.row.text));
+        }
+    }
+    const Row row { name, deleted.row.ticked };
+    const int place = std::min(deleted.place, int(rows().size()));
+    QList<Row> next = rows();
+    next.insert(place, row);
+    if (Outcome restored = m_store.trash().restore(deleted.file, target, [&] { return write(next); });
+        !restored) {
+        return restored;
+    }
+    insertRow(place, row);
+    if (restoredName) {
+        *restoredName = name;
+    }
+    return Outcome().add(choose(place));
 }
 
 } // namespace vellumora

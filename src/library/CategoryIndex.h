@@ -6,6 +6,13 @@ namespace vellumora {
 
 class AffirmationList;
 
+// A category taken out of the list: its row, its place, and its file.
+struct DeletedCategory {
+    Row row;
+    int place = 0;
+    TrashedFile file;
+};
+
 // The categories with their ticks, in the order of the category index file. While there are
 // any, one is chosen and its affirmations are in the affirmation list. Every change is written
 // to the index at once; a change that cannot be written leaves the rows and files as they were.
@@ -24,10 +31,22 @@ public:
     // The name as typed: a listed name is chosen, not made again; any other is created, ticked
     // and chosen.
     Outcome create(const QString& typed);
+    // The chosen category goes, its file to the Trash.
     Outcome removeSelected();
+    // Puts a deleted category back at its place with its tick and its file, under its name or,
+    // when that is taken again, the first free "name (2)"; it is chosen. *restoredName is set to
+    // the name it came back under.
+    Outcome restore(const DeletedCategory& deleted, QString* restoredName = nullptr);
+    bool holds(const DeletedCategory& deleted) const { return m_store.trash().holds(deleted.file); }
+    // The row of exactly this name, -1 when none is listed.
+    int rowNamed(const QString& name) const;
 
-    // A character typed into the name field: letters A to Z, blanks, and editing keys.
+    // A character typed into the name field: letters A to Z, blanks, and editing keys (Backspace,
+    // Enter, Tab, Delete, Escape).
     static Outcome type(QChar typed);
+
+signals:
+    void categoryDeleted(const vellumora::DeletedCategory& deleted);
 
 private:
     Outcome changeable() const;
@@ -35,6 +54,7 @@ private:
     int listedRow(const QString& name) const;
     Outcome write(const QList<Row>& rows) override;
     QList<Row> usableRows(const QList<Row>& read, Outcome& outcome) const;
+    Outcome roomForOneMore() const;
 
     CategoryStore& m_store;
     AffirmationList& m_affirmations;

@@ -31,6 +31,7 @@ void CategoryPanel::buildControls()
     placeTwips(m_nameField, 240, 360, 3015, 375);
     m_createButton = libraryButton(tr("&Create"), "cmdCreateFile", this, 240, 1455);
     m_deleteButton = libraryButton(tr("&Delete"), "cmdDelete", this, 1800, 1455);
+    keepMnemonicInFrame(m_deleteButton, this);
     m_categoryList = new TickList("lvFile", m_categories, this);
     m_categoryList->setAccessibleName(tr("Categories"));
     placeTwips(m_categoryList, 240, 1320, 3015, 4095);
@@ -39,6 +40,7 @@ void CategoryPanel::buildControls()
 void CategoryPanel::connectSignals()
 {
     connect(m_createButton, &QPushButton::clicked, this, &CategoryPanel::createCategory);
+    connect(m_nameField, &QLineEdit::returnPressed, m_createButton, &QPushButton::animateClick);
     connect(m_deleteButton, &QPushButton::clicked, this, &CategoryPanel::deleteCategory);
     connect(m_categoryList, &TickList::tickClicked, this,
         [this](int row) { m_categories.toggleTick(row).report(m_platform); });
@@ -54,9 +56,8 @@ bool CategoryPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_nameField && event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
-        // Keys without a character (arrows, Home, Delete) and Tab keep their usual meaning.
-        if (text.size() == 1 && text != QLatin1String("\t")
-            && !CategoryIndex::type(text.front()).report(m_platform)) {
+        // Keys without a character (arrows, Home) keep their usual meaning.
+        if (text.size() == 1 && !CategoryIndex::type(text.front()).report(m_platform)) {
             return true;
         }
     }

@@ -58,8 +58,9 @@ Row readLine(QStringView line)
 
 } // namespace
 
-CategoryStore::CategoryStore(QString applicationFolder)
+CategoryStore::CategoryStore(QString applicationFolder, NativePath homeTrash)
     : m_applicationFolder(std::move(applicationFolder))
+    , m_trash(std::move(homeTrash), NativePath(m_applicationFolder + QStringLiteral("/deleted")))
 {
 }
 
@@ -118,7 +119,14 @@ std::optional<QString> CategoryStore::findCategoryFile(const QString& name) cons
 
 std::optional<QList<Row>> CategoryStore::readIndex(QString* error)
 {
-    return readRows(indexPath(), &m_indexEncoding, error);
+    TextEncoding read = m_indexEncoding;
+    std::optional<QList<Row>> rows = readRows(indexPath(), &read, error);
+    // Read again after a delete took its last name in Windows-1252, the index must not turn
+    // UTF-8: the name an undo brings back is written in its own bytes.
+    if (rows && !plainAscii(*rows)) {
+        m_indexEncoding = read;
+    }
+    return rows;
 }
 
 bool CategoryStore::writeIndex(const QList<Row>& rows, QString* error)
@@ -177,6 +185,13 @@ bool CategoryStore::isUsableName(const QString& name)
 {
     // A name of blanks alone could be neither typed nor seen in the list.
     return !name.trimmed().isEmpty() && isSafeFileName(name) && isSafeFileName(name + kExtension);
+}
+
+bool CategoryStore::plainAscii(const QList<Row>& rows)
+{
+    return std::all_of(rows.cbegin(), rows.cend(), [](const Row& row) {
+        return std::all_of(row.text.cbegin(), row.text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    });
 }
 
 QByteArray CategoryStore::encodeRows(const QList<Row>& rows, TextEncoding& encoding)

@@ -2,6 +2,7 @@
 
 #include "platform/NativePath.h"
 #include "platform/TextEncoding.h"
+#include "platform/Trash.h"
 
 #include <QList>
 #include <QString>
@@ -29,7 +30,9 @@ public:
     // The most rows a list may hold.
     static constexpr int kMaxRows = 32766;
 
-    explicit CategoryStore(QString applicationFolder);
+    // homeTrash: the desktop's Trash, where deleted category files go; without one they go to
+    // "deleted" in the application folder.
+    explicit CategoryStore(QString applicationFolder, NativePath homeTrash = {});
 
     NativePath indexPath() const;
     // The category's file, its name spelled as the index spells it (see findNativeName);
@@ -42,8 +45,8 @@ public:
     // The listed category whose name equals this one when letter case is ignored.
     std::optional<QString> findCategoryFile(const QString& name) const;
 
-    // The index's rows; its encoding is kept for writeIndex and for finding category files.
-    // Nothing when it exists but cannot be read.
+    // The index's rows; its encoding is kept for writeIndex and for finding category files (an
+    // index of ASCII alone keeps the one known before). Nothing when it exists but cannot be read.
     std::optional<QList<Row>> readIndex(QString* error = nullptr);
     bool writeIndex(const QList<Row>& rows, QString* error = nullptr);
 
@@ -59,12 +62,16 @@ public:
     bool createCategory(const QString& name, QString* error = nullptr) const;
     // Removes a category's file; a missing file counts as removed.
     bool removeCategory(const QString& name, QString* error = nullptr) const;
+    const Trash& trash() const { return m_trash; }
 
     // A name typed for a new category: letters A to Z and spaces, something besides spaces.
     static bool isTypedName(const QString& name);
     // A name that may form a file name in the library folder: no separators, no control
     // characters, not "." or "..", not too long for the file system.
     static bool isUsableName(const QString& name);
+
+    // Rows in ASCII alone are the same bytes in either encoding, so reading them tells neither.
+    static bool plainAscii(const QList<Row>& rows);
 
     static QByteArray encodeRows(const QList<Row>& rows, TextEncoding& encoding);
     static QByteArray encodeRows(const QList<Row>& rows);
@@ -79,6 +86,7 @@ private:
     NativePath libraryFolder() const;
 
     QString m_applicationFolder;
+    Trash m_trash;
     TextEncoding m_indexEncoding = TextEncoding::Utf8;
 };
 

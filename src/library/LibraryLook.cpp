@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace vellumora {
 
@@ -33,6 +34,18 @@ QPushButton* libraryButton(const QString& caption, const char* name, QWidget* pa
     button->setFont(plain);
     placeTwips(button, left, 840, width, 375);
     return button;
+}
+
+void keepMnemonicInFrame(QAbstractButton* button, QWidget* frame)
+{
+    const QKeySequence key = QKeySequence::mnemonic(button->text());
+    button->setShortcut(QKeySequence());
+    auto* shortcut = new QShortcut(key, frame, [button] {
+        if (button->isEnabled()) {
+            button->animateClick();
+        }
+    });
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
 }
 
 } // namespace vellumora

@@ -1,5 +1,6 @@
 #pragma once
 
+class QAbstractButton;
 class QGroupBox;
 class QString;
 class QPushButton;
@@ -13,5 +14,8 @@ void styleLibraryFrame(QGroupBox* frame);
 void styleLibraryEntry(QWidget* entry);
 // A mid grey button in the row of buttons below a frame's text field (top 840, height 375 twips).
 QPushButton* libraryButton(const QString& caption, const char* name, QWidget* parent, int left, int width);
+// The button's underlined key presses it only while the focus is in its frame: the panel has two
+// "&Delete" buttons, and Alt+D must never reach the one the user is not working in.
+void keepMnemonicInFrame(QAbstractButton* button, QWidget* frame);
 
 } // namespace vellumora

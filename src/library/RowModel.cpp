@@ -69,11 +69,14 @@ void RowModel::resetRows(QList<Row> rows)
     endResetModel();
 }
 
-void RowModel::appendRow(const Row& row)
+void RowModel::insertRow(int row, const Row& value)
 {
-    beginInsertRows({}, int(m_rows.size()), int(m_rows.size()));
-    m_rows.append(row);
+    beginInsertRows({}, row, row);
+    m_rows.insert(row, value);
     endInsertRows();
+    if (m_selected >= row) {
+        ++m_selected;
+    }
 }
 
 void RowModel::replaceRow(int row, const Row& value)

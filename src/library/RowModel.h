@@ -36,7 +36,8 @@ protected:
     // Writes the rows to the file the list lives in; a refusal leaves the file as it was.
     virtual Outcome write(const QList<Row>& rows) = 0;
     void resetRows(QList<Row> rows);
-    void appendRow(const Row& row);
+    void appendRow(const Row& row) { insertRow(int(m_rows.size()), row); }
+    void insertRow(int row, const Row& value);
     void replaceRow(int row, const Row& value);
     void removeRow(int row);
     void setSelected(int row);

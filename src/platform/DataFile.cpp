@@ -128,4 +128,21 @@ bool copyDataFile(const QString& source, const NativePath& target, QString* erro
     return out.commit(error);
 }
 
+bool sameFileContent(const QString& first, const NativePath& second)
+{
+    QFile a(first);
+    QFile b;
+    if (!a.open(QIODevice::ReadOnly) || !openNativeFile(second, b) || a.size() != b.size()) {
+        return false;
+    }
+    constexpr qint64 kChunk = 1 << 20;
+    while (!a.atEnd()) {
+        const QByteArray chunk = a.read(kChunk);
+        if (chunk.isEmpty() || chunk != b.read(chunk.size())) {
+            return false;
+        }
+    }
+    return b.atEnd();
+}
+
 } // namespace vellumora

@@ -15,4 +15,7 @@ bool writeDataFile(const NativePath& path, const QByteArray& content, QString* e
 // Copies a file the same way: the target is replaced only by a complete copy.
 bool copyDataFile(const QString& source, const NativePath& target, QString* error = nullptr);
 
+// Whether both files hold the same bytes; false when either cannot be read.
+bool sameFileContent(const QString& first, const NativePath& second);
+
 } // namespace vellumora

@@ -2,8 +2,9 @@
 
 namespace vellumora {
 
-FileChooser::FileChooser(Platform& platform)
+FileChooser::FileChooser(Platform& platform, QString startFolder)
     : m_platform(platform)
+    , m_startFolder(std::move(startFolder))
 {
 }
 
@@ -17,10 +18,11 @@ QList<FileFilter> FileChooser::parseFilter(const QString& filter)
     return filters;
 }
 
-QString FileChooser::chooseFile(const QString& title, const QString& filter, int filterIndex)
+QString FileChooser::chooseFile(
+    const QString& title, const QString& filter, int filterIndex, const QString& opensOn)
 {
-    const QString chosen
-        = m_platform.openFileName({ title, parseFilter(filter), filterIndex - 1, m_fileName });
+    const QString initial = !opensOn.isEmpty() ? opensOn : !m_fileName.isEmpty() ? m_fileName : m_startFolder;
+    const QString chosen = m_platform.openFileName({ title, parseFilter(filter), filterIndex - 1, initial });
     if (!chosen.isEmpty()) {
         m_fileName = chosen;
     }

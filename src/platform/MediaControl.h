@@ -6,7 +6,8 @@ namespace vellumora {
 
 // The music player "mmcAudio": it takes a file name and the commands "Open", "Play", "Stop" and
 // "Close", reports position and length in milliseconds, and while a file is open tells of its
-// status once a second. A command that fails does nothing and reports nothing.
+// status once a second. A command that fails does nothing; a file it finds it cannot play (no
+// sound in it, or a kind it cannot read) it reports once, soon after "Open".
 class MediaControl : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +21,7 @@ public:
 
 signals:
     void statusUpdate();
+    void unplayable(const QString& reason);
 };
 
 } // namespace vellumora

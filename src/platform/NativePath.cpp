@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -199,6 +200,48 @@ bool removeNativeFile(const NativePath& path, QString* error)
         return true;
     }
     return fail(error, errno);
+}
+
+bool moveNativeFile(const NativePath& from, const NativePath& to, QString* error)
+{
+    if (::renameat2(AT_FDCWD, from.bytes().constData(), AT_FDCWD, to.bytes().constData(), RENAME_NOREPLACE)
+        == 0) {
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return fail(error, errno);
+    }
+    // A file system that cannot refuse to replace (FAT on a USB stick) is asked first.
+    if (nativePathExists(to)) {
+        return fail(error, EEXIST);
+    }
+    return ::rename(from.bytes().constData(), to.bytes().constData()) == 0 || fail(error, errno);
+}
+
+bool makeNativeFolder(const NativePath& folder, QString* error)
+{
+    const QByteArray& bytes = folder.bytes();
+    for (qsizetype slash = bytes.indexOf('/', 1); ; slash = bytes.indexOf('/', slash + 1)) {
+        const QByteArray part = slash < 0 ? bytes : bytes.left(slash);
+        if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST) {
+            return fail(error, errno);
+        }
+        if (slash < 0) {
+            break;
+        }
+    }
+    struct stat info { };
+    if (::stat(bytes.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        return fail(error, ENOTDIR);
+    }
+    return true;
+}
+
+QString numberedName(const QString& name, int number)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const qsizetype split = dot > 0 ? dot : name.size();
+    return name.left(split) + QStringLiteral(" (%1)").arg(number) + name.mid(split);
 }
 
 bool isSafeFileName(const QString& name)

@@ -75,5 +75,14 @@ bool isSafeFileName(const QString& name);
 bool createEmptyNativeFile(const NativePath& path, QString* error = nullptr);
 // Removes a file; a missing one counts as removed.
 bool removeNativeFile(const NativePath& path, QString* error = nullptr);
+// Renames a file within its file system; fails, touching nothing, when the target is taken or
+// lies on another file system.
+bool moveNativeFile(const NativePath& from, const NativePath& to, QString* error = nullptr);
+// Makes the folder (and those above it) unless it is there; private to this user when made.
+bool makeNativeFolder(const NativePath& folder, QString* error = nullptr);
+
+// The name with " (number)" before its extension: "IMG_0001 (2).jpg". A leading dot is no
+// extension.
+QString numberedName(const QString& name, int number);
 
 } // namespace vellumora

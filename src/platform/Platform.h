@@ -27,7 +27,7 @@ struct OpenFileRequest {
     QString title;
     QList<FileFilter> filters;
     int selectedFilter = 0; // index into filters
-    QString initialPath; // the dialog opens on this file (and its folder) when set
+    QString initialPath; // the dialog opens on this file (and its folder), or in this folder
 };
 
 // Everything the windows need from the outside world. The program runs on QtPlatform;
@@ -62,11 +62,18 @@ public:
     // Root of the user's shared thumbnail cache (~/.cache/thumbnails).
     virtual QString thumbnailFolder() const = 0;
 
+    // The desktop's Trash in the home folder (~/.local/share/Trash), where deletes go.
+    virtual QString trashFolder() const = 0;
+
+    // Where the music chooser opens before any music was chosen (~/Music).
+    virtual QString musicFolder() const = 0;
+
     // True when another copy of this executable already runs for this user.
     virtual bool previousInstanceRunning() = 0;
 
-    // Hands the address to the default browser; the outcome is not reported.
-    virtual void openUrl(const QUrl& url) = 0;
+    // Hands the address to the default browser, or the desktop's viewer for a local file,
+    // without waiting for it; false when there is none to hand it to.
+    virtual bool openUrl(const QUrl& url) = 0;
 
     virtual QDateTime now() const = 0;
 

@@ -14,6 +14,24 @@ QtMediaControl::QtMediaControl(QObject* parent)
     m_player->setAudioOutput(m_output);
     m_status.setInterval(1000);
     connect(&m_status, &QTimer::timeout, this, &MediaControl::statusUpdate);
+    connect(m_player, &QMediaPlayer::errorOccurred, this,
+        [this](QMediaPlayer::Error, const QString& reason) { refuse(reason); });
+    // A picture loads as a film of one frame and "plays" in silence.
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+        if (status == QMediaPlayer::LoadedMedia && !m_player->hasAudio()) {
+            refuse(tr("There is no sound in it."));
+        }
+    });
+}
+
+void QtMediaControl::refuse(const QString& reason)
+{
+    // Told once per file: a failing stream goes on reporting errors, stopping it too.
+    if (m_status.isActive()) {
+        m_status.stop();
+        m_player->stop();
+        emit unplayable(reason);
+    }
 }
 
 QtMediaControl::~QtMediaControl()

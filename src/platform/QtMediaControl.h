@@ -24,6 +24,8 @@ public:
     qint64 length() const override;
 
 private:
+    void refuse(const QString& reason);
+
     QMediaPlayer* m_player = nullptr;
     QAudioOutput* m_output = nullptr;
     QString m_fileName;

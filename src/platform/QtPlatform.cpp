@@ -137,8 +137,9 @@ QString QtPlatform::openFileName(const OpenFileRequest& request)
     if (request.selectedFilter >= 0 && request.selectedFilter < filters.size()) {
         dialog.selectNameFilter(filters.at(request.selectedFilter));
     }
-    if (!request.initialPath.isEmpty()) {
-        const QFileInfo initial(request.initialPath);
+    if (const QFileInfo initial(request.initialPath); initial.isDir()) {
+        dialog.setDirectory(initial.absoluteFilePath());
+    } else if (!request.initialPath.isEmpty()) {
         dialog.setDirectory(initial.absolutePath());
         dialog.selectFile(initial.fileName());
     }
@@ -168,14 +169,25 @@ QString QtPlatform::thumbnailFolder() const
         + QStringLiteral("/thumbnails");
 }
 
+QString QtPlatform::trashFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
+}
+
+QString QtPlatform::musicFolder() const
+{
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    return QFileInfo(music).isDir() ? music : QDir::homePath();
+}
+
 bool QtPlatform::previousInstanceRunning()
 {
     return m_instance.otherCopyRunning();
 }
 
-void QtPlatform::openUrl(const QUrl& url)
+bool QtPlatform::openUrl(const QUrl& url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 QDateTime QtPlatform::now() const

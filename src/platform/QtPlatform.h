@@ -20,8 +20,10 @@ public:
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::unique_ptr<MediaControl> createMediaControl() override;
     QString thumbnailFolder() const override;
+    QString trashFolder() const override;
+    QString musicFolder() const override;
     bool previousInstanceRunning() override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
     QDateTime now() const override;
     void endProcess() override;
 

@@ -1,13 +1,15 @@
 #include "settings/SettingsPanel.h"
 
-#include "platform/FileChooser.h"
+#include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "settings/MusicFile.h"
 #include "settings/ShapeOptions.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -92,12 +94,12 @@ void check(QButtonGroup* group, int index)
 
 } // namespace
 
-SettingsPanel::SettingsPanel(
-    Platform& platform, ShapeOptions& shapes, FileChooser& fileDialog, QWidget* parent)
+SettingsPanel::SettingsPanel(Platform& platform, ShapeOptions& shapes, QWidget* parent)
     : QGroupBox(tr("Settings"), parent)
+    , m_platform(platform)
     , m_settings(platform)
     , m_shapes(shapes)
-    , m_fileDialog(fileDialog)
+    , m_musicDialog(platform, platform.musicFolder())
 {
     setObjectName(QStringLiteral("fraMusicSettings"));
     buildControls();
@@ -269,9 +271,17 @@ void SettingsPanel::applyMusicChoice()
 
 void SettingsPanel::browseForMusic()
 {
-    const QString chosen = m_fileDialog.chooseFile(QStringLiteral("Vellumora"),
-        QStringLiteral("MP3 File (*.mp3*)|*.mp3|WAV File(*.wav)|*.wav|WMA File(*.wma)|*.wma"), 1);
+    const QString chosen = m_musicDialog.chooseFile(QStringLiteral("Vellumora"),
+        QStringLiteral("MP3 File (*.mp3*)|*.mp3|WAV File(*.wav)|*.wav|WMA File(*.wma)|*.wma"), 1,
+        m_musicPathField->text());
     if (chosen.isEmpty()) {
+        return;
+    }
+    if (!MusicFile::mayBeMusic(chosen)) {
+        m_platform.message(tr("\"%1\" is not a music file Vellumora can play. Please choose an MP3, WAV or "
+                              "WMA file.")
+                               .arg(QFileInfo(chosen).fileName()),
+            MessageIcon::Information);
         return;
     }
     m_musicPathField->setText(chosen);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/FileChooser.h"
 #include "settings/DisplaySettings.h"
 
 #include <QGroupBox>
@@ -12,7 +13,6 @@ class QPushButton;
 
 namespace vellumora {
 
-class FileChooser;
 class Platform;
 class ShapeOptions;
 
@@ -21,10 +21,8 @@ class ShapeOptions;
 class SettingsPanel : public QGroupBox {
     Q_OBJECT
 public:
-    // shapes: the border and fill options, which sit on the image library panel. fileDialog: the
-    // main window's file dialog, shared with the picture chooser.
-    SettingsPanel(
-        Platform& platform, ShapeOptions& shapes, FileChooser& fileDialog, QWidget* parent = nullptr);
+    // shapes: the border and fill options, which sit on the image library panel.
+    SettingsPanel(Platform& platform, ShapeOptions& shapes, QWidget* parent = nullptr);
 
     // Main window load, in this order: lists filled, music restored, first entries selected,
     // then the saved display options.
@@ -61,9 +59,11 @@ private:
     void connectSignals();
     void applyDisplayOptions(const DisplayOptions& options);
 
+    Platform& m_platform;
     DisplaySettings m_settings;
     ShapeOptions& m_shapes;
-    FileChooser& m_fileDialog;
+    // Opens on the music chosen, else in the user's music folder.
+    FileChooser m_musicDialog;
 
     QCheckBox* m_playMusicBox = nullptr;
     QLineEdit* m_musicPathField = nullptr;

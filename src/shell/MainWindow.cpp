@@ -48,11 +48,11 @@ MainWindow::MainWindow(Platform& platform, QRandomGenerator& random, QWidget* pa
     : QMainWindow(parent)
     , m_platform(platform)
     , m_random(random)
-    , m_fileDialog(platform)
-    , m_categoryStore(platform.applicationFolder())
+    , m_categoryStore(platform.applicationFolder(), platform.trashFolder())
     , m_affirmations(m_categoryStore, this)
     , m_categories(m_categoryStore, m_affirmations, this)
-    , m_pictures(platform.applicationFolder(), this)
+    , m_pictures(platform.applicationFolder(), platform.trashFolder(), this)
+    , m_deletes(m_categories, m_affirmations, m_pictures, this)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral(VELLUMORA_TITLE));
@@ -104,12 +104,11 @@ void MainWindow::buildPanels(QWidget* client)
     m_panelArea->setObjectName(QStringLiteral("panelArea"));
     placeTwips(m_panelArea, 60, 1200, 7575, 6135);
     m_pictureLoader = new PictureLoader(m_platform.thumbnailFolder(), this);
-    m_imageLibrary
-        = new ImageLibraryPanel(m_platform, m_pictures, m_fileDialog, *m_pictureLoader, m_panelArea);
+    m_imageLibrary = new ImageLibraryPanel(m_platform, m_pictures, *m_pictureLoader, m_panelArea);
     // The border and fill options belong to the settings but stand on the image library panel.
     auto* shapeOptions = new ShapeOptions(m_imageLibrary);
     m_affirmationLibrary = new AffirmationLibraryPanel(m_platform, m_categories, m_affirmations, m_panelArea);
-    m_settings = new SettingsPanel(m_platform, *shapeOptions, m_fileDialog, m_panelArea);
+    m_settings = new SettingsPanel(m_platform, *shapeOptions, m_panelArea);
     m_panelArea->addWidget(m_imageLibrary);
     m_panelArea->addWidget(m_affirmationLibrary);
     m_panelArea->addWidget(m_settings);
@@ -120,17 +119,22 @@ void MainWindow::buildNavigation(QWidget* client)
     auto* navigation = new QGroupBox(client);
     navigation->setObjectName(QStringLiteral("Frame7"));
     placeTwips(navigation, 7680, 1200, 1935, 6780);
-    // Mnemonics of their own, apart from the menus' and Start's.
-    m_imageLibraryButton = navigationButton(tr("&Image Library"), "cmdImageLibrary", navigation, 360);
+    // Mnemonics of their own, apart from the menus', Start's and every panel's.
+    m_imageLibraryButton = navigationButton(tr("Image &Library"), "cmdImageLibrary", navigation, 360);
     m_affirmationLibraryButton
         = navigationButton(tr("Affirmation Li&brary"), "cmdAffirmationLibrary", navigation, 1620);
     m_settingsButton = navigationButton(tr("Se&ttings"), "cmdMusicSettings", navigation, 2880);
     m_fontButton = navigationButton(tr("F&ont"), "cmdFont", navigation, 4140);
-    m_aboutButton = navigationButton(tr("Abo&ut Software "), "cmdAbout", navigation, 5400);
+    m_aboutButton = navigationButton(tr("About Soft&ware "), "cmdAbout", navigation, 5400);
 
     m_startButton = new QPushButton(tr("&Start"), client);
     m_startButton->setObjectName(QStringLiteral("cmdDisplayAffirmations"));
     placeTwips(m_startButton, 2265, 7440, 5370, 495);
+
+    // Beside Start, below the panels where the deletes are made. Its key is Ctrl+Z.
+    m_undoButton = new QPushButton(tr("Undo Delete"), client);
+    m_undoButton->setObjectName(QStringLiteral("cmdUndo"));
+    placeTwips(m_undoButton, 60, 7440, 2115, 495);
 }
 
 void MainWindow::connectSignals()
@@ -145,6 +149,13 @@ void MainWindow::connectSignals()
     connect(m_aboutButton, &QPushButton::clicked, this, &MainWindow::showAbout);
     connect(m_startButton, &QPushButton::clicked, m_show, &ShowLauncher::start);
     connect(m_show, &ShowLauncher::ended, m_imageLibrary, &ImageLibraryPanel::scrollToTop);
+    connect(m_undoButton, &QPushButton::clicked, this, &MainWindow::undoDelete);
+    connect(&m_deletes, &DeleteHistory::changed, this, &MainWindow::showUndo);
+    connect(&m_deletes, &DeleteHistory::restoredIn, this, [this](DeleteHistory::Library library) {
+        bringToFront(library == DeleteHistory::Library::Pictures ? static_cast<QWidget*>(m_imageLibrary)
+                                                                  : m_affirmationLibrary);
+    });
+    showUndo();
 }
 
 void MainWindow::buildMenus()
@@ -155,11 +166,17 @@ void MainWindow::buildMenus()
         item->setObjectName(QLatin1String(name));
         item->setShortcut(shortcut);
         connect(item, &QAction::triggered, this, handler);
+        return item;
     };
     QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
     addItem(
         fileMenu, tr("E&xit"), "mnuExit", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    // Alt+E belongs to the affirmations' "&Edit" button.
+    QMenu* editMenu = menuBar()->addMenu(tr("Ed&it"));
+    editMenu->setObjectName(QStringLiteral("mnuEdit"));
+    m_undoItem = addItem(editMenu, tr("&Undo"), "mnuUndo", [this] { undoDelete(); }, QKeySequence::Undo);
 
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
@@ -211,6 +228,24 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::bringToFront(QWidget* panel)
 {
     m_panelArea->setCurrentWidget(panel);
+}
+
+void MainWindow::undoDelete()
+{
+    m_deletes.undo().report(m_platform);
+}
+
+void MainWindow::showUndo()
+{
+    const bool possible = m_deletes.canUndo();
+    m_undoButton->setEnabled(possible);
+    m_undoItem->setEnabled(possible);
+    const QString tip = possible ? tr("Bring back %1 (%2)")
+                                       .arg(m_deletes.nextUndo(),
+                                           QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText))
+                                 : tr("Nothing deleted to bring back");
+    m_undoButton->setToolTip(tip);
+    m_undoItem->setStatusTip(tip);
 }
 
 void MainWindow::showAbout()

@@ -3,7 +3,7 @@
 #include "images/PictureLibrary.h"
 #include "library/AffirmationList.h"
 #include "library/CategoryIndex.h"
-#include "platform/FileChooser.h"
+#include "shell/DeleteHistory.h"
 
 #include <QMainWindow>
 
@@ -48,14 +48,16 @@ private:
     void connectSignals();
     void showAbout();
     void bringToFront(QWidget* panel);
+    void undoDelete();
+    void showUndo();
 
     Platform& m_platform;
     QRandomGenerator& m_random;
-    FileChooser m_fileDialog;
     CategoryStore m_categoryStore;
     AffirmationList m_affirmations;
     CategoryIndex m_categories;
     PictureLibrary m_pictures;
+    DeleteHistory m_deletes;
     PictureLoader* m_pictureLoader = nullptr;
 
     QStackedWidget* m_panelArea = nullptr;
@@ -70,6 +72,8 @@ private:
     QPushButton* m_fontButton = nullptr;
     QPushButton* m_aboutButton = nullptr;
     QPushButton* m_startButton = nullptr;
+    QPushButton* m_undoButton = nullptr;
+    QAction* m_undoItem = nullptr;
 };
 
 } // namespace vellumora

@@ -3,6 +3,7 @@
 #include "BuildConfig.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -43,19 +44,36 @@ QUrl updatePage(const Platform& platform)
     return page(platform, VELLUMORA_UPDATE_URL, QStringLiteral("updating"));
 }
 
+void open(Platform& platform, const QUrl& page)
+{
+    if (platform.openUrl(page)) {
+        return;
+    }
+    // The user can still reach the page by hand; a guide is named by its file.
+    const QString text = page.isLocalFile()
+        ? QCoreApplication::translate("vellumora::WebLinks",
+              "The user guide could not be opened: no program to show it was found.\r\nYou can open it "
+              "in a web browser by hand:\r\n%1")
+              .arg(QDir::toNativeSeparators(page.toLocalFile()))
+        : QCoreApplication::translate("vellumora::WebLinks",
+              "The page could not be opened: no web browser was found.\r\nYou can open it by hand:\r\n%1")
+              .arg(page.toString());
+    platform.message(text, MessageIcon::Information);
+}
+
 void openHomePage(Platform& platform)
 {
-    platform.openUrl(homePage(platform));
+    open(platform, homePage(platform));
 }
 
 void openOnlineHelp(Platform& platform)
 {
-    platform.openUrl(onlineHelpPage(platform));
+    open(platform, onlineHelpPage(platform));
 }
 
 void openUpdatePage(Platform& platform)
 {
-    platform.openUrl(updatePage(platform));
+    open(platform, updatePage(platform));
 }
 
 } // namespace vellumora::WebLinks

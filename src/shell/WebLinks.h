@@ -8,7 +8,7 @@ class Platform;
 
 // The program's three pages, opened in the default browser without waiting for the outcome. A
 // page whose address the build leaves empty is a section of the user guide installed with the
-// program.
+// program. When nothing can open a page, the user is told where it is.
 namespace WebLinks {
 
 QUrl homePage(const Platform& platform);
@@ -19,6 +19,8 @@ QUrl updatePage(const Platform& platform);
 // in share/doc/vellumora of the prefix it is installed in.
 QUrl guideSection(const QString& applicationFolder, const QString& section);
 
+// Opens the page, or tells the user it could not be opened and where to find it.
+void open(Platform& platform, const QUrl& page);
 void openHomePage(Platform& platform);
 void openOnlineHelp(Platform& platform);
 void openUpdatePage(Platform& platform);

@@ -42,6 +42,7 @@ void Show::start(Plan plan)
     m_running = true;
     ++m_generation;
     m_pictures.clear();
+    m_unreadable.clear();
     m_aheadNumber = 0;
     m_pictureIndex = 0;
     m_affirmationIndex = 0;
@@ -68,8 +69,7 @@ void Show::advance()
     const QStringList& affirmations = m_plan.affirmations;
     if (m_plan.randomOrder) {
         // Drawn when the picture was decoded ahead; drawn now if it was not.
-        const int number = m_aheadNumber > 0 ? m_aheadNumber
-                                             : show::randomPicture(pictureCount(), m_random.generateDouble());
+        const int number = m_aheadNumber > 0 ? m_aheadNumber : randomReadable();
         m_aheadNumber = 0;
         showPicture(number);
         if (!affirmations.isEmpty()) {
@@ -77,7 +77,7 @@ void Show::advance()
             emit captionChanged(affirmations.at(show::randomAffirmation(last, m_random.generateDouble())));
         }
     } else {
-        m_pictureIndex = show::nextPicture(m_pictureIndex, pictureCount());
+        m_pictureIndex = readableAfter(m_pictureIndex);
         showPicture(m_pictureIndex);
         if (!affirmations.isEmpty()) {
             m_affirmationIndex = show::nextAffirmation(m_affirmationIndex, int(affirmations.size()) - 1);
@@ -122,7 +122,24 @@ void Show::glideStep()
 
 int Show::nextPictureNumber() const
 {
-    return m_plan.randomOrder ? m_aheadNumber : show::nextPicture(m_pictureIndex, pictureCount());
+    return m_plan.randomOrder ? m_aheadNumber : readableAfter(m_pictureIndex);
+}
+
+int Show::readableAfter(int number) const
+{
+    for (int step = 0; step < pictureCount(); ++step) {
+        number = show::nextPicture(number, pictureCount());
+        if (!m_unreadable.contains(number)) {
+            return number;
+        }
+    }
+    return 0;
+}
+
+int Show::randomReadable()
+{
+    const int drawn = show::randomPicture(pictureCount(), m_random.generateDouble());
+    return m_unreadable.contains(drawn) ? readableAfter(drawn) : drawn;
 }
 
 void Show::showPicture(int number)
@@ -131,7 +148,10 @@ void Show::showPicture(int number)
     if (m_pictures.contains(number)) {
         emit pictureChanged(m_pictures.value(number));
     } else {
-        emit pictureChanged(m_plan.standIn ? m_plan.standIn(number) : QImage());
+        // Until its decode is back the thumbnail stands in; without one the last picture stays.
+        if (const QImage standIn = m_plan.standIn ? m_plan.standIn(number) : QImage(); !standIn.isNull()) {
+            emit pictureChanged(standIn);
+        }
         requestPicture(number, 1);
     }
     // Only the picture shown and the next stay decoded.
@@ -139,12 +159,40 @@ void Show::showPicture(int number)
     for (auto it = m_pictures.begin(); it != m_pictures.end();) {
         it = it.key() == keep ? std::next(it) : m_pictures.erase(it);
     }
+    requestAhead();
+}
+
+void Show::requestAhead()
+{
     if (m_plan.randomOrder && m_aheadNumber == 0) {
-        m_aheadNumber = show::randomPicture(pictureCount(), m_random.generateDouble());
+        m_aheadNumber = randomReadable();
     }
     const int ahead = nextPictureNumber();
     if (ahead > 0 && ahead != m_shownNumber && !m_pictures.contains(ahead)) {
         requestPicture(ahead, 0);
+    }
+}
+
+void Show::passOver(int number)
+{
+    m_unreadable.insert(number);
+    if (m_unreadable.size() >= pictureCount()) {
+        emit nothingToShow();
+        return;
+    }
+    if (number == m_aheadNumber) {
+        m_aheadNumber = 0;
+    }
+    if (number != m_shownNumber) {
+        requestAhead();
+        return;
+    }
+    // The picture due now goes on to the next one at once, in the same place and caption.
+    if (m_plan.randomOrder) {
+        showPicture(randomReadable());
+    } else {
+        m_pictureIndex = readableAfter(number);
+        showPicture(m_pictureIndex);
     }
 }
 
@@ -162,7 +210,9 @@ void Show::pictureDecoded(quint64 ticket, const QImage& picture)
         return;
     }
     const int number = int(ticket & 0xFFFFFFFF);
-    if (number == m_shownNumber) {
+    if (picture.isNull()) {
+        passOver(number);
+    } else if (number == m_shownNumber) {
         m_pictures.insert(number, picture);
         emit pictureChanged(picture);
     } else if (number == nextPictureNumber()) {

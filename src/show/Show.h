@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QObject>
 #include <QRect>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 #include <algorithm>
@@ -20,7 +21,8 @@ namespace vellumora {
 // A slideshow from Start to Back: which picture and affirmation come next, in order or at
 // random, where the window goes, and the affirmation's glide. It decides and emits; the
 // window draws what it is told. Pictures are decoded elsewhere: the show asks for a decode
-// and is answered with its ticket; answers to an earlier show are dropped.
+// and is answered with its ticket; answers to an earlier show are dropped. A picture that
+// cannot be decoded is passed over for the rest of the show.
 class Show : public QObject {
     Q_OBJECT
 public:
@@ -72,13 +74,21 @@ signals:
     void captionMoved(int leftTwips);
     // A tick has set the picture and caption: the window goes to its place and shows.
     void advanced();
+    // Not one picture of the show can be decoded.
+    void nothingToShow();
 
 private:
     void glideStep();
     int glideStepsPerTick() const { return std::max(1, kGlideFrameMs / std::max(1, m_plan.glideStepMs)); }
     void showPicture(int number);
     void requestPicture(int number, int priority);
+    void requestAhead();
     int nextPictureNumber() const;
+    // The first picture after this one in order, or drawn at random, that is not known to be
+    // unreadable; 0 when all are.
+    int readableAfter(int number) const;
+    int randomReadable();
+    void passOver(int number);
     int pictureCount() const { return int(m_plan.pictures.size()); }
 
     QRandomGenerator& m_random;
@@ -96,6 +106,7 @@ private:
     QHash<int, QImage> m_pictures;
     int m_shownNumber = 0;
     int m_aheadNumber = 0;
+    QSet<int> m_unreadable;
     // Answers from an earlier show are told apart by this number in their ticket.
     quint32 m_generation = 0;
 };

@@ -68,6 +68,10 @@ QString musicStatus(const QString& path, qint64 positionMs, qint64 lengthMs)
     if (dot >= 0) {
         name.truncate(dot);
     }
+    // Until the player knows the file's length there are no seconds to tell.
+    if (lengthMs <= 0) {
+        return QStringLiteral("Playing ") + name;
+    }
     return QStringLiteral("Playing ") + name + QStringLiteral("\r\nRemaining Time:-")
         + QString::number(roundHalfEven(positionMs / 1000.0)) + QStringLiteral(" Seconds Of ")
         + QString::number(roundHalfEven(lengthMs / 1000.0)) + QStringLiteral(" Seconds");

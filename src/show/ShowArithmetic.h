@@ -38,7 +38,8 @@ struct Glide {
 };
 
 // The music status: "Playing <name>" CR LF "Remaining Time:-<elapsed> Seconds Of <total> Seconds",
-// where name is the file name without folder and extension (the whole name when it has none).
+// where name is the file name without folder and extension (the whole name when it has none);
+// "Playing <name>" alone while the length is not known.
 QString musicStatus(const QString& path, qint64 positionMs, qint64 lengthMs);
 
 } // namespace vellumora::show

@@ -7,6 +7,7 @@
 #include "platform/MediaControl.h"
 #include "platform/Platform.h"
 #include "platform/Twips.h"
+#include "settings/MusicFile.h"
 #include "settings/SettingsPanel.h"
 #include "show/SlideshowWindow.h"
 
@@ -29,6 +30,7 @@ ShowLauncher::ShowLauncher(Platform& platform, QRandomGenerator& random, Sources
             m_sources.loader.loadPicture(ticket, path, size, priority);
         });
     connect(&m_sources.loader, &PictureLoader::pictureLoaded, &m_show, &Show::pictureDecoded);
+    connect(&m_show, &Show::nothingToShow, this, &ShowLauncher::nothingToShow);
     connect(&m_sources.settings, &SettingsPanel::musicSwitchedOff, this, [this] {
         m_musicShown = false;
         if (m_window) {
@@ -54,6 +56,7 @@ MediaControl& ShowLauncher::player()
     if (!m_player) {
         m_player = m_platform.createMediaControl();
         connect(m_player.get(), &MediaControl::statusUpdate, this, &ShowLauncher::showMusicStatus);
+        connect(m_player.get(), &MediaControl::unplayable, this, &ShowLauncher::musicUnplayable);
     }
     return *m_player;
 }
@@ -109,6 +112,38 @@ bool ShowLauncher::musicReady()
     return true;
 }
 
+void ShowLauncher::startMusic(const QString& path)
+{
+    if (!MusicFile::mayBeMusic(path)) {
+        musicUnplayable(tr("It is not a music file."));
+        return;
+    }
+    player().setFileName(path);
+    player().command(QStringLiteral("Open"));
+    player().command(QStringLiteral("Play"));
+    m_musicShown = true;
+    window().setMusicStripShown(true);
+}
+
+void ShowLauncher::musicUnplayable(const QString& reason)
+{
+    m_musicShown = false;
+    if (m_window) {
+        m_window->setMusicStripShown(false);
+    }
+    m_platform.message(tr("The music file \"%1\" cannot be played, so the show goes on without music.")
+                               .arg(QFileInfo(m_sources.settings.musicPath()).fileName())
+            + QStringLiteral("\r\n") + reason,
+        MessageIcon::Information);
+}
+
+void ShowLauncher::nothingToShow()
+{
+    back();
+    m_platform.message(tr("None of the pictures in the library can be read, so the show has ended."),
+        MessageIcon::Critical);
+}
+
 void ShowLauncher::showMusicStatus()
 {
     if (m_window && m_musicShown) {
@@ -136,11 +171,7 @@ void ShowLauncher::start()
     }
     SlideshowWindow& shown = window();
     if (settings.playMusic()) {
-        player().setFileName(settings.musicPath());
-        player().command(QStringLiteral("Open"));
-        player().command(QStringLiteral("Play"));
-        m_musicShown = true;
-        shown.setMusicStripShown(true);
+        startMusic(settings.musicPath());
     }
     const ThumbnailStrip& thumbnails = m_sources.thumbnails;
     m_show.start({ m_sources.pictures.paths(),

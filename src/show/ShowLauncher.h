@@ -55,9 +55,14 @@ private:
     MediaControl& player();
     SlideshowWindow& window();
     void discardWindow();
-    // False, with the user told, when music is wanted but cannot be played.
+    // False, with the user told, when music is wanted but no file is there to play.
     bool musicReady();
+    // The file is played unless it plainly is no music; then the user is told and the show
+    // goes on without it.
+    void startMusic(const QString& path);
+    void musicUnplayable(const QString& reason);
     void showMusicStatus();
+    void nothingToShow();
 
     Platform& m_platform;
     Sources m_sources;

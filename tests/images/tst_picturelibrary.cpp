@@ -4,8 +4,10 @@
 #include "support/TestFiles.h"
 #include "support/UnprivilegedFileAccess.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QStandardPaths>
 #include <QTest>
 #include <cstdio>
@@ -27,40 +29,80 @@ private slots:
         PictureLibrary pictures(dir->path());
         QVERIFY(pictures.load());
         const QString chosen = path("Holiday.JPG");
-        QVERIFY(writeBytes(chosen, "picture"));
+        QVERIFY(writeSolidPicture(chosen, Qt::red));
         QVERIFY(pictures.add(chosen));
-        QCOMPARE(readBytes(path("SystemFolder/Holiday.JPG")), "picture");
+        QCOMPARE(readBytes(path("SystemFolder/Holiday.JPG")), readBytes(chosen));
         QCOMPARE(readBytes(path("SystemFolder/record.txt")), recordOf({ "Holiday.JPG" }));
         QCOMPARE(pictures.paths(), QList<NativePath> { NativePath(path("SystemFolder/Holiday.JPG")) });
+    }
+
+    // Two phones both call a photo IMG_0001.jpg: each is kept, under the first free number; the
+    // same photo added again is refused, whichever number it was stored under.
+    void sameNameDifferentPicture()
+    {
+        PictureLibrary pictures(dir->path());
+        pictures.load();
+        const QList<QColor> phones { Qt::red, Qt::blue, Qt::green };
+        for (const QColor& colour : phones) {
+            QVERIFY(writeSolidPicture(path("IMG_0001.jpg"), colour));
+            QVERIFY(pictures.add(path("IMG_0001.jpg")));
+        }
+        QVERIFY(writeSolidPicture(path("IMG_0001.jpg"), Qt::blue));
+        QCOMPARE(pictures.add(path("IMG_0001.jpg")).notices().constFirst().text,
+            "This Picture is Already available Please Select Another Picture ");
+        QCOMPARE(readBytes(path("SystemFolder/record.txt")),
+            recordOf({ "IMG_0001.jpg", "IMG_0001 (2).jpg", "IMG_0001 (3).jpg" }));
+        QCOMPARE(readBytes(path("SystemFolder/IMG_0001 (2).jpg")), readBytes(path("IMG_0001.jpg")));
     }
 
     void refusedAddLosesNothing_data()
     {
         QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("recordWritable");
         QTest::addColumn<QString>("message");
-        QTest::newRow("same name") << "beach.jpg" << true
-                                   << "This Picture is Already available Please Select Another Picture ";
-        QTest::newRow("source vanished") << "gone.jpg" << true << "The picture could not be copied";
+        QByteArray photo;
+        {
+            QBuffer buffer(&photo);
+            buffer.open(QIODevice::WriteOnly);
+            QImage(64, 48, QImage::Format_RGB32).save(&buffer, "JPEG");
+        }
+        QTest::newRow("the same picture again")
+            << "beach.jpg" << QByteArray("<stored>") << true
+            << "This Picture is Already available Please Select Another Picture ";
+        QTest::newRow("source vanished") << "gone.jpg" << QByteArray() << true << "The picture could not be copied";
         QTest::newRow("the stored copy itself")
-            << "SystemFolder/unlisted.jpg" << true << "The picture could not be copied";
-        QTest::newRow("name with a quote") << "say \"cheese\".jpg" << true << "A picture named";
+            << "SystemFolder/unlisted.jpg" << QByteArray() << true << "The picture could not be copied";
+        QTest::newRow("name with a quote") << "say \"cheese\".jpg" << photo << true << "A picture named";
         QTest::newRow("record cannot be written")
-            << "new.jpg" << false << "The picture list could not be saved";
+            << "new.jpg" << photo << false << "The picture list could not be saved";
+        QTest::newRow("text named .jpg")
+            << "notes.jpg" << QByteArray("not a picture") << true
+            << "\"notes.jpg\" is not a picture Vellumora can read";
+        QTest::newRow("cut off in its header")
+            << "cut.jpg" << photo.left(100) << true << "\"cut.jpg\" is not a picture Vellumora can read";
+        QTest::newRow("a format no reader knows")
+            << "phone.jpg" << QByteArray("\0\0\0\x18" "ftypheic\0\0\0\0mif1heic", 24) << true
+            << "\"phone.jpg\" is not a picture Vellumora can read";
+        QTest::newRow("too large") << "huge.jpg" << jpegSkeleton(60000, 60000, false, 3, 1) << true
+                                   << "\"huge.jpg\" is too large for Vellumora to show (60000 x 60000 pixels)";
     }
 
     void refusedAddLosesNothing()
     {
         QFETCH(QString, chosen);
+        QFETCH(QByteArray, content);
         QFETCH(bool, recordWritable);
         QFETCH(QString, message);
-        QVERIFY(writeBytes(path("SystemFolder/beach.jpg"), "stored"));
-        QVERIFY(writeBytes(path("SystemFolder/unlisted.jpg"), "unlisted"));
+        QVERIFY(writeSolidPicture(path("SystemFolder/beach.jpg"), Qt::yellow));
+        const QByteArray stored = readBytes(path("SystemFolder/beach.jpg"));
+        QVERIFY(writeSolidPicture(path("SystemFolder/unlisted.jpg"), Qt::cyan));
+        const QByteArray unlisted = readBytes(path("SystemFolder/unlisted.jpg"));
         QVERIFY(writeBytes(path("SystemFolder/record.txt"), recordOf({ "beach.jpg" })));
         PictureLibrary pictures(dir->path());
         pictures.load();
-        if (chosen != "gone.jpg" && !chosen.startsWith("SystemFolder")) {
-            QVERIFY(writeBytes(path(chosen), "picture"));
+        if (!content.isEmpty()) {
+            QVERIFY(writeBytes(path(chosen), content == "<stored>" ? stored : content));
         }
         if (!recordWritable) {
             // A folder where the record's temporary file would go keeps the record from being replaced.
@@ -73,8 +115,8 @@ private slots:
         QVERIFY2(outcome.notices()[0].text.startsWith(message), qPrintable(outcome.notices()[0].text));
         QCOMPARE(outcome.notices()[0].icon, MessageIcon::Critical);
         QCOMPARE(pictures.count(), 1);
-        QCOMPARE(readBytes(path("SystemFolder/beach.jpg")), "stored");
-        QCOMPARE(readBytes(path("SystemFolder/unlisted.jpg")), "unlisted");
+        QCOMPARE(readBytes(path("SystemFolder/beach.jpg")), stored);
+        QCOMPARE(readBytes(path("SystemFolder/unlisted.jpg")), unlisted);
         QCOMPARE(QDir(path("SystemFolder")).entryList(QDir::Files).size(), recordWritable ? 3 : 2);
         if (recordWritable) {
             QCOMPARE(readBytes(path("SystemFolder/record.txt")), recordOf({ "beach.jpg" }));
@@ -99,10 +141,12 @@ private slots:
         QCOMPARE(readBytes(path("SystemFolder/b.jpg")), "b");
         QCOMPARE(pictures.count(), 3);
 
-        // A hostile entry goes from the record; nothing outside the store is touched.
+        // A hostile entry goes from the record; nothing outside the store is touched. Without a
+        // Trash the copy goes to "deleted" beside the library.
         QVERIFY(pictures.remove(1) && pictures.remove(1));
         QCOMPARE(readBytes(path("outside.txt")), "keep");
         QCOMPARE(readBytes(path("SystemFolder/b.jpg")), "<missing>");
+        QCOMPARE(readBytes(path("deleted/b.jpg")), "b");
         QCOMPARE(readBytes(path("SystemFolder/record.txt")), recordOf({ "a long picture name.jpg" }));
         QVERIFY(!pictures.remove(1));
     }
@@ -122,11 +166,12 @@ private slots:
         QCOMPARE(pictures.paths().constFirst(), depart);
 
         const QString chosen = path("Straße.jpg");
-        QVERIFY(writeBytes(chosen, "s"));
+        QVERIFY(writeSolidPicture(chosen, Qt::gray));
         QVERIFY(pictures.add(chosen));
         QCOMPARE(readBytes(store.child("record.txt")), before + "\"Stra\xDF\x65.jpg\"\r\n");
         QVERIFY(pictures.remove(0));
         QCOMPARE(readBytes(depart), "<missing>");
+        QCOMPARE(readBytes(NativePath(path("deleted")).child("d\xE9part.jpg")), "d");
         QCOMPARE(readBytes(store.child("record.txt")), "\"beach.jpg\"\r\n\"Stra\xDF\x65.jpg\"\r\n");
     }
 

@@ -102,6 +102,52 @@ private slots:
         QCOMPARE(text->text(), QString::fromUtf8("say \xE2\x80\x9Cyes\xE2\x80\x9D"));
     }
 
+    // Each "&Delete" answers only in its own frame: Alt+A, then Alt+D twice, deletes nothing. Enter
+    // stores what is typed, Escape gives a new affirmation up, and Delete deletes a letter.
+    void keysActWhereTheUserWorks()
+    {
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QWidget* window = f.window.get();
+        QPushButton* add = f.find<QPushButton>("cmdAddContent");
+        QLineEdit* text = f.find<QLineEdit>("txtAddFileContent");
+        const auto deleting = [this] {
+            return f.find<QPushButton>("cmdDelete")->isDown() || f.find<QPushButton>("cmdDeleteContent")->isDown();
+        };
+        QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);
+        QTRY_COMPARE(add->text(), "&Update");
+        QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
+        QVERIFY(!deleting());
+        QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
+        QVERIFY(!deleting());
+
+        QTest::keyClicks(text, "given up");
+        QTest::keyClick(text, Qt::Key_Escape);
+        QCOMPARE(add->text(), "&Add");
+        QCOMPARE(text->text(), "calm");
+        QVERIFY(add->hasFocus());
+        QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(text->hasFocus());
+        QTest::keyClicks(text, "kept");
+        QTest::keyClick(text, Qt::Key_Return);
+        QTRY_COMPARE(shownAffirmations(), (QStringList { "calm", "rest", "kept" }));
+
+        QLineEdit* name = f.find<QLineEdit>("txtAddFile");
+        name->setFocus();
+        QTest::keyClicks(name, "Joyx");
+        QTest::keyClick(name, Qt::Key_Left);
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_Delete, QChar(0x7F), Qt::NoModifier);
+        QCOMPARE(name->text(), "Joy");
+        QTest::keyClick(name, Qt::Key_Return);
+        QTRY_COMPARE(shownCategories(), (QStringList { "Health", "Work", "Joy" }));
+        // In the category frame, Alt+D deletes the chosen category.
+        QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(shownCategories(), (QStringList { "Health", "Work" }));
+        QVERIFY(f.platform->messages.isEmpty());
+        QCOMPARE(readBytes(f.path("system/Health.txt")),
+            crlfLines({ "\"calm\",#TRUE#", "\"rest\",#FALSE#", "\"kept\",#TRUE#" }));
+    }
+
     // A text longer than the field holds is shown shortened and never put into the field,
     // where "&Edit" would store it cut.
     void hugeAffirmationStaysOutOfTheField()

@@ -2,6 +2,7 @@
 #include "shell/AboutDialog.h"
 #include "shell/WebLinks.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 using namespace vellumora;
 
@@ -83,20 +85,25 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("section");
+        QTest::addColumn<bool>("browserFound");
         QTest::newRow("Online Help") << "mnuOnline"
-                                     << "";
+                                     << "" << true;
         QTest::newRow("Visit Us Online") << "mnuVisit"
-                                         << "welcome";
+                                         << "welcome" << true;
         QTest::newRow("Check for Software Update") << "mnuUpdate"
-                                                   << "updating";
+                                                   << "updating" << true;
         QTest::newRow("banner") << "Label14"
-                                << "welcome";
+                                << "welcome" << true;
+        QTest::newRow("Online Help with nothing to show it") << "mnuOnline"
+                                                             << "" << false;
     }
 
     void linksOpenTheirPage()
     {
         QFETCH(QString, control);
         QFETCH(QString, section);
+        QFETCH(bool, browserFound);
+        f.platform->browserFound = browserFound;
         if (auto* action = f.window->findChild<QAction*>(control)) {
             action->trigger();
         } else {
@@ -109,6 +116,65 @@ private slots:
         const QUrl opened = f.platform->openedUrls.constFirst();
         QVERIFY(opened.toLocalFile().endsWith("/share/doc/vellumora/user-guide.html"));
         QCOMPARE(opened.fragment(), section);
+        // Help never fails in silence: the user is told where the guide is.
+        QCOMPARE(f.platform->messages.size(), browserFound ? 0 : 1);
+        if (!browserFound) {
+            QVERIFY(f.lastMessage().startsWith("The user guide could not be opened"));
+            QVERIFY(f.lastMessage().endsWith("\r\n" + opened.toLocalFile()));
+        }
+    }
+
+    // No two controls a key can reach answer to the same Alt+letter, whichever panel is in front.
+    void mnemonicsAreUnique_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("image library") << "cmdImageLibrary";
+        QTest::newRow("affirmation library, composing") << "cmdAffirmationLibrary";
+        QTest::newRow("settings") << "cmdMusicSettings";
+    }
+
+    void mnemonicsAreUnique()
+    {
+        QFETCH(QString, panel);
+        f.find<QPushButton>(panel)->click();
+        f.find<QPushButton>("cmdAddContent")->click();
+        QStringList keys;
+        for (QAbstractButton* button : f.window->findChildren<QAbstractButton*>()) {
+            if (button->isVisible() && !button->shortcut().isEmpty()) {
+                keys << button->shortcut().toString() + " " + button->objectName();
+            }
+        }
+        for (QAction* menu : f.window->menuBar()->actions()) {
+            keys << QKeySequence::mnemonic(menu->text()).toString() + " " + menu->text();
+        }
+        keys.sort();
+        for (int i = 1; i < keys.size(); ++i) {
+            QVERIFY2(keys[i].section(' ', 0, 0) != keys[i - 1].section(' ', 0, 0), qPrintable(keys.join(", ")));
+        }
+    }
+
+    // A delete made in a panel is undone from the window: the button beside Start, or Ctrl+Z.
+    void undoFromTheWindow()
+    {
+        QVERIFY(writeSolidPicture(f.path("sea.jpg"), Qt::blue));
+        f.platform->chosenFiles << f.path("sea.jpg");
+        f.find<QPushButton>("cmdAddPicture")->click();
+        auto* undo = f.find<QPushButton>("cmdUndo");
+        QVERIFY(!undo->isEnabled());
+        auto* pictures = f.find<QTreeView>("lvwDisplay");
+        pictures->setCurrentIndex(pictures->model()->index(0, 0));
+        f.find<QPushButton>("cmdDeletePicture")->click();
+        QCOMPARE(pictures->model()->rowCount(), 0);
+        QVERIFY(undo->isEnabled());
+        QVERIFY(undo->toolTip().startsWith("Bring back the picture \"sea.jpg\""));
+        f.find<QPushButton>("cmdAffirmationLibrary")->click();
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        QTest::keyClick(f.window.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(pictures->model()->rowCount(), 1);
+        QCOMPARE(f.find<QStackedWidget>("panelArea")->currentWidget()->objectName(), "fraImageLibrary");
+        QVERIFY(!undo->isEnabled() && !f.find<QAction>("mnuUndo")->isEnabled());
+        QVERIFY(f.platform->messages.isEmpty());
     }
 
     void keyboard()

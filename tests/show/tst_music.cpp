@@ -1,6 +1,8 @@
 #include "platform/QtMediaControl.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImage>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
@@ -83,6 +85,38 @@ private slots:
         player.command("Stop");
         player.command("Close");
         QTRY_VERIFY(!heldOpen(path));
+    }
+
+    // A file with no sound is told once, soon after it is opened; a picture "plays" as a silent
+    // film of one frame otherwise.
+    void noSoundIsTold_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QByteArray photo;
+        QBuffer buffer(&photo);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(64, 48, QImage::Format_RGB32).save(&buffer, "JPEG");
+        QTest::newRow("a photo") << "photo.jpg" << photo;
+        QTest::newRow("text named .mp3") << "song.mp3" << QByteArray("not music at all");
+    }
+
+    void noSoundIsTold()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        QtMediaControl player;
+        QSignalSpy unplayable(&player, &MediaControl::unplayable);
+        player.setFileName(file.fileName());
+        player.command("Open");
+        player.command("Play");
+        QTRY_COMPARE_WITH_TIMEOUT(unplayable.size(), 1, 10000);
+        QTest::qWait(500);
+        QCOMPARE(unplayable.size(), 1);
     }
 };
 

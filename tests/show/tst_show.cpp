@@ -52,12 +52,12 @@ struct Run {
     int priority(int request) const { return wanted.at(request).at(3).toInt(); }
     QImage lastPicture() const { return pictures.last().at(0).value<QImage>(); }
     QString lastCaption() const { return captions.last().at(0).toString(); }
-    // The decode of the last request for picture k comes back.
-    void answer(int k)
+    // The decode of the last request for picture k comes back; a damaged picture's comes back null.
+    void answer(int k, bool damaged = false)
     {
         for (qsizetype i = wanted.size() - 1; i >= 0; --i) {
             if (number(int(i)) == k) {
-                show.pictureDecoded(ticket(int(i)), decoded(k));
+                show.pictureDecoded(ticket(int(i)), damaged ? QImage() : decoded(k));
                 return;
             }
         }
@@ -111,6 +111,46 @@ private slots:
             run.show.advance();
             QCOMPARE(run.lastPicture(), decoded(ahead));
             QVERIFY(QStringList({ "A", "B", "C" }).contains(run.lastCaption()));
+        }
+    }
+
+    // A picture damaged since it was added is passed over at once, and never shown as an empty
+    // slide; its thumbnail, which it has none of, stands in for nothing.
+    void damagedPicturesArePassedOver_data()
+    {
+        QTest::addColumn<bool>("randomOrder");
+        QTest::addColumn<QList<int>>("damaged");
+        QTest::newRow("in order, the first") << false << QList<int> { 1, 3 };
+        QTest::newRow("at random") << true << QList<int> { 2, 4 };
+        QTest::newRow("every one") << false << QList<int> { 1, 2, 3, 4, 5 };
+    }
+
+    void damagedPicturesArePassedOver()
+    {
+        QFETCH(bool, randomOrder);
+        QFETCH(QList<int>, damaged);
+        Run run;
+        QSignalSpy nothing(&run.show, &Show::nothingToShow);
+        Show::Plan fivePictures = plan(5, { "A" }, randomOrder);
+        fivePictures.standIn = [&damaged](int k) { return damaged.contains(k) ? QImage() : standIn(k); };
+        run.show.start(fivePictures);
+        qsizetype answered = 0;
+        for (int tick = 0; tick < 12 && nothing.isEmpty(); ++tick) {
+            for (; answered < run.wanted.size() && nothing.isEmpty(); ++answered) {
+                const int k = run.number(int(answered));
+                run.show.pictureDecoded(run.ticket(int(answered)), damaged.contains(k) ? QImage() : decoded(k));
+            }
+            run.show.advance();
+        }
+        QCOMPARE(nothing.size(), damaged.size() == 5 ? 1 : 0);
+        QSet<int> shown;
+        for (const QList<QVariant>& change : run.pictures) {
+            const QImage picture = change.at(0).value<QImage>();
+            QVERIFY(!picture.isNull());
+            shown.insert(qGreen(picture.pixel(0, 0)) + qRed(picture.pixel(0, 0)));
+        }
+        for (int k : damaged) {
+            QVERIFY(!shown.contains(k));
         }
     }
 
@@ -296,11 +336,11 @@ private slots:
                                            << "Playing calm\r\nRemaining Time:-42 Seconds Of 216 Seconds";
         QTest::newRow("2500 ms to even") << "/m/a.wav" << qint64(2500) << qint64(3500)
                                          << "Playing a\r\nRemaining Time:-2 Seconds Of 4 Seconds";
-        QTest::newRow("last dot only") << "/music/my.song.wav" << qint64(0) << qint64(0)
-                                       << "Playing my.song\r\nRemaining Time:-0 Seconds Of 0 Seconds";
+        QTest::newRow("last dot only, length not known yet") << "/music/my.song.wav" << qint64(0) << qint64(0)
+                                                             << "Playing my.song";
         QTest::newRow("no extension") << "/music.d/song" << qint64(0) << qint64(1000)
                                       << "Playing song\r\nRemaining Time:-0 Seconds Of 1 Seconds";
-        QTest::newRow("backslashes") << "C:\\Music\\calm.mp3" << qint64(0) << qint64(0)
+        QTest::newRow("backslashes") << "C:\\Music\\calm.mp3" << qint64(0) << qint64(400)
                                      << "Playing calm\r\nRemaining Time:-0 Seconds Of 0 Seconds";
     }
 

@@ -150,7 +150,7 @@ private slots:
         QVERIFY(writeBytes(song, "RIFF"));
         f.load();
         f.find<QCheckBox>("chkPlayMusic")->click();
-        // Browse: the shared dialog with the music types.
+        // Browse: the dialog with the music types.
         f.platform->chosenFiles << song;
         f.find<QPushButton>("cmdBrowseMusic")->click();
         QCOMPARE(f.platform->fileRequests.last().filters.constFirst(),
@@ -179,6 +179,49 @@ private slots:
         f.find<QPushButton>("cmdBrowseMusic")->click();
         QCOMPARE(player->commands, (QStringList { "Open", "Play", "Stop", "Close", "Close" }));
         QCOMPARE(f.platform->players.size(), 1);
+    }
+
+    // Browse opens on the music folder, never on a picture just chosen; a file that is no music
+    // is refused when chosen, told at Start when typed, and told when the player finds no sound
+    // in it: each time the show goes on in silence, its music strip hidden.
+    void musicThatCannotPlay()
+    {
+        addPictures({ Qt::red });
+        f.load();
+        const QString photo = f.path("photo.jpg");
+        QVERIFY(writeSolidPicture(photo, Qt::blue));
+        f.platform->chosenFiles << photo;
+        f.find<QPushButton>("cmdAddPicture")->click();
+        f.find<QCheckBox>("chkPlayMusic")->click();
+        f.platform->chosenFiles << photo;
+        f.find<QPushButton>("cmdBrowseMusic")->click();
+        QCOMPARE(f.platform->fileRequests.last().initialPath, f.platform->musicFolder());
+        QVERIFY(f.lastMessage().startsWith("\"photo.jpg\" is not a music file Vellumora can play."));
+        QCOMPARE(f.find<QLineEdit>("txtFile")->text(), "");
+
+        f.find<QLineEdit>("txtFile")->setText(photo);
+        start();
+        QVERIFY(f.lastMessage().startsWith(
+            "The music file \"photo.jpg\" cannot be played, so the show goes on without music."));
+        QVERIFY(slideshow()->isVisible() && pictureTimer()->isActive());
+        const int silentHeight = slideshow()->height();
+        QVERIFY(f.platform->players.isEmpty());
+        slideshow()->findChild<QPushButton*>("cmdBack")->click();
+        QTRY_VERIFY(!slideshow());
+
+        const QString song = f.path("song.mp3");
+        QVERIFY(writeBytes(song, "ID3"));
+        f.find<QLineEdit>("txtFile")->setText(song);
+        start();
+        QVERIFY(slideshow()->height() > silentHeight);
+        FakeMediaControl* player = f.platform->players.constFirst();
+        emit player->unplayable("There is no sound in it.");
+        QCOMPARE(slideshow()->height(), silentHeight);
+        QCOMPARE(f.lastMessage(), "The music file \"song.mp3\" cannot be played, so the show goes on without "
+                                  "music.\r\nThere is no sound in it.");
+        emit player->statusUpdate();
+        QCOMPARE(slideshow()->findChild<QLabel*>("lblAudio")->text(), "");
+        QVERIFY(pictureTimer()->isActive());
     }
 
     void fontLastsOneShow()

@@ -43,6 +43,8 @@ public:
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFileName(const OpenFileRequest& request) override;
     QString thumbnailFolder() const override { return thumbnails.path(); }
+    QString trashFolder() const override { return trash.filePath("Trash"); }
+    QString musicFolder() const override { return QStringLiteral("/home/user/Music"); }
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override
     {
         fontRequests.append(initial);
@@ -55,7 +57,11 @@ public:
         return player;
     }
     bool previousInstanceRunning() override { return otherCopyRunning; }
-    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+    bool openUrl(const QUrl& url) override
+    {
+        openedUrls.append(url);
+        return browserFound;
+    }
     QDateTime now() const override { return clock; }
     void endProcess() override { ++endProcessCalls; }
 
@@ -69,10 +75,13 @@ public:
     // Answers for Yes/No boxes, taken from the front; Ok boxes answer Ok.
     QList<MessageAnswer> answers;
     QList<QUrl> openedUrls;
+    bool browserFound = true;
     // Paths the open-file dialog answers with, taken from the front; none left means Cancel.
     QStringList chosenFiles;
     QList<OpenFileRequest> fileRequests;
     QTemporaryDir thumbnails;
+    // Holds the desktop's Trash.
+    QTemporaryDir trash;
     // The font dialog's answer (nothing: Cancel), and the choices it was opened on.
     std::optional<FontChoice> fontAnswer;
     QList<FontChoice> fontRequests;

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "images/PictureLibrary.h"
+#include "library/AffirmationList.h"
+#include "library/CategoryIndex.h"
+
+#include <QObject>
+#include <variant>
+
+namespace vellumora {
+
+// The deletes of this session, latest last, so that a slip can be undone: each undo brings the
+// latest back at its place, tick, file and all. An undo that cannot be written is told and stays
+// to be tried again; one whose file has left the Trash is told and forgotten.
+class DeleteHistory : public QObject {
+    Q_OBJECT
+public:
+    // Deletes kept; older ones are forgotten, their files stay in the Trash.
+    static constexpr int kKept = 100;
+    enum class Library { Affirmations, Pictures };
+
+    DeleteHistory(CategoryIndex& categories, AffirmationList& affirmations, PictureLibrary& pictures,
+        QObject* parent = nullptr);
+
+    bool canUndo() const { return !m_deletes.isEmpty(); }
+    // What the next undo brings back, as the user would name it: the category "Joy".
+    QString nextUndo() const;
+    Outcome undo();
+
+signals:
+    void changed();
+    // Something came back in this library: its panel is the one to show.
+    void restoredIn(vellumora::DeleteHistory::Library library);
+
+private:
+    using Delete = std::variant<DeletedCategory, DeletedAffirmation, DeletedPicture>;
+
+    void remember(Delete deleted);
+    QString describe(const Delete& deleted) const;
+    bool stillInTrash(const Delete& deleted) const;
+    Outcome restore(const Delete& deleted);
+
+    CategoryIndex& m_categories;
+    AffirmationList& m_affirmations;
+    PictureLibrary& m_pictures;
+    QList<Delete> m_deletes;
+};
+
+} // namespace vellumora
