@@ -87,7 +87,8 @@ std::optional<QString> PictureLibrary::freeName(const QString& chosenPath, Outco
     // Two phones both name their first photo IMG_0001.jpg; the same photo added twice is refused.
     for (int number = 2; m_names.contains(stored); ++number) {
         if (sameFileContent(chosenPath, m_store.pathOf(stored))) {
-            *refusal = Outcome::refused(tr("This Picture is Already available Please Select Another Picture "));
+            *refusal
+                = Outcome::refused(tr("This Picture is Already available Please Select Another Picture "));
             return std::nullopt;
         }
         stored = numberedName(name, number);
@@ -159,9 +160,10 @@ Outcome PictureLibrary::remove(int row)
     std::optional<TrashedFile> trashed
         = path.isEmpty() ? TrashedFile { path, {}, {} } : m_store.trash().discard(path, &error);
     if (!trashed) {
-        outcome.tell(tr("The picture \"%1\" could not be moved to the Trash, so its file stays in the library "
-                        "folder.")
-                         .arg(name)
+        outcome.tell(
+            tr("The picture \"%1\" could not be moved to the Trash, so its file stays in the library "
+               "folder.")
+                .arg(name)
             + QStringLiteral("\r\n") + error);
         trashed = TrashedFile { path, {}, {} };
     }
@@ -185,8 +187,8 @@ Outcome PictureLibrary::restore(const DeletedPicture& deleted)
         name = numberedName(deleted.name, number);
         target = m_store.pathOf(name);
         if (bringsFile && target.isEmpty()) {
-            return Outcome::refused(tr("The picture \"%1\" cannot be brought back under another name.")
-                                        .arg(deleted.name));
+            return Outcome::refused(
+                tr("The picture \"%1\" cannot be brought back under another name.").arg(deleted.name));
         }
     }
     const int place = std::min(deleted.place, count());

@@ -207,8 +207,8 @@ void ThumbnailStrip::paintUnreadable(QPainter& painter, const QRect& box) const
     small.setPointSizeF(7.5);
     painter.setFont(small);
     painter.setPen(QColor(64, 64, 64));
-    painter.drawText(box.adjusted(4, 14 + iconSize + 4, -4, -4), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-        tr("Cannot be read"));
+    painter.drawText(box.adjusted(4, 14 + iconSize + 4, -4, -4),
+        Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, tr("Cannot be read"));
     painter.restore();
 }
 

@@ -227,8 +227,8 @@ Outcome CategoryIndex::restore(const DeletedCategory& deleted, QString* restored
         name = numberedName(deleted.row.text + QStringLiteral(".txt"), number).chopped(4);
         target = m_store.categoryPath(name);
         if (target.isEmpty()) {
-            return Outcome::refused(tr("The category \"%1\" cannot be brought back under another name.")
-                                        .arg(deleted.row.text));
+            return Outcome::refused(
+                tr("The category \"%1\" cannot be brought back under another name.").arg(deleted.row.text));
         }
     }
     const Row row { name, deleted.row.ticked };

@@ -13,7 +13,8 @@ public:
 
     // filter: "label|pattern|label|pattern|..."; filterIndex counts from 1.
     // Returns the chosen path, or an empty string when the user cancelled.
-    QString chooseFile(const QString& title, const QString& filter, int filterIndex, const QString& opensOn = {});
+    QString chooseFile(
+        const QString& title, const QString& filter, int filterIndex, const QString& opensOn = {});
 
     static QList<FileFilter> parseFilter(const QString& filter);
 

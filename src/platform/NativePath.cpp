@@ -221,7 +221,7 @@ bool moveNativeFile(const NativePath& from, const NativePath& to, QString* error
 bool makeNativeFolder(const NativePath& folder, QString* error)
 {
     const QByteArray& bytes = folder.bytes();
-    for (qsizetype slash = bytes.indexOf('/', 1); ; slash = bytes.indexOf('/', slash + 1)) {
+    for (qsizetype slash = bytes.indexOf('/', 1);; slash = bytes.indexOf('/', slash + 1)) {
         const QByteArray part = slash < 0 ? bytes : bytes.left(slash);
         if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST) {
             return fail(error, errno);

@@ -112,6 +112,8 @@ MessageAnswer QtPlatform::message(const QString& text, MessageIcon icon, Message
     QMessageBox box(
         boxIcon(icon), QStringLiteral("Vellumora"), shown, standard, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    // A path or a reason in a message can be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;

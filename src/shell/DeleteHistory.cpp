@@ -122,7 +122,8 @@ Outcome DeleteHistory::undo()
         return restored;
     }
     emit changed();
-    emit restoredIn(std::holds_alternative<DeletedPicture>(latest) ? Library::Pictures : Library::Affirmations);
+    emit restoredIn(
+        std::holds_alternative<DeletedPicture>(latest) ? Library::Pictures : Library::Affirmations);
     return restored;
 }
 

@@ -153,7 +153,7 @@ void MainWindow::connectSignals()
     connect(&m_deletes, &DeleteHistory::changed, this, &MainWindow::showUndo);
     connect(&m_deletes, &DeleteHistory::restoredIn, this, [this](DeleteHistory::Library library) {
         bringToFront(library == DeleteHistory::Library::Pictures ? static_cast<QWidget*>(m_imageLibrary)
-                                                                  : m_affirmationLibrary);
+                                                                 : m_affirmationLibrary);
     });
     showUndo();
 }
@@ -176,7 +176,8 @@ void MainWindow::buildMenus()
     // Alt+E belongs to the affirmations' "&Edit" button.
     QMenu* editMenu = menuBar()->addMenu(tr("Ed&it"));
     editMenu->setObjectName(QStringLiteral("mnuEdit"));
-    m_undoItem = addItem(editMenu, tr("&Undo"), "mnuUndo", [this] { undoDelete(); }, QKeySequence::Undo);
+    m_undoItem = addItem(
+        editMenu, tr("&Undo"), "mnuUndo", [this] { undoDelete(); }, QKeySequence::Undo);
 
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
@@ -240,10 +241,10 @@ void MainWindow::showUndo()
     const bool possible = m_deletes.canUndo();
     m_undoButton->setEnabled(possible);
     m_undoItem->setEnabled(possible);
-    const QString tip = possible ? tr("Bring back %1 (%2)")
-                                       .arg(m_deletes.nextUndo(),
-                                           QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText))
-                                 : tr("Nothing deleted to bring back");
+    const QString tip = possible
+        ? tr("Bring back %1 (%2)")
+              .arg(m_deletes.nextUndo(), QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText))
+        : tr("Nothing deleted to bring back");
     m_undoButton->setToolTip(tip);
     m_undoItem->setStatusTip(tip);
 }

@@ -132,7 +132,7 @@ void ShowLauncher::musicUnplayable(const QString& reason)
         m_window->setMusicStripShown(false);
     }
     m_platform.message(tr("The music file \"%1\" cannot be played, so the show goes on without music.")
-                               .arg(QFileInfo(m_sources.settings.musicPath()).fileName())
+                           .arg(QFileInfo(m_sources.settings.musicPath()).fileName())
             + QStringLiteral("\r\n") + reason,
         MessageIcon::Information);
 }
@@ -140,8 +140,8 @@ void ShowLauncher::musicUnplayable(const QString& reason)
 void ShowLauncher::nothingToShow()
 {
     back();
-    m_platform.message(tr("None of the pictures in the library can be read, so the show has ended."),
-        MessageIcon::Critical);
+    m_platform.message(
+        tr("None of the pictures in the library can be read, so the show has ended."), MessageIcon::Critical);
 }
 
 void ShowLauncher::showMusicStatus()

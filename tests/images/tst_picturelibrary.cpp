@@ -15,7 +15,6 @@
 
 using namespace vellumora;
 
-
 class TestPictureLibrary : public QObject {
     Q_OBJECT
 private slots:
@@ -70,22 +69,26 @@ private slots:
         QTest::newRow("the same picture again")
             << "beach.jpg" << QByteArray("<stored>") << true
             << "This Picture is Already available Please Select Another Picture ";
-        QTest::newRow("source vanished") << "gone.jpg" << QByteArray() << true << "The picture could not be copied";
+        QTest::newRow("source vanished")
+            << "gone.jpg" << QByteArray() << true << "The picture could not be copied";
         QTest::newRow("the stored copy itself")
             << "SystemFolder/unlisted.jpg" << QByteArray() << true << "The picture could not be copied";
         QTest::newRow("name with a quote") << "say \"cheese\".jpg" << photo << true << "A picture named";
         QTest::newRow("record cannot be written")
             << "new.jpg" << photo << false << "The picture list could not be saved";
-        QTest::newRow("text named .jpg")
-            << "notes.jpg" << QByteArray("not a picture") << true
-            << "\"notes.jpg\" is not a picture Vellumora can read";
+        QTest::newRow("text named .jpg") << "notes.jpg" << QByteArray("not a picture") << true
+                                         << "\"notes.jpg\" is not a picture Vellumora can read";
         QTest::newRow("cut off in its header")
             << "cut.jpg" << photo.left(100) << true << "\"cut.jpg\" is not a picture Vellumora can read";
         QTest::newRow("a format no reader knows")
-            << "phone.jpg" << QByteArray("\0\0\0\x18" "ftypheic\0\0\0\0mif1heic", 24) << true
-            << "\"phone.jpg\" is not a picture Vellumora can read";
-        QTest::newRow("too large") << "huge.jpg" << jpegSkeleton(60000, 60000, false, 3, 1) << true
-                                   << "\"huge.jpg\" is too large for Vellumora to show (60000 x 60000 pixels)";
+            << "phone.jpg"
+            << QByteArray("\0\0\0\x18"
+                          "ftypheic\0\0\0\0mif1heic",
+                   24)
+            << true << "\"phone.jpg\" is not a picture Vellumora can read";
+        QTest::newRow("too large")
+            << "huge.jpg" << jpegSkeleton(60000, 60000, false, 3, 1) << true
+            << "\"huge.jpg\" is too large for Vellumora to show (60000 x 60000 pixels)";
     }
 
     void refusedAddLosesNothing()

@@ -112,7 +112,8 @@ private slots:
         QPushButton* add = f.find<QPushButton>("cmdAddContent");
         QLineEdit* text = f.find<QLineEdit>("txtAddFileContent");
         const auto deleting = [this] {
-            return f.find<QPushButton>("cmdDelete")->isDown() || f.find<QPushButton>("cmdDeleteContent")->isDown();
+            return f.find<QPushButton>("cmdDelete")->isDown()
+                || f.find<QPushButton>("cmdDeleteContent")->isDown();
         };
         QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(add->text(), "&Update");

@@ -27,7 +27,8 @@ struct Libraries {
         QVERIFY(writeBytes(path("system/Caf\xE9.txt"), "\"na\xEFve\",#TRUE#\r\n"));
         QVERIFY(writeBytes(path("system/Health.txt"), "\"calm\",#TRUE#\r\n\"rest\",#FALSE#\r\n"));
         QVERIFY(writeBytes(path("system/Work.txt"), "\"ship\",#TRUE#\r\n"));
-        QVERIFY(writeBytes(path("item.txt"), "\"Caf\xE9\",#TRUE#\r\n\"Health\",#FALSE#\r\n\"Work\",#TRUE#\r\n"));
+        QVERIFY(
+            writeBytes(path("item.txt"), "\"Caf\xE9\",#TRUE#\r\n\"Health\",#FALSE#\r\n\"Work\",#TRUE#\r\n"));
         QVERIFY(writeBytes(path("SystemFolder/a.jpg"), "a"));
         QVERIFY(writeBytes(path("SystemFolder/b.jpg"), "b"));
         QVERIFY(writeBytes(path("SystemFolder/record.txt"), recordOf({ "a.jpg", "b.jpg" })));
@@ -140,17 +141,16 @@ private slots:
         QTest::newRow("a picture") << true << QStringList { "delete 0", "undo" } << all << "naïve+" << true
                                    << false << QStringList {};
         // An affirmation deleted before its category comes back after it.
-        QTest::newRow("a chain, in reverse")
-            << true
-            << QStringList { "choose 1", "pick 1", "remove", "drop", "delete 1", "delete 0", "undo", "undo",
-                   "undo", "undo" }
-            << all << "calm+|rest" << true << false << QStringList {};
+        QTest::newRow("a chain, in reverse") << true
+                                             << QStringList { "choose 1", "pick 1", "remove", "drop",
+                                                    "delete 1", "delete 0", "undo", "undo", "undo", "undo" }
+                                             << all << "calm+|rest" << true << false << QStringList {};
         QTest::newRow("without a Trash, from the folder beside the library")
-            << false << QStringList { "choose 2", "drop", "delete 0", "undo", "undo" } << all << "ship+" << true
-            << false << QStringList {};
+            << false << QStringList { "choose 2", "drop", "delete 0", "undo", "undo" } << all << "ship+"
+            << true << false << QStringList {};
         QTest::newRow("an undo that cannot be written, then can")
-            << true << QStringList { "choose 1", "drop", "full", "undo", "room", "undo" } << all << "calm+|rest"
-            << true << false << QStringList { "The category list could not be saved" };
+            << true << QStringList { "choose 1", "drop", "full", "undo", "room", "undo" } << all
+            << "calm+|rest" << true << false << QStringList { "The category list could not be saved" };
         QTest::newRow("a picture whose undo cannot be written stays deleted")
             << true << QStringList { "delete 0", "full", "undo", "room" } << all << "naïve+" << false << true
             << QStringList { "The picture list could not be saved" };
@@ -204,8 +204,9 @@ private slots:
         QCOMPARE(readBytes(NativePath(lib.home.filePath("Trash/files/Health.txt"))),
             "\"calm\",#TRUE#\r\n\"rest\",#FALSE#\r\n");
         const QByteArray info = readBytes(NativePath(lib.home.filePath("Trash/info/Health.txt.trashinfo")));
-        QVERIFY2(info.startsWith("[Trash Info]\nPath=" + QFile::encodeName(lib.dir->path()).toPercentEncoding("/")
-                     + "/system/Health.txt\nDeletionDate=20"),
+        QVERIFY2(
+            info.startsWith("[Trash Info]\nPath=" + QFile::encodeName(lib.dir->path()).toPercentEncoding("/")
+                + "/system/Health.txt\nDeletionDate=20"),
             info.constData());
         QCOMPARE(lib.history.nextUndo(), "the category \"Health\"");
     }

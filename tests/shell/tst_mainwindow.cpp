@@ -149,7 +149,8 @@ private slots:
         }
         keys.sort();
         for (int i = 1; i < keys.size(); ++i) {
-            QVERIFY2(keys[i].section(' ', 0, 0) != keys[i - 1].section(' ', 0, 0), qPrintable(keys.join(", ")));
+            QVERIFY2(
+                keys[i].section(' ', 0, 0) != keys[i - 1].section(' ', 0, 0), qPrintable(keys.join(", ")));
         }
     }
 

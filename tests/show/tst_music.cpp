@@ -2,8 +2,8 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QImage>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>

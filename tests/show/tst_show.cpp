@@ -138,7 +138,8 @@ private slots:
         for (int tick = 0; tick < 12 && nothing.isEmpty(); ++tick) {
             for (; answered < run.wanted.size() && nothing.isEmpty(); ++answered) {
                 const int k = run.number(int(answered));
-                run.show.pictureDecoded(run.ticket(int(answered)), damaged.contains(k) ? QImage() : decoded(k));
+                run.show.pictureDecoded(
+                    run.ticket(int(answered)), damaged.contains(k) ? QImage() : decoded(k));
             }
             run.show.advance();
         }
@@ -336,8 +337,8 @@ private slots:
                                            << "Playing calm\r\nRemaining Time:-42 Seconds Of 216 Seconds";
         QTest::newRow("2500 ms to even") << "/m/a.wav" << qint64(2500) << qint64(3500)
                                          << "Playing a\r\nRemaining Time:-2 Seconds Of 4 Seconds";
-        QTest::newRow("last dot only, length not known yet") << "/music/my.song.wav" << qint64(0) << qint64(0)
-                                                             << "Playing my.song";
+        QTest::newRow("last dot only, length not known yet")
+            << "/music/my.song.wav" << qint64(0) << qint64(0) << "Playing my.song";
         QTest::newRow("no extension") << "/music.d/song" << qint64(0) << qint64(1000)
                                       << "Playing song\r\nRemaining Time:-0 Seconds Of 1 Seconds";
         QTest::newRow("backslashes") << "C:\\Music\\calm.mp3" << qint64(0) << qint64(400)

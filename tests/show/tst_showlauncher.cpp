@@ -217,8 +217,9 @@ private slots:
         FakeMediaControl* player = f.platform->players.constFirst();
         emit player->unplayable("There is no sound in it.");
         QCOMPARE(slideshow()->height(), silentHeight);
-        QCOMPARE(f.lastMessage(), "The music file \"song.mp3\" cannot be played, so the show goes on without "
-                                  "music.\r\nThere is no sound in it.");
+        QCOMPARE(f.lastMessage(),
+            "The music file \"song.mp3\" cannot be played, so the show goes on without "
+            "music.\r\nThere is no sound in it.");
         emit player->statusUpdate();
         QCOMPARE(slideshow()->findChild<QLabel*>("lblAudio")->text(), "");
         QVERIFY(pictureTimer()->isActive());
