@@ -4,10 +4,8 @@
 #include "support/TestFiles.h"
 #include "support/UnprivilegedFileAccess.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QStandardPaths>
 #include <QTest>
 #include <cstdio>
@@ -47,7 +45,7 @@ private slots:
             QVERIFY(pictures.add(path("IMG_0001.jpg")));
         }
         QVERIFY(writeSolidPicture(path("IMG_0001.jpg"), Qt::blue));
-        QCOMPARE(pictures.add(path("IMG_0001.jpg")).notices().constFirst().text,
+        QCOMPARE(pictures.add(path("IMG_0001.jpg")).notices().value(0).text,
             "This Picture is Already available Please Select Another Picture ");
         QCOMPARE(readBytes(path("SystemFolder/record.txt")),
             recordOf({ "IMG_0001.jpg", "IMG_0001 (2).jpg", "IMG_0001 (3).jpg" }));
@@ -60,12 +58,7 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("recordWritable");
         QTest::addColumn<QString>("message");
-        QByteArray photo;
-        {
-            QBuffer buffer(&photo);
-            buffer.open(QIODevice::WriteOnly);
-            QImage(64, 48, QImage::Format_RGB32).save(&buffer, "JPEG");
-        }
+        const QByteArray photo = jpegBytes();
         QTest::newRow("the same picture again")
             << "beach.jpg" << QByteArray("<stored>") << true
             << "This Picture is Already available Please Select Another Picture ";

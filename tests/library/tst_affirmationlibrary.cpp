@@ -2,6 +2,7 @@
 #include "library/CategoryIndex.h"
 #include "support/ApplicationFolder.h"
 #include "support/FileSizeLimit.h"
+#include "support/Listing.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -66,15 +67,6 @@ struct Library {
         return bool(outcome);
     }
 };
-
-QString texts(const RowModel& model)
-{
-    QStringList result;
-    for (const Row& row : model.rows()) {
-        result.append(row.text);
-    }
-    return result.join('|');
-}
 
 QByteArray many(int rows)
 {
@@ -245,8 +237,8 @@ private slots:
             lib.take(step);
         }
         lib.limit.reset();
-        QCOMPARE(texts(lib.categories), categories);
-        QCOMPARE(texts(lib.affirmations), affirmations);
+        QCOMPARE(rowTexts(lib.categories), categories);
+        QCOMPARE(rowTexts(lib.affirmations), affirmations);
         const int selected = lib.categories.selected();
         QCOMPARE(selected < 0 ? QString() : lib.categories.rows().at(selected).text, chosen);
         for (const QByteArray& file : after) {
@@ -258,10 +250,7 @@ private slots:
                 QCOMPARE(readBytes(lib.path(name)), bytes);
             }
         }
-        QCOMPARE(lib.told.size(), told.size());
-        for (int i = 0; i < told.size(); ++i) {
-            QVERIFY2(lib.told[i].startsWith(told[i]), qPrintable(lib.told[i]));
-        }
+        QVERIFY2(beginEach(lib.told, told), qPrintable(lib.told.join('\n')));
     }
 
     void editorStates()

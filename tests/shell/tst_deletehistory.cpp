@@ -1,6 +1,7 @@
 #include "shell/DeleteHistory.h"
 #include "support/ApplicationFolder.h"
 #include "support/FileSizeLimit.h"
+#include "support/Listing.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -102,15 +103,6 @@ struct Libraries {
     QStringList told;
 };
 
-QString texts(const RowModel& model)
-{
-    QStringList result;
-    for (const Row& row : model.rows()) {
-        result.append(row.text + (row.ticked ? "+" : ""));
-    }
-    return result.join('|');
-}
-
 } // namespace
 
 class TestDeleteHistory : public QObject {
@@ -177,14 +169,11 @@ private slots:
         for (const QString& step : steps) {
             lib.take(step);
         }
-        QCOMPARE(texts(lib.categories), categories);
-        QCOMPARE(texts(lib.affirmations), affirmations);
+        QCOMPARE(rowTexts(lib.categories, true), categories);
+        QCOMPARE(rowTexts(lib.affirmations, true), affirmations);
         QCOMPARE(lib.snapshot() == lib.before, asBefore);
         QCOMPARE(lib.history.canUndo(), undoLeft);
-        QCOMPARE(lib.told.size(), told.size());
-        for (int i = 0; i < told.size(); ++i) {
-            QVERIFY2(lib.told[i].startsWith(told[i]), qPrintable(lib.told[i]));
-        }
+        QVERIFY2(beginEach(lib.told, told), qPrintable(lib.told.join('\n')));
         // What came back left nothing behind in the Trash.
         if (asBefore) {
             for (const char* folder : { "Trash/files", "Trash/info" }) {

@@ -1,9 +1,8 @@
 #include "platform/QtMediaControl.h"
+#include "support/TestFiles.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QImage>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -93,11 +92,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content");
-        QByteArray photo;
-        QBuffer buffer(&photo);
-        buffer.open(QIODevice::WriteOnly);
-        QImage(64, 48, QImage::Format_RGB32).save(&buffer, "JPEG");
-        QTest::newRow("a photo") << "photo.jpg" << photo;
+        QTest::newRow("a photo") << "photo.jpg" << jpegBytes();
         QTest::newRow("text named .mp3") << "song.mp3" << QByteArray("not music at all");
     }
 

@@ -1,5 +1,6 @@
 #include "support/TestFiles.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <cstdio>
@@ -29,6 +30,15 @@ bool writeSolidPicture(const QString& path, const QColor& colour, int width, int
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
     return image.save(path, nullptr, 95);
+}
+
+QByteArray jpegBytes()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(64, 48, QImage::Format_RGB32).save(&buffer, "JPEG");
+    return bytes;
 }
 
 QByteArray jpegSkeleton(int width, int height, bool progressive, int components, int scans, int lumaSampling,

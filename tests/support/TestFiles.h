@@ -11,6 +11,8 @@ namespace vellumora {
 
 // Writes a picture of one colour; the format follows the file name's extension.
 bool writeSolidPicture(const QString& path, const QColor& colour, int width = 160, int height = 120);
+// A small JPEG, as its bytes.
+QByteArray jpegBytes();
 
 // The markers of a JPEG that claims the given size, up to and including `scans` scans with
 // a few bytes of entropy data each: enough for a header reader, nothing to decode. The first
