@@ -170,7 +170,11 @@ void ImageLibraryPanel::dropEvent(QDropEvent* event)
         const Outcome added = m_pictures.add(file);
         if (!added) {
             const QString reason = added.notices().isEmpty() ? QString() : added.notices().constFirst().text;
-            refused.append(QFileInfo(file).fileName() + QStringLiteral(": ") + reason);
+            const QString name = QFileInfo(file).fileName();
+            // Most reasons name the file already.
+            refused.append(reason.contains(QLatin1Char('"') + name + QLatin1Char('"'))
+                    ? reason
+                    : name + QStringLiteral(": ") + reason);
         }
     }
     if (!refused.isEmpty()) {

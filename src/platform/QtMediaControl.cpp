@@ -42,19 +42,21 @@ QtMediaControl::~QtMediaControl()
 void QtMediaControl::command(const QString& command)
 {
     if (command.compare(QLatin1String("Open"), Qt::CaseInsensitive) == 0) {
-        m_player->setSource(QUrl::fromLocalFile(m_fileName));
+        // Running before the source is set, so a refusal made while it loads is told.
         m_status.start();
+        m_player->setSource(QUrl::fromLocalFile(m_fileName));
     } else if (command.compare(QLatin1String("Play"), Qt::CaseInsensitive) == 0) {
-        if (!m_player->source().isEmpty()) {
+        // Not a file found unplayable.
+        if (m_status.isActive() && !m_player->source().isEmpty()) {
             m_player->setPosition(0);
             m_player->play();
         }
     } else if (command.compare(QLatin1String("Stop"), Qt::CaseInsensitive) == 0) {
         m_player->stop();
     } else if (command.compare(QLatin1String("Close"), Qt::CaseInsensitive) == 0) {
+        m_status.stop();
         m_player->stop();
         m_player->setSource(QUrl());
-        m_status.stop();
     }
 }
 

@@ -118,11 +118,12 @@ void ShowLauncher::startMusic(const QString& path)
         musicUnplayable(tr("It is not a music file."));
         return;
     }
+    // The strip first: the player may find the file unplayable while it opens it.
+    m_musicShown = true;
+    window().setMusicStripShown(true);
     player().setFileName(path);
     player().command(QStringLiteral("Open"));
     player().command(QStringLiteral("Play"));
-    m_musicShown = true;
-    window().setMusicStripShown(true);
 }
 
 void ShowLauncher::musicUnplayable(const QString& reason)

@@ -15,7 +15,13 @@ class FakeMediaControl : public MediaControl {
 public:
     void setFileName(const QString& path) override { name = path; }
     QString fileName() const override { return name; }
-    void command(const QString& command) override { commands.append(command); }
+    void command(const QString& command) override
+    {
+        commands.append(command);
+        if (command == QLatin1String("Open") && !refusal.isEmpty()) {
+            emit unplayable(refusal);
+        }
+    }
     qint64 position() const override { return positionMs; }
     qint64 length() const override { return lengthMs; }
 
@@ -23,6 +29,8 @@ public:
     QStringList commands;
     qint64 positionMs = 0;
     qint64 lengthMs = 0;
+    // Told at once when a file is opened, as a player that sees it cannot play it.
+    QString refusal;
 };
 
 // A platform for tests: records every message and answers it from a queue, keeps settings in
@@ -53,6 +61,7 @@ public:
     std::unique_ptr<MediaControl> createMediaControl() override
     {
         auto player = std::make_unique<FakeMediaControl>();
+        player->refusal = playerRefusal;
         players.append(player.get());
         return player;
     }
@@ -85,6 +94,8 @@ public:
     // The font dialog's answer (nothing: Cancel), and the choices it was opened on.
     std::optional<FontChoice> fontAnswer;
     QList<FontChoice> fontRequests;
+    // What the players made tell at once of every file they open; nothing when they play it.
+    QString playerRefusal;
     // Every player made, in order; a player gone with its window reads as null.
     QList<QPointer<FakeMediaControl>> players;
     QDateTime clock = QDateTime(QDate(2026, 3, 1), QTime(9, 30));
