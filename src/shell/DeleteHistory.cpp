@@ -15,6 +15,7 @@ QString named(const QString& text)
 template <class... Handlers> struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 } // namespace
 
