@@ -83,7 +83,8 @@ void CategoryPanel::selectionMoved(int row, bool duringClick)
 void CategoryPanel::createCategory()
 {
     if (m_categories.create(m_nameField->text()).report(m_platform)) {
-        m_nameField->clear();
+        // Emptied for the next name, not as an edit Ctrl+Z would take back.
+        m_nameField->setText(QString());
     }
 }
 

@@ -18,7 +18,9 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStackedWidget>
 
@@ -156,6 +158,22 @@ void MainWindow::connectSignals()
                                                                  : m_affirmationLibrary);
     });
     showUndo();
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        field->installEventFilter(this);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A field takes Ctrl+Z for its own typing even with none to undo; then it undoes a delete
+    // made from the keyboard while the field had the focus.
+    if (event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo)
+        && !static_cast<QLineEdit*>(watched)->isUndoAvailable()) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::buildMenus()

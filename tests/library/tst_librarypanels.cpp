@@ -141,9 +141,12 @@ private slots:
         QCOMPARE(name->text(), "Joy");
         QTest::keyClick(name, Qt::Key_Return);
         QTRY_COMPARE(shownCategories(), (QStringList { "Health", "Work", "Joy" }));
-        // In the category frame, Alt+D deletes the chosen category.
+        // In the category frame, Alt+D deletes the chosen category, and Ctrl+Z, with nothing
+        // typed to take back, brings it back.
         QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
         QTRY_COMPARE(shownCategories(), (QStringList { "Health", "Work" }));
+        QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(shownCategories(), (QStringList { "Health", "Work", "Joy" }));
         QVERIFY(f.platform->messages.isEmpty());
         QCOMPARE(readBytes(f.path("system/Health.txt")),
             crlfLines({ "\"calm\",#TRUE#", "\"rest\",#FALSE#", "\"kept\",#TRUE#" }));
