@@ -146,8 +146,9 @@ private slots:
         QTest::newRow("a picture whose undo cannot be written stays deleted")
             << true << QStringList { "delete 0", "full", "undo", "room" } << all << "naïve+" << false << true
             << QStringList { "The picture list could not be saved" };
+        // Its affirmation deleted before follows it to the name it comes back under.
         QTest::newRow("a name taken again")
-            << true << QStringList { "choose 1", "drop", "create Health", "undo" }
+            << true << QStringList { "choose 1", "pick 0", "remove", "drop", "create Health", "undo", "undo" }
             << "Café+|Health (2)|Work+|Health+"
             << "calm+|rest" << false << false << QStringList {};
         QTest::newRow("the Trash emptied meanwhile")
