@@ -129,14 +129,15 @@ void MainWindow::buildNavigation(QWidget* client)
     m_fontButton = navigationButton(tr("F&ont"), "cmdFont", navigation, 4140);
     m_aboutButton = navigationButton(tr("About Soft&ware "), "cmdAbout", navigation, 5400);
 
-    m_startButton = new QPushButton(tr("&Start"), client);
-    m_startButton->setObjectName(QStringLiteral("cmdDisplayAffirmations"));
-    placeTwips(m_startButton, 2265, 7440, 5370, 495);
-
-    // Beside Start, below the panels where the deletes are made. Its key is Ctrl+Z.
+    // Left of Start, below the panels where the deletes are made, and before it for Tab. Its key
+    // is Ctrl+Z.
     m_undoButton = new QPushButton(tr("Undo Delete"), client);
     m_undoButton->setObjectName(QStringLiteral("cmdUndo"));
     placeTwips(m_undoButton, 60, 7440, 2115, 495);
+
+    m_startButton = new QPushButton(tr("&Start"), client);
+    m_startButton->setObjectName(QStringLiteral("cmdDisplayAffirmations"));
+    placeTwips(m_startButton, 2265, 7440, 5370, 495);
 }
 
 void MainWindow::connectSignals()
