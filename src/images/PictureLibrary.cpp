@@ -80,15 +80,13 @@ Outcome PictureLibrary::writeRecord(const QStringList& names)
         + QStringLiteral("\r\n") + error);
 }
 
-std::optional<QString> PictureLibrary::freeName(const QString& chosenPath, Outcome* refusal) const
+std::optional<QString> PictureLibrary::freeName(const QString& chosenPath) const
 {
     const QString name = PictureStore::storedName(chosenPath);
     QString stored = name;
     // Two phones both name their first photo IMG_0001.jpg; the same photo added twice is refused.
     for (int number = 2; m_names.contains(stored); ++number) {
         if (sameFileContent(chosenPath, m_store.pathOf(stored))) {
-            *refusal
-                = Outcome::refused(tr("This Picture is Already available Please Select Another Picture "));
             return std::nullopt;
         }
         stored = numberedName(name, number);
@@ -102,10 +100,9 @@ Outcome PictureLibrary::add(const QString& chosenPath)
         return ready;
     }
     const QString chosenName = PictureStore::storedName(chosenPath);
-    Outcome refusal;
-    const std::optional<QString> name = freeName(chosenPath, &refusal);
+    const std::optional<QString> name = freeName(chosenPath);
     if (!name) {
-        return refusal;
+        return Outcome::refused(tr("This Picture is Already available Please Select Another Picture "));
     }
     if (!PictureStore::isStorableName(*name)) {
         return Outcome::refused(tr("A picture named \"%1\" cannot be kept in the library. Please rename the "
@@ -155,22 +152,19 @@ Outcome PictureLibrary::remove(int row)
     }
     Outcome outcome;
     const QString name = m_names.at(row);
-    const NativePath path = m_store.pathOf(name);
     QString error;
-    std::optional<TrashedFile> trashed
-        = path.isEmpty() ? TrashedFile { path, {}, {} } : m_store.trash().discard(path, &error);
-    if (!trashed) {
+    const TrashedFile trashed = m_store.trash().discard(m_store.pathOf(name), &error);
+    if (!error.isEmpty()) {
         outcome.tell(
             tr("The picture \"%1\" could not be moved to the Trash, so its file stays in the library "
                "folder.")
                 .arg(name)
             + QStringLiteral("\r\n") + error);
-        trashed = TrashedFile { path, {}, {} };
     }
     beginRemoveRows({}, row, row);
     m_names.removeAt(row);
     endRemoveRows();
-    emit pictureDeleted({ name, row, *trashed });
+    emit pictureDeleted({ name, row, trashed });
     return outcome;
 }
 
@@ -192,8 +186,9 @@ Outcome PictureLibrary::restore(const DeletedPicture& deleted)
         }
     }
     const int place = std::min(deleted.place, count());
-    const Outcome restored = m_store.trash().restore(deleted.file, target,
-        [&] { return writeRecord(QStringList(m_names).mid(0, place) << name << m_names.mid(place)); });
+    QStringList next = m_names;
+    next.insert(place, name);
+    const Outcome restored = m_store.trash().restore(deleted.file, target, [&] { return writeRecord(next); });
     if (restored) {
         beginInsertRows({}, place, place);
         m_names.insert(place, name);

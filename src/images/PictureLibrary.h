@@ -38,7 +38,6 @@ public:
     // Puts a deleted picture back at its place, under its name or, when that is taken again,
     // the first free numbered one.
     Outcome restore(const DeletedPicture& deleted);
-    bool holds(const DeletedPicture& deleted) const { return m_store.trash().holds(deleted.file); }
 
     int count() const { return int(m_names.size()); }
     // Where each picture is stored, in order; empty for a name that is no file name.
@@ -49,9 +48,8 @@ signals:
 
 private:
     Outcome writeRecord(const QStringList& names);
-    // The name the chosen file is stored under; nothing, with the refusal in *refusal, when it
-    // is already in the library.
-    std::optional<QString> freeName(const QString& chosenPath, Outcome* refusal) const;
+    // The name the chosen file is stored under; nothing when that very picture is in the library.
+    std::optional<QString> freeName(const QString& chosenPath) const;
 
     PictureStore m_store;
     QStringList m_names;

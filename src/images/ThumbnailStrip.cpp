@@ -55,8 +55,7 @@ void ThumbnailStrip::setPictures(const QList<NativePath>& paths)
         Entry entry;
         entry.path = path;
         entry.ticket = m_nextTicket++;
-        entry.state = path.isEmpty() ? State::Done : State::Waiting;
-        entry.unreadable = path.isEmpty();
+        entry.state = path.isEmpty() ? State::Unreadable : State::Waiting;
         entries.append(std::move(entry));
     }
     // Decodes still running for dropped entries finish unseen; their tickets match nothing.
@@ -75,7 +74,7 @@ QImage ThumbnailStrip::thumbnail(int i) const
 
 bool ThumbnailStrip::unreadable(int i) const
 {
-    return i >= 1 && i <= count() && m_entries[i - 1].unreadable;
+    return i >= 1 && i <= count() && m_entries[i - 1].state == State::Unreadable;
 }
 
 int ThumbnailStrip::waitingCount() const
@@ -127,12 +126,13 @@ void ThumbnailStrip::thumbnailLoaded(quint64 ticket, const QImage& image)
     if (found != m_entries.end()) {
         const int index = int(found - m_entries.begin());
         const auto [firstKept, lastKept] = keptRange();
-        found->state = State::Done;
-        found->unreadable = image.isNull();
-        if (!image.isNull() && (index < firstKept || index > lastKept)) {
+        if (image.isNull()) {
+            found->state = State::Unreadable;
+        } else if (index < firstKept || index > lastKept) {
             // Made for the cache while out of sight: nothing to keep.
             found->state = State::Released;
-        } else if (!image.isNull()) {
+        } else {
+            found->state = State::Done;
             found->pixmap = QPixmap::fromImage(image);
             found->pixmap.setDevicePixelRatio(devicePixelRatioF());
         }
@@ -187,7 +187,7 @@ void ThumbnailStrip::paintEvent(QPaintEvent* event)
         const Entry& entry = m_entries[i - 1];
         if (!entry.pixmap.isNull()) {
             painter.drawPixmap(thumbnailRect(i).topLeft(), entry.pixmap);
-        } else if (entry.unreadable) {
+        } else if (entry.state == State::Unreadable) {
             paintUnreadable(painter, thumbnailRect(i));
         }
     }

@@ -53,13 +53,13 @@ protected:
 
 private:
     // Released: made once and in the cache, but out of sight, so its pixels are let go.
-    enum class State { Waiting, Loading, Done, Released };
+    // Unreadable: missing, or no reader can decode it.
+    enum class State { Waiting, Loading, Done, Released, Unreadable };
     struct Entry {
         NativePath path;
         quint64 ticket = 0;
         State state = State::Waiting;
         QPixmap pixmap;
-        bool unreadable = false;
     };
 
     void thumbnailLoaded(quint64 ticket, const QImage& image);

@@ -115,11 +115,12 @@ Outcome CategoryIndex::write(const QList<Row>& rows)
 int CategoryIndex::listedRow(const QString& name) const
 {
     // A name is listed in any letter case; the same letter case first, where the library holds two.
-    for (const Qt::CaseSensitivity cs : { Qt::CaseSensitive, Qt::CaseInsensitive }) {
-        for (int row = 0; row < rows().size(); ++row) {
-            if (rows().at(row).text.compare(name, cs) == 0) {
-                return row;
-            }
+    if (const int exact = rowNamed(name); exact >= 0) {
+        return exact;
+    }
+    for (int row = 0; row < rows().size(); ++row) {
+        if (rows().at(row).text.compare(name, Qt::CaseInsensitive) == 0) {
+            return row;
         }
     }
     return -1;
@@ -193,19 +194,17 @@ Outcome CategoryIndex::removeSelected()
         return written;
     }
     Outcome outcome;
-    const NativePath file = m_store.categoryPath(removed.text);
     QString error;
-    std::optional<TrashedFile> trashed = m_store.trash().discard(file, &error);
-    if (!trashed) {
+    const TrashedFile trashed = m_store.trash().discard(m_store.categoryPath(removed.text), &error);
+    if (!error.isEmpty()) {
         outcome.tell(tr("The file of the category \"%1\" could not be moved to the Trash, so it stays in the "
                         "library folder.")
                          .arg(removed.text)
             + QStringLiteral("\r\n") + error);
-        trashed = TrashedFile { file, {}, {} };
     }
     m_affirmations.clear();
     outcome.add(load());
-    emit categoryDeleted({ removed, row, *trashed });
+    emit categoryDeleted({ removed, row, trashed });
     return outcome;
 }
 
@@ -217,19 +216,14 @@ Outcome CategoryIndex::restore(const DeletedCategory& deleted, QString* restored
     // Its own name, unless a category or a file took it meanwhile: names in the list and files
     // in the folder both count, in any letter case.
     const bool bringsFile = !deleted.file.location.isEmpty();
-    const auto taken = [&](const QString& name, const NativePath& target) {
-        return listedRow(name) >= 0
-            || (bringsFile && (nativePathExists(target) || m_store.findCategoryFile(name)));
-    };
     QString name = deleted.row.text;
-    NativePath target = deleted.file.original;
-    for (int number = 2; taken(name, target); ++number) {
+    for (int number = 2; listedRow(name) >= 0 || (bringsFile && m_store.findCategoryFile(name)); ++number) {
         name = numberedName(deleted.row.text + QStringLiteral(".txt"), number).chopped(4);
-        target = m_store.categoryPath(name);
-        if (target.isEmpty()) {
-            return Outcome::refused(
-                tr("The category \"%1\" cannot be brought back under another name.").arg(deleted.row.text));
-        }
+    }
+    const NativePath target = name == deleted.row.text ? deleted.file.original : m_store.categoryPath(name);
+    if (bringsFile && target.isEmpty()) {
+        return Outcome::refused(
+            tr("The category \"%1\" cannot be brought back under another name.").arg(deleted.row.text));
     }
     const Row row { name, deleted.row.ticked };
     const int place = std::min(deleted.place, int(rows().size()));

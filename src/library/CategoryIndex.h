@@ -37,7 +37,6 @@ public:
     // when that is taken again, the first free "name (2)"; it is chosen. *restoredName is set to
     // the name it came back under.
     Outcome restore(const DeletedCategory& deleted, QString* restoredName = nullptr);
-    bool holds(const DeletedCategory& deleted) const { return m_store.trash().holds(deleted.file); }
     // The row of exactly this name, -1 when none is listed.
     int rowNamed(const QString& name) const;
 

@@ -237,11 +237,21 @@ bool makeNativeFolder(const NativePath& folder, QString* error)
     return true;
 }
 
+template <typename Name> Name numbered(const Name& name, const Name& number)
+{
+    const qsizetype dot = name.lastIndexOf('.');
+    const qsizetype split = dot > 0 ? dot : name.size();
+    return name.left(split) + " (" + number + ")" + name.mid(split);
+}
+
 QString numberedName(const QString& name, int number)
 {
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    const qsizetype split = dot > 0 ? dot : name.size();
-    return name.left(split) + QStringLiteral(" (%1)").arg(number) + name.mid(split);
+    return numbered(name, QString::number(number));
+}
+
+QByteArray numberedName(const QByteArray& name, int number)
+{
+    return numbered(name, QByteArray::number(number));
 }
 
 bool isSafeFileName(const QString& name)

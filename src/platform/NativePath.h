@@ -82,7 +82,8 @@ bool moveNativeFile(const NativePath& from, const NativePath& to, QString* error
 bool makeNativeFolder(const NativePath& folder, QString* error = nullptr);
 
 // The name with " (number)" before its extension: "IMG_0001 (2).jpg". A leading dot is no
-// extension.
+// extension. The bytes of a file name are numbered the same way, whatever their encoding.
 QString numberedName(const QString& name, int number);
+QByteArray numberedName(const QByteArray& name, int number);
 
 } // namespace vellumora

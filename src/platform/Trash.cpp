@@ -14,19 +14,17 @@ namespace {
 // Enough for any one name deleted again and again in a session.
 constexpr int kMaxNumber = 10000;
 
-QByteArray numberedBytes(const QByteArray& name, int number)
+// The file's own name, or from 2 on the numbered one, that `taken` finds free.
+template <typename Taken> std::optional<QByteArray> freeName(const NativePath& file, const Taken& taken)
 {
-    if (number == 1) {
-        return name;
+    const QByteArray name = file.bytes().mid(file.bytes().lastIndexOf('/') + 1);
+    for (int number = 1; number <= kMaxNumber; ++number) {
+        const QByteArray candidate = number == 1 ? name : numberedName(name, number);
+        if (!taken(candidate)) {
+            return candidate;
+        }
     }
-    const qsizetype dot = name.lastIndexOf('.');
-    const qsizetype split = dot > 0 ? dot : name.size();
-    return name.left(split) + " (" + QByteArray::number(number) + ")" + name.mid(split);
-}
-
-QByteArray fileName(const NativePath& path)
-{
-    return path.bytes().mid(path.bytes().lastIndexOf('/') + 1);
+    return std::nullopt;
 }
 
 QByteArray trashInfo(const NativePath& original)
@@ -39,8 +37,8 @@ QByteArray trashInfo(const NativePath& original)
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")).toLatin1() + "\n";
 }
 
-// Creates the information file under a name no other file in the Trash has, as the
-// specification asks before the file itself is moved.
+// Creates the information file under a name no other file in the Trash has, before the file
+// itself is moved, so a file in the Trash always has one.
 bool claimInfoFile(const NativePath& path, const QByteArray& content)
 {
     const int fd = ::open(path.bytes().constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -70,54 +68,47 @@ std::optional<TrashedFile> Trash::discardToHomeTrash(const NativePath& file) con
     if (m_homeTrash.isEmpty() || !makeNativeFolder(files) || !makeNativeFolder(infos)) {
         return std::nullopt;
     }
-    const QByteArray content = trashInfo(file);
-    for (int number = 1; number <= kMaxNumber; ++number) {
-        const QByteArray name = numberedBytes(fileName(file), number);
-        const NativePath info = infos.child(name + ".trashinfo");
-        const NativePath target = files.child(name);
-        if (nativePathExists(info) || nativePathExists(target)) {
-            continue;
-        }
-        if (!claimInfoFile(info, content)) {
-            return std::nullopt;
-        }
-        if (moveNativeFile(file, target)) {
-            return TrashedFile { file, target, info };
-        }
-        // Most often another file system: the Trash in the home folder cannot take it.
-        removeNativeFile(info);
+    const std::optional<QByteArray> name = freeName(file, [&](const QByteArray& candidate) {
+        return nativePathExists(infos.child(candidate + ".trashinfo"))
+            || nativePathExists(files.child(candidate));
+    });
+    if (!name) {
         return std::nullopt;
     }
+    const NativePath info = infos.child(*name + ".trashinfo");
+    if (!claimInfoFile(info, trashInfo(file))) {
+        return std::nullopt;
+    }
+    if (moveNativeFile(file, files.child(*name))) {
+        return TrashedFile { file, files.child(*name), info };
+    }
+    // Most often another file system: the Trash in the home folder cannot take it.
+    removeNativeFile(info);
     return std::nullopt;
 }
 
-std::optional<TrashedFile> Trash::discard(const NativePath& file, QString* error) const
+TrashedFile Trash::discard(const NativePath& file, QString* error) const
 {
     if (!nativePathExists(file)) {
-        return TrashedFile { file, {}, {} };
+        return { file, {}, {} };
     }
     if (std::optional<TrashedFile> trashed = discardToHomeTrash(file)) {
-        return trashed;
+        return *trashed;
     }
     if (!makeNativeFolder(m_fallbackFolder, error)) {
-        return std::nullopt;
+        return { file, {}, {} };
     }
-    for (int number = 1; number <= kMaxNumber; ++number) {
-        const NativePath target = m_fallbackFolder.child(numberedBytes(fileName(file), number));
-        if (nativePathExists(target)) {
-            continue;
-        }
-        if (!moveNativeFile(file, target, error)) {
-            return std::nullopt;
-        }
-        return TrashedFile { file, target, {} };
+    const std::optional<QByteArray> name = freeName(file,
+        [this](const QByteArray& candidate) { return nativePathExists(m_fallbackFolder.child(candidate)); });
+    if (!name) {
+        *error = QCoreApplication::translate("vellumora::Trash", "Every name for it in %1 is taken.")
+                     .arg(m_fallbackFolder.toString());
+        return { file, {}, {} };
     }
-    return std::nullopt;
-}
-
-bool Trash::holds(const TrashedFile& trashed) const
-{
-    return trashed.location.isEmpty() || nativePathExists(trashed.location);
+    if (!moveNativeFile(file, m_fallbackFolder.child(*name), error)) {
+        return { file, {}, {} };
+    }
+    return { file, m_fallbackFolder.child(*name), {} };
 }
 
 Outcome Trash::restore(

@@ -11,14 +11,17 @@ namespace vellumora {
 // A file a delete took out of the library, and where it went.
 struct TrashedFile {
     NativePath original;
-    // Empty when there was no file to take.
+    // Empty when there was no file to take, or it could be moved nowhere and stayed.
     NativePath location;
     // Its information file in the desktop's Trash; empty in the folder beside the library.
     NativePath info;
+
+    // Whether there is still something to bring back (the user may have emptied the Trash).
+    bool stillThere() const { return location.isEmpty() || nativePathExists(location); }
 };
 
-// Where deleted library files go instead of being erased: the desktop's Trash (the
-// freedesktop.org Trash specification, $XDG_DATA_HOME/Trash), so the file manager can bring them
+// Where deleted library files go instead of being erased: the desktop's Trash
+// ($XDG_DATA_HOME/Trash, laid out as freedesktop.org has it), so the file manager can bring them
 // back too; where that Trash cannot take a file (it lies on another file system, or the Trash
 // cannot be made), a folder beside the library. Files are moved by their bytes and never
 // replace another.
@@ -27,10 +30,9 @@ public:
     // homeTrash may be empty: then every file goes to the fallback folder.
     Trash(NativePath homeTrash, NativePath fallbackFolder);
 
-    // Nothing, with the reason in *error, when the file could be moved nowhere.
-    std::optional<TrashedFile> discard(const NativePath& file, QString* error = nullptr) const;
-    // Whether the file is still there to be brought back (the user may have emptied the Trash).
-    bool holds(const TrashedFile& trashed) const;
+    // Where the file went. When it could be moved nowhere it stays where it was, the location is
+    // empty and *error says why.
+    TrashedFile discard(const NativePath& file, QString* error) const;
     // Moves the file back to `target` and then runs `keep`, which writes the list that names it;
     // when either fails, the file stays in the Trash and the refusal is returned.
     Outcome restore(

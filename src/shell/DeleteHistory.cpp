@@ -17,6 +17,16 @@ template <class... Handlers> struct Overloaded : Handlers... {
 };
 template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
+// Whether the file a delete took along, a category's or a picture's, is still there to bring back.
+bool stillThere(const std::variant<DeletedCategory, DeletedAffirmation, DeletedPicture>& deleted)
+{
+    if (const auto* category = std::get_if<DeletedCategory>(&deleted)) {
+        return category->file.stillThere();
+    }
+    const auto* picture = std::get_if<DeletedPicture>(&deleted);
+    return !picture || picture->file.stillThere();
+}
+
 } // namespace
 
 DeleteHistory::DeleteHistory(
@@ -61,16 +71,6 @@ QString DeleteHistory::nextUndo() const
     return canUndo() ? describe(m_deletes.constLast()) : QString();
 }
 
-bool DeleteHistory::stillInTrash(const Delete& deleted) const
-{
-    return std::visit(Overloaded {
-                          [this](const DeletedCategory& category) { return m_categories.holds(category); },
-                          [](const DeletedAffirmation&) { return true; },
-                          [this](const DeletedPicture& picture) { return m_pictures.holds(picture); },
-                      },
-        deleted);
-}
-
 Outcome DeleteHistory::restore(const Delete& deleted)
 {
     if (const auto* category = std::get_if<DeletedCategory>(&deleted)) {
@@ -111,7 +111,7 @@ Outcome DeleteHistory::undo()
         return Outcome::nothing();
     }
     const Delete latest = m_deletes.takeLast();
-    if (!stillInTrash(latest)) {
+    if (!stillThere(latest)) {
         emit changed();
         return Outcome::refused(
             tr("Vellumora cannot bring back %1: its file is no longer in the Trash.").arg(describe(latest)));

@@ -37,7 +37,6 @@ private:
 
     void remember(Delete deleted);
     QString describe(const Delete& deleted) const;
-    bool stillInTrash(const Delete& deleted) const;
     Outcome restore(const Delete& deleted);
 
     CategoryIndex& m_categories;

@@ -17,6 +17,24 @@ QUrl page(const Platform& platform, const char* configured, const QString& secti
     return address.isEmpty() ? guideSection(platform.applicationFolder(), section) : QUrl(address);
 }
 
+// Opens the page, or tells the user it could not be opened and where to find it.
+void open(Platform& platform, const QUrl& address)
+{
+    if (platform.openUrl(address)) {
+        return;
+    }
+    // The user can still reach the page by hand; a guide is named by its file.
+    const QString text = address.isLocalFile()
+        ? QCoreApplication::translate("vellumora::WebLinks",
+            "The user guide could not be opened: no program to show it was found.\r\nYou can open it "
+            "in a web browser by hand:\r\n%1")
+              .arg(QDir::toNativeSeparators(address.toLocalFile()))
+        : QCoreApplication::translate("vellumora::WebLinks",
+            "The page could not be opened: no web browser was found.\r\nYou can open it by hand:\r\n%1")
+              .arg(address.toString());
+    platform.message(text, MessageIcon::Information);
+}
+
 } // namespace
 
 QUrl guideSection(const QString& applicationFolder, const QString& section)
@@ -42,23 +60,6 @@ QUrl onlineHelpPage(const Platform& platform)
 QUrl updatePage(const Platform& platform)
 {
     return page(platform, VELLUMORA_UPDATE_URL, QStringLiteral("updating"));
-}
-
-void open(Platform& platform, const QUrl& page)
-{
-    if (platform.openUrl(page)) {
-        return;
-    }
-    // The user can still reach the page by hand; a guide is named by its file.
-    const QString text = page.isLocalFile()
-        ? QCoreApplication::translate("vellumora::WebLinks",
-            "The user guide could not be opened: no program to show it was found.\r\nYou can open it "
-            "in a web browser by hand:\r\n%1")
-              .arg(QDir::toNativeSeparators(page.toLocalFile()))
-        : QCoreApplication::translate("vellumora::WebLinks",
-            "The page could not be opened: no web browser was found.\r\nYou can open it by hand:\r\n%1")
-              .arg(page.toString());
-    platform.message(text, MessageIcon::Information);
 }
 
 void openHomePage(Platform& platform)

@@ -19,8 +19,6 @@ QUrl updatePage(const Platform& platform);
 // in share/doc/vellumora of the prefix it is installed in.
 QUrl guideSection(const QString& applicationFolder, const QString& section);
 
-// Opens the page, or tells the user it could not be opened and where to find it.
-void open(Platform& platform, const QUrl& page);
 void openHomePage(Platform& platform);
 void openOnlineHelp(Platform& platform);
 void openUpdatePage(Platform& platform);

@@ -184,7 +184,7 @@ private slots:
         }
     }
 
-    // Deleted files sit in the desktop's Trash as its specification lays them out, so the file
+    // Deleted files sit in the desktop's Trash as freedesktop.org lays it out, so the file
     // manager can put them back too.
     void trashAsTheDesktopKeepsIt()
     {
