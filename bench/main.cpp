@@ -19,7 +19,7 @@
 #include "images/PictureLoader.h"
 #include "images/PictureStore.h"
 #include "images/ThumbnailStrip.h"
-#include "library/CategoryStore.h"
+#include "affirmations/CategoryStore.h"
 #include "platform/QtPlatform.h"
 #include "shell/MainWindow.h"
 #include "show/ShowLauncher.h"

@@ -3,8 +3,8 @@
 // Usage: vellumora-starter AFFIRMATIONS_TXT OUTPUT_FOLDER
 
 #include "images/PictureStore.h"
-#include "library/CategoryStore.h"
-#include "platform/DataFile.h"
+#include "affirmations/CategoryStore.h"
+#include "storage/DataFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

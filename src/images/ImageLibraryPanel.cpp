@@ -2,9 +2,9 @@
 
 #include "images/PictureLibrary.h"
 #include "images/ThumbnailStrip.h"
-#include "platform/Look.h"
+#include "widgets/Look.h"
 #include "platform/Platform.h"
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/NativePath.h"
+#include "storage/NativePath.h"
 
 #include <QImage>
 #include <QString>

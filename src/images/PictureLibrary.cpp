@@ -1,7 +1,7 @@
 #include "images/PictureLibrary.h"
 
 #include "images/PictureDecoder.h"
-#include "platform/DataFile.h"
+#include "storage/DataFile.h"
 
 namespace vellumora {
 

@@ -1,9 +1,7 @@
 #include "images/PictureLoader.h"
 
 #include "images/PictureDecoder.h"
-
-#include <sys/resource.h>
-#include <unistd.h>
+#include "platform/ThreadPriority.h"
 
 namespace vellumora {
 
@@ -51,18 +49,6 @@ QImage PictureLoader::makeThumbnail(
     return image;
 }
 
-namespace {
-
-// The show decodes its next picture seconds before it is due, so on a busy machine that work
-// waits, and the user-interface thread that moves the caption every few milliseconds goes first.
-void giveWay()
-{
-    thread_local const bool lowered = setpriority(PRIO_PROCESS, gettid(), 10) == 0;
-    Q_UNUSED(lowered);
-}
-
-} // namespace
-
 void PictureLoader::loadThumbnail(quint64 ticket, const NativePath& path, const QSize& shown, int priority)
 {
     const ThumbnailCache::Size size = ThumbnailCache::covering(shown);
@@ -83,7 +69,9 @@ void PictureLoader::loadPicture(quint64 ticket, const NativePath& path, const QS
 {
     m_showPool.start(
         [this, ticket, path, size] {
-            giveWay();
+            // The show decodes its next picture seconds before it is due, so on a busy machine
+            // that work waits, and the caption that moves every few milliseconds goes first.
+            yieldToInterfaceThread();
             const QImage image = PictureDecoder::decode(path, size, PictureDecoder::Fit::Stretch);
             QMetaObject::invokeMethod(
                 this, [this, ticket, image] { emit pictureLoaded(ticket, image); }, Qt::QueuedConnection);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "images/ThumbnailCache.h"
-#include "platform/NativePath.h"
+#include "storage/NativePath.h"
 
 #include <QImage>
 #include <QObject>

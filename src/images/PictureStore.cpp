@@ -1,7 +1,7 @@
 #include "images/PictureStore.h"
 
-#include "platform/DataFile.h"
-#include "platform/QuotedFields.h"
+#include "storage/DataFile.h"
+#include "storage/QuotedFields.h"
 
 #include <QFileInfo>
 

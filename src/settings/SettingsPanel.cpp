@@ -1,7 +1,7 @@
 #include "settings/SettingsPanel.h"
 
 #include "platform/Platform.h"
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 #include "settings/MusicFile.h"
 #include "settings/ShapeOptions.h"
 

@@ -1,6 +1,6 @@
 #include "settings/ShapeOptions.h"
 
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 #include "shell/AboutDialog.h"
 
 #include "BuildConfig.h"
-#include "platform/LinkLabel.h"
-#include "platform/Look.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
 #include "platform/Platform.h"
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 #include "shell/ProgramIcon.h"
 #include "shell/WebLinks.h"
 

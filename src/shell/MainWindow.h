@@ -1,8 +1,8 @@
 #pragma once
 
 #include "images/PictureLibrary.h"
-#include "library/AffirmationList.h"
-#include "library/CategoryIndex.h"
+#include "affirmations/AffirmationList.h"
+#include "affirmations/CategoryIndex.h"
 #include "shell/DeleteHistory.h"
 
 #include <QMainWindow>

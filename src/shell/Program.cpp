@@ -2,7 +2,7 @@
 
 #include "BuildConfig.h"
 #include "platform/Platform.h"
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 #include "shell/MainWindow.h"
 #include "shell/ProgramIcon.h"
 #include "shell/UpdateReminder.h"

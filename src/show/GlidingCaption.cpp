@@ -1,6 +1,6 @@
 #include "show/GlidingCaption.h"
 
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QPainter>
 

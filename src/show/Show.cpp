@@ -1,6 +1,6 @@
 #include "show/Show.h"
 
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QRandomGenerator>
 #include <cmath>

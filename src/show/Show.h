@@ -1,7 +1,7 @@
 #pragma once
 
-#include "library/CategoryStore.h"
-#include "platform/NativePath.h"
+#include "affirmations/CategoryStore.h"
+#include "storage/NativePath.h"
 #include "show/ShowArithmetic.h"
 
 #include <QHash>

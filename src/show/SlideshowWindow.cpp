@@ -1,8 +1,8 @@
 #include "show/SlideshowWindow.h"
 
-#include "platform/Look.h"
-#include "platform/ShownText.h"
-#include "platform/Twips.h"
+#include "widgets/Look.h"
+#include "widgets/ShownText.h"
+#include "widgets/Twips.h"
 #include "show/FrameShape.h"
 #include "show/GlidingCaption.h"
 #include "show/Show.h"

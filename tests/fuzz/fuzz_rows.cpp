@@ -1,6 +1,6 @@
 // libFuzzer target for the row reader of the category files and the category index.
 // Whatever it reads must write back, in the file's own encoding, and read again the same.
-#include "library/CategoryStore.h"
+#include "affirmations/CategoryStore.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "platform/FontColourDialog.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
-#include "platform/Look.h"
+#include "widgets/Look.h"
 #include "platform/QtPlatform.h"
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QFile>
 #include <QFontDialog>

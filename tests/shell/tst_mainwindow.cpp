@@ -1,4 +1,4 @@
-#include "platform/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 #include "shell/AboutDialog.h"
 #include "shell/WebLinks.h"
 #include "support/MainWindowFixture.h"

@@ -1,4 +1,4 @@
-#include "platform/Look.h"
+#include "widgets/Look.h"
 #include "show/FrameShape.h"
 #include "show/GlidingCaption.h"
 #include "show/Show.h"

@@ -1,6 +1,6 @@
 #include "support/Listing.h"
 
-#include "library/RowModel.h"
+#include "affirmations/RowModel.h"
 
 namespace vellumora {
 

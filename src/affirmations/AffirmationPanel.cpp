@@ -1,10 +1,10 @@
-#include "library/AffirmationPanel.h"
+#include "affirmations/AffirmationPanel.h"
 
-#include "library/AffirmationList.h"
-#include "library/LibraryLook.h"
-#include "library/TickList.h"
-#include "platform/QuotedFields.h"
-#include "platform/Twips.h"
+#include "affirmations/AffirmationList.h"
+#include "affirmations/LibraryLook.h"
+#include "widgets/TickList.h"
+#include "storage/QuotedFields.h"
+#include "widgets/Twips.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

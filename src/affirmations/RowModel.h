@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/CategoryStore.h"
+#include "affirmations/CategoryStore.h"
 #include "platform/Outcome.h"
 
 #include <QAbstractListModel>

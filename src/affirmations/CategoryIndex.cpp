@@ -1,6 +1,6 @@
-#include "library/CategoryIndex.h"
+#include "affirmations/CategoryIndex.h"
 
-#include "library/AffirmationList.h"
+#include "affirmations/AffirmationList.h"
 
 #include <QSet>
 

@@ -1,4 +1,4 @@
-#include "library/AffirmationList.h"
+#include "affirmations/AffirmationList.h"
 
 namespace vellumora {
 

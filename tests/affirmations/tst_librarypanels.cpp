@@ -1,4 +1,4 @@
-#include "library/RowModel.h"
+#include "affirmations/RowModel.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "platform/Look.h"
+#include "widgets/Look.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "library/CategoryStore.h"
+#include "affirmations/CategoryStore.h"
 #include "support/ApplicationFolder.h"
 #include "support/TestFiles.h"
 

@@ -1,4 +1,4 @@
-#include "platform/QuotedFields.h"
+#include "storage/QuotedFields.h"
 
 namespace vellumora {
 

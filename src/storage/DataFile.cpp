@@ -1,4 +1,4 @@
-#include "platform/DataFile.h"
+#include "storage/DataFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

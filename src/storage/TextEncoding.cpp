@@ -1,4 +1,4 @@
-#include "platform/TextEncoding.h"
+#include "storage/TextEncoding.h"
 
 #include <QStringDecoder>
 #include <algorithm>

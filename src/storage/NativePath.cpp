@@ -1,4 +1,4 @@
-#include "platform/NativePath.h"
+#include "storage/NativePath.h"
 
 #include <QDir>
 #include <QFile>

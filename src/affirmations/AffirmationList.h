@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/RowModel.h"
+#include "affirmations/RowModel.h"
 
 namespace vellumora {
 

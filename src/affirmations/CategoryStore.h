@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/NativePath.h"
-#include "platform/TextEncoding.h"
+#include "storage/NativePath.h"
+#include "storage/TextEncoding.h"
 #include "platform/Trash.h"
 
 #include <QList>

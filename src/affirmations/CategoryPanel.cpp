@@ -1,9 +1,9 @@
-#include "library/CategoryPanel.h"
+#include "affirmations/CategoryPanel.h"
 
-#include "library/CategoryIndex.h"
-#include "library/LibraryLook.h"
-#include "library/TickList.h"
-#include "platform/Twips.h"
+#include "affirmations/CategoryIndex.h"
+#include "affirmations/LibraryLook.h"
+#include "widgets/TickList.h"
+#include "widgets/Twips.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "library/RowModel.h"
+#include "affirmations/RowModel.h"
 
-#include "platform/ShownText.h"
+#include "widgets/ShownText.h"
 
 namespace vellumora {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TextEncoding.h"
+#include "storage/TextEncoding.h"
 
 #include <QByteArray>
 #include <QHashFunctions>

@@ -1,5 +1,5 @@
-#include "library/AffirmationList.h"
-#include "library/CategoryIndex.h"
+#include "affirmations/AffirmationList.h"
+#include "affirmations/CategoryIndex.h"
 #include "support/ApplicationFolder.h"
 #include "support/FileSizeLimit.h"
 #include "support/Listing.h"

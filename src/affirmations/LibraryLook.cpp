@@ -1,7 +1,7 @@
-#include "library/LibraryLook.h"
+#include "affirmations/LibraryLook.h"
 
-#include "platform/Look.h"
-#include "platform/Twips.h"
+#include "widgets/Look.h"
+#include "widgets/Twips.h"
 
 #include <QGroupBox>
 #include <QPushButton>

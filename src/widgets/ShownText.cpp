@@ -1,4 +1,4 @@
-#include "platform/ShownText.h"
+#include "widgets/ShownText.h"
 
 namespace vellumora {
 

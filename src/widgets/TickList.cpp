@@ -1,6 +1,6 @@
-#include "library/TickList.h"
+#include "widgets/TickList.h"
 
-#include "library/LibraryLook.h"
+#include "affirmations/LibraryLook.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "platform/WrapButton.h"
+#include "widgets/WrapButton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,8 +1,8 @@
-#include "library/AffirmationLibraryPanel.h"
+#include "affirmations/AffirmationLibraryPanel.h"
 
-#include "library/AffirmationPanel.h"
-#include "library/CategoryPanel.h"
-#include "platform/Twips.h"
+#include "affirmations/AffirmationPanel.h"
+#include "affirmations/CategoryPanel.h"
+#include "widgets/Twips.h"
 
 namespace vellumora {
 
