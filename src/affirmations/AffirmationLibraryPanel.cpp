@@ -2,7 +2,9 @@
 
 #include "affirmations/AffirmationPanel.h"
 #include "affirmations/CategoryPanel.h"
-#include "widgets/Twips.h"
+#include "widgets/TwipsLayout.h"
+
+#include <QBoxLayout>
 
 namespace vellumora {
 
@@ -12,8 +14,14 @@ AffirmationLibraryPanel::AffirmationLibraryPanel(
 {
     setObjectName(QStringLiteral("fraAffirmationLibrary"));
     // Made left to right, so Tab goes in reading order.
-    placeTwips(new CategoryPanel(platform, categories, this), 240, 360, 3495, 5535);
-    placeTwips(new AffirmationPanel(platform, affirmations, this), 3840, 360, 3495, 5535);
+    QHBoxLayout* frames = rowInTwips(this, 240, 360, 240, 240);
+    auto* categoryFrame = new CategoryPanel(platform, categories, this);
+    preferTwips(categoryFrame, 3495, 5535);
+    frames->addWidget(categoryFrame, 1);
+    addGapTwips(frames, 105);
+    auto* affirmationFrame = new AffirmationPanel(platform, affirmations, this);
+    preferTwips(affirmationFrame, 3495, 5535);
+    frames->addWidget(affirmationFrame, 1);
 }
 
 } // namespace vellumora

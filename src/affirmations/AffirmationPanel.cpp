@@ -2,9 +2,8 @@
 
 #include "affirmations/AffirmationList.h"
 #include "affirmations/LibraryLook.h"
-#include "widgets/TickList.h"
 #include "storage/QuotedFields.h"
-#include "widgets/Twips.h"
+#include "widgets/TickList.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -30,14 +29,13 @@ void AffirmationPanel::buildControls()
     m_textField->setObjectName(QStringLiteral("txtAddFileContent"));
     styleLibraryEntry(m_textField);
     m_textField->setAccessibleName(tr("Affirmation text"));
-    placeTwips(m_textField, 240, 360, 3015, 375);
-    m_addButton = libraryButton(tr("&Add"), "cmdAddContent", this, 240, 950);
-    m_editButton = libraryButton(tr("&Edit"), "cmdEditContent", this, 1260, 950);
-    m_deleteButton = libraryButton(tr("&Delete"), "cmdDeleteContent", this, 2280, 950);
+    m_addButton = libraryButton(tr("&Add"), "cmdAddContent", this, 950);
+    m_editButton = libraryButton(tr("&Edit"), "cmdEditContent", this, 950);
+    m_deleteButton = libraryButton(tr("&Delete"), "cmdDeleteContent", this, 950);
     keepMnemonicInFrame(m_deleteButton, this);
     m_affirmationList = new TickList("lvFileContent", m_affirmations, this);
     m_affirmationList->setAccessibleName(tr("Affirmations"));
-    placeTwips(m_affirmationList, 240, 1320, 3015, 4095);
+    layOutLibraryFrame(this, m_textField, { m_addButton, m_editButton, m_deleteButton }, m_affirmationList);
 }
 
 void AffirmationPanel::connectSignals()

@@ -3,7 +3,6 @@
 #include "affirmations/CategoryIndex.h"
 #include "affirmations/LibraryLook.h"
 #include "widgets/TickList.h"
-#include "widgets/Twips.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -28,13 +27,12 @@ void CategoryPanel::buildControls()
     m_nameField->setObjectName(QStringLiteral("txtAddFile"));
     styleLibraryEntry(m_nameField);
     m_nameField->setAccessibleName(tr("New category name"));
-    placeTwips(m_nameField, 240, 360, 3015, 375);
-    m_createButton = libraryButton(tr("&Create"), "cmdCreateFile", this, 240, 1455);
-    m_deleteButton = libraryButton(tr("&Delete"), "cmdDelete", this, 1800, 1455);
+    m_createButton = libraryButton(tr("&Create"), "cmdCreateFile", this, 1455);
+    m_deleteButton = libraryButton(tr("&Delete"), "cmdDelete", this, 1455);
     keepMnemonicInFrame(m_deleteButton, this);
     m_categoryList = new TickList("lvFile", m_categories, this);
     m_categoryList->setAccessibleName(tr("Categories"));
-    placeTwips(m_categoryList, 240, 1320, 3015, 4095);
+    layOutLibraryFrame(this, m_nameField, { m_createButton, m_deleteButton }, m_categoryList);
 }
 
 void CategoryPanel::connectSignals()

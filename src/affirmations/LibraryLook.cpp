@@ -1,8 +1,9 @@
 #include "affirmations/LibraryLook.h"
 
 #include "widgets/Look.h"
-#include "widgets/Twips.h"
+#include "widgets/TwipsLayout.h"
 
+#include <QBoxLayout>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -24,7 +25,7 @@ void styleLibraryEntry(QWidget* entry)
     entry->setFont(plain);
 }
 
-QPushButton* libraryButton(const QString& caption, const char* name, QWidget* parent, int left, int width)
+QPushButton* libraryButton(const QString& caption, const char* name, QWidget* parent, int width)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
@@ -32,8 +33,30 @@ QPushButton* libraryButton(const QString& caption, const char* name, QWidget* pa
     QFont plain = button->font();
     plain.setBold(false);
     button->setFont(plain);
-    placeTwips(button, left, 840, width, 375);
+    preferTwips(button, width, 375);
+    fitCaption(button);
     return button;
+}
+
+void layOutLibraryFrame(QGroupBox* frame, QWidget* field, const QList<QPushButton*>& buttons, QWidget* list)
+{
+    QVBoxLayout* rows = columnInTwips(frame, 240, 360, 240, 120);
+    preferTwips(field, 3015, 375);
+    rows->addWidget(field);
+    addGapTwips(rows, 105);
+    QHBoxLayout* buttonRow = row();
+    rows->addLayout(buttonRow);
+    // The design spreads the buttons evenly over the field's width.
+    for (QPushButton* button : buttons) {
+        if (button != buttons.constFirst()) {
+            buttonRow->addStretch();
+        }
+        buttonRow->addWidget(button);
+    }
+    addGapTwips(rows, 105);
+    styleLibraryEntry(list);
+    preferTwips(list, 3015, 4095);
+    rows->addWidget(list, 1);
 }
 
 void keepMnemonicInFrame(QAbstractButton* button, QWidget* frame)

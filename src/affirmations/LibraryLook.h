@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 class QAbstractButton;
 class QGroupBox;
 class QString;
@@ -12,8 +14,11 @@ namespace vellumora {
 // fields, mid grey buttons.
 void styleLibraryFrame(QGroupBox* frame);
 void styleLibraryEntry(QWidget* entry);
-// A mid grey button in the row of buttons below a frame's text field (top 840, height 375 twips).
-QPushButton* libraryButton(const QString& caption, const char* name, QWidget* parent, int left, int width);
+// A mid grey button in the row of buttons below a frame's text field; width in twips.
+QPushButton* libraryButton(const QString& caption, const char* name, QWidget* parent, int width);
+// A frame of the library: its text field, the row of buttons below it, and its list, which
+// takes what room is left. The list is styled as the field is.
+void layOutLibraryFrame(QGroupBox* frame, QWidget* field, const QList<QPushButton*>& buttons, QWidget* list);
 // The button's underlined key presses it only while the focus is in its frame: the panel has two
 // "&Delete" buttons, and Alt+D must never reach the one the user is not working in.
 void keepMnemonicInFrame(QAbstractButton* button, QWidget* frame);

@@ -2,17 +2,18 @@
 
 #include "images/PictureLibrary.h"
 #include "images/ThumbnailStrip.h"
-#include "widgets/Look.h"
 #include "platform/Platform.h"
-#include "widgets/Twips.h"
+#include "widgets/Look.h"
+#include "widgets/RowList.h"
+#include "widgets/TwipsLayout.h"
 
+#include <QBoxLayout>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTreeView>
 #include <QWheelEvent>
 
 namespace vellumora {
@@ -30,6 +31,7 @@ QPushButton* pictureButton(const QString& caption, const char* name, QWidget* pa
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setFont(verdana(8.25, true));
+    preferTwips(button, 2535, 480);
     return button;
 }
 
@@ -60,34 +62,45 @@ ImageLibraryPanel::ImageLibraryPanel(
 
 void ImageLibraryPanel::buildControls()
 {
+    QHBoxLayout* columns = rowInTwips(this, 240, 360, 240, 175);
     m_stripHolder = new QWidget(this);
     m_stripHolder->setObjectName(QStringLiteral("picHolder"));
     setColour(m_stripHolder, QPalette::Window, kLightBlue);
-    placeTwips(m_stripHolder, 240, 360, 2325, kHolderHeightTwips);
+    // The strip scrolls by whole pictures of a fixed size, so the holder keeps its size.
+    m_stripHolder->setFixedSize(twipsToPixels(2325), twipsToPixels(kHolderHeightTwips));
+    columns->addWidget(m_stripHolder, 0, Qt::AlignTop);
+    addGapTwips(columns, 75);
 
     m_scrollBar = new QScrollBar(Qt::Vertical, m_stripHolder);
     m_scrollBar->setObjectName(QStringLiteral("ScrollBar1"));
     m_scrollBar->setAccessibleName(tr("Scroll the thumbnails"));
-    placeTwips(m_scrollBar, 1920, 0, 375, 5535);
+    m_scrollBar->setGeometry(twipsRect(1920, 0, 375, 5535));
     m_scrollBar->setRange(0, 0);
     m_scrollBar->setPageStep(kHolderHeightTwips);
     m_scrollBar->hide();
 
-    m_pictureList = new QTreeView(this);
+    m_pictureList = new RowList(m_pictures, this);
     m_pictureList->setObjectName(QStringLiteral("lvwDisplay"));
     m_pictureList->setAccessibleName(tr("Pictures"));
-    m_pictureList->setModel(&m_pictures);
-    m_pictureList->setRootIsDecorated(false);
-    m_pictureList->setUniformRowHeights(true);
-    m_pictureList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pictureList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     setColour(m_pictureList, QPalette::Base, kLightBlue);
-    placeTwips(m_pictureList, 2640, 360, 1995, 5565);
+    preferTwips(m_pictureList, 1995, 5565);
+    columns->addWidget(m_pictureList, 1);
+    addGapTwips(columns, 165);
 
+    m_buttonsAndOptions = column();
+    columns->addLayout(m_buttonsAndOptions);
     m_deleteButton = pictureButton(tr("<< &Delete Picture"), "cmdDeletePicture", this);
-    placeTwips(m_deleteButton, 4800, 360, 2535, 480);
+    m_buttonsAndOptions->addWidget(m_deleteButton);
+    addGapTwips(m_buttonsAndOptions, 60);
     m_addButton = pictureButton(tr("<< &Add Picture"), "cmdAddPicture", this);
-    placeTwips(m_addButton, 4800, 900, 2535, 480);
+    m_buttonsAndOptions->addWidget(m_addButton);
+    addGapTwips(m_buttonsAndOptions, 10);
+    m_buttonsAndOptions->addStretch();
+}
+
+void ImageLibraryPanel::addBelowButtons(QWidget* options)
+{
+    m_buttonsAndOptions->insertWidget(m_buttonsAndOptions->count() - 1, options);
 }
 
 void ImageLibraryPanel::connectSignals()

@@ -7,6 +7,7 @@
 class QPushButton;
 class QScrollBar;
 class QTreeView;
+class QVBoxLayout;
 
 namespace vellumora {
 
@@ -27,6 +28,8 @@ public:
     // The user came back from the program's own windows: the strip goes back to its top.
     void scrollToTop();
     const ThumbnailStrip& thumbnails() const { return *m_strip; }
+    // Options that belong elsewhere but stand in this panel, under its two buttons.
+    void addBelowButtons(QWidget* options);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,6 +54,7 @@ private:
     QTreeView* m_pictureList = nullptr;
     QPushButton* m_deleteButton = nullptr;
     QPushButton* m_addButton = nullptr;
+    QVBoxLayout* m_buttonsAndOptions = nullptr;
     int m_wheelAngle = 0;
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/Trash.h"
 #include "storage/NativePath.h"
 #include "storage/TextEncoding.h"
-#include "platform/Trash.h"
 
 #include <QStringList>
 #include <optional>

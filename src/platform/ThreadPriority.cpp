@@ -1,7 +1,6 @@
 #include "platform/ThreadPriority.h"
 
 #include <QtGlobal>
-
 #include <sys/resource.h>
 #include <unistd.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "storage/NativePath.h"
 #include "platform/Outcome.h"
+#include "storage/NativePath.h"
 
 #include <functional>
 #include <optional>

@@ -38,7 +38,8 @@ std::optional<DisplayOptions> DisplaySettings::load()
     }
     const DisplayOptions defaults;
     DisplayOptions options;
-    options.pictureSecondsIndex = read(QStringLiteral("DispDuration"), kDurationCount, defaults.pictureSecondsIndex);
+    options.pictureSecondsIndex
+        = read(QStringLiteral("DispDuration"), kDurationCount, defaults.pictureSecondsIndex);
     options.glideStepIndex
         = read(QStringLiteral("AffirmationDispDuration"), kDurationCount, defaults.glideStepIndex);
     options.placeOption = twoWay(read(QStringLiteral("DispLocation"), SHRT_MAX, defaults.placeOption));

@@ -1,10 +1,11 @@
 #include "settings/SettingsPanel.h"
 
 #include "platform/Platform.h"
-#include "widgets/Twips.h"
 #include "settings/MusicFile.h"
 #include "settings/ShapeOptions.h"
+#include "widgets/TwipsLayout.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,39 +20,24 @@ namespace vellumora {
 
 namespace {
 
-QLabel* label(const QString& text, QWidget* parent, int left, int top, int width, int height)
+QLabel* label(const QString& text, QWidget* parent, int width, int height)
 {
     auto* result = new QLabel(text, parent);
-    placeTwips(result, left, top, width, height);
-    // Labels size themselves to their text, which the fallback font may make wider than designed.
-    result->resize(std::max(result->width(), result->sizeHint().width()), result->height());
+    preferTwips(result, width, height);
     return result;
 }
 
-// An explanation keeps its designed width and wraps in it, growing downward if the font needs.
-QLabel* wrappedLabel(const QString& text, QWidget* parent, int left, int top, int width, int height)
-{
-    auto* result = new QLabel(text, parent);
-    result->setWordWrap(true);
-    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTwips(result, left, top, width, height);
-    result->resize(result->width(), std::max(result->height(), result->heightForWidth(result->width())));
-    return result;
-}
-
-QGroupBox* frame(
-    const QString& caption, const char* name, QWidget* parent, int left, int top, int width, int height)
+QGroupBox* frame(const QString& caption, const char* name, QWidget* parent, int width, int height)
 {
     auto* result = new QGroupBox(caption, parent);
     result->setObjectName(QLatin1String(name));
-    placeTwips(result, left, top, width, height);
+    preferTwips(result, width, height);
     return result;
 }
 
 struct DurationFrame {
     const char* name;
     QString caption;
-    int top;
     QString explanation;
     int explanationWidth;
     const char* listName;
@@ -61,28 +47,54 @@ struct DurationFrame {
 
 // A frame with its explanation, "Display for", a drop-down list that cannot be typed into, and
 // the unit.
-QComboBox* durationFrame(const DurationFrame& design, QWidget* panel)
+QGroupBox* durationFrame(const DurationFrame& design, QWidget* panel, QComboBox*& list)
 {
-    QGroupBox* box = frame(design.caption, design.name, panel, 360, design.top, 5535, 1275);
-    wrappedLabel(design.explanation, box, 120, 270, design.explanationWidth, 435);
-    label(QCoreApplication::translate("vellumora::SettingsPanel", "Display for"), box, 180, 900, 735, 195);
-    auto* list = new QComboBox(box);
+    QGroupBox* box = frame(design.caption, design.name, panel, 5535, 1275);
+    QVBoxLayout* rows = columnInTwips(box, 120, 270, 120, 0);
+    auto* explanation = new QLabel(design.explanation, box);
+    explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    preferWrappedTwips(explanation, design.explanationWidth, 435);
+    addRowTwips(rows, 555)->addWidget(explanation, 0, Qt::AlignTop | Qt::AlignLeft);
+
+    // The labels stand level with the list's text.
+    QHBoxLayout* choice = row();
+    choice->setAlignment(Qt::AlignTop);
+    addRowTwips(rows, 375)->addLayout(choice);
+    addGapTwips(choice, 60);
+    // The label's place reaches to the list: a wider font takes the gap before it moves the list.
+    choice->addWidget(
+        label(QCoreApplication::translate("vellumora::SettingsPanel", "Display for"), box, 1020, 195));
+    list = new QComboBox(box);
     list->setObjectName(QLatin1String(design.listName));
     list->setEditable(false);
     list->setAccessibleName(design.caption);
-    placeTwips(list, 1200, 840, 885, 315);
-    label(design.unit, box, 2160, 900, design.unitWidth, 195);
-    return list;
+    preferTwips(list, 885, 315);
+    choice->addWidget(list);
+    addGapTwips(choice, 75);
+    choice->addWidget(label(design.unit, box, design.unitWidth, 195));
+    choice->addStretch();
+    return box;
 }
 
-QRadioButton* option(QButtonGroup* group, int index, const QString& caption, QWidget* parent, int left,
-    int top, int width, int height)
+struct Option {
+    QString caption;
+    int index;
+};
+
+// Options stacked in a frame, one below the other, a step of twips apart.
+void addOptions(QGroupBox* frame, QButtonGroup* group, const QList<Option>& options, int left, int top,
+    int height, int step)
 {
-    auto* button = new QRadioButton(caption, parent);
-    button->setObjectName(QStringLiteral("%1_%2").arg(group->objectName()).arg(index));
-    placeTwips(button, left, top, width, height);
-    group->addButton(button, index);
-    return button;
+    QVBoxLayout* rows = columnInTwips(frame, left, top, left, 0);
+    for (const Option& option : options) {
+        auto* button = new QRadioButton(option.caption, frame);
+        button->setObjectName(QStringLiteral("%1_%2").arg(group->objectName()).arg(option.index));
+        preferTwips(button, 0, height);
+        const bool last = &option == &options.constLast();
+        addRowTwips(rows, last ? height : step)->addWidget(button, 0, Qt::AlignTop);
+        group->addButton(button, option.index);
+    }
+    rows->addStretch();
 }
 
 void check(QButtonGroup* group, int index)
@@ -114,47 +126,63 @@ void SettingsPanel::connectSignals()
 
 void SettingsPanel::buildControls()
 {
+    QVBoxLayout* rows = columnInTwips(this, 360, 960, 240, 120);
     m_playMusicBox = new QCheckBox(tr("Play Music"), this);
     m_playMusicBox->setObjectName(QStringLiteral("chkPlayMusic"));
     m_playMusicBox->setChecked(true);
-    placeTwips(m_playMusicBox, 360, 960, 5475, 255);
-    QLabel* chooseMusic = label(tr("Choose Music"), this, 375, 1560, 1170, 195);
+    preferTwips(m_playMusicBox, 5475, 255);
+    addRowTwips(rows, 600)->addWidget(m_playMusicBox, 0, Qt::AlignTop | Qt::AlignLeft);
+    QLabel* chooseMusic = label(tr("Choose Music"), this, 1170, 195);
     chooseMusic->setObjectName(QStringLiteral("Label2"));
+    addRowTwips(rows, 240)->addWidget(chooseMusic, 0, Qt::AlignTop);
+
+    QHBoxLayout* musicRow = addRowTwips(rows, 480);
     m_musicPathField = new QLineEdit(this);
     m_musicPathField->setAccessibleName(chooseMusic->text());
     m_musicPathField->setObjectName(QStringLiteral("txtFile"));
-    placeTwips(m_musicPathField, 360, 1800, 5535, 375);
+    preferTwips(m_musicPathField, 5535, 375);
+    chooseMusic->setBuddy(m_musicPathField);
+    musicRow->addWidget(m_musicPathField, 1, Qt::AlignTop);
+    addGapTwips(musicRow, 225);
     m_browseButton = new QPushButton(tr("Browse"), this);
     m_browseButton->setObjectName(QStringLiteral("cmdBrowseMusic"));
-    placeTwips(m_browseButton, 6120, 1800, 1215, 375);
+    preferTwips(m_browseButton, 1215, 375);
+    musicRow->addWidget(m_browseButton, 0, Qt::AlignTop);
 
-    m_pictureSecondsList
-        = durationFrame({ "fraMsgFreq", tr("Image Frequency"), 2280,
-                            tr("Below you can set the interval between each image and duration for "
-                               "which each image is displayed."),
-                            4515, "cboDispDuration", tr("Second"), 555 },
-            this);
-    m_glideStepList = durationFrame({ "Frame1", tr("Affirmation Frequency"), 3600,
-                                        tr("Below you can set the interval between each affirmation "
-                                           "and duration for which each affirmation is displayed."),
-                                        4875, "cboAffirmationDisplayDuration", tr("MilliSecond"), 810 },
-        this);
+    addRowTwips(rows, 1320)
+        ->addWidget(durationFrame({ "fraMsgFreq", tr("Image Frequency"),
+                                      tr("Below you can set the interval between each image and duration "
+                                         "for which each image is displayed."),
+                                      4515, "cboDispDuration", tr("Second"), 555 },
+                        this, m_pictureSecondsList),
+            0, Qt::AlignTop | Qt::AlignLeft);
+    addRowTwips(rows, 1320)
+        ->addWidget(durationFrame({ "Frame1", tr("Affirmation Frequency"),
+                                      tr("Below you can set the interval between each affirmation and "
+                                         "duration for which each affirmation is displayed."),
+                                      4875, "cboAffirmationDisplayDuration", tr("MilliSecond"), 810 },
+                        this, m_glideStepList),
+            0, Qt::AlignTop | Qt::AlignLeft);
 
-    // The order frame gives up the right half of its width so the location frame, which would
-    // otherwise hide its buttons in the panel's corner, can stand beside it.
-    QGroupBox* orderFrame = frame(tr(" Display Order"), "fraMsgDisplay", this, 360, 4920, 2835, 975);
+    QHBoxLayout* optionFrames = row();
+    rows->addLayout(optionFrames);
+    rows->addStretch();
+    QGroupBox* orderFrame = frame(tr(" Display Order"), "fraMsgDisplay", this, 2835, 975);
     m_orderOptions = new QButtonGroup(orderFrame);
     m_orderOptions->setObjectName(QStringLiteral("optDisplayOrder"));
-    // 90 twips below the design, so the first option clears the frame's caption.
-    option(m_orderOptions, 1, tr("As Displayed"), orderFrame, 150, 330, 2625, 225);
-    option(m_orderOptions, 0, tr("Random"), orderFrame, 150, 690, 2595, 225);
+    // The first option starts low enough to clear the frame's caption.
+    addOptions(
+        orderFrame, m_orderOptions, { { tr("As Displayed"), 1 }, { tr("Random"), 0 } }, 150, 330, 225, 360);
+    optionFrames->addWidget(orderFrame, 0, Qt::AlignTop);
+    addGapTwips(optionFrames, 105);
 
-    QGroupBox* placeFrame
-        = frame(tr("Image Display Location"), "fraMsgLocation", this, 3300, 4920, 2595, 1095);
+    QGroupBox* placeFrame = frame(tr("Image Display Location"), "fraMsgLocation", this, 2595, 1095);
     m_placeOptions = new QButtonGroup(placeFrame);
     m_placeOptions->setObjectName(QStringLiteral("optLocation"));
-    option(m_placeOptions, 0, tr("Randomly on the Screen"), placeFrame, 90, 360, 2415, 255);
-    option(m_placeOptions, 1, tr("Centre of the Screen"), placeFrame, 90, 720, 2415, 255);
+    addOptions(placeFrame, m_placeOptions,
+        { { tr("Randomly on the Screen"), 0 }, { tr("Centre of the Screen"), 1 } }, 90, 360, 255, 360);
+    optionFrames->addWidget(placeFrame, 0, Qt::AlignTop);
+    optionFrames->addStretch();
 
     applyDisplayOptions(DisplayOptions {});
 }

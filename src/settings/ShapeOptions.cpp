@@ -1,7 +1,8 @@
 #include "settings/ShapeOptions.h"
 
-#include "widgets/Twips.h"
+#include "widgets/TwipsLayout.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -10,18 +11,23 @@ namespace vellumora {
 
 namespace {
 
-// Option buttons stacked in a frame: tops in twips, one index per button.
+// Option buttons stacked in a frame, one index per button; each takes one step of the frame's
+// height, in twips.
 QButtonGroup* optionGroup(
-    QGroupBox* frame, const char* name, const QStringList& captions, int firstTop, int step)
+    QGroupBox* frame, const char* name, const QStringList& captions, int height, int step)
 {
+    QVBoxLayout* buttons = columnInTwips(frame, 120, 240, 120, 0);
     auto* group = new QButtonGroup(frame);
     group->setObjectName(QLatin1String(name));
     for (int i = 0; i < captions.size(); ++i) {
         auto* button = new QRadioButton(captions.at(i), frame);
         button->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
-        placeTwips(button, 120, firstTop + i * step, 2295, 375);
+        preferTwips(button, 2295, step);
+        buttons->addWidget(button);
         group->addButton(button, i);
     }
+    buttons->addStretch();
+    preferTwips(frame, 2535, height);
     group->button(0)->setChecked(true);
     return group;
 }
@@ -32,21 +38,23 @@ ShapeOptions::ShapeOptions(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("shapeOptions"));
-    placeTwips(this, kLeft, kTop, kWidth, kHeight);
+    QVBoxLayout* frames = column();
+    setLayout(frames);
 
     auto* borderFrame = new QGroupBox(tr("Border Shape"), this);
     borderFrame->setObjectName(QStringLiteral("Framess"));
-    placeTwips(borderFrame, 4800 - kLeft, 1390 - kTop, 2535, 2000);
     m_borderShapes = optionGroup(borderFrame, "optBorderShape",
-        { tr("No Fill"), tr("Oval"), tr("Square"), tr("Circle"), tr("Round Square") }, 240, 330);
+        { tr("No Fill"), tr("Oval"), tr("Square"), tr("Circle"), tr("Round Square") }, 2000, 330);
+    frames->addWidget(borderFrame);
+    addGapTwips(frames, 35);
 
     auto* fillFrame = new QGroupBox(tr("Fill Style"), this);
     fillFrame->setObjectName(QStringLiteral("Frame3"));
-    placeTwips(fillFrame, 4800 - kLeft, 3425 - kTop, 2535, 2535);
     m_fillStyles = optionGroup(fillFrame, "optFillStyle",
         { tr("No Fill"), tr("Horizontal Line"), tr("Vertical Line"), tr("Upward Diagonal"), tr("Cross"),
             tr("Diagonal Cross") },
-        240, 360);
+        2535, 360);
+    frames->addWidget(fillFrame);
 }
 
 int ShapeOptions::borderShape() const

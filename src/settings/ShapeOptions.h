@@ -11,12 +11,6 @@ namespace vellumora {
 class ShapeOptions : public QWidget {
     Q_OBJECT
 public:
-    // Covers both frames; placed by its parent with placeTwips(this, kLeft, kTop, ...).
-    static constexpr int kLeft = 4800;
-    static constexpr int kTop = 1390;
-    static constexpr int kWidth = 2535;
-    static constexpr int kHeight = 3425 + 2535 - kTop;
-
     explicit ShapeOptions(QWidget* parent = nullptr);
 
     int borderShape() const;

@@ -1,13 +1,14 @@
 #include "shell/AboutDialog.h"
 
 #include "BuildConfig.h"
-#include "widgets/LinkLabel.h"
-#include "widgets/Look.h"
 #include "platform/Platform.h"
-#include "widgets/Twips.h"
 #include "shell/ProgramIcon.h"
 #include "shell/WebLinks.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
+#include "widgets/TwipsLayout.h"
 
+#include <QBoxLayout>
 #include <QFrame>
 #include <QPushButton>
 
@@ -20,17 +21,29 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* parent)
     setWindowTitle(QStringLiteral(VELLUMORA_TITLE));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(verdana(8.25));
-    setFixedSize(twipsToPixels(7080), twipsToPixels(4005));
+    QVBoxLayout* rows = columnInTwips(this, 0, 120, 0, 60);
 
+    QHBoxLayout* header = row();
+    rows->addLayout(header);
+    addGapTwips(header, 120);
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
     icon->setPixmap(programIcon().pixmap(32, 32));
-    placeTwips(icon, 120, 120, 480, 480);
-
+    preferTwips(icon, 480, 480);
+    header->addWidget(icon, 0, Qt::AlignTop);
+    addGapTwips(header, 240);
     auto* title = new QLabel(QStringLiteral(VELLUMORA_TITLE), this);
     title->setObjectName(QStringLiteral("Label2"));
     title->setFont(verdana(9.75, true));
-    placeTwips(title, 840, 240, 2295, 240);
+    preferTwips(title, 2295, 240);
+    // The title stands a little lower than the icon's top.
+    QVBoxLayout* titleColumn = column();
+    addGapTwips(titleColumn, 120);
+    titleColumn->addWidget(title);
+    titleColumn->addStretch();
+    header->addLayout(titleColumn);
+    header->addStretch();
+    addGapTwips(rows, 120);
 
     auto* description
         = new QLabel(tr("Vellumora is a visualization tool: post your daily visions, goals, motivational "
@@ -38,27 +51,49 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* parent)
                         "while you work, until they come true."),
             this);
     description->setObjectName(QStringLiteral("Label1"));
-    description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    placeTwips(description, 240, 720, 6645, 1215);
+    preferWrappedTwips(description, 6645, 1215);
+    QHBoxLayout* descriptionRow = row();
+    addGapTwips(descriptionRow, 240);
+    descriptionRow->addWidget(description, 1);
+    addGapTwips(descriptionRow, 195);
+    rows->addLayout(descriptionRow);
+    addGapTwips(rows, 225);
 
     const QUrl home = WebLinks::homePage(platform);
     auto* homePageLink = new LinkLabel(
         tr("Click here to visit ") + (home.isLocalFile() ? tr("the Vellumora user guide") : home.toString()),
         this);
     homePageLink->setObjectName(QStringLiteral("lblHomePage"));
-    placeTwips(homePageLink, 2280, 2160, 4650, 195);
+    preferTwips(homePageLink, 4650, 195);
+    QHBoxLayout* linkRow = row();
+    linkRow->addStretch();
+    linkRow->addWidget(homePageLink);
+    addGapTwips(linkRow, 150);
+    rows->addLayout(linkRow);
+    addGapTwips(rows, 1005);
+    rows->addStretch();
 
     auto* rule = new QFrame(this);
     rule->setObjectName(QStringLiteral("Line1"));
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
-    rule->setGeometry(0, twipsToPixels(3360), twipsToPixels(7080), 2);
+    rule->setFixedHeight(2);
+    preferTwips(rule, 7080, 0);
+    rows->addWidget(rule);
+    addGapTwips(rows, 210);
 
     auto* okButton = new QPushButton(tr("&OK"), this);
     okButton->setObjectName(QStringLiteral("cmdOK"));
     okButton->setDefault(true);
-    placeTwips(okButton, 5745, 3600, 1260, 345);
+    preferTwips(okButton, 1260, 345);
+    QHBoxLayout* buttonRow = row();
+    buttonRow->addStretch();
+    buttonRow->addWidget(okButton);
+    addGapTwips(buttonRow, 75);
+    rows->addLayout(buttonRow);
+    // As large as its contents ask; the user does not resize it.
+    rows->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(okButton, &QPushButton::clicked, this, &AboutDialog::accept);
     connect(homePageLink, &LinkLabel::clicked, this, [&platform] { WebLinks::openHomePage(platform); });

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "images/PictureLibrary.h"
 #include "affirmations/AffirmationList.h"
 #include "affirmations/CategoryIndex.h"
+#include "images/PictureLibrary.h"
 
 #include <QObject>
 #include <variant>

@@ -1,25 +1,25 @@
 #include "shell/MainWindow.h"
 
 #include "BuildConfig.h"
+#include "affirmations/AffirmationLibraryPanel.h"
 #include "images/ImageLibraryPanel.h"
 #include "images/PictureLoader.h"
-#include "affirmations/AffirmationLibraryPanel.h"
-#include "widgets/LinkLabel.h"
-#include "widgets/Look.h"
 #include "platform/Platform.h"
-#include "widgets/Twips.h"
-#include "widgets/WrapButton.h"
 #include "settings/SettingsPanel.h"
 #include "settings/ShapeOptions.h"
 #include "shell/AboutDialog.h"
 #include "shell/WebLinks.h"
 #include "show/ShowLauncher.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
+#include "widgets/TwipsLayout.h"
+#include "widgets/WrapButton.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStackedWidget>
@@ -28,11 +28,11 @@ namespace vellumora {
 
 namespace {
 
-QPushButton* navigationButton(const QString& caption, const char* name, QWidget* parent, int top)
+QPushButton* navigationButton(const QString& caption, const char* name, QWidget* parent)
 {
     auto* button = new WrapButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    placeTwips(button, 240, top, 1455, 1095);
+    preferTwips(button, 1455, 1095);
     return button;
 }
 
@@ -63,7 +63,7 @@ MainWindow::MainWindow(Platform& platform, QRandomGenerator& random, QWidget* pa
     buildControls();
     buildMenus();
     connectSignals();
-    // The client area is fixed; the window's height follows the menu bar's.
+    // The window is as large as its contents ask, no more; the user does not resize it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -71,44 +71,56 @@ void MainWindow::buildControls()
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twipsToPixels(9660), twipsToPixels(8490));
     setCentralWidget(client);
+    QVBoxLayout* rows = columnInTwips(client, 60, 0, 45, 510);
 
     m_homePageLink = new LinkLabel(
         tr("Click here to visit the Vellumora home page for ideas, tips and updates"), client);
     m_homePageLink->setObjectName(QStringLiteral("Label14"));
     m_homePageLink->setAlignment(Qt::AlignCenter);
-    placeTwips(m_homePageLink, -427, 0, 10515, 195);
+    preferTwips(m_homePageLink, 9555, 195);
+    rows->addWidget(m_homePageLink);
+    addGapTwips(rows, 45);
 
     QLabel* introduction
         = centredText(tr("Vellumora keeps your vision board in view: post your daily visions, goals, "
                          "motivational messages and sayings here, and see them every day until they "
                          "come true."),
             "Label4", client);
-    introduction->setWordWrap(true);
-    placeTwips(introduction, 120, 240, 9495, 615);
-    placeTwips(centredText(tr("Select The Image and affirmation category to display your vision board"),
-                   "Label5", client),
-        1335, 920, 7065, 210);
+    preferWrappedTwips(introduction, 9495, 615);
+    rows->addWidget(introduction);
+    addGapTwips(rows, 65);
+    QLabel* choose = centredText(
+        tr("Select The Image and affirmation category to display your vision board"), "Label5", client);
+    preferTwips(choose, 7065, 210);
+    rows->addWidget(choose);
+    addGapTwips(rows, 70);
 
-    buildPanels(client);
-    buildNavigation(client);
+    QHBoxLayout* panelsAndNavigation = row();
+    rows->addLayout(panelsAndNavigation);
+    QVBoxLayout* panelsAndStart = column();
+    panelsAndNavigation->addLayout(panelsAndStart);
+    addGapTwips(panelsAndNavigation, 45);
+    buildPanels(client, panelsAndStart);
+    buildNavigation(client, panelsAndNavigation, panelsAndStart);
     m_show = new ShowLauncher(m_platform, m_random,
         { *this, *m_settings, m_pictures, m_imageLibrary->thumbnails(), m_categories, m_categoryStore,
             *m_pictureLoader },
         this);
 }
 
-void MainWindow::buildPanels(QWidget* client)
+void MainWindow::buildPanels(QWidget* client, QBoxLayout* column)
 {
     // The three panels share one place; only the one in front can be seen or reached.
     m_panelArea = new QStackedWidget(client);
     m_panelArea->setObjectName(QStringLiteral("panelArea"));
-    placeTwips(m_panelArea, 60, 1200, 7575, 6135);
+    preferTwips(m_panelArea, 7575, 6135);
+    column->addWidget(m_panelArea);
     m_pictureLoader = new PictureLoader(m_platform.thumbnailFolder(), this);
     m_imageLibrary = new ImageLibraryPanel(m_platform, m_pictures, *m_pictureLoader, m_panelArea);
     // The border and fill options belong to the settings but stand on the image library panel.
     auto* shapeOptions = new ShapeOptions(m_imageLibrary);
+    m_imageLibrary->addBelowButtons(shapeOptions);
     m_affirmationLibrary = new AffirmationLibraryPanel(m_platform, m_categories, m_affirmations, m_panelArea);
     m_settings = new SettingsPanel(m_platform, *shapeOptions, m_panelArea);
     m_panelArea->addWidget(m_imageLibrary);
@@ -116,28 +128,42 @@ void MainWindow::buildPanels(QWidget* client)
     m_panelArea->addWidget(m_settings);
 }
 
-void MainWindow::buildNavigation(QWidget* client)
+void MainWindow::buildNavigation(QWidget* client, QBoxLayout* besidePanels, QBoxLayout* belowPanels)
 {
     auto* navigation = new QGroupBox(client);
     navigation->setObjectName(QStringLiteral("Frame7"));
-    placeTwips(navigation, 7680, 1200, 1935, 6780);
+    besidePanels->addWidget(navigation, 0, Qt::AlignTop);
+    QVBoxLayout* buttons = columnInTwips(navigation, 240, 360, 240, 285);
     // Mnemonics of their own, apart from the menus', Start's and every panel's.
-    m_imageLibraryButton = navigationButton(tr("Image &Library"), "cmdImageLibrary", navigation, 360);
-    m_affirmationLibraryButton
-        = navigationButton(tr("Affirmation Li&brary"), "cmdAffirmationLibrary", navigation, 1620);
-    m_settingsButton = navigationButton(tr("Se&ttings"), "cmdMusicSettings", navigation, 2880);
-    m_fontButton = navigationButton(tr("F&ont"), "cmdFont", navigation, 4140);
-    m_aboutButton = navigationButton(tr("About Soft&ware "), "cmdAbout", navigation, 5400);
+    const auto add = [&](const QString& caption, const char* name) {
+        if (buttons->count() > 0) {
+            addGapTwips(buttons, 165);
+        }
+        QPushButton* button = navigationButton(caption, name, navigation);
+        buttons->addWidget(button);
+        return button;
+    };
+    m_imageLibraryButton = add(tr("Image &Library"), "cmdImageLibrary");
+    m_affirmationLibraryButton = add(tr("Affirmation Li&brary"), "cmdAffirmationLibrary");
+    m_settingsButton = add(tr("Se&ttings"), "cmdMusicSettings");
+    m_fontButton = add(tr("F&ont"), "cmdFont");
+    m_aboutButton = add(tr("About Soft&ware "), "cmdAbout");
 
     // Left of Start, below the panels where the deletes are made, and before it for Tab. Its key
     // is Ctrl+Z.
+    QHBoxLayout* undoAndStart = row();
+    addGapTwips(belowPanels, 105);
+    belowPanels->addLayout(undoAndStart);
+    belowPanels->addStretch();
     m_undoButton = new QPushButton(tr("Undo Delete"), client);
     m_undoButton->setObjectName(QStringLiteral("cmdUndo"));
-    placeTwips(m_undoButton, 60, 7440, 2115, 495);
-
+    preferTwips(m_undoButton, 2115, 495);
+    undoAndStart->addWidget(m_undoButton);
+    addGapTwips(undoAndStart, 90);
     m_startButton = new QPushButton(tr("&Start"), client);
     m_startButton->setObjectName(QStringLiteral("cmdDisplayAffirmations"));
-    placeTwips(m_startButton, 2265, 7440, 5370, 495);
+    preferTwips(m_startButton, 5370, 495);
+    undoAndStart->addWidget(m_startButton, 1);
 }
 
 void MainWindow::connectSignals()

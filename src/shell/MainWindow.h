@@ -1,12 +1,13 @@
 #pragma once
 
-#include "images/PictureLibrary.h"
 #include "affirmations/AffirmationList.h"
 #include "affirmations/CategoryIndex.h"
+#include "images/PictureLibrary.h"
 #include "shell/DeleteHistory.h"
 
 #include <QMainWindow>
 
+class QBoxLayout;
 class QPushButton;
 class QRandomGenerator;
 class QStackedWidget;
@@ -43,8 +44,8 @@ protected:
 private:
     bool dataFoldersExist() const;
     void buildControls();
-    void buildPanels(QWidget* client);
-    void buildNavigation(QWidget* client);
+    void buildPanels(QWidget* client, QBoxLayout* column);
+    void buildNavigation(QWidget* client, QBoxLayout* besidePanels, QBoxLayout* belowPanels);
     void buildMenus();
     void connectSignals();
     void showAbout();

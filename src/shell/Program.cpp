@@ -2,11 +2,11 @@
 
 #include "BuildConfig.h"
 #include "platform/Platform.h"
-#include "widgets/Twips.h"
 #include "shell/MainWindow.h"
 #include "shell/ProgramIcon.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WebLinks.h"
+#include "widgets/TwipsLayout.h"
 
 #include <QApplication>
 #include <QPointer>

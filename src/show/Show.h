@@ -1,8 +1,8 @@
 #pragma once
 
 #include "affirmations/CategoryStore.h"
-#include "storage/NativePath.h"
 #include "show/ShowArithmetic.h"
+#include "storage/NativePath.h"
 
 #include <QHash>
 #include <QImage>

@@ -1,15 +1,15 @@
 #include "show/ShowLauncher.h"
 
+#include "affirmations/CategoryIndex.h"
 #include "images/PictureLibrary.h"
 #include "images/PictureLoader.h"
 #include "images/ThumbnailStrip.h"
-#include "affirmations/CategoryIndex.h"
 #include "platform/MediaControl.h"
 #include "platform/Platform.h"
-#include "widgets/Twips.h"
 #include "settings/MusicFile.h"
 #include "settings/SettingsPanel.h"
 #include "show/SlideshowWindow.h"
+#include "widgets/TwipsLayout.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

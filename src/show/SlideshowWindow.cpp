@@ -1,11 +1,11 @@
 #include "show/SlideshowWindow.h"
 
-#include "widgets/Look.h"
-#include "widgets/ShownText.h"
-#include "widgets/Twips.h"
 #include "show/FrameShape.h"
 #include "show/GlidingCaption.h"
 #include "show/Show.h"
+#include "widgets/Look.h"
+#include "widgets/ShownText.h"
+#include "widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -38,18 +38,18 @@ SlideshowWindow::SlideshowWindow(QWidget* parent)
 void SlideshowWindow::buildControls()
 {
     m_frame = new FrameShape(this);
-    placeTwips(m_frame, -1440, -1440, 9375, 8055);
+    m_frame->setGeometry(twipsRect(-1440, -1440, 9375, 8055));
 
     m_backButton = new QPushButton(tr("&Back"), this);
     m_backButton->setObjectName(QStringLiteral("cmdBack"));
     setColour(m_backButton, QPalette::Button, kLightBlue);
-    placeTwips(m_backButton, 5760, 0, 735, 255);
+    m_backButton->setGeometry(twipsRect(5760, 0, 735, 255));
 
     // The strip lies in front of the frame.
     m_captionStrip = new QWidget(this);
     m_captionStrip->setObjectName(QStringLiteral("picContainer"));
     setColour(m_captionStrip, QPalette::Window, kLightBlue);
-    placeTwips(m_captionStrip, 0, 5040, 6495, 615);
+    m_captionStrip->setGeometry(twipsRect(0, 5040, 6495, 615));
     m_caption = new GlidingCaption(m_captionStrip);
     m_caption->setObjectName(QStringLiteral("lblAffirmationDisplay"));
     m_caption->setFont(verdana(11.25, true));
@@ -58,12 +58,12 @@ void SlideshowWindow::buildControls()
     m_musicStrip = new QWidget(this);
     m_musicStrip->setObjectName(QStringLiteral("Picture1"));
     setColour(m_musicStrip, QPalette::Window, Qt::black);
-    placeTwips(m_musicStrip, -120, 5640, 6855, 615);
+    m_musicStrip->setGeometry(twipsRect(-120, 5640, 6855, 615));
     m_musicStatus = new QLabel(m_musicStrip);
     m_musicStatus->setObjectName(QStringLiteral("lblAudio"));
     m_musicStatus->setFont(verdana(8.25, true));
     setColour(m_musicStatus, QPalette::WindowText, kLightBlue);
-    placeTwips(m_musicStatus, 165, 0, 6405, 435);
+    m_musicStatus->setGeometry(twipsRect(165, 0, 6405, 435));
 }
 
 void SlideshowWindow::paintEvent(QPaintEvent*)

@@ -1,7 +1,5 @@
 #include "widgets/TickList.h"
 
-#include "affirmations/LibraryLook.h"
-
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,15 +7,9 @@
 namespace vellumora {
 
 TickList::TickList(const char* name, QAbstractItemModel& rows, QWidget* parent)
-    : QTreeView(parent)
+    : RowList(rows, parent)
 {
     setObjectName(QLatin1String(name));
-    setModel(&rows);
-    setRootIsDecorated(false);
-    setUniformRowHeights(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    styleLibraryEntry(this);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_selecting) {
             emit selectionMoved(selectedRow(), m_clicking);

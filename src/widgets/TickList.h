@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QTreeView>
+#include "widgets/RowList.h"
 
 namespace vellumora {
 
@@ -8,7 +8,7 @@ namespace vellumora {
 // of rows with ticks. A click on a tick box, or Space, asks for that row's tick to change and
 // leaves the selection alone; whether it changes is the model's to say. Rows are never edited
 // in place: their texts name files or change through the buttons.
-class TickList : public QTreeView {
+class TickList : public RowList {
     Q_OBJECT
 public:
     TickList(const char* name, QAbstractItemModel& rows, QWidget* parent = nullptr);

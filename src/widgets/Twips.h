@@ -2,12 +2,10 @@
 
 #include <QRect>
 
-class QWidget;
-
 namespace vellumora {
 
-// Window geometry is designed in twips: 15 twips make one logical pixel. The arithmetic here
-// serves the core too; placing and centring need widgets.
+// Window geometry is designed in twips: 15 twips make one logical pixel. Plain arithmetic, so
+// the show's core uses it too; widgets/TwipsLayout.h lays windows out by it.
 constexpr int kTwipsPerPixel = 15;
 
 // Nearest whole pixel, halves away from zero.
@@ -21,11 +19,5 @@ constexpr QRect twipsRect(int left, int top, int width, int height)
 {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
-
-// Places a control inside its parent: left, top, width, height in twips.
-void placeTwips(QWidget* widget, int left, int top, int width, int height);
-
-// Centres a top-level window on the screen that holds it (or the primary screen).
-void centreOnScreen(QWidget* window);
 
 } // namespace vellumora

@@ -11,6 +11,9 @@ class WrapButton : public QPushButton {
 public:
     explicit WrapButton(const QString& text, QWidget* parent = nullptr);
 
+    // As wide as its longest word and as tall as the lines it then needs.
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

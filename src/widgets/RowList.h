@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QTreeView>
+
+namespace vellumora {
+
+// A list of rows as the program shows them: no tree, one row chosen at a time, never edited in
+// place. It asks for the size the window's design gives it (its minimum) and takes more only
+// when the window grows for other reasons.
+class RowList : public QTreeView {
+    Q_OBJECT
+public:
+    explicit RowList(QAbstractItemModel& rows, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override { return minimumSize(); }
+};
+
+} // namespace vellumora

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "widgets/Twips.h"
+
+class QBoxLayout;
+class QHBoxLayout;
+class QLabel;
+class QLayout;
+class QPushButton;
+class QVBoxLayout;
+class QWidget;
+
+namespace vellumora {
+
+// The windows are laid out by Qt layouts whose sizes come from the design's twips: at the
+// default font a window looks as designed, and a larger font or a longer text makes it grow,
+// never shrink.
+
+// The design's size of a control is the least it gets; its own size hint may ask for more.
+void preferTwips(QWidget* widget, int width, int height);
+// A push button narrower in the design than the style's usual least width grows only when its
+// caption needs it. Call after preferTwips, with the caption and font set.
+void fitCaption(QPushButton* button);
+// Wrapped text keeps the design's width and takes more lines when the font needs them.
+void preferWrappedTwips(QLabel* label, int width, int height);
+
+// A layout whose contents start where the design puts them: margins in twips from the owner's
+// outer edges, of which a frame's border and caption already take their part. No spacing of
+// its own; the gaps are the design's, added one by one.
+QVBoxLayout* columnInTwips(QWidget* owner, int left, int top, int right, int bottom);
+QHBoxLayout* rowInTwips(QWidget* owner, int left, int top, int right, int bottom);
+// A nested layout with no margins and no spacing.
+QVBoxLayout* column();
+QHBoxLayout* row();
+void addGapTwips(QBoxLayout* layout, int twips);
+// A row of the design that reaches from its top to the next row's top: what it holds sits at its
+// top, and may be taller than the design's control without pushing the next row down.
+QHBoxLayout* addRowTwips(QVBoxLayout* column, int spanTwips);
+
+// Centres a top-level window on the screen that holds it (or the primary screen).
+void centreOnScreen(QWidget* window);
+
+} // namespace vellumora

@@ -1,0 +1,131 @@
+#include "shell/AboutDialog.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTreeView>
+
+using namespace vellumora;
+
+// Run at the default font and again at a large one (see tests/CMakeLists.txt): the windows are
+// laid out by their contents, so they grow until every text is whole, and never shrink below the
+// designed size.
+class TestWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void everyTextIsWholeAndNamed_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QSize>("designed");
+        QTest::newRow("image library") << "cmdImageLibrary" << QSize(644, 566);
+        QTest::newRow("affirmation library") << "cmdAffirmationLibrary" << QSize(644, 566);
+        QTest::newRow("settings") << "cmdMusicSettings" << QSize(644, 566);
+        QTest::newRow("about") << QString() << QSize(472, 267);
+    }
+
+    void everyTextIsWholeAndNamed()
+    {
+        QFETCH(QString, panel);
+        QFETCH(QSize, designed);
+        MainWindowFixture f;
+        f.reset();
+        const QString longer = QString("I keep going, one small step after another. ").repeated(6);
+        QVERIFY(writeBytes(f.path("system/Goals.txt"), crlfLines({ "\"" + longer + "\",#TRUE#" })));
+        f.load();
+        std::unique_ptr<QWidget> about;
+        QWidget* window = f.window.get();
+        if (panel.isEmpty()) {
+            about = std::make_unique<AboutDialog>(*f.platform);
+            window = about.get();
+        }
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        if (!panel.isEmpty()) {
+            f.find<QPushButton>(panel)->click();
+        }
+        const QSize client = about ? window->size() : f.window->centralWidget()->size();
+        QVERIFY2(client.width() >= designed.width() && client.height() >= designed.height(),
+            qPrintable(QStringLiteral("%1 x %2").arg(client.width()).arg(client.height())));
+
+        QStringList faults;
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (control->isVisible()) {
+                checkText(control, faults);
+                checkName(control, faults);
+            }
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
+        // A long affirmation's whole text is its row's tip.
+        const QModelIndex row = f.find<QTreeView>("lvFileContent")->model()->index(0, 0);
+        QCOMPARE(row.data(Qt::ToolTipRole).toString(), longer);
+    }
+
+private:
+    // A caption shows whole: a label that wraps has the height its text needs at its width,
+    // any other control is as wide and as high as its text, and where the text stands it lies
+    // inside the control's parent too.
+    static void checkText(QWidget* control, QStringList& faults)
+    {
+        QString text;
+        int flags = Qt::TextShowMnemonic;
+        QRect room = control->contentsRect();
+        auto* label = qobject_cast<QLabel*>(control);
+        if (label) {
+            text = label->text();
+            flags |= label->wordWrap() ? Qt::TextWordWrap : 0;
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control);
+                   button && (qobject_cast<QRadioButton*>(control) || qobject_cast<QCheckBox*>(control))) {
+            text = button->text();
+            room.setLeft(room.left() + 20);
+        } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+            text = button->text();
+            flags |= Qt::TextWordWrap;
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = text;
+            room = control->style()->subElementRect(QStyle::SE_PushButtonContents, &option, control);
+        }
+        if (text.isEmpty()) {
+            return;
+        }
+        const QRect needed = control->fontMetrics().boundingRect(
+            QRect(room.topLeft(), QSize(room.width(), 10000)), flags, text);
+        const Qt::Alignment alignment = label ? label->alignment() : Qt::AlignLeft | Qt::AlignVCenter;
+        const QRect placed = QStyle::alignedRect(
+            control->layoutDirection(), alignment, needed.size().boundedTo(room.size()), room)
+                                 .translated(control->pos());
+        if (needed.width() > room.width() || needed.height() > room.height()
+            || !control->parentWidget()->rect().contains(placed)) {
+            faults << QStringLiteral("%1 \"%2\": needs %3 x %4, has %5 x %6")
+                          .arg(control->objectName(), text)
+                          .arg(needed.width())
+                          .arg(needed.height())
+                          .arg(room.width())
+                          .arg(room.height());
+        }
+    }
+
+    // Every control a user can reach has a name a screen reader can say.
+    static void checkName(QWidget* control, QStringList& faults)
+    {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        if (control->focusPolicy() != Qt::NoFocus && accessible
+            && accessible->text(QAccessible::Name).trimmed().isEmpty()) {
+            faults << QString::fromLatin1(control->metaObject()->className()) + " " + control->objectName()
+                    + " has no name";
+        }
+    }
+};
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
