@@ -23,12 +23,12 @@ Outcome AffirmationList::show(const QString& category)
     QString error;
     const std::optional<QList<Row>> read
         = m_store.readRows(m_store.categoryPath(category), &m_encoding, &error);
-    m_readable = read.has_value();
+    m_file.setRead(read.has_value());
     resetRows(read.value_or(QList<Row>()));
     if (!read) {
         emit fieldTextSet(QString());
-        return Outcome::refused(tr("The affirmations of \"%1\" could not be read.").arg(category)
-            + QStringLiteral("\r\n") + error);
+        return Outcome::refused(
+            withReason(tr("The affirmations of \"%1\" could not be read.").arg(category), error));
     }
     if (rows().isEmpty()) {
         emit fieldTextSet(QString());
@@ -43,7 +43,7 @@ Outcome AffirmationList::show(const QString& category)
 void AffirmationList::clear()
 {
     m_category.clear();
-    m_readable = false;
+    m_file.setRead(false);
     resetRows({});
     emit fieldTextSet(QString());
 }
@@ -53,11 +53,8 @@ Outcome AffirmationList::writable() const
     if (m_category.isEmpty()) {
         return Outcome::refused(tr("Please create or select a category first."), MessageIcon::Information);
     }
-    if (!m_readable) {
-        return Outcome::refused(
-            tr("The affirmations of \"%1\" could not be read, so they are not changed.").arg(m_category));
-    }
-    return {};
+    return m_file.allowsWriting(
+        tr("The affirmations of \"%1\" could not be read, so they are not changed.").arg(m_category));
 }
 
 Outcome AffirmationList::write(const QList<Row>& rows)
@@ -69,8 +66,8 @@ Outcome AffirmationList::write(const QList<Row>& rows)
     if (m_store.writeRows(m_store.categoryPath(m_category), rows, &m_encoding, &error)) {
         return {};
     }
-    return Outcome::refused(tr("The affirmations could not be saved, so the change was undone.")
-        + QStringLiteral("\r\n") + error);
+    return Outcome::refused(
+        withReason(tr("The affirmations could not be saved, so the change was undone."), error));
 }
 
 Outcome AffirmationList::pressAdd(const QString& fieldText)

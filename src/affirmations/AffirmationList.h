@@ -67,8 +67,7 @@ private:
     const CategoryStore& m_store;
     QString m_category;
     TextEncoding m_encoding = TextEncoding::Utf8;
-    // A category whose file could not be read must not be overwritten from an empty list.
-    bool m_readable = false;
+    ReadGuard m_file { false };
     Editor m_editor = Editor::Idle;
     bool m_canAdd = true;
     bool m_canEdit = true;

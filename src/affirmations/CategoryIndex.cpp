@@ -56,14 +56,14 @@ Outcome CategoryIndex::load()
     for (const QString& name : m_store.listCategoryNames()) {
         listed.append({ name, false });
     }
-    m_indexReadable = true;
+    m_index.setRead(true);
     if (m_store.indexExists()) {
         QString error;
         const std::optional<QList<Row>> read = m_store.readIndex(&error);
-        m_indexReadable = read.has_value();
+        m_index.setRead(read.has_value());
         if (!read) {
-            outcome.tell(tr("The category list could not be read, so it is shown empty and not rewritten.")
-                + QStringLiteral("\r\n") + error);
+            outcome.tell(withReason(
+                tr("The category list could not be read, so it is shown empty and not rewritten."), error));
         }
         listed = usableRows(read.value_or(QList<Row>()), outcome);
     }
@@ -75,8 +75,8 @@ Outcome CategoryIndex::load()
         outcome.add(choose(0));
     }
     QString error;
-    if (m_indexReadable && !m_store.writeIndex(rows(), &error)) {
-        outcome.tell(tr("The category list could not be saved.") + QStringLiteral("\r\n") + error);
+    if (m_index.wasRead() && !m_store.writeIndex(rows(), &error)) {
+        outcome.tell(withReason(tr("The category list could not be saved."), error));
     }
     return outcome;
 }
@@ -92,10 +92,7 @@ Outcome CategoryIndex::choose(int row)
 
 Outcome CategoryIndex::changeable() const
 {
-    if (m_indexReadable) {
-        return {};
-    }
-    return Outcome::refused(
+    return m_index.allowsWriting(
         tr("The category list could not be read when the program started, so it cannot be changed now."));
 }
 
@@ -108,8 +105,8 @@ Outcome CategoryIndex::write(const QList<Row>& rows)
     if (m_store.writeIndex(rows, &error)) {
         return {};
     }
-    return Outcome::refused(tr("The category list could not be saved, so the change was undone.")
-        + QStringLiteral("\r\n") + error);
+    return Outcome::refused(
+        withReason(tr("The category list could not be saved, so the change was undone."), error));
 }
 
 int CategoryIndex::listedRow(const QString& name) const
@@ -148,8 +145,8 @@ Outcome CategoryIndex::create(const QString& typed)
     const Row created { existing.value_or(name), true };
     QString error;
     if (!existing && !m_store.createCategory(created.text, &error)) {
-        return Outcome::refused(tr("The category \"%1\" could not be created.").arg(created.text)
-            + QStringLiteral("\r\n") + error);
+        return Outcome::refused(
+            withReason(tr("The category \"%1\" could not be created.").arg(created.text), error));
     }
     if (Outcome written = write(QList<Row>(rows()) << created); !written) {
         if (!existing) {
@@ -197,10 +194,11 @@ Outcome CategoryIndex::removeSelected()
     QString error;
     const TrashedFile trashed = m_store.trash().discard(m_store.categoryPath(removed.text), &error);
     if (!error.isEmpty()) {
-        outcome.tell(tr("The file of the category \"%1\" could not be moved to the Trash, so it stays in the "
-                        "library folder.")
-                         .arg(removed.text)
-            + QStringLiteral("\r\n") + error);
+        outcome.tell(withReason(
+            tr("The file of the category \"%1\" could not be moved to the Trash, so it stays in the "
+               "library folder.")
+                .arg(removed.text),
+            error));
     }
     m_affirmations.clear();
     outcome.add(load());

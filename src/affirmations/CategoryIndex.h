@@ -58,7 +58,7 @@ private:
     CategoryStore& m_store;
     AffirmationList& m_affirmations;
     // An index that exists but cannot be read must not be overwritten from an empty list.
-    bool m_indexReadable = true;
+    ReadGuard m_index { true };
 };
 
 } // namespace vellumora

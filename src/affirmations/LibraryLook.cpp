@@ -27,13 +27,11 @@ void styleLibraryEntry(QWidget* entry)
 
 QPushButton* libraryButton(const QString& caption, const char* name, QWidget* parent, int width)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
+    QPushButton* button = designButton(caption, name, parent, width, 375);
     setColour(button, QPalette::Button, QColor(128, 128, 128));
     QFont plain = button->font();
     plain.setBold(false);
     button->setFont(plain);
-    preferTwips(button, width, 375);
     fitCaption(button);
     return button;
 }

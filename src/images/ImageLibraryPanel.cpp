@@ -28,10 +28,8 @@ constexpr int kScrolledFrom = 4;
 
 QPushButton* pictureButton(const QString& caption, const char* name, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
+    QPushButton* button = designButton(caption, name, parent, 2535, 480);
     button->setFont(verdana(8.25, true));
-    preferTwips(button, 2535, 480);
     return button;
 }
 
@@ -191,8 +189,8 @@ void ImageLibraryPanel::dropEvent(QDropEvent* event)
         }
     }
     if (!refused.isEmpty()) {
-        m_platform.message(tr("These pictures could not be added:") + QStringLiteral("\r\n")
-                + refused.join(QStringLiteral("\r\n")),
+        m_platform.message(
+            withReason(tr("These pictures could not be added:"), refused.join(QLatin1Char('\n'))),
             MessageIcon::Critical);
     }
 }

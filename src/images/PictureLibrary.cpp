@@ -44,26 +44,22 @@ Outcome PictureLibrary::load()
 {
     QString error;
     const std::optional<QStringList> names = m_store.readRecord(&error);
-    m_recordReadable = names.has_value();
+    m_record.setRead(names.has_value());
     beginResetModel();
     m_names = names.value_or(QStringList());
     endResetModel();
     if (!names) {
         return Outcome::refused(
-            tr("The picture list could not be read, so the library is shown empty and the "
-               "picture list is left as it is.")
-            + QStringLiteral("\r\n") + error);
+            withReason(tr("The picture list could not be read, so the library is shown empty and the "
+                          "picture list is left as it is."),
+                error));
     }
     return {};
 }
 
 Outcome PictureLibrary::changeable() const
 {
-    // Written from an empty list, an unreadable record would lose every picture it names.
-    if (m_recordReadable) {
-        return {};
-    }
-    return Outcome::refused(
+    return m_record.allowsWriting(
         tr("The picture list could not be read when the program started, so it cannot be changed now."));
 }
 
@@ -76,8 +72,8 @@ Outcome PictureLibrary::writeRecord(const QStringList& names)
     if (m_store.writeRecord(names, &error)) {
         return {};
     }
-    return Outcome::refused(tr("The picture list could not be saved, so the library stays as it was.")
-        + QStringLiteral("\r\n") + error);
+    return Outcome::refused(
+        withReason(tr("The picture list could not be saved, so the library stays as it was."), error));
 }
 
 std::optional<QString> PictureLibrary::freeName(const QString& chosenPath) const
@@ -126,8 +122,7 @@ Outcome PictureLibrary::add(const QString& chosenPath)
     }
     QString error;
     if (!m_store.copyIn(chosenPath, *name, &error)) {
-        return Outcome::refused(
-            tr("The picture could not be copied into the library.") + QStringLiteral("\r\n") + error);
+        return Outcome::refused(withReason(tr("The picture could not be copied into the library."), error));
     }
     if (Outcome written = writeRecord(QStringList(m_names) << *name); !written) {
         m_store.remove(*name);
@@ -155,11 +150,11 @@ Outcome PictureLibrary::remove(int row)
     QString error;
     const TrashedFile trashed = m_store.trash().discard(m_store.pathOf(name), &error);
     if (!error.isEmpty()) {
-        outcome.tell(
+        outcome.tell(withReason(
             tr("The picture \"%1\" could not be moved to the Trash, so its file stays in the library "
                "folder.")
-                .arg(name)
-            + QStringLiteral("\r\n") + error);
+                .arg(name),
+            error));
     }
     beginRemoveRows({}, row, row);
     m_names.removeAt(row);

@@ -54,7 +54,7 @@ private:
     PictureStore m_store;
     QStringList m_names;
     // A record file that exists but cannot be read must not be overwritten from an empty list.
-    bool m_recordReadable = true;
+    ReadGuard m_record { true };
 };
 
 } // namespace vellumora

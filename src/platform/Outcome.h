@@ -7,6 +7,12 @@
 
 namespace vellumora {
 
+// A message with the reason for it on a line of its own below.
+inline QString withReason(const QString& message, const QString& reason)
+{
+    return message + QLatin1Char('\n') + reason;
+}
+
 // What became of a request to a library: whether the change was made, and the messages the
 // user must see, in order. A refused change leaves the rows and the files as they were.
 class Outcome {
@@ -61,6 +67,26 @@ public:
 private:
     bool m_done = true;
     QList<Notice> m_notices;
+};
+
+// Whether a data file could be read when it was loaded. One that could not is shown empty, and
+// that empty list must never be written over it.
+class ReadGuard {
+public:
+    explicit ReadGuard(bool read)
+        : m_read(read)
+    {
+    }
+    void setRead(bool read) { m_read = read; }
+    bool wasRead() const { return m_read; }
+    // Done when the file was read; otherwise refused, telling why.
+    Outcome allowsWriting(const QString& refusal) const
+    {
+        return m_read ? Outcome() : Outcome::refused(refusal);
+    }
+
+private:
+    bool m_read;
 };
 
 } // namespace vellumora

@@ -104,13 +104,9 @@ bool QtPlatform::setSetting(const QString& section, const QString& key, const QS
 
 MessageAnswer QtPlatform::message(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
-    // Message texts break their lines with CR or CR LF; a label wants LF.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const auto standard
         = buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
-    QMessageBox box(
-        boxIcon(icon), QStringLiteral("Vellumora"), shown, standard, QApplication::activeWindow());
+    QMessageBox box(boxIcon(icon), QStringLiteral("Vellumora"), text, standard, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     // A path or a reason in a message can be copied.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);

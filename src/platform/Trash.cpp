@@ -119,10 +119,10 @@ Outcome Trash::restore(
     }
     QString error;
     if (!moveNativeFile(trashed.location, target, &error)) {
-        return Outcome::refused(
+        return Outcome::refused(withReason(
             QCoreApplication::translate("vellumora::Trash", "The file could not be brought back from %1.")
-                .arg(trashed.location.toString())
-            + QStringLiteral("\r\n") + error);
+                .arg(trashed.location.toString()),
+            error));
     }
     Outcome kept = keep();
     if (!kept) {

@@ -144,9 +144,7 @@ void SettingsPanel::buildControls()
     chooseMusic->setBuddy(m_musicPathField);
     musicRow->addWidget(m_musicPathField, 1, Qt::AlignTop);
     addGapTwips(musicRow, 225);
-    m_browseButton = new QPushButton(tr("Browse"), this);
-    m_browseButton->setObjectName(QStringLiteral("cmdBrowseMusic"));
-    preferTwips(m_browseButton, 1215, 375);
+    m_browseButton = designButton(tr("Browse"), "cmdBrowseMusic", this, 1215, 375);
     musicRow->addWidget(m_browseButton, 0, Qt::AlignTop);
 
     addRowTwips(rows, 1320)

@@ -83,10 +83,8 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* parent)
     rows->addWidget(rule);
     addGapTwips(rows, 210);
 
-    auto* okButton = new QPushButton(tr("&OK"), this);
-    okButton->setObjectName(QStringLiteral("cmdOK"));
+    QPushButton* okButton = designButton(tr("&OK"), "cmdOK", this, 1260, 345);
     okButton->setDefault(true);
-    preferTwips(okButton, 1260, 345);
     QHBoxLayout* buttonRow = row();
     buttonRow->addStretch();
     buttonRow->addWidget(okButton);

@@ -28,14 +28,6 @@ namespace vellumora {
 
 namespace {
 
-QPushButton* navigationButton(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* button = new WrapButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    preferTwips(button, 1455, 1095);
-    return button;
-}
-
 QLabel* centredText(const QString& text, const char* name, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
@@ -139,7 +131,7 @@ void MainWindow::buildNavigation(QWidget* client, QBoxLayout* besidePanels, QBox
         if (buttons->count() > 0) {
             addGapTwips(buttons, 165);
         }
-        QPushButton* button = navigationButton(caption, name, navigation);
+        QPushButton* button = designButton<WrapButton>(caption, name, navigation, 1455, 1095);
         buttons->addWidget(button);
         return button;
     };
@@ -155,14 +147,10 @@ void MainWindow::buildNavigation(QWidget* client, QBoxLayout* besidePanels, QBox
     addGapTwips(belowPanels, 105);
     belowPanels->addLayout(undoAndStart);
     belowPanels->addStretch();
-    m_undoButton = new QPushButton(tr("Undo Delete"), client);
-    m_undoButton->setObjectName(QStringLiteral("cmdUndo"));
-    preferTwips(m_undoButton, 2115, 495);
+    m_undoButton = designButton(tr("Undo Delete"), "cmdUndo", client, 2115, 495);
     undoAndStart->addWidget(m_undoButton);
     addGapTwips(undoAndStart, 90);
-    m_startButton = new QPushButton(tr("&Start"), client);
-    m_startButton->setObjectName(QStringLiteral("cmdDisplayAffirmations"));
-    preferTwips(m_startButton, 5370, 495);
+    m_startButton = designButton(tr("&Start"), "cmdDisplayAffirmations", client, 5370, 495);
     undoAndStart->addWidget(m_startButton, 1);
 }
 
@@ -240,8 +228,7 @@ void MainWindow::buildMenus()
 bool MainWindow::load()
 {
     if (!dataFoldersExist()) {
-        m_platform.message(
-            tr("Required File is missing ") + QStringLiteral("\r\n") + tr("Please Reinstall The software"),
+        m_platform.message(withReason(tr("Required File is missing "), tr("Please Reinstall The software")),
             MessageIcon::None);
         emit endProgramRequested();
         return false;

@@ -26,11 +26,11 @@ void open(Platform& platform, const QUrl& address)
     // The user can still reach the page by hand; a guide is named by its file.
     const QString text = address.isLocalFile()
         ? QCoreApplication::translate("vellumora::WebLinks",
-            "The user guide could not be opened: no program to show it was found.\r\nYou can open it "
-            "in a web browser by hand:\r\n%1")
+            "The user guide could not be opened: no program to show it was found.\nYou can open it "
+            "in a web browser by hand:\n%1")
               .arg(QDir::toNativeSeparators(address.toLocalFile()))
         : QCoreApplication::translate("vellumora::WebLinks",
-            "The page could not be opened: no web browser was found.\r\nYou can open it by hand:\r\n%1")
+            "The page could not be opened: no web browser was found.\nYou can open it by hand:\n%1")
               .arg(address.toString());
     platform.message(text, MessageIcon::Information);
 }

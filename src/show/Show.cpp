@@ -58,7 +58,6 @@ void Show::stop()
 {
     m_running = false;
     m_pictureTimer.stop();
-    m_pictureTimer.setInterval(0);
     m_glideTimer.stop();
     m_pictures.clear();
     ++m_generation;

@@ -43,19 +43,15 @@ QPointF centrePlace(QSize screenTwips, QSize windowTwips)
         (screenTwips.height() - windowTwips.height()) / 2.0);
 }
 
-bool Glide::tick(int labelWidth, int windowWidth)
+void Glide::tick(int labelWidth, int windowWidth)
 {
-    if (rightward) {
-        if (left <= windowWidth) {
-            left += kStep;
-            return false;
-        }
-    } else if (left + labelWidth >= 0) {
+    if (rightward && left <= windowWidth) {
+        left += kStep;
+    } else if (!rightward && left + labelWidth >= 0) {
         left -= kStep;
-        return false;
+    } else {
+        rightward = !rightward;
     }
-    rightward = !rightward;
-    return true;
 }
 
 QString musicStatus(const QString& path, qint64 positionMs, qint64 lengthMs)

@@ -30,11 +30,10 @@ QPointF centrePlace(QSize screenTwips, QSize windowTwips);
 struct Glide {
     static constexpr int kStep = 20;
     int left = 120; // the label's left edge in its strip
-    bool rightward = true; // which of the two scroll timers runs
+    bool rightward = true;
 
-    // One tick of the running timer; true when it turned instead of moving (the caller then
-    // swaps the timers).
-    bool tick(int labelWidth, int windowWidth);
+    // One step, or a turn once the label has left the window on the side it moves to.
+    void tick(int labelWidth, int windowWidth);
 };
 
 // The music status: "Playing <name>" CR LF "Remaining Time:-<elapsed> Seconds Of <total> Seconds",

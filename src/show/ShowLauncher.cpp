@@ -132,9 +132,10 @@ void ShowLauncher::musicUnplayable(const QString& reason)
     if (m_window) {
         m_window->setMusicStripShown(false);
     }
-    m_platform.message(tr("The music file \"%1\" cannot be played, so the show goes on without music.")
-                           .arg(QFileInfo(m_sources.settings.musicPath()).fileName())
-            + QStringLiteral("\r\n") + reason,
+    m_platform.message(
+        withReason(tr("The music file \"%1\" cannot be played, so the show goes on without music.")
+                       .arg(QFileInfo(m_sources.settings.musicPath()).fileName()),
+            reason),
         MessageIcon::Information);
 }
 

@@ -2,11 +2,12 @@
 
 #include "widgets/Twips.h"
 
+#include <QPushButton>
+
 class QBoxLayout;
 class QHBoxLayout;
 class QLabel;
 class QLayout;
-class QPushButton;
 class QVBoxLayout;
 class QWidget;
 
@@ -23,6 +24,16 @@ void preferTwips(QWidget* widget, int width, int height);
 void fitCaption(QPushButton* button);
 // Wrapped text keeps the design's width and takes more lines when the font needs them.
 void preferWrappedTwips(QLabel* label, int width, int height);
+
+// A push button (or a kind of one) named as the design names it, of the design's size.
+template <typename Button = QPushButton>
+Button* designButton(const QString& caption, const char* name, QWidget* parent, int width, int height)
+{
+    auto* button = new Button(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    preferTwips(button, width, height);
+    return button;
+}
 
 // A layout whose contents start where the design puts them: margins in twips from the owner's
 // outer edges, of which a frame's border and caption already take their part. No spacing of

@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(f.platform->messages.size(), browserFound ? 0 : 1);
         if (!browserFound) {
             QVERIFY(f.lastMessage().startsWith("The user guide could not be opened"));
-            QVERIFY(f.lastMessage().endsWith("\r\n" + opened.toLocalFile()));
+            QVERIFY(f.lastMessage().endsWith("\n" + opened.toLocalFile()));
         }
     }
 

@@ -143,7 +143,7 @@ private slots:
 
         QCOMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages.first().text,
-            QStringLiteral("Required File is missing \r\nPlease Reinstall The software"));
+            QStringLiteral("Required File is missing \nPlease Reinstall The software"));
         QCOMPARE(platform.messages.first().icon, MessageIcon::None);
         QCOMPARE(platform.endProcessCalls, 1);
         QVERIFY(program.isEnding());

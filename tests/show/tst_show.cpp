@@ -319,10 +319,13 @@ private slots:
         QFETCH(int, rightTurn);
         QFETCH(int, leftTurn);
         show::Glide glide;
-        while (!glide.tick(labelWidth, 6495)) { }
+        while (glide.rightward) {
+            glide.tick(labelWidth, 6495);
+        }
         QCOMPARE(glide.left, rightTurn);
-        QVERIFY(!glide.rightward);
-        while (!glide.tick(labelWidth, 6495)) { }
+        while (!glide.rightward) {
+            glide.tick(labelWidth, 6495);
+        }
         QCOMPARE(glide.left, leftTurn);
         QVERIFY(glide.rightward);
     }

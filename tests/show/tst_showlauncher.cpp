@@ -219,7 +219,7 @@ private slots:
         QCOMPARE(slideshow()->height(), silentHeight);
         QCOMPARE(f.lastMessage(),
             "The music file \"song.mp3\" cannot be played, so the show goes on without "
-            "music.\r\nThere is no sound in it.");
+            "music.\nThere is no sound in it.");
         emit player->statusUpdate();
         QCOMPARE(slideshow()->findChild<QLabel*>("lblAudio")->text(), "");
         QVERIFY(pictureTimer()->isActive());
