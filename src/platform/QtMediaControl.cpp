@@ -39,25 +39,33 @@ QtMediaControl::~QtMediaControl()
     m_player->stop();
 }
 
-void QtMediaControl::command(const QString& command)
+void QtMediaControl::open(const QString& path)
 {
-    if (command.compare(QLatin1String("Open"), Qt::CaseInsensitive) == 0) {
-        // Running before the source is set, so a refusal made while it loads is told.
-        m_status.start();
-        m_player->setSource(QUrl::fromLocalFile(m_fileName));
-    } else if (command.compare(QLatin1String("Play"), Qt::CaseInsensitive) == 0) {
-        // Not a file found unplayable.
-        if (m_status.isActive() && !m_player->source().isEmpty()) {
-            m_player->setPosition(0);
-            m_player->play();
-        }
-    } else if (command.compare(QLatin1String("Stop"), Qt::CaseInsensitive) == 0) {
-        m_player->stop();
-    } else if (command.compare(QLatin1String("Close"), Qt::CaseInsensitive) == 0) {
-        m_status.stop();
-        m_player->stop();
-        m_player->setSource(QUrl());
+    m_fileName = path;
+    // Running before the source is set, so a refusal made while it loads is told.
+    m_status.start();
+    m_player->setSource(QUrl::fromLocalFile(path));
+}
+
+void QtMediaControl::play()
+{
+    // Not a file found unplayable.
+    if (m_status.isActive() && !m_player->source().isEmpty()) {
+        m_player->setPosition(0);
+        m_player->play();
     }
+}
+
+void QtMediaControl::stop()
+{
+    m_player->stop();
+}
+
+void QtMediaControl::close()
+{
+    m_status.stop();
+    m_player->stop();
+    m_player->setSource(QUrl());
 }
 
 qint64 QtMediaControl::position() const

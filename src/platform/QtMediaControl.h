@@ -9,17 +9,18 @@ class QMediaPlayer;
 
 namespace vellumora {
 
-// The music player over QMediaPlayer (GStreamer). "Open" loads the file, "Play" plays it from
-// the start, "Stop" stops, "Close" lets go of the file.
+// The music player over QMediaPlayer (GStreamer).
 class QtMediaControl : public MediaControl {
     Q_OBJECT
 public:
     explicit QtMediaControl(QObject* parent = nullptr);
     ~QtMediaControl() override;
 
-    void setFileName(const QString& path) override { m_fileName = path; }
+    void open(const QString& path) override;
     QString fileName() const override { return m_fileName; }
-    void command(const QString& command) override;
+    void play() override;
+    void stop() override;
+    void close() override;
     qint64 position() const override;
     qint64 length() const override;
 

@@ -40,7 +40,7 @@ ShowLauncher::ShowLauncher(Platform& platform, QRandomGenerator& random, Sources
     // The player lets go of a file it may still hold before the new one is used.
     connect(&m_sources.settings, &SettingsPanel::musicFileChosen, this, [this] {
         if (m_player) {
-            m_player->command(QStringLiteral("Close"));
+            m_player->close();
         }
     });
 }
@@ -121,9 +121,8 @@ void ShowLauncher::startMusic(const QString& path)
     // The strip first: the player may find the file unplayable while it opens it.
     m_musicShown = true;
     window().setMusicStripShown(true);
-    player().setFileName(path);
-    player().command(QStringLiteral("Open"));
-    player().command(QStringLiteral("Play"));
+    player().open(path);
+    player().play();
 }
 
 void ShowLauncher::musicUnplayable(const QString& reason)
@@ -194,8 +193,8 @@ void ShowLauncher::start()
 void ShowLauncher::back()
 {
     if (m_window && m_player) {
-        m_player->command(QStringLiteral("Stop"));
-        m_player->command(QStringLiteral("Close"));
+        m_player->stop();
+        m_player->close();
     }
     m_show.stop();
     m_sources.mainWindow.showNormal();

@@ -1,8 +1,8 @@
 #include "platform/FontColourDialog.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
-#include "widgets/Look.h"
 #include "platform/QtPlatform.h"
+#include "widgets/Look.h"
 #include "widgets/Twips.h"
 
 #include <QFile>

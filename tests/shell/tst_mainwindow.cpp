@@ -1,8 +1,8 @@
-#include "widgets/LinkLabel.h"
 #include "shell/AboutDialog.h"
 #include "shell/WebLinks.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
+#include "widgets/LinkLabel.h"
 
 #include <QAction>
 #include <QApplication>

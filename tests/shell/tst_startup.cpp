@@ -99,7 +99,8 @@ private slots:
         platform.answers = { answer };
         Program program(platform);
         program.remindOfUpdate();
-        QCOMPARE(platform.openedUrls, opened ? QList<QUrl> { WebLinks::updatePage(platform) } : QList<QUrl> {});
+        QCOMPARE(
+            platform.openedUrls, opened ? QList<QUrl> { WebLinks::updatePage(platform) } : QList<QUrl> {});
 
         // Two weeks on, nothing; a day later, the reminder again.
         platform.clock = platform.clock.addDays(14);

@@ -71,9 +71,8 @@ private slots:
 
         QtMediaControl player;
         QSignalSpy status(&player, &MediaControl::statusUpdate);
-        player.setFileName(path);
-        player.command("Open");
-        player.command("Play");
+        player.open(path);
+        player.play();
         QTRY_VERIFY_WITH_TIMEOUT(player.length() > 0 && player.position() > 300, 10000);
         QVERIFY2(qAbs(player.length() - truth) <= 100, qPrintable(QString::number(player.length())));
         const qint64 earlier = player.position();
@@ -81,8 +80,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(status.size() >= 1, 3000);
         QVERIFY(heldOpen(path));
 
-        player.command("Stop");
-        player.command("Close");
+        player.stop();
+        player.close();
         QTRY_VERIFY(!heldOpen(path));
     }
 
@@ -106,9 +105,8 @@ private slots:
         file.close();
         QtMediaControl player;
         QSignalSpy unplayable(&player, &MediaControl::unplayable);
-        player.setFileName(file.fileName());
-        player.command("Open");
-        player.command("Play");
+        player.open(file.fileName());
+        player.play();
         QTRY_COMPARE_WITH_TIMEOUT(unplayable.size(), 1, 10000);
         QTest::qWait(500);
         QCOMPARE(unplayable.size(), 1);

@@ -1,9 +1,9 @@
-#include "widgets/Look.h"
 #include "show/FrameShape.h"
 #include "show/GlidingCaption.h"
 #include "show/Show.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -159,7 +159,7 @@ private slots:
         start();
         FakeMediaControl* player = f.platform->players.constFirst();
         QCOMPARE(player->name, song);
-        QCOMPARE(player->commands, (QStringList { "Open", "Play" }));
+        QCOMPARE(player->commands, (QStringList { "open", "play" }));
         const int withStrip = slideshow()->height();
         QCOMPARE(f.platform->settings.value("Settings/MusicPath"), song);
         player->positionMs = 2500;
@@ -177,7 +177,7 @@ private slots:
         f.platform->chosenFiles << song;
         f.find<QCheckBox>("chkPlayMusic")->click();
         f.find<QPushButton>("cmdBrowseMusic")->click();
-        QCOMPARE(player->commands, (QStringList { "Open", "Play", "Stop", "Close", "Close" }));
+        QCOMPARE(player->commands, (QStringList { "open", "play", "stop", "close", "close" }));
         QCOMPARE(f.platform->players.size(), 1);
     }
 

@@ -9,19 +9,22 @@
 
 namespace vellumora {
 
-// A player that plays nothing and records the commands it is given.
+// A player that plays nothing and records the calls made to it.
 class FakeMediaControl : public MediaControl {
     Q_OBJECT
 public:
-    void setFileName(const QString& path) override { name = path; }
-    QString fileName() const override { return name; }
-    void command(const QString& command) override
+    void open(const QString& path) override
     {
-        commands.append(command);
-        if (command == QLatin1String("Open") && !refusal.isEmpty()) {
+        name = path;
+        commands.append(QStringLiteral("open"));
+        if (!refusal.isEmpty()) {
             emit unplayable(refusal);
         }
     }
+    QString fileName() const override { return name; }
+    void play() override { commands.append(QStringLiteral("play")); }
+    void stop() override { commands.append(QStringLiteral("stop")); }
+    void close() override { commands.append(QStringLiteral("close")); }
     qint64 position() const override { return positionMs; }
     qint64 length() const override { return lengthMs; }
 
