@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 #include <optional>
 
@@ -82,7 +81,6 @@ QByteArray many(int rows)
 class TestAffirmationLibrary : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // Files before, steps, then the categories and affirmations shown, the one chosen, files
     // after ("<missing>" for none, "/" for a folder) and the messages' beginnings.

@@ -4,7 +4,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTreeView>
 
@@ -14,7 +13,6 @@ using namespace vellumora;
 class TestLibraryPanels : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
         f.reset();

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTreeView>
 #include <QWheelEvent>
@@ -23,7 +22,6 @@ using namespace vellumora;
 class TestImageLibrary : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { f.reset(); }
     void cleanup() { f.window.reset(); }
 

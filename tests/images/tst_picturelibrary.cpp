@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTest>
 #include <cstdio>
 #include <sys/stat.h>
@@ -16,7 +15,6 @@ using namespace vellumora;
 class TestPictureLibrary : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { dir = newApplicationFolder(); }
 
     void addCopiesAndRecords()

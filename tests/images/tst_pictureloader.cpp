@@ -9,7 +9,6 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,7 +17,6 @@ using namespace vellumora;
 class TestPictureLoader : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void jpegCost_data()
     {

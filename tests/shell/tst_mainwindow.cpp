@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
@@ -21,7 +20,6 @@ using namespace vellumora;
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
         f.reset();

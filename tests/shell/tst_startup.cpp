@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,7 +38,6 @@ protected:
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init() { m_dir = newApplicationFolder(); }
 

@@ -1,13 +1,13 @@
 #include "shell/AboutDialog.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
+#include "widgets/Look.h"
 
 #include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -21,7 +21,6 @@ using namespace vellumora;
 class TestWindows : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void everyTextIsWholeAndNamed_data()
     {
@@ -68,6 +67,23 @@ private slots:
         // A long affirmation's whole text is its row's tip.
         const QModelIndex row = f.find<QTreeView>("lvFileContent")->model()->index(0, 0);
         QCOMPARE(row.data(Qt::ToolTipRole).toString(), longer);
+    }
+
+    // Under a dark desktop palette, text on the program's fixed light backgrounds stays dark.
+    void fixedBackgroundsKeepTheirTextLegible()
+    {
+        QPalette dark;
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        QWidget frame;
+        frame.setPalette(dark);
+        setColour(&frame, QPalette::Window, kLightBlue);
+        setColour(&frame, QPalette::Base, kLightBlue);
+        setColour(&frame, QPalette::Button, Qt::black);
+        QCOMPARE(frame.palette().color(QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(frame.palette().color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(frame.palette().color(QPalette::ButtonText), QColor(Qt::white));
     }
 
 private:

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,7 +46,6 @@ bool heldOpen(const QString& path)
 class TestMusic : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void playsAndLetsGo_data()
     {

@@ -14,7 +14,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStackedWidget>
-#include <QStandardPaths>
 #include <QTest>
 
 using namespace vellumora;
@@ -55,7 +54,6 @@ int firstInkedColumn(const QImage& strip)
 class TestShowLauncher : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { f.reset(); }
     void cleanup()
     {
