@@ -282,6 +282,12 @@ private slots:
         QVERIFY(!lib.take("remove"));
         lib.take("pick 0");
         QCOMPARE(buttons(), "AED");
+        // With the last one gone there is nothing to click: Add is offered at once.
+        while (!list.rows().isEmpty()) {
+            lib.take("pick 0");
+            lib.take("remove");
+        }
+        QCOMPARE(buttons(), "A-D");
     }
 };
 
