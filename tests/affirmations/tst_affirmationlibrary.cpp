@@ -1,71 +1,12 @@
-#include "affirmations/AffirmationList.h"
-#include "affirmations/CategoryIndex.h"
-#include "support/ApplicationFolder.h"
-#include "support/FileSizeLimit.h"
+#include "support/Libraries.h"
 #include "support/Listing.h"
 #include "support/TestFiles.h"
 
-#include <QDir>
-#include <QSignalSpy>
 #include <QTest>
-#include <optional>
 
 using namespace vellumora;
 
 namespace {
-
-// The affirmation library as the main window holds it, on a temporary application folder.
-struct Library {
-    std::unique_ptr<TemporaryFolder> dir = newApplicationFolder();
-    CategoryStore store { dir->path() };
-    AffirmationList affirmations { store };
-    CategoryIndex categories { store, affirmations };
-    QSignalSpy field { &affirmations, &AffirmationList::fieldTextSet };
-    std::optional<FileSizeLimit> limit;
-    QStringList told;
-
-    NativePath path(const QByteArray& relative) const { return NativePath(dir->path()).child(relative); }
-    QString fieldText() const { return field.isEmpty() ? QString() : field.last().at(0).toString(); }
-
-    // One step as a user takes it: "create Joy", "tick 1", "choose 2", "drop" (the chosen
-    // category), "add text", "edit text", "pick 1", "mark 1", "remove" (the picked affirmation),
-    // "full" (writes fail from here on). Returns whether it was done.
-    bool take(const QString& step)
-    {
-        const QString verb = step.section(' ', 0, 0);
-        const QString rest = step.section(' ', 1);
-        Outcome outcome = Outcome::nothing();
-        if (verb == "load") {
-            outcome = categories.load();
-        } else if (verb == "create") {
-            outcome = categories.create(rest);
-        } else if (verb == "choose") {
-            outcome = categories.choose(rest.toInt());
-        } else if (verb == "tick") {
-            outcome = categories.toggleTick(rest.toInt());
-        } else if (verb == "drop") {
-            outcome = categories.removeSelected();
-        } else if (verb == "add") {
-            outcome = affirmations.pressAdd(rest);
-        } else if (verb == "edit") {
-            outcome = affirmations.editSelected(rest);
-        } else if (verb == "pick") {
-            affirmations.choose(rest.toInt());
-        } else if (verb == "mark") {
-            outcome = affirmations.toggleTick(rest.toInt());
-        } else if (verb == "remove") {
-            outcome = affirmations.removeSelected();
-        } else if (verb == "full") {
-            limit.emplace(8);
-        } else {
-            QTest::qFail(qPrintable("unknown step " + step), __FILE__, __LINE__);
-        }
-        for (const Outcome::Notice& notice : outcome.notices()) {
-            told.append(notice.text);
-        }
-        return bool(outcome);
-    }
-};
 
 QByteArray many(int rows)
 {
@@ -224,13 +165,8 @@ private slots:
         QFETCH(QString, chosen);
         QFETCH(QByteArrayList, after);
         QFETCH(QStringList, told);
-        Library lib;
-        for (const QByteArray& file : before) {
-            const QByteArray name = file.left(file.indexOf('='));
-            const QByteArray bytes = file.mid(name.size() + 1);
-            QVERIFY(
-                bytes == "/" ? QDir().mkpath(lib.path(name).toString()) : writeBytes(lib.path(name), bytes));
-        }
+        Libraries lib;
+        QVERIFY(lib.write(before));
         for (const QString& step : steps) {
             lib.take(step);
         }
@@ -239,21 +175,13 @@ private slots:
         QCOMPARE(rowTexts(lib.affirmations), affirmations);
         const int selected = lib.categories.selected();
         QCOMPARE(selected < 0 ? QString() : lib.categories.rows().at(selected).text, chosen);
-        for (const QByteArray& file : after) {
-            const QByteArray name = file.left(file.indexOf('='));
-            const QByteArray bytes = file.mid(name.size() + 1);
-            if (bytes == "/") {
-                QVERIFY(QFileInfo(lib.path(name).toString()).isDir());
-            } else {
-                QCOMPARE(readBytes(lib.path(name)), bytes);
-            }
-        }
+        QCOMPARE(lib.read(after), after);
         QVERIFY2(beginEach(lib.told, told), qPrintable(lib.told.join('\n')));
     }
 
     void editorStates()
     {
-        Library lib;
+        Libraries lib;
         QVERIFY(writeBytes(lib.path("system/Health.txt"), "\"one\",#TRUE#\r\n\"two\",#FALSE#\r\n"));
         lib.take("load");
         AffirmationList& list = lib.affirmations;

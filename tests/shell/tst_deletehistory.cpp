@@ -1,106 +1,24 @@
-#include "shell/DeleteHistory.h"
-#include "support/ApplicationFolder.h"
-#include "support/FileSizeLimit.h"
+#include "support/Libraries.h"
 #include "support/Listing.h"
 #include "support/TestFiles.h"
 
-#include <QDir>
-#include <QMap>
-#include <QTemporaryDir>
 #include <QTest>
-#include <optional>
 
 using namespace vellumora;
 
 namespace {
 
-using Snapshot = QMap<QByteArray, QByteArray>;
-
-// The libraries as the main window holds them, with a Trash of their own.
-struct Libraries {
-    explicit Libraries(bool usableTrash)
-    {
-        // A file where the Trash would be made leaves only the folder beside the library.
-        if (!usableTrash) {
-            writeBytes(trash, "no trash here");
-        }
-        QVERIFY(writeBytes(path("system/Caf\xE9.txt"), "\"na\xEFve\",#TRUE#\r\n"));
-        QVERIFY(writeBytes(path("system/Health.txt"), "\"calm\",#TRUE#\r\n\"rest\",#FALSE#\r\n"));
-        QVERIFY(writeBytes(path("system/Work.txt"), "\"ship\",#TRUE#\r\n"));
-        QVERIFY(
-            writeBytes(path("item.txt"), "\"Caf\xE9\",#TRUE#\r\n\"Health\",#FALSE#\r\n\"Work\",#TRUE#\r\n"));
-        QVERIFY(writeBytes(path("SystemFolder/a.jpg"), "a"));
-        QVERIFY(writeBytes(path("SystemFolder/b.jpg"), "b"));
-        QVERIFY(writeBytes(path("SystemFolder/record.txt"), recordOf({ "a.jpg", "b.jpg" })));
-        before = snapshot();
-        categories.load();
-        pictures.load();
-    }
-
-    NativePath path(const QByteArray& relative) const { return NativePath(dir->path()).child(relative); }
-
-    // Every file of the library, by its bytes.
-    Snapshot snapshot() const
-    {
-        Snapshot files;
-        for (const QByteArray folder : { "", "system", "SystemFolder" }) {
-            const NativePath at = folder.isEmpty() ? NativePath(dir->path()) : path(folder);
-            for (const QByteArray& name : nativeFileNames(at)) {
-                files.insert(folder + '/' + name, readBytes(at.child(name)));
-            }
-        }
-        return files;
-    }
-
-    // One step: "choose 1" (a category), "pick 0" (an affirmation), "remove" (it), "drop" (the
-    // chosen category), "delete 0" (a picture), "create Joy", "undo", "full" and "room" (writes
-    // fail from here, and work again), "empty trash".
-    void take(const QString& step)
-    {
-        const QString verb = step.section(' ', 0, 0);
-        const int number = step.section(' ', 1).toInt();
-        Outcome outcome;
-        if (verb == "choose") {
-            outcome = categories.choose(number);
-        } else if (verb == "pick") {
-            affirmations.choose(number);
-        } else if (verb == "remove") {
-            outcome = affirmations.removeSelected();
-        } else if (verb == "drop") {
-            outcome = categories.removeSelected();
-        } else if (verb == "delete") {
-            outcome = pictures.remove(number);
-        } else if (verb == "create") {
-            outcome = categories.create(step.section(' ', 1));
-        } else if (verb == "undo") {
-            outcome = history.undo();
-        } else if (verb == "full") {
-            limit.emplace(8);
-        } else if (verb == "room") {
-            limit.reset();
-        } else if (verb == "empty") {
-            QVERIFY(QDir(home.filePath("Trash")).removeRecursively());
-            QVERIFY(QDir(dir->filePath("deleted")).removeRecursively());
-        } else {
-            QFAIL(qPrintable("unknown step " + step));
-        }
-        for (const Outcome::Notice& notice : outcome.notices()) {
-            told.append(notice.text);
-        }
-    }
-
-    std::unique_ptr<TemporaryFolder> dir = newApplicationFolder();
-    QTemporaryDir home;
-    NativePath trash { home.filePath("Trash") };
-    CategoryStore store { dir->path(), trash };
-    AffirmationList affirmations { store };
-    CategoryIndex categories { store, affirmations };
-    PictureLibrary pictures { dir->path(), trash };
-    DeleteHistory history { categories, affirmations, pictures };
-    std::optional<FileSizeLimit> limit;
-    Snapshot before;
-    QStringList told;
-};
+// A library of three categories, one named in Windows-1252, and two pictures, loaded.
+std::unique_ptr<Libraries> loaded(bool usableTrash)
+{
+    auto lib = std::make_unique<Libraries>(usableTrash);
+    lib->write({ "system/Caf\xE9.txt=\"na\xEFve\",#TRUE#\r\n",
+        "system/Health.txt=\"calm\",#TRUE#\r\n\"rest\",#FALSE#\r\n", "system/Work.txt=\"ship\",#TRUE#\r\n",
+        "item.txt=\"Caf\xE9\",#TRUE#\r\n\"Health\",#FALSE#\r\n\"Work\",#TRUE#\r\n", "SystemFolder/a.jpg=a",
+        "SystemFolder/b.jpg=b", "SystemFolder/record.txt=\"a.jpg\"\r\n\"b.jpg\"\r\n" });
+    lib->take("load");
+    return lib;
+}
 
 } // namespace
 
@@ -164,21 +82,22 @@ private slots:
         QFETCH(bool, asBefore);
         QFETCH(bool, undoLeft);
         QFETCH(QStringList, told);
-        Libraries lib(usableTrash);
+        const auto lib = loaded(usableTrash);
+        const auto before = lib->snapshot();
         for (const QString& step : steps) {
-            lib.take(step);
+            lib->take(step);
         }
-        QCOMPARE(rowTexts(lib.categories, true), categories);
-        QCOMPARE(rowTexts(lib.affirmations, true), affirmations);
-        QCOMPARE(lib.snapshot() == lib.before, asBefore);
-        QCOMPARE(lib.history.canUndo(), undoLeft);
-        QVERIFY2(beginEach(lib.told, told), qPrintable(lib.told.join('\n')));
+        QCOMPARE(rowTexts(lib->categories, true), categories);
+        QCOMPARE(rowTexts(lib->affirmations, true), affirmations);
+        QCOMPARE(lib->snapshot() == before, asBefore);
+        QCOMPARE(lib->history.canUndo(), undoLeft);
+        QVERIFY2(beginEach(lib->told, told), qPrintable(lib->told.join('\n')));
         // What came back left nothing behind in the Trash.
         if (asBefore) {
             for (const char* folder : { "Trash/files", "Trash/info" }) {
-                QVERIFY(nativeFileNames(NativePath(lib.home.filePath(folder))).isEmpty());
+                QVERIFY(nativeFileNames(NativePath(lib->home.filePath(folder))).isEmpty());
             }
-            QVERIFY(nativeFileNames(lib.path("deleted")).isEmpty());
+            QVERIFY(nativeFileNames(lib->path("deleted")).isEmpty());
         }
     }
 
@@ -186,17 +105,17 @@ private slots:
     // manager can put them back too.
     void trashAsTheDesktopKeepsIt()
     {
-        Libraries lib(true);
-        lib.take("choose 1");
-        lib.take("drop");
-        QCOMPARE(readBytes(NativePath(lib.home.filePath("Trash/files/Health.txt"))),
+        const auto lib = loaded(true);
+        lib->take("choose 1");
+        lib->take("drop");
+        QCOMPARE(readBytes(NativePath(lib->home.filePath("Trash/files/Health.txt"))),
             "\"calm\",#TRUE#\r\n\"rest\",#FALSE#\r\n");
-        const QByteArray info = readBytes(NativePath(lib.home.filePath("Trash/info/Health.txt.trashinfo")));
+        const QByteArray info = readBytes(NativePath(lib->home.filePath("Trash/info/Health.txt.trashinfo")));
         QVERIFY2(
-            info.startsWith("[Trash Info]\nPath=" + QFile::encodeName(lib.dir->path()).toPercentEncoding("/")
+            info.startsWith("[Trash Info]\nPath=" + QFile::encodeName(lib->dir->path()).toPercentEncoding("/")
                 + "/system/Health.txt\nDeletionDate=20"),
             info.constData());
-        QCOMPARE(lib.history.nextUndo(), "the category \"Health\"");
+        QCOMPARE(lib->history.nextUndo(), "the category \"Health\"");
     }
 };
 

@@ -1,0 +1,103 @@
+#include "support/Libraries.h"
+
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+namespace vellumora {
+
+Libraries::Libraries(bool usableTrash)
+{
+    if (!usableTrash) {
+        writeBytes(trash, "no trash here");
+    }
+}
+
+NativePath Libraries::path(const QByteArray& relative) const
+{
+    return NativePath(dir->path()).child(relative);
+}
+
+bool Libraries::write(const QByteArrayList& files) const
+{
+    for (const QByteArray& file : files) {
+        const QByteArray name = file.left(file.indexOf('='));
+        const QByteArray bytes = file.mid(name.size() + 1);
+        if (!(bytes == "/" ? QDir().mkpath(path(name).toString()) : writeBytes(path(name), bytes))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QByteArrayList Libraries::read(const QByteArrayList& files) const
+{
+    QByteArrayList now;
+    for (const QByteArray& file : files) {
+        const QByteArray name = file.left(file.indexOf('='));
+        now << name + '=' + (QFileInfo(path(name).toString()).isDir() ? "/" : readBytes(path(name)));
+    }
+    return now;
+}
+
+QMap<QByteArray, QByteArray> Libraries::snapshot() const
+{
+    QMap<QByteArray, QByteArray> files;
+    for (const QByteArray folder : { "", "system", "SystemFolder" }) {
+        const NativePath at = folder.isEmpty() ? NativePath(dir->path()) : path(folder);
+        for (const QByteArray& name : nativeFileNames(at)) {
+            files.insert(folder + '/' + name, readBytes(at.child(name)));
+        }
+    }
+    return files;
+}
+
+bool Libraries::take(const QString& step)
+{
+    const QString verb = step.section(' ', 0, 0);
+    const QString rest = step.section(' ', 1);
+    Outcome outcome = Outcome::nothing();
+    if (verb == "load") {
+        outcome = categories.load();
+        outcome.add(pictures.load());
+    } else if (verb == "create") {
+        outcome = categories.create(rest);
+    } else if (verb == "choose") {
+        outcome = categories.choose(rest.toInt());
+    } else if (verb == "tick") {
+        outcome = categories.toggleTick(rest.toInt());
+    } else if (verb == "drop") {
+        outcome = categories.removeSelected();
+    } else if (verb == "add") {
+        outcome = affirmations.pressAdd(rest);
+    } else if (verb == "edit") {
+        outcome = affirmations.editSelected(rest);
+    } else if (verb == "pick") {
+        affirmations.choose(rest.toInt());
+    } else if (verb == "mark") {
+        outcome = affirmations.toggleTick(rest.toInt());
+    } else if (verb == "remove") {
+        outcome = affirmations.removeSelected();
+    } else if (verb == "delete") {
+        outcome = pictures.remove(rest.toInt());
+    } else if (verb == "undo") {
+        outcome = history.undo();
+    } else if (verb == "full") {
+        limit.emplace(8);
+    } else if (verb == "room") {
+        limit.reset();
+    } else if (verb == "empty") {
+        QDir(home.filePath("Trash")).removeRecursively();
+        QDir(dir->filePath("deleted")).removeRecursively();
+    } else {
+        QTest::qFail(qPrintable("unknown step " + step), __FILE__, __LINE__);
+    }
+    for (const Outcome::Notice& notice : outcome.notices()) {
+        told.append(notice.text);
+    }
+    return bool(outcome);
+}
+
+} // namespace vellumora

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "affirmations/AffirmationList.h"
+#include "affirmations/CategoryIndex.h"
+#include "images/PictureLibrary.h"
+#include "shell/DeleteHistory.h"
+#include "support/ApplicationFolder.h"
+#include "support/FileSizeLimit.h"
+
+#include <QMap>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <optional>
+
+namespace vellumora {
+
+// The libraries as the main window holds them, on a temporary application folder with a Trash
+// of its own, driven by steps as a user takes them.
+struct Libraries {
+    // Without a usable Trash (a file stands where it would be made), deletes go to the folder
+    // beside the library.
+    explicit Libraries(bool usableTrash = true);
+
+    NativePath path(const QByteArray& relative) const;
+    // Writes "name=bytes" files; "name=/" makes a folder.
+    bool write(const QByteArrayList& files) const;
+    // Each "name=bytes" file as it is now ("<missing>" for none, "/" for a folder).
+    QByteArrayList read(const QByteArrayList& files) const;
+    // Every file of the library, by its bytes.
+    QMap<QByteArray, QByteArray> snapshot() const;
+    QString fieldText() const { return field.isEmpty() ? QString() : field.last().at(0).toString(); }
+
+    // "load", "create Joy", "choose 1" (a category), "tick 1", "drop" (the chosen category), "add
+    // text", "edit text", "pick 0" (an affirmation), "mark 0", "remove" (the picked one), "delete
+    // 0" (a picture), "undo", "full" and "room" (writes fail from here, and work again), "empty
+    // trash". Returns whether it was done; what the user is told gathers in `told`.
+    bool take(const QString& step);
+
+    std::unique_ptr<TemporaryFolder> dir = newApplicationFolder();
+    QTemporaryDir home;
+    NativePath trash { home.filePath("Trash") };
+    CategoryStore store { dir->path(), trash };
+    AffirmationList affirmations { store };
+    CategoryIndex categories { store, affirmations };
+    PictureLibrary pictures { dir->path(), trash };
+    DeleteHistory history { categories, affirmations, pictures };
+    QSignalSpy field { &affirmations, &AffirmationList::fieldTextSet };
+    std::optional<FileSizeLimit> limit;
+    QStringList told;
+};
+
+} // namespace vellumora
