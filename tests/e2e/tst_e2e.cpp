@@ -19,15 +19,30 @@ const QString kMainTitle = QStringLiteral("Vellumora v1.0");
 const QString kMessageTitle = QStringLiteral("Vellumora");
 constexpr int kTimeoutMs = 15000;
 
-QString xdotool(const QStringList& args, bool* ok = nullptr)
+// Runs a command to its end: its exit code, or -1 when it could not run, and what it printed.
+int run(const QString& program, const QStringList& args, QByteArray* output = nullptr,
+    const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
-    process.start(QStringLiteral("xdotool"), args);
-    const bool finished = process.waitForFinished(10000);
-    if (ok) {
-        *ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    process.setProcessEnvironment(env);
+    process.start(program, args);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        return -1;
     }
-    return QString::fromLocal8Bit(process.readAllStandardOutput());
+    if (output) {
+        *output = process.readAllStandardOutput() + process.readAllStandardError();
+    }
+    return process.exitCode();
+}
+
+QString xdotool(const QStringList& args, bool* ok = nullptr)
+{
+    QByteArray output;
+    const int code = run("xdotool", args, &output);
+    if (ok) {
+        *ok = code == 0;
+    }
+    return QString::fromLocal8Bit(output);
 }
 
 // Visible windows whose whole title is this one.
@@ -56,22 +71,6 @@ bool sendKeys(const QString& window, const QStringList& keys)
         ok = ok && sent;
     }
     return ok;
-}
-
-// Runs a command to its end; its exit code, or -1 when it could not run.
-int run(const QString& program, const QStringList& args,
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment(), QByteArray* output = nullptr)
-{
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, args);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
-        return -1;
-    }
-    if (output) {
-        *output = process.readAllStandardOutput() + process.readAllStandardError();
-    }
-    return process.exitCode();
 }
 
 // Every file below the folder with its bytes, the executable left out.
@@ -181,9 +180,9 @@ private slots:
             bare.remove(name);
         }
         QByteArray output;
-        QCOMPARE(run(app("Vellumora"), { "--version" }, bare, &output), 0);
+        QCOMPARE(run(app("Vellumora"), { "--version" }, &output, bare), 0);
         QCOMPARE(output, "Vellumora 1.0\n");
-        QCOMPARE(run(app("Vellumora"), {}, bare, &output), 1);
+        QCOMPARE(run(app("Vellumora"), {}, &output, bare), 1);
         QVERIFY(output.contains("needs a graphical desktop"));
     }
 
@@ -193,9 +192,7 @@ private slots:
     {
         const QString prefix = m_root->filePath("prefix");
         QByteArray output;
-        QVERIFY2(run("cmake", { "--install", VELLUMORA_BUILD_DIR, "--prefix", prefix },
-                     QProcessEnvironment::systemEnvironment(), &output)
-                == 0,
+        QVERIFY2(run("cmake", { "--install", VELLUMORA_BUILD_DIR, "--prefix", prefix }, &output) == 0,
             output.constData());
         const QString id = "example.vellumora.Vellumora";
         for (const QString& file : QStringList { "lib/vellumora/Vellumora",
@@ -205,14 +202,9 @@ private slots:
         }
         QCOMPARE(QFileInfo(prefix + "/bin/vellumora").symLinkTarget(), prefix + "/lib/vellumora/Vellumora");
         const QString entry = prefix + "/share/applications/" + id + ".desktop";
-        QVERIFY2(
-            run("desktop-file-validate", { entry }, QProcessEnvironment::systemEnvironment(), &output) == 0,
-            output.constData());
-        QVERIFY2(run("appstreamcli",
-                     { "validate", "--no-net", prefix + "/share/metainfo/" + id + ".metainfo.xml" },
-                     QProcessEnvironment::systemEnvironment(), &output)
-                == 0,
-            output.constData());
+        QVERIFY2(run("desktop-file-validate", { entry }, &output) == 0, output.constData());
+        const QString metainfo = prefix + "/share/metainfo/" + id + ".metainfo.xml";
+        QVERIFY2(run("appstreamcli", { "validate", "--no-net", metainfo }, &output) == 0, output.constData());
 
         QProcess* program = start(prefix + "/bin/vellumora");
         const QString window = waitForWindow(kMainTitle);
