@@ -33,17 +33,17 @@ private slots:
         click(categories, 1, true);
         QCOMPARE(readBytes(f.path("item.txt")), crlfLines({ "\"Health\",#FALSE#", "\"Work\",#TRUE#" }));
         QCOMPARE(categories->currentIndex().row(), 0);
-        QCOMPARE(shownAffirmations(), (QStringList { "calm", "rest" }));
+        QCOMPARE(f.listed("lvFileContent"), (QStringList { "calm", "rest" }));
         // A click on a row shows its category; a click below the rows keeps the choice.
         click(categories, 1, false);
-        QCOMPARE(shownAffirmations(), QStringList { "ship" });
+        QCOMPARE(f.listed("lvFileContent"), QStringList { "ship" });
         QTest::mouseClick(categories->viewport(), Qt::LeftButton, {}, QPoint(60, categories->height() - 30));
         QCOMPARE(categories->selectionModel()->selectedRows().size(), 1);
-        QCOMPARE(shownAffirmations(), QStringList { "ship" });
+        QCOMPARE(f.listed("lvFileContent"), QStringList { "ship" });
         // The keyboard shows the category it moves to, and Space ticks.
         categories->setFocus();
         QTest::keyClick(categories, Qt::Key_Up);
-        QCOMPARE(shownAffirmations(), (QStringList { "calm", "rest" }));
+        QCOMPARE(f.listed("lvFileContent"), (QStringList { "calm", "rest" }));
         QTest::keyClick(categories, Qt::Key_Space);
         QCOMPARE(readBytes(f.path("item.txt")), crlfLines({ "\"Health\",#TRUE#", "\"Work\",#TRUE#" }));
         QVERIFY(f.platform->messages.isEmpty());
@@ -63,7 +63,7 @@ private slots:
         text->setText("new");
         add->click();
         QCOMPARE(add->text(), "&Add");
-        QCOMPARE(shownAffirmations(), (QStringList { "calm", "rest", "new" }));
+        QCOMPARE(f.listed("lvFileContent"), (QStringList { "calm", "rest", "new" }));
         click(affirmations, 0, true);
         QCOMPARE(readBytes(f.path("system/Health.txt")),
             crlfLines({ "\"calm\",#FALSE#", "\"rest\",#FALSE#", "\"new\",#TRUE#" }));
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(f.platform->messages.last().icon, MessageIcon::Information);
         f.find<QPushButton>("cmdCreateFile")->click();
         QCOMPARE(name->text(), "");
-        QCOMPARE(shownCategories(), (QStringList { "Health", "Work", "Jo y" }));
+        QCOMPARE(f.listed("lvFile"), (QStringList { "Health", "Work", "Jo y" }));
 
         // Affirmations take anything but a double quote.
         QLineEdit* text = f.find<QLineEdit>("txtAddFileContent");
@@ -129,7 +129,7 @@ private slots:
         QTRY_VERIFY(text->hasFocus());
         QTest::keyClicks(text, "kept");
         QTest::keyClick(text, Qt::Key_Return);
-        QTRY_COMPARE(shownAffirmations(), (QStringList { "calm", "rest", "kept" }));
+        QTRY_COMPARE(f.listed("lvFileContent"), (QStringList { "calm", "rest", "kept" }));
 
         QLineEdit* name = f.find<QLineEdit>("txtAddFile");
         name->setFocus();
@@ -138,13 +138,13 @@ private slots:
         QTest::sendKeyEvent(QTest::Click, name, Qt::Key_Delete, QChar(0x7F), Qt::NoModifier);
         QCOMPARE(name->text(), "Joy");
         QTest::keyClick(name, Qt::Key_Return);
-        QTRY_COMPARE(shownCategories(), (QStringList { "Health", "Work", "Joy" }));
+        QTRY_COMPARE(f.listed("lvFile"), (QStringList { "Health", "Work", "Joy" }));
         // In the category frame, Alt+D deletes the chosen category, and Ctrl+Z, with nothing
         // typed to take back, brings it back.
         QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
-        QTRY_COMPARE(shownCategories(), (QStringList { "Health", "Work" }));
+        QTRY_COMPARE(f.listed("lvFile"), (QStringList { "Health", "Work" }));
         QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(shownCategories(), (QStringList { "Health", "Work", "Joy" }));
+        QCOMPARE(f.listed("lvFile"), (QStringList { "Health", "Work", "Joy" }));
         QVERIFY(f.platform->messages.isEmpty());
         QCOMPARE(readBytes(f.path("system/Health.txt")),
             crlfLines({ "\"calm\",#TRUE#", "\"rest\",#FALSE#", "\"kept\",#TRUE#" }));
@@ -161,24 +161,13 @@ private slots:
         QLineEdit* text = f.find<QLineEdit>("txtAddFileContent");
         QCOMPARE(text->text(), QString());
         QVERIFY(!text->placeholderText().isEmpty());
-        QVERIFY(shownAffirmations().constFirst().size() < 2000);
+        QVERIFY(f.listed("lvFileContent").constFirst().size() < 2000);
         click(f.find<QTreeView>("lvFileContent"), 1, false);
         QCOMPARE(text->text(), "b");
         QCOMPARE(text->placeholderText(), QString());
     }
 
 private:
-    static QStringList shown(QTreeView* list)
-    {
-        QStringList result;
-        for (int row = 0; row < list->model()->rowCount(); ++row) {
-            result.append(list->model()->index(row, 0).data().toString());
-        }
-        return result;
-    }
-    QStringList shownCategories() { return shown(f.find<QTreeView>("lvFile")); }
-    QStringList shownAffirmations() { return shown(f.find<QTreeView>("lvFileContent")); }
-
     static void click(QTreeView* list, int row, bool onTickBox)
     {
         const QRect place = list->visualRect(list->model()->index(row, 0));

@@ -199,47 +199,6 @@ private slots:
         QCOMPARE(ending.size(), 1);
     }
 
-    // Tab goes through the panel in front in reading order, then the navigation column.
-    void tabInReadingOrder_data()
-    {
-        QTest::addColumn<QString>("panel");
-        QTest::addColumn<QStringList>("controls");
-        // Every option of a group is listed; Tab itself stops once per group, at its checked one.
-        QTest::newRow("image library")
-            << "cmdImageLibrary"
-            << QStringList { "lvwDisplay", "cmdDeletePicture", "cmdAddPicture", "optBorderShape_0",
-                   "optBorderShape_1", "optBorderShape_2", "optBorderShape_3", "optBorderShape_4",
-                   "optFillStyle_0", "optFillStyle_1", "optFillStyle_2", "optFillStyle_3", "optFillStyle_4",
-                   "optFillStyle_5" };
-        QTest::newRow("affirmation library")
-            << "cmdAffirmationLibrary"
-            << QStringList { "txtAddFile", "cmdCreateFile", "cmdDelete", "lvFile", "txtAddFileContent",
-                   "cmdAddContent", "cmdEditContent", "cmdDeleteContent", "lvFileContent" };
-        QTest::newRow("settings") << "cmdMusicSettings"
-                                  << QStringList { "chkPlayMusic", "cboDispDuration",
-                                         "cboAffirmationDisplayDuration", "optDisplayOrder_1",
-                                         "optDisplayOrder_0", "optLocation_0", "optLocation_1" };
-    }
-
-    void tabInReadingOrder()
-    {
-        QFETCH(QString, panel);
-        QFETCH(QStringList, controls);
-        f.find<QPushButton>(panel)->click();
-        QStringList order;
-        QWidget* start = f.find<QLabel>("Label14");
-        QWidget* next = start->nextInFocusChain();
-        while (next != start && order.size() < 60) {
-            if (next->isVisible() && (next->focusPolicy() & Qt::TabFocus) && next->isEnabled()) {
-                order << next->objectName();
-            }
-            next = next->nextInFocusChain();
-        }
-        const QStringList navigation { "cmdImageLibrary", "cmdAffirmationLibrary", "cmdMusicSettings",
-            "cmdFont", "cmdAbout", "cmdDisplayAffirmations" };
-        QCOMPARE(order, controls + navigation);
-    }
-
 private:
     QUrl home() const { return WebLinks::homePage(*f.platform); }
 

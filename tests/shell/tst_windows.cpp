@@ -63,6 +63,7 @@ private slots:
                 checkName(control, faults);
             }
         }
+        checkTabOrder(window, faults);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join("\n")));
         // A long affirmation's whole text is its row's tip.
         const QModelIndex row = f.find<QTreeView>("lvFileContent")->model()->index(0, 0);
@@ -128,6 +129,26 @@ private:
                           .arg(needed.height())
                           .arg(room.width())
                           .arg(room.height());
+        }
+    }
+
+    // Tab goes through the controls of a frame in reading order: each next one lower down, or on
+    // the same line further right.
+    static void checkTabOrder(QWidget* window, QStringList& faults)
+    {
+        QWidget* previous = nullptr;
+        for (QWidget* next = window->nextInFocusChain(); next != window; next = next->nextInFocusChain()) {
+            if (!next->isVisible() || !next->isEnabled() || !(next->focusPolicy() & Qt::TabFocus)) {
+                continue;
+            }
+            if (previous && previous->parentWidget() == next->parentWidget()) {
+                const QPoint from = previous->geometry().center(), to = next->geometry().center();
+                const bool sameLine = qAbs(to.y() - from.y()) < previous->height() / 2;
+                if (sameLine ? to.x() <= from.x() : to.y() < from.y()) {
+                    faults << "Tab goes from " + previous->objectName() + " back to " + next->objectName();
+                }
+            }
+            previous = next;
         }
     }
 

@@ -102,7 +102,7 @@ private slots:
 
     void aShowFromStartToBack()
     {
-        addPictures({ Qt::red, Qt::green });
+        f.addPictures({ Qt::red, Qt::green });
         QVERIFY(writeBytes(f.path("system/One.txt"), crlfLines({ "\"A\",#TRUE#", "\"B\",#TRUE#" })));
         QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"One\",#TRUE#" })));
         f.load();
@@ -143,7 +143,7 @@ private slots:
 
     void musicPlaysWithItsStrip()
     {
-        addPictures({ Qt::red });
+        f.addPictures({ Qt::red });
         const QString song = f.path("my.song.wav");
         QVERIFY(writeBytes(song, "RIFF"));
         f.load();
@@ -184,7 +184,7 @@ private slots:
     // in it: each time the show goes on in silence, its music strip hidden.
     void musicThatCannotPlay()
     {
-        addPictures({ Qt::red });
+        f.addPictures({ Qt::red });
         f.load();
         const QString photo = f.path("photo.jpg");
         QVERIFY(writeSolidPicture(photo, Qt::blue));
@@ -225,7 +225,7 @@ private slots:
 
     void fontLastsOneShow()
     {
-        addPictures({ Qt::red });
+        f.addPictures({ Qt::red });
         f.load();
         QFont chosen(QStringLiteral("DejaVu Serif"), 20);
         chosen.setStrikeOut(true);
@@ -249,7 +249,7 @@ private slots:
 
     void frameFollowsTheOptions()
     {
-        addPictures({ Qt::white });
+        f.addPictures({ Qt::white });
         f.load();
         f.find<QRadioButton>("optBorderShape_3")->setChecked(true);
         f.find<QRadioButton>("optFillStyle_4")->setChecked(true);
@@ -299,17 +299,6 @@ private:
     QString caption()
     {
         return slideshow()->findChild<GlidingCaption*>("lblAffirmationDisplay")->accessibleName();
-    }
-
-    void addPictures(const QList<QColor>& colours)
-    {
-        QByteArray record;
-        for (int i = 0; i < colours.size(); ++i) {
-            const QString name = QStringLiteral("%1.png").arg(i + 1);
-            QVERIFY(writeSolidPicture(f.path("SystemFolder/" + name), colours[i], 200, 150));
-            record += '"' + name.toUtf8() + "\"\r\n";
-        }
-        QVERIFY(writeBytes(f.path("SystemFolder/record.txt"), record));
     }
 
     MainWindowFixture f;

@@ -1,5 +1,9 @@
 #include "support/MainWindowFixture.h"
 
+#include "support/TestFiles.h"
+
+#include <QTreeView>
+
 namespace vellumora {
 
 void MainWindowFixture::reset()
@@ -19,6 +23,26 @@ MainWindow& MainWindowFixture::load()
         QTest::qFail("the main window did not load", __FILE__, __LINE__);
     }
     return *window;
+}
+
+QStringList MainWindowFixture::listed(const QString& list) const
+{
+    const QAbstractItemModel* rows = find<QTreeView>(list)->model();
+    QStringList texts;
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        texts << rows->index(row, 0).data().toString();
+    }
+    return texts;
+}
+
+void MainWindowFixture::addPictures(const QList<QColor>& colours) const
+{
+    QStringList names;
+    for (const QColor& colour : colours) {
+        names << QStringLiteral("%1.png").arg(names.size() + 1);
+        QVERIFY(writeSolidPicture(path("SystemFolder/" + names.last()), colour, 200, 150));
+    }
+    QVERIFY(writeBytes(path("SystemFolder/record.txt"), recordOf(names)));
 }
 
 } // namespace vellumora

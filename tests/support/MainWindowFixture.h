@@ -34,6 +34,10 @@ struct MainWindowFixture {
         standIns.push_back(std::move(standIn));
         return result;
     }
+    // The texts of the rows the list of that name shows.
+    QStringList listed(const QString& list) const;
+    // Pictures 1.png, 2.png, ... of these colours, listed as if added in that order.
+    void addPictures(const QList<QColor>& colours) const;
     QString lastMessage() const
     {
         return platform->messages.isEmpty() ? QString() : platform->messages.last().text;
