@@ -38,39 +38,26 @@ private slots:
         QTest::addColumn<bool>("undoLeft");
         QTest::addColumn<QStringList>("told");
         const QString all = "Café+|Health|Work+";
-
-        QTest::newRow("a category, its name in Windows-1252")
-            << true << QStringList { "choose 0", "drop", "undo" } << all << "naïve+" << true << false
-            << QStringList {};
+        row("a category, its name in Windows-1252", true, "choose 0; drop; undo", all, "naïve+", true);
         // Left empty, the file reads as either encoding when its category is shown again.
-        QTest::newRow("an affirmation in Windows-1252")
-            << true << QStringList { "choose 0", "pick 0", "remove", "choose 2", "undo" } << all << "naïve+"
-            << true << false << QStringList {};
-        QTest::newRow("a picture") << true << QStringList { "delete 0", "undo" } << all << "naïve+" << true
-                                   << false << QStringList {};
+        row("an affirmation in Windows-1252", true, "choose 0; pick 0; remove; choose 2; undo", all, "naïve+",
+            true);
+        row("a picture", true, "delete 0; undo", all, "naïve+", true);
         // An affirmation deleted before its category comes back after it.
-        QTest::newRow("a chain, in reverse") << true
-                                             << QStringList { "choose 1", "pick 1", "remove", "drop",
-                                                    "delete 1", "delete 0", "undo", "undo", "undo", "undo" }
-                                             << all << "calm+|rest" << true << false << QStringList {};
-        QTest::newRow("without a Trash, from the folder beside the library")
-            << false << QStringList { "choose 2", "drop", "delete 0", "undo", "undo" } << all << "ship+"
-            << true << false << QStringList {};
-        QTest::newRow("an undo that cannot be written, then can")
-            << true << QStringList { "choose 1", "drop", "full", "undo", "room", "undo" } << all
-            << "calm+|rest" << true << false << QStringList { "The category list could not be saved" };
-        QTest::newRow("a picture whose undo cannot be written stays deleted")
-            << true << QStringList { "delete 0", "full", "undo", "room" } << all << "naïve+" << false << true
-            << QStringList { "The picture list could not be saved" };
+        row("a chain, in reverse", true,
+            "choose 1; pick 1; remove; drop; delete 1; delete 0; undo; undo; undo; undo", all, "calm+|rest",
+            true);
+        row("without a Trash, from the folder beside the library", false,
+            "choose 2; drop; delete 0; undo; undo", all, "ship+", true);
+        row("an undo that cannot be written, then can", true, "choose 1; drop; full; undo; room; undo", all,
+            "calm+|rest", true, false, { "The category list could not be saved" });
+        row("a picture whose undo cannot be written stays deleted", true, "delete 0; full; undo; room", all,
+            "naïve+", false, true, { "The picture list could not be saved" });
         // Its affirmation deleted before follows it to the name it comes back under.
-        QTest::newRow("a name taken again")
-            << true << QStringList { "choose 1", "pick 0", "remove", "drop", "create Health", "undo", "undo" }
-            << "Café+|Health (2)|Work+|Health+"
-            << "calm+|rest" << false << false << QStringList {};
-        QTest::newRow("the Trash emptied meanwhile")
-            << true << QStringList { "choose 1", "drop", "empty trash", "undo" } << "Café+|Work+"
-            << "naïve+" << false << false
-            << QStringList { "Vellumora cannot bring back the category \"Health\": its file is no longer" };
+        row("a name taken again", true, "choose 1; pick 0; remove; drop; create Health; undo; undo",
+            "Café+|Health (2)|Work+|Health+", "calm+|rest", false);
+        row("the Trash emptied meanwhile", true, "choose 1; drop; empty trash; undo", "Café+|Work+", "naïve+",
+            false, false, { "Vellumora cannot bring back the category \"Health\": its file is no longer" });
     }
 
     void deletesUndone()
@@ -116,6 +103,14 @@ private slots:
                 + "/system/Health.txt\nDeletionDate=20"),
             info.constData());
         QCOMPARE(lib->history.nextUndo(), "the category \"Health\"");
+    }
+
+private:
+    static void row(const char* name, bool usableTrash, const QString& steps, const QString& categories,
+        const QString& affirmations, bool asBefore, bool undoLeft = false, const QStringList& told = {})
+    {
+        QTest::newRow(name) << usableTrash << steps.split("; ") << categories << affirmations << asBefore
+                            << undoLeft << told;
     }
 };
 
