@@ -15,7 +15,7 @@ namespace {
 
 // Noise amplitude that puts a quality-90 JPEG of 4000 x 3000 near 4 MB.
 constexpr int kNoise = 40;
-constexpr qint64 kPhotoBytes = 4'300'000;
+constexpr double kBytesPerPixel = 4'300'000 / 12e6;
 // Left free on the disk for everything else.
 constexpr qint64 kSpareBytes = 4ll << 30;
 
@@ -48,8 +48,9 @@ bool makePhoto(const QString& path, quint32 seed, const QSize& size)
 
 } // namespace
 
-PhotoSet::PhotoSet(QString folder)
+PhotoSet::PhotoSet(QString folder, QSize size)
     : m_folder(std::move(folder))
+    , m_size(size)
 {
 }
 
@@ -66,16 +67,17 @@ QStringList PhotoSet::ensure(int count)
     };
     QDir().mkpath(m_folder);
     QString folder = m_folder;
-    QSize size(4000, 3000);
+    QSize size = m_size;
     QList<int> missing = missingIn(folder);
-    if (missing.size() * kPhotoBytes > QStorageInfo(folder).bytesAvailable() - kSpareBytes) {
+    const double photoBytes = kBytesPerPixel * size.width() * size.height();
+    if (missing.size() * photoBytes > QStorageInfo(folder).bytesAvailable() - kSpareBytes) {
         // A sixteenth of the pixels and of the bytes, in a folder of their own.
         folder = m_folder + QStringLiteral("-small");
-        size = QSize(1000, 750);
+        size /= 4;
         QDir().mkpath(folder);
         missing = missingIn(folder);
-        std::printf("too little disk for %lld photos of 4 MB: small ones of %d x %d instead\n",
-            qlonglong(missing.size()), size.width(), size.height());
+        std::printf("too little disk for %lld photos of %d x %d: %d x %d ones instead\n",
+            qlonglong(missing.size()), m_size.width(), m_size.height(), size.width(), size.height());
     }
     if (!missing.isEmpty()) {
         std::printf("making %lld photos in %s (once; they are kept for later runs)\n",

@@ -1,16 +1,17 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
 namespace vellumora::bench {
 
-// Photo-like test pictures, 4000 x 3000 JPEGs of about 4 MB (colour gradients under a noise
-// texture, quality 90), made once and kept in a folder between runs; 1000 x 750 ones, in a
-// folder beside it, when the disk has too little room for the large ones.
+// Photo-like test pictures of one size (colour gradients under a noise texture, quality 90: about
+// 4 MB at 4000 x 3000), made once and kept in a folder between runs; a quarter of the size each
+// way, in a folder beside it, when the disk has too little room for them.
 class PhotoSet {
 public:
-    explicit PhotoSet(QString folder);
+    PhotoSet(QString folder, QSize size);
 
     // Makes whatever is missing of the first `count` photos, on every core; returns their paths.
     QStringList ensure(int count);
@@ -19,6 +20,7 @@ private:
     static QString photoPath(const QString& folder, int i);
 
     QString m_folder;
+    QSize m_size;
 };
 
 } // namespace vellumora::bench

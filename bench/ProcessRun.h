@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vellumora::bench {
 
@@ -18,5 +19,10 @@ bool placeProgram(const QString& executable, const QString& folder);
 // Runs the program placed in the folder with its home, and so its thumbnail cache, in `home`,
 // then ends it. Not measured without an X display.
 ProcessFigures runProgram(const QString& folder, const QString& home);
+
+struct Figures;
+// The real program, started from its exec on a library of the photos: once with an empty
+// thumbnail cache, then again with the cache it made.
+void measureProcess(Figures& figures, const QStringList& photos);
 
 } // namespace vellumora::bench

@@ -1,0 +1,25 @@
+#pragma once
+
+namespace vellumora::bench {
+
+// Every figure the benchmark reports; the keys of its JSON line name them.
+struct ShowFigures {
+    double cpu = 0, rssGrowth = 0, maxStall = 0, ownMaxStall = 0, machinePause = 0, longestEvent = 0;
+    double loadAverage = 0;
+};
+
+struct Figures {
+    int pictures = 0;
+    double loadAverage = 0;
+    double windowShown = 0, firstThumbnails = 0, allCold = 0, allWarm = 0, steadyRss = 0, peakRss = 0;
+    double shownRss = 0, coldCpuMs = 0, floor = 0, allColdLoaded = 0, loadAverageColdLoaded = 0;
+    double add = 0, remove = 0, showDecode = 0, naiveMs = 0, naiveMb = 0, naiveCpuRatio = 0;
+    double processWindowShown = 0, processCold = 0, processWarm = 0;
+    double largeRss = 0, largeScroll = 0;
+    ShowFigures show, showLoaded;
+    double hugeLoad = 0, hugePanel = 0;
+    double hostilePeak = 0, ordinaryPeak = 0;
+    int hostileFaults = 0;
+};
+
+} // namespace vellumora::bench
