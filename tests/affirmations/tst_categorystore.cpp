@@ -39,7 +39,7 @@ private slots:
 
         const auto folder = newApplicationFolder();
         const CategoryStore store(folder->path());
-        const NativePath path = store.categoryPath(QStringLiteral("Health"));
+        const NativePath path = store.categoryPath("Health");
         QVERIFY(store.writeRows(path, rows));
         QCOMPARE(readBytes(path), bytes);
         QCOMPARE(store.readRows(path), rows);
@@ -77,7 +77,7 @@ private slots:
         QFETCH(QByteArray, after);
         const auto folder = newApplicationFolder();
         const CategoryStore store(folder->path());
-        const NativePath path = store.categoryPath(QStringLiteral("Health"));
+        const NativePath path = store.categoryPath("Health");
         QVERIFY(writeBytes(path, before));
         TextEncoding encoding;
         Rows rows = store.readRows(path, &encoding).value();
@@ -147,7 +147,7 @@ private slots:
         QFETCH(bool, usable);
         QCOMPARE(CategoryStore::isTypedName(name), typed);
         QCOMPARE(CategoryStore::isUsableName(name), usable);
-        QCOMPARE(CategoryStore(QStringLiteral("/app")).categoryPath(name).isEmpty(), !usable);
+        QCOMPARE(CategoryStore("/app").categoryPath(name).isEmpty(), !usable);
     }
 
     // A name finds its file by the bytes the index spells it in, or the other encoding's when
@@ -179,15 +179,15 @@ private slots:
         QFETCH(QByteArray, reached);
         const auto folder = newApplicationFolder();
         CategoryStore store(folder->path());
-        const NativePath system(folder->filePath(QStringLiteral("system")));
+        const NativePath system(folder->filePath("system"));
         for (const QByteArray& file : files) {
             QVERIFY(writeBytes(system.child(file), "\"" + file + "\",#TRUE#\r\n"));
         }
         QVERIFY(writeBytes(store.indexPath(), index));
         QCOMPARE(store.readIndex(), (Rows { { "Café", true } }));
-        QCOMPARE(store.categoryPath(QStringLiteral("Café")), system.child(reached));
+        QCOMPARE(store.categoryPath("Café"), system.child(reached));
         QCOMPARE(store.listCategoryNames(), files.isEmpty() ? QStringList() : QStringList { "Café" });
-        QVERIFY(store.removeCategory(QStringLiteral("Café")));
+        QVERIFY(store.removeCategory("Café"));
         QCOMPARE(readBytes(system.child(reached)), "<missing>");
         QCOMPARE(nativeFileNames(system).size(), qMax(0, int(files.size()) - 1));
         // The index is rewritten in the encoding it came in.
@@ -199,26 +199,26 @@ private slots:
     {
         const auto folder = newApplicationFolder();
         const CategoryStore store(folder->path());
-        const NativePath health = store.categoryPath(QStringLiteral("Health"));
+        const NativePath health = store.categoryPath("Health");
         QVERIFY(writeBytes(health, "\"keep\",#TRUE#\r\n"));
-        QVERIFY(!store.createCategory(QStringLiteral("Health")));
+        QVERIFY(!store.createCategory("Health"));
         QCOMPARE(store.readRows(health), (Rows { { "keep", true } }));
-        QCOMPARE(store.findCategoryFile(QStringLiteral("hEALTH")), QStringLiteral("Health"));
+        QCOMPARE(store.findCategoryFile("hEALTH"), "Health");
 
         // Missing files read as empty and delete as done; an unreadable one reads as nothing.
-        QCOMPARE(store.readRows(store.categoryPath(QStringLiteral("Gone"))), Rows {});
-        QVERIFY(store.removeCategory(QStringLiteral("Gone")));
-        QVERIFY(QDir().mkpath(store.categoryPath(QStringLiteral("Folder")).toString()));
+        QCOMPARE(store.readRows(store.categoryPath("Gone")), Rows {});
+        QVERIFY(store.removeCategory("Gone"));
+        QVERIFY(QDir().mkpath(store.categoryPath("Folder").toString()));
         QString error;
-        QVERIFY(!store.readRows(store.categoryPath(QStringLiteral("Folder")), nullptr, &error));
+        QVERIFY(!store.readRows(store.categoryPath("Folder"), nullptr, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!store.indexExists());
-        QVERIFY(store.createCategory(QStringLiteral("New")));
-        QCOMPARE(QFileInfo(store.categoryPath(QStringLiteral("New")).toString()).size(), 0);
+        QVERIFY(store.createCategory("New"));
+        QCOMPARE(QFileInfo(store.categoryPath("New").toString()).size(), 0);
         // Only ".txt" files, in name order whatever the letter case; two names in two cases
         // are two files here.
-        QVERIFY(writeBytes(store.categoryPath(QStringLiteral("health")), ""));
-        QVERIFY(writeBytes(NativePath(folder->filePath(QStringLiteral("system/Other.TXT"))), ""));
+        QVERIFY(writeBytes(store.categoryPath("health"), ""));
+        QVERIFY(writeBytes(NativePath(folder->filePath("system/Other.TXT")), ""));
         QCOMPARE(store.listCategoryNames(), (QStringList { "Health", "health", "New" }));
     }
 };

@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(text->text(), "I'm 100% in!");
         QCOMPARE(f.platform->messages.size(), 3);
         text->selectAll();
-        text->insert(QStringLiteral("say \"yes\""));
+        text->insert("say \"yes\"");
         emit text->textEdited(text->text());
         QCOMPARE(text->text(), QString::fromUtf8("say \xE2\x80\x9Cyes\xE2\x80\x9D"));
     }

@@ -15,8 +15,8 @@
 
 namespace {
 
-const QString kMainTitle = QStringLiteral("Vellumora v1.0");
-const QString kMessageTitle = QStringLiteral("Vellumora");
+const QString kMainTitle = "Vellumora v1.0";
+const QString kMessageTitle = "Vellumora";
 constexpr int kTimeoutMs = 15000;
 
 // Runs a command to its end: its exit code, or -1 when it could not run, and what it printed.

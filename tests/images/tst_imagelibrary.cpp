@@ -120,7 +120,7 @@ private slots:
         const QList<int> overtakers = order.mid(0, lastInView);
         const auto early = std::count_if(overtakers.cbegin(), overtakers.cend(),
             [askedBefore](int i) { return i > askedBefore && i < 37; });
-        QVERIFY2(early < threads, qPrintable(QStringLiteral("%1 came before those in view").arg(early)));
+        QVERIFY2(early < threads, qPrintable(QString("%1 came before those in view").arg(early)));
 
         QSignalSpy decoded(loader, &PictureLoader::thumbnailLoaded);
         QVERIFY(writeSolidPicture(f.path("new.jpg"), Qt::red));
@@ -277,7 +277,7 @@ private:
     {
         QStringList names;
         for (int i = 1; i <= count; ++i) {
-            names << QStringLiteral("%1.jpg").arg(i);
+            names << QString("%1.jpg").arg(i);
         }
         return names;
     }

@@ -192,7 +192,7 @@ private slots:
         QVERIFY(cache.thumbnailPath(path, ThumbnailCache::Size::Large).contains("/thumbnails/large/"));
         const ThumbnailCache::Entry found = cache.lookup(path);
         QCOMPARE(found.status, ThumbnailCache::Status::Found);
-        QCOMPARE(found.image.text(QStringLiteral("Thumb::URI")),
+        QCOMPARE(found.image.text("Thumb::URI"),
             "file://" + QString(dir.path()).replace(' ', "%20") + "/my%20photo.jpg");
 
         // A picture changed since is made again, in its new colour.

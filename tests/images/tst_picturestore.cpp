@@ -72,7 +72,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, usable);
-        const PictureStore store(QStringLiteral("/app"));
+        const PictureStore store("/app");
         QCOMPARE(store.pathOf(name).isEmpty(), !usable);
         if (usable) {
             QCOMPARE(store.pathOf(name), NativePath("/app/SystemFolder/" + name));

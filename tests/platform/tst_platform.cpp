@@ -17,7 +17,7 @@ private slots:
     void settingsKeepSectionsLetterForLetter()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Vellumora/Vellumora.ini"));
+        const QString path = dir.filePath("Vellumora/Vellumora.ini");
         const QString music = "/home/me/My Music/a, b=@c;\"d\".mp3";
         {
             IniSettings store(path);
@@ -35,7 +35,7 @@ private slots:
     void settingsReportAFailedWrite()
     {
         QTemporaryDir dir;
-        QFile blocker(dir.filePath(QStringLiteral("not-a-folder")));
+        QFile blocker(dir.filePath("not-a-folder"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         IniSettings store(dir.filePath("not-a-folder/Vellumora.ini"));
@@ -45,9 +45,9 @@ private slots:
     void onlyOneCopyPerExecutable()
     {
         QTemporaryDir locks;
-        InstanceGuard first(locks.path(), QStringLiteral("/opt/a/Vellumora"));
-        InstanceGuard second(locks.path(), QStringLiteral("/opt/a/Vellumora"));
-        InstanceGuard elsewhere(locks.path(), QStringLiteral("/opt/b/Vellumora"));
+        InstanceGuard first(locks.path(), "/opt/a/Vellumora");
+        InstanceGuard second(locks.path(), "/opt/a/Vellumora");
+        InstanceGuard elsewhere(locks.path(), "/opt/b/Vellumora");
         QVERIFY(!first.otherCopyRunning());
         QVERIFY(!first.otherCopyRunning());
         QVERIFY(second.otherCopyRunning());

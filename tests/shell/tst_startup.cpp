@@ -18,7 +18,7 @@ namespace {
 
 const QString kReminderKey = UpdateReminder::kSection + QLatin1Char('/') + UpdateReminder::kKey;
 const QString kReminderText
-    = QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
+    = "There maybe an update to this software available\rDo you want to check for an update?";
 
 // A window standing in for one that is loaded but hidden when the program ends.
 class HiddenWindow : public QWidget {
@@ -47,7 +47,7 @@ private slots:
         QTest::addColumn<bool>("reminds");
         const QDateTime now(QDate(2026, 3, 1), QTime(0, 1));
         QTest::newRow("first run") << QString() << false;
-        QTest::newRow("unreadable date") << QStringLiteral("last tuesday") << false;
+        QTest::newRow("unreadable date") << "last tuesday" << false;
         QTest::newRow("same day") << UpdateReminder::format(now.addSecs(-60)) << false;
         QTest::newRow("14 days ago") << UpdateReminder::format(now.addDays(-14)) << false;
         QTest::newRow("15 days ago") << UpdateReminder::format(now.addDays(-15)) << true;
@@ -116,7 +116,7 @@ private slots:
         Program program(platform);
         QVERIFY(!program.start());
         QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.first().text, QStringLiteral("Application is already running"));
+        QCOMPARE(platform.messages.first().text, "Application is already running");
         QCOMPARE(platform.messages.first().icon, MessageIcon::Information);
         QCOMPARE(platform.endProcessCalls, 1);
         QVERIFY(platform.settingsRead.isEmpty() && platform.settingsWritten.isEmpty());
@@ -126,9 +126,9 @@ private slots:
     void missingDataFolder_data()
     {
         QTest::addColumn<QStringList>("missing");
-        QTest::newRow("system") << QStringList { QStringLiteral("system") };
-        QTest::newRow("SystemFolder") << QStringList { QStringLiteral("SystemFolder") };
-        QTest::newRow("both") << QStringList { QStringLiteral("system"), QStringLiteral("SystemFolder") };
+        QTest::newRow("system") << QStringList { "system" };
+        QTest::newRow("SystemFolder") << QStringList { "SystemFolder" };
+        QTest::newRow("both") << QStringList { "system", "SystemFolder" };
     }
     void missingDataFolder()
     {
@@ -141,15 +141,14 @@ private slots:
         QVERIFY(!program.start());
 
         QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.first().text,
-            QStringLiteral("Required File is missing \nPlease Reinstall The software"));
+        QCOMPARE(platform.messages.first().text, "Required File is missing \nPlease Reinstall The software");
         QCOMPARE(platform.messages.first().icon, MessageIcon::None);
         QCOMPARE(platform.endProcessCalls, 1);
         QVERIFY(program.isEnding());
         QVERIFY(!program.mainWindow()->isVisible());
         // The load stopped at the check: nothing but the reminder's own date was read.
         QCOMPARE(platform.settingsRead, QStringList { kReminderKey });
-        QVERIFY(!QDir(m_dir->path()).exists(QStringLiteral("item.txt")));
+        QVERIFY(!QDir(m_dir->path()).exists("item.txt"));
         for (const QString& folder : missing) {
             QVERIFY(!QDir(m_dir->path()).exists(folder));
         }
@@ -169,12 +168,12 @@ private slots:
         QVERIFY(program.start());
         QVERIFY(platform.messages.isEmpty());
         QVERIFY(program.mainWindow()->isVisible());
-        QCOMPARE(program.mainWindow()->windowTitle(), QStringLiteral("Vellumora v1.0"));
+        QCOMPARE(program.mainWindow()->windowTitle(), "Vellumora v1.0");
         QCOMPARE(platform.endProcessCalls, 0);
         HiddenWindow slideshow;
 
         if (viaMenu) {
-            program.mainWindow()->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+            program.mainWindow()->findChild<QAction*>("mnuExit")->trigger();
         } else {
             program.mainWindow()->close();
         }

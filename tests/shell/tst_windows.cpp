@@ -54,7 +54,7 @@ private slots:
         }
         const QSize client = about ? window->size() : f.window->centralWidget()->size();
         QVERIFY2(client.width() >= designed.width() && client.height() >= designed.height(),
-            qPrintable(QStringLiteral("%1 x %2").arg(client.width()).arg(client.height())));
+            qPrintable(QString("%1 x %2").arg(client.width()).arg(client.height())));
 
         QStringList faults;
         for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -123,7 +123,7 @@ private:
                                  .translated(control->pos());
         if (needed.width() > room.width() || needed.height() > room.height()
             || !control->parentWidget()->rect().contains(placed)) {
-            faults << QStringLiteral("%1 \"%2\": needs %3 x %4, has %5 x %6")
+            faults << QString("%1 \"%2\": needs %3 x %4, has %5 x %6")
                           .arg(control->objectName(), text)
                           .arg(needed.width())
                           .arg(needed.height())

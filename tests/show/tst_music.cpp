@@ -25,14 +25,14 @@ bool writeTone(const QString& path, const QString& encoder)
     pipeline << "!"
              << "filesink"
              << "location=" + path;
-    return QProcess::execute(QStringLiteral("gst-launch-1.0"), pipeline) == 0 && QFileInfo(path).size() > 0;
+    return QProcess::execute("gst-launch-1.0", pipeline) == 0 && QFileInfo(path).size() > 0;
 }
 
 // Whether this process holds the file open.
 bool heldOpen(const QString& path)
 {
     const QString target = QFileInfo(path).canonicalFilePath();
-    const QDir fds(QStringLiteral("/proc/self/fd"));
+    const QDir fds("/proc/self/fd");
     for (const QString& fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
         if (QFileInfo(fds.filePath(fd)).symLinkTarget() == target) {
             return true;

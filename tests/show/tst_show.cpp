@@ -61,7 +61,7 @@ struct Run {
                 return;
             }
         }
-        QFAIL(qPrintable(QStringLiteral("picture %1 was never asked for").arg(k)));
+        QFAIL(qPrintable(QString("picture %1 was never asked for").arg(k)));
     }
 };
 

@@ -227,7 +227,7 @@ private slots:
     {
         f.addPictures({ Qt::red });
         f.load();
-        QFont chosen(QStringLiteral("DejaVu Serif"), 20);
+        QFont chosen("DejaVu Serif", 20);
         chosen.setStrikeOut(true);
         f.platform->fontAnswer = FontChoice { chosen, QColor(Qt::darkGreen) };
         f.find<QPushButton>("cmdFont")->click();

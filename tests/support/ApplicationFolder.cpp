@@ -23,7 +23,7 @@ std::unique_ptr<TemporaryFolder> newApplicationFolder()
 {
     auto folder = std::make_unique<TemporaryFolder>();
     QDir root(folder->path());
-    if (!root.mkdir(QStringLiteral("system")) || !root.mkdir(QStringLiteral("SystemFolder"))) {
+    if (!root.mkdir("system") || !root.mkdir("SystemFolder")) {
         qFatal("cannot lay out an application folder in %s", qPrintable(folder->path()));
     }
     return folder;

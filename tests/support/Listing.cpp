@@ -8,7 +8,7 @@ QString rowTexts(const RowModel& model, bool ticks)
 {
     QStringList result;
     for (const Row& row : model.rows()) {
-        result.append(row.text + (ticks && row.ticked ? QStringLiteral("+") : QString()));
+        result.append(row.text + (ticks && row.ticked ? "+" : QString()));
     }
     return result.join(QLatin1Char('|'));
 }

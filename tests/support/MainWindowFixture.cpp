@@ -39,7 +39,7 @@ void MainWindowFixture::addPictures(const QList<QColor>& colours) const
 {
     QStringList names;
     for (const QColor& colour : colours) {
-        names << QStringLiteral("%1.png").arg(names.size() + 1);
+        names << QString("%1.png").arg(names.size() + 1);
         QVERIFY(writeSolidPicture(path("SystemFolder/" + names.last()), colour, 200, 150));
     }
     QVERIFY(writeBytes(path("SystemFolder/record.txt"), recordOf(names)));
