@@ -1,6 +1,7 @@
 #include "images/PictureLibrary.h"
 #include "support/ApplicationFolder.h"
 #include "support/FileSizeLimit.h"
+#include "support/Libraries.h"
 #include "support/TestFiles.h"
 #include "support/UnprivilegedFileAccess.h"
 
@@ -119,30 +120,26 @@ private slots:
 
     void deleteRecordsFirst()
     {
-        QVERIFY(writeBytes(path("outside.txt"), "keep"));
-        QVERIFY(writeBytes(path("SystemFolder/a long picture name.jpg"), "a"));
-        QVERIFY(writeBytes(path("SystemFolder/b.jpg"), "b"));
-        const QStringList names { "a long picture name.jpg", "../outside.txt", "b.jpg" };
-        QVERIFY(writeBytes(path("SystemFolder/record.txt"), recordOf(names)));
-        PictureLibrary pictures(dir->path());
-        pictures.load();
-        QVERIFY(pictures.paths().at(1).isEmpty());
-        {
-            const FileSizeLimit limit(8);
-            QCOMPARE(pictures.remove(2).notices().size(), 1);
-        }
-        QCOMPARE(readBytes(path("SystemFolder/record.txt")), recordOf(names));
-        QCOMPARE(readBytes(path("SystemFolder/b.jpg")), "b");
-        QCOMPARE(pictures.count(), 3);
+        Libraries lib(false);
+        const QByteArray record
+            = "SystemFolder/record.txt=" + recordOf({ "a long name.jpg", "../outside.txt", "b.jpg" });
+        QVERIFY(lib.write(
+            { "outside.txt=keep", "SystemFolder/a long name.jpg=a", "SystemFolder/b.jpg=b", record }));
+        lib.take("load");
+        QVERIFY(lib.pictures.paths().at(1).isEmpty());
+        lib.take("full");
+        QVERIFY(!lib.take("delete 2"));
+        lib.take("room");
+        QCOMPARE(
+            lib.read({ record, "SystemFolder/b.jpg=b" }), QByteArrayList({ record, "SystemFolder/b.jpg=b" }));
+        QCOMPARE(lib.pictures.count(), 3);
 
         // A hostile entry goes from the record; nothing outside the store is touched. Without a
         // Trash the copy goes to "deleted" beside the library.
-        QVERIFY(pictures.remove(1) && pictures.remove(1));
-        QCOMPARE(readBytes(path("outside.txt")), "keep");
-        QCOMPARE(readBytes(path("SystemFolder/b.jpg")), "<missing>");
-        QCOMPARE(readBytes(path("deleted/b.jpg")), "b");
-        QCOMPARE(readBytes(path("SystemFolder/record.txt")), recordOf({ "a long picture name.jpg" }));
-        QVERIFY(!pictures.remove(1));
+        QVERIFY(lib.take("delete 1") && lib.take("delete 1") && !lib.take("delete 1"));
+        const QByteArrayList after { "outside.txt=keep", "SystemFolder/b.jpg=<missing>", "deleted/b.jpg=b",
+            "SystemFolder/record.txt=" + recordOf({ "a long name.jpg" }) };
+        QCOMPARE(lib.read(after), after);
     }
 
     // A library kept on Windows: the record in Windows-1252, a picture whose name is in the same
