@@ -14,6 +14,23 @@
 
 using namespace vellumora;
 
+namespace {
+
+// A picture of the original size decoded at the size asked, and the size it comes out; the file
+// may carry padding after the picture's end.
+struct Decode {
+    QSize original;
+    bool progressive;
+    QSize asked;
+    PictureDecoder::Fit fit;
+    QSize result;
+    qint64 padding = 0;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Decode)
+
 class TestPictureLoader : public QObject {
     Q_OBJECT
 private slots:
@@ -89,37 +106,27 @@ private slots:
 
     void decodedAtTheSizeAsked_data()
     {
-        QTest::addColumn<QSize>("original");
-        QTest::addColumn<bool>("progressive");
-        QTest::addColumn<QSize>("asked");
-        QTest::addColumn<int>("fit");
-        QTest::addColumn<QSize>("result");
-        QTest::addColumn<qint64>("padding");
-        const int stretch = int(PictureDecoder::Fit::Stretch);
-        const int within = int(PictureDecoder::Fit::Within);
+        QTest::addColumn<Decode>("decode");
+        const auto stretch = PictureDecoder::Fit::Stretch;
+        const auto within = PictureDecoder::Fit::Within;
         QTest::newRow("show, portrait")
-            << QSize(300, 4000) << false << QSize(433, 337) << stretch << QSize(433, 337) << 0ll;
+            << Decode { { 300, 4000 }, false, { 433, 337 }, stretch, { 433, 337 } };
         QTest::newRow("show, progressive")
-            << QSize(4000, 3000) << true << QSize(433, 337) << stretch << QSize(433, 337) << 0ll;
+            << Decode { { 4000, 3000 }, true, { 433, 337 }, stretch, { 433, 337 } };
         QTest::newRow("thumbnail, progressive")
-            << QSize(640, 480) << true << QSize(128, 128) << within << QSize(128, 96) << 0ll;
+            << Decode { { 640, 480 }, true, { 128, 128 }, within, { 128, 96 } };
         QTest::newRow("thumbnail, portrait")
-            << QSize(300, 4000) << false << QSize(128, 128) << within << QSize(9, 128) << 0ll;
-        QTest::newRow("thumbnail, small")
-            << QSize(50, 40) << false << QSize(128, 128) << within << QSize(50, 40) << 0ll;
+            << Decode { { 300, 4000 }, false, { 128, 128 }, within, { 9, 128 } };
+        QTest::newRow("thumbnail, small") << Decode { { 50, 40 }, false, { 128, 128 }, within, { 50, 40 } };
         // Too large to read whole, so decoded from the file mapped.
         QTest::newRow("thumbnail, 40 MB file")
-            << QSize(640, 480) << false << QSize(128, 128) << within << QSize(128, 96) << (40ll << 20);
+            << Decode { { 640, 480 }, false, { 128, 128 }, within, { 128, 96 }, 40ll << 20 };
     }
 
     void decodedAtTheSizeAsked()
     {
-        QFETCH(QSize, original);
-        QFETCH(bool, progressive);
-        QFETCH(QSize, asked);
-        QFETCH(int, fit);
-        QFETCH(QSize, result);
-        QFETCH(qint64, padding);
+        QFETCH(Decode, decode);
+        const auto [original, progressive, asked, fit, result, padding] = decode;
         QTemporaryDir dir;
         const QString path = dir.filePath("p.jpg");
         QImage image(original, QImage::Format_RGB32);
@@ -132,7 +139,7 @@ private slots:
         // Zeros after the end of the picture, which every reader stops before.
         QFile file(path);
         QVERIFY(padding == 0 || file.resize(file.size() + padding));
-        const QImage decoded = PictureDecoder::decode(path, asked, PictureDecoder::Fit(fit));
+        const QImage decoded = PictureDecoder::decode(path, asked, fit);
         QCOMPARE(decoded.size(), result);
         QCOMPARE(QColor(decoded.pixel(result.width() / 2, result.height() / 2)).blue(), 254);
     }
