@@ -24,7 +24,6 @@ private slots:
         f.window->show();
         f.find<QPushButton>("cmdAffirmationLibrary")->click();
     }
-    void cleanup() { f.window.reset(); }
 
     void categoryClicksAndKeys()
     {

@@ -23,7 +23,6 @@ class TestImageLibrary : public QObject {
     Q_OBJECT
 private slots:
     void init() { f.reset(); }
-    void cleanup() { f.window.reset(); }
 
     void scrollBarReachesTheLastThumbnail_data()
     {

@@ -22,7 +22,6 @@ class TestSettings : public QObject {
     Q_OBJECT
 private slots:
     void init() { f.reset(); }
-    void cleanup() { f.window.reset(); }
 
     // Every key holds the same stored value; a value that names no list position or option
     // gives that key's default.

@@ -27,7 +27,6 @@ private slots:
         f.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
     }
-    void cleanup() { f.window.reset(); }
 
     // The panels share one place; switching neither reloads nor loses what was typed.
     void panelsSwitchWithoutReloading()

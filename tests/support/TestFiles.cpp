@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <cstdio>
 
 namespace vellumora {
@@ -68,31 +69,21 @@ QByteArray jpegSkeleton(int width, int height, bool progressive, int components,
     return bytes;
 }
 
+// Opened by their bytes with stdio; QFile reads and writes through the handle.
 bool writeBytes(const NativePath& path, const QByteArray& bytes)
 {
-    std::FILE* file = std::fopen(path.bytes().constData(), "wb");
-    if (!file) {
-        return false;
-    }
-    const bool written
-        = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), file) == size_t(bytes.size());
-    return std::fclose(file) == 0 && written;
+    QFile file;
+    std::FILE* handle = std::fopen(path.bytes().constData(), "wb");
+    return handle && file.open(handle, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
+        && file.write(bytes) == bytes.size() && file.flush();
 }
 
 QByteArray readBytes(const NativePath& path)
 {
-    std::FILE* file = std::fopen(path.bytes().constData(), "rb");
-    if (!file) {
-        return "<missing>";
-    }
-    QByteArray bytes;
-    char chunk[4096];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        bytes.append(chunk, qsizetype(got));
-    }
-    std::fclose(file);
-    return bytes;
+    QFile file;
+    std::FILE* handle = std::fopen(path.bytes().constData(), "rb");
+    return handle && file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle) ? file.readAll()
+                                                                                          : "<missing>";
 }
 
 QByteArray crlfLines(const QStringList& lines)
@@ -106,11 +97,7 @@ QByteArray crlfLines(const QStringList& lines)
 
 QByteArray recordOf(const QStringList& names)
 {
-    QByteArray bytes;
-    for (const QString& name : names) {
-        bytes += '"' + name.toUtf8() + "\"\r\n";
-    }
-    return bytes;
+    return crlfLines(QStringList(names).replaceInStrings(QRegularExpression("^|$"), "\""));
 }
 
 bool nearColour(const QColor& a, const QColor& b)
