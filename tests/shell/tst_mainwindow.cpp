@@ -81,25 +81,20 @@ private slots:
     void linksOpenTheirPage_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("section");
         QTest::addColumn<bool>("browserFound");
-        QTest::newRow("Online Help") << "mnuOnline"
-                                     << "" << true;
-        QTest::newRow("Visit Us Online") << "mnuVisit"
-                                         << "welcome" << true;
-        QTest::newRow("Check for Software Update") << "mnuUpdate"
-                                                   << "updating" << true;
-        QTest::newRow("banner") << "Label14"
-                                << "welcome" << true;
-        QTest::newRow("Online Help with nothing to show it") << "mnuOnline"
-                                                             << "" << false;
+        QTest::addColumn<QString>("section");
+        QTest::newRow("Online Help") << "mnuOnline" << true << "";
+        QTest::newRow("Visit Us Online") << "mnuVisit" << true << "welcome";
+        QTest::newRow("Check for Software Update") << "mnuUpdate" << true << "updating";
+        QTest::newRow("banner") << "Label14" << true << "welcome";
+        QTest::newRow("Online Help with nothing to show it") << "mnuOnline" << false << "";
     }
 
     void linksOpenTheirPage()
     {
         QFETCH(QString, control);
-        QFETCH(QString, section);
         QFETCH(bool, browserFound);
+        QFETCH(QString, section);
         f.platform->browserFound = browserFound;
         if (auto* action = f.window->findChild<QAction*>(control)) {
             action->trigger();

@@ -18,13 +18,9 @@ bool writeTone(const QString& path, const QString& encoder)
     QStringList pipeline { "-q", "audiotestsrc", "num-buffers=129", "samplesperbuffer=1024", "!",
         "audio/x-raw,rate=44100,channels=1", "!", "audioconvert", "!", encoder };
     if (encoder == "lamemp3enc") {
-        pipeline << "target=bitrate"
-                 << "cbr=true"
-                 << "bitrate=64";
+        pipeline.append({ "target=bitrate", "cbr=true", "bitrate=64" });
     }
-    pipeline << "!"
-             << "filesink"
-             << "location=" + path;
+    pipeline.append({ "!", "filesink", "location=" + path });
     return QProcess::execute("gst-launch-1.0", pipeline) == 0 && QFileInfo(path).size() > 0;
 }
 
@@ -51,10 +47,8 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("encoder");
-        QTest::newRow("WAV") << "tone.wav"
-                             << "wavenc";
-        QTest::newRow("MP3") << "tone.mp3"
-                             << "lamemp3enc";
+        QTest::newRow("WAV") << QString("tone.wav") << "wavenc";
+        QTest::newRow("MP3") << QString("tone.mp3") << "lamemp3enc";
     }
 
     void playsAndLetsGo()

@@ -65,22 +65,21 @@ private slots:
     {
         QTest::addColumn<bool>("music");
         QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("optionsSaved");
-        QTest::newRow("music ticked, no file chosen") << true << ""
-                                                      << "Please Select Music File To Play" << false;
-        QTest::newRow("music file missing") << true << "/no/such/song.mp3"
-                                            << "Music File Is Not Exists Please Select A File" << false;
-        QTest::newRow("no pictures") << false << ""
-                                     << "Please Select Atleast One Image To Display Your Picture" << true;
+        QTest::addColumn<QString>("message");
+        QTest::newRow("music, no file") << true << "" << false << "Please Select Music File To Play";
+        QTest::newRow("music file missing")
+            << true << "/no/such/song.mp3" << false << "Music File Is Not Exists Please Select A File";
+        QTest::newRow("no pictures") << false << "" << true
+                                     << "Please Select Atleast One Image To Display Your Picture";
     }
 
     void refusals()
     {
         QFETCH(bool, music);
         QFETCH(QString, path);
-        QFETCH(QString, message);
         QFETCH(bool, optionsSaved);
+        QFETCH(QString, message);
         f.load();
         if (music) {
             f.find<QCheckBox>("chkPlayMusic")->click();
