@@ -2,10 +2,8 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTreeView>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace vellumora;
 

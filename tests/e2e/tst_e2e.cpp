@@ -1,15 +1,5 @@
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QGuiApplication>
-#include <QImage>
-#include <QMap>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QScreen>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtGui>
+#include <QtTest>
 #include <memory>
 #include <vector>
 

@@ -4,17 +4,8 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QMimeData>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTreeView>
-#include <QWheelEvent>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace vellumora;
 

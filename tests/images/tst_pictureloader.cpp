@@ -3,14 +3,8 @@
 #include "images/ThumbnailCache.h"
 #include "support/TestFiles.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QImageReader>
-#include <QImageWriter>
-#include <QPainter>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtGui>
+#include <QtTest>
 
 using namespace vellumora;
 

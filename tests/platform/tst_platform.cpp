@@ -3,10 +3,8 @@
 #include "platform/InstanceGuard.h"
 #include "platform/QtPlatform.h"
 
-#include <QFile>
-#include <QFontDialog>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace vellumora;
 

@@ -2,12 +2,8 @@
 #include "settings/SettingsPanel.h"
 #include "support/MainWindowFixture.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace vellumora;
 

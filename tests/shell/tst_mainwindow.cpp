@@ -4,16 +4,8 @@
 #include "support/TestFiles.h"
 #include "widgets/LinkLabel.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QLineEdit>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStackedWidget>
-#include <QTest>
-#include <QTimer>
-#include <QTreeView>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace vellumora;
 

@@ -5,12 +5,8 @@
 #include "support/ApplicationFolder.h"
 #include "support/FakePlatform.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace vellumora;
 

@@ -3,13 +3,8 @@
 #include "support/TestFiles.h"
 #include "widgets/Look.h"
 
-#include <QAccessible>
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QTreeView>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace vellumora;
 

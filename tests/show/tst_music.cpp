@@ -1,12 +1,8 @@
 #include "platform/QtMediaControl.h"
 #include "support/TestFiles.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QProcess>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtCore>
+#include <QtTest>
 
 using namespace vellumora;
 

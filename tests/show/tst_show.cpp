@@ -2,10 +2,8 @@
 #include "support/ApplicationFolder.h"
 #include "support/TestFiles.h"
 
-#include <QDir>
-#include <QRandomGenerator>
-#include <QSignalSpy>
-#include <QTest>
+#include <QtGui>
+#include <QtTest>
 
 using namespace vellumora;
 

@@ -5,16 +5,8 @@
 #include "support/TestFiles.h"
 #include "widgets/Look.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScreen>
-#include <QStackedWidget>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace vellumora;
 
