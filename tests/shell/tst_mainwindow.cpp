@@ -45,27 +45,24 @@ private slots:
         QVERIFY(f.platform->settingsWritten.isEmpty() && f.platform->messages.isEmpty());
     }
 
+    // The button and the menu each open a fresh About window, whose link opens the home page.
     void aboutIsFreshEachTime()
     {
         QStringList seen;
-        const auto open = [&](const std::function<void()>& trigger) {
-            QTimer::singleShot(0, this, [&] {
+        for (const auto& open : std::initializer_list<std::function<void()>> {
+                 [this] { f.find<QPushButton>("cmdAbout")->click(); },
+                 [this] { f.find<QAction>("mnuAbout")->trigger(); } }) {
+            QTimer::singleShot(0, this, [&seen] {
                 auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
-                QVERIFY(about);
-                auto* link = about->findChild<LinkLabel*>("lblHomePage");
-                QVERIFY(!about->findChild<QLabel*>("picIcon")->pixmap().isNull());
-                seen << about->windowTitle() + " " + link->text() + " " + QString::number(about->width());
-                // Something the next opening must not see.
+                QVERIFY(about && !about->findChild<QLabel*>("picIcon")->pixmap().isNull());
+                seen << about->windowTitle() + QString(" %1").arg(about->width());
                 about->resize(600, 400);
-                QTest::mouseClick(link, Qt::LeftButton);
+                QTest::mouseClick(about->findChild<LinkLabel*>("lblHomePage"), Qt::LeftButton);
                 QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
             });
-            trigger();
-        };
-        open([&] { f.find<QPushButton>("cmdAbout")->click(); });
-        open([&] { f.find<QAction>("mnuAbout")->trigger(); });
-        const QString expected = "Vellumora v1.0 Click here to visit the Vellumora user guide 472";
-        QCOMPARE(seen, (QStringList { expected, expected }));
+            open();
+        }
+        QCOMPARE(seen, (QStringList { "Vellumora v1.0 472", "Vellumora v1.0 472" }));
         QCOMPARE(f.platform->openedUrls, (QList<QUrl> { home(), home() }));
         QVERIFY(!QApplication::activeModalWidget());
     }

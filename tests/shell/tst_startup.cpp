@@ -142,36 +142,31 @@ private slots:
         }
     }
 
-    void closingEndsOnceAndUnloadsEveryWindow_data()
-    {
-        QTest::addColumn<bool>("viaMenu");
-        QTest::newRow("close box") << false;
-        QTest::newRow("File, Exit") << true;
-    }
     void closingEndsOnceAndUnloadsEveryWindow()
     {
-        QFETCH(bool, viaMenu);
-        FakePlatform platform(m_dir->path());
-        Program program(platform);
-        QVERIFY(program.start());
-        QVERIFY(platform.messages.isEmpty());
-        QVERIFY(program.mainWindow()->isVisible());
-        QCOMPARE(program.mainWindow()->windowTitle(), "Vellumora v1.0");
-        QCOMPARE(platform.endProcessCalls, 0);
-        HiddenWindow slideshow;
+        for (const bool viaMenu : { false, true }) {
+            FakePlatform platform(m_dir->path());
+            Program program(platform);
+            QVERIFY(program.start());
+            QVERIFY(platform.messages.isEmpty());
+            QVERIFY(program.mainWindow()->isVisible());
+            QCOMPARE(program.mainWindow()->windowTitle(), "Vellumora v1.0");
+            QCOMPARE(platform.endProcessCalls, 0);
+            HiddenWindow slideshow;
 
-        if (viaMenu) {
-            program.mainWindow()->findChild<QAction*>("mnuExit")->trigger();
-        } else {
-            program.mainWindow()->close();
+            if (viaMenu) {
+                program.mainWindow()->findChild<QAction*>("mnuExit")->trigger();
+            } else {
+                program.mainWindow()->close();
+            }
+            QVERIFY(program.isEnding());
+            QCOMPARE(platform.endProcessCalls, 1);
+            QCOMPARE(slideshow.unloads, 1);
+            QVERIFY(!program.mainWindow()->isVisible());
+
+            program.end();
+            QCOMPARE(platform.endProcessCalls, 1);
         }
-        QVERIFY(program.isEnding());
-        QCOMPARE(platform.endProcessCalls, 1);
-        QCOMPARE(slideshow.unloads, 1);
-        QVERIFY(!program.mainWindow()->isVisible());
-
-        program.end();
-        QCOMPARE(platform.endProcessCalls, 1);
     }
 
 private:

@@ -88,12 +88,10 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
-        QFile file(dir.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
+        QVERIFY(writeBytes(dir.filePath(name), content));
         QtMediaControl player;
         QSignalSpy unplayable(&player, &MediaControl::unplayable);
-        player.open(file.fileName());
+        player.open(dir.filePath(name));
         player.play();
         QTRY_COMPARE_WITH_TIMEOUT(unplayable.size(), 1, 10000);
         QTest::qWait(500);
