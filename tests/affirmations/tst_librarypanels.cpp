@@ -133,6 +133,7 @@ private slots:
         QTest::keyClicks(name, "Joyx");
         QTest::keyClick(name, Qt::Key_Left);
         QTest::sendKeyEvent(QTest::Click, name, Qt::Key_Delete, QChar(0x7F), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_Escape, QChar(0x1B), Qt::NoModifier);
         QCOMPARE(name->text(), "Joy");
         QTest::keyClick(name, Qt::Key_Return);
         QTRY_COMPARE(f.listed("lvFile"), (QStringList { "Health", "Work", "Joy" }));
