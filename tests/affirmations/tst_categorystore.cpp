@@ -13,6 +13,11 @@ using Rows = QList<Row>;
 class TestCategoryStore : public QObject {
     Q_OBJECT
 private slots:
+    void init()
+    {
+        folder = newApplicationFolder();
+        store = std::make_unique<CategoryStore>(folder->path());
+    }
 
     void bytes_data()
     {
@@ -37,12 +42,10 @@ private slots:
         QCOMPARE(CategoryStore::encodeRows(rows), bytes);
         QCOMPARE(CategoryStore::decodeRows(bytes), rows);
 
-        const auto folder = newApplicationFolder();
-        const CategoryStore store(folder->path());
-        const NativePath path = store.categoryPath("Health");
-        QVERIFY(store.writeRows(path, rows));
+        const NativePath path = store->categoryPath("Health");
+        QVERIFY(store->writeRows(path, rows));
         QCOMPARE(readBytes(path), bytes);
-        QCOMPARE(store.readRows(path), rows);
+        QCOMPARE(store->readRows(path), rows);
     }
 
     // A file is rewritten in its own encoding, so rows nobody touched keep their bytes.
@@ -75,16 +78,14 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(QString, added);
         QFETCH(QByteArray, after);
-        const auto folder = newApplicationFolder();
-        const CategoryStore store(folder->path());
-        const NativePath path = store.categoryPath("Health");
+        const NativePath path = store->categoryPath("Health");
         QVERIFY(writeBytes(path, before));
         TextEncoding encoding;
-        Rows rows = store.readRows(path, &encoding).value();
+        Rows rows = store->readRows(path, &encoding).value();
         rows.append({ added, true });
-        QVERIFY(store.writeRows(path, rows, &encoding));
+        QVERIFY(store->writeRows(path, rows, &encoding));
         QCOMPARE(readBytes(path), after);
-        QCOMPARE(store.readRows(path), rows);
+        QCOMPARE(store->readRows(path), rows);
     }
 
     void handEdited_data()
@@ -177,50 +178,50 @@ private slots:
         QFETCH(QByteArray, index);
         QFETCH(QByteArrayList, files);
         QFETCH(QByteArray, reached);
-        const auto folder = newApplicationFolder();
-        CategoryStore store(folder->path());
         const NativePath system(folder->filePath("system"));
         for (const QByteArray& file : files) {
             QVERIFY(writeBytes(system.child(file), "\"" + file + "\",#TRUE#\r\n"));
         }
-        QVERIFY(writeBytes(store.indexPath(), index));
-        QCOMPARE(store.readIndex(), (Rows { { "Café", true } }));
-        QCOMPARE(store.categoryPath("Café"), system.child(reached));
-        QCOMPARE(store.listCategoryNames(), files.isEmpty() ? QStringList() : QStringList { "Café" });
-        QVERIFY(store.removeCategory("Café"));
+        QVERIFY(writeBytes(store->indexPath(), index));
+        QCOMPARE(store->readIndex(), (Rows { { "Café", true } }));
+        QCOMPARE(store->categoryPath("Café"), system.child(reached));
+        QCOMPARE(store->listCategoryNames(), files.isEmpty() ? QStringList() : QStringList { "Café" });
+        QVERIFY(store->removeCategory("Café"));
         QCOMPARE(readBytes(system.child(reached)), "<missing>");
         QCOMPARE(nativeFileNames(system).size(), qMax(0, int(files.size()) - 1));
         // The index is rewritten in the encoding it came in.
-        QVERIFY(store.writeIndex({ { "Café", false } }));
-        QCOMPARE(readBytes(store.indexPath()), index.replace("#TRUE#", "#FALSE#"));
+        QVERIFY(store->writeIndex({ { "Café", false } }));
+        QCOMPARE(readBytes(store->indexPath()), index.replace("#TRUE#", "#FALSE#"));
     }
 
     void filesAreNeverLostByAccident()
     {
-        const auto folder = newApplicationFolder();
-        const CategoryStore store(folder->path());
-        const NativePath health = store.categoryPath("Health");
+        const NativePath health = store->categoryPath("Health");
         QVERIFY(writeBytes(health, "\"keep\",#TRUE#\r\n"));
-        QVERIFY(!store.createCategory("Health"));
-        QCOMPARE(store.readRows(health), (Rows { { "keep", true } }));
-        QCOMPARE(store.findCategoryFile("hEALTH"), "Health");
+        QVERIFY(!store->createCategory("Health"));
+        QCOMPARE(store->readRows(health), (Rows { { "keep", true } }));
+        QCOMPARE(store->findCategoryFile("hEALTH"), "Health");
 
         // Missing files read as empty and delete as done; an unreadable one reads as nothing.
-        QCOMPARE(store.readRows(store.categoryPath("Gone")), Rows {});
-        QVERIFY(store.removeCategory("Gone"));
-        QVERIFY(QDir().mkpath(store.categoryPath("Folder").toString()));
+        QCOMPARE(store->readRows(store->categoryPath("Gone")), Rows {});
+        QVERIFY(store->removeCategory("Gone"));
+        QVERIFY(QDir().mkpath(store->categoryPath("Folder").toString()));
         QString error;
-        QVERIFY(!store.readRows(store.categoryPath("Folder"), nullptr, &error));
+        QVERIFY(!store->readRows(store->categoryPath("Folder"), nullptr, &error));
         QVERIFY(!error.isEmpty());
-        QVERIFY(!store.indexExists());
-        QVERIFY(store.createCategory("New"));
-        QCOMPARE(QFileInfo(store.categoryPath("New").toString()).size(), 0);
+        QVERIFY(!store->indexExists());
+        QVERIFY(store->createCategory("New"));
+        QCOMPARE(QFileInfo(store->categoryPath("New").toString()).size(), 0);
         // Only ".txt" files, in name order whatever the letter case; two names in two cases
         // are two files here.
-        QVERIFY(writeBytes(store.categoryPath("health"), ""));
+        QVERIFY(writeBytes(store->categoryPath("health"), ""));
         QVERIFY(writeBytes(NativePath(folder->filePath("system/Other.TXT")), ""));
-        QCOMPARE(store.listCategoryNames(), (QStringList { "Health", "health", "New" }));
+        QCOMPARE(store->listCategoryNames(), (QStringList { "Health", "health", "New" }));
     }
+
+private:
+    std::unique_ptr<TemporaryFolder> folder;
+    std::unique_ptr<CategoryStore> store;
 };
 
 QTEST_GUILESS_MAIN(TestCategoryStore)

@@ -16,35 +16,37 @@ using namespace vellumora;
 class TestPictureLibrary : public QObject {
     Q_OBJECT
 private slots:
-    void init() { dir = newApplicationFolder(); }
+    void init()
+    {
+        dir = newApplicationFolder();
+        m_pictures = std::make_unique<PictureLibrary>(dir->path());
+    }
 
     void addCopiesAndRecords()
     {
         // A file of the same name lying unlisted in the store is replaced.
         QVERIFY(writeBytes(path("SystemFolder/Holiday.JPG"), "left behind"));
-        PictureLibrary pictures(dir->path());
-        QVERIFY(pictures.load());
+        QVERIFY(pictures().load());
         const QString chosen = path("Holiday.JPG");
         QVERIFY(writeSolidPicture(chosen, Qt::red));
-        QVERIFY(pictures.add(chosen));
+        QVERIFY(pictures().add(chosen));
         QCOMPARE(readBytes(path("SystemFolder/Holiday.JPG")), readBytes(chosen));
         QCOMPARE(readBytes(path("SystemFolder/record.txt")), recordOf({ "Holiday.JPG" }));
-        QCOMPARE(pictures.paths(), QList<NativePath> { NativePath(path("SystemFolder/Holiday.JPG")) });
+        QCOMPARE(pictures().paths(), QList<NativePath> { NativePath(path("SystemFolder/Holiday.JPG")) });
     }
 
     // Two phones both call a photo IMG_0001.jpg: each is kept, under the first free number; the
     // same photo added again is refused, whichever number it was stored under.
     void sameNameDifferentPicture()
     {
-        PictureLibrary pictures(dir->path());
-        pictures.load();
+        pictures().load();
         const QList<QColor> phones { Qt::red, Qt::blue, Qt::green };
         for (const QColor& colour : phones) {
             QVERIFY(writeSolidPicture(path("IMG_0001.jpg"), colour));
-            QVERIFY(pictures.add(path("IMG_0001.jpg")));
+            QVERIFY(pictures().add(path("IMG_0001.jpg")));
         }
         QVERIFY(writeSolidPicture(path("IMG_0001.jpg"), Qt::blue));
-        QCOMPARE(pictures.add(path("IMG_0001.jpg")).notices().value(0).text,
+        QCOMPARE(pictures().add(path("IMG_0001.jpg")).notices().value(0).text,
             "This Picture is Already available Please Select Another Picture ");
         QCOMPARE(readBytes(path("SystemFolder/record.txt")),
             recordOf({ "IMG_0001.jpg", "IMG_0001 (2).jpg", "IMG_0001 (3).jpg" }));
@@ -94,8 +96,7 @@ private slots:
         QVERIFY(writeSolidPicture(path("SystemFolder/unlisted.jpg"), Qt::cyan));
         const QByteArray unlisted = readBytes(path("SystemFolder/unlisted.jpg"));
         QVERIFY(writeBytes(path("SystemFolder/record.txt"), recordOf({ "beach.jpg" })));
-        PictureLibrary pictures(dir->path());
-        pictures.load();
+        pictures().load();
         if (!content.isEmpty()) {
             QVERIFY(writeBytes(path(chosen), content == "<stored>" ? stored : content));
         }
@@ -104,12 +105,12 @@ private slots:
             QVERIFY(QFile::remove(path("SystemFolder/record.txt")));
             QVERIFY(QDir().mkpath(path("SystemFolder/record.txt")));
         }
-        const Outcome outcome = pictures.add(path(chosen));
+        const Outcome outcome = pictures().add(path(chosen));
         QVERIFY(!outcome);
         QCOMPARE(outcome.notices().size(), 1);
         QVERIFY2(outcome.notices()[0].text.startsWith(message), qPrintable(outcome.notices()[0].text));
         QCOMPARE(outcome.notices()[0].icon, MessageIcon::Critical);
-        QCOMPARE(pictures.count(), 1);
+        QCOMPARE(pictures().count(), 1);
         QCOMPARE(readBytes(path("SystemFolder/beach.jpg")), stored);
         QCOMPARE(readBytes(path("SystemFolder/unlisted.jpg")), unlisted);
         QCOMPARE(QDir(path("SystemFolder")).entryList(QDir::Files).size(), recordWritable ? 3 : 2);
@@ -151,16 +152,15 @@ private slots:
         QVERIFY(writeBytes(depart, "d"));
         const QByteArray before("\"d\xE9part.jpg\"\r\n\"beach.jpg\"\r\n");
         QVERIFY(writeBytes(store.child("record.txt"), before));
-        PictureLibrary pictures(dir->path());
-        pictures.load();
-        QCOMPARE(pictures.index(0).data().toString(), "départ.jpg");
-        QCOMPARE(pictures.paths().constFirst(), depart);
+        pictures().load();
+        QCOMPARE(pictures().index(0).data().toString(), "départ.jpg");
+        QCOMPARE(pictures().paths().constFirst(), depart);
 
         const QString chosen = path("Straße.jpg");
         QVERIFY(writeSolidPicture(chosen, Qt::gray));
-        QVERIFY(pictures.add(chosen));
+        QVERIFY(pictures().add(chosen));
         QCOMPARE(readBytes(store.child("record.txt")), before + "\"Stra\xDF\x65.jpg\"\r\n");
-        QVERIFY(pictures.remove(0));
+        QVERIFY(pictures().remove(0));
         QCOMPARE(readBytes(depart), "<missing>");
         QCOMPARE(readBytes(NativePath(path("deleted")).child("d\xE9part.jpg")), "d");
         QCOMPARE(readBytes(store.child("record.txt")), "\"beach.jpg\"\r\n\"Stra\xDF\x65.jpg\"\r\n");
@@ -188,17 +188,16 @@ private slots:
             QVERIFY(writeBytes(recordFile, names));
             QCOMPARE(::chmod(QFile::encodeName(recordFile).constData(), 0200), 0);
         }
-        PictureLibrary pictures(dir->path());
         {
             const UnprivilegedFileAccess nobody;
-            QCOMPARE(pictures.load().notices().size(), 1);
+            QCOMPARE(pictures().load().notices().size(), 1);
         }
-        QCOMPARE(pictures.count(), 0);
+        QCOMPARE(pictures().count(), 0);
         QVERIFY(writeBytes(path("new.jpg"), "picture"));
-        QVERIFY(!pictures.changeable());
-        QCOMPARE(pictures.add(path("new.jpg")).notices().constFirst().text,
+        QVERIFY(!pictures().changeable());
+        QCOMPARE(pictures().add(path("new.jpg")).notices().constFirst().text,
             "The picture list could not be read when the program started, so it cannot be changed now.");
-        QCOMPARE(pictures.count(), 0);
+        QCOMPARE(pictures().count(), 0);
         QCOMPARE(readBytes(path("SystemFolder/new.jpg")), "<missing>");
         if (!folderInItsPlace) {
             QCOMPARE(readBytes(recordFile), names);
@@ -208,7 +207,10 @@ private slots:
 private:
     QString path(const QString& relative) const { return dir->filePath(relative); }
 
+    PictureLibrary& pictures() { return *m_pictures; }
+
     std::unique_ptr<TemporaryFolder> dir;
+    std::unique_ptr<PictureLibrary> m_pictures;
 };
 
 QTEST_GUILESS_MAIN(TestPictureLibrary)
