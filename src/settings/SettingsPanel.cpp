@@ -147,20 +147,22 @@ void SettingsPanel::buildControls()
     m_browseButton = designButton(tr("Browse"), "cmdBrowseMusic", this, 1215, 375);
     musicRow->addWidget(m_browseButton, 0, Qt::AlignTop);
 
-    addRowTwips(rows, 1320)
-        ->addWidget(durationFrame({ "fraMsgFreq", tr("Image Frequency"),
-                                      tr("Below you can set the interval between each image and duration "
-                                         "for which each image is displayed."),
-                                      4515, "cboDispDuration", tr("Second"), 555 },
-                        this, m_pictureSecondsList),
-            0, Qt::AlignTop | Qt::AlignLeft);
-    addRowTwips(rows, 1320)
-        ->addWidget(durationFrame({ "Frame1", tr("Affirmation Frequency"),
-                                      tr("Below you can set the interval between each affirmation and "
-                                         "duration for which each affirmation is displayed."),
-                                      4875, "cboAffirmationDisplayDuration", tr("MilliSecond"), 810 },
-                        this, m_glideStepList),
-            0, Qt::AlignTop | Qt::AlignLeft);
+    const std::pair<DurationFrame, QComboBox**> durations[] {
+        { { "fraMsgFreq", tr("Image Frequency"),
+              tr("Below you can set the interval between each image and duration for which each image is "
+                 "displayed."),
+              4515, "cboDispDuration", tr("Second"), 555 },
+            &m_pictureSecondsList },
+        { { "Frame1", tr("Affirmation Frequency"),
+              tr("Below you can set the interval between each affirmation and duration for which each "
+                 "affirmation is displayed."),
+              4875, "cboAffirmationDisplayDuration", tr("MilliSecond"), 810 },
+            &m_glideStepList },
+    };
+    for (const auto& [design, list] : durations) {
+        addRowTwips(rows, 1320)
+            ->addWidget(durationFrame(design, this, *list), 0, Qt::AlignTop | Qt::AlignLeft);
+    }
 
     QHBoxLayout* optionFrames = row();
     rows->addLayout(optionFrames);
