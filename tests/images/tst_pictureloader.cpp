@@ -70,15 +70,7 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("text named .jpg") << QByteArray("This is not a picture.\r\n");
         QTest::newRow("empty file") << QByteArray();
-        QByteArray jpeg;
-        {
-            QImage image(400, 300, QImage::Format_RGB32);
-            image.fill(Qt::red);
-            QBuffer buffer(&jpeg);
-            buffer.open(QIODevice::WriteOnly);
-            QVERIFY(image.save(&buffer, "jpeg"));
-        }
-        QTest::newRow("truncated JPEG") << jpeg.left(200);
+        QTest::newRow("truncated JPEG") << jpegBytes().left(200);
         QTest::newRow("60000 x 60000 header") << jpegSkeleton(60000, 60000, false, 3, 1);
         QTest::newRow("9200 x 9200, 4:4:4, progressive") << jpegSkeleton(9200, 9200, true, 3, 2);
     }
