@@ -74,12 +74,9 @@ private slots:
                                          << "\"notes.jpg\" is not a picture Vellumora can read";
         QTest::newRow("cut off in its header")
             << "cut.jpg" << photo.left(100) << true << "\"cut.jpg\" is not a picture Vellumora can read";
+        const QByteArray heic = QByteArray(3, '\0') + "\x18" + "ftypheic" + QByteArray(4, '\0') + "mif1heic";
         QTest::newRow("a format no reader knows")
-            << "phone.jpg"
-            << QByteArray("\0\0\0\x18"
-                          "ftypheic\0\0\0\0mif1heic",
-                   24)
-            << true << "\"phone.jpg\" is not a picture Vellumora can read";
+            << "phone.jpg" << heic << true << "\"phone.jpg\" is not a picture Vellumora can read";
         QTest::newRow("too large")
             << "huge.jpg" << jpegSkeleton(60000, 60000, false, 3, 1) << true
             << "\"huge.jpg\" is too large for Vellumora to show (60000 x 60000 pixels)";
