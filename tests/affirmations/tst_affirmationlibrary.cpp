@@ -2,9 +2,13 @@
 #include "support/Listing.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 using namespace vellumora;
+
+using Rows = QList<Row>;
 
 namespace {
 
@@ -171,7 +175,217 @@ private slots:
         QCOMPARE(buttons(), "A-D");
     }
 
+    // The category files on their own: their bytes, encodings, hand edits and names.
+    void init()
+    {
+        folder = newApplicationFolder();
+        store = std::make_unique<CategoryStore>(folder->path());
+    }
+
+    void bytes_data()
+    {
+        QTest::addColumn<Rows>("rows");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("two rows, a comma in one")
+            << Rows { { "I am calm", true }, { "I act now, not later", false } }
+            << QByteArray("\"I am calm\",#TRUE#\r\n\"I act now, not later\",#FALSE#\r\n");
+        QTest::newRow("empty text") << Rows { { "", true } } << QByteArray("\"\",#TRUE#\r\n");
+        QTest::newRow("empty list") << Rows {} << QByteArray();
+        QTest::newRow("not ASCII") << Rows { { "Ich bin ruhig ☀", false } }
+                                   << QByteArray("\"Ich bin ruhig \xE2\x98\x80\",#FALSE#\r\n");
+        // Only a hand-written row without quotes holds a double quote; it is written back so.
+        QTest::newRow("double quote, bare")
+            << Rows { { "He said \"go\"", true } } << QByteArray("He said \"go\",#TRUE#\r\n");
+    }
+
+    void bytes()
+    {
+        QFETCH(Rows, rows);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(CategoryStore::encodeRows(rows), bytes);
+        QCOMPARE(CategoryStore::decodeRows(bytes), rows);
+
+        const NativePath path = store->categoryPath("Health");
+        QVERIFY(store->writeRows(path, rows));
+        QCOMPARE(readBytes(path), bytes);
+        QCOMPARE(store->readRows(path), rows);
+    }
+
+    // A file is rewritten in its own encoding, so rows nobody touched keep their bytes.
+    void rewriteKeepsTheEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray naive("\"na\xEFve caf\xE9\",#TRUE#\r\n");
+        QTest::newRow("Windows-1252, ASCII added") << naive << "I rest" << naive + "\"I rest\",#TRUE#\r\n";
+        QTest::newRow("Windows-1252, a character it holds")
+            << naive << "Grüße, 5 €" << naive + "\"Gr\xFC\xDF\x65, 5 \x80\",#TRUE#\r\n";
+        QTest::newRow("Windows-1252, a character it cannot hold: all UTF-8")
+            << naive << "✓ done"
+            << QByteArray("\"na\xC3\xAFve caf\xC3\xA9\",#TRUE#\r\n\"\xE2\x9C\x93 done\",#TRUE#\r\n");
+        QTest::newRow("UTF-8 stays UTF-8")
+            << QByteArray("\"caf\xC3\xA9\",#FALSE#\r\n") << "naïve"
+            << QByteArray("\"caf\xC3\xA9\",#FALSE#\r\n\"na\xC3\xAFve\",#TRUE#\r\n");
+        QTest::newRow("byte-order mark and junk dropped, Windows-1252 kept")
+            << QByteArray("\xEF\xBB\xBF\"caf\xE9\",#TRUE# x\n") << "a"
+            << QByteArray("\"caf\xE9\",#TRUE#\r\n\"a\",#TRUE#\r\n");
+        // Left in Windows-1252, "Ã©" would come back as "é" on the next read.
+        QTest::newRow("Windows-1252 bytes that would read as UTF-8")
+            << QByteArray("\"\xC3\xA9\",#TRUE#\r\nx,\xFF\r\n") << ""
+            << QByteArray("\"\xC3\x83\xC2\xA9\",#TRUE#\r\n\"x\",#TRUE#\r\n\"\",#TRUE#\r\n");
+    }
+
+    void rewriteKeepsTheEncoding()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, added);
+        QFETCH(QByteArray, after);
+        const NativePath path = store->categoryPath("Health");
+        QVERIFY(writeBytes(path, before));
+        TextEncoding encoding;
+        Rows rows = store->readRows(path, &encoding).value();
+        rows.append({ added, true });
+        QVERIFY(store->writeRows(path, rows, &encoding));
+        QCOMPARE(readBytes(path), after);
+        QCOMPARE(store->readRows(path), rows);
+    }
+
+    void handEdited_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Rows>("rows");
+        QTest::newRow("missing flag")
+            << QByteArray("\"a\"\r\n\"b\",\r\n") << Rows { { "a", true }, { "b", true } };
+        QTest::newRow("flag in lower case, without signs")
+            << QByteArray("\"a\",#false#\n\"b\",False\n\"c\",#true#\n")
+            << Rows { { "a", false }, { "b", false }, { "c", true } };
+        QTest::newRow("byte-order mark")
+            << QByteArray("\xEF\xBB\xBF\"a\",#FALSE#\r\n") << Rows { { "a", false } };
+        QTest::newRow("text after the flag")
+            << QByteArray("\"a\",#FALSE#,whatever \"x\"\r\n\"b\" junk,#FALSE# trailing\r\n")
+            << Rows { { "a", false }, { "b", false } };
+        QTest::newRow("quote left open before the flag")
+            << QByteArray("\"Beta,#TRUE#\r\n\"Gamma,#false#  \r\n\"a,#TRUE#,#FALSE#\r\n")
+            << Rows { { "Beta", true }, { "Gamma", false }, { "a,#TRUE#", false } };
+        QTest::newRow("NUL bytes") << QByteArray("\"a\0b\",#FALSE#\r\n", 14)
+                                   << Rows { { QString("a") + QChar(0) + "b", false } };
+        QTest::newRow("Windows-1252 text that opens like a byte-order mark")
+            << QByteArray("\xEF\xBB\xBF \xEF\xBB\xBFx\"y\xFF\r\n")
+            << Rows { { QString::fromUtf8("\u00EF\u00BB\u00BFx\"y\u00FF"), true } };
+        QTest::newRow("UTF-8 text that opens with U+FEFF") << QByteArray(
+            "\xEF\xBB\xBF\xEF\xBB\xBFx\"y\r\n") << Rows { { QChar(0xFEFF) + QString("x\"y"), true } };
+        QTest::newRow("Windows-1252, bytes Windows leaves unassigned")
+            << QByteArray("\"\x80\x81\x9D\xFF\",#TRUE#\r\n")
+            << Rows { { QString::fromUtf8("\u20AC\u0081\u009D\u00FF"), true } };
+    }
+
+    void handEdited()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Rows, rows);
+        TextEncoding encoding;
+        QCOMPARE(CategoryStore::decodeRows(bytes, &encoding), rows);
+        // Whatever is read is written back so that it reads the same.
+        QCOMPARE(CategoryStore::decodeRows(CategoryStore::encodeRows(rows, encoding)), rows);
+    }
+
+    void names_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("letters and spaces") << "Good Health" << true << true;
+        QTest::newRow("spaces only") << "   " << false << false;
+        QTest::newRow("digit") << "Goals 2027" << false << true;
+        QTest::newRow("accented") << "Santé" << false << true;
+        QTest::newRow("climbs out") << "../item" << false << false;
+        QTest::newRow("too long for a file name") << QString(252, 'a') << true << false;
+        QTest::newRow("251 é: too long in UTF-8, not in Windows-1252") << QString(251, u'é') << false << true;
+    }
+
+    void names()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, typed);
+        QFETCH(bool, usable);
+        QCOMPARE(CategoryStore::isTypedName(name), typed);
+        QCOMPARE(CategoryStore::isUsableName(name), usable);
+        QCOMPARE(CategoryStore("/app").categoryPath(name).isEmpty(), !usable);
+    }
+
+    // A name finds its file by the bytes the index spells it in, or the other encoding's when
+    // only that file exists.
+    void namesReachTheirFiles_data()
+    {
+        QTest::addColumn<QByteArray>("index");
+        QTest::addColumn<QByteArrayList>("files");
+        QTest::addColumn<QByteArray>("reached");
+        const QByteArray latin("\"Caf\xE9\",#TRUE#\r\n");
+        const QByteArray utf8("\"Caf\xC3\xA9\",#TRUE#\r\n");
+        QTest::newRow("Windows-1252 index, Windows-1252 file")
+            << latin << QByteArrayList { "Caf\xE9.txt" } << QByteArray("Caf\xE9.txt");
+        QTest::newRow("Windows-1252 index, UTF-8 file")
+            << latin << QByteArrayList { "Caf\xC3\xA9.txt" } << QByteArray("Caf\xC3\xA9.txt");
+        QTest::newRow("UTF-8 index, Windows-1252 file")
+            << utf8 << QByteArrayList { "Caf\xE9.txt" } << QByteArray("Caf\xE9.txt");
+        QTest::newRow("Windows-1252 index, both files")
+            << latin << QByteArrayList { "Caf\xC3\xA9.txt", "Caf\xE9.txt" } << QByteArray("Caf\xE9.txt");
+        QTest::newRow("UTF-8 index, both files")
+            << utf8 << QByteArrayList { "Caf\xC3\xA9.txt", "Caf\xE9.txt" } << QByteArray("Caf\xC3\xA9.txt");
+        QTest::newRow("no file yet: UTF-8") << latin << QByteArrayList {} << QByteArray("Caf\xC3\xA9.txt");
+    }
+
+    void namesReachTheirFiles()
+    {
+        QFETCH(QByteArray, index);
+        QFETCH(QByteArrayList, files);
+        QFETCH(QByteArray, reached);
+        const NativePath system(folder->filePath("system"));
+        for (const QByteArray& file : files) {
+            QVERIFY(writeBytes(system.child(file), "\"" + file + "\",#TRUE#\r\n"));
+        }
+        QVERIFY(writeBytes(store->indexPath(), index));
+        QCOMPARE(store->readIndex(), (Rows { { "Café", true } }));
+        QCOMPARE(store->categoryPath("Café"), system.child(reached));
+        QCOMPARE(store->listCategoryNames(), files.isEmpty() ? QStringList() : QStringList { "Café" });
+        QVERIFY(store->removeCategory("Café"));
+        QCOMPARE(readBytes(system.child(reached)), "<missing>");
+        QCOMPARE(nativeFileNames(system).size(), qMax(0, int(files.size()) - 1));
+        // The index is rewritten in the encoding it came in.
+        QVERIFY(store->writeIndex({ { "Café", false } }));
+        QCOMPARE(readBytes(store->indexPath()), index.replace("#TRUE#", "#FALSE#"));
+    }
+
+    void filesAreNeverLostByAccident()
+    {
+        const NativePath health = store->categoryPath("Health");
+        QVERIFY(writeBytes(health, "\"keep\",#TRUE#\r\n"));
+        QVERIFY(!store->createCategory("Health"));
+        QCOMPARE(store->readRows(health), (Rows { { "keep", true } }));
+        QCOMPARE(store->findCategoryFile("hEALTH"), "Health");
+
+        // Missing files read as empty and delete as done; an unreadable one reads as nothing.
+        QCOMPARE(store->readRows(store->categoryPath("Gone")), Rows {});
+        QVERIFY(store->removeCategory("Gone"));
+        QVERIFY(QDir().mkpath(store->categoryPath("Folder").toString()));
+        QString error;
+        QVERIFY(!store->readRows(store->categoryPath("Folder"), nullptr, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!store->indexExists());
+        QVERIFY(store->createCategory("New"));
+        QCOMPARE(QFileInfo(store->categoryPath("New").toString()).size(), 0);
+        // Only ".txt" files, in name order whatever the letter case; two names in two cases
+        // are two files here.
+        QVERIFY(writeBytes(store->categoryPath("health"), ""));
+        QVERIFY(writeBytes(NativePath(folder->filePath("system/Other.TXT")), ""));
+        QCOMPARE(store->listCategoryNames(), (QStringList { "Health", "health", "New" }));
+    }
+
 private:
+    std::unique_ptr<TemporaryFolder> folder;
+    std::unique_ptr<CategoryStore> store;
+
     static void row(const char* name, const QByteArrayList& before, const QString& steps,
         const QString& categories, const QString& affirmations, const QString& chosen,
         const QByteArrayList& after, const QStringList& told = {})
