@@ -1,12 +1,43 @@
 #include "platform/FontColourDialog.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
+#include "platform/QtMediaControl.h"
 #include "platform/QtPlatform.h"
+#include "support/TestFiles.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 using namespace vellumora;
+
+namespace {
+
+// Three seconds of a tone, encoded by GStreamer's own encoders: "wavenc" or "lamemp3enc".
+bool writeTone(const QString& path, const QString& encoder)
+{
+    QStringList pipeline { "-q", "audiotestsrc", "num-buffers=129", "samplesperbuffer=1024", "!",
+        "audio/x-raw,rate=44100,channels=1", "!", "audioconvert", "!", encoder };
+    if (encoder == "lamemp3enc") {
+        pipeline.append({ "target=bitrate", "cbr=true", "bitrate=64" });
+    }
+    pipeline.append({ "!", "filesink", "location=" + path });
+    return QProcess::execute("gst-launch-1.0", pipeline) == 0 && QFileInfo(path).size() > 0;
+}
+
+// Whether this process holds the file open.
+bool heldOpen(const QString& path)
+{
+    const QString target = QFileInfo(path).canonicalFilePath();
+    const QDir fds("/proc/self/fd");
+    for (const QString& fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        if (QFileInfo(fds.filePath(fd)).symLinkTarget() == target) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -83,6 +114,67 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(!fonts->isHidden());
+    }
+
+    // The music player, on real files through GStreamer.
+
+    void playsAndLetsGo_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("encoder");
+        QTest::newRow("WAV") << QString("tone.wav") << "wavenc";
+        QTest::newRow("MP3") << QString("tone.mp3") << "lamemp3enc";
+    }
+
+    void playsAndLetsGo()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, encoder);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        QVERIFY(writeTone(path, encoder));
+        // 129 buffers of 1024 samples at 44.1 kHz.
+        const qint64 truth = 129 * 1024 * 1000 / 44100;
+
+        QtMediaControl player;
+        QSignalSpy status(&player, &MediaControl::statusUpdate);
+        player.open(path);
+        player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(player.length() > 0 && player.position() > 300, 10000);
+        QVERIFY2(qAbs(player.length() - truth) <= 100, qPrintable(QString::number(player.length())));
+        const qint64 earlier = player.position();
+        QTRY_VERIFY(player.position() > earlier);
+        QTRY_VERIFY_WITH_TIMEOUT(status.size() >= 1, 3000);
+        QVERIFY(heldOpen(path));
+
+        player.stop();
+        player.close();
+        QTRY_VERIFY(!heldOpen(path));
+    }
+
+    // A file with no sound is told once, soon after it is opened; a picture "plays" as a silent
+    // film of one frame otherwise.
+    void noSoundIsTold_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("a photo") << "photo.jpg" << jpegBytes();
+        QTest::newRow("text named .mp3") << "song.mp3" << QByteArray("not music at all");
+    }
+
+    void noSoundIsTold()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        QVERIFY(writeBytes(dir.filePath(name), content));
+        QtMediaControl player;
+        QSignalSpy unplayable(&player, &MediaControl::unplayable);
+        player.open(dir.filePath(name));
+        player.play();
+        QTRY_COMPARE_WITH_TIMEOUT(unplayable.size(), 1, 10000);
+        QTest::qWait(500);
+        QCOMPARE(unplayable.size(), 1);
     }
 };
 
