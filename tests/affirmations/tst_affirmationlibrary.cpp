@@ -1,5 +1,4 @@
 #include "support/Libraries.h"
-#include "support/Listing.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -128,12 +127,12 @@ private slots:
             lib.take(step);
         }
         lib.limit.reset();
-        QCOMPARE(rowTexts(lib.categories), categories);
-        QCOMPARE(rowTexts(lib.affirmations), affirmations);
+        QCOMPARE(lib.shown(lib.categories), categories);
+        QCOMPARE(lib.shown(lib.affirmations), affirmations);
         const int selected = lib.categories.selected();
         QCOMPARE(selected < 0 ? QString() : lib.categories.rows().at(selected).text, chosen);
         QCOMPARE(lib.read(after), after);
-        QVERIFY2(beginEach(lib.told, told), qPrintable(lib.told.join('\n')));
+        QVERIFY2(lib.toldBeginning(told), qPrintable(lib.told.join('\n')));
     }
 
     void editorStates()

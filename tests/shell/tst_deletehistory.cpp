@@ -1,5 +1,4 @@
 #include "support/Libraries.h"
-#include "support/Listing.h"
 #include "support/TestFiles.h"
 
 #include <QTest>
@@ -74,11 +73,11 @@ private slots:
         for (const QString& step : steps) {
             lib->take(step);
         }
-        QCOMPARE(rowTexts(lib->categories, true), categories);
-        QCOMPARE(rowTexts(lib->affirmations, true), affirmations);
+        QCOMPARE(lib->shown(lib->categories, true), categories);
+        QCOMPARE(lib->shown(lib->affirmations, true), affirmations);
         QCOMPARE(lib->snapshot() == before, asBefore);
         QCOMPARE(lib->history.canUndo(), undoLeft);
-        QVERIFY2(beginEach(lib->told, told), qPrintable(lib->told.join('\n')));
+        QVERIFY2(lib->toldBeginning(told), qPrintable(lib->told.join('\n')));
         // What came back left nothing behind in the Trash.
         if (asBefore) {
             for (const char* folder : { "Trash/files", "Trash/info" }) {

@@ -54,6 +54,25 @@ QMap<QByteArray, QByteArray> Libraries::snapshot() const
     return files;
 }
 
+QString Libraries::shown(const RowModel& model, bool ticks)
+{
+    QStringList texts;
+    for (const Row& row : model.rows()) {
+        texts << row.text + (ticks && row.ticked ? "+" : "");
+    }
+    return texts.join('|');
+}
+
+bool Libraries::toldBeginning(const QStringList& beginnings) const
+{
+    for (qsizetype i = 0; i < beginnings.size() && i < told.size(); ++i) {
+        if (!told[i].startsWith(beginnings[i])) {
+            return false;
+        }
+    }
+    return told.size() == beginnings.size();
+}
+
 bool Libraries::take(const QString& step)
 {
     const QString verb = step.section(' ', 0, 0);

@@ -28,6 +28,10 @@ struct Libraries {
     QByteArrayList read(const QByteArrayList& files) const;
     // Every file of the library, by its bytes.
     QMap<QByteArray, QByteArray> snapshot() const;
+    // The rows the model shows, joined by "|", a ticked one followed by "+" when ticks are asked for.
+    static QString shown(const RowModel& model, bool ticks = false);
+    // Whether the user was told as many messages as there are beginnings, each starting with its own.
+    bool toldBeginning(const QStringList& beginnings) const;
     QString fieldText() const { return field.isEmpty() ? QString() : field.last().at(0).toString(); }
 
     // "load", "create Joy", "choose 1" (a category), "tick 1", "drop" (the chosen category), "add
