@@ -7,7 +7,6 @@
 class QBoxLayout;
 class QHBoxLayout;
 class QLabel;
-class QLayout;
 class QVBoxLayout;
 class QWidget;
 
