@@ -101,13 +101,13 @@ void MainWindow::buildControls()
         this);
 }
 
-void MainWindow::buildPanels(QWidget* client, QBoxLayout* column)
+void MainWindow::buildPanels(QWidget* client, QBoxLayout* panelColumn)
 {
     // The three panels share one place; only the one in front can be seen or reached.
     m_panelArea = new QStackedWidget(client);
     m_panelArea->setObjectName(QStringLiteral("panelArea"));
     preferTwips(m_panelArea, 7575, 6135);
-    column->addWidget(m_panelArea);
+    panelColumn->addWidget(m_panelArea);
     m_pictureLoader = new PictureLoader(m_platform.thumbnailFolder(), this);
     m_imageLibrary = new ImageLibraryPanel(m_platform, m_pictures, *m_pictureLoader, m_panelArea);
     // The border and fill options belong to the settings but stand on the image library panel.

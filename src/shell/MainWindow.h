@@ -44,7 +44,7 @@ protected:
 private:
     bool dataFoldersExist() const;
     void buildControls();
-    void buildPanels(QWidget* client, QBoxLayout* column);
+    void buildPanels(QWidget* client, QBoxLayout* panelColumn);
     void buildNavigation(QWidget* client, QBoxLayout* besidePanels, QBoxLayout* belowPanels);
     void buildMenus();
     void connectSignals();
