@@ -54,12 +54,12 @@ QGroupBox* durationFrame(const DurationFrame& design, QWidget* panel, QComboBox*
     auto* explanation = new QLabel(design.explanation, box);
     explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     preferWrappedTwips(explanation, design.explanationWidth, 435);
-    addRowTwips(rows, 555)->addWidget(explanation, 0, Qt::AlignTop | Qt::AlignLeft);
+    addRowTwips(rows, 570)->addWidget(explanation, 0, Qt::AlignTop | Qt::AlignLeft);
 
-    // The labels stand level with the list's text.
+    // The labels stand level with the list's text; the frame's designed height takes up the rest.
     QHBoxLayout* choice = row();
-    choice->setAlignment(Qt::AlignTop);
-    addRowTwips(rows, 375)->addLayout(choice);
+    rows->addLayout(choice);
+    rows->addStretch();
     addGapTwips(choice, 60);
     // The label's place reaches to the list: a wider font takes the gap before it moves the list.
     choice->addWidget(
