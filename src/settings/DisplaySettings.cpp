@@ -19,8 +19,9 @@ int twoWay(int value)
 
 } // namespace
 
-DisplaySettings::DisplaySettings(Platform& platform)
-    : m_platform(platform)
+DisplaySettings::DisplaySettings(Platform& platform, QObject* parent)
+    : QObject(parent)
+    , m_platform(platform)
 {
 }
 
@@ -31,10 +32,19 @@ int DisplaySettings::read(const QString& key, int count, int fallback)
     return ok && value >= 0 && value < count ? value : fallback;
 }
 
-std::optional<DisplayOptions> DisplaySettings::load()
+void DisplaySettings::loadMusicPath()
+{
+    const QString path = m_platform.setting(kMusicSection, QStringLiteral("MusicPath"));
+    setMusicPath(path);
+    if (path.isEmpty()) {
+        setPlayMusic(false);
+    }
+}
+
+bool DisplaySettings::loadDisplayOptions()
 {
     if (m_platform.setting(kDisplaySection, QStringLiteral("DispDuration")).isEmpty()) {
-        return std::nullopt;
+        return false;
     }
     const DisplayOptions defaults;
     DisplayOptions options;
@@ -46,31 +56,64 @@ std::optional<DisplayOptions> DisplaySettings::load()
     options.orderOption = twoWay(read(QStringLiteral("DispOrder"), SHRT_MAX, defaults.orderOption));
     options.borderShape = read(QStringLiteral("BorderShape"), kBorderShapeCount, defaults.borderShape);
     options.fillStyle = read(QStringLiteral("FillStyle"), kFillStyleCount, defaults.fillStyle);
-    return options;
+    setDisplay(options);
+    return true;
 }
 
-bool DisplaySettings::save(const DisplayOptions& options)
+bool DisplaySettings::saveDisplayOptions()
 {
     const auto write = [this](const char* key, int value) {
         return m_platform.setSetting(kDisplaySection, QLatin1String(key), QString::number(value));
     };
-    bool ok = write("DispDuration", options.pictureSecondsIndex);
-    ok = write("AffirmationDispDuration", options.glideStepIndex) && ok;
-    ok = write("BorderShape", options.borderShape) && ok;
-    ok = write("FillStyle", options.fillStyle) && ok;
-    ok = write("DispLocation", options.placeOption) && ok;
-    ok = write("DispOrder", options.orderOption) && ok;
+    bool ok = write("DispDuration", m_display.pictureSecondsIndex);
+    ok = write("AffirmationDispDuration", m_display.glideStepIndex) && ok;
+    ok = write("BorderShape", m_display.borderShape) && ok;
+    ok = write("FillStyle", m_display.fillStyle) && ok;
+    ok = write("DispLocation", m_display.placeOption) && ok;
+    ok = write("DispOrder", m_display.orderOption) && ok;
     return ok;
 }
 
-QString DisplaySettings::musicPath()
+bool DisplaySettings::saveMusicPath()
 {
-    return m_platform.setting(kMusicSection, QStringLiteral("MusicPath"));
+    return m_platform.setSetting(kMusicSection, QStringLiteral("MusicPath"), m_musicPath);
 }
 
-bool DisplaySettings::saveMusicPath(const QString& path)
+void DisplaySettings::setDisplay(const DisplayOptions& options)
 {
-    return m_platform.setSetting(kMusicSection, QStringLiteral("MusicPath"), path);
+    if (options != m_display) {
+        m_display = options;
+        emit changed();
+    }
+}
+
+void DisplaySettings::setPlayMusic(bool on)
+{
+    if (on == m_playMusic && (on || m_musicPath.isEmpty())) {
+        return;
+    }
+    m_playMusic = on;
+    if (!on) {
+        m_musicPath.clear();
+    }
+    emit changed();
+    if (!on) {
+        emit musicSwitchedOff();
+    }
+}
+
+void DisplaySettings::setMusicPath(const QString& path)
+{
+    if (path != m_musicPath) {
+        m_musicPath = path;
+        emit changed();
+    }
+}
+
+void DisplaySettings::chooseMusicFile(const QString& path)
+{
+    setMusicPath(path);
+    emit musicFileChosen();
 }
 
 } // namespace vellumora

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
-#include <optional>
 
 namespace vellumora {
 
@@ -18,29 +18,58 @@ struct DisplayOptions {
     bool operator==(const DisplayOptions&) const = default;
 };
 
-// The display options and the music path in the settings store. The display options live in
-// section "settings", the music path in "Settings": the two spellings are kept apart.
-class DisplaySettings {
+// What a show is started with: the display options, the music switch and the music path. The
+// settings panel edits it and the show launcher reads it. The display options live in the
+// store's section "settings", the music path in "Settings": the two spellings are kept apart.
+// Nothing is written until a show starts; the switch is not stored (no path stored is music off).
+class DisplaySettings : public QObject {
+    Q_OBJECT
 public:
     static constexpr int kDurationCount = 10;
     static constexpr int kBorderShapeCount = 5;
     static constexpr int kFillStyleCount = 6;
 
-    explicit DisplaySettings(Platform& platform);
+    explicit DisplaySettings(Platform& platform, QObject* parent = nullptr);
 
-    // Nothing when "DispDuration" holds no value: then none of the options is read. A value
+    // The stored music path; none stored switches music off.
+    void loadMusicPath();
+    // The stored display options. None are read while "DispDuration" holds no value; a value
     // that is not a number, or names no list position or option, gives that key's default.
-    std::optional<DisplayOptions> load();
-    // Writes all six; false when the store refused any of them.
-    bool save(const DisplayOptions& options);
+    // False when nothing was stored.
+    bool loadDisplayOptions();
+    // Both writers return false when the store refused any value.
+    bool saveDisplayOptions();
+    bool saveMusicPath();
 
-    QString musicPath();
-    bool saveMusicPath(const QString& path);
+    const DisplayOptions& display() const { return m_display; }
+    bool playMusic() const { return m_playMusic; }
+    const QString& musicPath() const { return m_musicPath; }
+    int pictureSeconds() const { return 5 * (m_display.pictureSecondsIndex + 1); }
+    int stepMilliseconds() const { return 5 * (m_display.glideStepIndex + 1); }
+    bool randomOrder() const { return m_display.orderOption == 0; }
+    bool randomPlace() const { return m_display.placeOption == 0; }
+
+    void setDisplay(const DisplayOptions& options);
+    // Switching music off also empties the path.
+    void setPlayMusic(bool on);
+    // A path typed, restored or chosen; chosen() tells the player to let go of the old file.
+    void setMusicPath(const QString& path);
+    void chooseMusicFile(const QString& path);
+
+signals:
+    void changed();
+    // Music was switched off: the slideshow window's music strip goes.
+    void musicSwitchedOff();
+    // Another music file was chosen: the player lets go of the one it holds.
+    void musicFileChosen();
 
 private:
     int read(const QString& key, int count, int fallback);
 
     Platform& m_platform;
+    DisplayOptions m_display;
+    bool m_playMusic = true;
+    QString m_musicPath;
 };
 
 } // namespace vellumora

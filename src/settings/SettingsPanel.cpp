@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace vellumora {
 
@@ -106,24 +107,42 @@ void check(QButtonGroup* group, int index)
 
 } // namespace
 
-SettingsPanel::SettingsPanel(Platform& platform, ShapeOptions& shapes, QWidget* parent)
+SettingsPanel::SettingsPanel(
+    Platform& platform, DisplaySettings& options, ShapeOptions& shapes, QWidget* parent)
     : QGroupBox(tr("Settings"), parent)
     , m_platform(platform)
-    , m_settings(platform)
+    , m_options(options)
     , m_shapes(shapes)
     , m_musicDialog(platform, platform.musicFolder())
 {
     setObjectName(QStringLiteral("fraMusicSettings"));
     buildControls();
+    for (int n = 5; n <= 5 * DisplaySettings::kDurationCount; n += 5) {
+        m_pictureSecondsList->addItem(QString::number(n));
+        m_glideStepList->addItem(QString::number(n));
+    }
+    showOptions();
     connectSignals();
 }
 
 void SettingsPanel::connectSignals()
 {
-    connect(m_playMusicBox, &QCheckBox::clicked, this, &SettingsPanel::applyMusicChoice);
+    connect(&m_options, &DisplaySettings::changed, this, &SettingsPanel::showOptions);
+    connect(m_playMusicBox, &QCheckBox::clicked, &m_options, &DisplaySettings::setPlayMusic);
+    connect(m_musicPathField, &QLineEdit::textChanged, &m_options, &DisplaySettings::setMusicPath);
     connect(m_browseButton, &QPushButton::clicked, this, &SettingsPanel::browseForMusic);
+    for (QComboBox* list : { m_pictureSecondsList, m_glideStepList }) {
+        connect(list, &QComboBox::currentIndexChanged, this, &SettingsPanel::takeDisplayOptions);
+    }
+    for (QButtonGroup* group : { m_orderOptions, m_placeOptions }) {
+        connect(group, &QButtonGroup::idToggled, this, [this](int, bool on) {
+            if (on) {
+                takeDisplayOptions();
+            }
+        });
+    }
+    connect(&m_shapes, &ShapeOptions::changed, this, &SettingsPanel::takeDisplayOptions);
 }
-
 void SettingsPanel::buildControls()
 {
     QVBoxLayout* rows = columnInTwips(this, 360, 960, 240, 120);
@@ -183,54 +202,36 @@ void SettingsPanel::buildControls()
         { { tr("Randomly on the Screen"), 0 }, { tr("Centre of the Screen"), 1 } }, 90, 360, 255, 360);
     optionFrames->addWidget(placeFrame, 0, Qt::AlignTop);
     optionFrames->addStretch();
-
-    applyDisplayOptions(DisplayOptions {});
 }
 
-void SettingsPanel::fillDurationLists()
+void SettingsPanel::showOptions()
 {
-    for (int n = 5; n <= 50; n += 5) {
-        m_pictureSecondsList->addItem(QString::number(n));
-        m_glideStepList->addItem(QString::number(n));
-    }
-}
-
-void SettingsPanel::loadMusicPath()
-{
-    const QString path = m_settings.musicPath();
-    m_musicPathField->setText(path);
-    // No stored path is the state unticking the box gives; a stored one keeps the box ticked.
-    if (path.isEmpty()) {
-        m_playMusicBox->setChecked(false);
-    }
-    applyMusicChoice();
-}
-
-void SettingsPanel::selectFirstDurations()
-{
-    m_pictureSecondsList->setCurrentIndex(0);
-    m_glideStepList->setCurrentIndex(0);
-}
-
-void SettingsPanel::loadDisplayOptions()
-{
-    if (const std::optional<DisplayOptions> stored = m_settings.load()) {
-        applyDisplayOptions(*stored);
-    }
-}
-
-void SettingsPanel::applyDisplayOptions(const DisplayOptions& options)
-{
+    // Each control set here reports its change; the options already hold them all.
+    const QScopedValueRollback showing(m_showing, true);
+    const DisplayOptions options = m_options.display();
     m_pictureSecondsList->setCurrentIndex(options.pictureSecondsIndex);
     m_glideStepList->setCurrentIndex(options.glideStepIndex);
     check(m_placeOptions, options.placeOption);
     check(m_orderOptions, options.orderOption);
     m_shapes.setBorderShape(options.borderShape);
     m_shapes.setFillStyle(options.fillStyle);
+
+    const bool music = m_options.playMusic();
+    m_playMusicBox->setChecked(music);
+    m_playMusicBox->setText(music ? tr("Play Music") : tr("Dont Play Music"));
+    // Typing keeps the cursor where it is: the text is set only when it differs.
+    if (m_musicPathField->text() != m_options.musicPath()) {
+        m_musicPathField->setText(m_options.musicPath());
+    }
+    m_musicPathField->setEnabled(music);
+    m_browseButton->setEnabled(music);
 }
 
-DisplayOptions SettingsPanel::displayOptions() const
+void SettingsPanel::takeDisplayOptions()
 {
+    if (m_showing) {
+        return;
+    }
     DisplayOptions options;
     options.pictureSecondsIndex = std::max(0, m_pictureSecondsList->currentIndex());
     options.glideStepIndex = std::max(0, m_glideStepList->currentIndex());
@@ -238,70 +239,14 @@ DisplayOptions SettingsPanel::displayOptions() const
     options.fillStyle = m_shapes.fillStyle();
     options.placeOption = m_placeOptions->checkedId() == 0 ? 0 : 1;
     options.orderOption = m_orderOptions->checkedId() == 0 ? 0 : 1;
-    return options;
-}
-
-bool SettingsPanel::saveDisplayOptions()
-{
-    return m_settings.save(displayOptions());
-}
-
-bool SettingsPanel::saveMusicPath()
-{
-    return m_settings.saveMusicPath(m_musicPathField->text());
-}
-
-bool SettingsPanel::playMusic() const
-{
-    return m_playMusicBox->isChecked();
-}
-
-QString SettingsPanel::musicPath() const
-{
-    return m_musicPathField->text();
-}
-
-int SettingsPanel::pictureSeconds() const
-{
-    return m_pictureSecondsList->currentText().toInt();
-}
-
-int SettingsPanel::stepMilliseconds() const
-{
-    return m_glideStepList->currentText().toInt();
-}
-
-bool SettingsPanel::randomOrder() const
-{
-    return m_orderOptions->checkedId() == 0;
-}
-
-bool SettingsPanel::randomPlace() const
-{
-    return m_placeOptions->checkedId() == 0;
-}
-
-void SettingsPanel::applyMusicChoice()
-{
-    if (m_playMusicBox->isChecked()) {
-        m_playMusicBox->setText(tr("Play Music"));
-        m_musicPathField->setEnabled(true);
-        m_browseButton->setEnabled(true);
-        return;
-    }
-    m_playMusicBox->setText(tr("Dont Play Music"));
-    m_musicPathField->clear();
-    m_musicPathField->setEnabled(false);
-    m_browseButton->setEnabled(false);
-    m_playMusicBox->setChecked(false);
-    emit musicSwitchedOff();
+    m_options.setDisplay(options);
 }
 
 void SettingsPanel::browseForMusic()
 {
     const QString chosen = m_musicDialog.chooseFile(QStringLiteral("Vellumora"),
         QStringLiteral("MP3 File (*.mp3*)|*.mp3|WAV File(*.wav)|*.wav|WMA File(*.wma)|*.wma"), 1,
-        m_musicPathField->text());
+        m_options.musicPath());
     if (chosen.isEmpty()) {
         return;
     }
@@ -312,8 +257,7 @@ void SettingsPanel::browseForMusic()
             MessageIcon::Information);
         return;
     }
-    m_musicPathField->setText(chosen);
-    emit musicFileChosen();
+    m_options.chooseMusicFile(chosen);
 }
 
 } // namespace vellumora

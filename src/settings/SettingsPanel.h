@@ -16,51 +16,26 @@ namespace vellumora {
 class Platform;
 class ShapeOptions;
 
-// The panel "Settings": music choice and the display options. The controls are the current
-// options; the store is read at the main window's load and written only by Start.
+// The panel "Settings": music choice and the display options. It shows and edits the options the
+// show is started with; reading and writing them is the options' own business.
 class SettingsPanel : public QGroupBox {
     Q_OBJECT
 public:
     // shapes: the border and fill options, which sit on the image library panel.
-    SettingsPanel(Platform& platform, ShapeOptions& shapes, QWidget* parent = nullptr);
-
-    // Main window load, in this order: lists filled, music restored, first entries selected,
-    // then the saved display options.
-    void fillDurationLists();
-    void loadMusicPath();
-    void selectFirstDurations();
-    void loadDisplayOptions();
-
-    // For Start: the options as the controls show them, and writing them to the store. Both
-    // writers return false when the store refused a value.
-    DisplayOptions displayOptions() const;
-    bool saveDisplayOptions();
-    bool saveMusicPath();
-
-    // What the show reads from the controls as they stand.
-    bool playMusic() const;
-    QString musicPath() const;
-    int pictureSeconds() const; // the number shown, 5 to 50
-    int stepMilliseconds() const; // the number shown, 5 to 50
-    bool randomOrder() const;
-    bool randomPlace() const;
-
-signals:
-    // Music was switched off: the slideshow window's music strip goes.
-    void musicSwitchedOff();
-    // Another music file was chosen: the player lets go of the one it holds.
-    void musicFileChosen();
+    SettingsPanel(
+        Platform& platform, DisplaySettings& options, ShapeOptions& shapes, QWidget* parent = nullptr);
 
 private:
-    // The box's state shows in its caption and in the music path's controls.
-    void applyMusicChoice();
     void browseForMusic();
     void buildControls();
     void connectSignals();
-    void applyDisplayOptions(const DisplayOptions& options);
+    // The controls take the options' values; the music box's state shows in its caption too.
+    void showOptions();
+    // The options take the controls' values.
+    void takeDisplayOptions();
 
     Platform& m_platform;
-    DisplaySettings m_settings;
+    DisplaySettings& m_options;
     ShapeOptions& m_shapes;
     // Opens on the music chosen, else in the user's music folder.
     FileChooser m_musicDialog;
@@ -72,6 +47,7 @@ private:
     QComboBox* m_glideStepList = nullptr;
     QButtonGroup* m_orderOptions = nullptr;
     QButtonGroup* m_placeOptions = nullptr;
+    bool m_showing = false;
 };
 
 } // namespace vellumora

@@ -55,6 +55,13 @@ ShapeOptions::ShapeOptions(QWidget* parent)
             tr("Diagonal Cross") },
         2535, 360);
     frames->addWidget(fillFrame);
+    for (QButtonGroup* group : { m_borderShapes, m_fillStyles }) {
+        connect(group, &QButtonGroup::idToggled, this, [this](int, bool on) {
+            if (on) {
+                emit changed();
+            }
+        });
+    }
 }
 
 int ShapeOptions::borderShape() const

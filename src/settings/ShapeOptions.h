@@ -18,6 +18,10 @@ public:
     void setBorderShape(int index);
     void setFillStyle(int index);
 
+signals:
+    // Another shape or fill was picked.
+    void changed();
+
 private:
     QButtonGroup* m_borderShapes = nullptr;
     QButtonGroup* m_fillStyles = nullptr;

@@ -47,6 +47,7 @@ MainWindow::MainWindow(Platform& platform, QRandomGenerator& random, QWidget* pa
     , m_categories(m_categoryStore, m_affirmations, this)
     , m_pictures(platform.applicationFolder(), platform.trashFolder(), this)
     , m_deletes(m_categories, m_affirmations, m_pictures, this)
+    , m_showOptions(platform, this)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral(VELLUMORA_TITLE));
@@ -96,7 +97,7 @@ void MainWindow::buildControls()
     buildPanels(client, panelsAndStart);
     buildNavigation(client, panelsAndNavigation, panelsAndStart);
     m_show = new ShowLauncher(m_platform, m_random,
-        { *this, *m_settings, m_pictures, m_imageLibrary->thumbnails(), m_categories, m_categoryStore,
+        { *this, m_showOptions, m_pictures, m_imageLibrary->thumbnails(), m_categories, m_categoryStore,
             *m_pictureLoader },
         this);
 }
@@ -114,7 +115,7 @@ void MainWindow::buildPanels(QWidget* client, QBoxLayout* panelColumn)
     auto* shapeOptions = new ShapeOptions(m_imageLibrary);
     m_imageLibrary->addBelowButtons(shapeOptions);
     m_affirmationLibrary = new AffirmationLibraryPanel(m_platform, m_categories, m_affirmations, m_panelArea);
-    m_settings = new SettingsPanel(m_platform, *shapeOptions, m_panelArea);
+    m_settings = new SettingsPanel(m_platform, m_showOptions, *shapeOptions, m_panelArea);
     m_panelArea->addWidget(m_imageLibrary);
     m_panelArea->addWidget(m_affirmationLibrary);
     m_panelArea->addWidget(m_settings);
@@ -233,12 +234,10 @@ bool MainWindow::load()
         emit endProgramRequested();
         return false;
     }
-    m_settings->fillDurationLists();
-    m_settings->loadMusicPath();
-    m_settings->selectFirstDurations();
+    m_showOptions.loadMusicPath();
     bringToFront(m_imageLibrary);
     m_pictures.load().report(m_platform);
-    m_settings->loadDisplayOptions();
+    m_showOptions.loadDisplayOptions();
     m_categories.load().report(m_platform);
     return true;
 }

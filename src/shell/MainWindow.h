@@ -3,6 +3,7 @@
 #include "affirmations/AffirmationList.h"
 #include "affirmations/CategoryIndex.h"
 #include "images/PictureLibrary.h"
+#include "settings/DisplaySettings.h"
 #include "shell/DeleteHistory.h"
 
 #include <QMainWindow>
@@ -60,6 +61,7 @@ private:
     CategoryIndex m_categories;
     PictureLibrary m_pictures;
     DeleteHistory m_deletes;
+    DisplaySettings m_showOptions;
     PictureLoader* m_pictureLoader = nullptr;
 
     QStackedWidget* m_panelArea = nullptr;

@@ -6,8 +6,8 @@
 #include "images/ThumbnailStrip.h"
 #include "platform/MediaControl.h"
 #include "platform/Platform.h"
+#include "settings/DisplaySettings.h"
 #include "settings/MusicFile.h"
-#include "settings/SettingsPanel.h"
 #include "show/SlideshowWindow.h"
 #include "widgets/TwipsLayout.h"
 
@@ -31,14 +31,14 @@ ShowLauncher::ShowLauncher(Platform& platform, QRandomGenerator& random, Sources
         });
     connect(&m_sources.loader, &PictureLoader::pictureLoaded, &m_show, &Show::pictureDecoded);
     connect(&m_show, &Show::nothingToShow, this, &ShowLauncher::nothingToShow);
-    connect(&m_sources.settings, &SettingsPanel::musicSwitchedOff, this, [this] {
+    connect(&m_sources.settings, &DisplaySettings::musicSwitchedOff, this, [this] {
         m_musicShown = false;
         if (m_window) {
             m_window->setMusicStripShown(false);
         }
     });
     // The player lets go of a file it may still hold before the new one is used.
-    connect(&m_sources.settings, &SettingsPanel::musicFileChosen, this, [this] {
+    connect(&m_sources.settings, &DisplaySettings::musicFileChosen, this, [this] {
         if (m_player) {
             m_player->close();
         }
@@ -96,7 +96,7 @@ void ShowLauncher::discardWindow()
 
 bool ShowLauncher::musicReady()
 {
-    const SettingsPanel& settings = m_sources.settings;
+    const DisplaySettings& settings = m_sources.settings;
     if (!settings.playMusic()) {
         return true;
     }
@@ -155,7 +155,7 @@ void ShowLauncher::showMusicStatus()
 
 void ShowLauncher::start()
 {
-    SettingsPanel& settings = m_sources.settings;
+    DisplaySettings& settings = m_sources.settings;
     if (!musicReady()) {
         return;
     }
@@ -181,8 +181,7 @@ void ShowLauncher::start()
         settings.randomPlace(), shown.devicePixelRatioF(),
         [&thumbnails](int number) { return thumbnails.thumbnail(number); } });
     m_sources.mainWindow.showMinimized();
-    const DisplayOptions options = settings.displayOptions();
-    shown.setFrame(options.borderShape, options.fillStyle);
+    shown.setFrame(settings.display().borderShape, settings.display().fillStyle);
     settings.saveMusicPath();
     // The first showing is centred on the screen; the ticks place it after that.
     centreOnScreen(&shown);

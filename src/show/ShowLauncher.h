@@ -14,11 +14,11 @@ namespace vellumora {
 
 class CategoryIndex;
 class CategoryStore;
+class DisplaySettings;
 class MediaControl;
 class PictureLibrary;
 class PictureLoader;
 class Platform;
-class SettingsPanel;
 class SlideshowWindow;
 class ThumbnailStrip;
 
@@ -30,7 +30,7 @@ class ShowLauncher : public QObject {
 public:
     struct Sources {
         QWidget& mainWindow;
-        SettingsPanel& settings;
+        DisplaySettings& settings;
         const PictureLibrary& pictures;
         const ThumbnailStrip& thumbnails;
         const CategoryIndex& categories;

@@ -1,5 +1,4 @@
 #include "settings/DisplaySettings.h"
-#include "settings/SettingsPanel.h"
 #include "support/MainWindowFixture.h"
 
 #include <QtTest>
@@ -40,16 +39,21 @@ private slots:
         QFETCH(DisplayOptions, read);
         FakePlatform platform;
         DisplaySettings settings(platform);
-        QCOMPARE(settings.load(), std::nullopt);
+        QVERIFY(!settings.loadDisplayOptions());
         // Only "DispDuration" is read while it holds nothing.
         QCOMPARE(platform.settingsRead, QStringList { "settings/DispDuration" });
         for (const QString& key : kKeys) {
             platform.settings.insert("settings/" + key, value);
         }
-        QCOMPARE(settings.load(), read);
-        QVERIFY(settings.save(DisplayOptions { 3, 2, 0, 0, 3, 4 }));
-        QCOMPARE(settings.load(), (DisplayOptions { 3, 2, 0, 0, 3, 4 }));
+        QVERIFY(settings.loadDisplayOptions());
+        QCOMPARE(settings.display(), read);
+        settings.setDisplay(DisplayOptions { 3, 2, 0, 0, 3, 4 });
+        QVERIFY(settings.saveDisplayOptions());
+        DisplaySettings again(platform);
+        QVERIFY(again.loadDisplayOptions());
+        QCOMPARE(again.display(), (DisplayOptions { 3, 2, 0, 0, 3, 4 }));
         QCOMPARE(platform.settings.value("settings/FillStyle"), "4");
+        QCOMPARE(platform.settings.value("settings/DispLocation"), "0");
     }
 
     void panelShowsTheOptions()
@@ -62,10 +66,18 @@ private slots:
         QCOMPARE(music->text(), "Dont Play Music");
         QVERIFY(!music->isChecked() && !find<QPushButton>("cmdBrowseMusic")->isEnabled());
 
+        // The controls edit the options the show starts with, and show what they hold.
         find<QComboBox>("cboAffirmationDisplayDuration")->setCurrentText("15");
         find<QButtonGroup>("optLocation")->button(0)->setChecked(true);
         find<QButtonGroup>("optFillStyle")->button(4)->setChecked(true);
-        QVERIFY(f.window->findChild<SettingsPanel*>()->saveDisplayOptions());
+        QCOMPARE(options()->display(), (DisplayOptions { 0, 2, 0, 1, 0, 4 }));
+        QVERIFY(options()->stepMilliseconds() == 15 && options()->randomPlace());
+        options()->setDisplay(DisplayOptions { 1, 2, 0, 0, 3, 4 });
+        QCOMPARE(find<QComboBox>("cboDispDuration")->currentText(), "10");
+        QCOMPARE(checked("optDisplayOrder"), 0);
+        QCOMPARE(checked("optBorderShape"), 3);
+        QVERIFY(f.platform->settingsWritten.isEmpty());
+        QVERIFY(options()->saveDisplayOptions());
         QVERIFY(f.platform->settingsWritten.size() == kKeys.size());
         f.platform->settings.insert("Settings/MusicPath", "/music/song.mp3");
         load();
@@ -78,12 +90,18 @@ private slots:
         QVERIFY(music->isChecked() && find<QPushButton>("cmdBrowseMusic")->isEnabled());
         QCOMPARE(find<QLineEdit>("txtFile")->text(), "/music/song.mp3");
         f.platform->settingsWritten.clear();
-        QVERIFY(f.window->findChild<SettingsPanel*>()->saveMusicPath());
+        QVERIFY(options()->saveMusicPath());
         QCOMPARE(f.platform->settingsWritten, QStringList { "Settings/MusicPath" });
+        // Unticked, the path goes with the switch.
+        music->click();
+        QVERIFY(!options()->playMusic() && options()->musicPath().isEmpty());
+        QCOMPARE(find<QLineEdit>("txtFile")->text(), "");
+        QVERIFY(!find<QLineEdit>("txtFile")->isEnabled());
     }
 
 private:
     void load() { f.load(); }
+    DisplaySettings* options() const { return f.window->findChild<DisplaySettings*>(); }
     template <typename T> T* find(const QString& name) const { return f.find<T>(name); }
     int checked(const char* group) const { return find<QButtonGroup>(group)->checkedId(); }
 

@@ -1,3 +1,4 @@
+#include "settings/DisplaySettings.h"
 #include "show/FrameShape.h"
 #include "show/GlidingCaption.h"
 #include "show/Show.h"
@@ -242,8 +243,8 @@ private slots:
     {
         f.addPictures({ Qt::white });
         f.load();
-        f.find<QRadioButton>("optBorderShape_3")->setChecked(true);
-        f.find<QRadioButton>("optFillStyle_4")->setChecked(true);
+        // The show takes its options from the model, whatever shows them.
+        f.window->findChild<DisplaySettings*>()->setDisplay({ 0, 0, 1, 1, 3, 4 });
         start();
         QWidget& window = *slideshow();
         const FrameShape& frame = *window.findChild<FrameShape*>();
