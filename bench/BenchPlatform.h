@@ -45,6 +45,8 @@ public:
     std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
     std::unique_ptr<MediaControl> createMediaControl() override { return std::make_unique<QtMediaControl>(); }
     bool previousInstanceRunning() override { return false; }
+    bool askRunningCopy(LaterStart) override { return false; }
+    void listenForLaterStarts(std::function<void(LaterStart)>) override { }
     bool openUrl(const QUrl&) override { return true; }
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     void endProcess() override { }

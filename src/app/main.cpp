@@ -6,14 +6,15 @@
 
 int main(int argc, char* argv[])
 {
-    if (const std::optional<int> status = vellumora::CommandLine::answerWithoutWindows(argc, argv)) {
-        return *status;
+    const vellumora::CommandLine::Request request = vellumora::CommandLine::read(argc, argv);
+    if (request.exitStatus) {
+        return *request.exitStatus;
     }
     vellumora::QtPlatform::prepareProcess();
     QApplication app(argc, argv);
     vellumora::QtPlatform platform;
     vellumora::Program program(platform);
-    if (!program.start()) {
+    if (!program.start(request.showAtOnce)) {
         return 0;
     }
     return QApplication::exec();

@@ -1,24 +1,40 @@
 #pragma once
 
+#include <QByteArray>
 #include <QLockFile>
 #include <QString>
+#include <functional>
+#include <memory>
+
+class QLocalServer;
 
 namespace vellumora {
 
-// Holds a per-user lock for one executable while the program runs. A lock left behind by a copy
-// that crashed is recognised by its dead owner and taken over.
+// Holds a per-user lock for one executable while the program runs, and listens beside it for
+// later copies of the same executable. A lock left behind by a copy that crashed is recognised by
+// its dead owner and taken over.
 class InstanceGuard {
 public:
-    // lockFolder: where the lock lives (the user's runtime folder); executablePath names the executable.
+    // lockFolder: where the lock and the channel live (the user's runtime folder);
+    // executablePath names the executable.
     InstanceGuard(const QString& lockFolder, const QString& executablePath);
+    ~InstanceGuard();
 
     // Takes the lock unless a live copy holds it. True only when another copy runs: a lock that
     // cannot be made at all (read-only folder) does not keep the program from starting.
     bool otherCopyRunning();
 
+    // Hands the running copy a request; true when it answered within the time.
+    bool ask(const QByteArray& request, int timeoutMs) const;
+    // While the lock is held: every request of a later copy is answered and handed on. False
+    // when the channel could not be opened; the program runs on without it.
+    bool listen(std::function<void(const QByteArray&)> handler);
+
 private:
+    QString m_channel;
     QLockFile m_lock;
     bool m_held = false;
+    std::unique_ptr<QLocalServer> m_server;
 };
 
 } // namespace vellumora

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -15,6 +16,8 @@ namespace vellumora {
 enum class MessageIcon { None, Information, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
+// What a later start of the program asks of the copy already running.
+enum class LaterStart { ComeForward, StartShow };
 
 // One entry of an open-file dialog's type list: the label shown and the pattern it selects.
 struct FileFilter {
@@ -70,6 +73,10 @@ public:
 
     // True when another copy of this executable already runs for this user.
     virtual bool previousInstanceRunning() = 0;
+    // Hands the running copy a later start's request; true when it answered within a second.
+    virtual bool askRunningCopy(LaterStart request) = 0;
+    // While this copy runs, every later start's request reaches the handler.
+    virtual void listenForLaterStarts(std::function<void(LaterStart)> handler) = 0;
 
     // Hands the address to the default browser, or the desktop's viewer for a local file,
     // without waiting for it; false when there is none to hand it to.

@@ -183,6 +183,29 @@ bool QtPlatform::previousInstanceRunning()
     return m_instance.otherCopyRunning();
 }
 
+namespace {
+
+const QByteArray kComeForward = QByteArrayLiteral("come-forward");
+const QByteArray kStartShow = QByteArrayLiteral("show");
+
+} // namespace
+
+bool QtPlatform::askRunningCopy(LaterStart request)
+{
+    return m_instance.ask(request == LaterStart::StartShow ? kStartShow : kComeForward, 1000);
+}
+
+void QtPlatform::listenForLaterStarts(std::function<void(LaterStart)> handler)
+{
+    m_instance.listen([handler](const QByteArray& request) {
+        if (request == kStartShow) {
+            handler(LaterStart::StartShow);
+        } else if (request == kComeForward) {
+            handler(LaterStart::ComeForward);
+        }
+    });
+}
+
 bool QtPlatform::openUrl(const QUrl& url)
 {
     return QDesktopServices::openUrl(url);

@@ -23,6 +23,8 @@ public:
     QString trashFolder() const override;
     QString musicFolder() const override;
     bool previousInstanceRunning() override;
+    bool askRunningCopy(LaterStart request) override;
+    void listenForLaterStarts(std::function<void(LaterStart)> handler) override;
     bool openUrl(const QUrl& url) override;
     QDateTime now() const override;
     void endProcess() override;

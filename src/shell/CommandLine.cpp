@@ -8,7 +8,7 @@
 
 namespace vellumora::CommandLine {
 
-std::optional<int> answerWithoutWindows(int argc, char* argv[])
+Request read(int argc, char* argv[])
 {
     // A plain application object parses: a graphical one would abort without a display.
     QCoreApplication probe(argc, argv);
@@ -19,6 +19,11 @@ std::optional<int> answerWithoutWindows(int argc, char* argv[])
         "Keeps your goals in view: a small slideshow of your pictures with your affirmations."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption show(QStringLiteral("show"),
+        QCoreApplication::translate("CommandLine",
+            "Starts the show at once with the saved settings; the main window opens when it ends. "
+            "With Vellumora already running, starts the show there."));
+    parser.addOption(show);
     // Options the window system takes (-platform, -style, ...) are not refused here.
     const QStringList arguments = QCoreApplication::arguments();
     parser.parse(arguments);
@@ -37,9 +42,9 @@ std::optional<int> answerWithoutWindows(int argc, char* argv[])
         std::fputs(qPrintable(QCoreApplication::translate("CommandLine",
                        "Vellumora needs a graphical desktop: neither DISPLAY nor WAYLAND_DISPLAY is set.\n")),
             stderr);
-        return 1;
+        return { 1 };
     }
-    return std::nullopt;
+    return { std::nullopt, parser.isSet(show) };
 }
 
 } // namespace vellumora::CommandLine

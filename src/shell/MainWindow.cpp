@@ -15,6 +15,7 @@
 #include "widgets/TwipsLayout.h"
 #include "widgets/WrapButton.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -240,6 +241,31 @@ bool MainWindow::load()
     m_showOptions.loadDisplayOptions();
     m_categories.load().report(m_platform);
     return true;
+}
+
+bool MainWindow::startShow()
+{
+    return m_show->start();
+}
+
+void MainWindow::answerLaterStart(LaterStart request)
+{
+    // A dialog of this window is answered first; nothing starts behind it.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+        return;
+    }
+    if (m_show->isRunning()) {
+        m_show->comeForward();
+        return;
+    }
+    if (request == LaterStart::StartShow && m_show->start()) {
+        return;
+    }
+    showNormal();
+    raise();
+    activateWindow();
 }
 
 bool MainWindow::dataFoldersExist() const

@@ -3,6 +3,7 @@
 #include "affirmations/AffirmationList.h"
 #include "affirmations/CategoryIndex.h"
 #include "images/PictureLibrary.h"
+#include "platform/Platform.h"
 #include "settings/DisplaySettings.h"
 #include "shell/DeleteHistory.h"
 
@@ -19,7 +20,6 @@ class AffirmationLibraryPanel;
 class ImageLibraryPanel;
 class LinkLabel;
 class PictureLoader;
-class Platform;
 class SettingsPanel;
 class ShowLauncher;
 
@@ -33,6 +33,10 @@ public:
     // Reads the settings and the libraries. False when a data folder is missing: the user has
     // been told and the program is ending.
     bool load();
+    // The show from the saved options; false when it was refused, with this window shown.
+    bool startShow();
+    // What a later start of the program asks for: the show to the front, or this window.
+    void answerLaterStart(LaterStart request);
 
 signals:
     // The window was closed, or cannot run: the program must end.

@@ -20,10 +20,14 @@ Program::Program(Platform& platform)
 
 Program::~Program() = default;
 
-bool Program::start()
+bool Program::start(bool showAtOnce)
 {
     if (m_platform.previousInstanceRunning()) {
-        m_platform.message(tr("Application is already running"), MessageIcon::Information);
+        // The copy that runs brings its window forward, or starts its show; only one that does not
+        // answer leaves this copy to say so.
+        if (!m_platform.askRunningCopy(showAtOnce ? LaterStart::StartShow : LaterStart::ComeForward)) {
+            m_platform.message(tr("Application is already running"), MessageIcon::Information);
+        }
         end();
         return false;
     }
@@ -40,8 +44,15 @@ bool Program::start()
     if (!m_main->load()) {
         return false;
     }
+    m_platform.listenForLaterStarts([this](LaterStart request) {
+        if (m_main && !m_ending) {
+            m_main->answerLaterStart(request);
+        }
+    });
     centreOnScreen(m_main.get());
-    m_main->show();
+    if (!showAtOnce || !m_main->startShow()) {
+        m_main->show();
+    }
     return true;
 }
 

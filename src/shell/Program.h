@@ -17,9 +17,10 @@ public:
     explicit Program(Platform& platform);
     ~Program() override;
 
-    // True when the main window is up and the event loop should run; false when the program has
-    // already ended (another copy runs, or the main window could not load).
-    bool start();
+    // True when the main window, or the show, is up and the event loop should run; false when the
+    // program has already ended (another copy runs, or the main window could not load).
+    // showAtOnce: the show starts first; the main window only where it is refused.
+    bool start(bool showAtOnce = false);
     void remindOfUpdate();
     // Closes every window and ends the process; later calls do nothing.
     void end();

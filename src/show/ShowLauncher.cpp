@@ -101,11 +101,11 @@ bool ShowLauncher::musicReady()
         return true;
     }
     if (settings.musicPath().isEmpty()) {
-        m_platform.message(tr("Please Select Music File To Play"), MessageIcon::Information);
+        refuse(tr("Please Select Music File To Play"), MessageIcon::Information);
         return false;
     }
     if (!QFileInfo(settings.musicPath()).isFile()) {
-        m_platform.message(tr("Music File Is Not Exists Please Select A File"), MessageIcon::Critical);
+        refuse(tr("Music File Is Not Exists Please Select A File"), MessageIcon::Critical);
         emit musicPanelWanted();
         return false;
     }
@@ -153,11 +153,32 @@ void ShowLauncher::showMusicStatus()
     }
 }
 
-void ShowLauncher::start()
+void ShowLauncher::refuse(const QString& text, MessageIcon icon)
+{
+    if (!m_sources.mainWindow.isVisible()) {
+        m_sources.mainWindow.show();
+    }
+    m_platform.message(text, icon);
+}
+
+bool ShowLauncher::isRunning() const
+{
+    return m_window && m_window->isVisible();
+}
+
+void ShowLauncher::comeForward()
+{
+    if (isRunning()) {
+        m_window->raise();
+        m_window->activateWindow();
+    }
+}
+
+bool ShowLauncher::start()
 {
     DisplaySettings& settings = m_sources.settings;
     if (!musicReady()) {
-        return;
+        return false;
     }
     if (!settings.saveDisplayOptions()) {
         m_platform.message(
@@ -166,9 +187,8 @@ void ShowLauncher::start()
     }
     if (m_sources.pictures.count() < 1) {
         discardWindow();
-        m_platform.message(
-            tr("Please Select Atleast One Image To Display Your Picture"), MessageIcon::Critical);
-        return;
+        refuse(tr("Please Select Atleast One Image To Display Your Picture"), MessageIcon::Critical);
+        return false;
     }
     SlideshowWindow& shown = window();
     if (settings.playMusic()) {
@@ -180,13 +200,16 @@ void ShowLauncher::start()
         settings.pictureSeconds() * 1000, settings.stepMilliseconds(), settings.randomOrder(),
         settings.randomPlace(), shown.devicePixelRatioF(),
         [&thumbnails](int number) { return thumbnails.thumbnail(number); } });
-    m_sources.mainWindow.showMinimized();
+    if (m_sources.mainWindow.isVisible()) {
+        m_sources.mainWindow.showMinimized();
+    }
     shown.setFrame(settings.display().borderShape, settings.display().fillStyle);
     settings.saveMusicPath();
     // The first showing is centred on the screen; the ticks place it after that.
     centreOnScreen(&shown);
     shown.show();
     m_sources.mainWindow.hide();
+    return true;
 }
 
 void ShowLauncher::back()

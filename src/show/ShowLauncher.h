@@ -41,9 +41,13 @@ public:
     ShowLauncher(Platform& platform, QRandomGenerator& random, Sources sources, QObject* parent = nullptr);
     ~ShowLauncher() override;
 
-    void start();
+    // True when the show runs; false when it was refused, with the user told on the main window.
+    bool start();
     void back();
     void chooseFont();
+    bool isRunning() const;
+    // The slideshow window comes to the front.
+    void comeForward();
 
 signals:
     // The settings panel must come to the front (the chosen music file is missing).
@@ -63,6 +67,9 @@ private:
     void musicUnplayable(const QString& reason);
     void showMusicStatus();
     void nothingToShow();
+    // A refusal: told over the main window, which a show started from the command line has not
+    // shown yet.
+    void refuse(const QString& text, MessageIcon icon);
 
     Platform& m_platform;
     Sources m_sources;

@@ -1,5 +1,6 @@
 #include <QtGui>
 #include <QtTest>
+#include <csignal>
 #include <memory>
 #include <vector>
 
@@ -48,6 +49,47 @@ QString waitForWindow(const QString& title)
     QStringList found;
     return QTest::qWaitFor([&] { return (found = windows(title)).size() == 1; }, kTimeoutMs) ? found.first()
                                                                                              : QString();
+}
+
+// The visible windows with this title and this width; a negative width asks for any other width.
+QStringList windowsOfWidth(const QString& title, int width)
+{
+    QStringList found;
+    for (const QString& window : windows(title)) {
+        const QString geometry = xdotool({ "getwindowgeometry", window });
+        const bool matches = geometry.contains(QString("Geometry: %1x").arg(qAbs(width)));
+        if (matches == (width > 0)) {
+            found.append(window);
+        }
+    }
+    return found;
+}
+
+QStringList waitForWindowOfWidth(const QString& title, int width)
+{
+    QStringList found;
+    return QTest::qWaitFor([&] { return !(found = windowsOfWidth(title, width)).isEmpty(); }, kTimeoutMs)
+        ? found
+        : QStringList();
+}
+
+// The visible top-level window stacked highest, as a decimal id like xdotool's.
+QString topWindow()
+{
+    QByteArray tree;
+    run("xwininfo", { "-root", "-children" }, &tree);
+    // Children are listed from the top of the stack down.
+    for (const QString& line : QString::fromLatin1(tree).split('\n')) {
+        const QRegularExpressionMatch id = QRegularExpression(R"(^\s+(0x[0-9a-f]+) )").match(line);
+        if (id.hasMatch()) {
+            const QString window = QString::number(id.captured(1).toULongLong(nullptr, 16));
+            if (!xdotool({ "search", "--onlyvisible", "--name", ".*" }).split('\n').contains(window)) {
+                continue;
+            }
+            return window;
+        }
+    }
+    return {};
 }
 
 // There is no window manager: the focus is given by hand before the keys.
@@ -126,25 +168,62 @@ private slots:
         QCOMPARE(program->exitCode(), 0);
     }
 
-    // A second copy is refused while the first runs; a copy that crashed leaves no lock behind.
-    void secondCopyIsRefusedUntilTheFirstEnds()
+    // The show at once: no main window first, and Back opens it. Refused for want of pictures, the
+    // main window opens with the reason.
+    void showAtOnce()
     {
+        QProcess* refused = start({}, { "--show" });
+        QVERIFY(!waitForWindow(kMainTitle).isEmpty());
+        QVERIFY(waitForWindowOfWidth(kMessageTitle, -433).size() == 1);
+        refused->kill();
+        QVERIFY(refused->waitForFinished(kTimeoutMs));
+
+        addPicture();
+        start({}, { "--show" });
+        const QString show = waitForWindowOfWidth(kMessageTitle, 433).value(0);
+        QVERIFY(!show.isEmpty());
+        QVERIFY(windows(kMainTitle).isEmpty());
+        QVERIFY(sendKeys(show, { "alt+b" }));
+        QVERIFY(!waitForWindow(kMainTitle).isEmpty());
+        QVERIFY(windows(kMessageTitle).isEmpty());
+    }
+
+    // A later start hands its request to the copy that runs and ends without a word: that copy
+    // brings its window forward, or starts its show. Only a copy that does not answer leaves the
+    // message. A copy that crashed leaves no lock behind.
+    void laterStartsReachTheRunningCopy()
+    {
+        addPicture();
         QProcess* first = start();
-        const QString window = waitForWindow(kMainTitle);
-        QVERIFY(!window.isEmpty());
+        const QString main = waitForWindow(kMainTitle);
+        QVERIFY(!main.isEmpty());
+        cover();
+        QCOMPARE(endsAlone(start()), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(topWindow(), main, kTimeoutMs);
+
+        QCOMPARE(endsAlone(start({}, { "--show" })), 0);
+        const QString show = waitForWindowOfWidth(kMessageTitle, 433).value(0);
+        QVERIFY(!show.isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(windows(kMainTitle).isEmpty(), kTimeoutMs);
+        cover();
+        QCOMPARE(endsAlone(start()), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(topWindow(), show, kTimeoutMs);
+        QCOMPARE(waitForWindowOfWidth(kMessageTitle, 433), QStringList { show });
+
+        ::kill(first->processId(), SIGSTOP);
         QProcess* second = start();
         QSignalSpy secondEnded(second, &QProcess::finished);
-        const QString box = waitForWindow(kMessageTitle);
+        const QString box = waitForWindowOfWidth(kMessageTitle, -433).value(0);
+        ::kill(first->processId(), SIGCONT);
         QVERIFY(!box.isEmpty());
         QVERIFY(sendKeys(box, { "Return" }));
         QVERIFY(secondEnded.wait(kTimeoutMs));
         QCOMPARE(second->exitCode(), 0);
-        QCOMPARE(windows(kMainTitle), QStringList { window });
+
         first->kill();
         QVERIFY(first->waitForFinished(kTimeoutMs));
         start();
         QVERIFY(!waitForWindow(kMainTitle).isEmpty());
-        QVERIFY(windows(kMessageTitle).isEmpty());
     }
 
     void answersWithoutADisplay()
@@ -156,6 +235,8 @@ private slots:
         QByteArray output;
         QCOMPARE(run(app("Vellumora"), { "--version" }, &output, bare), 0);
         QCOMPARE(output, "Vellumora 1.0\n");
+        QCOMPARE(run(app("Vellumora"), { "--help" }, &output, bare), 0);
+        QVERIFY(output.contains("--show"));
         QCOMPARE(run(app("Vellumora"), {}, &output, bare), 1);
         QVERIFY(output.contains("needs a graphical desktop"));
     }
@@ -207,7 +288,33 @@ private slots:
 private:
     QString app(const QString& relative) const { return m_root->filePath("app/" + relative); }
 
-    QProcess* start(const QString& executable = QString())
+    void addPicture()
+    {
+        QImage picture(400, 300, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(picture.save(app("SystemFolder/Red.png")));
+        QFile record(app("SystemFolder/record.txt"));
+        QVERIFY(record.open(QIODevice::WriteOnly) && record.write("\"Red.png\"\r\n") > 0);
+    }
+
+    // A window of the test's own over every other.
+    void cover()
+    {
+        m_cover.setTitle("Cover");
+        m_cover.setGeometry(0, 0, 1280, 1024);
+        m_cover.show();
+        m_cover.raise();
+        QTRY_COMPARE_WITH_TIMEOUT(topWindow(), QString::number(m_cover.winId()), kTimeoutMs);
+    }
+
+    // The exit code of a copy that ends by itself, showing no window on the way; -1 if it does not.
+    int endsAlone(QProcess* program)
+    {
+        const bool ended = program->waitForFinished(kTimeoutMs);
+        return ended && windows(kMessageTitle).size() <= 1 ? program->exitCode() : -1;
+    }
+
+    QProcess* start(const QString& executable = QString(), const QStringList& args = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
@@ -221,12 +328,13 @@ private:
         program->setProcessEnvironment(env);
         program->setWorkingDirectory(m_root->filePath("home"));
         program->setProcessChannelMode(QProcess::ForwardedChannels);
-        program->start(executable.isEmpty() ? app("Vellumora") : executable, {});
+        program->start(executable.isEmpty() ? app("Vellumora") : executable, args);
         program->waitForStarted(10000);
         return program.get();
     }
 
     std::unique_ptr<QTemporaryDir> m_root;
+    QWindow m_cover;
     std::vector<std::unique_ptr<QProcess>> m_programs;
 };
 

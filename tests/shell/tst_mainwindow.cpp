@@ -335,15 +335,33 @@ private slots:
         }
     }
 
-    void secondCopyOnlySaysSoAndEnds()
+    // The copy that runs is asked to come forward or to start its show; only when it does not
+    // answer does this copy say it runs.
+    void secondCopyAsksTheFirstAndEnds_data()
     {
+        QTest::addColumn<bool>("answers");
+        QTest::addColumn<bool>("showAtOnce");
+        QTest::newRow("no answer") << false << false;
+        QTest::newRow("no answer, show") << false << true;
+        QTest::newRow("answers") << true << false;
+        QTest::newRow("answers, show") << true << true;
+    }
+    void secondCopyAsksTheFirstAndEnds()
+    {
+        QFETCH(bool, answers);
+        QFETCH(bool, showAtOnce);
         FakePlatform platform(m_dir->path());
         platform.otherCopyRunning = true;
+        platform.runningCopyAnswers = answers;
         Program program(platform);
-        QVERIFY(!program.start());
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.first().text, "Application is already running");
-        QCOMPARE(platform.messages.first().icon, MessageIcon::Information);
+        QVERIFY(!program.start(showAtOnce));
+        QCOMPARE(platform.requestsToRunningCopy,
+            QList<LaterStart> { showAtOnce ? LaterStart::StartShow : LaterStart::ComeForward });
+        QCOMPARE(platform.messages.size(), answers ? 0 : 1);
+        if (!answers) {
+            QCOMPARE(platform.messages.first().text, "Application is already running");
+            QCOMPARE(platform.messages.first().icon, MessageIcon::Information);
+        }
         QCOMPARE(platform.endProcessCalls, 1);
         QVERIFY(platform.settingsRead.isEmpty() && platform.settingsWritten.isEmpty());
         QVERIFY(!program.mainWindow());

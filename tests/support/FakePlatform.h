@@ -69,6 +69,12 @@ public:
         return player;
     }
     bool previousInstanceRunning() override { return otherCopyRunning; }
+    bool askRunningCopy(LaterStart request) override
+    {
+        requestsToRunningCopy.append(request);
+        return runningCopyAnswers;
+    }
+    void listenForLaterStarts(std::function<void(LaterStart)> handler) override { laterStart = handler; }
     bool openUrl(const QUrl& url) override
     {
         openedUrls.append(url);
@@ -103,6 +109,10 @@ public:
     QList<QPointer<FakeMediaControl>> players;
     QDateTime clock = QDateTime(QDate(2026, 3, 1), QTime(9, 30));
     bool otherCopyRunning = false;
+    bool runningCopyAnswers = false;
+    QList<LaterStart> requestsToRunningCopy;
+    // What a later start reaches, once the program listens.
+    std::function<void(LaterStart)> laterStart;
     int endProcessCalls = 0;
 };
 
