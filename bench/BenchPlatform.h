@@ -20,6 +20,9 @@ public:
     }
 
     QString applicationFolder() const override { return m_folder; }
+    QString libraryFolder() const override { return m_folder; }
+    void useLibraryFolder(const QString&) override { }
+    QString userLibraryFolder() const override { return {}; }
     QString setting(const QString& section, const QString& key) override
     {
         return m_settings.value(section + QLatin1Char('/') + key);

@@ -39,8 +39,15 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // The folder holding the executable; every data path is formed below it.
+    // The folder holding the executable and the guide.
     virtual QString applicationFolder() const = 0;
+    // The folder holding the libraries; every data path is formed below it. The application
+    // folder until start-up chooses otherwise.
+    virtual QString libraryFolder() const = 0;
+    virtual void useLibraryFolder(const QString& folder) = 0;
+    // Where this user's own copy of the libraries goes when the application folder is not
+    // theirs to write (~/.local/share/vellumora).
+    virtual QString userLibraryFolder() const = 0;
 
     // The per-user settings store of this application (named after the executable), addressed by
     // section and key, both kept letter for letter. A missing key reads as an empty string.

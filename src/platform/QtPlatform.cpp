@@ -92,6 +92,22 @@ QString QtPlatform::applicationFolder() const
     return QCoreApplication::applicationDirPath();
 }
 
+QString QtPlatform::libraryFolder() const
+{
+    return m_libraryFolder.isEmpty() ? applicationFolder() : m_libraryFolder;
+}
+
+void QtPlatform::useLibraryFolder(const QString& folder)
+{
+    m_libraryFolder = folder;
+}
+
+QString QtPlatform::userLibraryFolder() const
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data.isEmpty() ? QString() : data + QStringLiteral("/vellumora");
+}
+
 QString QtPlatform::setting(const QString& section, const QString& key)
 {
     return m_settings.value(section, key);

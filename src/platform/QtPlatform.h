@@ -13,6 +13,9 @@ public:
     QtPlatform();
 
     QString applicationFolder() const override;
+    QString libraryFolder() const override;
+    void useLibraryFolder(const QString& folder) override;
+    QString userLibraryFolder() const override;
     QString setting(const QString& section, const QString& key) override;
     bool setSetting(const QString& section, const QString& key, const QString& value) override;
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
@@ -38,6 +41,7 @@ public:
 private:
     IniSettings m_settings;
     InstanceGuard m_instance;
+    QString m_libraryFolder;
 };
 
 } // namespace vellumora

@@ -9,6 +9,7 @@
 #include "widgets/TwipsLayout.h"
 
 #include <QBoxLayout>
+#include <QDir>
 #include <QFrame>
 #include <QPushButton>
 
@@ -71,7 +72,24 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* parent)
     linkRow->addWidget(homePageLink);
     addGapTwips(linkRow, 150);
     rows->addLayout(linkRow);
-    addGapTwips(rows, 1005);
+    addGapTwips(rows, 240);
+
+    // The user finds their library here to back it up; a long path keeps its ends in view.
+    const QString folder = QDir::toNativeSeparators(platform.libraryFolder());
+    auto* library = new QLabel(this);
+    library->setObjectName(QStringLiteral("lblLibraryFolder"));
+    library->setToolTip(folder);
+    library->setAccessibleName(tr("Your library is in %1").arg(folder));
+    library->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    preferTwips(library, 6645, 195);
+    library->setText(library->fontMetrics().elidedText(
+        tr("Your library is in %1").arg(folder), Qt::ElideMiddle, library->sizeHint().width()));
+    QHBoxLayout* libraryRow = row();
+    addGapTwips(libraryRow, 240);
+    libraryRow->addWidget(library, 1);
+    addGapTwips(libraryRow, 195);
+    rows->addLayout(libraryRow);
+    addGapTwips(rows, 570);
     rows->addStretch();
 
     auto* rule = new QFrame(this);

@@ -43,10 +43,10 @@ MainWindow::MainWindow(Platform& platform, QRandomGenerator& random, QWidget* pa
     : QMainWindow(parent)
     , m_platform(platform)
     , m_random(random)
-    , m_categoryStore(platform.applicationFolder(), platform.trashFolder())
+    , m_categoryStore(platform.libraryFolder(), platform.trashFolder())
     , m_affirmations(m_categoryStore, this)
     , m_categories(m_categoryStore, m_affirmations, this)
-    , m_pictures(platform.applicationFolder(), platform.trashFolder(), this)
+    , m_pictures(platform.libraryFolder(), platform.trashFolder(), this)
     , m_deletes(m_categories, m_affirmations, m_pictures, this)
     , m_showOptions(platform, this)
 {
@@ -271,7 +271,7 @@ void MainWindow::answerLaterStart(LaterStart request)
 bool MainWindow::dataFoldersExist() const
 {
     // Both are looked up before anything is decided; the program never creates them.
-    const QString folder = m_platform.applicationFolder();
+    const QString folder = m_platform.libraryFolder();
     const bool library = QFileInfo(folder + QStringLiteral("/system")).isDir();
     const bool pictures = QFileInfo(folder + QStringLiteral("/SystemFolder")).isDir();
     return library && pictures;

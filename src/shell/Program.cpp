@@ -6,6 +6,7 @@
 #include "shell/ProgramIcon.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WebLinks.h"
+#include "storage/LibraryFolder.h"
 #include "widgets/TwipsLayout.h"
 
 #include <QApplication>
@@ -31,6 +32,14 @@ bool Program::start(bool showAtOnce)
         end();
         return false;
     }
+    const LibraryFolder::Choice library
+        = LibraryFolder::choose(m_platform.applicationFolder(), m_platform.userLibraryFolder());
+    if (library.folder.isEmpty()) {
+        m_platform.message(library.problem, MessageIcon::Critical);
+        end();
+        return false;
+    }
+    m_platform.useLibraryFolder(library.folder);
     // Windows are closed only through end, never by the last one going away.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(programIcon());

@@ -1,9 +1,36 @@
+#include "storage/LibraryFolder.h"
 #include "storage/NativePath.h"
 #include "storage/QuotedFields.h"
+#include "support/TestFiles.h"
+#include "support/UnprivilegedFileAccess.h"
 
-#include <QTest>
+#include <QtTest>
 
 using namespace vellumora;
+
+namespace {
+
+// Every file below the folder, by its path there, with its bytes.
+QMap<QString, QByteArray> filesBelow(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path), readBytes(NativePath(path)));
+    }
+    return files;
+}
+
+void setWritable(const QStringList& folders, bool writable)
+{
+    for (const QString& folder : folders) {
+        QFile::setPermissions(folder,
+            QFile::ReadOwner | QFile::ExeOwner | (writable ? QFile::WriteOwner : QFile::Permissions()));
+    }
+}
+
+} // namespace
 
 // The reader and the name rule every data file of the program goes through.
 class TestStorage : public QObject {
@@ -79,7 +106,58 @@ private slots:
         QFETCH(bool, safe);
         QCOMPARE(isSafeFileName(name), safe);
     }
+
+    // A program folder the user may not write gets them a copy of its library in their own
+    // folder: once, whole, never over anything, and the program folder as it was.
+    void libraryKeptWhereTheUserMayWrite()
+    {
+        QTemporaryDir root;
+        const QString program = root.filePath("usr/lib/vellumora");
+        const QString user = root.filePath("home/.local/share/vellumora");
+        QVERIFY(QDir().mkpath(program + "/system") && QDir().mkpath(program + "/SystemFolder"));
+        QVERIFY(writeBytes(NativePath(program + "/item.txt"), "\"Joy\",#TRUE#\r\n"));
+        QVERIFY(writeBytes(NativePath(program + "/system/Joy.txt"), "\"I am calm\",#TRUE#\r\n"));
+        QVERIFY(writeSolidPicture(program + "/SystemFolder/Sun.png", Qt::yellow));
+        QVERIFY(writeBytes(NativePath(program + "/SystemFolder/record.txt"), "\"Sun.png\"\r\n"));
+        QVERIFY(QFile::link("/etc/passwd", program + "/system/Link.txt"));
+        QCOMPARE(LibraryFolder::choose(program, user).folder, program);
+        QVERIFY(!QFileInfo::exists(user));
+
+        const QStringList programFolders { program, program + "/system", program + "/SystemFolder" };
+        setWritable(programFolders, false);
+        QMap<QString, QByteArray> installed = filesBelow(program);
+        QCOMPARE(LibraryFolder::choose(program, user).folder, user);
+        installed.remove("system/Link.txt");
+        QCOMPARE(filesBelow(user), installed);
+        QVERIFY(LibraryFolder::writableByMode(user + "/system/Joy.txt"));
+        QVERIFY(writeBytes(NativePath(user + "/system/Joy.txt"), "\"mine\",#TRUE#\r\n"));
+        const QMap<QString, QByteArray> edited = filesBelow(user);
+        QCOMPARE(LibraryFolder::choose(program, user).folder, user);
+        QCOMPARE(filesBelow(user), edited);
+        installed.insert("system/Link.txt", readBytes(NativePath("/etc/passwd")));
+        QCOMPARE(filesBelow(program), installed);
+
+        // A folder that cannot be made, or a file in its place: one clear refusal, nothing left.
+        const QString home = root.filePath("home");
+        QVERIFY(QDir(home).removeRecursively() && QDir().mkpath(home));
+        setWritable({ home }, false);
+        {
+            UnprivilegedFileAccess asUser;
+            const LibraryFolder::Choice refused = LibraryFolder::choose(program, user);
+            QVERIFY(refused.folder.isEmpty());
+            QVERIFY2(refused.problem.startsWith(QString("Vellumora cannot keep your library in \"%1\", so it "
+                                                        "cannot start.\n")
+                                                    .arg(user)),
+                qPrintable(refused.problem));
+        }
+        setWritable({ home }, true);
+        QVERIFY(QDir(home).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+        QVERIFY(QDir().mkpath(home + "/.local/share") && writeBytes(NativePath(user), "a file"));
+        QVERIFY(LibraryFolder::choose(program, user).folder.isEmpty());
+        QCOMPARE(readBytes(NativePath(user)), "a file");
+        setWritable(programFolders, true);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestStorage)
+QTEST_MAIN(TestStorage)
 #include "tst_storage.moc"

@@ -49,6 +49,9 @@ public:
     explicit FakePlatform(QString folder = {});
 
     QString applicationFolder() const override { return folder; }
+    QString libraryFolder() const override { return library.isEmpty() ? folder : library; }
+    void useLibraryFolder(const QString& chosen) override { library = chosen; }
+    QString userLibraryFolder() const override { return userLibrary; }
     QString setting(const QString& section, const QString& key) override;
     bool setSetting(const QString& section, const QString& key, const QString& value) override;
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
@@ -84,6 +87,8 @@ public:
     void endProcess() override { ++endProcessCalls; }
 
     QString folder;
+    QString library;
+    QString userLibrary;
     // Keyed "section/key", letter case kept.
     QMap<QString, QString> settings;
     // Every "section/key" read or written, in order.

@@ -1,0 +1,179 @@
+#include "storage/LibraryFolder.h"
+
+#include "platform/Outcome.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUuid>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace vellumora::LibraryFolder {
+
+namespace {
+
+const QString kPictureFolder = QStringLiteral("SystemFolder");
+const QString kCategoryFolder = QStringLiteral("system");
+const QString kIndex = QStringLiteral("item.txt");
+
+bool inGroup(uint group)
+{
+    if (group == ::getegid()) {
+        return true;
+    }
+    gid_t groups[256];
+    const int count = ::getgroups(256, groups);
+    for (int i = 0; i < count; ++i) {
+        if (groups[i] == group) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A folder below /usr belongs to the system's packages, even for root.
+bool isSystemFolder(const QString& folder)
+{
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.startsWith(QLatin1String("/usr/"));
+}
+
+bool ownsLibrary(const QString& programFolder)
+{
+    if (isSystemFolder(programFolder) || !writableByMode(programFolder)) {
+        return false;
+    }
+    for (const QString& inside : { kCategoryFolder, kPictureFolder }) {
+        const QString path = QDir(programFolder).filePath(inside);
+        if (QFileInfo(path).isDir() && !writableByMode(path)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool isEmptyFolder(const QString& folder)
+{
+    return QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+QString translate(const char* text)
+{
+    return QCoreApplication::translate("vellumora::LibraryFolder", text);
+}
+
+// The plain files of one folder, copied writable for their new owner; links are left behind,
+// so nothing outside the library comes along.
+bool copyFiles(const QDir& from, const QDir& to, QString* error)
+{
+    for (const QFileInfo& file : from.entryInfoList(QDir::Files | QDir::NoSymLinks | QDir::Hidden)) {
+        const QString target = to.filePath(file.fileName());
+        QFile source(file.absoluteFilePath());
+        if (!source.copy(target)) {
+            *error = source.errorString();
+            return false;
+        }
+        QFile::setPermissions(
+            target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
+    return true;
+}
+
+// The copy is made beside the user's folder and renamed into place, so a copy cut short by a
+// full disk or a crash is never taken for a library.
+bool copyLibrary(const QString& programFolder, const QString& userFolder, QString* error)
+{
+    const QFileInfo target(userFolder);
+    if (!QDir().mkpath(target.absolutePath())) {
+        *error = translate("The folder could not be made.");
+        return false;
+    }
+    QDir part(target.absolutePath()
+        + QStringLiteral("/.%1.part-%2")
+              .arg(target.fileName(), QUuid::createUuid().toString(QUuid::WithoutBraces).left(8)));
+    bool copied
+        = QDir().mkpath(part.filePath(kCategoryFolder)) && QDir().mkpath(part.filePath(kPictureFolder));
+    if (!copied) {
+        *error = translate("The folder could not be made.");
+    }
+    const QDir program(programFolder);
+    if (copied && QFileInfo(program.filePath(kIndex)).isFile()) {
+        QFile index(program.filePath(kIndex));
+        copied = index.copy(part.filePath(kIndex));
+        if (!copied) {
+            *error = index.errorString();
+        } else {
+            QFile::setPermissions(part.filePath(kIndex),
+                QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        }
+    }
+    for (const QString& inside : { kCategoryFolder, kPictureFolder }) {
+        copied = copied && copyFiles(QDir(program.filePath(inside)), QDir(part.filePath(inside)), error);
+    }
+    // An empty folder in the way is replaced; anything in it would make the rename fail.
+    if (copied
+        && std::rename(QFile::encodeName(part.path()).constData(), QFile::encodeName(userFolder).constData())
+            != 0) {
+        *error = systemError();
+        copied = false;
+    }
+    if (!copied) {
+        part.removeRecursively();
+    }
+    return copied;
+}
+
+} // namespace
+
+bool writableByMode(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return false;
+    }
+    const QFile::Permissions permissions = info.permissions();
+    if (info.ownerId() == ::geteuid()) {
+        return permissions & QFile::WriteOwner;
+    }
+    if (inGroup(info.groupId())) {
+        return permissions & QFile::WriteGroup;
+    }
+    return permissions & QFile::WriteOther;
+}
+
+Choice choose(const QString& programFolder, const QString& userFolder)
+{
+    if (ownsLibrary(programFolder)) {
+        return { programFolder, {} };
+    }
+    const QString cannotKeep = translate("Vellumora cannot keep your library in \"%1\", so it cannot start.")
+                                   .arg(QDir::toNativeSeparators(userFolder));
+    if (userFolder.isEmpty()) {
+        return { {},
+            translate(
+                "Vellumora cannot find a folder of yours to keep your library in, so it cannot start.") };
+    }
+    const QFileInfo user(userFolder);
+    if (user.exists() && !user.isDir()) {
+        return { {}, withReason(cannotKeep, translate("A file of that name is in the way.")) };
+    }
+    QString error;
+    if ((!user.exists() || isEmptyFolder(userFolder)) && !copyLibrary(programFolder, userFolder, &error)) {
+        return { {}, withReason(cannotKeep, error) };
+    }
+    if (!writableByMode(userFolder)) {
+        return { {}, withReason(cannotKeep, translate("You may not write there.")) };
+    }
+    return { userFolder, {} };
+}
+
+} // namespace vellumora::LibraryFolder
