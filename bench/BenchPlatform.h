@@ -44,6 +44,7 @@ public:
     QString thumbnailFolder() const override { return m_thumbnails; }
     // Deletes go to "deleted" beside the library, never to the user's Trash.
     QString trashFolder() const override { return {}; }
+    QString autostartFolder() const override { return {}; }
     QString musicFolder() const override { return m_folder; }
     std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
     std::unique_ptr<MediaControl> createMediaControl() override { return std::make_unique<QtMediaControl>(); }

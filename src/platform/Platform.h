@@ -75,6 +75,9 @@ public:
     // The desktop's Trash in the home folder (~/.local/share/Trash), where deletes go.
     virtual QString trashFolder() const = 0;
 
+    // The desktop's autostart folder (~/.config/autostart).
+    virtual QString autostartFolder() const = 0;
+
     // Where the music chooser opens before any music was chosen (~/Music).
     virtual QString musicFolder() const = 0;
 

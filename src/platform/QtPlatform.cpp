@@ -188,6 +188,12 @@ QString QtPlatform::trashFolder() const
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
 }
 
+QString QtPlatform::autostartFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/autostart");
+}
+
 QString QtPlatform::musicFolder() const
 {
     const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);

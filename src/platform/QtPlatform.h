@@ -25,6 +25,7 @@ public:
     QString thumbnailFolder() const override;
     QString trashFolder() const override;
     QString musicFolder() const override;
+    QString autostartFolder() const override;
     bool previousInstanceRunning() override;
     bool askRunningCopy(LaterStart request) override;
     void listenForLaterStarts(std::function<void(LaterStart)> handler) override;

@@ -1,5 +1,6 @@
 #include "settings/SettingsPanel.h"
 
+#include "platform/Outcome.h"
 #include "platform/Platform.h"
 #include "settings/MusicFile.h"
 #include "settings/ShapeOptions.h"
@@ -114,6 +115,7 @@ SettingsPanel::SettingsPanel(
     , m_options(options)
     , m_shapes(shapes)
     , m_musicDialog(platform, platform.musicFolder())
+    , m_loginStart(platform.autostartFolder(), QCoreApplication::applicationFilePath())
 {
     setObjectName(QStringLiteral("fraMusicSettings"));
     buildControls();
@@ -122,12 +124,14 @@ SettingsPanel::SettingsPanel(
         m_glideStepList->addItem(QString::number(n));
     }
     showOptions();
+    showLoginStart();
     connectSignals();
 }
 
 void SettingsPanel::connectSignals()
 {
     connect(&m_options, &DisplaySettings::changed, this, &SettingsPanel::showOptions);
+    connect(m_loginStartBox, &QCheckBox::clicked, this, &SettingsPanel::switchLoginStart);
     connect(m_playMusicBox, &QCheckBox::clicked, &m_options, &DisplaySettings::setPlayMusic);
     connect(m_musicPathField, &QLineEdit::textChanged, &m_options, &DisplaySettings::setMusicPath);
     connect(m_browseButton, &QPushButton::clicked, this, &SettingsPanel::browseForMusic);
@@ -145,7 +149,13 @@ void SettingsPanel::connectSignals()
 }
 void SettingsPanel::buildControls()
 {
-    QVBoxLayout* rows = columnInTwips(this, 360, 960, 240, 120);
+    QVBoxLayout* rows = columnInTwips(this, 360, 360, 240, 120);
+    m_loginStartBox = new QCheckBox(tr("Start the show when I lo&g in"), this);
+    m_loginStartBox->setObjectName(QStringLiteral("chkStartAtLogin"));
+    m_loginStartBox->setAccessibleName(tr("Start the show when I log in"));
+    m_loginStartBox->setToolTip(tr("Each time you log in, the show starts by itself with these settings"));
+    preferTwips(m_loginStartBox, 5475, 255);
+    addRowTwips(rows, 600)->addWidget(m_loginStartBox, 0, Qt::AlignTop | Qt::AlignLeft);
     m_playMusicBox = new QCheckBox(tr("Play Music"), this);
     m_playMusicBox->setObjectName(QStringLiteral("chkPlayMusic"));
     m_playMusicBox->setChecked(true);
@@ -225,6 +235,29 @@ void SettingsPanel::showOptions()
     }
     m_musicPathField->setEnabled(music);
     m_browseButton->setEnabled(music);
+}
+
+void SettingsPanel::showEvent(QShowEvent* event)
+{
+    showLoginStart();
+    QGroupBox::showEvent(event);
+}
+
+void SettingsPanel::showLoginStart()
+{
+    m_loginStartBox->setChecked(m_loginStart.isOn());
+}
+
+void SettingsPanel::switchLoginStart(bool on)
+{
+    const QString problem = on ? m_loginStart.switchOn() : m_loginStart.switchOff();
+    showLoginStart();
+    if (!problem.isEmpty()) {
+        m_platform.message(withReason(on ? tr("The show could not be set to start when you log in.")
+                                         : tr("The show could not be kept from starting when you log in."),
+                               problem),
+            MessageIcon::Critical);
+    }
 }
 
 void SettingsPanel::takeDisplayOptions()

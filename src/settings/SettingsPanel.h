@@ -2,6 +2,7 @@
 
 #include "platform/FileChooser.h"
 #include "settings/DisplaySettings.h"
+#include "settings/LoginStart.h"
 
 #include <QGroupBox>
 
@@ -25,8 +26,14 @@ public:
     SettingsPanel(
         Platform& platform, DisplaySettings& options, ShapeOptions& shapes, QWidget* parent = nullptr);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void browseForMusic();
+    // The box shows whether the entry is there: the user may have removed it by hand.
+    void showLoginStart();
+    void switchLoginStart(bool on);
     void buildControls();
     void connectSignals();
     // The controls take the options' values; the music box's state shows in its caption too.
@@ -40,6 +47,8 @@ private:
     // Opens on the music chosen, else in the user's music folder.
     FileChooser m_musicDialog;
 
+    LoginStart m_loginStart;
+    QCheckBox* m_loginStartBox = nullptr;
     QCheckBox* m_playMusicBox = nullptr;
     QLineEdit* m_musicPathField = nullptr;
     QPushButton* m_browseButton = nullptr;

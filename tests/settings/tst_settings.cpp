@@ -1,5 +1,7 @@
 #include "settings/DisplaySettings.h"
+#include "settings/LoginStart.h"
 #include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
 
 #include <QtTest>
 #include <QtWidgets>

@@ -59,6 +59,7 @@ public:
     QString thumbnailFolder() const override { return thumbnails.path(); }
     QString trashFolder() const override { return trash.filePath("Trash"); }
     QString musicFolder() const override { return QStringLiteral("/home/user/Music"); }
+    QString autostartFolder() const override { return thumbnails.filePath("autostart"); }
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override
     {
         fontRequests.append(initial);

@@ -1,0 +1,93 @@
+#include "settings/LoginStart.h"
+
+#include "BuildConfig.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace vellumora {
+
+namespace {
+
+// A path as one argument of an Exec line: quoted where it holds a reserved character, then
+// written with the escapes of a desktop entry's string values.
+QString execArgument(const QString& path)
+{
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QString argument = path;
+    if (std::any_of(path.begin(), path.end(), [](QChar c) { return reserved.contains(c); })) {
+        argument.clear();
+        for (const QChar c : path) {
+            if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$')
+                || c == QLatin1Char('\\')) {
+                argument += QLatin1Char('\\');
+            }
+            argument += c;
+        }
+        argument = QLatin1Char('"') + argument + QLatin1Char('"');
+    }
+    argument.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    argument.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    argument.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+    argument.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    return argument;
+}
+
+} // namespace
+
+LoginStart::LoginStart(QString autostartFolder, QString executable)
+    : m_folder(std::move(autostartFolder))
+    , m_executable(std::move(executable))
+{
+}
+
+QString LoginStart::entryPath() const
+{
+    return QDir(m_folder).filePath(QStringLiteral(VELLUMORA_APP_ID ".desktop"));
+}
+
+bool LoginStart::isOn() const
+{
+    return QFileInfo::exists(entryPath());
+}
+
+QByteArray LoginStart::entry(const QString& executable)
+{
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Vellumora\n"
+                          "Comment=Shows your pictures and affirmations when you log in\n"
+                          "Exec=%1 --show\n"
+                          "Icon=" VELLUMORA_APP_ID "\n"
+                          "Terminal=false\n"
+                          "X-GNOME-Autostart-enabled=true\n")
+        .arg(execArgument(executable))
+        .toUtf8();
+}
+
+QString LoginStart::switchOn() const
+{
+    if (!QDir().mkpath(m_folder)) {
+        return QCoreApplication::translate("vellumora::LoginStart", "The folder \"%1\" could not be made.")
+            .arg(QDir::toNativeSeparators(m_folder));
+    }
+    QSaveFile file(entryPath());
+    if (!file.open(QIODevice::WriteOnly) || file.write(entry(m_executable)) < 0 || !file.commit()) {
+        return file.errorString();
+    }
+    return {};
+}
+
+QString LoginStart::switchOff() const
+{
+    QFile file(entryPath());
+    if (!file.exists() || file.remove()) {
+        return {};
+    }
+    return file.errorString();
+}
+
+} // namespace vellumora

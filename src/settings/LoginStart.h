@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace vellumora {
+
+// The desktop's autostart entry that starts the show at login: a file named after the
+// application id in the autostart folder. Only that file is ever written or removed.
+class LoginStart {
+public:
+    // executable: the absolute path of the program the entry starts.
+    LoginStart(QString autostartFolder, QString executable);
+
+    QString entryPath() const;
+    bool isOn() const;
+    // Both return the reason when the entry could not be written or removed; an empty string when
+    // it is as asked.
+    QString switchOn() const;
+    QString switchOff() const;
+
+    // The entry's text: its Exec line starts the program with --show.
+    static QByteArray entry(const QString& executable);
+
+private:
+    QString m_folder;
+    QString m_executable;
+};
+
+} // namespace vellumora
