@@ -139,8 +139,10 @@ bool PictureDecoder::affordable(const QSize& size, const std::optional<JpegCost>
         || qint64(size.width()) * size.height() > kMaxPixels) {
         return false;
     }
-    return !cost || !cost->wholeBuffer
-        || (cost->scans <= kMaxScans && cost->coefficientBytes <= kMaxCoefficientBytes);
+    if (!cost) {
+        return qint64(size.width()) * size.height() * 4 <= kMaxWholeImageBytes;
+    }
+    return !cost->wholeBuffer || (cost->scans <= kMaxScans && cost->coefficientBytes <= kMaxCoefficientBytes);
 }
 
 namespace {

@@ -20,6 +20,9 @@ public:
     // 24 MP picture without chroma subsampling, and keeps the process well under 300 MB.
     static constexpr int kMaxScans = 100;
     static constexpr qint64 kMaxCoefficientBytes = 160ll << 20;
+    // The other formats are decoded at full size before they are scaled: 128 MB of pixels, Qt's
+    // own limit, a 32 MP picture.
+    static constexpr qint64 kMaxWholeImageBytes = 128ll << 20;
 
     enum class Fit {
         Stretch, // exactly the requested size, aspect ratio given up
@@ -48,7 +51,8 @@ public:
     };
     // Walks the segments of a JPEG; nullopt when the bytes are not a JPEG stream.
     static std::optional<JpegCost> jpegCost(const QByteArray& bytes);
-    // Whether a picture of this size, and for a JPEG of this cost, may be decoded.
+    // Whether a picture of this size, and for a JPEG of this cost, may be decoded. Without a
+    // cost it is decoded whole, as every other format is.
     static bool affordable(const QSize& size, const std::optional<JpegCost>& cost);
 };
 

@@ -145,7 +145,9 @@ QString QtPlatform::openFileName(const OpenFileRequest& request)
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     QStringList filters;
     for (const FileFilter& filter : request.filters) {
-        filters.append(filter.label + QStringLiteral(" (") + anyCase(filter.pattern) + QLatin1Char(')'));
+        // "*.tif;*.tiff" in the list's own notation; the dialog separates patterns with blanks.
+        const QString patterns = QString(filter.pattern).replace(QLatin1Char(';'), QLatin1Char(' '));
+        filters.append(filter.label + QStringLiteral(" (") + anyCase(patterns) + QLatin1Char(')'));
     }
     dialog.setNameFilters(filters);
     if (request.selectedFilter >= 0 && request.selectedFilter < filters.size()) {

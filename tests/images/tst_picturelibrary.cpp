@@ -1,3 +1,4 @@
+#include "images/PictureDecoder.h"
 #include "images/PictureLibrary.h"
 #include "images/PictureStore.h"
 #include "support/ApplicationFolder.h"
@@ -9,10 +10,65 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QtEndian>
 #include <cstdio>
 #include <sys/stat.h>
 
 using namespace vellumora;
+
+namespace {
+
+QByteArray bigEndian32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+// A PNG chunk with its CRC-32, which the reader checks.
+QByteArray pngChunk(const QByteArray& typeAndData)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (const char byte : typeAndData) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+        }
+    }
+    return bigEndian32(typeAndData.size() - 4) + typeAndData + bigEndian32(~crc);
+}
+
+// A PNG whose pixel data is empty: enough for its size to be read.
+QByteArray pngHeader(int width, int height)
+{
+    return "\x89PNG\r\n\x1a\n"
+        + pngChunk("IHDR" + bigEndian32(width) + bigEndian32(height) + QByteArray("\x08\x02\0\0\0", 5))
+        + pngChunk("IDAT") + pngChunk("IEND");
+}
+
+// An extended WebP whose canvas header is followed by nothing.
+QByteArray webpHeader(int width, int height)
+{
+    QByteArray canvas("VP8X\x0a\0\0\0\0\0\0\0", 12);
+    for (int value : { width - 1, height - 1 }) {
+        canvas += char(value & 0xFF);
+        canvas += char((value >> 8) & 0xFF);
+        canvas += char((value >> 16) & 0xFF);
+    }
+    const QByteArray body = "WEBP" + canvas;
+    QByteArray size(4, '\0');
+    qToLittleEndian(quint32(body.size()), size.data());
+    return "RIFF" + size + body;
+}
+
+// A 2 x 2 GIF of one colour, which Qt reads but does not write.
+QByteArray gifBytes()
+{
+    return QByteArray::fromHex("47494638396102000200800000ff00000000002c000000000200020000020284510"
+                               "03b");
+}
+
+} // namespace
 
 class TestPictureLibrary : public QObject {
     Q_OBJECT
@@ -34,6 +90,33 @@ private slots:
         QCOMPARE(readBytes(path("SystemFolder/Holiday.JPG")), readBytes(chosen));
         QCOMPARE(readBytes(path("SystemFolder/record.txt")), recordOf({ "Holiday.JPG" }));
         QCOMPARE(pictures().paths(), QList<NativePath> { NativePath(path("SystemFolder/Holiday.JPG")) });
+    }
+
+    // The formats Qt's readers know are added and decoded at the size asked for.
+    void picturesOfEveryFormat_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("PNG") << "a.png";
+        QTest::newRow("WebP") << "a.webp";
+        QTest::newRow("TIFF") << "a.tiff";
+        QTest::newRow("GIF") << "a.gif";
+        QTest::newRow("BMP") << "a.bmp";
+    }
+    void picturesOfEveryFormat()
+    {
+        QFETCH(QString, name);
+        pictures().load();
+        const QString chosen = path(name);
+        QVERIFY(name.endsWith("gif") ? writeBytes(chosen, gifBytes())
+                                     : writeSolidPicture(chosen, Qt::red, 64, 48));
+        QVERIFY(pictures().add(chosen));
+        const QImage shown = PictureDecoder::decode(
+            pictures().paths().constLast(), QSize(32, 24), PictureDecoder::Fit::Stretch);
+        QCOMPARE(shown.size(), QSize(32, 24));
+        QVERIFY(nearColour(shown.pixelColor(16, 12), Qt::red));
+        QCOMPARE(readBytes(path("SystemFolder/record.txt")), recordOf({ name }));
+        // A 32 MP picture is still taken.
+        QVERIFY(PictureDecoder::affordable(QSize(6000, 5500), std::nullopt));
     }
 
     // Two phones both call a photo IMG_0001.jpg: each is kept, under the first free number; the
@@ -81,6 +164,13 @@ private slots:
         QTest::newRow("too large")
             << "huge.jpg" << jpegSkeleton(60000, 60000, false, 3, 1) << true
             << "\"huge.jpg\" is too large for Vellumora to show (60000 x 60000 pixels)";
+        // Decoded whole before scaling: 54 MP would take 216 MB.
+        QTest::newRow("PNG too large")
+            << "huge.png" << pngHeader(9000, 6000) << true
+            << "\"huge.png\" is too large for Vellumora to show (9000 x 6000 pixels)";
+        QTest::newRow("WebP too large")
+            << "huge.webp" << webpHeader(9000, 6000) << true
+            << "\"huge.webp\" is too large for Vellumora to show (9000 x 6000 pixels)";
     }
 
     void refusedAddLosesNothing()
