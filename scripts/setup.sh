@@ -7,7 +7,8 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # its floor; the real program's window).
 # Run: Qt's X11 and Wayland platform plugins, Qt's readers of WebP, TIFF and other pictures,
 # GStreamer with the plugins that play MP3, WAV and WMA, a font.
-# Install: the validators of the desktop entry and the AppStream metainfo.
+# Install: the validators of the desktop entry and the AppStream metainfo; the Debian package's
+# dependency finder (dpkg-shlibdeps, which CPack runs with file) and its checker, lintian.
 # Test: Xvfb (with xvfb-run and its xauth) and xdotool for the end-to-end tests and the benchmark,
 # GStreamer's command line to make test music; ImageMagick's import for the README's screenshots.
 VELLUMORA_PACKAGES=(
@@ -15,7 +16,7 @@ VELLUMORA_PACKAGES=(
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
     fonts-dejavu-core
-    desktop-file-utils appstream
+    desktop-file-utils appstream dpkg-dev file lintian
     xvfb xauth xdotool x11-utils gstreamer1.0-tools imagemagick
 )
 

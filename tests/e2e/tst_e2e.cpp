@@ -285,6 +285,53 @@ private slots:
         QCOMPARE(library(folder), before);
     }
 
+    // The Debian package: its files and dependencies, no error or warning from lintian, and the
+    // program started from it in a folder it may not write, with the library copied for the user.
+    void debianPackage()
+    {
+        const QString packages = m_root->filePath("packages");
+        QByteArray output;
+        QVERIFY2(run("cpack",
+                     { "-G", "DEB", "-B", packages, "--config", VELLUMORA_BUILD_DIR "/CPackConfig.cmake" },
+                     &output)
+                == 0,
+            output.constData());
+        const QString deb = packages + "/vellumora_1.0_amd64.deb";
+        QVERIFY2(QFileInfo::exists(deb), qPrintable(QDir(packages).entryList().join(' ')));
+        QCOMPARE(run("dpkg-deb", { "-f", deb, "Depends" }, &output), 0);
+        for (const char* needed : { "libqt6widgets6", "libqt6multimedia6", "gstreamer1.0-plugins-good",
+                 "gstreamer1.0-plugins-ugly", "gstreamer1.0-libav", "qt6-image-formats-plugins" }) {
+            QVERIFY2(output.contains(needed), output.constData());
+        }
+        QCOMPARE(run("dpkg-deb", { "-c", deb }, &output), 0);
+        const QString id = "example.vellumora.Vellumora";
+        for (const QString& file :
+            QStringList { "/usr/bin/vellumora -> ../lib/vellumora/Vellumora", "/usr/lib/vellumora/Vellumora",
+                "/usr/lib/vellumora/item.txt", "/usr/share/applications/" + id + ".desktop",
+                "/usr/share/metainfo/" + id + ".metainfo.xml", "/usr/share/man/man1/vellumora.1.gz",
+                "/usr/share/doc/vellumora/copyright", "/usr/share/doc/vellumora/user-guide.html" }) {
+            QVERIFY2(output.contains(" ." + file.toUtf8() + "\n"), qPrintable(file));
+        }
+        QVERIFY2(run("lintian", { "--fail-on", "error,warning", deb }, &output) == 0, output.constData());
+
+        const QString root = m_root->filePath("root");
+        QCOMPARE(run("dpkg-deb", { "-x", deb, root }), 0);
+        const QString folder = root + "/usr/lib/vellumora";
+        QCOMPARE(run("chmod", { "-R", "a-w", folder }), 0);
+        const QMap<QString, QByteArray> installed = library(folder);
+        start(root + "/usr/bin/vellumora");
+        QVERIFY(!waitForWindow(kMainTitle).isEmpty());
+        QVERIFY(windows(kMessageTitle).isEmpty());
+        const QString own = m_root->filePath("home/.local/share/vellumora");
+        QMap<QString, QByteArray> copied;
+        for (auto it = installed.cbegin(); it != installed.cend(); ++it) {
+            copied.insert(own + it.key().mid(folder.size()), it.value());
+        }
+        QCOMPARE(library(own), copied);
+        QCOMPARE(library(folder), installed);
+        QCOMPARE(run("chmod", { "-R", "u+w", root }), 0);
+    }
+
 private:
     QString app(const QString& relative) const { return m_root->filePath("app/" + relative); }
 
