@@ -101,6 +101,70 @@ private slots:
         QVERIFY(!find<QLineEdit>("txtFile")->isEnabled());
     }
 
+    // The Exec line starts this very program with --show, quoted as desktop entries want.
+    void loginEntry_data()
+    {
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QString>("exec");
+        QTest::newRow("plain") << "/usr/lib/vellumora/Vellumora"
+                               << "Exec=/usr/lib/vellumora/Vellumora --show";
+        QTest::newRow("blank") << "/opt/My Apps/Vellumora"
+                               << "Exec=\"/opt/My Apps/Vellumora\" --show";
+        QTest::newRow("reserved") << "/home/a$b/100%/x\\y\"z"
+                                  << "Exec=\"/home/a\\\\$b/100%%/x\\\\\\\\y\\\\\"z\" --show";
+    }
+    void loginEntry()
+    {
+        QFETCH(QString, executable);
+        QFETCH(QString, exec);
+        const QByteArray entry = LoginStart::entry(executable);
+        QVERIFY2(entry.split('\n').contains(exec.toUtf8()), entry.constData());
+        QTemporaryDir dir;
+        const QString path = dir.filePath("vellumora.desktop");
+        QVERIFY(writeBytes(NativePath(path), entry));
+        QProcess validator;
+        validator.start("desktop-file-validate", { path });
+        QVERIFY(validator.waitForFinished());
+        QVERIFY2(validator.exitCode() == 0, validator.readAllStandardOutput().constData());
+    }
+
+    // Ticked, the entry is written; unticked, removed; the box shows what is there, and a
+    // failed write sets it back. No other file in the folder is touched.
+    void startAtLogin()
+    {
+        const QString folder = f.platform->autostartFolder();
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(writeBytes(NativePath(folder + "/other.desktop"), "another program's"));
+        load();
+        auto* box = find<QCheckBox>("chkStartAtLogin");
+        const QString entry = folder + "/example.vellumora.Vellumora.desktop";
+        QVERIFY(!box->isChecked());
+        box->click();
+        QVERIFY(box->isChecked());
+        QCOMPARE(readBytes(NativePath(entry)), LoginStart::entry(QCoreApplication::applicationFilePath()));
+        box->click();
+        QVERIFY(!QFileInfo::exists(entry) && !box->isChecked());
+        box->click();
+        QVERIFY(QFile::remove(entry));
+        // Seen again, the panel shows what is there.
+        f.window->show();
+        find<QPushButton>("cmdImageLibrary")->click();
+        find<QPushButton>("cmdMusicSettings")->click();
+        QVERIFY(!box->isChecked());
+        QVERIFY(f.platform->messages.isEmpty());
+
+        QVERIFY(QDir(folder).removeRecursively() && writeBytes(NativePath(folder), "in the way"));
+        box->click();
+        QVERIFY(!box->isChecked());
+        QVERIFY(f.lastMessage().startsWith("The show could not be set to start when you log in.\n"));
+        QVERIFY(QFile::remove(folder) && QDir().mkpath(folder));
+        QVERIFY(writeBytes(NativePath(folder + "/other.desktop"), "another program's"));
+        box->click();
+        box->click();
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList { "other.desktop" });
+        QCOMPARE(readBytes(NativePath(folder + "/other.desktop")), "another program's");
+    }
+
 private:
     void load() { f.load(); }
     DisplaySettings* options() const { return f.window->findChild<DisplaySettings*>(); }

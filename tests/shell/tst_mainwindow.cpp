@@ -1,3 +1,4 @@
+#include "affirmations/CategoryIndex.h"
 #include "shell/AboutDialog.h"
 #include "shell/Program.h"
 #include "shell/UpdateReminder.h"
@@ -396,6 +397,33 @@ private slots:
         for (const QString& folder : missing) {
             QVERIFY(!QDir(m_dir->path()).exists(folder));
         }
+    }
+
+    // A program folder the user may not write: the program runs on the user's own copy, and edits
+    // go there. Where no copy can be made, the start ends with the reason and nothing else.
+    void readOnlyProgramFolder()
+    {
+        QVERIFY(writeBytes(NativePath(m_dir->filePath("item.txt")), "\"Joy\",#TRUE#\r\n"));
+        QVERIFY(writeBytes(NativePath(m_dir->filePath("system/Joy.txt")), "\"I am calm\",#TRUE#\r\n"));
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::ExeOwner));
+        QTemporaryDir home;
+        FakePlatform platform(m_dir->path());
+        platform.userLibrary = home.filePath("vellumora");
+        Program program(platform);
+        QVERIFY(program.start());
+        QCOMPARE(platform.libraryFolder(), platform.userLibrary);
+        QVERIFY(program.mainWindow()->findChild<CategoryIndex*>()->create("Work"));
+        QVERIFY(QFileInfo::exists(home.filePath("vellumora/system/Work.txt")));
+        QVERIFY(!QFileInfo::exists(m_dir->filePath("system/Work.txt")));
+
+        FakePlatform nowhere(m_dir->path());
+        nowhere.userLibrary = m_dir->filePath("item.txt");
+        Program refused(nowhere);
+        QVERIFY(!refused.start());
+        QCOMPARE(nowhere.messages.size(), 1);
+        QVERIFY(nowhere.messages.first().text.startsWith("Vellumora cannot keep your library in"));
+        QVERIFY(nowhere.settingsRead.isEmpty() && !refused.mainWindow());
+        QVERIFY(QFile::setPermissions(m_dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
 
     void closingEndsOnceAndUnloadsEveryWindow()
