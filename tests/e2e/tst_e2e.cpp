@@ -51,26 +51,20 @@ QString waitForWindow(const QString& title)
                                                                                              : QString();
 }
 
-// The visible windows with this title and this width; a negative width asks for any other width.
-QStringList windowsOfWidth(const QString& title, int width)
-{
-    QStringList found;
-    for (const QString& window : windows(title)) {
-        const QString geometry = xdotool({ "getwindowgeometry", window });
-        const bool matches = geometry.contains(QString("Geometry: %1x").arg(qAbs(width)));
-        if (matches == (width > 0)) {
-            found.append(window);
-        }
-    }
-    return found;
-}
-
+// The visible windows with this title and this width, once there is one; a negative width asks
+// for any other width. Empty on time-out.
 QStringList waitForWindowOfWidth(const QString& title, int width)
 {
+    const QString size = QString("Geometry: %1x").arg(qAbs(width));
     QStringList found;
-    return QTest::qWaitFor([&] { return !(found = windowsOfWidth(title, width)).isEmpty(); }, kTimeoutMs)
-        ? found
-        : QStringList();
+    const auto look = [&] {
+        found = windows(title);
+        found.removeIf([&](const QString& w) {
+            return xdotool({ "getwindowgeometry", w }).contains(size) != (width > 0);
+        });
+        return !found.isEmpty();
+    };
+    return QTest::qWaitFor(look, kTimeoutMs) ? found : QStringList();
 }
 
 // The visible top-level window stacked highest, as a decimal id like xdotool's.
@@ -78,14 +72,12 @@ QString topWindow()
 {
     QByteArray tree;
     run("xwininfo", { "-root", "-children" }, &tree);
+    const QStringList visible = xdotool({ "search", "--onlyvisible", "--name", ".*" }).split('\n');
     // Children are listed from the top of the stack down.
-    for (const QString& line : QString::fromLatin1(tree).split('\n')) {
-        const QRegularExpressionMatch id = QRegularExpression(R"(^\s+(0x[0-9a-f]+) )").match(line);
-        if (id.hasMatch()) {
-            const QString window = QString::number(id.captured(1).toULongLong(nullptr, 16));
-            if (!xdotool({ "search", "--onlyvisible", "--name", ".*" }).split('\n').contains(window)) {
-                continue;
-            }
+    static const QRegularExpression child(R"(^\s+(0x[0-9a-f]+) )", QRegularExpression::MultilineOption);
+    for (const QRegularExpressionMatch& id : child.globalMatch(QString::fromLatin1(tree))) {
+        const QString window = QString::number(id.captured(1).toULongLong(nullptr, 16));
+        if (visible.contains(window)) {
             return window;
         }
     }
