@@ -52,7 +52,8 @@ public:
     void setDisplay(const DisplayOptions& options);
     // Switching music off also empties the path.
     void setPlayMusic(bool on);
-    // A path typed, restored or chosen; chosen() tells the player to let go of the old file.
+    // A path typed or restored; one chosen in the dialog also tells the player to let go of the
+    // file it holds.
     void setMusicPath(const QString& path);
     void chooseMusicFile(const QString& path);
 
