@@ -147,6 +147,7 @@ void SettingsPanel::connectSignals()
     }
     connect(&m_shapes, &ShapeOptions::changed, this, &SettingsPanel::takeDisplayOptions);
 }
+
 void SettingsPanel::buildControls()
 {
     QVBoxLayout* rows = columnInTwips(this, 360, 360, 240, 120);
