@@ -9,6 +9,7 @@ namespace vellumora {
 struct FontChoice {
     QFont font;
     QColor colour;
+    bool operator==(const FontChoice&) const = default;
 };
 
 } // namespace vellumora

@@ -2,6 +2,8 @@
 
 #include "platform/Platform.h"
 
+#include <QColor>
+#include <QFont>
 #include <climits>
 
 namespace vellumora {
@@ -74,6 +76,30 @@ bool DisplaySettings::saveDisplayOptions()
     return ok;
 }
 
+void DisplaySettings::loadAffirmationFont()
+{
+    QFont font;
+    const QColor colour
+        = QColor::fromString(m_platform.setting(kDisplaySection, QStringLiteral("AffirmationColour")));
+    // A font or colour written by hand that does not read gives the design font.
+    if (font.fromString(m_platform.setting(kDisplaySection, QStringLiteral("AffirmationFont")))
+        && colour.isValid()) {
+        setAffirmationFont({ font, colour });
+    }
+}
+
+bool DisplaySettings::saveAffirmationFont()
+{
+    if (!m_affirmationFont) {
+        return true;
+    }
+    const bool font = m_platform.setSetting(
+        kDisplaySection, QStringLiteral("AffirmationFont"), m_affirmationFont->font.toString());
+    return m_platform.setSetting(kDisplaySection, QStringLiteral("AffirmationColour"),
+               m_affirmationFont->colour.name(QColor::HexRgb))
+        && font;
+}
+
 bool DisplaySettings::saveMusicPath()
 {
     return m_platform.setSetting(kMusicSection, QStringLiteral("MusicPath"), m_musicPath);
@@ -106,6 +132,14 @@ void DisplaySettings::setMusicPath(const QString& path)
 {
     if (path != m_musicPath) {
         m_musicPath = path;
+        emit changed();
+    }
+}
+
+void DisplaySettings::setAffirmationFont(const FontChoice& choice)
+{
+    if (choice != m_affirmationFont) {
+        m_affirmationFont = choice;
         emit changed();
     }
 }

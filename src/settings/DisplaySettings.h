@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/FontChoice.h"
+
 #include <QObject>
 #include <QString>
+#include <optional>
 
 namespace vellumora {
 
@@ -37,9 +40,12 @@ public:
     // that is not a number, or names no list position or option, gives that key's default.
     // False when nothing was stored.
     bool loadDisplayOptions();
-    // Both writers return false when the store refused any value.
+    // The affirmation font and colour the user chose, kept for every show until changed.
+    void loadAffirmationFont();
+    // Each writer returns false when the store refused a value.
     bool saveDisplayOptions();
     bool saveMusicPath();
+    bool saveAffirmationFont();
 
     const DisplayOptions& display() const { return m_display; }
     bool playMusic() const { return m_playMusic; }
@@ -48,6 +54,8 @@ public:
     int stepMilliseconds() const { return 5 * (m_display.glideStepIndex + 1); }
     bool randomOrder() const { return m_display.orderOption == 0; }
     bool randomPlace() const { return m_display.placeOption == 0; }
+    // Nothing until a font is chosen: the show's design font.
+    const std::optional<FontChoice>& affirmationFont() const { return m_affirmationFont; }
 
     void setDisplay(const DisplayOptions& options);
     // Switching music off also empties the path.
@@ -56,6 +64,7 @@ public:
     // file it holds.
     void setMusicPath(const QString& path);
     void chooseMusicFile(const QString& path);
+    void setAffirmationFont(const FontChoice& choice);
 
 signals:
     void changed();
@@ -71,6 +80,7 @@ private:
     DisplayOptions m_display;
     bool m_playMusic = true;
     QString m_musicPath;
+    std::optional<FontChoice> m_affirmationFont;
 };
 
 } // namespace vellumora

@@ -239,6 +239,7 @@ bool MainWindow::load()
     bringToFront(m_imageLibrary);
     m_pictures.load().report(m_platform);
     m_showOptions.loadDisplayOptions();
+    m_showOptions.loadAffirmationFont();
     m_categories.load().report(m_platform);
     return true;
 }

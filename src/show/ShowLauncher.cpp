@@ -191,6 +191,9 @@ bool ShowLauncher::start()
         return false;
     }
     SlideshowWindow& shown = window();
+    if (settings.affirmationFont()) {
+        m_show.setCaptionWidth(shown.setAffirmationFont(*settings.affirmationFont()));
+    }
     if (settings.playMusic()) {
         startMusic(settings.musicPath());
     }
@@ -227,11 +230,18 @@ void ShowLauncher::back()
 
 void ShowLauncher::chooseFont()
 {
-    const std::optional<FontChoice> chosen = m_platform.chooseFont(m_lastFont);
+    DisplaySettings& settings = m_sources.settings;
+    // The dialog opens on the font in effect: the one chosen before, else the show's own.
+    const std::optional<FontChoice> chosen
+        = m_platform.chooseFont(settings.affirmationFont().value_or(SlideshowWindow::designFont()));
     if (!chosen) {
         return;
     }
-    m_lastFont = *chosen;
+    settings.setAffirmationFont(*chosen);
+    if (!settings.saveAffirmationFont()) {
+        m_platform.message(
+            tr("The font could not be saved; it is used until Vellumora ends."), MessageIcon::Information);
+    }
     m_show.setCaptionWidth(window().setAffirmationFont(*chosen));
 }
 

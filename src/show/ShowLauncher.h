@@ -24,7 +24,8 @@ class ThumbnailStrip;
 
 // Start, Back and the font choice: checks the options, starts the show on the slideshow window
 // and the music player, and gives the main window back. The window exists from its first use
-// until Back, or a Start refused for want of pictures, discards it with all that was set on it.
+// until Back, or a Start refused for want of pictures, discards it; the chosen font is kept with
+// the options and given to every window.
 class ShowLauncher : public QObject {
     Q_OBJECT
 public:
@@ -77,7 +78,6 @@ private:
     std::unique_ptr<MediaControl> m_player;
     QPointer<SlideshowWindow> m_window;
     bool m_musicShown = false;
-    FontChoice m_lastFont;
 };
 
 } // namespace vellumora

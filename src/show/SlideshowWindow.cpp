@@ -8,6 +8,7 @@
 #include "widgets/Twips.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -52,7 +53,7 @@ void SlideshowWindow::buildControls()
     m_captionStrip->setGeometry(twipsRect(0, 5040, 6495, 615));
     m_caption = new GlidingCaption(m_captionStrip);
     m_caption->setObjectName(QStringLiteral("lblAffirmationDisplay"));
-    m_caption->setFont(verdana(11.25, true));
+    m_caption->setFontAndColour(designFont().font, designFont().colour);
     moveCaption(120);
 
     m_musicStrip = new QWidget(this);
@@ -102,6 +103,11 @@ void SlideshowWindow::setFrame(int borderShape, int fillStyle)
     m_backButton->raise();
     m_captionStrip->raise();
     m_musicStrip->raise();
+}
+
+FontChoice SlideshowWindow::designFont()
+{
+    return { verdana(11.25, true), QGuiApplication::palette().color(QPalette::WindowText) };
 }
 
 int SlideshowWindow::setAffirmationFont(const FontChoice& choice)

@@ -29,6 +29,8 @@ public:
     void setFrame(int borderShape, int fillStyle);
     // Returns the caption's new width, in pixels.
     int setAffirmationFont(const FontChoice& choice);
+    // The affirmation's font and colour until one is chosen.
+    static FontChoice designFont();
 
     void setMusicStripShown(bool shown);
     void setMusicStatus(const QString& status);
