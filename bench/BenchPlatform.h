@@ -46,6 +46,7 @@ public:
     QString trashFolder() const override { return {}; }
     QString autostartFolder() const override { return {}; }
     QString musicFolder() const override { return m_folder; }
+    QString openFolderName(const QString&, const QString&) override { return {}; }
     std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
     std::unique_ptr<MediaControl> createMediaControl() override { return std::make_unique<QtMediaControl>(); }
     bool previousInstanceRunning() override { return false; }

@@ -25,6 +25,8 @@ public:
 signals:
     void statusUpdate();
     void unplayable(const QString& reason);
+    // The file has played to its end.
+    void finished();
 };
 
 } // namespace vellumora

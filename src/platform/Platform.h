@@ -62,6 +62,9 @@ public:
     // Modal open-file dialog for an existing file; an empty string when cancelled.
     virtual QString openFileName(const OpenFileRequest& request) = 0;
 
+    // Modal dialog choosing an existing folder, opening on the initial one; empty when cancelled.
+    virtual QString openFolderName(const QString& title, const QString& initialFolder) = 0;
+
     // Modal font dialog with strikeout, underline and a text colour, opening on the given
     // choice; nothing when cancelled.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;

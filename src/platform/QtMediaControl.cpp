@@ -20,6 +20,8 @@ QtMediaControl::QtMediaControl(QObject* parent)
     connect(m_player, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
         if (status == QMediaPlayer::LoadedMedia && !m_player->hasAudio()) {
             refuse(tr("There is no sound in it."));
+        } else if (status == QMediaPlayer::EndOfMedia) {
+            emit finished();
         }
     });
 }

@@ -165,6 +165,11 @@ QString QtPlatform::openFileName(const OpenFileRequest& request)
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtPlatform::openFolderName(const QString& title, const QString& initialFolder)
+{
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, initialFolder);
+}
+
 std::optional<FontChoice> QtPlatform::chooseFont(const FontChoice& initial)
 {
     FontColourDialog dialog(initial, QApplication::activeWindow());

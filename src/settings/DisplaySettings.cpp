@@ -41,6 +41,9 @@ void DisplaySettings::loadMusicPath()
     if (path.isEmpty()) {
         setPlayMusic(false);
     }
+    const QString repeat = m_platform.setting(kMusicSection, QStringLiteral("MusicRepeat"));
+    m_repeatStored = repeat == QLatin1String("0") || repeat == QLatin1String("1");
+    setMusicRepeat(m_repeatStored ? repeat == QLatin1String("1") : path.isEmpty());
 }
 
 bool DisplaySettings::loadDisplayOptions()
@@ -102,7 +105,14 @@ bool DisplaySettings::saveAffirmationFont()
 
 bool DisplaySettings::saveMusicPath()
 {
-    return m_platform.setSetting(kMusicSection, QStringLiteral("MusicPath"), m_musicPath);
+    bool ok = m_platform.setSetting(kMusicSection, QStringLiteral("MusicPath"), m_musicPath);
+    if (m_repeatStored || m_musicRepeat != m_musicPath.isEmpty()) {
+        ok = m_platform.setSetting(kMusicSection, QStringLiteral("MusicRepeat"),
+                 m_musicRepeat ? QStringLiteral("1") : QStringLiteral("0"))
+            && ok;
+        m_repeatStored = m_repeatStored || ok;
+    }
+    return ok;
 }
 
 void DisplaySettings::setDisplay(const DisplayOptions& options)
@@ -140,6 +150,14 @@ void DisplaySettings::setAffirmationFont(const FontChoice& choice)
 {
     if (choice != m_affirmationFont) {
         m_affirmationFont = choice;
+        emit changed();
+    }
+}
+
+void DisplaySettings::setMusicRepeat(bool on)
+{
+    if (on != m_musicRepeat) {
+        m_musicRepeat = on;
         emit changed();
     }
 }

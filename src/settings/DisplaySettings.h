@@ -34,7 +34,9 @@ public:
 
     explicit DisplaySettings(Platform& platform, QObject* parent = nullptr);
 
-    // The stored music path; none stored switches music off.
+    // The stored music path, a file or a folder; none stored switches music off. Repeat is on
+    // unless stored off; where it was never stored beside a music path, it stays off, as that
+    // user's music played once.
     void loadMusicPath();
     // The stored display options. None are read while "DispDuration" holds no value; a value
     // that is not a number, or names no list position or option, gives that key's default.
@@ -50,6 +52,7 @@ public:
     const DisplayOptions& display() const { return m_display; }
     bool playMusic() const { return m_playMusic; }
     const QString& musicPath() const { return m_musicPath; }
+    bool musicRepeat() const { return m_musicRepeat; }
     int pictureSeconds() const { return 5 * (m_display.pictureSecondsIndex + 1); }
     int stepMilliseconds() const { return 5 * (m_display.glideStepIndex + 1); }
     bool randomOrder() const { return m_display.orderOption == 0; }
@@ -65,6 +68,7 @@ public:
     void setMusicPath(const QString& path);
     void chooseMusicFile(const QString& path);
     void setAffirmationFont(const FontChoice& choice);
+    void setMusicRepeat(bool on);
 
 signals:
     void changed();
@@ -80,6 +84,9 @@ private:
     DisplayOptions m_display;
     bool m_playMusic = true;
     QString m_musicPath;
+    bool m_musicRepeat = true;
+    // "MusicRepeat" is written once the store holds it or its absence would read otherwise.
+    bool m_repeatStored = false;
     std::optional<FontChoice> m_affirmationFont;
 };
 

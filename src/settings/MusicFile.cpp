@@ -1,5 +1,7 @@
 #include "settings/MusicFile.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMimeDatabase>
 
 namespace vellumora::MusicFile {
@@ -17,6 +19,26 @@ bool mayBeMusic(const QString& path)
         return name.startsWith(QLatin1String("audio/")) || name.startsWith(QLatin1String("video/"))
             || name == QLatin1String("application/ogg") || name == QLatin1String("application/vnd.ms-asf");
     });
+}
+
+QStringList tracks(const QString& path)
+{
+    const QFileInfo music(path);
+    if (music.isFile()) {
+        return { path };
+    }
+    if (!music.isDir()) {
+        return {};
+    }
+    QStringList found;
+    const QDir folder(path);
+    const QStringList kinds { QStringLiteral("*.mp3"), QStringLiteral("*.wav"), QStringLiteral("*.ogg"),
+        QStringLiteral("*.flac"), QStringLiteral("*.wma") };
+    for (const QString& name : folder.entryList(
+             kinds, QDir::Files | QDir::Readable, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware)) {
+        found.append(folder.filePath(name));
+    }
+    return found;
 }
 
 } // namespace vellumora::MusicFile

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -135,6 +136,8 @@ void SettingsPanel::connectSignals()
     connect(m_playMusicBox, &QCheckBox::clicked, &m_options, &DisplaySettings::setPlayMusic);
     connect(m_musicPathField, &QLineEdit::textChanged, &m_options, &DisplaySettings::setMusicPath);
     connect(m_browseButton, &QPushButton::clicked, this, &SettingsPanel::browseForMusic);
+    connect(m_folderButton, &QPushButton::clicked, this, &SettingsPanel::browseForMusicFolder);
+    connect(m_repeatBox, &QCheckBox::clicked, &m_options, &DisplaySettings::setMusicRepeat);
     for (QComboBox* list : { m_pictureSecondsList, m_glideStepList }) {
         connect(list, &QComboBox::currentIndexChanged, this, &SettingsPanel::takeDisplayOptions);
     }
@@ -161,7 +164,15 @@ void SettingsPanel::buildControls()
     m_playMusicBox->setObjectName(QStringLiteral("chkPlayMusic"));
     m_playMusicBox->setChecked(true);
     preferTwips(m_playMusicBox, 5475, 255);
-    addRowTwips(rows, 600)->addWidget(m_playMusicBox, 0, Qt::AlignTop | Qt::AlignLeft);
+    QHBoxLayout* musicSwitches = addRowTwips(rows, 600);
+    musicSwitches->addWidget(m_playMusicBox, 0, Qt::AlignTop | Qt::AlignLeft);
+    m_repeatBox = new QCheckBox(tr("R&epeat"), this);
+    m_repeatBox->setObjectName(QStringLiteral("chkRepeatMusic"));
+    m_repeatBox->setAccessibleName(tr("Repeat"));
+    m_repeatBox->setToolTip(
+        tr("When the music ends it starts again; a folder's music plays round and round"));
+    musicSwitches->addWidget(m_repeatBox, 0, Qt::AlignTop | Qt::AlignLeft);
+    musicSwitches->addStretch();
     QLabel* chooseMusic = label(tr("Choose Music"), this, 1170, 195);
     chooseMusic->setObjectName(QStringLiteral("Label2"));
     addRowTwips(rows, 240)->addWidget(chooseMusic, 0, Qt::AlignTop);
@@ -170,12 +181,18 @@ void SettingsPanel::buildControls()
     m_musicPathField = new QLineEdit(this);
     m_musicPathField->setAccessibleName(chooseMusic->text());
     m_musicPathField->setObjectName(QStringLiteral("txtFile"));
-    preferTwips(m_musicPathField, 5535, 375);
+    // The field gives the Folder button its room, so the row keeps its designed width.
+    preferTwips(m_musicPathField, 5535 - 1215 - 90, 375);
     chooseMusic->setBuddy(m_musicPathField);
     musicRow->addWidget(m_musicPathField, 1, Qt::AlignTop);
     addGapTwips(musicRow, 225);
     m_browseButton = designButton(tr("Browse"), "cmdBrowseMusic", this, 1215, 375);
+    m_browseButton->setToolTip(tr("Choose a music file"));
     musicRow->addWidget(m_browseButton, 0, Qt::AlignTop);
+    addGapTwips(musicRow, 90);
+    m_folderButton = designButton(tr("Fol&der"), "cmdBrowseMusicFolder", this, 1215, 375);
+    m_folderButton->setToolTip(tr("Choose a folder: its music plays in name order"));
+    musicRow->addWidget(m_folderButton, 0, Qt::AlignTop);
 
     const std::pair<DurationFrame, QComboBox**> durations[] {
         { { "fraMsgFreq", tr("Image Frequency"),
@@ -236,6 +253,9 @@ void SettingsPanel::showOptions()
     }
     m_musicPathField->setEnabled(music);
     m_browseButton->setEnabled(music);
+    m_folderButton->setEnabled(music);
+    m_repeatBox->setChecked(m_options.musicRepeat());
+    m_repeatBox->setEnabled(music);
 }
 
 void SettingsPanel::showEvent(QShowEvent* event)
@@ -288,6 +308,26 @@ void SettingsPanel::browseForMusic()
         m_platform.message(tr("\"%1\" is not a music file Vellumora can play. Please choose an MP3, WAV or "
                               "WMA file.")
                                .arg(QFileInfo(chosen).fileName()),
+            MessageIcon::Information);
+        return;
+    }
+    m_options.chooseMusicFile(chosen);
+}
+
+void SettingsPanel::browseForMusicFolder()
+{
+    const QFileInfo current(m_options.musicPath());
+    const QString opensOn = current.isDir() ? current.absoluteFilePath()
+        : current.exists()                  ? current.absolutePath()
+                                            : m_platform.musicFolder();
+    const QString chosen = m_platform.openFolderName(QStringLiteral("Vellumora"), opensOn);
+    if (chosen.isEmpty()) {
+        return;
+    }
+    if (MusicFile::tracks(chosen).isEmpty()) {
+        m_platform.message(
+            tr("\"%1\" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.")
+                .arg(QDir::toNativeSeparators(chosen)),
             MessageIcon::Information);
         return;
     }

@@ -31,6 +31,7 @@ protected:
 
 private:
     void browseForMusic();
+    void browseForMusicFolder();
     // The box shows whether the entry is there: the user may have removed it by hand.
     void showLoginStart();
     void switchLoginStart(bool on);
@@ -52,6 +53,8 @@ private:
     QCheckBox* m_playMusicBox = nullptr;
     QLineEdit* m_musicPathField = nullptr;
     QPushButton* m_browseButton = nullptr;
+    QPushButton* m_folderButton = nullptr;
+    QCheckBox* m_repeatBox = nullptr;
     QComboBox* m_pictureSecondsList = nullptr;
     QComboBox* m_glideStepList = nullptr;
     QButtonGroup* m_orderOptions = nullptr;

@@ -11,6 +11,7 @@
 #include "show/SlideshowWindow.h"
 #include "widgets/TwipsLayout.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -56,7 +57,10 @@ MediaControl& ShowLauncher::player()
     if (!m_player) {
         m_player = m_platform.createMediaControl();
         connect(m_player.get(), &MediaControl::statusUpdate, this, &ShowLauncher::showMusicStatus);
-        connect(m_player.get(), &MediaControl::unplayable, this, &ShowLauncher::musicUnplayable);
+        connect(m_player.get(), &MediaControl::unplayable, this, &ShowLauncher::trackUnplayable);
+        // Queued: the player is not asked to play again from inside its own notification.
+        connect(m_player.get(), &MediaControl::finished, this, &ShowLauncher::trackFinished,
+            Qt::QueuedConnection);
     }
     return *m_player;
 }
@@ -104,8 +108,16 @@ bool ShowLauncher::musicReady()
         refuse(tr("Please Select Music File To Play"), MessageIcon::Information);
         return false;
     }
-    if (!QFileInfo(settings.musicPath()).isFile()) {
+    const QFileInfo music(settings.musicPath());
+    if (!music.isFile() && !music.isDir()) {
         refuse(tr("Music File Is Not Exists Please Select A File"), MessageIcon::Critical);
+        emit musicPanelWanted();
+        return false;
+    }
+    if (MusicFile::tracks(settings.musicPath()).isEmpty()) {
+        refuse(tr("The folder \"%1\" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.")
+                   .arg(QDir::toNativeSeparators(settings.musicPath())),
+            MessageIcon::Critical);
         emit musicPanelWanted();
         return false;
     }
@@ -114,15 +126,47 @@ bool ShowLauncher::musicReady()
 
 void ShowLauncher::startMusic(const QString& path)
 {
-    if (!MusicFile::mayBeMusic(path)) {
+    m_tracks = MusicFile::tracks(path);
+    m_fromFolder = QFileInfo(path).isDir();
+    m_unplayableInARow = 0;
+    if (!m_fromFolder && !MusicFile::mayBeMusic(path)) {
         musicUnplayable(tr("It is not a music file."));
         return;
     }
     // The strip first: the player may find the file unplayable while it opens it.
     m_musicShown = true;
     window().setMusicStripShown(true);
-    player().open(path);
+    playTrack(0);
+}
+
+void ShowLauncher::playTrack(int track)
+{
+    m_track = track;
+    player().open(m_tracks.at(track));
     player().play();
+}
+
+void ShowLauncher::trackFinished()
+{
+    m_unplayableInARow = 0;
+    if (!m_musicShown) {
+        return;
+    }
+    if (m_tracks.size() > 1) {
+        playTrack((m_track + 1) % m_tracks.size());
+    } else if (m_sources.settings.musicRepeat()) {
+        player().play();
+    }
+}
+
+void ShowLauncher::trackUnplayable(const QString& reason)
+{
+    // A folder's track that will not play is passed over; only a folder of none is told of.
+    if (m_fromFolder && ++m_unplayableInARow < m_tracks.size()) {
+        playTrack((m_track + 1) % m_tracks.size());
+        return;
+    }
+    musicUnplayable(reason);
 }
 
 void ShowLauncher::musicUnplayable(const QString& reason)
@@ -132,8 +176,11 @@ void ShowLauncher::musicUnplayable(const QString& reason)
         m_window->setMusicStripShown(false);
     }
     m_platform.message(
-        withReason(tr("The music file \"%1\" cannot be played, so the show goes on without music.")
-                       .arg(QFileInfo(m_sources.settings.musicPath()).fileName()),
+        withReason(
+            (m_fromFolder
+                    ? tr("None of the music in \"%1\" can be played, so the show goes on without music.")
+                    : tr("The music file \"%1\" cannot be played, so the show goes on without music."))
+                .arg(QFileInfo(m_sources.settings.musicPath()).fileName()),
             reason),
         MessageIcon::Information);
 }

@@ -65,6 +65,10 @@ private:
     // The file is played unless it plainly is no music; then the user is told and the show
     // goes on without it.
     void startMusic(const QString& path);
+    void playTrack(int track);
+    // At a track's end the next one plays, round and round; a single file again when repeated.
+    void trackFinished();
+    void trackUnplayable(const QString& reason);
     void musicUnplayable(const QString& reason);
     void showMusicStatus();
     void nothingToShow();
@@ -78,6 +82,10 @@ private:
     std::unique_ptr<MediaControl> m_player;
     QPointer<SlideshowWindow> m_window;
     bool m_musicShown = false;
+    QStringList m_tracks;
+    int m_track = 0;
+    bool m_fromFolder = false;
+    int m_unplayableInARow = 0;
 };
 
 } // namespace vellumora

@@ -12,11 +12,13 @@ using namespace vellumora;
 
 namespace {
 
-// Three seconds of a tone, encoded by GStreamer's own encoders: "wavenc" or "lamemp3enc".
-bool writeTone(const QString& path, const QString& encoder)
+// A tone of 1024-sample buffers (129 make three seconds), encoded by GStreamer's own encoders:
+// "wavenc" or "lamemp3enc".
+bool writeTone(const QString& path, const QString& encoder, int buffers = 129)
 {
-    QStringList pipeline { "-q", "audiotestsrc", "num-buffers=129", "samplesperbuffer=1024", "!",
-        "audio/x-raw,rate=44100,channels=1", "!", "audioconvert", "!", encoder };
+    QStringList pipeline { "-q", "audiotestsrc", QString("num-buffers=%1").arg(buffers),
+        "samplesperbuffer=1024", "!", "audio/x-raw,rate=44100,channels=1", "!", "audioconvert", "!",
+        encoder };
     if (encoder == "lamemp3enc") {
         pipeline.append({ "target=bitrate", "cbr=true", "bitrate=64" });
     }
@@ -150,6 +152,22 @@ private slots:
         player.stop();
         player.close();
         QTRY_VERIFY(!heldOpen(path));
+    }
+
+    // Played to its end the player says so, and plays it again from the start when asked.
+    void tellsTheEndAndPlaysAgain()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("short.wav");
+        QVERIFY(writeTone(path, "wavenc", 22));
+        QtMediaControl player;
+        QSignalSpy finished(&player, &MediaControl::finished);
+        player.open(path);
+        player.play();
+        QVERIFY(finished.wait(10000));
+        player.play();
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.size(), 2);
     }
 
     // A file with no sound is told once, soon after it is opened; a picture "plays" as a silent

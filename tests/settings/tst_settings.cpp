@@ -101,6 +101,57 @@ private slots:
         QVERIFY(!find<QLineEdit>("txtFile")->isEnabled());
     }
 
+    // Repeat is on for a new user and off for one whose music played once; the key is written
+    // only where its absence would read otherwise, so an untouched settings file stays as it was.
+    void musicRepeatStored_data()
+    {
+        QTest::addColumn<QString>("storedPath");
+        QTest::addColumn<QString>("storedRepeat");
+        QTest::addColumn<bool>("repeat");
+        QTest::addColumn<QString>("pathSaved");
+        QTest::addColumn<QString>("repeatSaved");
+        QTest::newRow("new user") << ""
+                                  << "" << true << ""
+                                  << "";
+        QTest::newRow("new user chooses music") << ""
+                                                << "" << true << "/m/a.mp3"
+                                                << "1";
+        QTest::newRow("music played once") << "/m/a.mp3"
+                                           << "" << false << "/m/a.mp3"
+                                           << "";
+        QTest::newRow("stored on") << "/m/a.mp3"
+                                   << "1" << true << "/m/a.mp3"
+                                   << "1";
+        QTest::newRow("stored off") << ""
+                                    << "0" << false << ""
+                                    << "0";
+        QTest::newRow("written by hand, left as it is") << "/m"
+                                                       << "yes" << false << "/m"
+                                                       << "yes";
+    }
+    void musicRepeatStored()
+    {
+        QFETCH(QString, storedPath);
+        QFETCH(QString, storedRepeat);
+        QFETCH(bool, repeat);
+        QFETCH(QString, pathSaved);
+        QFETCH(QString, repeatSaved);
+        FakePlatform platform;
+        for (const auto& [key, value] :
+            { std::pair { "Settings/MusicPath", storedPath }, { "Settings/MusicRepeat", storedRepeat } }) {
+            if (!value.isEmpty()) {
+                platform.settings.insert(key, value);
+            }
+        }
+        DisplaySettings settings(platform);
+        settings.loadMusicPath();
+        QCOMPARE(settings.musicRepeat(), repeat);
+        settings.setPlayMusic(true);
+        settings.setMusicPath(pathSaved);
+        QVERIFY(settings.saveMusicPath());
+        QCOMPARE(platform.settings.value("Settings/MusicRepeat"), repeatSaved);
+    }
+
     // The Exec line starts this very program with --show, quoted as desktop entries want.
     void loginEntry_data()
     {

@@ -216,6 +216,63 @@ private slots:
         QVERIFY(pictureTimer()->isActive());
     }
 
+    // Music goes on: a file repeated at its end when Repeat is ticked; a folder's music in name
+    // order, round and round, a track that will not play passed over without a word.
+    void musicGoesOn()
+    {
+        f.addPictures({ Qt::red });
+        const QString folder = f.path("music");
+        QVERIFY(QDir().mkpath(folder));
+        for (const char* name : { "b.mp3", "A.wav", "notes.txt", "d.OGG" }) {
+            QVERIFY(writeBytes(folder + "/" + name, "RIFF"));
+        }
+        f.load();
+        f.find<QCheckBox>("chkPlayMusic")->click();
+        QVERIFY(f.find<QCheckBox>("chkRepeatMusic")->isChecked());
+        f.platform->chosenFiles << folder + "/b.mp3";
+        f.find<QPushButton>("cmdBrowseMusic")->click();
+        start();
+        FakeMediaControl* player = f.platform->players.constFirst();
+        player->playToTheEnd();
+        QTRY_COMPARE(player->commands, (QStringList { "open", "play", "play" }));
+        QCOMPARE(f.platform->settings.value("Settings/MusicRepeat"), "1");
+        f.find<QCheckBox>("chkRepeatMusic")->click();
+        player->playToTheEnd();
+        QTest::qWait(20);
+        QCOMPARE(player->commands.size(), 3);
+        back();
+
+        // The show's player is made once and kept.
+        player->refusedFiles = QStringList { "d.OGG" };
+        player->refusal = "There is no sound in it.";
+        f.platform->chosenFiles << folder;
+        f.find<QPushButton>("cmdBrowseMusicFolder")->click();
+        QCOMPARE(f.find<QLineEdit>("txtFile")->text(), folder);
+        start();
+        QStringList played;
+        for (int track = 0; track < 4; ++track) {
+            played << QFileInfo(player->name).fileName();
+            emit player->statusUpdate();
+            QVERIFY(slideshow()
+                        ->findChild<QLabel*>("lblAudio")
+                        ->text()
+                        .startsWith("Playing " + played.last().section('.', 0, 0)));
+            player->playToTheEnd();
+            QTRY_VERIFY(player->name != folder + "/" + played.last());
+        }
+        QCOMPARE(played, (QStringList { "A.wav", "b.mp3", "A.wav", "b.mp3" }));
+        QVERIFY(f.platform->messages.isEmpty());
+
+        // A folder none of whose music plays is told of once.
+        player->refusedFiles.clear();
+        back();
+        start();
+        QCOMPARE(f.lastMessage(),
+            "None of the music in \"music\" can be played, so the show goes on without "
+            "music.\nThere is no sound in it.");
+        QVERIFY(slideshow()->isVisible());
+    }
+
     // The chosen font and colour are kept with the options: across Back and a new start of the
     // program; the dialog always opens on the font in effect.
     void fontIsKept()
@@ -292,6 +349,11 @@ private slots:
     }
 
 private:
+    void back()
+    {
+        slideshow()->findChild<QPushButton*>("cmdBack")->click();
+        QTRY_VERIFY(!slideshow());
+    }
     Show* show() { return f.window->findChild<Show*>(); }
     QTimer* pictureTimer() { return f.find<QTimer>("Timer1"); }
     void start() { f.find<QPushButton>("cmdDisplayAffirmations")->click(); }

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QFileInfo>
 #include <QList>
 #include <QMap>
 #include <QPointer>
@@ -17,7 +18,8 @@ public:
     {
         name = path;
         commands.append(QStringLiteral("open"));
-        if (!refusal.isEmpty()) {
+        if (!refusal.isEmpty()
+            && (refusedFiles.isEmpty() || refusedFiles.contains(QFileInfo(path).fileName()))) {
             emit unplayable(refusal);
         }
     }
@@ -25,6 +27,8 @@ public:
     void play() override { commands.append(QStringLiteral("play")); }
     void stop() override { commands.append(QStringLiteral("stop")); }
     void close() override { commands.append(QStringLiteral("close")); }
+    // Tells of the end of the file, as a player does when it has played it all.
+    void playToTheEnd() { emit finished(); }
     qint64 position() const override { return positionMs; }
     qint64 length() const override { return lengthMs; }
 
@@ -32,8 +36,10 @@ public:
     QStringList commands;
     qint64 positionMs = 0;
     qint64 lengthMs = 0;
-    // Told at once when a file is opened, as a player that sees it cannot play it.
+    // Told at once when a file is opened, as a player that sees it cannot play it: of every file,
+    // or of these names only.
     QString refusal;
+    QStringList refusedFiles;
 };
 
 // A platform for tests: records every message and answers it from a queue, keeps settings in
@@ -56,6 +62,11 @@ public:
     bool setSetting(const QString& section, const QString& key, const QString& value) override;
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFileName(const OpenFileRequest& request) override;
+    QString openFolderName(const QString&, const QString& initialFolder) override
+    {
+        folderRequests.append(initialFolder);
+        return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+    }
     QString thumbnailFolder() const override { return thumbnails.path(); }
     QString trashFolder() const override { return trash.filePath("Trash"); }
     QString musicFolder() const override { return QStringLiteral("/home/user/Music"); }
@@ -103,6 +114,8 @@ public:
     // Paths the open-file dialog answers with, taken from the front; none left means Cancel.
     QStringList chosenFiles;
     QList<OpenFileRequest> fileRequests;
+    // The folders the folder dialog opened on; it answers from chosenFiles too.
+    QStringList folderRequests;
     QTemporaryDir thumbnails;
     // Holds the desktop's Trash.
     QTemporaryDir trash;
