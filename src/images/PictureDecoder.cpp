@@ -61,13 +61,21 @@ qint64 coefficientBytes(const uchar* frame, int length)
     return bytes;
 }
 
+// The size the picture is decoded at; a covering picture is cut to the requested size after.
 QSize targetSize(const QSize& original, const QSize& requested, PictureDecoder::Fit fit)
 {
-    if (fit == PictureDecoder::Fit::Stretch) {
+    switch (fit) {
+    case PictureDecoder::Fit::Stretch:
         return requested;
-    }
-    if (original.width() <= requested.width() && original.height() <= requested.height()) {
-        return original;
+    case PictureDecoder::Fit::Cover:
+        return original.scaled(requested, Qt::KeepAspectRatioByExpanding).expandedTo(requested);
+    case PictureDecoder::Fit::Within:
+        if (original.width() <= requested.width() && original.height() <= requested.height()) {
+            return original;
+        }
+        break;
+    case PictureDecoder::Fit::Contain:
+        break;
     }
     return original.scaled(requested, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
@@ -239,6 +247,10 @@ QImage PictureDecoder::decode(const NativePath& path, const QSize& size, Fit fit
     QImage image = reader.read();
     if (!image.isNull() && image.size() != target) {
         image = image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (fit == Fit::Cover && !image.isNull() && image.size() != size) {
+        const QPoint corner((image.width() - size.width()) / 2, (image.height() - size.height()) / 2);
+        image = image.copy(QRect(corner, size));
     }
     return image;
 }

@@ -27,6 +27,8 @@ public:
     enum class Fit {
         Stretch, // exactly the requested size, aspect ratio given up
         Within, // as large as fits in the requested size, aspect ratio kept, never enlarged
+        Contain, // as large as fits in the requested size, aspect ratio kept
+        Cover, // exactly the requested size: the middle of the picture, aspect ratio kept
     };
 
     static QImage decode(const NativePath& path, const QSize& size, Fit fit);

@@ -65,14 +65,15 @@ void PictureLoader::loadThumbnail(quint64 ticket, const NativePath& path, const 
         priority);
 }
 
-void PictureLoader::loadPicture(quint64 ticket, const NativePath& path, const QSize& size, int priority)
+void PictureLoader::loadPicture(
+    quint64 ticket, const NativePath& path, const QSize& size, int priority, PictureDecoder::Fit fit)
 {
     m_showPool.start(
-        [this, ticket, path, size] {
+        [this, ticket, path, size, fit] {
             // The show decodes its next picture seconds before it is due, so on a busy machine
             // that work waits, and the caption that moves every few milliseconds goes first.
             yieldToInterfaceThread();
-            const QImage image = PictureDecoder::decode(path, size, PictureDecoder::Fit::Stretch);
+            const QImage image = PictureDecoder::decode(path, size, fit);
             QMetaObject::invokeMethod(
                 this, [this, ticket, image] { emit pictureLoaded(ticket, image); }, Qt::QueuedConnection);
         },

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "images/PictureDecoder.h"
 #include "images/ThumbnailCache.h"
 #include "storage/NativePath.h"
 
@@ -25,7 +26,8 @@ public:
     // sizes that covers it: taken from the cache while current, else made and stored there.
     void loadThumbnail(quint64 ticket, const NativePath& path, const QSize& shown, int priority = 0);
     // The picture stretched to exactly the given size.
-    void loadPicture(quint64 ticket, const NativePath& path, const QSize& size, int priority = 0);
+    void loadPicture(quint64 ticket, const NativePath& path, const QSize& size, int priority = 0,
+        PictureDecoder::Fit fit = PictureDecoder::Fit::Stretch);
 
     // Threads decoding thumbnails.
     int threadCount() const;

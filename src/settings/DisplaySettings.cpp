@@ -13,10 +13,16 @@ namespace {
 const QString kDisplaySection = QStringLiteral("settings");
 const QString kMusicSection = QStringLiteral("Settings");
 
-// Location and order are two-way choices: 0 picks the first button, any other number the second.
+// Order is a two-way choice: 0 picks the first button, any other number the second. Location
+// has a third, 2; any other number is still the second.
 int twoWay(int value)
 {
     return value == 0 ? 0 : 1;
+}
+
+int location(int value)
+{
+    return value == 2 ? 2 : twoWay(value);
 }
 
 } // namespace
@@ -57,10 +63,12 @@ bool DisplaySettings::loadDisplayOptions()
         = read(QStringLiteral("DispDuration"), kDurationCount, defaults.pictureSecondsIndex);
     options.glideStepIndex
         = read(QStringLiteral("AffirmationDispDuration"), kDurationCount, defaults.glideStepIndex);
-    options.placeOption = twoWay(read(QStringLiteral("DispLocation"), SHRT_MAX, defaults.placeOption));
+    options.placeOption = location(read(QStringLiteral("DispLocation"), SHRT_MAX, defaults.placeOption));
     options.orderOption = twoWay(read(QStringLiteral("DispOrder"), SHRT_MAX, defaults.orderOption));
     options.borderShape = read(QStringLiteral("BorderShape"), kBorderShapeCount, defaults.borderShape);
     options.fillStyle = read(QStringLiteral("FillStyle"), kFillStyleCount, defaults.fillStyle);
+    options.pictureFit = m_display.pictureFit;
+    options.onTop = m_display.onTop;
     setDisplay(options);
     return true;
 }
@@ -76,19 +84,65 @@ bool DisplaySettings::saveDisplayOptions()
     ok = write("FillStyle", m_display.fillStyle) && ok;
     ok = write("DispLocation", m_display.placeOption) && ok;
     ok = write("DispOrder", m_display.orderOption) && ok;
+    ok = writeAdded(QStringLiteral("PictureFit"), QString::number(m_display.pictureFit), QStringLiteral("0"))
+        && ok;
+    ok = writeAdded(QStringLiteral("OnTop"), m_display.onTop ? QStringLiteral("1") : QStringLiteral("0"),
+             QStringLiteral("0"))
+        && ok;
     return ok;
 }
 
-void DisplaySettings::loadAffirmationFont()
+void DisplaySettings::loadShowChoices()
 {
+    const auto stored = [this](const char* key) {
+        const QString value = m_platform.setting(kDisplaySection, QLatin1String(key));
+        if (!value.isEmpty()) {
+            m_storedKeys.insert(QLatin1String(key));
+        }
+        return value;
+    };
+    DisplayOptions options = m_display;
+    stored("PictureFit");
+    options.pictureFit = read(QStringLiteral("PictureFit"), kPictureFitCount, 0);
+    options.onTop = stored("OnTop") == QLatin1String("1");
+    setDisplay(options);
+
+    bool leftOk = false;
+    bool topOk = false;
+    const QString screen = stored("ShowScreen");
+    const QPoint topLeft(stored("ShowLeft").toInt(&leftOk), stored("ShowTop").toInt(&topOk));
+    if (leftOk && topOk) {
+        setShowPlace({ true, screen, topLeft });
+    }
+
     QFont font;
-    const QColor colour
-        = QColor::fromString(m_platform.setting(kDisplaySection, QStringLiteral("AffirmationColour")));
+    const QColor colour = QColor::fromString(stored("AffirmationColour"));
     // A font or colour written by hand that does not read gives the design font.
-    if (font.fromString(m_platform.setting(kDisplaySection, QStringLiteral("AffirmationFont")))
-        && colour.isValid()) {
+    if (font.fromString(stored("AffirmationFont")) && colour.isValid()) {
         setAffirmationFont({ font, colour });
     }
+}
+
+bool DisplaySettings::writeAdded(const QString& key, const QString& value, const QString& fallback)
+{
+    if (value == fallback && !m_storedKeys.contains(key)) {
+        return true;
+    }
+    if (!m_platform.setSetting(kDisplaySection, key, value)) {
+        return false;
+    }
+    m_storedKeys.insert(key);
+    return true;
+}
+
+bool DisplaySettings::saveShowPlace()
+{
+    bool ok = writeAdded(QStringLiteral("ShowScreen"), m_showPlace.screen, {});
+    ok = writeAdded(QStringLiteral("ShowLeft"), QString::number(m_showPlace.topLeft.x()), QStringLiteral("0"))
+        && ok;
+    return writeAdded(
+               QStringLiteral("ShowTop"), QString::number(m_showPlace.topLeft.y()), QStringLiteral("0"))
+        && ok;
 }
 
 bool DisplaySettings::saveAffirmationFont()
@@ -150,6 +204,14 @@ void DisplaySettings::setAffirmationFont(const FontChoice& choice)
 {
     if (choice != m_affirmationFont) {
         m_affirmationFont = choice;
+        emit changed();
+    }
+}
+
+void DisplaySettings::setShowPlace(const ShowPlace& place)
+{
+    if (place != m_showPlace) {
+        m_showPlace = place;
         emit changed();
     }
 }

@@ -3,6 +3,8 @@
 #include "platform/FontChoice.h"
 
 #include <QObject>
+#include <QPoint>
+#include <QSet>
 #include <QString>
 #include <optional>
 
@@ -14,11 +16,21 @@ class Platform;
 struct DisplayOptions {
     int pictureSecondsIndex = 0; // position in the seconds list: 5 x (p + 1) s
     int glideStepIndex = 0; // position in the milliseconds list: 5 x (p + 1) ms
-    int placeOption = 1; // 0 random place, 1 centre of the screen
+    int placeOption = 1; // 0 random place, 1 centre of the screen, 2 where the user put it
     int orderOption = 1; // 0 random, 1 as displayed
     int borderShape = 0; // 0 to 4
     int fillStyle = 0; // 0 to 5
+    int pictureFit = 0; // 0 stretched, 1 fitted whole, 2 filling the frame
+    bool onTop = false; // the show is kept above other windows
     bool operator==(const DisplayOptions&) const = default;
+};
+
+// Where the user put the show: a screen by name, and the window's top left on it in pixels.
+struct ShowPlace {
+    bool put = false; // false until the user first drags the show
+    QString screen;
+    QPoint topLeft;
+    bool operator==(const ShowPlace&) const = default;
 };
 
 // What a show is started with: the display options, the music switch and the music path. The
@@ -31,6 +43,7 @@ public:
     static constexpr int kDurationCount = 10;
     static constexpr int kBorderShapeCount = 5;
     static constexpr int kFillStyleCount = 6;
+    static constexpr int kPictureFitCount = 3;
 
     explicit DisplaySettings(Platform& platform, QObject* parent = nullptr);
 
@@ -42,12 +55,14 @@ public:
     // that is not a number, or names no list position or option, gives that key's default.
     // False when nothing was stored.
     bool loadDisplayOptions();
-    // The affirmation font and colour the user chose, kept for every show until changed.
-    void loadAffirmationFont();
+    // The choices kept beside the display options, each read on its own: the picture's
+    // proportions, the show on top, its place, and the affirmation font and colour.
+    void loadShowChoices();
     // Each writer returns false when the store refused a value.
     bool saveDisplayOptions();
     bool saveMusicPath();
     bool saveAffirmationFont();
+    bool saveShowPlace();
 
     const DisplayOptions& display() const { return m_display; }
     bool playMusic() const { return m_playMusic; }
@@ -57,6 +72,7 @@ public:
     int stepMilliseconds() const { return 5 * (m_display.glideStepIndex + 1); }
     bool randomOrder() const { return m_display.orderOption == 0; }
     bool randomPlace() const { return m_display.placeOption == 0; }
+    const ShowPlace& showPlace() const { return m_showPlace; }
     // Nothing until a font is chosen: the show's design font.
     const std::optional<FontChoice>& affirmationFont() const { return m_affirmationFont; }
 
@@ -69,6 +85,7 @@ public:
     void chooseMusicFile(const QString& path);
     void setAffirmationFont(const FontChoice& choice);
     void setMusicRepeat(bool on);
+    void setShowPlace(const ShowPlace& place);
 
 signals:
     void changed();
@@ -79,6 +96,7 @@ signals:
 
 private:
     int read(const QString& key, int count, int fallback);
+    bool writeAdded(const QString& key, const QString& value, const QString& fallback);
 
     Platform& m_platform;
     DisplayOptions m_display;
@@ -88,6 +106,10 @@ private:
     // "MusicRepeat" is written once the store holds it or its absence would read otherwise.
     bool m_repeatStored = false;
     std::optional<FontChoice> m_affirmationFont;
+    ShowPlace m_showPlace;
+    // The keys added beside the six are written once stored, or when they differ from their
+    // default, so a user who touches none of them keeps the same settings file.
+    QSet<QString> m_storedKeys;
 };
 
 } // namespace vellumora

@@ -138,7 +138,8 @@ void SettingsPanel::connectSignals()
     connect(m_browseButton, &QPushButton::clicked, this, &SettingsPanel::browseForMusic);
     connect(m_folderButton, &QPushButton::clicked, this, &SettingsPanel::browseForMusicFolder);
     connect(m_repeatBox, &QCheckBox::clicked, &m_options, &DisplaySettings::setMusicRepeat);
-    for (QComboBox* list : { m_pictureSecondsList, m_glideStepList }) {
+    connect(m_onTopBox, &QCheckBox::toggled, this, &SettingsPanel::takeDisplayOptions);
+    for (QComboBox* list : { m_pictureSecondsList, m_glideStepList, m_pictureFitList }) {
         connect(list, &QComboBox::currentIndexChanged, this, &SettingsPanel::takeDisplayOptions);
     }
     for (QButtonGroup* group : { m_orderOptions, m_placeOptions }) {
@@ -158,8 +159,14 @@ void SettingsPanel::buildControls()
     m_loginStartBox->setObjectName(QStringLiteral("chkStartAtLogin"));
     m_loginStartBox->setAccessibleName(tr("Start the show when I log in"));
     m_loginStartBox->setToolTip(tr("Each time you log in, the show starts by itself with these settings"));
-    preferTwips(m_loginStartBox, 5475, 255);
-    addRowTwips(rows, 600)->addWidget(m_loginStartBox, 0, Qt::AlignTop | Qt::AlignLeft);
+    QHBoxLayout* showSwitches = addRowTwips(rows, 600);
+    showSwitches->addWidget(m_loginStartBox, 0, Qt::AlignTop | Qt::AlignLeft);
+    showSwitches->addStretch();
+    m_onTopBox = new QCheckBox(tr("&Keep the Show on Top"), this);
+    m_onTopBox->setObjectName(QStringLiteral("chkOnTop"));
+    m_onTopBox->setAccessibleName(tr("Keep the Show on Top"));
+    m_onTopBox->setToolTip(tr("The show stays above every other window"));
+    showSwitches->addWidget(m_onTopBox, 0, Qt::AlignTop | Qt::AlignRight);
     m_playMusicBox = new QCheckBox(tr("Play Music"), this);
     m_playMusicBox->setObjectName(QStringLiteral("chkPlayMusic"));
     m_playMusicBox->setChecked(true);
@@ -213,7 +220,6 @@ void SettingsPanel::buildControls()
 
     QHBoxLayout* optionFrames = row();
     rows->addLayout(optionFrames);
-    rows->addStretch();
     QGroupBox* orderFrame = frame(tr(" Display Order"), "fraMsgDisplay", this, 2835, 975);
     m_orderOptions = new QButtonGroup(orderFrame);
     m_orderOptions->setObjectName(QStringLiteral("optDisplayOrder"));
@@ -223,13 +229,37 @@ void SettingsPanel::buildControls()
     optionFrames->addWidget(orderFrame, 0, Qt::AlignTop);
     addGapTwips(optionFrames, 105);
 
-    QGroupBox* placeFrame = frame(tr("Image Display Location"), "fraMsgLocation", this, 2595, 1095);
+    // Taller than designed by one option: the place the user drags the show to.
+    QGroupBox* placeFrame = frame(tr("Image Display Location"), "fraMsgLocation", this, 2595, 1095 + 360);
     m_placeOptions = new QButtonGroup(placeFrame);
     m_placeOptions->setObjectName(QStringLiteral("optLocation"));
     addOptions(placeFrame, m_placeOptions,
-        { { tr("Randomly on the Screen"), 0 }, { tr("Centre of the Screen"), 1 } }, 90, 360, 255, 360);
+        { { tr("Randomly on the Screen"), 0 }, { tr("Centre of the Screen"), 1 },
+            { tr("Whe&re I Put It"), 2 } },
+        90, 360, 255, 360);
+    m_placeOptions->button(2)->setToolTip(tr("Drag the show by its picture: it stays where you put it"));
     optionFrames->addWidget(placeFrame, 0, Qt::AlignTop);
     optionFrames->addStretch();
+
+    // The show's own choices, under the frames.
+    addGapTwips(rows, 90);
+    QHBoxLayout* showChoices = row();
+    rows->addLayout(showChoices);
+    rows->addStretch();
+    addGapTwips(showChoices, 60);
+    QLabel* pictureLabel = label(tr("&Picture"), this, 0, 195);
+    showChoices->addWidget(pictureLabel);
+    addGapTwips(showChoices, 75);
+    m_pictureFitList = new QComboBox(this);
+    m_pictureFitList->setObjectName(QStringLiteral("cboPictureFit"));
+    m_pictureFitList->addItems({ tr("Stretch"), tr("Fit"), tr("Fill") });
+    m_pictureFitList->setAccessibleName(tr("Picture"));
+    m_pictureFitList->setToolTip(
+        tr("Stretch: the picture fills the show, out of proportion; Fit: all of it, with bands; Fill: its "
+           "middle, in proportion"));
+    pictureLabel->setBuddy(m_pictureFitList);
+    showChoices->addWidget(m_pictureFitList);
+    showChoices->addStretch();
 }
 
 void SettingsPanel::showOptions()
@@ -241,6 +271,8 @@ void SettingsPanel::showOptions()
     m_glideStepList->setCurrentIndex(options.glideStepIndex);
     check(m_placeOptions, options.placeOption);
     check(m_orderOptions, options.orderOption);
+    m_pictureFitList->setCurrentIndex(options.pictureFit);
+    m_onTopBox->setChecked(options.onTop);
     m_shapes.setBorderShape(options.borderShape);
     m_shapes.setFillStyle(options.fillStyle);
 
@@ -291,8 +323,10 @@ void SettingsPanel::takeDisplayOptions()
     options.glideStepIndex = std::max(0, m_glideStepList->currentIndex());
     options.borderShape = m_shapes.borderShape();
     options.fillStyle = m_shapes.fillStyle();
-    options.placeOption = m_placeOptions->checkedId() == 0 ? 0 : 1;
+    options.placeOption = std::max(0, m_placeOptions->checkedId());
     options.orderOption = m_orderOptions->checkedId() == 0 ? 0 : 1;
+    options.pictureFit = std::max(0, m_pictureFitList->currentIndex());
+    options.onTop = m_onTopBox->isChecked();
     m_options.setDisplay(options);
 }
 

@@ -50,6 +50,8 @@ private:
 
     LoginStart m_loginStart;
     QCheckBox* m_loginStartBox = nullptr;
+    QCheckBox* m_onTopBox = nullptr;
+    QComboBox* m_pictureFitList = nullptr;
     QCheckBox* m_playMusicBox = nullptr;
     QLineEdit* m_musicPathField = nullptr;
     QPushButton* m_browseButton = nullptr;

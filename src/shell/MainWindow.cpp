@@ -239,7 +239,7 @@ bool MainWindow::load()
     bringToFront(m_imageLibrary);
     m_pictures.load().report(m_platform);
     m_showOptions.loadDisplayOptions();
-    m_showOptions.loadAffirmationFont();
+    m_showOptions.loadShowChoices();
     m_categories.load().report(m_platform);
     return true;
 }

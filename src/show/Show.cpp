@@ -199,7 +199,7 @@ void Show::requestPicture(int number, int priority)
 {
     if (number >= 1 && number <= pictureCount()) {
         emit pictureWanted(quint64(m_generation) << 32 | quint32(number), m_plan.pictures.at(number - 1),
-            (QSizeF(kPictureSize) * m_plan.pixelRatio).toSize(), priority);
+            (QSizeF(kPictureSize) * m_plan.pixelRatio).toSize(), priority, m_plan.fit);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "affirmations/CategoryStore.h"
+#include "images/PictureDecoder.h"
 #include "show/ShowArithmetic.h"
 #include "storage/NativePath.h"
 
@@ -45,6 +46,8 @@ public:
         qreal pixelRatio = 1.0;
         // What stands in for picture k until its decode is back (its thumbnail).
         std::function<QImage(int)> standIn;
+        // Stretched, fitted whole or filling the picture area.
+        PictureDecoder::Fit fit = PictureDecoder::Fit::Stretch;
     };
 
     explicit Show(QRandomGenerator& random, QObject* parent = nullptr);
@@ -67,7 +70,8 @@ public:
     void pictureDecoded(quint64 ticket, const QImage& picture);
 
 signals:
-    void pictureWanted(quint64 ticket, const NativePath& path, const QSize& size, int priority);
+    void pictureWanted(quint64 ticket, const NativePath& path, const QSize& size, int priority,
+        vellumora::PictureDecoder::Fit fit);
     void pictureChanged(const QImage& picture);
     void captionChanged(const QString& caption);
     // The caption's left edge in its strip, in twips.

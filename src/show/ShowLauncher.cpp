@@ -19,6 +19,13 @@
 
 namespace vellumora {
 
+namespace {
+
+// The third choice of place: where the user dragged the show.
+constexpr int kWhereThePlaceIsKept = 2;
+
+} // namespace
+
 ShowLauncher::ShowLauncher(Platform& platform, QRandomGenerator& random, Sources sources, QObject* parent)
     : QObject(parent)
     , m_platform(platform)
@@ -27,9 +34,8 @@ ShowLauncher::ShowLauncher(Platform& platform, QRandomGenerator& random, Sources
 {
     m_show.setObjectName(QStringLiteral("show"));
     connect(&m_show, &Show::pictureWanted, &m_sources.loader,
-        [this](quint64 ticket, const NativePath& path, const QSize& size, int priority) {
-            m_sources.loader.loadPicture(ticket, path, size, priority);
-        });
+        [this](quint64 ticket, const NativePath& path, const QSize& size, int priority,
+            PictureDecoder::Fit fit) { m_sources.loader.loadPicture(ticket, path, size, priority, fit); });
     connect(&m_sources.loader, &PictureLoader::pictureLoaded, &m_show, &Show::pictureDecoded);
     connect(&m_show, &Show::nothingToShow, this, &ShowLauncher::nothingToShow);
     connect(&m_sources.settings, &DisplaySettings::musicSwitchedOff, this, [this] {
@@ -77,13 +83,55 @@ SlideshowWindow& ShowLauncher::window()
     connect(&m_show, &Show::captionChanged, window,
         [this, window](const QString& caption) { m_show.setCaptionWidth(window->setCaption(caption)); });
     connect(&m_show, &Show::captionMoved, window, &SlideshowWindow::moveCaption);
+    connect(window, &SlideshowWindow::movedByUser, this, &ShowLauncher::keepPlace);
     connect(&m_show, &Show::advanced, window, [this, window] {
-        // The screen that holds the window, so on a desktop of several screens it stays on one.
-        const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-        window->move(m_show.placeIn(screen->geometry(), window->size()));
+        if (m_sources.settings.display().placeOption == kWhereThePlaceIsKept) {
+            window->move(keptPlace(window->size()));
+        } else {
+            // The screen that holds the window, so on a desktop of several screens it stays on one.
+            const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+            window->move(m_show.placeIn(screen->geometry(), window->size()));
+        }
         window->show();
     });
     return *window;
+}
+
+void ShowLauncher::keepPlace(const QPoint& topLeft)
+{
+    const QScreen* screen = QGuiApplication::screenAt(topLeft + QPoint(1, 1));
+    if (!screen && m_window) {
+        screen = m_window->screen();
+    }
+    if (!screen) {
+        return;
+    }
+    DisplaySettings& settings = m_sources.settings;
+    settings.setShowPlace({ true, screen->name(), topLeft - screen->geometry().topLeft() });
+    if (!settings.saveShowPlace()) {
+        m_platform.message(tr("The show's place could not be saved; it stays there until Vellumora ends."),
+            MessageIcon::Information);
+    }
+}
+
+QPoint ShowLauncher::keptPlace(const QSize& windowSize) const
+{
+    const ShowPlace& place = m_sources.settings.showPlace();
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const auto kept = std::find_if(screens.cbegin(), screens.cend(),
+        [&place](const QScreen* screen) { return screen->name() == place.screen; });
+    if (!place.put || kept == screens.cend()) {
+        // Never put anywhere, or put on a screen that is gone: the middle of the main screen.
+        QRect centred(QPoint(), windowSize);
+        centred.moveCenter(QGuiApplication::primaryScreen()->geometry().center());
+        return centred.topLeft();
+    }
+    // Kept wholly on the screen, which may have become smaller since.
+    const QRect area = (*kept)->geometry();
+    const QPoint wanted = area.topLeft() + place.topLeft;
+    return { std::clamp(
+                 wanted.x(), area.left(), std::max(area.left(), area.right() + 1 - windowSize.width())),
+        std::clamp(wanted.y(), area.top(), std::max(area.top(), area.bottom() + 1 - windowSize.height())) };
 }
 
 void ShowLauncher::discardWindow()
@@ -245,18 +293,29 @@ bool ShowLauncher::start()
         startMusic(settings.musicPath());
     }
     const ThumbnailStrip& thumbnails = m_sources.thumbnails;
+    const DisplayOptions& display = settings.display();
+    const PictureDecoder::Fit fits[] { PictureDecoder::Fit::Stretch, PictureDecoder::Fit::Contain,
+        PictureDecoder::Fit::Cover };
+    const PictureDecoder::Fit fit = fits[std::clamp(display.pictureFit, 0, 2)];
+    shown.setPictureFit(fit);
+    shown.setWindowFlag(Qt::WindowStaysOnTopHint, display.onTop);
     m_show.start({ m_sources.pictures.paths(),
         Show::gatherAffirmations(m_sources.categoryStore, m_sources.categories.rows()),
         settings.pictureSeconds() * 1000, settings.stepMilliseconds(), settings.randomOrder(),
         settings.randomPlace(), shown.devicePixelRatioF(),
-        [&thumbnails](int number) { return thumbnails.thumbnail(number); } });
+        [&thumbnails](int number) { return thumbnails.thumbnail(number); }, fit });
     if (m_sources.mainWindow.isVisible()) {
         m_sources.mainWindow.showMinimized();
     }
     shown.setFrame(settings.display().borderShape, settings.display().fillStyle);
     settings.saveMusicPath();
-    // The first showing is centred on the screen; the ticks place it after that.
-    centreOnScreen(&shown);
+    // The first showing is centred on the screen, or where the user put it; the ticks place it
+    // after that.
+    if (display.placeOption == kWhereThePlaceIsKept) {
+        shown.move(keptPlace(shown.size()));
+    } else {
+        centreOnScreen(&shown);
+    }
     shown.show();
     m_sources.mainWindow.hide();
     return true;

@@ -65,6 +65,9 @@ private:
     // The file is played unless it plainly is no music; then the user is told and the show
     // goes on without it.
     void startMusic(const QString& path);
+    // The user's place for the show, kept with the options.
+    void keepPlace(const QPoint& topLeft);
+    QPoint keptPlace(const QSize& windowSize) const;
     void playTrack(int track);
     // At a track's end the next one plays, round and round; a single file again when repeated.
     void trackFinished();

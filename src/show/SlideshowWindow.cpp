@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -69,11 +70,67 @@ void SlideshowWindow::buildControls()
 
 void SlideshowWindow::paintEvent(QPaintEvent*)
 {
-    // The picture is stretched over the whole picture area.
-    if (!m_picture.isNull()) {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_picture.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // A decoded picture already has its shape; a thumbnail standing in for it is given the same.
+    switch (m_fit) {
+    case PictureDecoder::Fit::Stretch:
+    case PictureDecoder::Fit::Within:
         painter.drawImage(kPictureArea, m_picture);
+        break;
+    case PictureDecoder::Fit::Contain: {
+        painter.fillRect(kPictureArea, kLightBlue);
+        QRect fitted(QPoint(), m_picture.size().scaled(kPictureArea.size(), Qt::KeepAspectRatio));
+        // Rounding at a fractional scale leaves no band of a pixel.
+        if (kPictureArea.width() - fitted.width() <= 1 && kPictureArea.height() - fitted.height() <= 1) {
+            fitted.setSize(kPictureArea.size());
+        }
+        fitted.moveCenter(kPictureArea.center());
+        painter.drawImage(fitted, m_picture);
+        break;
+    }
+    case PictureDecoder::Fit::Cover: {
+        QRect filled(QPoint(), m_picture.size().scaled(kPictureArea.size(), Qt::KeepAspectRatioByExpanding));
+        filled.moveCenter(kPictureArea.center());
+        painter.setClipRect(kPictureArea);
+        painter.drawImage(filled, m_picture);
+        break;
+    }
+    }
+}
+
+void SlideshowWindow::setPictureFit(PictureDecoder::Fit fit)
+{
+    m_fit = fit;
+    update(kPictureArea);
+}
+
+void SlideshowWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_grip = event->globalPosition().toPoint() - pos();
+        m_dragged = false;
+    }
+}
+
+void SlideshowWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_grip && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - *m_grip);
+        m_dragged = true;
+    }
+}
+
+void SlideshowWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && m_grip) {
+        m_grip.reset();
+        if (m_dragged) {
+            emit movedByUser(pos());
+        }
     }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "images/PictureDecoder.h"
 #include "platform/FontChoice.h"
 
 #include <QImage>
 #include <QWidget>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -14,15 +16,18 @@ class FrameShape;
 class GlidingCaption;
 
 // The slideshow window: a borderless 433 x 377 px window (410 px with the music strip) with
-// the picture stretched into 433 x 337, the frame shape over it, the affirmation in the strip
-// below, the Back button and the music strip. It draws what it is given; Back (or closing it
-// from the desktop) asks for the show to end.
+// the picture in 433 x 337, the frame shape over it, the affirmation in the strip below, the
+// Back button and the music strip. It draws what it is given; Back (or closing it from the
+// desktop) asks for the show to end. Dragging the picture moves the window.
 class SlideshowWindow : public QWidget {
     Q_OBJECT
 public:
     explicit SlideshowWindow(QWidget* parent = nullptr);
 
     void setPicture(const QImage& picture);
+    // How a picture meets the picture area: stretched over it, fitted whole between bands of the
+    // strip's colour, or filling it with its middle.
+    void setPictureFit(PictureDecoder::Fit fit);
     // Returns the caption's width as drawn, in pixels.
     int setCaption(const QString& caption);
     void moveCaption(int leftTwips);
@@ -37,15 +42,24 @@ public:
 
 signals:
     void backRequested();
+    // The user has dragged the window by its picture and let go here.
+    void movedByUser(const QPoint& topLeft);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void buildControls();
 
     QImage m_picture;
+    PictureDecoder::Fit m_fit = PictureDecoder::Fit::Stretch;
+    // Where the pointer took hold of the window, from its top left; none while not dragged.
+    std::optional<QPoint> m_grip;
+    bool m_dragged = false;
     FrameShape* m_frame = nullptr;
     QPushButton* m_backButton = nullptr;
     QWidget* m_captionStrip = nullptr;

@@ -99,6 +99,16 @@ private slots:
         QVERIFY(!options()->playMusic() && options()->musicPath().isEmpty());
         QCOMPARE(find<QLineEdit>("txtFile")->text(), "");
         QVERIFY(!find<QLineEdit>("txtFile")->isEnabled());
+
+        // The keys added beside the six, as a hand might write them.
+        for (const auto& [key, value] :
+            { std::pair { "PictureFit", "2" }, { "OnTop", "1" }, { "DispLocation", "2" } }) {
+            f.platform->settings.insert(QString("settings/") + key, value);
+        }
+        load();
+        QCOMPARE(find<QComboBox>("cboPictureFit")->currentIndex(), 2);
+        QVERIFY(find<QCheckBox>("chkOnTop")->isChecked());
+        QCOMPARE(checked("optLocation"), 2);
     }
 
     // Repeat is on for a new user and off for one whose music played once; the key is written
@@ -126,8 +136,8 @@ private slots:
                                     << "0" << false << ""
                                     << "0";
         QTest::newRow("written by hand, left as it is") << "/m"
-                                                       << "yes" << false << "/m"
-                                                       << "yes";
+                                                        << "yes" << false << "/m"
+                                                        << "yes";
     }
     void musicRepeatStored()
     {

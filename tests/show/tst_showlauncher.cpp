@@ -216,6 +216,83 @@ private slots:
         QVERIFY(pictureTimer()->isActive());
     }
 
+    // A portrait picture with a green top and a landscape one with a green left edge, a sixth of
+    // them each, red elsewhere: where each option puts the green, the red and the bands.
+    void pictureProportions_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("fit");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QColor>("colour");
+        const QSize portrait(300, 600);
+        const QSize landscape(600, 300);
+        QTest::newRow("portrait stretched: its top across the whole width")
+            << portrait << 0 << QPoint(216, 5) << QColor(Qt::green);
+        QTest::newRow("portrait stretched: no band") << portrait << 0 << QPoint(2, 168) << QColor(Qt::red);
+        QTest::newRow("portrait fitted: bands beside it") << portrait << 1 << QPoint(2, 168) << kLightBlue;
+        QTest::newRow("portrait fitted: its top shown")
+            << portrait << 1 << QPoint(216, 5) << QColor(Qt::green);
+        QTest::newRow("portrait filling: its top cut off")
+            << portrait << 2 << QPoint(216, 5) << QColor(Qt::red);
+        QTest::newRow("landscape stretched") << landscape << 0 << QPoint(216, 5) << QColor(Qt::red);
+        QTest::newRow("landscape fitted: bands above it") << landscape << 1 << QPoint(216, 5) << kLightBlue;
+        QTest::newRow("landscape fitted: its left shown")
+            << landscape << 1 << QPoint(2, 168) << QColor(Qt::green);
+        QTest::newRow("landscape filling: its left cut off")
+            << landscape << 2 << QPoint(2, 168) << QColor(Qt::red);
+    }
+    void pictureProportions()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, fit);
+        QFETCH(QPoint, point);
+        QFETCH(QColor, colour);
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        const bool portrait = size.height() > size.width();
+        QPainter(&picture).fillRect(portrait ? QRect(0, 0, 300, 100) : QRect(0, 0, 100, 300), Qt::green);
+        QVERIFY(picture.save(f.path("SystemFolder/1.png")));
+        QVERIFY(writeBytes(f.path("SystemFolder/record.txt"), recordOf({ "1.png" })));
+        f.load();
+        f.find<QComboBox>("cboPictureFit")->setCurrentIndex(fit);
+        start();
+        QTRY_VERIFY2(nearColour(slideshow()->grab().toImage().pixelColor(point), colour),
+            qPrintable(slideshow()->grab().toImage().pixelColor(point).name()));
+    }
+
+    // Where I Put It: the window goes where the user dragged it, on that screen, from picture to
+    // picture and show to show; a screen that is gone gives the middle of the main one. Kept on
+    // top when asked.
+    void theUsersPlace()
+    {
+        f.addPictures({ Qt::red });
+        f.load();
+        f.find<QRadioButton>("optLocation_2")->setChecked(true);
+        f.find<QCheckBox>("chkOnTop")->setChecked(true);
+        start();
+        QWidget* window = slideshow();
+        QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
+        const QRect screen = window->screen()->geometry();
+        QCOMPARE(window->geometry().center(), screen.center());
+        drag(window, QPoint(-100, -60));
+        const QPoint put = window->pos();
+        QCOMPARE(f.platform->settings.value("settings/ShowScreen"), window->screen()->name());
+        QCOMPARE(f.platform->settings.value("settings/ShowLeft"), QString::number(put.x() - screen.x()));
+        show()->advance();
+        QCOMPARE(window->pos(), put);
+        back();
+        f.load();
+        start();
+        QCOMPARE(slideshow()->pos(), put);
+        QCOMPARE(f.platform->settings.value("settings/OnTop"), "1");
+        back();
+
+        f.platform->settings.insert("settings/ShowScreen", "a screen unplugged");
+        f.load();
+        start();
+        QCOMPARE(slideshow()->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+    }
+
     // Music goes on: a file repeated at its end when Repeat is ticked; a folder's music in name
     // order, round and round, a track that will not play passed over without a word.
     void musicGoesOn()
@@ -349,6 +426,18 @@ private slots:
     }
 
 private:
+    // Presses on the picture, moves by the offset and lets go.
+    static void drag(QWidget* window, const QPoint& by)
+    {
+        const QPoint from(200, 150);
+        const auto send = [window](QEvent::Type type, const QPoint& at, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, at, window->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+            QApplication::sendEvent(window, &event);
+        };
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        send(QEvent::MouseMove, from + by, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, from + by - by, Qt::NoButton);
+    }
     void back()
     {
         slideshow()->findChild<QPushButton*>("cmdBack")->click();
