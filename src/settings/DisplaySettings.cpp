@@ -68,6 +68,7 @@ bool DisplaySettings::loadDisplayOptions()
     options.borderShape = read(QStringLiteral("BorderShape"), kBorderShapeCount, defaults.borderShape);
     options.fillStyle = read(QStringLiteral("FillStyle"), kFillStyleCount, defaults.fillStyle);
     options.pictureFit = m_display.pictureFit;
+    options.showSize = m_display.showSize;
     options.onTop = m_display.onTop;
     setDisplay(options);
     return true;
@@ -85,6 +86,8 @@ bool DisplaySettings::saveDisplayOptions()
     ok = write("DispLocation", m_display.placeOption) && ok;
     ok = write("DispOrder", m_display.orderOption) && ok;
     ok = writeAdded(QStringLiteral("PictureFit"), QString::number(m_display.pictureFit), QStringLiteral("0"))
+        && ok;
+    ok = writeAdded(QStringLiteral("ShowSize"), QString::number(m_display.showSize), QStringLiteral("0"))
         && ok;
     ok = writeAdded(QStringLiteral("OnTop"), m_display.onTop ? QStringLiteral("1") : QStringLiteral("0"),
              QStringLiteral("0"))
@@ -104,6 +107,8 @@ void DisplaySettings::loadShowChoices()
     DisplayOptions options = m_display;
     stored("PictureFit");
     options.pictureFit = read(QStringLiteral("PictureFit"), kPictureFitCount, 0);
+    stored("ShowSize");
+    options.showSize = read(QStringLiteral("ShowSize"), kShowSizeCount, 0);
     options.onTop = stored("OnTop") == QLatin1String("1");
     setDisplay(options);
 

@@ -21,6 +21,7 @@ struct DisplayOptions {
     int borderShape = 0; // 0 to 4
     int fillStyle = 0; // 0 to 5
     int pictureFit = 0; // 0 stretched, 1 fitted whole, 2 filling the frame
+    int showSize = 0; // 0 small, 1 medium, 2 large, 3 full screen
     bool onTop = false; // the show is kept above other windows
     bool operator==(const DisplayOptions&) const = default;
 };
@@ -44,6 +45,7 @@ public:
     static constexpr int kBorderShapeCount = 5;
     static constexpr int kFillStyleCount = 6;
     static constexpr int kPictureFitCount = 3;
+    static constexpr int kShowSizeCount = 4;
 
     explicit DisplaySettings(Platform& platform, QObject* parent = nullptr);
 

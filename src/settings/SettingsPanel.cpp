@@ -139,7 +139,7 @@ void SettingsPanel::connectSignals()
     connect(m_folderButton, &QPushButton::clicked, this, &SettingsPanel::browseForMusicFolder);
     connect(m_repeatBox, &QCheckBox::clicked, &m_options, &DisplaySettings::setMusicRepeat);
     connect(m_onTopBox, &QCheckBox::toggled, this, &SettingsPanel::takeDisplayOptions);
-    for (QComboBox* list : { m_pictureSecondsList, m_glideStepList, m_pictureFitList }) {
+    for (QComboBox* list : { m_pictureSecondsList, m_glideStepList, m_pictureFitList, m_showSizeList }) {
         connect(list, &QComboBox::currentIndexChanged, this, &SettingsPanel::takeDisplayOptions);
     }
     for (QButtonGroup* group : { m_orderOptions, m_placeOptions }) {
@@ -259,6 +259,17 @@ void SettingsPanel::buildControls()
            "middle, in proportion"));
     pictureLabel->setBuddy(m_pictureFitList);
     showChoices->addWidget(m_pictureFitList);
+    addGapTwips(showChoices, 240);
+    QLabel* sizeLabel = label(tr("Si&ze"), this, 0, 195);
+    showChoices->addWidget(sizeLabel);
+    addGapTwips(showChoices, 75);
+    m_showSizeList = new QComboBox(this);
+    m_showSizeList->setObjectName(QStringLiteral("cboShowSize"));
+    m_showSizeList->addItems({ tr("Small"), tr("Medium"), tr("Large"), tr("Full Screen") });
+    m_showSizeList->setAccessibleName(tr("Size"));
+    m_showSizeList->setToolTip(tr("How large the show is; Full Screen ends with Esc or Back"));
+    sizeLabel->setBuddy(m_showSizeList);
+    showChoices->addWidget(m_showSizeList);
     showChoices->addStretch();
 }
 
@@ -272,6 +283,7 @@ void SettingsPanel::showOptions()
     check(m_placeOptions, options.placeOption);
     check(m_orderOptions, options.orderOption);
     m_pictureFitList->setCurrentIndex(options.pictureFit);
+    m_showSizeList->setCurrentIndex(options.showSize);
     m_onTopBox->setChecked(options.onTop);
     m_shapes.setBorderShape(options.borderShape);
     m_shapes.setFillStyle(options.fillStyle);
@@ -326,6 +338,7 @@ void SettingsPanel::takeDisplayOptions()
     options.placeOption = std::max(0, m_placeOptions->checkedId());
     options.orderOption = m_orderOptions->checkedId() == 0 ? 0 : 1;
     options.pictureFit = std::max(0, m_pictureFitList->currentIndex());
+    options.showSize = std::max(0, m_showSizeList->currentIndex());
     options.onTop = m_onTopBox->isChecked();
     m_options.setDisplay(options);
 }

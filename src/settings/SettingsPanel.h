@@ -52,6 +52,7 @@ private:
     QCheckBox* m_loginStartBox = nullptr;
     QCheckBox* m_onTopBox = nullptr;
     QComboBox* m_pictureFitList = nullptr;
+    QComboBox* m_showSizeList = nullptr;
     QCheckBox* m_playMusicBox = nullptr;
     QLineEdit* m_musicPathField = nullptr;
     QPushButton* m_browseButton = nullptr;

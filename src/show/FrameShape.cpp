@@ -7,8 +7,6 @@ namespace vellumora {
 
 namespace {
 
-constexpr int kShapeBorder = 100; // pixels, for every shape but the plain rectangle
-
 QPainterPath outline(FrameShape::Shape shape, const QRectF& box, qreal inset)
 {
     QRectF area = box;
@@ -80,11 +78,19 @@ void FrameShape::setOptions(int borderShape, int fillStyle)
         = { Shape::Rectangle, Shape::Oval, Shape::Square, Shape::Circle, Shape::RoundedSquare };
     if (borderShape >= 0 && borderShape < 5) {
         m_shape = kShapes[borderShape];
-        m_border = borderShape == 0 ? 1 : kShapeBorder;
+        m_borderShape = borderShape;
+        m_border = borderShape == 0 ? 1 : m_thickBorder;
     }
     if (fillStyle >= 0 && fillStyle < 6) {
         m_fill = Fill(fillStyle);
     }
+    update();
+}
+
+void FrameShape::setThickBorder(int pixels)
+{
+    m_thickBorder = pixels;
+    m_border = m_borderShape == 0 ? 1 : m_thickBorder;
     update();
 }
 

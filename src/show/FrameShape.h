@@ -25,6 +25,8 @@ public:
 
     // From the option groups: border shape 0 to 4 and fill style 0 to 5, in their order.
     void setOptions(int borderShape, int fillStyle);
+    // The thick shapes' border, which grows with the window.
+    void setThickBorder(int pixels);
 
     Shape shape() const { return m_shape; }
     Fill fill() const { return m_fill; }
@@ -37,6 +39,8 @@ private:
     Shape m_shape = Shape::Rectangle;
     Fill m_fill = Fill::DownwardDiagonal;
     int m_border = 1; // pixels
+    int m_thickBorder = 100;
+    int m_borderShape = 0;
 };
 
 } // namespace vellumora

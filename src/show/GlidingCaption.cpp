@@ -41,6 +41,12 @@ void GlidingCaption::setLeft(int left)
     update(before.united(textRect()));
 }
 
+void GlidingCaption::setTop(int top)
+{
+    m_top = top;
+    update();
+}
+
 void GlidingCaption::paintEvent(QPaintEvent*)
 {
     QPainter(this).drawPixmap(textRect().topLeft(), m_drawn);

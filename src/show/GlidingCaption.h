@@ -19,6 +19,8 @@ public:
     // The text's left edge in the strip, in pixels; it may lie outside the strip.
     int left() const { return m_left; }
     void setLeft(int left);
+    // The text's top edge in the strip, in pixels.
+    void setTop(int top);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -114,7 +114,7 @@ void Show::glideStep()
     // waking 200 times a second for places no screen shows was most of the show's CPU. A turn
     // takes the time of a step, as if another timer took over.
     for (int step = glideStepsPerTick(); step > 0; --step) {
-        m_glide.tick(m_captionWidthTwips, kWindowWidthTwips);
+        m_glide.tick(m_captionWidthTwips, m_plan.captionTurnTwips);
     }
     emit captionMoved(m_glide.left);
 }
@@ -199,7 +199,7 @@ void Show::requestPicture(int number, int priority)
 {
     if (number >= 1 && number <= pictureCount()) {
         emit pictureWanted(quint64(m_generation) << 32 | quint32(number), m_plan.pictures.at(number - 1),
-            (QSizeF(kPictureSize) * m_plan.pixelRatio).toSize(), priority, m_plan.fit);
+            (QSizeF(m_plan.pictureSize) * m_plan.pixelRatio).toSize(), priority, m_plan.fit);
     }
 }
 

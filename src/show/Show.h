@@ -48,6 +48,9 @@ public:
         std::function<QImage(int)> standIn;
         // Stretched, fitted whole or filling the picture area.
         PictureDecoder::Fit fit = PictureDecoder::Fit::Stretch;
+        // The picture area, in pixels, and the strip's width the caption turns beyond.
+        QSize pictureSize = kPictureSize;
+        int captionTurnTwips = kWindowWidthTwips;
     };
 
     explicit Show(QRandomGenerator& random, QObject* parent = nullptr);

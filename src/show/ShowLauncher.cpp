@@ -85,6 +85,11 @@ SlideshowWindow& ShowLauncher::window()
     connect(&m_show, &Show::captionMoved, window, &SlideshowWindow::moveCaption);
     connect(window, &SlideshowWindow::movedByUser, this, &ShowLauncher::keepPlace);
     connect(&m_show, &Show::advanced, window, [this, window] {
+        if (window->showGeometry().fullScreen) {
+            // A full screen show stays where it is.
+            window->setVisible(true);
+            return;
+        }
         if (m_sources.settings.display().placeOption == kWhereThePlaceIsKept) {
             window->move(keptPlace(window->size()));
         } else {
@@ -112,6 +117,20 @@ void ShowLauncher::keepPlace(const QPoint& topLeft)
         m_platform.message(tr("The show's place could not be saved; it stays there until Vellumora ends."),
             MessageIcon::Information);
     }
+}
+
+const QScreen* ShowLauncher::startScreen() const
+{
+    // Where the user put the show, else the screen that shows the main window.
+    const ShowPlace& place = m_sources.settings.showPlace();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (place.put && screen->name() == place.screen
+            && m_sources.settings.display().placeOption == kWhereThePlaceIsKept) {
+            return screen;
+        }
+    }
+    const QScreen* main = m_sources.mainWindow.screen();
+    return main ? main : QGuiApplication::primaryScreen();
 }
 
 QPoint ShowLauncher::keptPlace(const QSize& windowSize) const
@@ -299,11 +318,17 @@ bool ShowLauncher::start()
     const PictureDecoder::Fit fit = fits[std::clamp(display.pictureFit, 0, 2)];
     shown.setPictureFit(fit);
     shown.setWindowFlag(Qt::WindowStaysOnTopHint, display.onTop);
+    const QScreen* screen = startScreen();
+    const ShowGeometry geometry
+        = ShowGeometry::of(ShowGeometry::Size(std::clamp(display.showSize, 0, ShowGeometry::kSizeCount - 1)),
+            screen->geometry().size());
+    shown.setShowGeometry(geometry);
     m_show.start({ m_sources.pictures.paths(),
         Show::gatherAffirmations(m_sources.categoryStore, m_sources.categories.rows()),
         settings.pictureSeconds() * 1000, settings.stepMilliseconds(), settings.randomOrder(),
         settings.randomPlace(), shown.devicePixelRatioF(),
-        [&thumbnails](int number) { return thumbnails.thumbnail(number); }, fit });
+        [&thumbnails](int number) { return thumbnails.thumbnail(number); }, fit, geometry.picture.size(),
+        geometry.captionTurnTwips });
     if (m_sources.mainWindow.isVisible()) {
         m_sources.mainWindow.showMinimized();
     }
@@ -311,12 +336,17 @@ bool ShowLauncher::start()
     settings.saveMusicPath();
     // The first showing is centred on the screen, or where the user put it; the ticks place it
     // after that.
-    if (display.placeOption == kWhereThePlaceIsKept) {
-        shown.move(keptPlace(shown.size()));
+    if (geometry.fullScreen) {
+        shown.setGeometry(screen->geometry());
+        shown.showFullScreen();
     } else {
-        centreOnScreen(&shown);
+        if (display.placeOption == kWhereThePlaceIsKept) {
+            shown.move(keptPlace(shown.size()));
+        } else {
+            centreOnScreen(&shown);
+        }
+        shown.show();
     }
-    shown.show();
     m_sources.mainWindow.hide();
     return true;
 }

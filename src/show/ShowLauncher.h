@@ -8,6 +8,7 @@
 #include <memory>
 
 class QRandomGenerator;
+class QScreen;
 class QWidget;
 
 namespace vellumora {
@@ -68,6 +69,8 @@ private:
     // The user's place for the show, kept with the options.
     void keepPlace(const QPoint& topLeft);
     QPoint keptPlace(const QSize& windowSize) const;
+    // The screen a show starts on, which a full screen show fills.
+    const QScreen* startScreen() const;
     void playTrack(int track);
     // At a track's end the next one plays, round and round; a single file again when repeated.
     void trackFinished();

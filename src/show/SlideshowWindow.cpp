@@ -9,19 +9,19 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <cmath>
 
 namespace vellumora {
 
 namespace {
 
-constexpr int kHeightTwips = 5655;
-constexpr int kMusicHeightTwips = 6150;
-// The picture area, 433 x 337 px.
-constexpr QRect kPictureArea = twipsRect(0, 0, 6495, 5055);
+// The caption's top in its strip.
+constexpr int kCaptionTopTwips = 120;
 
 } // namespace
 
@@ -32,26 +32,23 @@ SlideshowWindow::SlideshowWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Vellumora"));
     setColour(this, QPalette::Window, Qt::white);
     setFont(verdana(8.25, false));
-    setFixedSize(twipsToPixels(Show::kWindowWidthTwips), twipsToPixels(kHeightTwips));
     buildControls();
+    setShowGeometry(ShowGeometry::of(ShowGeometry::Size::Small, {}));
     connect(m_backButton, &QPushButton::clicked, this, &SlideshowWindow::backRequested);
 }
 
 void SlideshowWindow::buildControls()
 {
     m_frame = new FrameShape(this);
-    m_frame->setGeometry(twipsRect(-1440, -1440, 9375, 8055));
 
     m_backButton = new QPushButton(tr("&Back"), this);
     m_backButton->setObjectName(QStringLiteral("cmdBack"));
     setColour(m_backButton, QPalette::Button, kLightBlue);
-    m_backButton->setGeometry(twipsRect(5760, 0, 735, 255));
 
     // The strip lies in front of the frame.
     m_captionStrip = new QWidget(this);
     m_captionStrip->setObjectName(QStringLiteral("picContainer"));
     setColour(m_captionStrip, QPalette::Window, kLightBlue);
-    m_captionStrip->setGeometry(twipsRect(0, 5040, 6495, 615));
     m_caption = new GlidingCaption(m_captionStrip);
     m_caption->setObjectName(QStringLiteral("lblAffirmationDisplay"));
     m_caption->setFontAndColour(designFont().font, designFont().colour);
@@ -60,12 +57,26 @@ void SlideshowWindow::buildControls()
     m_musicStrip = new QWidget(this);
     m_musicStrip->setObjectName(QStringLiteral("Picture1"));
     setColour(m_musicStrip, QPalette::Window, Qt::black);
-    m_musicStrip->setGeometry(twipsRect(-120, 5640, 6855, 615));
     m_musicStatus = new QLabel(m_musicStrip);
     m_musicStatus->setObjectName(QStringLiteral("lblAudio"));
     m_musicStatus->setFont(verdana(8.25, true));
     setColour(m_musicStatus, QPalette::WindowText, kLightBlue);
-    m_musicStatus->setGeometry(twipsRect(165, 0, 6405, 435));
+}
+
+void SlideshowWindow::setShowGeometry(const ShowGeometry& geometry)
+{
+    m_geometry = geometry;
+    m_frame->setGeometry(geometry.frame);
+    m_frame->setThickBorder(geometry.frameBorder);
+    m_backButton->setGeometry(geometry.back);
+    m_captionStrip->setGeometry(geometry.captionStrip);
+    m_caption->setGeometry(m_captionStrip->rect());
+    m_caption->setTop(int(std::lround(
+        twipsToPixels(kCaptionTopTwips) * double(geometry.captionStrip.height()) / twipsToPixels(615))));
+    m_musicStrip->setGeometry(geometry.musicStrip);
+    m_musicStatus->setGeometry(geometry.musicStatus);
+    setMusicStripShown(m_musicShown);
+    update();
 }
 
 void SlideshowWindow::paintEvent(QPaintEvent*)
@@ -79,23 +90,25 @@ void SlideshowWindow::paintEvent(QPaintEvent*)
     switch (m_fit) {
     case PictureDecoder::Fit::Stretch:
     case PictureDecoder::Fit::Within:
-        painter.drawImage(kPictureArea, m_picture);
+        painter.drawImage(m_geometry.picture, m_picture);
         break;
     case PictureDecoder::Fit::Contain: {
-        painter.fillRect(kPictureArea, kLightBlue);
-        QRect fitted(QPoint(), m_picture.size().scaled(kPictureArea.size(), Qt::KeepAspectRatio));
+        painter.fillRect(m_geometry.picture, kLightBlue);
+        QRect fitted(QPoint(), m_picture.size().scaled(m_geometry.picture.size(), Qt::KeepAspectRatio));
         // Rounding at a fractional scale leaves no band of a pixel.
-        if (kPictureArea.width() - fitted.width() <= 1 && kPictureArea.height() - fitted.height() <= 1) {
-            fitted.setSize(kPictureArea.size());
+        if (m_geometry.picture.width() - fitted.width() <= 1
+            && m_geometry.picture.height() - fitted.height() <= 1) {
+            fitted.setSize(m_geometry.picture.size());
         }
-        fitted.moveCenter(kPictureArea.center());
+        fitted.moveCenter(m_geometry.picture.center());
         painter.drawImage(fitted, m_picture);
         break;
     }
     case PictureDecoder::Fit::Cover: {
-        QRect filled(QPoint(), m_picture.size().scaled(kPictureArea.size(), Qt::KeepAspectRatioByExpanding));
-        filled.moveCenter(kPictureArea.center());
-        painter.setClipRect(kPictureArea);
+        QRect filled(
+            QPoint(), m_picture.size().scaled(m_geometry.picture.size(), Qt::KeepAspectRatioByExpanding));
+        filled.moveCenter(m_geometry.picture.center());
+        painter.setClipRect(m_geometry.picture);
         painter.drawImage(filled, m_picture);
         break;
     }
@@ -105,7 +118,17 @@ void SlideshowWindow::paintEvent(QPaintEvent*)
 void SlideshowWindow::setPictureFit(PictureDecoder::Fit fit)
 {
     m_fit = fit;
-    update(kPictureArea);
+    update(m_geometry.picture);
+}
+
+void SlideshowWindow::keyPressEvent(QKeyEvent* event)
+{
+    // A full screen show has no other way out than Back, which a pointer may not reach at once.
+    if (m_geometry.fullScreen && event->key() == Qt::Key_Escape) {
+        emit backRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SlideshowWindow::mousePressEvent(QMouseEvent* event)
@@ -137,7 +160,7 @@ void SlideshowWindow::mouseReleaseEvent(QMouseEvent* event)
 void SlideshowWindow::setPicture(const QImage& picture)
 {
     m_picture = picture;
-    update(kPictureArea);
+    update(m_geometry.picture);
 }
 
 int SlideshowWindow::setCaption(const QString& caption)
@@ -177,7 +200,10 @@ void SlideshowWindow::setMusicStripShown(bool shown)
     if (!shown) {
         m_musicStatus->clear();
     }
-    setFixedHeight(twipsToPixels(shown ? kMusicHeightTwips : kHeightTwips));
+    m_musicShown = shown;
+    // Full screen, the strip lies over the picture; a window grows to uncover it.
+    m_musicStrip->setVisible(shown || !m_geometry.fullScreen);
+    setFixedSize(m_geometry.window.width(), shown ? m_geometry.heightWithMusic : m_geometry.window.height());
 }
 
 void SlideshowWindow::setMusicStatus(const QString& status)

@@ -2,6 +2,7 @@
 
 #include "images/PictureDecoder.h"
 #include "platform/FontChoice.h"
+#include "show/ShowGeometry.h"
 
 #include <QImage>
 #include <QWidget>
@@ -24,6 +25,9 @@ class SlideshowWindow : public QWidget {
 public:
     explicit SlideshowWindow(QWidget* parent = nullptr);
 
+    // Lays the window out at a size; it starts small.
+    void setShowGeometry(const ShowGeometry& geometry);
+    const ShowGeometry& showGeometry() const { return m_geometry; }
     void setPicture(const QImage& picture);
     // How a picture meets the picture area: stretched over it, fitted whole between bands of the
     // strip's colour, or filling it with its middle.
@@ -51,10 +55,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
 
+    ShowGeometry m_geometry;
+    bool m_musicShown = false;
     QImage m_picture;
     PictureDecoder::Fit m_fit = PictureDecoder::Fit::Stretch;
     // Where the pointer took hold of the window, from its top left; none while not dragged.

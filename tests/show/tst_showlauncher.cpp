@@ -293,6 +293,58 @@ private slots:
         QCOMPARE(slideshow()->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
     }
 
+    // Each size scales the small window's design: its size, the frame, the caption strip and
+    // Back, and the pictures are decoded at the size shown. Full Screen fills the screen with
+    // the strip along its bottom and Back in its corner, and ends on Esc.
+    void sizes_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QRect>("strip");
+        QTest::addColumn<QRect>("back");
+        QTest::addColumn<QRect>("frame");
+        QTest::newRow("small") << 0 << QSize(433, 377) << QRect(0, 336, 433, 41) << QRect(384, 0, 49, 17)
+                               << QRect(-96, -96, 625, 537);
+        QTest::newRow("medium") << 1 << QSize(650, 566) << QRect(0, 504, 650, 62) << QRect(576, 0, 74, 26)
+                                << QRect(-144, -144, 938, 806);
+        QTest::newRow("large") << 2 << QSize(866, 754) << QRect(0, 672, 866, 82) << QRect(768, 0, 98, 34)
+                               << QRect(-192, -192, 1250, 1074);
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        QTest::newRow("full screen") << 3 << screen << QRect(0, screen.height() - 82, screen.width(), 82)
+                                     << QRect(screen.width() - 74, 0, 74, 26) << QRect();
+    }
+    void sizes()
+    {
+        QFETCH(int, size);
+        QFETCH(QSize, window);
+        QFETCH(QRect, strip);
+        QFETCH(QRect, back);
+        QFETCH(QRect, frame);
+        f.addPictures({ Qt::red });
+        f.load();
+        f.find<QComboBox>("cboShowSize")->setCurrentIndex(size);
+        QSignalSpy wanted(show(), &Show::pictureWanted);
+        start();
+        QWidget* shown = slideshow();
+        QCOMPARE(shown->size(), window);
+        QCOMPARE(shown->findChild<QWidget*>("picContainer")->geometry(), strip);
+        QCOMPARE(shown->findChild<QWidget*>("cmdBack")->geometry(), back);
+        if (!frame.isNull()) {
+            QCOMPARE(shown->findChild<QWidget*>("shpFrame")->geometry(), frame);
+        }
+        // The picture reaches a little under the strip, as designed.
+        const int pictureHeights[] { 337, 506, 674, window.height() };
+        const QSize picture(window.width(), pictureHeights[size]);
+        QCOMPARE(wanted.first().at(2).toSize(), (QSizeF(picture) * shown->devicePixelRatioF()).toSize());
+        QCOMPARE(f.platform->settings.value("settings/ShowSize"), size == 0 ? "" : QString::number(size));
+        QTest::keyClick(shown, Qt::Key_Escape);
+        if (size == 3) {
+            QTRY_VERIFY(!slideshow() && f.window->isVisible());
+        } else {
+            QVERIFY(shown->isVisible());
+        }
+    }
+
     // Music goes on: a file repeated at its end when Repeat is ticked; a folder's music in name
     // order, round and round, a track that will not play passed over without a word.
     void musicGoesOn()

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QRect>
+
+namespace vellumora {
+
+// The slideshow window's layout at each size the user may choose, all drawn from the design of
+// the small window: picture, frame, Back, the caption strip and the music strip, in pixels.
+struct ShowGeometry {
+    enum class Size { Small, Medium, Large, FullScreen };
+    static constexpr int kSizeCount = 4;
+
+    // Of a window at this size; Full Screen takes the screen's.
+    static ShowGeometry of(Size size, const QSize& screen);
+
+    bool fullScreen = false;
+    QSize window; // without the music strip
+    int heightWithMusic = 0; // the music strip uncovered below the caption strip
+    QRect picture;
+    QRect frame;
+    int frameBorder = 100; // the thick shapes' border
+    QRect back;
+    QRect captionStrip;
+    QRect musicStrip;
+    QRect musicStatus;
+    // The caption turns once it has wholly left a strip this wide.
+    int captionTurnTwips = 6495;
+    bool operator==(const ShowGeometry&) const = default;
+};
+
+} // namespace vellumora
