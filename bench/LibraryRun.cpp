@@ -82,7 +82,8 @@ private:
 
 } // namespace
 
-Figures measureLibrary(int pictures, const QStringList& photos, double showMinutes)
+Figures measureLibrary(
+    int pictures, const QStringList& photos, double showMinutes, const QList<int>& showSizes)
 {
     Figures figures;
     figures.pictures = pictures;
@@ -179,10 +180,15 @@ Figures measureLibrary(int pictures, const QStringList& photos, double showMinut
     if (showMinutes > 0) {
         std::printf("running a show for %.1f minutes\n", showMinutes);
         std::fflush(stdout);
-        figures.show = measureShow(warm.window(), showMinutes, false);
+        figures.show = measureShow(warm.window(), showMinutes, false, showSizes.constFirst());
         std::printf("running the show again beside two busy processes\n");
         std::fflush(stdout);
-        figures.showLoaded = measureShow(warm.window(), showMinutes, true);
+        figures.showLoaded = measureShow(warm.window(), showMinutes, true, showSizes.constFirst());
+        for (int size : showSizes.mid(1)) {
+            std::printf("running the show at the size %s\n", qPrintable(kShowSizes.at(size)));
+            std::fflush(stdout);
+            measureShow(warm.window(), showMinutes, false, size);
+        }
     }
     return figures;
 }

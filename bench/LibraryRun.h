@@ -13,7 +13,9 @@ constexpr int kNaivePictures = 40;
 // thumbnails with a cold and a warm cache (cold also against the libjpeg floor and beside two
 // busy processes), memory, adding and deleting a picture, one picture decoded for the show, and
 // a show of `showMinutes` (none for 0), quiet and loaded.
-Figures measureLibrary(int pictures, const QStringList& photos, double showMinutes);
+// The show runs quiet and loaded at the first of the sizes, quiet at the others.
+Figures measureLibrary(
+    int pictures, const QStringList& photos, double showMinutes, const QList<int>& showSizes = { 0 });
 // Memory with a large library once its thumbnails are made, and how soon the boxes scrolled to
 // are drawn again from the cache.
 void measureLargeLibrary(Figures& figures, const QStringList& photos);

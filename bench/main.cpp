@@ -13,6 +13,7 @@
 #include "PauseWatch.h"
 #include "PhotoSet.h"
 #include "ProcessRun.h"
+#include "ShowRun.h"
 #include "platform/QtPlatform.h"
 
 #include <QCommandLineParser>
@@ -53,6 +54,11 @@ int main(int argc, char** argv)
         QStringLiteral("Length of the measured show in minutes (default 10; 0 leaves it out)."),
         QStringLiteral("M"), QStringLiteral("10"));
     parser.addOption(showOption);
+    const QCommandLineOption sizesOption(QStringLiteral("show-sizes"),
+        QStringLiteral("The show's sizes, from small, medium, large and full, separated by commas (default "
+                       "small); the first is also measured loaded."),
+        QStringLiteral("sizes"), QStringLiteral("small"));
+    parser.addOption(sizesOption);
     const QCommandLineOption largeOption(QStringLiteral("large-pictures"),
         QStringLiteral("Pictures of 400 x 300 in the large library measured for memory and scrolling "
                        "(default 10000; 0 leaves it out)."),
@@ -71,6 +77,17 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "--show-minutes wants a number of minutes, 0 or more\n");
         return 2;
     }
+    QList<int> showSizes;
+    for (const QString& name : parser.value(sizesOption).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        showSizes.append(kShowSizes.indexOf(name.trimmed()));
+        if (showSizes.constLast() < 0) {
+            std::fprintf(stderr, "--show-sizes takes small, medium, large and full\n");
+            return 2;
+        }
+    }
+    if (showSizes.isEmpty()) {
+        showSizes.append(0);
+    }
     const int largePictures = parser.value(largeOption).toInt(&ok);
     if (!ok || largePictures < 0) {
         std::fprintf(stderr, "--large-pictures wants a whole number, 0 or more\n");
@@ -88,7 +105,7 @@ int main(int argc, char** argv)
     const double startLoad = loadAverage();
     std::printf("library of %d photos, %d decoding threads, load average %.2f\n", pictures,
         QThread::idealThreadCount(), startLoad);
-    Figures figures = measureLibrary(pictures, photos, showMinutes);
+    Figures figures = measureLibrary(pictures, photos, showMinutes, showSizes);
     figures.loadAverage = startLoad;
     measureProcess(figures, photos.mid(0, pictures));
     if (largePictures > 0) {

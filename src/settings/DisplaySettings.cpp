@@ -120,10 +120,11 @@ void DisplaySettings::loadShowChoices()
         setShowPlace({ true, screen, topLeft });
     }
 
-    QFont font;
+    const QString fontText = stored("AffirmationFont");
     const QColor colour = QColor::fromString(stored("AffirmationColour"));
     // A font or colour written by hand that does not read gives the design font.
-    if (font.fromString(stored("AffirmationFont")) && colour.isValid()) {
+    QFont font;
+    if (!fontText.isEmpty() && font.fromString(fontText) && colour.isValid()) {
         setAffirmationFont({ font, colour });
     }
 }
