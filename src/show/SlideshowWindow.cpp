@@ -133,7 +133,8 @@ void SlideshowWindow::keyPressEvent(QKeyEvent* event)
 
 void SlideshowWindow::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton) {
+    // A full screen show has nowhere to be dragged to.
+    if (event->button() == Qt::LeftButton && !m_geometry.fullScreen) {
         m_grip = event->globalPosition().toPoint() - pos();
         m_dragged = false;
     }
