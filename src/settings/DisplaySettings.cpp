@@ -143,12 +143,14 @@ bool DisplaySettings::writeAdded(const QString& key, const QString& value, const
 
 bool DisplaySettings::saveShowPlace()
 {
-    bool ok = writeAdded(QStringLiteral("ShowScreen"), m_showPlace.screen, {});
-    ok = writeAdded(QStringLiteral("ShowLeft"), QString::number(m_showPlace.topLeft.x()), QStringLiteral("0"))
-        && ok;
-    return writeAdded(
-               QStringLiteral("ShowTop"), QString::number(m_showPlace.topLeft.y()), QStringLiteral("0"))
-        && ok;
+    // All three, once the user has put the show somewhere: the top left corner is a place too.
+    bool ok = true;
+    for (const auto& [key, value] : { std::pair { "ShowScreen", m_showPlace.screen },
+             { "ShowLeft", QString::number(m_showPlace.topLeft.x()) },
+             { "ShowTop", QString::number(m_showPlace.topLeft.y()) } }) {
+        ok = m_platform.setSetting(kDisplaySection, QLatin1String(key), value) && ok;
+    }
+    return ok;
 }
 
 bool DisplaySettings::saveAffirmationFont()

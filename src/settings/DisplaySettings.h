@@ -37,7 +37,8 @@ struct ShowPlace {
 // What a show is started with: the display options, the music switch and the music path. The
 // settings panel edits it and the show launcher reads it. The display options live in the
 // store's section "settings", the music path in "Settings": the two spellings are kept apart.
-// Nothing is written until a show starts; the switch is not stored (no path stored is music off).
+// The options are written when a show starts, the font when it is chosen and the show's place
+// when the user lets go of it; the switch is not stored (no path stored is music off).
 class DisplaySettings : public QObject {
     Q_OBJECT
 public:
@@ -58,7 +59,8 @@ public:
     // False when nothing was stored.
     bool loadDisplayOptions();
     // The choices kept beside the display options, each read on its own: the picture's
-    // proportions, the show on top, its place, and the affirmation font and colour.
+    // proportions, the show's size, the show on top, its place, and the affirmation font and
+    // colour.
     void loadShowChoices();
     // Each writer returns false when the store refused a value.
     bool saveDisplayOptions();

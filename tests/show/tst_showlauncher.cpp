@@ -285,6 +285,12 @@ private slots:
         start();
         QCOMPARE(slideshow()->pos(), put);
         QCOMPARE(f.platform->settings.value("settings/OnTop"), "1");
+        // The screen's very corner is a place too.
+        drag(slideshow(), screen.topLeft() - slideshow()->pos());
+        back();
+        f.load();
+        start();
+        QCOMPARE(slideshow()->pos(), screen.topLeft());
         back();
 
         f.platform->settings.insert("settings/ShowScreen", "a screen unplugged");
