@@ -38,6 +38,24 @@ QGroupBox* frame(const QString& caption, const char* name, QWidget* parent, int 
     return result;
 }
 
+// A caption with its mnemonic and the list it names, side by side in the row.
+QComboBox* labelledList(
+    QHBoxLayout* row, const QString& caption, const char* name, const QStringList& items, const QString& tip)
+{
+    QWidget* parent = row->parentWidget();
+    QLabel* named = label(caption, parent, 0, 195);
+    row->addWidget(named);
+    addGapTwips(row, 75);
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->addItems(items);
+    list->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    list->setToolTip(tip);
+    named->setBuddy(list);
+    row->addWidget(list);
+    return list;
+}
+
 struct DurationFrame {
     const char* name;
     QString caption;
@@ -247,29 +265,14 @@ void SettingsPanel::buildControls()
     rows->addLayout(showChoices);
     rows->addStretch();
     addGapTwips(showChoices, 60);
-    QLabel* pictureLabel = label(tr("&Picture"), this, 0, 195);
-    showChoices->addWidget(pictureLabel);
-    addGapTwips(showChoices, 75);
-    m_pictureFitList = new QComboBox(this);
-    m_pictureFitList->setObjectName(QStringLiteral("cboPictureFit"));
-    m_pictureFitList->addItems({ tr("Stretch"), tr("Fit"), tr("Fill") });
-    m_pictureFitList->setAccessibleName(tr("Picture"));
-    m_pictureFitList->setToolTip(
+    m_pictureFitList = labelledList(showChoices, tr("&Picture"), "cboPictureFit",
+        { tr("Stretch"), tr("Fit"), tr("Fill") },
         tr("Stretch: the picture fills the show, out of proportion; Fit: all of it, with bands; Fill: its "
            "middle, in proportion"));
-    pictureLabel->setBuddy(m_pictureFitList);
-    showChoices->addWidget(m_pictureFitList);
     addGapTwips(showChoices, 240);
-    QLabel* sizeLabel = label(tr("Si&ze"), this, 0, 195);
-    showChoices->addWidget(sizeLabel);
-    addGapTwips(showChoices, 75);
-    m_showSizeList = new QComboBox(this);
-    m_showSizeList->setObjectName(QStringLiteral("cboShowSize"));
-    m_showSizeList->addItems({ tr("Small"), tr("Medium"), tr("Large"), tr("Full Screen") });
-    m_showSizeList->setAccessibleName(tr("Size"));
-    m_showSizeList->setToolTip(tr("How large the show is; Full Screen ends with Esc or Back"));
-    sizeLabel->setBuddy(m_showSizeList);
-    showChoices->addWidget(m_showSizeList);
+    m_showSizeList = labelledList(showChoices, tr("Si&ze"), "cboShowSize",
+        { tr("Small"), tr("Medium"), tr("Large"), tr("Full Screen") },
+        tr("How large the show is; Full Screen ends with Esc or Back"));
     showChoices->addStretch();
 }
 
