@@ -4,9 +4,11 @@
 VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Build: compiler, CMake, Ninja, Qt 6; libjpeg and xcb for the benchmark (its test pictures and
-# its floor; the real program's window).
+# its floor; the real program's window); Qt's translation tools (lupdate, lrelease, and their CMake
+# functions in qt6-tools-dev).
 # Run: Qt's X11 and Wayland platform plugins, Qt's readers of WebP, TIFF and other pictures,
-# GStreamer with the plugins that play MP3, WAV and WMA, a font.
+# GStreamer with the plugins that play MP3, WAV and WMA, a font, Qt's own translations (its file,
+# font and message dialogs in the user's language).
 # Install: the validators of the desktop entry and the AppStream metainfo; the Debian package's
 # dependency finder (dpkg-shlibdeps, which CPack runs with file) and its checker, lintian.
 # Test: Xvfb (with xvfb-run and its xauth) and xdotool for the end-to-end tests and the benchmark,
@@ -14,6 +16,7 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VELLUMORA_PACKAGES=(
     g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libxcb1-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
     fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file lintian

@@ -1,3 +1,4 @@
+#include "platform/Language.h"
 #include "platform/QtPlatform.h"
 #include "shell/CommandLine.h"
 #include "shell/Program.h"
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     }
     vellumora::QtPlatform::prepareProcess();
     QApplication app(argc, argv);
+    vellumora::Language::install(QLocale::system(), QCoreApplication::applicationDirPath() + "/translations");
     vellumora::QtPlatform platform;
     vellumora::Program program(platform);
     if (!program.start(request.showAtOnce)) {

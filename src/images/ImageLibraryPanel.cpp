@@ -138,10 +138,10 @@ void ImageLibraryPanel::addPicture()
         return;
     }
     const QString chosen = m_pictureDialog.chooseFile(QStringLiteral("Vellumora"),
-        QStringLiteral(
-            "BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|"
-            "PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|"
-            "GIF File (*.gif)|*.gif|All Pictures|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif"),
+        //: The names of the file types before each |; the patterns after it stay as they are.
+        tr("BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|"
+           "PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|"
+           "GIF File (*.gif)|*.gif|All Pictures|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif"),
         2);
     if (!chosen.isEmpty()) {
         m_pictures.add(chosen).report(m_platform);

@@ -50,7 +50,7 @@ void Show::start(Plan plan)
     showPicture(1);
     m_pictureTimer.start(m_plan.pictureMs);
     m_glideTimer.start(m_plan.glideStepMs * glideStepsPerTick());
-    emit captionChanged(m_plan.affirmations.isEmpty() ? kNoAffirmation : m_plan.affirmations.constFirst());
+    emit captionChanged(m_plan.affirmations.isEmpty() ? noAffirmation() : m_plan.affirmations.constFirst());
     emit captionMoved(m_glide.left);
 }
 

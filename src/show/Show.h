@@ -33,7 +33,8 @@ public:
     static constexpr int kWindowWidthTwips = 6495;
     // No glide is drawn more often than this, about one frame of a 60 Hz display.
     static constexpr int kGlideFrameMs = 16;
-    static inline const QString kNoAffirmation = QStringLiteral("You Are Not Selected Any Affirmation");
+    // The caption while no affirmation is ticked.
+    static QString noAffirmation() { return tr("You Are Not Selected Any Affirmation"); }
 
     struct Plan {
         QList<NativePath> pictures; // picture k is pictures[k - 1]

@@ -1,6 +1,8 @@
 #include "show/ShowArithmetic.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <cmath>
 
 namespace vellumora::show {
@@ -66,11 +68,14 @@ QString musicStatus(const QString& path, qint64 positionMs, qint64 lengthMs)
     }
     // Until the player knows the file's length there are no seconds to tell.
     if (lengthMs <= 0) {
-        return QStringLiteral("Playing ") + name;
+        return QCoreApplication::translate("vellumora::show", "Playing %1").arg(name);
     }
-    return QStringLiteral("Playing ") + name + QStringLiteral("\r\nRemaining Time:-")
-        + QString::number(roundHalfEven(positionMs / 1000.0)) + QStringLiteral(" Seconds Of ")
-        + QString::number(roundHalfEven(lengthMs / 1000.0)) + QStringLiteral(" Seconds");
+    const QLocale locale;
+    //: %1 is the music's name, %2 the seconds played, %3 its length in seconds.
+    return QCoreApplication::translate(
+        "vellumora::show", "Playing %1\r\nRemaining Time:-%2 Seconds Of %3 Seconds")
+        .arg(name, locale.toString(roundHalfEven(positionMs / 1000.0)),
+            locale.toString(roundHalfEven(lengthMs / 1000.0)));
 }
 
 } // namespace vellumora::show

@@ -66,6 +66,7 @@ QString systemError()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
+// The texts are marked where they stand, for lupdate to find.
 QString translate(const char* text)
 {
     return QCoreApplication::translate("vellumora::LibraryFolder", text);
@@ -94,7 +95,7 @@ bool copyLibrary(const QString& programFolder, const QString& userFolder, QStrin
 {
     const QFileInfo target(userFolder);
     if (!QDir().mkpath(target.absolutePath())) {
-        *error = translate("The folder could not be made.");
+        *error = translate(QT_TRANSLATE_NOOP("vellumora::LibraryFolder", "The folder could not be made."));
         return false;
     }
     QDir part(target.absolutePath()
@@ -103,7 +104,7 @@ bool copyLibrary(const QString& programFolder, const QString& userFolder, QStrin
     bool copied
         = QDir().mkpath(part.filePath(kCategoryFolder)) && QDir().mkpath(part.filePath(kPictureFolder));
     if (!copied) {
-        *error = translate("The folder could not be made.");
+        *error = translate(QT_TRANSLATE_NOOP("vellumora::LibraryFolder", "The folder could not be made."));
     }
     const QDir program(programFolder);
     if (copied && QFileInfo(program.filePath(kIndex)).isFile()) {
@@ -155,23 +156,30 @@ Choice choose(const QString& programFolder, const QString& userFolder)
     if (ownsLibrary(programFolder)) {
         return { programFolder, {} };
     }
-    const QString cannotKeep = translate("Vellumora cannot keep your library in \"%1\", so it cannot start.")
-                                   .arg(QDir::toNativeSeparators(userFolder));
+    const QString cannotKeep
+        = translate(QT_TRANSLATE_NOOP("vellumora::LibraryFolder",
+                        "Vellumora cannot keep your library in \"%1\", so it cannot start."))
+              .arg(QDir::toNativeSeparators(userFolder));
     if (userFolder.isEmpty()) {
         return { {},
-            translate(
-                "Vellumora cannot find a folder of yours to keep your library in, so it cannot start.") };
+            translate(QT_TRANSLATE_NOOP("vellumora::LibraryFolder",
+                "Vellumora cannot find a folder of yours to keep your library in, so it cannot start.")) };
     }
     const QFileInfo user(userFolder);
     if (user.exists() && !user.isDir()) {
-        return { {}, withReason(cannotKeep, translate("A file of that name is in the way.")) };
+        return { {},
+            withReason(cannotKeep,
+                translate(
+                    QT_TRANSLATE_NOOP("vellumora::LibraryFolder", "A file of that name is in the way."))) };
     }
     QString error;
     if ((!user.exists() || isEmptyFolder(userFolder)) && !copyLibrary(programFolder, userFolder, &error)) {
         return { {}, withReason(cannotKeep, error) };
     }
     if (!writableByMode(userFolder)) {
-        return { {}, withReason(cannotKeep, translate("You may not write there.")) };
+        return { {},
+            withReason(cannotKeep,
+                translate(QT_TRANSLATE_NOOP("vellumora::LibraryFolder", "You may not write there."))) };
     }
     return { userFolder, {} };
 }

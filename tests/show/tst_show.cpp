@@ -180,7 +180,7 @@ private slots:
         noText.pixelRatio = 2;
         run.show.start(noText);
         QCOMPARE(run.wanted.at(0).at(2).toSize(), QSize(866, 674));
-        QCOMPARE(run.lastCaption(), Show::kNoAffirmation);
+        QCOMPARE(run.lastCaption(), Show::noAffirmation());
         QCOMPARE(run.show.findChild<QTimer*>("Timer1")->interval(), 50000);
         run.show.advance();
         run.show.advance();

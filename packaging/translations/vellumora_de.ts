@@ -1,0 +1,820 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Keeps your goals in view: a small slideshow of your pictures with your affirmations.</source>
+        <translation>Behält deine Ziele im Blick: eine kleine Diashow deiner Bilder mit deinen Affirmationen.</translation>
+    </message>
+    <message>
+        <source>Starts the show at once with the saved settings; the main window opens when it ends. With Vellumora already running, starts the show there.</source>
+        <translation>Startet die Diashow sofort mit den gespeicherten Einstellungen; danach öffnet sich das Hauptfenster. Läuft Vellumora schon, startet die Diashow dort.</translation>
+    </message>
+    <message>
+        <source>Vellumora needs a graphical desktop: neither DISPLAY nor WAYLAND_DISPLAY is set.
+</source>
+        <translation>Vellumora braucht eine grafische Oberfläche: Weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.
+</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>The file is already in the library folder.</source>
+        <translation>Die Datei liegt schon im Ordner der Sammlung.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AboutDialog</name>
+    <message>
+        <source>Vellumora is a visualization tool: post your daily visions, goals, motivational messages and favourite sayings on it, and a small slideshow keeps them in view while you work, until they come true.</source>
+        <translation>Vellumora ist dein Visionboard: Halte deine täglichen Visionen, Ziele, motivierenden Gedanken und Lieblingssprüche fest, und eine kleine Diashow zeigt sie dir bei der Arbeit, bis sie wahr werden.</translation>
+    </message>
+    <message>
+        <source>Click here to visit </source>
+        <translation>Mehr dazu in </translation>
+    </message>
+    <message>
+        <source>the Vellumora user guide</source>
+        <translation>der Anleitung zu Vellumora</translation>
+    </message>
+    <message>
+        <source>Your library is in %1</source>
+        <translation>Deine Sammlung liegt in %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AffirmationLibraryPanel</name>
+    <message>
+        <source>Affirmation Library</source>
+        <translation>Affirmationssammlung</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AffirmationList</name>
+    <message>
+        <source>Affirmations</source>
+        <translation>Affirmationen</translation>
+    </message>
+    <message>
+        <source>The affirmations of &quot;%1&quot; could not be read.</source>
+        <translation>Die Affirmationen von „%1“ konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Please create or select a category first.</source>
+        <translation>Bitte lege zuerst eine Kategorie an oder wähle eine aus.</translation>
+    </message>
+    <message>
+        <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
+        <translation>Die Affirmationen von „%1“ konnten nicht gelesen werden und bleiben daher unverändert.</translation>
+    </message>
+    <message>
+        <source>The affirmations could not be saved, so the change was undone.</source>
+        <translation>Die Affirmationen konnten nicht gespeichert werden; die Änderung wurde zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>This category already holds %1 affirmations, the most it can hold.</source>
+        <translation>Diese Kategorie enthält schon %1 Affirmationen, mehr passen nicht hinein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Text to edit</source>
+        <translation>Bitte gib einen Text zum Ändern ein.</translation>
+    </message>
+    <message>
+        <source>There Is No Item To Delete</source>
+        <translation>Hier gibt es nichts zu löschen.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AffirmationPanel</name>
+    <message>
+        <source>Affirmations</source>
+        <translation>Affirmationen</translation>
+    </message>
+    <message>
+        <source>Affirmation text</source>
+        <translation>Text der Affirmation</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Double quotes cannot be kept in an affirmation. Please use single quotes.</source>
+        <translation>Doppelte Anführungszeichen können in einer Affirmation nicht gespeichert werden. Bitte nimm einfache.</translation>
+    </message>
+    <message>
+        <source>Too long to show here</source>
+        <translation>Zu lang für dieses Feld</translation>
+    </message>
+    <message>
+        <source>Press Add, type the affirmation, then press Update to keep it.</source>
+        <translation>Klicke auf Hinzufügen, schreibe die Affirmation und klicke dann auf Speichern.</translation>
+    </message>
+    <message>
+        <source>This affirmation holds %1 characters, more than this field takes. It is kept whole.</source>
+        <translation>Diese Affirmation hat %1 Zeichen, mehr als dieses Feld fasst. Sie bleibt vollständig erhalten.</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>Spei&amp;chern</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::CategoryIndex</name>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Bitte nur Buchstaben eingeben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the category list named no usable category and were left out.</source>
+        <translation>
+            <numerusform>%n Zeile der Kategorienliste nannte keine brauchbare Kategorie und wurde ausgelassen.</numerusform>
+            <numerusform>%n Zeilen der Kategorienliste nannten keine brauchbare Kategorie und wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The category list could not be read, so it is shown empty and not rewritten.</source>
+        <translation>Die Kategorienliste konnte nicht gelesen werden; sie wird leer angezeigt und nicht überschrieben.</translation>
+    </message>
+    <message>
+        <source>The category list could not be saved.</source>
+        <translation>Die Kategorienliste konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The category list could not be read when the program started, so it cannot be changed now.</source>
+        <translation>Die Kategorienliste konnte beim Start nicht gelesen werden und kann daher jetzt nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>The category list could not be saved, so the change was undone.</source>
+        <translation>Die Kategorienliste konnte nicht gespeichert werden; die Änderung wurde zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>A category name may hold only letters and spaces, and at least one letter.</source>
+        <translation>Ein Kategoriename darf nur Buchstaben und Leerzeichen enthalten, und mindestens einen Buchstaben.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; could not be created.</source>
+        <translation>Die Kategorie „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The category list already holds %1 categories, the most it can hold.</source>
+        <translation>Die Kategorienliste enthält schon %1 Kategorien, mehr passen nicht hinein.</translation>
+    </message>
+    <message>
+        <source>There Is No Item To Delete</source>
+        <translation>Hier gibt es nichts zu löschen.</translation>
+    </message>
+    <message>
+        <source>The file of the category &quot;%1&quot; could not be moved to the Trash, so it stays in the library folder.</source>
+        <translation>Die Datei der Kategorie „%1“ konnte nicht in den Papierkorb verschoben werden und bleibt im Ordner der Sammlung.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
+        <translation>Die Kategorie „%1“ kann nicht unter einem anderen Namen zurückgeholt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::CategoryPanel</name>
+    <message>
+        <source>Affirmations Category</source>
+        <translation>Kategorien der Affirmationen</translation>
+    </message>
+    <message>
+        <source>New category name</source>
+        <translation>Name der neuen Kategorie</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::DeleteHistory</name>
+    <message>
+        <source>the category &quot;%1&quot;</source>
+        <translation>die Kategorie „%1“</translation>
+    </message>
+    <message>
+        <source>the affirmation &quot;%1&quot;</source>
+        <translation>die Affirmation „%1“</translation>
+    </message>
+    <message>
+        <source>the picture &quot;%1&quot;</source>
+        <translation>das Bild „%1“</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is no longer in the list, so its affirmation cannot be brought back.</source>
+        <translation>Die Kategorie „%1“ ist nicht mehr in der Liste, daher kann ihre Affirmation nicht zurückgeholt werden.</translation>
+    </message>
+    <message>
+        <source>Vellumora cannot bring back %1: its file is no longer in the Trash.</source>
+        <translation>Vellumora kann %1 nicht zurückholen: Die Datei ist nicht mehr im Papierkorb.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::FontColourDialog</name>
+    <message>
+        <source>Colour:</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ImageLibraryPanel</name>
+    <message>
+        <source>Image Library</source>
+        <translation>Bildersammlung</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Vorschaubilder</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails</source>
+        <translation>Durch die Vorschaubilder blättern</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; Bild &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; Bild hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif|All Pictures|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</source>
+        <extracomment>The names of the file types before each |; the patterns after it stay as they are.</extracomment>
+        <translation>BMP-Datei (*.bmp*)|*.bmp|JPG-Datei (*.jpg)|*.jpg|JPEG-Dateien (*.jpeg)|*.jpeg|PNG-Datei (*.png)|*.png|WebP-Datei (*.webp)|*.webp|TIFF-Datei (*.tif, *.tiff)|*.tif;*.tiff|GIF-Datei (*.gif)|*.gif|Alle Bilder|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</translation>
+    </message>
+    <message>
+        <source>These pictures could not be added:</source>
+        <translation>Diese Bilder konnten nicht hinzugefügt werden:</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::LoginStart</name>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::MainWindow</name>
+    <message>
+        <source>Click here to visit the Vellumora home page for ideas, tips and updates</source>
+        <translation>Hier geht es zur Webseite von Vellumora, mit Ideen, Tipps und Updates</translation>
+    </message>
+    <message>
+        <source>Vellumora keeps your vision board in view: post your daily visions, goals, motivational messages and sayings here, and see them every day until they come true.</source>
+        <translation>Vellumora hält dein Visionboard im Blick: Halte hier deine täglichen Visionen, Ziele, motivierenden Gedanken und Sprüche fest und sieh sie jeden Tag, bis sie wahr werden.</translation>
+    </message>
+    <message>
+        <source>Select The Image and affirmation category to display your vision board</source>
+        <translation>Wähle die Bilder und die Kategorien der Affirmationen für dein Visionboard</translation>
+    </message>
+    <message>
+        <source>Image &amp;Library</source>
+        <translation>&amp;Bildersammlung</translation>
+    </message>
+    <message>
+        <source>Affirmation Li&amp;brary</source>
+        <translation>Affirmations&amp;sammlung</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>F&amp;ont</source>
+        <translation>Sch&amp;rift</translation>
+    </message>
+    <message>
+        <source>About Soft&amp;ware </source>
+        <translation>Über das &amp;Programm</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation>Löschen rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>S&amp;tarten</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>Bearbe&amp;iten</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>Unsere &amp;Webseite besuchen</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Nach &amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Über das &amp;Programm</translation>
+    </message>
+    <message>
+        <source>Required File is missing </source>
+        <translation>Eine benötigte Datei fehlt.</translation>
+    </message>
+    <message>
+        <source>Please Reinstall The software</source>
+        <translation>Bitte installiere Vellumora neu.</translation>
+    </message>
+    <message>
+        <source>Bring back %1 (%2)</source>
+        <translation>%1 zurückholen (%2)</translation>
+    </message>
+    <message>
+        <source>Nothing deleted to bring back</source>
+        <translation>Nichts Gelöschtes zum Zurückholen</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::PictureLibrary</name>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>The picture list could not be read, so the library is shown empty and the picture list is left as it is.</source>
+        <translation>Die Bilderliste konnte nicht gelesen werden; die Sammlung wird leer angezeigt, und die Liste bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>The picture list could not be read when the program started, so it cannot be changed now.</source>
+        <translation>Die Bilderliste konnte beim Start nicht gelesen werden und kann daher jetzt nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>The picture list could not be saved, so the library stays as it was.</source>
+        <translation>Die Bilderliste konnte nicht gespeichert werden; die Sammlung bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>Dieses Bild ist schon in der Sammlung. Bitte wähle ein anderes.</translation>
+    </message>
+    <message>
+        <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
+        <translation>Ein Bild namens „%1“ kann nicht in der Sammlung gespeichert werden. Bitte benenne die Datei um und füge sie erneut hinzu.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
+        <translation>„%1“ ist kein Bild, das Vellumora lesen kann, und wurde nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
+        <translation>„%1“ ist zu groß für Vellumora (%2 x %3 Pixel) und wurde nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied into the library.</source>
+        <translation>Das Bild konnte nicht in die Sammlung kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be moved to the Trash, so its file stays in the library folder.</source>
+        <translation>Das Bild „%1“ konnte nicht in den Papierkorb verschoben werden; die Datei bleibt im Ordner der Sammlung.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be brought back under another name.</source>
+        <translation>Das Bild „%1“ kann nicht unter einem anderen Namen zurückgeholt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Vellumora läuft bereits.</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <translation>Vielleicht gibt es ein Update für Vellumora.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Möchtest du nach einem Update suchen?</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::QtMediaControl</name>
+    <message>
+        <source>There is no sound in it.</source>
+        <translation>Sie enthält keinen Ton.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::SettingsPanel</name>
+    <message>
+        <source>Display for</source>
+        <translation>Anzeigen für</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Start the show when I lo&amp;g in</source>
+        <translation>Diashow beim &amp;Anmelden starten</translation>
+    </message>
+    <message>
+        <source>Start the show when I log in</source>
+        <translation>Diashow beim Anmelden starten</translation>
+    </message>
+    <message>
+        <source>Each time you log in, the show starts by itself with these settings</source>
+        <translation>Bei jeder Anmeldung startet die Diashow von selbst mit diesen Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Show on Top</source>
+        <translation>Diashow im &amp;Vordergrund halten</translation>
+    </message>
+    <message>
+        <source>Keep the Show on Top</source>
+        <translation>Diashow im Vordergrund halten</translation>
+    </message>
+    <message>
+        <source>The show stays above every other window</source>
+        <translation>Die Diashow bleibt über allen anderen Fenstern</translation>
+    </message>
+    <message>
+        <source>Play Music</source>
+        <translation>Musik abspielen</translation>
+    </message>
+    <message>
+        <source>R&amp;epeat</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>When the music ends it starts again; a folder&apos;s music plays round and round</source>
+        <translation>Wenn die Musik endet, beginnt sie von vorn; die Musik eines Ordners läuft immer wieder durch</translation>
+    </message>
+    <message>
+        <source>Choose Music</source>
+        <translation>Musik wählen</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Choose a music file</source>
+        <translation>Eine Musikdatei wählen</translation>
+    </message>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>&amp;Ordner</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its music plays in name order</source>
+        <translation>Einen Ordner wählen: Seine Musik läuft nach Namen sortiert</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>Bildwechsel</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each image and duration for which each image is displayed.</source>
+        <translation>Hier stellst du ein, wie lange jedes Bild zu sehen ist, bevor das nächste kommt.</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Affirmation Frequency</source>
+        <translation>Tempo der Affirmation</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each affirmation and duration for which each affirmation is displayed.</source>
+        <translation>Hier stellst du ein, wie schnell die Affirmation unter dem Bild gleitet: je weniger Millisekunden, desto schneller.</translation>
+    </message>
+    <message>
+        <source>MilliSecond</source>
+        <translation>Millisekunden</translation>
+    </message>
+    <message>
+        <source> Display Order</source>
+        <translation>Reihenfolge</translation>
+    </message>
+    <message>
+        <source>As Displayed</source>
+        <translation>Wie in der Liste</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>Ort der Diashow</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>Zufällig auf dem Bildschirm</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>Mitte des Bildschirms</translation>
+    </message>
+    <message>
+        <source>Whe&amp;re I Put It</source>
+        <translation>Wo ich sie hin&amp;ziehe</translation>
+    </message>
+    <message>
+        <source>Drag the show by its picture: it stays where you put it</source>
+        <translation>Zieh die Diashow am Bild: Sie bleibt, wo du sie hinlegst</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>Bi&amp;ld</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Strecken</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Stretch: the picture fills the show, out of proportion; Fit: all of it, with bands; Fill: its middle, in proportion</source>
+        <translation>Strecken: Das Bild füllt die Diashow, unproportional; Einpassen: ganz, mit Rändern; Füllen: seine Mitte, proportional</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>How large the show is; Full Screen ends with Esc or Back</source>
+        <translation>Wie groß die Diashow ist; Vollbild endet mit Esc oder Zurück</translation>
+    </message>
+    <message>
+        <source>Dont Play Music</source>
+        <translation>Keine Musik abspielen</translation>
+    </message>
+    <message>
+        <source>The show could not be set to start when you log in.</source>
+        <translation>Die Diashow konnte nicht für den Start bei der Anmeldung eingerichtet werden.</translation>
+    </message>
+    <message>
+        <source>The show could not be kept from starting when you log in.</source>
+        <translation>Die Diashow konnte nicht vom Start bei der Anmeldung abgehalten werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
+        <translation>„%1“ ist keine Musikdatei, die Vellumora abspielen kann. Bitte wähle eine MP3-, WAV- oder WMA-Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
+        <translation>„%1“ enthält keine MP3-, WAV-, OGG-, FLAC- oder WMA-Datei. Bitte wähle einen anderen Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ShapeOptions</name>
+    <message>
+        <source>Border Shape</source>
+        <translation>Rahmenform</translation>
+    </message>
+    <message>
+        <source>No Fill</source>
+        <translation>Ohne Füllung</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <translation>Oval</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Round Square</source>
+        <translation>Abgerundetes Quadrat</translation>
+    </message>
+    <message>
+        <source>Fill Style</source>
+        <translation>Füllmuster</translation>
+    </message>
+    <message>
+        <source>Horizontal Line</source>
+        <translation>Waagerechte Linien</translation>
+    </message>
+    <message>
+        <source>Vertical Line</source>
+        <translation>Senkrechte Linien</translation>
+    </message>
+    <message>
+        <source>Upward Diagonal</source>
+        <translation>Schräge Linien</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Gitter</translation>
+    </message>
+    <message>
+        <source>Diagonal Cross</source>
+        <translation>Schräges Gitter</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Show</name>
+    <message>
+        <source>You Are Not Selected Any Affirmation</source>
+        <translation>Du hast keine Affirmation ausgewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ShowLauncher</name>
+    <message>
+        <source>The show&apos;s place could not be saved; it stays there until Vellumora ends.</source>
+        <translation>Der Ort der Diashow konnte nicht gespeichert werden; sie bleibt dort, bis Vellumora endet.</translation>
+    </message>
+    <message>
+        <source>Please Select Music File To Play</source>
+        <translation>Bitte wähle eine Musikdatei zum Abspielen.</translation>
+    </message>
+    <message>
+        <source>Music File Is Not Exists Please Select A File</source>
+        <translation>Die Musikdatei gibt es nicht. Bitte wähle eine Datei.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
+        <translation>Der Ordner „%1“ enthält keine MP3-, WAV-, OGG-, FLAC- oder WMA-Datei. Bitte wähle einen anderen.</translation>
+    </message>
+    <message>
+        <source>It is not a music file.</source>
+        <translation>Das ist keine Musikdatei.</translation>
+    </message>
+    <message>
+        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
+        <translation>Keine Musik in „%1“ lässt sich abspielen; die Diashow läuft ohne Musik weiter.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
+        <translation>Die Musikdatei „%1“ lässt sich nicht abspielen; die Diashow läuft ohne Musik weiter.</translation>
+    </message>
+    <message>
+        <source>None of the pictures in the library can be read, so the show has ended.</source>
+        <translation>Keines der Bilder in der Sammlung lässt sich lesen; die Diashow ist beendet.</translation>
+    </message>
+    <message>
+        <source>The display settings could not be saved; the show starts with them all the same.</source>
+        <translation>Die Einstellungen der Diashow konnten nicht gespeichert werden; sie startet trotzdem mit ihnen.</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>Bitte wähle mindestens ein Bild für deine Diashow.</translation>
+    </message>
+    <message>
+        <source>The font could not be saved; it is used until Vellumora ends.</source>
+        <translation>Die Schrift konnte nicht gespeichert werden; sie gilt, bis Vellumora endet.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::SlideshowWindow</name>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ThumbnailStrip</name>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>%1, cannot be read</source>
+        <translation>%1, nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Nicht lesbar</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Trash</name>
+    <message>
+        <source>Every name for it in %1 is taken.</source>
+        <translation>Jeder Name dafür ist in %1 schon vergeben.</translation>
+    </message>
+    <message>
+        <source>The file could not be brought back from %1.</source>
+        <translation>Die Datei konnte nicht aus %1 zurückgeholt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::WebLinks</name>
+    <message>
+        <source>The user guide could not be opened: no program to show it was found.
+You can open it in a web browser by hand:
+%1</source>
+        <translation>Die Anleitung konnte nicht geöffnet werden: Es wurde kein Programm gefunden, das sie anzeigt.
+Du kannst sie selbst in einem Webbrowser öffnen:
+%1</translation>
+    </message>
+    <message>
+        <source>The page could not be opened: no web browser was found.
+You can open it by hand:
+%1</source>
+        <translation>Die Seite konnte nicht geöffnet werden: Es wurde kein Webbrowser gefunden.
+Du kannst sie selbst öffnen:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::show</name>
+    <message>
+        <source>Playing %1</source>
+        <translation>%1 läuft</translation>
+    </message>
+    <message>
+        <source>Playing %1<byte value="xd"/>
+Remaining Time:-%2 Seconds Of %3 Seconds</source>
+        <extracomment>%1 is the music&apos;s name, %2 the seconds played, %3 its length in seconds.</extracomment>
+        <translation>%1 läuft<byte value="xd"/>
+%2 von %3 Sekunden</translation>
+    </message>
+</context>
+</TS>

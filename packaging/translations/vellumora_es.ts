@@ -1,0 +1,820 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Keeps your goals in view: a small slideshow of your pictures with your affirmations.</source>
+        <translation>Mantiene tus metas a la vista: una pequeña presentación de tus imágenes con tus afirmaciones.</translation>
+    </message>
+    <message>
+        <source>Starts the show at once with the saved settings; the main window opens when it ends. With Vellumora already running, starts the show there.</source>
+        <translation>Inicia la presentación enseguida con los ajustes guardados; al terminar se abre la ventana principal. Si Vellumora ya está abierto, la presentación empieza allí.</translation>
+    </message>
+    <message>
+        <source>Vellumora needs a graphical desktop: neither DISPLAY nor WAYLAND_DISPLAY is set.
+</source>
+        <translation>Vellumora necesita un escritorio gráfico: no está definido ni DISPLAY ni WAYLAND_DISPLAY.
+</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>The file is already in the library folder.</source>
+        <translation>El archivo ya está en la carpeta de la biblioteca.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AboutDialog</name>
+    <message>
+        <source>Vellumora is a visualization tool: post your daily visions, goals, motivational messages and favourite sayings on it, and a small slideshow keeps them in view while you work, until they come true.</source>
+        <translation>Vellumora es tu tablero de visión: apunta en él tus visiones, metas, mensajes de ánimo y frases favoritas, y una pequeña presentación te los muestra mientras trabajas, hasta que se hagan realidad.</translation>
+    </message>
+    <message>
+        <source>Click here to visit </source>
+        <translation>Más información en </translation>
+    </message>
+    <message>
+        <source>the Vellumora user guide</source>
+        <translation>la guía de Vellumora</translation>
+    </message>
+    <message>
+        <source>Your library is in %1</source>
+        <translation>Tu biblioteca está en %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AffirmationLibraryPanel</name>
+    <message>
+        <source>Affirmation Library</source>
+        <translation>Biblioteca de afirmaciones</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AffirmationList</name>
+    <message>
+        <source>Affirmations</source>
+        <translation>Afirmaciones</translation>
+    </message>
+    <message>
+        <source>The affirmations of &quot;%1&quot; could not be read.</source>
+        <translation>No se pudieron leer las afirmaciones de «%1».</translation>
+    </message>
+    <message>
+        <source>Please create or select a category first.</source>
+        <translation>Primero crea o elige una categoría.</translation>
+    </message>
+    <message>
+        <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
+        <translation>No se pudieron leer las afirmaciones de «%1», así que no se cambian.</translation>
+    </message>
+    <message>
+        <source>The affirmations could not be saved, so the change was undone.</source>
+        <translation>No se pudieron guardar las afirmaciones, así que el cambio se ha deshecho.</translation>
+    </message>
+    <message>
+        <source>This category already holds %1 affirmations, the most it can hold.</source>
+        <translation>Esta categoría ya tiene %1 afirmaciones, el máximo posible.</translation>
+    </message>
+    <message>
+        <source>Please Enter Text to edit</source>
+        <translation>Escribe el texto que quieres editar.</translation>
+    </message>
+    <message>
+        <source>There Is No Item To Delete</source>
+        <translation>No hay nada que eliminar.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AffirmationPanel</name>
+    <message>
+        <source>Affirmations</source>
+        <translation>Afirmaciones</translation>
+    </message>
+    <message>
+        <source>Affirmation text</source>
+        <translation>Texto de la afirmación</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Aña&amp;dir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Edi&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Double quotes cannot be kept in an affirmation. Please use single quotes.</source>
+        <translation>Las comillas dobles no se pueden guardar en una afirmación. Usa comillas simples.</translation>
+    </message>
+    <message>
+        <source>Too long to show here</source>
+        <translation>Demasiado largo para mostrarlo aquí</translation>
+    </message>
+    <message>
+        <source>Press Add, type the affirmation, then press Update to keep it.</source>
+        <translation>Pulsa Añadir, escribe la afirmación y después pulsa Guardar.</translation>
+    </message>
+    <message>
+        <source>This affirmation holds %1 characters, more than this field takes. It is kept whole.</source>
+        <translation>Esta afirmación tiene %1 caracteres, más de los que caben en este campo. Se conserva entera.</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>G&amp;uardar</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::CategoryIndex</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Escribe solo letras.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the category list named no usable category and were left out.</source>
+        <translation>
+            <numerusform>%n línea de la lista de categorías no nombraba ninguna categoría válida y se ha omitido.</numerusform>
+            <numerusform>%n líneas de la lista de categorías no nombraban ninguna categoría válida y se han omitido.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The category list could not be read, so it is shown empty and not rewritten.</source>
+        <translation>No se pudo leer la lista de categorías, así que se muestra vacía y no se reescribe.</translation>
+    </message>
+    <message>
+        <source>The category list could not be saved.</source>
+        <translation>No se pudo guardar la lista de categorías.</translation>
+    </message>
+    <message>
+        <source>The category list could not be read when the program started, so it cannot be changed now.</source>
+        <translation>La lista de categorías no se pudo leer al iniciar el programa, así que ahora no se puede cambiar.</translation>
+    </message>
+    <message>
+        <source>The category list could not be saved, so the change was undone.</source>
+        <translation>No se pudo guardar la lista de categorías, así que el cambio se ha deshecho.</translation>
+    </message>
+    <message>
+        <source>A category name may hold only letters and spaces, and at least one letter.</source>
+        <translation>El nombre de una categoría solo puede tener letras y espacios, y al menos una letra.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; could not be created.</source>
+        <translation>No se pudo crear la categoría «%1».</translation>
+    </message>
+    <message>
+        <source>The category list already holds %1 categories, the most it can hold.</source>
+        <translation>La lista de categorías ya tiene %1 categorías, el máximo posible.</translation>
+    </message>
+    <message>
+        <source>There Is No Item To Delete</source>
+        <translation>No hay nada que eliminar.</translation>
+    </message>
+    <message>
+        <source>The file of the category &quot;%1&quot; could not be moved to the Trash, so it stays in the library folder.</source>
+        <translation>El archivo de la categoría «%1» no se pudo mover a la papelera, así que sigue en la carpeta de la biblioteca.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
+        <translation>La categoría «%1» no se puede recuperar con otro nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::CategoryPanel</name>
+    <message>
+        <source>Affirmations Category</source>
+        <translation>Categorías de afirmaciones</translation>
+    </message>
+    <message>
+        <source>New category name</source>
+        <translation>Nombre de la nueva categoría</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>C&amp;rear</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::DeleteHistory</name>
+    <message>
+        <source>the category &quot;%1&quot;</source>
+        <translation>la categoría «%1»</translation>
+    </message>
+    <message>
+        <source>the affirmation &quot;%1&quot;</source>
+        <translation>la afirmación «%1»</translation>
+    </message>
+    <message>
+        <source>the picture &quot;%1&quot;</source>
+        <translation>la imagen «%1»</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is no longer in the list, so its affirmation cannot be brought back.</source>
+        <translation>La categoría «%1» ya no está en la lista, así que su afirmación no se puede recuperar.</translation>
+    </message>
+    <message>
+        <source>Vellumora cannot bring back %1: its file is no longer in the Trash.</source>
+        <translation>Vellumora no puede recuperar %1: su archivo ya no está en la papelera.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::FontColourDialog</name>
+    <message>
+        <source>Colour:</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ImageLibraryPanel</name>
+    <message>
+        <source>Image Library</source>
+        <translation>Biblioteca de imágenes</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails</source>
+        <translation>Desplazar las miniaturas</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; E&amp;liminar imagen</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; Aña&amp;dir imagen</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif|All Pictures|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</source>
+        <extracomment>The names of the file types before each |; the patterns after it stay as they are.</extracomment>
+        <translation>Archivo BMP (*.bmp*)|*.bmp|Archivo JPG (*.jpg)|*.jpg|Archivos JPEG (*.jpeg)|*.jpeg|Archivo PNG (*.png)|*.png|Archivo WebP (*.webp)|*.webp|Archivo TIFF (*.tif, *.tiff)|*.tif;*.tiff|Archivo GIF (*.gif)|*.gif|Todas las imágenes|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</translation>
+    </message>
+    <message>
+        <source>These pictures could not be added:</source>
+        <translation>No se pudieron añadir estas imágenes:</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::LoginStart</name>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>No se pudo crear la carpeta «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::MainWindow</name>
+    <message>
+        <source>Click here to visit the Vellumora home page for ideas, tips and updates</source>
+        <translation>Haz clic aquí para visitar la página de Vellumora: ideas, consejos y actualizaciones</translation>
+    </message>
+    <message>
+        <source>Vellumora keeps your vision board in view: post your daily visions, goals, motivational messages and sayings here, and see them every day until they come true.</source>
+        <translation>Vellumora mantiene tu tablero de visión a la vista: apunta aquí tus visiones, metas, mensajes de ánimo y frases, y míralos cada día hasta que se hagan realidad.</translation>
+    </message>
+    <message>
+        <source>Select The Image and affirmation category to display your vision board</source>
+        <translation>Elige las imágenes y las categorías de afirmaciones de tu tablero de visión</translation>
+    </message>
+    <message>
+        <source>Image &amp;Library</source>
+        <translation>Biblioteca de imágene&amp;s</translation>
+    </message>
+    <message>
+        <source>Affirmation Li&amp;brary</source>
+        <translation>Biblioteca de afir&amp;maciones</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>F&amp;ont</source>
+        <translation>&amp;Fuente</translation>
+    </message>
+    <message>
+        <source>About Soft&amp;ware </source>
+        <translation>Acerca del &amp;programa</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation>Deshacer la eliminación</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ayuda en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visitar nuestra página</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Buscar una &amp;actualización</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Acerca del &amp;programa</translation>
+    </message>
+    <message>
+        <source>Required File is missing </source>
+        <translation>Falta un archivo necesario.</translation>
+    </message>
+    <message>
+        <source>Please Reinstall The software</source>
+        <translation>Vuelve a instalar Vellumora.</translation>
+    </message>
+    <message>
+        <source>Bring back %1 (%2)</source>
+        <translation>Recuperar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Nothing deleted to bring back</source>
+        <translation>No hay nada eliminado que recuperar</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::PictureLibrary</name>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>The picture list could not be read, so the library is shown empty and the picture list is left as it is.</source>
+        <translation>No se pudo leer la lista de imágenes, así que la biblioteca se muestra vacía y la lista se queda como está.</translation>
+    </message>
+    <message>
+        <source>The picture list could not be read when the program started, so it cannot be changed now.</source>
+        <translation>La lista de imágenes no se pudo leer al iniciar el programa, así que ahora no se puede cambiar.</translation>
+    </message>
+    <message>
+        <source>The picture list could not be saved, so the library stays as it was.</source>
+        <translation>No se pudo guardar la lista de imágenes, así que la biblioteca se queda como estaba.</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>Esta imagen ya está en la biblioteca. Elige otra.</translation>
+    </message>
+    <message>
+        <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
+        <translation>Una imagen llamada «%1» no se puede guardar en la biblioteca. Cambia el nombre del archivo y vuelve a añadirla.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
+        <translation>«%1» no es una imagen que Vellumora pueda leer, así que no se ha añadido.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
+        <translation>«%1» es demasiado grande para Vellumora (%2 x %3 píxeles), así que no se ha añadido.</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied into the library.</source>
+        <translation>No se pudo copiar la imagen en la biblioteca.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be moved to the Trash, so its file stays in the library folder.</source>
+        <translation>La imagen «%1» no se pudo mover a la papelera, así que su archivo sigue en la carpeta de la biblioteca.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be brought back under another name.</source>
+        <translation>La imagen «%1» no se puede recuperar con otro nombre.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Vellumora ya está abierto.</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <translation>Puede que haya una actualización de Vellumora.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>¿Quieres buscar una actualización?</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::QtMediaControl</name>
+    <message>
+        <source>There is no sound in it.</source>
+        <translation>No tiene sonido.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::SettingsPanel</name>
+    <message>
+        <source>Display for</source>
+        <translation>Mostrar durante</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Start the show when I lo&amp;g in</source>
+        <translation>Iniciar la presentación al e&amp;ntrar</translation>
+    </message>
+    <message>
+        <source>Start the show when I log in</source>
+        <translation>Iniciar la presentación al entrar</translation>
+    </message>
+    <message>
+        <source>Each time you log in, the show starts by itself with these settings</source>
+        <translation>Cada vez que entras en tu sesión, la presentación empieza sola con estos ajustes</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Show on Top</source>
+        <translation>Mantener la presentación siempre &amp;visible</translation>
+    </message>
+    <message>
+        <source>Keep the Show on Top</source>
+        <translation>Mantener la presentación siempre visible</translation>
+    </message>
+    <message>
+        <source>The show stays above every other window</source>
+        <translation>La presentación queda por encima de todas las demás ventanas</translation>
+    </message>
+    <message>
+        <source>Play Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>R&amp;epeat</source>
+        <translation>&amp;Repetir</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>When the music ends it starts again; a folder&apos;s music plays round and round</source>
+        <translation>Cuando la música termina, vuelve a empezar; la música de una carpeta suena una y otra vez</translation>
+    </message>
+    <message>
+        <source>Choose Music</source>
+        <translation>Elegir música</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Choose a music file</source>
+        <translation>Elegir un archivo de música</translation>
+    </message>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>Carpe&amp;ta</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its music plays in name order</source>
+        <translation>Elegir una carpeta: su música suena por orden de nombre</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>Cambio de imagen</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each image and duration for which each image is displayed.</source>
+        <translation>Elige cuánto tiempo se ve cada imagen antes de pasar a la siguiente.</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Affirmation Frequency</source>
+        <translation>Velocidad de las afirmaciones</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each affirmation and duration for which each affirmation is displayed.</source>
+        <translation>Elige a qué velocidad se desliza la afirmación bajo la imagen: cuantos menos milisegundos, más rápido.</translation>
+    </message>
+    <message>
+        <source>MilliSecond</source>
+        <translation>milisegundos</translation>
+    </message>
+    <message>
+        <source> Display Order</source>
+        <translation>Orden</translation>
+    </message>
+    <message>
+        <source>As Displayed</source>
+        <translation>Como en la lista</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>Posición de la presentación</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>En cualquier lugar de la pantalla</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>En el centro de la pantalla</translation>
+    </message>
+    <message>
+        <source>Whe&amp;re I Put It</source>
+        <translation>&amp;Donde yo la deje</translation>
+    </message>
+    <message>
+        <source>Drag the show by its picture: it stays where you put it</source>
+        <translation>Arrastra la presentación por su imagen: se queda donde la dejes</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>Ima&amp;gen</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Estirar</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Rellenar</translation>
+    </message>
+    <message>
+        <source>Stretch: the picture fills the show, out of proportion; Fit: all of it, with bands; Fill: its middle, in proportion</source>
+        <translation>Estirar: la imagen llena la presentación, sin sus proporciones; Ajustar: entera, con bandas; Rellenar: su centro, en proporción</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>Tamañ&amp;o</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Pequeña</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mediana</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>How large the show is; Full Screen ends with Esc or Back</source>
+        <translation>El tamaño de la presentación; la pantalla completa se cierra con Esc o Volver</translation>
+    </message>
+    <message>
+        <source>Dont Play Music</source>
+        <translation>Sin música</translation>
+    </message>
+    <message>
+        <source>The show could not be set to start when you log in.</source>
+        <translation>No se pudo hacer que la presentación empiece al entrar en la sesión.</translation>
+    </message>
+    <message>
+        <source>The show could not be kept from starting when you log in.</source>
+        <translation>No se pudo evitar que la presentación empiece al entrar en la sesión.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
+        <translation>«%1» no es un archivo de música que Vellumora pueda reproducir. Elige un archivo MP3, WAV o WMA.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
+        <translation>«%1» no contiene ningún archivo MP3, WAV, OGG, FLAC o WMA. Elige otra carpeta.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ShapeOptions</name>
+    <message>
+        <source>Border Shape</source>
+        <translation>Forma del marco</translation>
+    </message>
+    <message>
+        <source>No Fill</source>
+        <translation>Sin relleno</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <translation>Óvalo</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Cuadrado</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Round Square</source>
+        <translation>Cuadrado redondeado</translation>
+    </message>
+    <message>
+        <source>Fill Style</source>
+        <translation>Trama</translation>
+    </message>
+    <message>
+        <source>Horizontal Line</source>
+        <translation>Líneas horizontales</translation>
+    </message>
+    <message>
+        <source>Vertical Line</source>
+        <translation>Líneas verticales</translation>
+    </message>
+    <message>
+        <source>Upward Diagonal</source>
+        <translation>Líneas diagonales</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Cuadrícula</translation>
+    </message>
+    <message>
+        <source>Diagonal Cross</source>
+        <translation>Cuadrícula diagonal</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Show</name>
+    <message>
+        <source>You Are Not Selected Any Affirmation</source>
+        <translation>No has elegido ninguna afirmación.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ShowLauncher</name>
+    <message>
+        <source>The show&apos;s place could not be saved; it stays there until Vellumora ends.</source>
+        <translation>No se pudo guardar la posición de la presentación; se queda ahí hasta que se cierre Vellumora.</translation>
+    </message>
+    <message>
+        <source>Please Select Music File To Play</source>
+        <translation>Elige un archivo de música para reproducir.</translation>
+    </message>
+    <message>
+        <source>Music File Is Not Exists Please Select A File</source>
+        <translation>El archivo de música no existe. Elige un archivo.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
+        <translation>La carpeta «%1» no contiene ningún archivo MP3, WAV, OGG, FLAC o WMA. Elige otra.</translation>
+    </message>
+    <message>
+        <source>It is not a music file.</source>
+        <translation>No es un archivo de música.</translation>
+    </message>
+    <message>
+        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
+        <translation>No se puede reproducir ninguna música de «%1», así que la presentación sigue sin música.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
+        <translation>No se puede reproducir el archivo de música «%1», así que la presentación sigue sin música.</translation>
+    </message>
+    <message>
+        <source>None of the pictures in the library can be read, so the show has ended.</source>
+        <translation>No se puede leer ninguna imagen de la biblioteca, así que la presentación ha terminado.</translation>
+    </message>
+    <message>
+        <source>The display settings could not be saved; the show starts with them all the same.</source>
+        <translation>No se pudieron guardar los ajustes de la presentación; empieza con ellos de todos modos.</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>Elige al menos una imagen para tu presentación.</translation>
+    </message>
+    <message>
+        <source>The font could not be saved; it is used until Vellumora ends.</source>
+        <translation>No se pudo guardar la fuente; se usa hasta que se cierre Vellumora.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::SlideshowWindow</name>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ThumbnailStrip</name>
+    <message>
+        <source>Picture %1</source>
+        <translation>Imagen %1</translation>
+    </message>
+    <message>
+        <source>%1, cannot be read</source>
+        <translation>%1, no se puede leer</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>No se puede leer</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Trash</name>
+    <message>
+        <source>Every name for it in %1 is taken.</source>
+        <translation>Todos los nombres posibles ya están ocupados en %1.</translation>
+    </message>
+    <message>
+        <source>The file could not be brought back from %1.</source>
+        <translation>No se pudo recuperar el archivo de %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::WebLinks</name>
+    <message>
+        <source>The user guide could not be opened: no program to show it was found.
+You can open it in a web browser by hand:
+%1</source>
+        <translation>No se pudo abrir la guía: no se ha encontrado ningún programa para mostrarla.
+Puedes abrirla tú en un navegador web:
+%1</translation>
+    </message>
+    <message>
+        <source>The page could not be opened: no web browser was found.
+You can open it by hand:
+%1</source>
+        <translation>No se pudo abrir la página: no se ha encontrado ningún navegador web.
+Puedes abrirla tú:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::show</name>
+    <message>
+        <source>Playing %1</source>
+        <translation>Suena %1</translation>
+    </message>
+    <message>
+        <source>Playing %1<byte value="xd"/>
+Remaining Time:-%2 Seconds Of %3 Seconds</source>
+        <extracomment>%1 is the music&apos;s name, %2 the seconds played, %3 its length in seconds.</extracomment>
+        <translation>Suena %1<byte value="xd"/>
+%2 de %3 segundos</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,820 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Keeps your goals in view: a small slideshow of your pictures with your affirmations.</source>
+        <translation>Garde vos objectifs en vue : un petit diaporama de vos images avec vos affirmations.</translation>
+    </message>
+    <message>
+        <source>Starts the show at once with the saved settings; the main window opens when it ends. With Vellumora already running, starts the show there.</source>
+        <translation>Lance le diaporama tout de suite avec les réglages enregistrés ; la fenêtre principale s&apos;ouvre à la fin. Si Vellumora est déjà ouvert, le diaporama y démarre.</translation>
+    </message>
+    <message>
+        <source>Vellumora needs a graphical desktop: neither DISPLAY nor WAYLAND_DISPLAY is set.
+</source>
+        <translation>Vellumora a besoin d&apos;un bureau graphique : ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini.
+</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>The file is already in the library folder.</source>
+        <translation>Le fichier est déjà dans le dossier de la bibliothèque.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AboutDialog</name>
+    <message>
+        <source>Vellumora is a visualization tool: post your daily visions, goals, motivational messages and favourite sayings on it, and a small slideshow keeps them in view while you work, until they come true.</source>
+        <translation>Vellumora est votre tableau de visualisation : notez-y vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et un petit diaporama vous les montre pendant que vous travaillez, jusqu&apos;à ce qu&apos;ils se réalisent.</translation>
+    </message>
+    <message>
+        <source>Click here to visit </source>
+        <translation>Pour en savoir plus : </translation>
+    </message>
+    <message>
+        <source>the Vellumora user guide</source>
+        <translation>le guide de Vellumora</translation>
+    </message>
+    <message>
+        <source>Your library is in %1</source>
+        <translation>Votre bibliothèque se trouve dans %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AffirmationLibraryPanel</name>
+    <message>
+        <source>Affirmation Library</source>
+        <translation>Bibliothèque d&apos;affirmations</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AffirmationList</name>
+    <message>
+        <source>Affirmations</source>
+        <translation>Affirmations</translation>
+    </message>
+    <message>
+        <source>The affirmations of &quot;%1&quot; could not be read.</source>
+        <translation>Impossible de lire les affirmations de « %1 ».</translation>
+    </message>
+    <message>
+        <source>Please create or select a category first.</source>
+        <translation>Veuillez d&apos;abord créer ou choisir une catégorie.</translation>
+    </message>
+    <message>
+        <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
+        <translation>Impossible de lire les affirmations de « %1 » : elles restent inchangées.</translation>
+    </message>
+    <message>
+        <source>The affirmations could not be saved, so the change was undone.</source>
+        <translation>Impossible d&apos;enregistrer les affirmations : la modification a été annulée.</translation>
+    </message>
+    <message>
+        <source>This category already holds %1 affirmations, the most it can hold.</source>
+        <translation>Cette catégorie contient déjà %1 affirmations, le maximum possible.</translation>
+    </message>
+    <message>
+        <source>Please Enter Text to edit</source>
+        <translation>Veuillez saisir le texte à modifier.</translation>
+    </message>
+    <message>
+        <source>There Is No Item To Delete</source>
+        <translation>Il n&apos;y a rien à supprimer.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AffirmationPanel</name>
+    <message>
+        <source>Affirmations</source>
+        <translation>Affirmations</translation>
+    </message>
+    <message>
+        <source>Affirmation text</source>
+        <translation>Texte de l&apos;affirmation</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Mo&amp;difier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Supprim&amp;er</translation>
+    </message>
+    <message>
+        <source>Double quotes cannot be kept in an affirmation. Please use single quotes.</source>
+        <translation>Les guillemets doubles ne peuvent pas figurer dans une affirmation. Utilisez des guillemets simples.</translation>
+    </message>
+    <message>
+        <source>Too long to show here</source>
+        <translation>Trop long pour être affiché ici</translation>
+    </message>
+    <message>
+        <source>Press Add, type the affirmation, then press Update to keep it.</source>
+        <translation>Cliquez sur Ajouter, écrivez l&apos;affirmation, puis cliquez sur Enregistrer.</translation>
+    </message>
+    <message>
+        <source>This affirmation holds %1 characters, more than this field takes. It is kept whole.</source>
+        <translation>Cette affirmation compte %1 caractères, plus que ce champ n&apos;en accepte. Elle est conservée en entier.</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>Enregis&amp;trer</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::CategoryIndex</name>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Veuillez saisir uniquement des lettres.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the category list named no usable category and were left out.</source>
+        <translation>
+            <numerusform>%n ligne de la liste des catégories ne désignait aucune catégorie utilisable et a été ignorée.</numerusform>
+            <numerusform>%n lignes de la liste des catégories ne désignaient aucune catégorie utilisable et ont été ignorées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The category list could not be read, so it is shown empty and not rewritten.</source>
+        <translation>Impossible de lire la liste des catégories : elle est affichée vide et n&apos;est pas réécrite.</translation>
+    </message>
+    <message>
+        <source>The category list could not be saved.</source>
+        <translation>Impossible d&apos;enregistrer la liste des catégories.</translation>
+    </message>
+    <message>
+        <source>The category list could not be read when the program started, so it cannot be changed now.</source>
+        <translation>La liste des catégories n&apos;a pas pu être lue au démarrage : elle ne peut pas être modifiée maintenant.</translation>
+    </message>
+    <message>
+        <source>The category list could not be saved, so the change was undone.</source>
+        <translation>Impossible d&apos;enregistrer la liste des catégories : la modification a été annulée.</translation>
+    </message>
+    <message>
+        <source>A category name may hold only letters and spaces, and at least one letter.</source>
+        <translation>Un nom de catégorie ne peut contenir que des lettres et des espaces, avec au moins une lettre.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; could not be created.</source>
+        <translation>Impossible de créer la catégorie « %1 ».</translation>
+    </message>
+    <message>
+        <source>The category list already holds %1 categories, the most it can hold.</source>
+        <translation>La liste des catégories contient déjà %1 catégories, le maximum possible.</translation>
+    </message>
+    <message>
+        <source>There Is No Item To Delete</source>
+        <translation>Il n&apos;y a rien à supprimer.</translation>
+    </message>
+    <message>
+        <source>The file of the category &quot;%1&quot; could not be moved to the Trash, so it stays in the library folder.</source>
+        <translation>Le fichier de la catégorie « %1 » n&apos;a pas pu être mis à la corbeille : il reste dans le dossier de la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
+        <translation>La catégorie « %1 » ne peut pas être restaurée sous un autre nom.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::CategoryPanel</name>
+    <message>
+        <source>Affirmations Category</source>
+        <translation>Catégories d&apos;affirmations</translation>
+    </message>
+    <message>
+        <source>New category name</source>
+        <translation>Nom de la nouvelle catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>C&amp;réer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Supprim&amp;er</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::DeleteHistory</name>
+    <message>
+        <source>the category &quot;%1&quot;</source>
+        <translation>la catégorie « %1 »</translation>
+    </message>
+    <message>
+        <source>the affirmation &quot;%1&quot;</source>
+        <translation>l&apos;affirmation « %1 »</translation>
+    </message>
+    <message>
+        <source>the picture &quot;%1&quot;</source>
+        <translation>l&apos;image « %1 »</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is no longer in the list, so its affirmation cannot be brought back.</source>
+        <translation>La catégorie « %1 » n&apos;est plus dans la liste : son affirmation ne peut pas être restaurée.</translation>
+    </message>
+    <message>
+        <source>Vellumora cannot bring back %1: its file is no longer in the Trash.</source>
+        <translation>Vellumora ne peut pas restaurer %1 : son fichier n&apos;est plus dans la corbeille.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::FontColourDialog</name>
+    <message>
+        <source>Colour:</source>
+        <translation>Couleur :</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ImageLibraryPanel</name>
+    <message>
+        <source>Image Library</source>
+        <translation>Bibliothèque d&apos;images</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniatures</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails</source>
+        <translation>Faire défiler les miniatures</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; Supprim&amp;er l&apos;image</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; A&amp;jouter une image</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif|All Pictures|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</source>
+        <extracomment>The names of the file types before each |; the patterns after it stay as they are.</extracomment>
+        <translation>Fichier BMP (*.bmp*)|*.bmp|Fichier JPG (*.jpg)|*.jpg|Fichiers JPEG (*.jpeg)|*.jpeg|Fichier PNG (*.png)|*.png|Fichier WebP (*.webp)|*.webp|Fichier TIFF (*.tif, *.tiff)|*.tif;*.tiff|Fichier GIF (*.gif)|*.gif|Toutes les images|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</translation>
+    </message>
+    <message>
+        <source>These pictures could not be added:</source>
+        <translation>Ces images n&apos;ont pas pu être ajoutées :</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::LoginStart</name>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Impossible de créer le dossier « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::MainWindow</name>
+    <message>
+        <source>Click here to visit the Vellumora home page for ideas, tips and updates</source>
+        <translation>Cliquez ici pour visiter le site de Vellumora : idées, conseils et mises à jour</translation>
+    </message>
+    <message>
+        <source>Vellumora keeps your vision board in view: post your daily visions, goals, motivational messages and sayings here, and see them every day until they come true.</source>
+        <translation>Vellumora garde votre tableau de visualisation sous vos yeux : notez ici vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et voyez-les chaque jour jusqu&apos;à ce qu&apos;ils se réalisent.</translation>
+    </message>
+    <message>
+        <source>Select The Image and affirmation category to display your vision board</source>
+        <translation>Choisissez les images et les catégories d&apos;affirmations de votre tableau de visualisation</translation>
+    </message>
+    <message>
+        <source>Image &amp;Library</source>
+        <translation>Bibliothèque d&apos;&amp;images</translation>
+    </message>
+    <message>
+        <source>Affirmation Li&amp;brary</source>
+        <translation>Bibliothèque d&apos;affirmation&amp;s</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>Para&amp;mètres</translation>
+    </message>
+    <message>
+        <source>F&amp;ont</source>
+        <translation>P&amp;olice</translation>
+    </message>
+    <message>
+        <source>About Soft&amp;ware </source>
+        <translation>À propos du logi&amp;ciel</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation>Annuler la suppression</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Lancer</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>Éditio&amp;n</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Aide en &amp;ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visiter notre site</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Rechercher une &amp;mise à jour</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>À &amp;propos du logiciel</translation>
+    </message>
+    <message>
+        <source>Required File is missing </source>
+        <translation>Un fichier nécessaire est introuvable.</translation>
+    </message>
+    <message>
+        <source>Please Reinstall The software</source>
+        <translation>Veuillez réinstaller Vellumora.</translation>
+    </message>
+    <message>
+        <source>Bring back %1 (%2)</source>
+        <translation>Restaurer %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Nothing deleted to bring back</source>
+        <translation>Rien de supprimé à restaurer</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::PictureLibrary</name>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>The picture list could not be read, so the library is shown empty and the picture list is left as it is.</source>
+        <translation>Impossible de lire la liste des images : la bibliothèque est affichée vide et la liste reste telle quelle.</translation>
+    </message>
+    <message>
+        <source>The picture list could not be read when the program started, so it cannot be changed now.</source>
+        <translation>La liste des images n&apos;a pas pu être lue au démarrage : elle ne peut pas être modifiée maintenant.</translation>
+    </message>
+    <message>
+        <source>The picture list could not be saved, so the library stays as it was.</source>
+        <translation>Impossible d&apos;enregistrer la liste des images : la bibliothèque reste comme elle était.</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>Cette image est déjà dans la bibliothèque. Veuillez en choisir une autre.</translation>
+    </message>
+    <message>
+        <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
+        <translation>Une image nommée « %1 » ne peut pas être gardée dans la bibliothèque. Renommez le fichier et ajoutez-le de nouveau.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
+        <translation>« %1 » n&apos;est pas une image que Vellumora sait lire : elle n&apos;a pas été ajoutée.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
+        <translation>« %1 » est trop grande pour Vellumora (%2 x %3 pixels) : elle n&apos;a pas été ajoutée.</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied into the library.</source>
+        <translation>Impossible de copier l&apos;image dans la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be moved to the Trash, so its file stays in the library folder.</source>
+        <translation>L&apos;image « %1 » n&apos;a pas pu être mise à la corbeille : son fichier reste dans le dossier de la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be brought back under another name.</source>
+        <translation>L&apos;image « %1 » ne peut pas être restaurée sous un autre nom.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Vellumora est déjà ouvert.</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <translation>Une mise à jour de Vellumora est peut-être disponible.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Voulez-vous rechercher une mise à jour ?</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::QtMediaControl</name>
+    <message>
+        <source>There is no sound in it.</source>
+        <translation>Il ne contient aucun son.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::SettingsPanel</name>
+    <message>
+        <source>Display for</source>
+        <translation>Afficher pendant</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Start the show when I lo&amp;g in</source>
+        <translation>Lancer le diaporama à l&apos;ou&amp;verture de session</translation>
+    </message>
+    <message>
+        <source>Start the show when I log in</source>
+        <translation>Lancer le diaporama à l&apos;ouverture de session</translation>
+    </message>
+    <message>
+        <source>Each time you log in, the show starts by itself with these settings</source>
+        <translation>À chaque ouverture de session, le diaporama démarre tout seul avec ces réglages</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Show on Top</source>
+        <translation>Garder le diaporama au premier &amp;plan</translation>
+    </message>
+    <message>
+        <source>Keep the Show on Top</source>
+        <translation>Garder le diaporama au premier plan</translation>
+    </message>
+    <message>
+        <source>The show stays above every other window</source>
+        <translation>Le diaporama reste au-dessus de toutes les autres fenêtres</translation>
+    </message>
+    <message>
+        <source>Play Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>R&amp;epeat</source>
+        <translation>&amp;Répéter</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Répéter</translation>
+    </message>
+    <message>
+        <source>When the music ends it starts again; a folder&apos;s music plays round and round</source>
+        <translation>Quand la musique se termine, elle reprend ; la musique d&apos;un dossier tourne en boucle</translation>
+    </message>
+    <message>
+        <source>Choose Music</source>
+        <translation>Choisir la musique</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Choose a music file</source>
+        <translation>Choisir un fichier de musique</translation>
+    </message>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>&amp;Dossier</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its music plays in name order</source>
+        <translation>Choisir un dossier : sa musique est jouée par ordre de nom</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>Rythme des images</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each image and duration for which each image is displayed.</source>
+        <translation>Choisissez combien de temps chaque image reste affichée avant la suivante.</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Affirmation Frequency</source>
+        <translation>Vitesse des affirmations</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each affirmation and duration for which each affirmation is displayed.</source>
+        <translation>Choisissez à quelle vitesse l&apos;affirmation glisse sous l&apos;image : moins il y a de millisecondes, plus elle va vite.</translation>
+    </message>
+    <message>
+        <source>MilliSecond</source>
+        <translation>millisecondes</translation>
+    </message>
+    <message>
+        <source> Display Order</source>
+        <translation>Ordre d&apos;affichage</translation>
+    </message>
+    <message>
+        <source>As Displayed</source>
+        <translation>Dans l&apos;ordre de la liste</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Au hasard</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>Position du diaporama</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>Au hasard sur l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>Au centre de l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Whe&amp;re I Put It</source>
+        <translation>Là où &amp;je le pose</translation>
+    </message>
+    <message>
+        <source>Drag the show by its picture: it stays where you put it</source>
+        <translation>Déplacez le diaporama en le tirant par son image : il reste là où vous le posez</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>Ima&amp;ge</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Étirer</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplir</translation>
+    </message>
+    <message>
+        <source>Stretch: the picture fills the show, out of proportion; Fit: all of it, with bands; Fill: its middle, in proportion</source>
+        <translation>Étirer : l&apos;image remplit le diaporama, sans garder ses proportions ; Ajuster : toute l&apos;image, avec des bandes ; Remplir : son centre, en proportion</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Petit</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grand</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>How large the show is; Full Screen ends with Esc or Back</source>
+        <translation>La taille du diaporama ; le plein écran se quitte avec Échap ou Retour</translation>
+    </message>
+    <message>
+        <source>Dont Play Music</source>
+        <translation>Pas de musique</translation>
+    </message>
+    <message>
+        <source>The show could not be set to start when you log in.</source>
+        <translation>Le diaporama n&apos;a pas pu être réglé pour démarrer à l&apos;ouverture de session.</translation>
+    </message>
+    <message>
+        <source>The show could not be kept from starting when you log in.</source>
+        <translation>Le diaporama n&apos;a pas pu être empêché de démarrer à l&apos;ouverture de session.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
+        <translation>« %1 » n&apos;est pas un fichier de musique que Vellumora sait lire. Choisissez un fichier MP3, WAV ou WMA.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
+        <translation>« %1 » ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez un autre dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ShapeOptions</name>
+    <message>
+        <source>Border Shape</source>
+        <translation>Forme du cadre</translation>
+    </message>
+    <message>
+        <source>No Fill</source>
+        <translation>Sans remplissage</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <translation>Ovale</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Cercle</translation>
+    </message>
+    <message>
+        <source>Round Square</source>
+        <translation>Carré arrondi</translation>
+    </message>
+    <message>
+        <source>Fill Style</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <source>Horizontal Line</source>
+        <translation>Lignes horizontales</translation>
+    </message>
+    <message>
+        <source>Vertical Line</source>
+        <translation>Lignes verticales</translation>
+    </message>
+    <message>
+        <source>Upward Diagonal</source>
+        <translation>Lignes obliques</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Quadrillage</translation>
+    </message>
+    <message>
+        <source>Diagonal Cross</source>
+        <translation>Quadrillage oblique</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Show</name>
+    <message>
+        <source>You Are Not Selected Any Affirmation</source>
+        <translation>Vous n&apos;avez choisi aucune affirmation.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ShowLauncher</name>
+    <message>
+        <source>The show&apos;s place could not be saved; it stays there until Vellumora ends.</source>
+        <translation>La position du diaporama n&apos;a pas pu être enregistrée ; il y reste jusqu&apos;à la fermeture de Vellumora.</translation>
+    </message>
+    <message>
+        <source>Please Select Music File To Play</source>
+        <translation>Veuillez choisir un fichier de musique à jouer.</translation>
+    </message>
+    <message>
+        <source>Music File Is Not Exists Please Select A File</source>
+        <translation>Le fichier de musique est introuvable. Veuillez choisir un fichier.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
+        <translation>Le dossier « %1 » ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez-en un autre.</translation>
+    </message>
+    <message>
+        <source>It is not a music file.</source>
+        <translation>Ce n&apos;est pas un fichier de musique.</translation>
+    </message>
+    <message>
+        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
+        <translation>Aucune musique de « %1 » ne peut être jouée : le diaporama continue sans musique.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
+        <translation>Le fichier de musique « %1 » ne peut pas être joué : le diaporama continue sans musique.</translation>
+    </message>
+    <message>
+        <source>None of the pictures in the library can be read, so the show has ended.</source>
+        <translation>Aucune image de la bibliothèque n&apos;a pu être lue : le diaporama est terminé.</translation>
+    </message>
+    <message>
+        <source>The display settings could not be saved; the show starts with them all the same.</source>
+        <translation>Les réglages d&apos;affichage n&apos;ont pas pu être enregistrés ; le diaporama démarre quand même avec eux.</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>Veuillez choisir au moins une image pour votre diaporama.</translation>
+    </message>
+    <message>
+        <source>The font could not be saved; it is used until Vellumora ends.</source>
+        <translation>La police n&apos;a pas pu être enregistrée ; elle reste utilisée jusqu&apos;à la fermeture de Vellumora.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::SlideshowWindow</name>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ThumbnailStrip</name>
+    <message>
+        <source>Picture %1</source>
+        <translation>Image %1</translation>
+    </message>
+    <message>
+        <source>%1, cannot be read</source>
+        <translation>%1, illisible</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Illisible</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Trash</name>
+    <message>
+        <source>Every name for it in %1 is taken.</source>
+        <translation>Tous les noms possibles sont déjà pris dans %1.</translation>
+    </message>
+    <message>
+        <source>The file could not be brought back from %1.</source>
+        <translation>Le fichier n&apos;a pas pu être récupéré dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::WebLinks</name>
+    <message>
+        <source>The user guide could not be opened: no program to show it was found.
+You can open it in a web browser by hand:
+%1</source>
+        <translation>Le guide n&apos;a pas pu être ouvert : aucun programme pour l&apos;afficher n&apos;a été trouvé.
+Vous pouvez l&apos;ouvrir vous-même dans un navigateur web :
+%1</translation>
+    </message>
+    <message>
+        <source>The page could not be opened: no web browser was found.
+You can open it by hand:
+%1</source>
+        <translation>La page n&apos;a pas pu être ouverte : aucun navigateur web n&apos;a été trouvé.
+Vous pouvez l&apos;ouvrir vous-même :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::show</name>
+    <message>
+        <source>Playing %1</source>
+        <translation>Lecture : %1</translation>
+    </message>
+    <message>
+        <source>Playing %1<byte value="xd"/>
+Remaining Time:-%2 Seconds Of %3 Seconds</source>
+        <extracomment>%1 is the music&apos;s name, %2 the seconds played, %3 its length in seconds.</extracomment>
+        <translation>Lecture : %1<byte value="xd"/>
+%2 s sur %3 s</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,820 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Keeps your goals in view: a small slideshow of your pictures with your affirmations.</source>
+        <translation>Mantém suas metas à vista: uma pequena apresentação das suas imagens com as suas afirmações.</translation>
+    </message>
+    <message>
+        <source>Starts the show at once with the saved settings; the main window opens when it ends. With Vellumora already running, starts the show there.</source>
+        <translation>Inicia a apresentação na hora com as configurações salvas; a janela principal abre quando ela termina. Se o Vellumora já estiver aberto, a apresentação começa nele.</translation>
+    </message>
+    <message>
+        <source>Vellumora needs a graphical desktop: neither DISPLAY nor WAYLAND_DISPLAY is set.
+</source>
+        <translation>O Vellumora precisa de uma área de trabalho gráfica: nem DISPLAY nem WAYLAND_DISPLAY está definido.
+</translation>
+    </message>
+</context>
+<context>
+    <name>DataFile</name>
+    <message>
+        <source>The file is already in the library folder.</source>
+        <translation>O arquivo já está na pasta da biblioteca.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AboutDialog</name>
+    <message>
+        <source>Vellumora is a visualization tool: post your daily visions, goals, motivational messages and favourite sayings on it, and a small slideshow keeps them in view while you work, until they come true.</source>
+        <translation>O Vellumora é o seu quadro de visualização: anote nele suas visões, metas, mensagens de motivação e frases favoritas, e uma pequena apresentação as mostra enquanto você trabalha, até que se realizem.</translation>
+    </message>
+    <message>
+        <source>Click here to visit </source>
+        <translation>Saiba mais no </translation>
+    </message>
+    <message>
+        <source>the Vellumora user guide</source>
+        <translation>guia do Vellumora</translation>
+    </message>
+    <message>
+        <source>Your library is in %1</source>
+        <translation>Sua biblioteca está em %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AffirmationLibraryPanel</name>
+    <message>
+        <source>Affirmation Library</source>
+        <translation>Biblioteca de afirmações</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AffirmationList</name>
+    <message>
+        <source>Affirmations</source>
+        <translation>Afirmações</translation>
+    </message>
+    <message>
+        <source>The affirmations of &quot;%1&quot; could not be read.</source>
+        <translation>Não foi possível ler as afirmações de “%1”.</translation>
+    </message>
+    <message>
+        <source>Please create or select a category first.</source>
+        <translation>Primeiro crie ou escolha uma categoria.</translation>
+    </message>
+    <message>
+        <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
+        <translation>Não foi possível ler as afirmações de “%1”, então elas não foram alteradas.</translation>
+    </message>
+    <message>
+        <source>The affirmations could not be saved, so the change was undone.</source>
+        <translation>Não foi possível salvar as afirmações, então a alteração foi desfeita.</translation>
+    </message>
+    <message>
+        <source>This category already holds %1 affirmations, the most it can hold.</source>
+        <translation>Esta categoria já tem %1 afirmações, o máximo possível.</translation>
+    </message>
+    <message>
+        <source>Please Enter Text to edit</source>
+        <translation>Digite o texto que você quer editar.</translation>
+    </message>
+    <message>
+        <source>There Is No Item To Delete</source>
+        <translation>Não há nada para excluir.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::AffirmationPanel</name>
+    <message>
+        <source>Affirmations</source>
+        <translation>Afirmações</translation>
+    </message>
+    <message>
+        <source>Affirmation text</source>
+        <translation>Texto da afirmação</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;dicionar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Edi&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>Double quotes cannot be kept in an affirmation. Please use single quotes.</source>
+        <translation>Aspas duplas não podem ficar em uma afirmação. Use aspas simples.</translation>
+    </message>
+    <message>
+        <source>Too long to show here</source>
+        <translation>Longo demais para mostrar aqui</translation>
+    </message>
+    <message>
+        <source>Press Add, type the affirmation, then press Update to keep it.</source>
+        <translation>Clique em Adicionar, escreva a afirmação e depois clique em Salvar.</translation>
+    </message>
+    <message>
+        <source>This affirmation holds %1 characters, more than this field takes. It is kept whole.</source>
+        <translation>Esta afirmação tem %1 caracteres, mais do que cabe neste campo. Ela é mantida inteira.</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>Sa&amp;lvar</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::CategoryIndex</name>
+    <message>
+        <source>Category</source>
+        <translation>Categoria</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Digite apenas letras.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the category list named no usable category and were left out.</source>
+        <translation>
+            <numerusform>%n linha da lista de categorias não indicava uma categoria válida e foi ignorada.</numerusform>
+            <numerusform>%n linhas da lista de categorias não indicavam uma categoria válida e foram ignoradas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The category list could not be read, so it is shown empty and not rewritten.</source>
+        <translation>Não foi possível ler a lista de categorias, então ela aparece vazia e não é regravada.</translation>
+    </message>
+    <message>
+        <source>The category list could not be saved.</source>
+        <translation>Não foi possível salvar a lista de categorias.</translation>
+    </message>
+    <message>
+        <source>The category list could not be read when the program started, so it cannot be changed now.</source>
+        <translation>Não foi possível ler a lista de categorias quando o programa iniciou, então ela não pode ser alterada agora.</translation>
+    </message>
+    <message>
+        <source>The category list could not be saved, so the change was undone.</source>
+        <translation>Não foi possível salvar a lista de categorias, então a alteração foi desfeita.</translation>
+    </message>
+    <message>
+        <source>A category name may hold only letters and spaces, and at least one letter.</source>
+        <translation>O nome de uma categoria só pode ter letras e espaços, com pelo menos uma letra.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; could not be created.</source>
+        <translation>Não foi possível criar a categoria “%1”.</translation>
+    </message>
+    <message>
+        <source>The category list already holds %1 categories, the most it can hold.</source>
+        <translation>A lista de categorias já tem %1 categorias, o máximo possível.</translation>
+    </message>
+    <message>
+        <source>There Is No Item To Delete</source>
+        <translation>Não há nada para excluir.</translation>
+    </message>
+    <message>
+        <source>The file of the category &quot;%1&quot; could not be moved to the Trash, so it stays in the library folder.</source>
+        <translation>Não foi possível mover o arquivo da categoria “%1” para a lixeira, então ele continua na pasta da biblioteca.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
+        <translation>A categoria “%1” não pode ser recuperada com outro nome.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::CategoryPanel</name>
+    <message>
+        <source>Affirmations Category</source>
+        <translation>Categorias de afirmações</translation>
+    </message>
+    <message>
+        <source>New category name</source>
+        <translation>Nome da nova categoria</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>C&amp;riar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorias</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::DeleteHistory</name>
+    <message>
+        <source>the category &quot;%1&quot;</source>
+        <translation>a categoria “%1”</translation>
+    </message>
+    <message>
+        <source>the affirmation &quot;%1&quot;</source>
+        <translation>a afirmação “%1”</translation>
+    </message>
+    <message>
+        <source>the picture &quot;%1&quot;</source>
+        <translation>a imagem “%1”</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is no longer in the list, so its affirmation cannot be brought back.</source>
+        <translation>A categoria “%1” não está mais na lista, então a afirmação dela não pode ser recuperada.</translation>
+    </message>
+    <message>
+        <source>Vellumora cannot bring back %1: its file is no longer in the Trash.</source>
+        <translation>O Vellumora não pode recuperar %1: o arquivo não está mais na lixeira.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::FontColourDialog</name>
+    <message>
+        <source>Colour:</source>
+        <translation>Cor:</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ImageLibraryPanel</name>
+    <message>
+        <source>Image Library</source>
+        <translation>Biblioteca de imagens</translation>
+    </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
+    <message>
+        <source>Scroll the thumbnails</source>
+        <translation>Rolar as miniaturas</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imagens</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Delete Picture</source>
+        <translation>&lt;&lt; E&amp;xcluir imagem</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; &amp;Add Picture</source>
+        <translation>&lt;&lt; A&amp;dicionar imagem</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif|All Pictures|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</source>
+        <extracomment>The names of the file types before each |; the patterns after it stay as they are.</extracomment>
+        <translation>Arquivo BMP (*.bmp*)|*.bmp|Arquivo JPG (*.jpg)|*.jpg|Arquivos JPEG (*.jpeg)|*.jpeg|Arquivo PNG (*.png)|*.png|Arquivo WebP (*.webp)|*.webp|Arquivo TIFF (*.tif, *.tiff)|*.tif;*.tiff|Arquivo GIF (*.gif)|*.gif|Todas as imagens|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</translation>
+    </message>
+    <message>
+        <source>These pictures could not be added:</source>
+        <translation>Não foi possível adicionar estas imagens:</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::LoginStart</name>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Não foi possível criar a pasta “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::MainWindow</name>
+    <message>
+        <source>Click here to visit the Vellumora home page for ideas, tips and updates</source>
+        <translation>Clique aqui para visitar a página do Vellumora: ideias, dicas e atualizações</translation>
+    </message>
+    <message>
+        <source>Vellumora keeps your vision board in view: post your daily visions, goals, motivational messages and sayings here, and see them every day until they come true.</source>
+        <translation>O Vellumora mantém seu quadro de visualização à vista: anote aqui suas visões, metas, mensagens de motivação e frases, e veja-as todos os dias até que se realizem.</translation>
+    </message>
+    <message>
+        <source>Select The Image and affirmation category to display your vision board</source>
+        <translation>Escolha as imagens e as categorias de afirmações do seu quadro de visualização</translation>
+    </message>
+    <message>
+        <source>Image &amp;Library</source>
+        <translation>Biblioteca de &amp;imagens</translation>
+    </message>
+    <message>
+        <source>Affirmation Li&amp;brary</source>
+        <translation>Biblioteca de afir&amp;mações</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Configurações</translation>
+    </message>
+    <message>
+        <source>F&amp;ont</source>
+        <translation>&amp;Fonte</translation>
+    </message>
+    <message>
+        <source>About Soft&amp;ware </source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <source>Undo Delete</source>
+        <translation>Desfazer a exclusão</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>I&amp;niciar</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;juda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>A&amp;juda on-line</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visitar nosso site</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Procurar &amp;atualização</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Sobre o Vellumora</translation>
+    </message>
+    <message>
+        <source>Required File is missing </source>
+        <translation>Falta um arquivo necessário.</translation>
+    </message>
+    <message>
+        <source>Please Reinstall The software</source>
+        <translation>Instale o Vellumora de novo.</translation>
+    </message>
+    <message>
+        <source>Bring back %1 (%2)</source>
+        <translation>Recuperar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Nothing deleted to bring back</source>
+        <translation>Nada excluído para recuperar</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::PictureLibrary</name>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>The picture list could not be read, so the library is shown empty and the picture list is left as it is.</source>
+        <translation>Não foi possível ler a lista de imagens, então a biblioteca aparece vazia e a lista fica como está.</translation>
+    </message>
+    <message>
+        <source>The picture list could not be read when the program started, so it cannot be changed now.</source>
+        <translation>Não foi possível ler a lista de imagens quando o programa iniciou, então ela não pode ser alterada agora.</translation>
+    </message>
+    <message>
+        <source>The picture list could not be saved, so the library stays as it was.</source>
+        <translation>Não foi possível salvar a lista de imagens, então a biblioteca fica como estava.</translation>
+    </message>
+    <message>
+        <source>This Picture is Already available Please Select Another Picture </source>
+        <translation>Esta imagem já está na biblioteca. Escolha outra.</translation>
+    </message>
+    <message>
+        <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
+        <translation>Uma imagem chamada “%1” não pode ficar na biblioteca. Renomeie o arquivo e adicione-o de novo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
+        <translation>“%1” não é uma imagem que o Vellumora consiga ler, então não foi adicionada.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
+        <translation>“%1” é grande demais para o Vellumora (%2 x %3 pixels), então não foi adicionada.</translation>
+    </message>
+    <message>
+        <source>The picture could not be copied into the library.</source>
+        <translation>Não foi possível copiar a imagem para a biblioteca.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; could not be moved to the Trash, so its file stays in the library folder.</source>
+        <translation>Não foi possível mover a imagem “%1” para a lixeira, então o arquivo continua na pasta da biblioteca.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be brought back under another name.</source>
+        <translation>A imagem “%1” não pode ser recuperada com outro nome.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>O Vellumora já está aberto.</translation>
+    </message>
+    <message>
+        <source>There maybe an update to this software available</source>
+        <translation>Talvez haja uma atualização do Vellumora.</translation>
+    </message>
+    <message>
+        <source>Do you want to check for an update?</source>
+        <translation>Você quer procurar uma atualização?</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::QtMediaControl</name>
+    <message>
+        <source>There is no sound in it.</source>
+        <translation>Ele não tem som.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::SettingsPanel</name>
+    <message>
+        <source>Display for</source>
+        <translation>Mostrar por</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Start the show when I lo&amp;g in</source>
+        <translation>Iniciar a a&amp;presentação ao entrar</translation>
+    </message>
+    <message>
+        <source>Start the show when I log in</source>
+        <translation>Iniciar a apresentação ao entrar</translation>
+    </message>
+    <message>
+        <source>Each time you log in, the show starts by itself with these settings</source>
+        <translation>Sempre que você entra no sistema, a apresentação começa sozinha com estas configurações</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Show on Top</source>
+        <translation>Manter a apresentação sempre &amp;visível</translation>
+    </message>
+    <message>
+        <source>Keep the Show on Top</source>
+        <translation>Manter a apresentação sempre visível</translation>
+    </message>
+    <message>
+        <source>The show stays above every other window</source>
+        <translation>A apresentação fica acima de todas as outras janelas</translation>
+    </message>
+    <message>
+        <source>Play Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>R&amp;epeat</source>
+        <translation>&amp;Repetir</translation>
+    </message>
+    <message>
+        <source>Repeat</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>When the music ends it starts again; a folder&apos;s music plays round and round</source>
+        <translation>Quando a música termina, ela recomeça; a música de uma pasta toca sem parar</translation>
+    </message>
+    <message>
+        <source>Choose Music</source>
+        <translation>Escolher música</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>Choose a music file</source>
+        <translation>Escolher um arquivo de música</translation>
+    </message>
+    <message>
+        <source>Fol&amp;der</source>
+        <translation>Pas&amp;ta</translation>
+    </message>
+    <message>
+        <source>Choose a folder: its music plays in name order</source>
+        <translation>Escolher uma pasta: a música dela toca em ordem de nome</translation>
+    </message>
+    <message>
+        <source>Image Frequency</source>
+        <translation>Troca de imagem</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each image and duration for which each image is displayed.</source>
+        <translation>Escolha quanto tempo cada imagem fica na tela antes da próxima.</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Affirmation Frequency</source>
+        <translation>Velocidade das afirmações</translation>
+    </message>
+    <message>
+        <source>Below you can set the interval between each affirmation and duration for which each affirmation is displayed.</source>
+        <translation>Escolha a velocidade com que a afirmação desliza sob a imagem: quanto menos milissegundos, mais rápido.</translation>
+    </message>
+    <message>
+        <source>MilliSecond</source>
+        <translation>milissegundos</translation>
+    </message>
+    <message>
+        <source> Display Order</source>
+        <translation>Ordem</translation>
+    </message>
+    <message>
+        <source>As Displayed</source>
+        <translation>Como na lista</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aleatória</translation>
+    </message>
+    <message>
+        <source>Image Display Location</source>
+        <translation>Posição da apresentação</translation>
+    </message>
+    <message>
+        <source>Randomly on the Screen</source>
+        <translation>Em qualquer lugar da tela</translation>
+    </message>
+    <message>
+        <source>Centre of the Screen</source>
+        <translation>No centro da tela</translation>
+    </message>
+    <message>
+        <source>Whe&amp;re I Put It</source>
+        <translation>Onde eu &amp;deixar</translation>
+    </message>
+    <message>
+        <source>Drag the show by its picture: it stays where you put it</source>
+        <translation>Arraste a apresentação pela imagem: ela fica onde você deixar</translation>
+    </message>
+    <message>
+        <source>&amp;Picture</source>
+        <translation>Ima&amp;gem</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Esticar</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Preencher</translation>
+    </message>
+    <message>
+        <source>Stretch: the picture fills the show, out of proportion; Fit: all of it, with bands; Fill: its middle, in proportion</source>
+        <translation>Esticar: a imagem preenche a apresentação, fora de proporção; Ajustar: inteira, com faixas; Preencher: o centro dela, em proporção</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze</source>
+        <translation>Taman&amp;ho</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Pequena</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Média</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>How large the show is; Full Screen ends with Esc or Back</source>
+        <translation>O tamanho da apresentação; a tela cheia termina com Esc ou Voltar</translation>
+    </message>
+    <message>
+        <source>Dont Play Music</source>
+        <translation>Sem música</translation>
+    </message>
+    <message>
+        <source>The show could not be set to start when you log in.</source>
+        <translation>Não foi possível fazer a apresentação iniciar quando você entra no sistema.</translation>
+    </message>
+    <message>
+        <source>The show could not be kept from starting when you log in.</source>
+        <translation>Não foi possível impedir a apresentação de iniciar quando você entra no sistema.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
+        <translation>“%1” não é um arquivo de música que o Vellumora consiga tocar. Escolha um arquivo MP3, WAV ou WMA.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
+        <translation>“%1” não tem nenhum arquivo MP3, WAV, OGG, FLAC ou WMA. Escolha outra pasta.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ShapeOptions</name>
+    <message>
+        <source>Border Shape</source>
+        <translation>Forma da moldura</translation>
+    </message>
+    <message>
+        <source>No Fill</source>
+        <translation>Sem preenchimento</translation>
+    </message>
+    <message>
+        <source>Oval</source>
+        <translation>Oval</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Quadrado</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Círculo</translation>
+    </message>
+    <message>
+        <source>Round Square</source>
+        <translation>Quadrado arredondado</translation>
+    </message>
+    <message>
+        <source>Fill Style</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Horizontal Line</source>
+        <translation>Linhas horizontais</translation>
+    </message>
+    <message>
+        <source>Vertical Line</source>
+        <translation>Linhas verticais</translation>
+    </message>
+    <message>
+        <source>Upward Diagonal</source>
+        <translation>Linhas diagonais</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>Diagonal Cross</source>
+        <translation>Grade diagonal</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Show</name>
+    <message>
+        <source>You Are Not Selected Any Affirmation</source>
+        <translation>Você não escolheu nenhuma afirmação.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ShowLauncher</name>
+    <message>
+        <source>The show&apos;s place could not be saved; it stays there until Vellumora ends.</source>
+        <translation>Não foi possível salvar a posição da apresentação; ela fica ali até o Vellumora fechar.</translation>
+    </message>
+    <message>
+        <source>Please Select Music File To Play</source>
+        <translation>Escolha um arquivo de música para tocar.</translation>
+    </message>
+    <message>
+        <source>Music File Is Not Exists Please Select A File</source>
+        <translation>O arquivo de música não existe. Escolha um arquivo.</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
+        <translation>A pasta “%1” não tem nenhum arquivo MP3, WAV, OGG, FLAC ou WMA. Escolha outra.</translation>
+    </message>
+    <message>
+        <source>It is not a music file.</source>
+        <translation>Não é um arquivo de música.</translation>
+    </message>
+    <message>
+        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
+        <translation>Nenhuma música de “%1” pode ser tocada, então a apresentação continua sem música.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
+        <translation>O arquivo de música “%1” não pode ser tocado, então a apresentação continua sem música.</translation>
+    </message>
+    <message>
+        <source>None of the pictures in the library can be read, so the show has ended.</source>
+        <translation>Nenhuma imagem da biblioteca pode ser lida, então a apresentação terminou.</translation>
+    </message>
+    <message>
+        <source>The display settings could not be saved; the show starts with them all the same.</source>
+        <translation>Não foi possível salvar as configurações da apresentação; ela começa com elas mesmo assim.</translation>
+    </message>
+    <message>
+        <source>Please Select Atleast One Image To Display Your Picture</source>
+        <translation>Escolha pelo menos uma imagem para a sua apresentação.</translation>
+    </message>
+    <message>
+        <source>The font could not be saved; it is used until Vellumora ends.</source>
+        <translation>Não foi possível salvar a fonte; ela é usada até o Vellumora fechar.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::SlideshowWindow</name>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Voltar</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ThumbnailStrip</name>
+    <message>
+        <source>Picture %1</source>
+        <translation>Imagem %1</translation>
+    </message>
+    <message>
+        <source>%1, cannot be read</source>
+        <translation>%1, não pode ser lida</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>Não pode ser lida</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Trash</name>
+    <message>
+        <source>Every name for it in %1 is taken.</source>
+        <translation>Todos os nomes possíveis já estão ocupados em %1.</translation>
+    </message>
+    <message>
+        <source>The file could not be brought back from %1.</source>
+        <translation>Não foi possível recuperar o arquivo de %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::WebLinks</name>
+    <message>
+        <source>The user guide could not be opened: no program to show it was found.
+You can open it in a web browser by hand:
+%1</source>
+        <translation>Não foi possível abrir o guia: nenhum programa para mostrá-lo foi encontrado.
+Você pode abri-lo em um navegador:
+%1</translation>
+    </message>
+    <message>
+        <source>The page could not be opened: no web browser was found.
+You can open it by hand:
+%1</source>
+        <translation>Não foi possível abrir a página: nenhum navegador foi encontrado.
+Você pode abri-la você mesmo:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::show</name>
+    <message>
+        <source>Playing %1</source>
+        <translation>Tocando %1</translation>
+    </message>
+    <message>
+        <source>Playing %1<byte value="xd"/>
+Remaining Time:-%2 Seconds Of %3 Seconds</source>
+        <extracomment>%1 is the music&apos;s name, %2 the seconds played, %3 its length in seconds.</extracomment>
+        <translation>Tocando %1<byte value="xd"/>
+%2 de %3 segundos</translation>
+    </message>
+</context>
+</TS>
