@@ -190,6 +190,10 @@
         <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
         <translation>Die Kategorie „%1“ kann nicht unter einem anderen Namen zurückgeholt werden.</translation>
     </message>
+    <message>
+        <source>This category name is too long to name a file. Please choose a shorter one.</source>
+        <translation>Dieser Kategoriename ist zu lang für einen Dateinamen. Bitte wähle einen kürzeren.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::CategoryPanel</name>

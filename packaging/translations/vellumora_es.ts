@@ -190,6 +190,10 @@
         <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
         <translation>La categoría «%1» no se puede recuperar con otro nombre.</translation>
     </message>
+    <message>
+        <source>This category name is too long to name a file. Please choose a shorter one.</source>
+        <translation>Este nombre de categoría es demasiado largo para un nombre de archivo. Elige uno más corto.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::CategoryPanel</name>

@@ -190,6 +190,10 @@
         <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
         <translation>La catégorie « %1 » ne peut pas être restaurée sous un autre nom.</translation>
     </message>
+    <message>
+        <source>This category name is too long to name a file. Please choose a shorter one.</source>
+        <translation>Ce nom de catégorie est trop long pour un nom de fichier. Choisissez-en un plus court.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::CategoryPanel</name>

@@ -190,6 +190,10 @@
         <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
         <translation>A categoria “%1” não pode ser recuperada com outro nome.</translation>
     </message>
+    <message>
+        <source>This category name is too long to name a file. Please choose a shorter one.</source>
+        <translation>Este nome de categoria é longo demais para um nome de arquivo. Escolha um mais curto.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::CategoryPanel</name>

@@ -16,7 +16,8 @@ CategoryIndex::CategoryIndex(CategoryStore& store, AffirmationList& affirmations
 Outcome CategoryIndex::type(QChar typed)
 {
     const char16_t u = typed.unicode();
-    const bool letter = (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z');
+    // A mark is taken at any place here; the whole name is checked when it is created.
+    const bool letter = CategoryStore::isNameLetter(u) || CategoryStore::isNameMark(u);
     // Tab, Delete and Escape move or edit as in any field; other control characters (Ctrl+V) are
     // refused like any other character.
     const bool editing = u == u'\b' || u == u'\r' || u == u'\t' || u == 0x7F || u == 0x1B;
@@ -132,6 +133,12 @@ Outcome CategoryIndex::create(const QString& typed)
     if (!CategoryStore::isTypedName(name)) {
         return Outcome::refused(
             tr("A category name may hold only letters and spaces, and at least one letter."),
+            MessageIcon::Information);
+    }
+    // Letters of some alphabets take three or four bytes each in a file name.
+    if (!CategoryStore::isUsableName(name)) {
+        return Outcome::refused(
+            tr("This category name is too long to name a file. Please choose a shorter one."),
             MessageIcon::Information);
     }
     if (const int listed = listedRow(name); isRow(listed)) {

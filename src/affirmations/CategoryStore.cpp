@@ -167,16 +167,30 @@ bool CategoryStore::removeCategory(const QString& name, QString* error) const
     return removeNativeFile(categoryPath(name), error);
 }
 
+bool CategoryStore::isNameLetter(char32_t c)
+{
+    return QChar::isLetter(c);
+}
+
+bool CategoryStore::isNameMark(char32_t c)
+{
+    // Accents typed apart from their letter, and the vowel signs of Indic scripts.
+    return QChar::isMark(c);
+}
+
 bool CategoryStore::isTypedName(const QString& name)
 {
     bool letters = false;
-    for (const QChar c : name) {
-        const char16_t u = c.unicode();
-        const bool letter = (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z');
-        if (!letter && u != u' ') {
+    bool afterLetter = false;
+    // By code point, so a letter beyond the first 65536 (CJK extension B) counts as one.
+    for (const char32_t c : name.toUcs4()) {
+        const bool letter = isNameLetter(c);
+        const bool mark = afterLetter && isNameMark(c);
+        if (!letter && !mark && c != U' ') {
             return false;
         }
         letters = letters || letter;
+        afterLetter = letter || mark;
     }
     return letters;
 }

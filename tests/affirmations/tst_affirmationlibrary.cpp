@@ -76,6 +76,23 @@ private slots:
             "load; add; add Grüße; tick 0; choose 1; tick 1", "Café|Plain", "", "Plain",
             { "system/Caf\xE9.txt=\"na\xEFve\",#TRUE#\r\n\"Gr\xFC\xDF\x65\",#TRUE#\r\n",
                 "item.txt=\"Caf\xE9\",#TRUE#\r\n\"Plain\",#FALSE#\r\n" });
+        // A name in any alphabet. The index stays Windows-1252 while every name fits it and turns
+        // wholly UTF-8 for one that does not; a new file is named in UTF-8, as names are here, and
+        // an old one keeps its bytes.
+        const QByteArray cafe = "system/Caf\xE9.txt=";
+        const QByteArray cafeIndex = "item.txt=\"Caf\xE9\",#TRUE#\r\n";
+        row("names Windows-1252 holds", { cafe, cafeIndex }, "load; create Salud y energía; create Grüße",
+            "Café|Salud y energía|Grüße", "", "Grüße",
+            { cafe, "system/Salud y energía.txt=", "system/Grüße.txt=",
+                "item.txt=\"Caf\xE9\",#TRUE#\r\n\"Salud y energ\xED"
+                "a\",#TRUE#\r\n\"Gr\xFC\xDF"
+                "e\",#TRUE#\r\n" });
+        row("names it cannot hold", { cafe, cafeIndex },
+            "load; create Здоровье; create 健康 𠀀; create صحة; create café", "Café|Здоровье|健康 𠀀|صحة", "",
+            "Café",
+            { cafe, "system/Здоровье.txt=", "system/健康 𠀀.txt=", "system/صحة.txt=",
+                "item.txt=\"Café\",#TRUE#\r\n\"Здоровье\",#TRUE#\r\n\"健康 "
+                "𠀀\",#TRUE#\r\n\"صحة\",#TRUE#\r\n" });
         row("failed writes lose nothing", { health, index },
             "load; full; add; add new; pick 0; edit longer text; mark 0; remove; tick 0; create Joy",
             "Health", "calm|rest", "Health", { health, index, "system/Joy.txt=<missing>" },
@@ -297,10 +314,19 @@ private slots:
         QTest::newRow("letters and spaces") << "Good Health" << true << true;
         QTest::newRow("spaces only") << "   " << false << false;
         QTest::newRow("digit") << "Goals 2027" << false << true;
-        QTest::newRow("accented") << "Santé" << false << true;
+        QTest::newRow("punctuation") << "Joy!" << false << true;
+        QTest::newRow("accented") << "Santé" << true << true;
+        QTest::newRow("accent typed apart") << "Sante\u0301" << true << true;
+        QTest::newRow("an accent alone") << "\u0301" << false << true;
+        QTest::newRow("Cyrillic, Greek") << "Здоровье Αγάπη" << true << true;
+        QTest::newRow("Chinese, beyond the first 65536") << "健康𠀀" << true << true;
+        QTest::newRow("Arabic") << "صحة" << true << true;
+        QTest::newRow("Devanagari vowel signs") << "स्वास्थ्य" << true << true;
+        QTest::newRow("control character") << "Jo\ty" << false << false;
         QTest::newRow("climbs out") << "../item" << false << false;
         QTest::newRow("too long for a file name") << QString(252, 'a') << true << false;
-        QTest::newRow("251 é: too long in UTF-8, not in Windows-1252") << QString(251, u'é') << false << true;
+        QTest::newRow("too long in UTF-8") << QString(100, u'健') << true << false;
+        QTest::newRow("251 é: too long in UTF-8, not in Windows-1252") << QString(251, u'é') << true << true;
     }
 
     void names()

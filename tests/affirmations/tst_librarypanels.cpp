@@ -72,18 +72,18 @@ private slots:
     void typedKeysAreFiltered()
     {
         QLineEdit* name = f.find<QLineEdit>("txtAddFile");
-        QTest::keyClicks(name, "Jo y");
+        QTest::keyClicks(name, "Jó yß");
         QVERIFY(f.platform->messages.isEmpty());
         QTest::keyClick(name, '7');
         // Ctrl+V arrives with its control character, as from a real keyboard.
         QTest::sendKeyEvent(QTest::Click, name, Qt::Key_V, QChar(0x16), Qt::ControlModifier);
-        QCOMPARE(name->text(), "Jo y");
+        QCOMPARE(name->text(), "Jó yß");
         QCOMPARE(f.platform->messages.size(), 2);
         QCOMPARE(f.lastMessage(), "Please Enter only Letters");
         QCOMPARE(f.platform->messages.last().icon, MessageIcon::Information);
         f.find<QPushButton>("cmdCreateFile")->click();
         QCOMPARE(name->text(), "");
-        QCOMPARE(f.listed("lvFile"), (QStringList { "Health", "Work", "Jo y" }));
+        QCOMPARE(f.listed("lvFile"), (QStringList { "Health", "Work", "Jó yß" }));
 
         // Affirmations take anything but a double quote.
         QLineEdit* text = f.find<QLineEdit>("txtAddFileContent");
