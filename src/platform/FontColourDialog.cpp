@@ -3,13 +3,52 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace vellumora {
+
+namespace {
+
+int gridColumn(QGridLayout* grid, QWidget* widget)
+{
+    int row = 0, column = -1, rows = 0, columns = 0;
+    if (const int index = grid->indexOf(widget); index >= 0) {
+        grid->getItemPosition(index, &row, &column, &rows, &columns);
+    }
+    return column;
+}
+
+// Qt's font dialog gives its fields and lists no names a screen reader could say: the field and
+// the list of each column take the label above them.
+void nameFontFields(QFontDialog* fonts)
+{
+    auto* grid = qobject_cast<QGridLayout*>(fonts->layout());
+    if (!grid) {
+        return;
+    }
+    for (QLabel* label : fonts->findChildren<QLabel*>()) {
+        QWidget* field = label->buddy();
+        if (!field || gridColumn(grid, field) < 0) {
+            continue;
+        }
+        const QString name = QString(label->text()).remove(QLatin1Char('&'));
+        for (QWidget* control : fonts->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control != label && gridColumn(grid, control) == gridColumn(grid, field)
+                && (qobject_cast<QLineEdit*>(control) || qobject_cast<QListView*>(control))) {
+                control->setAccessibleName(name);
+            }
+        }
+    }
+}
+
+} // namespace
 
 FontColourDialog::FontColourDialog(const FontChoice& initial, QWidget* parent)
     : QDialog(parent)
@@ -23,6 +62,7 @@ FontColourDialog::FontColourDialog(const FontChoice& initial, QWidget* parent)
     m_fonts->setWindowFlags(Qt::Widget);
     m_fonts->setSizeGripEnabled(false);
     m_fonts->installEventFilter(this);
+    nameFontFields(m_fonts);
 
     m_colourButton = new QPushButton(this);
     m_colourButton->setObjectName(QStringLiteral("colour"));
