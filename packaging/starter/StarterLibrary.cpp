@@ -1,11 +1,13 @@
 // Writes the starter library: the affirmations from affirmations.txt in the program's own file
 // format, and six pictures drawn here, so nothing is downloaded and nothing comes from elsewhere.
-// Usage: vellumora-starter AFFIRMATIONS_TXT OUTPUT_FOLDER
+// One library for each language: OUTPUT_FOLDER/<language>/.
+// Usage: vellumora-starter OUTPUT_FOLDER LANGUAGE=AFFIRMATIONS_TXT...
 
-#include "images/PictureStore.h"
 #include "affirmations/CategoryStore.h"
+#include "images/PictureStore.h"
 #include "storage/DataFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -16,6 +18,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 using namespace vellumora;
 
@@ -144,35 +147,73 @@ void meadow(QPainter& p)
     }
 }
 
-bool writeAffirmations(const QString& source, const QString& folder)
+// One language's starter set: its categories with their affirmations, and the names its
+// pictures go by.
+struct StarterSet {
+    QList<Row> categories;
+    QList<QList<Row>> affirmations;
+    QHash<QString, QString> pictureNames;
+};
+
+std::optional<StarterSet> readStarterSet(const QString& source)
 {
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return false;
+        return std::nullopt;
     }
-    QList<Row> categories;
-    QList<QList<Row>> affirmations;
+    StarterSet set;
     for (const QString& raw : QString::fromUtf8(file.readAll()).split('\n')) {
         const QString line = raw.trimmed();
         if (line.isEmpty() || line.startsWith('#')) {
             continue;
         }
+        if (line.startsWith('@')) {
+            const qsizetype equals = line.indexOf('=');
+            set.pictureNames.insert(line.mid(1, equals - 1).trimmed(), line.mid(equals + 1).trimmed());
+            continue;
+        }
         const bool ticked = !line.startsWith('-');
         const QString text = ticked ? line : line.mid(1);
         if (text.startsWith('[') && text.endsWith(']')) {
-            categories.append({ text.mid(1, text.size() - 2), ticked });
-            affirmations.append(QList<Row>());
-        } else if (!affirmations.isEmpty()) {
-            affirmations.last().append({ text, ticked });
+            set.categories.append({ text.mid(1, text.size() - 2), ticked });
+            set.affirmations.append(QList<Row>());
+        } else if (!set.affirmations.isEmpty()) {
+            set.affirmations.last().append({ text, ticked });
         }
     }
-    const CategoryStore store(folder);
-    for (int i = 0; i < categories.size(); ++i) {
-        if (!store.writeRows(store.categoryPath(categories[i].text), affirmations[i])) {
+    return set;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool writeStarterSet(
+    const StarterSet& set, const QList<std::pair<QString, QByteArray>>& pictures, const QString& folder)
+{
+    if (!QDir().mkpath(folder + "/system") || !QDir().mkpath(folder + "/SystemFolder")) {
+        return false;
+    }
+    const CategoryStore categories(folder);
+    for (int i = 0; i < set.categories.size(); ++i) {
+        if (!categories.writeRows(categories.categoryPath(set.categories[i].text), set.affirmations[i])) {
             return false;
         }
     }
-    return writeDataFile(store.indexPath(), CategoryStore::encodeRows(categories));
+    if (!writeDataFile(categories.indexPath(), CategoryStore::encodeRows(set.categories))) {
+        return false;
+    }
+    QStringList names;
+    for (const auto& [name, bytes] : pictures) {
+        names.append(set.pictureNames.value(name, name));
+        if (!writeBytes(folder + "/SystemFolder/" + names.last(), bytes)) {
+            return false;
+        }
+    }
+    const PictureStore store(folder);
+    return writeDataFile(store.recordPath(), PictureStore::encodeRecord(names));
 }
 
 } // namespace
@@ -180,32 +221,39 @@ bool writeAffirmations(const QString& source, const QString& folder)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc != 3) {
-        std::fputs("usage: vellumora-starter AFFIRMATIONS_TXT OUTPUT_FOLDER\n", stderr);
+    if (argc < 3) {
+        std::fputs("usage: vellumora-starter OUTPUT_FOLDER LANGUAGE=AFFIRMATIONS_TXT...\n", stderr);
         return 2;
     }
-    const QString folder = QString::fromLocal8Bit(argv[2]);
-    if (!QDir().mkpath(folder + "/system") || !QDir().mkpath(folder + "/SystemFolder")
-        || !writeAffirmations(QString::fromLocal8Bit(argv[1]), folder)) {
-        std::fputs("vellumora-starter: the affirmations could not be written\n", stderr);
-        return 1;
-    }
-    const QList<std::pair<QString, std::function<void(QPainter&)>>> pictures { { "Sunrise.jpg", sunrise },
+    // Drawn once, the same pictures in every language.
+    const QList<std::pair<QString, std::function<void(QPainter&)>>> drawings { { "Sunrise.jpg", sunrise },
         { "Still Lake.jpg", stillLake }, { "Mountains.jpg", mountains }, { "Soft Light.jpg", softLight },
         { "Evening Sea.jpg", eveningSea }, { "Meadow.jpg", meadow } };
-    QStringList names;
-    for (const auto& [name, draw] : pictures) {
+    QList<std::pair<QString, QByteArray>> pictures;
+    for (const auto& [name, draw] : drawings) {
         QImage image(kWidth, kHeight, QImage::Format_RGB32);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         draw(painter);
         painter.end();
-        if (!image.save(folder + "/SystemFolder/" + name, "JPEG", 88)) {
-            std::fprintf(stderr, "vellumora-starter: %s could not be written\n", qPrintable(name));
+        QBuffer jpeg;
+        jpeg.open(QIODevice::WriteOnly);
+        if (!image.save(&jpeg, "JPEG", 88)) {
+            std::fprintf(stderr, "vellumora-starter: %s could not be drawn\n", qPrintable(name));
             return 1;
         }
-        names.append(name);
+        pictures.append({ name, jpeg.data() });
     }
-    const PictureStore store(folder);
-    return writeDataFile(store.recordPath(), PictureStore::encodeRecord(names)) ? 0 : 1;
+    const QString root = QString::fromLocal8Bit(argv[1]);
+    for (int i = 2; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        const QString language = argument.section('=', 0, 0);
+        const std::optional<StarterSet> set = readStarterSet(argument.section('=', 1));
+        if (!set || !writeStarterSet(*set, pictures, root + '/' + language)) {
+            std::fprintf(stderr, "vellumora-starter: the %s starter library could not be written\n",
+                qPrintable(language));
+            return 1;
+        }
+    }
+    return 0;
 }

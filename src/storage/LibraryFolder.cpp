@@ -1,5 +1,6 @@
 #include "storage/LibraryFolder.h"
 
+#include "platform/Language.h"
 #include "platform/Outcome.h"
 
 #include <QCoreApplication>
@@ -91,7 +92,7 @@ bool copyFiles(const QDir& from, const QDir& to, QString* error)
 
 // The copy is made beside the user's folder and renamed into place, so a copy cut short by a
 // full disk or a crash is never taken for a library.
-bool copyLibrary(const QString& programFolder, const QString& userFolder, QString* error)
+bool copyLibrary(const QString& source, const QString& userFolder, QString* error)
 {
     const QFileInfo target(userFolder);
     if (!QDir().mkpath(target.absolutePath())) {
@@ -106,7 +107,7 @@ bool copyLibrary(const QString& programFolder, const QString& userFolder, QStrin
     if (!copied) {
         *error = translate(QT_TRANSLATE_NOOP("vellumora::LibraryFolder", "The folder could not be made."));
     }
-    const QDir program(programFolder);
+    const QDir program(source);
     if (copied && QFileInfo(program.filePath(kIndex)).isFile()) {
         QFile index(program.filePath(kIndex));
         copied = index.copy(part.filePath(kIndex));
@@ -151,7 +152,17 @@ bool writableByMode(const QString& path)
     return permissions & QFile::WriteOther;
 }
 
-Choice choose(const QString& programFolder, const QString& userFolder)
+QString copiedLibrary(const QString& programFolder, const QLocale& locale)
+{
+    const QDir starters(programFolder + QStringLiteral("/starters"));
+    const QStringList sets = starters.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    if (const QString language = Language::pick(locale, sets); !language.isEmpty()) {
+        return starters.filePath(language);
+    }
+    return programFolder;
+}
+
+Choice choose(const QString& programFolder, const QString& userFolder, const QLocale& locale)
 {
     if (ownsLibrary(programFolder)) {
         return { programFolder, {} };
@@ -173,7 +184,8 @@ Choice choose(const QString& programFolder, const QString& userFolder)
                     QT_TRANSLATE_NOOP("vellumora::LibraryFolder", "A file of that name is in the way."))) };
     }
     QString error;
-    if ((!user.exists() || isEmptyFolder(userFolder)) && !copyLibrary(programFolder, userFolder, &error)) {
+    if ((!user.exists() || isEmptyFolder(userFolder))
+        && !copyLibrary(copiedLibrary(programFolder, locale), userFolder, &error)) {
         return { {}, withReason(cannotKeep, error) };
     }
     if (!writableByMode(userFolder)) {

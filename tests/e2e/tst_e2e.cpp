@@ -97,14 +97,17 @@ bool sendKeys(const QString& window, const QStringList& keys)
     return ok;
 }
 
-// Every file below the folder with its bytes, the executable left out.
+// The library's files below the folder with their bytes: item.txt, system/ and SystemFolder/.
 QMap<QString, QByteArray> library(const QString& folder)
 {
     QMap<QString, QByteArray> files;
     QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile file(it.next());
-        if (it.fileName() != "Vellumora" && file.open(QIODevice::ReadOnly)) {
+        const QString inside = it.filePath().mid(folder.size() + 1);
+        const bool kept
+            = inside == "item.txt" || inside.startsWith("system/") || inside.startsWith("SystemFolder/");
+        if (kept && file.open(QIODevice::ReadOnly)) {
             files.insert(it.filePath(), file.readAll());
         }
     }
@@ -239,7 +242,13 @@ private slots:
     {
         const QString prefix = m_root->filePath("prefix");
         QByteArray output;
-        QVERIFY2(run("cmake", { "--install", VELLUMORA_BUILD_DIR, "--prefix", prefix }, &output) == 0,
+        // Installed by someone who speaks French: the library beside the program is in French.
+        QProcessEnvironment french = QProcessEnvironment::systemEnvironment();
+        for (const char* name : { "LANGUAGE", "LC_ALL", "LC_MESSAGES" }) {
+            french.remove(name);
+        }
+        french.insert("LANG", "fr_FR.UTF-8");
+        QVERIFY2(run("cmake", { "--install", VELLUMORA_BUILD_DIR, "--prefix", prefix }, &output, french) == 0,
             output.constData());
         const QString id = "example.vellumora.Vellumora";
         for (const QString& file : QStringList { "lib/vellumora/Vellumora",
@@ -255,9 +264,11 @@ private slots:
 
         // The starter library lies beside the installed program, which starts on it through the link.
         const QString folder = prefix + "/lib/vellumora";
-        QCOMPARE(QImage(folder + "/SystemFolder/Sunrise.jpg").size(),
-            QImage(VELLUMORA_BUILD_DIR "/starter/SystemFolder/Sunrise.jpg").size());
-        QVERIFY(QFileInfo(folder + "/item.txt").size() > 0);
+        QCOMPARE(QImage(folder + "/SystemFolder/Lever de soleil.jpg").size(),
+            QImage(VELLUMORA_BUILD_DIR "/starter/en/SystemFolder/Sunrise.jpg").size());
+        QVERIFY(library(folder).value(folder + "/item.txt").startsWith("\"Calme et gratitude\""));
+        QVERIFY(QFileInfo::exists(folder + "/translations/vellumora_fr.qm"));
+        QVERIFY(QFileInfo::exists(folder + "/starters/pt_BR/item.txt"));
         QProcess* program = start(prefix + "/bin/vellumora");
         QVERIFY(!waitForWindow(kMainTitle).isEmpty());
         QVERIFY(windows(kMessageTitle).isEmpty());
@@ -268,7 +279,7 @@ private slots:
         QFile index(folder + "/item.txt");
         QVERIFY(index.open(QIODevice::Append) && index.write("\"Mine\",#TRUE#\r\n") > 0);
         index.close();
-        QVERIFY(QFile::remove(folder + "/SystemFolder/Meadow.jpg"));
+        QVERIFY(QFile::remove(folder + "/SystemFolder/Prairie.jpg"));
         QFile mine(folder + "/system/Mine.txt");
         QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("\"my own\",#TRUE#\r\n") > 0);
         mine.close();
@@ -311,13 +322,17 @@ private slots:
         const QString folder = root + "/usr/lib/vellumora";
         QCOMPARE(run("chmod", { "-R", "a-w", folder }), 0);
         const QMap<QString, QByteArray> installed = library(folder);
-        start(root + "/usr/bin/vellumora");
+        // A user who speaks Brazilian Portuguese gets the starter set in it.
+        const QString starter = folder + "/starters/pt_BR";
+        const QMap<QString, QByteArray> brazilian = library(starter);
+        QVERIFY(brazilian.contains(starter + "/SystemFolder/Nascer do sol.jpg"));
+        start(root + "/usr/bin/vellumora", {}, "pt_BR.UTF-8");
         QVERIFY(!waitForWindow(kMainTitle).isEmpty());
         QVERIFY(windows(kMessageTitle).isEmpty());
         const QString own = m_root->filePath("home/.local/share/vellumora");
         QMap<QString, QByteArray> copied;
-        for (auto it = installed.cbegin(); it != installed.cend(); ++it) {
-            copied.insert(own + it.key().mid(folder.size()), it.value());
+        for (auto it = brazilian.cbegin(); it != brazilian.cend(); ++it) {
+            copied.insert(own + it.key().mid(starter.size()), it.value());
         }
         QCOMPARE(library(own), copied);
         QCOMPARE(library(folder), installed);
@@ -353,13 +368,16 @@ private:
         return ended && windows(kMessageTitle).size() <= 1 ? program->exitCode() : -1;
     }
 
-    QProcess* start(const QString& executable = QString(), const QStringList& args = {})
+    // The program in English, unless another locale is given.
+    QProcess* start(const QString& executable = QString(), const QStringList& args = {},
+        const QString& locale = "C.UTF-8")
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const char* name : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
-                 "WAYLAND_DISPLAY", "SESSION_MANAGER" }) {
+                 "WAYLAND_DISPLAY", "SESSION_MANAGER", "LANGUAGE", "LC_ALL", "LC_MESSAGES" }) {
             env.remove(name);
         }
+        env.insert("LANG", locale);
         env.insert("HOME", m_root->filePath("home"));
         env.insert("XDG_RUNTIME_DIR", m_root->filePath("home/runtime"));
         env.insert("QT_QPA_PLATFORM", "xcb");

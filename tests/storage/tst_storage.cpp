@@ -157,6 +157,35 @@ private slots:
         QCOMPARE(readBytes(NativePath(user)), "a file");
         setWritable(programFolders, true);
     }
+
+    // The first copy is the starter set in the user's language, where one is installed.
+    void copyInTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("German in Austria") << "de_AT"
+                                           << "starters/de";
+        QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                              << "starters/pt_BR";
+        QTest::newRow("Portuguese in Portugal") << "pt_PT"
+                                                << "";
+        QTest::newRow("English") << "en_GB"
+                                 << "starters/en";
+        QTest::newRow("no set for Japanese") << "ja_JP"
+                                             << "";
+    }
+
+    void copyInTheUsersLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, copied);
+        QTemporaryDir program;
+        for (const char* set : { "de", "en", "pt_BR" }) {
+            QVERIFY(QDir().mkpath(program.filePath(QString("starters/") + set + "/system")));
+        }
+        QCOMPARE(LibraryFolder::copiedLibrary(program.path(), QLocale(locale)),
+            copied.isEmpty() ? program.path() : program.filePath(copied));
+    }
 };
 
 QTEST_MAIN(TestStorage)
