@@ -1,5 +1,7 @@
 #include "affirmations/AffirmationList.h"
 
+#include <QLocale>
+
 namespace vellumora {
 
 AffirmationList::AffirmationList(const CategoryStore& store, QObject* parent)
@@ -101,7 +103,7 @@ Outcome AffirmationList::roomForOneMore() const
     }
     if (rows().size() >= CategoryStore::kMaxRows) {
         return Outcome::refused(tr("This category already holds %1 affirmations, the most it can hold.")
-                                    .arg(CategoryStore::kMaxRows));
+                                    .arg(QLocale().toString(CategoryStore::kMaxRows)));
     }
     return {};
 }

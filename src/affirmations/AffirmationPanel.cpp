@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace vellumora {
@@ -103,7 +104,7 @@ void AffirmationPanel::setFieldText(const QString& text)
     m_textField->setToolTip(fits ? tr("Press Add, type the affirmation, then press Update to keep it.")
                                  : tr("This affirmation holds %1 characters, more than this field takes. "
                                       "It is kept whole.")
-                                       .arg(text.size()));
+                                       .arg(QLocale().toString(text.size())));
 }
 
 void AffirmationPanel::showEditor()

@@ -2,6 +2,7 @@
 
 #include "affirmations/AffirmationList.h"
 
+#include <QLocale>
 #include <QSet>
 
 namespace vellumora {
@@ -169,7 +170,7 @@ Outcome CategoryIndex::roomForOneMore() const
 {
     if (rows().size() >= CategoryStore::kMaxRows) {
         return Outcome::refused(tr("The category list already holds %1 categories, the most it can hold.")
-                                    .arg(CategoryStore::kMaxRows));
+                                    .arg(QLocale().toString(CategoryStore::kMaxRows)));
     }
     return changeable();
 }

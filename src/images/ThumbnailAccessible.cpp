@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPointer>
 
 namespace vellumora {
@@ -38,7 +39,7 @@ public:
         }
         QString name = QFileInfo(m_strip->picturePath(m_number).toString()).fileName();
         if (name.isEmpty()) {
-            name = ThumbnailStrip::tr("Picture %1").arg(m_number);
+            name = ThumbnailStrip::tr("Picture %1").arg(QLocale().toString(m_number));
         }
         return m_strip->unreadable(m_number) ? ThumbnailStrip::tr("%1, cannot be read").arg(name) : name;
     }

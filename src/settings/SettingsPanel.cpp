@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -139,8 +140,8 @@ SettingsPanel::SettingsPanel(
     setObjectName(QStringLiteral("fraMusicSettings"));
     buildControls();
     for (int n = 5; n <= 5 * DisplaySettings::kDurationCount; n += 5) {
-        m_pictureSecondsList->addItem(QString::number(n));
-        m_glideStepList->addItem(QString::number(n));
+        m_pictureSecondsList->addItem(QLocale().toString(n));
+        m_glideStepList->addItem(QLocale().toString(n));
     }
     showOptions();
     showLoginStart();

@@ -72,7 +72,10 @@ private slots:
     void typedKeysAreFiltered()
     {
         QLineEdit* name = f.find<QLineEdit>("txtAddFile");
-        QTest::keyClicks(name, "Jó yß");
+        // Letters beyond ASCII come as a keyboard layout gives them: a key with its text.
+        for (const QChar letter : QString("Jó yß")) {
+            QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(letter), Qt::NoModifier);
+        }
         QVERIFY(f.platform->messages.isEmpty());
         QTest::keyClick(name, '7');
         // Ctrl+V arrives with its control character, as from a real keyboard.
@@ -165,7 +168,48 @@ private slots:
         QCOMPARE(text->placeholderText(), QString());
     }
 
+    // An affirmation in Arabic or Hebrew reads right to left in the list, as in the show, which
+    // draws the same text: laid out as the window lays out its text, left to right, it looks as
+    // it does laid out right to left, its full stop at its left end and a number in its place.
+    void rightToLeftAffirmations_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Qt::LayoutDirection>("readingDirection");
+        QTest::newRow("Arabic") << "أتقدم كل يوم 10 خطوات." << Qt::RightToLeft;
+        QTest::newRow("Hebrew") << "אני מתקדם כל יום." << Qt::RightToLeft;
+        QTest::newRow("English with an Arabic word") << "I say مرحبا." << Qt::LeftToRight;
+    }
+
+    void rightToLeftAffirmations()
+    {
+        QFETCH(QString, text);
+        QFETCH(Qt::LayoutDirection, readingDirection);
+        QVERIFY(writeBytes(f.path("system/Health.txt"), crlfLines({ "\"" + text + "\",#TRUE#" })));
+        f.load();
+        QTreeView* list = f.find<QTreeView>("lvFileContent");
+        const QString shown = list->model()->index(0, 0).data().toString();
+        QCOMPARE(
+            drawn(shown, list->layoutDirection(), list->font()), drawn(text, readingDirection, list->font()));
+    }
+
 private:
+    // The text laid out in one direction, from the left edge of a white line.
+    static QImage drawn(const QString& text, Qt::LayoutDirection direction, const QFont& font)
+    {
+        QTextLayout layout(text, font);
+        QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
+        option.setTextDirection(direction);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        layout.createLine().setLineWidth(600);
+        layout.endLayout();
+        QImage image(600, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        layout.draw(&painter, QPointF(0, 0));
+        return image;
+    }
+
     static void click(QTreeView* list, int row, bool onTickBox)
     {
         const QRect place = list->visualRect(list->model()->index(row, 0));

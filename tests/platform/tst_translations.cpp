@@ -1,5 +1,6 @@
 #include "affirmations/CategoryIndex.h"
 #include "platform/Language.h"
+#include "show/ShowArithmetic.h"
 #include "support/ApplicationFolder.h"
 #include "support/Translated.h"
 
@@ -177,7 +178,8 @@ private slots:
         QCOMPARE(Language::pick(QLocale(locale), { "de", "es", "fr", "pt_BR" }), picked);
     }
 
-    // The program's catalogue comes with Qt's own in the same language, for its dialogs.
+    // The program's catalogue comes with Qt's own in the same language, for its dialogs; numbers
+    // are written as the locale writes them.
     void qtSpeaksTheSameLanguage()
     {
         QCOMPARE(Language::catalogues(Translated::folder()), (QStringList { "de", "es", "fr", "pt_BR" }));
@@ -186,6 +188,10 @@ private slots:
             QVERIFY(german.installed());
             QCOMPARE(CategoryIndex::type('7').notices().first().text, "Bitte nur Buchstaben eingeben.");
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+            QLocale::setDefault(QLocale("de_DE"));
+            QCOMPARE(show::musicStatus("/music/Calm.mp3", 1234000, 2345000),
+                "Calm läuft\r\n1.234 von 2.345 Sekunden");
+            QLocale::setDefault(QLocale::c());
         }
         const Translated none("ja");
         QVERIFY(!none.installed());

@@ -1,12 +1,15 @@
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStandardPaths>
 
 namespace {
 
-// Every test keeps away from the user's own settings, caches and folders.
+// Every test keeps away from the user's own settings, caches and folders, and writes its numbers
+// the same way whatever the machine's locale.
 void enterTestMode()
 {
     QStandardPaths::setTestModeEnabled(true);
+    QLocale::setDefault(QLocale::c());
 }
 
 } // namespace
