@@ -8,8 +8,10 @@
 
 # The library's files below `folder` with their digests, as "file=digest" items.
 function(library_digest folder out)
+    file(GLOB index RELATIVE "${folder}" "${folder}/item.txt")
     file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${folder}"
-        "${folder}/item.txt" "${folder}/system/*" "${folder}/SystemFolder/*")
+        "${folder}/system/*" "${folder}/SystemFolder/*")
+    list(APPEND files ${index})
     list(SORT files)
     set(digest "")
     foreach(file ${files})

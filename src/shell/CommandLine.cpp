@@ -1,6 +1,7 @@
 #include "shell/CommandLine.h"
 
 #include "BuildConfig.h"
+#include "platform/Language.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -14,6 +15,9 @@ Request read(int argc, char* argv[])
     QCoreApplication probe(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Vellumora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELLUMORA_VERSION));
+    // The help and the refusal below speak the user's language too.
+    Language::install(
+        QLocale::system(), QCoreApplication::applicationDirPath() + QStringLiteral("/translations"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate("CommandLine",
         "Keeps your goals in view: a small slideshow of your pictures with your affirmations."));

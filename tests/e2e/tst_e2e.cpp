@@ -224,9 +224,11 @@ private slots:
     void answersWithoutADisplay()
     {
         QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
-        for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" }) {
+        for (const char* name :
+            { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES" }) {
             bare.remove(name);
         }
+        bare.insert("LANG", "C.UTF-8");
         QByteArray output;
         QCOMPARE(run(app("Vellumora"), { "--version" }, &output, bare), 0);
         QCOMPARE(output, "Vellumora 1.0\n");
@@ -234,6 +236,12 @@ private slots:
         QVERIFY(output.contains("--show"));
         QCOMPARE(run(app("Vellumora"), {}, &output, bare), 1);
         QVERIFY(output.contains("needs a graphical desktop"));
+        // In German, from the catalogues beside the built program.
+        bare.insert("LANG", "de_DE.UTF-8");
+        QCOMPARE(run(VELLUMORA_APP_DIR "/Vellumora", { "--help" }, &output, bare), 0);
+        QVERIFY2(output.contains("Startet die Diashow sofort"), output.constData());
+        QCOMPARE(run(VELLUMORA_APP_DIR "/Vellumora", {}, &output, bare), 1);
+        QVERIFY2(output.contains("braucht eine grafische"), output.constData());
     }
 
     // Installed into a fresh prefix: the layout, both validators, the start through the link with
