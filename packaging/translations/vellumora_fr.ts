@@ -5,16 +5,16 @@
     <name>CommandLine</name>
     <message>
         <source>Keeps your goals in view: a small slideshow of your pictures with your affirmations.</source>
-        <translation>Garde vos objectifs en vue : un petit diaporama de vos images avec vos affirmations.</translation>
+        <translation>Garde vos objectifs en vue&#xa0;: un petit diaporama de vos images avec vos affirmations.</translation>
     </message>
     <message>
         <source>Starts the show at once with the saved settings; the main window opens when it ends. With Vellumora already running, starts the show there.</source>
-        <translation>Lance le diaporama tout de suite avec les réglages enregistrés ; la fenêtre principale s&apos;ouvre à la fin. Si Vellumora est déjà ouvert, le diaporama y démarre.</translation>
+        <translation>Lance le diaporama tout de suite avec les réglages enregistrés&#xa0;; la fenêtre principale s&apos;ouvre à la fin. Si Vellumora est déjà ouvert, le diaporama y démarre.</translation>
     </message>
     <message>
         <source>Vellumora needs a graphical desktop: neither DISPLAY nor WAYLAND_DISPLAY is set.
 </source>
-        <translation>Vellumora a besoin d&apos;un bureau graphique : ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini.
+        <translation>Vellumora a besoin d&apos;un bureau graphique&#xa0;: ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini.
 </translation>
     </message>
 </context>
@@ -29,11 +29,11 @@
     <name>vellumora::AboutDialog</name>
     <message>
         <source>Vellumora is a visualization tool: post your daily visions, goals, motivational messages and favourite sayings on it, and a small slideshow keeps them in view while you work, until they come true.</source>
-        <translation>Vellumora est votre tableau de visualisation : notez-y vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et un petit diaporama vous les montre pendant que vous travaillez, jusqu&apos;à ce qu&apos;ils se réalisent.</translation>
+        <translation>Vellumora est votre tableau de visualisation&#xa0;: notez-y vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et un petit diaporama vous les montre pendant que vous travaillez, jusqu&apos;à ce qu&apos;ils se réalisent.</translation>
     </message>
     <message>
         <source>Click here to visit </source>
-        <translation>Pour en savoir plus : </translation>
+        <translation>Pour en savoir plus&#xa0;: </translation>
     </message>
     <message>
         <source>the Vellumora user guide</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>The affirmations of &quot;%1&quot; could not be read.</source>
-        <translation>Impossible de lire les affirmations de « %1 ».</translation>
+        <translation>Impossible de lire les affirmations de «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Please create or select a category first.</source>
@@ -71,11 +71,11 @@
     </message>
     <message>
         <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
-        <translation>Impossible de lire les affirmations de « %1 » : elles restent inchangées.</translation>
+        <translation>Impossible de lire les affirmations de «&#xa0;%1&#xa0;»&#xa0;: elles restent inchangées.</translation>
     </message>
     <message>
         <source>The affirmations could not be saved, so the change was undone.</source>
-        <translation>Impossible d&apos;enregistrer les affirmations : la modification a été annulée.</translation>
+        <translation>Impossible d&apos;enregistrer les affirmations&#xa0;: la modification a été annulée.</translation>
     </message>
     <message>
         <source>This category already holds %1 affirmations, the most it can hold.</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>The category list could not be read, so it is shown empty and not rewritten.</source>
-        <translation>Impossible de lire la liste des catégories : elle est affichée vide et n&apos;est pas réécrite.</translation>
+        <translation>Impossible de lire la liste des catégories&#xa0;: elle est affichée vide et n&apos;est pas réécrite.</translation>
     </message>
     <message>
         <source>The category list could not be saved.</source>
@@ -160,11 +160,11 @@
     </message>
     <message>
         <source>The category list could not be read when the program started, so it cannot be changed now.</source>
-        <translation>La liste des catégories n&apos;a pas pu être lue au démarrage : elle ne peut pas être modifiée maintenant.</translation>
+        <translation>La liste des catégories n&apos;a pas pu être lue au démarrage&#xa0;: elle ne peut pas être modifiée maintenant.</translation>
     </message>
     <message>
         <source>The category list could not be saved, so the change was undone.</source>
-        <translation>Impossible d&apos;enregistrer la liste des catégories : la modification a été annulée.</translation>
+        <translation>Impossible d&apos;enregistrer la liste des catégories&#xa0;: la modification a été annulée.</translation>
     </message>
     <message>
         <source>A category name may hold only letters and spaces, and at least one letter.</source>
@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>The category &quot;%1&quot; could not be created.</source>
-        <translation>Impossible de créer la catégorie « %1 ».</translation>
+        <translation>Impossible de créer la catégorie «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The category list already holds %1 categories, the most it can hold.</source>
@@ -184,11 +184,11 @@
     </message>
     <message>
         <source>The file of the category &quot;%1&quot; could not be moved to the Trash, so it stays in the library folder.</source>
-        <translation>Le fichier de la catégorie « %1 » n&apos;a pas pu être mis à la corbeille : il reste dans le dossier de la bibliothèque.</translation>
+        <translation>Le fichier de la catégorie «&#xa0;%1&#xa0;» n&apos;a pas pu être mis à la corbeille&#xa0;: il reste dans le dossier de la bibliothèque.</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
-        <translation>La catégorie « %1 » ne peut pas être restaurée sous un autre nom.</translation>
+        <translation>La catégorie «&#xa0;%1&#xa0;» ne peut pas être restaurée sous un autre nom.</translation>
     </message>
     <message>
         <source>This category name is too long to name a file. Please choose a shorter one.</source>
@@ -222,30 +222,30 @@
     <name>vellumora::DeleteHistory</name>
     <message>
         <source>the category &quot;%1&quot;</source>
-        <translation>la catégorie « %1 »</translation>
+        <translation>la catégorie «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the affirmation &quot;%1&quot;</source>
-        <translation>l&apos;affirmation « %1 »</translation>
+        <translation>l&apos;affirmation «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the picture &quot;%1&quot;</source>
-        <translation>l&apos;image « %1 »</translation>
+        <translation>l&apos;image «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>The category &quot;%1&quot; is no longer in the list, so its affirmation cannot be brought back.</source>
-        <translation>La catégorie « %1 » n&apos;est plus dans la liste : son affirmation ne peut pas être restaurée.</translation>
+        <translation>La catégorie «&#xa0;%1&#xa0;» n&apos;est plus dans la liste&#xa0;: son affirmation ne peut pas être restaurée.</translation>
     </message>
     <message>
         <source>Vellumora cannot bring back %1: its file is no longer in the Trash.</source>
-        <translation>Vellumora ne peut pas restaurer %1 : son fichier n&apos;est plus dans la corbeille.</translation>
+        <translation>Vellumora ne peut pas restaurer %1&#xa0;: son fichier n&apos;est plus dans la corbeille.</translation>
     </message>
 </context>
 <context>
     <name>vellumora::FontColourDialog</name>
     <message>
         <source>Colour:</source>
-        <translation>Couleur :</translation>
+        <translation>Couleur&#xa0;:</translation>
     </message>
     <message>
         <source>Colour</source>
@@ -285,25 +285,25 @@
     </message>
     <message>
         <source>These pictures could not be added:</source>
-        <translation>Ces images n&apos;ont pas pu être ajoutées :</translation>
+        <translation>Ces images n&apos;ont pas pu être ajoutées&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>vellumora::LoginStart</name>
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>
-        <translation>Impossible de créer le dossier « %1 ».</translation>
+        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>vellumora::MainWindow</name>
     <message>
         <source>Click here to visit the Vellumora home page for ideas, tips and updates</source>
-        <translation>Cliquez ici pour visiter le site de Vellumora : idées, conseils et mises à jour</translation>
+        <translation>Cliquez ici pour visiter le site de Vellumora&#xa0;: idées, conseils et mises à jour</translation>
     </message>
     <message>
         <source>Vellumora keeps your vision board in view: post your daily visions, goals, motivational messages and sayings here, and see them every day until they come true.</source>
-        <translation>Vellumora garde votre tableau de visualisation sous vos yeux : notez ici vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et voyez-les chaque jour jusqu&apos;à ce qu&apos;ils se réalisent.</translation>
+        <translation>Vellumora garde votre tableau de visualisation sous vos yeux&#xa0;: notez ici vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et voyez-les chaque jour jusqu&apos;à ce qu&apos;ils se réalisent.</translation>
     </message>
     <message>
         <source>Select The Image and affirmation category to display your vision board</source>
@@ -398,15 +398,15 @@
     </message>
     <message>
         <source>The picture list could not be read, so the library is shown empty and the picture list is left as it is.</source>
-        <translation>Impossible de lire la liste des images : la bibliothèque est affichée vide et la liste reste telle quelle.</translation>
+        <translation>Impossible de lire la liste des images&#xa0;: la bibliothèque est affichée vide et la liste reste telle quelle.</translation>
     </message>
     <message>
         <source>The picture list could not be read when the program started, so it cannot be changed now.</source>
-        <translation>La liste des images n&apos;a pas pu être lue au démarrage : elle ne peut pas être modifiée maintenant.</translation>
+        <translation>La liste des images n&apos;a pas pu être lue au démarrage&#xa0;: elle ne peut pas être modifiée maintenant.</translation>
     </message>
     <message>
         <source>The picture list could not be saved, so the library stays as it was.</source>
-        <translation>Impossible d&apos;enregistrer la liste des images : la bibliothèque reste comme elle était.</translation>
+        <translation>Impossible d&apos;enregistrer la liste des images&#xa0;: la bibliothèque reste comme elle était.</translation>
     </message>
     <message>
         <source>This Picture is Already available Please Select Another Picture </source>
@@ -414,15 +414,15 @@
     </message>
     <message>
         <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
-        <translation>Une image nommée « %1 » ne peut pas être gardée dans la bibliothèque. Renommez le fichier et ajoutez-le de nouveau.</translation>
+        <translation>Une image nommée «&#xa0;%1&#xa0;» ne peut pas être gardée dans la bibliothèque. Renommez le fichier et ajoutez-le de nouveau.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
-        <translation>« %1 » n&apos;est pas une image que Vellumora sait lire : elle n&apos;a pas été ajoutée.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une image que Vellumora sait lire&#xa0;: elle n&apos;a pas été ajoutée.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
-        <translation>« %1 » est trop grande pour Vellumora (%2 x %3 pixels) : elle n&apos;a pas été ajoutée.</translation>
+        <translation>«&#xa0;%1&#xa0;» est trop grande pour Vellumora (%2 x %3 pixels)&#xa0;: elle n&apos;a pas été ajoutée.</translation>
     </message>
     <message>
         <source>The picture could not be copied into the library.</source>
@@ -430,11 +430,11 @@
     </message>
     <message>
         <source>The picture &quot;%1&quot; could not be moved to the Trash, so its file stays in the library folder.</source>
-        <translation>L&apos;image « %1 » n&apos;a pas pu être mise à la corbeille : son fichier reste dans le dossier de la bibliothèque.</translation>
+        <translation>L&apos;image «&#xa0;%1&#xa0;» n&apos;a pas pu être mise à la corbeille&#xa0;: son fichier reste dans le dossier de la bibliothèque.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; cannot be brought back under another name.</source>
-        <translation>L&apos;image « %1 » ne peut pas être restaurée sous un autre nom.</translation>
+        <translation>L&apos;image «&#xa0;%1&#xa0;» ne peut pas être restaurée sous un autre nom.</translation>
     </message>
 </context>
 <context>
@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>Do you want to check for an update?</source>
-        <translation>Voulez-vous rechercher une mise à jour ?</translation>
+        <translation>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -507,7 +507,7 @@
     </message>
     <message>
         <source>When the music ends it starts again; a folder&apos;s music plays round and round</source>
-        <translation>Quand la musique se termine, elle reprend ; la musique d&apos;un dossier tourne en boucle</translation>
+        <translation>Quand la musique se termine, elle reprend&#xa0;; la musique d&apos;un dossier tourne en boucle</translation>
     </message>
     <message>
         <source>Choose Music</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>Choose a folder: its music plays in name order</source>
-        <translation>Choisir un dossier : sa musique est jouée par ordre de nom</translation>
+        <translation>Choisir un dossier&#xa0;: sa musique est jouée par ordre de nom</translation>
     </message>
     <message>
         <source>Image Frequency</source>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>Below you can set the interval between each affirmation and duration for which each affirmation is displayed.</source>
-        <translation>Choisissez à quelle vitesse l&apos;affirmation glisse sous l&apos;image : moins il y a de millisecondes, plus elle va vite.</translation>
+        <translation>Choisissez à quelle vitesse l&apos;affirmation glisse sous l&apos;image&#xa0;: moins il y a de millisecondes, plus elle va vite.</translation>
     </message>
     <message>
         <source>MilliSecond</source>
@@ -583,7 +583,7 @@
     </message>
     <message>
         <source>Drag the show by its picture: it stays where you put it</source>
-        <translation>Déplacez le diaporama en le tirant par son image : il reste là où vous le posez</translation>
+        <translation>Déplacez le diaporama en le tirant par son image&#xa0;: il reste là où vous le posez</translation>
     </message>
     <message>
         <source>&amp;Picture</source>
@@ -603,7 +603,7 @@
     </message>
     <message>
         <source>Stretch: the picture fills the show, out of proportion; Fit: all of it, with bands; Fill: its middle, in proportion</source>
-        <translation>Étirer : l&apos;image remplit le diaporama, sans garder ses proportions ; Ajuster : toute l&apos;image, avec des bandes ; Remplir : son centre, en proportion</translation>
+        <translation>Étirer&#xa0;: l&apos;image remplit le diaporama, sans garder ses proportions&#xa0;; Ajuster&#xa0;: toute l&apos;image, avec des bandes&#xa0;; Remplir&#xa0;: son centre, en proportion</translation>
     </message>
     <message>
         <source>Si&amp;ze</source>
@@ -627,7 +627,7 @@
     </message>
     <message>
         <source>How large the show is; Full Screen ends with Esc or Back</source>
-        <translation>La taille du diaporama ; le plein écran se quitte avec Échap ou Retour</translation>
+        <translation>La taille du diaporama&#xa0;; le plein écran se quitte avec Échap ou Retour</translation>
     </message>
     <message>
         <source>Dont Play Music</source>
@@ -643,11 +643,11 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
-        <translation>« %1 » n&apos;est pas un fichier de musique que Vellumora sait lire. Choisissez un fichier MP3, WAV ou WMA.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de musique que Vellumora sait lire. Choisissez un fichier MP3, WAV ou WMA.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
-        <translation>« %1 » ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez un autre dossier.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez un autre dossier.</translation>
     </message>
 </context>
 <context>
@@ -712,7 +712,7 @@
     <name>vellumora::ShowLauncher</name>
     <message>
         <source>The show&apos;s place could not be saved; it stays there until Vellumora ends.</source>
-        <translation>La position du diaporama n&apos;a pas pu être enregistrée ; il y reste jusqu&apos;à la fermeture de Vellumora.</translation>
+        <translation>La position du diaporama n&apos;a pas pu être enregistrée&#xa0;; il y reste jusqu&apos;à la fermeture de Vellumora.</translation>
     </message>
     <message>
         <source>Please Select Music File To Play</source>
@@ -724,7 +724,7 @@
     </message>
     <message>
         <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
-        <translation>Le dossier « %1 » ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez-en un autre.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez-en un autre.</translation>
     </message>
     <message>
         <source>It is not a music file.</source>
@@ -732,19 +732,19 @@
     </message>
     <message>
         <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
-        <translation>Aucune musique de « %1 » ne peut être jouée : le diaporama continue sans musique.</translation>
+        <translation>Aucune musique de «&#xa0;%1&#xa0;» ne peut être jouée&#xa0;: le diaporama continue sans musique.</translation>
     </message>
     <message>
         <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
-        <translation>Le fichier de musique « %1 » ne peut pas être joué : le diaporama continue sans musique.</translation>
+        <translation>Le fichier de musique «&#xa0;%1&#xa0;» ne peut pas être joué&#xa0;: le diaporama continue sans musique.</translation>
     </message>
     <message>
         <source>None of the pictures in the library can be read, so the show has ended.</source>
-        <translation>Aucune image de la bibliothèque n&apos;a pu être lue : le diaporama est terminé.</translation>
+        <translation>Aucune image de la bibliothèque n&apos;a pu être lue&#xa0;: le diaporama est terminé.</translation>
     </message>
     <message>
         <source>The display settings could not be saved; the show starts with them all the same.</source>
-        <translation>Les réglages d&apos;affichage n&apos;ont pas pu être enregistrés ; le diaporama démarre quand même avec eux.</translation>
+        <translation>Les réglages d&apos;affichage n&apos;ont pas pu être enregistrés&#xa0;; le diaporama démarre quand même avec eux.</translation>
     </message>
     <message>
         <source>Please Select Atleast One Image To Display Your Picture</source>
@@ -752,7 +752,7 @@
     </message>
     <message>
         <source>The font could not be saved; it is used until Vellumora ends.</source>
-        <translation>La police n&apos;a pas pu être enregistrée ; elle reste utilisée jusqu&apos;à la fermeture de Vellumora.</translation>
+        <translation>La police n&apos;a pas pu être enregistrée&#xa0;; elle reste utilisée jusqu&apos;à la fermeture de Vellumora.</translation>
     </message>
 </context>
 <context>
@@ -794,16 +794,16 @@
         <source>The user guide could not be opened: no program to show it was found.
 You can open it in a web browser by hand:
 %1</source>
-        <translation>Le guide n&apos;a pas pu être ouvert : aucun programme pour l&apos;afficher n&apos;a été trouvé.
-Vous pouvez l&apos;ouvrir vous-même dans un navigateur web :
+        <translation>Le guide n&apos;a pas pu être ouvert&#xa0;: aucun programme pour l&apos;afficher n&apos;a été trouvé.
+Vous pouvez l&apos;ouvrir vous-même dans un navigateur web&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>The page could not be opened: no web browser was found.
 You can open it by hand:
 %1</source>
-        <translation>La page n&apos;a pas pu être ouverte : aucun navigateur web n&apos;a été trouvé.
-Vous pouvez l&apos;ouvrir vous-même :
+        <translation>La page n&apos;a pas pu être ouverte&#xa0;: aucun navigateur web n&apos;a été trouvé.
+Vous pouvez l&apos;ouvrir vous-même&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -811,13 +811,13 @@ Vous pouvez l&apos;ouvrir vous-même :
     <name>vellumora::show</name>
     <message>
         <source>Playing %1</source>
-        <translation>Lecture : %1</translation>
+        <translation>Lecture&#xa0;: %1</translation>
     </message>
     <message>
         <source>Playing %1<byte value="xd"/>
 Remaining Time:-%2 Seconds Of %3 Seconds</source>
         <extracomment>%1 is the music&apos;s name, %2 the seconds played, %3 its length in seconds.</extracomment>
-        <translation>Lecture : %1<byte value="xd"/>
+        <translation>Lecture&#xa0;: %1<byte value="xd"/>
 %2 s sur %3 s</translation>
     </message>
 </context>
