@@ -68,7 +68,14 @@ void SlideshowWindow::setShowGeometry(const ShowGeometry& geometry)
     m_geometry = geometry;
     m_frame->setGeometry(geometry.frame);
     m_frame->setThickBorder(geometry.frameBorder);
-    m_backButton->setGeometry(geometry.back);
+    // A larger font or a longer word than "Back" widens the button to the left, keeping its
+    // corner, so its caption is never cut.
+    QRect back = geometry.back;
+    const QSize caption
+        = m_backButton->fontMetrics().size(Qt::TextShowMnemonic, m_backButton->text()) + QSize(8, 2);
+    back.setLeft(std::min(back.left(), back.right() + 1 - caption.width()));
+    back.setHeight(std::max(back.height(), caption.height()));
+    m_backButton->setGeometry(back);
     m_captionStrip->setGeometry(geometry.captionStrip);
     m_caption->setGeometry(m_captionStrip->rect());
     m_caption->setTop(int(std::lround(
