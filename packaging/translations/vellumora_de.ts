@@ -289,6 +289,29 @@
     </message>
 </context>
 <context>
+    <name>vellumora::LibraryFolder</name>
+    <message>
+        <source>The folder could not be made.</source>
+        <translation>Der Ordner konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
+        <translation>Vellumora kann deine Sammlung nicht in „%1“ speichern und deshalb nicht starten.</translation>
+    </message>
+    <message>
+        <source>Vellumora cannot find a folder of yours to keep your library in, so it cannot start.</source>
+        <translation>Vellumora findet keinen Ordner von dir, in dem es deine Sammlung speichern kann, und kann deshalb nicht starten.</translation>
+    </message>
+    <message>
+        <source>A file of that name is in the way.</source>
+        <translation>Dort liegt eine Datei mit diesem Namen im Weg.</translation>
+    </message>
+    <message>
+        <source>You may not write there.</source>
+        <translation>Du darfst dort nicht schreiben.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::LoginStart</name>
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>

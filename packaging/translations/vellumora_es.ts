@@ -289,6 +289,29 @@
     </message>
 </context>
 <context>
+    <name>vellumora::LibraryFolder</name>
+    <message>
+        <source>The folder could not be made.</source>
+        <translation>No se pudo crear la carpeta.</translation>
+    </message>
+    <message>
+        <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
+        <translation>Vellumora no puede guardar tu biblioteca en «%1», así que no puede iniciarse.</translation>
+    </message>
+    <message>
+        <source>Vellumora cannot find a folder of yours to keep your library in, so it cannot start.</source>
+        <translation>Vellumora no encuentra ninguna carpeta tuya donde guardar tu biblioteca, así que no puede iniciarse.</translation>
+    </message>
+    <message>
+        <source>A file of that name is in the way.</source>
+        <translation>Hay un archivo con ese nombre en su lugar.</translation>
+    </message>
+    <message>
+        <source>You may not write there.</source>
+        <translation>No tienes permiso para escribir ahí.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::LoginStart</name>
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>

@@ -289,6 +289,29 @@
     </message>
 </context>
 <context>
+    <name>vellumora::LibraryFolder</name>
+    <message>
+        <source>The folder could not be made.</source>
+        <translation>Impossible de créer le dossier.</translation>
+    </message>
+    <message>
+        <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
+        <translation>Vellumora ne peut pas garder votre bibliothèque dans « %1 » et ne peut donc pas démarrer.</translation>
+    </message>
+    <message>
+        <source>Vellumora cannot find a folder of yours to keep your library in, so it cannot start.</source>
+        <translation>Vellumora ne trouve aucun dossier à vous où garder votre bibliothèque et ne peut donc pas démarrer.</translation>
+    </message>
+    <message>
+        <source>A file of that name is in the way.</source>
+        <translation>Un fichier de ce nom est déjà à cet endroit.</translation>
+    </message>
+    <message>
+        <source>You may not write there.</source>
+        <translation>Vous n&apos;avez pas le droit d&apos;écrire à cet endroit.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::LoginStart</name>
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>

@@ -289,6 +289,29 @@
     </message>
 </context>
 <context>
+    <name>vellumora::LibraryFolder</name>
+    <message>
+        <source>The folder could not be made.</source>
+        <translation>Não foi possível criar a pasta.</translation>
+    </message>
+    <message>
+        <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
+        <translation>O Vellumora não pode guardar sua biblioteca em “%1”, então não pode iniciar.</translation>
+    </message>
+    <message>
+        <source>Vellumora cannot find a folder of yours to keep your library in, so it cannot start.</source>
+        <translation>O Vellumora não encontra nenhuma pasta sua para guardar sua biblioteca, então não pode iniciar.</translation>
+    </message>
+    <message>
+        <source>A file of that name is in the way.</source>
+        <translation>Há um arquivo com esse nome no caminho.</translation>
+    </message>
+    <message>
+        <source>You may not write there.</source>
+        <translation>Você não tem permissão para gravar ali.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::LoginStart</name>
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>

@@ -67,12 +67,6 @@ QString systemError()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-// The texts are marked where they stand, for lupdate to find.
-QString translate(const char* text)
-{
-    return QCoreApplication::translate("vellumora::LibraryFolder", text);
-}
-
 // The plain files of one folder, copied writable for their new owner; links are left behind,
 // so nothing outside the library comes along.
 bool copyFiles(const QDir& from, const QDir& to, QString* error)
@@ -96,7 +90,7 @@ bool copyLibrary(const QString& source, const QString& userFolder, QString* erro
 {
     const QFileInfo target(userFolder);
     if (!QDir().mkpath(target.absolutePath())) {
-        *error = translate(QT_TRANSLATE_NOOP("vellumora::LibraryFolder", "The folder could not be made."));
+        *error = QCoreApplication::translate("vellumora::LibraryFolder", "The folder could not be made.");
         return false;
     }
     QDir part(target.absolutePath()
@@ -105,7 +99,7 @@ bool copyLibrary(const QString& source, const QString& userFolder, QString* erro
     bool copied
         = QDir().mkpath(part.filePath(kCategoryFolder)) && QDir().mkpath(part.filePath(kPictureFolder));
     if (!copied) {
-        *error = translate(QT_TRANSLATE_NOOP("vellumora::LibraryFolder", "The folder could not be made."));
+        *error = QCoreApplication::translate("vellumora::LibraryFolder", "The folder could not be made.");
     }
     const QDir program(source);
     if (copied && QFileInfo(program.filePath(kIndex)).isFile()) {
@@ -167,21 +161,20 @@ Choice choose(const QString& programFolder, const QString& userFolder, const QLo
     if (ownsLibrary(programFolder)) {
         return { programFolder, {} };
     }
-    const QString cannotKeep
-        = translate(QT_TRANSLATE_NOOP("vellumora::LibraryFolder",
-                        "Vellumora cannot keep your library in \"%1\", so it cannot start."))
-              .arg(QDir::toNativeSeparators(userFolder));
+    const QString cannotKeep = QCoreApplication::translate(
+        "vellumora::LibraryFolder", "Vellumora cannot keep your library in \"%1\", so it cannot start.")
+                                   .arg(QDir::toNativeSeparators(userFolder));
     if (userFolder.isEmpty()) {
         return { {},
-            translate(QT_TRANSLATE_NOOP("vellumora::LibraryFolder",
-                "Vellumora cannot find a folder of yours to keep your library in, so it cannot start.")) };
+            QCoreApplication::translate("vellumora::LibraryFolder",
+                "Vellumora cannot find a folder of yours to keep your library in, so it cannot start.") };
     }
     const QFileInfo user(userFolder);
     if (user.exists() && !user.isDir()) {
         return { {},
             withReason(cannotKeep,
-                translate(
-                    QT_TRANSLATE_NOOP("vellumora::LibraryFolder", "A file of that name is in the way."))) };
+                QCoreApplication::translate(
+                    "vellumora::LibraryFolder", "A file of that name is in the way.")) };
     }
     QString error;
     if ((!user.exists() || isEmptyFolder(userFolder))
@@ -191,7 +184,7 @@ Choice choose(const QString& programFolder, const QString& userFolder, const QLo
     if (!writableByMode(userFolder)) {
         return { {},
             withReason(cannotKeep,
-                translate(QT_TRANSLATE_NOOP("vellumora::LibraryFolder", "You may not write there."))) };
+                QCoreApplication::translate("vellumora::LibraryFolder", "You may not write there.")) };
     }
     return { userFolder, {} };
 }
