@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -190,9 +191,26 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+bool isAscii(const QString& name)
+{
+    return std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 bool writeStarterSet(
     const StarterSet& set, const QList<std::pair<QString, QByteArray>>& pictures, const QString& folder)
 {
+    QStringList fileNames = set.pictureNames.values();
+    for (const Row& category : set.categories) {
+        fileNames << category.text;
+    }
+    for (const QString& name : fileNames) {
+        if (!isAscii(name)) {
+            std::fprintf(stderr,
+                "vellumora-starter: \"%s\" is not ASCII, so no package could hold its file\n",
+                qPrintable(name));
+            return false;
+        }
+    }
     if (!QDir().mkpath(folder + "/system") || !QDir().mkpath(folder + "/SystemFolder")) {
         return false;
     }
