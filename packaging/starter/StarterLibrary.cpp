@@ -185,12 +185,6 @@ std::optional<StarterSet> readStarterSet(const QString& source)
     return set;
 }
 
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 bool isAscii(const QString& name)
 {
     return std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.unicode() < 0x80; });
@@ -226,7 +220,7 @@ bool writeStarterSet(
     QStringList names;
     for (const auto& [name, bytes] : pictures) {
         names.append(set.pictureNames.value(name, name));
-        if (!writeBytes(folder + "/SystemFolder/" + names.last(), bytes)) {
+        if (!writeDataFile(NativePath(folder + "/SystemFolder/" + names.last()), bytes)) {
             return false;
         }
     }

@@ -18,7 +18,7 @@ Outcome CategoryIndex::type(QChar typed)
 {
     const char16_t u = typed.unicode();
     // A mark is taken at any place here; the whole name is checked when it is created.
-    const bool letter = CategoryStore::isNameLetter(u) || CategoryStore::isNameMark(u);
+    const bool letter = typed.isLetter() || typed.isMark();
     // Tab, Delete and Escape move or edit as in any field; other control characters (Ctrl+V) are
     // refused like any other character.
     const bool editing = u == u'\b' || u == u'\r' || u == u'\t' || u == 0x7F || u == 0x1B;

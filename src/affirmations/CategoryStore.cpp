@@ -167,25 +167,15 @@ bool CategoryStore::removeCategory(const QString& name, QString* error) const
     return removeNativeFile(categoryPath(name), error);
 }
 
-bool CategoryStore::isNameLetter(char32_t c)
-{
-    return QChar::isLetter(c);
-}
-
-bool CategoryStore::isNameMark(char32_t c)
-{
-    // Accents typed apart from their letter, and the vowel signs of Indic scripts.
-    return QChar::isMark(c);
-}
-
 bool CategoryStore::isTypedName(const QString& name)
 {
     bool letters = false;
     bool afterLetter = false;
     // By code point, so a letter beyond the first 65536 (CJK extension B) counts as one.
     for (const char32_t c : name.toUcs4()) {
-        const bool letter = isNameLetter(c);
-        const bool mark = afterLetter && isNameMark(c);
+        const bool letter = QChar::isLetter(c);
+        // Accents typed apart from their letter, and the vowel signs of Indic scripts.
+        const bool mark = afterLetter && QChar::isMark(c);
         if (!letter && !mark && c != U' ') {
             return false;
         }

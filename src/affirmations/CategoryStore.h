@@ -67,8 +67,6 @@ public:
     // A name typed for a new category: letters of any alphabet (with their accents and vowel
     // signs) and spaces, at least one letter.
     static bool isTypedName(const QString& name);
-    static bool isNameLetter(char32_t c);
-    static bool isNameMark(char32_t c);
     // A name that may form a file name in the library folder: no separators, no control
     // characters, not "." or "..", not too long for the file system.
     static bool isUsableName(const QString& name);

@@ -36,6 +36,16 @@ QString xdotool(const QStringList& args, bool* ok = nullptr)
     return QString::fromLocal8Bit(output);
 }
 
+// The environment with the language of this locale alone, whatever the machine's are.
+QProcessEnvironment inLocale(QProcessEnvironment env, const QString& locale)
+{
+    for (const char* name : { "LANGUAGE", "LC_ALL", "LC_MESSAGES" }) {
+        env.remove(name);
+    }
+    env.insert("LANG", locale);
+    return env;
+}
+
 // Visible windows whose whole title is this one.
 QStringList windows(const QString& title)
 {
@@ -223,12 +233,10 @@ private slots:
 
     void answersWithoutADisplay()
     {
-        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
-        for (const char* name :
-            { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES" }) {
+        QProcessEnvironment bare = inLocale(QProcessEnvironment::systemEnvironment(), "C.UTF-8");
+        for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" }) {
             bare.remove(name);
         }
-        bare.insert("LANG", "C.UTF-8");
         QByteArray output;
         QCOMPARE(run(app("Vellumora"), { "--version" }, &output, bare), 0);
         QCOMPARE(output, "Vellumora 1.0\n");
@@ -237,7 +245,7 @@ private slots:
         QCOMPARE(run(app("Vellumora"), {}, &output, bare), 1);
         QVERIFY(output.contains("needs a graphical desktop"));
         // In German, from the catalogues beside the built program.
-        bare.insert("LANG", "de_DE.UTF-8");
+        bare = inLocale(bare, "de_DE.UTF-8");
         QCOMPARE(run(VELLUMORA_APP_DIR "/Vellumora", { "--help" }, &output, bare), 0);
         QVERIFY2(output.contains("Startet die Diashow sofort"), output.constData());
         QCOMPARE(run(VELLUMORA_APP_DIR "/Vellumora", {}, &output, bare), 1);
@@ -251,11 +259,7 @@ private slots:
         const QString prefix = m_root->filePath("prefix");
         QByteArray output;
         // Installed by someone who speaks French: the library beside the program is in French.
-        QProcessEnvironment french = QProcessEnvironment::systemEnvironment();
-        for (const char* name : { "LANGUAGE", "LC_ALL", "LC_MESSAGES" }) {
-            french.remove(name);
-        }
-        french.insert("LANG", "fr_FR.UTF-8");
+        const QProcessEnvironment french = inLocale(QProcessEnvironment::systemEnvironment(), "fr_FR.UTF-8");
         QVERIFY2(run("cmake", { "--install", VELLUMORA_BUILD_DIR, "--prefix", prefix }, &output, french) == 0,
             output.constData());
         const QString id = "example.vellumora.Vellumora";
@@ -380,12 +384,11 @@ private:
     QProcess* start(const QString& executable = QString(), const QStringList& args = {},
         const QString& locale = "C.UTF-8")
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = inLocale(QProcessEnvironment::systemEnvironment(), locale);
         for (const char* name : { "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
-                 "WAYLAND_DISPLAY", "SESSION_MANAGER", "LANGUAGE", "LC_ALL", "LC_MESSAGES" }) {
+                 "WAYLAND_DISPLAY", "SESSION_MANAGER" }) {
             env.remove(name);
         }
-        env.insert("LANG", locale);
         env.insert("HOME", m_root->filePath("home"));
         env.insert("XDG_RUNTIME_DIR", m_root->filePath("home/runtime"));
         env.insert("QT_QPA_PLATFORM", "xcb");

@@ -18,6 +18,7 @@ struct Message {
     QString source;
     QStringList translations; // one, or each plural form
     bool finished = true;
+    bool plural = false; // its translations are the numerusform elements
 };
 
 // Reads the text of the element the reader stands on, the CR lupdate writes as <byte value="xd"/>
@@ -44,22 +45,22 @@ QList<Message> readCatalogue(const QString& path)
     QList<Message> messages;
     QString context;
     QXmlStreamReader xml(&file);
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (!xml.isStartElement()) {
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
             continue;
         }
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("message")) {
-            messages.append({ context, {}, {}, true });
+            messages.append(
+                { context, {}, {}, true, xml.attributes().value("numerus") == QLatin1String("yes") });
         } else if (xml.name() == QLatin1String("source")) {
             messages.last().source = elementText(xml);
         } else if (xml.name() == QLatin1String("translation")) {
             messages.last().finished = xml.attributes().value("type").isEmpty();
-            if (xml.attributes().value("type").isEmpty() && messages.last().source.contains("%n")) {
-                continue; // its plural forms follow
+            if (!messages.last().plural) {
+                messages.last().translations << elementText(xml);
             }
-            messages.last().translations << elementText(xml);
         } else if (xml.name() == QLatin1String("numerusform")) {
             messages.last().translations << elementText(xml);
         }
