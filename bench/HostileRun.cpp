@@ -5,6 +5,7 @@
 #include "Measuring.h"
 #include "affirmations/CategoryStore.h"
 #include "images/PictureDecoder.h"
+#include "library/Library.h"
 #include "shell/MainWindow.h"
 
 #include <QPushButton>
@@ -61,8 +62,9 @@ void measureHugeAffirmation(Figures& figures)
     QRandomGenerator random(1);
     QElapsedTimer clock;
     clock.start();
-    MainWindow window(platform, random);
-    window.load();
+    const std::unique_ptr<Library> library = Library::open(folder, platform);
+    MainWindow window(platform, *library, random);
+    library->load();
     window.show();
     waitUntil([&window] { return window.windowHandle() && window.windowHandle()->isExposed(); });
     settle();

@@ -7,6 +7,7 @@
 #include "images/PictureLibrary.h"
 #include "images/PictureLoader.h"
 #include "images/ThumbnailStrip.h"
+#include "library/Library.h"
 #include "shell/MainWindow.h"
 
 #include <QPushButton>
@@ -34,7 +35,8 @@ public:
         const double cpuBefore = cpuSeconds();
         QElapsedTimer clock;
         clock.start();
-        m_window = std::make_unique<MainWindow>(platform, random);
+        m_library = Library::open(platform.libraryFolder(), platform);
+        m_window = std::make_unique<MainWindow>(platform, *m_library, random);
         m_strip = m_window->findChild<ThumbnailStrip*>();
         QObject::connect(m_strip, &ThumbnailStrip::thumbnailReady, [this](int i) {
             m_ready.insert(i);
@@ -44,8 +46,8 @@ public:
                 m_firstFour = 0;
             }
         });
-        m_window->load();
-        const int count = m_window->findChild<PictureLibrary*>()->count();
+        m_library->load();
+        const int count = m_library->pictures().count();
         for (int i = 1; i <= std::min(4, count); ++i) {
             m_wanted.append(i);
         }
@@ -73,6 +75,7 @@ public:
     double windowShown = 0, firstThumbnails = 0, allThumbnails = 0, shownRss = 0, cpuMs = 0;
 
 private:
+    std::unique_ptr<Library> m_library;
     std::unique_ptr<MainWindow> m_window;
     ThumbnailStrip* m_strip = nullptr;
     QSet<int> m_ready;

@@ -397,14 +397,6 @@
         <translation>Über das &amp;Programm</translation>
     </message>
     <message>
-        <source>Required File is missing </source>
-        <translation>Eine benötigte Datei fehlt.</translation>
-    </message>
-    <message>
-        <source>Please Reinstall The software</source>
-        <translation>Bitte installiere Vellumora neu.</translation>
-    </message>
-    <message>
         <source>Bring back %1 (%2)</source>
         <translation>%1 zurückholen (%2)</translation>
     </message>
@@ -461,6 +453,21 @@
     </message>
 </context>
 <context>
+    <name>vellumora::Playlist</name>
+    <message>
+        <source>It is not a music file.</source>
+        <translation>Das ist keine Musikdatei.</translation>
+    </message>
+    <message>
+        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
+        <translation>Keine Musik in „%1“ lässt sich abspielen; die Diashow läuft ohne Musik weiter.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
+        <translation>Die Musikdatei „%1“ lässt sich nicht abspielen; die Diashow läuft ohne Musik weiter.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::Program</name>
     <message>
         <source>Application is already running</source>
@@ -473,6 +480,14 @@
     <message>
         <source>Do you want to check for an update?</source>
         <translation>Möchtest du nach einem Update suchen?</translation>
+    </message>
+    <message>
+        <source>Required File is missing </source>
+        <translation>Eine benötigte Datei fehlt.</translation>
+    </message>
+    <message>
+        <source>Please Reinstall The software</source>
+        <translation>Bitte installiere Vellumora neu.</translation>
     </message>
 </context>
 <context>
@@ -748,18 +763,6 @@
     <message>
         <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
         <translation>Der Ordner „%1“ enthält keine MP3-, WAV-, OGG-, FLAC- oder WMA-Datei. Bitte wähle einen anderen.</translation>
-    </message>
-    <message>
-        <source>It is not a music file.</source>
-        <translation>Das ist keine Musikdatei.</translation>
-    </message>
-    <message>
-        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
-        <translation>Keine Musik in „%1“ lässt sich abspielen; die Diashow läuft ohne Musik weiter.</translation>
-    </message>
-    <message>
-        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
-        <translation>Die Musikdatei „%1“ lässt sich nicht abspielen; die Diashow läuft ohne Musik weiter.</translation>
     </message>
     <message>
         <source>None of the pictures in the library can be read, so the show has ended.</source>

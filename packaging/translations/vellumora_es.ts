@@ -397,14 +397,6 @@
         <translation>Acerca del &amp;programa</translation>
     </message>
     <message>
-        <source>Required File is missing </source>
-        <translation>Falta un archivo necesario.</translation>
-    </message>
-    <message>
-        <source>Please Reinstall The software</source>
-        <translation>Vuelve a instalar Vellumora.</translation>
-    </message>
-    <message>
         <source>Bring back %1 (%2)</source>
         <translation>Recuperar %1 (%2)</translation>
     </message>
@@ -461,6 +453,21 @@
     </message>
 </context>
 <context>
+    <name>vellumora::Playlist</name>
+    <message>
+        <source>It is not a music file.</source>
+        <translation>No es un archivo de música.</translation>
+    </message>
+    <message>
+        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
+        <translation>No se puede reproducir ninguna música de «%1», así que la presentación sigue sin música.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
+        <translation>No se puede reproducir el archivo de música «%1», así que la presentación sigue sin música.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::Program</name>
     <message>
         <source>Application is already running</source>
@@ -473,6 +480,14 @@
     <message>
         <source>Do you want to check for an update?</source>
         <translation>¿Quieres buscar una actualización?</translation>
+    </message>
+    <message>
+        <source>Required File is missing </source>
+        <translation>Falta un archivo necesario.</translation>
+    </message>
+    <message>
+        <source>Please Reinstall The software</source>
+        <translation>Vuelve a instalar Vellumora.</translation>
     </message>
 </context>
 <context>
@@ -748,18 +763,6 @@
     <message>
         <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
         <translation>La carpeta «%1» no contiene ningún archivo MP3, WAV, OGG, FLAC o WMA. Elige otra.</translation>
-    </message>
-    <message>
-        <source>It is not a music file.</source>
-        <translation>No es un archivo de música.</translation>
-    </message>
-    <message>
-        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
-        <translation>No se puede reproducir ninguna música de «%1», así que la presentación sigue sin música.</translation>
-    </message>
-    <message>
-        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
-        <translation>No se puede reproducir el archivo de música «%1», así que la presentación sigue sin música.</translation>
     </message>
     <message>
         <source>None of the pictures in the library can be read, so the show has ended.</source>

@@ -296,7 +296,7 @@
     </message>
     <message>
         <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
-        <translation>Vellumora ne peut pas garder votre bibliothèque dans « %1 » et ne peut donc pas démarrer.</translation>
+        <translation>Vellumora ne peut pas garder votre bibliothèque dans «&#xa0;%1&#xa0;» et ne peut donc pas démarrer.</translation>
     </message>
     <message>
         <source>Vellumora cannot find a folder of yours to keep your library in, so it cannot start.</source>
@@ -397,14 +397,6 @@
         <translation>À &amp;propos du logiciel</translation>
     </message>
     <message>
-        <source>Required File is missing </source>
-        <translation>Un fichier nécessaire est introuvable.</translation>
-    </message>
-    <message>
-        <source>Please Reinstall The software</source>
-        <translation>Veuillez réinstaller Vellumora.</translation>
-    </message>
-    <message>
         <source>Bring back %1 (%2)</source>
         <translation>Restaurer %1 (%2)</translation>
     </message>
@@ -461,6 +453,21 @@
     </message>
 </context>
 <context>
+    <name>vellumora::Playlist</name>
+    <message>
+        <source>It is not a music file.</source>
+        <translation>Ce n&apos;est pas un fichier de musique.</translation>
+    </message>
+    <message>
+        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
+        <translation>Aucune musique de «&#xa0;%1&#xa0;» ne peut être jouée&#xa0;: le diaporama continue sans musique.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
+        <translation>Le fichier de musique «&#xa0;%1&#xa0;» ne peut pas être joué&#xa0;: le diaporama continue sans musique.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::Program</name>
     <message>
         <source>Application is already running</source>
@@ -473,6 +480,14 @@
     <message>
         <source>Do you want to check for an update?</source>
         <translation>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Required File is missing </source>
+        <translation>Un fichier nécessaire est introuvable.</translation>
+    </message>
+    <message>
+        <source>Please Reinstall The software</source>
+        <translation>Veuillez réinstaller Vellumora.</translation>
     </message>
 </context>
 <context>
@@ -748,18 +763,6 @@
     <message>
         <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
         <translation>Le dossier «&#xa0;%1&#xa0;» ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez-en un autre.</translation>
-    </message>
-    <message>
-        <source>It is not a music file.</source>
-        <translation>Ce n&apos;est pas un fichier de musique.</translation>
-    </message>
-    <message>
-        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
-        <translation>Aucune musique de «&#xa0;%1&#xa0;» ne peut être jouée&#xa0;: le diaporama continue sans musique.</translation>
-    </message>
-    <message>
-        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
-        <translation>Le fichier de musique «&#xa0;%1&#xa0;» ne peut pas être joué&#xa0;: le diaporama continue sans musique.</translation>
     </message>
     <message>
         <source>None of the pictures in the library can be read, so the show has ended.</source>

@@ -397,14 +397,6 @@
         <translation>&amp;Sobre o Vellumora</translation>
     </message>
     <message>
-        <source>Required File is missing </source>
-        <translation>Falta um arquivo necessário.</translation>
-    </message>
-    <message>
-        <source>Please Reinstall The software</source>
-        <translation>Instale o Vellumora de novo.</translation>
-    </message>
-    <message>
         <source>Bring back %1 (%2)</source>
         <translation>Recuperar %1 (%2)</translation>
     </message>
@@ -461,6 +453,21 @@
     </message>
 </context>
 <context>
+    <name>vellumora::Playlist</name>
+    <message>
+        <source>It is not a music file.</source>
+        <translation>Não é um arquivo de música.</translation>
+    </message>
+    <message>
+        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
+        <translation>Nenhuma música de “%1” pode ser tocada, então a apresentação continua sem música.</translation>
+    </message>
+    <message>
+        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
+        <translation>O arquivo de música “%1” não pode ser tocado, então a apresentação continua sem música.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::Program</name>
     <message>
         <source>Application is already running</source>
@@ -473,6 +480,14 @@
     <message>
         <source>Do you want to check for an update?</source>
         <translation>Você quer procurar uma atualização?</translation>
+    </message>
+    <message>
+        <source>Required File is missing </source>
+        <translation>Falta um arquivo necessário.</translation>
+    </message>
+    <message>
+        <source>Please Reinstall The software</source>
+        <translation>Instale o Vellumora de novo.</translation>
     </message>
 </context>
 <context>
@@ -748,18 +763,6 @@
     <message>
         <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
         <translation>A pasta “%1” não tem nenhum arquivo MP3, WAV, OGG, FLAC ou WMA. Escolha outra.</translation>
-    </message>
-    <message>
-        <source>It is not a music file.</source>
-        <translation>Não é um arquivo de música.</translation>
-    </message>
-    <message>
-        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
-        <translation>Nenhuma música de “%1” pode ser tocada, então a apresentação continua sem música.</translation>
-    </message>
-    <message>
-        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
-        <translation>O arquivo de música “%1” não pode ser tocado, então a apresentação continua sem música.</translation>
     </message>
     <message>
         <source>None of the pictures in the library can be read, so the show has ended.</source>

@@ -25,7 +25,8 @@ Outcome AffirmationList::show(const QString& category)
     QString error;
     const std::optional<QList<Row>> read
         = m_store.readRows(m_store.categoryPath(category), &m_encoding, &error);
-    m_file.setRead(read.has_value());
+    m_file.setRead(read.has_value(),
+        tr("The affirmations of \"%1\" could not be read, so they are not changed.").arg(category));
     resetRows(read.value_or(QList<Row>()));
     if (!read) {
         emit fieldTextSet(QString());
@@ -55,21 +56,18 @@ Outcome AffirmationList::writable() const
     if (m_category.isEmpty()) {
         return Outcome::refused(tr("Please create or select a category first."), MessageIcon::Information);
     }
-    return m_file.allowsWriting(
-        tr("The affirmations of \"%1\" could not be read, so they are not changed.").arg(m_category));
+    return m_file.allowsWriting();
 }
 
 Outcome AffirmationList::write(const QList<Row>& rows)
 {
-    if (Outcome ready = writable(); !ready) {
-        return ready;
+    if (m_category.isEmpty()) {
+        return writable();
     }
-    QString error;
-    if (m_store.writeRows(m_store.categoryPath(m_category), rows, &m_encoding, &error)) {
-        return {};
-    }
-    return Outcome::refused(
-        withReason(tr("The affirmations could not be saved, so the change was undone."), error));
+    return m_file.write(
+        tr("The affirmations could not be saved, so the change was undone."), [&](QString* error) {
+            return m_store.writeRows(m_store.categoryPath(m_category), rows, &m_encoding, error);
+        });
 }
 
 Outcome AffirmationList::pressAdd(const QString& fieldText)

@@ -62,7 +62,9 @@ Outcome CategoryIndex::load()
     if (m_store.indexExists()) {
         QString error;
         const std::optional<QList<Row>> read = m_store.readIndex(&error);
-        m_index.setRead(read.has_value());
+        m_index.setRead(read.has_value(),
+            tr("The category list could not be read when the program started, so it cannot be changed "
+               "now."));
         if (!read) {
             outcome.tell(withReason(
                 tr("The category list could not be read, so it is shown empty and not rewritten."), error));
@@ -92,23 +94,10 @@ Outcome CategoryIndex::choose(int row)
     return m_affirmations.show(rows().at(row).text);
 }
 
-Outcome CategoryIndex::changeable() const
-{
-    return m_index.allowsWriting(
-        tr("The category list could not be read when the program started, so it cannot be changed now."));
-}
-
 Outcome CategoryIndex::write(const QList<Row>& rows)
 {
-    if (Outcome ready = changeable(); !ready) {
-        return ready;
-    }
-    QString error;
-    if (m_store.writeIndex(rows, &error)) {
-        return {};
-    }
-    return Outcome::refused(
-        withReason(tr("The category list could not be saved, so the change was undone."), error));
+    return m_index.write(tr("The category list could not be saved, so the change was undone."),
+        [&](QString* error) { return m_store.writeIndex(rows, error); });
 }
 
 int CategoryIndex::listedRow(const QString& name) const
@@ -172,7 +161,7 @@ Outcome CategoryIndex::roomForOneMore() const
         return Outcome::refused(tr("The category list already holds %1 categories, the most it can hold.")
                                     .arg(QLocale().toString(CategoryStore::kMaxRows)));
     }
-    return changeable();
+    return m_index.allowsWriting();
 }
 
 int CategoryIndex::rowNamed(const QString& name) const

@@ -48,7 +48,6 @@ signals:
     void categoryDeleted(const vellumora::DeletedCategory& deleted);
 
 private:
-    Outcome changeable() const;
     // The row of a category of this name, -1 when none is listed.
     int listedRow(const QString& name) const;
     Outcome write(const QList<Row>& rows) override;

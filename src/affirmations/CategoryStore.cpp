@@ -59,19 +59,19 @@ Row readLine(QStringView line)
 } // namespace
 
 CategoryStore::CategoryStore(QString applicationFolder, NativePath homeTrash)
-    : m_applicationFolder(std::move(applicationFolder))
-    , m_trash(std::move(homeTrash), NativePath(m_applicationFolder + QStringLiteral("/deleted")))
+    : m_files(std::move(applicationFolder))
+    , m_trash(std::move(homeTrash), NativePath(m_files.deleted()))
 {
 }
 
 NativePath CategoryStore::libraryFolder() const
 {
-    return NativePath(m_applicationFolder + QStringLiteral("/system"));
+    return NativePath(m_files.categoryFolder());
 }
 
 NativePath CategoryStore::indexPath() const
 {
-    return NativePath(m_applicationFolder + QStringLiteral("/item.txt"));
+    return NativePath(m_files.index());
 }
 
 NativePath CategoryStore::categoryPath(const QString& name) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Trash.h"
+#include "storage/LibraryFiles.h"
 #include "storage/NativePath.h"
 #include "storage/TextEncoding.h"
 
@@ -86,7 +87,7 @@ public:
 private:
     NativePath libraryFolder() const;
 
-    QString m_applicationFolder;
+    LibraryFiles m_files;
     Trash m_trash;
     TextEncoding m_indexEncoding = TextEncoding::Utf8;
 };

@@ -44,7 +44,8 @@ Outcome PictureLibrary::load()
 {
     QString error;
     const std::optional<QStringList> names = m_store.readRecord(&error);
-    m_record.setRead(names.has_value());
+    m_record.setRead(names.has_value(),
+        tr("The picture list could not be read when the program started, so it cannot be changed now."));
     beginResetModel();
     m_names = names.value_or(QStringList());
     endResetModel();
@@ -59,21 +60,13 @@ Outcome PictureLibrary::load()
 
 Outcome PictureLibrary::changeable() const
 {
-    return m_record.allowsWriting(
-        tr("The picture list could not be read when the program started, so it cannot be changed now."));
+    return m_record.allowsWriting();
 }
 
 Outcome PictureLibrary::writeRecord(const QStringList& names)
 {
-    if (Outcome ready = changeable(); !ready) {
-        return ready;
-    }
-    QString error;
-    if (m_store.writeRecord(names, &error)) {
-        return {};
-    }
-    return Outcome::refused(
-        withReason(tr("The picture list could not be saved, so the library stays as it was."), error));
+    return m_record.write(tr("The picture list could not be saved, so the library stays as it was."),
+        [&](QString* error) { return m_store.writeRecord(names, error); });
 }
 
 std::optional<QString> PictureLibrary::freeName(const QString& chosenPath) const

@@ -7,32 +7,26 @@
 
 namespace vellumora {
 
-namespace {
-
-const QString kRecordName = QStringLiteral("record.txt");
-
-} // namespace
-
 PictureStore::PictureStore(QString applicationFolder, NativePath homeTrash)
-    : m_applicationFolder(std::move(applicationFolder))
-    , m_trash(std::move(homeTrash), NativePath(m_applicationFolder + QStringLiteral("/deleted")))
+    : m_files(std::move(applicationFolder))
+    , m_trash(std::move(homeTrash), NativePath(m_files.deleted()))
 {
 }
 
 NativePath PictureStore::folder() const
 {
-    return NativePath(m_applicationFolder + QStringLiteral("/SystemFolder"));
+    return NativePath(m_files.pictureFolder());
 }
 
 NativePath PictureStore::recordPath() const
 {
-    return folder().child(kRecordName.toLatin1());
+    return NativePath(m_files.record());
 }
 
 NativePath PictureStore::pathOf(const QString& name) const
 {
     // The record file shares the folder; a picture by its name would be read over it.
-    if (!isSafeFileName(name) || name == kRecordName) {
+    if (!isSafeFileName(name) || name == LibraryFiles::kRecordName) {
         return {};
     }
     return findNativeName(folder(), name, m_recordEncoding);
@@ -79,7 +73,7 @@ QString PictureStore::storedName(const QString& chosenPath)
 
 bool PictureStore::isStorableName(const QString& name)
 {
-    return isSafeFileName(name) && name != kRecordName && !name.contains(QLatin1Char('"'));
+    return isSafeFileName(name) && name != LibraryFiles::kRecordName && !name.contains(QLatin1Char('"'));
 }
 
 QByteArray PictureStore::encodeRecord(const QStringList& names, TextEncoding& encoding)

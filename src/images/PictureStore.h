@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Trash.h"
+#include "storage/LibraryFiles.h"
 #include "storage/NativePath.h"
 #include "storage/TextEncoding.h"
 
@@ -55,7 +56,7 @@ public:
     static QStringList decodeRecord(const QByteArray& bytes, TextEncoding* encoding = nullptr);
 
 private:
-    QString m_applicationFolder;
+    LibraryFiles m_files;
     Trash m_trash;
     TextEncoding m_recordEncoding = TextEncoding::Utf8;
 };

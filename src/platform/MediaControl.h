@@ -19,6 +19,8 @@ public:
     virtual void play() = 0;
     virtual void stop() = 0;
     virtual void close() = 0;
+    // Played again from the start at its end, without telling of the end, until switched off.
+    virtual void setLooping(bool on) = 0;
     virtual qint64 position() const = 0;
     virtual qint64 length() const = 0;
 

@@ -70,23 +70,36 @@ private:
 };
 
 // Whether a data file could be read when it was loaded. One that could not is shown empty, and
-// that empty list must never be written over it.
+// that empty list must never be written over it: every write of the file goes through here.
 class ReadGuard {
 public:
     explicit ReadGuard(bool read)
         : m_read(read)
     {
     }
-    void setRead(bool read) { m_read = read; }
+    // `refusal` tells the user why a file that was not read is not changed.
+    void setRead(bool read, const QString& refusal = {})
+    {
+        m_read = read;
+        m_refusal = refusal;
+    }
     bool wasRead() const { return m_read; }
     // Done when the file was read; otherwise refused, telling why.
-    Outcome allowsWriting(const QString& refusal) const
+    Outcome allowsWriting() const { return m_read ? Outcome() : Outcome::refused(m_refusal); }
+    // Runs `save`, which sets its error text, when the file was read; a failed save is refused
+    // with `failed` and the reason.
+    template <typename Save> Outcome write(const QString& failed, const Save& save) const
     {
-        return m_read ? Outcome() : Outcome::refused(refusal);
+        if (Outcome ready = allowsWriting(); !ready) {
+            return ready;
+        }
+        QString error;
+        return save(&error) ? Outcome() : Outcome::refused(withReason(failed, error));
     }
 
 private:
     bool m_read;
+    QString m_refusal;
 };
 
 } // namespace vellumora

@@ -70,6 +70,11 @@ void QtMediaControl::close()
     m_player->setSource(QUrl());
 }
 
+void QtMediaControl::setLooping(bool on)
+{
+    m_player->setLoops(on ? QMediaPlayer::Infinite : QMediaPlayer::Once);
+}
+
 qint64 QtMediaControl::position() const
 {
     return m_player->position();

@@ -21,6 +21,7 @@ public:
     void play() override;
     void stop() override;
     void close() override;
+    void setLooping(bool on) override;
     qint64 position() const override;
     qint64 length() const override;
 

@@ -128,8 +128,7 @@ void check(QButtonGroup* group, int index)
 
 } // namespace
 
-SettingsPanel::SettingsPanel(
-    Platform& platform, DisplaySettings& options, ShapeOptions& shapes, QWidget* parent)
+SettingsPanel::SettingsPanel(Platform& platform, ShowOptions& options, ShapeOptions& shapes, QWidget* parent)
     : QGroupBox(tr("Settings"), parent)
     , m_platform(platform)
     , m_options(options)
@@ -139,7 +138,7 @@ SettingsPanel::SettingsPanel(
 {
     setObjectName(QStringLiteral("fraMusicSettings"));
     buildControls();
-    for (int n = 5; n <= 5 * DisplaySettings::kDurationCount; n += 5) {
+    for (int n = 5; n <= 5 * ShowOptions::kDurationCount; n += 5) {
         m_pictureSecondsList->addItem(QLocale().toString(n));
         m_glideStepList->addItem(QLocale().toString(n));
     }
@@ -150,13 +149,13 @@ SettingsPanel::SettingsPanel(
 
 void SettingsPanel::connectSignals()
 {
-    connect(&m_options, &DisplaySettings::changed, this, &SettingsPanel::showOptions);
+    connect(&m_options, &ShowOptions::changed, this, &SettingsPanel::showOptions);
     connect(m_loginStartBox, &QCheckBox::clicked, this, &SettingsPanel::switchLoginStart);
-    connect(m_playMusicBox, &QCheckBox::clicked, &m_options, &DisplaySettings::setPlayMusic);
-    connect(m_musicPathField, &QLineEdit::textChanged, &m_options, &DisplaySettings::setMusicPath);
+    connect(m_playMusicBox, &QCheckBox::clicked, &m_options, &ShowOptions::setPlayMusic);
+    connect(m_musicPathField, &QLineEdit::textChanged, &m_options, &ShowOptions::setMusicPath);
     connect(m_browseButton, &QPushButton::clicked, this, &SettingsPanel::browseForMusic);
     connect(m_folderButton, &QPushButton::clicked, this, &SettingsPanel::browseForMusicFolder);
-    connect(m_repeatBox, &QCheckBox::clicked, &m_options, &DisplaySettings::setMusicRepeat);
+    connect(m_repeatBox, &QCheckBox::clicked, &m_options, &ShowOptions::setMusicRepeat);
     connect(m_onTopBox, &QCheckBox::toggled, this, &SettingsPanel::takeDisplayOptions);
     for (QComboBox* list : { m_pictureSecondsList, m_glideStepList, m_pictureFitList, m_showSizeList }) {
         connect(list, &QComboBox::currentIndexChanged, this, &SettingsPanel::takeDisplayOptions);
@@ -243,8 +242,9 @@ void SettingsPanel::buildControls()
     m_orderOptions = new QButtonGroup(orderFrame);
     m_orderOptions->setObjectName(QStringLiteral("optDisplayOrder"));
     // The first option starts low enough to clear the frame's caption.
-    addOptions(
-        orderFrame, m_orderOptions, { { tr("As Displayed"), 1 }, { tr("Random"), 0 } }, 150, 330, 225, 360);
+    addOptions(orderFrame, m_orderOptions,
+        { { tr("As Displayed"), int(Order::AsDisplayed) }, { tr("Random"), int(Order::Random) } }, 150, 330,
+        225, 360);
     optionFrames->addWidget(orderFrame, 0, Qt::AlignTop);
     addGapTwips(optionFrames, 105);
 
@@ -253,10 +253,12 @@ void SettingsPanel::buildControls()
     m_placeOptions = new QButtonGroup(placeFrame);
     m_placeOptions->setObjectName(QStringLiteral("optLocation"));
     addOptions(placeFrame, m_placeOptions,
-        { { tr("Randomly on the Screen"), 0 }, { tr("Centre of the Screen"), 1 },
-            { tr("Whe&re I Put It"), 2 } },
+        { { tr("Randomly on the Screen"), int(Placement::Random) },
+            { tr("Centre of the Screen"), int(Placement::Centre) },
+            { tr("Whe&re I Put It"), int(Placement::WhereIPutIt) } },
         90, 360, 255, 360);
-    m_placeOptions->button(2)->setToolTip(tr("Drag the show by its picture: it stays where you put it"));
+    m_placeOptions->button(int(Placement::WhereIPutIt))
+        ->setToolTip(tr("Drag the show by its picture: it stays where you put it"));
     optionFrames->addWidget(placeFrame, 0, Qt::AlignTop);
     optionFrames->addStretch();
 
@@ -284,10 +286,10 @@ void SettingsPanel::showOptions()
     const DisplayOptions options = m_options.display();
     m_pictureSecondsList->setCurrentIndex(options.pictureSecondsIndex);
     m_glideStepList->setCurrentIndex(options.glideStepIndex);
-    check(m_placeOptions, options.placeOption);
-    check(m_orderOptions, options.orderOption);
-    m_pictureFitList->setCurrentIndex(options.pictureFit);
-    m_showSizeList->setCurrentIndex(options.showSize);
+    check(m_placeOptions, int(options.placement));
+    check(m_orderOptions, int(options.order));
+    m_pictureFitList->setCurrentIndex(int(options.pictureFit));
+    m_showSizeList->setCurrentIndex(int(options.showSize));
     m_onTopBox->setChecked(options.onTop);
     m_shapes.setBorderShape(options.borderShape);
     m_shapes.setFillStyle(options.fillStyle);
@@ -339,10 +341,10 @@ void SettingsPanel::takeDisplayOptions()
     options.glideStepIndex = std::max(0, m_glideStepList->currentIndex());
     options.borderShape = m_shapes.borderShape();
     options.fillStyle = m_shapes.fillStyle();
-    options.placeOption = std::max(0, m_placeOptions->checkedId());
-    options.orderOption = m_orderOptions->checkedId() == 0 ? 0 : 1;
-    options.pictureFit = std::max(0, m_pictureFitList->currentIndex());
-    options.showSize = std::max(0, m_showSizeList->currentIndex());
+    options.placement = Placement(std::max(0, m_placeOptions->checkedId()));
+    options.order = Order(m_orderOptions->checkedId() == 0 ? 0 : 1);
+    options.pictureFit = PictureFit(std::max(0, m_pictureFitList->currentIndex()));
+    options.showSize = ShowSize(std::max(0, m_showSizeList->currentIndex()));
     options.onTop = m_onTopBox->isChecked();
     m_options.setDisplay(options);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/FileChooser.h"
-#include "settings/DisplaySettings.h"
 #include "settings/LoginStart.h"
+#include "settings/ShowOptions.h"
 
 #include <QGroupBox>
 
@@ -23,8 +23,7 @@ class SettingsPanel : public QGroupBox {
     Q_OBJECT
 public:
     // shapes: the border and fill options, which sit on the image library panel.
-    SettingsPanel(
-        Platform& platform, DisplaySettings& options, ShapeOptions& shapes, QWidget* parent = nullptr);
+    SettingsPanel(Platform& platform, ShowOptions& options, ShapeOptions& shapes, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -43,7 +42,7 @@ private:
     void takeDisplayOptions();
 
     Platform& m_platform;
-    DisplaySettings& m_options;
+    ShowOptions& m_options;
     ShapeOptions& m_shapes;
     // Opens on the music chosen, else in the user's music folder.
     FileChooser m_musicDialog;

@@ -64,28 +64,25 @@ ShapeOptions::ShapeOptions(QWidget* parent)
     }
 }
 
-int ShapeOptions::borderShape() const
+// The buttons stand in the order of their choices, from 0.
+BorderShape ShapeOptions::borderShape() const
 {
-    return m_borderShapes->checkedId();
+    return BorderShape(m_borderShapes->checkedId());
 }
 
-int ShapeOptions::fillStyle() const
+FillStyle ShapeOptions::fillStyle() const
 {
-    return m_fillStyles->checkedId();
+    return FillStyle(m_fillStyles->checkedId());
 }
 
-void ShapeOptions::setBorderShape(int index)
+void ShapeOptions::setBorderShape(BorderShape shape)
 {
-    if (QAbstractButton* button = m_borderShapes->button(index)) {
-        button->setChecked(true);
-    }
+    m_borderShapes->button(int(shape))->setChecked(true);
 }
 
-void ShapeOptions::setFillStyle(int index)
+void ShapeOptions::setFillStyle(FillStyle fill)
 {
-    if (QAbstractButton* button = m_fillStyles->button(index)) {
-        button->setChecked(true);
-    }
+    m_fillStyles->button(int(fill))->setChecked(true);
 }
 
 } // namespace vellumora

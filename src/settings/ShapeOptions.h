@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/ShowOptions.h"
+
 #include <QWidget>
 
 class QButtonGroup;
@@ -13,10 +15,10 @@ class ShapeOptions : public QWidget {
 public:
     explicit ShapeOptions(QWidget* parent = nullptr);
 
-    int borderShape() const;
-    int fillStyle() const;
-    void setBorderShape(int index);
-    void setFillStyle(int index);
+    BorderShape borderShape() const;
+    FillStyle fillStyle() const;
+    void setBorderShape(BorderShape shape);
+    void setFillStyle(FillStyle fill);
 
 signals:
     // Another shape or fill was picked.

@@ -4,6 +4,7 @@
 #include "affirmations/AffirmationLibraryPanel.h"
 #include "images/ImageLibraryPanel.h"
 #include "images/PictureLoader.h"
+#include "library/Library.h"
 #include "platform/Platform.h"
 #include "settings/SettingsPanel.h"
 #include "settings/ShapeOptions.h"
@@ -18,7 +19,6 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -39,16 +39,11 @@ QLabel* centredText(const QString& text, const char* name, QWidget* parent)
 
 } // namespace
 
-MainWindow::MainWindow(Platform& platform, QRandomGenerator& random, QWidget* parent)
+MainWindow::MainWindow(Platform& platform, Library& library, QRandomGenerator& random, QWidget* parent)
     : QMainWindow(parent)
     , m_platform(platform)
     , m_random(random)
-    , m_categoryStore(platform.libraryFolder(), platform.trashFolder())
-    , m_affirmations(m_categoryStore, this)
-    , m_categories(m_categoryStore, m_affirmations, this)
-    , m_pictures(platform.libraryFolder(), platform.trashFolder(), this)
-    , m_deletes(m_categories, m_affirmations, m_pictures, this)
-    , m_showOptions(platform, this)
+    , m_library(library)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral(VELLUMORA_TITLE));
@@ -97,10 +92,8 @@ void MainWindow::buildControls()
     addGapTwips(panelsAndNavigation, 45);
     buildPanels(client, panelsAndStart);
     buildNavigation(client, panelsAndNavigation, panelsAndStart);
-    m_show = new ShowLauncher(m_platform, m_random,
-        { *this, m_showOptions, m_pictures, m_imageLibrary->thumbnails(), m_categories, m_categoryStore,
-            *m_pictureLoader },
-        this);
+    m_show = new ShowLauncher(
+        m_platform, m_random, m_library, { *this, m_imageLibrary->thumbnails(), *m_pictureLoader }, this);
 }
 
 void MainWindow::buildPanels(QWidget* client, QBoxLayout* panelColumn)
@@ -111,12 +104,13 @@ void MainWindow::buildPanels(QWidget* client, QBoxLayout* panelColumn)
     preferTwips(m_panelArea, 7575, 6135);
     panelColumn->addWidget(m_panelArea);
     m_pictureLoader = new PictureLoader(m_platform.thumbnailFolder(), this);
-    m_imageLibrary = new ImageLibraryPanel(m_platform, m_pictures, *m_pictureLoader, m_panelArea);
+    m_imageLibrary = new ImageLibraryPanel(m_platform, m_library.pictures(), *m_pictureLoader, m_panelArea);
     // The border and fill options belong to the settings but stand on the image library panel.
     auto* shapeOptions = new ShapeOptions(m_imageLibrary);
     m_imageLibrary->addBelowButtons(shapeOptions);
-    m_affirmationLibrary = new AffirmationLibraryPanel(m_platform, m_categories, m_affirmations, m_panelArea);
-    m_settings = new SettingsPanel(m_platform, m_showOptions, *shapeOptions, m_panelArea);
+    m_affirmationLibrary = new AffirmationLibraryPanel(
+        m_platform, m_library.categories(), m_library.affirmations(), m_panelArea);
+    m_settings = new SettingsPanel(m_platform, m_library.options(), *shapeOptions, m_panelArea);
     m_panelArea->addWidget(m_imageLibrary);
     m_panelArea->addWidget(m_affirmationLibrary);
     m_panelArea->addWidget(m_settings);
@@ -169,8 +163,8 @@ void MainWindow::connectSignals()
     connect(m_startButton, &QPushButton::clicked, m_show, &ShowLauncher::start);
     connect(m_show, &ShowLauncher::ended, m_imageLibrary, &ImageLibraryPanel::scrollToTop);
     connect(m_undoButton, &QPushButton::clicked, this, &MainWindow::undoDelete);
-    connect(&m_deletes, &DeleteHistory::changed, this, &MainWindow::showUndo);
-    connect(&m_deletes, &DeleteHistory::restoredIn, this, [this](DeleteHistory::Library library) {
+    connect(&m_library.deletes(), &DeleteHistory::changed, this, &MainWindow::showUndo);
+    connect(&m_library.deletes(), &DeleteHistory::restoredIn, this, [this](DeleteHistory::Library library) {
         bringToFront(library == DeleteHistory::Library::Pictures ? static_cast<QWidget*>(m_imageLibrary)
                                                                  : m_affirmationLibrary);
     });
@@ -227,23 +221,6 @@ void MainWindow::buildMenus()
     addItem(helpMenu, tr("&About Software"), "mnuAbout", [this] { showAbout(); });
 }
 
-bool MainWindow::load()
-{
-    if (!dataFoldersExist()) {
-        m_platform.message(withReason(tr("Required File is missing "), tr("Please Reinstall The software")),
-            MessageIcon::None);
-        emit endProgramRequested();
-        return false;
-    }
-    m_showOptions.loadMusicPath();
-    bringToFront(m_imageLibrary);
-    m_pictures.load().report(m_platform);
-    m_showOptions.loadDisplayOptions();
-    m_showOptions.loadShowChoices();
-    m_categories.load().report(m_platform);
-    return true;
-}
-
 bool MainWindow::startShow()
 {
     return m_show->start();
@@ -269,15 +246,6 @@ void MainWindow::answerLaterStart(LaterStart request)
     activateWindow();
 }
 
-bool MainWindow::dataFoldersExist() const
-{
-    // Both are looked up before anything is decided; the program never creates them.
-    const QString folder = m_platform.libraryFolder();
-    const bool library = QFileInfo(folder + QStringLiteral("/system")).isDir();
-    const bool pictures = QFileInfo(folder + QStringLiteral("/SystemFolder")).isDir();
-    return library && pictures;
-}
-
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     emit endProgramRequested();
@@ -291,17 +259,18 @@ void MainWindow::bringToFront(QWidget* panel)
 
 void MainWindow::undoDelete()
 {
-    m_deletes.undo().report(m_platform);
+    m_library.deletes().undo().report(m_platform);
 }
 
 void MainWindow::showUndo()
 {
-    const bool possible = m_deletes.canUndo();
+    const DeleteHistory& deletes = m_library.deletes();
+    const bool possible = deletes.canUndo();
     m_undoButton->setEnabled(possible);
     m_undoItem->setEnabled(possible);
     const QString tip = possible
         ? tr("Bring back %1 (%2)")
-              .arg(m_deletes.nextUndo(), QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText))
+              .arg(deletes.nextUndo(), QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText))
         : tr("Nothing deleted to bring back");
     m_undoButton->setToolTip(tip);
     m_undoItem->setStatusTip(tip);

@@ -1,11 +1,6 @@
 #pragma once
 
-#include "affirmations/AffirmationList.h"
-#include "affirmations/CategoryIndex.h"
-#include "images/PictureLibrary.h"
 #include "platform/Platform.h"
-#include "settings/DisplaySettings.h"
-#include "shell/DeleteHistory.h"
 
 #include <QMainWindow>
 
@@ -18,21 +13,18 @@ namespace vellumora {
 
 class AffirmationLibraryPanel;
 class ImageLibraryPanel;
+class Library;
 class LinkLabel;
 class PictureLoader;
 class SettingsPanel;
 class ShowLauncher;
 
 // The main window: three panels sharing one area, the navigation column, Start and the menus.
-// It holds the libraries the panels show and the show reads.
+// The panels show the library and send it the user's edits; the image library is in front.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Platform& platform, QRandomGenerator& random, QWidget* parent = nullptr);
-
-    // Reads the settings and the libraries. False when a data folder is missing: the user has
-    // been told and the program is ending.
-    bool load();
+    MainWindow(Platform& platform, Library& library, QRandomGenerator& random, QWidget* parent = nullptr);
     // The show from the saved options; false when it was refused, with this window shown.
     bool startShow();
     // What a later start of the program asks for: the show to the front, or this window.
@@ -47,7 +39,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool dataFoldersExist() const;
     void buildControls();
     void buildPanels(QWidget* client, QBoxLayout* panelColumn);
     void buildNavigation(QWidget* client, QBoxLayout* besidePanels, QBoxLayout* belowPanels);
@@ -60,12 +51,7 @@ private:
 
     Platform& m_platform;
     QRandomGenerator& m_random;
-    CategoryStore m_categoryStore;
-    AffirmationList m_affirmations;
-    CategoryIndex m_categories;
-    PictureLibrary m_pictures;
-    DeleteHistory m_deletes;
-    DisplaySettings m_showOptions;
+    Library& m_library;
     PictureLoader* m_pictureLoader = nullptr;
 
     QStackedWidget* m_panelArea = nullptr;

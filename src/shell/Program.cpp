@@ -1,12 +1,14 @@
 #include "shell/Program.h"
 
 #include "BuildConfig.h"
+#include "library/Library.h"
+#include "platform/LibraryFolder.h"
+#include "platform/Outcome.h"
 #include "platform/Platform.h"
 #include "shell/MainWindow.h"
 #include "shell/ProgramIcon.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WebLinks.h"
-#include "storage/LibraryFolder.h"
 #include "widgets/TwipsLayout.h"
 
 #include <QApplication>
@@ -48,11 +50,16 @@ bool Program::start(bool showAtOnce)
     m_random.seed(static_cast<quint32>(m_platform.now().toMSecsSinceEpoch()));
     remindOfUpdate();
 
-    m_main = std::make_unique<MainWindow>(m_platform, m_random);
-    connect(m_main.get(), &MainWindow::endProgramRequested, this, &Program::end);
-    if (!m_main->load()) {
+    m_library = Library::open(m_platform.libraryFolder(), m_platform);
+    if (!m_library) {
+        m_platform.message(withReason(tr("Required File is missing "), tr("Please Reinstall The software")),
+            MessageIcon::None);
+        end();
         return false;
     }
+    m_main = std::make_unique<MainWindow>(m_platform, *m_library, m_random);
+    connect(m_main.get(), &MainWindow::endProgramRequested, this, &Program::end);
+    m_library->load().report(m_platform);
     m_platform.listenForLaterStarts([this](LaterStart request) {
         if (m_main && !m_ending) {
             m_main->answerLaterStart(request);

@@ -6,8 +6,9 @@
 
 namespace vellumora {
 
-class Platform;
+class Library;
 class MainWindow;
+class Platform;
 
 // The life of the process: start-up with its single-instance guard and update reminder, and the
 // one orderly way of ending.
@@ -27,11 +28,13 @@ public:
 
     bool isEnding() const { return m_ending; }
     MainWindow* mainWindow() const { return m_main.get(); }
+    Library* library() const { return m_library.get(); }
 
 private:
     Platform& m_platform;
     // The one generator behind every random choice of the program, seeded at start-up.
     QRandomGenerator m_random;
+    std::unique_ptr<Library> m_library;
     std::unique_ptr<MainWindow> m_main;
     bool m_ending = false;
 };

@@ -7,11 +7,10 @@ namespace vellumora {
 
 namespace {
 
-QPainterPath outline(FrameShape::Shape shape, const QRectF& box, qreal inset)
+QPainterPath outline(BorderShape shape, const QRectF& box, qreal inset)
 {
     QRectF area = box;
-    if (shape == FrameShape::Shape::Square || shape == FrameShape::Shape::Circle
-        || shape == FrameShape::Shape::RoundedSquare) {
+    if (shape == BorderShape::Square || shape == BorderShape::Circle || shape == BorderShape::RoundSquare) {
         const qreal side = std::min(box.width(), box.height());
         area = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
     }
@@ -21,19 +20,19 @@ QPainterPath outline(FrameShape::Shape shape, const QRectF& box, qreal inset)
         return path;
     }
     switch (shape) {
-    case FrameShape::Shape::Oval:
-    case FrameShape::Shape::Circle:
+    case BorderShape::Oval:
+    case BorderShape::Circle:
         path.addEllipse(area);
         break;
-    case FrameShape::Shape::RoundedSquare: {
+    case BorderShape::RoundSquare: {
         // Corners a quarter of the side, the opening's a little tighter: the outer corners lie
         // mostly outside the window, so it is the opening that must show them.
         const qreal radius = std::max<qreal>(0, std::min(box.width(), box.height()) / 4 - inset / 2);
         path.addRoundedRect(area, radius, radius);
         break;
     }
-    case FrameShape::Shape::Rectangle:
-    case FrameShape::Shape::Square:
+    case BorderShape::NoFill:
+    case BorderShape::Square:
         path.addRect(area);
         break;
     }
@@ -71,26 +70,16 @@ FrameShape::FrameShape(QWidget* parent)
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void FrameShape::setOptions(int borderShape, int fillStyle)
+void FrameShape::setOptions(BorderShape shape, FillStyle fill)
 {
-    // Option order: "No Fill", "Oval", "Square", "Circle", "Round Square".
-    static constexpr Shape kShapes[]
-        = { Shape::Rectangle, Shape::Oval, Shape::Square, Shape::Circle, Shape::RoundedSquare };
-    if (borderShape >= 0 && borderShape < 5) {
-        m_shape = kShapes[borderShape];
-        m_borderShape = borderShape;
-        m_border = borderShape == 0 ? 1 : m_thickBorder;
-    }
-    if (fillStyle >= 0 && fillStyle < 6) {
-        m_fill = Fill(fillStyle);
-    }
+    m_shape = shape;
+    m_fill = Fill(fill);
     update();
 }
 
 void FrameShape::setThickBorder(int pixels)
 {
     m_thickBorder = pixels;
-    m_border = m_borderShape == 0 ? 1 : m_thickBorder;
     update();
 }
 
@@ -100,7 +89,7 @@ void FrameShape::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF box = rect();
     const QPainterPath outer = outline(m_shape, box, 0);
-    const QPainterPath inner = outline(m_shape, box, m_border);
+    const QPainterPath inner = outline(m_shape, box, m_shape == BorderShape::NoFill ? 1 : m_thickBorder);
     if (m_fill != Fill::Transparent) {
         painter.fillPath(inner, QBrush(Qt::black, pattern(m_fill)));
     }

@@ -15,20 +15,20 @@ GlidingCaption::GlidingCaption(QWidget* strip)
     setGeometry(strip->rect());
 }
 
-int GlidingCaption::setText(const QString& text)
+void GlidingCaption::setText(const QString& text)
 {
     m_text = text;
     setAccessibleName(text);
-    return draw();
+    draw();
 }
 
-int GlidingCaption::setFontAndColour(const QFont& font, const QColor& colour)
+void GlidingCaption::setFontAndColour(const QFont& font, const QColor& colour)
 {
     setFont(font);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, colour);
     setPalette(colours);
-    return draw();
+    draw();
 }
 
 void GlidingCaption::setLeft(int left)
@@ -52,7 +52,7 @@ void GlidingCaption::paintEvent(QPaintEvent*)
     QPainter(this).drawPixmap(textRect().topLeft(), m_drawn);
 }
 
-int GlidingCaption::draw()
+void GlidingCaption::draw()
 {
     // Drawn once into a picture that the glide then only moves: laying the text out again at
     // every 5 ms step cost more than all the rest of the show.
@@ -69,7 +69,6 @@ int GlidingCaption::draw()
     painter.drawText(QRect(QPoint(), size), Qt::AlignLeft | Qt::AlignVCenter, m_text);
     painter.end();
     update(before.united(textRect()));
-    return size.width();
 }
 
 } // namespace vellumora

@@ -12,9 +12,8 @@ class GlidingCaption : public QWidget {
 public:
     explicit GlidingCaption(QWidget* strip);
 
-    // Each returns the text's width as drawn, in pixels.
-    int setText(const QString& text);
-    int setFontAndColour(const QFont& font, const QColor& colour);
+    void setText(const QString& text);
+    void setFontAndColour(const QFont& font, const QColor& colour);
 
     // The text's left edge in the strip, in pixels; it may lie outside the strip.
     int left() const { return m_left; }
@@ -27,7 +26,7 @@ protected:
 
 private:
     QRect textRect() const { return QRect(QPoint(m_left, m_top), m_drawn.deviceIndependentSize().toSize()); }
-    int draw();
+    void draw();
 
     QString m_text;
     QPixmap m_drawn;

@@ -1,11 +1,30 @@
 #include "show/Show.h"
 
+#include "widgets/ShownText.h"
 #include "widgets/Twips.h"
 
+#include <QFontMetrics>
 #include <QRandomGenerator>
 #include <cmath>
 
 namespace vellumora {
+
+namespace {
+
+PictureDecoder::Fit decoderFit(PictureFit fit)
+{
+    switch (fit) {
+    case PictureFit::Fit:
+        return PictureDecoder::Fit::Contain;
+    case PictureFit::Fill:
+        return PictureDecoder::Fit::Cover;
+    case PictureFit::Stretch:
+        break;
+    }
+    return PictureDecoder::Fit::Stretch;
+}
+
+} // namespace
 
 Show::Show(QRandomGenerator& random, QObject* parent)
     : QObject(parent)
@@ -17,23 +36,6 @@ Show::Show(QRandomGenerator& random, QObject* parent)
     m_glideTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_pictureTimer, &QTimer::timeout, this, &Show::advance);
     connect(&m_glideTimer, &QTimer::timeout, this, &Show::glideStep);
-}
-
-QStringList Show::gatherAffirmations(const CategoryStore& store, const QList<Row>& categories)
-{
-    QStringList result;
-    for (const Row& category : categories) {
-        if (!category.ticked) {
-            continue;
-        }
-        const std::optional<QList<Row>> rows = store.readRows(store.categoryPath(category.text));
-        for (const Row& row : rows.value_or(QList<Row> {})) {
-            if (row.ticked) {
-                result.append(row.text);
-            }
-        }
-    }
-    return result;
 }
 
 void Show::start(Plan plan)
@@ -50,7 +52,7 @@ void Show::start(Plan plan)
     showPicture(1);
     m_pictureTimer.start(m_plan.pictureMs);
     m_glideTimer.start(m_plan.glideStepMs * glideStepsPerTick());
-    emit captionChanged(m_plan.affirmations.isEmpty() ? noAffirmation() : m_plan.affirmations.constFirst());
+    setCaption(m_plan.affirmations.isEmpty() ? noAffirmation() : m_plan.affirmations.constFirst());
     emit captionMoved(m_glide.left);
 }
 
@@ -73,14 +75,14 @@ void Show::advance()
         showPicture(number);
         if (!affirmations.isEmpty()) {
             const int last = int(affirmations.size()) - 1;
-            emit captionChanged(affirmations.at(show::randomAffirmation(last, m_random.generateDouble())));
+            setCaption(affirmations.at(show::randomAffirmation(last, m_random.generateDouble())));
         }
     } else {
         m_pictureIndex = readableAfter(m_pictureIndex);
         showPicture(m_pictureIndex);
         if (!affirmations.isEmpty()) {
             m_affirmationIndex = show::nextAffirmation(m_affirmationIndex, int(affirmations.size()) - 1);
-            emit captionChanged(affirmations.at(m_affirmationIndex));
+            setCaption(affirmations.at(m_affirmationIndex));
         }
     }
     emit advanced();
@@ -103,9 +105,20 @@ QPoint Show::placeIn(const QRect& screenArea, const QSize& windowSize)
     return screenArea.topLeft() + place;
 }
 
-void Show::setCaptionWidth(int pixels)
+void Show::setCaptionFont(const QFont& font)
 {
+    m_plan.captionFont = font;
+    if (!m_caption.isNull()) {
+        setCaption(m_caption);
+    }
+}
+
+void Show::setCaption(const QString& caption)
+{
+    m_caption = shownText(caption);
+    const int pixels = std::max(1, QFontMetrics(m_plan.captionFont).horizontalAdvance(m_caption));
     m_captionWidthTwips = pixels * kTwipsPerPixel;
+    emit captionChanged(m_caption);
 }
 
 void Show::glideStep()
@@ -199,7 +212,7 @@ void Show::requestPicture(int number, int priority)
 {
     if (number >= 1 && number <= pictureCount()) {
         emit pictureWanted(quint64(m_generation) << 32 | quint32(number), m_plan.pictures.at(number - 1),
-            (QSizeF(m_plan.pictureSize) * m_plan.pixelRatio).toSize(), priority, m_plan.fit);
+            (QSizeF(m_plan.pictureSize) * m_plan.pixelRatio).toSize(), priority, decoderFit(m_plan.fit));
     }
 }
 

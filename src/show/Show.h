@@ -1,10 +1,11 @@
 #pragma once
 
-#include "affirmations/CategoryStore.h"
 #include "images/PictureDecoder.h"
+#include "settings/ShowOptions.h"
 #include "show/ShowArithmetic.h"
 #include "storage/NativePath.h"
 
+#include <QFont>
 #include <QHash>
 #include <QImage>
 #include <QObject>
@@ -47,18 +48,15 @@ public:
         qreal pixelRatio = 1.0;
         // What stands in for picture k until its decode is back (its thumbnail).
         std::function<QImage(int)> standIn;
-        // Stretched, fitted whole or filling the picture area.
-        PictureDecoder::Fit fit = PictureDecoder::Fit::Stretch;
+        PictureFit fit = PictureFit::Stretch;
         // The picture area, in pixels, and the strip's width the caption turns beyond.
         QSize pictureSize = kPictureSize;
         int captionTurnTwips = kWindowWidthTwips;
+        // The caption's font, which its width and so the glide's turns depend on.
+        QFont captionFont;
     };
 
     explicit Show(QRandomGenerator& random, QObject* parent = nullptr);
-
-    // The ticked affirmations of the ticked categories, in list order. A category whose file
-    // cannot be read gives none; the others still count.
-    static QStringList gatherAffirmations(const CategoryStore& store, const QList<Row>& categories);
 
     // Shows picture 1 and the first affirmation, and starts the picture timer and the glide.
     void start(Plan plan);
@@ -67,8 +65,8 @@ public:
     void advance();
     // Where the window goes in this screen area at this tick: centred, or at random wholly on it.
     QPoint placeIn(const QRect& screenArea, const QSize& windowSize);
-    // The caption's width as drawn, which the glide turns by.
-    void setCaptionWidth(int pixels);
+    // Another font for the caption, which the glide turns by from now on.
+    void setCaptionFont(const QFont& font);
 
     // A decode asked for with pictureWanted is back; null when the picture cannot be decoded.
     void pictureDecoded(quint64 ticket, const QImage& picture);
@@ -77,6 +75,7 @@ signals:
     void pictureWanted(quint64 ticket, const NativePath& path, const QSize& size, int priority,
         vellumora::PictureDecoder::Fit fit);
     void pictureChanged(const QImage& picture);
+    // The caption as it is drawn, shortened where it is very long.
     void captionChanged(const QString& caption);
     // The caption's left edge in its strip, in twips.
     void captionMoved(int leftTwips);
@@ -87,6 +86,7 @@ signals:
 
 private:
     void glideStep();
+    void setCaption(const QString& caption);
     int glideStepsPerTick() const { return std::max(1, kGlideFrameMs / std::max(1, m_plan.glideStepMs)); }
     void showPicture(int number);
     void requestPicture(int number, int priority);
@@ -106,6 +106,7 @@ private:
     QTimer m_pictureTimer { this };
     QTimer m_glideTimer { this };
     show::Glide m_glide;
+    QString m_caption;
     int m_captionWidthTwips = 0;
 
     int m_affirmationIndex = 0;

@@ -33,11 +33,11 @@ QRect scaled(const QRect& twips, double scale)
 
 } // namespace
 
-ShowGeometry ShowGeometry::of(Size size, const QSize& screen)
+ShowGeometry ShowGeometry::of(ShowSize size, const QSize& screen)
 {
     ShowGeometry g;
-    if (size != Size::FullScreen) {
-        const double scale = size == Size::Small ? 1.0 : size == Size::Medium ? 1.5 : 2.0;
+    if (size != ShowSize::FullScreen) {
+        const double scale = size == ShowSize::Small ? 1.0 : size == ShowSize::Medium ? 1.5 : 2.0;
         g.window = QSize(pixels(kWidth * scale), pixels(kHeight * scale));
         g.heightWithMusic = pixels(kHeightWithMusic * scale);
         g.picture = scaled(QRect(0, 0, kWidth, kPictureHeight), scale);

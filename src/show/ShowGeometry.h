@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/ShowOptions.h"
+
 #include <QRect>
 
 namespace vellumora {
@@ -7,11 +9,8 @@ namespace vellumora {
 // The slideshow window's layout at each size the user may choose, all drawn from the design of
 // the small window: picture, frame, Back, the caption strip and the music strip, in pixels.
 struct ShowGeometry {
-    enum class Size { Small, Medium, Large, FullScreen };
-    static constexpr int kSizeCount = 4;
-
     // Of a window at this size; Full Screen takes the screen's.
-    static ShowGeometry of(Size size, const QSize& screen);
+    static ShowGeometry of(ShowSize size, const QSize& screen);
 
     bool fullScreen = false;
     QSize window; // without the music strip

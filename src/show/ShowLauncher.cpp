@@ -1,53 +1,38 @@
 #include "show/ShowLauncher.h"
 
-#include "affirmations/CategoryIndex.h"
-#include "images/PictureLibrary.h"
 #include "images/PictureLoader.h"
 #include "images/ThumbnailStrip.h"
-#include "platform/MediaControl.h"
-#include "platform/Platform.h"
-#include "settings/DisplaySettings.h"
-#include "settings/MusicFile.h"
+#include "library/Library.h"
+#include "show/ShowPlacement.h"
 #include "show/SlideshowWindow.h"
+#include "show/StartChecks.h"
 #include "widgets/TwipsLayout.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 namespace vellumora {
 
-namespace {
-
-// The third choice of place: where the user dragged the show.
-constexpr int kWhereThePlaceIsKept = 2;
-
-} // namespace
-
-ShowLauncher::ShowLauncher(Platform& platform, QRandomGenerator& random, Sources sources, QObject* parent)
+ShowLauncher::ShowLauncher(
+    Platform& platform, QRandomGenerator& random, Library& library, Window window, QObject* parent)
     : QObject(parent)
     , m_platform(platform)
-    , m_sources(sources)
+    , m_library(library)
+    , m_main(window)
     , m_show(random, this)
+    , m_music(platform, this)
 {
     m_show.setObjectName(QStringLiteral("show"));
-    connect(&m_show, &Show::pictureWanted, &m_sources.loader,
-        [this](quint64 ticket, const NativePath& path, const QSize& size, int priority,
-            PictureDecoder::Fit fit) { m_sources.loader.loadPicture(ticket, path, size, priority, fit); });
-    connect(&m_sources.loader, &PictureLoader::pictureLoaded, &m_show, &Show::pictureDecoded);
+    connect(&m_show, &Show::pictureWanted, &m_main.loader, &PictureLoader::loadPicture);
+    connect(&m_main.loader, &PictureLoader::pictureLoaded, &m_show, &Show::pictureDecoded);
     connect(&m_show, &Show::nothingToShow, this, &ShowLauncher::nothingToShow);
-    connect(&m_sources.settings, &DisplaySettings::musicSwitchedOff, this, [this] {
-        m_musicShown = false;
-        if (m_window) {
-            m_window->setMusicStripShown(false);
-        }
-    });
-    // The player lets go of a file it may still hold before the new one is used.
-    connect(&m_sources.settings, &DisplaySettings::musicFileChosen, this, [this] {
-        if (m_player) {
-            m_player->close();
+    ShowOptions& options = m_library.options();
+    connect(&options, &ShowOptions::musicSwitchedOff, &m_music, &Playlist::hide);
+    connect(&options, &ShowOptions::musicFileChosen, &m_music, &Playlist::release);
+    connect(&options, &ShowOptions::changed, this, [this] {
+        if (m_music.isShown()) {
+            m_music.setRepeat(m_library.options().musicRepeat());
         }
     });
 }
@@ -55,20 +40,6 @@ ShowLauncher::ShowLauncher(Platform& platform, QRandomGenerator& random, Sources
 ShowLauncher::~ShowLauncher()
 {
     delete m_window;
-}
-
-MediaControl& ShowLauncher::player()
-{
-    // Made at the first music played: the media framework costs memory and start-up time.
-    if (!m_player) {
-        m_player = m_platform.createMediaControl();
-        connect(m_player.get(), &MediaControl::statusUpdate, this, &ShowLauncher::showMusicStatus);
-        connect(m_player.get(), &MediaControl::unplayable, this, &ShowLauncher::trackUnplayable);
-        // Queued: the player is not asked to play again from inside its own notification.
-        connect(m_player.get(), &MediaControl::finished, this, &ShowLauncher::trackFinished,
-            Qt::QueuedConnection);
-    }
-    return *m_player;
 }
 
 SlideshowWindow& ShowLauncher::window()
@@ -79,177 +50,66 @@ SlideshowWindow& ShowLauncher::window()
     m_window = new SlideshowWindow;
     SlideshowWindow* window = m_window;
     connect(window, &SlideshowWindow::backRequested, this, &ShowLauncher::back);
-    connect(&m_show, &Show::pictureChanged, window, &SlideshowWindow::setPicture);
-    connect(&m_show, &Show::captionChanged, window,
-        [this, window](const QString& caption) { m_show.setCaptionWidth(window->setCaption(caption)); });
-    connect(&m_show, &Show::captionMoved, window, &SlideshowWindow::moveCaption);
     connect(window, &SlideshowWindow::movedByUser, this, &ShowLauncher::keepPlace);
-    connect(&m_show, &Show::advanced, window, [this, window] {
-        if (window->showGeometry().fullScreen) {
-            // A full screen show stays where it is.
-            window->setVisible(true);
-            return;
-        }
-        if (m_sources.settings.display().placeOption == kWhereThePlaceIsKept) {
-            window->move(keptPlace(window->size()));
+    connect(&m_show, &Show::pictureChanged, window, &SlideshowWindow::setPicture);
+    connect(&m_show, &Show::captionChanged, window, &SlideshowWindow::setCaption);
+    connect(&m_show, &Show::captionMoved, window, &SlideshowWindow::moveCaption);
+    connect(&m_show, &Show::advanced, window, [this] { placeWindow(); });
+    connect(&m_music, &Playlist::shownChanged, window, &SlideshowWindow::setMusicStripShown);
+    connect(&m_music, &Playlist::status, window, &SlideshowWindow::setMusicStatus);
+    return *window;
+}
+
+void ShowLauncher::placeWindow()
+{
+    SlideshowWindow& shown = window();
+    // A full screen show stays where it is.
+    if (!shown.showGeometry().fullScreen) {
+        if (m_library.options().display().placement == Placement::WhereIPutIt) {
+            shown.move(ShowPlacement::keptPlace(m_library.options().showPlace(), shown.size()));
         } else {
             // The screen that holds the window, so on a desktop of several screens it stays on one.
-            const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-            window->move(m_show.placeIn(screen->geometry(), window->size()));
+            const QScreen* screen = shown.screen() ? shown.screen() : QGuiApplication::primaryScreen();
+            shown.move(m_show.placeIn(screen->geometry(), shown.size()));
         }
-        window->show();
-    });
-    return *window;
+    }
+    shown.show();
 }
 
 void ShowLauncher::keepPlace(const QPoint& topLeft)
 {
-    const QScreen* screen = QGuiApplication::screenAt(topLeft + QPoint(1, 1));
-    if (!screen && m_window) {
-        screen = m_window->screen();
-    }
-    if (!screen) {
+    const std::optional<ShowPlace> place
+        = ShowPlacement::placeAt(topLeft, m_window ? m_window->screen() : nullptr);
+    if (!place) {
         return;
     }
-    DisplaySettings& settings = m_sources.settings;
-    settings.setShowPlace({ true, screen->name(), topLeft - screen->geometry().topLeft() });
-    if (!settings.saveShowPlace()) {
+    ShowOptions& options = m_library.options();
+    options.setShowPlace(*place);
+    if (!options.saveShowPlace()) {
         m_platform.message(tr("The show's place could not be saved; it stays there until Vellumora ends."),
             MessageIcon::Information);
     }
-}
-
-const QScreen* ShowLauncher::startScreen() const
-{
-    // Where the user put the show, else the screen that shows the main window.
-    const ShowPlace& place = m_sources.settings.showPlace();
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        if (place.put && screen->name() == place.screen
-            && m_sources.settings.display().placeOption == kWhereThePlaceIsKept) {
-            return screen;
-        }
-    }
-    const QScreen* main = m_sources.mainWindow.screen();
-    return main ? main : QGuiApplication::primaryScreen();
-}
-
-QPoint ShowLauncher::keptPlace(const QSize& windowSize) const
-{
-    const ShowPlace& place = m_sources.settings.showPlace();
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    const auto kept = std::find_if(screens.cbegin(), screens.cend(),
-        [&place](const QScreen* screen) { return screen->name() == place.screen; });
-    if (!place.put || kept == screens.cend()) {
-        // Never put anywhere, or put on a screen that is gone: the middle of the main screen.
-        QRect centred(QPoint(), windowSize);
-        centred.moveCenter(QGuiApplication::primaryScreen()->geometry().center());
-        return centred.topLeft();
-    }
-    // Kept wholly on the screen, which may have become smaller since.
-    const QRect area = (*kept)->geometry();
-    const QPoint wanted = area.topLeft() + place.topLeft;
-    return { std::clamp(
-                 wanted.x(), area.left(), std::max(area.left(), area.right() + 1 - windowSize.width())),
-        std::clamp(wanted.y(), area.top(), std::max(area.top(), area.bottom() + 1 - windowSize.height())) };
 }
 
 void ShowLauncher::discardWindow()
 {
     if (m_window) {
         m_show.disconnect(m_window);
+        m_music.disconnect(m_window);
         // Deleted later: Back may be running inside one of the window's own handlers.
         m_window->hide();
         m_window->deleteLater();
         m_window = nullptr;
     }
-    m_musicShown = false;
+    m_music.hide();
 }
 
-bool ShowLauncher::musicReady()
+bool ShowLauncher::refuse(const Outcome& refusal)
 {
-    const DisplaySettings& settings = m_sources.settings;
-    if (!settings.playMusic()) {
-        return true;
+    if (!m_main.main.isVisible()) {
+        m_main.main.show();
     }
-    if (settings.musicPath().isEmpty()) {
-        refuse(tr("Please Select Music File To Play"), MessageIcon::Information);
-        return false;
-    }
-    const QFileInfo music(settings.musicPath());
-    if (!music.isFile() && !music.isDir()) {
-        refuse(tr("Music File Is Not Exists Please Select A File"), MessageIcon::Critical);
-        emit musicPanelWanted();
-        return false;
-    }
-    if (MusicFile::tracks(settings.musicPath()).isEmpty()) {
-        refuse(tr("The folder \"%1\" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.")
-                   .arg(QDir::toNativeSeparators(settings.musicPath())),
-            MessageIcon::Critical);
-        emit musicPanelWanted();
-        return false;
-    }
-    return true;
-}
-
-void ShowLauncher::startMusic(const QString& path)
-{
-    m_tracks = MusicFile::tracks(path);
-    m_fromFolder = QFileInfo(path).isDir();
-    m_unplayableInARow = 0;
-    if (!m_fromFolder && !MusicFile::mayBeMusic(path)) {
-        musicUnplayable(tr("It is not a music file."));
-        return;
-    }
-    // The strip first: the player may find the file unplayable while it opens it.
-    m_musicShown = true;
-    window().setMusicStripShown(true);
-    playTrack(0);
-}
-
-void ShowLauncher::playTrack(int track)
-{
-    m_track = track;
-    player().open(m_tracks.at(track));
-    player().play();
-}
-
-void ShowLauncher::trackFinished()
-{
-    m_unplayableInARow = 0;
-    if (!m_musicShown) {
-        return;
-    }
-    if (m_tracks.size() > 1) {
-        playTrack((m_track + 1) % m_tracks.size());
-    } else if (m_sources.settings.musicRepeat()) {
-        player().play();
-    }
-}
-
-void ShowLauncher::trackUnplayable(const QString& reason)
-{
-    // A folder's track that will not play is passed over; only a folder of none is told of.
-    if (m_fromFolder && ++m_unplayableInARow < m_tracks.size()) {
-        playTrack((m_track + 1) % m_tracks.size());
-        return;
-    }
-    musicUnplayable(reason);
-}
-
-void ShowLauncher::musicUnplayable(const QString& reason)
-{
-    m_musicShown = false;
-    if (m_window) {
-        m_window->setMusicStripShown(false);
-    }
-    m_platform.message(
-        withReason(
-            (m_fromFolder
-                    ? tr("None of the music in \"%1\" can be played, so the show goes on without music.")
-                    : tr("The music file \"%1\" cannot be played, so the show goes on without music."))
-                .arg(QFileInfo(m_sources.settings.musicPath()).fileName()),
-            reason),
-        MessageIcon::Information);
+    return refusal.report(m_platform);
 }
 
 void ShowLauncher::nothingToShow()
@@ -257,22 +117,6 @@ void ShowLauncher::nothingToShow()
     back();
     m_platform.message(
         tr("None of the pictures in the library can be read, so the show has ended."), MessageIcon::Critical);
-}
-
-void ShowLauncher::showMusicStatus()
-{
-    if (m_window && m_musicShown) {
-        m_window->setMusicStatus(
-            show::musicStatus(m_player->fileName(), m_player->position(), m_player->length()));
-    }
-}
-
-void ShowLauncher::refuse(const QString& text, MessageIcon icon)
-{
-    if (!m_sources.mainWindow.isVisible()) {
-        m_sources.mainWindow.show();
-    }
-    m_platform.message(text, icon);
 }
 
 bool ShowLauncher::isRunning() const
@@ -290,95 +134,89 @@ void ShowLauncher::comeForward()
 
 bool ShowLauncher::start()
 {
-    DisplaySettings& settings = m_sources.settings;
-    if (!musicReady()) {
+    ShowOptions& options = m_library.options();
+    if (const StartChecks::Verdict music = StartChecks::music(options); !music.outcome) {
+        refuse(music.outcome);
+        if (music.musicPanelWanted) {
+            emit musicPanelWanted();
+        }
         return false;
     }
-    if (!settings.saveDisplayOptions()) {
+    if (!options.saveDisplayOptions()) {
         m_platform.message(
             tr("The display settings could not be saved; the show starts with them all the same."),
             MessageIcon::Information);
     }
-    if (m_sources.pictures.count() < 1) {
+    if (const Outcome pictures = StartChecks::pictures(m_library.pictures().count()); !pictures) {
         discardWindow();
-        refuse(tr("Please Select Atleast One Image To Display Your Picture"), MessageIcon::Critical);
-        return false;
+        return refuse(pictures);
     }
     SlideshowWindow& shown = window();
-    if (settings.affirmationFont()) {
-        m_show.setCaptionWidth(shown.setAffirmationFont(*settings.affirmationFont()));
+    const FontChoice font = options.affirmationFont().value_or(SlideshowWindow::designFont());
+    shown.setAffirmationFont(font);
+    if (options.musicSource() != MusicSource::None) {
+        m_music.play(options.musicPath(), options.musicSource(), options.musicRepeat());
     }
-    if (settings.playMusic()) {
-        startMusic(settings.musicPath());
-    }
-    const ThumbnailStrip& thumbnails = m_sources.thumbnails;
-    const DisplayOptions& display = settings.display();
-    const PictureDecoder::Fit fits[] { PictureDecoder::Fit::Stretch, PictureDecoder::Fit::Contain,
-        PictureDecoder::Fit::Cover };
-    const PictureDecoder::Fit fit = fits[std::clamp(display.pictureFit, 0, 2)];
-    shown.setPictureFit(fit);
+    const DisplayOptions& display = options.display();
+    shown.setPictureFit(display.pictureFit);
     shown.setWindowFlag(Qt::WindowStaysOnTopHint, display.onTop);
-    const QScreen* screen = startScreen();
-    const ShowGeometry geometry
-        = ShowGeometry::of(ShowGeometry::Size(std::clamp(display.showSize, 0, ShowGeometry::kSizeCount - 1)),
-            screen->geometry().size());
+    const QScreen* screen = ShowPlacement::startScreen(options, m_main.main.screen());
+    const ShowGeometry geometry = ShowGeometry::of(display.showSize, screen->geometry().size());
     shown.setShowGeometry(geometry);
-    m_show.start({ m_sources.pictures.paths(),
-        Show::gatherAffirmations(m_sources.categoryStore, m_sources.categories.rows()),
-        settings.pictureSeconds() * 1000, settings.stepMilliseconds(), settings.randomOrder(),
-        settings.randomPlace(), shown.devicePixelRatioF(),
-        [&thumbnails](int number) { return thumbnails.thumbnail(number); }, fit, geometry.picture.size(),
-        geometry.captionTurnTwips });
-    if (m_sources.mainWindow.isVisible()) {
-        m_sources.mainWindow.showMinimized();
+    const ThumbnailStrip& thumbnails = m_main.thumbnails;
+    m_show.start({ m_library.pictures().paths(), m_library.tickedAffirmations(),
+        options.pictureSeconds() * 1000, options.stepMilliseconds(), display.order == Order::Random,
+        display.placement == Placement::Random, shown.devicePixelRatioF(),
+        [&thumbnails](int number) { return thumbnails.thumbnail(number); }, display.pictureFit,
+        geometry.picture.size(), geometry.captionTurnTwips, font.font });
+    if (m_main.main.isVisible()) {
+        m_main.main.showMinimized();
     }
-    shown.setFrame(settings.display().borderShape, settings.display().fillStyle);
-    settings.saveMusicPath();
+    shown.setFrame(display.borderShape, display.fillStyle);
+    options.saveMusicPath();
     // The first showing is centred on the screen, or where the user put it; the ticks place it
     // after that.
     if (geometry.fullScreen) {
         shown.setGeometry(screen->geometry());
         shown.showFullScreen();
     } else {
-        if (display.placeOption == kWhereThePlaceIsKept) {
-            shown.move(keptPlace(shown.size()));
+        if (display.placement == Placement::WhereIPutIt) {
+            shown.move(ShowPlacement::keptPlace(options.showPlace(), shown.size()));
         } else {
             centreOnScreen(&shown);
         }
         shown.show();
     }
-    m_sources.mainWindow.hide();
+    m_main.main.hide();
     return true;
 }
 
 void ShowLauncher::back()
 {
-    if (m_window && m_player) {
-        m_player->stop();
-        m_player->close();
-    }
+    m_music.stop();
     m_show.stop();
-    m_sources.mainWindow.showNormal();
-    m_sources.mainWindow.activateWindow();
+    m_main.main.showNormal();
+    m_main.main.activateWindow();
     discardWindow();
     emit ended();
 }
 
 void ShowLauncher::chooseFont()
 {
-    DisplaySettings& settings = m_sources.settings;
+    ShowOptions& options = m_library.options();
     // The dialog opens on the font in effect: the one chosen before, else the show's own.
     const std::optional<FontChoice> chosen
-        = m_platform.chooseFont(settings.affirmationFont().value_or(SlideshowWindow::designFont()));
+        = m_platform.chooseFont(options.affirmationFont().value_or(SlideshowWindow::designFont()));
     if (!chosen) {
         return;
     }
-    settings.setAffirmationFont(*chosen);
-    if (!settings.saveAffirmationFont()) {
+    options.setAffirmationFont(*chosen);
+    if (!options.saveAffirmationFont()) {
         m_platform.message(
             tr("The font could not be saved; it is used until Vellumora ends."), MessageIcon::Information);
     }
-    m_show.setCaptionWidth(window().setAffirmationFont(*chosen));
+    window().setAffirmationFont(*chosen);
+    m_show.setCaptionFont(chosen->font);
 }
 
 } // namespace vellumora

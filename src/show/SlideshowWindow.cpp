@@ -4,7 +4,6 @@
 #include "show/GlidingCaption.h"
 #include "show/Show.h"
 #include "widgets/Look.h"
-#include "widgets/ShownText.h"
 #include "widgets/Twips.h"
 
 #include <QCloseEvent>
@@ -33,7 +32,7 @@ SlideshowWindow::SlideshowWindow(QWidget* parent)
     setColour(this, QPalette::Window, Qt::white);
     setFont(verdana(8.25, false));
     buildControls();
-    setShowGeometry(ShowGeometry::of(ShowGeometry::Size::Small, {}));
+    setShowGeometry(ShowGeometry::of(ShowSize::Small, {}));
     connect(m_backButton, &QPushButton::clicked, this, &SlideshowWindow::backRequested);
 }
 
@@ -95,11 +94,10 @@ void SlideshowWindow::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     // A decoded picture already has its shape; a thumbnail standing in for it is given the same.
     switch (m_fit) {
-    case PictureDecoder::Fit::Stretch:
-    case PictureDecoder::Fit::Within:
+    case PictureFit::Stretch:
         painter.drawImage(m_geometry.picture, m_picture);
         break;
-    case PictureDecoder::Fit::Contain: {
+    case PictureFit::Fit: {
         painter.fillRect(m_geometry.picture, kLightBlue);
         QRect fitted(QPoint(), m_picture.size().scaled(m_geometry.picture.size(), Qt::KeepAspectRatio));
         // Rounding at a fractional scale leaves no band of a pixel.
@@ -111,7 +109,7 @@ void SlideshowWindow::paintEvent(QPaintEvent*)
         painter.drawImage(fitted, m_picture);
         break;
     }
-    case PictureDecoder::Fit::Cover: {
+    case PictureFit::Fill: {
         QRect filled(
             QPoint(), m_picture.size().scaled(m_geometry.picture.size(), Qt::KeepAspectRatioByExpanding));
         filled.moveCenter(m_geometry.picture.center());
@@ -122,7 +120,7 @@ void SlideshowWindow::paintEvent(QPaintEvent*)
     }
 }
 
-void SlideshowWindow::setPictureFit(PictureDecoder::Fit fit)
+void SlideshowWindow::setPictureFit(PictureFit fit)
 {
     m_fit = fit;
     update(m_geometry.picture);
@@ -171,9 +169,9 @@ void SlideshowWindow::setPicture(const QImage& picture)
     update(m_geometry.picture);
 }
 
-int SlideshowWindow::setCaption(const QString& caption)
+void SlideshowWindow::setCaption(const QString& caption)
 {
-    return m_caption->setText(shownText(caption));
+    m_caption->setText(caption);
 }
 
 void SlideshowWindow::moveCaption(int leftTwips)
@@ -182,9 +180,9 @@ void SlideshowWindow::moveCaption(int leftTwips)
     m_caption->setLeft(twipsToPixels(leftTwips));
 }
 
-void SlideshowWindow::setFrame(int borderShape, int fillStyle)
+void SlideshowWindow::setFrame(BorderShape shape, FillStyle fill)
 {
-    m_frame->setOptions(borderShape, fillStyle);
+    m_frame->setOptions(shape, fill);
     // The frame comes forward over the picture; the strips and the Back button stay in front
     // of it, so a thick border never hides them.
     m_frame->raise();
@@ -198,9 +196,9 @@ FontChoice SlideshowWindow::designFont()
     return { verdana(11.25, true), QGuiApplication::palette().color(QPalette::WindowText) };
 }
 
-int SlideshowWindow::setAffirmationFont(const FontChoice& choice)
+void SlideshowWindow::setAffirmationFont(const FontChoice& choice)
 {
-    return m_caption->setFontAndColour(choice.font, choice.colour);
+    m_caption->setFontAndColour(choice.font, choice.colour);
 }
 
 void SlideshowWindow::setMusicStripShown(bool shown)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "images/PictureDecoder.h"
 #include "platform/FontChoice.h"
+#include "settings/ShowOptions.h"
 #include "show/ShowGeometry.h"
 
 #include <QImage>
@@ -29,15 +29,12 @@ public:
     void setShowGeometry(const ShowGeometry& geometry);
     const ShowGeometry& showGeometry() const { return m_geometry; }
     void setPicture(const QImage& picture);
-    // How a picture meets the picture area: stretched over it, fitted whole between bands of the
-    // strip's colour, or filling it with its middle.
-    void setPictureFit(PictureDecoder::Fit fit);
-    // Returns the caption's width as drawn, in pixels.
-    int setCaption(const QString& caption);
+    // Bands of a fitted picture take the strip's colour.
+    void setPictureFit(PictureFit fit);
+    void setCaption(const QString& caption);
     void moveCaption(int leftTwips);
-    void setFrame(int borderShape, int fillStyle);
-    // Returns the caption's new width, in pixels.
-    int setAffirmationFont(const FontChoice& choice);
+    void setFrame(BorderShape shape, FillStyle fill);
+    void setAffirmationFont(const FontChoice& choice);
     // The affirmation's font and colour until one is chosen.
     static FontChoice designFont();
 
@@ -63,7 +60,7 @@ private:
     ShowGeometry m_geometry;
     bool m_musicShown = false;
     QImage m_picture;
-    PictureDecoder::Fit m_fit = PictureDecoder::Fit::Stretch;
+    PictureFit m_fit = PictureFit::Stretch;
     // Where the pointer took hold of the window, from its top left; none while not dragged.
     std::optional<QPoint> m_grip;
     bool m_dragged = false;

@@ -1,5 +1,5 @@
-#include "settings/DisplaySettings.h"
 #include "settings/LoginStart.h"
+#include "settings/ShowOptions.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
@@ -27,12 +27,19 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<DisplayOptions>("read");
         QTest::newRow("not a number") << "ten" << DisplayOptions {};
-        QTest::newRow("past the list") << "12" << DisplayOptions { 0, 0, 1, 1, 0, 0 };
+        QTest::newRow("past the list") << "12" << DisplayOptions {};
         QTest::newRow("negative") << "-1" << DisplayOptions {};
         QTest::newRow("past 16 bits") << "70000" << DisplayOptions {};
         QTest::newRow("blank") << " " << DisplayOptions {};
-        QTest::newRow("in range") << "4" << DisplayOptions { 4, 4, 1, 1, 4, 4 };
-        QTest::newRow("zero") << "0" << DisplayOptions { 0, 0, 0, 0, 0, 0 };
+        QTest::newRow("in range") << "4"
+                                  << DisplayOptions { 4, 4, Placement::Centre, Order::AsDisplayed,
+                                         BorderShape::RoundSquare, FillStyle::Cross };
+        QTest::newRow("two") << "2"
+                             << DisplayOptions { 2, 2, Placement::WhereIPutIt, Order::AsDisplayed,
+                                    BorderShape::Square, FillStyle::VerticalLine };
+        QTest::newRow("zero") << "0"
+                              << DisplayOptions { 0, 0, Placement::Random, Order::Random, BorderShape::NoFill,
+                                     FillStyle::NoFill };
     }
 
     void storedValues()
@@ -40,20 +47,24 @@ private slots:
         QFETCH(QString, value);
         QFETCH(DisplayOptions, read);
         FakePlatform platform;
-        DisplaySettings settings(platform);
-        QVERIFY(!settings.loadDisplayOptions());
-        // Only "DispDuration" is read while it holds nothing.
-        QCOMPARE(platform.settingsRead, QStringList { "settings/DispDuration" });
+        ShowOptions settings(platform);
+        settings.load();
+        // None of the others is read while "DispDuration" holds nothing.
+        for (const QString& key : kKeys.mid(1)) {
+            QVERIFY(!platform.settingsRead.contains("settings/" + key));
+        }
         for (const QString& key : kKeys) {
             platform.settings.insert("settings/" + key, value);
         }
-        QVERIFY(settings.loadDisplayOptions());
+        settings.load();
         QCOMPARE(settings.display(), read);
-        settings.setDisplay(DisplayOptions { 3, 2, 0, 0, 3, 4 });
+        const DisplayOptions chosen { 3, 2, Placement::Random, Order::Random, BorderShape::Circle,
+            FillStyle::Cross };
+        settings.setDisplay(chosen);
         QVERIFY(settings.saveDisplayOptions());
-        DisplaySettings again(platform);
-        QVERIFY(again.loadDisplayOptions());
-        QCOMPARE(again.display(), (DisplayOptions { 3, 2, 0, 0, 3, 4 }));
+        ShowOptions again(platform);
+        again.load();
+        QCOMPARE(again.display(), chosen);
         QCOMPARE(platform.settings.value("settings/FillStyle"), "4");
         QCOMPARE(platform.settings.value("settings/DispLocation"), "0");
     }
@@ -72,9 +83,12 @@ private slots:
         find<QComboBox>("cboAffirmationDisplayDuration")->setCurrentText("15");
         find<QButtonGroup>("optLocation")->button(0)->setChecked(true);
         find<QButtonGroup>("optFillStyle")->button(4)->setChecked(true);
-        QCOMPARE(options()->display(), (DisplayOptions { 0, 2, 0, 1, 0, 4 }));
-        QVERIFY(options()->stepMilliseconds() == 15 && options()->randomPlace());
-        options()->setDisplay(DisplayOptions { 1, 2, 0, 0, 3, 4 });
+        QCOMPARE(options()->display(),
+            (DisplayOptions {
+                0, 2, Placement::Random, Order::AsDisplayed, BorderShape::NoFill, FillStyle::Cross }));
+        QCOMPARE(options()->stepMilliseconds(), 15);
+        options()->setDisplay(
+            DisplayOptions { 1, 2, Placement::Random, Order::Random, BorderShape::Circle, FillStyle::Cross });
         QCOMPARE(find<QComboBox>("cboDispDuration")->currentText(), "10");
         QCOMPARE(checked("optDisplayOrder"), 0);
         QCOMPARE(checked("optBorderShape"), 3);
@@ -153,8 +167,8 @@ private slots:
                 platform.settings.insert(key, value);
             }
         }
-        DisplaySettings settings(platform);
-        settings.loadMusicPath();
+        ShowOptions settings(platform);
+        settings.load();
         QCOMPARE(settings.musicRepeat(), repeat);
         settings.setPlayMusic(true);
         settings.setMusicPath(pathSaved);
@@ -228,7 +242,7 @@ private slots:
 
 private:
     void load() { f.load(); }
-    DisplaySettings* options() const { return f.window->findChild<DisplaySettings*>(); }
+    ShowOptions* options() const { return &f.library->options(); }
     template <typename T> T* find(const QString& name) const { return f.find<T>(name); }
     int checked(const char* group) const { return find<QButtonGroup>(group)->checkedId(); }
 

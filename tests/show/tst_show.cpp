@@ -224,7 +224,6 @@ private slots:
         Show::Plan paced = plan(1, { "A", "B" });
         paced.glideStepMs = stepMs;
         run.show.start(paced);
-        run.show.setCaptionWidth(100);
         QCOMPARE(run.show.findChild<QTimer*>("TimeDisplay")->interval(), stepMs * stepsDrawnAtOnce);
         QTRY_VERIFY(moved.size() >= 4);
         const int step = show::Glide::kStep * stepsDrawnAtOnce;
@@ -234,20 +233,6 @@ private slots:
         const int before = moved.last().at(0).toInt();
         QVERIFY(moved.wait());
         QCOMPARE(qAbs(moved.last().at(0).toInt() - before), step);
-    }
-
-    void gathersTickedAffirmationsOfTickedCategories()
-    {
-        const auto dir = newApplicationFolder();
-        const CategoryStore store(dir->path());
-        QVERIFY(writeBytes(dir->filePath("system/One.txt"),
-            crlfLines({ "\"not me\",#FALSE#", "\"A\",#TRUE#", "\"B\",#TRUE#" })));
-        QVERIFY(QDir().mkpath(dir->filePath("system/Unreadable.txt")));
-        QVERIFY(writeBytes(dir->filePath("system/Off.txt"), crlfLines({ "\"never\",#TRUE#" })));
-        QVERIFY(writeBytes(dir->filePath("system/Two.txt"), crlfLines({ "\"C\",#TRUE#" })));
-        const QList<Row> categories { { "One", true }, { "Unreadable", true }, { "Off", false },
-            { "Two", true }, { "Missing", true } };
-        QCOMPARE(Show::gatherAffirmations(store, categories), (QStringList { "A", "B", "C" }));
     }
 
     // Every picture is as likely as any other; the first and last affirmations are half as
@@ -291,5 +276,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestShow)
+QTEST_MAIN(TestShow)
 #include "tst_show.moc"

@@ -1,4 +1,4 @@
-#include "settings/DisplaySettings.h"
+#include "settings/ShowOptions.h"
 #include "show/FrameShape.h"
 #include "show/GlidingCaption.h"
 #include "show/Show.h"
@@ -369,7 +369,7 @@ private slots:
         start();
         FakeMediaControl* player = f.platform->players.constFirst();
         player->playToTheEnd();
-        QTRY_COMPARE(player->commands, (QStringList { "open", "play", "play" }));
+        QTRY_COMPARE(player->commands, (QStringList { "open", "play", "again" }));
         QCOMPARE(f.platform->settings.value("Settings/MusicRepeat"), "1");
         f.find<QCheckBox>("chkRepeatMusic")->click();
         player->playToTheEnd();
@@ -443,11 +443,12 @@ private slots:
         f.addPictures({ Qt::white });
         f.load();
         // The show takes its options from the model, whatever shows them.
-        f.window->findChild<DisplaySettings*>()->setDisplay({ 0, 0, 1, 1, 3, 4 });
+        f.library->options().setDisplay(
+            { 0, 0, Placement::Centre, Order::AsDisplayed, BorderShape::Circle, FillStyle::Cross });
         start();
         QWidget& window = *slideshow();
         const FrameShape& frame = *window.findChild<FrameShape*>();
-        QVERIFY(frame.shape() == FrameShape::Shape::Circle && frame.fill() == FrameShape::Fill::Cross);
+        QVERIFY(frame.shape() == BorderShape::Circle && frame.fill() == FrameShape::Fill::Cross);
         QTRY_VERIFY(nearColour(window.grab().toImage().pixelColor(216, 5), Qt::white));
         const QImage shown = window.grab().toImage();
         // A circle 100 px thick: the picture's middle shows through its hatch, its sides do not.
@@ -469,18 +470,18 @@ private slots:
     // The rounded square's opening shows its rounded corners; the square's does not.
     void roundedSquareIsRounded()
     {
-        const auto cornerOfOpening = [](int borderShape) {
+        const auto cornerOfOpening = [](BorderShape borderShape) {
             FrameShape frame;
             frame.resize(625, 537);
-            frame.setOptions(borderShape, 0);
+            frame.setOptions(borderShape, FillStyle::NoFill);
             QImage drawn(frame.size(), QImage::Format_RGB32);
             drawn.fill(Qt::white);
             frame.render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
             // The opening is 337 px square, centred: its top-left corner is at (144, 100).
             return drawn.pixelColor(144 + 6, 100 + 6);
         };
-        QVERIFY(nearColour(cornerOfOpening(2), Qt::white));
-        QVERIFY(nearColour(cornerOfOpening(4), Qt::black));
+        QVERIFY(nearColour(cornerOfOpening(BorderShape::Square), Qt::white));
+        QVERIFY(nearColour(cornerOfOpening(BorderShape::RoundSquare), Qt::black));
     }
 
 private:

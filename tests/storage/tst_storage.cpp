@@ -1,4 +1,4 @@
-#include "storage/LibraryFolder.h"
+#include "platform/LibraryFolder.h"
 #include "storage/NativePath.h"
 #include "storage/QuotedFields.h"
 #include "support/TestFiles.h"

@@ -27,13 +27,23 @@ public:
     void play() override { commands.append(QStringLiteral("play")); }
     void stop() override { commands.append(QStringLiteral("stop")); }
     void close() override { commands.append(QStringLiteral("close")); }
-    // Tells of the end of the file, as a player does when it has played it all.
-    void playToTheEnd() { emit finished(); }
+    void setLooping(bool on) override { looping = on; }
+    // Tells of the end of the file, as a player does when it has played it all; a looping one
+    // plays it again instead.
+    void playToTheEnd()
+    {
+        if (looping) {
+            commands.append(QStringLiteral("again"));
+        } else {
+            emit finished();
+        }
+    }
     qint64 position() const override { return positionMs; }
     qint64 length() const override { return lengthMs; }
 
     QString name;
     QStringList commands;
+    bool looping = false;
     qint64 positionMs = 0;
     qint64 lengthMs = 0;
     // Told at once when a file is opened, as a player that sees it cannot play it: of every file,

@@ -11,7 +11,7 @@ namespace vellumora {
 Libraries::Libraries(bool usableTrash)
 {
     if (!usableTrash) {
-        writeBytes(trash, "no trash here");
+        writeBytes(NativePath(platform.trashFolder()), "no trash here");
     }
 }
 
@@ -45,6 +45,7 @@ QByteArrayList Libraries::read(const QByteArrayList& files) const
 QMap<QByteArray, QByteArray> Libraries::snapshot() const
 {
     QMap<QByteArray, QByteArray> files;
+    // The folders a library keeps its files in.
     for (const QByteArray folder : { "", "system", "SystemFolder" }) {
         const NativePath at = folder.isEmpty() ? NativePath(dir->path()) : path(folder);
         for (const QByteArray& name : nativeFileNames(at)) {

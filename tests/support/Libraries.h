@@ -1,10 +1,8 @@
 #pragma once
 
-#include "affirmations/AffirmationList.h"
-#include "affirmations/CategoryIndex.h"
-#include "images/PictureLibrary.h"
-#include "shell/DeleteHistory.h"
+#include "library/Library.h"
 #include "support/ApplicationFolder.h"
+#include "support/FakePlatform.h"
 #include "support/FileSizeLimit.h"
 
 #include <QMap>
@@ -14,8 +12,8 @@
 
 namespace vellumora {
 
-// The libraries as the main window holds them, on a temporary application folder with a Trash
-// of its own, driven by steps as a user takes them.
+// A library on a temporary application folder with a Trash of its own, driven by steps as a user
+// takes them.
 struct Libraries {
     // Without a usable Trash (a file stands where it would be made), deletes go to the folder
     // beside the library.
@@ -41,13 +39,14 @@ struct Libraries {
     bool take(const QString& step);
 
     std::unique_ptr<TemporaryFolder> dir = newApplicationFolder();
-    QTemporaryDir home;
-    NativePath trash { home.filePath("Trash") };
-    CategoryStore store { dir->path(), trash };
-    AffirmationList affirmations { store };
-    CategoryIndex categories { store, affirmations };
-    PictureLibrary pictures { dir->path(), trash };
-    DeleteHistory history { categories, affirmations, pictures };
+    FakePlatform platform { dir->path() };
+    // Holds the desktop's Trash.
+    QTemporaryDir& home = platform.trash;
+    std::unique_ptr<Library> library = Library::open(dir->path(), platform);
+    AffirmationList& affirmations = library->affirmations();
+    CategoryIndex& categories = library->categories();
+    PictureLibrary& pictures = library->pictures();
+    DeleteHistory& history = library->deletes();
     QSignalSpy field { &affirmations, &AffirmationList::fieldTextSet };
     std::optional<FileSizeLimit> limit;
     QStringList told;

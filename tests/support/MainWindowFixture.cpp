@@ -9,6 +9,7 @@ namespace vellumora {
 void MainWindowFixture::reset()
 {
     window.reset();
+    library.reset();
     standIns.clear();
     platform.reset();
     dir = newApplicationFolder();
@@ -18,10 +19,12 @@ void MainWindowFixture::reset()
 MainWindow& MainWindowFixture::load()
 {
     window.reset();
-    window = std::make_unique<MainWindow>(*platform, random);
-    if (!window->load()) {
-        QTest::qFail("the main window did not load", __FILE__, __LINE__);
+    library = Library::open(platform->libraryFolder(), *platform);
+    if (!library) {
+        QTest::qFail("the library did not open", __FILE__, __LINE__);
     }
+    window = std::make_unique<MainWindow>(*platform, *library, random);
+    library->load().report(*platform);
     return *window;
 }
 

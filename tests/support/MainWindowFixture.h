@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/Library.h"
 #include "shell/MainWindow.h"
 #include "support/ApplicationFolder.h"
 #include "support/FakePlatform.h"
@@ -16,7 +17,8 @@ namespace vellumora {
 struct MainWindowFixture {
     // A fresh folder and platform; no window yet.
     void reset();
-    // Builds the main window and runs its load; a window loaded before is dropped first.
+    // Opens the library and builds the main window on it, as a start of the program does; a window
+    // loaded before is dropped first.
     MainWindow& load();
     QString path(const QString& relative) const { return dir->filePath(relative); }
 
@@ -45,6 +47,7 @@ struct MainWindowFixture {
 
     std::unique_ptr<TemporaryFolder> dir;
     std::unique_ptr<FakePlatform> platform;
+    std::unique_ptr<Library> library;
     std::unique_ptr<MainWindow> window;
     mutable std::vector<std::unique_ptr<QObject>> standIns;
     QRandomGenerator random { 1 };

@@ -12,16 +12,30 @@ namespace vellumora {
 
 class Platform;
 
-// The six display options as the store keeps them: list positions and option indices.
+// How the picture meets the show's picture area: stretched over it, fitted whole between bands,
+// or filling it with its middle.
+enum class PictureFit { Stretch, Fit, Fill };
+enum class ShowSize { Small, Medium, Large, FullScreen };
+// Where the show goes at each picture: anywhere on the screen, its centre, or where the user
+// dragged it.
+enum class Placement { Random, Centre, WhereIPutIt };
+enum class Order { Random, AsDisplayed };
+// The frame drawn over the picture; with no fill it is a thin rectangle.
+enum class BorderShape { NoFill, Oval, Square, Circle, RoundSquare };
+enum class FillStyle { NoFill, HorizontalLine, VerticalLine, UpwardDiagonal, Cross, DiagonalCross };
+// What the music path names: nothing to play, one file, or a folder played round.
+enum class MusicSource { None, File, Folder };
+
+// The display options of a show.
 struct DisplayOptions {
     int pictureSecondsIndex = 0; // position in the seconds list: 5 x (p + 1) s
     int glideStepIndex = 0; // position in the milliseconds list: 5 x (p + 1) ms
-    int placeOption = 1; // 0 random place, 1 centre of the screen, 2 where the user put it
-    int orderOption = 1; // 0 random, 1 as displayed
-    int borderShape = 0; // 0 to 4
-    int fillStyle = 0; // 0 to 5
-    int pictureFit = 0; // 0 stretched, 1 fitted whole, 2 filling the frame
-    int showSize = 0; // 0 small, 1 medium, 2 large, 3 full screen
+    Placement placement = Placement::Centre;
+    Order order = Order::AsDisplayed;
+    BorderShape borderShape = BorderShape::NoFill;
+    FillStyle fillStyle = FillStyle::NoFill;
+    PictureFit pictureFit = PictureFit::Stretch;
+    ShowSize showSize = ShowSize::Small;
     bool onTop = false; // the show is kept above other windows
     bool operator==(const DisplayOptions&) const = default;
 };
@@ -34,34 +48,25 @@ struct ShowPlace {
     bool operator==(const ShowPlace&) const = default;
 };
 
-// What a show is started with: the display options, the music switch and the music path. The
-// settings panel edits it and the show launcher reads it. The display options live in the
-// store's section "settings", the music path in "Settings": the two spellings are kept apart.
-// The options are written when a show starts, the font when it is chosen and the show's place
-// when the user lets go of it; the switch is not stored (no path stored is music off).
-class DisplaySettings : public QObject {
+// What a show is started with: the display options, the music switch and path, the show's place
+// and the affirmation font. The settings panel edits it and the show reads it. This is the one
+// reader and writer of these keys of the settings file: the display options live in its section
+// "settings", the music path in "Settings", and the two spellings are kept apart. The options
+// are written when a show starts, the font when it is chosen and the show's place when the user
+// lets go of it; the switch is not stored (no path stored is music off).
+class ShowOptions : public QObject {
     Q_OBJECT
 public:
     static constexpr int kDurationCount = 10;
-    static constexpr int kBorderShapeCount = 5;
-    static constexpr int kFillStyleCount = 6;
-    static constexpr int kPictureFitCount = 3;
-    static constexpr int kShowSizeCount = 4;
 
-    explicit DisplaySettings(Platform& platform, QObject* parent = nullptr);
+    explicit ShowOptions(Platform& platform, QObject* parent = nullptr);
 
-    // The stored music path, a file or a folder; none stored switches music off. Repeat is on
-    // unless stored off; where it was never stored beside a music path, it stays off, as that
-    // user's music played once.
-    void loadMusicPath();
-    // The stored display options. None are read while "DispDuration" holds no value; a value
-    // that is not a number, or names no list position or option, gives that key's default.
-    // False when nothing was stored.
-    bool loadDisplayOptions();
-    // The choices kept beside the display options, each read on its own: the picture's
-    // proportions, the show's size, the show on top, its place, and the affirmation font and
-    // colour.
-    void loadShowChoices();
+    // Every stored choice, in the order the main window's load reads them. The six display
+    // options are read only while "DispDuration" holds a value; a value that is not a number, or
+    // names no list position or option, gives that key's default. Music is switched off while
+    // no path is stored; repeat is on unless stored off, but where it was never stored beside a
+    // music path it stays off, as that user's music played once.
+    void load();
     // Each writer returns false when the store refused a value.
     bool saveDisplayOptions();
     bool saveMusicPath();
@@ -71,11 +76,10 @@ public:
     const DisplayOptions& display() const { return m_display; }
     bool playMusic() const { return m_playMusic; }
     const QString& musicPath() const { return m_musicPath; }
+    MusicSource musicSource() const;
     bool musicRepeat() const { return m_musicRepeat; }
     int pictureSeconds() const { return 5 * (m_display.pictureSecondsIndex + 1); }
     int stepMilliseconds() const { return 5 * (m_display.glideStepIndex + 1); }
-    bool randomOrder() const { return m_display.orderOption == 0; }
-    bool randomPlace() const { return m_display.placeOption == 0; }
     const ShowPlace& showPlace() const { return m_showPlace; }
     // Nothing until a font is chosen: the show's design font.
     const std::optional<FontChoice>& affirmationFont() const { return m_affirmationFont; }
@@ -99,7 +103,11 @@ signals:
     void musicFileChosen();
 
 private:
-    int read(const QString& key, int count, int fallback);
+    void loadMusicPath();
+    void loadDisplayOptions();
+    void loadShowChoices();
+    // The stored value of a key, noting that it is stored.
+    QString stored(const char* key);
     bool writeAdded(const QString& key, const QString& value, const QString& fallback);
 
     Platform& m_platform;

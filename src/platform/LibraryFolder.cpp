@@ -1,7 +1,8 @@
-#include "storage/LibraryFolder.h"
+#include "platform/LibraryFolder.h"
 
 #include "platform/Language.h"
 #include "platform/Outcome.h"
+#include "storage/LibraryFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,10 +17,6 @@
 namespace vellumora::LibraryFolder {
 
 namespace {
-
-const QString kPictureFolder = QStringLiteral("SystemFolder");
-const QString kCategoryFolder = QStringLiteral("system");
-const QString kIndex = QStringLiteral("item.txt");
 
 bool inGroup(uint group)
 {
@@ -48,8 +45,8 @@ bool ownsLibrary(const QString& programFolder)
     if (isSystemFolder(programFolder) || !writableByMode(programFolder)) {
         return false;
     }
-    for (const QString& inside : { kCategoryFolder, kPictureFolder }) {
-        const QString path = QDir(programFolder).filePath(inside);
+    const LibraryFiles files(programFolder);
+    for (const QString& path : { files.categoryFolder(), files.pictureFolder() }) {
         if (QFileInfo(path).isDir() && !writableByMode(path)) {
             return false;
         }
@@ -96,25 +93,24 @@ bool copyLibrary(const QString& source, const QString& userFolder, QString* erro
     QDir part(target.absolutePath()
         + QStringLiteral("/.%1.part-%2")
               .arg(target.fileName(), QUuid::createUuid().toString(QUuid::WithoutBraces).left(8)));
-    bool copied
-        = QDir().mkpath(part.filePath(kCategoryFolder)) && QDir().mkpath(part.filePath(kPictureFolder));
+    const LibraryFiles from(source);
+    const LibraryFiles to(part.path());
+    bool copied = QDir().mkpath(to.categoryFolder()) && QDir().mkpath(to.pictureFolder());
     if (!copied) {
         *error = QCoreApplication::translate("vellumora::LibraryFolder", "The folder could not be made.");
     }
-    const QDir program(source);
-    if (copied && QFileInfo(program.filePath(kIndex)).isFile()) {
-        QFile index(program.filePath(kIndex));
-        copied = index.copy(part.filePath(kIndex));
+    if (copied && QFileInfo(from.index()).isFile()) {
+        QFile index(from.index());
+        copied = index.copy(to.index());
         if (!copied) {
             *error = index.errorString();
         } else {
-            QFile::setPermissions(part.filePath(kIndex),
-                QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+            QFile::setPermissions(
+                to.index(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
         }
     }
-    for (const QString& inside : { kCategoryFolder, kPictureFolder }) {
-        copied = copied && copyFiles(QDir(program.filePath(inside)), QDir(part.filePath(inside)), error);
-    }
+    copied = copied && copyFiles(QDir(from.categoryFolder()), QDir(to.categoryFolder()), error)
+        && copyFiles(QDir(from.pictureFolder()), QDir(to.pictureFolder()), error);
     // An empty folder in the way is replaced; anything in it would make the rename fail.
     if (copied
         && std::rename(QFile::encodeName(part.path()).constData(), QFile::encodeName(userFolder).constData())

@@ -1,4 +1,4 @@
-#include "shell/DeleteHistory.h"
+#include "library/DeleteHistory.h"
 
 namespace vellumora {
 

@@ -1,6 +1,7 @@
 #include "support/Libraries.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
 #include <QTest>
 
 using namespace vellumora;
@@ -21,7 +22,7 @@ std::unique_ptr<Libraries> loaded(bool usableTrash)
 
 } // namespace
 
-class TestDeleteHistory : public QObject {
+class TestLibrary : public QObject {
     Q_OBJECT
 private slots:
 
@@ -104,6 +105,18 @@ private slots:
         QCOMPARE(lib->history.nextUndo(), "the category \"Health\"");
     }
 
+    // What the show says: the ticked affirmations of the ticked categories, in list and file
+    // order; a category whose file cannot be read gives none, and the others still count.
+    void tickedAffirmations()
+    {
+        const auto lib = loaded(true);
+        lib->take("tick 1");
+        lib->take("create Lost");
+        const QString lost = lib->path("system/Lost.txt").toString();
+        QVERIFY(QFile::remove(lost) && QDir().mkpath(lost));
+        QCOMPARE(lib->library->tickedAffirmations(), (QStringList { "na\u00EFve", "calm", "ship" }));
+    }
+
 private:
     static void row(const char* name, bool usableTrash, const QString& steps, const QString& categories,
         const QString& affirmations, bool asBefore, bool undoLeft = false, const QStringList& told = {})
@@ -113,5 +126,5 @@ private:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDeleteHistory)
-#include "tst_deletehistory.moc"
+QTEST_GUILESS_MAIN(TestLibrary)
+#include "tst_library.moc"

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "affirmations/AffirmationList.h"
+#include "affirmations/CategoryIndex.h"
+#include "images/PictureLibrary.h"
+#include "library/DeleteHistory.h"
+#include "settings/ShowOptions.h"
+
+#include <QObject>
+#include <memory>
+
+namespace vellumora {
+
+class Platform;
+
+// The user's library as one: the pictures, the categories with the affirmations of the one
+// chosen, the show's options and the deletes that can be undone. The program makes one and
+// hands it to the main window, the show and whatever else works on the library; they edit it
+// only through its models, which write every change at once.
+class Library : public QObject {
+    Q_OBJECT
+public:
+    // The library kept in `folder`, nothing read yet; none when the folder lacks the two folders
+    // the program never makes.
+    static std::unique_ptr<Library> open(const QString& folder, Platform& platform);
+
+    // Reads the options, the picture list and the category list; the first category is chosen.
+    // What the user must be told, in that order.
+    Outcome load();
+
+    PictureLibrary& pictures() { return m_pictures; }
+    CategoryIndex& categories() { return m_categories; }
+    AffirmationList& affirmations() { return m_affirmations; }
+    ShowOptions& options() { return m_options; }
+    DeleteHistory& deletes() { return m_deletes; }
+
+    // The ticked affirmations of the ticked categories, in list and file order. A category whose
+    // file cannot be read gives none; the others still count.
+    QStringList tickedAffirmations() const;
+
+private:
+    Library(const QString& folder, Platform& platform);
+
+    CategoryStore m_store;
+    AffirmationList m_affirmations;
+    CategoryIndex m_categories;
+    PictureLibrary m_pictures;
+    DeleteHistory m_deletes;
+    ShowOptions m_options;
+};
+
+} // namespace vellumora
