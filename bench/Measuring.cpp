@@ -88,12 +88,13 @@ void report(const char* what, double value, const char* unit, const char* goal)
 QString prepareApplicationFolder(const QTemporaryDir& root, const QStringList& photos)
 {
     const QString folder = root.filePath(QStringLiteral("app"));
-    QDir().mkpath(folder + QStringLiteral("/system"));
-    QDir().mkpath(folder + QStringLiteral("/SystemFolder"));
+    const LibraryFiles files(folder);
+    QDir().mkpath(files.categoryFolder());
+    QDir().mkpath(files.pictureFolder());
     QStringList names;
     for (const QString& photo : photos) {
         names.append(QFileInfo(photo).fileName());
-        const QString target = folder + QStringLiteral("/SystemFolder/") + names.last();
+        const QString target = files.pictureFolder() + QLatin1Char('/') + names.last();
         // A hard link costs no copying; across file systems a copy does the same job.
         if (::link(QFile::encodeName(photo).constData(), QFile::encodeName(target).constData()) != 0) {
             QFile::copy(photo, target);

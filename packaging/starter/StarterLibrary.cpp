@@ -205,7 +205,8 @@ bool writeStarterSet(
             return false;
         }
     }
-    if (!QDir().mkpath(folder + "/system") || !QDir().mkpath(folder + "/SystemFolder")) {
+    const LibraryFiles files(folder);
+    if (!QDir().mkpath(files.categoryFolder()) || !QDir().mkpath(files.pictureFolder())) {
         return false;
     }
     const CategoryStore categories(folder);
@@ -220,7 +221,7 @@ bool writeStarterSet(
     QStringList names;
     for (const auto& [name, bytes] : pictures) {
         names.append(set.pictureNames.value(name, name));
-        if (!writeDataFile(NativePath(folder + "/SystemFolder/" + names.last()), bytes)) {
+        if (!writeDataFile(NativePath(files.pictureFolder() + '/' + names.last()), bytes)) {
             return false;
         }
     }

@@ -1,5 +1,7 @@
 #include "support/ApplicationFolder.h"
 
+#include "storage/LibraryFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <ftw.h>
@@ -22,8 +24,8 @@ TemporaryFolder::~TemporaryFolder()
 std::unique_ptr<TemporaryFolder> newApplicationFolder()
 {
     auto folder = std::make_unique<TemporaryFolder>();
-    QDir root(folder->path());
-    if (!root.mkdir("system") || !root.mkdir("SystemFolder")) {
+    const LibraryFiles files(folder->path());
+    if (!QDir().mkdir(files.categoryFolder()) || !QDir().mkdir(files.pictureFolder())) {
         qFatal("cannot lay out an application folder in %s", qPrintable(folder->path()));
     }
     return folder;
