@@ -15,11 +15,11 @@
 namespace vellumora {
 
 ShowLauncher::ShowLauncher(
-    Platform& platform, QRandomGenerator& random, Library& library, Window window, QObject* parent)
+    Platform& platform, QRandomGenerator& random, Library& library, MainWindowParts main, QObject* parent)
     : QObject(parent)
     , m_platform(platform)
     , m_library(library)
-    , m_main(window)
+    , m_main(main)
     , m_show(random, this)
     , m_music(platform, this)
 {
@@ -106,8 +106,8 @@ void ShowLauncher::discardWindow()
 
 bool ShowLauncher::refuse(const Outcome& refusal)
 {
-    if (!m_main.main.isVisible()) {
-        m_main.main.show();
+    if (!m_main.window.isVisible()) {
+        m_main.window.show();
     }
     return refusal.report(m_platform);
 }
@@ -160,7 +160,7 @@ bool ShowLauncher::start()
     const DisplayOptions& display = options.display();
     shown.setPictureFit(display.pictureFit);
     shown.setWindowFlag(Qt::WindowStaysOnTopHint, display.onTop);
-    const QScreen* screen = ShowPlacement::startScreen(options, m_main.main.screen());
+    const QScreen* screen = ShowPlacement::startScreen(options, m_main.window.screen());
     const ShowGeometry geometry = ShowGeometry::of(display.showSize, screen->geometry().size());
     shown.setShowGeometry(geometry);
     const ThumbnailStrip& thumbnails = m_main.thumbnails;
@@ -169,8 +169,8 @@ bool ShowLauncher::start()
         display.placement == Placement::Random, shown.devicePixelRatioF(),
         [&thumbnails](int number) { return thumbnails.thumbnail(number); }, display.pictureFit,
         geometry.picture.size(), geometry.captionTurnTwips, font.font });
-    if (m_main.main.isVisible()) {
-        m_main.main.showMinimized();
+    if (m_main.window.isVisible()) {
+        m_main.window.showMinimized();
     }
     shown.setFrame(display.borderShape, display.fillStyle);
     options.saveMusicPath();
@@ -187,7 +187,7 @@ bool ShowLauncher::start()
         }
         shown.show();
     }
-    m_main.main.hide();
+    m_main.window.hide();
     return true;
 }
 
@@ -195,8 +195,8 @@ void ShowLauncher::back()
 {
     m_music.stop();
     m_show.stop();
-    m_main.main.showNormal();
-    m_main.main.activateWindow();
+    m_main.window.showNormal();
+    m_main.window.activateWindow();
     discardWindow();
     emit ended();
 }

@@ -25,13 +25,13 @@ class ShowLauncher : public QObject {
 public:
     // What the show needs of the main window: the window itself, which it hides and gives back,
     // the thumbnails that stand in for pictures until they are decoded, and the decoder.
-    struct Window {
-        QWidget& main;
+    struct MainWindowParts {
+        QWidget& window;
         const ThumbnailStrip& thumbnails;
         PictureLoader& loader;
     };
 
-    ShowLauncher(Platform& platform, QRandomGenerator& random, Library& library, Window window,
+    ShowLauncher(Platform& platform, QRandomGenerator& random, Library& library, MainWindowParts main,
         QObject* parent = nullptr);
     ~ShowLauncher() override;
 
@@ -62,7 +62,7 @@ private:
 
     Platform& m_platform;
     Library& m_library;
-    Window m_main;
+    MainWindowParts m_main;
     Show m_show;
     Playlist m_music;
     QPointer<SlideshowWindow> m_window;
