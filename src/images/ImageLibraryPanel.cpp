@@ -81,8 +81,11 @@ void ImageLibraryPanel::buildControls()
     m_pictureList->setObjectName(QStringLiteral("lvwDisplay"));
     m_pictureList->setAccessibleName(tr("Pictures"));
     setColour(m_pictureList, QPalette::Base, kLightBlue);
-    preferTwips(m_pictureList, 1995, 5565);
-    columns->addWidget(m_pictureList, 1);
+    // As high as the strip's holder beside it, whatever the panel's height: a larger font may
+    // lengthen the options under the buttons, not the list.
+    preferTwips(m_pictureList, 1995, 0);
+    m_pictureList->setFixedHeight(m_stripHolder->height());
+    columns->addWidget(m_pictureList, 1, Qt::AlignTop);
     addGapTwips(columns, 165);
 
     m_buttonsAndOptions = column();

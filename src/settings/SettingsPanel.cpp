@@ -39,21 +39,19 @@ QGroupBox* frame(const QString& caption, const char* name, QWidget* parent, int 
     return result;
 }
 
-// A caption with its mnemonic and the list it names, side by side in the row.
-QComboBox* labelledList(
-    QHBoxLayout* row, const QString& caption, const char* name, const QStringList& items, const QString& tip)
+// A caption with its mnemonic above the list it names, which takes the column's width.
+QComboBox* captionedList(QVBoxLayout* column, QWidget* parent, const QString& caption, const char* name,
+    const QStringList& items, const QString& tip)
 {
-    QWidget* parent = row->parentWidget();
     QLabel* named = label(caption, parent, 0, 195);
-    row->addWidget(named);
-    addGapTwips(row, 75);
+    addRowTwips(column, 240)->addWidget(named, 0, Qt::AlignTop);
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
     list->addItems(items);
     list->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     list->setToolTip(tip);
     named->setBuddy(list);
-    row->addWidget(list);
+    column->addWidget(list);
     return list;
 }
 
@@ -83,9 +81,11 @@ QGroupBox* durationFrame(const DurationFrame& design, QWidget* panel, QComboBox*
     rows->addLayout(choice);
     rows->addStretch();
     addGapTwips(choice, 60);
-    // The label's place reaches to the list: a wider font takes the gap before it moves the list.
+    // The label's place reaches nearly to the list: a wider font or a longer word takes the room
+    // before it moves the list, and keeps a gap from it.
     choice->addWidget(
-        label(QCoreApplication::translate("vellumora::SettingsPanel", "Display for"), box, 1020, 195));
+        label(QCoreApplication::translate("vellumora::SettingsPanel", "Display for"), box, 960, 195));
+    addGapTwips(choice, 60);
     list = new QComboBox(box);
     list->setObjectName(QLatin1String(design.listName));
     list->setEditable(false);
@@ -103,17 +103,15 @@ struct Option {
     int index;
 };
 
-// Options stacked in a frame, one below the other, a step of twips apart.
-void addOptions(QGroupBox* frame, QButtonGroup* group, const QList<Option>& options, int left, int top,
-    int height, int step)
+// Options stacked in a frame right under its caption, each as high as it asks: three of them fill
+// the display order's row.
+void addOptions(QGroupBox* frame, QButtonGroup* group, const QList<Option>& options, int left)
 {
-    QVBoxLayout* rows = columnInTwips(frame, left, top, left, 0);
+    QVBoxLayout* rows = columnInTwips(frame, left, 0, left, 0);
     for (const Option& option : options) {
         auto* button = new QRadioButton(option.caption, frame);
         button->setObjectName(QStringLiteral("%1_%2").arg(group->objectName()).arg(option.index));
-        preferTwips(button, 0, height);
-        const bool last = &option == &options.constLast();
-        addRowTwips(rows, last ? height : step)->addWidget(button, 0, Qt::AlignTop);
+        rows->addWidget(button, 0, Qt::AlignLeft);
         group->addButton(button, option.index);
     }
     rows->addStretch();
@@ -172,111 +170,134 @@ void SettingsPanel::connectSignals()
 
 void SettingsPanel::buildControls()
 {
-    QVBoxLayout* rows = columnInTwips(this, 360, 360, 240, 120);
+    // No margin of its own at the bottom: the place options need all the height the border leaves.
+    QVBoxLayout* rows = columnInTwips(this, 360, 360, 240, 0);
+    // The show's switches, one under the other in the band above Play Music: side by side, a
+    // longer language's pair would widen the window.
     m_loginStartBox = new QCheckBox(tr("Start the show when I lo&g in"), this);
     m_loginStartBox->setObjectName(QStringLiteral("chkStartAtLogin"));
     m_loginStartBox->setAccessibleName(tr("Start the show when I log in"));
     m_loginStartBox->setToolTip(tr("Each time you log in, the show starts by itself with these settings"));
-    QHBoxLayout* showSwitches = addRowTwips(rows, 600);
-    showSwitches->addWidget(m_loginStartBox, 0, Qt::AlignTop | Qt::AlignLeft);
-    showSwitches->addStretch();
+    addRowTwips(rows, 300)->addWidget(m_loginStartBox, 0, Qt::AlignTop | Qt::AlignLeft);
     m_onTopBox = new QCheckBox(tr("&Keep the Show on Top"), this);
     m_onTopBox->setObjectName(QStringLiteral("chkOnTop"));
     m_onTopBox->setAccessibleName(tr("Keep the Show on Top"));
     m_onTopBox->setToolTip(tr("The show stays above every other window"));
-    showSwitches->addWidget(m_onTopBox, 0, Qt::AlignTop | Qt::AlignRight);
+    addRowTwips(rows, 300)->addWidget(m_onTopBox, 0, Qt::AlignTop | Qt::AlignLeft);
+
+    // Repeat stands under Browse; Play Music takes the rest of the row, its designed width, and
+    // gives way when a language's Repeat is wider than Browse.
     m_playMusicBox = new QCheckBox(tr("Play Music"), this);
     m_playMusicBox->setObjectName(QStringLiteral("chkPlayMusic"));
     m_playMusicBox->setChecked(true);
-    preferTwips(m_playMusicBox, 5475, 255);
+    preferTwips(m_playMusicBox, 0, 255);
     QHBoxLayout* musicSwitches = addRowTwips(rows, 600);
-    musicSwitches->addWidget(m_playMusicBox, 0, Qt::AlignTop | Qt::AlignLeft);
+    musicSwitches->addWidget(m_playMusicBox, 1, Qt::AlignTop);
+    addGapTwips(musicSwitches, 285);
     m_repeatBox = new QCheckBox(tr("R&epeat"), this);
     m_repeatBox->setObjectName(QStringLiteral("chkRepeatMusic"));
     m_repeatBox->setAccessibleName(tr("Repeat"));
     m_repeatBox->setToolTip(
         tr("When the music ends it starts again; a folder's music plays round and round"));
-    musicSwitches->addWidget(m_repeatBox, 0, Qt::AlignTop | Qt::AlignLeft);
-    musicSwitches->addStretch();
+    preferTwips(m_repeatBox, 1215, 255);
+    musicSwitches->addWidget(m_repeatBox, 0, Qt::AlignTop);
+
     QLabel* chooseMusic = label(tr("Choose Music"), this, 1170, 195);
     chooseMusic->setObjectName(QStringLiteral("Label2"));
-    addRowTwips(rows, 240)->addWidget(chooseMusic, 0, Qt::AlignTop);
+    QHBoxLayout* chooseRow = addRowTwips(rows, 240);
+    addGapTwips(chooseRow, 15);
+    chooseRow->addWidget(chooseMusic, 0, Qt::AlignTop);
 
     QHBoxLayout* musicRow = addRowTwips(rows, 480);
     m_musicPathField = new QLineEdit(this);
     m_musicPathField->setAccessibleName(chooseMusic->text());
     m_musicPathField->setObjectName(QStringLiteral("txtFile"));
-    // The field gives the Folder button its room, so the row keeps its designed width.
-    preferTwips(m_musicPathField, 5535 - 1215 - 90, 375);
+    preferTwips(m_musicPathField, 5535, 375);
     chooseMusic->setBuddy(m_musicPathField);
     musicRow->addWidget(m_musicPathField, 1, Qt::AlignTop);
     addGapTwips(musicRow, 225);
     m_browseButton = designButton(tr("Browse"), "cmdBrowseMusic", this, 1215, 375);
     m_browseButton->setToolTip(tr("Choose a music file"));
     musicRow->addWidget(m_browseButton, 0, Qt::AlignTop);
-    addGapTwips(musicRow, 90);
+
+    // The frames as designed on the left; on the right, under Browse, the Folder button and the
+    // show's own choices, each list on the line of its neighbour frame's list. Made line by line,
+    // so Tab goes in reading order.
+    QHBoxLayout* columns = row();
+    rows->addLayout(columns);
+    QVBoxLayout* frames = column();
+    columns->addLayout(frames);
+    addGapTwips(columns, 60);
+    QVBoxLayout* choices = column();
+    // From a little right of the frames to Browse's right edge.
+    choices->addStrut(twipsToPixels(1380));
+    columns->addLayout(choices);
     m_folderButton = designButton(tr("Fol&der"), "cmdBrowseMusicFolder", this, 1215, 375);
     m_folderButton->setToolTip(tr("Choose a folder: its music plays in name order"));
-    musicRow->addWidget(m_folderButton, 0, Qt::AlignTop);
+    // Its row reaches to the first caption, which stands above the first frame's list.
+    addRowTwips(choices, 615)->addWidget(m_folderButton, 0, Qt::AlignTop | Qt::AlignRight);
 
-    const std::pair<DurationFrame, QComboBox**> durations[] {
+    struct Line {
+        DurationFrame frame;
+        QComboBox** frameList;
+        // The frame's row reaches to the next one's top.
+        int span;
+        QString caption;
+        const char* name;
+        QStringList items;
+        QString tip;
+        QComboBox** choice;
+    };
+    const Line lines[] {
         { { "fraMsgFreq", tr("Image Frequency"),
               tr("Below you can set the interval between each image and duration for which each image is "
                  "displayed."),
               4515, "cboDispDuration", tr("Second"), 555 },
-            &m_pictureSecondsList },
+            &m_pictureSecondsList, 1320, tr("&Picture"), "cboPictureFit",
+            { tr("Stretch"), tr("Fit"), tr("Fill") },
+            tr("Stretch: the picture fills the show, out of proportion; Fit: all of it, with bands; "
+               "Fill: its middle, in proportion"),
+            &m_pictureFitList },
+        // A pixel short of the design's 1320, so that three place options fit under it.
         { { "Frame1", tr("Affirmation Frequency"),
               tr("Below you can set the interval between each affirmation and duration for which each "
                  "affirmation is displayed."),
               4875, "cboAffirmationDisplayDuration", tr("MilliSecond"), 810 },
-            &m_glideStepList },
+            &m_glideStepList, 1305, tr("Si&ze"), "cboShowSize",
+            { tr("Small"), tr("Medium"), tr("Large"), tr("Full Screen") },
+            tr("How large the show is; Full Screen ends with Esc or Back"), &m_showSizeList },
     };
-    for (const auto& [design, list] : durations) {
-        addRowTwips(rows, 1320)
-            ->addWidget(durationFrame(design, this, *list), 0, Qt::AlignTop | Qt::AlignLeft);
+    for (const Line& line : lines) {
+        addRowTwips(frames, line.span)
+            ->addWidget(durationFrame(line.frame, this, *line.frameList), 0, Qt::AlignTop | Qt::AlignLeft);
+        *line.choice = captionedList(choices, this, line.caption, line.name, line.items, line.tip);
+        // From the list's bottom to the next caption, a frame's height (1320) further down.
+        addGapTwips(choices, 1320 - 240 - 330);
     }
+    choices->addStretch();
 
+    // The order frame is narrowed for the place options beside it, and gives way when a language's
+    // place options are wider; both share the option rows.
     QHBoxLayout* optionFrames = row();
-    rows->addLayout(optionFrames);
-    QGroupBox* orderFrame = frame(tr(" Display Order"), "fraMsgDisplay", this, 2835, 975);
+    frames->addLayout(optionFrames, 1);
+    QGroupBox* orderFrame = frame(tr(" Display Order"), "fraMsgDisplay", this, 0, 975);
     m_orderOptions = new QButtonGroup(orderFrame);
     m_orderOptions->setObjectName(QStringLiteral("optDisplayOrder"));
-    // The first option starts low enough to clear the frame's caption.
     addOptions(orderFrame, m_orderOptions,
-        { { tr("As Displayed"), int(Order::AsDisplayed) }, { tr("Random"), int(Order::Random) } }, 150, 330,
-        225, 360);
-    optionFrames->addWidget(orderFrame, 0, Qt::AlignTop);
+        { { tr("As Displayed"), int(Order::AsDisplayed) }, { tr("Random"), int(Order::Random) } }, 150);
+    optionFrames->addWidget(orderFrame, 1);
     addGapTwips(optionFrames, 105);
-
-    // Taller than designed by one option: the place the user drags the show to.
-    QGroupBox* placeFrame = frame(tr("Image Display Location"), "fraMsgLocation", this, 2595, 1095 + 360);
+    QGroupBox* placeFrame = frame(tr("Image Display Location"), "fraMsgLocation", this, 2595, 975);
     m_placeOptions = new QButtonGroup(placeFrame);
     m_placeOptions->setObjectName(QStringLiteral("optLocation"));
     addOptions(placeFrame, m_placeOptions,
         { { tr("Randomly on the Screen"), int(Placement::Random) },
             { tr("Centre of the Screen"), int(Placement::Centre) },
             { tr("Whe&re I Put It"), int(Placement::WhereIPutIt) } },
-        90, 360, 255, 360);
+        90);
     m_placeOptions->button(int(Placement::WhereIPutIt))
         ->setToolTip(tr("Drag the show by its picture: it stays where you put it"));
-    optionFrames->addWidget(placeFrame, 0, Qt::AlignTop);
-    optionFrames->addStretch();
-
-    // The show's own choices, under the frames.
-    addGapTwips(rows, 90);
-    QHBoxLayout* showChoices = row();
-    rows->addLayout(showChoices);
-    rows->addStretch();
-    addGapTwips(showChoices, 60);
-    m_pictureFitList = labelledList(showChoices, tr("&Picture"), "cboPictureFit",
-        { tr("Stretch"), tr("Fit"), tr("Fill") },
-        tr("Stretch: the picture fills the show, out of proportion; Fit: all of it, with bands; Fill: its "
-           "middle, in proportion"));
-    addGapTwips(showChoices, 240);
-    m_showSizeList = labelledList(showChoices, tr("Si&ze"), "cboShowSize",
-        { tr("Small"), tr("Medium"), tr("Large"), tr("Full Screen") },
-        tr("How large the show is; Full Screen ends with Esc or Back"));
-    showChoices->addStretch();
+    optionFrames->addWidget(placeFrame);
 }
 
 void SettingsPanel::showOptions()
