@@ -3,6 +3,7 @@
 #include "platform/Outcome.h"
 #include "platform/Platform.h"
 #include "settings/MusicFile.h"
+#include "settings/OptionFrames.h"
 #include "settings/ShapeOptions.h"
 #include "widgets/TwipsLayout.h"
 
@@ -23,99 +24,6 @@
 namespace vellumora {
 
 namespace {
-
-QLabel* label(const QString& text, QWidget* parent, int width, int height)
-{
-    auto* result = new QLabel(text, parent);
-    preferTwips(result, width, height);
-    return result;
-}
-
-QGroupBox* frame(const QString& caption, const char* name, QWidget* parent, int width, int height)
-{
-    auto* result = new QGroupBox(caption, parent);
-    result->setObjectName(QLatin1String(name));
-    preferTwips(result, width, height);
-    return result;
-}
-
-// A caption with its mnemonic above the list it names, which takes the column's width.
-QComboBox* captionedList(QVBoxLayout* column, QWidget* parent, const QString& caption, const char* name,
-    const QStringList& items, const QString& tip)
-{
-    QLabel* named = label(caption, parent, 0, 195);
-    addRowTwips(column, 240)->addWidget(named, 0, Qt::AlignTop);
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
-    list->addItems(items);
-    list->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    list->setToolTip(tip);
-    named->setBuddy(list);
-    column->addWidget(list);
-    return list;
-}
-
-struct DurationFrame {
-    const char* name;
-    QString caption;
-    QString explanation;
-    int explanationWidth;
-    const char* listName;
-    QString unit;
-    int unitWidth;
-};
-
-// A frame with its explanation, "Display for", a drop-down list that cannot be typed into, and
-// the unit.
-QGroupBox* durationFrame(const DurationFrame& design, QWidget* panel, QComboBox*& list)
-{
-    QGroupBox* box = frame(design.caption, design.name, panel, 5535, 1275);
-    QVBoxLayout* rows = columnInTwips(box, 120, 270, 120, 0);
-    auto* explanation = new QLabel(design.explanation, box);
-    explanation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    preferWrappedTwips(explanation, design.explanationWidth, 435);
-    addRowTwips(rows, 570)->addWidget(explanation, 0, Qt::AlignTop | Qt::AlignLeft);
-
-    // The labels stand level with the list's text; the frame's designed height takes up the rest.
-    QHBoxLayout* choice = row();
-    rows->addLayout(choice);
-    rows->addStretch();
-    addGapTwips(choice, 60);
-    // The label's place reaches nearly to the list: a wider font or a longer word takes the room
-    // before it moves the list, and keeps a gap from it.
-    choice->addWidget(
-        label(QCoreApplication::translate("vellumora::SettingsPanel", "Display for"), box, 960, 195));
-    addGapTwips(choice, 60);
-    list = new QComboBox(box);
-    list->setObjectName(QLatin1String(design.listName));
-    list->setEditable(false);
-    list->setAccessibleName(design.caption);
-    preferTwips(list, 885, 315);
-    choice->addWidget(list);
-    addGapTwips(choice, 75);
-    choice->addWidget(label(design.unit, box, design.unitWidth, 195));
-    choice->addStretch();
-    return box;
-}
-
-struct Option {
-    QString caption;
-    int index;
-};
-
-// Options stacked in a frame right under its caption, each as high as it asks: three of them fill
-// the display order's row.
-void addOptions(QGroupBox* frame, QButtonGroup* group, const QList<Option>& options, int left)
-{
-    QVBoxLayout* rows = columnInTwips(frame, left, 0, left, 0);
-    for (const Option& option : options) {
-        auto* button = new QRadioButton(option.caption, frame);
-        button->setObjectName(QStringLiteral("%1_%2").arg(group->objectName()).arg(option.index));
-        rows->addWidget(button, 0, Qt::AlignLeft);
-        group->addButton(button, option.index);
-    }
-    rows->addStretch();
-}
 
 void check(QButtonGroup* group, int index)
 {
@@ -202,7 +110,7 @@ void SettingsPanel::buildControls()
     preferTwips(m_repeatBox, 1215, 255);
     musicSwitches->addWidget(m_repeatBox, 0, Qt::AlignTop);
 
-    QLabel* chooseMusic = label(tr("Choose Music"), this, 1170, 195);
+    QLabel* chooseMusic = designLabel(tr("Choose Music"), this, 1170, 195);
     chooseMusic->setObjectName(QStringLiteral("Label2"));
     QHBoxLayout* chooseRow = addRowTwips(rows, 240);
     addGapTwips(chooseRow, 15);
@@ -280,21 +188,19 @@ void SettingsPanel::buildControls()
     // place options are wider; both share the option rows.
     QHBoxLayout* optionFrames = row();
     frames->addLayout(optionFrames, 1);
-    QGroupBox* orderFrame = frame(tr(" Display Order"), "fraMsgDisplay", this, 0, 975);
-    m_orderOptions = new QButtonGroup(orderFrame);
-    m_orderOptions->setObjectName(QStringLiteral("optDisplayOrder"));
-    addOptions(orderFrame, m_orderOptions,
-        { { tr("As Displayed"), int(Order::AsDisplayed) }, { tr("Random"), int(Order::Random) } }, 150);
+    // Options stacked right under a frame's caption, each as high as it asks: three of them fill
+    // the row.
+    QGroupBox* orderFrame = designFrame(tr(" Display Order"), "fraMsgDisplay", this, 0, 975);
+    m_orderOptions = optionButtons(orderFrame, columnInTwips(orderFrame, 150, 0, 150, 0), "optDisplayOrder",
+        { { tr("As Displayed"), int(Order::AsDisplayed) }, { tr("Random"), int(Order::Random) } }, 0);
     optionFrames->addWidget(orderFrame, 1);
     addGapTwips(optionFrames, 105);
-    QGroupBox* placeFrame = frame(tr("Image Display Location"), "fraMsgLocation", this, 2595, 975);
-    m_placeOptions = new QButtonGroup(placeFrame);
-    m_placeOptions->setObjectName(QStringLiteral("optLocation"));
-    addOptions(placeFrame, m_placeOptions,
+    QGroupBox* placeFrame = designFrame(tr("Image Display Location"), "fraMsgLocation", this, 2595, 975);
+    m_placeOptions = optionButtons(placeFrame, columnInTwips(placeFrame, 90, 0, 90, 0), "optLocation",
         { { tr("Randomly on the Screen"), int(Placement::Random) },
             { tr("Centre of the Screen"), int(Placement::Centre) },
             { tr("Whe&re I Put It"), int(Placement::WhereIPutIt) } },
-        90);
+        0);
     m_placeOptions->button(int(Placement::WhereIPutIt))
         ->setToolTip(tr("Drag the show by its picture: it stays where you put it"));
     optionFrames->addWidget(placeFrame);

@@ -1,5 +1,6 @@
 #include "settings/ShapeOptions.h"
 
+#include "settings/OptionFrames.h"
 #include "widgets/TwipsLayout.h"
 
 #include <QBoxLayout>
@@ -11,22 +12,15 @@ namespace vellumora {
 
 namespace {
 
-// Option buttons stacked in a frame, one index per button; each takes one step of the frame's
-// height, in twips.
-QButtonGroup* optionGroup(
-    QGroupBox* frame, const char* name, const QStringList& captions, int height, int step)
+// The frame's buttons, one per choice in its order, each a step of the frame's height in twips;
+// the first is chosen.
+QButtonGroup* choices(QGroupBox* frame, const char* name, const QStringList& captions, int height, int step)
 {
-    QVBoxLayout* buttons = columnInTwips(frame, 120, 240, 120, 0);
-    auto* group = new QButtonGroup(frame);
-    group->setObjectName(QLatin1String(name));
-    for (int i = 0; i < captions.size(); ++i) {
-        auto* button = new QRadioButton(captions.at(i), frame);
-        button->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
-        preferTwips(button, 2295, step);
-        buttons->addWidget(button);
-        group->addButton(button, i);
+    QList<Option> options;
+    for (const QString& caption : captions) {
+        options.append({ caption, int(options.size()) });
     }
-    buttons->addStretch();
+    QButtonGroup* group = optionButtons(frame, columnInTwips(frame, 120, 240, 120, 0), name, options, step);
     preferTwips(frame, 2535, height);
     group->button(0)->setChecked(true);
     return group;
@@ -43,14 +37,14 @@ ShapeOptions::ShapeOptions(QWidget* parent)
 
     auto* borderFrame = new QGroupBox(tr("Border Shape"), this);
     borderFrame->setObjectName(QStringLiteral("Framess"));
-    m_borderShapes = optionGroup(borderFrame, "optBorderShape",
+    m_borderShapes = choices(borderFrame, "optBorderShape",
         { tr("No Fill"), tr("Oval"), tr("Square"), tr("Circle"), tr("Round Square") }, 2000, 330);
     frames->addWidget(borderFrame);
     addGapTwips(frames, 35);
 
     auto* fillFrame = new QGroupBox(tr("Fill Style"), this);
     fillFrame->setObjectName(QStringLiteral("Frame3"));
-    m_fillStyles = optionGroup(fillFrame, "optFillStyle",
+    m_fillStyles = choices(fillFrame, "optFillStyle",
         { tr("No Fill"), tr("Horizontal Line"), tr("Vertical Line"), tr("Upward Diagonal"), tr("Cross"),
             tr("Diagonal Cross") },
         2535, 360);
