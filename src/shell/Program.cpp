@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <utility>
 
 namespace vellumora {
 
@@ -32,6 +33,15 @@ bool Program::start(bool showAtOnce)
         end();
         return false;
     }
+    // Opened as soon as the lock is ours, so that a copy started at the same moment finds it; what
+    // it asks before the window or the show is up waits for them.
+    m_platform.listenForLaterStarts([this](LaterStart request) {
+        if (!m_up) {
+            m_waiting.append(request);
+        } else if (m_main && !m_ending) {
+            m_main->answerLaterStart(request);
+        }
+    });
     const LibraryFolder::Choice library
         = LibraryFolder::choose(m_platform.applicationFolder(), m_platform.userLibraryFolder());
     if (library.folder.isEmpty()) {
@@ -53,14 +63,13 @@ bool Program::start(bool showAtOnce)
     if (!m_main->load()) {
         return false;
     }
-    m_platform.listenForLaterStarts([this](LaterStart request) {
-        if (m_main && !m_ending) {
-            m_main->answerLaterStart(request);
-        }
-    });
     centreOnScreen(m_main.get());
     if (!showAtOnce || !m_main->startShow()) {
         m_main->show();
+    }
+    m_up = true;
+    for (const LaterStart request : std::exchange(m_waiting, {})) {
+        m_main->answerLaterStart(request);
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QRandomGenerator>
 #include <memory>
@@ -8,6 +9,7 @@ namespace vellumora {
 
 class Platform;
 class MainWindow;
+enum class LaterStart;
 
 // The life of the process: start-up with its single-instance guard and update reminder, and the
 // one orderly way of ending.
@@ -34,6 +36,9 @@ private:
     QRandomGenerator m_random;
     std::unique_ptr<MainWindow> m_main;
     bool m_ending = false;
+    // Whether the main window or the show is up; until then later starts' requests wait here.
+    bool m_up = false;
+    QList<LaterStart> m_waiting;
 };
 
 } // namespace vellumora
