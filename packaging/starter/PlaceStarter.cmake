@@ -59,4 +59,7 @@ if(present)
         file(REMOVE "${TARGET}/${file}")
     endforeach()
 endif()
-file(COPY "${STARTER}/${chosen}/" DESTINATION "${TARGET}")
+# The tool wrote the sets under the builder's umask; installed, they are data like any other.
+file(COPY "${STARTER}/${chosen}/" DESTINATION "${TARGET}" FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ
+    WORLD_READ DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ
+    WORLD_EXECUTE)

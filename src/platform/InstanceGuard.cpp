@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
 
 namespace vellumora {
 
@@ -26,6 +27,7 @@ QString instanceName(const QString& lockFolder, const QString& executablePath)
 const QByteArray kAnswer = QByteArrayLiteral("ok\n");
 // A request is one short line; anything longer is not from a copy of this program.
 constexpr qint64 kLongestRequest = 64;
+constexpr unsigned long kRetryMs = 50;
 
 } // namespace
 
@@ -49,14 +51,21 @@ bool InstanceGuard::otherCopyRunning()
     return !m_held && m_lock.error() == QLockFile::LockFailedError;
 }
 
-bool InstanceGuard::ask(const QByteArray& request, int timeoutMs) const
+bool InstanceGuard::ask(const QByteArray& request, int findMs, int answerMs) const
 {
-    const QDeadlineTimer deadline(timeoutMs);
+    // The running copy opens its channel just after it takes the lock: a copy started at the same
+    // moment may find the lock before the channel is there.
+    const QDeadlineTimer finding(findMs);
     QLocalSocket socket;
     socket.connectToServer(m_channel);
-    if (!socket.waitForConnected(deadline.remainingTime())) {
-        return false;
+    while (!socket.waitForConnected(answerMs)) {
+        if (finding.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(kRetryMs);
+        socket.connectToServer(m_channel);
     }
+    const QDeadlineTimer deadline(answerMs);
     socket.write(request + '\n');
     QByteArray answer;
     while (!answer.endsWith('\n') && socket.waitForReadyRead(deadline.remainingTime())) {

@@ -24,8 +24,9 @@ public:
     // cannot be made at all (read-only folder) does not keep the program from starting.
     bool otherCopyRunning();
 
-    // Hands the running copy a request; true when it answered within the time.
-    bool ask(const QByteArray& request, int timeoutMs) const;
+    // Hands the running copy a request; true when it answered within answerMs of being reached.
+    // A channel not yet open is tried again until findMs have passed.
+    bool ask(const QByteArray& request, int findMs, int answerMs) const;
     // While the lock is held: every request of a later copy is answered and handed on. False
     // when the channel could not be opened; the program runs on without it.
     bool listen(std::function<void(const QByteArray&)> handler);

@@ -86,7 +86,8 @@ public:
 
     // True when another copy of this executable already runs for this user.
     virtual bool previousInstanceRunning() = 0;
-    // Hands the running copy a later start's request; true when it answered within a second.
+    // Hands the running copy a later start's request; true when it answered within a second of
+    // being reached. A copy that is only starting is given a few seconds to open its channel.
     virtual bool askRunningCopy(LaterStart request) = 0;
     // While this copy runs, every later start's request reaches the handler.
     virtual void listenForLaterStarts(std::function<void(LaterStart)> handler) = 0;

@@ -221,7 +221,7 @@ const QByteArray kStartShow = QByteArrayLiteral("show");
 
 bool QtPlatform::askRunningCopy(LaterStart request)
 {
-    return m_instance.ask(request == LaterStart::StartShow ? kStartShow : kComeForward, 1000);
+    return m_instance.ask(request == LaterStart::StartShow ? kStartShow : kComeForward, 3000, 1000);
 }
 
 void QtPlatform::listenForLaterStarts(std::function<void(LaterStart)> handler)

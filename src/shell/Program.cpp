@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <utility>
 
 namespace vellumora {
 
@@ -34,6 +35,15 @@ bool Program::start(bool showAtOnce)
         end();
         return false;
     }
+    // Opened as soon as the lock is ours, so that a copy started at the same moment finds it; what
+    // it asks before the window or the show is up waits for them.
+    m_platform.listenForLaterStarts([this](LaterStart request) {
+        if (!m_up) {
+            m_waiting.append(request);
+        } else if (m_main && !m_ending) {
+            m_main->answerLaterStart(request);
+        }
+    });
     const LibraryFolder::Choice library
         = LibraryFolder::choose(m_platform.applicationFolder(), m_platform.userLibraryFolder());
     if (library.folder.isEmpty()) {
@@ -60,14 +70,13 @@ bool Program::start(bool showAtOnce)
     m_main = std::make_unique<MainWindow>(m_platform, *m_library, m_random);
     connect(m_main.get(), &MainWindow::endProgramRequested, this, &Program::end);
     m_library->load().report(m_platform);
-    m_platform.listenForLaterStarts([this](LaterStart request) {
-        if (m_main && !m_ending) {
-            m_main->answerLaterStart(request);
-        }
-    });
     centreOnScreen(m_main.get());
     if (!showAtOnce || !m_main->startShow()) {
         m_main->show();
+    }
+    m_up = true;
+    for (const LaterStart request : std::exchange(m_waiting, {})) {
+        m_main->answerLaterStart(request);
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QRandomGenerator>
 #include <memory>
@@ -9,6 +10,7 @@ namespace vellumora {
 class Library;
 class MainWindow;
 class Platform;
+enum class LaterStart;
 
 // The life of the process: start-up with its single-instance guard and update reminder, and the
 // one orderly way of ending.
@@ -37,6 +39,9 @@ private:
     std::unique_ptr<Library> m_library;
     std::unique_ptr<MainWindow> m_main;
     bool m_ending = false;
+    // Whether the main window or the show is up; until then later starts' requests wait here.
+    bool m_up = false;
+    QList<LaterStart> m_waiting;
 };
 
 } // namespace vellumora

@@ -415,6 +415,18 @@ private slots:
         QVERIFY(!program.mainWindow());
     }
 
+    // A later start that comes while this copy still starts, here during its update reminder, is
+    // answered once the window is up: the show it asks for is tried, and refused for want of pictures.
+    void laterStartWhileStartingWaitsForTheWindow()
+    {
+        FakePlatform platform(m_dir->path());
+        platform.settings.insert(kReminderKey, UpdateReminder::format(platform.clock.addDays(-30)));
+        platform.whileMessageShows = [&] { platform.laterStart(LaterStart::StartShow); };
+        Program program(platform);
+        QVERIFY(program.start());
+        QCOMPARE(platform.messages.value(1).text, "Please Select Atleast One Image To Display Your Picture");
+    }
+
     void missingDataFolder_data()
     {
         QTest::addColumn<QStringList>("missing");

@@ -23,6 +23,9 @@ bool FakePlatform::setSetting(const QString& section, const QString& key, const 
 MessageAnswer FakePlatform::message(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
     messages.append({ text, icon, buttons });
+    if (auto hook = std::exchange(whileMessageShows, nullptr)) {
+        hook();
+    }
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
     }

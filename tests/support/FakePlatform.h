@@ -117,6 +117,8 @@ public:
     QStringList settingsRead;
     QStringList settingsWritten;
     QList<Message> messages;
+    // Runs inside the next message only, as events do while a real one waits for its answer.
+    std::function<void()> whileMessageShows;
     // Answers for Yes/No boxes, taken from the front; Ok boxes answer Ok.
     QList<MessageAnswer> answers;
     QList<QUrl> openedUrls;
@@ -140,8 +142,8 @@ public:
     bool otherCopyRunning = false;
     bool runningCopyAnswers = false;
     QList<LaterStart> requestsToRunningCopy;
-    // What a later start reaches, once the program listens.
-    std::function<void(LaterStart)> laterStart;
+    // What a later start reaches: nothing until the program listens.
+    std::function<void(LaterStart)> laterStart = [](LaterStart) {};
     int endProcessCalls = 0;
 };
 
