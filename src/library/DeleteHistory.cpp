@@ -123,8 +123,7 @@ Outcome DeleteHistory::undo()
         return restored;
     }
     emit changed();
-    emit restoredIn(
-        std::holds_alternative<DeletedPicture>(latest) ? Library::Pictures : Library::Affirmations);
+    emit restoredIn(std::holds_alternative<DeletedPicture>(latest) ? Part::Pictures : Part::Affirmations);
     return restored;
 }
 

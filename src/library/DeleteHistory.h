@@ -17,7 +17,8 @@ class DeleteHistory : public QObject {
 public:
     // Deletes kept; older ones are forgotten, their files stay in the Trash.
     static constexpr int kKept = 100;
-    enum class Library { Affirmations, Pictures };
+    // The two halves of the library, each with a panel of its own.
+    enum class Part { Affirmations, Pictures };
 
     DeleteHistory(CategoryIndex& categories, AffirmationList& affirmations, PictureLibrary& pictures,
         QObject* parent = nullptr);
@@ -30,7 +31,7 @@ public:
 signals:
     void changed();
     // Something came back in this library: its panel is the one to show.
-    void restoredIn(vellumora::DeleteHistory::Library library);
+    void restoredIn(vellumora::DeleteHistory::Part part);
 
 private:
     using Delete = std::variant<DeletedCategory, DeletedAffirmation, DeletedPicture>;

@@ -164,9 +164,9 @@ void MainWindow::connectSignals()
     connect(m_show, &ShowLauncher::ended, m_imageLibrary, &ImageLibraryPanel::scrollToTop);
     connect(m_undoButton, &QPushButton::clicked, this, &MainWindow::undoDelete);
     connect(&m_library.deletes(), &DeleteHistory::changed, this, &MainWindow::showUndo);
-    connect(&m_library.deletes(), &DeleteHistory::restoredIn, this, [this](DeleteHistory::Library library) {
-        bringToFront(library == DeleteHistory::Library::Pictures ? static_cast<QWidget*>(m_imageLibrary)
-                                                                 : m_affirmationLibrary);
+    connect(&m_library.deletes(), &DeleteHistory::restoredIn, this, [this](DeleteHistory::Part part) {
+        bringToFront(part == DeleteHistory::Part::Pictures ? static_cast<QWidget*>(m_imageLibrary)
+                                                           : m_affirmationLibrary);
     });
     showUndo();
     for (QLineEdit* field : findChildren<QLineEdit*>()) {
