@@ -139,10 +139,6 @@
         <source>Category</source>
         <translation>Categoria</translation>
     </message>
-    <message>
-        <source>Please Enter only Letters</source>
-        <translation>Digite apenas letras.</translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) of the category list named no usable category and were left out.</source>
         <translation>
@@ -216,6 +212,10 @@
     <message>
         <source>Categories</source>
         <translation>Categorias</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Digite apenas letras.</translation>
     </message>
 </context>
 <context>

@@ -14,20 +14,6 @@ CategoryIndex::CategoryIndex(CategoryStore& store, AffirmationList& affirmations
 {
 }
 
-Outcome CategoryIndex::type(QChar typed)
-{
-    const char16_t u = typed.unicode();
-    // A mark is taken at any place here; the whole name is checked when it is created.
-    const bool letter = typed.isLetter() || typed.isMark();
-    // Tab, Delete and Escape move or edit as in any field; other control characters (Ctrl+V) are
-    // refused like any other character.
-    const bool editing = u == u'\b' || u == u'\r' || u == u'\t' || u == 0x7F || u == 0x1B;
-    if (letter || u == u' ' || editing) {
-        return {};
-    }
-    return Outcome::refused(tr("Please Enter only Letters"), MessageIcon::Information);
-}
-
 QList<Row> CategoryIndex::usableRows(const QList<Row>& read, Outcome& outcome) const
 {
     // A name that must not form a path is left out, and so is a second row of the same name,

@@ -1,4 +1,3 @@
-#include "affirmations/CategoryIndex.h"
 #include "platform/Language.h"
 #include "show/ShowArithmetic.h"
 #include "support/ApplicationFolder.h"
@@ -187,7 +186,6 @@ private slots:
         {
             const Translated german("de");
             QVERIFY(german.installed());
-            QCOMPARE(CategoryIndex::type('7').notices().first().text, "Bitte nur Buchstaben eingeben.");
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
             QLocale::setDefault(QLocale("de_DE"));
             QCOMPARE(show::musicStatus("/music/Calm.mp3", 1234000, 2345000),
@@ -196,7 +194,7 @@ private slots:
         }
         const Translated none("ja");
         QVERIFY(!none.installed());
-        QCOMPARE(CategoryIndex::type('7').notices().first().text, "Please Enter only Letters");
+        QCOMPARE(show::musicStatus("/music/Calm.mp3", 0, 0), "Playing Calm");
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
     }
 };
