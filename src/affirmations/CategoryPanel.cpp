@@ -44,8 +44,8 @@ void CategoryPanel::connectSignals()
     connect(m_createButton, &QPushButton::clicked, this, &CategoryPanel::createCategory);
     connect(m_nameField, &QLineEdit::returnPressed, m_createButton, &QPushButton::animateClick);
     connect(m_deleteButton, &QPushButton::clicked, this, &CategoryPanel::deleteCategory);
-    connect(m_categoryList, &TickList::tickClicked, this,
-        [this](int row) { m_categories.toggleTick(row).report(m_platform); });
+    connect(&m_categories, &CategoryIndex::tickRefused, this,
+        [this](const Outcome& why) { why.report(m_platform); });
     connect(m_categoryList, &TickList::selectionMoved, this, &CategoryPanel::selectionMoved);
     // Any click in the list, on a row, a tick box or below the rows, shows the chosen category.
     connect(m_categoryList, &TickList::clickedAnywhere, this,
