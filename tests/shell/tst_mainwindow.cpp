@@ -9,7 +9,6 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 #include "support/Translated.h"
-#include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
 
 #include <QtTest>
@@ -87,7 +86,7 @@ private slots:
                 QVERIFY(about && !about->findChild<QLabel*>("picIcon")->pixmap().isNull());
                 seen << about->windowTitle() + QString(" %1").arg(about->width());
                 about->resize(600, 400);
-                QTest::mouseClick(about->findChild<LinkLabel*>("lblHomePage"), Qt::LeftButton);
+                QTest::mouseClick(about->findChild<QLabel*>("lblHomePage"), Qt::LeftButton);
                 QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
             });
             open();
@@ -119,6 +118,7 @@ private slots:
             action->trigger();
         } else {
             auto* label = f.find<QLabel>(control);
+            QTest::mouseMove(label);
             QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
             QTest::mouseClick(label, Qt::LeftButton);
         }
