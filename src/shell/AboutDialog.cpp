@@ -62,9 +62,9 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* parent)
     addGapTwips(rows, 225);
 
     const QUrl home = WebLinks::homePage(platform);
-    QLabel* homePageLink = linkLabel(
-        tr("Click here to visit ") + (home.isLocalFile() ? tr("the Vellumora user guide") : home.toString()),
-        "lblHomePage", this);
+    const QString visit = home.isLocalFile() ? tr("Click here to visit the Vellumora user guide")
+                                             : tr("Click here to visit %1").arg(home.toString());
+    QLabel* homePageLink = linkLabel(visit, "lblHomePage", this);
     preferTwips(homePageLink, 4650, 195);
     QHBoxLayout* linkRow = row();
     linkRow->addStretch();
