@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QSet>
+#include <algorithm>
 
 namespace vellumora {
 
@@ -92,12 +93,9 @@ int CategoryIndex::listedRow(const QString& name) const
     if (const int exact = rowNamed(name); exact >= 0) {
         return exact;
     }
-    for (int row = 0; row < rows().size(); ++row) {
-        if (rows().at(row).text.compare(name, Qt::CaseInsensitive) == 0) {
-            return row;
-        }
-    }
-    return -1;
+    const auto found = std::ranges::find_if(
+        rows(), [&name](const Row& row) { return row.text.compare(name, Qt::CaseInsensitive) == 0; });
+    return found == rows().cend() ? -1 : int(found - rows().cbegin());
 }
 
 Outcome CategoryIndex::create(const QString& typed)
@@ -152,12 +150,8 @@ Outcome CategoryIndex::roomForOneMore() const
 
 int CategoryIndex::rowNamed(const QString& name) const
 {
-    for (int row = 0; row < rows().size(); ++row) {
-        if (rows().at(row).text == name) {
-            return row;
-        }
-    }
-    return -1;
+    const auto found = std::ranges::find(rows(), name, &Row::text);
+    return found == rows().cend() ? -1 : int(found - rows().cbegin());
 }
 
 Outcome CategoryIndex::removeSelected()
