@@ -32,20 +32,20 @@
         <translation>Vellumora ist dein Visionboard: Halte deine täglichen Visionen, Ziele, motivierenden Gedanken und Lieblingssprüche fest, und eine kleine Diashow zeigt sie dir bei der Arbeit, bis sie wahr werden.</translation>
     </message>
     <message>
-        <source>Click here to visit </source>
-        <translation>Mehr dazu in </translation>
-    </message>
-    <message>
-        <source>the Vellumora user guide</source>
-        <translation>der Anleitung zu Vellumora</translation>
-    </message>
-    <message>
         <source>Your library is in %1</source>
         <translation>Deine Sammlung liegt in %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Click here to visit the Vellumora user guide</source>
+        <translation>Hier geht es zur Anleitung zu Vellumora</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Hier geht es zu %1</translation>
     </message>
 </context>
 <context>
@@ -139,10 +139,6 @@
         <source>Category</source>
         <translation>Kategorie</translation>
     </message>
-    <message>
-        <source>Please Enter only Letters</source>
-        <translation>Bitte nur Buchstaben eingeben.</translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) of the category list named no usable category and were left out.</source>
         <translation>
@@ -217,6 +213,10 @@
         <source>Categories</source>
         <translation>Kategorien</translation>
     </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Bitte nur Buchstaben eingeben.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::DeleteHistory</name>
@@ -286,6 +286,11 @@
     <message>
         <source>These pictures could not be added:</source>
         <translation>Diese Bilder konnten nicht hinzugefügt werden:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

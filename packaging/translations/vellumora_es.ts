@@ -32,20 +32,20 @@
         <translation>Vellumora es tu tablero de visión: apunta en él tus visiones, metas, mensajes de ánimo y frases favoritas, y una pequeña presentación te los muestra mientras trabajas, hasta que se hagan realidad.</translation>
     </message>
     <message>
-        <source>Click here to visit </source>
-        <translation>Más información en </translation>
-    </message>
-    <message>
-        <source>the Vellumora user guide</source>
-        <translation>la guía de Vellumora</translation>
-    </message>
-    <message>
         <source>Your library is in %1</source>
         <translation>Tu biblioteca está en %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Click here to visit the Vellumora user guide</source>
+        <translation>Haz clic aquí para consultar la guía de Vellumora</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Haz clic aquí para visitar %1</translation>
     </message>
 </context>
 <context>
@@ -139,10 +139,6 @@
         <source>Category</source>
         <translation>Categoría</translation>
     </message>
-    <message>
-        <source>Please Enter only Letters</source>
-        <translation>Escribe solo letras.</translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) of the category list named no usable category and were left out.</source>
         <translation>
@@ -217,6 +213,10 @@
         <source>Categories</source>
         <translation>Categorías</translation>
     </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Escribe solo letras.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::DeleteHistory</name>
@@ -286,6 +286,11 @@
     <message>
         <source>These pictures could not be added:</source>
         <translation>No se pudieron añadir estas imágenes:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

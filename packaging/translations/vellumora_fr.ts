@@ -32,20 +32,20 @@
         <translation>Vellumora est votre tableau de visualisation&#xa0;: notez-y vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et un petit diaporama vous les montre pendant que vous travaillez, jusqu&apos;à ce qu&apos;ils se réalisent.</translation>
     </message>
     <message>
-        <source>Click here to visit </source>
-        <translation>Pour en savoir plus&#xa0;: </translation>
-    </message>
-    <message>
-        <source>the Vellumora user guide</source>
-        <translation>le guide de Vellumora</translation>
-    </message>
-    <message>
         <source>Your library is in %1</source>
         <translation>Votre bibliothèque se trouve dans %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Click here to visit the Vellumora user guide</source>
+        <translation>Cliquez ici pour consulter le guide de Vellumora</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Cliquez ici pour visiter %1</translation>
     </message>
 </context>
 <context>
@@ -139,10 +139,6 @@
         <source>Category</source>
         <translation>Catégorie</translation>
     </message>
-    <message>
-        <source>Please Enter only Letters</source>
-        <translation>Veuillez saisir uniquement des lettres.</translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) of the category list named no usable category and were left out.</source>
         <translation>
@@ -217,6 +213,10 @@
         <source>Categories</source>
         <translation>Catégories</translation>
     </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Veuillez saisir uniquement des lettres.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::DeleteHistory</name>
@@ -286,6 +286,11 @@
     <message>
         <source>These pictures could not be added:</source>
         <translation>Ces images n&apos;ont pas pu être ajoutées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -32,20 +32,20 @@
         <translation>O Vellumora é o seu quadro de visualização: anote nele suas visões, metas, mensagens de motivação e frases favoritas, e uma pequena apresentação as mostra enquanto você trabalha, até que se realizem.</translation>
     </message>
     <message>
-        <source>Click here to visit </source>
-        <translation>Saiba mais no </translation>
-    </message>
-    <message>
-        <source>the Vellumora user guide</source>
-        <translation>guia do Vellumora</translation>
-    </message>
-    <message>
         <source>Your library is in %1</source>
         <translation>Sua biblioteca está em %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Click here to visit the Vellumora user guide</source>
+        <translation>Clique aqui para consultar o guia do Vellumora</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Clique aqui para visitar %1</translation>
     </message>
 </context>
 <context>
@@ -139,10 +139,6 @@
         <source>Category</source>
         <translation>Categoria</translation>
     </message>
-    <message>
-        <source>Please Enter only Letters</source>
-        <translation>Digite apenas letras.</translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) of the category list named no usable category and were left out.</source>
         <translation>
@@ -217,6 +213,10 @@
         <source>Categories</source>
         <translation>Categorias</translation>
     </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Digite apenas letras.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::DeleteHistory</name>
@@ -286,6 +286,11 @@
     <message>
         <source>These pictures could not be added:</source>
         <translation>Não foi possível adicionar estas imagens:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -44,10 +44,9 @@ void AffirmationPanel::connectSignals()
     connect(m_addButton, &QPushButton::clicked, this, &AffirmationPanel::addAffirmation);
     connect(m_editButton, &QPushButton::clicked, this, &AffirmationPanel::editAffirmation);
     connect(m_deleteButton, &QPushButton::clicked, this, &AffirmationPanel::deleteAffirmation);
-    connect(m_affirmationList, &TickList::clicked, this,
-        [this](const QModelIndex& index) { m_affirmations.choose(index.row()); });
-    connect(m_affirmationList, &TickList::tickClicked, this,
-        [this](int row) { m_affirmations.toggleTick(row).report(m_platform); });
+    connect(m_affirmationList, &TickList::rowClicked, &m_affirmations, &AffirmationList::choose);
+    connect(&m_affirmations, &AffirmationList::tickRefused, this,
+        [this](const Outcome& why) { why.report(m_platform); });
     connect(m_affirmationList, &TickList::selectionMoved, &m_affirmations, &AffirmationList::select);
     connect(&m_affirmations, &AffirmationList::selectedChanged, m_affirmationList, &TickList::selectRow);
     connect(&m_affirmations, &AffirmationList::editorChanged, this, &AffirmationPanel::showEditor);

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QSet>
+#include <algorithm>
 
 namespace vellumora {
 
@@ -12,20 +13,6 @@ CategoryIndex::CategoryIndex(CategoryStore& store, AffirmationList& affirmations
     , m_store(store)
     , m_affirmations(affirmations)
 {
-}
-
-Outcome CategoryIndex::type(QChar typed)
-{
-    const char16_t u = typed.unicode();
-    // A mark is taken at any place here; the whole name is checked when it is created.
-    const bool letter = typed.isLetter() || typed.isMark();
-    // Tab, Delete and Escape move or edit as in any field; other control characters (Ctrl+V) are
-    // refused like any other character.
-    const bool editing = u == u'\b' || u == u'\r' || u == u'\t' || u == 0x7F || u == 0x1B;
-    if (letter || u == u' ' || editing) {
-        return {};
-    }
-    return Outcome::refused(tr("Please Enter only Letters"), MessageIcon::Information);
 }
 
 QList<Row> CategoryIndex::usableRows(const QList<Row>& read, Outcome& outcome) const
@@ -106,12 +93,9 @@ int CategoryIndex::listedRow(const QString& name) const
     if (const int exact = rowNamed(name); exact >= 0) {
         return exact;
     }
-    for (int row = 0; row < rows().size(); ++row) {
-        if (rows().at(row).text.compare(name, Qt::CaseInsensitive) == 0) {
-            return row;
-        }
-    }
-    return -1;
+    const auto found = std::ranges::find_if(
+        rows(), [&name](const Row& row) { return row.text.compare(name, Qt::CaseInsensitive) == 0; });
+    return found == rows().cend() ? -1 : int(found - rows().cbegin());
 }
 
 Outcome CategoryIndex::create(const QString& typed)
@@ -166,12 +150,8 @@ Outcome CategoryIndex::roomForOneMore() const
 
 int CategoryIndex::rowNamed(const QString& name) const
 {
-    for (int row = 0; row < rows().size(); ++row) {
-        if (rows().at(row).text == name) {
-            return row;
-        }
-    }
-    return -1;
+    const auto found = std::ranges::find(rows(), name, &Row::text);
+    return found == rows().cend() ? -1 : int(found - rows().cbegin());
 }
 
 Outcome CategoryIndex::removeSelected()

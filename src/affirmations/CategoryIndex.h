@@ -40,10 +40,6 @@ public:
     // The row of exactly this name, -1 when none is listed.
     int rowNamed(const QString& name) const;
 
-    // A character typed into the name field: a letter of any alphabet or its accent, blanks, and
-    // editing keys (Backspace, Enter, Tab, Delete, Escape).
-    static Outcome type(QChar typed);
-
 signals:
     void categoryDeleted(const vellumora::DeletedCategory& deleted);
 

@@ -4,9 +4,9 @@
 #include "affirmations/LibraryLook.h"
 #include "widgets/TickList.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 
 namespace vellumora {
 
@@ -27,6 +27,10 @@ void CategoryPanel::buildControls()
     m_nameField->setObjectName(QStringLiteral("txtAddFile"));
     styleLibraryEntry(m_nameField);
     m_nameField->setAccessibleName(tr("New category name"));
+    // Letters of any alphabet, their accents and spaces, typed or pasted; a mark may stand
+    // anywhere while typing, the whole name is checked when it is created.
+    m_nameField->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[\\p{L}\\p{M} ]*")), m_nameField));
     m_createButton = libraryButton(tr("&Create"), "cmdCreateFile", this, 1455);
     m_deleteButton = libraryButton(tr("&Delete"), "cmdDelete", this, 1455);
     keepMnemonicInFrame(m_deleteButton, this);
@@ -40,26 +44,15 @@ void CategoryPanel::connectSignals()
     connect(m_createButton, &QPushButton::clicked, this, &CategoryPanel::createCategory);
     connect(m_nameField, &QLineEdit::returnPressed, m_createButton, &QPushButton::animateClick);
     connect(m_deleteButton, &QPushButton::clicked, this, &CategoryPanel::deleteCategory);
-    connect(m_categoryList, &TickList::tickClicked, this,
-        [this](int row) { m_categories.toggleTick(row).report(m_platform); });
+    connect(&m_categories, &CategoryIndex::tickRefused, this,
+        [this](const Outcome& why) { why.report(m_platform); });
     connect(m_categoryList, &TickList::selectionMoved, this, &CategoryPanel::selectionMoved);
     // Any click in the list, on a row, a tick box or below the rows, shows the chosen category.
     connect(m_categoryList, &TickList::clickedAnywhere, this,
         [this] { m_categories.choose(m_categories.selected()).report(m_platform); });
     connect(&m_categories, &CategoryIndex::selectedChanged, m_categoryList, &TickList::selectRow);
-    m_nameField->installEventFilter(this);
-}
-
-bool CategoryPanel::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_nameField && event->type() == QEvent::KeyPress) {
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        // Keys without a character (arrows, Home) keep their usual meaning.
-        if (text.size() == 1 && !CategoryIndex::type(text.front()).report(m_platform)) {
-            return true;
-        }
-    }
-    return QGroupBox::eventFilter(watched, event);
+    connect(m_nameField, &QLineEdit::inputRejected, this,
+        [this] { m_platform.message(tr("Please Enter only Letters"), MessageIcon::Information); });
 }
 
 void CategoryPanel::selectionMoved(int row, bool duringClick)

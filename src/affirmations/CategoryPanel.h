@@ -18,9 +18,6 @@ class CategoryPanel : public QGroupBox {
 public:
     CategoryPanel(Platform& platform, CategoryIndex& categories, QWidget* parent = nullptr);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildControls();
     void connectSignals();

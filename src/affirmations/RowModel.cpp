@@ -45,20 +45,24 @@ Qt::ItemFlags RowModel::flags(const QModelIndex& index) const
                            : Qt::NoItemFlags;
 }
 
-Outcome RowModel::toggleTick(int row)
+bool RowModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
-    if (!isRow(row)) {
-        return Outcome::nothing();
+    const int row = index.row();
+    if (role != Qt::CheckStateRole || !isRow(row)
+        || (value.toInt() == Qt::Checked) == m_rows.at(row).ticked) {
+        return false;
     }
     Row changed = m_rows.at(row);
     changed.ticked = !changed.ticked;
     QList<Row> next = m_rows;
     next[row] = changed;
+    // The file first: a tick that cannot be written stays as it was.
     if (Outcome written = write(next); !written) {
-        return written;
+        emit tickRefused(written);
+        return false;
     }
     replaceRow(row, changed);
-    return {};
+    return true;
 }
 
 void RowModel::resetRows(QList<Row> rows)

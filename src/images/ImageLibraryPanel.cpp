@@ -192,7 +192,8 @@ void ImageLibraryPanel::dropEvent(QDropEvent* event)
             // Most reasons name the file already.
             refused.append(reason.contains(QLatin1Char('"') + name + QLatin1Char('"'))
                     ? reason
-                    : name + QStringLiteral(": ") + reason);
+                    //: One line of a list: a picture's file name, then why it was not added.
+                    : tr("%1: %2").arg(name, reason));
         }
     }
     if (!refused.isEmpty()) {

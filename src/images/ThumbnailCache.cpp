@@ -98,16 +98,6 @@ ThumbnailCache::ThumbnailCache(QString folder)
 {
 }
 
-QString ThumbnailCache::thumbnailPath(const NativePath& picturePath, Size size) const
-{
-    return m_folder + sizeFolder(size) + cacheName(QString::fromLatin1(picturePath.fileUri()));
-}
-
-QString ThumbnailCache::failurePath(const NativePath& picturePath) const
-{
-    return m_folder + kFailureFolder + cacheName(QString::fromLatin1(picturePath.fileUri()));
-}
-
 ThumbnailCache::Entry ThumbnailCache::lookup(const NativePath& picturePath, Size size) const
 {
     const std::optional<Source> source = describe(picturePath);

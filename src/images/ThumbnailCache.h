@@ -38,9 +38,6 @@ public:
     bool store(const NativePath& picturePath, const QImage& thumbnail, Size size = Size::Normal) const;
     bool storeFailure(const NativePath& picturePath) const;
 
-    QString thumbnailPath(const NativePath& picturePath, Size size = Size::Normal) const;
-    QString failurePath(const NativePath& picturePath) const;
-
 private:
     QString m_folder;
 };

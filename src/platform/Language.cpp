@@ -1,18 +1,10 @@
 #include "platform/Language.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 namespace vellumora::Language {
-
-namespace {
-
-const QString kPrefix = QStringLiteral("vellumora_");
-const QString kSuffix = QStringLiteral(".qm");
-
-} // namespace
 
 QString pick(const QLocale& locale, const QStringList& available)
 {
@@ -33,36 +25,25 @@ QString pick(const QLocale& locale, const QStringList& available)
     return {};
 }
 
-QStringList catalogues(const QString& folder)
-{
-    QStringList languages;
-    for (const QString& file :
-        QDir(folder).entryList({ kPrefix + QLatin1Char('*') + kSuffix }, QDir::Files)) {
-        languages << file.mid(kPrefix.size(), file.size() - kPrefix.size() - kSuffix.size());
-    }
-    return languages;
-}
-
 QString install(const QLocale& locale, const QString& folder)
 {
-    const QString language = pick(locale, catalogues(folder));
-    if (language.isEmpty()) {
-        return {};
-    }
+    // The user's languages in their order, each with its country first: a catalogue for a
+    // language and country (pt_BR) is taken only for that country.
     auto* own = new QTranslator(QCoreApplication::instance());
-    if (!own->load(kPrefix + language, folder) || !QCoreApplication::installTranslator(own)) {
+    if (!own->load(locale, QStringLiteral("vellumora"), QStringLiteral("_"), folder)
+        || !QCoreApplication::installTranslator(own)) {
         delete own;
         return {};
     }
     // Qt's catalogue only in the program's language: a dialog in a third language would be odd.
     // qt_<language> gathers the catalogues of every Qt module.
     auto* qt = new QTranslator(QCoreApplication::instance());
-    if (!qt->load(QLocale(language), QStringLiteral("qt"), QStringLiteral("_"),
+    if (!qt->load(QLocale(own->language()), QStringLiteral("qt"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath))
         || !QCoreApplication::installTranslator(qt)) {
         delete qt;
     }
-    return language;
+    return own->language();
 }
 
 } // namespace vellumora::Language

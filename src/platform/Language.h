@@ -11,10 +11,6 @@ namespace vellumora::Language {
 // "pt_BR" is Brazilian only. Empty when none is asked for: the program stays English.
 QString pick(const QLocale& locale, const QStringList& available);
 
-// The languages the program has a catalogue for in `folder`, from the names of its
-// vellumora_<language>.qm files.
-QStringList catalogues(const QString& folder);
-
 // Installs the program's catalogue for the locale from `folder`, and Qt's own in the same
 // language, so that its dialogs speak it too. Returns the language installed; empty for none.
 QString install(const QLocale& locale, const QString& folder);

@@ -4,13 +4,13 @@
 #include "platform/Platform.h"
 #include "shell/ProgramIcon.h"
 #include "shell/WebLinks.h"
-#include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
 #include "widgets/TwipsLayout.h"
 
 #include <QBoxLayout>
 #include <QDir>
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 
 namespace vellumora {
@@ -62,10 +62,9 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* parent)
     addGapTwips(rows, 225);
 
     const QUrl home = WebLinks::homePage(platform);
-    auto* homePageLink = new LinkLabel(
-        tr("Click here to visit ") + (home.isLocalFile() ? tr("the Vellumora user guide") : home.toString()),
-        this);
-    homePageLink->setObjectName(QStringLiteral("lblHomePage"));
+    const QString visit = home.isLocalFile() ? tr("Click here to visit the Vellumora user guide")
+                                             : tr("Click here to visit %1").arg(home.toString());
+    QLabel* homePageLink = linkLabel(visit, "lblHomePage", this);
     preferTwips(homePageLink, 4650, 195);
     QHBoxLayout* linkRow = row();
     linkRow->addStretch();
@@ -112,7 +111,7 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* parent)
     rows->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(okButton, &QPushButton::clicked, this, &AboutDialog::accept);
-    connect(homePageLink, &LinkLabel::clicked, this, [&platform] { WebLinks::openHomePage(platform); });
+    connect(homePageLink, &QLabel::linkActivated, this, [&platform] { WebLinks::openHomePage(platform); });
 }
 
 } // namespace vellumora

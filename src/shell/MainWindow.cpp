@@ -11,7 +11,6 @@
 #include "shell/AboutDialog.h"
 #include "shell/WebLinks.h"
 #include "show/ShowLauncher.h"
-#include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
 #include "widgets/TwipsLayout.h"
 #include "widgets/WrapButton.h"
@@ -21,6 +20,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStackedWidget>
@@ -63,9 +63,8 @@ void MainWindow::buildControls()
     setCentralWidget(client);
     QVBoxLayout* rows = columnInTwips(client, 60, 0, 45, 510);
 
-    m_homePageLink = new LinkLabel(
-        tr("Click here to visit the Vellumora home page for ideas, tips and updates"), client);
-    m_homePageLink->setObjectName(QStringLiteral("Label14"));
+    m_homePageLink = linkLabel(
+        tr("Click here to visit the Vellumora home page for ideas, tips and updates"), "Label14", client);
     m_homePageLink->setAlignment(Qt::AlignCenter);
     preferTwips(m_homePageLink, 9555, 195);
     rows->addWidget(m_homePageLink);
@@ -152,7 +151,7 @@ void MainWindow::buildNavigation(QWidget* client, QBoxLayout* besidePanels, QBox
 
 void MainWindow::connectSignals()
 {
-    connect(m_homePageLink, &LinkLabel::clicked, this, [this] { WebLinks::openHomePage(m_platform); });
+    connect(m_homePageLink, &QLabel::linkActivated, this, [this] { WebLinks::openHomePage(m_platform); });
     connect(m_imageLibraryButton, &QPushButton::clicked, this, [this] { bringToFront(m_imageLibrary); });
     connect(m_affirmationLibraryButton, &QPushButton::clicked, this,
         [this] { bringToFront(m_affirmationLibrary); });

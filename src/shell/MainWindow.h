@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class QBoxLayout;
+class QLabel;
 class QPushButton;
 class QRandomGenerator;
 class QStackedWidget;
@@ -14,7 +15,6 @@ namespace vellumora {
 class AffirmationLibraryPanel;
 class ImageLibraryPanel;
 class Library;
-class LinkLabel;
 class PictureLoader;
 class SettingsPanel;
 class ShowLauncher;
@@ -59,7 +59,7 @@ private:
     AffirmationLibraryPanel* m_affirmationLibrary = nullptr;
     SettingsPanel* m_settings = nullptr;
     ShowLauncher* m_show = nullptr;
-    LinkLabel* m_homePageLink = nullptr;
+    QLabel* m_homePageLink = nullptr;
     QPushButton* m_imageLibraryButton = nullptr;
     QPushButton* m_affirmationLibraryButton = nullptr;
     QPushButton* m_settingsButton = nullptr;

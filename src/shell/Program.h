@@ -28,10 +28,6 @@ public:
     // Closes every window and ends the process; later calls do nothing.
     void end();
 
-    bool isEnding() const { return m_ending; }
-    MainWindow* mainWindow() const { return m_main.get(); }
-    Library* library() const { return m_library.get(); }
-
 private:
     Platform& m_platform;
     // The one generator behind every random choice of the program, seeded at start-up.

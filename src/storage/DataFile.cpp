@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
+#include <filesystem>
 
 namespace vellumora {
 
@@ -96,11 +96,9 @@ bool copyDataFile(const QString& source, const NativePath& target, QString* erro
 {
     // Copying a file onto itself (by its own name, a link or another spelling of its path) would
     // truncate it before it is read.
-    struct stat from { };
-    struct stat to { };
-    if (::stat(QFile::encodeName(source).constData(), &from) == 0
-        && ::stat(target.bytes().constData(), &to) == 0 && from.st_dev == to.st_dev
-        && from.st_ino == to.st_ino) {
+    std::error_code missing;
+    if (std::filesystem::equivalent(
+            QFile::encodeName(source).toStdString(), target.bytes().toStdString(), missing)) {
         return fail(
             error, QCoreApplication::translate("DataFile", "The file is already in the library folder."));
     }

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -140,8 +141,8 @@ std::optional<NativeFileInfo> nativeFileInfo(const NativePath& path)
 
 bool nativePathExists(const NativePath& path)
 {
-    struct stat info { };
-    return ::lstat(path.bytes().constData(), &info) == 0;
+    std::error_code code;
+    return std::filesystem::exists(std::filesystem::symlink_status(path.bytes().toStdString(), code));
 }
 
 QList<QByteArray> nativeFileNames(const NativePath& folder)
@@ -196,10 +197,9 @@ bool createEmptyNativeFile(const NativePath& path, QString* error)
 
 bool removeNativeFile(const NativePath& path, QString* error)
 {
-    if (::unlink(path.bytes().constData()) == 0 || errno == ENOENT) {
-        return true;
-    }
-    return fail(error, errno);
+    std::error_code code;
+    std::filesystem::remove(path.bytes().toStdString(), code);
+    return !code || fail(error, code.value());
 }
 
 bool moveNativeFile(const NativePath& from, const NativePath& to, QString* error)

@@ -73,7 +73,7 @@ bool isSafeFileName(const QString& name);
 
 // Makes a file of zero bytes; fails, touching nothing, when the name is taken.
 bool createEmptyNativeFile(const NativePath& path, QString* error = nullptr);
-// Removes a file; a missing one counts as removed.
+// Removes a file (or an empty folder in its place); a missing one counts as removed.
 bool removeNativeFile(const NativePath& path, QString* error = nullptr);
 // Renames a file within its file system; fails, touching nothing, when the target is taken or
 // lies on another file system.

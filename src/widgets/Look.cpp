@@ -1,6 +1,7 @@
 #include "widgets/Look.h"
 
-#include <QWidget>
+#include <QLabel>
+#include <QShortcut>
 
 namespace vellumora {
 
@@ -36,6 +37,25 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
     if (role == QPalette::Window) {
         widget->setAutoFillBackground(true);
     }
+}
+
+QLabel* linkLabel(const QString& text, const char* name, QWidget* parent)
+{
+    auto* label
+        = new QLabel(QStringLiteral("<a href=\"#\" style=\"color: %1; text-decoration: none\">%2</a>")
+                         .arg(parent->palette().color(QPalette::WindowText).name(), text.toHtmlEscaped()),
+            parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAccessibleName(text);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    // One stop for Tab, as a button is: Qt's keyboard access to links would stop at the label,
+    // then again at its link.
+    label->setFocusPolicy(Qt::StrongFocus);
+    for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space }) {
+        new QShortcut(
+            key, label, [label] { emit label->linkActivated(QString()); }, Qt::WidgetShortcut);
+    }
+    return label;
 }
 
 } // namespace vellumora

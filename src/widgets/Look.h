@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPalette>
 
+class QLabel;
 class QWidget;
 
 namespace vellumora {
@@ -17,5 +18,10 @@ QFont verdana(qreal points, bool bold = false);
 // Gives one colour role of the widget's palette; a window colour also fills its background. A
 // background role brings its text role along, black or white, whichever stands out on it.
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
+
+// A label whose text is a link, followed with a click, or with Enter or Space once Tab reaches
+// it; linkActivated tells. It reads as the text around it, as the design shows it; the pointing
+// hand over it tells that it opens something.
+QLabel* linkLabel(const QString& text, const char* name, QWidget* parent);
 
 } // namespace vellumora

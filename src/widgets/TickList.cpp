@@ -1,9 +1,5 @@
 #include "widgets/TickList.h"
 
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QMouseEvent>
-
 namespace vellumora {
 
 TickList::TickList(const char* name, QAbstractItemModel& rows, QWidget* parent)
@@ -13,6 +9,15 @@ TickList::TickList(const char* name, QAbstractItemModel& rows, QWidget* parent)
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_selecting) {
             emit selectionMoved(selectedRow(), m_clicking);
+        }
+    });
+    // The delegate takes a press on a tick box before the view tells of it, so a press told
+    // is one on the row itself.
+    connect(this, &QAbstractItemView::pressed, this,
+        [this](const QModelIndex& index) { m_pressedRow = index.row(); });
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (index.row() == m_pressedRow) {
+            emit rowClicked(index.row());
         }
     });
 }
@@ -35,55 +40,16 @@ void TickList::selectRow(int row)
     m_selecting = false;
 }
 
-int TickList::tickBoxAt(const QPoint& position) const
-{
-    const QModelIndex index = indexAt(position);
-    if (!index.isValid()) {
-        return -1;
-    }
-    QStyleOptionViewItem option;
-    option.initFrom(viewport());
-    option.rect = visualRect(index);
-    option.features = QStyleOptionViewItem::HasCheckIndicator;
-    const QRect box = style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, this);
-    return box.contains(position) ? index.row() : -1;
-}
-
-void TickList::keyPressEvent(QKeyEvent* event)
-{
-    if ((event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) && currentIndex().isValid()) {
-        emit tickClicked(currentIndex().row());
-        return;
-    }
-    QTreeView::keyPressEvent(event);
-}
-
 void TickList::mousePressEvent(QMouseEvent* event)
 {
     m_clicking = true;
-    m_pressedBox = event->button() == Qt::LeftButton ? tickBoxAt(event->position().toPoint()) : -1;
-    if (m_pressedBox < 0) {
-        QTreeView::mousePressEvent(event);
-    }
-}
-
-void TickList::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    // A double click on a tick box is two clicks on it.
-    mousePressEvent(event);
+    m_pressedRow = -1;
+    RowList::mousePressEvent(event);
 }
 
 void TickList::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (m_pressedBox >= 0) {
-        const int row = m_pressedBox;
-        m_pressedBox = -1;
-        if (tickBoxAt(event->position().toPoint()) == row) {
-            emit tickClicked(row);
-        }
-    } else {
-        QTreeView::mouseReleaseEvent(event);
-    }
+    RowList::mouseReleaseEvent(event);
     m_clicking = false;
     emit clickedAnywhere();
 }

@@ -5,9 +5,9 @@
 namespace vellumora {
 
 // A report-style list with a tick box on every row and one captioned column, showing a list
-// of rows with ticks. A click on a tick box, or Space, asks for that row's tick to change and
-// leaves the selection alone; whether it changes is the model's to say. Rows are never edited
-// in place: their texts name files or change through the buttons.
+// of rows with ticks. A click on a tick box, or Space, asks the model (through the item
+// delegate and setData) for that row's tick to change and leaves the selection alone. Rows are
+// never edited in place: their texts name files or change through the buttons.
 class TickList : public RowList {
     Q_OBJECT
 public:
@@ -19,22 +19,19 @@ public:
     void selectRow(int row);
 
 signals:
-    void tickClicked(int row);
     // The selection moved; during a click it moves on the press, before clickedAnywhere.
     void selectionMoved(int row, bool duringClick);
+    // A click on a row that did not start on its tick box.
+    void rowClicked(int row);
     // Any click in the list, on a row, a tick box or below the rows, once the list has dealt with it.
     void clickedAnywhere();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    int tickBoxAt(const QPoint& position) const;
-
-    int m_pressedBox = -1;
+    int m_pressedRow = -1;
     bool m_clicking = false;
     bool m_selecting = false;
 };

@@ -126,18 +126,18 @@ private slots:
         QVERIFY(writeSolidPicture(path, Qt::red, 400, 300));
         const ThumbnailCache cache(dir.filePath("thumbnails"));
         QCOMPARE(PictureLoader::makeThumbnail(cache, path).size(), QSize(128, 96));
-        // Where every program looks for them, and private to their owner.
-        QVERIFY(cache.thumbnailPath(path).startsWith(dir.filePath("thumbnails/normal/")));
-        QCOMPARE(QFile::permissions(cache.thumbnailPath(path)),
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
-        // For a screen of two device pixels per pixel, the large size, in a folder of its own.
+        // Where every program sharing the cache looks: the MD5 of the picture's URI, private to
+        // its owner. A screen of two device pixels per pixel takes the large size, in its own folder.
+        const QString uri = "file://" + QString(dir.path()).replace(' ', "%20") + "/my%20photo.jpg";
+        const QString name = QCryptographicHash::hash(uri.toUtf8(), QCryptographicHash::Md5).toHex() + ".png";
+        QCOMPARE(int(QFile::permissions(dir.filePath("thumbnails/normal/" + name)) & 0x7077),
+            int(QFile::ReadOwner | QFile::WriteOwner));
         QCOMPARE(
             PictureLoader::makeThumbnail(cache, path, ThumbnailCache::Size::Large).size(), QSize(256, 192));
-        QVERIFY(cache.thumbnailPath(path, ThumbnailCache::Size::Large).contains("/thumbnails/large/"));
+        QCOMPARE(QImage(dir.filePath("thumbnails/large/" + name)).size(), QSize(256, 192));
         const ThumbnailCache::Entry found = cache.lookup(path);
         QCOMPARE(found.status, ThumbnailCache::Status::Found);
-        QCOMPARE(found.image.text("Thumb::URI"),
-            "file://" + QString(dir.path()).replace(' ', "%20") + "/my%20photo.jpg");
+        QCOMPARE(found.image.text("Thumb::URI"), uri);
 
         // A picture changed since is made again, in its new colour.
         QVERIFY(writeSolidPicture(path, Qt::blue, 400, 300));

@@ -86,8 +86,18 @@ bool Libraries::take(const QString& step)
         outcome = categories.create(rest);
     } else if (verb == "choose") {
         outcome = categories.choose(rest.toInt());
-    } else if (verb == "tick") {
-        outcome = categories.toggleTick(rest.toInt());
+    } else if (verb == "tick" || verb == "mark") {
+        // As a tick box asks: for the other tick, a refusal told through the model.
+        RowModel& list = verb == "tick" ? static_cast<RowModel&>(categories) : affirmations;
+        const QModelIndex index = list.index(rest.toInt());
+        const auto refusal = QObject::connect(
+            &list, &RowModel::tickRefused, [&outcome](const Outcome& why) { outcome = why; });
+        if (list.setData(index,
+                index.data(Qt::CheckStateRole).toInt() == Qt::Checked ? Qt::Unchecked : Qt::Checked,
+                Qt::CheckStateRole)) {
+            outcome = {};
+        }
+        QObject::disconnect(refusal);
     } else if (verb == "drop") {
         outcome = categories.removeSelected();
     } else if (verb == "add") {
@@ -96,8 +106,6 @@ bool Libraries::take(const QString& step)
         outcome = affirmations.editSelected(rest);
     } else if (verb == "pick") {
         affirmations.choose(rest.toInt());
-    } else if (verb == "mark") {
-        outcome = affirmations.toggleTick(rest.toInt());
     } else if (verb == "remove") {
         outcome = affirmations.removeSelected();
     } else if (verb == "delete") {

@@ -3,6 +3,7 @@
 #include "platform/Language.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTranslator>
 
 namespace vellumora {
@@ -28,7 +29,11 @@ QString Translated::folder()
 
 QStringList Translated::languages()
 {
-    return QStringList { QStringLiteral("en") } + Language::catalogues(folder());
+    QStringList languages { QStringLiteral("en") };
+    for (const QString& file : QDir(folder()).entryList({ QStringLiteral("vellumora_*.qm") })) {
+        languages << file.mid(10).chopped(3);
+    }
+    return languages;
 }
 
 } // namespace vellumora
