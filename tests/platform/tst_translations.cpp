@@ -12,85 +12,21 @@ using namespace vellumora;
 
 namespace {
 
-struct Message {
-    QString context;
-    QString source;
-    QStringList translations; // one, or each plural form
-    bool finished = true;
-    bool plural = false; // its translations are the numerusform elements
-};
-
-// Reads the text of the element the reader stands on, the CR lupdate writes as <byte value="xd"/>
-// included.
-QString elementText(QXmlStreamReader& xml)
-{
-    QString text;
-    while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() == QLatin1String("byte")) {
-        if (xml.isCharacters()) {
-            text += xml.text();
-        } else if (xml.isStartElement() && xml.name() == QLatin1String("byte")) {
-            text += QChar(xml.attributes().value("value").mid(1).toUShort(nullptr, 16));
-        }
-    }
-    return text;
-}
-
-QList<Message> readCatalogue(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    QList<Message> messages;
-    QString context;
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement) {
-            continue;
-        }
-        if (xml.name() == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("message")) {
-            messages.append(
-                { context, {}, {}, true, xml.attributes().value("numerus") == QLatin1String("yes") });
-        } else if (xml.name() == QLatin1String("source")) {
-            messages.last().source = elementText(xml);
-        } else if (xml.name() == QLatin1String("translation")) {
-            messages.last().finished = xml.attributes().value("type").isEmpty();
-            if (!messages.last().plural) {
-                messages.last().translations << elementText(xml);
-            }
-        } else if (xml.name() == QLatin1String("numerusform")) {
-            messages.last().translations << elementText(xml);
-        }
-    }
-    return messages;
-}
-
-QStringList placeholders(const QString& text)
+// What a translation keeps of its text: the placeholders, the number of Alt+letters, and the file
+// patterns of a filter "Name|*.a|Name|*.b;*.c" (every second part).
+QString kept(const QString& text)
 {
     QStringList found;
     for (const QRegularExpressionMatch& match : QRegularExpression("%(L?\\d|n)").globalMatch(text)) {
         found << match.captured();
     }
     found.sort();
-    return found;
-}
-
-int mnemonics(const QString& text)
-{
-    return int(text.count(QRegularExpression("&[^& ]")));
-}
-
-// The file patterns of a filter "Name|*.a|Name|*.b;*.c": every second part.
-QStringList patterns(const QString& filter)
-{
-    QStringList found;
-    const QStringList parts = filter.split('|');
+    found << QString("%1 Alt+letter(s)").arg(text.count(QRegularExpression("&[^& ]")));
+    const QStringList parts = text.split('|');
     for (int i = 1; i < parts.size(); i += 2) {
         found << parts[i];
     }
-    return found;
+    return found.join(' ');
 }
 
 } // namespace
@@ -122,63 +58,55 @@ private slots:
         QVERIFY(lupdate.waitForFinished(60000));
         QCOMPARE(lupdate.exitCode(), 0);
 
-        const QList<Message> messages = readCatalogue(copy);
-        QVERIFY(messages.size() > 100);
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        // The CR lupdate writes as <byte value="xd"/> is left out of the text; no check looks at it.
+        const auto text = [&xml] { return xml.readElementText(QXmlStreamReader::IncludeChildElements); };
+        QString context;
+        QString source;
+        bool plural = false;
+        int messages = 0;
         QStringList faults;
-        for (const Message& message : messages) {
-            const QString where = message.context + " \"" + message.source + "\": ";
-            if (!message.finished || message.translations.isEmpty()) {
-                faults << where
-                        + "not translated (cmake --build build --target update_translations, then translate "
-                          "it)";
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement) {
                 continue;
             }
-            for (const QString& translation : message.translations) {
-                if (translation.trimmed().isEmpty()) {
-                    faults << where + "empty";
-                } else if (placeholders(translation) != placeholders(message.source)) {
-                    faults << where + "placeholders differ in \"" + translation + "\"";
-                } else if (mnemonics(translation) != mnemonics(message.source)) {
-                    faults << where + "Alt+letters differ in \"" + translation + "\"";
-                } else if (patterns(translation) != patterns(message.source)) {
-                    faults << where + "file patterns differ in \"" + translation + "\"";
+            const QString where = context + " \"" + source + "\": ";
+            if (xml.name() == QLatin1String("name")) {
+                context = xml.readElementText();
+            } else if (xml.name() == QLatin1String("message")) {
+                plural = xml.attributes().value("numerus") == QLatin1String("yes");
+                ++messages;
+            } else if (xml.name() == QLatin1String("source")) {
+                source = text();
+            } else if (xml.name() == QLatin1String("translation")
+                && !xml.attributes().value("type").isEmpty()) {
+                faults << where + "not translated (build the target update_translations, then translate it)";
+            } else if (xml.name() == QLatin1String(plural ? "numerusform" : "translation")) {
+                // Each plural form is a translation of its own.
+                const QString translation = text();
+                if (translation.trimmed().isEmpty() || kept(translation) != kept(source)) {
+                    faults << where + "\"" + translation + "\" does not keep " + kept(source);
                 }
             }
         }
+        QVERIFY(messages > 100);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 
-    // The user's languages in their order; a country's catalogue only for that country.
-    void languagePicked_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("picked");
-        QTest::newRow("German in Germany") << "de_DE"
-                                           << "de";
-        QTest::newRow("German in Austria") << "de_AT"
-                                           << "de";
-        QTest::newRow("Brazilian Portuguese") << "pt_BR"
-                                              << "pt_BR";
-        QTest::newRow("Portuguese in Portugal") << "pt_PT"
-                                                << "";
-        QTest::newRow("French in Canada") << "fr_CA"
-                                          << "fr";
-        QTest::newRow("Serbian, Latin script") << "sr_Latn_RS"
-                                               << "";
-        QTest::newRow("Japanese") << "ja_JP"
-                                  << "";
-        QTest::newRow("C") << "C"
-                           << "";
-    }
-
+    // The user's languages in their order; a language with its country before the language alone,
+    // and a country's catalogue only for that country.
     void languagePicked()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, picked);
-        QCOMPARE(Language::pick(QLocale(locale), { "de", "es", "fr", "pt_BR" }), picked);
-        // The program's own catalogue follows the same rule; English takes the catalogue away again.
-        const Translated english("en");
-        QCOMPARE(Language::install(QLocale(locale), Translated::folder()), picked);
+        for (const auto& [locale, picked] : { std::pair { "de_DE", "de" }, { "de_AT", "de" },
+                 { "fr_CA", "fr" }, { "pt_BR", "pt_BR" }, { "pt_PT", "" }, { "sr_Latn_RS", "" },
+                 { "ja_JP", "" }, { "C", "" } }) {
+            QCOMPARE(Language::pick(QLocale(locale), { "de", "es", "fr", "pt_BR" }), QString(picked));
+            // The program's own catalogue follows the same rule; English takes it away again.
+            const Translated english("en");
+            QCOMPARE(Language::install(QLocale(locale), Translated::folder()), QString(picked));
+        }
     }
 
     // The program's catalogue comes with Qt's own in the same language, for its dialogs; numbers
