@@ -72,11 +72,7 @@ public:
     bool setSetting(const QString& section, const QString& key, const QString& value) override;
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFileName(const OpenFileRequest& request) override;
-    QString openFolderName(const QString&, const QString& initialFolder) override
-    {
-        folderRequests.append(initialFolder);
-        return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
-    }
+    QString openFolderName(const QString&, const QString&) override { return nextChosen(); }
     QString thumbnailFolder() const override { return thumbnails.path(); }
     QString trashFolder() const override { return trash.filePath("Trash"); }
     QString musicFolder() const override { return QStringLiteral("/home/user/Music"); }
@@ -99,7 +95,7 @@ public:
         requestsToRunningCopy.append(request);
         return runningCopyAnswers;
     }
-    void listenForLaterStarts(std::function<void(LaterStart)> handler) override { laterStart = handler; }
+    void listenForLaterStarts(std::function<void(LaterStart)>) override { }
     bool openUrl(const QUrl& url) override
     {
         openedUrls.append(url);
@@ -121,11 +117,10 @@ public:
     QList<MessageAnswer> answers;
     QList<QUrl> openedUrls;
     bool browserFound = true;
-    // Paths the open-file dialog answers with, taken from the front; none left means Cancel.
+    // Paths the open-file and folder dialogs answer with, taken from the front; none left means
+    // Cancel.
     QStringList chosenFiles;
     QList<OpenFileRequest> fileRequests;
-    // The folders the folder dialog opened on; it answers from chosenFiles too.
-    QStringList folderRequests;
     QTemporaryDir thumbnails;
     // Holds the desktop's Trash.
     QTemporaryDir trash;
@@ -140,9 +135,10 @@ public:
     bool otherCopyRunning = false;
     bool runningCopyAnswers = false;
     QList<LaterStart> requestsToRunningCopy;
-    // What a later start reaches, once the program listens.
-    std::function<void(LaterStart)> laterStart;
     int endProcessCalls = 0;
+
+private:
+    QString nextChosen() { return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst(); }
 };
 
 } // namespace vellumora
