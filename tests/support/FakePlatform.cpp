@@ -35,7 +35,7 @@ MessageAnswer FakePlatform::message(const QString& text, MessageIcon icon, Messa
 QString FakePlatform::openFileName(const OpenFileRequest& request)
 {
     fileRequests.append(request);
-    return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+    return nextChosen();
 }
 
 } // namespace vellumora

@@ -72,11 +72,7 @@ public:
     bool setSetting(const QString& section, const QString& key, const QString& value) override;
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFileName(const OpenFileRequest& request) override;
-    QString openFolderName(const QString&, const QString& initialFolder) override
-    {
-        folderRequests.append(initialFolder);
-        return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
-    }
+    QString openFolderName(const QString&, const QString&) override { return nextChosen(); }
     QString thumbnailFolder() const override { return thumbnails.path(); }
     QString trashFolder() const override { return trash.filePath("Trash"); }
     QString musicFolder() const override { return QStringLiteral("/home/user/Music"); }
@@ -123,11 +119,10 @@ public:
     QList<MessageAnswer> answers;
     QList<QUrl> openedUrls;
     bool browserFound = true;
-    // Paths the open-file dialog answers with, taken from the front; none left means Cancel.
+    // Paths the open-file and folder dialogs answer with, taken from the front; none left means
+    // Cancel.
     QStringList chosenFiles;
     QList<OpenFileRequest> fileRequests;
-    // The folders the folder dialog opened on; it answers from chosenFiles too.
-    QStringList folderRequests;
     QTemporaryDir thumbnails;
     // Holds the desktop's Trash.
     QTemporaryDir trash;
@@ -145,6 +140,9 @@ public:
     // What a later start reaches: nothing until the program listens.
     std::function<void(LaterStart)> laterStart = [](LaterStart) {};
     int endProcessCalls = 0;
+
+private:
+    QString nextChosen() { return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst(); }
 };
 
 } // namespace vellumora

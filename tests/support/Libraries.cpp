@@ -8,13 +8,6 @@
 
 namespace vellumora {
 
-Libraries::Libraries(bool usableTrash)
-{
-    if (!usableTrash) {
-        writeBytes(NativePath(platform.trashFolder()), "no trash here");
-    }
-}
-
 NativePath Libraries::path(const QByteArray& relative) const
 {
     return NativePath(dir->path()).child(relative);
@@ -45,11 +38,11 @@ QByteArrayList Libraries::read(const QByteArrayList& files) const
 QMap<QByteArray, QByteArray> Libraries::snapshot() const
 {
     QMap<QByteArray, QByteArray> files;
-    // The folders a library keeps its files in.
-    for (const QByteArray folder : { "", "system", "SystemFolder" }) {
-        const NativePath at = folder.isEmpty() ? NativePath(dir->path()) : path(folder);
-        for (const QByteArray& name : nativeFileNames(at)) {
-            files.insert(folder + '/' + name, readBytes(at.child(name)));
+    const NativePath trash(platform.trashFolder());
+    for (const NativePath& folder : { NativePath(dir->path()), path("system"), path("SystemFolder"),
+             path("deleted"), trash.child("files"), trash.child("info") }) {
+        for (const QByteArray& name : nativeFileNames(folder)) {
+            files.insert(folder.child(name).bytes(), readBytes(folder.child(name)));
         }
     }
     return files;
@@ -66,12 +59,8 @@ QString Libraries::shown(const RowModel& model, bool ticks)
 
 bool Libraries::toldBeginning(const QStringList& beginnings) const
 {
-    for (qsizetype i = 0; i < beginnings.size() && i < told.size(); ++i) {
-        if (!told[i].startsWith(beginnings[i])) {
-            return false;
-        }
-    }
-    return told.size() == beginnings.size();
+    return std::equal(told.cbegin(), told.cend(), beginnings.cbegin(), beginnings.cend(),
+        [](const QString& text, const QString& beginning) { return text.startsWith(beginning); });
 }
 
 bool Libraries::take(const QString& step)
@@ -116,6 +105,8 @@ bool Libraries::take(const QString& step)
         limit.emplace(8);
     } else if (verb == "room") {
         limit.reset();
+    } else if (verb == "no") {
+        writeBytes(NativePath(platform.trashFolder()), "no trash here");
     } else if (verb == "empty") {
         QDir(home.filePath("Trash")).removeRecursively();
         QDir(dir->filePath("deleted")).removeRecursively();

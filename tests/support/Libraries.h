@@ -15,16 +15,12 @@ namespace vellumora {
 // A library on a temporary application folder with a Trash of its own, driven by steps as a user
 // takes them.
 struct Libraries {
-    // Without a usable Trash (a file stands where it would be made), deletes go to the folder
-    // beside the library.
-    explicit Libraries(bool usableTrash = true);
-
     NativePath path(const QByteArray& relative) const;
     // Writes "name=bytes" files; "name=/" makes a folder.
     bool write(const QByteArrayList& files) const;
     // Each "name=bytes" file as it is now ("<missing>" for none, "/" for a folder).
     QByteArrayList read(const QByteArrayList& files) const;
-    // Every file of the library, by its bytes.
+    // Every file of the library, and of the places deleted files go, by its bytes.
     QMap<QByteArray, QByteArray> snapshot() const;
     // The rows the model shows, joined by "|", a ticked one followed by "+" when ticks are asked for.
     static QString shown(const RowModel& model, bool ticks = false);
@@ -35,7 +31,8 @@ struct Libraries {
     // "load", "create Joy", "choose 1" (a category), "tick 1", "drop" (the chosen category), "add
     // text", "edit text", "pick 0" (an affirmation), "mark 0", "remove" (the picked one), "delete
     // 0" (a picture), "undo", "full" and "room" (writes fail from here, and work again), "empty
-    // trash". Returns whether it was done; what the user is told gathers in `told`.
+    // trash", "no trash" (a file stands where the Trash would be made, so deletes go to the
+    // folder beside the library). Returns whether it was done; what the user is told gathers in `told`.
     bool take(const QString& step);
 
     std::unique_ptr<TemporaryFolder> dir = newApplicationFolder();
