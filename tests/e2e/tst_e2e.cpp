@@ -139,9 +139,10 @@ private slots:
     // Of five copies started at the same moment on the first run, one runs, and writes the index
     // and the settings where a user's program keeps them; the others find it while it is still
     // loading. A later start hands its request to the copy that runs and ends without a word: that
-    // copy brings its window forward, or starts its show. Only a copy that does not answer leaves
-    // the message. A copy that crashed leaves no lock behind: the next starts with --show, the show
-    // at once with no main window first, and Back opens it. Exit, by its key, ends it.
+    // copy brings its window forward, or starts its show in the window's place. Only a copy that
+    // does not answer leaves the message. A copy that crashed leaves no lock behind: the next
+    // starts with --show, the show at once with no main window first, and Back opens it. Exit, by
+    // its key, ends it.
     void singleCopy()
     {
         const QString sun = VELLUMORA_BUILD_DIR "/starter/en/SystemFolder/Sunrise.jpg";
@@ -165,6 +166,7 @@ private slots:
 
         QVERIFY(endsAlone(start({}, { "--show" })));
         const QString show = waitForWindow(kMessageTitle, kShowWidth);
+        QTRY_VERIFY_WITH_TIMEOUT(windows(kMainTitle).isEmpty(), kTimeoutMs);
         cover();
         QVERIFY(endsAlone(start()));
         QTRY_COMPARE_WITH_TIMEOUT(topWindow(), show, kTimeoutMs);
