@@ -4,11 +4,13 @@
 #include "affirmations/LibraryLook.h"
 #include "storage/QuotedFields.h"
 #include "widgets/TickList.h"
+#include "widgets/TwipsLayout.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <algorithm>
 
 namespace vellumora {
 
@@ -30,7 +32,13 @@ void AffirmationPanel::buildControls()
     m_textField->setObjectName(QStringLiteral("txtAddFileContent"));
     styleLibraryEntry(m_textField);
     m_textField->setAccessibleName(tr("Affirmation text"));
-    m_addButton = libraryButton(tr("&Add"), "cmdAddContent", this, 950);
+    // The button reads Update while an affirmation is written: it is as wide as the wider caption,
+    // so neither is cut off in a longer language or at a larger font.
+    m_addButton = libraryButton(tr("&Update"), "cmdAddContent", this, 950);
+    const int updateWidth = m_addButton->maximumWidth();
+    m_addButton->setText(tr("&Add"));
+    fitCaption(m_addButton);
+    m_addButton->setMaximumWidth(std::max(updateWidth, m_addButton->maximumWidth()));
     m_editButton = libraryButton(tr("&Edit"), "cmdEditContent", this, 950);
     m_deleteButton = libraryButton(tr("&Delete"), "cmdDeleteContent", this, 950);
     keepMnemonicInFrame(m_deleteButton, this);

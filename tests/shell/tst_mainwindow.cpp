@@ -189,11 +189,7 @@ private slots:
             // The show's frame and strips reach past its edges by design; its texts may not.
             const bool drawing = panel == "show" && !qobject_cast<QAbstractButton*>(control);
             if (control->isVisible() && !drawing) {
-                // While one is written only the keys and names are checked: the Update caption is
-                // cut off in French and at a large font, a fault of its own to mend.
-                if (panel != "cmdAddContent") {
-                    checkText(control, faults);
-                }
+                checkText(control, faults);
                 // Every control a user can reach has a name a screen reader can say.
                 QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
                 if (control->focusPolicy() != Qt::NoFocus && accessible
