@@ -261,11 +261,8 @@ private slots:
         QCOMPARE(wanted.first().at(2).toSize(),
             (QSizeF(window.width(), pictureHeight) * shown->devicePixelRatioF()).toSize());
         QTest::keyClick(shown, Qt::Key_Escape);
-        if (size == 3) {
-            QTRY_VERIFY(!slideshow() && f.window->isVisible());
-        } else {
-            QVERIFY(shown->isVisible());
-        }
+        QTRY_COMPARE(slideshow() && slideshow()->isVisible(), size != 3);
+        QCOMPARE(f.window->isVisible(), size == 3);
     }
 
     // The ticked affirmations in turn, in the font and colour chosen, which are kept with the
