@@ -83,8 +83,7 @@ private slots:
     void trashAsTheDesktopKeepsIt()
     {
         const auto lib = loaded();
-        lib->take("choose 1");
-        lib->take("drop");
+        QVERIFY(lib->take("choose 1") && lib->take("drop"));
         QCOMPARE(readBytes(NativePath(lib->home.filePath("Trash/files/Health.txt"))),
             "\"calm\",#TRUE#\r\n\"rest\",#FALSE#\r\n");
         const QByteArray info = readBytes(NativePath(lib->home.filePath("Trash/info/Health.txt.trashinfo")));

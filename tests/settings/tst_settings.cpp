@@ -14,7 +14,8 @@ private slots:
     void init() { f.reset(); }
 
     // Every key holds the same stored value; a value that names no list position or option
-    // gives that key's default. None is taken while "DispDuration" holds nothing.
+    // gives that key's default, and what is read is saved so. None is taken while
+    // "DispDuration" holds nothing.
     void storedValues_data()
     {
         QTest::addColumn<QString>("value");
@@ -42,6 +43,9 @@ private slots:
         settings.load();
         QCOMPARE(settings.display(), DisplayOptions {});
         platform.settings.insert("settings/DispDuration", value);
+        settings.load();
+        // Saved as they were read.
+        QVERIFY(settings.saveDisplayOptions());
         settings.load();
         QCOMPARE(settings.display(), read);
     }
