@@ -35,6 +35,10 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("after");
         QTest::addColumn<QStringList>("told");
+        const auto row
+            = [](const char* name, const QString& steps, const QString& after, const QStringList& told = {}) {
+                  QTest::newRow(name) << steps.split("; ") << after << told;
+              };
         const QString all = "Café+|Health|Work+ / ";
         row("a category, its name in Windows-1252", "choose 0; drop; undo", all + "naïve+ / as before");
         // Left empty, the file reads as either encoding when its category is shown again.
@@ -79,8 +83,7 @@ private slots:
     void trashAsTheDesktopKeepsIt()
     {
         const auto lib = loaded();
-        lib->take("choose 1");
-        lib->take("drop");
+        QVERIFY(lib->take("choose 1") && lib->take("drop"));
         QCOMPARE(readBytes(NativePath(lib->home.filePath("Trash/files/Health.txt"))),
             "\"calm\",#TRUE#\r\n\"rest\",#FALSE#\r\n");
         const QByteArray info = readBytes(NativePath(lib->home.filePath("Trash/info/Health.txt.trashinfo")));
@@ -100,13 +103,6 @@ private slots:
         const QString lost = lib->path("system/Lost.txt").toString();
         QVERIFY(QFile::remove(lost) && QDir().mkpath(lost));
         QCOMPARE(lib->library->tickedAffirmations(), (QStringList { "na\u00EFve", "calm", "ship" }));
-    }
-
-private:
-    static void row(
-        const char* name, const QString& steps, const QString& after, const QStringList& told = {})
-    {
-        QTest::newRow(name) << steps.split("; ") << after << told;
     }
 };
 

@@ -95,6 +95,8 @@ private slots:
         f.find<QCheckBox>("chkPlayMusic")->click();
         f.find<QPushButton>("cmdBrowseMusic")->click();
         QCOMPARE(f.platform->fileRequests.last().initialPath, f.platform->musicFolder());
+        QCOMPARE(f.platform->fileRequests.last().filters.constFirst(),
+            (FileFilter { "MP3 File (*.mp3*)", "*.mp3" }));
         QVERIFY(f.lastMessage().startsWith("\"photo.jpg\" is not a music file Vellumora can play."));
         QCOMPARE(f.find<QLineEdit>("txtFile")->text(), "");
         f.find<QPushButton>("cmdBrowseMusic")->click();
@@ -247,8 +249,10 @@ private slots:
         loadOnePicture();
         f.find<QComboBox>("cboShowSize")->setCurrentIndex(size);
         QSignalSpy wanted(show(), &Show::pictureWanted);
+        f.window->show();
         start();
         QWidget* shown = slideshow();
+        QVERIFY(shown->isVisible() && f.window->isHidden());
         QCOMPARE(shown->size(), window);
         const QRect strip = shown->findChild<QWidget*>("picContainer")->geometry();
         QCOMPARE(strip, QRect(0, strip.top(), window.width(), window.height() - strip.top()));
@@ -257,11 +261,8 @@ private slots:
         QCOMPARE(wanted.first().at(2).toSize(),
             (QSizeF(window.width(), pictureHeight) * shown->devicePixelRatioF()).toSize());
         QTest::keyClick(shown, Qt::Key_Escape);
-        if (size == 3) {
-            QTRY_VERIFY(!slideshow() && f.window->isVisible());
-        } else {
-            QVERIFY(shown->isVisible());
-        }
+        QTRY_COMPARE(slideshow() && slideshow()->isVisible(), size != 3);
+        QCOMPARE(f.window->isVisible(), size == 3);
     }
 
     // The ticked affirmations in turn, in the font and colour chosen, which are kept with the

@@ -85,7 +85,6 @@ public:
     std::unique_ptr<MediaControl> createMediaControl() override
     {
         auto player = std::make_unique<FakeMediaControl>();
-        player->refusal = playerRefusal;
         players.append(player.get());
         return player;
     }
@@ -129,8 +128,6 @@ public:
     // The font dialog's answer (nothing: Cancel), and the choices it was opened on.
     std::optional<FontChoice> fontAnswer;
     QList<FontChoice> fontRequests;
-    // What the players made tell at once of every file they open; nothing when they play it.
-    QString playerRefusal;
     // Every player made, in order; a player gone with its window reads as null.
     QList<QPointer<FakeMediaControl>> players;
     QDateTime clock = QDateTime(QDate(2026, 3, 1), QTime(9, 30));
