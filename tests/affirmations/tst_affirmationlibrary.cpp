@@ -186,12 +186,15 @@ private slots:
             "\"Ich bin ruhig \xE2\x98\x80\",#FALSE#\r\nHe said \"go\",#TRUE#\r\n",
             "I am calm+|I act now, not later|+|Ich bin ruhig ☀|He said \"go\"+");
         bytesRow("empty list", "", "");
+        // Lines end in CR LF, LF or CR alone; blank lines, and blanks around a bare field, go.
         bytesRow("hand-written lines",
-            "\"a\"\r\n\"b\",\r\n\"c\",#false#\n\"d\",False\n\"e\",#true#\n\"f\",#FALSE#,whatever \"x\"\r\n"
-            "\"g\" junk,#FALSE# trailing\r\n\"i,#TRUE#\r\n\"j,#false#  \r\n\"h,#TRUE#,#FALSE#\r\n",
-            "a+|b+|c|d|e+|f|g|i+|j|h,#TRUE#", {},
-            "\"a\",#TRUE#\r\n\"b\",#TRUE#\r\n\"c\",#FALSE#\r\n\"d\",#FALSE#\r\n\"e\",#TRUE#\r\n"
-            "\"f\",#FALSE#\r\n\"g\",#FALSE#\r\n\"i\",#TRUE#\r\n\"j\",#FALSE#\r\n\"h,#TRUE#\",#FALSE#\r\n");
+            "\r\n  \r\n\"a\"\r\n\"b\",\r\"c\",#false#\n\"d\",False\n  k  ,\t#FALSE# \n\"e\",#true#\n"
+            "\"f\",#FALSE#,whatever \"x\"\r\n\"g\" junk,#FALSE# trailing\r\n\"i,#TRUE#\r\n\"j,#false#  \r\n"
+            "\"h,#TRUE#,#FALSE#\r\n",
+            "a+|b+|c|d|k|e+|f|g|i+|j|h,#TRUE#", {},
+            "\"a\",#TRUE#\r\n\"b\",#TRUE#\r\n\"c\",#FALSE#\r\n\"d\",#FALSE#\r\n\"k\",#FALSE#\r\n"
+            "\"e\",#TRUE#\r\n\"f\",#FALSE#\r\n\"g\",#FALSE#\r\n\"i\",#TRUE#\r\n\"j\",#FALSE#\r\n\"h,#TRUE#\","
+            "#FALSE#\r\n");
         bytesRow("NUL bytes", QByteArray("\"a\0b\",#FALSE#\r\n", 15), QString("a") + QChar(0) + "b");
         bytesRow("byte-order mark", "\xEF\xBB\xBF\"a\",#FALSE#\r\n", "a", {}, "\"a\",#FALSE#\r\n");
         const QByteArray naive("\"na\xEFve caf\xE9\",#TRUE#\r\n");
@@ -244,6 +247,7 @@ private slots:
         QTest::newRow("an accent alone") << "\u0301" << false << true;
         QTest::newRow("Devanagari vowel signs") << "स्वास्थ्य" << true << true;
         QTest::newRow("control character") << "Jo\ty" << false << false;
+        QTest::newRow("dots") << ".." << false << false;
         QTest::newRow("too long for a file name") << QString(252, 'a') << true << false;
         QTest::newRow("too long in UTF-8") << QString(100, u'健') << true << false;
         QTest::newRow("251 é: too long in UTF-8, not in Windows-1252") << QString(251, u'é') << true << true;

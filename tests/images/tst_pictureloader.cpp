@@ -36,7 +36,6 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("affordable");
         QTest::newRow("text named .jpg") << QByteArray("This is not a picture.\r\n") << false;
-        QTest::newRow("empty file") << QByteArray() << false;
         QTest::newRow("truncated JPEG") << jpegBytes().left(200) << false;
         QTest::newRow("60000 x 60000") << jpegSkeleton(60000, 60000, false, 3, 1) << false;
         QTest::newRow("4:4:4 progressive, 508 MB") << jpegSkeleton(9200, 9200, true, 3, 10) << false;
@@ -146,7 +145,6 @@ private slots:
             && file.setFileTime(QDateTime::currentDateTime().addSecs(60), QFile::FileModificationTime));
         QCOMPARE(cache.lookup(path).status, ThumbnailCache::Status::Missing);
         QCOMPARE(QColor(PictureLoader::makeThumbnail(cache, path).pixel(10, 10)).blue(), 254);
-        QCOMPARE(cache.lookup(path).status, ThumbnailCache::Status::Found);
     }
 
     // Each answer carries the ticket asked with; thumbnails come at the size of their box.

@@ -1,0 +1,33 @@
+// libFuzzer target for every reader of bytes the user hands the program, fed the same bytes: the
+// rows of the category files and the category index, the picture record, and the JPEG header walk
+// that decides, before any decoding, whether a picture the user added may be decoded. Whatever a
+// text reader reads must write back, in the file's own encoding, and read again the same.
+#include "affirmations/CategoryStore.h"
+#include "images/PictureDecoder.h"
+#include "images/PictureStore.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace vellumora;
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    TextEncoding encoding;
+    const QList<Row> rows = CategoryStore::decodeRows(bytes, &encoding);
+    if (CategoryStore::decodeRows(CategoryStore::encodeRows(rows, encoding)) != rows) {
+        std::abort();
+    }
+    const QStringList names = PictureStore::decodeRecord(bytes, &encoding);
+    if (PictureStore::decodeRecord(PictureStore::encodeRecord(names, encoding)) != names) {
+        std::abort();
+    }
+    const std::optional<PictureDecoder::JpegCost> cost = PictureDecoder::jpegCost(bytes);
+    if (cost
+        && (cost->scans < 0 || cost->coefficientBytes < 0 || (cost->progressive && !cost->wholeBuffer))) {
+        std::abort();
+    }
+    PictureDecoder::affordable(QSize(4000, 3000), cost);
+    return 0;
+}
