@@ -248,6 +248,7 @@ private slots:
         QTest::newRow("Devanagari vowel signs") << "स्वास्थ्य" << true << true;
         QTest::newRow("control character") << "Jo\ty" << false << false;
         QTest::newRow("dots") << ".." << false << false;
+        QTest::newRow("dots inside") << "Joy..Work" << false << true;
         QTest::newRow("too long for a file name") << QString(252, 'a') << true << false;
         QTest::newRow("too long in UTF-8") << QString(100, u'健') << true << false;
         QTest::newRow("251 é: too long in UTF-8, not in Windows-1252") << QString(251, u'é') << true << true;

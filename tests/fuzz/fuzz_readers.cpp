@@ -14,18 +14,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace vellumora;
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
-    TextEncoding encoding;
-    const QList<Row> rows = CategoryStore::decodeRows(bytes, &encoding);
-    if (CategoryStore::decodeRows(CategoryStore::encodeRows(rows, encoding)) != rows) {
-        std::abort();
-    }
-    const QStringList names = PictureStore::decodeRecord(bytes, &encoding);
-    if (PictureStore::decodeRecord(PictureStore::encodeRecord(names, encoding)) != names) {
-        std::abort();
-    }
+    TextEncoding rowsEncoding;
+    TextEncoding recordEncoding;
+    const QList<Row> rows = CategoryStore::decodeRows(bytes, &rowsEncoding);
+    const QStringList names = PictureStore::decodeRecord(bytes, &recordEncoding);
     const std::optional<PictureDecoder::JpegCost> cost = PictureDecoder::jpegCost(bytes);
-    if (cost
-        && (cost->scans < 0 || cost->coefficientBytes < 0 || (cost->progressive && !cost->wholeBuffer))) {
+    if (CategoryStore::decodeRows(CategoryStore::encodeRows(rows, rowsEncoding)) != rows
+        || PictureStore::decodeRecord(PictureStore::encodeRecord(names, recordEncoding)) != names
+        || (cost
+            && (cost->scans < 0 || cost->coefficientBytes < 0
+                || (cost->progressive && !cost->wholeBuffer)))) {
         std::abort();
     }
     PictureDecoder::affordable(QSize(4000, 3000), cost);
