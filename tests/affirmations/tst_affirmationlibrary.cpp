@@ -50,9 +50,10 @@ private slots:
         row("affirmations edited, marked and removed", { health },
             "load; pick 1; edit rest, better; mark 0; add; add new; pick 0; remove", "Health*",
             "rest, better|new", { "system/Health.txt=\"rest, better\",#FALSE#\r\n\"new\",#TRUE#\r\n" });
-        row("adding after the last is removed", { "system/Health.txt=\"one\",#TRUE#\r\n" },
-            "load; remove; add; add again; edit", "Health*", "again",
-            { "system/Health.txt=\"again\",#TRUE#\r\n" }, { "Please Enter Text to edit" });
+        // Emptied, a file kept in Windows-1252 stays so.
+        row("adding after the last is removed", { "system/Health.txt=\"caf\xE9\",#TRUE#\r\n" },
+            "load; remove; add; add été; edit", "Health*", "été",
+            { "system/Health.txt=\"\xE9t\xE9\",#TRUE#\r\n" }, { "Please Enter Text to edit" });
         // A library kept on Windows: both files in Windows-1252, the file's name in the same bytes.
         row("Windows-1252",
             { "system/Caf\xE9.txt=\"na\xEFve\",#TRUE#\r\n",
