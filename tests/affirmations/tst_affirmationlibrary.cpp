@@ -54,6 +54,10 @@ private slots:
         row("adding after the last is removed", { "system/Health.txt=\"caf\xE9\",#TRUE#\r\n" },
             "load; remove; add; add été; edit", "Health*", "été",
             { "system/Health.txt=\"\xE9t\xE9\",#TRUE#\r\n" }, { "Please Enter Text to edit" });
+        // Turned UTF-8 for a character Windows-1252 cannot hold, a file stays UTF-8 once it is gone.
+        row("a file turned UTF-8 stays so", { "system/Health.txt=\"caf\xE9\",#TRUE#\r\n" },
+            "load; add; add ✓; pick 1; remove", "Health*", "café",
+            { "system/Health.txt=\"caf\xC3\xA9\",#TRUE#\r\n" });
         // A library kept on Windows: both files in Windows-1252, the file's name in the same bytes.
         row("Windows-1252",
             { "system/Caf\xE9.txt=\"na\xEFve\",#TRUE#\r\n",
