@@ -50,9 +50,14 @@ private slots:
         row("affirmations edited, marked and removed", { health },
             "load; pick 1; edit rest, better; mark 0; add; add new; pick 0; remove", "Health*",
             "rest, better|new", { "system/Health.txt=\"rest, better\",#FALSE#\r\n\"new\",#TRUE#\r\n" });
-        row("adding after the last is removed", { "system/Health.txt=\"one\",#TRUE#\r\n" },
-            "load; remove; add; add again; edit", "Health*", "again",
-            { "system/Health.txt=\"again\",#TRUE#\r\n" }, { "Please Enter Text to edit" });
+        // Emptied, a file kept in Windows-1252 stays so.
+        row("adding after the last is removed", { "system/Health.txt=\"caf\xE9\",#TRUE#\r\n" },
+            "load; remove; add; add été; edit", "Health*", "été",
+            { "system/Health.txt=\"\xE9t\xE9\",#TRUE#\r\n" }, { "Please Enter Text to edit" });
+        // Turned UTF-8 for a character Windows-1252 cannot hold, a file stays UTF-8 once it is gone.
+        row("a file turned UTF-8 stays so", { "system/Health.txt=\"caf\xE9\",#TRUE#\r\n" },
+            "load; add; add ✓; pick 1; remove", "Health*", "café",
+            { "system/Health.txt=\"caf\xC3\xA9\",#TRUE#\r\n" });
         // A library kept on Windows: both files in Windows-1252, the file's name in the same bytes.
         row("Windows-1252",
             { "system/Caf\xE9.txt=\"na\xEFve\",#TRUE#\r\n",
@@ -186,12 +191,15 @@ private slots:
             "\"Ich bin ruhig \xE2\x98\x80\",#FALSE#\r\nHe said \"go\",#TRUE#\r\n",
             "I am calm+|I act now, not later|+|Ich bin ruhig ☀|He said \"go\"+");
         bytesRow("empty list", "", "");
+        // Lines end in CR LF, LF or CR alone; blank lines, and blanks around a bare field, go.
         bytesRow("hand-written lines",
-            "\"a\"\r\n\"b\",\r\n\"c\",#false#\n\"d\",False\n\"e\",#true#\n\"f\",#FALSE#,whatever \"x\"\r\n"
-            "\"g\" junk,#FALSE# trailing\r\n\"i,#TRUE#\r\n\"j,#false#  \r\n\"h,#TRUE#,#FALSE#\r\n",
-            "a+|b+|c|d|e+|f|g|i+|j|h,#TRUE#", {},
-            "\"a\",#TRUE#\r\n\"b\",#TRUE#\r\n\"c\",#FALSE#\r\n\"d\",#FALSE#\r\n\"e\",#TRUE#\r\n"
-            "\"f\",#FALSE#\r\n\"g\",#FALSE#\r\n\"i\",#TRUE#\r\n\"j\",#FALSE#\r\n\"h,#TRUE#\",#FALSE#\r\n");
+            "\r\n  \r\n\"a\"\r\n\"b\",\r\"c\",#false#\n\"d\",False\n  k  ,\t#FALSE# \n\"e\",#true#\n"
+            "\"f\",#FALSE#,whatever \"x\"\r\n\"g\" junk,#FALSE# trailing\r\n\"i,#TRUE#\r\n\"j,#false#  \r\n"
+            "\"h,#TRUE#,#FALSE#\r\n",
+            "a+|b+|c|d|k|e+|f|g|i+|j|h,#TRUE#", {},
+            "\"a\",#TRUE#\r\n\"b\",#TRUE#\r\n\"c\",#FALSE#\r\n\"d\",#FALSE#\r\n\"k\",#FALSE#\r\n"
+            "\"e\",#TRUE#\r\n\"f\",#FALSE#\r\n\"g\",#FALSE#\r\n\"i\",#TRUE#\r\n\"j\",#FALSE#\r\n\"h,#TRUE#\","
+            "#FALSE#\r\n");
         bytesRow("NUL bytes", QByteArray("\"a\0b\",#FALSE#\r\n", 15), QString("a") + QChar(0) + "b");
         bytesRow("byte-order mark", "\xEF\xBB\xBF\"a\",#FALSE#\r\n", "a", {}, "\"a\",#FALSE#\r\n");
         const QByteArray naive("\"na\xEFve caf\xE9\",#TRUE#\r\n");
@@ -244,6 +252,8 @@ private slots:
         QTest::newRow("an accent alone") << "\u0301" << false << true;
         QTest::newRow("Devanagari vowel signs") << "स्वास्थ्य" << true << true;
         QTest::newRow("control character") << "Jo\ty" << false << false;
+        QTest::newRow("dots") << ".." << false << false;
+        QTest::newRow("dots inside") << "Joy..Work" << false << true;
         QTest::newRow("too long for a file name") << QString(252, 'a') << true << false;
         QTest::newRow("too long in UTF-8") << QString(100, u'健') << true << false;
         QTest::newRow("251 é: too long in UTF-8, not in Windows-1252") << QString(251, u'é') << true << true;

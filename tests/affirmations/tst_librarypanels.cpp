@@ -78,8 +78,9 @@ private slots:
         QCOMPARE(text->text(), QString::fromUtf8("say \xE2\x80\x9Cyes\xE2\x80\x9D"));
     }
 
-    // Each "&Delete" answers only in its own frame: Alt+A, then Alt+D twice, deletes nothing. Enter
-    // stores what is typed, Escape gives a new affirmation up, and Delete deletes a letter.
+    // Each "&Delete" answers only in its own frame: Alt+A, then Alt+D twice, deletes nothing, as the
+    // lists at the end show. Enter stores what is typed, Escape gives a new affirmation up, and
+    // Delete deletes a letter.
     void keysActWhereTheUserWorks()
     {
         f.window->activateWindow();
@@ -87,15 +88,11 @@ private slots:
         QWidget* window = f.window.get();
         QPushButton* add = f.find<QPushButton>("cmdAddContent");
         QLineEdit* text = f.find<QLineEdit>("txtAddFileContent");
-        QPushButton* deletes[]
-            = { f.find<QPushButton>("cmdDelete"), f.find<QPushButton>("cmdDeleteContent") };
         QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(add->text(), "&Update");
         QVERIFY(!f.find<QPushButton>("cmdEditContent")->isEnabled());
         QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
-        QVERIFY(!deletes[0]->isDown() && !deletes[1]->isDown());
         QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
-        QVERIFY(!deletes[0]->isDown() && !deletes[1]->isDown());
 
         QTest::keyClicks(text, "given up");
         QTest::keyClick(text, Qt::Key_Escape);

@@ -32,30 +32,10 @@ void setWritable(const QStringList& folders, bool writable)
 
 } // namespace
 
-// The reader and the name rule every data file of the program goes through.
+// The fields every data file of the program is written in, and where the library is kept.
 class TestStorage : public QObject {
     Q_OBJECT
 private slots:
-    // Each line read, its fields joined by '|'; a quote left open shows as a leading '<'. Line
-    // ends of every kind, blank lines, blanks around bare fields, text after a closing quote.
-    void fieldsOfHandWrittenLines()
-    {
-        const QString text
-            = "\r\n  \r\n\"a\",x\r\n\"b\"\n\"c\"\r\"d\"\r\n\r\n  I am calm  ,\t#TRUE# \nI act, now\n"
-              "\"b\" junk,#FALSE# trailing\n\"a, b\r\n  say\"cheese\".jpg ,x\n\"\",,\r\n\r\n";
-        QStringList read;
-        for (QStringView line : textLines(text)) {
-            QStringList fields;
-            for (const QuotedField& field : splitFields(line)) {
-                fields << (field.closed ? field.text : '<' + field.text);
-            }
-            read << fields.join('|');
-        }
-        QCOMPARE(read,
-            (QStringList { "a|x", "b", "c", "d", "I am calm|#TRUE#", "I act|now", "b|#FALSE# trailing",
-                "<a, b", "say\"cheese\".jpg|x", "||" }));
-    }
-
     // A field is written so that it reads back as it was; one that holds both a comma and a
     // double quote, which no form can hold, gets typographic quotes.
     void fieldsReadBackAsWritten()
@@ -64,19 +44,6 @@ private slots:
             const QString kept
                 = field.contains(',') && field.contains('"') ? withoutDoubleQuotes(field) : field;
             QCOMPARE(splitFields(quoteField(field)).value(0).text, kept);
-        }
-    }
-
-    // A name read from a file names a file in its own folder, or nothing.
-    void namesStayInTheirFolder()
-    {
-        for (const QString& name :
-            { QString("Holiday.JPG"), QString("my..trip.jpg"), QString("Santé"), QString(255, 'a') }) {
-            QVERIFY2(isSafeFileName(name), qPrintable(name));
-        }
-        for (const QString& name : { QString(), QString("."), QString(".."), QString("../item.txt"),
-                 QString("..\\item.txt"), QString("a\tb.jpg"), QString(256, 'a') }) {
-            QVERIFY2(!isSafeFileName(name), qPrintable(name));
         }
     }
 

@@ -1,0 +1,31 @@
+// libFuzzer target for every reader of bytes the user hands the program, fed the same bytes: the
+// rows of the category files and the category index, the picture record, and the JPEG header walk
+// that decides, before any decoding, whether a picture the user added may be decoded. Whatever a
+// text reader reads must write back, in the file's own encoding, and read again the same.
+#include "affirmations/CategoryStore.h"
+#include "images/PictureDecoder.h"
+#include "images/PictureStore.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace vellumora;
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    TextEncoding rowsEncoding;
+    TextEncoding recordEncoding;
+    const QList<Row> rows = CategoryStore::decodeRows(bytes, &rowsEncoding);
+    const QStringList names = PictureStore::decodeRecord(bytes, &recordEncoding);
+    const std::optional<PictureDecoder::JpegCost> cost = PictureDecoder::jpegCost(bytes);
+    if (CategoryStore::decodeRows(CategoryStore::encodeRows(rows, rowsEncoding)) != rows
+        || PictureStore::decodeRecord(PictureStore::encodeRecord(names, recordEncoding)) != names
+        || (cost
+            && (cost->scans < 0 || cost->coefficientBytes < 0
+                || (cost->progressive && !cost->wholeBuffer)))) {
+        std::abort();
+    }
+    PictureDecoder::affordable(QSize(4000, 3000), cost);
+    return 0;
+}
