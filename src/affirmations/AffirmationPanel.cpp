@@ -32,13 +32,10 @@ void AffirmationPanel::buildControls()
     m_textField->setObjectName(QStringLiteral("txtAddFileContent"));
     styleLibraryEntry(m_textField);
     m_textField->setAccessibleName(tr("Affirmation text"));
-    // The button reads Update while an affirmation is written: it is as wide as the wider caption,
-    // so neither is cut off in a longer language or at a larger font.
+    // The button reads Update while an affirmation is written: it is fitted to both captions.
     m_addButton = libraryButton(tr("&Update"), "cmdAddContent", this, 950);
-    const int updateWidth = m_addButton->maximumWidth();
     m_addButton->setText(tr("&Add"));
     fitCaption(m_addButton);
-    m_addButton->setMaximumWidth(std::max(updateWidth, m_addButton->maximumWidth()));
     m_editButton = libraryButton(tr("&Edit"), "cmdEditContent", this, 950);
     m_deleteButton = libraryButton(tr("&Delete"), "cmdDeleteContent", this, 950);
     keepMnemonicInFrame(m_deleteButton, this);

@@ -26,7 +26,11 @@ void fitCaption(QPushButton* button)
     // skip its least width.
     const QSize caption = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
     const QSize needed = button->style()->sizeFromContents(QStyle::CT_PushButton, &option, caption, button);
-    button->setMaximumWidth(std::max(button->minimumWidth(), needed.width()));
+    // Never narrower than the design, nor than its caption: a longer language or a larger font
+    // widens the button, and with it the frame, rather than cutting the caption off.
+    const int width = std::max(button->minimumWidth(), needed.width());
+    button->setMinimumWidth(width);
+    button->setMaximumWidth(width);
 }
 
 void preferWrappedTwips(QLabel* label, int width, int height)

@@ -168,6 +168,8 @@ private slots:
         }
         if (!dialog) {
             f.find<QPushButton>(panel)->click();
+            // A caption changed by the click is laid out as the event loop goes on.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         }
         // In English at the default font a designed window is exactly as designed.
         const QSize client = dialog ? window->size() : f.window->centralWidget()->size();
