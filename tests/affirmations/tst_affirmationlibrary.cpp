@@ -143,12 +143,12 @@ private slots:
             lib.take(step);
         }
         lib.limit.reset();
-        QStringList names = lib.shown(lib.categories).split('|');
+        QStringList names = lib.shown(lib.categories.rows()).split('|');
         if (const int chosen = lib.categories.selected(); chosen >= 0) {
             names[chosen] += '*';
         }
         QCOMPARE(names.join('|'), categories);
-        QCOMPARE(lib.shown(lib.affirmations), affirmations);
+        QCOMPARE(lib.shown(lib.affirmations.rows()), affirmations);
         QCOMPARE(lib.read(after), after);
         QVERIFY2(lib.toldBeginning(told), qPrintable(lib.told.join('\n')));
     }
@@ -168,7 +168,7 @@ private slots:
             lib.take(step);
             states << QString(list.editor() == AffirmationList::Editor::Composing ? "composing " : "")
                     + (list.canAdd() ? "A" : "-") + (list.canEdit() ? "E" : "-")
-                    + (list.canDelete() ? "D" : "-") + " " + lib.shown(list) + " @"
+                    + (list.canDelete() ? "D" : "-") + " " + lib.shown(list.rows()) + " @"
                     + QString::number(list.selected()) + " " + lib.fieldText();
         }
         QCOMPARE(states,
@@ -232,7 +232,7 @@ private slots:
         QFETCH(QByteArray, written);
         TextEncoding encoding;
         QList<Row> read = CategoryStore::decodeRows(bytes, &encoding);
-        QCOMPARE(shown(read), rows);
+        QCOMPARE(Libraries::shown(read, true), rows);
         if (!added.isNull()) {
             read.append({ added, true });
         }
@@ -279,16 +279,6 @@ private slots:
     }
 
 private:
-    // The rows joined by "|", a ticked one followed by "+".
-    static QString shown(const QList<Row>& rows)
-    {
-        QStringList texts;
-        for (const Row& row : rows) {
-            texts << row.text + (row.ticked ? "+" : "");
-        }
-        return texts.join('|');
-    }
-
     static void row(const char* name, const QByteArrayList& before, const QString& steps,
         const QString& categories, const QString& affirmations, const QByteArrayList& after = {},
         const QStringList& told = {})

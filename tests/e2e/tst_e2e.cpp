@@ -1,9 +1,13 @@
+#include "support/TestFiles.h"
+
 #include <QtGui>
 #include <QtTest>
 #include <algorithm>
 #include <csignal>
 #include <memory>
 #include <vector>
+
+using namespace vellumora;
 
 namespace {
 
@@ -93,29 +97,6 @@ bool sendKeys(const QString& window, const QStringList& keys)
     return ok;
 }
 
-// The library's files below the folder, by their paths in it, with their bytes: item.txt,
-// system/ and SystemFolder/.
-QMap<QString, QByteArray> library(const QString& folder)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile file(it.next());
-        static const QRegularExpression kept("^(item\\.txt$|system/|SystemFolder/)");
-        const QString inside = it.filePath().mid(folder.size() + 1);
-        if (kept.match(inside).hasMatch() && file.open(QIODevice::ReadOnly)) {
-            files.insert(inside, file.readAll());
-        }
-    }
-    return files;
-}
-
-bool write(const QString& path, const QByteArray& bytes, QIODevice::OpenMode mode = QIODevice::WriteOnly)
-{
-    QFile file(path);
-    return file.open(mode) && file.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 // What only the real process shows: its lock against a second copy, a crash leaving no stale
@@ -146,8 +127,9 @@ private slots:
     void singleCopy()
     {
         const QString sun = VELLUMORA_BUILD_DIR "/starter/en/SystemFolder/Sunrise.jpg";
-        QVERIFY(write(app("system/Joy.txt"), "") && QFile::copy(sun, app("SystemFolder/Sun.jpg"))
-            && write(app("SystemFolder/record.txt"), "\"Sun.jpg\"\r\n"));
+        QVERIFY(writeBytes(NativePath(app("system/Joy.txt")), "")
+            && QFile::copy(sun, app("SystemFolder/Sun.jpg"))
+            && writeBytes(NativePath(app("SystemFolder/record.txt")), "\"Sun.jpg\"\r\n"));
         std::vector<QProcess*> copies(5);
         std::ranges::generate(copies, [this] { return start(); });
         const QString main = waitForWindow(kMainTitle);
@@ -246,21 +228,22 @@ private slots:
         const QString mine = prefix + "/lib/vellumora";
         QCOMPARE(QImage(mine + "/SystemFolder/Lever de soleil.jpg").size(),
             QImage(VELLUMORA_BUILD_DIR "/starter/en/SystemFolder/Sunrise.jpg").size());
-        QVERIFY(library(mine).value("item.txt").startsWith("\"Calme et gratitude\""));
-        QVERIFY(write(mine + "/item.txt", "\"Mine\",#TRUE#\r\n", QIODevice::Append));
+        const QByteArray items = filesBelow(mine).value("item.txt");
+        QVERIFY(items.startsWith("\"Calme et gratitude\""));
+        QVERIFY(writeBytes(NativePath(mine + "/item.txt"), items + "\"Mine\",#TRUE#\r\n"));
         QVERIFY(QFile::remove(mine + "/SystemFolder/Prairie.jpg"));
-        QVERIFY(write(mine + "/system/Mine.txt", "\"my own\",#TRUE#\r\n"));
-        const QMap<QString, QByteArray> before = library(mine);
+        QVERIFY(writeBytes(NativePath(mine + "/system/Mine.txt"), "\"my own\",#TRUE#\r\n"));
+        const QMap<QString, QByteArray> before = filesBelow(mine);
         QCOMPARE(run("cmake", install), 0);
-        QCOMPARE(library(mine), before);
+        QCOMPARE(filesBelow(mine), before);
 
         const QString folder = root + "/usr/lib/vellumora";
         QCOMPARE(run("chmod", { "-R", "a-w", folder }), 0);
-        const auto installed = library(folder), brazilian = library(folder + "/starters/pt_BR");
+        const auto installed = filesBelow(folder), brazilian = filesBelow(folder + "/starters/pt_BR");
         start(root + "/usr/bin/vellumora", {}, "pt_BR.UTF-8");
         QVERIFY(!waitForWindow(kMainTitle).isEmpty() && windows(kMessageTitle).isEmpty());
-        QCOMPARE(library(m_root->filePath("home/.local/share/vellumora")), brazilian);
-        QCOMPARE(library(folder), installed);
+        QCOMPARE(filesBelow(m_root->filePath("home/.local/share/vellumora")), brazilian);
+        QCOMPARE(filesBelow(folder), installed);
         QCOMPARE(run("chmod", { "-R", "u+w", root }), 0);
     }
 

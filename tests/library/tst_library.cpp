@@ -72,7 +72,7 @@ private slots:
         for (const QString& step : steps) {
             lib->take(step);
         }
-        QCOMPARE(lib->shown(lib->categories, true) + " / " + lib->shown(lib->affirmations, true)
+        QCOMPARE(lib->shown(lib->categories.rows(), true) + " / " + lib->shown(lib->affirmations.rows(), true)
                 + (lib->snapshot() == before ? " / as before" : ""),
             after);
         QVERIFY2(lib->toldBeginning(told), qPrintable(lib->told.join('\n')));

@@ -48,10 +48,10 @@ QMap<QByteArray, QByteArray> Libraries::snapshot() const
     return files;
 }
 
-QString Libraries::shown(const RowModel& model, bool ticks)
+QString Libraries::shown(const QList<Row>& rows, bool ticks)
 {
     QStringList texts;
-    for (const Row& row : model.rows()) {
+    for (const Row& row : rows) {
         texts << row.text + (ticks && row.ticked ? "+" : "");
     }
     return texts.join('|');

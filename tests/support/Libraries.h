@@ -23,7 +23,7 @@ struct Libraries {
     // Every file of the library, and of the places deleted files go, by its bytes.
     QMap<QByteArray, QByteArray> snapshot() const;
     // The rows the model shows, joined by "|", a ticked one followed by "+" when ticks are asked for.
-    static QString shown(const RowModel& model, bool ticks = false);
+    static QString shown(const QList<Row>& rows, bool ticks = false);
     // Whether the user was told as many messages as there are beginnings, each starting with its own.
     bool toldBeginning(const QStringList& beginnings) const;
     QString fieldText() const { return field.isEmpty() ? QString() : field.last().at(0).toString(); }

@@ -1,6 +1,7 @@
 #include "support/TestFiles.h"
 
 #include <QBuffer>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
@@ -93,6 +94,17 @@ QByteArray crlfLines(const QStringList& lines)
         bytes += line.toUtf8() + "\r\n";
     }
     return bytes;
+}
+
+QMap<QString, QByteArray> filesBelow(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path), readBytes(NativePath(path)));
+    }
+    return files;
 }
 
 QByteArray recordOf(const QStringList& names)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,9 @@ bool writeBytes(const NativePath& path, const QByteArray& bytes);
 QByteArray readBytes(const NativePath& path);
 // The lines, each followed by CR LF, as the program's data files hold them.
 QByteArray crlfLines(const QStringList& lines);
+
+// Every file below the folder, hidden ones too, by its path there, with its bytes.
+QMap<QString, QByteArray> filesBelow(const QString& folder);
 
 // A picture record listing these names.
 QByteArray recordOf(const QStringList& names);
