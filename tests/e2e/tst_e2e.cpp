@@ -35,12 +35,14 @@ int run(const QString& program, const QStringList& args, QByteArray* output = nu
     return ran ? process.exitCode() : -1;
 }
 
-// What xdotool printed, line by line.
+// What xdotool printed to its output, line by line. A window that goes away while it looks is
+// reported on the error stream, which must not read as a window.
 QStringList xdotool(const QStringList& args)
 {
-    QByteArray output;
-    run("xdotool", args, &output);
-    return QString::fromLocal8Bit(output).split('\n', Qt::SkipEmptyParts);
+    QProcess process;
+    process.start("xdotool", args);
+    process.waitForFinished(kTimeoutMs);
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
 // The machine's environment, with the language of this locale alone, no Wayland, no session
