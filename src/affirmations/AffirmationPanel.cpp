@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <algorithm>
 
 namespace vellumora {
 

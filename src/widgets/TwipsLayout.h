@@ -18,8 +18,8 @@ namespace vellumora {
 
 // The design's size of a control is the least it gets; its own size hint may ask for more.
 void preferTwips(QWidget* widget, int width, int height);
-// A push button narrower in the design than the style's usual least width grows only when its
-// caption needs it. Call after preferTwips, with the caption and font set.
+// A push button as wide as the design or as its caption, whichever is wider, and no wider: the
+// style's usual least width is not added. Call after preferTwips, with the caption and font set.
 void fitCaption(QPushButton* button);
 // Wrapped text keeps the design's width and takes more lines when the font needs them.
 void preferWrappedTwips(QLabel* label, int width, int height);
