@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DesktopBus.h"
 #include "platform/Platform.h"
 #include "platform/QtMediaControl.h"
 
@@ -54,6 +55,10 @@ public:
     void listenForLaterStarts(std::function<void(LaterStart)>) override { }
     bool openUrl(const QUrl&) override { return true; }
     QDateTime now() const override { return QDateTime::currentDateTime(); }
+    std::unique_ptr<Alarm> createAlarm() override { return std::make_unique<WallClockAlarm>(); }
+    Notifications& notifications() override { return m_notifications; }
+    void askScreenLocked(std::function<void(bool)> answer) override { answer(false); }
+    void keepScreenAwake(bool) override { }
     void endProcess() override { }
 
     QStringList chosenFiles;
@@ -62,6 +67,7 @@ private:
     QString m_folder;
     QString m_thumbnails;
     QMap<QString, QString> m_settings;
+    BusNotifications m_notifications { QDBusConnection::sessionBus() };
 };
 
 } // namespace vellumora::bench

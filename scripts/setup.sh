@@ -12,7 +12,9 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Install: the validators of the desktop entry and the AppStream metainfo; the Debian package's
 # dependency finder (dpkg-shlibdeps, which CPack runs with file) and its checker, lintian.
 # Test: Xvfb (with xvfb-run and its xauth) and xdotool for the end-to-end tests and the benchmark,
-# GStreamer's command line to make test music; ImageMagick's import for the README's screenshots.
+# GStreamer's command line to make test music; ImageMagick's import for the README's screenshots;
+# a private session bus (dbus-run-session) with a notification server (dunst, read back with
+# dunstctl) for the reminders' end-to-end test.
 VELLUMORA_PACKAGES=(
     g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libxcb1-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins
@@ -21,6 +23,7 @@ VELLUMORA_PACKAGES=(
     fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file lintian
     xvfb xauth xdotool x11-utils gstreamer1.0-tools imagemagick
+    dbus-daemon dbus-bin dunst
 )
 
 vellumora_install_packages() {

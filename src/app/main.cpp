@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     vellumora::Language::install(QLocale::system(), QCoreApplication::applicationDirPath() + "/translations");
     vellumora::QtPlatform platform;
     vellumora::Program program(platform);
-    if (!program.start(request.showAtOnce)) {
+    if (!program.start(request.mode)) {
         return 0;
     }
     return QApplication::exec();

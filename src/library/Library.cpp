@@ -20,12 +20,14 @@ Library::Library(const QString& folder, Platform& platform)
     , m_pictures(folder, platform.trashFolder(), this)
     , m_deletes(m_categories, m_affirmations, m_pictures, this)
     , m_options(platform, this)
+    , m_reminders(platform, this)
 {
 }
 
 Outcome Library::load()
 {
     m_options.load();
+    m_reminders.load();
     Outcome outcome;
     outcome.add(m_pictures.load());
     outcome.add(m_categories.load());

@@ -4,6 +4,7 @@
 #include "affirmations/CategoryIndex.h"
 #include "images/PictureLibrary.h"
 #include "library/DeleteHistory.h"
+#include "settings/ReminderOptions.h"
 #include "settings/ShowOptions.h"
 
 #include <QObject>
@@ -24,14 +25,15 @@ public:
     // the program never makes.
     static std::unique_ptr<Library> open(const QString& folder, Platform& platform);
 
-    // Reads the options, the picture list and the category list; the first category is chosen.
-    // What the user must be told, in that order.
+    // Reads the options (the show's and the reminders'), the picture list and the category list; the first
+    // category is chosen. What the user must be told, in that order.
     Outcome load();
 
     PictureLibrary& pictures() { return m_pictures; }
     CategoryIndex& categories() { return m_categories; }
     AffirmationList& affirmations() { return m_affirmations; }
     ShowOptions& options() { return m_options; }
+    ReminderOptions& reminders() { return m_reminders; }
     DeleteHistory& deletes() { return m_deletes; }
 
     // The ticked affirmations of the ticked categories, in list and file order. A category whose
@@ -47,6 +49,7 @@ private:
     PictureLibrary m_pictures;
     DeleteHistory m_deletes;
     ShowOptions m_options;
+    ReminderOptions m_reminders;
 };
 
 } // namespace vellumora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DesktopServices.h"
 #include "platform/FontChoice.h"
 #include "platform/MediaControl.h"
 
@@ -97,6 +98,13 @@ public:
     virtual bool openUrl(const QUrl& url) = 0;
 
     virtual QDateTime now() const = 0;
+    virtual std::unique_ptr<Alarm> createAlarm() = 0;
+
+    virtual Notifications& notifications() = 0;
+    // Answers whether the session's screen is locked, later; unlocked where nobody can tell.
+    virtual void askScreenLocked(std::function<void(bool locked)> answer) = 0;
+    // Keeps the screen saver and the lock away while on; switching it off lets them come again.
+    virtual void keepScreenAwake(bool on) = 0;
 
     // Leaves the event loop (or keeps it from starting); the windows are already closed.
     virtual void endProcess() = 0;

@@ -245,6 +245,26 @@ QDateTime QtPlatform::now() const
     return QDateTime::currentDateTime();
 }
 
+std::unique_ptr<Alarm> QtPlatform::createAlarm()
+{
+    return std::make_unique<WallClockAlarm>();
+}
+
+Notifications& QtPlatform::notifications()
+{
+    return m_notifications;
+}
+
+void QtPlatform::askScreenLocked(std::function<void(bool locked)> answer)
+{
+    m_screenSaver.askLocked(std::move(answer));
+}
+
+void QtPlatform::keepScreenAwake(bool on)
+{
+    m_screenSaver.keepAwake(on);
+}
+
 void QtPlatform::endProcess()
 {
     QCoreApplication::exit(0);

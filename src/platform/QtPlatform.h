@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DesktopBus.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
 #include "platform/Platform.h"
@@ -32,6 +33,10 @@ public:
     void listenForLaterStarts(std::function<void(LaterStart)> handler) override;
     bool openUrl(const QUrl& url) override;
     QDateTime now() const override;
+    std::unique_ptr<Alarm> createAlarm() override;
+    Notifications& notifications() override;
+    void askScreenLocked(std::function<void(bool locked)> answer) override;
+    void keepScreenAwake(bool on) override;
     void endProcess() override;
 
     // The settings store's application name: the executable's file name without extension.
@@ -44,6 +49,8 @@ private:
     IniSettings m_settings;
     InstanceGuard m_instance;
     QString m_libraryFolder;
+    BusNotifications m_notifications { QDBusConnection::sessionBus() };
+    BusScreenSaver m_screenSaver { QDBusConnection::sessionBus() };
 };
 
 } // namespace vellumora

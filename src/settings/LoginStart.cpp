@@ -54,28 +54,45 @@ bool LoginStart::isOn() const
     return QFileInfo::exists(entryPath());
 }
 
-QByteArray LoginStart::entry(const QString& executable)
+LoginStart::Kind LoginStart::kind() const
+{
+    QFile file(entryPath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Kind::Show;
+    }
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.startsWith("Exec=") && line.trimmed().endsWith(" --background")) {
+            return Kind::Reminders;
+        }
+    }
+    return Kind::Show;
+}
+
+QByteArray LoginStart::entry(const QString& executable, Kind kind)
 {
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=Vellumora\n"
-                          "Comment=Shows your pictures and affirmations when you log in\n"
-                          "Exec=%1 --show\n"
+                          "Comment=%2\n"
+                          "Exec=%1 %3\n"
                           "Icon=" VELLUMORA_APP_ID "\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
-        .arg(execArgument(executable))
+        .arg(execArgument(executable),
+            kind == Kind::Show ? QStringLiteral("Shows your pictures and affirmations when you log in")
+                               : QStringLiteral("Reminds you of your affirmations through the day"),
+            kind == Kind::Show ? QStringLiteral("--show") : QStringLiteral("--background"))
         .toUtf8();
 }
 
-QString LoginStart::switchOn() const
+QString LoginStart::switchOn(Kind kind) const
 {
     if (!QDir().mkpath(m_folder)) {
         return QCoreApplication::translate("vellumora::LoginStart", "The folder \"%1\" could not be made.")
             .arg(QDir::toNativeSeparators(m_folder));
     }
     QSaveFile file(entryPath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(entry(m_executable)) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(entry(m_executable, kind)) < 0 || !file.commit()) {
         return file.errorString();
     }
     return {};

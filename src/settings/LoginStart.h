@@ -4,22 +4,27 @@
 
 namespace vellumora {
 
-// The desktop's autostart entry that starts the show at login: a file named after the
-// application id in the autostart folder. Only that file is ever written or removed.
+// The desktop's autostart entry that starts the show, or only the reminders, at login: a file
+// named after the application id in the autostart folder. Only that file is ever written or
+// removed.
 class LoginStart {
 public:
+    enum class Kind { Show, Reminders };
+
     // executable: the absolute path of the program the entry starts.
     LoginStart(QString autostartFolder, QString executable);
 
     QString entryPath() const;
     bool isOn() const;
+    // What the entry starts; the show unless its program is started with --background.
+    Kind kind() const;
     // Both return the reason when the entry could not be written or removed; an empty string when
     // it is as asked.
-    QString switchOn() const;
+    QString switchOn(Kind kind = Kind::Show) const;
     QString switchOff() const;
 
-    // The entry's text: its Exec line starts the program with --show.
-    static QByteArray entry(const QString& executable);
+    // The entry's text: its Exec line starts the program with --show, or --background.
+    static QByteArray entry(const QString& executable, Kind kind = Kind::Show);
 
 private:
     QString m_folder;

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "settings/MusicFile.h"
 #include "settings/OptionFrames.h"
+#include "settings/ReminderDialog.h"
 #include "settings/ShapeOptions.h"
 #include "widgets/TwipsLayout.h"
 
@@ -34,10 +35,12 @@ void check(QButtonGroup* group, int index)
 
 } // namespace
 
-SettingsPanel::SettingsPanel(Platform& platform, ShowOptions& options, ShapeOptions& shapes, QWidget* parent)
+SettingsPanel::SettingsPanel(Platform& platform, ShowOptions& options, ReminderOptions& reminders,
+    ShapeOptions& shapes, QWidget* parent)
     : QGroupBox(tr("Settings"), parent)
     , m_platform(platform)
     , m_options(options)
+    , m_reminders(reminders)
     , m_shapes(shapes)
     , m_musicDialog(platform, platform.musicFolder())
     , m_loginStart(platform.autostartFolder(), QCoreApplication::applicationFilePath())
@@ -57,6 +60,11 @@ void SettingsPanel::connectSignals()
 {
     connect(&m_options, &ShowOptions::changed, this, &SettingsPanel::showOptions);
     connect(m_loginStartBox, &QCheckBox::clicked, this, &SettingsPanel::switchLoginStart);
+    connect(m_loginKindList, &QComboBox::activated, this, [this] { switchLoginStart(true); });
+    connect(m_remindersButton, &QPushButton::clicked, this, [this] {
+        ReminderDialog dialog(m_platform, m_reminders, this);
+        dialog.exec();
+    });
     connect(m_playMusicBox, &QCheckBox::clicked, &m_options, &ShowOptions::setPlayMusic);
     connect(m_musicPathField, &QLineEdit::textChanged, &m_options, &ShowOptions::setMusicPath);
     connect(m_browseButton, &QPushButton::clicked, this, &SettingsPanel::browseForMusic);
@@ -80,18 +88,35 @@ void SettingsPanel::buildControls()
 {
     // No margin of its own at the bottom: the place options need all the height the border leaves.
     QVBoxLayout* rows = columnInTwips(this, 360, 360, 240, 0);
-    // The show's switches, one under the other in the band above Play Music: side by side, a
-    // longer language's pair would widen the window.
-    m_loginStartBox = new QCheckBox(tr("Start the show when I lo&g in"), this);
+    // The show's switches, one under the other in the band above Play Music (side by side, a
+    // longer language's pair would widen the window), and the reminders' button beside them.
+    QHBoxLayout* switchesAndReminders = row();
+    rows->addLayout(switchesAndReminders);
+    QVBoxLayout* switches = column();
+    switchesAndReminders->addLayout(switches);
+    m_loginStartBox = new QCheckBox(tr("At lo&gin, start"), this);
     m_loginStartBox->setObjectName(QStringLiteral("chkStartAtLogin"));
-    m_loginStartBox->setAccessibleName(tr("Start the show when I log in"));
-    m_loginStartBox->setToolTip(tr("Each time you log in, the show starts by itself with these settings"));
-    addRowTwips(rows, 300)->addWidget(m_loginStartBox, 0, Qt::AlignTop | Qt::AlignLeft);
+    m_loginStartBox->setAccessibleName(tr("At login, start"));
+    m_loginStartBox->setToolTip(tr("Each time you log in, Vellumora starts by itself with these settings"));
+    m_loginKindList = new QComboBox(this);
+    m_loginKindList->setObjectName(QStringLiteral("cboStartAtLogin"));
+    m_loginKindList->addItems({ tr("the show"), tr("reminders only") });
+    m_loginKindList->setAccessibleName(tr("What starts at login"));
+    m_loginKindList->setToolTip(tr("The show, or no window at all: only the reminders through the day"));
+    QHBoxLayout* loginRow = addRowTwips(switches, 300);
+    loginRow->addWidget(m_loginStartBox, 0, Qt::AlignVCenter | Qt::AlignLeft);
+    addGapTwips(loginRow, 60);
+    loginRow->addWidget(m_loginKindList, 0, Qt::AlignVCenter | Qt::AlignLeft);
+    // Made here, so Tab reaches it from the row it begins on.
+    m_remindersButton = designButton(tr("Re&minders…"), "cmdReminders", this, 1215, 375);
+    m_remindersButton->setToolTip(tr("Your affirmations in the desktop's notifications through the day"));
     m_onTopBox = new QCheckBox(tr("&Keep the Show on Top"), this);
     m_onTopBox->setObjectName(QStringLiteral("chkOnTop"));
     m_onTopBox->setAccessibleName(tr("Keep the Show on Top"));
     m_onTopBox->setToolTip(tr("The show stays above every other window"));
-    addRowTwips(rows, 300)->addWidget(m_onTopBox, 0, Qt::AlignTop | Qt::AlignLeft);
+    addRowTwips(switches, 300)->addWidget(m_onTopBox, 0, Qt::AlignTop | Qt::AlignLeft);
+    switchesAndReminders->addStretch();
+    switchesAndReminders->addWidget(m_remindersButton, 0, Qt::AlignVCenter);
 
     // Repeat stands under Browse; Play Music takes the rest of the row, its designed width, and
     // gives way when a language's Repeat is wider than Browse.
@@ -243,12 +268,18 @@ void SettingsPanel::showEvent(QShowEvent* event)
 
 void SettingsPanel::showLoginStart()
 {
-    m_loginStartBox->setChecked(m_loginStart.isOn());
+    const bool on = m_loginStart.isOn();
+    m_loginStartBox->setChecked(on);
+    m_loginKindList->setCurrentIndex(on ? int(m_loginStart.kind()) : m_loginKindList->currentIndex());
 }
 
 void SettingsPanel::switchLoginStart(bool on)
 {
-    const QString problem = on ? m_loginStart.switchOn() : m_loginStart.switchOff();
+    if (on && !m_loginStartBox->isChecked()) {
+        return; // another kind chosen while the box is off: nothing starts at login
+    }
+    const QString problem = on ? m_loginStart.switchOn(LoginStart::Kind(m_loginKindList->currentIndex()))
+                               : m_loginStart.switchOff();
     showLoginStart();
     if (!problem.isEmpty()) {
         m_platform.message(withReason(on ? tr("The show could not be set to start when you log in.")

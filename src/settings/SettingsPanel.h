@@ -2,6 +2,7 @@
 
 #include "platform/FileChooser.h"
 #include "settings/LoginStart.h"
+#include "settings/ReminderOptions.h"
 #include "settings/ShowOptions.h"
 
 #include <QGroupBox>
@@ -17,13 +18,15 @@ namespace vellumora {
 class Platform;
 class ShapeOptions;
 
-// The panel "Settings": music choice and the display options. It shows and edits the options the
+// The panel "Settings": music choice, the display options, what starts at login and the way to
+// the reminders. It shows and edits the options the
 // show is started with; reading and writing them is the options' own business.
 class SettingsPanel : public QGroupBox {
     Q_OBJECT
 public:
     // shapes: the border and fill options, which sit on the image library panel.
-    SettingsPanel(Platform& platform, ShowOptions& options, ShapeOptions& shapes, QWidget* parent = nullptr);
+    SettingsPanel(Platform& platform, ShowOptions& options, ReminderOptions& reminders, ShapeOptions& shapes,
+        QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -43,12 +46,15 @@ private:
 
     Platform& m_platform;
     ShowOptions& m_options;
+    ReminderOptions& m_reminders;
     ShapeOptions& m_shapes;
     // Opens on the music chosen, else in the user's music folder.
     FileChooser m_musicDialog;
 
     LoginStart m_loginStart;
     QCheckBox* m_loginStartBox = nullptr;
+    QComboBox* m_loginKindList = nullptr;
+    QPushButton* m_remindersButton = nullptr;
     QCheckBox* m_onTopBox = nullptr;
     QComboBox* m_pictureFitList = nullptr;
     QComboBox* m_showSizeList = nullptr;

@@ -28,6 +28,11 @@ Request read(int argc, char* argv[])
             "Starts the show at once with the saved settings; the main window opens when it ends. "
             "With Vellumora already running, starts the show there."));
     parser.addOption(show);
+    const QCommandLineOption background(QStringLiteral("background"),
+        QCoreApplication::translate("CommandLine",
+            "Runs without a window and only reminds you of your affirmations, as set in Settings. "
+            "Starting Vellumora again opens its window."));
+    parser.addOption(background);
     // Options the window system takes (-platform, -style, ...) are not refused here.
     const QStringList arguments = QCoreApplication::arguments();
     parser.parse(arguments);
@@ -48,7 +53,10 @@ Request read(int argc, char* argv[])
             stderr);
         return { 1 };
     }
-    return { std::nullopt, parser.isSet(show) };
+    const StartMode mode = parser.isSet(show) ? StartMode::Show
+        : parser.isSet(background)            ? StartMode::Background
+                                              : StartMode::Window;
+    return { std::nullopt, mode };
 }
 
 } // namespace vellumora::CommandLine

@@ -2,13 +2,20 @@
 
 #include <optional>
 
+namespace vellumora {
+
+// How the program begins: with its window; with the show (--show), the window coming only when
+// the show is refused or ends; or with no window at all, only reminding (--background).
+enum class StartMode { Window, Show, Background };
+
+} // namespace vellumora
+
 namespace vellumora::CommandLine {
 
 struct Request {
     // The program ends here with this status.
     std::optional<int> exitStatus;
-    // --show: the show starts at once, without the main window.
-    bool showAtOnce = false;
+    StartMode mode = StartMode::Window;
 };
 
 // Answers --help and --version on standard output, and refuses to start without a display, all

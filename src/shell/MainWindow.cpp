@@ -109,7 +109,8 @@ void MainWindow::buildPanels(QWidget* client, QBoxLayout* panelColumn)
     m_imageLibrary->addBelowButtons(shapeOptions);
     m_affirmationLibrary = new AffirmationLibraryPanel(
         m_platform, m_library.categories(), m_library.affirmations(), m_panelArea);
-    m_settings = new SettingsPanel(m_platform, m_library.options(), *shapeOptions, m_panelArea);
+    m_settings = new SettingsPanel(
+        m_platform, m_library.options(), m_library.reminders(), *shapeOptions, m_panelArea);
     m_panelArea->addWidget(m_imageLibrary);
     m_panelArea->addWidget(m_affirmationLibrary);
     m_panelArea->addWidget(m_settings);
@@ -199,7 +200,8 @@ void MainWindow::buildMenus()
     QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
     addItem(
-        fileMenu, tr("E&xit"), "mnuExit", [this] { close(); }, QKeySequence(Qt::CTRL | Qt::Key_Q));
+        fileMenu, tr("E&xit"), "mnuExit", [this] { emit endProgramRequested(); },
+        QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // Alt+E belongs to the affirmations' "&Edit" button.
     QMenu* editMenu = menuBar()->addMenu(tr("Ed&it"));
@@ -247,8 +249,13 @@ void MainWindow::answerLaterStart(LaterStart request)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    emit endProgramRequested();
+    emit closed();
     event->accept();
+}
+
+bool MainWindow::isShowRunning() const
+{
+    return m_show->isRunning();
 }
 
 void MainWindow::bringToFront(QWidget* panel)

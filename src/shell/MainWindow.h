@@ -29,10 +29,13 @@ public:
     bool startShow();
     // What a later start of the program asks for: the show to the front, or this window.
     void answerLaterStart(LaterStart request);
+    bool isShowRunning() const;
 
 signals:
-    // The window was closed, or cannot run: the program must end.
+    // File > Exit: the program must end.
     void endProgramRequested();
+    // The window was closed by its close box or the desktop.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

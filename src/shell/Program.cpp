@@ -5,17 +5,29 @@
 #include "platform/LibraryFolder.h"
 #include "platform/Outcome.h"
 #include "platform/Platform.h"
+#include "reminders/Reminders.h"
 #include "shell/MainWindow.h"
 #include "shell/ProgramIcon.h"
+#include "shell/ReminderPopup.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WebLinks.h"
 #include "widgets/TwipsLayout.h"
 
 #include <QApplication>
-#include <QPointer>
+#include <QMenu>
+#include <QSystemTrayIcon>
 #include <utility>
 
 namespace vellumora {
+
+namespace {
+
+// A reminder stays about this long, in the desktop's notifications or in its own window.
+constexpr int kReminderMs = 10000;
+const QString kStartShowAction = QStringLiteral("default");
+const QString kAnotherAction = QStringLiteral("another");
+
+} // namespace
 
 Program::Program(Platform& platform)
     : m_platform(platform)
@@ -24,8 +36,9 @@ Program::Program(Platform& platform)
 
 Program::~Program() = default;
 
-bool Program::start(bool showAtOnce)
+bool Program::start(StartMode mode)
 {
+    const bool showAtOnce = mode == StartMode::Show;
     if (m_platform.previousInstanceRunning()) {
         // The copy that runs brings its window forward, or starts its show; only one that does not
         // answer leaves this copy to say so.
@@ -40,8 +53,8 @@ bool Program::start(bool showAtOnce)
     m_platform.listenForLaterStarts([this](LaterStart request) {
         if (!m_up) {
             m_waiting.append(request);
-        } else if (m_main && !m_ending) {
-            m_main->answerLaterStart(request);
+        } else {
+            answer(request);
         }
     });
     const LibraryFolder::Choice library
@@ -67,18 +80,133 @@ bool Program::start(bool showAtOnce)
         end();
         return false;
     }
-    m_main = std::make_unique<MainWindow>(m_platform, *m_library, m_random);
-    connect(m_main.get(), &MainWindow::endProgramRequested, this, &Program::end);
-    m_library->load().report(m_platform);
-    centreOnScreen(m_main.get());
-    if (!showAtOnce || !m_main->startShow()) {
-        m_main->show();
+    m_reminders = std::make_unique<Reminders>(m_platform, *m_library, m_random);
+    m_reminders->setShowRunning([this] { return m_main && m_main->isShowRunning(); });
+    connect(m_reminders.get(), &Reminders::remind, this, &Program::deliver);
+    Notifications& notifications = m_platform.notifications();
+    connect(&notifications, &Notifications::actionInvoked, this, &Program::reminderAction);
+    connect(&notifications, &Notifications::undelivered, this, [this](const QString& affirmation) {
+        delete m_popup;
+        m_popup = new ReminderPopup(affirmation, kReminderMs);
+        connect(m_popup, &ReminderPopup::clicked, this, [this] { answer(LaterStart::StartShow); });
+        m_popup->show();
+    });
+    connect(&m_library->reminders(), &ReminderOptions::changed, this, &Program::showTray);
+    if (mode == StartMode::Background) {
+        // Read, but told of only when the window opens: nobody may be at the screen yet.
+        m_library->load();
+        if (!m_library->reminders().on()) {
+            end();
+            return false;
+        }
+    } else if (MainWindow& main = ensureMainWindow(); !showAtOnce || !main.startShow()) {
+        main.show();
     }
+    m_reminders->reschedule();
+    showTray();
     m_up = true;
     for (const LaterStart request : std::exchange(m_waiting, {})) {
-        m_main->answerLaterStart(request);
+        answer(request);
     }
     return true;
+}
+
+MainWindow& Program::ensureMainWindow()
+{
+    if (!m_main) {
+        m_main = std::make_unique<MainWindow>(m_platform, *m_library, m_random);
+        connect(m_main.get(), &MainWindow::endProgramRequested, this, &Program::end);
+        connect(m_main.get(), &MainWindow::closed, this, &Program::mainWindowClosed);
+        // A window made again reads the files afresh: they may have changed while it was away.
+        m_library->load().report(m_platform);
+        centreOnScreen(m_main.get());
+    }
+    return *m_main;
+}
+
+void Program::answer(LaterStart request)
+{
+    if (m_ending) {
+        return;
+    }
+    const bool made = !m_main;
+    MainWindow& main = ensureMainWindow();
+    // A window just made for the show is not shown unless the show is refused.
+    if (made && request == LaterStart::StartShow && main.startShow()) {
+        return;
+    }
+    main.answerLaterStart(request);
+}
+
+void Program::mainWindowClosed()
+{
+    if (m_ending) {
+        return;
+    }
+    if (!m_library->reminders().on()) {
+        end();
+        return;
+    }
+    // The window goes with its pictures; the reminders go on.
+    if (MainWindow* main = m_main.release()) {
+        main->hide();
+        main->deleteLater();
+    }
+    if (!m_toldOfBackground) {
+        m_toldOfBackground = true;
+        m_platform.message(tr("Vellumora keeps running to remind you. Choose File > Exit to end it."),
+            MessageIcon::Information);
+    }
+}
+
+void Program::deliver(const QString& affirmation)
+{
+    m_platform.notifications().show(affirmation,
+        { { kStartShowAction, tr("Start the Show") }, { kAnotherAction, tr("Another One") } }, kReminderMs);
+}
+
+void Program::reminderAction(const QString& key)
+{
+    if (key == kStartShowAction) {
+        answer(LaterStart::StartShow);
+    } else if (key == kAnotherAction) {
+        m_reminders->remindNow();
+    }
+}
+
+void Program::showTray()
+{
+    const bool wanted = m_library && m_library->reminders().on() && QSystemTrayIcon::isSystemTrayAvailable();
+    if (!wanted) {
+        m_tray.reset();
+        return;
+    }
+    if (m_tray) {
+        return;
+    }
+    m_trayMenu = std::make_unique<QMenu>();
+    m_trayMenu->setObjectName(QStringLiteral("mnuTray"));
+    const auto add = [this](const QString& caption, const char* name, auto handler) {
+        QAction* item = m_trayMenu->addAction(caption);
+        item->setObjectName(QLatin1String(name));
+        connect(item, &QAction::triggered, this, handler);
+    };
+    add(tr("&Open Vellumora"), "mnuTrayOpen", [this] { answer(LaterStart::ComeForward); });
+    add(tr("&Start the Show"), "mnuTrayShow", [this] { answer(LaterStart::StartShow); });
+    add(tr("&Another Affirmation Now"), "mnuTrayAnother", [this] { m_reminders->remindNow(); });
+    add(tr("&Pause Reminders for an Hour"), "mnuTrayPause", [this] { m_reminders->pause(60); });
+    m_trayMenu->addSeparator();
+    add(tr("&Quit"), "mnuTrayQuit", [this] { end(); });
+    m_tray = std::make_unique<QSystemTrayIcon>(programIcon());
+    m_tray->setToolTip(QStringLiteral("Vellumora"));
+    m_tray->setContextMenu(m_trayMenu.get());
+    connect(
+        m_tray.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger) {
+                answer(LaterStart::ComeForward);
+            }
+        });
+    m_tray->show();
 }
 
 void Program::remindOfUpdate()
@@ -108,6 +236,7 @@ void Program::end()
         return;
     }
     m_ending = true;
+    m_tray.reset();
     // Each window's own unload handler runs; the main window's finds the program already ending.
     QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets()) {

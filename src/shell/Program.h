@@ -1,41 +1,69 @@
 #pragma once
 
+#include "shell/CommandLine.h"
+
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <memory>
+
+class QMenu;
+class QSystemTrayIcon;
 
 namespace vellumora {
 
 class Library;
 class MainWindow;
 class Platform;
+class ReminderPopup;
+class Reminders;
 enum class LaterStart;
 
-// The life of the process: start-up with its single-instance guard and update reminder, and the
-// one orderly way of ending.
+// The life of the process: start-up with its single-instance guard and update reminder, the
+// reminders through the day, and the one orderly way of ending. With reminders on, closing the
+// main window leaves the program running without it; File > Exit ends it.
 class Program : public QObject {
     Q_OBJECT
 public:
     explicit Program(Platform& platform);
     ~Program() override;
 
-    // True when the main window, or the show, is up and the event loop should run; false when the
-    // program has already ended (another copy runs, or the main window could not load).
-    // showAtOnce: the show starts first; the main window only where it is refused.
-    bool start(bool showAtOnce = false);
+    // True when the main window, the show or the reminders are up and the event loop should run;
+    // false when the program has already ended (another copy runs, the main window could not
+    // load, or it was to run in the background with no reminder to give).
+    bool start(StartMode mode = StartMode::Window);
     void remindOfUpdate();
     // Closes every window and ends the process; later calls do nothing.
     void end();
 
+    // What a later start, the tray or a reminder asks for: the window, or the show.
+    void answer(LaterStart request);
+    MainWindow* mainWindow() const { return m_main.get(); }
+    Reminders* reminders() const { return m_reminders.get(); }
+
 private:
+    // The main window, made on first need; one made after start-up reads the library afresh.
+    MainWindow& ensureMainWindow();
+    void mainWindowClosed();
+    void deliver(const QString& affirmation);
+    void reminderAction(const QString& key);
+    // The tray icon is there while reminders are on and the desktop has a tray.
+    void showTray();
+
     Platform& m_platform;
     // The one generator behind every random choice of the program, seeded at start-up.
     QRandomGenerator m_random;
     std::unique_ptr<Library> m_library;
     std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<Reminders> m_reminders;
+    std::unique_ptr<QSystemTrayIcon> m_tray;
+    std::unique_ptr<QMenu> m_trayMenu;
+    QPointer<ReminderPopup> m_popup;
     bool m_ending = false;
-    // Whether the main window or the show is up; until then later starts' requests wait here.
+    bool m_toldOfBackground = false;
+    // Whether the main window, the show or the reminders are up; until then later starts'
+    // requests wait here.
     bool m_up = false;
     QList<LaterStart> m_waiting;
 };

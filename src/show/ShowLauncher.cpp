@@ -39,7 +39,16 @@ ShowLauncher::ShowLauncher(
 
 ShowLauncher::~ShowLauncher()
 {
+    keepScreenAwake(false);
     delete m_window;
+}
+
+void ShowLauncher::keepScreenAwake(bool on)
+{
+    if (on != m_keepingAwake) {
+        m_keepingAwake = on;
+        m_platform.keepScreenAwake(on);
+    }
 }
 
 SlideshowWindow& ShowLauncher::window()
@@ -102,6 +111,7 @@ void ShowLauncher::discardWindow()
         m_window = nullptr;
     }
     m_music.hide();
+    keepScreenAwake(false);
 }
 
 bool ShowLauncher::refuse(const Outcome& refusal)
@@ -177,6 +187,8 @@ bool ShowLauncher::start()
     // The first showing is centred on the screen, or where the user put it; the ticks place it
     // after that.
     if (geometry.fullScreen) {
+        // Nobody moves the mouse while watching: the screen saver would end the show's purpose.
+        keepScreenAwake(true);
         shown.setGeometry(screen->geometry());
         shown.showFullScreen();
     } else {

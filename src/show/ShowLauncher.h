@@ -59,6 +59,7 @@ private:
     // shown yet.
     bool refuse(const Outcome& refusal);
     void nothingToShow();
+    void keepScreenAwake(bool on);
 
     Platform& m_platform;
     Library& m_library;
@@ -66,6 +67,7 @@ private:
     Show m_show;
     Playlist m_music;
     QPointer<SlideshowWindow> m_window;
+    bool m_keepingAwake = false;
 };
 
 } // namespace vellumora

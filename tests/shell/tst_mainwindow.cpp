@@ -333,7 +333,7 @@ private slots:
         }
         const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         Program program(platform);
-        const bool started = program.start(setup == "--show");
+        const bool started = program.start(setup == "--show" ? StartMode::Show : StartMode::Window);
         QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QCOMPARE(platform.messages.size(), told.size());
         for (int i = 0; i < told.size(); ++i) {

@@ -52,6 +52,41 @@ public:
     QStringList refusedFiles;
 };
 
+// An alarm that rings when the test says so; the moment it was last set to is kept.
+class FakeAlarm : public Alarm {
+    Q_OBJECT
+public:
+    void ringAt(const QDateTime& moment) override { at = moment; }
+    void cancel() override { at = QDateTime(); }
+    void ring() { emit rang(); }
+    void clockSet() { emit clockChanged(); }
+
+    QDateTime at;
+};
+
+// Notifications that are kept instead of shown, or refused as by a bus with no server.
+class FakeNotifications : public Notifications {
+    Q_OBJECT
+public:
+    struct Shown {
+        QString text;
+        QList<NotificationAction> actions;
+        int timeoutMs;
+    };
+    void show(const QString& text, const QList<NotificationAction>& actions, int timeoutMs) override
+    {
+        if (!server) {
+            emit undelivered(text);
+            return;
+        }
+        shown.append({ text, actions, timeoutMs });
+    }
+    void invoke(const QString& key) { emit actionInvoked(key); }
+
+    bool server = true;
+    QList<Shown> shown;
+};
+
 // A platform for tests: records every message and answers it from a queue, keeps settings in
 // memory, and opens no browser.
 class FakePlatform : public Platform {
@@ -101,6 +136,15 @@ public:
         return browserFound;
     }
     QDateTime now() const override { return clock; }
+    std::unique_ptr<Alarm> createAlarm() override
+    {
+        auto made = std::make_unique<FakeAlarm>();
+        alarm = made.get();
+        return made;
+    }
+    Notifications& notifications() override { return notices; }
+    void askScreenLocked(std::function<void(bool)> answer) override { answer(screenLocked); }
+    void keepScreenAwake(bool on) override { screenAwake.append(on); }
     void endProcess() override { ++endProcessCalls; }
 
     QString folder;
@@ -137,6 +181,12 @@ public:
     // What a later start reaches: nothing until the program listens.
     std::function<void(LaterStart)> laterStart = [](LaterStart) {};
     int endProcessCalls = 0;
+    // The alarm made last.
+    QPointer<FakeAlarm> alarm;
+    FakeNotifications notices;
+    bool screenLocked = false;
+    // Every keepScreenAwake, in order.
+    QList<bool> screenAwake;
 
 private:
     QString nextChosen() { return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst(); }

@@ -1,0 +1,295 @@
+#include "platform/DesktopBus.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QPointer>
+#include <cerrno>
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+namespace vellumora {
+
+namespace {
+
+const QString kNotificationsService = QStringLiteral("org.freedesktop.Notifications");
+const QString kNotificationsPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString kScreenSaverService = QStringLiteral("org.freedesktop.ScreenSaver");
+const QString kScreenSaverPath = QStringLiteral("/org/freedesktop/ScreenSaver");
+const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+// Long enough for a server started on demand, short enough not to keep a reminder waiting.
+constexpr int kCallTimeoutMs = 5000;
+
+// The "image-data" hint: the icon's pixels, so no icon theme is needed.
+struct IconPixels {
+    QImage image;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const IconPixels& icon)
+{
+    const QImage image = icon.image.convertToFormat(QImage::Format_RGBA8888);
+    argument.beginStructure();
+    argument << image.width() << image.height() << int(image.bytesPerLine()) << true << 8 << 4
+             << QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, IconPixels&)
+{
+    return argument;
+}
+
+QDBusMessage call(
+    const QString& service, const QString& path, const QString& interface, const QString& method)
+{
+    return QDBusMessage::createMethodCall(service, path, interface, method);
+}
+
+// Runs `answered` with the reply once it is back, on this thread.
+void whenAnswered(QDBusConnection bus, const QDBusMessage& message, QObject* context,
+    std::function<void(const QDBusMessage&)> answered)
+{
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, kCallTimeoutMs), context);
+    QObject::connect(
+        watcher, &QDBusPendingCallWatcher::finished, context, [watcher, answered = std::move(answered)] {
+            answered(watcher->reply());
+            watcher->deleteLater();
+        });
+}
+
+} // namespace
+
+} // namespace vellumora
+
+Q_DECLARE_METATYPE(vellumora::IconPixels)
+
+namespace vellumora {
+
+WallClockAlarm::WallClockAlarm(QObject* parent)
+    : Alarm(parent)
+    , m_fd(timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC))
+{
+    if (m_fd >= 0) {
+        m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, &WallClockAlarm::woken);
+    }
+}
+
+WallClockAlarm::~WallClockAlarm()
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+    }
+}
+
+void WallClockAlarm::ringAt(const QDateTime& moment)
+{
+    const qint64 ms = std::max<qint64>(1, moment.toMSecsSinceEpoch());
+    itimerspec when {};
+    when.it_value.tv_sec = time_t(ms / 1000);
+    when.it_value.tv_nsec = long(ms % 1000) * 1000000;
+    if (m_fd >= 0) {
+        timerfd_settime(m_fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &when, nullptr);
+    }
+}
+
+void WallClockAlarm::cancel()
+{
+    const itimerspec never {};
+    if (m_fd >= 0) {
+        timerfd_settime(m_fd, 0, &never, nullptr);
+    }
+}
+
+void WallClockAlarm::woken()
+{
+    quint64 expirations = 0;
+    if (::read(m_fd, &expirations, sizeof expirations) == sizeof expirations) {
+        emit rang();
+    } else if (errno == ECANCELED) {
+        emit clockChanged();
+    }
+}
+
+BusNotifications::BusNotifications(QDBusConnection bus, QObject* parent)
+    : Notifications(parent)
+    , m_bus(std::move(bus))
+{
+    qDBusRegisterMetaType<IconPixels>();
+    const QString interface = kNotificationsService;
+    m_bus.connect(QString(), kNotificationsPath, interface, QStringLiteral("ActionInvoked"), this,
+        SLOT(onActionInvoked(uint, QString)));
+    m_bus.connect(QString(), kNotificationsPath, interface, QStringLiteral("NotificationClosed"), this,
+        SLOT(onClosed(uint, uint)));
+}
+
+void BusNotifications::show(const QString& text, const QList<NotificationAction>& actions, int timeoutMs)
+{
+    if (m_capabilities) {
+        notify(text, actions, timeoutMs);
+        return;
+    }
+    // Asked once: the answer decides whether the text is marked up and the actions are sent.
+    whenAnswered(m_bus,
+        call(kNotificationsService, kNotificationsPath, kNotificationsService,
+            QStringLiteral("GetCapabilities")),
+        this, [this, text, actions, timeoutMs](const QDBusMessage& reply) {
+            if (reply.type() != QDBusMessage::ReplyMessage) {
+                emit undelivered(text);
+                return;
+            }
+            m_capabilities = reply.arguments().value(0).toStringList();
+            notify(text, actions, timeoutMs);
+        });
+}
+
+void BusNotifications::notify(const QString& text, const QList<NotificationAction>& actions, int timeoutMs)
+{
+    const bool markup = m_capabilities->contains(QStringLiteral("body-markup"));
+    QStringList actionList;
+    if (m_capabilities->contains(QStringLiteral("actions"))) {
+        for (const NotificationAction& action : actions) {
+            actionList << action.key << action.label;
+        }
+    }
+    QVariantMap hints;
+    hints.insert(QStringLiteral("desktop-entry"), QGuiApplication::desktopFileName());
+    // The pixels themselves, so the icon shows where it is not installed in the icon theme too.
+    const QImage icon = QGuiApplication::windowIcon().pixmap(48).toImage();
+    if (!icon.isNull()) {
+        hints.insert(QStringLiteral("image-data"), QVariant::fromValue(IconPixels { icon }));
+    }
+    QDBusMessage message
+        = call(kNotificationsService, kNotificationsPath, kNotificationsService, QStringLiteral("Notify"));
+    message << QStringLiteral("Vellumora") << m_shown << QString() << QStringLiteral("Vellumora")
+            << (markup ? text.toHtmlEscaped() : text) << actionList << hints << timeoutMs;
+    whenAnswered(m_bus, message, this, [this, text](const QDBusMessage& reply) {
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            m_capabilities.reset();
+            emit undelivered(text);
+            return;
+        }
+        m_shown = reply.arguments().value(0).toUInt();
+    });
+}
+
+void BusNotifications::onActionInvoked(uint id, const QString& key)
+{
+    if (id != 0 && id == m_shown) {
+        emit actionInvoked(key);
+    }
+}
+
+void BusNotifications::onClosed(uint id, uint)
+{
+    if (id == m_shown) {
+        m_shown = 0;
+    }
+}
+
+BusScreenSaver::BusScreenSaver(QDBusConnection bus, QObject* parent)
+    : QObject(parent)
+    , m_bus(std::move(bus))
+{
+}
+
+BusScreenSaver::~BusScreenSaver()
+{
+    keepAwake(false);
+}
+
+void BusScreenSaver::askLocked(std::function<void(bool locked)> answer)
+{
+    whenAnswered(m_bus,
+        call(kScreenSaverService, kScreenSaverPath, kScreenSaverService, QStringLiteral("GetActive")), this,
+        [answer = std::move(answer)](const QDBusMessage& reply) {
+            answer(reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool());
+        });
+}
+
+void BusScreenSaver::keepAwake(bool on)
+{
+    if (on == m_wanted) {
+        return;
+    }
+    m_wanted = on;
+    ++m_generation;
+    if (!on) {
+        release();
+        return;
+    }
+    QDBusMessage message
+        = call(kScreenSaverService, kScreenSaverPath, kScreenSaverService, QStringLiteral("Inhibit"));
+    message << QStringLiteral("Vellumora")
+            << QGuiApplication::translate("vellumora::BusScreenSaver", "A full screen show is running");
+    whenAnswered(m_bus, message, this, [this, generation = m_generation](const QDBusMessage& reply) {
+        if (generation != m_generation) {
+            // The show ended meanwhile: what was granted goes back at once.
+            if (reply.type() == QDBusMessage::ReplyMessage) {
+                QDBusMessage back = call(
+                    kScreenSaverService, kScreenSaverPath, kScreenSaverService, QStringLiteral("UnInhibit"));
+                back << reply.arguments().value(0).toUInt();
+                m_bus.call(back, QDBus::NoBlock);
+            }
+            return;
+        }
+        if (reply.type() == QDBusMessage::ReplyMessage) {
+            m_cookie = reply.arguments().value(0).toUInt();
+        } else {
+            inhibitThroughPortal();
+        }
+    });
+}
+
+void BusScreenSaver::inhibitThroughPortal()
+{
+    QDBusMessage message = call(kPortalService, kPortalPath, QStringLiteral("org.freedesktop.portal.Inhibit"),
+        QStringLiteral("Inhibit"));
+    // 8: the session going idle.
+    message << QString() << 8u
+            << QVariantMap { { QStringLiteral("reason"),
+                   QGuiApplication::translate(
+                       "vellumora::BusScreenSaver", "A full screen show is running") } };
+    whenAnswered(m_bus, message, this, [this, generation = m_generation](const QDBusMessage& reply) {
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            return;
+        }
+        const QString request = reply.arguments().value(0).value<QDBusObjectPath>().path();
+        if (generation != m_generation) {
+            m_bus.call(call(kPortalService, request, QStringLiteral("org.freedesktop.portal.Request"),
+                           QStringLiteral("Close")),
+                QDBus::NoBlock);
+            return;
+        }
+        m_portalRequest = request;
+    });
+}
+
+void BusScreenSaver::release()
+{
+    if (m_cookie) {
+        QDBusMessage message
+            = call(kScreenSaverService, kScreenSaverPath, kScreenSaverService, QStringLiteral("UnInhibit"));
+        message << *m_cookie;
+        // Waited for: at the program's end the message must leave before the connection goes.
+        m_bus.call(message, QDBus::Block, kCallTimeoutMs);
+        m_cookie.reset();
+    }
+    if (!m_portalRequest.isEmpty()) {
+        m_bus.call(call(kPortalService, m_portalRequest, QStringLiteral("org.freedesktop.portal.Request"),
+                       QStringLiteral("Close")),
+            QDBus::Block, kCallTimeoutMs);
+        m_portalRequest.clear();
+    }
+}
+
+} // namespace vellumora

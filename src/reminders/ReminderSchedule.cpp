@@ -1,0 +1,51 @@
+#include "reminders/ReminderSchedule.h"
+
+namespace vellumora::ReminderSchedule {
+
+namespace {
+
+// The times of one day to remind at, in order.
+QList<QTime> timesOfDay(const ReminderSettings& settings)
+{
+    if (settings.mode == ReminderMode::Times) {
+        return settings.times;
+    }
+    QList<QTime> times;
+    const int step = std::clamp(settings.minutes, 1, ReminderSettings::kMaxMinutes) * 60;
+    for (QTime time = settings.from; time.isValid() && time <= settings.to;) {
+        times.append(time);
+        // Past midnight the day's slots are done.
+        if (time.secsTo(settings.to) < step) {
+            break;
+        }
+        time = time.addSecs(step);
+    }
+    return times;
+}
+
+} // namespace
+
+std::optional<QDateTime> next(const ReminderSettings& settings, const QDateTime& after)
+{
+    if (settings.mode == ReminderMode::Off || !after.isValid()) {
+        return std::nullopt;
+    }
+    const QList<QTime> times = timesOfDay(settings);
+    const QDate today = after.toLocalTime().date();
+    // A week and a day reach every day of the week after today's last time.
+    for (int offset = 0; offset <= 7 && !times.isEmpty(); ++offset) {
+        const QDate day = today.addDays(offset);
+        if (!settings.onDay(day.dayOfWeek())) {
+            continue;
+        }
+        for (const QTime time : times) {
+            const QDateTime at(day, time);
+            if (at.isValid() && at > after) {
+                return at;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace vellumora::ReminderSchedule

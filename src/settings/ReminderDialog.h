@@ -1,0 +1,46 @@
+#pragma once
+
+#include "settings/ReminderOptions.h"
+
+#include <QDialog>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QTimeEdit;
+
+namespace vellumora {
+
+class Platform;
+
+// "Reminders": when the user is reminded of an affirmation. OK saves what the controls show, once
+// it can be read; what cannot is told and nothing is saved.
+class ReminderDialog : public QDialog {
+    Q_OBJECT
+public:
+    // The minutes the list offers; a number stored by hand is offered too.
+    static constexpr int kOfferedMinutes[] { 15, 30, 60, 120, 240 };
+
+    ReminderDialog(Platform& platform, ReminderOptions& options, QWidget* parent = nullptr);
+
+    void accept() override;
+
+private:
+    void buildControls();
+    void showSettings(const ReminderSettings& settings);
+    // The controls' settings, or the first thing in them that cannot be used, told.
+    std::optional<ReminderSettings> takeSettings();
+    void enableControls();
+
+    Platform& m_platform;
+    ReminderOptions& m_options;
+    QButtonGroup* m_modes = nullptr;
+    QComboBox* m_minutesList = nullptr;
+    QLineEdit* m_timesField = nullptr;
+    QTimeEdit* m_fromEdit = nullptr;
+    QTimeEdit* m_toEdit = nullptr;
+    QList<QCheckBox*> m_dayBoxes;
+};
+
+} // namespace vellumora
