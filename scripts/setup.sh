@@ -14,7 +14,7 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Test: Xvfb (with xvfb-run and its xauth) and xdotool for the end-to-end tests and the benchmark,
 # GStreamer's command line to make test music; ImageMagick's import for the README's screenshots;
 # a private session bus (dbus-run-session) with a notification server (dunst, read back with
-# dunstctl) for the reminders' end-to-end test.
+# dunstctl) for the reminders' end-to-end test; the time zones the reminders' tests change clocks in.
 VELLUMORA_PACKAGES=(
     g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libxcb1-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins
@@ -23,7 +23,7 @@ VELLUMORA_PACKAGES=(
     fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file lintian
     xvfb xauth xdotool x11-utils gstreamer1.0-tools imagemagick
-    dbus-daemon dbus-bin dunst
+    dbus-daemon dbus-bin dunst tzdata
 )
 
 vellumora_install_packages() {

@@ -1,5 +1,7 @@
 #include "reminders/ReminderSchedule.h"
 
+#include <QTimeZone>
+
 namespace vellumora::ReminderSchedule {
 
 namespace {
@@ -31,7 +33,9 @@ std::optional<QDateTime> next(const ReminderSettings& settings, const QDateTime&
         return std::nullopt;
     }
     const QList<QTime> times = timesOfDay(settings);
-    const QDate today = after.toLocalTime().date();
+    // On the clock `after` is told on: the local one, or a time zone of its own.
+    const bool zoned = after.timeSpec() == Qt::TimeZone;
+    const QDate today = (zoned ? after : after.toLocalTime()).date();
     // A week and a day reach every day of the week after today's last time.
     for (int offset = 0; offset <= 7 && !times.isEmpty(); ++offset) {
         const QDate day = today.addDays(offset);
@@ -39,7 +43,7 @@ std::optional<QDateTime> next(const ReminderSettings& settings, const QDateTime&
             continue;
         }
         for (const QTime time : times) {
-            const QDateTime at(day, time);
+            const QDateTime at = zoned ? QDateTime(day, time, after.timeZone()) : QDateTime(day, time);
             if (at.isValid() && at > after) {
                 return at;
             }

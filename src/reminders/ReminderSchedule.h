@@ -7,9 +7,9 @@
 
 namespace vellumora::ReminderSchedule {
 
-// The first reminder strictly after `after`, on the local clock: every N minutes from the start
-// of the active hours to their end, or at the chosen times, on the active days. Nothing when
-// reminders are off or there is no time to remind at. A time the clock skips (a daylight-saving
+// The first reminder strictly after `after`, on the local clock (or the time zone `after` is in): every N
+// minutes from the start of the active hours to their end, or at the chosen times, on the active days.
+// Nothing when reminders are off or there is no time to remind at. A time the clock skips (a daylight-saving
 // change) comes as the clock shows it after the change.
 std::optional<QDateTime> next(const ReminderSettings& settings, const QDateTime& after);
 

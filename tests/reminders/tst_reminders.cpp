@@ -1,0 +1,255 @@
+#include "reminders/ReminderSchedule.h"
+#include "reminders/Reminders.h"
+#include "show/Show.h"
+#include "support/Libraries.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTimeZone>
+
+using namespace vellumora;
+
+namespace {
+
+const QTimeZone kBerlin("Europe/Berlin");
+
+QDateTime berlin(const QString& text)
+{
+    return QDateTime(
+        QDate::fromString(text.left(10), Qt::ISODate), QTime::fromString(text.mid(11), "HH:mm"), kBerlin);
+}
+
+// The settings file's section as a user may have left it: "Key=value" pairs.
+void store(FakePlatform& platform, const QStringList& values)
+{
+    for (const QString& value : values) {
+        platform.settings.insert("Reminders/" + value.section('=', 0, 0), value.section('=', 1));
+    }
+}
+
+} // namespace
+
+class TestReminders : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_lib = std::make_unique<Libraries>();
+        m_lib->write({ "system/One.txt=\"A\",#TRUE#\r\n\"B\",#TRUE#\r\n\"hidden\",#FALSE#\r\n",
+            "system/Two.txt=\"C\",#TRUE#\r\n", "system/Off.txt=\"D\",#TRUE#\r\n",
+            "item.txt=\"One\",#TRUE#\r\n\"Off\",#FALSE#\r\n\"Two\",#TRUE#\r\n" });
+        m_lib->take("load");
+    }
+
+    // The settings file's values, then when the next reminder comes after a moment on a Monday in
+    // Berlin: every N minutes from the start of the hours to their end inclusive, on the ticked
+    // days; at the chosen times whatever the hours. The hours of a daylight-saving change come as
+    // the clock shows them.
+    void nextReminder_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("next");
+        const QString every15 = "Mode=1;Minutes=15";
+        const auto row = [](const char* name, const QString& stored, const char* after, const char* next) {
+            QTest::newRow(name) << stored.split(';') << QString(after) << QString(next);
+        };
+        row("off by default", "", "2026-03-02 09:10", "");
+        row("between two", every15, "2026-03-02 09:10", "2026-03-02T09:15:00+01:00");
+        row("on one, the next", every15, "2026-03-02 09:15", "2026-03-02T09:30:00+01:00");
+        row("counted from the hours' start", "Mode=1;Minutes=60;From=08:30", "2026-03-02 09:00",
+            "2026-03-02T09:30:00+01:00");
+        row("before the hours", every15, "2026-03-02 06:00", "2026-03-02T08:00:00+01:00");
+        row("the hours' end is one", every15, "2026-03-02 20:50", "2026-03-02T21:00:00+01:00");
+        row("after the hours, the next day", every15, "2026-03-02 21:00", "2026-03-03T08:00:00+01:00");
+        row("a day left out", every15 + ";Days=135", "2026-03-02 22:00", "2026-03-04T08:00:00+01:00");
+        row("Sundays only", every15 + ";Days=7", "2026-03-02 10:00", "2026-03-08T08:00:00+01:00");
+        row("a whole day, every minute", "Mode=1;Minutes=1;From=00:00;To=23:59", "2026-03-02 23:59",
+            "2026-03-03T00:00:00+01:00");
+        row("times in order", "Mode=2;Times=18:00,12:00", "2026-03-02 10:00", "2026-03-02T12:00:00+01:00");
+        row("times, the next day", "Mode=2;Times=18:00,12:00", "2026-03-02 18:00",
+            "2026-03-03T12:00:00+01:00");
+        row("times outside the hours", "Mode=2;Times=23:30", "2026-03-02 22:00", "2026-03-02T23:30:00+01:00");
+        row("times, none", "Mode=2", "2026-03-02 10:00", "");
+        row("the clock skips an hour", "Mode=1;Minutes=30;From=00:00;To=23:59", "2026-03-29 01:45",
+            "2026-03-29T03:00:00+02:00");
+        row("the clock goes back an hour", "Mode=1;Minutes=60;From=00:00;To=23:59", "2026-10-25 02:30",
+            "2026-10-25T03:00:00+01:00");
+    }
+    void nextReminder()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QString, after);
+        QFETCH(QString, next);
+        store(m_lib->platform, stored.filter("="));
+        m_lib->library->reminders().load();
+        const std::optional<QDateTime> found
+            = ReminderSchedule::next(m_lib->library->reminders().settings(), berlin(after));
+        QCOMPARE(found ? found->toString(Qt::ISODate) : QString(), next);
+    }
+
+    // A value that cannot be read gives its default and is not written back; hours that end
+    // before they begin give both defaults.
+    void unreadableValues_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("read");
+        const QString defaults = "0 60 [] 08:00-21:00 1234567";
+        QTest::newRow("no minutes") << QStringList { "Minutes=0" } << defaults;
+        QTest::newRow("more than a day") << QStringList { "Minutes=1441" } << defaults;
+        QTest::newRow("a whole day") << QStringList { "Minutes=1440" } << "0 1440 [] 08:00-21:00 1234567";
+        QTest::newRow("no time of day") << QStringList { "Times=25:99" } << defaults;
+        QTest::newRow("one good, one bad") << QStringList { "Times=08:30,noon" } << defaults;
+        QTest::newRow("thirteen times")
+            << QStringList { "Times=01:00,02:00,03:00,04:00,05:00,06:00,07:00,08:00,09:00,10:00,11:00,12:00,"
+                             "13:00" }
+            << defaults;
+        QTest::newRow("twelve, out of order, one twice")
+            << QStringList { "Times=12:00,1:05,12:00" } << "0 60 [01:05,12:00] 08:00-21:00 1234567";
+        QTest::newRow("from after to") << QStringList { "From=22:00", "To=06:00" } << defaults;
+        QTest::newRow("to before the default from") << QStringList { "To=07:00" } << defaults;
+        QTest::newRow("hours of a night owl")
+            << QStringList { "From=10:00", "To=23:59" } << "0 60 [] 10:00-23:59 1234567";
+        QTest::newRow("a day not in the week") << QStringList { "Days=158" } << defaults;
+        QTest::newRow("no day") << QStringList { "Days=" } << defaults;
+        QTest::newRow("a mode unknown") << QStringList { "Mode=3" } << defaults;
+        QTest::newRow("days and mode") << QStringList { "Mode=2", "Days=61" } << "2 60 [] 08:00-21:00 16";
+    }
+    void unreadableValues()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QString, read);
+        store(m_lib->platform, stored);
+        ReminderOptions& options = m_lib->library->reminders();
+        options.load();
+        const ReminderSettings& s = options.settings();
+        QString days;
+        for (int day = 1; day <= 7; ++day) {
+            days += s.onDay(day) ? QString::number(day) : QString();
+        }
+        QCOMPARE(QString("%1 %2 [%3] %4-%5 %6")
+                     .arg(int(s.mode))
+                     .arg(s.minutes)
+                     .arg(ReminderOptions::formatTimes(s.times), s.from.toString("HH:mm"),
+                         s.to.toString("HH:mm"), days),
+            read);
+        QVERIFY(m_lib->platform.settingsWritten.isEmpty());
+    }
+
+    // Saved, every key is written as the file keeps it, and read back the same.
+    void savedAndReadBack()
+    {
+        ReminderOptions& options = m_lib->library->reminders();
+        const ReminderSettings settings { ReminderMode::Times, 240, { QTime(8, 30), QTime(12, 0) },
+            QTime(7, 5), QTime(22, 0), 0b1010101 };
+        QVERIFY(options.save(settings));
+        QCOMPARE(m_lib->platform.settings,
+            (QMap<QString, QString> { { "Reminders/Mode", "2" }, { "Reminders/Minutes", "240" },
+                { "Reminders/Times", "08:30,12:00" }, { "Reminders/From", "07:05" },
+                { "Reminders/To", "22:00" }, { "Reminders/Days", "1357" } }));
+        options.load();
+        QCOMPARE(options.settings(), settings);
+    }
+
+    // Every 15 minutes from 09:10, then the alarm rings, or the clock is set, at a moment: whether
+    // the user is reminded, and when the alarm is set to ring next. A reminder more than half a
+    // minute late (the computer slept) is missed, not made up; an early ring (the clock set back)
+    // waits for its time. None comes while a show runs or the screen is locked.
+    void ringing_data()
+    {
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<QTime>("at");
+        QTest::addColumn<int>("reminded");
+        QTest::addColumn<QTime>("next");
+        QTest::newRow("on time") << "ring" << QTime(9, 15, 5) << 1 << QTime(9, 30);
+        QTest::newRow("half a minute late") << "ring" << QTime(9, 15, 30) << 1 << QTime(9, 30);
+        QTest::newRow("after a sleep") << "ring" << QTime(9, 50) << 0 << QTime(10, 0);
+        QTest::newRow("early") << "ring" << QTime(9, 0) << 0 << QTime(9, 15);
+        QTest::newRow("the clock set") << "clock" << QTime(11, 7) << 0 << QTime(11, 15);
+        QTest::newRow("during a show") << "show" << QTime(9, 15) << 0 << QTime(9, 30);
+        QTest::newRow("screen locked") << "locked" << QTime(9, 15) << 0 << QTime(9, 30);
+        QTest::newRow("paused for an hour") << "pause" << QTime(9, 10) << 0 << QTime(10, 15);
+        QTest::newRow("switched off") << "off" << QTime(9, 10) << 0 << QTime();
+    }
+    void ringing()
+    {
+        QFETCH(QString, event);
+        QFETCH(QTime, at);
+        QFETCH(int, reminded);
+        QFETCH(QTime, next);
+        FakePlatform& platform = m_lib->platform;
+        const QDate day(2026, 3, 2);
+        platform.clock = QDateTime(day, QTime(9, 10));
+        store(platform, { "Mode=1", "Minutes=15" });
+        m_lib->library->reminders().load();
+        QRandomGenerator random(1);
+        Reminders reminders(platform, *m_lib->library, random);
+        QSignalSpy remind(&reminders, &Reminders::remind);
+        reminders.setShowRunning([&] { return event == "show"; });
+        platform.screenLocked = event == "locked";
+        reminders.reschedule();
+        QCOMPARE(platform.alarm->at, QDateTime(day, QTime(9, 15)));
+        platform.clock = QDateTime(day, at);
+        if (event == "clock") {
+            platform.alarm->clockSet();
+        } else if (event == "pause") {
+            reminders.pause(60);
+        } else if (event == "off") {
+            m_lib->library->reminders().save({});
+        } else {
+            platform.alarm->ring();
+        }
+        QCOMPARE(remind.size(), reminded);
+        QCOMPARE(platform.alarm->at, next.isValid() ? QDateTime(day, next) : QDateTime());
+    }
+
+    // The ticked affirmations of the ticked categories, in the show's order or at random, never
+    // the same one twice running where there is another.
+    void affirmationDrawn_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<bool>("random");
+        QTest::addColumn<QString>("drawn");
+        QTest::newRow("in order") << "" << false << "A B C A B";
+        QTest::newRow("in order, one twice") << "\"A\",#TRUE#\r\n\"A\",#TRUE#\r\n\"B\",#TRUE#\r\n"
+                                             << false << "A B A B A";
+        QTest::newRow("only one") << "\"A\",#TRUE#\r\n" << true << "A A A A A";
+        QTest::newRow("none ticked") << "\"A\",#FALSE#\r\n" << false << "none none none none none";
+        QTest::newRow("at random") << "" << true << "";
+    }
+    void affirmationDrawn()
+    {
+        QFETCH(QString, category);
+        QFETCH(bool, random);
+        QFETCH(QString, drawn);
+        if (!category.isEmpty()) {
+            m_lib->write({ "item.txt=\"One\",#TRUE#\r\n", "system/One.txt=" + category.toUtf8() });
+            m_lib->take("load");
+        }
+        DisplayOptions display;
+        display.order = random ? Order::Random : Order::AsDisplayed;
+        m_lib->library->options().setDisplay(display);
+        QRandomGenerator generator(7);
+        Reminders reminders(m_lib->platform, *m_lib->library, generator);
+        QStringList draws;
+        for (int i = 0; i < (drawn.isEmpty() ? 300 : 5); ++i) {
+            draws << reminders.nextAffirmation().replace(Show::noAffirmation(), "none");
+        }
+        if (!drawn.isEmpty()) {
+            QCOMPARE(draws.join(' '), drawn);
+            return;
+        }
+        for (int i = 1; i < draws.size(); ++i) {
+            QVERIFY2(draws[i] != draws[i - 1], qPrintable(draws.join(' ')));
+        }
+        for (const char* each : { "A", "B", "C" }) {
+            QVERIFY(draws.count(each) > 50);
+        }
+    }
+
+private:
+    std::unique_ptr<Libraries> m_lib;
+};
+
+QTEST_GUILESS_MAIN(TestReminders)
+#include "tst_reminders.moc"
