@@ -34,7 +34,10 @@ Program::Program(Platform& platform)
 {
 }
 
-Program::~Program() = default;
+Program::~Program()
+{
+    delete m_popup;
+}
 
 bool Program::start(StartMode mode)
 {

@@ -1,4 +1,5 @@
 #include "settings/LoginStart.h"
+#include "settings/ReminderDialog.h"
 #include "settings/ShowOptions.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
@@ -123,11 +124,14 @@ private slots:
         QCOMPARE(platform.settings.value("Settings/MusicRepeat"), repeatSaved);
     }
 
-    // The Exec line starts this very program with --show, quoted as desktop entries want.
+    // The Exec line starts this very program with --show, or --background for the reminders
+    // alone, quoted as desktop entries want.
     void loginEntry_data()
     {
         QTest::addColumn<QString>("executable");
         QTest::addColumn<QString>("exec");
+        QTest::newRow("reminders only") << "/usr/lib/vellumora/Vellumora"
+                                        << "Exec=/usr/lib/vellumora/Vellumora --background";
         QTest::newRow("plain") << "/usr/lib/vellumora/Vellumora"
                                << "Exec=/usr/lib/vellumora/Vellumora --show";
         QTest::newRow("blank") << "/opt/My Apps/Vellumora"
@@ -139,15 +143,19 @@ private slots:
     {
         QFETCH(QString, executable);
         QFETCH(QString, exec);
-        const QByteArray entry = LoginStart::entry(executable);
+        const bool reminders = exec.endsWith("--background");
+        const QByteArray entry
+            = LoginStart::entry(executable, reminders ? LoginStart::Kind::Reminders : LoginStart::Kind::Show);
         QVERIFY2(entry.split('\n').contains(exec.toUtf8()), entry.constData());
         QTemporaryDir dir;
-        const QString path = dir.filePath("vellumora.desktop");
+        const LoginStart login(dir.path(), executable);
+        const QString path = login.entryPath();
         QVERIFY(writeBytes(NativePath(path), entry));
         QProcess validator;
         validator.start("desktop-file-validate", { path });
         QVERIFY(validator.waitForFinished());
         QVERIFY2(validator.exitCode() == 0, validator.readAllStandardOutput().constData());
+        QCOMPARE(login.kind() == LoginStart::Kind::Reminders, reminders);
     }
 
     // Ticked, the entry is written; unticked, removed, and no other file in the folder is
@@ -166,7 +174,19 @@ private slots:
         QVERIFY(!box->isChecked());
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList { "other.desktop" });
         QCOMPARE(readBytes(NativePath(folder + "/other.desktop")), "another program's");
+        // The reminders alone, chosen while the entry is there, rewrite it; it shows them when seen again.
+        auto* kind = find<QComboBox>("cboStartAtLogin");
         box->click();
+        kind->setCurrentIndex(1);
+        emit kind->activated(1);
+        const QByteArray reminders
+            = LoginStart::entry(QCoreApplication::applicationFilePath(), LoginStart::Kind::Reminders);
+        QCOMPARE(readBytes(NativePath(entry)), reminders);
+        kind->setCurrentIndex(0);
+        f.window->show();
+        find<QPushButton>("cmdImageLibrary")->click();
+        find<QPushButton>("cmdMusicSettings")->click();
+        QCOMPARE(kind->currentIndex(), 1);
         QVERIFY(QFile::remove(entry));
         // Seen again, the panel shows what is there.
         f.window->show();
@@ -179,6 +199,69 @@ private slots:
         box->click();
         QVERIFY(!box->isChecked());
         QVERIFY(f.lastMessage().startsWith("The show could not be set to start when you log in.\n"));
+    }
+
+    // The reminders' dialog, from what the file holds and what the user sets: the section written
+    // on OK, or what the user is told with nothing written. Switched off, the rest is kept.
+    void reminderDialog_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("saved");
+        const auto row = [](const char* name, const char* stored, const char* steps, const char* saved) {
+            QTest::newRow(name) << stored << steps << saved;
+        };
+        row("every 15 minutes", "", "mode 1; minutes 15", "1 15  08:00 21:00 1234567");
+        row("a number of the file's own", "Minutes=7", "mode 1", "1 7  08:00 21:00 1234567");
+        row("times", "", "mode 2; times 12:00, 8:30; from 22:00", "2 60 08:30,12:00 08:00 21:00 1234567");
+        row("weekends", "Mode=1", "days 67; from 09:30", "1 60  09:30 21:00 67");
+        row("off keeps the rest", "Times=09:00;Days=12", "mode 0; times noon; days none",
+            "0 60 09:00 08:00 21:00 12");
+        row("a time unreadable", "", "mode 2; times 25:99", "\"25:99\" cannot be read as times of day.");
+        row("no time", "", "mode 2", "Please write at least one time of day");
+        row("hours backwards", "", "mode 1; from 22:00; to 06:00",
+            "The reminders' hours end before they begin.");
+        row("no day", "", "mode 1; days none", "Please tick at least one day");
+    }
+    void reminderDialog()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, steps);
+        QFETCH(QString, saved);
+        for (const QString& value : stored.split(';', Qt::SkipEmptyParts)) {
+            f.platform->settings.insert("Reminders/" + value.section('=', 0, 0), value.section('=', 1));
+        }
+        f.load();
+        ReminderDialog dialog(*f.platform, f.library->reminders());
+        const auto control = [&dialog](const QString& name) { return dialog.findChild<QWidget*>(name); };
+        for (const QString& step : steps.split("; ")) {
+            const QString what = step.section(' ', 0, 0), value = step.section(' ', 1);
+            if (what == "mode") {
+                qobject_cast<QRadioButton*>(control("optReminderMode_" + value))->click();
+            } else if (what == "minutes") {
+                auto* list = qobject_cast<QComboBox*>(control("cboReminderMinutes"));
+                list->setCurrentIndex(list->findText(value));
+            } else if (what == "times") {
+                qobject_cast<QLineEdit*>(control("txtReminderTimes"))->setText(value);
+            } else if (what == "from" || what == "to") {
+                qobject_cast<QTimeEdit*>(control(what == "from" ? "tmeReminderFrom" : "tmeReminderTo"))
+                    ->setTime(QTime::fromString(value, "HH:mm"));
+            } else if (what == "days") {
+                for (int day = 1; day <= 7; ++day) {
+                    qobject_cast<QCheckBox*>(control(QString("chkReminderDay_%1").arg(day)))
+                        ->setChecked(value.contains(QString::number(day)));
+                }
+            }
+        }
+        const QStringList before = f.platform->settingsWritten;
+        dialog.accept();
+        QString written;
+        for (const char* key : { "Mode", "Minutes", "Times", "From", "To", "Days" }) {
+            written += f.platform->settings.value(QString("Reminders/") + key) + ' ';
+        }
+        const bool refused = f.platform->settingsWritten == before;
+        QCOMPARE(refused ? f.lastMessage().left(saved.size()) : written.trimmed(), saved);
+        QCOMPARE(dialog.result(), refused ? 0 : int(QDialog::Accepted));
     }
 
 private:

@@ -371,6 +371,101 @@ private slots:
         }
     }
 
+    // Reminders through the day, started with the window or in the background, and what the user
+    // does next: a reminder due ("remind"), a notification's actions ("another", "show"), a click
+    // on the window shown where the desktop has no notifications ("click"), the main window's
+    // close box, a later start ("come forward") and File > Exit. Then the windows up, the texts
+    // reminded of, what the user was told and whether the program ended.
+    void background_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("after");
+        const auto row = [](const char* name, const char* setup, const char* steps, const QString& after) {
+            QTest::newRow(name) << setup << steps << after;
+        };
+        const QString keepsRunning = "Vellumora keeps running to remind you. Choose File > Exit to end it.";
+        row("in the background, off", "off", "", "windows=; reminded=; told=; ended");
+        row("in the background", "", "remind; remind", "windows=; reminded=A, B; told=");
+        row("another one", "", "remind; another", "windows=; reminded=A, B; told=");
+        row("the show from a notification", "", "remind; show", "windows=show; reminded=A; told=");
+        row("no notifications", "no server", "remind", "windows=popup; reminded=A; told=");
+        row("the show from its window", "no server", "remind; click", "windows=show; reminded=A; told=");
+        row("quiet during the show", "", "come forward; Start; remind", "windows=show; reminded=; told=");
+        row("the window opened", "", "come forward", "windows=main; reminded=; told=");
+        row("closed, told once", "window", "close; come forward; close; remind",
+            "windows=; reminded=A; told=" + keepsRunning);
+        row("exit ends", "window", "exit", "windows=; reminded=; told=; ended");
+        row("closed with reminders off ends", "window, off", "close", "windows=; reminded=; told=; ended");
+    }
+    void background()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, steps);
+        QFETCH(QString, after);
+        f.window.reset();
+        FakePlatform platform(m_dir->path());
+        QVERIFY(
+            writeBytes(NativePath(m_dir->filePath("system/One.txt")), "\"A\",#TRUE#\r\n\"B\",#TRUE#\r\n"));
+        QVERIFY(writeBytes(NativePath(m_dir->filePath("item.txt")), "\"One\",#TRUE#\r\n"));
+        QVERIFY(writeSolidPicture(m_dir->filePath("SystemFolder/sea.png"), Qt::blue));
+        QVERIFY(writeBytes(NativePath(m_dir->filePath("SystemFolder/record.txt")), recordOf({ "sea.png" })));
+        platform.settings.insert("Reminders/Mode", setup.contains("off") ? "0" : "1");
+        platform.notices.server = setup != "no server";
+        Program program(platform);
+        const bool started
+            = program.start(setup.startsWith("window") ? StartMode::Window : StartMode::Background);
+        QCOMPARE(started, setup != "off");
+        QStringList reminded;
+        QList<QPointer<QWidget>> popupsSeen;
+        for (const QString& step : steps.split("; ", Qt::SkipEmptyParts)) {
+            if (step == "remind") {
+                platform.clock = platform.alarm->at;
+                platform.alarm->ring();
+            } else if (step == "another" || step == "show") {
+                platform.notices.invoke(step == "show" ? "default" : "another");
+            } else if (step == "click") {
+                QTest::mouseClick(shown("frmReminder"), Qt::LeftButton);
+            } else if (step == "come forward") {
+                platform.laterStart(LaterStart::ComeForward);
+            } else if (step == "Start") {
+                program.mainWindow()->findChild<QPushButton*>("cmdDisplayAffirmations")->click();
+            } else if (step == "close") {
+                program.mainWindow()->close();
+            } else if (step == "exit") {
+                program.mainWindow()->findChild<QAction*>("mnuExit")->trigger();
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            for (const auto& notice : std::as_const(platform.notices.shown)) {
+                QCOMPARE(notice.actions,
+                    (QList<NotificationAction> {
+                        { "default", "Start the Show" }, { "another", "Another One" } }));
+                QCOMPARE(notice.timeoutMs, 10000);
+                reminded << notice.text;
+            }
+            platform.notices.shown.clear();
+            if (QWidget* popup = shown("frmReminder"); popup && !popupsSeen.contains(popup)) {
+                popupsSeen << popup;
+                reminded << popup->findChild<QLabel*>("lblReminder")->text();
+            }
+        }
+        QStringList windows;
+        for (const auto& [name, window] :
+            { std::pair { "main", "frmMain" }, { "show", "frmDisplay" }, { "popup", "frmReminder" } }) {
+            if (shown(window)) {
+                windows << name;
+            }
+        }
+        QStringList told;
+        for (const FakePlatform::Message& message : std::as_const(platform.messages)) {
+            told << message.text;
+        }
+        QCOMPARE(QString("windows=%1; reminded=%2; told=%3%4")
+                     .arg(windows.join(", "), reminded.join(", "), told.join(", "),
+                         platform.endProcessCalls ? "; ended" : ""),
+            after);
+    }
+
 private:
     // A text shows whole when its control has the room it asks for: a wrapped label the height
     // its text needs at its width, a push button its caption's width (the style would ask for a
@@ -415,6 +510,14 @@ private:
     }
 
     QUrl home() const { return WebLinks::homePage(*f.platform); }
+    // The visible top-level window of that name.
+    static QWidget* shown(const QString& name)
+    {
+        const QWidgetList all = QApplication::topLevelWidgets();
+        const auto found = std::ranges::find_if(
+            all, [&](QWidget* window) { return window->objectName() == name && window->isVisible(); });
+        return found == all.end() ? nullptr : *found;
+    }
 
     MainWindowFixture f;
     // An application folder of its own for a whole program.
