@@ -17,6 +17,10 @@
         <translation>Vellumora braucht eine grafische Oberfläche: Weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt.
 </translation>
     </message>
+    <message>
+        <source>Runs without a window and only reminds you of your affirmations, as set in Settings. Starting Vellumora again opens its window.</source>
+        <translation>Läuft ohne Fenster und erinnert Sie nur an Ihre Affirmationen, wie in den Einstellungen festgelegt. Ein erneuter Start von Vellumora öffnet das Fenster.</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -131,6 +135,13 @@
     <message>
         <source>&amp;Update</source>
         <translation>Spei&amp;chern</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BusScreenSaver</name>
+    <message>
+        <source>A full screen show is running</source>
+        <translation>Eine Diashow im Vollbild läuft</translation>
     </message>
 </context>
 <context>
@@ -494,12 +505,129 @@
         <source>Please Reinstall The software</source>
         <translation>Bitte installiere Vellumora neu.</translation>
     </message>
+    <message>
+        <source>Vellumora keeps running to remind you. Choose File &gt; Exit to end it.</source>
+        <translation>Vellumora läuft weiter, um Sie zu erinnern. Wählen Sie Datei &gt; Beenden, um es zu beenden.</translation>
+    </message>
+    <message>
+        <source>Start the Show</source>
+        <translation>Diashow starten</translation>
+    </message>
+    <message>
+        <source>Another One</source>
+        <translation>Noch eine</translation>
+    </message>
+    <message>
+        <source>&amp;Open Vellumora</source>
+        <translation>Vellumora ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Start the Show</source>
+        <translation>&amp;Diashow starten</translation>
+    </message>
+    <message>
+        <source>&amp;Another Affirmation Now</source>
+        <translation>&amp;Noch eine Affirmation</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Reminders for an Hour</source>
+        <translation>Erinnerungen eine Stunde &amp;pausieren</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::QtMediaControl</name>
     <message>
         <source>There is no sound in it.</source>
         <translation>Sie enthält keinen Ton.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ReminderDialog</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+    <message>
+        <source>Remind Me</source>
+        <translation>Erinnere mich</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>A&amp;us</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>Minutes between reminders</source>
+        <translation>Minuten zwischen den Erinnerungen</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>At &amp;these times:</source>
+        <translation>Zu &amp;diesen Zeiten:</translation>
+    </message>
+    <message>
+        <source>Times of day</source>
+        <translation>Uhrzeiten</translation>
+    </message>
+    <message>
+        <source>08:30, 12:00, 18:00</source>
+        <translation>08:30, 12:00, 18:00</translation>
+    </message>
+    <message numerus="yes">
+        <source>Up to %n times of day on the 24-hour clock, separated by commas</source>
+        <translation>
+            <numerusform>Bis zu %n Uhrzeit im 24-Stunden-Format, durch Kommas getrennt</numerusform>
+            <numerusform>Bis zu %n Uhrzeiten im 24-Stunden-Format, durch Kommas getrennt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Von</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>&amp;bis</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
+        <translation>„%1“ lässt sich nicht als Uhrzeiten lesen. Bitte schreiben Sie bis zu %2 Uhrzeiten im 24-Stunden-Format, durch Kommas getrennt, etwa 08:30, 12:00.</translation>
+    </message>
+    <message>
+        <source>Please write at least one time of day, such as 08:30.</source>
+        <translation>Bitte schreiben Sie mindestens eine Uhrzeit, etwa 08:30.</translation>
+    </message>
+    <message>
+        <source>The reminders&apos; hours end before they begin. Please choose a later end.</source>
+        <translation>Die Zeit der Erinnerungen endet, bevor sie beginnt. Bitte wählen Sie ein späteres Ende.</translation>
+    </message>
+    <message>
+        <source>Please tick at least one day for the reminders.</source>
+        <translation>Bitte kreuzen Sie mindestens einen Tag für die Erinnerungen an.</translation>
+    </message>
+    <message>
+        <source>The reminders could not be saved; they are kept until Vellumora ends.</source>
+        <translation>Die Erinnerungen konnten nicht gespeichert werden; sie gelten, bis Vellumora beendet wird.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ReminderPopup</name>
+    <message>
+        <source>Click to start the show</source>
+        <translation>Klicken, um die Diashow zu starten</translation>
     </message>
 </context>
 <context>
@@ -511,18 +639,6 @@
     <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Start the show when I lo&amp;g in</source>
-        <translation>Diashow beim &amp;Anmelden starten</translation>
-    </message>
-    <message>
-        <source>Start the show when I log in</source>
-        <translation>Diashow beim Anmelden starten</translation>
-    </message>
-    <message>
-        <source>Each time you log in, the show starts by itself with these settings</source>
-        <translation>Bei jeder Anmeldung startet die Diashow von selbst mit diesen Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Keep the Show on Top</source>
@@ -691,6 +807,42 @@
     <message>
         <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
         <translation>„%1“ enthält keine MP3-, WAV-, OGG-, FLAC- oder WMA-Datei. Bitte wähle einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>At lo&amp;gin, start</source>
+        <translation>Beim &amp;Anmelden starten:</translation>
+    </message>
+    <message>
+        <source>At login, start</source>
+        <translation>Beim Anmelden starten</translation>
+    </message>
+    <message>
+        <source>Each time you log in, Vellumora starts by itself with these settings</source>
+        <translation>Bei jeder Anmeldung startet Vellumora von selbst mit diesen Einstellungen</translation>
+    </message>
+    <message>
+        <source>the show</source>
+        <translation>die Diashow</translation>
+    </message>
+    <message>
+        <source>reminders only</source>
+        <translation>nur Erinnerungen</translation>
+    </message>
+    <message>
+        <source>What starts at login</source>
+        <translation>Was beim Anmelden startet</translation>
+    </message>
+    <message>
+        <source>The show, or no window at all: only the reminders through the day</source>
+        <translation>Die Diashow oder gar kein Fenster: nur die Erinnerungen über den Tag</translation>
+    </message>
+    <message>
+        <source>Re&amp;minders…</source>
+        <translation>Erin&amp;nerungen…</translation>
+    </message>
+    <message>
+        <source>Your affirmations in the desktop&apos;s notifications through the day</source>
+        <translation>Ihre Affirmationen über den Tag in den Benachrichtigungen des Desktops</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,10 @@
         <translation>Vellumora necesita un escritorio gráfico: no está definido ni DISPLAY ni WAYLAND_DISPLAY.
 </translation>
     </message>
+    <message>
+        <source>Runs without a window and only reminds you of your affirmations, as set in Settings. Starting Vellumora again opens its window.</source>
+        <translation>Funciona sin ventana y solo le recuerda sus afirmaciones, según la configuración. Si vuelve a iniciar Vellumora, se abre su ventana.</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -131,6 +135,13 @@
     <message>
         <source>&amp;Update</source>
         <translation>G&amp;uardar</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BusScreenSaver</name>
+    <message>
+        <source>A full screen show is running</source>
+        <translation>Hay una presentación a pantalla completa en curso</translation>
     </message>
 </context>
 <context>
@@ -494,12 +505,129 @@
         <source>Please Reinstall The software</source>
         <translation>Vuelve a instalar Vellumora.</translation>
     </message>
+    <message>
+        <source>Vellumora keeps running to remind you. Choose File &gt; Exit to end it.</source>
+        <translation>Vellumora sigue funcionando para recordárselo. Elija Archivo &gt; Salir para cerrarlo.</translation>
+    </message>
+    <message>
+        <source>Start the Show</source>
+        <translation>Iniciar la presentación</translation>
+    </message>
+    <message>
+        <source>Another One</source>
+        <translation>Otra</translation>
+    </message>
+    <message>
+        <source>&amp;Open Vellumora</source>
+        <translation>&amp;Abrir Vellumora</translation>
+    </message>
+    <message>
+        <source>&amp;Start the Show</source>
+        <translation>&amp;Iniciar la presentación</translation>
+    </message>
+    <message>
+        <source>&amp;Another Affirmation Now</source>
+        <translation>&amp;Otra afirmación ahora</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Reminders for an Hour</source>
+        <translation>&amp;Pausar los recordatorios una hora</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::QtMediaControl</name>
     <message>
         <source>There is no sound in it.</source>
         <translation>No tiene sonido.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ReminderDialog</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Recordatorios</translation>
+    </message>
+    <message>
+        <source>Remind Me</source>
+        <translation>Recordarme</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>&amp;Desactivado</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Cada</translation>
+    </message>
+    <message>
+        <source>Minutes between reminders</source>
+        <translation>Minutos entre recordatorios</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>At &amp;these times:</source>
+        <translation>A &amp;estas horas:</translation>
+    </message>
+    <message>
+        <source>Times of day</source>
+        <translation>Horas del día</translation>
+    </message>
+    <message>
+        <source>08:30, 12:00, 18:00</source>
+        <translation>08:30, 12:00, 18:00</translation>
+    </message>
+    <message numerus="yes">
+        <source>Up to %n times of day on the 24-hour clock, separated by commas</source>
+        <translation>
+            <numerusform>Hasta %n hora en formato de 24 horas, separadas por comas</numerusform>
+            <numerusform>Hasta %n horas en formato de 24 horas, separadas por comas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>De&amp;sde</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>&amp;hasta</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
+        <translation>«%1» no se puede leer como horas del día. Escriba hasta %2 horas en formato de 24 horas, separadas por comas, por ejemplo 08:30, 12:00.</translation>
+    </message>
+    <message>
+        <source>Please write at least one time of day, such as 08:30.</source>
+        <translation>Escriba al menos una hora del día, por ejemplo 08:30.</translation>
+    </message>
+    <message>
+        <source>The reminders&apos; hours end before they begin. Please choose a later end.</source>
+        <translation>Las horas de los recordatorios terminan antes de empezar. Elija un final más tardío.</translation>
+    </message>
+    <message>
+        <source>Please tick at least one day for the reminders.</source>
+        <translation>Marque al menos un día para los recordatorios.</translation>
+    </message>
+    <message>
+        <source>The reminders could not be saved; they are kept until Vellumora ends.</source>
+        <translation>No se pudieron guardar los recordatorios; se mantienen hasta que se cierre Vellumora.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ReminderPopup</name>
+    <message>
+        <source>Click to start the show</source>
+        <translation>Haga clic para iniciar la presentación</translation>
     </message>
 </context>
 <context>
@@ -511,18 +639,6 @@
     <message>
         <source>Settings</source>
         <translation>Configuración</translation>
-    </message>
-    <message>
-        <source>Start the show when I lo&amp;g in</source>
-        <translation>Iniciar la presentación al e&amp;ntrar</translation>
-    </message>
-    <message>
-        <source>Start the show when I log in</source>
-        <translation>Iniciar la presentación al entrar</translation>
-    </message>
-    <message>
-        <source>Each time you log in, the show starts by itself with these settings</source>
-        <translation>Cada vez que entras en tu sesión, la presentación empieza sola con estos ajustes</translation>
     </message>
     <message>
         <source>&amp;Keep the Show on Top</source>
@@ -691,6 +807,42 @@
     <message>
         <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
         <translation>«%1» no contiene ningún archivo MP3, WAV, OGG, FLAC o WMA. Elige otra carpeta.</translation>
+    </message>
+    <message>
+        <source>At lo&amp;gin, start</source>
+        <translation>A&amp;l iniciar sesión, abrir</translation>
+    </message>
+    <message>
+        <source>At login, start</source>
+        <translation>Al iniciar sesión, abrir</translation>
+    </message>
+    <message>
+        <source>Each time you log in, Vellumora starts by itself with these settings</source>
+        <translation>Cada vez que inicie sesión, Vellumora se abrirá solo con esta configuración</translation>
+    </message>
+    <message>
+        <source>the show</source>
+        <translation>la presentación</translation>
+    </message>
+    <message>
+        <source>reminders only</source>
+        <translation>solo recordatorios</translation>
+    </message>
+    <message>
+        <source>What starts at login</source>
+        <translation>Qué se abre al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>The show, or no window at all: only the reminders through the day</source>
+        <translation>La presentación, o ninguna ventana: solo los recordatorios a lo largo del día</translation>
+    </message>
+    <message>
+        <source>Re&amp;minders…</source>
+        <translation>&amp;Notificaciones…</translation>
+    </message>
+    <message>
+        <source>Your affirmations in the desktop&apos;s notifications through the day</source>
+        <translation>Sus afirmaciones en las notificaciones del escritorio a lo largo del día</translation>
     </message>
 </context>
 <context>

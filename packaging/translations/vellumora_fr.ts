@@ -17,6 +17,10 @@
         <translation>Vellumora a besoin d&apos;un bureau graphique&#xa0;: ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini.
 </translation>
     </message>
+    <message>
+        <source>Runs without a window and only reminds you of your affirmations, as set in Settings. Starting Vellumora again opens its window.</source>
+        <translation>Fonctionne sans fenêtre et vous rappelle seulement vos affirmations, comme réglé dans les paramètres. Lancer Vellumora à nouveau ouvre sa fenêtre.</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -131,6 +135,13 @@
     <message>
         <source>&amp;Update</source>
         <translation>Enregis&amp;trer</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BusScreenSaver</name>
+    <message>
+        <source>A full screen show is running</source>
+        <translation>Un diaporama en plein écran est en cours</translation>
     </message>
 </context>
 <context>
@@ -494,12 +505,129 @@
         <source>Please Reinstall The software</source>
         <translation>Veuillez réinstaller Vellumora.</translation>
     </message>
+    <message>
+        <source>Vellumora keeps running to remind you. Choose File &gt; Exit to end it.</source>
+        <translation>Vellumora continue de fonctionner pour vous rappeler vos affirmations. Choisissez Fichier &gt; Quitter pour l&apos;arrêter.</translation>
+    </message>
+    <message>
+        <source>Start the Show</source>
+        <translation>Lancer le diaporama</translation>
+    </message>
+    <message>
+        <source>Another One</source>
+        <translation>Une autre</translation>
+    </message>
+    <message>
+        <source>&amp;Open Vellumora</source>
+        <translation>&amp;Ouvrir Vellumora</translation>
+    </message>
+    <message>
+        <source>&amp;Start the Show</source>
+        <translation>&amp;Lancer le diaporama</translation>
+    </message>
+    <message>
+        <source>&amp;Another Affirmation Now</source>
+        <translation>Une &amp;autre affirmation maintenant</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Reminders for an Hour</source>
+        <translation>&amp;Suspendre les rappels une heure</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::QtMediaControl</name>
     <message>
         <source>There is no sound in it.</source>
         <translation>Il ne contient aucun son.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ReminderDialog</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <source>Remind Me</source>
+        <translation>Me rappeler</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>&amp;Jamais</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>&amp;Toutes les</translation>
+    </message>
+    <message>
+        <source>Minutes between reminders</source>
+        <translation>Minutes entre les rappels</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>At &amp;these times:</source>
+        <translation>À &amp;ces heures :</translation>
+    </message>
+    <message>
+        <source>Times of day</source>
+        <translation>Heures de la journée</translation>
+    </message>
+    <message>
+        <source>08:30, 12:00, 18:00</source>
+        <translation>08:30, 12:00, 18:00</translation>
+    </message>
+    <message numerus="yes">
+        <source>Up to %n times of day on the 24-hour clock, separated by commas</source>
+        <translation>
+            <numerusform>Jusqu&apos;à %n heure au format 24 heures, séparées par des virgules</numerusform>
+            <numerusform>Jusqu&apos;à %n heures au format 24 heures, séparées par des virgules</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;De</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>ju&amp;squ&apos;à</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
+        <translation>« %1 » ne peut pas être lu comme des heures. Veuillez écrire jusqu&apos;à %2 heures au format 24 heures, séparées par des virgules, par exemple 08:30, 12:00.</translation>
+    </message>
+    <message>
+        <source>Please write at least one time of day, such as 08:30.</source>
+        <translation>Veuillez écrire au moins une heure, par exemple 08:30.</translation>
+    </message>
+    <message>
+        <source>The reminders&apos; hours end before they begin. Please choose a later end.</source>
+        <translation>Les heures des rappels se terminent avant de commencer. Veuillez choisir une fin plus tardive.</translation>
+    </message>
+    <message>
+        <source>Please tick at least one day for the reminders.</source>
+        <translation>Veuillez cocher au moins un jour pour les rappels.</translation>
+    </message>
+    <message>
+        <source>The reminders could not be saved; they are kept until Vellumora ends.</source>
+        <translation>Les rappels n&apos;ont pas pu être enregistrés ; ils sont conservés jusqu&apos;à la fermeture de Vellumora.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ReminderPopup</name>
+    <message>
+        <source>Click to start the show</source>
+        <translation>Cliquez pour lancer le diaporama</translation>
     </message>
 </context>
 <context>
@@ -511,18 +639,6 @@
     <message>
         <source>Settings</source>
         <translation>Paramètres</translation>
-    </message>
-    <message>
-        <source>Start the show when I lo&amp;g in</source>
-        <translation>Lancer le diaporama à l&apos;ou&amp;verture de session</translation>
-    </message>
-    <message>
-        <source>Start the show when I log in</source>
-        <translation>Lancer le diaporama à l&apos;ouverture de session</translation>
-    </message>
-    <message>
-        <source>Each time you log in, the show starts by itself with these settings</source>
-        <translation>À chaque ouverture de session, le diaporama démarre tout seul avec ces réglages</translation>
     </message>
     <message>
         <source>&amp;Keep the Show on Top</source>
@@ -691,6 +807,42 @@
     <message>
         <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
         <translation>«&#xa0;%1&#xa0;» ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez un autre dossier.</translation>
+    </message>
+    <message>
+        <source>At lo&amp;gin, start</source>
+        <translation>À la conne&amp;xion, lancer</translation>
+    </message>
+    <message>
+        <source>At login, start</source>
+        <translation>À la connexion, lancer</translation>
+    </message>
+    <message>
+        <source>Each time you log in, Vellumora starts by itself with these settings</source>
+        <translation>À chaque connexion, Vellumora démarre de lui-même avec ces paramètres</translation>
+    </message>
+    <message>
+        <source>the show</source>
+        <translation>le diaporama</translation>
+    </message>
+    <message>
+        <source>reminders only</source>
+        <translation>les rappels seuls</translation>
+    </message>
+    <message>
+        <source>What starts at login</source>
+        <translation>Ce qui démarre à la connexion</translation>
+    </message>
+    <message>
+        <source>The show, or no window at all: only the reminders through the day</source>
+        <translation>Le diaporama, ou aucune fenêtre : seulement les rappels au fil de la journée</translation>
+    </message>
+    <message>
+        <source>Re&amp;minders…</source>
+        <translation>Rapp&amp;els…</translation>
+    </message>
+    <message>
+        <source>Your affirmations in the desktop&apos;s notifications through the day</source>
+        <translation>Vos affirmations dans les notifications du bureau au fil de la journée</translation>
     </message>
 </context>
 <context>

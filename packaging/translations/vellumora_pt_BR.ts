@@ -17,6 +17,10 @@
         <translation>O Vellumora precisa de uma área de trabalho gráfica: nem DISPLAY nem WAYLAND_DISPLAY está definido.
 </translation>
     </message>
+    <message>
+        <source>Runs without a window and only reminds you of your affirmations, as set in Settings. Starting Vellumora again opens its window.</source>
+        <translation>Funciona sem janela e apenas lembra você das suas afirmações, conforme as configurações. Iniciar o Vellumora de novo abre a janela.</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -131,6 +135,13 @@
     <message>
         <source>&amp;Update</source>
         <translation>Sa&amp;lvar</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BusScreenSaver</name>
+    <message>
+        <source>A full screen show is running</source>
+        <translation>Uma apresentação em tela cheia está em andamento</translation>
     </message>
 </context>
 <context>
@@ -494,12 +505,129 @@
         <source>Please Reinstall The software</source>
         <translation>Instale o Vellumora de novo.</translation>
     </message>
+    <message>
+        <source>Vellumora keeps running to remind you. Choose File &gt; Exit to end it.</source>
+        <translation>O Vellumora continua em execução para lembrar você. Escolha Arquivo &gt; Sair para encerrá-lo.</translation>
+    </message>
+    <message>
+        <source>Start the Show</source>
+        <translation>Iniciar a apresentação</translation>
+    </message>
+    <message>
+        <source>Another One</source>
+        <translation>Outra</translation>
+    </message>
+    <message>
+        <source>&amp;Open Vellumora</source>
+        <translation>&amp;Abrir o Vellumora</translation>
+    </message>
+    <message>
+        <source>&amp;Start the Show</source>
+        <translation>&amp;Iniciar a apresentação</translation>
+    </message>
+    <message>
+        <source>&amp;Another Affirmation Now</source>
+        <translation>&amp;Outra afirmação agora</translation>
+    </message>
+    <message>
+        <source>&amp;Pause Reminders for an Hour</source>
+        <translation>&amp;Pausar os lembretes por uma hora</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>Sai&amp;r</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::QtMediaControl</name>
     <message>
         <source>There is no sound in it.</source>
         <translation>Ele não tem som.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ReminderDialog</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Lembretes</translation>
+    </message>
+    <message>
+        <source>Remind Me</source>
+        <translation>Lembrar-me</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>Des&amp;ligado</translation>
+    </message>
+    <message>
+        <source>&amp;Every</source>
+        <translation>A &amp;cada</translation>
+    </message>
+    <message>
+        <source>Minutes between reminders</source>
+        <translation>Minutos entre os lembretes</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>At &amp;these times:</source>
+        <translation>Nes&amp;tes horários:</translation>
+    </message>
+    <message>
+        <source>Times of day</source>
+        <translation>Horários do dia</translation>
+    </message>
+    <message>
+        <source>08:30, 12:00, 18:00</source>
+        <translation>08:30, 12:00, 18:00</translation>
+    </message>
+    <message numerus="yes">
+        <source>Up to %n times of day on the 24-hour clock, separated by commas</source>
+        <translation>
+            <numerusform>Até %n horário no formato de 24 horas, separados por vírgulas</numerusform>
+            <numerusform>Até %n horários no formato de 24 horas, separados por vírgulas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quando</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;De</translation>
+    </message>
+    <message>
+        <source>t&amp;o</source>
+        <translation>&amp;até</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
+        <translation>&quot;%1&quot; não pode ser lido como horários. Escreva até %2 horários no formato de 24 horas, separados por vírgulas, como 08:30, 12:00.</translation>
+    </message>
+    <message>
+        <source>Please write at least one time of day, such as 08:30.</source>
+        <translation>Escreva pelo menos um horário, como 08:30.</translation>
+    </message>
+    <message>
+        <source>The reminders&apos; hours end before they begin. Please choose a later end.</source>
+        <translation>O horário dos lembretes termina antes de começar. Escolha um fim mais tarde.</translation>
+    </message>
+    <message>
+        <source>Please tick at least one day for the reminders.</source>
+        <translation>Marque pelo menos um dia para os lembretes.</translation>
+    </message>
+    <message>
+        <source>The reminders could not be saved; they are kept until Vellumora ends.</source>
+        <translation>Não foi possível salvar os lembretes; eles valem até o Vellumora ser encerrado.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::ReminderPopup</name>
+    <message>
+        <source>Click to start the show</source>
+        <translation>Clique para iniciar a apresentação</translation>
     </message>
 </context>
 <context>
@@ -511,18 +639,6 @@
     <message>
         <source>Settings</source>
         <translation>Configurações</translation>
-    </message>
-    <message>
-        <source>Start the show when I lo&amp;g in</source>
-        <translation>Iniciar a a&amp;presentação ao entrar</translation>
-    </message>
-    <message>
-        <source>Start the show when I log in</source>
-        <translation>Iniciar a apresentação ao entrar</translation>
-    </message>
-    <message>
-        <source>Each time you log in, the show starts by itself with these settings</source>
-        <translation>Sempre que você entra no sistema, a apresentação começa sozinha com estas configurações</translation>
     </message>
     <message>
         <source>&amp;Keep the Show on Top</source>
@@ -691,6 +807,42 @@
     <message>
         <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
         <translation>“%1” não tem nenhum arquivo MP3, WAV, OGG, FLAC ou WMA. Escolha outra pasta.</translation>
+    </message>
+    <message>
+        <source>At lo&amp;gin, start</source>
+        <translation>A&amp;o entrar, abrir</translation>
+    </message>
+    <message>
+        <source>At login, start</source>
+        <translation>Ao entrar, abrir</translation>
+    </message>
+    <message>
+        <source>Each time you log in, Vellumora starts by itself with these settings</source>
+        <translation>Cada vez que você entrar, o Vellumora inicia sozinho com estas configurações</translation>
+    </message>
+    <message>
+        <source>the show</source>
+        <translation>a apresentação</translation>
+    </message>
+    <message>
+        <source>reminders only</source>
+        <translation>só os lembretes</translation>
+    </message>
+    <message>
+        <source>What starts at login</source>
+        <translation>O que inicia ao entrar</translation>
+    </message>
+    <message>
+        <source>The show, or no window at all: only the reminders through the day</source>
+        <translation>A apresentação, ou nenhuma janela: só os lembretes ao longo do dia</translation>
+    </message>
+    <message>
+        <source>Re&amp;minders…</source>
+        <translation>&amp;Lembretes…</translation>
+    </message>
+    <message>
+        <source>Your affirmations in the desktop&apos;s notifications through the day</source>
+        <translation>Suas afirmações nas notificações da área de trabalho ao longo do dia</translation>
     </message>
 </context>
 <context>

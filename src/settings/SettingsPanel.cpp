@@ -116,7 +116,7 @@ void SettingsPanel::buildControls()
     m_onTopBox->setToolTip(tr("The show stays above every other window"));
     addRowTwips(switches, 300)->addWidget(m_onTopBox, 0, Qt::AlignTop | Qt::AlignLeft);
     switchesAndReminders->addStretch();
-    switchesAndReminders->addWidget(m_remindersButton, 0, Qt::AlignVCenter);
+    switchesAndReminders->addWidget(m_remindersButton, 0, Qt::AlignTop);
 
     // Repeat stands under Browse; Play Music takes the rest of the row, its designed width, and
     // gives way when a language's Repeat is wider than Browse.
