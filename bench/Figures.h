@@ -20,6 +20,7 @@ struct Figures {
     double hugeLoad = 0, hugePanel = 0;
     double hostilePeak = 0, ordinaryPeak = 0;
     int hostileFaults = 0;
+    double backgroundRss = 0, backgroundWakeups = 0;
 };
 
 } // namespace vellumora::bench

@@ -6,6 +6,7 @@
 // library and watched from outside. Then memory with a library ten times as large. For
 // comparison it also decodes a few photos the naive way, whole and kept. See README.md.
 
+#include "BackgroundRun.h"
 #include "Figures.h"
 #include "HostileRun.h"
 #include "LibraryRun.h"
@@ -108,6 +109,7 @@ int main(int argc, char** argv)
     Figures figures = measureLibrary(pictures, photos, showMinutes, showSizes);
     figures.loadAverage = startLoad;
     measureProcess(figures, photos.mid(0, pictures));
+    measureBackground(figures, photos.mid(0, pictures));
     if (largePictures > 0) {
         measureLargeLibrary(figures, smallPhotos);
     }
@@ -139,7 +141,8 @@ int main(int argc, char** argv)
         { "process_warm_ms", figures.processWarm },
         { "rss_at_10000_mb", largePictures == 10'000 ? QJsonValue(figures.largeRss) : QJsonValue() },
         { "large_library_pictures", largePictures }, { "large_library_rss_mb", figures.largeRss },
-        { "large_library_scroll_ms", figures.largeScroll } };
+        { "large_library_scroll_ms", figures.largeScroll }, { "background_rss_mb", figures.backgroundRss },
+        { "background_wakeups_between_reminders", figures.backgroundWakeups } };
     std::printf("%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
     return 0;
 }
