@@ -124,7 +124,10 @@ void SettingsPanel::buildControls()
     m_playMusicBox->setObjectName(QStringLiteral("chkPlayMusic"));
     m_playMusicBox->setChecked(true);
     preferTwips(m_playMusicBox, 0, 255);
-    QHBoxLayout* musicSwitches = addRowTwips(rows, 600);
+    // The login row is as high as its list asks, which is a little more than a tick box's row;
+    // the room above the music path gives it back, so everything below stays where designed.
+    const int loginExcess = std::max(0, m_loginKindList->sizeHint().height() - twipsToPixels(300));
+    QHBoxLayout* musicSwitches = addRowTwips(rows, std::max(300, 600 - loginExcess * kTwipsPerPixel));
     musicSwitches->addWidget(m_playMusicBox, 1, Qt::AlignTop);
     addGapTwips(musicSwitches, 285);
     m_repeatBox = new QCheckBox(tr("R&epeat"), this);
