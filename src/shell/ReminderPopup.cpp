@@ -2,7 +2,9 @@
 
 #include "widgets/TwipsLayout.h"
 
+#include <QApplication>
 #include <QBoxLayout>
+#include <QPainter>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -20,11 +22,16 @@ ReminderPopup::ReminderPopup(const QString& affirmation, int shownMs, QWidget* p
     setAttribute(Qt::WA_DeleteOnClose);
     // It comes while the user works elsewhere: the keyboard stays where it is.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAutoFillBackground(true);
     setCursor(Qt::PointingHandCursor);
     setToolTip(tr("Click to start the show"));
 
-    QVBoxLayout* rows = columnInTwips(this, 180, 150, 180, 150);
+    QHBoxLayout* iconAndText = rowInTwips(this, 180, 150, 180, 150);
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QApplication::windowIcon().pixmap(twipsToPixels(720)));
+    iconAndText->addWidget(icon, 0, Qt::AlignTop);
+    addGapTwips(iconAndText, 180);
+    QVBoxLayout* rows = column();
+    iconAndText->addLayout(rows, 1);
     auto* title = new QLabel(QStringLiteral("Vellumora"), this);
     QFont bold = title->font();
     bold.setBold(true);
@@ -49,6 +56,15 @@ void ReminderPopup::showEvent(QShowEvent* event)
         move(area.right() - width() - margin, area.bottom() - height() - margin);
     }
     QWidget::showEvent(event);
+}
+
+void ReminderPopup::paintEvent(QPaintEvent*)
+{
+    // Borderless, it needs an edge of its own to stand out from whatever lies behind it.
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void ReminderPopup::mouseReleaseEvent(QMouseEvent* event)

@@ -17,6 +17,7 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace vellumora
