@@ -844,6 +844,14 @@
         <source>Your affirmations in the desktop&apos;s notifications through the day</source>
         <translation>Ihre Affirmationen über den Tag in den Benachrichtigungen des Desktops</translation>
     </message>
+    <message>
+        <source>The reminders could not be set to start when you log in.</source>
+        <translation>Die Erinnerungen konnten nicht so eingestellt werden, dass sie beim Anmelden starten.</translation>
+    </message>
+    <message>
+        <source>The reminders are off. Switch them on with the Reminders button, or nothing starts when you log in.</source>
+        <translation>Die Erinnerungen sind aus. Schalten Sie sie mit der Schaltfläche Erinnerungen ein, sonst startet beim Anmelden nichts.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::ShapeOptions</name>

@@ -844,6 +844,14 @@
         <source>Your affirmations in the desktop&apos;s notifications through the day</source>
         <translation>Sus afirmaciones en las notificaciones del escritorio a lo largo del día</translation>
     </message>
+    <message>
+        <source>The reminders could not be set to start when you log in.</source>
+        <translation>No se pudo configurar que los recordatorios se inicien al iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>The reminders are off. Switch them on with the Reminders button, or nothing starts when you log in.</source>
+        <translation>Los recordatorios están desactivados. Actívelos con el botón Notificaciones; si no, nada se inicia al iniciar sesión.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::ShapeOptions</name>

@@ -844,6 +844,14 @@
         <source>Your affirmations in the desktop&apos;s notifications through the day</source>
         <translation>Vos affirmations dans les notifications du bureau au fil de la journée</translation>
     </message>
+    <message>
+        <source>The reminders could not be set to start when you log in.</source>
+        <translation>Les rappels n&apos;ont pas pu être réglés pour démarrer à la connexion.</translation>
+    </message>
+    <message>
+        <source>The reminders are off. Switch them on with the Reminders button, or nothing starts when you log in.</source>
+        <translation>Les rappels sont désactivés. Activez-les avec le bouton Rappels, sinon rien ne démarre à la connexion.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::ShapeOptions</name>

@@ -844,6 +844,14 @@
         <source>Your affirmations in the desktop&apos;s notifications through the day</source>
         <translation>Suas afirmações nas notificações da área de trabalho ao longo do dia</translation>
     </message>
+    <message>
+        <source>The reminders could not be set to start when you log in.</source>
+        <translation>Não foi possível configurar os lembretes para iniciar ao entrar.</translation>
+    </message>
+    <message>
+        <source>The reminders are off. Switch them on with the Reminders button, or nothing starts when you log in.</source>
+        <translation>Os lembretes estão desligados. Ligue-os com o botão Lembretes, ou nada inicia ao entrar.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::ShapeOptions</name>

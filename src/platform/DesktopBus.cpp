@@ -1,5 +1,7 @@
 #include "platform/DesktopBus.h"
 
+#include "BuildConfig.h"
+
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusMetaType>
@@ -27,6 +29,9 @@ const QString kPortalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kPortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 // Long enough for a server started on demand, short enough not to keep a reminder waiting.
 constexpr int kCallTimeoutMs = 5000;
+// Giving the screen saver back is waited for, so that it leaves before the program ends; a
+// service that does not answer holds the window no longer than this.
+constexpr int kReleaseTimeoutMs = 1000;
 
 // The "image-data" hint: the icon's pixels, so no icon theme is needed.
 struct IconPixels {
@@ -126,10 +131,11 @@ BusNotifications::BusNotifications(QDBusConnection bus, QObject* parent)
 {
     qDBusRegisterMetaType<IconPixels>();
     const QString interface = kNotificationsService;
-    m_bus.connect(QString(), kNotificationsPath, interface, QStringLiteral("ActionInvoked"), this,
+    // From the server alone: any program on the bus could send these.
+    m_bus.connect(kNotificationsService, kNotificationsPath, interface, QStringLiteral("ActionInvoked"), this,
         SLOT(onActionInvoked(uint, QString)));
-    m_bus.connect(QString(), kNotificationsPath, interface, QStringLiteral("NotificationClosed"), this,
-        SLOT(onClosed(uint, uint)));
+    m_bus.connect(kNotificationsService, kNotificationsPath, interface, QStringLiteral("NotificationClosed"),
+        this, SLOT(onClosed(uint, uint)));
 }
 
 void BusNotifications::show(const QString& text, const QList<NotificationAction>& actions, int timeoutMs)
@@ -170,8 +176,9 @@ void BusNotifications::notify(const QString& text, const QList<NotificationActio
     }
     QDBusMessage message
         = call(kNotificationsService, kNotificationsPath, kNotificationsService, QStringLiteral("Notify"));
-    message << QStringLiteral("Vellumora") << m_shown << QString() << QStringLiteral("Vellumora")
-            << (markup ? text.toHtmlEscaped() : text) << actionList << hints << timeoutMs;
+    message << QStringLiteral("Vellumora") << m_shown << QStringLiteral(VELLUMORA_APP_ID)
+            << QStringLiteral("Vellumora") << (markup ? text.toHtmlEscaped() : text) << actionList << hints
+            << timeoutMs;
     whenAnswered(m_bus, message, this, [this, text](const QDBusMessage& reply) {
         if (reply.type() != QDBusMessage::ReplyMessage) {
             m_capabilities.reset();
@@ -281,13 +288,13 @@ void BusScreenSaver::release()
             = call(kScreenSaverService, kScreenSaverPath, kScreenSaverService, QStringLiteral("UnInhibit"));
         message << *m_cookie;
         // Waited for: at the program's end the message must leave before the connection goes.
-        m_bus.call(message, QDBus::Block, kCallTimeoutMs);
+        m_bus.call(message, QDBus::Block, kReleaseTimeoutMs);
         m_cookie.reset();
     }
     if (!m_portalRequest.isEmpty()) {
         m_bus.call(call(kPortalService, m_portalRequest, QStringLiteral("org.freedesktop.portal.Request"),
                        QStringLiteral("Close")),
-            QDBus::Block, kCallTimeoutMs);
+            QDBus::Block, kReleaseTimeoutMs);
         m_portalRequest.clear();
     }
 }

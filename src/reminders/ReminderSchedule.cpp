@@ -43,7 +43,13 @@ std::optional<QDateTime> next(const ReminderSettings& settings, const QDateTime&
             continue;
         }
         for (const QTime time : times) {
-            const QDateTime at = zoned ? QDateTime(day, time, after.timeZone()) : QDateTime(day, time);
+            QDateTime at = zoned ? QDateTime(day, time, after.timeZone()) : QDateTime(day, time);
+            if (!at.isValid()) {
+                // The clock skips this time: it comes as far after the day's start, at the hour
+                // the clock shows after the change.
+                at = (zoned ? QDateTime(day, QTime(0, 0), after.timeZone()) : QDateTime(day, QTime(0, 0)))
+                         .addMSecs(time.msecsSinceStartOfDay());
+            }
             if (at.isValid() && at > after) {
                 return at;
             }

@@ -19,7 +19,14 @@ Reminders::Reminders(Platform& platform, Library& library, QRandomGenerator& ran
     , m_alarm(platform.createAlarm())
 {
     connect(m_alarm.get(), &Alarm::rang, this, &Reminders::ring);
-    connect(m_alarm.get(), &Alarm::clockChanged, this, &Reminders::reschedule);
+    // The clock is also said to change on waking from sleep: a time just due still comes.
+    connect(m_alarm.get(), &Alarm::clockChanged, this, [this] {
+        if (m_due && m_platform.now() >= *m_due) {
+            ring();
+        } else {
+            reschedule();
+        }
+    });
     connect(&library.reminders(), &ReminderOptions::changed, this, &Reminders::reschedule);
 }
 

@@ -41,7 +41,12 @@ public:
     // False when the store refused a value.
     bool save(const ReminderSettings& settings);
     const ReminderSettings& settings() const { return m_settings; }
-    bool on() const { return m_settings.mode != ReminderMode::Off; }
+    // Whether a reminder can ever come: chosen times need at least one.
+    bool on() const
+    {
+        return m_settings.mode == ReminderMode::Interval
+            || (m_settings.mode == ReminderMode::Times && !m_settings.times.isEmpty());
+    }
 
     // "08:30,12:00": the times in order, each once; nothing when a part is not a time of day or
     // there are more than the most allowed.

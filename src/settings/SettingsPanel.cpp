@@ -281,14 +281,21 @@ void SettingsPanel::switchLoginStart(bool on)
     if (on && !m_loginStartBox->isChecked()) {
         return; // another kind chosen while the box is off: nothing starts at login
     }
-    const QString problem = on ? m_loginStart.switchOn(LoginStart::Kind(m_loginKindList->currentIndex()))
-                               : m_loginStart.switchOff();
+    const auto kind = LoginStart::Kind(m_loginKindList->currentIndex());
+    const bool reminders = kind == LoginStart::Kind::Reminders;
+    const QString problem = on ? m_loginStart.switchOn(kind) : m_loginStart.switchOff();
     showLoginStart();
     if (!problem.isEmpty()) {
-        m_platform.message(withReason(on ? tr("The show could not be set to start when you log in.")
-                                         : tr("The show could not be kept from starting when you log in."),
-                               problem),
+        m_platform.message(
+            withReason(!on      ? tr("The show could not be kept from starting when you log in.")
+                    : reminders ? tr("The reminders could not be set to start when you log in.")
+                                : tr("The show could not be set to start when you log in."),
+                problem),
             MessageIcon::Critical);
+    } else if (on && reminders && !m_reminders.on()) {
+        m_platform.message(tr("The reminders are off. Switch them on with the Reminders button, or nothing "
+                              "starts when you log in."),
+            MessageIcon::Information);
     }
 }
 

@@ -24,7 +24,8 @@ namespace {
 
 // A reminder stays about this long, in the desktop's notifications or in its own window.
 constexpr int kReminderMs = 10000;
-const QString kStartShowAction = QStringLiteral("default");
+const QString kClickAction = QStringLiteral("default");
+const QString kStartShowAction = QStringLiteral("show");
 const QString kAnotherAction = QStringLiteral("another");
 
 } // namespace
@@ -42,7 +43,13 @@ Program::~Program()
 bool Program::start(StartMode mode)
 {
     const bool showAtOnce = mode == StartMode::Show;
+    const bool background = mode == StartMode::Background;
     if (m_platform.previousInstanceRunning()) {
+        // A copy that runs reminds already; one started in the background, as at login, says nothing.
+        if (background) {
+            end();
+            return false;
+        }
         // The copy that runs brings its window forward, or starts its show; only one that does not
         // answer leaves this copy to say so.
         if (!m_platform.askRunningCopy(showAtOnce ? LaterStart::StartShow : LaterStart::ComeForward)) {
@@ -74,7 +81,10 @@ bool Program::start(StartMode mode)
     // Desktops match the windows to the menu entry, and its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLUMORA_APP_ID));
     m_random.seed(static_cast<quint32>(m_platform.now().toMSecsSinceEpoch()));
-    remindOfUpdate();
+    // In the background nobody may be at the screen yet: the question waits for the window.
+    if (!background) {
+        remindOfUpdate();
+    }
 
     m_library = Library::open(m_platform.libraryFolder(), m_platform);
     if (!m_library) {
@@ -89,13 +99,17 @@ bool Program::start(StartMode mode)
     Notifications& notifications = m_platform.notifications();
     connect(&notifications, &Notifications::actionInvoked, this, &Program::reminderAction);
     connect(&notifications, &Notifications::undelivered, this, [this](const QString& affirmation) {
-        delete m_popup;
+        if (m_popup) {
+            m_popup->close();
+        }
         m_popup = new ReminderPopup(affirmation, kReminderMs);
-        connect(m_popup, &ReminderPopup::clicked, this, [this] { answer(LaterStart::StartShow); });
+        connect(
+            m_popup, &ReminderPopup::clicked, this, [this] { answer(LaterStart::StartShow); },
+            Qt::QueuedConnection);
         m_popup->show();
     });
     connect(&m_library->reminders(), &ReminderOptions::changed, this, &Program::showTray);
-    if (mode == StartMode::Background) {
+    if (background) {
         // Read, but told of only when the window opens: nobody may be at the screen yet.
         m_library->load();
         if (!m_library->reminders().on()) {
@@ -117,6 +131,9 @@ bool Program::start(StartMode mode)
 MainWindow& Program::ensureMainWindow()
 {
     if (!m_main) {
+        if (!m_remindedOfUpdate) {
+            remindOfUpdate();
+        }
         m_main = std::make_unique<MainWindow>(m_platform, *m_library, m_random);
         connect(m_main.get(), &MainWindow::endProgramRequested, this, &Program::end);
         connect(m_main.get(), &MainWindow::closed, this, &Program::mainWindowClosed);
@@ -134,11 +151,12 @@ void Program::answer(LaterStart request)
     }
     const bool made = !m_main;
     MainWindow& main = ensureMainWindow();
-    // A window just made for the show is not shown unless the show is refused.
-    if (made && request == LaterStart::StartShow && main.startShow()) {
-        return;
+    if (!made) {
+        main.answerLaterStart(request);
+    } else if (request == LaterStart::ComeForward || !main.startShow()) {
+        // A window just made for the show is shown only when the show is refused.
+        main.show();
     }
-    main.answerLaterStart(request);
 }
 
 void Program::mainWindowClosed()
@@ -164,24 +182,38 @@ void Program::mainWindowClosed()
 
 void Program::deliver(const QString& affirmation)
 {
+    // The click on the notification starts the show too, where the desktop shows no button for it.
     m_platform.notifications().show(affirmation,
-        { { kStartShowAction, tr("Start the Show") }, { kAnotherAction, tr("Another One") } }, kReminderMs);
+        { { kClickAction, tr("Start the Show") }, { kStartShowAction, tr("Start the Show") },
+            { kAnotherAction, tr("Another One") } },
+        kReminderMs);
 }
 
 void Program::reminderAction(const QString& key)
 {
-    if (key == kStartShowAction) {
+    if (key == kClickAction || key == kStartShowAction) {
         answer(LaterStart::StartShow);
     } else if (key == kAnotherAction) {
         m_reminders->remindNow();
     }
 }
 
+void Program::dropTray()
+{
+    // Later: this may run inside the tray's own menu.
+    if (m_tray) {
+        m_tray->hide();
+        m_tray.release()->deleteLater();
+        m_trayMenu.release()->deleteLater();
+    }
+}
+
 void Program::showTray()
 {
-    const bool wanted = m_library && m_library->reminders().on() && QSystemTrayIcon::isSystemTrayAvailable();
-    if (!wanted) {
-        m_tray.reset();
+    // Made whether or not a tray is there yet: at login the desktop's tray may come later, and
+    // the icon shows itself once it does.
+    if (!m_library || !m_library->reminders().on()) {
+        dropTray();
         return;
     }
     if (m_tray) {
@@ -214,6 +246,7 @@ void Program::showTray()
 
 void Program::remindOfUpdate()
 {
+    m_remindedOfUpdate = true;
     using namespace UpdateReminder;
     const QDateTime now = m_platform.now();
     const std::optional<QDateTime> last = parse(m_platform.setting(kSection, kKey));
@@ -239,7 +272,7 @@ void Program::end()
         return;
     }
     m_ending = true;
-    m_tray.reset();
+    dropTray();
     // Each window's own unload handler runs; the main window's finds the program already ending.
     QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets()) {

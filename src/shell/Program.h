@@ -50,6 +50,7 @@ private:
     void reminderAction(const QString& key);
     // The tray icon is there while reminders are on and the desktop has a tray.
     void showTray();
+    void dropTray();
 
     Platform& m_platform;
     // The one generator behind every random choice of the program, seeded at start-up.
@@ -62,6 +63,7 @@ private:
     QPointer<ReminderPopup> m_popup;
     bool m_ending = false;
     bool m_toldOfBackground = false;
+    bool m_remindedOfUpdate = false;
     // Whether the main window, the show or the reminders are up; until then later starts'
     // requests wait here.
     bool m_up = false;

@@ -4,10 +4,10 @@
 
 #include <QApplication>
 #include <QBoxLayout>
-#include <QPainter>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
@@ -70,8 +70,10 @@ void ReminderPopup::paintEvent(QPaintEvent*)
 void ReminderPopup::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton) {
-        emit clicked();
+        // Closed first: what the click starts may wait in a message box, and this window must
+        // not go away under it.
         close();
+        emit clicked();
     }
 }
 

@@ -1,3 +1,4 @@
+#include "platform/DesktopBus.h"
 #include "platform/FontColourDialog.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
@@ -14,6 +15,39 @@ using namespace vellumora;
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
+    // The alarm rings at its moment of the wall clock, at once for one passed, and once only; set
+    // again or cancelled, the earlier moment no longer counts.
+    void wallClockAlarm_data()
+    {
+        QTest::addColumn<int>("inMs");
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<int>("rings");
+        QTest::newRow("ahead") << 300 << "" << 1;
+        QTest::newRow("passed") << -60000 << "" << 1;
+        QTest::newRow("cancelled") << 300 << "cancel" << 0;
+        QTest::newRow("set later") << 300 << "later" << 0;
+    }
+    void wallClockAlarm()
+    {
+        QFETCH(int, inMs);
+        QFETCH(QString, then);
+        QFETCH(int, rings);
+        WallClockAlarm alarm;
+        QSignalSpy rang(&alarm, &Alarm::rang);
+        QElapsedTimer clock;
+        clock.start();
+        alarm.ringAt(QDateTime::currentDateTime().addMSecs(inMs));
+        if (then == "cancel") {
+            alarm.cancel();
+        } else if (then == "later") {
+            alarm.ringAt(QDateTime::currentDateTime().addSecs(3600));
+        }
+        QCOMPARE(rang.wait(std::max(inMs, 0) + 500), rings == 1);
+        QCOMPARE(rang.size(), rings);
+        // The wall clock is read to the millisecond, the elapsed time on another clock.
+        QVERIFY2(!rings || clock.elapsed() >= inMs - 10, qPrintable(QString::number(clock.elapsed())));
+    }
+
     // Keys live under their section, letter case and all; a write that cannot be made says so.
     void settingsKeepSectionsLetterForLetter()
     {

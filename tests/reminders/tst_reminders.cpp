@@ -73,6 +73,7 @@ private slots:
         row("times, none", "Mode=2", "2026-03-02 10:00", "");
         row("the clock skips an hour", "Mode=1;Minutes=30;From=00:00;To=23:59", "2026-03-29 01:45",
             "2026-03-29T03:00:00+02:00");
+        row("a time the clock skips", "Mode=2;Times=02:30", "2026-03-29 01:00", "2026-03-29T03:30:00+02:00");
         row("the clock goes back an hour", "Mode=1;Minutes=60;From=00:00;To=23:59", "2026-10-25 02:30",
             "2026-10-25T03:00:00+01:00");
     }
@@ -166,6 +167,7 @@ private slots:
         QTest::newRow("after a sleep") << "ring" << QTime(9, 50) << 0 << QTime(10, 0);
         QTest::newRow("early") << "ring" << QTime(9, 0) << 0 << QTime(9, 15);
         QTest::newRow("the clock set") << "clock" << QTime(11, 7) << 0 << QTime(11, 15);
+        QTest::newRow("the clock set on waking, one due") << "clock" << QTime(9, 15, 5) << 1 << QTime(9, 30);
         QTest::newRow("during a show") << "show" << QTime(9, 15) << 0 << QTime(9, 30);
         QTest::newRow("screen locked") << "locked" << QTime(9, 15) << 0 << QTime(9, 30);
         QTest::newRow("paused for an hour") << "pause" << QTime(9, 10) << 0 << QTime(10, 15);

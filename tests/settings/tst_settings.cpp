@@ -182,11 +182,14 @@ private slots:
         const QByteArray reminders
             = LoginStart::entry(QCoreApplication::applicationFilePath(), LoginStart::Kind::Reminders);
         QCOMPARE(readBytes(NativePath(entry)), reminders);
+        QVERIFY(f.lastMessage().startsWith("The reminders are off."));
+        f.platform->messages.clear();
         kind->setCurrentIndex(0);
         f.window->show();
         find<QPushButton>("cmdImageLibrary")->click();
         find<QPushButton>("cmdMusicSettings")->click();
         QCOMPARE(kind->currentIndex(), 1);
+        kind->setCurrentIndex(0);
         QVERIFY(QFile::remove(entry));
         // Seen again, the panel shows what is there.
         f.window->show();

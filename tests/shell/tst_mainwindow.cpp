@@ -388,9 +388,14 @@ private slots:
         row("in the background, off", "off", "", "windows=; reminded=; told=; ended");
         row("in the background", "", "remind; remind", "windows=; reminded=A, B; told=");
         row("another one", "", "remind; another", "windows=; reminded=A, B; told=");
-        row("the show from a notification", "", "remind; show", "windows=show; reminded=A; told=");
+        row("the show from a notification's button", "", "remind; show", "windows=show; reminded=A; told=");
+        row("the show from a click on a notification", "", "remind; default",
+            "windows=show; reminded=A; told=");
         row("no notifications", "no server", "remind", "windows=popup; reminded=A; told=");
         row("the show from its window", "no server", "remind; click", "windows=show; reminded=A; told=");
+        row("its window replaced", "no server", "remind; remind", "windows=popup; reminded=A, B; told=");
+        row("a show refused from its window", "no server, no pictures", "remind; click",
+            "windows=main; reminded=A; told=Please Select Atleast One Image To Display Your Picture");
         row("quiet during the show", "", "come forward; Start; remind", "windows=show; reminded=; told=");
         row("the window opened", "", "come forward", "windows=main; reminded=; told=");
         row("closed, told once", "window", "close; come forward; close; remind",
@@ -408,10 +413,13 @@ private slots:
         QVERIFY(
             writeBytes(NativePath(m_dir->filePath("system/One.txt")), "\"A\",#TRUE#\r\n\"B\",#TRUE#\r\n"));
         QVERIFY(writeBytes(NativePath(m_dir->filePath("item.txt")), "\"One\",#TRUE#\r\n"));
-        QVERIFY(writeSolidPicture(m_dir->filePath("SystemFolder/sea.png"), Qt::blue));
-        QVERIFY(writeBytes(NativePath(m_dir->filePath("SystemFolder/record.txt")), recordOf({ "sea.png" })));
+        if (!setup.contains("no pictures")) {
+            QVERIFY(writeSolidPicture(m_dir->filePath("SystemFolder/sea.png"), Qt::blue));
+            QVERIFY(
+                writeBytes(NativePath(m_dir->filePath("SystemFolder/record.txt")), recordOf({ "sea.png" })));
+        }
         platform.settings.insert("Reminders/Mode", setup.contains("off") ? "0" : "1");
-        platform.notices.server = setup != "no server";
+        platform.notices.server = !setup.contains("no server");
         Program program(platform);
         const bool started
             = program.start(setup.startsWith("window") ? StartMode::Window : StartMode::Background);
@@ -422,10 +430,11 @@ private slots:
             if (step == "remind") {
                 platform.clock = platform.alarm->at;
                 platform.alarm->ring();
-            } else if (step == "another" || step == "show") {
-                platform.notices.invoke(step == "show" ? "default" : "another");
+            } else if (step == "another" || step == "show" || step == "default") {
+                platform.notices.invoke(step);
             } else if (step == "click") {
                 QTest::mouseClick(shown("frmReminder"), Qt::LeftButton);
+                QCoreApplication::processEvents();
             } else if (step == "come forward") {
                 platform.laterStart(LaterStart::ComeForward);
             } else if (step == "Start") {
@@ -438,8 +447,8 @@ private slots:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             for (const auto& notice : std::as_const(platform.notices.shown)) {
                 QCOMPARE(notice.actions,
-                    (QList<NotificationAction> {
-                        { "default", "Start the Show" }, { "another", "Another One" } }));
+                    (QList<NotificationAction> { { "default", "Start the Show" },
+                        { "show", "Start the Show" }, { "another", "Another One" } }));
                 QCOMPARE(notice.timeoutMs, 10000);
                 reminded << notice.text;
             }
