@@ -1,5 +1,6 @@
 #include "support/TestFiles.h"
 
+#include <QtDBus>
 #include <QtGui>
 #include <QtTest>
 #include <algorithm>
@@ -16,6 +17,14 @@ const QString kMainTitle = "Vellumora v1.0";
 const QString kMessageTitle = "Vellumora";
 constexpr int kShowWidth = 433;
 constexpr int kTimeoutMs = 15000;
+// A full screen show's width: the test's display's.
+constexpr int kScreenWidth = 1280;
+// A reminder comes at the next minute's turn, and reaches the screen a moment after.
+constexpr int kReminderTimeoutMs = 75000;
+// Where the background program reminds from.
+const QStringList kTicked { "Calm and steady", "Kind words today" };
+const QString kScreenSaver = "org.freedesktop.ScreenSaver";
+const QString kTray = "org.kde.StatusNotifierWatcher";
 
 // Runs a command to its end: its exit code, or -1 when it could not run. What it printed goes
 // to output when that is asked for, and to the test's log when it failed.
@@ -25,7 +34,10 @@ int run(const QString& program, const QStringList& args, QByteArray* output = nu
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(program, args);
-    const bool ran = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
+    // Waited for with the test's own services on the bus answering: the command may call the
+    // program, and the program the test.
+    const bool ran = QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 120000)
+        && process.error() == QProcess::UnknownError && process.exitStatus() == QProcess::NormalExit;
     const QByteArray printed = process.readAllStandardOutput() + process.readAllStandardError();
     if (output) {
         *output = printed;
@@ -73,10 +85,10 @@ QStringList windows(const QString& title, int width = 0)
 }
 
 // The first of them, once there is one; empty on time-out.
-QString waitForWindow(const QString& title, int width = 0)
+QString waitForWindow(const QString& title, int width = 0, int timeoutMs = kTimeoutMs)
 {
     QStringList found;
-    return QTest::qWaitFor([&] { return !(found = windows(title, width)).isEmpty(); }, kTimeoutMs)
+    return QTest::qWaitFor([&] { return !(found = windows(title, width)).isEmpty(); }, timeoutMs)
         ? found.first()
         : QString();
 }
@@ -99,12 +111,54 @@ bool sendKeys(const QString& window, const QStringList& keys)
     return ok;
 }
 
+// The desktop's screen saver as the program finds it on the session bus: the calls it took, in
+// order, each cookie as it was handed out or given back.
+class FakeScreenSaver : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
+public:
+    QStringList calls;
+    bool locked = false;
+
+public slots:
+    uint Inhibit(const QString& application, const QString&)
+    {
+        calls.append(QString("Inhibit %1 %2").arg(application).arg(++m_cookie));
+        return m_cookie;
+    }
+    void UnInhibit(uint cookie) { calls.append(QString("UnInhibit %1").arg(cookie)); }
+    bool GetActive()
+    {
+        calls.append("GetActive");
+        return locked;
+    }
+
+private:
+    uint m_cookie = 40;
+};
+
+// A desktop's tray as the program finds it on the session bus: the services of the items that
+// came to it.
+class FakeTray : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered MEMBER m_hostRegistered CONSTANT)
+public:
+    QStringList items;
+
+public slots:
+    void RegisterStatusNotifierItem(const QString& service) { items.append(service); }
+
+private:
+    bool m_hostRegistered = true;
+};
+
 } // namespace
 
 // What only the real process shows: its lock against a second copy, a crash leaving no stale
-// lock, its files on the first run, its exit, its command line, and its install. Each test copies
-// the built program into a fresh application folder with a home of its own; the X display is the
-// one the test runs on.
+// lock, its files on the first run, its exit, its command line, its install, and its reminders and
+// the desktop's services it asks. Each test copies the built program into a fresh application
+// folder with a home of its own; the X display and the session bus are the ones the test runs on.
 class TestEndToEnd : public QObject {
     Q_OBJECT
 private slots:
@@ -117,6 +171,12 @@ private slots:
         QVERIFY(root.mkpath("app/system") && root.mkpath("app/SystemFolder") && root.mkpath("home"));
         QVERIFY(root.mkdir("home/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QVERIFY(QFile::copy(VELLUMORA_APP_DIR "/Vellumora", app("Vellumora")));
+        // The objects go off the bus with the old ones.
+        m_saver = std::make_unique<FakeScreenSaver>();
+        m_tray = std::make_unique<FakeTray>();
+        for (const QString& service : { kScreenSaver, kTray }) {
+            QDBusConnection::sessionBus().unregisterService(service);
+        }
     }
 
     // Of five copies started at the same moment on the first run, one runs, and writes the index
@@ -128,10 +188,7 @@ private slots:
     // its key, ends it.
     void singleCopy()
     {
-        const QString sun = VELLUMORA_BUILD_DIR "/starter/en/SystemFolder/Sunrise.jpg";
-        QVERIFY(writeBytes(NativePath(app("system/Joy.txt")), "")
-            && QFile::copy(sun, app("SystemFolder/Sun.jpg"))
-            && writeBytes(NativePath(app("SystemFolder/record.txt")), "\"Sun.jpg\"\r\n"));
+        QVERIFY(writeBytes(NativePath(app("system/Joy.txt")), "") && placePicture());
         std::vector<QProcess*> copies(5);
         std::ranges::generate(copies, [this] { return start(); });
         const QString main = waitForWindow(kMainTitle);
@@ -249,8 +306,166 @@ private slots:
         QCOMPARE(run("chmod", { "-R", "u+w", root }), 0);
     }
 
+    void reminds_data()
+    {
+        QTest::addColumn<bool>("server");
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("notification server") << true << false;
+        QTest::newRow("no server") << false << false;
+        QTest::newRow("screen locked") << false << true;
+    }
+
+    // Started in the background, minute by minute all day: at the next minute's turn a ticked
+    // affirmation comes in the desktop's notifications, and their action starts the show; where
+    // no server answers, in a window of the program's own that starts it on a click. Nothing
+    // comes while the screen is locked.
+    void reminds()
+    {
+        QFETCH(bool, server);
+        QFETCH(bool, locked);
+        QVERIFY(placeLibrary());
+        QVERIFY(writeSettings("[Reminders]\nMode=1\nMinutes=1\nFrom=00:00\nTo=23:59\nDays=1234567\n"));
+        if (server) {
+            // Its own settings, not the user's.
+            QVERIFY(writeBytes(NativePath(m_root->filePath("dunstrc")), "[global]\n"));
+            start("dunst", { "-config", m_root->filePath("dunstrc") });
+            QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::sessionBus()
+                                         .interface()
+                                         ->isServiceRegistered("org.freedesktop.Notifications")
+                                         .value(),
+                kTimeoutMs);
+        }
+        m_saver->locked = locked;
+        QVERIFY(!locked || own(kScreenSaver, "/org/freedesktop/ScreenSaver", *m_saver));
+        start({}, { "--background" });
+        if (locked) {
+            QTRY_COMPARE_WITH_TIMEOUT(m_saver->calls, QStringList { "GetActive" }, kReminderTimeoutMs);
+            QVERIFY(!QTest::qWaitFor([] { return !windows(kMessageTitle).isEmpty(); }, 3000));
+            return;
+        }
+        if (server) {
+            QByteArray displayed;
+            QVERIFY(QTest::qWaitFor(
+                [&] {
+                    return run("dunstctl", { "count", "displayed" }, &displayed) == 0 && displayed == "1\n";
+                },
+                kReminderTimeoutMs));
+            QCOMPARE(run("dunstctl", { "action", "0" }), 0);
+            QVERIFY(!waitForWindow(kMessageTitle, kShowWidth).isEmpty());
+            // Only a notification closed is in the history.
+            QCOMPARE(run("dunstctl", { "close" }), 0);
+            QByteArray history;
+            QCOMPARE(run("dunstctl", { "history" }, &history), 0);
+            const QJsonArray shown = QJsonDocument::fromJson(history)["data"][0].toArray();
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(shown[0]["summary"]["data"].toString(), "Vellumora");
+            QVERIFY2(kTicked.contains(shown[0]["body"]["data"].toString()), history.constData());
+        } else {
+            const QString popup = waitForWindow(kMessageTitle, -kShowWidth, kReminderTimeoutMs);
+            QVERIFY(!popup.isEmpty());
+            QVERIFY(!xdotool({ "getwindowgeometry", popup })
+                         .filter(QRegularExpression("Position: [7-9]\\d\\d,[6-9]\\d\\d"))
+                         .isEmpty());
+            QCOMPARE(run("xdotool", { "mousemove", "--window", popup, "20", "20", "click", "1" }), 0);
+            QVERIFY(!waitForWindow(kMessageTitle, kShowWidth).isEmpty());
+            QTRY_VERIFY_WITH_TIMEOUT(windows(kMessageTitle, -kShowWidth).isEmpty(), kTimeoutMs);
+        }
+        QVERIFY(windows(kMainTitle).isEmpty());
+    }
+
+    void keepsTheScreenAwake_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("Escape") << "Escape";
+        QTest::newRow("Back") << "alt+b";
+        // The program's end: Quit in the tray's menu.
+        QTest::newRow("Quit") << QString();
+    }
+
+    // A full screen show keeps the screen saver away while it runs, and gives the screen back
+    // however it ends. The reminders being on, the program has its tray.
+    void keepsTheScreenAwake()
+    {
+        QFETCH(QString, key);
+        QVERIFY(placeLibrary() && own(kScreenSaver, "/org/freedesktop/ScreenSaver", *m_saver)
+            && own(kTray, "/StatusNotifierWatcher", *m_tray));
+        QVERIFY(writeSettings("[settings]\nDispDuration=1\nShowSize=3\n[Reminders]\nMode=2\nTimes=00:00\n"));
+        QProcess* program = start({}, { "--show" });
+        const QString show = waitForWindow(kMessageTitle, kScreenWidth);
+        QVERIFY(!show.isEmpty());
+        const QString inhibit = "Inhibit Vellumora 41";
+        QTRY_COMPARE_WITH_TIMEOUT(m_saver->calls, QStringList { inhibit }, kTimeoutMs);
+        QVERIFY(key.isEmpty() ? quitFromTray() : sendKeys(show, { key }));
+        QTRY_COMPARE_WITH_TIMEOUT(m_saver->calls, (QStringList { inhibit, "UnInhibit 41" }), kTimeoutMs);
+        // Waited for only now: the program's last call waits for the test's answer.
+        if (key.isEmpty()) {
+            QVERIFY(endsAlone(program));
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(windows(kMessageTitle).isEmpty(), kTimeoutMs);
+        }
+    }
+
 private:
     QString app(const QString& relative) const { return m_root->filePath("app/" + relative); }
+
+    // One picture, enough for a show.
+    bool placePicture()
+    {
+        return QFile::copy(
+                   VELLUMORA_BUILD_DIR "/starter/en/SystemFolder/Sunrise.jpg", app("SystemFolder/Sun.jpg"))
+            && writeBytes(NativePath(app("SystemFolder/record.txt")), recordOf({ "Sun.jpg" }));
+    }
+
+    // A category of affirmations, one of them not ticked, and a picture.
+    bool placeLibrary()
+    {
+        return writeBytes(NativePath(app("item.txt")), crlfLines({ "\"Joy\",#TRUE#" }))
+            && writeBytes(NativePath(app("system/Joy.txt")),
+                crlfLines({ "\"Calm and steady\",#TRUE#", "\"Not this one\",#FALSE#",
+                    "\"Kind words today\",#TRUE#" }))
+            && placePicture();
+    }
+
+    // The user's settings, as the program finds them at its start.
+    bool writeSettings(const QByteArray& ini)
+    {
+        const QString folder = m_root->filePath("home/.config/Vellumora");
+        return QDir().mkpath(folder) && writeBytes(NativePath(folder + "/Vellumora.ini"), ini);
+    }
+
+    // The desktop's service, played by an object of the test's own.
+    static bool own(const QString& service, const QString& path, QObject& object)
+    {
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        return bus.registerObject(path, &object, QDBusConnection::ExportAllContents)
+            && bus.registerService(service);
+    }
+
+    // Chooses Quit in the program's tray menu, as the desktop's tray would.
+    bool quitFromTray()
+    {
+        if (!QTest::qWaitFor([this] { return !m_tray->items.isEmpty(); }, kTimeoutMs)) {
+            return false;
+        }
+        const QStringList menu { "--user", "--", "call", m_tray->items.first(), "/MenuBar",
+            "com.canonical.dbusmenu" };
+        QByteArray layout;
+        if (run("busctl",
+                QStringList { "--json=short" } + menu + QStringList { "GetLayout", "iias", "0", "-1", "0" },
+                &layout)
+            != 0) {
+            return false;
+        }
+        for (const QJsonValue item : QJsonDocument::fromJson(layout)["data"][1][2].toArray()) {
+            if (item["data"][1]["label"]["data"] == "_Quit") {
+                const QString id = QString::number(item["data"][0].toInt());
+                return run("busctl", menu + QStringList { "Event", "isvu", id, "clicked", "i", "0", "0" })
+                    == 0;
+            }
+        }
+        qWarning().noquote() << "No Quit in the tray's menu:" << layout;
+        return false;
+    }
 
     // A window of the test's own over every other.
     void cover()
@@ -290,6 +505,8 @@ private:
     std::unique_ptr<QTemporaryDir> m_root;
     QWindow m_cover;
     std::vector<std::unique_ptr<QProcess>> m_programs;
+    std::unique_ptr<FakeScreenSaver> m_saver;
+    std::unique_ptr<FakeTray> m_tray;
 };
 
 QTEST_MAIN(TestEndToEnd)
