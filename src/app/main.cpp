@@ -1,3 +1,4 @@
+#include "platform/EndSignals.h"
 #include "platform/Language.h"
 #include "platform/QtPlatform.h"
 #include "shell/CommandLine.h"
@@ -19,5 +20,6 @@ int main(int argc, char* argv[])
     if (!program.start(request.mode)) {
         return 0;
     }
+    vellumora::endOnSignals([&program] { program.end(); });
     return QApplication::exec();
 }

@@ -24,7 +24,6 @@ constexpr int kReminderTimeoutMs = 75000;
 // Where the background program reminds from.
 const QStringList kTicked { "Calm and steady", "Kind words today" };
 const QString kScreenSaver = "org.freedesktop.ScreenSaver";
-const QString kTray = "org.kde.StatusNotifierWatcher";
 
 // Runs a command to its end: its exit code, or -1 when it could not run. What it printed goes
 // to output when that is asked for, and to the test's log when it failed.
@@ -137,22 +136,6 @@ private:
     uint m_cookie = 40;
 };
 
-// A desktop's tray as the program finds it on the session bus: the services of the items that
-// came to it.
-class FakeTray : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
-    Q_PROPERTY(bool IsStatusNotifierHostRegistered MEMBER m_hostRegistered CONSTANT)
-public:
-    QStringList items;
-
-public slots:
-    void RegisterStatusNotifierItem(const QString& service) { items.append(service); }
-
-private:
-    bool m_hostRegistered = true;
-};
-
 } // namespace
 
 // What only the real process shows: its lock against a second copy, a crash leaving no stale
@@ -173,10 +156,7 @@ private slots:
         QVERIFY(QFile::copy(VELLUMORA_APP_DIR "/Vellumora", app("Vellumora")));
         // The objects go off the bus with the old ones.
         m_saver = std::make_unique<FakeScreenSaver>();
-        m_tray = std::make_unique<FakeTray>();
-        for (const QString& service : { kScreenSaver, kTray }) {
-            QDBusConnection::sessionBus().unregisterService(service);
-        }
+        QDBusConnection::sessionBus().unregisterService(kScreenSaver);
     }
 
     // Of five copies started at the same moment on the first run, one runs, and writes the index
@@ -378,24 +358,27 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::newRow("Escape") << "Escape";
         QTest::newRow("Back") << "alt+b";
-        // The program's end: Quit in the tray's menu.
-        QTest::newRow("Quit") << QString();
+        // The program's end, as when the session ends.
+        QTest::newRow("the program ended") << QString();
     }
 
     // A full screen show keeps the screen saver away while it runs, and gives the screen back
-    // however it ends. The reminders being on, the program has its tray.
+    // however it ends.
     void keepsTheScreenAwake()
     {
         QFETCH(QString, key);
-        QVERIFY(placeLibrary() && own(kScreenSaver, "/org/freedesktop/ScreenSaver", *m_saver)
-            && own(kTray, "/StatusNotifierWatcher", *m_tray));
-        QVERIFY(writeSettings("[settings]\nDispDuration=1\nShowSize=3\n[Reminders]\nMode=2\nTimes=00:00\n"));
+        QVERIFY(placeLibrary() && own(kScreenSaver, "/org/freedesktop/ScreenSaver", *m_saver));
+        QVERIFY(writeSettings("[settings]\nDispDuration=1\nShowSize=3\n"));
         QProcess* program = start({}, { "--show" });
         const QString show = waitForWindow(kMessageTitle, kScreenWidth);
         QVERIFY(!show.isEmpty());
         const QString inhibit = "Inhibit Vellumora 41";
         QTRY_COMPARE_WITH_TIMEOUT(m_saver->calls, QStringList { inhibit }, kTimeoutMs);
-        QVERIFY(key.isEmpty() ? quitFromTray() : sendKeys(show, { key }));
+        if (key.isEmpty()) {
+            program->terminate();
+        } else {
+            QVERIFY(sendKeys(show, { key }));
+        }
         QTRY_COMPARE_WITH_TIMEOUT(m_saver->calls, (QStringList { inhibit, "UnInhibit 41" }), kTimeoutMs);
         // Waited for only now: the program's last call waits for the test's answer.
         if (key.isEmpty()) {
@@ -441,32 +424,6 @@ private:
             && bus.registerService(service);
     }
 
-    // Chooses Quit in the program's tray menu, as the desktop's tray would.
-    bool quitFromTray()
-    {
-        if (!QTest::qWaitFor([this] { return !m_tray->items.isEmpty(); }, kTimeoutMs)) {
-            return false;
-        }
-        const QStringList menu { "--user", "--", "call", m_tray->items.first(), "/MenuBar",
-            "com.canonical.dbusmenu" };
-        QByteArray layout;
-        if (run("busctl",
-                QStringList { "--json=short" } + menu + QStringList { "GetLayout", "iias", "0", "-1", "0" },
-                &layout)
-            != 0) {
-            return false;
-        }
-        for (const QJsonValue item : QJsonDocument::fromJson(layout)["data"][1][2].toArray()) {
-            if (item["data"][1]["label"]["data"] == "_Quit") {
-                const QString id = QString::number(item["data"][0].toInt());
-                return run("busctl", menu + QStringList { "Event", "isvu", id, "clicked", "i", "0", "0" })
-                    == 0;
-            }
-        }
-        qWarning().noquote() << "No Quit in the tray's menu:" << layout;
-        return false;
-    }
-
     // A window of the test's own over every other.
     void cover()
     {
@@ -506,7 +463,6 @@ private:
     QWindow m_cover;
     std::vector<std::unique_ptr<QProcess>> m_programs;
     std::unique_ptr<FakeScreenSaver> m_saver;
-    std::unique_ptr<FakeTray> m_tray;
 };
 
 QTEST_MAIN(TestEndToEnd)
