@@ -265,36 +265,6 @@ private slots:
         QCOMPARE(f.window->isVisible(), size == 3);
     }
 
-    // A full screen show keeps the screen saver away until it ends, however it ends; a smaller
-    // one lets it come.
-    void screenKeptAwake_data()
-    {
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QString>("end");
-        QTest::newRow("Esc") << 3 << "Esc";
-        QTest::newRow("Back") << 3 << "Back";
-        QTest::newRow("the program's end") << 3 << "end";
-        QTest::newRow("a large show") << 2 << "Esc";
-    }
-    void screenKeptAwake()
-    {
-        QFETCH(int, size);
-        QFETCH(QString, end);
-        loadOnePicture();
-        f.find<QComboBox>("cboShowSize")->setCurrentIndex(size);
-        start();
-        const QList<bool> kept = size == 3 ? QList<bool> { true } : QList<bool> {};
-        QCOMPARE(f.platform->screenAwake, kept);
-        if (end == "Esc") {
-            QTest::keyClick(slideshow(), Qt::Key_Escape);
-        } else if (end == "Back") {
-            back();
-        } else {
-            f.window.reset();
-        }
-        QCOMPARE(f.platform->screenAwake, (size == 3 ? QList<bool> { true, false } : kept));
-    }
-
     // The ticked affirmations in turn, in the font and colour chosen, which are kept with the
     // options across Back and a new start of the program; the dialog always opens on the font in
     // effect. The caption glides in its strip.
