@@ -144,7 +144,7 @@ public:
     }
     Notifications& notifications() override { return notices; }
     void askScreenLocked(std::function<void(bool)> answer) override { answer(screenLocked); }
-    void keepScreenAwake(bool on) override { screenAwake.append(on); }
+    void keepScreenAwake(bool) override { }
     void endProcess() override { ++endProcessCalls; }
 
     QString folder;
@@ -185,8 +185,6 @@ public:
     QPointer<FakeAlarm> alarm;
     FakeNotifications notices;
     bool screenLocked = false;
-    // Every keepScreenAwake, in order.
-    QList<bool> screenAwake;
 
 private:
     QString nextChosen() { return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst(); }
