@@ -47,20 +47,6 @@ Wakeups wakeups(qint64 pid)
     return result;
 }
 
-double rssOf(qint64 pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return 0;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-        }
-    }
-    return 0;
-}
-
 // Sleeps until the wall clock shows this many seconds past a minute.
 void waitForSecond(int second)
 {
@@ -85,9 +71,6 @@ void measureBackground(Figures& figures, const QStringList& photos)
     const QString executable = QCoreApplication::applicationDirPath() + QStringLiteral("/../app/Vellumora");
     const QString home = root.filePath(QStringLiteral("home"));
     QDir().mkpath(home + QStringLiteral("/.config/Vellumora"));
-    QDir().mkpath(home + QStringLiteral("/runtime"));
-    QFile::setPermissions(
-        home + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QFile settings(home + QStringLiteral("/.config/Vellumora/Vellumora.ini"));
     if (!placeProgram(executable, folder) || !settings.open(QIODevice::WriteOnly)
         || settings.write("[Reminders]\nMode=1\nMinutes=1\nFrom=00:00\nTo=23:59\n") < 0) {
@@ -104,14 +87,9 @@ void measureBackground(Figures& figures, const QStringList& photos)
         std::printf("the background: no session bus could be started; not measured\n");
         return;
     }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = programEnvironment(home);
     environment.insert(
         QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromUtf8(bus.readLine().trimmed()));
-    environment.insert(QStringLiteral("HOME"), home);
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
-    for (const char* name : { "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "QT_QPA_PLATFORM" }) {
-        environment.remove(QString::fromLatin1(name));
-    }
     QProcess program;
     program.setProcessEnvironment(environment);
     program.setStandardOutputFile(QProcess::nullDevice());
@@ -130,7 +108,7 @@ void measureBackground(Figures& figures, const QStringList& photos)
     const Wakeups before = wakeups(pid);
     waitForSecond(57);
     const Wakeups after = wakeups(pid);
-    figures.backgroundRss = rssOf(pid);
+    figures.backgroundRss = rssMegabytes(pid);
     figures.backgroundWakeups = double(after.total - before.total);
     const bool running = program.state() == QProcess::Running;
     program.terminate();

@@ -20,9 +20,9 @@ namespace vellumora::bench {
 
 namespace {
 
-double statusMegabytes(const char* field)
+double statusMegabytes(const char* field, qint64 pid = 0)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
+    QFile status(pid ? QStringLiteral("/proc/%1/status").arg(pid) : QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) {
         return 0;
     }
@@ -36,9 +36,9 @@ double statusMegabytes(const char* field)
 
 } // namespace
 
-double rssMegabytes()
+double rssMegabytes(qint64 pid)
 {
-    return statusMegabytes("VmRSS:");
+    return statusMegabytes("VmRSS:", pid);
 }
 
 double peakRssMegabytes()

@@ -17,7 +17,7 @@ namespace vellumora::bench {
 // Each timed step is taken this many times; the median (or the slowest) is reported.
 constexpr int kRepeats = 5;
 
-double rssMegabytes();
+double rssMegabytes(qint64 pid = 0); // of this process, or of another one
 double peakRssMegabytes();
 // Returns memory the allocator holds to the system and restarts the peak from here.
 void resetPeakRss();

@@ -58,6 +58,20 @@ qint64 windowPid(xcb_connection_t* xcb, xcb_window_t window, xcb_atom_t pidAtom)
 
 } // namespace
 
+QProcessEnvironment programEnvironment(const QString& home)
+{
+    QDir().mkpath(home + QStringLiteral("/runtime"));
+    QFile::setPermissions(
+        home + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
+    for (const char* name : { "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "QT_QPA_PLATFORM" }) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    return environment;
+}
+
 bool placeProgram(const QString& executable, const QString& folder)
 {
     const QString target = QDir(folder).filePath(QFileInfo(executable).fileName());
@@ -88,17 +102,8 @@ ProcessFigures runProgram(const QString& folder, const QString& home)
     }
     xcb_flush(xcb);
 
-    QDir().mkpath(home + QStringLiteral("/runtime"));
-    QFile::setPermissions(
-        home + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home);
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
-    for (const char* name : { "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "QT_QPA_PLATFORM" }) {
-        environment.remove(QString::fromLatin1(name));
-    }
     QProcess program;
-    program.setProcessEnvironment(environment);
+    program.setProcessEnvironment(programEnvironment(home));
     program.setProgram(QDir(folder).filePath(QStringLiteral("Vellumora")));
     program.setStandardOutputFile(QProcess::nullDevice());
     program.setStandardErrorFile(QProcess::nullDevice());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,9 @@ struct ProcessFigures {
     double settledMs = 0;
 };
 
+// The machine's environment with the program's home, and so its settings and caches, in `home`,
+// which gets a runtime folder of its own.
+QProcessEnvironment programEnvironment(const QString& home);
 // Copies the program into the folder, beside its system folders, so that it runs on them.
 bool placeProgram(const QString& executable, const QString& folder);
 // Runs the program placed in the folder with its home, and so its thumbnail cache, in `home`,

@@ -242,10 +242,7 @@ void BusScreenSaver::keepAwake(bool on)
         if (generation != m_generation) {
             // The show ended meanwhile: what was granted goes back at once.
             if (reply.type() == QDBusMessage::ReplyMessage) {
-                QDBusMessage back = call(
-                    kScreenSaverService, kScreenSaverPath, kScreenSaverService, QStringLiteral("UnInhibit"));
-                back << reply.arguments().value(0).toUInt();
-                m_bus.call(back, QDBus::NoBlock);
+                giveBack(reply.arguments().value(0).toUInt(), {});
             }
             return;
         }
@@ -272,9 +269,7 @@ void BusScreenSaver::inhibitThroughPortal()
         }
         const QString request = reply.arguments().value(0).value<QDBusObjectPath>().path();
         if (generation != m_generation) {
-            m_bus.call(call(kPortalService, request, QStringLiteral("org.freedesktop.portal.Request"),
-                           QStringLiteral("Close")),
-                QDBus::NoBlock);
+            giveBack(std::nullopt, request);
             return;
         }
         m_portalRequest = request;
@@ -283,19 +278,22 @@ void BusScreenSaver::inhibitThroughPortal()
 
 void BusScreenSaver::release()
 {
-    if (m_cookie) {
+    giveBack(std::exchange(m_cookie, std::nullopt), std::exchange(m_portalRequest, {}));
+}
+
+void BusScreenSaver::giveBack(std::optional<uint> cookie, const QString& portalRequest)
+{
+    // Waited for: at the program's end the message must leave before the connection goes.
+    if (cookie) {
         QDBusMessage message
             = call(kScreenSaverService, kScreenSaverPath, kScreenSaverService, QStringLiteral("UnInhibit"));
-        message << *m_cookie;
-        // Waited for: at the program's end the message must leave before the connection goes.
+        message << *cookie;
         m_bus.call(message, QDBus::Block, kReleaseTimeoutMs);
-        m_cookie.reset();
     }
-    if (!m_portalRequest.isEmpty()) {
-        m_bus.call(call(kPortalService, m_portalRequest, QStringLiteral("org.freedesktop.portal.Request"),
+    if (!portalRequest.isEmpty()) {
+        m_bus.call(call(kPortalService, portalRequest, QStringLiteral("org.freedesktop.portal.Request"),
                        QStringLiteral("Close")),
             QDBus::Block, kReleaseTimeoutMs);
-        m_portalRequest.clear();
     }
 }
 

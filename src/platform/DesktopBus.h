@@ -62,6 +62,8 @@ public:
 private:
     void inhibitThroughPortal();
     void release();
+    // What the screen saver granted goes back: a cookie of its service, a request of the portal.
+    void giveBack(std::optional<uint> cookie, const QString& portalRequest);
 
     QDBusConnection m_bus;
     bool m_wanted = false;

@@ -252,17 +252,30 @@ std::unique_ptr<Alarm> QtPlatform::createAlarm()
 
 Notifications& QtPlatform::notifications()
 {
-    return m_notifications;
+    if (!m_notifications) {
+        m_notifications = std::make_unique<BusNotifications>(QDBusConnection::sessionBus());
+    }
+    return *m_notifications;
 }
 
 void QtPlatform::askScreenLocked(std::function<void(bool locked)> answer)
 {
-    m_screenSaver.askLocked(std::move(answer));
+    screenSaver().askLocked(std::move(answer));
 }
 
 void QtPlatform::keepScreenAwake(bool on)
 {
-    m_screenSaver.keepAwake(on);
+    if (on || m_screenSaver) {
+        screenSaver().keepAwake(on);
+    }
+}
+
+BusScreenSaver& QtPlatform::screenSaver()
+{
+    if (!m_screenSaver) {
+        m_screenSaver = std::make_unique<BusScreenSaver>(QDBusConnection::sessionBus());
+    }
+    return *m_screenSaver;
 }
 
 void QtPlatform::endProcess()

@@ -49,8 +49,10 @@ private:
     IniSettings m_settings;
     InstanceGuard m_instance;
     QString m_libraryFolder;
-    BusNotifications m_notifications { QDBusConnection::sessionBus() };
-    BusScreenSaver m_screenSaver { QDBusConnection::sessionBus() };
+    // Made on first use: a user without reminders or full screen shows never reaches the bus.
+    std::unique_ptr<BusNotifications> m_notifications;
+    std::unique_ptr<BusScreenSaver> m_screenSaver;
+    BusScreenSaver& screenSaver();
 };
 
 } // namespace vellumora

@@ -35,6 +35,9 @@ std::optional<QDateTime> next(const ReminderSettings& settings, const QDateTime&
     const QList<QTime> times = timesOfDay(settings);
     // On the clock `after` is told on: the local one, or a time zone of its own.
     const bool zoned = after.timeSpec() == Qt::TimeZone;
+    const auto moment = [&](QDate day, QTime time) {
+        return zoned ? QDateTime(day, time, after.timeZone()) : QDateTime(day, time);
+    };
     const QDate today = (zoned ? after : after.toLocalTime()).date();
     // A week and a day reach every day of the week after today's last time.
     for (int offset = 0; offset <= 7 && !times.isEmpty(); ++offset) {
@@ -43,12 +46,11 @@ std::optional<QDateTime> next(const ReminderSettings& settings, const QDateTime&
             continue;
         }
         for (const QTime time : times) {
-            QDateTime at = zoned ? QDateTime(day, time, after.timeZone()) : QDateTime(day, time);
+            QDateTime at = moment(day, time);
             if (!at.isValid()) {
                 // The clock skips this time: it comes as far after the day's start, at the hour
                 // the clock shows after the change.
-                at = (zoned ? QDateTime(day, QTime(0, 0), after.timeZone()) : QDateTime(day, QTime(0, 0)))
-                         .addMSecs(time.msecsSinceStartOfDay());
+                at = moment(day, QTime(0, 0)).addMSecs(time.msecsSinceStartOfDay());
             }
             if (at.isValid() && at > after) {
                 return at;

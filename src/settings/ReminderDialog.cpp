@@ -97,7 +97,7 @@ void ReminderDialog::buildControls()
         box->setObjectName(QStringLiteral("chkReminderDay_%1").arg(day));
         box->setAccessibleName(QLocale().dayName(day));
         days->addWidget(box);
-        m_dayBoxes.append(box);
+        m_dayBoxes[day - 1] = box;
     }
     days->addStretch();
 
@@ -123,8 +123,8 @@ void ReminderDialog::showSettings(const ReminderSettings& settings)
         ReminderOptions::formatTimes(settings.times).replace(QLatin1Char(','), QStringLiteral(", ")));
     m_fromEdit->setTime(settings.from);
     m_toEdit->setTime(settings.to);
-    for (QCheckBox* box : std::as_const(m_dayBoxes)) {
-        box->setChecked(settings.onDay(box->objectName().back().digitValue()));
+    for (int day = 1; day <= 7; ++day) {
+        m_dayBoxes[day - 1]->setChecked(settings.onDay(day));
     }
     enableControls();
 }
@@ -137,7 +137,7 @@ void ReminderDialog::enableControls()
     // Chosen times are kept whatever the hours; only the interval keeps to them.
     m_fromEdit->setEnabled(mode == ReminderMode::Interval);
     m_toEdit->setEnabled(mode == ReminderMode::Interval);
-    for (QCheckBox* box : std::as_const(m_dayBoxes)) {
+    for (QCheckBox* box : m_dayBoxes) {
         box->setEnabled(mode != ReminderMode::Off);
     }
 }
@@ -150,9 +150,9 @@ std::optional<ReminderSettings> ReminderDialog::takeSettings()
     settings.from = m_fromEdit->time();
     settings.to = m_toEdit->time();
     settings.days = 0;
-    for (QCheckBox* box : std::as_const(m_dayBoxes)) {
-        if (box->isChecked()) {
-            settings.days |= quint8(1u << (box->objectName().back().digitValue() - 1));
+    for (int day = 1; day <= 7; ++day) {
+        if (m_dayBoxes[day - 1]->isChecked()) {
+            settings.days |= quint8(1u << (day - 1));
         }
     }
     const std::optional<QList<QTime>> times = ReminderOptions::parseTimes(m_timesField->text());

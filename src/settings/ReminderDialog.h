@@ -3,6 +3,7 @@
 #include "settings/ReminderOptions.h"
 
 #include <QDialog>
+#include <array>
 
 class QButtonGroup;
 class QCheckBox;
@@ -40,7 +41,8 @@ private:
     QLineEdit* m_timesField = nullptr;
     QTimeEdit* m_fromEdit = nullptr;
     QTimeEdit* m_toEdit = nullptr;
-    QList<QCheckBox*> m_dayBoxes;
+    // Day d of the week, Monday = 1, is m_dayBoxes[d - 1], whatever order the user's week shows.
+    std::array<QCheckBox*, 7> m_dayBoxes {};
 };
 
 } // namespace vellumora

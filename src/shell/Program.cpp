@@ -96,18 +96,6 @@ bool Program::start(StartMode mode)
     m_reminders = std::make_unique<Reminders>(m_platform, *m_library, m_random);
     m_reminders->setShowRunning([this] { return m_main && m_main->isShowRunning(); });
     connect(m_reminders.get(), &Reminders::remind, this, &Program::deliver);
-    Notifications& notifications = m_platform.notifications();
-    connect(&notifications, &Notifications::actionInvoked, this, &Program::reminderAction);
-    connect(&notifications, &Notifications::undelivered, this, [this](const QString& affirmation) {
-        if (m_popup) {
-            m_popup->close();
-        }
-        m_popup = new ReminderPopup(affirmation, kReminderMs);
-        connect(
-            m_popup, &ReminderPopup::clicked, this, [this] { answer(LaterStart::StartShow); },
-            Qt::QueuedConnection);
-        m_popup->show();
-    });
     connect(&m_library->reminders(), &ReminderOptions::changed, this, &Program::showTray);
     if (background) {
         // Read, but told of only when the window opens: nobody may be at the screen yet.
@@ -182,11 +170,28 @@ void Program::mainWindowClosed()
 
 void Program::deliver(const QString& affirmation)
 {
+    // Heard from the first reminder on: until then the program has no business on the bus.
+    Notifications& notifications = m_platform.notifications();
+    connect(
+        &notifications, &Notifications::actionInvoked, this, &Program::reminderAction, Qt::UniqueConnection);
+    connect(&notifications, &Notifications::undelivered, this, &Program::showOwnWindow, Qt::UniqueConnection);
     // The click on the notification starts the show too, where the desktop shows no button for it.
-    m_platform.notifications().show(affirmation,
+    notifications.show(affirmation,
         { { kClickAction, tr("Start the Show") }, { kStartShowAction, tr("Start the Show") },
             { kAnotherAction, tr("Another One") } },
         kReminderMs);
+}
+
+void Program::showOwnWindow(const QString& affirmation)
+{
+    if (m_popup) {
+        m_popup->close();
+    }
+    m_popup = new ReminderPopup(affirmation, kReminderMs);
+    connect(
+        m_popup, &ReminderPopup::clicked, this, [this] { answer(LaterStart::StartShow); },
+        Qt::QueuedConnection);
+    m_popup->show();
 }
 
 void Program::reminderAction(const QString& key)

@@ -48,6 +48,8 @@ private:
     void mainWindowClosed();
     void deliver(const QString& affirmation);
     void reminderAction(const QString& key);
+    // The reminder where the desktop shows no notifications.
+    void showOwnWindow(const QString& affirmation);
     // The tray icon is there while reminders are on and the desktop has a tray.
     void showTray();
     void dropTray();
