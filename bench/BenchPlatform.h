@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DesktopBus.h"
+#include "platform/DesktopPictureBus.h"
 #include "platform/Platform.h"
 #include "platform/QtMediaControl.h"
 
@@ -59,6 +60,7 @@ public:
     Notifications& notifications() override { return m_notifications; }
     void askScreenLocked(std::function<void(bool)> answer) override { answer(false); }
     void keepScreenAwake(bool) override { }
+    DesktopPicture& desktopPicture() override { return m_desktopPicture; }
     void endProcess() override { }
 
     QStringList chosenFiles;
@@ -68,6 +70,8 @@ private:
     QString m_thumbnails;
     QMap<QString, QString> m_settings;
     BusNotifications m_notifications { QDBusConnection::sessionBus() };
+    // GNOME's settings of the benchmark's own keyfile store.
+    BusDesktopPicture m_desktopPicture { QDBusConnection::sessionBus() };
 };
 
 } // namespace vellumora::bench

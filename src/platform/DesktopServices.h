@@ -2,8 +2,11 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 namespace vellumora {
 
@@ -41,6 +44,41 @@ public:
 signals:
     void actionInvoked(const QString& key);
     void undelivered(const QString& text);
+};
+
+// What a desktop held for its picture before the program first changed it: each stored value as
+// text, keyed by where it is kept ("gsettings:org.gnome.desktop.background/picture-uri",
+// "xfconf:/backdrop/screen0/monitorHDMI-1/workspace0/last-image", "plasma:0"). A key whose
+// value is empty was not set, and giving back unsets it.
+using DesktopPictureState = QMap<QString, QString>;
+
+// The desktop's picture, set through the first of the desktop's own services that answers: the
+// desktop portal, GNOME's settings (and those of the desktops built on them), Plasma's shell,
+// Xfce's settings service.
+class DesktopPicture : public QObject {
+    Q_OBJECT
+public:
+    enum class Way { None, Portal, Gnome, Plasma, Xfce };
+
+    // One picture for each screen, the files in the order of the screens' names.
+    struct Pictures {
+        QStringList files;
+        QStringList screens; // the screens' names, as the window system gives them
+        bool lockScreen = false; // the lock screen too, where the desktop has one of its own
+    };
+
+    using Done = std::function<void(const QString& error)>; // empty when it worked
+
+    using QObject::QObject;
+
+    // Which way answers on this desktop now.
+    virtual Way way() = 0;
+    // Every value the program may change, as it is now, from every store that can be read.
+    virtual DesktopPictureState current() = 0;
+    // Puts the pictures on by the way that answers; done is called once, perhaps later.
+    virtual void set(const Pictures& pictures, Done done) = 0;
+    // Writes every value back as it was; done is called once.
+    virtual void restore(const DesktopPictureState& state, Done done) = 0;
 };
 
 } // namespace vellumora

@@ -105,6 +105,7 @@ public:
     virtual void askScreenLocked(std::function<void(bool locked)> answer) = 0;
     // Keeps the screen saver and the lock away while on; switching it off lets them come again.
     virtual void keepScreenAwake(bool on) = 0;
+    virtual DesktopPicture& desktopPicture() = 0;
 
     // Leaves the event loop (or keeps it from starting); the windows are already closed.
     virtual void endProcess() = 0;

@@ -270,6 +270,14 @@ void QtPlatform::keepScreenAwake(bool on)
     }
 }
 
+DesktopPicture& QtPlatform::desktopPicture()
+{
+    if (!m_desktopPicture) {
+        m_desktopPicture = std::make_unique<BusDesktopPicture>(QDBusConnection::sessionBus());
+    }
+    return *m_desktopPicture;
+}
+
 BusScreenSaver& QtPlatform::screenSaver()
 {
     if (!m_screenSaver) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DesktopBus.h"
+#include "platform/DesktopPictureBus.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
 #include "platform/Platform.h"
@@ -37,6 +38,7 @@ public:
     Notifications& notifications() override;
     void askScreenLocked(std::function<void(bool locked)> answer) override;
     void keepScreenAwake(bool on) override;
+    DesktopPicture& desktopPicture() override;
     void endProcess() override;
 
     // The settings store's application name: the executable's file name without extension.
@@ -52,6 +54,7 @@ private:
     // Made on first use: a user without reminders or full screen shows never reaches the bus.
     std::unique_ptr<BusNotifications> m_notifications;
     std::unique_ptr<BusScreenSaver> m_screenSaver;
+    std::unique_ptr<BusDesktopPicture> m_desktopPicture;
     BusScreenSaver& screenSaver();
 };
 

@@ -87,6 +87,36 @@ public:
     QList<Shown> shown;
 };
 
+// A desktop whose picture settings are one value, the first screen's file.
+class FakeDesktopPicture : public DesktopPicture {
+public:
+    Way way() override { return answering; }
+    DesktopPictureState current() override { return state; }
+    void set(const Pictures& pictures, Done done) override
+    {
+        sets.append(pictures);
+        if (error.isEmpty()) {
+            state[QStringLiteral("fake:picture")] = pictures.files.value(0);
+        }
+        done(error);
+    }
+    void restore(const DesktopPictureState& given, Done done) override
+    {
+        restored.append(given);
+        if (error.isEmpty()) {
+            state = given;
+        }
+        done(error);
+    }
+
+    Way answering = Way::Gnome;
+    DesktopPictureState state { { QStringLiteral("fake:picture"), QStringLiteral("/usr/share/backgrounds/default.png") } };
+    // What set and restore answer: empty for success.
+    QString error;
+    QList<Pictures> sets;
+    QList<DesktopPictureState> restored;
+};
+
 // A platform for tests: records every message and answers it from a queue, keeps settings in
 // memory, and opens no browser.
 class FakePlatform : public Platform {
@@ -145,6 +175,7 @@ public:
     Notifications& notifications() override { return notices; }
     void askScreenLocked(std::function<void(bool)> answer) override { answer(screenLocked); }
     void keepScreenAwake(bool) override { }
+    DesktopPicture& desktopPicture() override { return desktop; }
     void endProcess() override { ++endProcessCalls; }
 
     QString folder;
@@ -156,6 +187,7 @@ public:
     QStringList settingsRead;
     QStringList settingsWritten;
     QList<Message> messages;
+    FakeDesktopPicture desktop;
     // Runs inside the next message only, as events do while a real one waits for its answer.
     std::function<void()> whileMessageShows;
     // Answers for Yes/No boxes, taken from the front; Ok boxes answer Ok.
