@@ -18,8 +18,9 @@ int main(int argc, char* argv[])
     vellumora::QtPlatform platform;
     vellumora::Program program(platform);
     if (!program.start(request.mode)) {
-        return 0;
+        return program.exitStatus();
     }
     vellumora::endOnSignals([&program] { program.end(); });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return status != 0 ? status : program.exitStatus();
 }

@@ -21,6 +21,7 @@ Library::Library(const QString& folder, Platform& platform)
     , m_deletes(m_categories, m_affirmations, m_pictures, this)
     , m_options(platform, this)
     , m_reminders(platform, this)
+    , m_desktop(platform, this)
 {
 }
 
@@ -28,6 +29,7 @@ Outcome Library::load()
 {
     m_options.load();
     m_reminders.load();
+    m_desktop.load();
     Outcome outcome;
     outcome.add(m_pictures.load());
     outcome.add(m_categories.load());

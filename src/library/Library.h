@@ -4,6 +4,7 @@
 #include "affirmations/CategoryIndex.h"
 #include "images/PictureLibrary.h"
 #include "library/DeleteHistory.h"
+#include "settings/DesktopOptions.h"
 #include "settings/ReminderOptions.h"
 #include "settings/ShowOptions.h"
 
@@ -25,7 +26,7 @@ public:
     // the program never makes.
     static std::unique_ptr<Library> open(const QString& folder, Platform& platform);
 
-    // Reads the options (the show's and the reminders'), the picture list and the category list; the first
+    // Reads the options (the show's, the reminders' and the desktop's), the picture list and the category list; the first
     // category is chosen. What the user must be told, in that order.
     Outcome load();
 
@@ -34,6 +35,7 @@ public:
     AffirmationList& affirmations() { return m_affirmations; }
     ShowOptions& options() { return m_options; }
     ReminderOptions& reminders() { return m_reminders; }
+    DesktopOptions& desktop() { return m_desktop; }
     DeleteHistory& deletes() { return m_deletes; }
 
     // The ticked affirmations of the ticked categories, in list and file order. A category whose
@@ -50,6 +52,7 @@ private:
     DeleteHistory m_deletes;
     ShowOptions m_options;
     ReminderOptions m_reminders;
+    DesktopOptions m_desktop;
 };
 
 } // namespace vellumora

@@ -15,8 +15,9 @@
 namespace vellumora {
 
 enum class MessageIcon { None, Information, Critical };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// OkOpenFolder: OK, and a button that opens the folder the message names.
+enum class MessageButtons { Ok, YesNo, OkOpenFolder };
+enum class MessageAnswer { Ok, Yes, No, OpenFolder };
 // What a later start of the program asks of the copy already running.
 enum class LaterStart { ComeForward, StartShow };
 

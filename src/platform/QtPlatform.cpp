@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace vellumora {
@@ -126,7 +127,16 @@ MessageAnswer QtPlatform::message(const QString& text, MessageIcon icon, Message
     box.setTextFormat(Qt::PlainText);
     // A path or a reason in a message can be copied.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    switch (box.exec()) {
+    QPushButton* openFolder = nullptr;
+    if (buttons == MessageButtons::OkOpenFolder) {
+        openFolder = box.addButton(QCoreApplication::translate("QtPlatform", "&Open Folder"), QMessageBox::ActionRole);
+        openFolder->setObjectName(QStringLiteral("cmdOpenFolder"));
+    }
+    const int answer = box.exec();
+    if (openFolder && box.clickedButton() == openFolder) {
+        return MessageAnswer::OpenFolder;
+    }
+    switch (answer) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
     case QMessageBox::No:

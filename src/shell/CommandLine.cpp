@@ -33,6 +33,11 @@ Request read(int argc, char* argv[])
             "Runs without a window and only reminds you of your affirmations, as set in Settings. "
             "Starting Vellumora again opens its window."));
     parser.addOption(background);
+    const QCommandLineOption desktop(QStringLiteral("desktop"),
+        QCoreApplication::translate("CommandLine",
+            "Puts a new picture with an affirmation on the desktop, as set in Settings, and ends. "
+            "Ends with status 1, and says why, when it cannot."));
+    parser.addOption(desktop);
     // Options the window system takes (-platform, -style, ...) are not refused here.
     const QStringList arguments = QCoreApplication::arguments();
     parser.parse(arguments);
@@ -55,6 +60,7 @@ Request read(int argc, char* argv[])
     }
     const StartMode mode = parser.isSet(show) ? StartMode::Show
         : parser.isSet(background)            ? StartMode::Background
+        : parser.isSet(desktop)               ? StartMode::Desktop
                                               : StartMode::Window;
     return { std::nullopt, mode };
 }

@@ -5,8 +5,9 @@
 namespace vellumora {
 
 // How the program begins: with its window; with the show (--show), the window coming only when
-// the show is refused or ends; or with no window at all, only reminding (--background).
-enum class StartMode { Window, Show, Background };
+// the show is refused or ends; with no window at all, only reminding (--background); or only
+// putting a new picture on the desktop and ending (--desktop).
+enum class StartMode { Window, Show, Background, Desktop };
 
 } // namespace vellumora
 

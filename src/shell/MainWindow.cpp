@@ -2,10 +2,12 @@
 
 #include "BuildConfig.h"
 #include "affirmations/AffirmationLibraryPanel.h"
+#include "desktop/DesktopChanger.h"
 #include "images/ImageLibraryPanel.h"
 #include "images/PictureLoader.h"
 #include "library/Library.h"
 #include "platform/Platform.h"
+#include "settings/DesktopDialog.h"
 #include "settings/SettingsPanel.h"
 #include "settings/ShapeOptions.h"
 #include "shell/AboutDialog.h"
@@ -199,6 +201,13 @@ void MainWindow::buildMenus()
     };
     QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    addItem(fileMenu, tr("&Put on My Desktop"), "mnuPutOnDesktop", [this] { putOnDesktop(); });
+    addItem(fileMenu, tr("&Give Back My Desktop Picture"), "mnuGiveBackDesktop", [this] { giveBackDesktop(); });
+    addItem(fileMenu, tr("&Desktop Picture Options…"), "mnuDesktopOptions", [this] {
+        DesktopDialog dialog(m_platform, m_library.desktop(), desktopChanger(), this);
+        dialog.exec();
+    });
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep0"));
     addItem(
         fileMenu, tr("E&xit"), "mnuExit", [this] { emit endProgramRequested(); },
         QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -220,6 +229,56 @@ void MainWindow::buildMenus()
         [this] { WebLinks::openUpdatePage(m_platform); });
     helpMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     addItem(helpMenu, tr("&About Software"), "mnuAbout", [this] { showAbout(); });
+}
+
+MainWindow::~MainWindow() = default;
+
+DesktopChanger& MainWindow::desktopChanger()
+{
+    if (m_desktopChanger) {
+        return *m_desktopChanger;
+    }
+    if (!m_ownDesktopChanger) {
+        m_ownDesktopChanger = std::make_unique<DesktopChanger>(m_platform, m_library, m_random);
+    }
+    return *m_ownDesktopChanger;
+}
+
+void MainWindow::putOnDesktop()
+{
+    DesktopChanger& changer = desktopChanger();
+    const QString folder = changer.folder();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    changer.putOn([this, folder](DesktopChanger::Result result, const Outcome& outcome) {
+        QApplication::restoreOverrideCursor();
+        switch (result) {
+        case DesktopChanger::Result::Set:
+            m_platform.message(tr("Your vision board is now your desktop picture."), MessageIcon::Information);
+            break;
+        case DesktopChanger::Result::SavedOnly:
+            for (const Outcome::Notice& notice : outcome.notices()) {
+                if (m_platform.message(notice.text, notice.icon, MessageButtons::OkOpenFolder)
+                    == MessageAnswer::OpenFolder) {
+                    m_platform.openUrl(QUrl::fromLocalFile(folder));
+                }
+            }
+            break;
+        case DesktopChanger::Result::Refused:
+            outcome.report(m_platform);
+            break;
+        }
+    });
+}
+
+void MainWindow::giveBackDesktop()
+{
+    desktopChanger().giveBack([this](DesktopChanger::Result result, const Outcome& outcome) {
+        if (result == DesktopChanger::Result::Set) {
+            m_platform.message(tr("Your own desktop picture is back."), MessageIcon::Information);
+        } else {
+            outcome.report(m_platform);
+        }
+    });
 }
 
 bool MainWindow::startShow()

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 
 #include <QMainWindow>
+#include <memory>
 
 class QBoxLayout;
 class QLabel;
@@ -13,6 +14,7 @@ class QStackedWidget;
 namespace vellumora {
 
 class AffirmationLibraryPanel;
+class DesktopChanger;
 class ImageLibraryPanel;
 class Library;
 class PictureLoader;
@@ -25,11 +27,14 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(Platform& platform, Library& library, QRandomGenerator& random, QWidget* parent = nullptr);
+    ~MainWindow() override;
     // The show from the saved options; false when it was refused, with this window shown.
     bool startShow();
     // What a later start of the program asks for: the show to the front, or this window.
     void answerLaterStart(LaterStart request);
     bool isShowRunning() const;
+    // The program's own, which also changes the picture by itself; without one the window makes its own.
+    void setDesktopChanger(DesktopChanger* changer) { m_desktopChanger = changer; }
 
 signals:
     // File > Exit: the program must end.
@@ -51,6 +56,9 @@ private:
     void bringToFront(QWidget* panel);
     void undoDelete();
     void showUndo();
+    DesktopChanger& desktopChanger();
+    void putOnDesktop();
+    void giveBackDesktop();
 
     Platform& m_platform;
     QRandomGenerator& m_random;
@@ -71,6 +79,8 @@ private:
     QPushButton* m_startButton = nullptr;
     QPushButton* m_undoButton = nullptr;
     QAction* m_undoItem = nullptr;
+    DesktopChanger* m_desktopChanger = nullptr;
+    std::unique_ptr<DesktopChanger> m_ownDesktopChanger;
 };
 
 } // namespace vellumora

@@ -1,6 +1,7 @@
 #include "shell/Program.h"
 
 #include "BuildConfig.h"
+#include "desktop/DesktopChanger.h"
 #include "library/Library.h"
 #include "platform/LibraryFolder.h"
 #include "platform/Outcome.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <cstdio>
 #include <utility>
 
 namespace vellumora {
@@ -42,6 +44,9 @@ Program::~Program()
 
 bool Program::start(StartMode mode)
 {
+    if (mode == StartMode::Desktop) {
+        return changeDesktopOnce();
+    }
     const bool showAtOnce = mode == StartMode::Show;
     const bool background = mode == StartMode::Background;
     if (m_platform.previousInstanceRunning()) {
@@ -97,10 +102,15 @@ bool Program::start(StartMode mode)
     m_reminders->setShowRunning([this] { return m_main && m_main->isShowRunning(); });
     connect(m_reminders.get(), &Reminders::remind, this, &Program::deliver);
     connect(&m_library->reminders(), &ReminderOptions::changed, this, &Program::showTray);
+    m_desktop = std::make_unique<DesktopChanger>(m_platform, *m_library, m_random);
+    connect(&m_library->desktop(), &DesktopOptions::changed, m_desktop.get(), &DesktopChanger::reschedule);
+    connect(&m_library->desktop(), &DesktopOptions::changed, this, &Program::showTray);
+    connect(m_desktop.get(), &DesktopChanger::changedByItself, this,
+        [](DesktopChanger::Result, const Outcome& outcome) { printNotices(outcome); });
     if (background) {
         // Read, but told of only when the window opens: nobody may be at the screen yet.
         m_library->load();
-        if (!m_library->reminders().on()) {
+        if (!worksInBackground()) {
             end();
             return false;
         }
@@ -108,6 +118,7 @@ bool Program::start(StartMode mode)
         main.show();
     }
     m_reminders->reschedule();
+    m_desktop->reschedule();
     showTray();
     m_up = true;
     for (const LaterStart request : std::exchange(m_waiting, {})) {
@@ -123,6 +134,7 @@ MainWindow& Program::ensureMainWindow()
             remindOfUpdate();
         }
         m_main = std::make_unique<MainWindow>(m_platform, *m_library, m_random);
+        m_main->setDesktopChanger(m_desktop.get());
         connect(m_main.get(), &MainWindow::endProgramRequested, this, &Program::end);
         connect(m_main.get(), &MainWindow::closed, this, &Program::mainWindowClosed);
         // A window made again reads the files afresh: they may have changed while it was away.
@@ -152,7 +164,7 @@ void Program::mainWindowClosed()
     if (m_ending) {
         return;
     }
-    if (!m_library->reminders().on()) {
+    if (!worksInBackground()) {
         end();
         return;
     }
@@ -170,6 +182,9 @@ void Program::mainWindowClosed()
 
 void Program::deliver(const QString& affirmation)
 {
+    if (m_library->desktop().change() == DesktopChange::WithReminder) {
+        m_desktop->putOn([](DesktopChanger::Result, const Outcome& outcome) { printNotices(outcome); }, affirmation);
+    }
     // Heard from the first reminder on: until then the program has no business on the bus.
     Notifications& notifications = m_platform.notifications();
     connect(
@@ -217,7 +232,7 @@ void Program::showTray()
 {
     // Made whether or not a tray is there yet: at login the desktop's tray may come later, and
     // the icon shows itself once it does.
-    if (!m_library || !m_library->reminders().on()) {
+    if (!m_library || !worksInBackground()) {
         dropTray();
         return;
     }
@@ -247,6 +262,58 @@ void Program::showTray()
             }
         });
     m_tray->show();
+}
+
+bool Program::worksInBackground() const
+{
+    return m_library->reminders().on() || (m_desktop && m_desktop->timed());
+}
+
+bool Program::changeDesktopOnce()
+{
+    const auto fail = [this](const QString& text) {
+        printNotices(Outcome::refused(text));
+        m_exitStatus = 1;
+        end();
+        return false;
+    };
+    const LibraryFolder::Choice library
+        = LibraryFolder::choose(m_platform.applicationFolder(), m_platform.userLibraryFolder());
+    if (library.folder.isEmpty()) {
+        return fail(library.problem);
+    }
+    m_platform.useLibraryFolder(library.folder);
+    m_library = Library::open(m_platform.libraryFolder(), m_platform);
+    if (!m_library) {
+        return fail(withReason(tr("Required File is missing "), tr("Please Reinstall The software")));
+    }
+    printNotices(m_library->load());
+    m_desktop = std::make_unique<DesktopChanger>(m_platform, *m_library, m_random);
+    m_random.seed(static_cast<quint32>(m_platform.now().toMSecsSinceEpoch()));
+    if (const Outcome ready = m_desktop->ready(); !ready) {
+        printNotices(ready);
+        m_exitStatus = 1;
+        end();
+        return false;
+    }
+    m_exitStatus = 1;
+    m_desktop->putOn([this](DesktopChanger::Result result, const Outcome& outcome) {
+        printNotices(outcome);
+        if (result == DesktopChanger::Result::Set) {
+            m_exitStatus = 0;
+            std::fputs(qPrintable(tr("The desktop picture is set.") + QLatin1Char('\n')), stdout);
+        }
+        end();
+    });
+    // Some desktops answer later: the event loop runs until they do.
+    return !m_ending;
+}
+
+void Program::printNotices(const Outcome& outcome)
+{
+    for (const Outcome::Notice& notice : outcome.notices()) {
+        std::fputs(qPrintable(notice.text + QLatin1Char('\n')), stderr);
+    }
 }
 
 void Program::remindOfUpdate()

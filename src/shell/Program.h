@@ -13,7 +13,9 @@ class QSystemTrayIcon;
 
 namespace vellumora {
 
+class DesktopChanger;
 class Library;
+class Outcome;
 class MainWindow;
 class Platform;
 class ReminderPopup;
@@ -41,6 +43,9 @@ public:
     void answer(LaterStart request);
     MainWindow* mainWindow() const { return m_main.get(); }
     Reminders* reminders() const { return m_reminders.get(); }
+    DesktopChanger* desktopChanger() const { return m_desktop.get(); }
+    // What the process ends with: not 0 when a command-line action failed.
+    int exitStatus() const { return m_exitStatus; }
 
 private:
     // The main window, made on first need; one made after start-up reads the library afresh.
@@ -53,6 +58,11 @@ private:
     // The tray icon is there while reminders are on and the desktop has a tray.
     void showTray();
     void dropTray();
+    // Reminders are on, or the desktop picture changes by the clock.
+    bool worksInBackground() const;
+    // --desktop: one new desktop picture, what went wrong on the terminal.
+    bool changeDesktopOnce();
+    static void printNotices(const Outcome& outcome);
 
     Platform& m_platform;
     // The one generator behind every random choice of the program, seeded at start-up.
@@ -60,10 +70,12 @@ private:
     std::unique_ptr<Library> m_library;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<Reminders> m_reminders;
+    std::unique_ptr<DesktopChanger> m_desktop;
     std::unique_ptr<QSystemTrayIcon> m_tray;
     std::unique_ptr<QMenu> m_trayMenu;
     QPointer<ReminderPopup> m_popup;
     bool m_ending = false;
+    int m_exitStatus = 0;
     bool m_toldOfBackground = false;
     bool m_remindedOfUpdate = false;
     // Whether the main window, the show or the reminders are up; until then later starts'

@@ -1,0 +1,73 @@
+#include "desktop/DesktopComposer.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QTextLayout>
+#include <cmath>
+
+namespace vellumora::DesktopComposer {
+
+namespace {
+
+// The lines of the text within the width, the last of them cut short with an ellipsis when the
+// text would take more.
+QList<QString> wrap(const QString& text, const QFont& font, qreal width, Qt::LayoutDirection direction)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTextDirection(direction);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QList<QString> lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        if (lines.size() == kMaxLines - 1) {
+            const QString rest = text.mid(line.textStart()).simplified();
+            lines.append(QFontMetricsF(font).elidedText(rest, Qt::ElideRight, width));
+            break;
+        }
+        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
+    }
+    layout.endLayout();
+    return lines;
+}
+
+} // namespace
+
+Layout compose(const QImage& photo, const QString& affirmation, const FontChoice& choice)
+{
+    QImage picture = photo.convertToFormat(QImage::Format_RGB32);
+    const QSize size = picture.size();
+    QFont font = choice.font;
+    font.setPixelSize(std::max(1, int(std::lround(double(size.height()) / kHeightPerTextLine))));
+    const QFontMetricsF metrics(font);
+    const Qt::LayoutDirection direction = affirmation.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const qreal margin = metrics.height();
+    const QList<QString> lines = wrap(affirmation.simplified(), font, size.width() - 4 * margin, direction);
+
+    const qreal textHeight = lines.size() * metrics.lineSpacing();
+    const qreal bandHeight = std::min(textHeight + margin, size.height() / 3.0);
+    // The band's middle at five sixths of the height: the middle of the lower third.
+    const QRectF band(0, size.height() * 5.0 / 6.0 - bandHeight / 2, size.width(), bandHeight);
+    const QColor text = choice.colour.isValid() ? choice.colour : QColor(Qt::black);
+    const bool lightText = text.lightnessF() >= 0.5;
+
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.fillRect(band, lightText ? QColor(0, 0, 0, 110) : QColor(255, 255, 255, 150));
+    painter.setFont(font);
+    painter.setPen(text);
+    painter.setLayoutDirection(direction);
+    qreal top = band.center().y() - textHeight / 2;
+    for (const QString& line : lines) {
+        painter.drawText(QRectF(margin, top, size.width() - 2 * margin, metrics.lineSpacing()),
+            Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextSingleLine, line);
+        top += metrics.lineSpacing();
+    }
+    painter.end();
+    return { picture, band.toAlignedRect().intersected(QRect(QPoint(), size)) };
+}
+
+} // namespace vellumora::DesktopComposer

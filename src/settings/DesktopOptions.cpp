@@ -1,0 +1,53 @@
+#include "settings/DesktopOptions.h"
+
+#include "platform/Platform.h"
+
+namespace vellumora {
+
+namespace {
+
+const QString kSection = QStringLiteral("Desktop");
+
+} // namespace
+
+DesktopOptions::DesktopOptions(Platform& platform, QObject* parent)
+    : QObject(parent)
+    , m_platform(platform)
+{
+}
+
+void DesktopOptions::load()
+{
+    const auto value = [this](const char* key) { return m_platform.setting(kSection, QLatin1String(key)); };
+    bool ok = false;
+    const int change = value("Change").toInt(&ok);
+    m_change = ok && change >= 0 && change <= int(DesktopChange::WithReminder) ? DesktopChange(change)
+                                                                               : DesktopChange::Never;
+    m_lockScreen = value("LockScreen") == QLatin1String("1");
+    m_lastPicture = value("Picture");
+    m_lastAffirmation = value("Affirmation");
+    m_lastChanged = QDateTime::fromString(value("Changed"), Qt::ISODate);
+    emit changed();
+}
+
+bool DesktopOptions::save(DesktopChange change, bool lockScreen)
+{
+    m_change = change;
+    m_lockScreen = lockScreen;
+    const bool saved = m_platform.setSetting(kSection, QStringLiteral("Change"), QString::number(int(change)))
+        & m_platform.setSetting(kSection, QStringLiteral("LockScreen"), lockScreen ? QStringLiteral("1") : QStringLiteral("0"));
+    emit changed();
+    return saved;
+}
+
+bool DesktopOptions::saveLast(const QString& picture, const QString& affirmation, const QDateTime& when)
+{
+    m_lastPicture = picture;
+    m_lastAffirmation = affirmation;
+    m_lastChanged = when;
+    return m_platform.setSetting(kSection, QStringLiteral("Picture"), picture)
+        & m_platform.setSetting(kSection, QStringLiteral("Affirmation"), affirmation)
+        & m_platform.setSetting(kSection, QStringLiteral("Changed"), when.toString(Qt::ISODateWithMs));
+}
+
+} // namespace vellumora
