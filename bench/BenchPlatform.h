@@ -24,7 +24,7 @@ public:
     QString applicationFolder() const override { return m_folder; }
     QString libraryFolder() const override { return m_folder; }
     void useLibraryFolder(const QString&) override { }
-    QString userLibraryFolder() const override { return {}; }
+    QString userLibraryFolder() const override { return userLibrary; }
     QString setting(const QString& section, const QString& key) override
     {
         return m_settings.value(section + QLatin1Char('/') + key);
@@ -64,6 +64,8 @@ public:
     void endProcess() override { }
 
     QStringList chosenFiles;
+    // Where the desktop pictures go, below it.
+    QString userLibrary;
 
 private:
     QString m_folder;

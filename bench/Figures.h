@@ -21,6 +21,7 @@ struct Figures {
     double hostilePeak = 0, ordinaryPeak = 0;
     int hostileFaults = 0;
     double backgroundRss = 0, backgroundWakeups = 0;
+    double desktopPictureMs = 0, desktopPicturePeakRss = 0;
 };
 
 } // namespace vellumora::bench

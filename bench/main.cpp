@@ -7,6 +7,7 @@
 // comparison it also decodes a few photos the naive way, whole and kept. See README.md.
 
 #include "BackgroundRun.h"
+#include "DesktopRun.h"
 #include "Figures.h"
 #include "HostileRun.h"
 #include "LibraryRun.h"
@@ -65,6 +66,9 @@ int main(int argc, char** argv)
                        "(default 10000; 0 leaves it out)."),
         QStringLiteral("N"), QStringLiteral("10000"));
     parser.addOption(largeOption);
+    const QCommandLineOption desktopOnlyOption(QStringLiteral("desktop-only"),
+        QStringLiteral("Measures only the desktop picture."));
+    parser.addOption(desktopOnlyOption);
     parser.process(app);
     bool ok = false;
     const int pictures = parser.value(picturesOption).toInt(&ok);
@@ -104,12 +108,19 @@ int main(int argc, char** argv)
         ? PhotoSet(photoFolder + QStringLiteral("-400"), QSize(400, 300)).ensure(largePictures)
         : QStringList();
     const double startLoad = loadAverage();
+    if (parser.isSet(desktopOnlyOption)) {
+        std::printf("load average %.2f\n", startLoad);
+        Figures figures;
+        measureDesktopPicture(figures, photos.first());
+        return 0;
+    }
     std::printf("library of %d photos, %d decoding threads, load average %.2f\n", pictures,
         QThread::idealThreadCount(), startLoad);
     Figures figures = measureLibrary(pictures, photos, showMinutes, showSizes);
     figures.loadAverage = startLoad;
     measureProcess(figures, photos.mid(0, pictures));
     measureBackground(figures, photos.mid(0, pictures));
+    measureDesktopPicture(figures, photos.first());
     if (largePictures > 0) {
         measureLargeLibrary(figures, smallPhotos);
     }
@@ -142,7 +153,8 @@ int main(int argc, char** argv)
         { "rss_at_10000_mb", largePictures == 10'000 ? QJsonValue(figures.largeRss) : QJsonValue() },
         { "large_library_pictures", largePictures }, { "large_library_rss_mb", figures.largeRss },
         { "large_library_scroll_ms", figures.largeScroll }, { "background_rss_mb", figures.backgroundRss },
-        { "background_wakeups_between_reminders", figures.backgroundWakeups } };
+        { "background_wakeups_between_reminders", figures.backgroundWakeups },
+        { "desktop_picture_ms", figures.desktopPictureMs }, { "desktop_picture_peak_rss_mb", figures.desktopPicturePeakRss } };
     std::printf("%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
     return 0;
 }

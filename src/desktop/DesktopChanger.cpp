@@ -27,7 +27,7 @@ namespace {
 const QString kBeforeFile = QStringLiteral("before.json");
 // zlib's fastest level: a 4K picture is written in a fraction of the time, and a desktop reads
 // it once.
-constexpr int kPngQuality = 90;
+constexpr int kPngQuality = 89;
 
 // What the show writes the affirmations in until the user chooses a font.
 FontChoice designFont()

@@ -240,8 +240,16 @@ QImage PictureDecoder::decode(const NativePath& path, const QSize& size, Fit fit
     reader.setAutoTransform(true);
     // The size asked for is the size shown; the reader scales before it turns.
     const QSize shown = turned ? original.transposed() : original;
-    const QSize target = targetSize(shown, size, fit);
-    if (target != shown) {
+    QSize target = targetSize(shown, size, fit);
+    // Covering at not much less than its own size, the picture is cut first and scaled after:
+    // the rows and columns cut away are never scaled, and the reader's own scaling, which pays off
+    // only from half the size down, is left out. The middle stays the middle when it turns.
+    if (fit == Fit::Cover && target != size && target.width() * 2 > shown.width()) {
+        const QSize cut = size.scaled(shown, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        const QSize stored = turned ? cut.transposed() : cut;
+        reader.setClipRect(QRect(QPoint((original.width() - stored.width()) / 2, (original.height() - stored.height()) / 2), stored));
+        target = size;
+    } else if (target != shown) {
         reader.setScaledSize(turned ? target.transposed() : target);
     }
     QImage image = reader.read();
