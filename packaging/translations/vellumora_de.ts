@@ -21,12 +21,23 @@
         <source>Runs without a window and only reminds you of your affirmations, as set in Settings. Starting Vellumora again opens its window.</source>
         <translation>Läuft ohne Fenster und erinnert Sie nur an Ihre Affirmationen, wie in den Einstellungen festgelegt. Ein erneuter Start von Vellumora öffnet das Fenster.</translation>
     </message>
+    <message>
+        <source>Puts a new picture with an affirmation on the desktop, as set in Settings, and ends. Ends with status 1, and says why, when it cannot.</source>
+        <translation>Legt ein neues Bild mit einer Affirmation auf den Desktop, wie in den Einstellungen festgelegt, und endet. Endet mit Status 1 und nennt den Grund, wenn das nicht geht.</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
     <message>
         <source>The file is already in the library folder.</source>
         <translation>Die Datei liegt schon im Ordner der Sammlung.</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Open Folder</source>
+        <translation>&amp;Ordner öffnen</translation>
     </message>
 </context>
 <context>
@@ -253,6 +264,100 @@
     </message>
 </context>
 <context>
+    <name>vellumora::DesktopChanger</name>
+    <message>
+        <source>The desktop picture cannot be saved in %1: the folder cannot be written.</source>
+        <translation>Das Desktopbild kann nicht in %1 gespeichert werden: In den Ordner kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>No desktop service answered: Vellumora cannot set this desktop&apos;s picture.</source>
+        <translation>Kein Dienst des Desktops hat geantwortet: Vellumora kann das Bild dieses Desktops nicht setzen.</translation>
+    </message>
+    <message>
+        <source>There are no pictures in your library to put on the desktop.</source>
+        <translation>Ihre Bibliothek enthält keine Bilder für den Desktop.</translation>
+    </message>
+    <message>
+        <source>No affirmation is ticked: tick one to write it on the desktop picture.</source>
+        <translation>Keine Affirmation ist angekreuzt: Kreuzen Sie eine an, damit sie auf dem Desktopbild steht.</translation>
+    </message>
+    <message>
+        <source>None of the pictures in your library can be read.</source>
+        <translation>Keines der Bilder Ihrer Bibliothek kann gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The desktop picture cannot be saved in %1: the folder cannot be made.</source>
+        <translation>Das Desktopbild kann nicht in %1 gespeichert werden: Der Ordner kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read.</source>
+        <translation>Das Bild %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The desktop picture cannot be saved in %1: %2</source>
+        <translation>Das Desktopbild kann nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Your desktop picture settings cannot be kept, so the picture is left as it is: %1</source>
+        <translation>Die Einstellungen Ihres Desktopbilds können nicht gesichert werden, daher bleibt das Bild, wie es ist: %1</translation>
+    </message>
+    <message>
+        <source>No desktop service answered, so the desktop picture is not set. It is saved in %1.</source>
+        <translation>Kein Dienst des Desktops hat geantwortet, daher ist das Desktopbild nicht gesetzt. Es ist in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The desktop picture could not be set: %1</source>
+        <translation>Das Desktopbild konnte nicht gesetzt werden: %1</translation>
+    </message>
+    <message>
+        <source>Vellumora has not changed your desktop picture: there is nothing to give back.</source>
+        <translation>Vellumora hat Ihr Desktopbild nicht geändert: Es gibt nichts zurückzugeben.</translation>
+    </message>
+    <message>
+        <source>Your desktop picture could not be given back: %1</source>
+        <translation>Ihr Desktopbild konnte nicht zurückgegeben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::DesktopDialog</name>
+    <message>
+        <source>Desktop Picture</source>
+        <translation>Desktopbild</translation>
+    </message>
+    <message>
+        <source>&amp;Change my desktop picture:</source>
+        <translation>Mein Desktopbild &amp;wechseln:</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>every hour</source>
+        <translation>jede Stunde</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>jeden Tag</translation>
+    </message>
+    <message>
+        <source>with each reminder</source>
+        <translation>mit jeder Erinnerung</translation>
+    </message>
+    <message>
+        <source>While Vellumora runs, also in the background, it puts a new picture with an affirmation on your desktop</source>
+        <translation>Solange Vellumora läuft, auch im Hintergrund, legt es ein neues Bild mit einer Affirmation auf Ihren Desktop</translation>
+    </message>
+    <message>
+        <source>Also on the &amp;lock screen</source>
+        <translation>Auch auf dem &amp;Sperrbildschirm</translation>
+    </message>
+    <message>
+        <source>The desktop picture options could not be saved.</source>
+        <translation>Die Einstellungen des Desktopbilds konnten nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::FontColourDialog</name>
     <message>
         <source>Colour:</source>
@@ -420,6 +525,26 @@
         <source>Nothing deleted to bring back</source>
         <translation>Nichts Gelöschtes zum Zurückholen</translation>
     </message>
+    <message>
+        <source>&amp;Put on My Desktop</source>
+        <translation>Auf meinen &amp;Desktop legen</translation>
+    </message>
+    <message>
+        <source>&amp;Give Back My Desktop Picture</source>
+        <translation>Mein Desktopbild &amp;zurückgeben</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop Picture Options…</source>
+        <translation>Desktopbild-&amp;Optionen…</translation>
+    </message>
+    <message>
+        <source>Your vision board is now your desktop picture.</source>
+        <translation>Ihr Vision Board ist jetzt Ihr Desktopbild.</translation>
+    </message>
+    <message>
+        <source>Your own desktop picture is back.</source>
+        <translation>Ihr eigenes Desktopbild ist zurück.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::PictureLibrary</name>
@@ -536,6 +661,10 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>The desktop picture is set.</source>
+        <translation>Das Desktopbild ist gesetzt.</translation>
     </message>
 </context>
 <context>

@@ -21,12 +21,23 @@
         <source>Runs without a window and only reminds you of your affirmations, as set in Settings. Starting Vellumora again opens its window.</source>
         <translation>Funciona sin ventana y solo le recuerda sus afirmaciones, según la configuración. Si vuelve a iniciar Vellumora, se abre su ventana.</translation>
     </message>
+    <message>
+        <source>Puts a new picture with an affirmation on the desktop, as set in Settings, and ends. Ends with status 1, and says why, when it cannot.</source>
+        <translation>Pone en el escritorio una imagen nueva con una afirmación, según la configuración, y termina. Termina con el estado 1, y dice por qué, cuando no puede.</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
     <message>
         <source>The file is already in the library folder.</source>
         <translation>El archivo ya está en la carpeta de la biblioteca.</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Open Folder</source>
+        <translation>&amp;Abrir la carpeta</translation>
     </message>
 </context>
 <context>
@@ -253,6 +264,100 @@
     </message>
 </context>
 <context>
+    <name>vellumora::DesktopChanger</name>
+    <message>
+        <source>The desktop picture cannot be saved in %1: the folder cannot be written.</source>
+        <translation>La imagen del escritorio no se puede guardar en %1: no se puede escribir en la carpeta.</translation>
+    </message>
+    <message>
+        <source>No desktop service answered: Vellumora cannot set this desktop&apos;s picture.</source>
+        <translation>Ningún servicio del escritorio respondió: Vellumora no puede cambiar la imagen de este escritorio.</translation>
+    </message>
+    <message>
+        <source>There are no pictures in your library to put on the desktop.</source>
+        <translation>Su biblioteca no tiene imágenes para poner en el escritorio.</translation>
+    </message>
+    <message>
+        <source>No affirmation is ticked: tick one to write it on the desktop picture.</source>
+        <translation>No hay ninguna afirmación marcada: marque una para escribirla en la imagen del escritorio.</translation>
+    </message>
+    <message>
+        <source>None of the pictures in your library can be read.</source>
+        <translation>No se puede leer ninguna de las imágenes de su biblioteca.</translation>
+    </message>
+    <message>
+        <source>The desktop picture cannot be saved in %1: the folder cannot be made.</source>
+        <translation>La imagen del escritorio no se puede guardar en %1: no se puede crear la carpeta.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read.</source>
+        <translation>No se puede leer la imagen %1.</translation>
+    </message>
+    <message>
+        <source>The desktop picture cannot be saved in %1: %2</source>
+        <translation>La imagen del escritorio no se puede guardar en %1: %2</translation>
+    </message>
+    <message>
+        <source>Your desktop picture settings cannot be kept, so the picture is left as it is: %1</source>
+        <translation>No se puede guardar la configuración de la imagen de su escritorio, así que la imagen se queda como está: %1</translation>
+    </message>
+    <message>
+        <source>No desktop service answered, so the desktop picture is not set. It is saved in %1.</source>
+        <translation>Ningún servicio del escritorio respondió, así que la imagen del escritorio no se ha cambiado. Está guardada en %1.</translation>
+    </message>
+    <message>
+        <source>The desktop picture could not be set: %1</source>
+        <translation>No se pudo cambiar la imagen del escritorio: %1</translation>
+    </message>
+    <message>
+        <source>Vellumora has not changed your desktop picture: there is nothing to give back.</source>
+        <translation>Vellumora no ha cambiado la imagen de su escritorio: no hay nada que devolver.</translation>
+    </message>
+    <message>
+        <source>Your desktop picture could not be given back: %1</source>
+        <translation>No se pudo devolver la imagen de su escritorio: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::DesktopDialog</name>
+    <message>
+        <source>Desktop Picture</source>
+        <translation>Imagen del escritorio</translation>
+    </message>
+    <message>
+        <source>&amp;Change my desktop picture:</source>
+        <translation>&amp;Cambiar la imagen de mi escritorio:</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>every hour</source>
+        <translation>cada hora</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>cada día</translation>
+    </message>
+    <message>
+        <source>with each reminder</source>
+        <translation>con cada recordatorio</translation>
+    </message>
+    <message>
+        <source>While Vellumora runs, also in the background, it puts a new picture with an affirmation on your desktop</source>
+        <translation>Mientras Vellumora funciona, también en segundo plano, pone en su escritorio una imagen nueva con una afirmación</translation>
+    </message>
+    <message>
+        <source>Also on the &amp;lock screen</source>
+        <translation>También en la pantalla de &amp;bloqueo</translation>
+    </message>
+    <message>
+        <source>The desktop picture options could not be saved.</source>
+        <translation>No se pudieron guardar las opciones de la imagen del escritorio.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::FontColourDialog</name>
     <message>
         <source>Colour:</source>
@@ -420,6 +525,26 @@
         <source>Nothing deleted to bring back</source>
         <translation>No hay nada eliminado que recuperar</translation>
     </message>
+    <message>
+        <source>&amp;Put on My Desktop</source>
+        <translation>&amp;Poner en mi escritorio</translation>
+    </message>
+    <message>
+        <source>&amp;Give Back My Desktop Picture</source>
+        <translation>&amp;Devolver la imagen de mi escritorio</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop Picture Options…</source>
+        <translation>&amp;Opciones de la imagen del escritorio…</translation>
+    </message>
+    <message>
+        <source>Your vision board is now your desktop picture.</source>
+        <translation>Su tablero de visión es ahora la imagen de su escritorio.</translation>
+    </message>
+    <message>
+        <source>Your own desktop picture is back.</source>
+        <translation>La imagen de su escritorio ha vuelto.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::PictureLibrary</name>
@@ -536,6 +661,10 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>The desktop picture is set.</source>
+        <translation>La imagen del escritorio está puesta.</translation>
     </message>
 </context>
 <context>

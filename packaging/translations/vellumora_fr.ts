@@ -21,12 +21,23 @@
         <source>Runs without a window and only reminds you of your affirmations, as set in Settings. Starting Vellumora again opens its window.</source>
         <translation>Fonctionne sans fenêtre et vous rappelle seulement vos affirmations, comme réglé dans les paramètres. Lancer Vellumora à nouveau ouvre sa fenêtre.</translation>
     </message>
+    <message>
+        <source>Puts a new picture with an affirmation on the desktop, as set in Settings, and ends. Ends with status 1, and says why, when it cannot.</source>
+        <translation>Met une nouvelle image avec une affirmation sur le bureau, selon les paramètres, puis se termine. Se termine avec le code 1, en disant pourquoi, quand c&apos;est impossible.</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
     <message>
         <source>The file is already in the library folder.</source>
         <translation>Le fichier est déjà dans le dossier de la bibliothèque.</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Open Folder</source>
+        <translation>&amp;Ouvrir le dossier</translation>
     </message>
 </context>
 <context>
@@ -253,6 +264,100 @@
     </message>
 </context>
 <context>
+    <name>vellumora::DesktopChanger</name>
+    <message>
+        <source>The desktop picture cannot be saved in %1: the folder cannot be written.</source>
+        <translation>L&apos;image du bureau ne peut pas être enregistrée dans %1 : le dossier n&apos;est pas accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>No desktop service answered: Vellumora cannot set this desktop&apos;s picture.</source>
+        <translation>Aucun service du bureau n&apos;a répondu : Vellumora ne peut pas changer l&apos;image de ce bureau.</translation>
+    </message>
+    <message>
+        <source>There are no pictures in your library to put on the desktop.</source>
+        <translation>Votre bibliothèque ne contient aucune image à mettre sur le bureau.</translation>
+    </message>
+    <message>
+        <source>No affirmation is ticked: tick one to write it on the desktop picture.</source>
+        <translation>Aucune affirmation n&apos;est cochée : cochez-en une pour l&apos;écrire sur l&apos;image du bureau.</translation>
+    </message>
+    <message>
+        <source>None of the pictures in your library can be read.</source>
+        <translation>Aucune des images de votre bibliothèque ne peut être lue.</translation>
+    </message>
+    <message>
+        <source>The desktop picture cannot be saved in %1: the folder cannot be made.</source>
+        <translation>L&apos;image du bureau ne peut pas être enregistrée dans %1 : le dossier ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read.</source>
+        <translation>L&apos;image %1 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The desktop picture cannot be saved in %1: %2</source>
+        <translation>L&apos;image du bureau ne peut pas être enregistrée dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Your desktop picture settings cannot be kept, so the picture is left as it is: %1</source>
+        <translation>Les réglages de votre image de bureau ne peuvent pas être conservés, l&apos;image reste donc telle quelle : %1</translation>
+    </message>
+    <message>
+        <source>No desktop service answered, so the desktop picture is not set. It is saved in %1.</source>
+        <translation>Aucun service du bureau n&apos;a répondu, l&apos;image du bureau n&apos;est donc pas changée. Elle est enregistrée dans %1.</translation>
+    </message>
+    <message>
+        <source>The desktop picture could not be set: %1</source>
+        <translation>L&apos;image du bureau n&apos;a pas pu être changée : %1</translation>
+    </message>
+    <message>
+        <source>Vellumora has not changed your desktop picture: there is nothing to give back.</source>
+        <translation>Vellumora n&apos;a pas changé votre image de bureau : il n&apos;y a rien à rendre.</translation>
+    </message>
+    <message>
+        <source>Your desktop picture could not be given back: %1</source>
+        <translation>Votre image de bureau n&apos;a pas pu être rendue : %1</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::DesktopDialog</name>
+    <message>
+        <source>Desktop Picture</source>
+        <translation>Image du bureau</translation>
+    </message>
+    <message>
+        <source>&amp;Change my desktop picture:</source>
+        <translation>&amp;Changer mon image de bureau :</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>every hour</source>
+        <translation>toutes les heures</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>tous les jours</translation>
+    </message>
+    <message>
+        <source>with each reminder</source>
+        <translation>à chaque rappel</translation>
+    </message>
+    <message>
+        <source>While Vellumora runs, also in the background, it puts a new picture with an affirmation on your desktop</source>
+        <translation>Tant que Vellumora fonctionne, même en arrière-plan, il met une nouvelle image avec une affirmation sur votre bureau</translation>
+    </message>
+    <message>
+        <source>Also on the &amp;lock screen</source>
+        <translation>Aussi sur l&apos;écran de &amp;verrouillage</translation>
+    </message>
+    <message>
+        <source>The desktop picture options could not be saved.</source>
+        <translation>Les options de l&apos;image du bureau n&apos;ont pas pu être enregistrées.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::FontColourDialog</name>
     <message>
         <source>Colour:</source>
@@ -420,6 +525,26 @@
         <source>Nothing deleted to bring back</source>
         <translation>Rien de supprimé à restaurer</translation>
     </message>
+    <message>
+        <source>&amp;Put on My Desktop</source>
+        <translation>&amp;Mettre sur mon bureau</translation>
+    </message>
+    <message>
+        <source>&amp;Give Back My Desktop Picture</source>
+        <translation>&amp;Rendre mon image de bureau</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop Picture Options…</source>
+        <translation>&amp;Options de l&apos;image du bureau…</translation>
+    </message>
+    <message>
+        <source>Your vision board is now your desktop picture.</source>
+        <translation>Votre tableau de vision est maintenant l&apos;image de votre bureau.</translation>
+    </message>
+    <message>
+        <source>Your own desktop picture is back.</source>
+        <translation>Votre propre image de bureau est revenue.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::PictureLibrary</name>
@@ -536,6 +661,10 @@
     <message>
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>The desktop picture is set.</source>
+        <translation>L&apos;image du bureau est changée.</translation>
     </message>
 </context>
 <context>

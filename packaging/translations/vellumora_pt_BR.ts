@@ -21,12 +21,23 @@
         <source>Runs without a window and only reminds you of your affirmations, as set in Settings. Starting Vellumora again opens its window.</source>
         <translation>Funciona sem janela e apenas lembra você das suas afirmações, conforme as configurações. Iniciar o Vellumora de novo abre a janela.</translation>
     </message>
+    <message>
+        <source>Puts a new picture with an affirmation on the desktop, as set in Settings, and ends. Ends with status 1, and says why, when it cannot.</source>
+        <translation>Coloca na área de trabalho uma nova imagem com uma afirmação, conforme as configurações, e termina. Termina com status 1, dizendo o motivo, quando não consegue.</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
     <message>
         <source>The file is already in the library folder.</source>
         <translation>O arquivo já está na pasta da biblioteca.</translation>
+    </message>
+</context>
+<context>
+    <name>QtPlatform</name>
+    <message>
+        <source>&amp;Open Folder</source>
+        <translation>&amp;Abrir a pasta</translation>
     </message>
 </context>
 <context>
@@ -253,6 +264,100 @@
     </message>
 </context>
 <context>
+    <name>vellumora::DesktopChanger</name>
+    <message>
+        <source>The desktop picture cannot be saved in %1: the folder cannot be written.</source>
+        <translation>A imagem da área de trabalho não pode ser salva em %1: não é possível gravar na pasta.</translation>
+    </message>
+    <message>
+        <source>No desktop service answered: Vellumora cannot set this desktop&apos;s picture.</source>
+        <translation>Nenhum serviço da área de trabalho respondeu: o Vellumora não consegue definir a imagem desta área de trabalho.</translation>
+    </message>
+    <message>
+        <source>There are no pictures in your library to put on the desktop.</source>
+        <translation>Sua biblioteca não tem imagens para colocar na área de trabalho.</translation>
+    </message>
+    <message>
+        <source>No affirmation is ticked: tick one to write it on the desktop picture.</source>
+        <translation>Nenhuma afirmação está marcada: marque uma para escrevê-la na imagem da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>None of the pictures in your library can be read.</source>
+        <translation>Nenhuma das imagens da sua biblioteca pode ser lida.</translation>
+    </message>
+    <message>
+        <source>The desktop picture cannot be saved in %1: the folder cannot be made.</source>
+        <translation>A imagem da área de trabalho não pode ser salva em %1: não é possível criar a pasta.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read.</source>
+        <translation>Não é possível ler a imagem %1.</translation>
+    </message>
+    <message>
+        <source>The desktop picture cannot be saved in %1: %2</source>
+        <translation>A imagem da área de trabalho não pode ser salva em %1: %2</translation>
+    </message>
+    <message>
+        <source>Your desktop picture settings cannot be kept, so the picture is left as it is: %1</source>
+        <translation>As configurações da sua imagem da área de trabalho não podem ser guardadas, então a imagem fica como está: %1</translation>
+    </message>
+    <message>
+        <source>No desktop service answered, so the desktop picture is not set. It is saved in %1.</source>
+        <translation>Nenhum serviço da área de trabalho respondeu, então a imagem não foi definida. Ela está salva em %1.</translation>
+    </message>
+    <message>
+        <source>The desktop picture could not be set: %1</source>
+        <translation>Não foi possível definir a imagem da área de trabalho: %1</translation>
+    </message>
+    <message>
+        <source>Vellumora has not changed your desktop picture: there is nothing to give back.</source>
+        <translation>O Vellumora não mudou a imagem da sua área de trabalho: não há nada a devolver.</translation>
+    </message>
+    <message>
+        <source>Your desktop picture could not be given back: %1</source>
+        <translation>Não foi possível devolver a imagem da sua área de trabalho: %1</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::DesktopDialog</name>
+    <message>
+        <source>Desktop Picture</source>
+        <translation>Imagem da área de trabalho</translation>
+    </message>
+    <message>
+        <source>&amp;Change my desktop picture:</source>
+        <translation>&amp;Trocar a imagem da minha área de trabalho:</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>every hour</source>
+        <translation>a cada hora</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>todo dia</translation>
+    </message>
+    <message>
+        <source>with each reminder</source>
+        <translation>a cada lembrete</translation>
+    </message>
+    <message>
+        <source>While Vellumora runs, also in the background, it puts a new picture with an affirmation on your desktop</source>
+        <translation>Enquanto o Vellumora funciona, também em segundo plano, ele coloca uma nova imagem com uma afirmação na sua área de trabalho</translation>
+    </message>
+    <message>
+        <source>Also on the &amp;lock screen</source>
+        <translation>Também na tela de &amp;bloqueio</translation>
+    </message>
+    <message>
+        <source>The desktop picture options could not be saved.</source>
+        <translation>Não foi possível salvar as opções da imagem da área de trabalho.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::FontColourDialog</name>
     <message>
         <source>Colour:</source>
@@ -420,6 +525,26 @@
         <source>Nothing deleted to bring back</source>
         <translation>Nada excluído para recuperar</translation>
     </message>
+    <message>
+        <source>&amp;Put on My Desktop</source>
+        <translation>&amp;Colocar na minha área de trabalho</translation>
+    </message>
+    <message>
+        <source>&amp;Give Back My Desktop Picture</source>
+        <translation>&amp;Devolver minha imagem da área de trabalho</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop Picture Options…</source>
+        <translation>&amp;Opções da imagem da área de trabalho…</translation>
+    </message>
+    <message>
+        <source>Your vision board is now your desktop picture.</source>
+        <translation>Seu quadro de visão agora é a imagem da sua área de trabalho.</translation>
+    </message>
+    <message>
+        <source>Your own desktop picture is back.</source>
+        <translation>Sua própria imagem da área de trabalho voltou.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::PictureLibrary</name>
@@ -536,6 +661,10 @@
     <message>
         <source>&amp;Quit</source>
         <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+        <source>The desktop picture is set.</source>
+        <translation>A imagem da área de trabalho foi definida.</translation>
     </message>
 </context>
 <context>
