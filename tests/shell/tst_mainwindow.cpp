@@ -1,4 +1,6 @@
+#include "desktop/DesktopChanger.h"
 #include "platform/FontColourDialog.h"
+#include "settings/DesktopDialog.h"
 #include "shell/AboutDialog.h"
 #include "shell/Program.h"
 #include "shell/UpdateReminder.h"
@@ -127,7 +129,7 @@ private slots:
             // The panels by their buttons, the affirmation library again while one is written, and
             // the windows.
             for (const char* panel : { "cmdImageLibrary", "cmdAffirmationLibrary", "cmdAddContent",
-                     "cmdMusicSettings", "about", "font", "show" }) {
+                     "cmdMusicSettings", "about", "font", "show", "desktop" }) {
                 QTest::addRow("%s, %s", qPrintable(language), panel) << language << panel;
             }
         }
@@ -151,6 +153,9 @@ private slots:
             designed = QSize(472, 267);
         } else if (panel == "font") {
             dialog = std::make_unique<FontColourDialog>(FontChoice {});
+        } else if (panel == "desktop") {
+            m_desktopChanger = std::make_unique<DesktopChanger>(*f.platform, *f.library, f.random);
+            dialog = std::make_unique<DesktopDialog>(*f.platform, f.library->desktop(), *m_desktopChanger);
         } else if (panel == "show") {
             auto show = std::make_unique<SlideshowWindow>();
             const ShowGeometry small = ShowGeometry::of(ShowSize::Small, QSize(1280, 1024));
@@ -402,6 +407,12 @@ private slots:
             "windows=; reminded=A; told=" + keepsRunning);
         row("exit ends", "window", "exit", "windows=; reminded=; told=; ended");
         row("closed with reminders off ends", "window, off", "close", "windows=; reminded=; told=; ended");
+        row("the desktop with each reminder", "desktop 3", "remind; remind",
+            "windows=; reminded=A, B; told=; desktop=B");
+        row("in the background for the desktop alone", "off, desktop 1", "change",
+            "windows=; reminded=; told=; desktop=A");
+        row("closed, the desktop keeps it running", "window, off, desktop 2", "close",
+            "windows=; reminded=; told=" + keepsRunning);
     }
     void background()
     {
@@ -420,6 +431,10 @@ private slots:
         }
         platform.settings.insert("Reminders/Mode", setup.contains("off") ? "0" : "1");
         platform.notices.server = !setup.contains("no server");
+        platform.userLibrary = m_dir->filePath("data");
+        if (const int at = setup.indexOf("desktop "); at >= 0) {
+            platform.settings.insert("Desktop/Change", setup.mid(at + 8, 1));
+        }
         Program program(platform);
         const bool started
             = program.start(setup.startsWith("window") ? StartMode::Window : StartMode::Background);
@@ -427,7 +442,7 @@ private slots:
         QStringList reminded;
         QList<QPointer<QWidget>> popupsSeen;
         for (const QString& step : steps.split("; ", Qt::SkipEmptyParts)) {
-            if (step == "remind") {
+            if (step == "remind" || step == "change") {
                 platform.clock = platform.alarm->at;
                 platform.alarm->ring();
             } else if (step == "another" || step == "show" || step == "default") {
@@ -469,10 +484,67 @@ private slots:
         for (const FakePlatform::Message& message : std::as_const(platform.messages)) {
             told << message.text;
         }
-        QCOMPARE(QString("windows=%1; reminded=%2; told=%3%4")
+        QString desktop;
+        if (!platform.desktop.sets.isEmpty()) {
+            desktop = "; desktop=" + platform.settings.value("Desktop/Affirmation");
+        }
+        QCOMPARE(QString("windows=%1; reminded=%2; told=%3%4%5")
                      .arg(windows.join(", "), reminded.join(", "), told.join(", "),
-                         platform.endProcessCalls ? "; ended" : ""),
+                         platform.endProcessCalls ? "; ended" : "", desktop),
             after);
+    }
+
+    // File > Put on My Desktop and Give Back, and the options: what the user is told, the folder
+    // opened where no desktop answers, and the user's own picture back when the changes are turned
+    // off. Then the desktop's picture.
+    void desktopMenu_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("after");
+        const QString set = "Your vision board is now your desktop picture.";
+        QTest::newRow("put on, given back") << "put; give" << set + " | Your own desktop picture is back. | default.png";
+        QTest::newRow("nothing to give back")
+            << "give" << "Vellumora has not changed your desktop picture: there is nothing to give back. | default.png";
+        QTest::newRow("no desktop: the folder opened")
+            << "no desktop; put"
+            << "No desktop service answered, so the desktop picture is not set. It is saved in DATA. | opened DATA | "
+               "default.png";
+        QTest::newRow("turned off, given back") << "hourly; put; never" << set + " | default.png";
+        QTest::newRow("kept on") << "hourly; put; daily" << set + " | screen1-a.png";
+    }
+    void desktopMenu()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, after);
+        f.reset();
+        f.addPictures({ Qt::blue });
+        QVERIFY(writeBytes(f.path("system/Goals.txt"), crlfLines({ "\"Calm\",#TRUE#" })));
+        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"Goals\",#TRUE#" })));
+        f.platform->userLibrary = f.path("data");
+        f.load();
+        DesktopChanger changer(*f.platform, *f.library, f.random);
+        for (const QString& step : steps.split("; ")) {
+            if (step == "put" || step == "give") {
+                f.find<QAction>(step == "put" ? "mnuPutOnDesktop" : "mnuGiveBackDesktop")->trigger();
+            } else if (step == "no desktop") {
+                f.platform->desktop.answering = DesktopPicture::Way::None;
+                f.platform->answers = { MessageAnswer::OpenFolder };
+            } else {
+                DesktopDialog dialog(*f.platform, f.library->desktop(), changer);
+                auto* list = dialog.findChild<QComboBox*>("cboDesktopChange");
+                list->setCurrentIndex(QStringList({ "never", "hourly", "daily" }).indexOf(step));
+                dialog.accept();
+            }
+        }
+        QStringList told;
+        for (const FakePlatform::Message& message : std::as_const(f.platform->messages)) {
+            told << message.text;
+        }
+        for (const QUrl& url : std::as_const(f.platform->openedUrls)) {
+            told << "opened " + url.toLocalFile();
+        }
+        told << QFileInfo(f.platform->desktop.state.value("fake:picture")).fileName();
+        QCOMPARE(told.join(" | "), QString(after).replace("DATA", f.path("data/desktop")));
     }
 
 private:
@@ -529,6 +601,7 @@ private:
     }
 
     MainWindowFixture f;
+    std::unique_ptr<DesktopChanger> m_desktopChanger;
     // An application folder of its own for a whole program.
     std::unique_ptr<TemporaryFolder> m_dir;
 };
