@@ -362,6 +362,66 @@ private slots:
         QVERIFY(windows(kMainTitle).isEmpty());
     }
 
+    void putsOnTheDesktop_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("GNOME") << "" << 0 << "The desktop picture is set.";
+        QTest::newRow("no pictures") << "no pictures" << 1 << "There are no pictures in your library";
+        QTest::newRow("no ticked affirmation") << "untick" << 1 << "No affirmation is ticked";
+        QTest::newRow("data folder unwritable") << "unwritable" << 1 << "The desktop picture cannot be saved in";
+        QTest::newRow("no desktop answers") << "no desktop" << 1 << "No desktop service answered";
+    }
+
+    // --desktop puts a picture of the screen's size on GNOME's settings and ends; File > Give Back
+    // My Desktop Picture leaves the settings file as it was, byte for byte. What stops it is said
+    // on the terminal, with status 1, and changes nothing.
+    void putsOnTheDesktop()
+    {
+        QFETCH(QString, setup);
+        QFETCH(int, status);
+        QFETCH(QString, told);
+        QVERIFY(placeLibrary());
+        QProcessEnvironment env = programEnvironment();
+        const QString keyfile = m_root->filePath("home/.config/glib-2.0/settings/keyfile");
+        const QString oldUri = "file:///usr/share/backgrounds/old.png";
+        QCOMPARE(run("gsettings", { "set", "org.gnome.desktop.background", "picture-uri", oldUri }, nullptr, env), 0);
+        const QByteArray before = readBytes(NativePath(keyfile));
+        const QString data = m_root->filePath("home/.local/share/vellumora");
+        if (setup == "no pictures") {
+            QVERIFY(writeBytes(NativePath(app("SystemFolder/record.txt")), ""));
+        } else if (setup == "untick") {
+            QVERIFY(writeBytes(NativePath(app("item.txt")), crlfLines({ "\"Joy\",#FALSE#" })));
+        } else if (setup == "unwritable") {
+            QVERIFY(QDir().mkpath(m_root->filePath("home/.local/share")) && writeBytes(NativePath(data), "a file"));
+        } else if (setup == "no desktop") {
+            env.insert("XDG_CURRENT_DESKTOP", "XFCE");
+        }
+        QByteArray output;
+        QCOMPARE(run(app("Vellumora"), { "--desktop" }, &output, env), status);
+        QVERIFY2(output.contains(told.toUtf8()), output.constData());
+        if (status != 0) {
+            QCOMPARE(readBytes(NativePath(keyfile)), before);
+            QVERIFY(!QFileInfo::exists(data + "/desktop/screen1-a.png"));
+            return;
+        }
+        const QString picture = data + "/desktop/screen1-a.png";
+        QCOMPARE(QImage(picture).size(), QSize(kScreenWidth, 1024));
+        for (const char* key : { "picture-uri", "picture-uri-dark" }) {
+            QCOMPARE(run("gsettings", { "get", "org.gnome.desktop.background", key }, &output, env), 0);
+            QCOMPARE(output.trimmed(), "'" + QUrl::fromLocalFile(picture).toEncoded() + "'");
+        }
+        QProcess* program = start();
+        const QString main = waitForWindow(kMainTitle);
+        QVERIFY(sendKeys(main, { "alt+f", "g" }));
+        const QString told2 = waitForWindow(kMessageTitle);
+        QVERIFY(sendKeys(told2, { "Return" }));
+        QTRY_COMPARE_WITH_TIMEOUT(readBytes(NativePath(keyfile)), before, kTimeoutMs);
+        QVERIFY(sendKeys(main, { "ctrl+q" }));
+        QVERIFY(endsAlone(program));
+    }
+
     void keepsTheScreenAwake_data()
     {
         QTest::addColumn<QString>("key");
@@ -452,13 +512,22 @@ private:
     }
 
     // The program in English, unless another locale is given.
-    QProcess* start(const QString& executable = QString(), const QStringList& args = {},
-        const QString& locale = "C.UTF-8")
+    QProcessEnvironment programEnvironment(const QString& locale = "C.UTF-8") const
     {
         QProcessEnvironment env = inLocale(locale);
         env.insert("HOME", m_root->filePath("home"));
         env.insert("XDG_RUNTIME_DIR", m_root->filePath("home/runtime"));
         env.insert("QT_QPA_PLATFORM", "xcb");
+        // GNOME's settings in a file of the test's own home.
+        env.insert("GSETTINGS_BACKEND", "keyfile");
+        env.insert("XDG_CURRENT_DESKTOP", "GNOME");
+        return env;
+    }
+
+    QProcess* start(const QString& executable = QString(), const QStringList& args = {},
+        const QString& locale = "C.UTF-8")
+    {
+        const QProcessEnvironment env = programEnvironment(locale);
         auto& program = m_programs.emplace_back(std::make_unique<QProcess>());
         program->setProcessEnvironment(env);
         program->setWorkingDirectory(m_root->filePath("home"));
