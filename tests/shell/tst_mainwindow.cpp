@@ -1,6 +1,6 @@
 #include "desktop/DesktopChanger.h"
 #include "platform/FontColourDialog.h"
-#include "settings/DesktopDialog.h"
+#include "desktop/DesktopDialog.h"
 #include "shell/AboutDialog.h"
 #include "shell/Program.h"
 #include "shell/UpdateReminder.h"

@@ -1,4 +1,4 @@
-#include "settings/DesktopDialog.h"
+#include "desktop/DesktopDialog.h"
 
 #include "desktop/DesktopChanger.h"
 #include "library/Library.h"
