@@ -158,10 +158,10 @@ QStringList xfceImages(const QVariantMap& existing, const QStringList& screens)
             images.append(it.key());
         }
     }
-    if (images.isEmpty()) {
-        for (const QString& screen : screens) {
-            images.append(QStringLiteral("/backdrop/screen0/monitor%1/workspace0/last-image").arg(screen));
-        }
+    for (qsizetype i = 0; images.isEmpty() && i < screens.size(); ++i) {
+        // A screen the window system gives no name is known by its number, as Xfce did once.
+        const QString name = screens[i].isEmpty() ? QString::number(i) : screens[i];
+        images.append(QStringLiteral("/backdrop/screen0/monitor%1/workspace0/last-image").arg(name));
     }
     return images;
 }
@@ -472,7 +472,12 @@ QString BusDesktopPicture::setByXfce(const Pictures& pictures)
     }
     DesktopPictureState values;
     for (const QString& image : images) {
-        const int screen = int(pictures.screens.indexOf(kXfceImage.match(image).captured(1)));
+        const QString name = kXfceImage.match(image).captured(1);
+        bool numbered = false;
+        const int number = name.toInt(&numbered);
+        const int screen = numbered && pictures.screens.value(number, QStringLiteral("named")).isEmpty()
+            ? number
+            : int(pictures.screens.indexOf(name));
         const QString file = pictures.files.value(screen, pictures.files[0]);
         values.insert(image, QStringLiteral("s:") + QFileInfo(file).absoluteFilePath());
         values.insert(xfceStyleOf(image), QStringLiteral("i:%1").arg(kXfceZoomed));

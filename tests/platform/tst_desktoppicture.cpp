@@ -1,27 +1,13 @@
 #include "platform/DesktopPictureBus.h"
 
-#include <QDBusConnectionInterface>
-#include <QDBusObjectPath>
-#include <QDBusUnixFileDescriptor>
-#include <QDBusVirtualObject>
-#include <QFile>
-#include <QJsonDocument>
-#include <QMutex>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
-#include <QTemporaryDir>
-#include <QThread>
-#include <QUrl>
+#include <QtDBus>
 #include <QtTest>
 
 using namespace vellumora;
 using Way = DesktopPicture::Way;
 
 namespace {
-
-const QString kPortal = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString kPlasma = QStringLiteral("org.kde.plasmashell");
 
 // The desktop portal and Plasma's shell as far as the picture goes: they keep what they are asked
 // and answer as the test says. They answer on a connection and thread of their own, so that the
@@ -31,30 +17,26 @@ public:
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
     {
         QMutexLocker lock(&mutex);
-        QDBusMessage reply = message.createReply();
-        if (message.member() == QLatin1String("SetWallpaperFile")) {
-            options = qdbus_cast<QVariantMap>(message.arguments().value(2));
-            QFile picture;
-            picture.open(message.arguments().value(1).value<QDBusUnixFileDescriptor>().fileDescriptor(),
-                QIODevice::ReadOnly);
-            received = picture.readAll();
-            // Where a portal answers: the caller's name and its token.
-            const QString handle = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
-                                       .arg(message.service().mid(1).replace(u'.', u'_'),
-                                           options.value(QStringLiteral("handle_token")).toString());
-            QDBusMessage response = QDBusMessage::createSignal(
-                handle, QStringLiteral("org.freedesktop.portal.Request"), "Response");
-            response << portalAnswer << QVariantMap();
-            connection.send(reply << QVariant::fromValue(QDBusObjectPath(handle)));
-            return connection.send(response);
-        }
+        const QList<QVariant> arguments = message.arguments();
         if (message.member() == QLatin1String("evaluateScript")) {
-            scripts.append(message.arguments().value(0).toString());
-            reply << plasmaImages;
-        } else {
-            reply << QVariant::fromValue(QDBusVariant(1u)); // the portal's version
+            scripts.append(arguments.value(0).toString());
+            return connection.send(message.createReply(plasmaImages));
         }
-        return connection.send(reply);
+        if (message.member() != QLatin1String("SetWallpaperFile")) { // the portal's version
+            return connection.send(message.createReply(QVariant::fromValue(QDBusVariant(1u))));
+        }
+        options = qdbus_cast<QVariantMap>(arguments.value(2));
+        QFile picture;
+        picture.open(
+            arguments.value(1).value<QDBusUnixFileDescriptor>().fileDescriptor(), QIODevice::ReadOnly);
+        received = picture.readAll();
+        // Where a portal answers: the caller's name and its token.
+        const QString handle = "/org/freedesktop/portal/desktop/request/"
+            + message.service().mid(1).replace(u'.', u'_') + u'/' + options.value("handle_token").toString();
+        connection.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
+        QDBusMessage response
+            = QDBusMessage::createSignal(handle, "org.freedesktop.portal.Request", "Response");
+        return connection.send(response << portalAnswer << QVariantMap());
     }
     QString introspect(const QString&) const override { return {}; }
 
@@ -69,11 +51,9 @@ public:
 // The value given to the variable a script to Plasma starts with.
 QJsonDocument scriptValue(const QString& script)
 {
-    return QJsonDocument::fromJson(
-        QRegularExpression(QStringLiteral("^var \\w+ = (.*);$"), QRegularExpression::MultilineOption)
-            .match(script)
-            .captured(1)
-            .toUtf8());
+    static const QRegularExpression value(
+        QStringLiteral("^var \\w+ = (.*);$"), QRegularExpression::MultilineOption);
+    return QJsonDocument::fromJson(value.match(script).captured(1).toUtf8());
 }
 
 QString run(const QString& program, const QStringList& arguments)
@@ -84,14 +64,16 @@ QString run(const QString& program, const QStringList& arguments)
     return process.exitCode() == 0 ? QString::fromUtf8(process.readAllStandardOutput()).trimmed() : QString();
 }
 
-QString gsettings(const QString& schema, const QString& key)
+// A property of Xfce's desktop, with xfconf-query's options after its name.
+QString xfconf(const QStringList& property)
 {
-    return run(QStringLiteral("gsettings"), { QStringLiteral("get"), schema, key });
+    return run("xfconf-query", QStringList { "-c", "xfce4-desktop", "-p" } + property);
 }
 
-QString xfconf(const QString& property)
+// The file of a file URL GIO keeps, as gsettings prints it.
+QString gsettingsFile(const char* schema, const char* key)
 {
-    return run(QStringLiteral("xfconf-query"), { "-c", "xfce4-desktop", "-p", property });
+    return QUrl(run("gsettings", { "get", schema, key }).chopped(1).mid(1)).toLocalFile();
 }
 
 } // namespace
@@ -121,8 +103,6 @@ private slots:
     }
     void cleanupTestCase()
     {
-        m_fakes.unregisterObject(QStringLiteral("/org/freedesktop/portal/desktop"));
-        m_fakes.unregisterObject(QStringLiteral("/PlasmaShell"));
         m_thread.quit();
         m_thread.wait();
         m_xfconfd.terminate();
@@ -135,10 +115,10 @@ private slots:
         const QByteArray before = keyfile();
         QCOMPARE(m_desktop.way(), Way::None);
         QCOMPARE(m_desktop.current(), DesktopPictureState());
-        QVERIFY(!answer([&](auto done) { m_desktop.set({ m_files, m_screens }, done); }).isEmpty());
+        QVERIFY(!set({ m_files, m_screens }).isEmpty());
         const DesktopPictureState xfce { { "xfconf:/backdrop/screen0/monitor0/workspace0/last-image",
             "s:/a" } };
-        QVERIFY(answer([&](auto done) { m_desktop.restore(xfce, done); }).contains(u"Xfce"));
+        QVERIFY(restore(xfce).contains(u"Xfce"));
         QCOMPARE(keyfile(), before);
     }
 
@@ -163,22 +143,17 @@ private slots:
         QFETCH(bool, lockScreen);
         qputenv("XDG_CURRENT_DESKTOP", "GNOME");
         // Through this process's GIO: another's writes reach it only when its event loop runs.
-        QCOMPARE(answer([&](auto done) { m_desktop.restore(own, done); }), QString());
+        QCOMPARE(restore(own), QString());
         const QByteArray before = keyfile();
         QCOMPARE(m_desktop.way(), Way::Gnome);
         const DesktopPictureState state = m_desktop.current();
-        QCOMPARE(answer([&](auto done) {
-            m_desktop.set({ m_files, m_screens, lockScreen }, done);
-        }),
-            QString());
-        const QString background = QStringLiteral("org.gnome.desktop.background");
+        QCOMPARE(set({ m_files, m_screens, lockScreen }), QString());
         for (const char* key : { "picture-uri", "picture-uri-dark" }) {
-            QCOMPARE(QUrl(gsettings(background, key).chopped(1).mid(1)).toLocalFile(), m_files[0]);
+            QCOMPARE(gsettingsFile("org.gnome.desktop.background", key), m_files[0]);
         }
-        QCOMPARE(gsettings(background, "picture-options"), "'zoom'");
-        const QString lock = gsettings(QStringLiteral("org.gnome.desktop.screensaver"), "picture-uri");
-        QCOMPARE(QUrl(lock.chopped(1).mid(1)).toLocalFile() == m_files[0], lockScreen);
-        QCOMPARE(answer([&](auto done) { m_desktop.restore(state, done); }), QString());
+        QCOMPARE(run("gsettings", { "get", "org.gnome.desktop.background", "picture-options" }), "'zoom'");
+        QCOMPARE(gsettingsFile("org.gnome.desktop.screensaver", "picture-uri") == m_files[0], lockScreen);
+        QCOMPARE(restore(state), QString());
         QCOMPARE(keyfile(), before);
     }
 
@@ -197,12 +172,10 @@ private slots:
         QFETCH(bool, lockScreen);
         QFETCH(QString, setOn);
         m_fake.portalAnswer = response;
-        QVERIFY(m_fakes.registerService(kPortal));
+        QVERIFY(m_fakes.registerService("org.freedesktop.portal.Desktop"));
         QCOMPARE(m_desktop.way(), Way::Portal);
-        const QString error = answer([&](auto done) {
-            m_desktop.set({ m_files, m_screens, lockScreen }, done);
-        });
-        QVERIFY(m_fakes.unregisterService(kPortal));
+        const QString error = set({ m_files, m_screens, lockScreen });
+        QVERIFY(m_fakes.unregisterService("org.freedesktop.portal.Desktop"));
         QCOMPARE(error.isEmpty(), response == 0);
         QMutexLocker lock(&m_fake.mutex);
         QCOMPARE(m_fake.received, "a b.png");
@@ -214,44 +187,45 @@ private slots:
     {
         qputenv("XDG_CURRENT_DESKTOP", "KDE");
         m_fake.plasmaImages = QStringLiteral("{\"0\":\"file:///own/\\\"zero\\\".png\",\"1\":\"\"}\n");
-        QVERIFY(m_fakes.registerService(kPlasma));
+        QVERIFY(m_fakes.registerService("org.kde.plasmashell"));
         QCOMPARE(m_desktop.way(), Way::Plasma);
         const DesktopPictureState state = m_desktop.current();
         QCOMPARE(
             state, (DesktopPictureState { { "plasma:0", "file:///own/\"zero\".png" }, { "plasma:1", "" } }));
-        QCOMPARE(answer([&](auto done) { m_desktop.set({ m_files, m_screens }, done); }), QString());
-        QCOMPARE(answer([&](auto done) { m_desktop.restore(state, done); }), QString());
-        QVERIFY(m_fakes.unregisterService(kPlasma));
+        QCOMPARE(set({ m_files, m_screens }), QString());
+        QCOMPARE(restore(state), QString());
+        QVERIFY(m_fakes.unregisterService("org.kde.plasmashell"));
         QMutexLocker lock(&m_fake.mutex);
         QCOMPARE(m_fake.scripts.size(), 3);
         const QJsonArray files = scriptValue(m_fake.scripts[1]).array();
-        QCOMPARE(files.size(), 2);
         QCOMPARE(QUrl(files[1].toString()).toLocalFile(), m_files[1]);
         QCOMPARE(scriptValue(m_fake.scripts[2]).object().toVariantMap().value("0"), state["plasma:0"]);
     }
 
     void xfce_data()
     {
-        QTest::addColumn<QStringList>("own"); // property, type and value, the user's before
+        QTest::addColumn<DesktopPictureState>("own"); // the user's before: the type, a space, the value
         QTest::addColumn<QStringList>("screens");
-        QTest::addColumn<QStringList>("set"); // property and value, after setting
+        QTest::addColumn<DesktopPictureState>("set"); // after setting
         const QString one = QStringLiteral("/backdrop/screen0/monitorOne/workspace0/");
         const QString two = QStringLiteral("/backdrop/screen0/monitorTwo/workspace1/");
-        QTest::newRow("each screen its own") << QStringList { one + "last-image", "string", "/own/one.png",
-            two + "last-image", "string", "/own/two.png", two + "image-style", "int", "3" }
-                                             << QStringList { "Two", "One" }
-                                             << QStringList { one + "last-image", "1", one + "image-style",
-                                                    "5", two + "last-image", "0", two + "image-style", "5" };
-        const QString made
-            = QStringLiteral("/backdrop/screen0/monitor%1/workspace0/").arg(m_screens.value(0));
-        QTest::newRow("none yet") << QStringList() << m_screens
-                                  << QStringList { made + "last-image", "0", made + "image-style", "5" };
+        QTest::newRow("each screen its own")
+            << DesktopPictureState { { one + "last-image", "string /own/one.png" },
+                   { two + "last-image", "string /own/two.png" }, { two + "image-style", "int 3" } }
+            << QStringList { "Two", "One" }
+            << DesktopPictureState { { one + "last-image", m_files[1] }, { one + "image-style", "5" },
+                   { two + "last-image", m_files[0] }, { two + "image-style", "5" } };
+        // The offscreen platform's one screen has no name.
+        const QString made = QStringLiteral("/backdrop/screen0/monitor0/workspace0/");
+        QTest::newRow("none yet") << DesktopPictureState() << m_screens
+                                  << DesktopPictureState { { made + "last-image", m_files[0] },
+                                         { made + "image-style", "5" } };
     }
     void xfce()
     {
-        QFETCH(QStringList, own);
+        QFETCH(DesktopPictureState, own);
         QFETCH(QStringList, screens);
-        QFETCH(QStringList, set);
+        QFETCH(DesktopPictureState, set);
         qputenv("XDG_CURRENT_DESKTOP", "XFCE");
         if (m_xfconfd.state() == QProcess::NotRunning) {
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -260,25 +234,31 @@ private slots:
             m_xfconfd.start(QStringLiteral("/usr/lib/x86_64-linux-gnu/xfce4/xfconf/xfconfd"));
         }
         QTRY_VERIFY(QDBusConnection::sessionBus().interface()->isServiceRegistered("org.xfce.Xfconf"));
-        run("xfconf-query", { "-c", "xfce4-desktop", "-p", "/backdrop", "-r", "-R" });
-        for (qsizetype i = 0; i < own.size(); i += 3) {
-            run("xfconf-query",
-                { "-c", "xfce4-desktop", "-p", own[i], "-n", "-t", own[i + 1], "-s", own[i + 2] });
+        xfconf({ "/backdrop", "-r", "-R" });
+        for (auto it = own.begin(); it != own.end(); ++it) {
+            xfconf({ it.key(), "-n", "-t", it->section(u' ', 0, 0), "-s", it->section(u' ', 1) });
         }
         QCOMPARE(m_desktop.way(), Way::Xfce);
         const DesktopPictureState state = m_desktop.current();
-        QCOMPARE(answer([&](auto done) { m_desktop.set({ m_files, screens }, done); }), QString());
-        for (qsizetype i = 0; i < set.size(); i += 2) {
-            QCOMPARE(xfconf(set[i]), set[i].endsWith(u"style") ? set[i + 1] : m_files[set[i + 1].toInt()]);
+        QCOMPARE(this->set({ m_files, screens }), QString());
+        for (auto it = set.begin(); it != set.end(); ++it) {
+            QCOMPARE(xfconf({ it.key() }), it.value());
         }
-        QCOMPARE(answer([&](auto done) { m_desktop.restore(state, done); }), QString());
-        for (qsizetype i = 0; i < set.size(); i += 2) {
-            const qsizetype was = own.indexOf(set[i]);
-            QCOMPARE(xfconf(set[i]), was < 0 ? QString() : own[was + 2]);
+        QCOMPARE(restore(state), QString());
+        for (auto it = set.begin(); it != set.end(); ++it) {
+            QCOMPARE(xfconf({ it.key() }), own.value(it.key()).section(u' ', 1));
         }
     }
 
 private:
+    QString set(const DesktopPicture::Pictures& pictures)
+    {
+        return answer([&](auto done) { m_desktop.set(pictures, done); });
+    }
+    QString restore(const DesktopPictureState& state)
+    {
+        return answer([&](auto done) { m_desktop.restore(state, done); });
+    }
     QString answer(const std::function<void(DesktopPicture::Done)>& act)
     {
         QStringList answers;
