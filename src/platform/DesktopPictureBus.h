@@ -20,7 +20,22 @@ public:
     void restore(const DesktopPictureState& state, Done done) override;
 
 private:
+    bool portalAnswers();
+    bool plasmaAnswers();
+    bool xfconfAnswers();
+
+    void setByPortal(const Pictures& pictures, Done done);
+    QString setByGnome(const Pictures& pictures);
+    QString setByXfce(const Pictures& pictures);
+    void setByPlasma(const Pictures& pictures, Done done);
+
+    void readXfce(DesktopPictureState& state);
+    void readPlasma(DesktopPictureState& state);
+    QString restoreXfce(const DesktopPictureState& values);
+    void runPlasmaScript(const QString& script, Done done);
+
     QDBusConnection m_bus;
+    int m_requests = 0;
 };
 
 } // namespace vellumora
