@@ -10,8 +10,8 @@ namespace vellumora::DesktopComposer {
 namespace {
 
 // The lines of the text within the width, the last of them cut short with an ellipsis when the
-// text would take more.
-QList<QString> wrap(const QString& text, const QFont& font, qreal width, Qt::LayoutDirection direction)
+// text would take more; *cut says whether it was.
+QStringList wrap(const QString& text, const QFont& font, qreal width, Qt::LayoutDirection direction, bool* cut)
 {
     QTextLayout layout(text, font);
     QTextOption option;
@@ -19,12 +19,15 @@ QList<QString> wrap(const QString& text, const QFont& font, qreal width, Qt::Lay
     option.setTextDirection(direction);
     layout.setTextOption(option);
     layout.beginLayout();
-    QList<QString> lines;
+    QStringList lines;
+    *cut = false;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
         if (lines.size() == kMaxLines - 1) {
             const QString rest = text.mid(line.textStart()).simplified();
-            lines.append(QFontMetricsF(font).elidedText(rest, Qt::ElideRight, width));
+            const QFontMetricsF metrics(font);
+            *cut = metrics.horizontalAdvance(rest) > width;
+            lines.append(metrics.elidedText(rest, Qt::ElideRight, width));
             break;
         }
         lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
@@ -39,12 +42,24 @@ Layout compose(const QImage& photo, const QString& affirmation, const FontChoice
 {
     QImage picture = photo.convertToFormat(QImage::Format_RGB32);
     const QSize size = picture.size();
-    QFont font = choice.font;
-    font.setPixelSize(std::max(1, int(std::lround(double(size.height()) / kHeightPerTextLine))));
-    const QFontMetricsF metrics(font);
     const Qt::LayoutDirection direction = affirmation.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    // A twentieth of the shorter side: on a screen turned upright a twentieth of its height would
+    // leave room for only a few words a line. A sentence that still takes more than three lines
+    // is written smaller, down to two thirds, before it is cut.
+    QFont font = choice.font;
+    const int largest
+        = std::max(1, int(std::lround(double(std::min(size.width(), size.height())) / kHeightPerTextLine)));
+    QStringList lines;
+    for (int pixels = largest;; pixels = pixels * 9 / 10) {
+        font.setPixelSize(pixels);
+        bool cut = false;
+        lines = wrap(affirmation.simplified(), font, size.width() - 4 * QFontMetricsF(font).height(), direction, &cut);
+        if (!cut || pixels * 9 / 10 * 3 < largest * 2) {
+            break;
+        }
+    }
+    const QFontMetricsF metrics(font);
     const qreal margin = metrics.height();
-    const QList<QString> lines = wrap(affirmation.simplified(), font, size.width() - 4 * margin, direction);
 
     const qreal textHeight = lines.size() * metrics.lineSpacing();
     const qreal bandHeight = std::min(textHeight + margin, size.height() / 3.0);
@@ -67,7 +82,7 @@ Layout compose(const QImage& photo, const QString& affirmation, const FontChoice
         top += metrics.lineSpacing();
     }
     painter.end();
-    return { picture, band.toAlignedRect().intersected(QRect(QPoint(), size)) };
+    return { picture, band.toAlignedRect().intersected(QRect(QPoint(), size)), lines };
 }
 
 } // namespace vellumora::DesktopComposer

@@ -116,11 +116,16 @@ private slots:
         QVERIFY2(ocr.waitForFinished(60000) && ocr.exitCode() == 0, qPrintable(ocr.errorString()));
         QCOMPARE(QString::fromUtf8(ocr.readAllStandardOutput()).simplified(), sentence);
 
-        const QString longer = QString("Every day in every way I am getting better and better. ").repeated(8);
-        const QRect band = DesktopComposer::compose(grey, longer, { QFont("DejaVu Sans"), Qt::white }).band;
-        QVERIFY(band.height() <= 1080 / 3);
-        const QRect oneLine = DesktopComposer::compose(grey, "Short", { QFont("DejaVu Sans"), Qt::white }).band;
-        QVERIFY(band.height() * 10 > 18 * oneLine.height());
+        // Upright, a sentence is written smaller rather than cut; one too long for that is cut
+        // at its third line.
+        const QImage upright = grey.scaled(1080, 1920);
+        const QString german = "Ich atme langsam und lasse den Tag auf mich zukommen, Schritt für Schritt, ganz ruhig.";
+        QCOMPARE(DesktopComposer::compose(upright, german, { QFont("DejaVu Sans"), Qt::white }).lines.join(' '), german);
+        const DesktopComposer::Layout cut = DesktopComposer::compose(
+            upright, QString("Every day in every way I am getting better. ").repeated(8), { QFont("DejaVu Sans"), Qt::black });
+        QCOMPARE(cut.lines.size(), DesktopComposer::kMaxLines);
+        QVERIFY(cut.lines.last().endsWith(QChar(0x2026)));
+        QVERIFY(cut.band.top() >= 1920 * 2 / 3 && cut.band.bottom() < 1920);
     }
 
     // Two names in turn; what the desktop held is kept once, before the first change, and given
