@@ -119,7 +119,7 @@ private slots:
         // Upright, a sentence is written smaller rather than cut; one too long for that is cut
         // at its third line.
         const QImage upright = grey.scaled(1080, 1920);
-        const QString german = "Ich atme langsam und lasse den Tag auf mich zukommen, Schritt für Schritt, ganz ruhig.";
+        const QString german = "Ich atme langsam und lasse den Tag auf mich zukommen, Schritt für Schritt, ganz ruhig und voller Vertrauen.";
         QCOMPARE(DesktopComposer::compose(upright, german, { QFont("DejaVu Sans"), Qt::white }).lines.join(' '), german);
         const DesktopComposer::Layout cut = DesktopComposer::compose(
             upright, QString("Every day in every way I am getting better. ").repeated(8), { QFont("DejaVu Sans"), Qt::black });
