@@ -110,11 +110,21 @@ bool DesktopChanger::holdsDesktop() const
     return QFileInfo::exists(beforeFile());
 }
 
+Outcome DesktopChanger::libraryReady(bool affirmationGiven) const
+{
+    if (m_library.pictures().count() == 0) {
+        return Outcome::refused(tr("There are no pictures in your library to put on the desktop."));
+    }
+    if (!affirmationGiven && m_library.tickedAffirmations().isEmpty()) {
+        return Outcome::refused(tr("No affirmation is ticked: tick one to write it on the desktop picture."));
+    }
+    return {};
+}
+
 Outcome DesktopChanger::ready()
 {
-    Choice choice;
-    if (Outcome chosen = choose(choice, {}); !chosen) {
-        return chosen;
+    if (Outcome library = libraryReady(false); !library) {
+        return library;
     }
     if (!QDir().mkpath(folder()) || !QFileInfo(folder()).isWritable()) {
         return Outcome::refused(tr("The desktop picture cannot be saved in %1: the folder cannot be written.").arg(folder()));
@@ -127,17 +137,14 @@ Outcome DesktopChanger::ready()
 
 Outcome DesktopChanger::choose(Choice& choice, const QString& affirmation)
 {
+    if (Outcome library = libraryReady(!affirmation.isEmpty()); !library) {
+        return library;
+    }
     PictureLibrary& pictures = m_library.pictures();
     const QList<NativePath> paths = pictures.paths();
-    if (paths.isEmpty()) {
-        return Outcome::refused(tr("There are no pictures in your library to put on the desktop."));
-    }
     choice.affirmation = affirmation;
     if (choice.affirmation.isEmpty()) {
         const QStringList ticked = m_library.tickedAffirmations();
-        if (ticked.isEmpty()) {
-            return Outcome::refused(tr("No affirmation is ticked: tick one to write it on the desktop picture."));
-        }
         const bool random = m_library.options().display().order == Order::Random;
         choice.affirmation
             = ticked.at(nextOf(int(ticked.size()), int(ticked.indexOf(m_library.desktop().lastAffirmation())), random, m_random));

@@ -65,6 +65,8 @@ signals:
 
 private:
     struct Choice;
+    // Whether there is a picture, and an affirmation unless one is given; nothing is decoded.
+    Outcome libraryReady(bool affirmationGiven) const;
     // The picture and the affirmation to put on next; refused when there is none.
     Outcome choose(Choice& choice, const QString& affirmation);
     Outcome writePictures(const Choice& choice, const QList<DesktopScreen>& screens, QStringList& files);
