@@ -15,7 +15,7 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # GStreamer's command line to make test music; ImageMagick's import for the README's screenshots;
 # a private session bus (dbus-run-session) with a notification server (dunst, read back with
 # dunstctl) for the reminders' end-to-end test; the time zones the reminders' tests change clocks in.
-# Desktop picture: GIO's settings library and command, GNOME's schemas and Xfce's settings service
+# Desktop picture: zlib's checksums for its PNG, GIO's settings library and command, GNOME's schemas and Xfce's settings service
 # to set it against in its test; Tesseract with its English words to read the sentence back off a desktop picture.
 VELLUMORA_PACKAGES=(
     g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libxcb1-dev
@@ -26,7 +26,7 @@ VELLUMORA_PACKAGES=(
     desktop-file-utils appstream dpkg-dev file lintian
     xvfb xauth xdotool x11-utils gstreamer1.0-tools imagemagick
     dbus-daemon dbus-bin dunst tzdata
-    libglib2.0-dev libglib2.0-bin gsettings-desktop-schemas xfconf tesseract-ocr tesseract-ocr-eng
+    libglib2.0-dev libglib2.0-bin gsettings-desktop-schemas xfconf tesseract-ocr tesseract-ocr-eng zlib1g-dev
 )
 
 vellumora_install_packages() {

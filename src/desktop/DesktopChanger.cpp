@@ -1,18 +1,17 @@
 #include "desktop/DesktopChanger.h"
 
 #include "desktop/DesktopComposer.h"
+#include "desktop/StoredPng.h"
 #include "images/PictureDecoder.h"
 #include "library/Library.h"
 #include "platform/Platform.h"
 #include "show/ShowArithmetic.h"
 #include "storage/DataFile.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
-#include <QImageWriter>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPalette>
@@ -25,9 +24,6 @@ namespace vellumora {
 namespace {
 
 const QString kBeforeFile = QStringLiteral("before.json");
-// zlib's fastest level: a 4K picture is written in a fraction of the time, and a desktop reads
-// it once.
-constexpr int kPngQuality = 89;
 
 // What the show writes the affirmations in until the user chooses a font.
 FontChoice designFont()
@@ -35,17 +31,6 @@ FontChoice designFont()
     QFont font(QStringLiteral("Verdana"));
     font.setBold(true);
     return { font, QGuiApplication::palette().color(QPalette::WindowText) };
-}
-
-QByteArray png(const QImage& picture)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    writer.setQuality(kPngQuality);
-    writer.write(picture.convertToFormat(QImage::Format_RGB888));
-    return bytes;
 }
 
 // The next of count in turn after last (none: the first), or one at random other than last.
@@ -65,7 +50,6 @@ int nextOf(int count, int last, bool random, QRandomGenerator& generator)
 
 struct DesktopChanger::Choice {
     QString pictureName;
-    QImage photo; // as decoded for the first screen's size
     QString affirmation;
     QHash<QSize, QImage> photos; // by screen size
     NativePath path;
@@ -175,9 +159,8 @@ Outcome DesktopChanger::choose(Choice& choice, const QString& affirmation)
     return Outcome::refused(tr("None of the pictures in your library can be read."));
 }
 
-Outcome DesktopChanger::writePictures(const Choice& chosen, const QList<DesktopScreen>& screens, QStringList& files)
+Outcome DesktopChanger::writePictures(Choice& choice, const QList<DesktopScreen>& screens, QStringList& files)
 {
-    Choice choice = chosen;
     if (!QDir().mkpath(folder())) {
         return Outcome::refused(tr("The desktop picture cannot be saved in %1: the folder cannot be made.").arg(folder()));
     }
@@ -187,7 +170,9 @@ Outcome DesktopChanger::writePictures(const Choice& chosen, const QList<DesktopS
         if (!choice.photos.contains(size)) {
             choice.photos.insert(size, PictureDecoder::decode(choice.path, size, PictureDecoder::Fit::Cover));
         }
-        const QImage photo = choice.photos.value(size);
+        const bool lastOfItsSize = std::none_of(
+            screens.begin() + i + 1, screens.end(), [&](const DesktopScreen& later) { return later.size == size; });
+        QImage photo = lastOfItsSize ? choice.photos.take(size) : choice.photos.value(size);
         if (photo.isNull()) {
             return Outcome::refused(tr("The picture %1 cannot be read.").arg(choice.pictureName));
         }
@@ -198,7 +183,7 @@ Outcome DesktopChanger::writePictures(const Choice& chosen, const QList<DesktopS
         const QString file = a.exists() && (!b.exists() || b.lastModified() < a.lastModified()) ? b.filePath()
                                                                                                   : a.filePath();
         QString error;
-        if (!writeDataFile(file, png(DesktopComposer::compose(photo, choice.affirmation, font).picture), &error)) {
+        if (!writeDataFile(file, storedPng(DesktopComposer::compose(std::move(photo), choice.affirmation, font).picture), &error)) {
             return Outcome::refused(tr("The desktop picture cannot be saved in %1: %2").arg(folder(), error));
         }
         files.append(file);

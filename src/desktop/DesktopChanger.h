@@ -69,7 +69,8 @@ private:
     Outcome libraryReady(bool affirmationGiven) const;
     // The picture and the affirmation to put on next; refused when there is none.
     Outcome choose(Choice& choice, const QString& affirmation);
-    Outcome writePictures(const Choice& choice, const QList<DesktopScreen>& screens, QStringList& files);
+    // The photos are drawn on where they lie, and are gone from the choice after.
+    Outcome writePictures(Choice& choice, const QList<DesktopScreen>& screens, QStringList& files);
     Outcome keepDesktop();
     QString beforeFile() const;
 

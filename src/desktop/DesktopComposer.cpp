@@ -38,9 +38,11 @@ QStringList wrap(const QString& text, const QFont& font, qreal width, Qt::Layout
 
 } // namespace
 
-Layout compose(const QImage& photo, const QString& affirmation, const FontChoice& choice)
+Layout compose(QImage photo, const QString& affirmation, const FontChoice& choice)
 {
-    QImage picture = photo.convertToFormat(QImage::Format_RGB32);
+    // Painted where it lies when the caller lets go of it: copying a screen's worth of pixels
+    // costs more than all the drawing.
+    QImage picture = std::move(photo).convertToFormat(QImage::Format_RGB32);
     const QSize size = picture.size();
     const Qt::LayoutDirection direction = affirmation.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
     // A twentieth of the shorter side: on a screen turned upright a twentieth of its height would

@@ -34,8 +34,9 @@ bool DesktopOptions::save(DesktopChange change, bool lockScreen)
 {
     m_change = change;
     m_lockScreen = lockScreen;
-    const bool saved = m_platform.setSetting(kSection, QStringLiteral("Change"), QString::number(int(change)))
-        & m_platform.setSetting(kSection, QStringLiteral("LockScreen"), lockScreen ? QStringLiteral("1") : QStringLiteral("0"));
+    bool saved = m_platform.setSetting(kSection, QStringLiteral("Change"), QString::number(int(change)));
+    saved = m_platform.setSetting(kSection, QStringLiteral("LockScreen"), lockScreen ? QStringLiteral("1") : QStringLiteral("0"))
+        && saved;
     emit changed();
     return saved;
 }
@@ -45,9 +46,12 @@ bool DesktopOptions::saveLast(const QString& picture, const QString& affirmation
     m_lastPicture = picture;
     m_lastAffirmation = affirmation;
     m_lastChanged = when;
-    return m_platform.setSetting(kSection, QStringLiteral("Picture"), picture)
-        & m_platform.setSetting(kSection, QStringLiteral("Affirmation"), affirmation)
-        & m_platform.setSetting(kSection, QStringLiteral("Changed"), when.toString(Qt::ISODateWithMs));
+    bool saved = true;
+    for (const auto& [key, value] : { std::pair { "Picture", picture }, { "Affirmation", affirmation },
+             { "Changed", when.toString(Qt::ISODateWithMs) } }) {
+        saved = m_platform.setSetting(kSection, QLatin1String(key), value) && saved;
+    }
+    return saved;
 }
 
 } // namespace vellumora

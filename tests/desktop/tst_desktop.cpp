@@ -71,13 +71,17 @@ private slots:
     {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QColor>("leftEdge");
-        QTest::newRow("landscape: the whole width") << QSize(1920, 1080) << QColor(Qt::red);
-        QTest::newRow("portrait: the middle") << QSize(1080, 1920) << QColor(Qt::green);
+        QTest::addColumn<int>("greenFrom"); // the first column of the green band
+        QTest::newRow("landscape: the whole width") << QSize(1920, 1080) << QColor(Qt::red) << 480;
+        QTest::newRow("portrait: the middle") << QSize(1080, 1920) << QColor(Qt::green) << 0;
+        // Scaled down by a twentieth it would turn green at 95; it is cut at its own size instead.
+        QTest::newRow("a little larger: cut, not scaled") << QSize(380, 214) << QColor(Qt::red) << 90;
     }
     void picture()
     {
         QFETCH(QSize, screen);
         QFETCH(QColor, leftEdge);
+        QFETCH(int, greenFrom);
         m_lib->library->options().setAffirmationFont({ QFont("DejaVu Sans"), Qt::white });
         setScreens({ { "HDMI-1", screen }, { "DP-2", { 800, 600 } } });
         QCOMPARE(putOn(), Result::Set);
@@ -89,6 +93,8 @@ private slots:
         QCOMPARE(picture.size(), screen);
         QVERIFY(nearColour(picture.pixelColor(0, 0), leftEdge));
         QVERIFY(nearColour(picture.pixelColor(screen.width() / 2, 0), Qt::green));
+        QVERIFY(nearColour(picture.pixelColor(greenFrom + 2, 0), Qt::green));
+        QVERIFY(greenFrom == 0 || nearColour(picture.pixelColor(greenFrom - 3, 0), Qt::red));
         const auto [top, bottom] = bandRows(picture, 2);
         QVERIFY2(top >= screen.height() * 2 / 3 && bottom < screen.height(), qPrintable(QString::number(top)));
         QVERIFY(bottom - top >= screen.height() / 20);
