@@ -27,7 +27,9 @@ void measureDesktopPicture(Figures& figures, const QString& photo)
     library->load();
     QRandomGenerator random(1);
     DesktopChanger changer(platform, *library, random);
-    changer.setScreens([] { return QList<DesktopScreen> { { QStringLiteral("HDMI-1"), QSize(3840, 2160) } }; });
+    changer.setScreens([] {
+        return QList<DesktopScreen> { { QStringLiteral("HDMI-1"), QSize(3840, 2160) } };
+    });
     QList<double> times;
     double peak = 0;
     for (int i = 0; i < kRepeats; ++i) {

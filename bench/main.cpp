@@ -66,8 +66,8 @@ int main(int argc, char** argv)
                        "(default 10000; 0 leaves it out)."),
         QStringLiteral("N"), QStringLiteral("10000"));
     parser.addOption(largeOption);
-    const QCommandLineOption desktopOnlyOption(QStringLiteral("desktop-only"),
-        QStringLiteral("Measures only the desktop picture."));
+    const QCommandLineOption desktopOnlyOption(
+        QStringLiteral("desktop-only"), QStringLiteral("Measures only the desktop picture."));
     parser.addOption(desktopOnlyOption);
     parser.process(app);
     bool ok = false;
@@ -154,7 +154,8 @@ int main(int argc, char** argv)
         { "large_library_pictures", largePictures }, { "large_library_rss_mb", figures.largeRss },
         { "large_library_scroll_ms", figures.largeScroll }, { "background_rss_mb", figures.backgroundRss },
         { "background_wakeups_between_reminders", figures.backgroundWakeups },
-        { "desktop_picture_ms", figures.desktopPictureMs }, { "desktop_picture_peak_rss_mb", figures.desktopPicturePeakRss } };
+        { "desktop_picture_ms", figures.desktopPictureMs },
+        { "desktop_picture_peak_rss_mb", figures.desktopPicturePeakRss } };
     std::printf("%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
     return 0;
 }

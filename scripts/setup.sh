@@ -15,8 +15,9 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # GStreamer's command line to make test music; ImageMagick's import for the README's screenshots;
 # a private session bus (dbus-run-session) with a notification server (dunst, read back with
 # dunstctl) for the reminders' end-to-end test; the time zones the reminders' tests change clocks in.
-# Desktop picture: zlib's checksums for its PNG, GIO's settings library and command, GNOME's schemas and Xfce's settings service
-# to set it against in its test; Tesseract with its English words to read the sentence back off a desktop picture.
+# Desktop picture: zlib's checksums for its PNG; GIO's settings library and command, GNOME's schemas
+# and Xfce's settings service to set it against in its test; Tesseract with its English words to
+# read the sentence back off a desktop picture.
 VELLUMORA_PACKAGES=(
     g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libxcb1-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins

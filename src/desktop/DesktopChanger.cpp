@@ -55,7 +55,8 @@ struct DesktopChanger::Choice {
     NativePath path;
 };
 
-DesktopChanger::DesktopChanger(Platform& platform, Library& library, QRandomGenerator& random, QObject* parent)
+DesktopChanger::DesktopChanger(
+    Platform& platform, Library& library, QRandomGenerator& random, QObject* parent)
     : QObject(parent)
     , m_platform(platform)
     , m_library(library)
@@ -74,7 +75,8 @@ QList<DesktopScreen> DesktopChanger::screensNow()
     }
     QList<DesktopScreen> result;
     for (const QScreen* screen : screens) {
-        result.append({ screen->name(), (QSizeF(screen->geometry().size()) * screen->devicePixelRatio()).toSize() });
+        result.append(
+            { screen->name(), (QSizeF(screen->geometry().size()) * screen->devicePixelRatio()).toSize() });
     }
     return result;
 }
@@ -111,10 +113,12 @@ Outcome DesktopChanger::ready()
         return library;
     }
     if (!QDir().mkpath(folder()) || !QFileInfo(folder()).isWritable()) {
-        return Outcome::refused(tr("The desktop picture cannot be saved in %1: the folder cannot be written.").arg(folder()));
+        return Outcome::refused(
+            tr("The desktop picture cannot be saved in %1: the folder cannot be written.").arg(folder()));
     }
     if (m_platform.desktopPicture().way() == DesktopPicture::Way::None) {
-        return Outcome::refused(tr("No desktop service answered: Vellumora cannot set this desktop's picture."));
+        return Outcome::refused(
+            tr("No desktop service answered: Vellumora cannot set this desktop's picture."));
     }
     return {};
 }
@@ -130,8 +134,8 @@ Outcome DesktopChanger::choose(Choice& choice, const QString& affirmation)
     if (choice.affirmation.isEmpty()) {
         const QStringList ticked = m_library.tickedAffirmations();
         const bool random = m_library.options().display().order == Order::Random;
-        choice.affirmation
-            = ticked.at(nextOf(int(ticked.size()), int(ticked.indexOf(m_library.desktop().lastAffirmation())), random, m_random));
+        choice.affirmation = ticked.at(nextOf(int(ticked.size()),
+            int(ticked.indexOf(m_library.desktop().lastAffirmation())), random, m_random));
     }
     QStringList names;
     for (int row = 0; row < paths.size(); ++row) {
@@ -147,8 +151,8 @@ Outcome DesktopChanger::choose(Choice& choice, const QString& affirmation)
         if (paths.at(index).isEmpty()) {
             continue;
         }
-        const QImage photo = PictureDecoder::decode(paths.at(index), first.isEmpty() ? QSize(1920, 1080) : first,
-            PictureDecoder::Fit::Cover);
+        const QImage photo = PictureDecoder::decode(
+            paths.at(index), first.isEmpty() ? QSize(1920, 1080) : first, PictureDecoder::Fit::Cover);
         if (!photo.isNull()) {
             choice.pictureName = names.at(index);
             choice.path = paths.at(index);
@@ -162,7 +166,8 @@ Outcome DesktopChanger::choose(Choice& choice, const QString& affirmation)
 Outcome DesktopChanger::writePictures(Choice& choice, const QList<DesktopScreen>& screens, QStringList& files)
 {
     if (!QDir().mkpath(folder())) {
-        return Outcome::refused(tr("The desktop picture cannot be saved in %1: the folder cannot be made.").arg(folder()));
+        return Outcome::refused(
+            tr("The desktop picture cannot be saved in %1: the folder cannot be made.").arg(folder()));
     }
     const FontChoice font = m_library.options().affirmationFont().value_or(designFont());
     for (int i = 0; i < screens.size(); ++i) {
@@ -170,8 +175,8 @@ Outcome DesktopChanger::writePictures(Choice& choice, const QList<DesktopScreen>
         if (!choice.photos.contains(size)) {
             choice.photos.insert(size, PictureDecoder::decode(choice.path, size, PictureDecoder::Fit::Cover));
         }
-        const bool lastOfItsSize = std::none_of(
-            screens.begin() + i + 1, screens.end(), [&](const DesktopScreen& later) { return later.size == size; });
+        const bool lastOfItsSize = std::none_of(screens.begin() + i + 1, screens.end(),
+            [&](const DesktopScreen& later) { return later.size == size; });
         QImage photo = lastOfItsSize ? choice.photos.take(size) : choice.photos.value(size);
         if (photo.isNull()) {
             return Outcome::refused(tr("The picture %1 cannot be read.").arg(choice.pictureName));
@@ -180,10 +185,13 @@ Outcome DesktopChanger::writePictures(Choice& choice, const QList<DesktopScreen>
         const QString stem = folder() + QStringLiteral("/screen%1-").arg(i + 1);
         const QFileInfo a(stem + QStringLiteral("a.png"));
         const QFileInfo b(stem + QStringLiteral("b.png"));
-        const QString file = a.exists() && (!b.exists() || b.lastModified() < a.lastModified()) ? b.filePath()
-                                                                                                  : a.filePath();
+        const QString file = a.exists() && (!b.exists() || b.lastModified() < a.lastModified())
+            ? b.filePath()
+            : a.filePath();
         QString error;
-        if (!writeDataFile(file, storedPng(DesktopComposer::compose(std::move(photo), choice.affirmation, font).picture), &error)) {
+        if (!writeDataFile(file,
+                storedPng(DesktopComposer::compose(std::move(photo), choice.affirmation, font).picture),
+                &error)) {
             return Outcome::refused(tr("The desktop picture cannot be saved in %1: %2").arg(folder(), error));
         }
         files.append(file);
@@ -212,7 +220,8 @@ Outcome DesktopChanger::keepDesktop()
     QString error;
     if (!writeDataFile(beforeFile(), QJsonDocument(values).toJson(), &error)) {
         return Outcome::refused(
-            tr("Your desktop picture settings cannot be kept, so the picture is left as it is: %1").arg(error));
+            tr("Your desktop picture settings cannot be kept, so the picture is left as it is: %1")
+                .arg(error));
     }
     return {};
 }
@@ -237,7 +246,9 @@ void DesktopChanger::putOn(Finished finished, const QString& affirmation)
     DesktopPicture& desktop = m_platform.desktopPicture();
     if (desktop.way() == DesktopPicture::Way::None) {
         finished(Result::SavedOnly,
-            Outcome().tell(tr("No desktop service answered, so the desktop picture is not set. It is saved in %1.").arg(folder()),
+            Outcome().tell(
+                tr("No desktop service answered, so the desktop picture is not set. It is saved in %1.")
+                    .arg(folder()),
                 MessageIcon::Information));
         return;
     }
@@ -251,17 +262,19 @@ void DesktopChanger::putOn(Finished finished, const QString& affirmation)
     }
     m_busy = true;
     QPointer<DesktopChanger> self(this);
-    desktop.set({ files, names, m_library.desktop().lockScreen() },
-        [self, choice, finished](const QString& error) {
+    desktop.set(
+        { files, names, m_library.desktop().lockScreen() }, [self, choice, finished](const QString& error) {
             if (!self) {
                 return;
             }
             self->m_busy = false;
             if (!error.isEmpty()) {
-                finished(Result::Refused, Outcome::refused(tr("The desktop picture could not be set: %1").arg(error)));
+                finished(Result::Refused,
+                    Outcome::refused(tr("The desktop picture could not be set: %1").arg(error)));
                 return;
             }
-            self->m_library.desktop().saveLast(choice.pictureName, choice.affirmation, self->m_platform.now());
+            self->m_library.desktop().saveLast(
+                choice.pictureName, choice.affirmation, self->m_platform.now());
             finished(Result::Set, Outcome());
         });
 }
@@ -271,7 +284,8 @@ void DesktopChanger::giveBack(Finished finished)
     QFile file(beforeFile());
     if (!file.open(QIODevice::ReadOnly)) {
         finished(Result::Refused,
-            Outcome::refused(tr("Vellumora has not changed your desktop picture: there is nothing to give back."),
+            Outcome::refused(
+                tr("Vellumora has not changed your desktop picture: there is nothing to give back."),
                 MessageIcon::Information));
         return;
     }

@@ -11,7 +11,8 @@ namespace {
 
 // The lines of the text within the width, the last of them cut short with an ellipsis when the
 // text would take more; *cut says whether it was.
-QStringList wrap(const QString& text, const QFont& font, qreal width, Qt::LayoutDirection direction, bool* cut)
+QStringList wrap(
+    const QString& text, const QFont& font, qreal width, Qt::LayoutDirection direction, bool* cut)
 {
     QTextLayout layout(text, font);
     QTextOption option;
@@ -55,7 +56,8 @@ Layout compose(QImage photo, const QString& affirmation, const FontChoice& choic
     for (int pixels = largest;; pixels = pixels * 9 / 10) {
         font.setPixelSize(pixels);
         bool cut = false;
-        lines = wrap(affirmation.simplified(), font, size.width() - 4 * QFontMetricsF(font).height(), direction, &cut);
+        lines = wrap(
+            affirmation.simplified(), font, size.width() - 4 * QFontMetricsF(font).height(), direction, &cut);
         if (!cut || pixels * 9 / 10 * 3 < largest * 2) {
             break;
         }

@@ -23,8 +23,8 @@ struct Layout {
 
 // The desktop picture of one screen: the photo, already covering the screen at its size, with the
 // affirmation in the user's font and colour (at the size for the screen), wrapped to three lines,
-// made smaller or else cut where it takes more, on a translucent band across the lower third. The band is dark under light text
-// and light under dark text.
+// made smaller or else cut where it takes more, on a translucent band across the lower third. The band is
+// dark under light text and light under dark text.
 Layout compose(QImage photo, const QString& affirmation, const FontChoice& font);
 
 } // namespace vellumora::DesktopComposer

@@ -12,7 +12,8 @@
 
 namespace vellumora {
 
-DesktopDialog::DesktopDialog(Platform& platform, DesktopOptions& options, DesktopChanger& changer, QWidget* parent)
+DesktopDialog::DesktopDialog(
+    Platform& platform, DesktopOptions& options, DesktopChanger& changer, QWidget* parent)
     : QDialog(parent)
     , m_platform(platform)
     , m_options(options)
@@ -26,8 +27,8 @@ DesktopDialog::DesktopDialog(Platform& platform, DesktopOptions& options, Deskto
     m_changeList->setObjectName(QStringLiteral("cboDesktopChange"));
     // In the order of the settings file's numbers.
     m_changeList->addItems({ tr("never"), tr("every hour"), tr("every day"), tr("with each reminder") });
-    m_changeList->setToolTip(
-        tr("While Vellumora runs, also in the background, it puts a new picture with an affirmation on your desktop"));
+    m_changeList->setToolTip(tr("While Vellumora runs, also in the background, it puts a new picture with an "
+                                "affirmation on your desktop"));
     label->setBuddy(m_changeList);
     auto* changeRow = new QHBoxLayout;
     changeRow->addWidget(label);
@@ -55,8 +56,8 @@ void DesktopDialog::accept()
     QDialog::accept();
     if (turnedOff && m_changer.holdsDesktop()) {
         // The platform outlives this dialog; the answer may come after it is gone.
-        m_changer.giveBack(
-            [&platform = m_platform](DesktopChanger::Result, const Outcome& outcome) { outcome.report(platform); });
+        m_changer.giveBack([&platform = m_platform](
+                               DesktopChanger::Result, const Outcome& outcome) { outcome.report(platform); });
     }
 }
 

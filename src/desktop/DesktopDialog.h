@@ -16,7 +16,8 @@ class Platform;
 class DesktopDialog : public QDialog {
     Q_OBJECT
 public:
-    DesktopDialog(Platform& platform, DesktopOptions& options, DesktopChanger& changer, QWidget* parent = nullptr);
+    DesktopDialog(
+        Platform& platform, DesktopOptions& options, DesktopChanger& changer, QWidget* parent = nullptr);
 
     void accept() override;
 

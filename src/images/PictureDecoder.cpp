@@ -252,7 +252,9 @@ QImage PictureDecoder::decode(const NativePath& path, const QSize& size, Fit fit
             && target.height() * 9 >= shown.height() * 8;
         const QSize cut = nearly ? size : size.scaled(shown, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
         const QSize stored = turned ? cut.transposed() : cut;
-        reader.setClipRect(QRect(QPoint((original.width() - stored.width()) / 2, (original.height() - stored.height()) / 2), stored));
+        reader.setClipRect(
+            QRect(QPoint((original.width() - stored.width()) / 2, (original.height() - stored.height()) / 2),
+                stored));
         target = size;
     } else if (target != shown) {
         reader.setScaledSize(turned ? target.transposed() : target);

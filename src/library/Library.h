@@ -26,8 +26,8 @@ public:
     // the program never makes.
     static std::unique_ptr<Library> open(const QString& folder, Platform& platform);
 
-    // Reads the options (the show's, the reminders' and the desktop's), the picture list and the category list; the first
-    // category is chosen. What the user must be told, in that order.
+    // Reads the options (the show's, the reminders' and the desktop's), the picture list and the category
+    // list; the first category is chosen. What the user must be told, in that order.
     Outcome load();
 
     PictureLibrary& pictures() { return m_pictures; }

@@ -129,7 +129,8 @@ MessageAnswer QtPlatform::message(const QString& text, MessageIcon icon, Message
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     QPushButton* openFolder = nullptr;
     if (buttons == MessageButtons::OkOpenFolder) {
-        openFolder = box.addButton(QCoreApplication::translate("QtPlatform", "&Open Folder"), QMessageBox::ActionRole);
+        openFolder = box.addButton(
+            QCoreApplication::translate("QtPlatform", "&Open Folder"), QMessageBox::ActionRole);
         openFolder->setObjectName(QStringLiteral("cmdOpenFolder"));
     }
     const int answer = box.exec();

@@ -35,7 +35,8 @@ bool DesktopOptions::save(DesktopChange change, bool lockScreen)
     m_change = change;
     m_lockScreen = lockScreen;
     bool saved = m_platform.setSetting(kSection, QStringLiteral("Change"), QString::number(int(change)));
-    saved = m_platform.setSetting(kSection, QStringLiteral("LockScreen"), lockScreen ? QStringLiteral("1") : QStringLiteral("0"))
+    saved = m_platform.setSetting(kSection, QStringLiteral("LockScreen"),
+                lockScreen ? QStringLiteral("1") : QStringLiteral("0"))
         && saved;
     emit changed();
     return saved;

@@ -202,7 +202,8 @@ void MainWindow::buildMenus()
     QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
     addItem(fileMenu, tr("&Put on My Desktop"), "mnuPutOnDesktop", [this] { putOnDesktop(); });
-    addItem(fileMenu, tr("&Give Back My Desktop Picture"), "mnuGiveBackDesktop", [this] { giveBackDesktop(); });
+    addItem(
+        fileMenu, tr("&Give Back My Desktop Picture"), "mnuGiveBackDesktop", [this] { giveBackDesktop(); });
     addItem(fileMenu, tr("&Desktop Picture Options…"), "mnuDesktopOptions", [this] {
         DesktopDialog dialog(m_platform, m_library.desktop(), desktopChanger(), this);
         dialog.exec();
@@ -253,7 +254,8 @@ void MainWindow::putOnDesktop()
         QApplication::restoreOverrideCursor();
         switch (result) {
         case DesktopChanger::Result::Set:
-            m_platform.message(tr("Your vision board is now your desktop picture."), MessageIcon::Information);
+            m_platform.message(
+                tr("Your vision board is now your desktop picture."), MessageIcon::Information);
             break;
         case DesktopChanger::Result::SavedOnly:
             for (const Outcome::Notice& notice : outcome.notices()) {

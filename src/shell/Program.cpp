@@ -183,7 +183,8 @@ void Program::mainWindowClosed()
 void Program::deliver(const QString& affirmation)
 {
     if (m_library->desktop().change() == DesktopChange::WithReminder) {
-        m_desktop->putOn([](DesktopChanger::Result, const Outcome& outcome) { printNotices(outcome); }, affirmation);
+        m_desktop->putOn(
+            [](DesktopChanger::Result, const Outcome& outcome) { printNotices(outcome); }, affirmation);
     }
     // Heard from the first reminder on: until then the program has no business on the bus.
     Notifications& notifications = m_platform.notifications();

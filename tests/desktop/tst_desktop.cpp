@@ -96,7 +96,8 @@ private slots:
         QVERIFY(nearColour(picture.pixelColor(greenFrom + 2, 0), Qt::green));
         QVERIFY(greenFrom == 0 || nearColour(picture.pixelColor(greenFrom - 3, 0), Qt::red));
         const auto [top, bottom] = bandRows(picture, 2);
-        QVERIFY2(top >= screen.height() * 2 / 3 && bottom < screen.height(), qPrintable(QString::number(top)));
+        QVERIFY2(
+            top >= screen.height() * 2 / 3 && bottom < screen.height(), qPrintable(QString::number(top)));
         QVERIFY(bottom - top >= screen.height() / 20);
         // The band darkens the photo beneath white text; the text is on it.
         QVERIFY(qGray(picture.pixel(2, top + 2)) < qGray(picture.pixel(2, 0)));
@@ -116,7 +117,8 @@ private slots:
         grey.fill(QColor(110, 130, 150));
         const QString sentence = "Calm and steady wins the day";
         const QString file = m_lib->home.filePath("ocr.png");
-        QVERIFY(DesktopComposer::compose(grey, sentence, { QFont("DejaVu Sans"), Qt::white }).picture.save(file));
+        QVERIFY(
+            DesktopComposer::compose(grey, sentence, { QFont("DejaVu Sans"), Qt::white }).picture.save(file));
         QProcess ocr;
         ocr.start("tesseract", { file, "-" });
         QVERIFY2(ocr.waitForFinished(60000) && ocr.exitCode() == 0, qPrintable(ocr.errorString()));
@@ -125,10 +127,14 @@ private slots:
         // Upright, a sentence is written smaller rather than cut; one too long for that is cut
         // at its third line.
         const QImage upright = grey.scaled(1080, 1920);
-        const QString german = "Ich atme langsam und lasse den Tag auf mich zukommen, Schritt für Schritt, ganz ruhig und voller Vertrauen.";
-        QCOMPARE(DesktopComposer::compose(upright, german, { QFont("DejaVu Sans"), Qt::white }).lines.join(' '), german);
-        const DesktopComposer::Layout cut = DesktopComposer::compose(
-            upright, QString("Every day in every way I am getting better. ").repeated(8), { QFont("DejaVu Sans"), Qt::black });
+        const QString german = "Ich atme langsam und lasse den Tag auf mich zukommen, Schritt für Schritt, "
+                               "ganz ruhig und voller Vertrauen.";
+        QCOMPARE(
+            DesktopComposer::compose(upright, german, { QFont("DejaVu Sans"), Qt::white }).lines.join(' '),
+            german);
+        const DesktopComposer::Layout cut = DesktopComposer::compose(upright,
+            QString("Every day in every way I am getting better. ").repeated(8),
+            { QFont("DejaVu Sans"), Qt::black });
         QCOMPARE(cut.lines.size(), DesktopComposer::kMaxLines);
         QVERIFY(cut.lines.last().endsWith(QChar(0x2026)));
         QVERIFY(cut.band.top() >= 1920 * 2 / 3 && cut.band.bottom() < 1920);
@@ -149,7 +155,8 @@ private slots:
         QCOMPARE(QDir(folder).entryList({ "*.png" }), QStringList({ "screen1-a.png", "screen1-b.png" }));
         QFile kept(folder + "/before.json");
         QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(QJsonDocument::fromJson(kept.readAll()).object().toVariantMap().value("fake:picture").toString(),
+        QCOMPARE(
+            QJsonDocument::fromJson(kept.readAll()).object().toVariantMap().value("fake:picture").toString(),
             before.value("fake:picture"));
 
         QVERIFY(m_changer->holdsDesktop());
@@ -167,10 +174,14 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("told");
         QTest::newRow("no pictures") << "no pictures" << int(Result::Refused) << "There are no pictures";
-        QTest::newRow("no ticked affirmation") << "untick" << int(Result::Refused) << "No affirmation is ticked";
-        QTest::newRow("no desktop: saved") << "no desktop" << int(Result::SavedOnly) << "No desktop service answered";
-        QTest::newRow("the desktop refuses") << "refuse" << int(Result::Refused) << "The desktop picture could not be set";
-        QTest::newRow("folder unwritable") << "unwritable" << int(Result::Refused) << "The desktop picture cannot be saved";
+        QTest::newRow("no ticked affirmation")
+            << "untick" << int(Result::Refused) << "No affirmation is ticked";
+        QTest::newRow("no desktop: saved")
+            << "no desktop" << int(Result::SavedOnly) << "No desktop service answered";
+        QTest::newRow("the desktop refuses")
+            << "refuse" << int(Result::Refused) << "The desktop picture could not be set";
+        QTest::newRow("folder unwritable")
+            << "unwritable" << int(Result::Refused) << "The desktop picture cannot be saved";
     }
     void refused()
     {
@@ -250,11 +261,16 @@ private slots:
         QTest::addColumn<QString>("lock");
         QTest::addColumn<int>("expected");
         QTest::addColumn<bool>("lockScreen");
-        QTest::newRow("default") << "" << "" << int(DesktopChange::Never) << false;
-        QTest::newRow("every day, the lock screen too") << "2" << "1" << int(DesktopChange::Daily) << true;
-        QTest::newRow("with each reminder") << "3" << "0" << int(DesktopChange::WithReminder) << false;
-        QTest::newRow("out of range") << "4" << "yes" << int(DesktopChange::Never) << false;
-        QTest::newRow("not a number") << "x" << "" << int(DesktopChange::Never) << false;
+        QTest::newRow("default") << ""
+                                 << "" << int(DesktopChange::Never) << false;
+        QTest::newRow("every day, the lock screen too") << "2"
+                                                        << "1" << int(DesktopChange::Daily) << true;
+        QTest::newRow("with each reminder") << "3"
+                                            << "0" << int(DesktopChange::WithReminder) << false;
+        QTest::newRow("out of range") << "4"
+                                      << "yes" << int(DesktopChange::Never) << false;
+        QTest::newRow("not a number") << "x"
+                                      << "" << int(DesktopChange::Never) << false;
     }
     void options()
     {

@@ -370,7 +370,8 @@ private slots:
         QTest::newRow("GNOME") << "" << 0 << "The desktop picture is set.";
         QTest::newRow("no pictures") << "no pictures" << 1 << "There are no pictures in your library";
         QTest::newRow("no ticked affirmation") << "untick" << 1 << "No affirmation is ticked";
-        QTest::newRow("data folder unwritable") << "unwritable" << 1 << "The desktop picture cannot be saved in";
+        QTest::newRow("data folder unwritable")
+            << "unwritable" << 1 << "The desktop picture cannot be saved in";
         QTest::newRow("no desktop answers") << "no desktop" << 1 << "No desktop service answered";
     }
 
@@ -386,7 +387,9 @@ private slots:
         QProcessEnvironment env = programEnvironment();
         const QString keyfile = m_root->filePath("home/.config/glib-2.0/settings/keyfile");
         const QString oldUri = "file:///usr/share/backgrounds/old.png";
-        QCOMPARE(run("gsettings", { "set", "org.gnome.desktop.background", "picture-uri", oldUri }, nullptr, env), 0);
+        QCOMPARE(
+            run("gsettings", { "set", "org.gnome.desktop.background", "picture-uri", oldUri }, nullptr, env),
+            0);
         const QByteArray before = readBytes(NativePath(keyfile));
         const QString data = m_root->filePath("home/.local/share/vellumora");
         if (setup == "no pictures") {
@@ -394,7 +397,8 @@ private slots:
         } else if (setup == "untick") {
             QVERIFY(writeBytes(NativePath(app("item.txt")), crlfLines({ "\"Joy\",#FALSE#" })));
         } else if (setup == "unwritable") {
-            QVERIFY(QDir().mkpath(m_root->filePath("home/.local/share")) && writeBytes(NativePath(data), "a file"));
+            QVERIFY(QDir().mkpath(m_root->filePath("home/.local/share"))
+                && writeBytes(NativePath(data), "a file"));
         } else if (setup == "no desktop") {
             env.insert("XDG_CURRENT_DESKTOP", "XFCE");
         }

@@ -1,6 +1,6 @@
 #include "desktop/DesktopChanger.h"
-#include "platform/FontColourDialog.h"
 #include "desktop/DesktopDialog.h"
+#include "platform/FontColourDialog.h"
 #include "shell/AboutDialog.h"
 #include "shell/Program.h"
 #include "shell/UpdateReminder.h"
@@ -502,12 +502,15 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("after");
         const QString set = "Your vision board is now your desktop picture.";
-        QTest::newRow("put on, given back") << "put; give" << set + " | Your own desktop picture is back. | default.png";
+        QTest::newRow("put on, given back")
+            << "put; give" << set + " | Your own desktop picture is back. | default.png";
         QTest::newRow("nothing to give back")
-            << "give" << "Vellumora has not changed your desktop picture: there is nothing to give back. | default.png";
+            << "give"
+            << "Vellumora has not changed your desktop picture: there is nothing to give back. | default.png";
         QTest::newRow("no desktop: the folder opened")
             << "no desktop; put"
-            << "No desktop service answered, so the desktop picture is not set. It is saved in DATA. | opened DATA | "
+            << "No desktop service answered, so the desktop picture is not set. It is saved in DATA. | "
+               "opened DATA | "
                "default.png";
         QTest::newRow("turned off, given back") << "hourly; put; never" << set + " | default.png";
         QTest::newRow("kept on") << "hourly; put; daily" << set + " | screen1-a.png";

@@ -110,7 +110,8 @@ public:
     }
 
     Way answering = Way::Gnome;
-    DesktopPictureState state { { QStringLiteral("fake:picture"), QStringLiteral("/usr/share/backgrounds/default.png") } };
+    DesktopPictureState state { { QStringLiteral("fake:picture"),
+        QStringLiteral("/usr/share/backgrounds/default.png") } };
     // What set and restore answer: empty for success.
     QString error;
     QList<Pictures> sets;
