@@ -189,9 +189,9 @@ Outcome DesktopChanger::writePictures(Choice& choice, const QList<DesktopScreen>
             ? b.filePath()
             : a.filePath();
         QString error;
-        if (!writeDataFile(file,
-                storedPng(DesktopComposer::compose(std::move(photo), choice.affirmation, font).picture),
-                &error)) {
+        const QImage picture = DesktopComposer::compose(std::move(photo), choice.affirmation, font).picture;
+        if (!writeDataFile(
+                file, [&picture](const DataSink& sink) { storedPng(picture, sink); }, &error)) {
             return Outcome::refused(tr("The desktop picture cannot be saved in %1: %2").arg(folder(), error));
         }
         files.append(file);

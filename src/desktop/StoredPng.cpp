@@ -1,7 +1,6 @@
 #include "desktop/StoredPng.h"
 
 #include <QtEndian>
-#include <cstring>
 #include <zlib.h>
 
 namespace vellumora {
@@ -10,17 +9,27 @@ namespace {
 
 // The most a stored deflate block holds.
 constexpr qsizetype kBlockBytes = 65535;
+// Pieces of about a megabyte go to the sink: large enough for few writes, small enough to stay
+// in memory already touched.
+constexpr qsizetype kPieceBytes = 1 << 20;
 
-// Writes a file front to back, keeping the CRC of the chunk being written.
-struct Writer {
-    char* at;
-    uLong crc = 0;
-
-    void put(const void* bytes, qsizetype count)
+// Gathers the file in pieces, keeping the CRC of the chunk being written.
+class Writer {
+public:
+    explicit Writer(const DataSink& sink)
+        : m_sink(sink)
     {
-        std::memcpy(at, bytes, size_t(count));
-        crc = crc32(crc, reinterpret_cast<const Bytef*>(at), uInt(count));
-        at += count;
+        m_piece.reserve(kPieceBytes + kBlockBytes);
+    }
+
+    bool ok() const { return m_ok; }
+    void put(const char* bytes, qsizetype count)
+    {
+        m_crc = crc32(m_crc, reinterpret_cast<const Bytef*>(bytes), uInt(count));
+        m_piece.append(bytes, count);
+        if (m_piece.size() >= kPieceBytes) {
+            flush();
+        }
     }
     void putBigEndian(quint32 value)
     {
@@ -31,24 +40,33 @@ struct Writer {
     void beginChunk(const char* type, qsizetype dataBytes)
     {
         putBigEndian(quint32(dataBytes));
-        crc = crc32(0, nullptr, 0);
+        m_crc = crc32(0, nullptr, 0);
         put(type, 4);
     }
-    void endChunk() { putBigEndian(quint32(crc)); }
+    void endChunk() { putBigEndian(quint32(m_crc)); }
+    void flush()
+    {
+        m_ok = m_ok && m_sink(m_piece);
+        m_piece.resize(0);
+    }
+
+private:
+    const DataSink& m_sink;
+    QByteArray m_piece;
+    uLong m_crc = 0;
+    bool m_ok = true;
 };
 
 } // namespace
 
-QByteArray storedPng(const QImage& picture)
+void storedPng(const QImage& picture, const DataSink& sink)
 {
     const QImage image
         = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
     const qsizetype rowBytes = 1 + qsizetype(image.width()) * 3; // a filter byte (none), then the pixels
     const qsizetype raw = rowBytes * image.height();
     const qsizetype blocks = std::max<qsizetype>(1, (raw + kBlockBytes - 1) / kBlockBytes);
-    const qsizetype idat = 2 + raw + 5 * blocks + 4;
-    QByteArray file(8 + (12 + 13) + (12 + idat) + 12, Qt::Uninitialized);
-    Writer out { file.data() };
+    Writer out(sink);
     out.put("\x89PNG\r\n\x1a\n", 8);
 
     out.beginChunk("IHDR", 13);
@@ -57,7 +75,7 @@ QByteArray storedPng(const QImage& picture)
     out.put("\x08\x02\x00\x00\x00", 5); // 8 bits a channel, RGB, deflate, adaptive filters, no interlace
     out.endChunk();
 
-    out.beginChunk("IDAT", idat);
+    out.beginChunk("IDAT", 2 + raw + 5 * blocks + 4);
     out.put("\x78\x01", 2); // deflate with a 32 KB window, no dictionary, check bits
     uLong adler = adler32(0, nullptr, 0);
     qsizetype left = raw; // bytes of the stream still to go
@@ -84,7 +102,7 @@ QByteArray storedPng(const QImage& picture)
     // cost as much again.
     QByteArray row(rowBytes, Qt::Uninitialized);
     row[0] = 0;
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < image.height() && out.ok(); ++y) {
         const auto* pixel = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         auto* rgb = reinterpret_cast<uchar*>(row.data()) + 1;
         for (int x = 0; x < image.width(); ++x, rgb += 3) {
@@ -102,7 +120,7 @@ QByteArray storedPng(const QImage& picture)
 
     out.beginChunk("IEND", 0);
     out.endChunk();
-    return file;
+    out.flush();
 }
 
 } // namespace vellumora

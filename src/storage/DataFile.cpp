@@ -92,6 +92,17 @@ bool writeDataFile(const NativePath& path, const QByteArray& content, QString* e
     return writer.open(error) && writer.write(content, error) && writer.commit(error);
 }
 
+bool writeDataFile(const NativePath& path, const DataProducer& produce, QString* error)
+{
+    AtomicWriter writer(path);
+    if (!writer.open(error)) {
+        return false;
+    }
+    bool written = true;
+    produce([&](const QByteArray& bytes) { return written = written && writer.write(bytes, error); });
+    return written && writer.commit(error);
+}
+
 bool copyDataFile(const QString& source, const NativePath& target, QString* error)
 {
     // Copying a file onto itself (by its own name, a link or another spelling of its path) would
