@@ -317,6 +317,10 @@
         <source>Your desktop picture could not be given back: %1</source>
         <translation>Ihr Desktopbild konnte nicht zurückgegeben werden: %1</translation>
     </message>
+    <message>
+        <source>The desktop picture settings kept in %1 cannot be read, so nothing is given back.</source>
+        <translation>Die in %1 gesicherten Einstellungen des Desktopbilds können nicht gelesen werden, daher wird nichts zurückgegeben.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::DesktopDialog</name>

@@ -317,6 +317,10 @@
         <source>Your desktop picture could not be given back: %1</source>
         <translation>No se pudo devolver la imagen de su escritorio: %1</translation>
     </message>
+    <message>
+        <source>The desktop picture settings kept in %1 cannot be read, so nothing is given back.</source>
+        <translation>No se puede leer la configuración de la imagen del escritorio guardada en %1, así que no se devuelve nada.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::DesktopDialog</name>

@@ -317,6 +317,10 @@
         <source>Your desktop picture could not be given back: %1</source>
         <translation>Votre image de bureau n&apos;a pas pu être rendue : %1</translation>
     </message>
+    <message>
+        <source>The desktop picture settings kept in %1 cannot be read, so nothing is given back.</source>
+        <translation>Les réglages de l&apos;image du bureau conservés dans %1 ne peuvent pas être lus, rien n&apos;est donc rendu.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::DesktopDialog</name>

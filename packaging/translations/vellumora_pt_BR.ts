@@ -317,6 +317,10 @@
         <source>Your desktop picture could not be given back: %1</source>
         <translation>Não foi possível devolver a imagem da sua área de trabalho: %1</translation>
     </message>
+    <message>
+        <source>The desktop picture settings kept in %1 cannot be read, so nothing is given back.</source>
+        <translation>As configurações da imagem da área de trabalho guardadas em %1 não podem ser lidas, então nada é devolvido.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::DesktopDialog</name>

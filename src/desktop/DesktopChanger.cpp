@@ -289,8 +289,18 @@ void DesktopChanger::giveBack(Finished finished)
                 MessageIcon::Information));
         return;
     }
-    const QJsonObject values = QJsonDocument::fromJson(file.readAll()).object();
+    QJsonParseError parsed;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parsed);
     file.close();
+    // Giving back nothing and calling it done would lose what the user had for good.
+    if (parsed.error != QJsonParseError::NoError || !document.isObject()) {
+        finished(Result::Refused,
+            Outcome::refused(
+                tr("The desktop picture settings kept in %1 cannot be read, so nothing is given back.")
+                    .arg(beforeFile())));
+        return;
+    }
+    const QJsonObject values = document.object();
     DesktopPictureState state;
     for (auto it = values.begin(); it != values.end(); ++it) {
         state.insert(it.key(), it.value().toString());

@@ -160,6 +160,12 @@ private slots:
             before.value("fake:picture"));
 
         QVERIFY(m_changer->holdsDesktop());
+        // Kept settings that cannot be read are not given back as nothing, and stay.
+        const QByteArray keptBytes = readBytes(NativePath(folder + "/before.json"));
+        QVERIFY(writeBytes(NativePath(folder + "/before.json"), "{ cut sh"));
+        QCOMPARE(giveBack(), Result::Refused);
+        QVERIFY(m_lib->platform.desktop.restored.isEmpty());
+        QVERIFY(writeBytes(NativePath(folder + "/before.json"), keptBytes));
         QCOMPARE(giveBack(), Result::Set);
         QCOMPARE(m_lib->platform.desktop.state, before);
         QVERIFY(!m_changer->holdsDesktop());
