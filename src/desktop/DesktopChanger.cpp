@@ -14,7 +14,6 @@
 #include <QHash>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPalette>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QScreen>
@@ -24,14 +23,6 @@ namespace vellumora {
 namespace {
 
 const QString kBeforeFile = QStringLiteral("before.json");
-
-// What the show writes the affirmations in until the user chooses a font.
-FontChoice designFont()
-{
-    QFont font(QStringLiteral("Verdana"));
-    font.setBold(true);
-    return { font, QGuiApplication::palette().color(QPalette::WindowText) };
-}
 
 // The next of count in turn after last (none: the first), or one at random other than last.
 int nextOf(int count, int last, bool random, QRandomGenerator& generator)
@@ -130,10 +121,10 @@ Outcome DesktopChanger::choose(Choice& choice, const QString& affirmation)
     }
     PictureLibrary& pictures = m_library.pictures();
     const QList<NativePath> paths = pictures.paths();
+    const bool random = m_library.options().display().order == Order::Random;
     choice.affirmation = affirmation;
     if (choice.affirmation.isEmpty()) {
         const QStringList ticked = m_library.tickedAffirmations();
-        const bool random = m_library.options().display().order == Order::Random;
         choice.affirmation = ticked.at(nextOf(int(ticked.size()),
             int(ticked.indexOf(m_library.desktop().lastAffirmation())), random, m_random));
     }
@@ -141,7 +132,6 @@ Outcome DesktopChanger::choose(Choice& choice, const QString& affirmation)
     for (int row = 0; row < paths.size(); ++row) {
         names.append(pictures.index(row).data().toString());
     }
-    const bool random = m_library.options().display().order == Order::Random;
     int index = int(names.indexOf(m_library.desktop().lastPicture()));
     const QList<DesktopScreen> screens = m_screens();
     const QSize first = screens.value(0).size;
@@ -169,7 +159,7 @@ Outcome DesktopChanger::writePictures(Choice& choice, const QList<DesktopScreen>
         return Outcome::refused(
             tr("The desktop picture cannot be saved in %1: the folder cannot be made.").arg(folder()));
     }
-    const FontChoice font = m_library.options().affirmationFont().value_or(designFont());
+    const FontChoice font = m_library.options().affirmationFont().value_or(ShowOptions::designFont());
     for (int i = 0; i < screens.size(); ++i) {
         const QSize size = screens.at(i).size;
         if (!choice.photos.contains(size)) {

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QFileInfo>
 #include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
 #include <climits>
 
 namespace vellumora {
@@ -252,6 +254,14 @@ void ShowOptions::chooseMusicFile(const QString& path)
 {
     setMusicPath(path);
     emit musicFileChosen();
+}
+
+FontChoice ShowOptions::designFont()
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(11.25);
+    font.setBold(true);
+    return { font, QGuiApplication::palette().color(QPalette::WindowText) };
 }
 
 } // namespace vellumora

@@ -83,6 +83,8 @@ public:
     const ShowPlace& showPlace() const { return m_showPlace; }
     // Nothing until a font is chosen: the show's design font.
     const std::optional<FontChoice>& affirmationFont() const { return m_affirmationFont; }
+    // Verdana, bold, 11.25 points, in the desktop's window-text colour.
+    static FontChoice designFont();
 
     void setDisplay(const DisplayOptions& options);
     // Switching music off also empties the path.

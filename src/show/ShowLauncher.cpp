@@ -162,7 +162,7 @@ bool ShowLauncher::start()
         return refuse(pictures);
     }
     SlideshowWindow& shown = window();
-    const FontChoice font = options.affirmationFont().value_or(SlideshowWindow::designFont());
+    const FontChoice font = options.affirmationFont().value_or(ShowOptions::designFont());
     shown.setAffirmationFont(font);
     if (options.musicSource() != MusicSource::None) {
         m_music.play(options.musicPath(), options.musicSource(), options.musicRepeat());
@@ -218,7 +218,7 @@ void ShowLauncher::chooseFont()
     ShowOptions& options = m_library.options();
     // The dialog opens on the font in effect: the one chosen before, else the show's own.
     const std::optional<FontChoice> chosen
-        = m_platform.chooseFont(options.affirmationFont().value_or(SlideshowWindow::designFont()));
+        = m_platform.chooseFont(options.affirmationFont().value_or(ShowOptions::designFont()));
     if (!chosen) {
         return;
     }

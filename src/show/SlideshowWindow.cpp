@@ -7,7 +7,6 @@
 #include "widgets/Twips.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -50,7 +49,7 @@ void SlideshowWindow::buildControls()
     setColour(m_captionStrip, QPalette::Window, kLightBlue);
     m_caption = new GlidingCaption(m_captionStrip);
     m_caption->setObjectName(QStringLiteral("lblAffirmationDisplay"));
-    m_caption->setFontAndColour(designFont().font, designFont().colour);
+    m_caption->setFontAndColour(ShowOptions::designFont().font, ShowOptions::designFont().colour);
     moveCaption(120);
 
     m_musicStrip = new QWidget(this);
@@ -189,11 +188,6 @@ void SlideshowWindow::setFrame(BorderShape shape, FillStyle fill)
     m_backButton->raise();
     m_captionStrip->raise();
     m_musicStrip->raise();
-}
-
-FontChoice SlideshowWindow::designFont()
-{
-    return { verdana(11.25, true), QGuiApplication::palette().color(QPalette::WindowText) };
 }
 
 void SlideshowWindow::setAffirmationFont(const FontChoice& choice)

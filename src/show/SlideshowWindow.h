@@ -36,7 +36,6 @@ public:
     void setFrame(BorderShape shape, FillStyle fill);
     void setAffirmationFont(const FontChoice& choice);
     // The affirmation's font and colour until one is chosen.
-    static FontChoice designFont();
 
     void setMusicStripShown(bool shown);
     void setMusicStatus(const QString& status);

@@ -88,8 +88,8 @@ private:
 
 bool writeDataFile(const NativePath& path, const QByteArray& content, QString* error)
 {
-    AtomicWriter writer(path);
-    return writer.open(error) && writer.write(content, error) && writer.commit(error);
+    return writeDataFile(
+        path, [&content](const DataSink& sink) { sink(content); }, error);
 }
 
 bool writeDataFile(const NativePath& path, const DataProducer& produce, QString* error)

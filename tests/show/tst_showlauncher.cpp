@@ -274,7 +274,7 @@ private slots:
         QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"One\",#TRUE#" })));
         loadOnePicture();
         f.find<QPushButton>("cmdFont")->click();
-        QCOMPARE(f.platform->fontRequests.last(), SlideshowWindow::designFont());
+        QCOMPARE(f.platform->fontRequests.last(), ShowOptions::designFont());
         QFont font("DejaVu Serif", 20);
         font.setStrikeOut(true);
         const FontChoice chosen { font, QColor(Qt::darkGreen) };
