@@ -4,6 +4,8 @@
 #include "platform/DesktopPictureBus.h"
 #include "platform/Platform.h"
 #include "platform/QtMediaControl.h"
+#include "platform/QtSpeech.h"
+#include "platform/QtVoiceRecorder.h"
 
 #include <QMap>
 #include <QStringList>
@@ -61,6 +63,17 @@ public:
     void askScreenLocked(std::function<void(bool)> answer) override { answer(false); }
     void keepScreenAwake(bool) override { }
     DesktopPicture& desktopPicture() override { return m_desktopPicture; }
+    std::unique_ptr<VoiceRecorder> createVoiceRecorder() override
+    {
+        return std::make_unique<QtVoiceRecorder>();
+    }
+    Speech& speech() override
+    {
+        if (!m_speech) {
+            m_speech = std::make_unique<QtSpeech>();
+        }
+        return *m_speech;
+    }
     void endProcess() override { }
 
     QStringList chosenFiles;
@@ -68,6 +81,7 @@ public:
     QString userLibrary;
 
 private:
+    std::unique_ptr<Speech> m_speech;
     QString m_folder;
     QString m_thumbnails;
     QMap<QString, QString> m_settings;

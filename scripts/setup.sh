@@ -18,6 +18,11 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Desktop picture: zlib's checksums for its PNG; GIO's settings library and command, GNOME's schemas
 # and Xfce's settings service to set it against in its test; Tesseract with its English words to
 # read the sentence back off a desktop picture.
+# Voice: Qt's speech library with its flite engine (English, no daemon) and its speech-dispatcher
+# engine with espeak-ng (every language of the program); the declarative module, whose CMake
+# files the speech library's need but Debian's package does not pull in; GStreamer's PulseAudio
+# elements. For the voice's tests a PulseAudio server of their own, its command-line tools,
+# and sox to read the recordings' frequency and levels.
 VELLUMORA_PACKAGES=(
     g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libxcb1-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins
@@ -28,6 +33,8 @@ VELLUMORA_PACKAGES=(
     xvfb xauth xdotool x11-utils gstreamer1.0-tools imagemagick
     dbus-daemon dbus-bin dunst tzdata
     libglib2.0-dev libglib2.0-bin gsettings-desktop-schemas xfconf tesseract-ocr tesseract-ocr-eng zlib1g-dev
+    qt6-speech-dev qt6-speech-flite-plugin qt6-speech-speechd-plugin speech-dispatcher-espeak-ng
+    qt6-declarative-dev gstreamer1.0-pulseaudio pulseaudio pulseaudio-utils sox
 )
 
 vellumora_install_packages() {

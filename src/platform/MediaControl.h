@@ -21,6 +21,8 @@ public:
     virtual void close() = 0;
     // Played again from the start at its end, without telling of the end, until switched off.
     virtual void setLooping(bool on) = 0;
+    // 0 (silent) to 1 (as loud as the file); the music is lowered while a voice speaks.
+    virtual void setVolume(double volume) = 0;
     virtual qint64 position() const = 0;
     virtual qint64 length() const = 0;
 

@@ -3,6 +3,7 @@
 #include "platform/DesktopServices.h"
 #include "platform/FontChoice.h"
 #include "platform/MediaControl.h"
+#include "platform/VoiceServices.h"
 
 #include <QDateTime>
 #include <QList>
@@ -71,8 +72,12 @@ public:
     // choice; nothing when cancelled.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
 
-    // The show's music player; the caller owns it.
+    // A music or voice player; the caller owns it.
     virtual std::unique_ptr<MediaControl> createMediaControl() = 0;
+    // A recorder of the default microphone; the caller owns it.
+    virtual std::unique_ptr<VoiceRecorder> createVoiceRecorder() = 0;
+    // The speech engine, loaded at the first call.
+    virtual Speech& speech() = 0;
 
     // Root of the user's shared thumbnail cache (~/.cache/thumbnails).
     virtual QString thumbnailFolder() const = 0;

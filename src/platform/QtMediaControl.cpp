@@ -75,6 +75,11 @@ void QtMediaControl::setLooping(bool on)
     m_player->setLoops(on ? QMediaPlayer::Infinite : QMediaPlayer::Once);
 }
 
+void QtMediaControl::setVolume(double volume)
+{
+    m_output->setVolume(float(volume));
+}
+
 qint64 QtMediaControl::position() const
 {
     return m_player->position();

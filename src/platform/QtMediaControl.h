@@ -22,6 +22,7 @@ public:
     void stop() override;
     void close() override;
     void setLooping(bool on) override;
+    void setVolume(double volume) override;
     qint64 position() const override;
     qint64 length() const override;
 

@@ -2,6 +2,8 @@
 
 #include "platform/FontColourDialog.h"
 #include "platform/QtMediaControl.h"
+#include "platform/QtSpeech.h"
+#include "platform/QtVoiceRecorder.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -300,6 +302,23 @@ BusScreenSaver& QtPlatform::screenSaver()
 void QtPlatform::endProcess()
 {
     QCoreApplication::exit(0);
+}
+
+} // namespace vellumora
+
+namespace vellumora {
+
+std::unique_ptr<VoiceRecorder> QtPlatform::createVoiceRecorder()
+{
+    return std::make_unique<QtVoiceRecorder>();
+}
+
+Speech& QtPlatform::speech()
+{
+    if (!m_speech) {
+        m_speech = std::make_unique<QtSpeech>();
+    }
+    return *m_speech;
 }
 
 } // namespace vellumora

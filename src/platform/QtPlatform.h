@@ -39,6 +39,8 @@ public:
     void askScreenLocked(std::function<void(bool locked)> answer) override;
     void keepScreenAwake(bool on) override;
     DesktopPicture& desktopPicture() override;
+    std::unique_ptr<VoiceRecorder> createVoiceRecorder() override;
+    Speech& speech() override;
     void endProcess() override;
 
     // The settings store's application name: the executable's file name without extension.
@@ -55,6 +57,7 @@ private:
     std::unique_ptr<BusNotifications> m_notifications;
     std::unique_ptr<BusScreenSaver> m_screenSaver;
     std::unique_ptr<BusDesktopPicture> m_desktopPicture;
+    std::unique_ptr<Speech> m_speech;
     BusScreenSaver& screenSaver();
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QList>
 #include <QMap>
@@ -38,11 +39,13 @@ public:
             emit finished();
         }
     }
+    void setVolume(double level) override { volume = level; }
     qint64 position() const override { return positionMs; }
     qint64 length() const override { return lengthMs; }
 
     QString name;
     QStringList commands;
+    double volume = 1.0;
     bool looping = false;
     qint64 positionMs = 0;
     qint64 lengthMs = 0;
@@ -50,6 +53,85 @@ public:
     // or of these names only.
     QString refusal;
     QStringList refusedFiles;
+};
+
+// A microphone that hears what the test writes: stop() writes `heard` into the file and finishes,
+// unless a refusal is set, which fails the recording as it starts.
+class FakeVoiceRecorder : public VoiceRecorder {
+    Q_OBJECT
+public:
+    QString fileSuffix() const override { return QStringLiteral("ogg"); }
+    bool hasMicrophone() const override { return microphone; }
+    void record(const QString& file) override
+    {
+        path = file;
+        if (!refusal.isEmpty()) {
+            emit failed(refusal);
+            return;
+        }
+        QFile(file).open(QIODevice::WriteOnly);
+        recording = true;
+        emit started();
+    }
+    void stop() override
+    {
+        if (!recording) {
+            return;
+        }
+        recording = false;
+        QFile out(path);
+        out.open(QIODevice::WriteOnly);
+        out.write(heard);
+        out.close();
+        emit finished();
+    }
+    qint64 duration() const override { return recording ? 1000 : 0; }
+    void breakDown(const QString& reason) { emit failed(reason); }
+
+    bool microphone = true;
+    QString refusal;
+    QByteArray heard = "OggS recorded";
+    QString path;
+    bool recording = false;
+};
+
+// A speech engine that keeps what it is asked to say; finish() ends the sentence.
+class FakeSpeech : public Speech {
+    Q_OBJECT
+public:
+    bool available() const override { return engine; }
+    QString unavailableReason() const override { return QStringLiteral("Install a speech engine."); }
+    QList<SpeechVoice> voices() const override { return voiceList; }
+    void say(const QString& text, const QString& voiceId, double rate) override
+    {
+        stop();
+        said.append({ text, voiceId, rate });
+        talking = true;
+        emit started();
+    }
+    void stop() override
+    {
+        if (talking) {
+            finish();
+        }
+    }
+    bool speaking() const override { return talking; }
+    void finish()
+    {
+        talking = false;
+        emit finished();
+    }
+
+    struct Said {
+        QString text;
+        QString voice;
+        double rate;
+    };
+    bool engine = true;
+    QList<SpeechVoice> voiceList { { QStringLiteral("fake/Anna"), QStringLiteral("Anna (English)") },
+        { QStringLiteral("fake/Ben"), QStringLiteral("Ben (English)") } };
+    QList<Said> said;
+    bool talking = false;
 };
 
 // An alarm that rings when the test says so; the moment it was last set to is kept.
@@ -177,6 +259,15 @@ public:
     void askScreenLocked(std::function<void(bool)> answer) override { answer(screenLocked); }
     void keepScreenAwake(bool) override { }
     DesktopPicture& desktopPicture() override { return desktop; }
+    std::unique_ptr<VoiceRecorder> createVoiceRecorder() override
+    {
+        auto made = std::make_unique<FakeVoiceRecorder>();
+        made->microphone = microphone;
+        made->refusal = microphoneRefusal;
+        recorder = made.get();
+        return made;
+    }
+    Speech& speech() override { return speaker; }
     void endProcess() override { ++endProcessCalls; }
 
     QString folder;
@@ -218,6 +309,11 @@ public:
     QPointer<FakeAlarm> alarm;
     FakeNotifications notices;
     bool screenLocked = false;
+    FakeSpeech speaker;
+    // The recorder made last, and what the next one is made with.
+    QPointer<FakeVoiceRecorder> recorder;
+    bool microphone = true;
+    QString microphoneRefusal;
 
 private:
     QString nextChosen() { return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst(); }
