@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
     <name>CommandLine</name>
@@ -77,7 +76,7 @@
         <translation>Affirmationen</translation>
     </message>
     <message>
-        <source>The affirmations of &quot;%1&quot; could not be read.</source>
+        <source>The affirmations of "%1" could not be read.</source>
         <translation>Die Affirmationen von „%1“ konnten nicht gelesen werden.</translation>
     </message>
     <message>
@@ -85,7 +84,7 @@
         <translation>Bitte lege zuerst eine Kategorie an oder wähle eine aus.</translation>
     </message>
     <message>
-        <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
+        <source>The affirmations of "%1" could not be read, so they are not changed.</source>
         <translation>Die Affirmationen von „%1“ konnten nicht gelesen werden und bleiben daher unverändert.</translation>
     </message>
     <message>
@@ -103,6 +102,26 @@
     <message>
         <source>There Is No Item To Delete</source>
         <translation>Hier gibt es nichts zu löschen.</translation>
+    </message>
+    <message>
+        <source>%1 (recorded)</source>
+        <translation>%1 (aufgenommen)</translation>
+    </message>
+    <message>
+        <source>This affirmation has a recording.</source>
+        <translation>Diese Affirmation hat eine Aufnahme.</translation>
+    </message>
+    <message>
+        <source>This affirmation has no recording.</source>
+        <translation>Diese Affirmation hat keine Aufnahme.</translation>
+    </message>
+    <message>
+        <source>The recording could not be moved to the Trash.</source>
+        <translation>Die Aufnahme konnte nicht in den Papierkorb verschoben werden.</translation>
+    </message>
+    <message>
+        <source>Its recording could not be moved to the Trash, so it stays.</source>
+        <translation>Ihre Aufnahme konnte nicht in den Papierkorb verschoben werden und bleibt daher.</translation>
     </message>
 </context>
 <context>
@@ -147,6 +166,58 @@
         <source>&amp;Update</source>
         <translation>Spei&amp;chern</translation>
     </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>Sto&amp;pp</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>A&amp;ufnehmen</translation>
+    </message>
+    <message>
+        <source>Record yourself saying the chosen affirmation, for up to a minute.</source>
+        <translation>Nehmen Sie sich auf, wie Sie die gewählte Affirmation sprechen, bis zu einer Minute lang.</translation>
+    </message>
+    <message>
+        <source>Liste&amp;n</source>
+        <translation>Anh&amp;ören</translation>
+    </message>
+    <message>
+        <source>Hear the chosen affirmation's recording.</source>
+        <translation>Die Aufnahme der gewählten Affirmation anhören.</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>More for recordings</source>
+        <translation>Mehr zu Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Import Recording...</source>
+        <translation>Aufnahme importieren...</translation>
+    </message>
+    <message>
+        <source>Remove Recording</source>
+        <translation>Aufnahme entfernen</translation>
+    </message>
+    <message>
+        <source>This affirmation already has a recording. Replace it? The one it has goes to the Trash.</source>
+        <translation>Diese Affirmation hat schon eine Aufnahme. Ersetzen? Die bisherige kommt in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>This affirmation has no recording any more.</source>
+        <translation>Diese Affirmation hat keine Aufnahme mehr.</translation>
+    </message>
+    <message>
+        <source>Import Recording</source>
+        <translation>Aufnahme importieren</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Aufnahmen</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::BusScreenSaver</name>
@@ -189,7 +260,7 @@
         <translation>Ein Kategoriename darf nur Buchstaben und Leerzeichen enthalten, und mindestens einen Buchstaben.</translation>
     </message>
     <message>
-        <source>The category &quot;%1&quot; could not be created.</source>
+        <source>The category "%1" could not be created.</source>
         <translation>Die Kategorie „%1“ konnte nicht angelegt werden.</translation>
     </message>
     <message>
@@ -201,16 +272,20 @@
         <translation>Hier gibt es nichts zu löschen.</translation>
     </message>
     <message>
-        <source>The file of the category &quot;%1&quot; could not be moved to the Trash, so it stays in the library folder.</source>
+        <source>The file of the category "%1" could not be moved to the Trash, so it stays in the library folder.</source>
         <translation>Die Datei der Kategorie „%1“ konnte nicht in den Papierkorb verschoben werden und bleibt im Ordner der Sammlung.</translation>
     </message>
     <message>
-        <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
+        <source>The category "%1" cannot be brought back under another name.</source>
         <translation>Die Kategorie „%1“ kann nicht unter einem anderen Namen zurückgeholt werden.</translation>
     </message>
     <message>
         <source>This category name is too long to name a file. Please choose a shorter one.</source>
         <translation>Dieser Kategoriename ist zu lang für einen Dateinamen. Bitte wähle einen kürzeren.</translation>
+    </message>
+    <message>
+        <source>The recordings of the category "%1" could not be moved to the Trash, so they stay in the library folder.</source>
+        <translation>Die Aufnahmen der Kategorie „%1“ konnten nicht in den Papierkorb verschoben werden und bleiben daher im Bibliotheksordner.</translation>
     </message>
 </context>
 <context>
@@ -243,24 +318,28 @@
 <context>
     <name>vellumora::DeleteHistory</name>
     <message>
-        <source>the category &quot;%1&quot;</source>
+        <source>the category "%1"</source>
         <translation>die Kategorie „%1“</translation>
     </message>
     <message>
-        <source>the affirmation &quot;%1&quot;</source>
+        <source>the affirmation "%1"</source>
         <translation>die Affirmation „%1“</translation>
     </message>
     <message>
-        <source>the picture &quot;%1&quot;</source>
+        <source>the picture "%1"</source>
         <translation>das Bild „%1“</translation>
     </message>
     <message>
-        <source>The category &quot;%1&quot; is no longer in the list, so its affirmation cannot be brought back.</source>
+        <source>The category "%1" is no longer in the list, so its affirmation cannot be brought back.</source>
         <translation>Die Kategorie „%1“ ist nicht mehr in der Liste, daher kann ihre Affirmation nicht zurückgeholt werden.</translation>
     </message>
     <message>
         <source>Vellumora cannot bring back %1: its file is no longer in the Trash.</source>
         <translation>Vellumora kann %1 nicht zurückholen: Die Datei ist nicht mehr im Papierkorb.</translation>
+    </message>
+    <message>
+        <source>the recording of "%1"</source>
+        <translation>die Aufnahme von „%1“</translation>
     </message>
 </context>
 <context>
@@ -270,7 +349,7 @@
         <translation>Das Desktopbild kann nicht in %1 gespeichert werden: In den Ordner kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>No desktop service answered: Vellumora cannot set this desktop&apos;s picture.</source>
+        <source>No desktop service answered: Vellumora cannot set this desktop's picture.</source>
         <translation>Kein Dienst des Desktops hat geantwortet: Vellumora kann das Bild dieses Desktops nicht setzen.</translation>
     </message>
     <message>
@@ -409,7 +488,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
+        <extracomment>One line of a list: a picture's file name, then why it was not added.</extracomment>
         <translation>%1: %2</translation>
     </message>
 </context>
@@ -420,7 +499,7 @@
         <translation>Der Ordner konnte nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
+        <source>Vellumora cannot keep your library in "%1", so it cannot start.</source>
         <translation>Vellumora kann deine Sammlung nicht in „%1“ speichern und deshalb nicht starten.</translation>
     </message>
     <message>
@@ -439,7 +518,7 @@
 <context>
     <name>vellumora::LoginStart</name>
     <message>
-        <source>The folder &quot;%1&quot; could not be made.</source>
+        <source>The folder "%1" could not be made.</source>
         <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
     </message>
 </context>
@@ -573,15 +652,15 @@
         <translation>Dieses Bild ist schon in der Sammlung. Bitte wähle ein anderes.</translation>
     </message>
     <message>
-        <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
+        <source>A picture named "%1" cannot be kept in the library. Please rename the file and add it again.</source>
         <translation>Ein Bild namens „%1“ kann nicht in der Sammlung gespeichert werden. Bitte benenne die Datei um und füge sie erneut hinzu.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
+        <source>"%1" is not a picture Vellumora can read, so it was not added.</source>
         <translation>„%1“ ist kein Bild, das Vellumora lesen kann, und wurde nicht hinzugefügt.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
+        <source>"%1" is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
         <translation>„%1“ ist zu groß für Vellumora (%2 x %3 Pixel) und wurde nicht hinzugefügt.</translation>
     </message>
     <message>
@@ -589,11 +668,11 @@
         <translation>Das Bild konnte nicht in die Sammlung kopiert werden.</translation>
     </message>
     <message>
-        <source>The picture &quot;%1&quot; could not be moved to the Trash, so its file stays in the library folder.</source>
+        <source>The picture "%1" could not be moved to the Trash, so its file stays in the library folder.</source>
         <translation>Das Bild „%1“ konnte nicht in den Papierkorb verschoben werden; die Datei bleibt im Ordner der Sammlung.</translation>
     </message>
     <message>
-        <source>The picture &quot;%1&quot; cannot be brought back under another name.</source>
+        <source>The picture "%1" cannot be brought back under another name.</source>
         <translation>Das Bild „%1“ kann nicht unter einem anderen Namen zurückgeholt werden.</translation>
     </message>
 </context>
@@ -604,11 +683,11 @@
         <translation>Das ist keine Musikdatei.</translation>
     </message>
     <message>
-        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
+        <source>None of the music in "%1" can be played, so the show goes on without music.</source>
         <translation>Keine Musik in „%1“ lässt sich abspielen; die Diashow läuft ohne Musik weiter.</translation>
     </message>
     <message>
-        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
+        <source>The music file "%1" cannot be played, so the show goes on without music.</source>
         <translation>Die Musikdatei „%1“ lässt sich nicht abspielen; die Diashow läuft ohne Musik weiter.</translation>
     </message>
 </context>
@@ -679,6 +758,64 @@
     </message>
 </context>
 <context>
+    <name>vellumora::RecordingSession</name>
+    <message>
+        <source>No microphone was found. Connect one and try again, or use Import Recording... to take a file you recorded.</source>
+        <translation>Es wurde kein Mikrofon gefunden. Schließen Sie eines an und versuchen Sie es erneut, oder nehmen Sie mit „Aufnahme importieren...“ eine Datei, die Sie aufgenommen haben.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be written.</source>
+        <translation>Die Aufnahme kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded: the microphone gave no sound.</source>
+        <translation>Es wurde nichts aufgenommen: Das Mikrofon lieferte keinen Ton.</translation>
+    </message>
+    <message>
+        <source>The recording could not be made.</source>
+        <translation>Die Aufnahme konnte nicht gemacht werden.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Recordings</name>
+    <message>
+        <source>The category's name cannot name a folder.</source>
+        <translation>Der Name der Kategorie kann keinen Ordner benennen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The recording it has could not be moved to the Trash, so it stays.</source>
+        <translation>Die bisherige Aufnahme konnte nicht in den Papierkorb verschoben werden und bleibt daher.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept.</source>
+        <translation>Die Aufnahme konnte nicht behalten werden.</translation>
+    </message>
+    <message>
+        <source>Vellumora takes recordings in MP3, WAV, OGG and FLAC files.</source>
+        <translation>Vellumora nimmt Aufnahmen in MP3-, WAV-, OGG- und FLAC-Dateien.</translation>
+    </message>
+    <message>
+        <source>The file "%1" could not be copied.</source>
+        <translation>Die Datei „%1“ konnte nicht kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be brought back under this name.</source>
+        <translation>Die Aufnahme kann unter diesem Namen nicht zurückgeholt werden.</translation>
+    </message>
+    <message>
+        <source>The recording could not be brought back.</source>
+        <translation>Die Aufnahme konnte nicht zurückgeholt werden.</translation>
+    </message>
+    <message>
+        <source>The recording stays with the affirmation's old text.</source>
+        <translation>Die Aufnahme bleibt beim alten Text der Affirmation.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::ReminderDialog</name>
     <message>
         <source>Reminders</source>
@@ -736,7 +873,7 @@
         <translation>&amp;bis</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
+        <source>"%1" cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
         <translation>„%1“ lässt sich nicht als Uhrzeiten lesen. Bitte schreiben Sie bis zu %2 Uhrzeiten im 24-Stunden-Format, durch Kommas getrennt, etwa 08:30, 12:00.</translation>
     </message>
     <message>
@@ -744,7 +881,7 @@
         <translation>Bitte schreiben Sie mindestens eine Uhrzeit, etwa 08:30.</translation>
     </message>
     <message>
-        <source>The reminders&apos; hours end before they begin. Please choose a later end.</source>
+        <source>The reminders' hours end before they begin. Please choose a later end.</source>
         <translation>Die Zeit der Erinnerungen endet, bevor sie beginnt. Bitte wählen Sie ein späteres Ende.</translation>
     </message>
     <message>
@@ -754,6 +891,18 @@
     <message>
         <source>The reminders could not be saved; they are kept until Vellumora ends.</source>
         <translation>Die Erinnerungen konnten nicht gespeichert werden; sie gelten, bis Vellumora beendet wird.</translation>
+    </message>
+    <message>
+        <source>S&amp;ay it aloud</source>
+        <translation>&amp;Laut vorsprechen</translation>
+    </message>
+    <message>
+        <source>Say it aloud</source>
+        <translation>Laut vorsprechen</translation>
+    </message>
+    <message>
+        <source>Each reminder plays the affirmation's recording, or reads it aloud when the voice options say so</source>
+        <translation>Jede Erinnerung spielt die Aufnahme der Affirmation ab oder liest sie vor, wenn die Stimmeinstellungen es wollen</translation>
     </message>
 </context>
 <context>
@@ -798,7 +947,7 @@
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <source>When the music ends it starts again; a folder&apos;s music plays round and round</source>
+        <source>When the music ends it starts again; a folder's music plays round and round</source>
         <translation>Wenn die Musik endet, beginnt sie von vorn; die Musik eines Ordners läuft immer wieder durch</translation>
     </message>
     <message>
@@ -934,11 +1083,11 @@
         <translation>Die Diashow konnte nicht vom Start bei der Anmeldung abgehalten werden.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
+        <source>"%1" is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
         <translation>„%1“ ist keine Musikdatei, die Vellumora abspielen kann. Bitte wähle eine MP3-, WAV- oder WMA-Datei.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
+        <source>"%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
         <translation>„%1“ enthält keine MP3-, WAV-, OGG-, FLAC- oder WMA-Datei. Bitte wähle einen anderen Ordner.</translation>
     </message>
     <message>
@@ -974,7 +1123,7 @@
         <translation>Erin&amp;nerungen…</translation>
     </message>
     <message>
-        <source>Your affirmations in the desktop&apos;s notifications through the day</source>
+        <source>Your affirmations in the desktop's notifications through the day</source>
         <translation>Ihre Affirmationen über den Tag in den Benachrichtigungen des Desktops</translation>
     </message>
     <message>
@@ -984,6 +1133,14 @@
     <message>
         <source>The reminders are off. Switch them on with the Reminders button, or nothing starts when you log in.</source>
         <translation>Die Erinnerungen sind aus. Schalten Sie sie mit der Schaltfläche Erinnerungen ein, sonst startet beim Anmelden nichts.</translation>
+    </message>
+    <message>
+        <source>&amp;Voice…</source>
+        <translation>Sti&amp;mme…</translation>
+    </message>
+    <message>
+        <source>Hear each affirmation in the show: your recording, or the computer reading it</source>
+        <translation>Jede Affirmation in der Show hören: Ihre Aufnahme oder die Stimme des Computers</translation>
     </message>
 </context>
 <context>
@@ -1047,7 +1204,7 @@
 <context>
     <name>vellumora::ShowLauncher</name>
     <message>
-        <source>The show&apos;s place could not be saved; it stays there until Vellumora ends.</source>
+        <source>The show's place could not be saved; it stays there until Vellumora ends.</source>
         <translation>Der Ort der Diashow konnte nicht gespeichert werden; sie bleibt dort, bis Vellumora endet.</translation>
     </message>
     <message>
@@ -1059,7 +1216,7 @@
         <translation>Die Musikdatei gibt es nicht. Bitte wähle eine Datei.</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
+        <source>The folder "%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
         <translation>Der Ordner „%1“ enthält keine MP3-, WAV-, OGG-, FLAC- oder WMA-Datei. Bitte wähle einen anderen.</translation>
     </message>
     <message>
@@ -1113,6 +1270,73 @@
     </message>
 </context>
 <context>
+    <name>vellumora::VoiceDialog</name>
+    <message>
+        <source>Voice</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>&amp;Say each affirmation</source>
+        <translation>Jede Affirmation &amp;sprechen</translation>
+    </message>
+    <message>
+        <source>Say each affirmation</source>
+        <translation>Jede Affirmation sprechen</translation>
+    </message>
+    <message>
+        <source>In the show, each new affirmation plays its recording; the music is lowered meanwhile</source>
+        <translation>In der Show spielt jede neue Affirmation ihre Aufnahme ab; die Musik wird dabei leiser</translation>
+    </message>
+    <message>
+        <source>&amp;Read the others aloud</source>
+        <translation>Die anderen &amp;vorlesen</translation>
+    </message>
+    <message>
+        <source>Read the others aloud</source>
+        <translation>Die anderen vorlesen</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>Sti&amp;mme:</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>slower</source>
+        <translation>langsamer</translation>
+    </message>
+    <message>
+        <source>faster</source>
+        <translation>schneller</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d:</source>
+        <translation>&amp;Tempo:</translation>
+    </message>
+    <message>
+        <source>&amp;Hear It</source>
+        <translation>&amp;Anhören</translation>
+    </message>
+    <message>
+        <source>the usual voice for your language</source>
+        <translation>die übliche Stimme Ihrer Sprache</translation>
+    </message>
+    <message>
+        <source>Affirmations you have not recorded are read by the computer's voice</source>
+        <translation>Affirmationen, die Sie nicht aufgenommen haben, liest die Stimme des Computers vor</translation>
+    </message>
+    <message>
+        <source>I am calm, and I keep my goals in view.</source>
+        <translation>Ich bin ruhig und behalte meine Ziele im Blick.</translation>
+    </message>
+    <message>
+        <source>The voice options could not be saved.</source>
+        <translation>Die Stimmeinstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::WebLinks</name>
     <message>
         <source>The user guide could not be opened: no program to show it was found.
@@ -1138,10 +1362,10 @@ Du kannst sie selbst öffnen:
         <translation>%1 läuft</translation>
     </message>
     <message>
-        <source>Playing %1<byte value="xd"/>
+        <source>Playing %1<byte value="xd" />
 Remaining Time:-%2 Seconds Of %3 Seconds</source>
-        <extracomment>%1 is the music&apos;s name, %2 the seconds played, %3 its length in seconds.</extracomment>
-        <translation>%1 läuft<byte value="xd"/>
+        <extracomment>%1 is the music's name, %2 the seconds played, %3 its length in seconds.</extracomment>
+        <translation>%1 läuft<byte value="xd" />
 %2 von %3 Sekunden</translation>
     </message>
 </context>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
 <context>
     <name>CommandLine</name>
@@ -77,7 +76,7 @@
         <translation>Afirmaciones</translation>
     </message>
     <message>
-        <source>The affirmations of &quot;%1&quot; could not be read.</source>
+        <source>The affirmations of "%1" could not be read.</source>
         <translation>No se pudieron leer las afirmaciones de «%1».</translation>
     </message>
     <message>
@@ -85,7 +84,7 @@
         <translation>Primero crea o elige una categoría.</translation>
     </message>
     <message>
-        <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
+        <source>The affirmations of "%1" could not be read, so they are not changed.</source>
         <translation>No se pudieron leer las afirmaciones de «%1», así que no se cambian.</translation>
     </message>
     <message>
@@ -103,6 +102,26 @@
     <message>
         <source>There Is No Item To Delete</source>
         <translation>No hay nada que eliminar.</translation>
+    </message>
+    <message>
+        <source>%1 (recorded)</source>
+        <translation>%1 (grabada)</translation>
+    </message>
+    <message>
+        <source>This affirmation has a recording.</source>
+        <translation>Esta afirmación tiene una grabación.</translation>
+    </message>
+    <message>
+        <source>This affirmation has no recording.</source>
+        <translation>Esta afirmación no tiene grabación.</translation>
+    </message>
+    <message>
+        <source>The recording could not be moved to the Trash.</source>
+        <translation>No se pudo mover la grabación a la papelera.</translation>
+    </message>
+    <message>
+        <source>Its recording could not be moved to the Trash, so it stays.</source>
+        <translation>No se pudo mover su grabación a la papelera, así que se queda.</translation>
     </message>
 </context>
 <context>
@@ -147,6 +166,58 @@
         <source>&amp;Update</source>
         <translation>G&amp;uardar</translation>
     </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>Dete&amp;ner</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Grabar</translation>
+    </message>
+    <message>
+        <source>Record yourself saying the chosen affirmation, for up to a minute.</source>
+        <translation>Grábese diciendo la afirmación elegida, hasta un minuto.</translation>
+    </message>
+    <message>
+        <source>Liste&amp;n</source>
+        <translation>Escuc&amp;har</translation>
+    </message>
+    <message>
+        <source>Hear the chosen affirmation's recording.</source>
+        <translation>Escuchar la grabación de la afirmación elegida.</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>More for recordings</source>
+        <translation>Más para grabaciones</translation>
+    </message>
+    <message>
+        <source>Import Recording...</source>
+        <translation>Importar grabación...</translation>
+    </message>
+    <message>
+        <source>Remove Recording</source>
+        <translation>Quitar la grabación</translation>
+    </message>
+    <message>
+        <source>This affirmation already has a recording. Replace it? The one it has goes to the Trash.</source>
+        <translation>Esta afirmación ya tiene una grabación. ¿Reemplazarla? La que tiene va a la papelera.</translation>
+    </message>
+    <message>
+        <source>This affirmation has no recording any more.</source>
+        <translation>Esta afirmación ya no tiene grabación.</translation>
+    </message>
+    <message>
+        <source>Import Recording</source>
+        <translation>Importar grabación</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Grabaciones</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::BusScreenSaver</name>
@@ -189,7 +260,7 @@
         <translation>El nombre de una categoría solo puede tener letras y espacios, y al menos una letra.</translation>
     </message>
     <message>
-        <source>The category &quot;%1&quot; could not be created.</source>
+        <source>The category "%1" could not be created.</source>
         <translation>No se pudo crear la categoría «%1».</translation>
     </message>
     <message>
@@ -201,16 +272,20 @@
         <translation>No hay nada que eliminar.</translation>
     </message>
     <message>
-        <source>The file of the category &quot;%1&quot; could not be moved to the Trash, so it stays in the library folder.</source>
+        <source>The file of the category "%1" could not be moved to the Trash, so it stays in the library folder.</source>
         <translation>El archivo de la categoría «%1» no se pudo mover a la papelera, así que sigue en la carpeta de la biblioteca.</translation>
     </message>
     <message>
-        <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
+        <source>The category "%1" cannot be brought back under another name.</source>
         <translation>La categoría «%1» no se puede recuperar con otro nombre.</translation>
     </message>
     <message>
         <source>This category name is too long to name a file. Please choose a shorter one.</source>
         <translation>Este nombre de categoría es demasiado largo para un nombre de archivo. Elige uno más corto.</translation>
+    </message>
+    <message>
+        <source>The recordings of the category "%1" could not be moved to the Trash, so they stay in the library folder.</source>
+        <translation>No se pudieron mover las grabaciones de la categoría «%1» a la papelera, así que se quedan en la carpeta de la biblioteca.</translation>
     </message>
 </context>
 <context>
@@ -243,24 +318,28 @@
 <context>
     <name>vellumora::DeleteHistory</name>
     <message>
-        <source>the category &quot;%1&quot;</source>
+        <source>the category "%1"</source>
         <translation>la categoría «%1»</translation>
     </message>
     <message>
-        <source>the affirmation &quot;%1&quot;</source>
+        <source>the affirmation "%1"</source>
         <translation>la afirmación «%1»</translation>
     </message>
     <message>
-        <source>the picture &quot;%1&quot;</source>
+        <source>the picture "%1"</source>
         <translation>la imagen «%1»</translation>
     </message>
     <message>
-        <source>The category &quot;%1&quot; is no longer in the list, so its affirmation cannot be brought back.</source>
+        <source>The category "%1" is no longer in the list, so its affirmation cannot be brought back.</source>
         <translation>La categoría «%1» ya no está en la lista, así que su afirmación no se puede recuperar.</translation>
     </message>
     <message>
         <source>Vellumora cannot bring back %1: its file is no longer in the Trash.</source>
         <translation>Vellumora no puede recuperar %1: su archivo ya no está en la papelera.</translation>
+    </message>
+    <message>
+        <source>the recording of "%1"</source>
+        <translation>la grabación de «%1»</translation>
     </message>
 </context>
 <context>
@@ -270,7 +349,7 @@
         <translation>La imagen del escritorio no se puede guardar en %1: no se puede escribir en la carpeta.</translation>
     </message>
     <message>
-        <source>No desktop service answered: Vellumora cannot set this desktop&apos;s picture.</source>
+        <source>No desktop service answered: Vellumora cannot set this desktop's picture.</source>
         <translation>Ningún servicio del escritorio respondió: Vellumora no puede cambiar la imagen de este escritorio.</translation>
     </message>
     <message>
@@ -409,7 +488,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
+        <extracomment>One line of a list: a picture's file name, then why it was not added.</extracomment>
         <translation>%1: %2</translation>
     </message>
 </context>
@@ -420,7 +499,7 @@
         <translation>No se pudo crear la carpeta.</translation>
     </message>
     <message>
-        <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
+        <source>Vellumora cannot keep your library in "%1", so it cannot start.</source>
         <translation>Vellumora no puede guardar tu biblioteca en «%1», así que no puede iniciarse.</translation>
     </message>
     <message>
@@ -439,7 +518,7 @@
 <context>
     <name>vellumora::LoginStart</name>
     <message>
-        <source>The folder &quot;%1&quot; could not be made.</source>
+        <source>The folder "%1" could not be made.</source>
         <translation>No se pudo crear la carpeta «%1».</translation>
     </message>
 </context>
@@ -573,15 +652,15 @@
         <translation>Esta imagen ya está en la biblioteca. Elige otra.</translation>
     </message>
     <message>
-        <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
+        <source>A picture named "%1" cannot be kept in the library. Please rename the file and add it again.</source>
         <translation>Una imagen llamada «%1» no se puede guardar en la biblioteca. Cambia el nombre del archivo y vuelve a añadirla.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
+        <source>"%1" is not a picture Vellumora can read, so it was not added.</source>
         <translation>«%1» no es una imagen que Vellumora pueda leer, así que no se ha añadido.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
+        <source>"%1" is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
         <translation>«%1» es demasiado grande para Vellumora (%2 x %3 píxeles), así que no se ha añadido.</translation>
     </message>
     <message>
@@ -589,11 +668,11 @@
         <translation>No se pudo copiar la imagen en la biblioteca.</translation>
     </message>
     <message>
-        <source>The picture &quot;%1&quot; could not be moved to the Trash, so its file stays in the library folder.</source>
+        <source>The picture "%1" could not be moved to the Trash, so its file stays in the library folder.</source>
         <translation>La imagen «%1» no se pudo mover a la papelera, así que su archivo sigue en la carpeta de la biblioteca.</translation>
     </message>
     <message>
-        <source>The picture &quot;%1&quot; cannot be brought back under another name.</source>
+        <source>The picture "%1" cannot be brought back under another name.</source>
         <translation>La imagen «%1» no se puede recuperar con otro nombre.</translation>
     </message>
 </context>
@@ -604,11 +683,11 @@
         <translation>No es un archivo de música.</translation>
     </message>
     <message>
-        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
+        <source>None of the music in "%1" can be played, so the show goes on without music.</source>
         <translation>No se puede reproducir ninguna música de «%1», así que la presentación sigue sin música.</translation>
     </message>
     <message>
-        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
+        <source>The music file "%1" cannot be played, so the show goes on without music.</source>
         <translation>No se puede reproducir el archivo de música «%1», así que la presentación sigue sin música.</translation>
     </message>
 </context>
@@ -679,6 +758,64 @@
     </message>
 </context>
 <context>
+    <name>vellumora::RecordingSession</name>
+    <message>
+        <source>No microphone was found. Connect one and try again, or use Import Recording... to take a file you recorded.</source>
+        <translation>No se encontró ningún micrófono. Conecte uno y vuelva a intentarlo, o use «Importar grabación...» para tomar un archivo que grabó.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be written.</source>
+        <translation>No se puede escribir la grabación.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded: the microphone gave no sound.</source>
+        <translation>No se grabó nada: el micrófono no dio ningún sonido.</translation>
+    </message>
+    <message>
+        <source>The recording could not be made.</source>
+        <translation>No se pudo hacer la grabación.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Recordings</name>
+    <message>
+        <source>The category's name cannot name a folder.</source>
+        <translation>El nombre de la categoría no puede nombrar una carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>The recording it has could not be moved to the Trash, so it stays.</source>
+        <translation>No se pudo mover a la papelera la grabación que tiene, así que se queda.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept.</source>
+        <translation>No se pudo guardar la grabación.</translation>
+    </message>
+    <message>
+        <source>Vellumora takes recordings in MP3, WAV, OGG and FLAC files.</source>
+        <translation>Vellumora acepta grabaciones en archivos MP3, WAV, OGG y FLAC.</translation>
+    </message>
+    <message>
+        <source>The file "%1" could not be copied.</source>
+        <translation>No se pudo copiar el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>The recording cannot be brought back under this name.</source>
+        <translation>La grabación no se puede recuperar con este nombre.</translation>
+    </message>
+    <message>
+        <source>The recording could not be brought back.</source>
+        <translation>No se pudo recuperar la grabación.</translation>
+    </message>
+    <message>
+        <source>The recording stays with the affirmation's old text.</source>
+        <translation>La grabación se queda con el texto anterior de la afirmación.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::ReminderDialog</name>
     <message>
         <source>Reminders</source>
@@ -736,7 +873,7 @@
         <translation>&amp;hasta</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
+        <source>"%1" cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
         <translation>«%1» no se puede leer como horas del día. Escriba hasta %2 horas en formato de 24 horas, separadas por comas, por ejemplo 08:30, 12:00.</translation>
     </message>
     <message>
@@ -744,7 +881,7 @@
         <translation>Escriba al menos una hora del día, por ejemplo 08:30.</translation>
     </message>
     <message>
-        <source>The reminders&apos; hours end before they begin. Please choose a later end.</source>
+        <source>The reminders' hours end before they begin. Please choose a later end.</source>
         <translation>Las horas de los recordatorios terminan antes de empezar. Elija un final más tardío.</translation>
     </message>
     <message>
@@ -754,6 +891,18 @@
     <message>
         <source>The reminders could not be saved; they are kept until Vellumora ends.</source>
         <translation>No se pudieron guardar los recordatorios; se mantienen hasta que se cierre Vellumora.</translation>
+    </message>
+    <message>
+        <source>S&amp;ay it aloud</source>
+        <translation>&amp;Decirlo en voz alta</translation>
+    </message>
+    <message>
+        <source>Say it aloud</source>
+        <translation>Decirlo en voz alta</translation>
+    </message>
+    <message>
+        <source>Each reminder plays the affirmation's recording, or reads it aloud when the voice options say so</source>
+        <translation>Cada recordatorio reproduce la grabación de la afirmación, o la lee en voz alta si las opciones de voz lo piden</translation>
     </message>
 </context>
 <context>
@@ -798,7 +947,7 @@
         <translation>Repetir</translation>
     </message>
     <message>
-        <source>When the music ends it starts again; a folder&apos;s music plays round and round</source>
+        <source>When the music ends it starts again; a folder's music plays round and round</source>
         <translation>Cuando la música termina, vuelve a empezar; la música de una carpeta suena una y otra vez</translation>
     </message>
     <message>
@@ -934,11 +1083,11 @@
         <translation>No se pudo evitar que la presentación empiece al entrar en la sesión.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
+        <source>"%1" is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
         <translation>«%1» no es un archivo de música que Vellumora pueda reproducir. Elige un archivo MP3, WAV o WMA.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
+        <source>"%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
         <translation>«%1» no contiene ningún archivo MP3, WAV, OGG, FLAC o WMA. Elige otra carpeta.</translation>
     </message>
     <message>
@@ -974,7 +1123,7 @@
         <translation>&amp;Notificaciones…</translation>
     </message>
     <message>
-        <source>Your affirmations in the desktop&apos;s notifications through the day</source>
+        <source>Your affirmations in the desktop's notifications through the day</source>
         <translation>Sus afirmaciones en las notificaciones del escritorio a lo largo del día</translation>
     </message>
     <message>
@@ -984,6 +1133,14 @@
     <message>
         <source>The reminders are off. Switch them on with the Reminders button, or nothing starts when you log in.</source>
         <translation>Los recordatorios están desactivados. Actívelos con el botón Notificaciones; si no, nada se inicia al iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>&amp;Voice…</source>
+        <translation>Vo&amp;z…</translation>
+    </message>
+    <message>
+        <source>Hear each affirmation in the show: your recording, or the computer reading it</source>
+        <translation>Oír cada afirmación en la presentación: su grabación, o el ordenador leyéndola</translation>
     </message>
 </context>
 <context>
@@ -1047,7 +1204,7 @@
 <context>
     <name>vellumora::ShowLauncher</name>
     <message>
-        <source>The show&apos;s place could not be saved; it stays there until Vellumora ends.</source>
+        <source>The show's place could not be saved; it stays there until Vellumora ends.</source>
         <translation>No se pudo guardar la posición de la presentación; se queda ahí hasta que se cierre Vellumora.</translation>
     </message>
     <message>
@@ -1059,7 +1216,7 @@
         <translation>El archivo de música no existe. Elige un archivo.</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
+        <source>The folder "%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
         <translation>La carpeta «%1» no contiene ningún archivo MP3, WAV, OGG, FLAC o WMA. Elige otra.</translation>
     </message>
     <message>
@@ -1113,6 +1270,73 @@
     </message>
 </context>
 <context>
+    <name>vellumora::VoiceDialog</name>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>&amp;Say each affirmation</source>
+        <translation>&amp;Decir cada afirmación</translation>
+    </message>
+    <message>
+        <source>Say each affirmation</source>
+        <translation>Decir cada afirmación</translation>
+    </message>
+    <message>
+        <source>In the show, each new affirmation plays its recording; the music is lowered meanwhile</source>
+        <translation>En la presentación, cada afirmación nueva reproduce su grabación; mientras, la música baja</translation>
+    </message>
+    <message>
+        <source>&amp;Read the others aloud</source>
+        <translation>&amp;Leer las demás en voz alta</translation>
+    </message>
+    <message>
+        <source>Read the others aloud</source>
+        <translation>Leer las demás en voz alta</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>V&amp;oz:</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>slower</source>
+        <translation>más lento</translation>
+    </message>
+    <message>
+        <source>faster</source>
+        <translation>más rápido</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d:</source>
+        <translation>Velo&amp;cidad:</translation>
+    </message>
+    <message>
+        <source>&amp;Hear It</source>
+        <translation>&amp;Escuchar</translation>
+    </message>
+    <message>
+        <source>the usual voice for your language</source>
+        <translation>la voz habitual de su idioma</translation>
+    </message>
+    <message>
+        <source>Affirmations you have not recorded are read by the computer's voice</source>
+        <translation>Las afirmaciones que no ha grabado las lee la voz del ordenador</translation>
+    </message>
+    <message>
+        <source>I am calm, and I keep my goals in view.</source>
+        <translation>Estoy en calma y tengo mis metas a la vista.</translation>
+    </message>
+    <message>
+        <source>The voice options could not be saved.</source>
+        <translation>No se pudieron guardar las opciones de voz.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::WebLinks</name>
     <message>
         <source>The user guide could not be opened: no program to show it was found.
@@ -1138,10 +1362,10 @@ Puedes abrirla tú:
         <translation>Suena %1</translation>
     </message>
     <message>
-        <source>Playing %1<byte value="xd"/>
+        <source>Playing %1<byte value="xd" />
 Remaining Time:-%2 Seconds Of %3 Seconds</source>
-        <extracomment>%1 is the music&apos;s name, %2 the seconds played, %3 its length in seconds.</extracomment>
-        <translation>Suena %1<byte value="xd"/>
+        <extracomment>%1 is the music's name, %2 the seconds played, %3 its length in seconds.</extracomment>
+        <translation>Suena %1<byte value="xd" />
 %2 de %3 segundos</translation>
     </message>
 </context>

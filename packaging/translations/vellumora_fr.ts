@@ -1,20 +1,19 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr">
 <context>
     <name>CommandLine</name>
     <message>
         <source>Keeps your goals in view: a small slideshow of your pictures with your affirmations.</source>
-        <translation>Garde vos objectifs en vue&#xa0;: un petit diaporama de vos images avec vos affirmations.</translation>
+        <translation>Garde vos objectifs en vue : un petit diaporama de vos images avec vos affirmations.</translation>
     </message>
     <message>
         <source>Starts the show at once with the saved settings; the main window opens when it ends. With Vellumora already running, starts the show there.</source>
-        <translation>Lance le diaporama tout de suite avec les réglages enregistrés&#xa0;; la fenêtre principale s&apos;ouvre à la fin. Si Vellumora est déjà ouvert, le diaporama y démarre.</translation>
+        <translation>Lance le diaporama tout de suite avec les réglages enregistrés ; la fenêtre principale s'ouvre à la fin. Si Vellumora est déjà ouvert, le diaporama y démarre.</translation>
     </message>
     <message>
         <source>Vellumora needs a graphical desktop: neither DISPLAY nor WAYLAND_DISPLAY is set.
 </source>
-        <translation>Vellumora a besoin d&apos;un bureau graphique&#xa0;: ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini.
+        <translation>Vellumora a besoin d'un bureau graphique : ni DISPLAY ni WAYLAND_DISPLAY n'est défini.
 </translation>
     </message>
     <message>
@@ -23,7 +22,7 @@
     </message>
     <message>
         <source>Puts a new picture with an affirmation on the desktop, as set in Settings, and ends. Ends with status 1, and says why, when it cannot.</source>
-        <translation>Met une nouvelle image avec une affirmation sur le bureau, selon les paramètres, puis se termine. Se termine avec le code 1, en disant pourquoi, quand c&apos;est impossible.</translation>
+        <translation>Met une nouvelle image avec une affirmation sur le bureau, selon les paramètres, puis se termine. Se termine avec le code 1, en disant pourquoi, quand c'est impossible.</translation>
     </message>
 </context>
 <context>
@@ -44,7 +43,7 @@
     <name>vellumora::AboutDialog</name>
     <message>
         <source>Vellumora is a visualization tool: post your daily visions, goals, motivational messages and favourite sayings on it, and a small slideshow keeps them in view while you work, until they come true.</source>
-        <translation>Vellumora est votre tableau de visualisation&#xa0;: notez-y vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et un petit diaporama vous les montre pendant que vous travaillez, jusqu&apos;à ce qu&apos;ils se réalisent.</translation>
+        <translation>Vellumora est votre tableau de visualisation : notez-y vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et un petit diaporama vous les montre pendant que vous travaillez, jusqu'à ce qu'ils se réalisent.</translation>
     </message>
     <message>
         <source>Your library is in %1</source>
@@ -67,7 +66,7 @@
     <name>vellumora::AffirmationLibraryPanel</name>
     <message>
         <source>Affirmation Library</source>
-        <translation>Bibliothèque d&apos;affirmations</translation>
+        <translation>Bibliothèque d'affirmations</translation>
     </message>
 </context>
 <context>
@@ -77,20 +76,20 @@
         <translation>Affirmations</translation>
     </message>
     <message>
-        <source>The affirmations of &quot;%1&quot; could not be read.</source>
-        <translation>Impossible de lire les affirmations de «&#xa0;%1&#xa0;».</translation>
+        <source>The affirmations of "%1" could not be read.</source>
+        <translation>Impossible de lire les affirmations de « %1 ».</translation>
     </message>
     <message>
         <source>Please create or select a category first.</source>
-        <translation>Veuillez d&apos;abord créer ou choisir une catégorie.</translation>
+        <translation>Veuillez d'abord créer ou choisir une catégorie.</translation>
     </message>
     <message>
-        <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
-        <translation>Impossible de lire les affirmations de «&#xa0;%1&#xa0;»&#xa0;: elles restent inchangées.</translation>
+        <source>The affirmations of "%1" could not be read, so they are not changed.</source>
+        <translation>Impossible de lire les affirmations de « %1 » : elles restent inchangées.</translation>
     </message>
     <message>
         <source>The affirmations could not be saved, so the change was undone.</source>
-        <translation>Impossible d&apos;enregistrer les affirmations&#xa0;: la modification a été annulée.</translation>
+        <translation>Impossible d'enregistrer les affirmations : la modification a été annulée.</translation>
     </message>
     <message>
         <source>This category already holds %1 affirmations, the most it can hold.</source>
@@ -102,7 +101,27 @@
     </message>
     <message>
         <source>There Is No Item To Delete</source>
-        <translation>Il n&apos;y a rien à supprimer.</translation>
+        <translation>Il n'y a rien à supprimer.</translation>
+    </message>
+    <message>
+        <source>%1 (recorded)</source>
+        <translation>%1 (enregistrée)</translation>
+    </message>
+    <message>
+        <source>This affirmation has a recording.</source>
+        <translation>Cette affirmation a un enregistrement.</translation>
+    </message>
+    <message>
+        <source>This affirmation has no recording.</source>
+        <translation>Cette affirmation n'a pas d'enregistrement.</translation>
+    </message>
+    <message>
+        <source>The recording could not be moved to the Trash.</source>
+        <translation>L'enregistrement n'a pas pu être mis à la corbeille.</translation>
+    </message>
+    <message>
+        <source>Its recording could not be moved to the Trash, so it stays.</source>
+        <translation>Son enregistrement n'a pas pu être mis à la corbeille, il reste donc.</translation>
     </message>
 </context>
 <context>
@@ -113,7 +132,7 @@
     </message>
     <message>
         <source>Affirmation text</source>
-        <translation>Texte de l&apos;affirmation</translation>
+        <translation>Texte de l'affirmation</translation>
     </message>
     <message>
         <source>&amp;Add</source>
@@ -137,15 +156,67 @@
     </message>
     <message>
         <source>Press Add, type the affirmation, then press Update to keep it.</source>
-        <translation>Cliquez sur Ajouter, écrivez l&apos;affirmation, puis cliquez sur Enregistrer.</translation>
+        <translation>Cliquez sur Ajouter, écrivez l'affirmation, puis cliquez sur Enregistrer.</translation>
     </message>
     <message>
         <source>This affirmation holds %1 characters, more than this field takes. It is kept whole.</source>
-        <translation>Cette affirmation compte %1 caractères, plus que ce champ n&apos;en accepte. Elle est conservée en entier.</translation>
+        <translation>Cette affirmation compte %1 caractères, plus que ce champ n'en accepte. Elle est conservée en entier.</translation>
     </message>
     <message>
         <source>&amp;Update</source>
         <translation>Enregis&amp;trer</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>Arrê&amp;ter</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Record yourself saying the chosen affirmation, for up to a minute.</source>
+        <translation>Enregistrez-vous en disant l'affirmation choisie, jusqu'à une minute.</translation>
+    </message>
+    <message>
+        <source>Liste&amp;n</source>
+        <translation>Éco&amp;uter</translation>
+    </message>
+    <message>
+        <source>Hear the chosen affirmation's recording.</source>
+        <translation>Écouter l'enregistrement de l'affirmation choisie.</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>More for recordings</source>
+        <translation>Plus pour les enregistrements</translation>
+    </message>
+    <message>
+        <source>Import Recording...</source>
+        <translation>Importer un enregistrement...</translation>
+    </message>
+    <message>
+        <source>Remove Recording</source>
+        <translation>Retirer l'enregistrement</translation>
+    </message>
+    <message>
+        <source>This affirmation already has a recording. Replace it? The one it has goes to the Trash.</source>
+        <translation>Cette affirmation a déjà un enregistrement. Le remplacer ? L'ancien va à la corbeille.</translation>
+    </message>
+    <message>
+        <source>This affirmation has no recording any more.</source>
+        <translation>Cette affirmation n'a plus d'enregistrement.</translation>
+    </message>
+    <message>
+        <source>Import Recording</source>
+        <translation>Importer un enregistrement</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Enregistrements</translation>
     </message>
 </context>
 <context>
@@ -170,27 +241,27 @@
     </message>
     <message>
         <source>The category list could not be read, so it is shown empty and not rewritten.</source>
-        <translation>Impossible de lire la liste des catégories&#xa0;: elle est affichée vide et n&apos;est pas réécrite.</translation>
+        <translation>Impossible de lire la liste des catégories : elle est affichée vide et n'est pas réécrite.</translation>
     </message>
     <message>
         <source>The category list could not be saved.</source>
-        <translation>Impossible d&apos;enregistrer la liste des catégories.</translation>
+        <translation>Impossible d'enregistrer la liste des catégories.</translation>
     </message>
     <message>
         <source>The category list could not be read when the program started, so it cannot be changed now.</source>
-        <translation>La liste des catégories n&apos;a pas pu être lue au démarrage&#xa0;: elle ne peut pas être modifiée maintenant.</translation>
+        <translation>La liste des catégories n'a pas pu être lue au démarrage : elle ne peut pas être modifiée maintenant.</translation>
     </message>
     <message>
         <source>The category list could not be saved, so the change was undone.</source>
-        <translation>Impossible d&apos;enregistrer la liste des catégories&#xa0;: la modification a été annulée.</translation>
+        <translation>Impossible d'enregistrer la liste des catégories : la modification a été annulée.</translation>
     </message>
     <message>
         <source>A category name may hold only letters and spaces, and at least one letter.</source>
         <translation>Un nom de catégorie ne peut contenir que des lettres et des espaces, avec au moins une lettre.</translation>
     </message>
     <message>
-        <source>The category &quot;%1&quot; could not be created.</source>
-        <translation>Impossible de créer la catégorie «&#xa0;%1&#xa0;».</translation>
+        <source>The category "%1" could not be created.</source>
+        <translation>Impossible de créer la catégorie « %1 ».</translation>
     </message>
     <message>
         <source>The category list already holds %1 categories, the most it can hold.</source>
@@ -198,26 +269,30 @@
     </message>
     <message>
         <source>There Is No Item To Delete</source>
-        <translation>Il n&apos;y a rien à supprimer.</translation>
+        <translation>Il n'y a rien à supprimer.</translation>
     </message>
     <message>
-        <source>The file of the category &quot;%1&quot; could not be moved to the Trash, so it stays in the library folder.</source>
-        <translation>Le fichier de la catégorie «&#xa0;%1&#xa0;» n&apos;a pas pu être mis à la corbeille&#xa0;: il reste dans le dossier de la bibliothèque.</translation>
+        <source>The file of the category "%1" could not be moved to the Trash, so it stays in the library folder.</source>
+        <translation>Le fichier de la catégorie « %1 » n'a pas pu être mis à la corbeille : il reste dans le dossier de la bibliothèque.</translation>
     </message>
     <message>
-        <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
-        <translation>La catégorie «&#xa0;%1&#xa0;» ne peut pas être restaurée sous un autre nom.</translation>
+        <source>The category "%1" cannot be brought back under another name.</source>
+        <translation>La catégorie « %1 » ne peut pas être restaurée sous un autre nom.</translation>
     </message>
     <message>
         <source>This category name is too long to name a file. Please choose a shorter one.</source>
         <translation>Ce nom de catégorie est trop long pour un nom de fichier. Choisissez-en un plus court.</translation>
+    </message>
+    <message>
+        <source>The recordings of the category "%1" could not be moved to the Trash, so they stay in the library folder.</source>
+        <translation>Les enregistrements de la catégorie « %1 » n'ont pas pu être mis à la corbeille, ils restent donc dans le dossier de la bibliothèque.</translation>
     </message>
 </context>
 <context>
     <name>vellumora::CategoryPanel</name>
     <message>
         <source>Affirmations Category</source>
-        <translation>Catégories d&apos;affirmations</translation>
+        <translation>Catégories d'affirmations</translation>
     </message>
     <message>
         <source>New category name</source>
@@ -243,35 +318,39 @@
 <context>
     <name>vellumora::DeleteHistory</name>
     <message>
-        <source>the category &quot;%1&quot;</source>
-        <translation>la catégorie «&#xa0;%1&#xa0;»</translation>
+        <source>the category "%1"</source>
+        <translation>la catégorie « %1 »</translation>
     </message>
     <message>
-        <source>the affirmation &quot;%1&quot;</source>
-        <translation>l&apos;affirmation «&#xa0;%1&#xa0;»</translation>
+        <source>the affirmation "%1"</source>
+        <translation>l'affirmation « %1 »</translation>
     </message>
     <message>
-        <source>the picture &quot;%1&quot;</source>
-        <translation>l&apos;image «&#xa0;%1&#xa0;»</translation>
+        <source>the picture "%1"</source>
+        <translation>l'image « %1 »</translation>
     </message>
     <message>
-        <source>The category &quot;%1&quot; is no longer in the list, so its affirmation cannot be brought back.</source>
-        <translation>La catégorie «&#xa0;%1&#xa0;» n&apos;est plus dans la liste&#xa0;: son affirmation ne peut pas être restaurée.</translation>
+        <source>The category "%1" is no longer in the list, so its affirmation cannot be brought back.</source>
+        <translation>La catégorie « %1 » n'est plus dans la liste : son affirmation ne peut pas être restaurée.</translation>
     </message>
     <message>
         <source>Vellumora cannot bring back %1: its file is no longer in the Trash.</source>
-        <translation>Vellumora ne peut pas restaurer %1&#xa0;: son fichier n&apos;est plus dans la corbeille.</translation>
+        <translation>Vellumora ne peut pas restaurer %1 : son fichier n'est plus dans la corbeille.</translation>
+    </message>
+    <message>
+        <source>the recording of "%1"</source>
+        <translation>l'enregistrement de « %1 »</translation>
     </message>
 </context>
 <context>
     <name>vellumora::DesktopChanger</name>
     <message>
         <source>The desktop picture cannot be saved in %1: the folder cannot be written.</source>
-        <translation>L&apos;image du bureau ne peut pas être enregistrée dans %1 : le dossier n&apos;est pas accessible en écriture.</translation>
+        <translation>L'image du bureau ne peut pas être enregistrée dans %1 : le dossier n'est pas accessible en écriture.</translation>
     </message>
     <message>
-        <source>No desktop service answered: Vellumora cannot set this desktop&apos;s picture.</source>
-        <translation>Aucun service du bureau n&apos;a répondu : Vellumora ne peut pas changer l&apos;image de ce bureau.</translation>
+        <source>No desktop service answered: Vellumora cannot set this desktop's picture.</source>
+        <translation>Aucun service du bureau n'a répondu : Vellumora ne peut pas changer l'image de ce bureau.</translation>
     </message>
     <message>
         <source>There are no pictures in your library to put on the desktop.</source>
@@ -279,7 +358,7 @@
     </message>
     <message>
         <source>No affirmation is ticked: tick one to write it on the desktop picture.</source>
-        <translation>Aucune affirmation n&apos;est cochée : cochez-en une pour l&apos;écrire sur l&apos;image du bureau.</translation>
+        <translation>Aucune affirmation n'est cochée : cochez-en une pour l'écrire sur l'image du bureau.</translation>
     </message>
     <message>
         <source>None of the pictures in your library can be read.</source>
@@ -287,39 +366,39 @@
     </message>
     <message>
         <source>The desktop picture cannot be saved in %1: the folder cannot be made.</source>
-        <translation>L&apos;image du bureau ne peut pas être enregistrée dans %1 : le dossier ne peut pas être créé.</translation>
+        <translation>L'image du bureau ne peut pas être enregistrée dans %1 : le dossier ne peut pas être créé.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be read.</source>
-        <translation>L&apos;image %1 ne peut pas être lue.</translation>
+        <translation>L'image %1 ne peut pas être lue.</translation>
     </message>
     <message>
         <source>The desktop picture cannot be saved in %1: %2</source>
-        <translation>L&apos;image du bureau ne peut pas être enregistrée dans %1 : %2</translation>
+        <translation>L'image du bureau ne peut pas être enregistrée dans %1 : %2</translation>
     </message>
     <message>
         <source>Your desktop picture settings cannot be kept, so the picture is left as it is: %1</source>
-        <translation>Les réglages de votre image de bureau ne peuvent pas être conservés, l&apos;image reste donc telle quelle : %1</translation>
+        <translation>Les réglages de votre image de bureau ne peuvent pas être conservés, l'image reste donc telle quelle : %1</translation>
     </message>
     <message>
         <source>No desktop service answered, so the desktop picture is not set. It is saved in %1.</source>
-        <translation>Aucun service du bureau n&apos;a répondu, l&apos;image du bureau n&apos;est donc pas changée. Elle est enregistrée dans %1.</translation>
+        <translation>Aucun service du bureau n'a répondu, l'image du bureau n'est donc pas changée. Elle est enregistrée dans %1.</translation>
     </message>
     <message>
         <source>The desktop picture could not be set: %1</source>
-        <translation>L&apos;image du bureau n&apos;a pas pu être changée : %1</translation>
+        <translation>L'image du bureau n'a pas pu être changée : %1</translation>
     </message>
     <message>
         <source>Vellumora has not changed your desktop picture: there is nothing to give back.</source>
-        <translation>Vellumora n&apos;a pas changé votre image de bureau : il n&apos;y a rien à rendre.</translation>
+        <translation>Vellumora n'a pas changé votre image de bureau : il n'y a rien à rendre.</translation>
     </message>
     <message>
         <source>Your desktop picture could not be given back: %1</source>
-        <translation>Votre image de bureau n&apos;a pas pu être rendue : %1</translation>
+        <translation>Votre image de bureau n'a pas pu être rendue : %1</translation>
     </message>
     <message>
         <source>The desktop picture settings kept in %1 cannot be read, so nothing is given back.</source>
-        <translation>Les réglages de l&apos;image du bureau conservés dans %1 ne peuvent pas être lus, rien n&apos;est donc rendu.</translation>
+        <translation>Les réglages de l'image du bureau conservés dans %1 ne peuvent pas être lus, rien n'est donc rendu.</translation>
     </message>
 </context>
 <context>
@@ -354,18 +433,18 @@
     </message>
     <message>
         <source>Also on the &amp;lock screen</source>
-        <translation>Aussi sur l&apos;écran de &amp;verrouillage</translation>
+        <translation>Aussi sur l'écran de &amp;verrouillage</translation>
     </message>
     <message>
         <source>The desktop picture options could not be saved.</source>
-        <translation>Les options de l&apos;image du bureau n&apos;ont pas pu être enregistrées.</translation>
+        <translation>Les options de l'image du bureau n'ont pas pu être enregistrées.</translation>
     </message>
 </context>
 <context>
     <name>vellumora::FontColourDialog</name>
     <message>
         <source>Colour:</source>
-        <translation>Couleur&#xa0;:</translation>
+        <translation>Couleur :</translation>
     </message>
     <message>
         <source>Colour</source>
@@ -376,7 +455,7 @@
     <name>vellumora::ImageLibraryPanel</name>
     <message>
         <source>Image Library</source>
-        <translation>Bibliothèque d&apos;images</translation>
+        <translation>Bibliothèque d'images</translation>
     </message>
     <message>
         <source>Thumbnails</source>
@@ -392,7 +471,7 @@
     </message>
     <message>
         <source>&lt;&lt; &amp;Delete Picture</source>
-        <translation>&lt;&lt; Supprim&amp;er l&apos;image</translation>
+        <translation>&lt;&lt; Supprim&amp;er l'image</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>
@@ -405,12 +484,12 @@
     </message>
     <message>
         <source>These pictures could not be added:</source>
-        <translation>Ces images n&apos;ont pas pu être ajoutées&#xa0;:</translation>
+        <translation>Ces images n'ont pas pu être ajoutées :</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
-        <translation>%1&#xa0;: %2</translation>
+        <extracomment>One line of a list: a picture's file name, then why it was not added.</extracomment>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -420,8 +499,8 @@
         <translation>Impossible de créer le dossier.</translation>
     </message>
     <message>
-        <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
-        <translation>Vellumora ne peut pas garder votre bibliothèque dans «&#xa0;%1&#xa0;» et ne peut donc pas démarrer.</translation>
+        <source>Vellumora cannot keep your library in "%1", so it cannot start.</source>
+        <translation>Vellumora ne peut pas garder votre bibliothèque dans « %1 » et ne peut donc pas démarrer.</translation>
     </message>
     <message>
         <source>Vellumora cannot find a folder of yours to keep your library in, so it cannot start.</source>
@@ -433,37 +512,37 @@
     </message>
     <message>
         <source>You may not write there.</source>
-        <translation>Vous n&apos;avez pas le droit d&apos;écrire à cet endroit.</translation>
+        <translation>Vous n'avez pas le droit d'écrire à cet endroit.</translation>
     </message>
 </context>
 <context>
     <name>vellumora::LoginStart</name>
     <message>
-        <source>The folder &quot;%1&quot; could not be made.</source>
-        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
+        <source>The folder "%1" could not be made.</source>
+        <translation>Impossible de créer le dossier « %1 ».</translation>
     </message>
 </context>
 <context>
     <name>vellumora::MainWindow</name>
     <message>
         <source>Click here to visit the Vellumora home page for ideas, tips and updates</source>
-        <translation>Cliquez ici pour visiter le site de Vellumora&#xa0;: idées, conseils et mises à jour</translation>
+        <translation>Cliquez ici pour visiter le site de Vellumora : idées, conseils et mises à jour</translation>
     </message>
     <message>
         <source>Vellumora keeps your vision board in view: post your daily visions, goals, motivational messages and sayings here, and see them every day until they come true.</source>
-        <translation>Vellumora garde votre tableau de visualisation sous vos yeux&#xa0;: notez ici vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et voyez-les chaque jour jusqu&apos;à ce qu&apos;ils se réalisent.</translation>
+        <translation>Vellumora garde votre tableau de visualisation sous vos yeux : notez ici vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et voyez-les chaque jour jusqu'à ce qu'ils se réalisent.</translation>
     </message>
     <message>
         <source>Select The Image and affirmation category to display your vision board</source>
-        <translation>Choisissez les images et les catégories d&apos;affirmations de votre tableau de visualisation</translation>
+        <translation>Choisissez les images et les catégories d'affirmations de votre tableau de visualisation</translation>
     </message>
     <message>
         <source>Image &amp;Library</source>
-        <translation>Bibliothèque d&apos;&amp;images</translation>
+        <translation>Bibliothèque d'&amp;images</translation>
     </message>
     <message>
         <source>Affirmation Li&amp;brary</source>
-        <translation>Bibliothèque d&apos;affirmation&amp;s</translation>
+        <translation>Bibliothèque d'affirmation&amp;s</translation>
     </message>
     <message>
         <source>Se&amp;ttings</source>
@@ -539,11 +618,11 @@
     </message>
     <message>
         <source>&amp;Desktop Picture Options…</source>
-        <translation>&amp;Options de l&apos;image du bureau…</translation>
+        <translation>&amp;Options de l'image du bureau…</translation>
     </message>
     <message>
         <source>Your vision board is now your desktop picture.</source>
-        <translation>Votre tableau de vision est maintenant l&apos;image de votre bureau.</translation>
+        <translation>Votre tableau de vision est maintenant l'image de votre bureau.</translation>
     </message>
     <message>
         <source>Your own desktop picture is back.</source>
@@ -558,58 +637,58 @@
     </message>
     <message>
         <source>The picture list could not be read, so the library is shown empty and the picture list is left as it is.</source>
-        <translation>Impossible de lire la liste des images&#xa0;: la bibliothèque est affichée vide et la liste reste telle quelle.</translation>
+        <translation>Impossible de lire la liste des images : la bibliothèque est affichée vide et la liste reste telle quelle.</translation>
     </message>
     <message>
         <source>The picture list could not be read when the program started, so it cannot be changed now.</source>
-        <translation>La liste des images n&apos;a pas pu être lue au démarrage&#xa0;: elle ne peut pas être modifiée maintenant.</translation>
+        <translation>La liste des images n'a pas pu être lue au démarrage : elle ne peut pas être modifiée maintenant.</translation>
     </message>
     <message>
         <source>The picture list could not be saved, so the library stays as it was.</source>
-        <translation>Impossible d&apos;enregistrer la liste des images&#xa0;: la bibliothèque reste comme elle était.</translation>
+        <translation>Impossible d'enregistrer la liste des images : la bibliothèque reste comme elle était.</translation>
     </message>
     <message>
         <source>This Picture is Already available Please Select Another Picture </source>
         <translation>Cette image est déjà dans la bibliothèque. Veuillez en choisir une autre.</translation>
     </message>
     <message>
-        <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
-        <translation>Une image nommée «&#xa0;%1&#xa0;» ne peut pas être gardée dans la bibliothèque. Renommez le fichier et ajoutez-le de nouveau.</translation>
+        <source>A picture named "%1" cannot be kept in the library. Please rename the file and add it again.</source>
+        <translation>Une image nommée « %1 » ne peut pas être gardée dans la bibliothèque. Renommez le fichier et ajoutez-le de nouveau.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une image que Vellumora sait lire&#xa0;: elle n&apos;a pas été ajoutée.</translation>
+        <source>"%1" is not a picture Vellumora can read, so it was not added.</source>
+        <translation>« %1 » n'est pas une image que Vellumora sait lire : elle n'a pas été ajoutée.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
-        <translation>«&#xa0;%1&#xa0;» est trop grande pour Vellumora (%2 x %3 pixels)&#xa0;: elle n&apos;a pas été ajoutée.</translation>
+        <source>"%1" is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
+        <translation>« %1 » est trop grande pour Vellumora (%2 x %3 pixels) : elle n'a pas été ajoutée.</translation>
     </message>
     <message>
         <source>The picture could not be copied into the library.</source>
-        <translation>Impossible de copier l&apos;image dans la bibliothèque.</translation>
+        <translation>Impossible de copier l'image dans la bibliothèque.</translation>
     </message>
     <message>
-        <source>The picture &quot;%1&quot; could not be moved to the Trash, so its file stays in the library folder.</source>
-        <translation>L&apos;image «&#xa0;%1&#xa0;» n&apos;a pas pu être mise à la corbeille&#xa0;: son fichier reste dans le dossier de la bibliothèque.</translation>
+        <source>The picture "%1" could not be moved to the Trash, so its file stays in the library folder.</source>
+        <translation>L'image « %1 » n'a pas pu être mise à la corbeille : son fichier reste dans le dossier de la bibliothèque.</translation>
     </message>
     <message>
-        <source>The picture &quot;%1&quot; cannot be brought back under another name.</source>
-        <translation>L&apos;image «&#xa0;%1&#xa0;» ne peut pas être restaurée sous un autre nom.</translation>
+        <source>The picture "%1" cannot be brought back under another name.</source>
+        <translation>L'image « %1 » ne peut pas être restaurée sous un autre nom.</translation>
     </message>
 </context>
 <context>
     <name>vellumora::Playlist</name>
     <message>
         <source>It is not a music file.</source>
-        <translation>Ce n&apos;est pas un fichier de musique.</translation>
+        <translation>Ce n'est pas un fichier de musique.</translation>
     </message>
     <message>
-        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
-        <translation>Aucune musique de «&#xa0;%1&#xa0;» ne peut être jouée&#xa0;: le diaporama continue sans musique.</translation>
+        <source>None of the music in "%1" can be played, so the show goes on without music.</source>
+        <translation>Aucune musique de « %1 » ne peut être jouée : le diaporama continue sans musique.</translation>
     </message>
     <message>
-        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
-        <translation>Le fichier de musique «&#xa0;%1&#xa0;» ne peut pas être joué&#xa0;: le diaporama continue sans musique.</translation>
+        <source>The music file "%1" cannot be played, so the show goes on without music.</source>
+        <translation>Le fichier de musique « %1 » ne peut pas être joué : le diaporama continue sans musique.</translation>
     </message>
 </context>
 <context>
@@ -624,7 +703,7 @@
     </message>
     <message>
         <source>Do you want to check for an update?</source>
-        <translation>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
+        <translation>Voulez-vous rechercher une mise à jour ?</translation>
     </message>
     <message>
         <source>Required File is missing </source>
@@ -636,7 +715,7 @@
     </message>
     <message>
         <source>Vellumora keeps running to remind you. Choose File &gt; Exit to end it.</source>
-        <translation>Vellumora continue de fonctionner pour vous rappeler vos affirmations. Choisissez Fichier &gt; Quitter pour l&apos;arrêter.</translation>
+        <translation>Vellumora continue de fonctionner pour vous rappeler vos affirmations. Choisissez Fichier &gt; Quitter pour l'arrêter.</translation>
     </message>
     <message>
         <source>Start the Show</source>
@@ -668,7 +747,7 @@
     </message>
     <message>
         <source>The desktop picture is set.</source>
-        <translation>L&apos;image du bureau est changée.</translation>
+        <translation>L'image du bureau est changée.</translation>
     </message>
 </context>
 <context>
@@ -676,6 +755,64 @@
     <message>
         <source>There is no sound in it.</source>
         <translation>Il ne contient aucun son.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::RecordingSession</name>
+    <message>
+        <source>No microphone was found. Connect one and try again, or use Import Recording... to take a file you recorded.</source>
+        <translation>Aucun micro n'a été trouvé. Branchez-en un et réessayez, ou utilisez « Importer un enregistrement... » pour prendre un fichier que vous avez enregistré.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be written.</source>
+        <translation>L'enregistrement ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded: the microphone gave no sound.</source>
+        <translation>Rien n'a été enregistré : le micro n'a donné aucun son.</translation>
+    </message>
+    <message>
+        <source>The recording could not be made.</source>
+        <translation>L'enregistrement n'a pas pu être fait.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Recordings</name>
+    <message>
+        <source>The category's name cannot name a folder.</source>
+        <translation>Le nom de la catégorie ne peut pas nommer un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n'est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The recording it has could not be moved to the Trash, so it stays.</source>
+        <translation>L'enregistrement qu'elle a n'a pas pu être mis à la corbeille, il reste donc.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept.</source>
+        <translation>L'enregistrement n'a pas pu être gardé.</translation>
+    </message>
+    <message>
+        <source>Vellumora takes recordings in MP3, WAV, OGG and FLAC files.</source>
+        <translation>Vellumora prend les enregistrements en fichiers MP3, WAV, OGG et FLAC.</translation>
+    </message>
+    <message>
+        <source>The file "%1" could not be copied.</source>
+        <translation>Le fichier « %1 » n'a pas pu être copié.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be brought back under this name.</source>
+        <translation>L'enregistrement ne peut pas revenir sous ce nom.</translation>
+    </message>
+    <message>
+        <source>The recording could not be brought back.</source>
+        <translation>L'enregistrement n'a pas pu revenir.</translation>
+    </message>
+    <message>
+        <source>The recording stays with the affirmation's old text.</source>
+        <translation>L'enregistrement reste avec l'ancien texte de l'affirmation.</translation>
     </message>
 </context>
 <context>
@@ -719,8 +856,8 @@
     <message numerus="yes">
         <source>Up to %n times of day on the 24-hour clock, separated by commas</source>
         <translation>
-            <numerusform>Jusqu&apos;à %n heure au format 24 heures, séparées par des virgules</numerusform>
-            <numerusform>Jusqu&apos;à %n heures au format 24 heures, séparées par des virgules</numerusform>
+            <numerusform>Jusqu'à %n heure au format 24 heures, séparées par des virgules</numerusform>
+            <numerusform>Jusqu'à %n heures au format 24 heures, séparées par des virgules</numerusform>
         </translation>
     </message>
     <message>
@@ -733,18 +870,18 @@
     </message>
     <message>
         <source>t&amp;o</source>
-        <translation>ju&amp;squ&apos;à</translation>
+        <translation>ju&amp;squ'à</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
-        <translation>« %1 » ne peut pas être lu comme des heures. Veuillez écrire jusqu&apos;à %2 heures au format 24 heures, séparées par des virgules, par exemple 08:30, 12:00.</translation>
+        <source>"%1" cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
+        <translation>« %1 » ne peut pas être lu comme des heures. Veuillez écrire jusqu'à %2 heures au format 24 heures, séparées par des virgules, par exemple 08:30, 12:00.</translation>
     </message>
     <message>
         <source>Please write at least one time of day, such as 08:30.</source>
         <translation>Veuillez écrire au moins une heure, par exemple 08:30.</translation>
     </message>
     <message>
-        <source>The reminders&apos; hours end before they begin. Please choose a later end.</source>
+        <source>The reminders' hours end before they begin. Please choose a later end.</source>
         <translation>Les heures des rappels se terminent avant de commencer. Veuillez choisir une fin plus tardive.</translation>
     </message>
     <message>
@@ -753,7 +890,19 @@
     </message>
     <message>
         <source>The reminders could not be saved; they are kept until Vellumora ends.</source>
-        <translation>Les rappels n&apos;ont pas pu être enregistrés ; ils sont conservés jusqu&apos;à la fermeture de Vellumora.</translation>
+        <translation>Les rappels n'ont pas pu être enregistrés ; ils sont conservés jusqu'à la fermeture de Vellumora.</translation>
+    </message>
+    <message>
+        <source>S&amp;ay it aloud</source>
+        <translation>&amp;Le dire à voix haute</translation>
+    </message>
+    <message>
+        <source>Say it aloud</source>
+        <translation>Le dire à voix haute</translation>
+    </message>
+    <message>
+        <source>Each reminder plays the affirmation's recording, or reads it aloud when the voice options say so</source>
+        <translation>Chaque rappel joue l'enregistrement de l'affirmation, ou la lit à voix haute si les options de voix le demandent</translation>
     </message>
 </context>
 <context>
@@ -798,8 +947,8 @@
         <translation>Répéter</translation>
     </message>
     <message>
-        <source>When the music ends it starts again; a folder&apos;s music plays round and round</source>
-        <translation>Quand la musique se termine, elle reprend&#xa0;; la musique d&apos;un dossier tourne en boucle</translation>
+        <source>When the music ends it starts again; a folder's music plays round and round</source>
+        <translation>Quand la musique se termine, elle reprend ; la musique d'un dossier tourne en boucle</translation>
     </message>
     <message>
         <source>Choose Music</source>
@@ -819,7 +968,7 @@
     </message>
     <message>
         <source>Choose a folder: its music plays in name order</source>
-        <translation>Choisir un dossier&#xa0;: sa musique est jouée par ordre de nom</translation>
+        <translation>Choisir un dossier : sa musique est jouée par ordre de nom</translation>
     </message>
     <message>
         <source>Image Frequency</source>
@@ -839,7 +988,7 @@
     </message>
     <message>
         <source>Below you can set the interval between each affirmation and duration for which each affirmation is displayed.</source>
-        <translation>Choisissez à quelle vitesse l&apos;affirmation glisse sous l&apos;image&#xa0;: moins il y a de millisecondes, plus elle va vite.</translation>
+        <translation>Choisissez à quelle vitesse l'affirmation glisse sous l'image : moins il y a de millisecondes, plus elle va vite.</translation>
     </message>
     <message>
         <source>MilliSecond</source>
@@ -847,11 +996,11 @@
     </message>
     <message>
         <source> Display Order</source>
-        <translation>Ordre d&apos;affichage</translation>
+        <translation>Ordre d'affichage</translation>
     </message>
     <message>
         <source>As Displayed</source>
-        <translation>Dans l&apos;ordre de la liste</translation>
+        <translation>Dans l'ordre de la liste</translation>
     </message>
     <message>
         <source>Random</source>
@@ -863,11 +1012,11 @@
     </message>
     <message>
         <source>Randomly on the Screen</source>
-        <translation>Au hasard sur l&apos;écran</translation>
+        <translation>Au hasard sur l'écran</translation>
     </message>
     <message>
         <source>Centre of the Screen</source>
-        <translation>Au centre de l&apos;écran</translation>
+        <translation>Au centre de l'écran</translation>
     </message>
     <message>
         <source>Whe&amp;re I Put It</source>
@@ -875,7 +1024,7 @@
     </message>
     <message>
         <source>Drag the show by its picture: it stays where you put it</source>
-        <translation>Déplacez le diaporama en le tirant par son image&#xa0;: il reste là où vous le posez</translation>
+        <translation>Déplacez le diaporama en le tirant par son image : il reste là où vous le posez</translation>
     </message>
     <message>
         <source>&amp;Picture</source>
@@ -895,7 +1044,7 @@
     </message>
     <message>
         <source>Stretch: the picture fills the show, out of proportion; Fit: all of it, with bands; Fill: its middle, in proportion</source>
-        <translation>Étirer&#xa0;: l&apos;image remplit le diaporama, sans garder ses proportions&#xa0;; Ajuster&#xa0;: toute l&apos;image, avec des bandes&#xa0;; Remplir&#xa0;: son centre, en proportion</translation>
+        <translation>Étirer : l'image remplit le diaporama, sans garder ses proportions ; Ajuster : toute l'image, avec des bandes ; Remplir : son centre, en proportion</translation>
     </message>
     <message>
         <source>Si&amp;ze</source>
@@ -919,7 +1068,7 @@
     </message>
     <message>
         <source>How large the show is; Full Screen ends with Esc or Back</source>
-        <translation>La taille du diaporama&#xa0;; le plein écran se quitte avec Échap ou Retour</translation>
+        <translation>La taille du diaporama ; le plein écran se quitte avec Échap ou Retour</translation>
     </message>
     <message>
         <source>Dont Play Music</source>
@@ -927,19 +1076,19 @@
     </message>
     <message>
         <source>The show could not be set to start when you log in.</source>
-        <translation>Le diaporama n&apos;a pas pu être réglé pour démarrer à l&apos;ouverture de session.</translation>
+        <translation>Le diaporama n'a pas pu être réglé pour démarrer à l'ouverture de session.</translation>
     </message>
     <message>
         <source>The show could not be kept from starting when you log in.</source>
-        <translation>Le diaporama n&apos;a pas pu être empêché de démarrer à l&apos;ouverture de session.</translation>
+        <translation>Le diaporama n'a pas pu être empêché de démarrer à l'ouverture de session.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
-        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de musique que Vellumora sait lire. Choisissez un fichier MP3, WAV ou WMA.</translation>
+        <source>"%1" is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
+        <translation>« %1 » n'est pas un fichier de musique que Vellumora sait lire. Choisissez un fichier MP3, WAV ou WMA.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
-        <translation>«&#xa0;%1&#xa0;» ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez un autre dossier.</translation>
+        <source>"%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
+        <translation>« %1 » ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez un autre dossier.</translation>
     </message>
     <message>
         <source>At lo&amp;gin, start</source>
@@ -974,16 +1123,24 @@
         <translation>Rapp&amp;els…</translation>
     </message>
     <message>
-        <source>Your affirmations in the desktop&apos;s notifications through the day</source>
+        <source>Your affirmations in the desktop's notifications through the day</source>
         <translation>Vos affirmations dans les notifications du bureau au fil de la journée</translation>
     </message>
     <message>
         <source>The reminders could not be set to start when you log in.</source>
-        <translation>Les rappels n&apos;ont pas pu être réglés pour démarrer à la connexion.</translation>
+        <translation>Les rappels n'ont pas pu être réglés pour démarrer à la connexion.</translation>
     </message>
     <message>
         <source>The reminders are off. Switch them on with the Reminders button, or nothing starts when you log in.</source>
         <translation>Les rappels sont désactivés. Activez-les avec le bouton Rappels, sinon rien ne démarre à la connexion.</translation>
+    </message>
+    <message>
+        <source>&amp;Voice…</source>
+        <translation>&amp;Voix…</translation>
+    </message>
+    <message>
+        <source>Hear each affirmation in the show: your recording, or the computer reading it</source>
+        <translation>Entendre chaque affirmation pendant le diaporama : votre enregistrement, ou l'ordinateur qui la lit</translation>
     </message>
 </context>
 <context>
@@ -1041,14 +1198,14 @@
     <name>vellumora::Show</name>
     <message>
         <source>You Are Not Selected Any Affirmation</source>
-        <translation>Vous n&apos;avez choisi aucune affirmation.</translation>
+        <translation>Vous n'avez choisi aucune affirmation.</translation>
     </message>
 </context>
 <context>
     <name>vellumora::ShowLauncher</name>
     <message>
-        <source>The show&apos;s place could not be saved; it stays there until Vellumora ends.</source>
-        <translation>La position du diaporama n&apos;a pas pu être enregistrée&#xa0;; il y reste jusqu&apos;à la fermeture de Vellumora.</translation>
+        <source>The show's place could not be saved; it stays there until Vellumora ends.</source>
+        <translation>La position du diaporama n'a pas pu être enregistrée ; il y reste jusqu'à la fermeture de Vellumora.</translation>
     </message>
     <message>
         <source>Please Select Music File To Play</source>
@@ -1059,16 +1216,16 @@
         <translation>Le fichier de musique est introuvable. Veuillez choisir un fichier.</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
-        <translation>Le dossier «&#xa0;%1&#xa0;» ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez-en un autre.</translation>
+        <source>The folder "%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
+        <translation>Le dossier « %1 » ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez-en un autre.</translation>
     </message>
     <message>
         <source>None of the pictures in the library can be read, so the show has ended.</source>
-        <translation>Aucune image de la bibliothèque n&apos;a pu être lue&#xa0;: le diaporama est terminé.</translation>
+        <translation>Aucune image de la bibliothèque n'a pu être lue : le diaporama est terminé.</translation>
     </message>
     <message>
         <source>The display settings could not be saved; the show starts with them all the same.</source>
-        <translation>Les réglages d&apos;affichage n&apos;ont pas pu être enregistrés&#xa0;; le diaporama démarre quand même avec eux.</translation>
+        <translation>Les réglages d'affichage n'ont pas pu être enregistrés ; le diaporama démarre quand même avec eux.</translation>
     </message>
     <message>
         <source>Please Select Atleast One Image To Display Your Picture</source>
@@ -1076,7 +1233,7 @@
     </message>
     <message>
         <source>The font could not be saved; it is used until Vellumora ends.</source>
-        <translation>La police n&apos;a pas pu être enregistrée&#xa0;; elle reste utilisée jusqu&apos;à la fermeture de Vellumora.</translation>
+        <translation>La police n'a pas pu être enregistrée ; elle reste utilisée jusqu'à la fermeture de Vellumora.</translation>
     </message>
 </context>
 <context>
@@ -1109,7 +1266,74 @@
     </message>
     <message>
         <source>The file could not be brought back from %1.</source>
-        <translation>Le fichier n&apos;a pas pu être récupéré dans %1.</translation>
+        <translation>Le fichier n'a pas pu être récupéré dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::VoiceDialog</name>
+    <message>
+        <source>Voice</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>&amp;Say each affirmation</source>
+        <translation>&amp;Dire chaque affirmation</translation>
+    </message>
+    <message>
+        <source>Say each affirmation</source>
+        <translation>Dire chaque affirmation</translation>
+    </message>
+    <message>
+        <source>In the show, each new affirmation plays its recording; the music is lowered meanwhile</source>
+        <translation>Pendant le diaporama, chaque nouvelle affirmation joue son enregistrement ; la musique baisse pendant ce temps</translation>
+    </message>
+    <message>
+        <source>&amp;Read the others aloud</source>
+        <translation>&amp;Lire les autres à voix haute</translation>
+    </message>
+    <message>
+        <source>Read the others aloud</source>
+        <translation>Lire les autres à voix haute</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>V&amp;oix :</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>slower</source>
+        <translation>plus lent</translation>
+    </message>
+    <message>
+        <source>faster</source>
+        <translation>plus vite</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d:</source>
+        <translation>Vi&amp;tesse :</translation>
+    </message>
+    <message>
+        <source>&amp;Hear It</source>
+        <translation>É&amp;couter</translation>
+    </message>
+    <message>
+        <source>the usual voice for your language</source>
+        <translation>la voix habituelle de votre langue</translation>
+    </message>
+    <message>
+        <source>Affirmations you have not recorded are read by the computer's voice</source>
+        <translation>Les affirmations que vous n'avez pas enregistrées sont lues par la voix de l'ordinateur</translation>
+    </message>
+    <message>
+        <source>I am calm, and I keep my goals in view.</source>
+        <translation>Je suis calme, et je garde mes objectifs en vue.</translation>
+    </message>
+    <message>
+        <source>The voice options could not be saved.</source>
+        <translation>Les options de voix n'ont pas pu être enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -1118,16 +1342,16 @@
         <source>The user guide could not be opened: no program to show it was found.
 You can open it in a web browser by hand:
 %1</source>
-        <translation>Le guide n&apos;a pas pu être ouvert&#xa0;: aucun programme pour l&apos;afficher n&apos;a été trouvé.
-Vous pouvez l&apos;ouvrir vous-même dans un navigateur web&#xa0;:
+        <translation>Le guide n'a pas pu être ouvert : aucun programme pour l'afficher n'a été trouvé.
+Vous pouvez l'ouvrir vous-même dans un navigateur web :
 %1</translation>
     </message>
     <message>
         <source>The page could not be opened: no web browser was found.
 You can open it by hand:
 %1</source>
-        <translation>La page n&apos;a pas pu être ouverte&#xa0;: aucun navigateur web n&apos;a été trouvé.
-Vous pouvez l&apos;ouvrir vous-même&#xa0;:
+        <translation>La page n'a pas pu être ouverte : aucun navigateur web n'a été trouvé.
+Vous pouvez l'ouvrir vous-même :
 %1</translation>
     </message>
 </context>
@@ -1135,13 +1359,13 @@ Vous pouvez l&apos;ouvrir vous-même&#xa0;:
     <name>vellumora::show</name>
     <message>
         <source>Playing %1</source>
-        <translation>Lecture&#xa0;: %1</translation>
+        <translation>Lecture : %1</translation>
     </message>
     <message>
-        <source>Playing %1<byte value="xd"/>
+        <source>Playing %1<byte value="xd" />
 Remaining Time:-%2 Seconds Of %3 Seconds</source>
-        <extracomment>%1 is the music&apos;s name, %2 the seconds played, %3 its length in seconds.</extracomment>
-        <translation>Lecture&#xa0;: %1<byte value="xd"/>
+        <extracomment>%1 is the music's name, %2 the seconds played, %3 its length in seconds.</extracomment>
+        <translation>Lecture : %1<byte value="xd" />
 %2 s sur %3 s</translation>
     </message>
 </context>

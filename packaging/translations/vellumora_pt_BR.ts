@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>CommandLine</name>
@@ -77,7 +76,7 @@
         <translation>Afirmações</translation>
     </message>
     <message>
-        <source>The affirmations of &quot;%1&quot; could not be read.</source>
+        <source>The affirmations of "%1" could not be read.</source>
         <translation>Não foi possível ler as afirmações de “%1”.</translation>
     </message>
     <message>
@@ -85,7 +84,7 @@
         <translation>Primeiro crie ou escolha uma categoria.</translation>
     </message>
     <message>
-        <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
+        <source>The affirmations of "%1" could not be read, so they are not changed.</source>
         <translation>Não foi possível ler as afirmações de “%1”, então elas não foram alteradas.</translation>
     </message>
     <message>
@@ -103,6 +102,26 @@
     <message>
         <source>There Is No Item To Delete</source>
         <translation>Não há nada para excluir.</translation>
+    </message>
+    <message>
+        <source>%1 (recorded)</source>
+        <translation>%1 (gravada)</translation>
+    </message>
+    <message>
+        <source>This affirmation has a recording.</source>
+        <translation>Esta afirmação tem uma gravação.</translation>
+    </message>
+    <message>
+        <source>This affirmation has no recording.</source>
+        <translation>Esta afirmação não tem gravação.</translation>
+    </message>
+    <message>
+        <source>The recording could not be moved to the Trash.</source>
+        <translation>Não foi possível mover a gravação para a lixeira.</translation>
+    </message>
+    <message>
+        <source>Its recording could not be moved to the Trash, so it stays.</source>
+        <translation>Não foi possível mover a gravação para a lixeira, então ela fica.</translation>
     </message>
 </context>
 <context>
@@ -147,6 +166,58 @@
         <source>&amp;Update</source>
         <translation>Sa&amp;lvar</translation>
     </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Gravar</translation>
+    </message>
+    <message>
+        <source>Record yourself saying the chosen affirmation, for up to a minute.</source>
+        <translation>Grave-se dizendo a afirmação escolhida, por até um minuto.</translation>
+    </message>
+    <message>
+        <source>Liste&amp;n</source>
+        <translation>&amp;Ouvir</translation>
+    </message>
+    <message>
+        <source>Hear the chosen affirmation's recording.</source>
+        <translation>Ouvir a gravação da afirmação escolhida.</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>More for recordings</source>
+        <translation>Mais para gravações</translation>
+    </message>
+    <message>
+        <source>Import Recording...</source>
+        <translation>Importar gravação...</translation>
+    </message>
+    <message>
+        <source>Remove Recording</source>
+        <translation>Remover a gravação</translation>
+    </message>
+    <message>
+        <source>This affirmation already has a recording. Replace it? The one it has goes to the Trash.</source>
+        <translation>Esta afirmação já tem uma gravação. Substituí-la? A que ela tem vai para a lixeira.</translation>
+    </message>
+    <message>
+        <source>This affirmation has no recording any more.</source>
+        <translation>Esta afirmação não tem mais gravação.</translation>
+    </message>
+    <message>
+        <source>Import Recording</source>
+        <translation>Importar gravação</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Gravações</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::BusScreenSaver</name>
@@ -189,7 +260,7 @@
         <translation>O nome de uma categoria só pode ter letras e espaços, com pelo menos uma letra.</translation>
     </message>
     <message>
-        <source>The category &quot;%1&quot; could not be created.</source>
+        <source>The category "%1" could not be created.</source>
         <translation>Não foi possível criar a categoria “%1”.</translation>
     </message>
     <message>
@@ -201,16 +272,20 @@
         <translation>Não há nada para excluir.</translation>
     </message>
     <message>
-        <source>The file of the category &quot;%1&quot; could not be moved to the Trash, so it stays in the library folder.</source>
+        <source>The file of the category "%1" could not be moved to the Trash, so it stays in the library folder.</source>
         <translation>Não foi possível mover o arquivo da categoria “%1” para a lixeira, então ele continua na pasta da biblioteca.</translation>
     </message>
     <message>
-        <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
+        <source>The category "%1" cannot be brought back under another name.</source>
         <translation>A categoria “%1” não pode ser recuperada com outro nome.</translation>
     </message>
     <message>
         <source>This category name is too long to name a file. Please choose a shorter one.</source>
         <translation>Este nome de categoria é longo demais para um nome de arquivo. Escolha um mais curto.</translation>
+    </message>
+    <message>
+        <source>The recordings of the category "%1" could not be moved to the Trash, so they stay in the library folder.</source>
+        <translation>Não foi possível mover as gravações da categoria "%1" para a lixeira, então elas ficam na pasta da biblioteca.</translation>
     </message>
 </context>
 <context>
@@ -243,24 +318,28 @@
 <context>
     <name>vellumora::DeleteHistory</name>
     <message>
-        <source>the category &quot;%1&quot;</source>
+        <source>the category "%1"</source>
         <translation>a categoria “%1”</translation>
     </message>
     <message>
-        <source>the affirmation &quot;%1&quot;</source>
+        <source>the affirmation "%1"</source>
         <translation>a afirmação “%1”</translation>
     </message>
     <message>
-        <source>the picture &quot;%1&quot;</source>
+        <source>the picture "%1"</source>
         <translation>a imagem “%1”</translation>
     </message>
     <message>
-        <source>The category &quot;%1&quot; is no longer in the list, so its affirmation cannot be brought back.</source>
+        <source>The category "%1" is no longer in the list, so its affirmation cannot be brought back.</source>
         <translation>A categoria “%1” não está mais na lista, então a afirmação dela não pode ser recuperada.</translation>
     </message>
     <message>
         <source>Vellumora cannot bring back %1: its file is no longer in the Trash.</source>
         <translation>O Vellumora não pode recuperar %1: o arquivo não está mais na lixeira.</translation>
+    </message>
+    <message>
+        <source>the recording of "%1"</source>
+        <translation>a gravação de "%1"</translation>
     </message>
 </context>
 <context>
@@ -270,7 +349,7 @@
         <translation>A imagem da área de trabalho não pode ser salva em %1: não é possível gravar na pasta.</translation>
     </message>
     <message>
-        <source>No desktop service answered: Vellumora cannot set this desktop&apos;s picture.</source>
+        <source>No desktop service answered: Vellumora cannot set this desktop's picture.</source>
         <translation>Nenhum serviço da área de trabalho respondeu: o Vellumora não consegue definir a imagem desta área de trabalho.</translation>
     </message>
     <message>
@@ -409,7 +488,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
+        <extracomment>One line of a list: a picture's file name, then why it was not added.</extracomment>
         <translation>%1: %2</translation>
     </message>
 </context>
@@ -420,7 +499,7 @@
         <translation>Não foi possível criar a pasta.</translation>
     </message>
     <message>
-        <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
+        <source>Vellumora cannot keep your library in "%1", so it cannot start.</source>
         <translation>O Vellumora não pode guardar sua biblioteca em “%1”, então não pode iniciar.</translation>
     </message>
     <message>
@@ -439,7 +518,7 @@
 <context>
     <name>vellumora::LoginStart</name>
     <message>
-        <source>The folder &quot;%1&quot; could not be made.</source>
+        <source>The folder "%1" could not be made.</source>
         <translation>Não foi possível criar a pasta “%1”.</translation>
     </message>
 </context>
@@ -573,15 +652,15 @@
         <translation>Esta imagem já está na biblioteca. Escolha outra.</translation>
     </message>
     <message>
-        <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
+        <source>A picture named "%1" cannot be kept in the library. Please rename the file and add it again.</source>
         <translation>Uma imagem chamada “%1” não pode ficar na biblioteca. Renomeie o arquivo e adicione-o de novo.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
+        <source>"%1" is not a picture Vellumora can read, so it was not added.</source>
         <translation>“%1” não é uma imagem que o Vellumora consiga ler, então não foi adicionada.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
+        <source>"%1" is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
         <translation>“%1” é grande demais para o Vellumora (%2 x %3 pixels), então não foi adicionada.</translation>
     </message>
     <message>
@@ -589,11 +668,11 @@
         <translation>Não foi possível copiar a imagem para a biblioteca.</translation>
     </message>
     <message>
-        <source>The picture &quot;%1&quot; could not be moved to the Trash, so its file stays in the library folder.</source>
+        <source>The picture "%1" could not be moved to the Trash, so its file stays in the library folder.</source>
         <translation>Não foi possível mover a imagem “%1” para a lixeira, então o arquivo continua na pasta da biblioteca.</translation>
     </message>
     <message>
-        <source>The picture &quot;%1&quot; cannot be brought back under another name.</source>
+        <source>The picture "%1" cannot be brought back under another name.</source>
         <translation>A imagem “%1” não pode ser recuperada com outro nome.</translation>
     </message>
 </context>
@@ -604,11 +683,11 @@
         <translation>Não é um arquivo de música.</translation>
     </message>
     <message>
-        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
+        <source>None of the music in "%1" can be played, so the show goes on without music.</source>
         <translation>Nenhuma música de “%1” pode ser tocada, então a apresentação continua sem música.</translation>
     </message>
     <message>
-        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
+        <source>The music file "%1" cannot be played, so the show goes on without music.</source>
         <translation>O arquivo de música “%1” não pode ser tocado, então a apresentação continua sem música.</translation>
     </message>
 </context>
@@ -679,6 +758,64 @@
     </message>
 </context>
 <context>
+    <name>vellumora::RecordingSession</name>
+    <message>
+        <source>No microphone was found. Connect one and try again, or use Import Recording... to take a file you recorded.</source>
+        <translation>Nenhum microfone foi encontrado. Conecte um e tente de novo, ou use "Importar gravação..." para usar um arquivo que você gravou.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be written.</source>
+        <translation>Não é possível gravar o arquivo da gravação.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded: the microphone gave no sound.</source>
+        <translation>Nada foi gravado: o microfone não deu nenhum som.</translation>
+    </message>
+    <message>
+        <source>The recording could not be made.</source>
+        <translation>Não foi possível fazer a gravação.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Recordings</name>
+    <message>
+        <source>The category's name cannot name a folder.</source>
+        <translation>O nome da categoria não pode nomear uma pasta.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>The recording it has could not be moved to the Trash, so it stays.</source>
+        <translation>Não foi possível mover para a lixeira a gravação que ela tem, então ela fica.</translation>
+    </message>
+    <message>
+        <source>The recording could not be kept.</source>
+        <translation>Não foi possível guardar a gravação.</translation>
+    </message>
+    <message>
+        <source>Vellumora takes recordings in MP3, WAV, OGG and FLAC files.</source>
+        <translation>O Vellumora aceita gravações em arquivos MP3, WAV, OGG e FLAC.</translation>
+    </message>
+    <message>
+        <source>The file "%1" could not be copied.</source>
+        <translation>Não foi possível copiar o arquivo "%1".</translation>
+    </message>
+    <message>
+        <source>The recording cannot be brought back under this name.</source>
+        <translation>A gravação não pode ser trazida de volta com este nome.</translation>
+    </message>
+    <message>
+        <source>The recording could not be brought back.</source>
+        <translation>Não foi possível trazer a gravação de volta.</translation>
+    </message>
+    <message>
+        <source>The recording stays with the affirmation's old text.</source>
+        <translation>A gravação fica com o texto antigo da afirmação.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::ReminderDialog</name>
     <message>
         <source>Reminders</source>
@@ -736,15 +873,15 @@
         <translation>&amp;até</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
-        <translation>&quot;%1&quot; não pode ser lido como horários. Escreva até %2 horários no formato de 24 horas, separados por vírgulas, como 08:30, 12:00.</translation>
+        <source>"%1" cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
+        <translation>"%1" não pode ser lido como horários. Escreva até %2 horários no formato de 24 horas, separados por vírgulas, como 08:30, 12:00.</translation>
     </message>
     <message>
         <source>Please write at least one time of day, such as 08:30.</source>
         <translation>Escreva pelo menos um horário, como 08:30.</translation>
     </message>
     <message>
-        <source>The reminders&apos; hours end before they begin. Please choose a later end.</source>
+        <source>The reminders' hours end before they begin. Please choose a later end.</source>
         <translation>O horário dos lembretes termina antes de começar. Escolha um fim mais tarde.</translation>
     </message>
     <message>
@@ -754,6 +891,18 @@
     <message>
         <source>The reminders could not be saved; they are kept until Vellumora ends.</source>
         <translation>Não foi possível salvar os lembretes; eles valem até o Vellumora ser encerrado.</translation>
+    </message>
+    <message>
+        <source>S&amp;ay it aloud</source>
+        <translation>&amp;Dizer em voz alta</translation>
+    </message>
+    <message>
+        <source>Say it aloud</source>
+        <translation>Dizer em voz alta</translation>
+    </message>
+    <message>
+        <source>Each reminder plays the affirmation's recording, or reads it aloud when the voice options say so</source>
+        <translation>Cada lembrete toca a gravação da afirmação, ou a lê em voz alta quando as opções de voz pedem</translation>
     </message>
 </context>
 <context>
@@ -798,7 +947,7 @@
         <translation>Repetir</translation>
     </message>
     <message>
-        <source>When the music ends it starts again; a folder&apos;s music plays round and round</source>
+        <source>When the music ends it starts again; a folder's music plays round and round</source>
         <translation>Quando a música termina, ela recomeça; a música de uma pasta toca sem parar</translation>
     </message>
     <message>
@@ -934,11 +1083,11 @@
         <translation>Não foi possível impedir a apresentação de iniciar quando você entra no sistema.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
+        <source>"%1" is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
         <translation>“%1” não é um arquivo de música que o Vellumora consiga tocar. Escolha um arquivo MP3, WAV ou WMA.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
+        <source>"%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
         <translation>“%1” não tem nenhum arquivo MP3, WAV, OGG, FLAC ou WMA. Escolha outra pasta.</translation>
     </message>
     <message>
@@ -974,7 +1123,7 @@
         <translation>&amp;Lembretes…</translation>
     </message>
     <message>
-        <source>Your affirmations in the desktop&apos;s notifications through the day</source>
+        <source>Your affirmations in the desktop's notifications through the day</source>
         <translation>Suas afirmações nas notificações da área de trabalho ao longo do dia</translation>
     </message>
     <message>
@@ -984,6 +1133,14 @@
     <message>
         <source>The reminders are off. Switch them on with the Reminders button, or nothing starts when you log in.</source>
         <translation>Os lembretes estão desligados. Ligue-os com o botão Lembretes, ou nada inicia ao entrar.</translation>
+    </message>
+    <message>
+        <source>&amp;Voice…</source>
+        <translation>Vo&amp;z…</translation>
+    </message>
+    <message>
+        <source>Hear each affirmation in the show: your recording, or the computer reading it</source>
+        <translation>Ouvir cada afirmação na apresentação: sua gravação, ou o computador lendo</translation>
     </message>
 </context>
 <context>
@@ -1047,7 +1204,7 @@
 <context>
     <name>vellumora::ShowLauncher</name>
     <message>
-        <source>The show&apos;s place could not be saved; it stays there until Vellumora ends.</source>
+        <source>The show's place could not be saved; it stays there until Vellumora ends.</source>
         <translation>Não foi possível salvar a posição da apresentação; ela fica ali até o Vellumora fechar.</translation>
     </message>
     <message>
@@ -1059,7 +1216,7 @@
         <translation>O arquivo de música não existe. Escolha um arquivo.</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
+        <source>The folder "%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
         <translation>A pasta “%1” não tem nenhum arquivo MP3, WAV, OGG, FLAC ou WMA. Escolha outra.</translation>
     </message>
     <message>
@@ -1113,6 +1270,73 @@
     </message>
 </context>
 <context>
+    <name>vellumora::VoiceDialog</name>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>&amp;Say each affirmation</source>
+        <translation>&amp;Dizer cada afirmação</translation>
+    </message>
+    <message>
+        <source>Say each affirmation</source>
+        <translation>Dizer cada afirmação</translation>
+    </message>
+    <message>
+        <source>In the show, each new affirmation plays its recording; the music is lowered meanwhile</source>
+        <translation>Na apresentação, cada nova afirmação toca sua gravação; enquanto isso a música abaixa</translation>
+    </message>
+    <message>
+        <source>&amp;Read the others aloud</source>
+        <translation>&amp;Ler as outras em voz alta</translation>
+    </message>
+    <message>
+        <source>Read the others aloud</source>
+        <translation>Ler as outras em voz alta</translation>
+    </message>
+    <message>
+        <source>&amp;Voice:</source>
+        <translation>V&amp;oz:</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>slower</source>
+        <translation>mais devagar</translation>
+    </message>
+    <message>
+        <source>faster</source>
+        <translation>mais rápido</translation>
+    </message>
+    <message>
+        <source>Spee&amp;d:</source>
+        <translation>Velo&amp;cidade:</translation>
+    </message>
+    <message>
+        <source>&amp;Hear It</source>
+        <translation>&amp;Escutar</translation>
+    </message>
+    <message>
+        <source>the usual voice for your language</source>
+        <translation>a voz habitual do seu idioma</translation>
+    </message>
+    <message>
+        <source>Affirmations you have not recorded are read by the computer's voice</source>
+        <translation>As afirmações que você não gravou são lidas pela voz do computador</translation>
+    </message>
+    <message>
+        <source>I am calm, and I keep my goals in view.</source>
+        <translation>Estou calmo e mantenho meus objetivos à vista.</translation>
+    </message>
+    <message>
+        <source>The voice options could not be saved.</source>
+        <translation>Não foi possível salvar as opções de voz.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::WebLinks</name>
     <message>
         <source>The user guide could not be opened: no program to show it was found.
@@ -1138,10 +1362,10 @@ Você pode abri-la você mesmo:
         <translation>Tocando %1</translation>
     </message>
     <message>
-        <source>Playing %1<byte value="xd"/>
+        <source>Playing %1<byte value="xd" />
 Remaining Time:-%2 Seconds Of %3 Seconds</source>
-        <extracomment>%1 is the music&apos;s name, %2 the seconds played, %3 its length in seconds.</extracomment>
-        <translation>Tocando %1<byte value="xd"/>
+        <extracomment>%1 is the music's name, %2 the seconds played, %3 its length in seconds.</extracomment>
+        <translation>Tocando %1<byte value="xd" />
 %2 de %3 segundos</translation>
     </message>
 </context>

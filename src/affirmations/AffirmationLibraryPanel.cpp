@@ -8,8 +8,8 @@
 
 namespace vellumora {
 
-AffirmationLibraryPanel::AffirmationLibraryPanel(
-    Platform& platform, CategoryIndex& categories, AffirmationList& affirmations, QWidget* parent)
+AffirmationLibraryPanel::AffirmationLibraryPanel(Platform& platform, CategoryIndex& categories,
+    AffirmationList& affirmations, Voice& voice, QWidget* parent)
     : QGroupBox(tr("Affirmation Library"), parent)
 {
     setObjectName(QStringLiteral("fraAffirmationLibrary"));
@@ -19,7 +19,7 @@ AffirmationLibraryPanel::AffirmationLibraryPanel(
     preferTwips(categoryFrame, 3495, 5535);
     frames->addWidget(categoryFrame, 1);
     addGapTwips(frames, 105);
-    auto* affirmationFrame = new AffirmationPanel(platform, affirmations, this);
+    auto* affirmationFrame = new AffirmationPanel(platform, affirmations, voice, this);
     preferTwips(affirmationFrame, 3495, 5535);
     frames->addWidget(affirmationFrame, 1);
 }

@@ -4,6 +4,8 @@
 
 namespace vellumora {
 
+class Voice;
+
 class AffirmationList;
 class CategoryIndex;
 class Platform;
@@ -13,7 +15,7 @@ class AffirmationLibraryPanel : public QGroupBox {
     Q_OBJECT
 public:
     AffirmationLibraryPanel(Platform& platform, CategoryIndex& categories, AffirmationList& affirmations,
-        QWidget* parent = nullptr);
+        Voice& voice, QWidget* parent = nullptr);
 };
 
 } // namespace vellumora

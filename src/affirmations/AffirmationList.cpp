@@ -1,6 +1,7 @@
 #include "affirmations/AffirmationList.h"
 
 #include <QLocale>
+#include <algorithm>
 
 namespace vellumora {
 
@@ -8,6 +9,74 @@ AffirmationList::AffirmationList(const CategoryStore& store, QObject* parent)
     : RowModel(tr("Affirmations"), parent)
     , m_store(store)
 {
+}
+
+QVariant AffirmationList::data(const QModelIndex& index, int role) const
+{
+    const bool recorded = hasRecording(index.row());
+    switch (role) {
+    case RecordedRole:
+        return recorded;
+    case Qt::DecorationRole:
+        return recorded ? QVariant(m_mark) : QVariant();
+    case Qt::AccessibleTextRole:
+        return recorded ? tr("%1 (recorded)").arg(RowModel::data(index, Qt::DisplayRole).toString())
+                        : QVariant();
+    case Qt::ToolTipRole:
+        if (recorded) {
+            return tr("This affirmation has a recording.");
+        }
+        break;
+    default:
+        break;
+    }
+    return RowModel::data(index, role);
+}
+
+void AffirmationList::refreshRecordings()
+{
+    const QSet<QByteArray> stems = m_store.recordings().stems(m_category);
+    QList<bool> recorded;
+    recorded.reserve(rows().size());
+    for (const Row& row : rows()) {
+        recorded.append(!stems.isEmpty() && stems.contains(Recordings::stem(row.text)));
+    }
+    if (recorded != m_recorded) {
+        m_recorded = recorded;
+        if (!rows().isEmpty()) {
+            emit dataChanged(index(0), index(int(rows().size()) - 1));
+        }
+    }
+}
+
+bool AffirmationList::sharedText(int row) const
+{
+    return std::ranges::count(rows(), rows().at(row).text, &Row::text) > 1;
+}
+
+Outcome AffirmationList::removeRecording()
+{
+    if (!isRow(selected())) {
+        return Outcome::nothing();
+    }
+    const QString text = rows().at(selected()).text;
+    QString error;
+    const TrashedFile trashed = m_store.recordings().discard(m_category, text, &error);
+    refreshRecordings();
+    if (trashed.location.isEmpty()) {
+        return error.isEmpty()
+            ? Outcome::refused(tr("This affirmation has no recording."), MessageIcon::Information)
+            : Outcome::refused(withReason(tr("The recording could not be moved to the Trash."), error));
+    }
+    emit recordingDeleted({ m_category, text, trashed });
+    return {};
+}
+
+Outcome AffirmationList::restoreRecording(const DeletedRecording& deleted)
+{
+    Outcome restored = m_store.recordings().restore(deleted.file, deleted.category, deleted.text);
+    refreshRecordings();
+    return restored;
 }
 
 void AffirmationList::setEditor(Editor editor, bool canAdd, bool canEdit, bool canDelete)
@@ -28,6 +97,8 @@ Outcome AffirmationList::show(const QString& category)
     m_file.setRead(read.has_value(),
         tr("The affirmations of \"%1\" could not be read, so they are not changed.").arg(category));
     resetRows(read.value_or(QList<Row>()));
+    m_recorded.clear();
+    refreshRecordings();
     if (!read) {
         emit fieldTextSet(QString());
         return Outcome::refused(
@@ -48,6 +119,7 @@ void AffirmationList::clear()
     m_category.clear();
     m_file.setRead(false);
     resetRows({});
+    m_recorded.clear();
     emit fieldTextSet(QString());
 }
 
@@ -87,6 +159,7 @@ Outcome AffirmationList::pressAdd(const QString& fieldText)
         return saved;
     }
     appendRow(added);
+    refreshRecordings();
     if (rows().size() == 1) {
         setSelected(0);
     }
@@ -125,13 +198,18 @@ Outcome AffirmationList::editSelected(const QString& fieldText)
         return Outcome::nothing();
     }
     QList<Row> changed = rows();
+    const QString before = changed.at(selected()).text;
     changed[selected()].text = fieldText;
     if (Outcome saved = write(changed); !saved) {
         return saved;
     }
+    // Another affirmation of the same text keeps the recording too.
+    const bool shared = sharedText(selected());
     replaceRow(selected(), changed[selected()]);
+    Outcome outcome = m_store.recordings().follow(m_category, before, fieldText, shared);
+    refreshRecordings();
     emit fieldTextSet(QString());
-    return {};
+    return outcome;
 }
 
 Outcome AffirmationList::removeSelected()
@@ -143,20 +221,31 @@ Outcome AffirmationList::removeSelected()
         return Outcome::nothing();
     }
     const int place = selected();
-    const DeletedAffirmation deleted { m_category, rows().at(place), place, m_encoding };
+    DeletedAffirmation deleted { m_category, rows().at(place), place, m_encoding, {} };
+    const bool shared = sharedText(place);
     QList<Row> remaining = rows();
     remaining.removeAt(place);
     if (Outcome saved = write(remaining); !saved) {
         return saved;
     }
     removeRow(place);
+    Outcome outcome;
+    if (!shared) {
+        QString error;
+        deleted.recording = m_store.recordings().discard(m_category, deleted.row.text, &error);
+        if (!error.isEmpty()) {
+            outcome.tell(withReason(tr("Its recording could not be moved to the Trash, so it stays."), error),
+                MessageIcon::Information);
+        }
+    }
+    refreshRecordings();
     // Nothing stays selected: a second delete must not take the neighbour unasked.
     setSelected(-1);
     emit fieldTextSet(QString());
     // With its last affirmation gone, nothing could be clicked to bring adding back.
     setEditor(m_editor, rows().isEmpty(), false, m_canDelete);
     emit affirmationDeleted(deleted);
-    return {};
+    return outcome;
 }
 
 Outcome AffirmationList::restore(const DeletedAffirmation& deleted)
@@ -175,8 +264,10 @@ Outcome AffirmationList::restore(const DeletedAffirmation& deleted)
         return saved;
     }
     insertRow(at, deleted.row);
+    Outcome outcome = m_store.recordings().restore(deleted.recording, m_category, deleted.row.text);
+    refreshRecordings();
     choose(at);
-    return {};
+    return Outcome().add(outcome);
 }
 
 void AffirmationList::choose(int row)

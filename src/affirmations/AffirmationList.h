@@ -2,6 +2,8 @@
 
 #include "affirmations/RowModel.h"
 
+#include <QIcon>
+
 namespace vellumora {
 
 // An affirmation taken out of its category: its row and its place there.
@@ -11,6 +13,15 @@ struct DeletedAffirmation {
     int place = 0;
     // The file's, so the row comes back in its own bytes.
     TextEncoding encoding = TextEncoding::Utf8;
+    // Its recording, taken along to the Trash.
+    TrashedFile recording;
+};
+
+// A recording removed on its own.
+struct DeletedRecording {
+    QString category;
+    QString text;
+    TrashedFile file;
 };
 
 // The affirmations of the category chosen in the index, with the editor that adds, edits and
@@ -23,7 +34,14 @@ public:
     // the add button stores it.
     enum class Editor { Idle, Composing };
 
+    // Whether the row's affirmation has a recording (bool).
+    static constexpr int RecordedRole = Qt::UserRole + 1;
+
     explicit AffirmationList(const CategoryStore& store, QObject* parent = nullptr);
+
+    QVariant data(const QModelIndex& index, int role) const override;
+    // What marks a recorded affirmation in a view.
+    void setRecordingMark(const QIcon& mark) { m_mark = mark; }
 
     // Reads the category's file; its first affirmation is chosen.
     Outcome show(const QString& category);
@@ -46,6 +64,14 @@ public:
     // The selection moved without a click (the keyboard).
     void select(int row) { setSelected(row); }
 
+    const Recordings& recordings() const { return m_store.recordings(); }
+    bool hasRecording(int row) const { return isRow(row) && m_recorded.value(row); }
+    // Looks again which affirmations have recordings: files come and go outside the program.
+    void refreshRecordings();
+    // The chosen affirmation's recording goes to the Trash.
+    Outcome removeRecording();
+    Outcome restoreRecording(const DeletedRecording& deleted);
+
     Editor editor() const { return m_editor; }
     bool canAdd() const { return m_canAdd; }
     bool canEdit() const { return m_canEdit; }
@@ -57,6 +83,7 @@ signals:
     // The text field is to show this text.
     void fieldTextSet(const QString& text);
     void affirmationDeleted(const vellumora::DeletedAffirmation& deleted);
+    void recordingDeleted(const vellumora::DeletedRecording& deleted);
 
 private:
     Outcome writable() const;
@@ -64,8 +91,12 @@ private:
     Outcome write(const QList<Row>& rows) override;
     void setEditor(Editor editor, bool canAdd, bool canEdit, bool canDelete);
 
+    bool sharedText(int row) const;
+
     const CategoryStore& m_store;
     QString m_category;
+    QList<bool> m_recorded;
+    QIcon m_mark;
     TextEncoding m_encoding = TextEncoding::Utf8;
     ReadGuard m_file { false };
     Editor m_editor = Editor::Idle;

@@ -3,26 +3,63 @@
 #include "affirmations/AffirmationList.h"
 #include "affirmations/LibraryLook.h"
 #include "storage/QuotedFields.h"
+#include "voice/RecordingSession.h"
+#include "voice/Voice.h"
 #include "widgets/TickList.h"
 #include "widgets/TwipsLayout.h"
 
+#include <QBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 
 namespace vellumora {
 
-AffirmationPanel::AffirmationPanel(Platform& platform, AffirmationList& affirmations, QWidget* parent)
+namespace {
+
+// A speaker with its sound waves, drawn so that it shows on every desktop theme.
+QIcon recordingMark(const QColor& colour)
+{
+    QIcon mark;
+    for (const int side : { 16, 32 }) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(side / 16.0, side / 16.0);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(colour);
+        painter.drawPolygon(QPolygonF({ { 1, 6 }, { 4, 6 }, { 8, 2 }, { 8, 14 }, { 4, 10 }, { 1, 10 } }));
+        painter.setPen(QPen(colour, 1.4, Qt::SolidLine, Qt::RoundCap));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawArc(QRectF(6, 5, 5, 6), -60 * 16, 120 * 16);
+        painter.drawArc(QRectF(5, 2.5, 9, 11), -60 * 16, 120 * 16);
+        painter.end();
+        mark.addPixmap(pixmap);
+    }
+    return mark;
+}
+
+} // namespace
+
+AffirmationPanel::AffirmationPanel(
+    Platform& platform, AffirmationList& affirmations, Voice& voice, QWidget* parent)
     : QGroupBox(tr("Affirmations"), parent)
     , m_platform(platform)
     , m_affirmations(affirmations)
+    , m_voice(voice)
+    , m_recording(new RecordingSession(platform, affirmations.recordings(), this))
 {
     setObjectName(QStringLiteral("Frame5"));
     styleLibraryFrame(this);
     buildControls();
+    buildRecordingControls();
     connectSignals();
     showEditor();
+    showRecording();
 }
 
 void AffirmationPanel::buildControls()
@@ -43,8 +80,53 @@ void AffirmationPanel::buildControls()
     layOutLibraryFrame(this, m_textField, { m_addButton, m_editButton, m_deleteButton }, m_affirmationList);
 }
 
+void AffirmationPanel::buildRecordingControls()
+{
+    m_affirmations.setRecordingMark(recordingMark(m_affirmationList->palette().color(QPalette::Text)));
+    // Fitted to both captions, as the add button is.
+    m_recordButton = libraryButton(tr("Sto&p"), "cmdRecord", this, 950);
+    m_recordButton->setText(tr("&Record"));
+    fitCaption(m_recordButton);
+    m_recordButton->setToolTip(tr("Record yourself saying the chosen affirmation, for up to a minute."));
+    m_listenButton = libraryButton(tr("Liste&n"), "cmdListen", this, 950);
+    m_listenButton->setToolTip(tr("Hear the chosen affirmation's recording."));
+    m_moreButton = libraryButton(tr("More"), "cmdRecordingMore", this, 950);
+    m_moreButton->setAccessibleName(tr("More for recordings"));
+    auto* menu = new QMenu(m_moreButton);
+    menu->setObjectName(QStringLiteral("mnuRecording"));
+    m_importAction = menu->addAction(tr("Import Recording..."), this, &AffirmationPanel::importRecording);
+    m_importAction->setObjectName(QStringLiteral("mnuImportRecording"));
+    m_removeAction = menu->addAction(tr("Remove Recording"), this, &AffirmationPanel::removeRecording);
+    m_removeAction->setObjectName(QStringLiteral("mnuRemoveRecording"));
+    m_moreButton->setMenu(menu);
+    auto* rows = static_cast<QVBoxLayout*>(layout());
+    addGapTwips(rows, 105);
+    QHBoxLayout* buttonRow = row();
+    for (QPushButton* button : { m_recordButton, m_listenButton, m_moreButton }) {
+        if (button != m_recordButton) {
+            buttonRow->addStretch();
+        }
+        buttonRow->addWidget(button);
+    }
+    rows->addLayout(buttonRow);
+    // The list gives up the room the row takes.
+    preferTwips(m_affirmationList, 3015, 4095 - 480);
+}
+
 void AffirmationPanel::connectSignals()
 {
+    connect(m_recordButton, &QPushButton::clicked, this, &AffirmationPanel::record);
+    connect(m_listenButton, &QPushButton::clicked, this, &AffirmationPanel::listen);
+    connect(m_recording, &RecordingSession::stateChanged, this, &AffirmationPanel::showRecording);
+    connect(m_recording, &RecordingSession::done, this, [this](const Outcome& outcome) {
+        m_affirmations.refreshRecordings();
+        outcome.report(m_platform);
+    });
+    connect(&m_affirmations, &AffirmationList::selectedChanged, this, &AffirmationPanel::showRecording);
+    connect(&m_affirmations, &QAbstractItemModel::dataChanged, this, &AffirmationPanel::showRecording);
+    connect(&m_affirmations, &QAbstractItemModel::modelReset, this, &AffirmationPanel::showRecording);
+    connect(&m_voice, &Voice::unplayable, this,
+        [this](const QString& reason) { m_platform.message(reason, MessageIcon::Information); });
     connect(m_addButton, &QPushButton::clicked, this, &AffirmationPanel::addAffirmation);
     connect(m_editButton, &QPushButton::clicked, this, &AffirmationPanel::editAffirmation);
     connect(m_deleteButton, &QPushButton::clicked, this, &AffirmationPanel::deleteAffirmation);
@@ -117,6 +199,93 @@ void AffirmationPanel::showEditor()
     m_addButton->setEnabled(m_affirmations.canAdd());
     m_editButton->setEnabled(m_affirmations.canEdit());
     m_deleteButton->setEnabled(m_affirmations.canDelete());
+}
+
+void AffirmationPanel::showEvent(QShowEvent* event)
+{
+    // Recordings may have been removed or added by hand meanwhile.
+    m_affirmations.refreshRecordings();
+    QGroupBox::showEvent(event);
+}
+
+void AffirmationPanel::showRecording()
+{
+    const int chosen = m_affirmations.selected();
+    const bool recording = m_recording->state() != RecordingSession::State::Idle;
+    const bool recorded = m_affirmations.hasRecording(chosen);
+    m_recordButton->setText(recording ? tr("Sto&p") : tr("&Record"));
+    m_recordButton->setEnabled(
+        recording ? m_recording->state() == RecordingSession::State::Recording : chosen >= 0);
+    m_listenButton->setEnabled(!recording && recorded);
+    m_moreButton->setEnabled(!recording && chosen >= 0);
+    m_removeAction->setEnabled(recorded);
+}
+
+bool AffirmationPanel::mayReplaceRecording()
+{
+    return !m_affirmations.hasRecording(m_affirmations.selected())
+        || m_platform.message(
+               tr("This affirmation already has a recording. Replace it? The one it has goes to "
+                  "the Trash."),
+               MessageIcon::Information, MessageButtons::YesNo)
+        == MessageAnswer::Yes;
+}
+
+void AffirmationPanel::record()
+{
+    if (m_recording->state() == RecordingSession::State::Recording) {
+        m_recording->stop();
+        return;
+    }
+    const int chosen = m_affirmations.selected();
+    if (chosen < 0 || !mayReplaceRecording()) {
+        return;
+    }
+    m_voice.stop();
+    m_recording->start({ m_affirmations.category(), m_affirmations.rows().at(chosen).text })
+        .report(m_platform);
+}
+
+void AffirmationPanel::listen()
+{
+    const int chosen = m_affirmations.selected();
+    if (chosen < 0) {
+        return;
+    }
+    if (m_voice.speaking() != Voice::Source::None) {
+        m_voice.stop();
+        return;
+    }
+    if (m_voice.listen({ m_affirmations.category(), m_affirmations.rows().at(chosen).text })
+        == Voice::Source::None) {
+        m_affirmations.refreshRecordings();
+        m_platform.message(tr("This affirmation has no recording any more."), MessageIcon::Information);
+    }
+}
+
+void AffirmationPanel::importRecording()
+{
+    const int chosen = m_affirmations.selected();
+    if (chosen < 0 || !mayReplaceRecording()) {
+        return;
+    }
+    const QString file = m_platform.openFileName({ tr("Import Recording"),
+        { { tr("Recordings"), QStringLiteral("*.mp3;*.wav;*.ogg;*.oga;*.opus;*.flac") } }, 0,
+        m_platform.musicFolder() });
+    if (file.isEmpty()) {
+        return;
+    }
+    m_voice.stop();
+    m_affirmations.recordings()
+        .import(file, m_affirmations.category(), m_affirmations.rows().at(chosen).text)
+        .report(m_platform);
+    m_affirmations.refreshRecordings();
+}
+
+void AffirmationPanel::removeRecording()
+{
+    m_voice.stop();
+    m_affirmations.removeRecording().report(m_platform);
 }
 
 void AffirmationPanel::addAffirmation()

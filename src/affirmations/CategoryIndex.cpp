@@ -177,9 +177,19 @@ Outcome CategoryIndex::removeSelected()
                 .arg(removed.text),
             error));
     }
+    QString folderError;
+    const TrashedFile recordings = m_store.recordings().discardFolder(removed.text, &folderError);
+    if (!folderError.isEmpty()) {
+        outcome.tell(
+            withReason(tr("The recordings of the category \"%1\" could not be moved to the Trash, so "
+                          "they stay in the library folder.")
+                           .arg(removed.text),
+                folderError),
+            MessageIcon::Information);
+    }
     m_affirmations.clear();
     outcome.add(load());
-    emit categoryDeleted({ removed, row, trashed });
+    emit categoryDeleted({ removed, row, trashed, recordings });
     return outcome;
 }
 
@@ -212,7 +222,8 @@ Outcome CategoryIndex::restore(const DeletedCategory& deleted, QString* restored
     if (restoredName) {
         *restoredName = name;
     }
-    return Outcome().add(choose(place));
+    Outcome outcome = m_store.recordings().restoreFolder(deleted.recordings, name);
+    return Outcome().add(outcome).add(choose(place));
 }
 
 } // namespace vellumora

@@ -11,6 +11,8 @@ struct DeletedCategory {
     Row row;
     int place = 0;
     TrashedFile file;
+    // The folder of its recordings.
+    TrashedFile recordings;
 };
 
 // The categories with their ticks, in the order of the category index file. While there are

@@ -4,6 +4,7 @@
 #include "storage/LibraryFiles.h"
 #include "storage/NativePath.h"
 #include "storage/TextEncoding.h"
+#include "voice/Recordings.h"
 
 #include <QList>
 #include <QString>
@@ -64,6 +65,7 @@ public:
     // Removes a category's file; a missing file counts as removed.
     bool removeCategory(const QString& name, QString* error = nullptr) const;
     const Trash& trash() const { return m_trash; }
+    const Recordings& recordings() const { return m_recordings; }
 
     // A name typed for a new category: letters of any alphabet (with their accents and vowel
     // signs) and spaces, at least one letter.
@@ -89,6 +91,7 @@ private:
 
     LibraryFiles m_files;
     Trash m_trash;
+    Recordings m_recordings { *this };
     TextEncoding m_indexEncoding = TextEncoding::Utf8;
 };
 

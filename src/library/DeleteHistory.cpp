@@ -18,10 +18,14 @@ template <class... Handlers> struct Overloaded : Handlers... {
 template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // Whether the file a delete took along, a category's or a picture's, is still there to bring back.
-bool stillThere(const std::variant<DeletedCategory, DeletedAffirmation, DeletedPicture>& deleted)
+bool stillThere(
+    const std::variant<DeletedCategory, DeletedAffirmation, DeletedPicture, DeletedRecording>& deleted)
 {
     if (const auto* category = std::get_if<DeletedCategory>(&deleted)) {
         return category->file.stillThere();
+    }
+    if (const auto* recording = std::get_if<DeletedRecording>(&deleted)) {
+        return recording->file.stillThere();
     }
     const auto* picture = std::get_if<DeletedPicture>(&deleted);
     return !picture || picture->file.stillThere();
@@ -40,6 +44,8 @@ DeleteHistory::DeleteHistory(
         [this](const DeletedCategory& deleted) { remember(deleted); });
     connect(&affirmations, &AffirmationList::affirmationDeleted, this,
         [this](const DeletedAffirmation& deleted) { remember(deleted); });
+    connect(&affirmations, &AffirmationList::recordingDeleted, this,
+        [this](const DeletedRecording& deleted) { remember(deleted); });
     connect(&pictures, &PictureLibrary::pictureDeleted, this,
         [this](const DeletedPicture& deleted) { remember(deleted); });
 }
@@ -62,6 +68,9 @@ QString DeleteHistory::describe(const Delete& deleted) const
                 return tr("the affirmation \"%1\"").arg(named(affirmation.row.text));
             },
             [](const DeletedPicture& picture) { return tr("the picture \"%1\"").arg(picture.name); },
+            [](const DeletedRecording& recording) {
+                return tr("the recording of \"%1\"").arg(named(recording.text));
+            },
         },
         deleted);
 }
@@ -79,11 +88,15 @@ Outcome DeleteHistory::restore(const Delete& deleted)
         if (!restored) {
             return restored;
         }
-        // Older deletes of its affirmations follow it to the name it came back under.
+        // Older deletes of its affirmations and recordings follow it to the name it came back under.
         for (Delete& older : m_deletes) {
             auto* affirmation = std::get_if<DeletedAffirmation>(&older);
             if (affirmation && affirmation->category == category->row.text) {
                 affirmation->category = restoredName;
+            }
+            auto* recording = std::get_if<DeletedRecording>(&older);
+            if (recording && recording->category == category->row.text) {
+                recording->category = restoredName;
             }
         }
         return restored;
@@ -101,6 +114,9 @@ Outcome DeleteHistory::restore(const Delete& deleted)
             }
         }
         return m_affirmations.restore(*affirmation);
+    }
+    if (const auto* recording = std::get_if<DeletedRecording>(&deleted)) {
+        return m_affirmations.restoreRecording(*recording);
     }
     return m_pictures.restore(std::get<DeletedPicture>(deleted));
 }

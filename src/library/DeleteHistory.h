@@ -34,7 +34,7 @@ signals:
     void restoredIn(vellumora::DeleteHistory::Part part);
 
 private:
-    using Delete = std::variant<DeletedCategory, DeletedAffirmation, DeletedPicture>;
+    using Delete = std::variant<DeletedCategory, DeletedAffirmation, DeletedPicture, DeletedRecording>;
 
     void remember(Delete deleted);
     QString describe(const Delete& deleted) const;

@@ -22,6 +22,7 @@ Library::Library(const QString& folder, Platform& platform)
     , m_options(platform, this)
     , m_reminders(platform, this)
     , m_desktop(platform, this)
+    , m_voice(platform, this)
 {
 }
 
@@ -30,15 +31,16 @@ Outcome Library::load()
     m_options.load();
     m_reminders.load();
     m_desktop.load();
+    m_voice.load();
     Outcome outcome;
     outcome.add(m_pictures.load());
     outcome.add(m_categories.load());
     return outcome;
 }
 
-QStringList Library::tickedAffirmations() const
+QList<Affirmation> Library::tickedAffirmationsWithCategories() const
 {
-    QStringList result;
+    QList<Affirmation> result;
     for (const Row& category : m_categories.rows()) {
         if (!category.ticked) {
             continue;
@@ -46,9 +48,18 @@ QStringList Library::tickedAffirmations() const
         const std::optional<QList<Row>> rows = m_store.readRows(m_store.categoryPath(category.text));
         for (const Row& row : rows.value_or(QList<Row> {})) {
             if (row.ticked) {
-                result.append(row.text);
+                result.append({ category.text, row.text });
             }
         }
+    }
+    return result;
+}
+
+QStringList Library::tickedAffirmations() const
+{
+    QStringList result;
+    for (const Affirmation& affirmation : tickedAffirmationsWithCategories()) {
+        result.append(affirmation.text);
     }
     return result;
 }

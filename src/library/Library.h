@@ -7,6 +7,7 @@
 #include "settings/DesktopOptions.h"
 #include "settings/ReminderOptions.h"
 #include "settings/ShowOptions.h"
+#include "settings/VoiceOptions.h"
 
 #include <QObject>
 #include <memory>
@@ -14,6 +15,12 @@
 namespace vellumora {
 
 class Platform;
+
+// An affirmation as the show and the voice find it: its text and the category it is kept in.
+struct Affirmation {
+    QString category;
+    QString text;
+};
 
 // The user's library as one: the pictures, the categories with the affirmations of the one
 // chosen, the show's options and the deletes that can be undone. The program makes one and
@@ -36,11 +43,14 @@ public:
     ShowOptions& options() { return m_options; }
     ReminderOptions& reminders() { return m_reminders; }
     DesktopOptions& desktop() { return m_desktop; }
+    VoiceOptions& voice() { return m_voice; }
+    const Recordings& recordings() const { return m_store.recordings(); }
     DeleteHistory& deletes() { return m_deletes; }
 
     // The ticked affirmations of the ticked categories, in list and file order. A category whose
     // file cannot be read gives none; the others still count.
     QStringList tickedAffirmations() const;
+    QList<Affirmation> tickedAffirmationsWithCategories() const;
 
 private:
     Library(const QString& folder, Platform& platform);
@@ -53,6 +63,7 @@ private:
     ShowOptions m_options;
     ReminderOptions m_reminders;
     DesktopOptions m_desktop;
+    VoiceOptions m_voice;
 };
 
 } // namespace vellumora

@@ -1,6 +1,7 @@
 #include "settings/ReminderDialog.h"
 
 #include "platform/Platform.h"
+#include "settings/VoiceOptions.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -17,10 +18,12 @@
 
 namespace vellumora {
 
-ReminderDialog::ReminderDialog(Platform& platform, ReminderOptions& options, QWidget* parent)
+ReminderDialog::ReminderDialog(
+    Platform& platform, ReminderOptions& options, VoiceOptions* voice, QWidget* parent)
     : QDialog(parent)
     , m_platform(platform)
     , m_options(options)
+    , m_voice(voice)
 {
     setObjectName(QStringLiteral("frmReminders"));
     setWindowTitle(tr("Reminders"));
@@ -100,6 +103,17 @@ void ReminderDialog::buildControls()
         m_dayBoxes[day - 1] = box;
     }
     days->addStretch();
+
+    if (m_voice) {
+        m_sayBox = new QCheckBox(tr("S&ay it aloud"), this);
+        m_sayBox->setObjectName(QStringLiteral("chkSayReminder"));
+        m_sayBox->setAccessibleName(tr("Say it aloud"));
+        m_sayBox->setToolTip(
+            tr("Each reminder plays the affirmation's recording, or reads it aloud when the voice "
+               "options say so"));
+        m_sayBox->setChecked(m_voice->settings().sayReminders);
+        rows->addWidget(m_sayBox);
+    }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     rows->addWidget(buttons);
@@ -196,7 +210,13 @@ void ReminderDialog::accept()
     if (!settings) {
         return;
     }
-    if (!m_options.save(*settings)) {
+    bool saved = m_options.save(*settings);
+    if (m_voice) {
+        VoiceSettings voice = m_voice->settings();
+        voice.sayReminders = m_sayBox->isChecked();
+        saved = m_voice->save(voice) && saved;
+    }
+    if (!saved) {
         m_platform.message(tr("The reminders could not be saved; they are kept until Vellumora ends."),
             MessageIcon::Information);
     }

@@ -13,6 +13,8 @@ class QTimeEdit;
 
 namespace vellumora {
 
+class VoiceOptions;
+
 class Platform;
 
 // "Reminders": when the user is reminded of an affirmation. OK saves what the controls show, once
@@ -23,7 +25,9 @@ public:
     // The minutes the list offers; a number stored by hand is offered too.
     static constexpr int kOfferedMinutes[] { 15, 30, 60, 120, 240 };
 
-    ReminderDialog(Platform& platform, ReminderOptions& options, QWidget* parent = nullptr);
+    // With the voice's options, the dialog offers to have each reminder heard.
+    ReminderDialog(Platform& platform, ReminderOptions& options, VoiceOptions* voice = nullptr,
+        QWidget* parent = nullptr);
 
     void accept() override;
 
@@ -36,6 +40,8 @@ private:
 
     Platform& m_platform;
     ReminderOptions& m_options;
+    VoiceOptions* m_voice = nullptr;
+    QCheckBox* m_sayBox = nullptr;
     QButtonGroup* m_modes = nullptr;
     QComboBox* m_minutesList = nullptr;
     QLineEdit* m_timesField = nullptr;

@@ -6,6 +6,7 @@
 #include "settings/OptionFrames.h"
 #include "settings/ReminderDialog.h"
 #include "settings/ShapeOptions.h"
+#include "voice/VoiceDialog.h"
 #include "widgets/TwipsLayout.h"
 
 #include <QBoxLayout>
@@ -36,11 +37,12 @@ void check(QButtonGroup* group, int index)
 } // namespace
 
 SettingsPanel::SettingsPanel(Platform& platform, ShowOptions& options, ReminderOptions& reminders,
-    ShapeOptions& shapes, QWidget* parent)
+    VoiceOptions& voice, ShapeOptions& shapes, QWidget* parent)
     : QGroupBox(tr("Settings"), parent)
     , m_platform(platform)
     , m_options(options)
     , m_reminders(reminders)
+    , m_voice(voice)
     , m_shapes(shapes)
     , m_musicDialog(platform, platform.musicFolder())
     , m_loginStart(platform.autostartFolder(), QCoreApplication::applicationFilePath())
@@ -62,7 +64,11 @@ void SettingsPanel::connectSignals()
     connect(m_loginStartBox, &QCheckBox::clicked, this, &SettingsPanel::switchLoginStart);
     connect(m_loginKindList, &QComboBox::activated, this, [this] { switchLoginStart(true); });
     connect(m_remindersButton, &QPushButton::clicked, this, [this] {
-        ReminderDialog dialog(m_platform, m_reminders, this);
+        ReminderDialog dialog(m_platform, m_reminders, &m_voice, this);
+        dialog.exec();
+    });
+    connect(m_voiceButton, &QPushButton::clicked, this, [this] {
+        VoiceDialog dialog(m_platform, m_voice, this);
         dialog.exec();
     });
     connect(m_playMusicBox, &QCheckBox::clicked, &m_options, &ShowOptions::setPlayMusic);
@@ -107,7 +113,10 @@ void SettingsPanel::buildControls()
     loginRow->addWidget(m_loginStartBox, 0, Qt::AlignVCenter | Qt::AlignLeft);
     addGapTwips(loginRow, 60);
     loginRow->addWidget(m_loginKindList, 0, Qt::AlignVCenter | Qt::AlignLeft);
-    // Made here, so Tab reaches it from the row it begins on.
+    // Made here, so Tab reaches them from the row they begin on.
+    m_voiceButton = designButton(tr("&Voice…"), "cmdVoice", this, 1215, 375);
+    m_voiceButton->setToolTip(
+        tr("Hear each affirmation in the show: your recording, or the computer reading it"));
     m_remindersButton = designButton(tr("Re&minders…"), "cmdReminders", this, 1215, 375);
     m_remindersButton->setToolTip(tr("Your affirmations in the desktop's notifications through the day"));
     m_onTopBox = new QCheckBox(tr("&Keep the Show on Top"), this);
@@ -116,6 +125,8 @@ void SettingsPanel::buildControls()
     m_onTopBox->setToolTip(tr("The show stays above every other window"));
     addRowTwips(switches, 300)->addWidget(m_onTopBox, 0, Qt::AlignTop | Qt::AlignLeft);
     switchesAndReminders->addStretch();
+    switchesAndReminders->addWidget(m_voiceButton, 0, Qt::AlignTop);
+    addGapTwips(switchesAndReminders, 105);
     switchesAndReminders->addWidget(m_remindersButton, 0, Qt::AlignTop);
 
     // Repeat stands under Browse; Play Music takes the rest of the row, its designed width, and

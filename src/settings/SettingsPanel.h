@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace vellumora {
 
+class VoiceOptions;
+
 class Platform;
 class ShapeOptions;
 
@@ -25,8 +27,8 @@ class SettingsPanel : public QGroupBox {
     Q_OBJECT
 public:
     // shapes: the border and fill options, which sit on the image library panel.
-    SettingsPanel(Platform& platform, ShowOptions& options, ReminderOptions& reminders, ShapeOptions& shapes,
-        QWidget* parent = nullptr);
+    SettingsPanel(Platform& platform, ShowOptions& options, ReminderOptions& reminders, VoiceOptions& voice,
+        ShapeOptions& shapes, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -47,6 +49,7 @@ private:
     Platform& m_platform;
     ShowOptions& m_options;
     ReminderOptions& m_reminders;
+    VoiceOptions& m_voice;
     ShapeOptions& m_shapes;
     // Opens on the music chosen, else in the user's music folder.
     FileChooser m_musicDialog;
@@ -55,6 +58,7 @@ private:
     QCheckBox* m_loginStartBox = nullptr;
     QComboBox* m_loginKindList = nullptr;
     QPushButton* m_remindersButton = nullptr;
+    QPushButton* m_voiceButton = nullptr;
     QCheckBox* m_onTopBox = nullptr;
     QComboBox* m_pictureFitList = nullptr;
     QComboBox* m_showSizeList = nullptr;

@@ -13,6 +13,7 @@
 #include "shell/AboutDialog.h"
 #include "shell/WebLinks.h"
 #include "show/ShowLauncher.h"
+#include "voice/Voice.h"
 #include "widgets/Look.h"
 #include "widgets/TwipsLayout.h"
 #include "widgets/WrapButton.h"
@@ -51,6 +52,7 @@ MainWindow::MainWindow(Platform& platform, Library& library, QRandomGenerator& r
     setWindowTitle(QStringLiteral(VELLUMORA_TITLE));
     setFont(verdana(8.25));
 
+    m_voice = new Voice(platform, library.recordings(), library.voice(), this);
     buildControls();
     buildMenus();
     connectSignals();
@@ -93,8 +95,8 @@ void MainWindow::buildControls()
     addGapTwips(panelsAndNavigation, 45);
     buildPanels(client, panelsAndStart);
     buildNavigation(client, panelsAndNavigation, panelsAndStart);
-    m_show = new ShowLauncher(
-        m_platform, m_random, m_library, { *this, m_imageLibrary->thumbnails(), *m_pictureLoader }, this);
+    m_show = new ShowLauncher(m_platform, m_random, m_library,
+        { *this, m_imageLibrary->thumbnails(), *m_pictureLoader, *m_voice }, this);
 }
 
 void MainWindow::buildPanels(QWidget* client, QBoxLayout* panelColumn)
@@ -110,9 +112,9 @@ void MainWindow::buildPanels(QWidget* client, QBoxLayout* panelColumn)
     auto* shapeOptions = new ShapeOptions(m_imageLibrary);
     m_imageLibrary->addBelowButtons(shapeOptions);
     m_affirmationLibrary = new AffirmationLibraryPanel(
-        m_platform, m_library.categories(), m_library.affirmations(), m_panelArea);
-    m_settings = new SettingsPanel(
-        m_platform, m_library.options(), m_library.reminders(), *shapeOptions, m_panelArea);
+        m_platform, m_library.categories(), m_library.affirmations(), *m_voice, m_panelArea);
+    m_settings = new SettingsPanel(m_platform, m_library.options(), m_library.reminders(), m_library.voice(),
+        *shapeOptions, m_panelArea);
     m_panelArea->addWidget(m_imageLibrary);
     m_panelArea->addWidget(m_affirmationLibrary);
     m_panelArea->addWidget(m_settings);

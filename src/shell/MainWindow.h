@@ -20,6 +20,7 @@ class Library;
 class PictureLoader;
 class SettingsPanel;
 class ShowLauncher;
+class Voice;
 
 // The main window: three panels sharing one area, the navigation column, Start and the menus.
 // The panels show the library and send it the user's edits; the image library is in front.
@@ -63,6 +64,8 @@ private:
     Platform& m_platform;
     QRandomGenerator& m_random;
     Library& m_library;
+    // Heard from the affirmation library and in the show: one voice at a time.
+    Voice* m_voice = nullptr;
     PictureLoader* m_pictureLoader = nullptr;
 
     QStackedWidget* m_panelArea = nullptr;

@@ -12,6 +12,7 @@
 #include "shell/ReminderPopup.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WebLinks.h"
+#include "voice/Voice.h"
 #include "widgets/TwipsLayout.h"
 
 #include <QApplication>
@@ -186,6 +187,9 @@ void Program::deliver(const QString& affirmation)
         m_desktop->putOn(
             [](DesktopChanger::Result, const Outcome& outcome) { printNotices(outcome); }, affirmation);
     }
+    if (m_library->voice().settings().sayReminders) {
+        sayAloud(affirmation);
+    }
     // Heard from the first reminder on: until then the program has no business on the bus.
     Notifications& notifications = m_platform.notifications();
     connect(
@@ -196,6 +200,17 @@ void Program::deliver(const QString& affirmation)
         { { kClickAction, tr("Start the Show") }, { kStartShowAction, tr("Start the Show") },
             { kAnotherAction, tr("Another One") } },
         kReminderMs);
+}
+
+void Program::sayAloud(const QString& text)
+{
+    if (!m_voice) {
+        m_voice = std::make_unique<Voice>(m_platform, m_library->recordings(), m_library->voice());
+    }
+    // Its recording is the first found in the ticked categories, where the reminder took it from.
+    const QList<Affirmation> ticked = m_library->tickedAffirmationsWithCategories();
+    const auto found = std::ranges::find(ticked, text, &Affirmation::text);
+    m_voice->say(found != ticked.cend() ? *found : Affirmation { QString(), text });
 }
 
 void Program::showOwnWindow(const QString& affirmation)

@@ -14,6 +14,7 @@ class QSystemTrayIcon;
 namespace vellumora {
 
 class DesktopChanger;
+class Voice;
 class Library;
 class Outcome;
 class MainWindow;
@@ -52,6 +53,7 @@ private:
     MainWindow& ensureMainWindow();
     void mainWindowClosed();
     void deliver(const QString& affirmation);
+    void sayAloud(const QString& text);
     void reminderAction(const QString& key);
     // The reminder where the desktop shows no notifications.
     void showOwnWindow(const QString& affirmation);
@@ -71,6 +73,8 @@ private:
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<Reminders> m_reminders;
     std::unique_ptr<DesktopChanger> m_desktop;
+    // Made at the first reminder heard.
+    std::unique_ptr<Voice> m_voice;
     std::unique_ptr<QSystemTrayIcon> m_tray;
     std::unique_ptr<QMenu> m_trayMenu;
     QPointer<ReminderPopup> m_popup;

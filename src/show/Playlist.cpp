@@ -22,6 +22,7 @@ MediaControl& Playlist::player()
 {
     if (!m_player) {
         m_player = m_platform.createMediaControl();
+        m_player->setVolume(m_ducked ? kDuckedVolume : 1.0);
         connect(m_player.get(), &MediaControl::statusUpdate, this, [this] {
             if (m_shown) {
                 emit status(
@@ -34,6 +35,14 @@ MediaControl& Playlist::player()
             m_player.get(), &MediaControl::finished, this, &Playlist::trackFinished, Qt::QueuedConnection);
     }
     return *m_player;
+}
+
+void Playlist::duck(bool ducked)
+{
+    m_ducked = ducked;
+    if (m_player) {
+        m_player->setVolume(ducked ? kDuckedVolume : 1.0);
+    }
 }
 
 void Playlist::play(const QString& path, MusicSource source, bool repeat)

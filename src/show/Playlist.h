@@ -31,6 +31,9 @@ public:
     // The music is no longer shown; what plays goes on.
     void hide();
     bool isShown() const { return m_shown; }
+    // The music is lowered to a third while a voice speaks, and comes back after it.
+    void duck(bool ducked);
+    static constexpr double kDuckedVolume = 1.0 / 3.0;
 
 signals:
     // The music strip is wanted, or no longer.
@@ -54,6 +57,7 @@ private:
     bool m_fromFolder = false;
     bool m_shown = false;
     int m_unplayableInARow = 0;
+    bool m_ducked = false;
 };
 
 } // namespace vellumora

@@ -54,6 +54,9 @@ void Show::start(Plan plan)
     m_glideTimer.start(m_plan.glideStepMs * glideStepsPerTick());
     setCaption(m_plan.affirmations.isEmpty() ? noAffirmation() : m_plan.affirmations.constFirst());
     emit captionMoved(m_glide.left);
+    if (!m_plan.affirmations.isEmpty()) {
+        emit affirmationShown(0);
+    }
 }
 
 void Show::stop()
@@ -75,7 +78,9 @@ void Show::advance()
         showPicture(number);
         if (!affirmations.isEmpty()) {
             const int last = int(affirmations.size()) - 1;
-            setCaption(affirmations.at(show::randomAffirmation(last, m_random.generateDouble())));
+            const int drawn = show::randomAffirmation(last, m_random.generateDouble());
+            setCaption(affirmations.at(drawn));
+            emit affirmationShown(drawn);
         }
     } else {
         m_pictureIndex = readableAfter(m_pictureIndex);
@@ -83,6 +88,7 @@ void Show::advance()
         if (!affirmations.isEmpty()) {
             m_affirmationIndex = show::nextAffirmation(m_affirmationIndex, int(affirmations.size()) - 1);
             setCaption(affirmations.at(m_affirmationIndex));
+            emit affirmationShown(m_affirmationIndex);
         }
     }
     emit advanced();

@@ -79,6 +79,8 @@ signals:
     void captionChanged(const QString& caption);
     // The caption's left edge in its strip, in twips.
     void captionMoved(int leftTwips);
+    // The affirmation of this index in the plan is the one shown now.
+    void affirmationShown(int index);
     // A tick has set the picture and caption: the window goes to its place and shows.
     void advanced();
     // Not one picture of the show can be decoded.

@@ -6,6 +6,7 @@
 #include "show/ShowPlacement.h"
 #include "show/SlideshowWindow.h"
 #include "show/StartChecks.h"
+#include "voice/Voice.h"
 #include "widgets/TwipsLayout.h"
 
 #include <QGuiApplication>
@@ -27,6 +28,12 @@ ShowLauncher::ShowLauncher(
     connect(&m_show, &Show::pictureWanted, &m_main.loader, &PictureLoader::loadPicture);
     connect(&m_main.loader, &PictureLoader::pictureLoaded, &m_show, &Show::pictureDecoded);
     connect(&m_show, &Show::nothingToShow, this, &ShowLauncher::nothingToShow);
+    connect(&m_show, &Show::affirmationShown, this, [this](int index) {
+        if (m_library.voice().settings().say && index < m_affirmations.size()) {
+            m_main.voice.say(m_affirmations.at(index));
+        }
+    });
+    connect(&m_main.voice, &Voice::speakingChanged, &m_music, &Playlist::duck);
     ShowOptions& options = m_library.options();
     connect(&options, &ShowOptions::musicSwitchedOff, &m_music, &Playlist::hide);
     connect(&options, &ShowOptions::musicFileChosen, &m_music, &Playlist::release);
@@ -174,11 +181,15 @@ bool ShowLauncher::start()
     const ShowGeometry geometry = ShowGeometry::of(display.showSize, screen->geometry().size());
     shown.setShowGeometry(geometry);
     const ThumbnailStrip& thumbnails = m_main.thumbnails;
-    m_show.start({ m_library.pictures().paths(), m_library.tickedAffirmations(),
-        options.pictureSeconds() * 1000, options.stepMilliseconds(), display.order == Order::Random,
-        display.placement == Placement::Random, shown.devicePixelRatioF(),
-        [&thumbnails](int number) { return thumbnails.thumbnail(number); }, display.pictureFit,
-        geometry.picture.size(), geometry.captionTurnTwips, font.font });
+    m_affirmations = m_library.tickedAffirmationsWithCategories();
+    QStringList texts;
+    for (const Affirmation& affirmation : std::as_const(m_affirmations)) {
+        texts.append(affirmation.text);
+    }
+    m_show.start({ m_library.pictures().paths(), texts, options.pictureSeconds() * 1000,
+        options.stepMilliseconds(), display.order == Order::Random, display.placement == Placement::Random,
+        shown.devicePixelRatioF(), [&thumbnails](int number) { return thumbnails.thumbnail(number); },
+        display.pictureFit, geometry.picture.size(), geometry.captionTurnTwips, font.font });
     if (m_main.window.isVisible()) {
         m_main.window.showMinimized();
     }
@@ -205,6 +216,7 @@ bool ShowLauncher::start()
 
 void ShowLauncher::back()
 {
+    m_main.voice.stop();
     m_music.stop();
     m_show.stop();
     m_main.window.showNormal();

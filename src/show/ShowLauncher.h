@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/Library.h"
 #include "platform/Outcome.h"
 #include "show/Playlist.h"
 #include "show/Show.h"
@@ -11,6 +12,8 @@ class QRandomGenerator;
 class QWidget;
 
 namespace vellumora {
+
+class Voice;
 
 class Library;
 class PictureLoader;
@@ -29,6 +32,8 @@ public:
         QWidget& window;
         const ThumbnailStrip& thumbnails;
         PictureLoader& loader;
+        // Heard as each affirmation appears, when the user wants it.
+        Voice& voice;
     };
 
     ShowLauncher(Platform& platform, QRandomGenerator& random, Library& library, MainWindowParts main,
@@ -66,6 +71,8 @@ private:
     MainWindowParts m_main;
     Show m_show;
     Playlist m_music;
+    // The show's affirmations with their categories, where their recordings are.
+    QList<Affirmation> m_affirmations;
     QPointer<SlideshowWindow> m_window;
     bool m_keepingAwake = false;
 };

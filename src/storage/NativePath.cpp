@@ -139,6 +139,18 @@ std::optional<NativeFileInfo> nativeFileInfo(const NativePath& path)
     return NativeFileInfo { qint64(info.st_size), qint64(info.st_mtim.tv_sec) };
 }
 
+bool isPlainNativeFile(const NativePath& path)
+{
+    struct stat info { };
+    return ::lstat(path.bytes().constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool isPlainNativeFolder(const NativePath& path)
+{
+    struct stat info { };
+    return ::lstat(path.bytes().constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 bool nativePathExists(const NativePath& path)
 {
     std::error_code code;

@@ -57,6 +57,9 @@ struct NativeFileInfo {
 // A regular file's size and time; nothing for anything else or a missing path.
 std::optional<NativeFileInfo> nativeFileInfo(const NativePath& path);
 bool nativePathExists(const NativePath& path);
+// A regular file, or a folder, that is itself no symbolic link (a link is never followed).
+bool isPlainNativeFile(const NativePath& path);
+bool isPlainNativeFolder(const NativePath& path);
 
 // The names of the regular files in a folder, in no particular order.
 QList<QByteArray> nativeFileNames(const NativePath& folder);

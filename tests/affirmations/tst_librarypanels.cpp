@@ -1,6 +1,7 @@
 #include "affirmations/RowModel.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
+#include "voice/Recordings.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -44,6 +45,44 @@ private slots:
         QTest::keyClick(categories, Qt::Key_Space);
         QCOMPARE(readBytes(f.path("item.txt")), crlfLines({ "\"Health\",#TRUE#", "\"Work\",#TRUE#" }));
         QVERIFY(f.platform->messages.isEmpty());
+    }
+
+    // Record, Stop, the mark, Listen, a replacement asked first, Remove and Undo, as the user
+    // finds them under the list.
+    void recordingButtons()
+    {
+        auto* record = f.find<QPushButton>("cmdRecord");
+        auto* listen = f.find<QPushButton>("cmdListen");
+        QAction* remove = f.find<QAction>("mnuRemoveRecording");
+        QTreeView* list = f.find<QTreeView>("lvFileContent");
+        QVERIFY(record->isEnabled() && !listen->isEnabled() && !remove->isEnabled());
+        record->click();
+        QCOMPARE(record->text(), "Sto&p");
+        QVERIFY(!listen->isEnabled() && !f.find<QPushButton>("cmdRecordingMore")->isEnabled());
+        record->click();
+        QCOMPARE(record->text(), "&Record");
+        const QModelIndex calm = list->model()->index(0, 0);
+        QVERIFY(calm.data(AffirmationList::RecordedRole).toBool() && !calm.data(Qt::DecorationRole).isNull());
+        QCOMPARE(calm.data(Qt::AccessibleTextRole).toString(), "calm (recorded)");
+        QVERIFY(listen->isEnabled() && remove->isEnabled());
+        listen->click();
+        FakeMediaControl* player = f.platform->players.value(0);
+        QVERIFY(player && player->name.endsWith(Recordings::stem("calm") + ".ogg"));
+        // Recording again asks first; No keeps the one it has.
+        f.platform->answers << MessageAnswer::No;
+        record->click();
+        QCOMPARE(record->text(), "&Record");
+        QCOMPARE(f.lastMessage().left(44), "This affirmation already has a recording. Re");
+        remove->trigger();
+        QVERIFY(
+            !listen->isEnabled() && !list->model()->index(0, 0).data(AffirmationList::RecordedRole).toBool());
+        f.find<QPushButton>("cmdUndo")->click();
+        QTRY_VERIFY(listen->isEnabled());
+        // Gone by hand, it is unmarked when the user tries it.
+        QVERIFY(QFile::remove(player->name));
+        listen->click();
+        QCOMPARE(f.lastMessage(), "This affirmation has no recording any more.");
+        QVERIFY(!listen->isEnabled());
     }
 
     void typedKeysAreFiltered()

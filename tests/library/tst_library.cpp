@@ -20,6 +20,12 @@ std::unique_ptr<Libraries> loaded()
     return lib;
 }
 
+// The recording of an affirmation of "Health", as the program names it.
+QByteArray recording(const QString& text, const char* suffix = "ogg")
+{
+    return "system/Health.voice/" + Recordings::stem(text) + '.' + suffix;
+}
+
 } // namespace
 
 class TestLibrary : public QObject {
@@ -60,6 +66,69 @@ private slots:
             "Café+|Health (2)|Work+|Health+ / calm+|rest");
         row("the Trash emptied meanwhile", "choose 1; drop; empty trash; undo; undo", "Café+|Work+ / naïve+",
             { "Vellumora cannot bring back the category \"Health\": its file is no longer" });
+    }
+
+    // Steps on a library whose "calm" has a recording; then Health's affirmations (a tick as "+",
+    // a recording as "~"), "as before" as above, and the messages' beginnings.
+    void recordingsFollow_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QStringList>("told");
+        const auto row
+            = [](const char* name, const QString& steps, const QString& after, const QStringList& told = {}) {
+                  QTest::newRow(name) << steps.split("; ") << after << told;
+              };
+        row("shown marked", "choose 1", "calm+~|rest / as before");
+        row("an edit keeps it", "choose 1; pick 0; edit serene", "serene+~|rest");
+        row("an edit of one of two alike keeps both",
+            "choose 1; add x; add calm; pick 0; edit serene; choose 1", "serene+~|rest|calm+~");
+        row("a delete takes it along, undo brings it back", "choose 1; pick 0; remove; refresh; undo",
+            "calm+~|rest / as before");
+        row("a delete of one of two alike leaves it", "choose 1; add x; add calm; pick 0; remove",
+            "rest|calm+~");
+        row("a category's delete takes them along", "choose 1; drop; undo", "calm+~|rest / as before");
+        row("removed and brought back", "choose 1; pick 0; unrecord; refresh; undo",
+            "calm+~|rest / as before");
+        row("removed, then the Trash emptied", "choose 1; pick 0; unrecord; empty trash; undo", "calm+|rest",
+            { "Vellumora cannot bring back the recording of \"calm\"" });
+        row("imported over the one it has",
+            "choose 1; pick 1; import take.mp3=mp3; pick 0; import take.wav=wav", "calm+~|rest~");
+        row("not a sound file", "choose 1; pick 1; import notes.txt=text", "calm+~|rest / as before",
+            { "Vellumora takes recordings in MP3, WAV, OGG and FLAC files." });
+        row("removed by hand", "choose 1; unlink " + recording("calm") + "; refresh", "calm+|rest");
+        row("a link in its place is none", "link " + recording("rest") + "=/etc/hostname; choose 1",
+            "calm+~|rest");
+        row("the folder a link", "link system/Work.voice=Health.voice; choose 2", "ship+");
+    }
+
+    void recordingsFollow()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, after);
+        QFETCH(QStringList, told);
+        const auto lib = loaded();
+        lib->write({ "system/Health.voice=/", recording("calm") + "=voice" });
+        const auto before = lib->snapshot();
+        for (const QString& step : steps) {
+            lib->take(step);
+        }
+        QCOMPARE(lib->shownRecorded() + (lib->snapshot() == before ? " / as before" : ""), after);
+        QVERIFY2(lib->toldBeginning(told), qPrintable(lib->told.join('\n')));
+    }
+
+    // Renamed on disk, a category leaves its recordings behind: kept, never taken by another.
+    void recordingsOfACategoryRenamedOnDisk()
+    {
+        const auto lib = loaded();
+        lib->write({ "system/Health.voice=/", recording("calm") + "=voice" });
+        QVERIFY(QFile::rename(
+            lib->path("system/Health.txt").toString(), lib->path("system/Fitness.txt").toString()));
+        lib->write({ "item.txt=\"Fitness\",#TRUE#\r\n" });
+        lib->take("load");
+        lib->take("choose 0");
+        QCOMPARE(lib->shownRecorded(), "calm+|rest");
+        QCOMPARE(lib->read({ recording("calm") + "=" }), QByteArrayList { recording("calm") + "=voice" });
     }
 
     void deletesUndone()

@@ -10,6 +10,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 #include "support/Translated.h"
+#include "voice/VoiceDialog.h"
 #include "widgets/Look.h"
 
 #include <QtTest>
@@ -129,7 +130,7 @@ private slots:
             // The panels by their buttons, the affirmation library again while one is written, and
             // the windows.
             for (const char* panel : { "cmdImageLibrary", "cmdAffirmationLibrary", "cmdAddContent",
-                     "cmdMusicSettings", "about", "font", "show", "desktop" }) {
+                     "cmdMusicSettings", "about", "font", "show", "desktop", "voice" }) {
                 QTest::addRow("%s, %s", qPrintable(language), panel) << language << panel;
             }
         }
@@ -156,6 +157,8 @@ private slots:
         } else if (panel == "desktop") {
             m_desktopChanger = std::make_unique<DesktopChanger>(*f.platform, *f.library, f.random);
             dialog = std::make_unique<DesktopDialog>(*f.platform, f.library->desktop(), *m_desktopChanger);
+        } else if (panel == "voice") {
+            dialog = std::make_unique<VoiceDialog>(*f.platform, f.library->voice());
         } else if (panel == "show") {
             auto show = std::make_unique<SlideshowWindow>();
             const ShowGeometry small = ShowGeometry::of(ShowSize::Small, QSize(1280, 1024));
@@ -411,6 +414,7 @@ private slots:
             "windows=; reminded=A, B; told=; desktop=B");
         row("in the background for the desktop alone", "off, desktop 1", "change",
             "windows=; reminded=; told=; desktop=A");
+        row("said aloud", "say", "remind", "windows=; reminded=A; told=; said=A");
         row("closed, the desktop keeps it running", "window, off, desktop 2", "close",
             "windows=; reminded=; told=" + keepsRunning);
     }
@@ -431,6 +435,10 @@ private slots:
         }
         platform.settings.insert("Reminders/Mode", setup.contains("off") ? "0" : "1");
         platform.notices.server = !setup.contains("no server");
+        if (setup == "say") {
+            platform.settings.insert("Voice/SayReminders", "1");
+            platform.settings.insert("Voice/ReadAloud", "1");
+        }
         platform.userLibrary = m_dir->filePath("data");
         if (const int at = setup.indexOf("desktop "); at >= 0) {
             platform.settings.insert("Desktop/Change", setup.mid(at + 8, 1));
@@ -487,6 +495,9 @@ private slots:
         QString desktop;
         if (!platform.desktop.sets.isEmpty()) {
             desktop = "; desktop=" + platform.settings.value("Desktop/Affirmation");
+        }
+        for (const FakeSpeech::Said& said : std::as_const(platform.speaker.said)) {
+            desktop += "; said=" + said.text;
         }
         QCOMPARE(QString("windows=%1; reminded=%2; told=%3%4%5")
                      .arg(windows.join(", "), reminded.join(", "), told.join(", "),

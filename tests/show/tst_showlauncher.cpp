@@ -1,10 +1,12 @@
 #include "settings/ShowOptions.h"
 #include "show/FrameShape.h"
 #include "show/GlidingCaption.h"
+#include "show/Playlist.h"
 #include "show/Show.h"
 #include "show/SlideshowWindow.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
+#include "voice/Recordings.h"
 #include "widgets/Look.h"
 
 #include <QtTest>
@@ -155,6 +157,42 @@ private slots:
             back();
         }
         QCOMPARE(f.platform->players.size(), 1);
+    }
+
+    // Each new affirmation is heard over the lowered music: its recording, else read aloud; a voice
+    // still speaking gives way to the next, and Back silences both.
+    void voiceInTheShow()
+    {
+        f.addPictures({ Qt::red });
+        const QString song = f.path("song.wav");
+        QVERIFY(writeBytes(song, "RIFF") && QDir().mkpath(f.path("system/Joy.voice")));
+        const QString recorded = f.path("system/Joy.voice/" + Recordings::stem("I am here") + ".ogg");
+        QVERIFY(writeBytes(f.path("system/Joy.txt"), "\"I am here\",#TRUE#\r\n\"I am calm\",#TRUE#\r\n")
+            && writeBytes(f.path("item.txt"), "\"Joy\",#TRUE#\r\n") && writeBytes(recorded, "OggS"));
+        f.platform->settings.insert("Settings/MusicPath", song);
+        f.platform->settings.insert("Voice/Say", "1");
+        f.platform->settings.insert("Voice/ReadAloud", "1");
+        f.load();
+        start();
+        FakeMediaControl* music = f.platform->players.value(0);
+        FakeMediaControl* voice = f.platform->players.value(1);
+        QVERIFY(music && voice && music->name == song);
+        FakeSpeech& speech = f.platform->speaker;
+        QCOMPARE(voice->name, recorded);
+        QCOMPARE(music->volume, Playlist::kDuckedVolume);
+        voice->playToTheEnd();
+        QCOMPARE(music->volume, 1.0);
+        show()->advance();
+        QCOMPARE(speech.said.size(), 1);
+        QCOMPARE(speech.said.last().text, "I am calm");
+        QCOMPARE(music->volume, Playlist::kDuckedVolume);
+        show()->advance();
+        QVERIFY(!speech.talking && voice->commands.endsWith("play"));
+        QCOMPARE(music->volume, Playlist::kDuckedVolume);
+        back();
+        QCOMPARE(voice->commands.mid(voice->commands.size() - 2), (QStringList { "stop", "close" }));
+        QCOMPARE(music->commands.mid(music->commands.size() - 2), (QStringList { "stop", "close" }));
+        QCOMPARE(music->volume, 1.0);
     }
 
     // A portrait picture with a green top and a landscape one with a green left edge, a sixth of

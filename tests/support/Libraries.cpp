@@ -44,6 +44,14 @@ QMap<QByteArray, QByteArray> Libraries::snapshot() const
         for (const QByteArray& name : nativeFileNames(folder)) {
             files.insert(folder.child(name).bytes(), readBytes(folder.child(name)));
         }
+        // The recordings' folders, where they are and in the Trash.
+        for (const QString& sub :
+            QDir(folder.toString()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+            const NativePath inner = folder.child(sub.toUtf8());
+            for (const QByteArray& name : nativeFileNames(inner)) {
+                files.insert(inner.child(name).bytes(), readBytes(inner.child(name)));
+            }
+        }
     }
     return files;
 }
@@ -53,6 +61,16 @@ QString Libraries::shown(const QList<Row>& rows, bool ticks)
     QStringList texts;
     for (const Row& row : rows) {
         texts << row.text + (ticks && row.ticked ? "+" : "");
+    }
+    return texts.join('|');
+}
+
+QString Libraries::shownRecorded() const
+{
+    QStringList texts;
+    for (int row = 0; row < affirmations.rows().size(); ++row) {
+        const Row& shownRow = affirmations.rows().at(row);
+        texts << shownRow.text + (shownRow.ticked ? "+" : "") + (affirmations.hasRecording(row) ? "~" : "");
     }
     return texts.join('|');
 }
@@ -99,6 +117,25 @@ bool Libraries::take(const QString& step)
         outcome = affirmations.removeSelected();
     } else if (verb == "delete") {
         outcome = pictures.remove(rest.toInt());
+    } else if (verb == "import") {
+        // A file of the user's, "name=bytes", becomes the picked affirmation's recording.
+        const QString source = home.filePath(rest.section('=', 0, 0));
+        writeBytes(NativePath(source), rest.section('=', 1).toUtf8());
+        const Row& picked = affirmations.rows().value(affirmations.selected());
+        outcome = library->recordings().import(source, affirmations.category(), picked.text);
+        affirmations.refreshRecordings();
+    } else if (verb == "unrecord") {
+        outcome = affirmations.removeRecording();
+    } else if (verb == "link") {
+        // "link name=target": a link in the library folder.
+        outcome = QFile::link(rest.section('=', 1), path(rest.section('=', 0, 0).toUtf8()).toString())
+            ? Outcome()
+            : Outcome::refused("no link");
+    } else if (verb == "unlink") {
+        outcome = removeNativeFile(path(rest.toUtf8())) ? Outcome() : Outcome::refused("not removed");
+    } else if (verb == "refresh") {
+        affirmations.refreshRecordings();
+        outcome = {};
     } else if (verb == "undo") {
         outcome = history.undo();
     } else if (verb == "full") {

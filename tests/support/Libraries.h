@@ -24,6 +24,8 @@ struct Libraries {
     QMap<QByteArray, QByteArray> snapshot() const;
     // The rows the model shows, joined by "|", a ticked one followed by "+" when ticks are asked for.
     static QString shown(const QList<Row>& rows, bool ticks = false);
+    // The affirmations shown, a ticked one followed by "+" and one with a recording by "~".
+    QString shownRecorded() const;
     // Whether the user was told as many messages as there are beginnings, each starting with its own.
     bool toldBeginning(const QStringList& beginnings) const;
     QString fieldText() const { return field.isEmpty() ? QString() : field.last().at(0).toString(); }
@@ -32,7 +34,9 @@ struct Libraries {
     // text", "edit text", "pick 0" (an affirmation), "mark 0", "remove" (the picked one), "delete
     // 0" (a picture), "undo", "full" and "room" (writes fail from here, and work again), "empty
     // trash", "no trash" (a file stands where the Trash would be made, so deletes go to the
-    // folder beside the library). Returns whether it was done; what the user is told gathers in `told`.
+    // folder beside the library), "import name=bytes" and "unrecord" (the picked affirmation's
+    // recording), "link name=target" and "unlink name" (in the library folder), "refresh" (the
+    // recordings' marks). Returns whether it was done; what the user is told gathers in `told`.
     bool take(const QString& step);
 
     std::unique_ptr<TemporaryFolder> dir = newApplicationFolder();
