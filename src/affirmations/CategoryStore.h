@@ -91,7 +91,7 @@ private:
 
     LibraryFiles m_files;
     Trash m_trash;
-    Recordings m_recordings { *this };
+    Recordings m_recordings { [this](const QString& name) { return categoryPath(name); }, m_trash };
     TextEncoding m_indexEncoding = TextEncoding::Utf8;
 };
 

@@ -16,12 +16,6 @@ namespace vellumora {
 
 class Platform;
 
-// An affirmation as the show and the voice find it: its text and the category it is kept in.
-struct Affirmation {
-    QString category;
-    QString text;
-};
-
 // The user's library as one: the pictures, the categories with the affirmations of the one
 // chosen, the show's options and the deletes that can be undone. The program makes one and
 // hands it to the main window, the show and whatever else works on the library; they edit it

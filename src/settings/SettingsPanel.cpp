@@ -6,7 +6,7 @@
 #include "settings/OptionFrames.h"
 #include "settings/ReminderDialog.h"
 #include "settings/ShapeOptions.h"
-#include "voice/VoiceDialog.h"
+#include "settings/VoiceDialog.h"
 #include "widgets/TwipsLayout.h"
 
 #include <QBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "library/Library.h"
 #include "platform/Outcome.h"
+#include "voice/Recordings.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,7 +1,5 @@
 #include "voice/Recordings.h"
 
-#include "affirmations/CategoryStore.h"
-
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
@@ -24,14 +22,15 @@ QString tr(const char* text)
 
 } // namespace
 
-Recordings::Recordings(const CategoryStore& store)
-    : m_store(store)
+Recordings::Recordings(std::function<NativePath(const QString&)> categoryFile, const Trash& trash)
+    : m_categoryFile(std::move(categoryFile))
+    , m_trash(trash)
 {
 }
 
 NativePath Recordings::folder(const QString& category) const
 {
-    const NativePath file = m_store.categoryPath(category);
+    const NativePath file = m_categoryFile(category);
     if (file.isEmpty()) {
         return {};
     }
@@ -127,7 +126,7 @@ Outcome Recordings::keep(const NativePath& part, const QString& category, const 
     const NativePath target = fileFor(folder(category), text, suffix);
     QString error;
     if (const std::optional<NativePath> old = find(category, text)) {
-        const TrashedFile trashed = m_store.trash().discard(*old, &error);
+        const TrashedFile trashed = m_trash.discard(*old, &error);
         if (trashed.location.isEmpty()) {
             removeNativeFile(part);
             return Outcome::refused(
@@ -164,14 +163,13 @@ Outcome Recordings::import(const QString& source, const QString& category, const
 TrashedFile Recordings::discard(const QString& category, const QString& text, QString* error) const
 {
     const std::optional<NativePath> file = find(category, text);
-    return file ? m_store.trash().discard(*file, error) : TrashedFile {};
+    return file ? m_trash.discard(*file, error) : TrashedFile {};
 }
 
 TrashedFile Recordings::discardFolder(const QString& category, QString* error) const
 {
     const NativePath where = folder(category);
-    return !where.isEmpty() && isPlainNativeFolder(where) ? m_store.trash().discard(where, error)
-                                                          : TrashedFile {};
+    return !where.isEmpty() && isPlainNativeFolder(where) ? m_trash.discard(where, error) : TrashedFile {};
 }
 
 Outcome Recordings::restore(const TrashedFile& trashed, const NativePath& target) const
@@ -187,7 +185,7 @@ Outcome Recordings::restore(const TrashedFile& trashed, const NativePath& target
     if (QString error; !makeNativeFolder(NativePath::fromBytes(bytes.left(bytes.lastIndexOf('/'))), &error)) {
         return Outcome::refused(withReason(tr("The recording could not be brought back."), error));
     }
-    return m_store.trash().restore(trashed, target, [] { return Outcome(); });
+    return m_trash.restore(trashed, target, [] { return Outcome(); });
 }
 
 Outcome Recordings::restore(const TrashedFile& trashed, const QString& category, const QString& text) const

@@ -7,11 +7,16 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace vellumora {
 
-class CategoryStore;
+// An affirmation as the show and the voice find it: its text and the category it is kept in.
+struct Affirmation {
+    QString category;
+    QString text;
+};
 
 // The affirmations' recordings, kept beside the category files without touching them: a folder
 // per category ("Joy.voice" beside "Joy.txt": a category name never holds a dot) with one file
@@ -24,7 +29,9 @@ public:
     static inline const QStringList kSuffixes { QStringLiteral("ogg"), QStringLiteral("oga"),
         QStringLiteral("opus"), QStringLiteral("wav"), QStringLiteral("mp3"), QStringLiteral("flac") };
 
-    explicit Recordings(const CategoryStore& store);
+    // categoryFile gives a category's file, empty for a name that cannot form a path; deleted
+    // recordings go to the Trash.
+    Recordings(std::function<NativePath(const QString&)> categoryFile, const Trash& trash);
 
     // Empty for a category whose name cannot form a path.
     NativePath folder(const QString& category) const;
@@ -63,7 +70,8 @@ private:
     Outcome restore(const TrashedFile& trashed, const NativePath& target) const;
     NativePath fileFor(const NativePath& folder, const QString& text, const QString& suffix) const;
 
-    const CategoryStore& m_store;
+    std::function<NativePath(const QString&)> m_categoryFile;
+    const Trash& m_trash;
 };
 
 } // namespace vellumora

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/Library.h"
+#include "voice/Recordings.h"
 
 #include <QObject>
 #include <memory>

@@ -10,7 +10,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 #include "support/Translated.h"
-#include "voice/VoiceDialog.h"
+#include "settings/VoiceDialog.h"
 #include "widgets/Look.h"
 
 #include <QtTest>

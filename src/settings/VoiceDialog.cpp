@@ -1,4 +1,4 @@
-#include "voice/VoiceDialog.h"
+#include "settings/VoiceDialog.h"
 
 #include "platform/Platform.h"
 #include "settings/VoiceOptions.h"
