@@ -108,16 +108,12 @@ PulseServer::~PulseServer()
     }
 }
 
-bool PulseServer::pactl(const QStringList& arguments, QString* output)
+bool PulseServer::pactl(const QStringList& arguments)
 {
     QProcess process;
     process.start(QStringLiteral("pactl"), arguments);
-    const bool done = process.waitForFinished(5000) && process.exitStatus() == QProcess::NormalExit
+    return process.waitForFinished(5000) && process.exitStatus() == QProcess::NormalExit
         && process.exitCode() == 0;
-    if (output) {
-        *output = QString::fromUtf8(process.readAllStandardOutput());
-    }
-    return done;
 }
 
 bool PulseServer::removeMicrophone()
@@ -146,7 +142,6 @@ void PulseServer::stopCapture()
     }
     QFile played(m_speakersFile);
     QFile wav(m_capturePath);
-    m_capturePath.clear();
     if (!played.open(QIODevice::ReadOnly) || !played.seek(m_captureFrom) || !wav.open(QIODevice::WriteOnly)) {
         return;
     }
@@ -184,11 +179,6 @@ QList<float> PulseServer::samples(const QString& path)
         result[i] = qFromLittleEndian<qint16>(raw.constData() + 2 * i) / 32768.0F;
     }
     return result;
-}
-
-double PulseServer::seconds(const QString& path)
-{
-    return double(samples(path).size()) / Rate;
 }
 
 QList<double> PulseServer::levels(const QString& path, int windowMs)

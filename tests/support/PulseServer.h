@@ -18,19 +18,19 @@ public:
 
     // Empty when the server runs; else why not, for QSKIP or QFAIL.
     QString problem() const { return m_problem; }
-    bool pactl(const QStringList& arguments, QString* output = nullptr);
+    bool pactl(const QStringList& arguments);
 
     bool removeMicrophone();
     bool addMicrophone();
 
-    // What the speakers play from now on, into a mono 16-bit WAV file once the capture stops.
+    // What the speakers play from now on, into a mono 16-bit WAV file once the capture stops; a
+    // second stop writes the file again with what played since.
     bool startCapture(const QString& wavPath);
     void stopCapture();
 
     // Any sound file sox reads, as mono samples from -1 to 1 at `Rate`.
     static constexpr int Rate = 44100;
     static QList<float> samples(const QString& path);
-    static double seconds(const QString& path);
     // The root mean square of each window of this many milliseconds, 0 (silence) to about 0.7.
     static QList<double> levels(const QString& path, int windowMs);
     static double strongestFrequency(const QString& path);
