@@ -60,7 +60,8 @@ void QtSpeech::load()
                 }
                 m_known->voices.insert(id, voice);
                 const SpeechVoice entry { id,
-                    tr("%1 (%2)").arg(voice.name(), QLocale::languageToString(voice.locale().language())) };
+                    QStringLiteral("%1 (%2)").arg(
+                        voice.name(), QLocale::languageToString(voice.locale().language())) };
                 (voice.locale().language() == ours ? own : others).append(entry);
             }
         }
