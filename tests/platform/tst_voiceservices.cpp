@@ -8,15 +8,16 @@
 #include <QTextToSpeech>
 #include <QtTest>
 #include <memory>
-#include <numeric>
 
 using namespace vellumora;
 
 namespace {
 
-double mean(const QList<double>& values)
+// Of a stretch of windows: a window only partly in the clip at either end does not count.
+double median(QList<double> values)
 {
-    return std::accumulate(values.begin(), values.end(), 0.0) / double(qMax(values.size(), qsizetype(1)));
+    std::ranges::sort(values);
+    return values.value(values.size() / 2);
 }
 
 } // namespace
@@ -103,9 +104,9 @@ void VoiceServicesTest::playsTheRecordingAtItsVolume()
     sounding.removeIf([](double level) { return level < 0.01; });
     QCOMPARE_GE(sounding.size(), 15);
     // The windows about the change left out: what the player had buffered plays on as it was.
-    const double before = mean(sounding.first(sounding.size() / 4));
+    const double before = median(sounding.first(sounding.size() / 4));
     QCOMPARE_GT(before, 0.1);
-    QCOMPARE_LE(qAbs(mean(sounding.last(sounding.size() / 4)) / before - volume), 0.1);
+    QCOMPARE_LE(qAbs(median(sounding.last(sounding.size() / 4)) / before - volume), 0.1);
     QCOMPARE_LE(qAbs(PulseServer::strongestFrequency(capture) - 440), 20);
 }
 
