@@ -758,6 +758,48 @@
     </message>
 </context>
 <context>
+    <name>vellumora::QtSpeech</name>
+    <message>
+        <source>No speech engine could be loaded. Install the package qt6-speech-speechd-plugin (with speech-dispatcher-espeak-ng) or qt6-speech-flite-plugin to hear affirmations read aloud.</source>
+        <translation>Keine Sprachausgabe konnte geladen werden. Installieren Sie das Paket qt6-speech-speechd-plugin (mit speech-dispatcher-espeak-ng) oder qt6-speech-flite-plugin, um sich Affirmationen vorlesen zu lassen.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::QtVoiceRecorder</name>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>Es wurde kein Mikrofon gefunden.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be saved in the folder %1.</source>
+        <translation>Die Aufnahme kann nicht im Ordner %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be recorded.</source>
+        <translation>Das Mikrofon konnte nicht aufgenommen werden.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>Die Aufnahme konnte nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>The microphone gives no sound.</source>
+        <translation>Das Mikrofon liefert keinen Ton.</translation>
+    </message>
+    <message>
+        <source>The recording stopped by itself.</source>
+        <translation>Die Aufnahme hat von selbst aufgehört.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded.</source>
+        <translation>Es wurde nichts aufgenommen.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved as %1.</source>
+        <translation>Die Aufnahme konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::RecordingSession</name>
     <message>
         <source>No microphone was found. Connect one and try again, or use Import Recording... to take a file you recorded.</source>

@@ -758,6 +758,48 @@
     </message>
 </context>
 <context>
+    <name>vellumora::QtSpeech</name>
+    <message>
+        <source>No speech engine could be loaded. Install the package qt6-speech-speechd-plugin (with speech-dispatcher-espeak-ng) or qt6-speech-flite-plugin to hear affirmations read aloud.</source>
+        <translation>No se pudo cargar ningún motor de voz. Instale el paquete qt6-speech-speechd-plugin (con speech-dispatcher-espeak-ng) o qt6-speech-flite-plugin para escuchar las afirmaciones en voz alta.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::QtVoiceRecorder</name>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>No se encontró ningún micrófono.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be saved in the folder %1.</source>
+        <translation>La grabación no se puede guardar en la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be recorded.</source>
+        <translation>No se pudo grabar el micrófono.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>No se pudo terminar la grabación.</translation>
+    </message>
+    <message>
+        <source>The microphone gives no sound.</source>
+        <translation>El micrófono no da ningún sonido.</translation>
+    </message>
+    <message>
+        <source>The recording stopped by itself.</source>
+        <translation>La grabación se detuvo sola.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded.</source>
+        <translation>No se grabó nada.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved as %1.</source>
+        <translation>No se pudo guardar la grabación como %1.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::RecordingSession</name>
     <message>
         <source>No microphone was found. Connect one and try again, or use Import Recording... to take a file you recorded.</source>

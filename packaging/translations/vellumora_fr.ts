@@ -758,6 +758,48 @@
     </message>
 </context>
 <context>
+    <name>vellumora::QtSpeech</name>
+    <message>
+        <source>No speech engine could be loaded. Install the package qt6-speech-speechd-plugin (with speech-dispatcher-espeak-ng) or qt6-speech-flite-plugin to hear affirmations read aloud.</source>
+        <translation>Aucun moteur de synthèse vocale n’a pu être chargé. Installez le paquet qt6-speech-speechd-plugin (avec speech-dispatcher-espeak-ng) ou qt6-speech-flite-plugin pour entendre les affirmations lues à voix haute.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::QtVoiceRecorder</name>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>Aucun microphone n’a été trouvé.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be saved in the folder %1.</source>
+        <translation>L’enregistrement ne peut pas être enregistré dans le dossier %1.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be recorded.</source>
+        <translation>Le microphone n’a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>L’enregistrement n’a pas pu être terminé.</translation>
+    </message>
+    <message>
+        <source>The microphone gives no sound.</source>
+        <translation>Le microphone ne donne aucun son.</translation>
+    </message>
+    <message>
+        <source>The recording stopped by itself.</source>
+        <translation>L’enregistrement s’est arrêté de lui-même.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded.</source>
+        <translation>Rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved as %1.</source>
+        <translation>L’enregistrement n’a pas pu être enregistré sous %1.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::RecordingSession</name>
     <message>
         <source>No microphone was found. Connect one and try again, or use Import Recording... to take a file you recorded.</source>

@@ -758,6 +758,48 @@
     </message>
 </context>
 <context>
+    <name>vellumora::QtSpeech</name>
+    <message>
+        <source>No speech engine could be loaded. Install the package qt6-speech-speechd-plugin (with speech-dispatcher-espeak-ng) or qt6-speech-flite-plugin to hear affirmations read aloud.</source>
+        <translation>Nenhum mecanismo de voz pôde ser carregado. Instale o pacote qt6-speech-speechd-plugin (com speech-dispatcher-espeak-ng) ou qt6-speech-flite-plugin para ouvir as afirmações em voz alta.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::QtVoiceRecorder</name>
+    <message>
+        <source>No microphone was found.</source>
+        <translation>Nenhum microfone foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The recording cannot be saved in the folder %1.</source>
+        <translation>A gravação não pode ser salva na pasta %1.</translation>
+    </message>
+    <message>
+        <source>The microphone could not be recorded.</source>
+        <translation>Não foi possível gravar o microfone.</translation>
+    </message>
+    <message>
+        <source>The recording could not be finished.</source>
+        <translation>Não foi possível concluir a gravação.</translation>
+    </message>
+    <message>
+        <source>The microphone gives no sound.</source>
+        <translation>O microfone não capta nenhum som.</translation>
+    </message>
+    <message>
+        <source>The recording stopped by itself.</source>
+        <translation>A gravação parou sozinha.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded.</source>
+        <translation>Nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>The recording could not be saved as %1.</source>
+        <translation>Não foi possível salvar a gravação como %1.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::RecordingSession</name>
     <message>
         <source>No microphone was found. Connect one and try again, or use Import Recording... to take a file you recorded.</source>

@@ -214,6 +214,7 @@ void AffirmationPanel::showRecording()
     const bool recording = m_recording->state() != RecordingSession::State::Idle;
     const bool recorded = m_affirmations.hasRecording(chosen);
     m_recordButton->setText(recording ? tr("Sto&p") : tr("&Record"));
+    // Stop comes when the microphone is heard: the user starts speaking then, and nothing is lost.
     m_recordButton->setEnabled(
         recording ? m_recording->state() == RecordingSession::State::Recording : chosen >= 0);
     m_listenButton->setEnabled(!recording && recorded);

@@ -9,7 +9,9 @@ class QTextToSpeech;
 
 namespace vellumora {
 
-// Speech over Qt TextToSpeech: the first of the preferred engines that loads.
+// Speech over Qt TextToSpeech: the first of the preferred engines that loads. The engine loads on
+// first use, not at construction: speech-dispatcher's may take seconds while its daemon starts, and
+// a program that never speaks should not pay for it.
 class QtSpeech : public Speech {
     Q_OBJECT
 public:
@@ -26,8 +28,18 @@ public:
     bool speaking() const override;
 
 private:
+    QTextToSpeech* engine() const;
+    void load();
+    void stateChanged(int state);
+
     QStringList m_engines;
+    bool m_loaded = false;
+    bool m_speaking = false;
     std::unique_ptr<QTextToSpeech> m_speech;
+    QList<SpeechVoice> m_voices;
+    // The engine's own description of each voice, by id.
+    struct Known;
+    std::unique_ptr<Known> m_known;
 };
 
 } // namespace vellumora

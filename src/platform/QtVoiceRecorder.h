@@ -2,11 +2,12 @@
 
 #include "platform/VoiceServices.h"
 
-#include <memory>
-
 namespace vellumora {
 
 // The recorder over Qt Multimedia (GStreamer): the default microphone into an Ogg Vorbis file.
+// started() comes once sound reaches the file, not when the recorder says it records: Qt's
+// GStreamer pipeline opens the microphone only then, and the first half second or more would be
+// lost on someone who starts speaking at the word.
 class QtVoiceRecorder : public VoiceRecorder {
     Q_OBJECT
 public:
@@ -20,8 +21,14 @@ public:
     qint64 duration() const override;
 
 private:
-    struct Session;
-    std::unique_ptr<Session> m_session;
+    class Session;
+    void refuseLater(const QString& reason);
+    void fail(const QString& reason);
+    void stopped();
+    void end();
+
+    Session* m_session = nullptr;
+    qint64 m_duration = 0;
 };
 
 } // namespace vellumora

@@ -52,11 +52,16 @@ Outcome RecordingSession::start(const Affirmation& affirmation)
         }
         finish(m_recordings.keep(m_part, m_affirmation.category, m_affirmation.text));
     });
+    connect(m_recorder.get(), &VoiceRecorder::started, this, [this] {
+        if (m_state == State::Starting) {
+            setState(State::Recording);
+        }
+    });
     connect(m_recorder.get(), &VoiceRecorder::failed, this, [this](const QString& reason) {
         removeNativeFile(m_part);
         finish(Outcome::refused(withReason(tr("The recording could not be made."), reason)));
     });
-    setState(State::Recording);
+    setState(State::Starting);
     m_limit.start();
     m_recorder->record(m_part.toString());
     return {};
@@ -64,7 +69,7 @@ Outcome RecordingSession::start(const Affirmation& affirmation)
 
 void RecordingSession::stop()
 {
-    if (m_state != State::Recording) {
+    if (m_state != State::Recording && m_state != State::Starting) {
         return;
     }
     m_limit.stop();

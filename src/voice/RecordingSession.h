@@ -20,14 +20,15 @@ class RecordingSession : public QObject {
     Q_OBJECT
 public:
     static constexpr int kLongestMs = 60 * 1000;
-    enum class State { Idle, Recording, Finishing };
+    // Starting: the microphone is opened, and what is said is not heard yet.
+    enum class State { Idle, Starting, Recording, Finishing };
 
     RecordingSession(Platform& platform, const Recordings& recordings, QObject* parent = nullptr);
     ~RecordingSession() override;
 
     // Refused at once when there is no microphone or nowhere to write.
     Outcome start(const Affirmation& affirmation);
-    // The recording ends; done() follows once it is kept.
+    // The recording ends, or is given up while it starts; done() follows.
     void stop();
     State state() const { return m_state; }
     const Affirmation& affirmation() const { return m_affirmation; }
