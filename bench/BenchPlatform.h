@@ -52,7 +52,12 @@ public:
     QString musicFolder() const override { return m_folder; }
     QString openFolderName(const QString&, const QString&) override { return {}; }
     std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
-    std::unique_ptr<MediaControl> createMediaControl() override { return std::make_unique<QtMediaControl>(); }
+    std::unique_ptr<MediaControl> createMediaControl() override
+    {
+        auto player = std::make_unique<QtMediaControl>();
+        lastPlayer = player.get();
+        return player;
+    }
     bool previousInstanceRunning() override { return false; }
     bool askRunningCopy(LaterStart) override { return false; }
     void listenForLaterStarts(std::function<void(LaterStart)>) override { }
@@ -77,6 +82,8 @@ public:
     void endProcess() override { }
 
     QStringList chosenFiles;
+    // The player made last: the voice's, once the music's is made.
+    QtMediaControl* lastPlayer = nullptr;
     // Where the desktop pictures go, below it.
     QString userLibrary;
 

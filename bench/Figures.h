@@ -22,6 +22,7 @@ struct Figures {
     int hostileFaults = 0;
     double backgroundRss = 0, backgroundWakeups = 0;
     double desktopPictureMs = 0, desktopPicturePeakRss = 0;
+    double voiceRecordingMs = 0, voiceReadAloudMs = 0, voiceCpu = 0;
 };
 
 } // namespace vellumora::bench

@@ -53,7 +53,10 @@ void QtMediaControl::play()
 {
     // Not a file found unplayable.
     if (m_status.isActive() && !m_player->source().isEmpty()) {
-        m_player->setPosition(0);
+        // A seek on a file just opened would only hold up its first sound.
+        if (m_player->position() != 0) {
+            m_player->setPosition(0);
+        }
         m_player->play();
     }
 }

@@ -12,6 +12,8 @@ Voice::Voice(Platform& platform, const Recordings& recordings, const VoiceOption
     , m_recordings(recordings)
     , m_options(options)
 {
+    // The engine itself loads only when first asked to speak.
+    connect(&platform.speech(), &Speech::finished, this, [this] { ended(Source::ReadAloud); });
 }
 
 Voice::~Voice()
@@ -60,9 +62,6 @@ Voice::Source Voice::start(const Affirmation& affirmation, bool readOthers)
         recorded.play();
     } else if (Speech& speech = m_platform.speech(); readOthers && speech.available()) {
         m_source = Source::ReadAloud;
-        // Connected only now: the engine is loaded at its first use.
-        connect(
-            &speech, &Speech::finished, this, [this] { ended(Source::ReadAloud); }, Qt::UniqueConnection);
         const VoiceSettings& settings = m_options.settings();
         speech.say(affirmation.text, settings.voice, settings.rate);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/QtMediaControl.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -232,6 +233,9 @@ public:
     }
     std::unique_ptr<MediaControl> createMediaControl() override
     {
+        if (realPlayers) {
+            return std::make_unique<QtMediaControl>();
+        }
         auto player = std::make_unique<FakeMediaControl>();
         players.append(player.get());
         return player;
@@ -310,6 +314,8 @@ public:
     FakeNotifications notices;
     bool screenLocked = false;
     FakeSpeech speaker;
+    // The show's music and voice played by Qt, for a test against a real sound server.
+    bool realPlayers = false;
     // The recorder made last, and what the next one is made with.
     QPointer<FakeVoiceRecorder> recorder;
     bool microphone = true;

@@ -128,39 +128,30 @@ bool PulseServer::addMicrophone()
         && pactl({ QStringLiteral("set-default-source"), QStringLiteral("microphone") });
 }
 
-bool PulseServer::startCapture(const QString& wavPath)
+bool PulseServer::startCapture()
 {
-    m_capturePath = wavPath;
     m_captureFrom = QFileInfo(m_speakersFile).size() & ~qint64(1);
     return m_speakers.state() == QProcess::Running;
 }
 
-void PulseServer::stopCapture()
+namespace {
+
+QList<float> fromSigned16(const QByteArray& raw)
 {
-    if (m_capturePath.isEmpty()) {
-        return;
+    QList<float> result(raw.size() / 2);
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        result[i] = qFromLittleEndian<qint16>(raw.constData() + 2 * i) / 32768.0F;
     }
+    return result;
+}
+
+} // namespace
+
+QList<float> PulseServer::captured() const
+{
     QFile played(m_speakersFile);
-    QFile wav(m_capturePath);
-    if (!played.open(QIODevice::ReadOnly) || !played.seek(m_captureFrom) || !wav.open(QIODevice::WriteOnly)) {
-        return;
-    }
-    const QByteArray sound = played.readAll().chopped(played.size() % 2);
-    QByteArray header(44, 0);
-    const auto put = [&](int at, auto value) { qToLittleEndian(value, header.data() + at); };
-    header.replace(0, 4, "RIFF");
-    put(4, quint32(36 + sound.size()));
-    header.replace(8, 8, "WAVEfmt ");
-    put(16, quint32(16));
-    put(20, quint16(1)); // integer samples
-    put(22, quint16(1)); // one channel
-    put(24, quint32(Rate));
-    put(28, quint32(Rate * 2));
-    put(32, quint16(2));
-    put(34, quint16(16));
-    header.replace(36, 4, "data");
-    put(40, quint32(sound.size()));
-    wav.write(header + sound);
+    return played.open(QIODevice::ReadOnly) && played.seek(m_captureFrom) ? fromSigned16(played.readAll())
+                                                                          : QList<float>();
 }
 
 QList<float> PulseServer::samples(const QString& path)
@@ -170,20 +161,12 @@ QList<float> PulseServer::samples(const QString& path)
         { path, QStringLiteral("-t"), QStringLiteral("raw"), QStringLiteral("-e"), QStringLiteral("signed"),
             QStringLiteral("-b"), QStringLiteral("16"), QStringLiteral("-c"), QStringLiteral("1"),
             QStringLiteral("-r"), QString::number(Rate), QStringLiteral("-") });
-    if (!sox.waitForFinished(10000) || sox.exitCode() != 0) {
-        return {};
-    }
-    const QByteArray raw = sox.readAllStandardOutput();
-    QList<float> result(raw.size() / 2);
-    for (qsizetype i = 0; i < result.size(); ++i) {
-        result[i] = qFromLittleEndian<qint16>(raw.constData() + 2 * i) / 32768.0F;
-    }
-    return result;
+    return sox.waitForFinished(10000) && sox.exitCode() == 0 ? fromSigned16(sox.readAllStandardOutput())
+                                                             : QList<float>();
 }
 
-QList<double> PulseServer::levels(const QString& path, int windowMs)
+QList<double> PulseServer::levels(const QList<float>& all, int windowMs)
 {
-    const QList<float> all = samples(path);
     const qsizetype window = qsizetype(Rate) * windowMs / 1000;
     QList<double> result;
     for (qsizetype start = 0; window > 0 && start + window <= all.size(); start += window) {
@@ -196,35 +179,29 @@ QList<double> PulseServer::levels(const QString& path, int windowMs)
     return result;
 }
 
-double PulseServer::strongestFrequency(const QString& path)
+double PulseServer::amplitude(const QList<float>& all, double frequency)
 {
-    const QList<float> all = samples(path);
-    if (all.isEmpty()) {
-        return 0;
+    const double coefficient = 2 * std::cos(2 * std::numbers::pi * frequency / Rate);
+    double previous = 0;
+    double beforePrevious = 0;
+    for (const float sample : all) {
+        const double current = sample + coefficient * previous - beforePrevious;
+        beforePrevious = previous;
+        previous = current;
     }
-    // Goertzel's filter across the band a voice or a test tone lies in, first coarsely, then to the
-    // hertz about the strongest. Whole seconds of a tone make its peak far above any leakage.
-    const auto power = [&](double frequency) {
-        const double coefficient = 2 * std::cos(2 * std::numbers::pi * frequency / Rate);
-        double previous = 0;
-        double beforePrevious = 0;
-        for (const float sample : all) {
-            const double current = sample + coefficient * previous - beforePrevious;
-            beforePrevious = previous;
-            previous = current;
-        }
-        return previous * previous + beforePrevious * beforePrevious
-            - coefficient * previous * beforePrevious;
-    };
+    const double power
+        = previous * previous + beforePrevious * beforePrevious - coefficient * previous * beforePrevious;
+    return all.isEmpty() ? 0 : 2 * std::sqrt(std::max(0.0, power)) / double(all.size());
+}
+
+double PulseServer::strongestFrequency(const QList<float>& all)
+{
+    // First coarsely across the band a voice or a test tone lies in, then to the hertz about the
+    // strongest. Whole seconds of a tone make its peak far above any leakage.
     const auto strongest = [&](double from, double to, double step) {
         double best = from;
-        double bestPower = -1;
         for (double frequency = from; frequency <= to; frequency += step) {
-            const double p = power(frequency);
-            if (p > bestPower) {
-                bestPower = p;
-                best = frequency;
-            }
+            best = amplitude(all, frequency) > amplitude(all, best) ? frequency : best;
         }
         return best;
     };

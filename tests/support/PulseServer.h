@@ -23,24 +23,24 @@ public:
     bool removeMicrophone();
     bool addMicrophone();
 
-    // What the speakers play from now on, into a mono 16-bit WAV file once the capture stops; a
-    // second stop writes the file again with what played since.
-    bool startCapture(const QString& wavPath);
-    void stopCapture();
+    // What the speakers played since the capture started, as mono samples from -1 to 1 at `Rate`.
+    bool startCapture();
+    QList<float> captured() const;
 
-    // Any sound file sox reads, as mono samples from -1 to 1 at `Rate`.
+    // Any sound file sox reads, as such samples.
     static constexpr int Rate = 44100;
     static QList<float> samples(const QString& path);
     // The root mean square of each window of this many milliseconds, 0 (silence) to about 0.7.
-    static QList<double> levels(const QString& path, int windowMs);
-    static double strongestFrequency(const QString& path);
+    static QList<double> levels(const QList<float>& samples, int windowMs);
+    // The amplitude of one frequency in the samples (Goertzel's filter), and the strongest one.
+    static double amplitude(const QList<float>& samples, double frequency);
+    static double strongestFrequency(const QList<float>& samples);
 
 private:
     QTemporaryDir m_folder;
     QProcess m_server;
     QProcess m_speakers;
     QString m_speakersFile;
-    QString m_capturePath;
     qint64 m_captureFrom = 0;
     QString m_problem;
 };
