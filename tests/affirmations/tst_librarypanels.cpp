@@ -71,13 +71,10 @@ private slots:
         // Recording again asks first; No keeps the one it has.
         f.platform->answers << MessageAnswer::No;
         record->click();
-        QCOMPARE(record->text(), "&Record");
         QCOMPARE(f.lastMessage().left(44), "This affirmation already has a recording. Re");
         remove->trigger();
-        QVERIFY(
-            !listen->isEnabled() && !list->model()->index(0, 0).data(AffirmationList::RecordedRole).toBool());
         f.find<QPushButton>("cmdUndo")->click();
-        QTRY_VERIFY(listen->isEnabled());
+        QVERIFY(listen->isEnabled());
         // Gone by hand, it is unmarked when the user tries it.
         QVERIFY(QFile::remove(player->name));
         listen->click();

@@ -8,22 +8,18 @@ using namespace vellumora;
 
 namespace {
 
-// A library of three categories, one named in Windows-1252, and two pictures, loaded.
+// A library of three categories, one named in Windows-1252, and two pictures, loaded; Health's
+// "calm" has a recording.
 std::unique_ptr<Libraries> loaded()
 {
     auto lib = std::make_unique<Libraries>();
     lib->write({ "system/Caf\xE9.txt=\"na\xEFve\",#TRUE#\r\n",
         "system/Health.txt=\"calm\",#TRUE#\r\n\"rest\",#FALSE#\r\n", "system/Work.txt=\"ship\",#TRUE#\r\n",
         "item.txt=\"Caf\xE9\",#TRUE#\r\n\"Health\",#FALSE#\r\n\"Work\",#TRUE#\r\n", "SystemFolder/a.jpg=a",
-        "SystemFolder/b.jpg=b", "SystemFolder/record.txt=\"a.jpg\"\r\n\"b.jpg\"\r\n" });
+        "SystemFolder/b.jpg=b", "SystemFolder/record.txt=\"a.jpg\"\r\n\"b.jpg\"\r\n", "system/Health.voice=/",
+        Libraries::recording("calm") + "=voice" });
     lib->take("load");
     return lib;
-}
-
-// The recording of an affirmation of "Health", as the program names it.
-QByteArray recording(const QString& text, const char* suffix = "ogg")
-{
-    return "system/Health.voice/" + Recordings::stem(text) + '.' + suffix;
 }
 
 } // namespace
@@ -53,82 +49,39 @@ private slots:
         // An affirmation deleted before its category comes back after it.
         row("a chain, in reverse",
             "choose 1; pick 1; remove; drop; delete 1; delete 0; undo; undo; undo; undo; undo",
-            all + "calm+|rest / as before");
+            all + "calm+~|rest / as before");
         row("without a Trash, from the folder beside the library",
             "no trash; choose 2; drop; delete 0; undo; undo", all + "ship+ / as before");
         // Nothing changed, so it can be tried again.
         row("an undo that cannot be written, then can", "choose 1; drop; full; undo; room; undo; undo",
-            all + "calm+|rest / as before", { "The category list could not be saved" });
+            all + "calm+~|rest / as before", { "The category list could not be saved" });
         row("a picture's undo that cannot be written, then can", "delete 0; full; undo; room; undo",
             all + "naïve+ / as before", { "The picture list could not be saved" });
         // Its affirmation deleted before follows it to the name it comes back under.
         row("a name taken again", "choose 1; pick 0; remove; drop; create Health; undo; undo",
-            "Café+|Health (2)|Work+|Health+ / calm+|rest");
+            "Café+|Health (2)|Work+|Health+ / calm+~|rest");
         row("the Trash emptied meanwhile", "choose 1; drop; empty trash; undo; undo", "Café+|Work+ / naïve+",
             { "Vellumora cannot bring back the category \"Health\": its file is no longer" });
-    }
-
-    // Steps on a library whose "calm" has a recording; then Health's affirmations (a tick as "+",
-    // a recording as "~"), "as before" as above, and the messages' beginnings.
-    void recordingsFollow_data()
-    {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QStringList>("told");
-        const auto row
-            = [](const char* name, const QString& steps, const QString& after, const QStringList& told = {}) {
-                  QTest::newRow(name) << steps.split("; ") << after << told;
-              };
-        row("shown marked", "choose 1", "calm+~|rest / as before");
-        row("an edit keeps it", "choose 1; pick 0; edit serene", "serene+~|rest");
+        // Recordings: "~" marks an affirmation that has one.
+        row("shown marked", "choose 1", all + "calm+~|rest / as before");
+        row("an edit keeps it", "choose 1; pick 0; edit serene", all + "serene+~|rest");
         row("an edit of one of two alike keeps both",
-            "choose 1; add x; add calm; pick 0; edit serene; choose 1", "serene+~|rest|calm+~");
-        row("a delete takes it along, undo brings it back", "choose 1; pick 0; remove; refresh; undo",
-            "calm+~|rest / as before");
+            "choose 1; add x; add calm; pick 0; edit serene; choose 1", all + "serene+~|rest|calm+~");
         row("a delete of one of two alike leaves it", "choose 1; add x; add calm; pick 0; remove",
-            "rest|calm+~");
-        row("a category's delete takes them along", "choose 1; drop; undo", "calm+~|rest / as before");
-        row("removed and brought back", "choose 1; pick 0; unrecord; refresh; undo",
-            "calm+~|rest / as before");
-        row("removed, then the Trash emptied", "choose 1; pick 0; unrecord; empty trash; undo", "calm+|rest",
-            { "Vellumora cannot bring back the recording of \"calm\"" });
-        row("imported over the one it has",
-            "choose 1; pick 1; import take.mp3=mp3; pick 0; import take.wav=wav", "calm+~|rest~");
-        row("not a sound file", "choose 1; pick 1; import notes.txt=text", "calm+~|rest / as before",
+            all + "rest|calm+~");
+        row("a recording removed and brought back", "choose 1; pick 0; unrecord; undo",
+            all + "calm+~|rest / as before");
+        row("a recording removed, then the Trash emptied", "choose 1; pick 0; unrecord; empty trash; undo",
+            all + "calm+|rest", { "Vellumora cannot bring back the recording of \"calm\"" });
+        row("recordings imported, one over another",
+            "choose 1; pick 1; import take.mp3=mp3; pick 0; import take.wav=wav", all + "calm+~|rest~");
+        row("not a sound file", "choose 1; pick 1; import notes.txt=text", all + "calm+~|rest / as before",
             { "Vellumora takes recordings in MP3, WAV, OGG and FLAC files." });
-        row("removed by hand", "choose 1; unlink " + recording("calm") + "; refresh", "calm+|rest");
-        row("a link in its place is none", "link " + recording("rest") + "=/etc/hostname; choose 1",
-            "calm+~|rest");
-        row("the folder a link", "link system/Work.voice=Health.voice; choose 2", "ship+");
-    }
-
-    void recordingsFollow()
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(QString, after);
-        QFETCH(QStringList, told);
-        const auto lib = loaded();
-        lib->write({ "system/Health.voice=/", recording("calm") + "=voice" });
-        const auto before = lib->snapshot();
-        for (const QString& step : steps) {
-            lib->take(step);
-        }
-        QCOMPARE(lib->shownRecorded() + (lib->snapshot() == before ? " / as before" : ""), after);
-        QVERIFY2(lib->toldBeginning(told), qPrintable(lib->told.join('\n')));
-    }
-
-    // Renamed on disk, a category leaves its recordings behind: kept, never taken by another.
-    void recordingsOfACategoryRenamedOnDisk()
-    {
-        const auto lib = loaded();
-        lib->write({ "system/Health.voice=/", recording("calm") + "=voice" });
-        QVERIFY(QFile::rename(
-            lib->path("system/Health.txt").toString(), lib->path("system/Fitness.txt").toString()));
-        lib->write({ "item.txt=\"Fitness\",#TRUE#\r\n" });
-        lib->take("load");
-        lib->take("choose 0");
-        QCOMPARE(lib->shownRecorded(), "calm+|rest");
-        QCOMPARE(lib->read({ recording("calm") + "=" }), QByteArrayList { recording("calm") + "=voice" });
+        row("a recording removed by hand", "choose 1; unlink " + Libraries::recording("calm"),
+            all + "calm+|rest");
+        row("a link in its place is none",
+            "link " + Libraries::recording("rest") + "=/etc/hostname; choose 1", all + "calm+~|rest");
+        row("the folder a link", "link system/Work.voice=Health.voice; choose 2", all + "ship+");
     }
 
     void deletesUndone()
@@ -141,10 +94,24 @@ private slots:
         for (const QString& step : steps) {
             lib->take(step);
         }
-        QCOMPARE(lib->shown(lib->categories.rows(), true) + " / " + lib->shown(lib->affirmations.rows(), true)
+        QCOMPARE(lib->shown(lib->categories.rows(), true) + " / " + lib->shownRecorded()
                 + (lib->snapshot() == before ? " / as before" : ""),
             after);
         QVERIFY2(lib->toldBeginning(told), qPrintable(lib->told.join('\n')));
+    }
+
+    // Renamed on disk, a category leaves its recordings behind: kept, never taken by another.
+    void recordingsOfACategoryRenamedOnDisk()
+    {
+        const auto lib = loaded();
+        QVERIFY(QFile::rename(
+            lib->path("system/Health.txt").toString(), lib->path("system/Fitness.txt").toString()));
+        lib->write({ "item.txt=\"Fitness\",#TRUE#\r\n" });
+        lib->take("load");
+        lib->take("choose 0");
+        QCOMPARE(lib->shownRecorded(), "calm+|rest");
+        QCOMPARE(lib->read({ Libraries::recording("calm") + "=" }),
+            QByteArrayList { Libraries::recording("calm") + "=voice" });
     }
 
     // Deleted files sit in the desktop's Trash as freedesktop.org lays it out, so the file

@@ -86,8 +86,7 @@ public:
         out.close();
         emit finished();
     }
-    qint64 duration() const override { return recording ? 1000 : 0; }
-    void breakDown(const QString& reason) { emit failed(reason); }
+    qint64 duration() const override { return 0; }
 
     bool microphone = true;
     QString refusal;
@@ -102,7 +101,7 @@ class FakeSpeech : public Speech {
 public:
     bool available() const override { return engine; }
     QString unavailableReason() const override { return QStringLiteral("Install a speech engine."); }
-    QList<SpeechVoice> voices() const override { return voiceList; }
+    QList<SpeechVoice> voices() const override { return { { "fake/Anna", "Anna (English)" } }; }
     void say(const QString& text, const QString& voiceId, double rate) override
     {
         stop();
@@ -129,8 +128,6 @@ public:
         double rate;
     };
     bool engine = true;
-    QList<SpeechVoice> voiceList { { QStringLiteral("fake/Anna"), QStringLiteral("Anna (English)") },
-        { QStringLiteral("fake/Ben"), QStringLiteral("Ben (English)") } };
     QList<Said> said;
     bool talking = false;
 };

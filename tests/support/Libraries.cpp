@@ -123,7 +123,6 @@ bool Libraries::take(const QString& step)
         writeBytes(NativePath(source), rest.section('=', 1).toUtf8());
         const Row& picked = affirmations.rows().value(affirmations.selected());
         outcome = library->recordings().import(source, affirmations.category(), picked.text);
-        affirmations.refreshRecordings();
     } else if (verb == "unrecord") {
         outcome = affirmations.removeRecording();
     } else if (verb == "link") {
@@ -133,9 +132,6 @@ bool Libraries::take(const QString& step)
             : Outcome::refused("no link");
     } else if (verb == "unlink") {
         outcome = removeNativeFile(path(rest.toUtf8())) ? Outcome() : Outcome::refused("not removed");
-    } else if (verb == "refresh") {
-        affirmations.refreshRecordings();
-        outcome = {};
     } else if (verb == "undo") {
         outcome = history.undo();
     } else if (verb == "full") {
@@ -153,6 +149,8 @@ bool Libraries::take(const QString& step)
     for (const Outcome::Notice& notice : outcome.notices()) {
         told.append(notice.text);
     }
+    // As when the panel is shown again: files may have gone meanwhile.
+    affirmations.refreshRecordings();
     return bool(outcome);
 }
 

@@ -24,6 +24,12 @@ struct Libraries {
     QMap<QByteArray, QByteArray> snapshot() const;
     // The rows the model shows, joined by "|", a ticked one followed by "+" when ticks are asked for.
     static QString shown(const QList<Row>& rows, bool ticks = false);
+    // Where the program keeps the recording of an affirmation of that category.
+    static QByteArray recording(
+        const QString& text, const char* suffix = "ogg", const char* category = "Health")
+    {
+        return QByteArray("system/") + category + ".voice/" + Recordings::stem(text) + '.' + suffix;
+    }
     // The affirmations shown, a ticked one followed by "+" and one with a recording by "~".
     QString shownRecorded() const;
     // Whether the user was told as many messages as there are beginnings, each starting with its own.
@@ -35,8 +41,8 @@ struct Libraries {
     // 0" (a picture), "undo", "full" and "room" (writes fail from here, and work again), "empty
     // trash", "no trash" (a file stands where the Trash would be made, so deletes go to the
     // folder beside the library), "import name=bytes" and "unrecord" (the picked affirmation's
-    // recording), "link name=target" and "unlink name" (in the library folder), "refresh" (the
-    // recordings' marks). Returns whether it was done; what the user is told gathers in `told`.
+    // recording), "link name=target" and "unlink name" (in the library folder). Returns whether it was done;
+    // what the user is told gathers in `told`.
     bool take(const QString& step);
 
     std::unique_ptr<TemporaryFolder> dir = newApplicationFolder();

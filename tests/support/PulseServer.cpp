@@ -1,13 +1,11 @@
 #include "support/PulseServer.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTest>
 #include <QtEndian>
 #include <cmath>
-#include <functional>
 #include <numbers>
 
 namespace {
@@ -27,18 +25,6 @@ load-module module-sine sink=tone frequency=440
 load-module %2
 set-default-source microphone
 )";
-
-bool waitFor(const std::function<bool()>& ready, int ms)
-{
-    const QDeadlineTimer deadline(ms);
-    while (!ready()) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QTest::qWait(50);
-    }
-    return true;
-}
 
 } // namespace
 
@@ -79,7 +65,7 @@ PulseServer::PulseServer()
         m_problem = QStringLiteral("PulseAudio's server did not start: ") + m_server.errorString();
         return;
     }
-    if (!waitFor(
+    if (!QTest::qWaitFor(
             [this] { return m_server.state() != QProcess::Running || pactl({ QStringLiteral("info") }); },
             10000)
         || m_server.state() != QProcess::Running) {
@@ -196,15 +182,11 @@ double PulseServer::amplitude(const QList<float>& all, double frequency)
 
 double PulseServer::strongestFrequency(const QList<float>& all)
 {
-    // First coarsely across the band a voice or a test tone lies in, then to the hertz about the
-    // strongest. Whole seconds of a tone make its peak far above any leakage.
-    const auto strongest = [&](double from, double to, double step) {
-        double best = from;
-        for (double frequency = from; frequency <= to; frequency += step) {
-            best = amplitude(all, frequency) > amplitude(all, best) ? frequency : best;
-        }
-        return best;
-    };
-    const double coarse = strongest(50, 2000, 10);
-    return strongest(coarse - 10, coarse + 10, 1);
+    // Across the band a voice or a test tone lies in, to 5 Hz. Whole seconds of a tone make its
+    // peak far above any leakage.
+    double best = 50;
+    for (double frequency = 50; frequency <= 2000; frequency += 5) {
+        best = amplitude(all, frequency) > amplitude(all, best) ? frequency : best;
+    }
+    return best;
 }

@@ -12,11 +12,6 @@ namespace {
 
 const Affirmation kCalm { "Health", "calm" };
 
-QByteArray recording(const QString& text, const char* suffix = "ogg")
-{
-    return "system/Health.voice/" + Recordings::stem(text) + '.' + suffix;
-}
-
 // Every file in the recordings' folder, hidden ones too.
 QStringList folderFiles(const Libraries& lib)
 {
@@ -55,7 +50,7 @@ private slots:
         QFETCH(bool, oldTrashed);
         Libraries lib;
         QVERIFY(lib.write({ "system/Health.txt=\"calm\",#TRUE#\r\n", "item.txt=\"Health\",#TRUE#\r\n",
-            "system/Health.voice=/", recording("calm", "wav") + "=before" }));
+            "system/Health.voice=/", Libraries::recording("calm", "wav") + "=before" }));
         lib.platform.microphone = how != "no microphone";
         lib.platform.microphoneRefusal = how == "refused" ? "Device busy" : "";
         RecordingSession session(lib.platform, lib.library->recordings());
@@ -64,7 +59,7 @@ private slots:
         if (started && session.state() == RecordingSession::State::Recording) {
             FakeVoiceRecorder* recorder = lib.platform.recorder;
             if (how == "full") {
-                recorder->breakDown("No space left");
+                emit recorder->failed("No space left");
             } else if (how == "minute") {
                 auto* limit = session.findChild<QTimer*>();
                 QVERIFY(limit && limit->isActive() && limit->interval() == RecordingSession::kLongestMs);
@@ -107,7 +102,7 @@ private slots:
         QFETCH(bool, engine);
         QFETCH(int, source);
         Libraries lib;
-        QVERIFY(lib.write({ "system/Health.voice=/", recording("calm") + "=OggS" }));
+        QVERIFY(lib.write({ "system/Health.voice=/", Libraries::recording("calm") + "=OggS" }));
         lib.platform.settings.insert("Voice/ReadAloud", readAloud ? "1" : "0");
         lib.platform.settings.insert("Voice/Voice", "fake/Ben");
         lib.platform.settings.insert("Voice/Rate", "-0.5");
