@@ -43,39 +43,46 @@ void QtSpeech::load()
             continue;
         }
         auto speech = std::make_unique<QTextToSpeech>(name);
-        if (speech->state() == QTextToSpeech::Error) {
+        // speech-dispatcher with no synthesiser behind it loads, and then says nothing.
+        if (speech->state() == QTextToSpeech::Error || speech->availableVoices().isEmpty()) {
             continue;
         }
-        // Every voice of every language, the program's own first; the engine's locale put back.
-        const QLocale initial = speech->locale();
-        const QLocale::Language ours = QLocale().language();
-        QList<SpeechVoice> own;
-        QList<SpeechVoice> others;
-        for (const QLocale& locale : speech->availableLocales()) {
-            speech->setLocale(locale);
-            for (const QVoice& voice : speech->availableVoices()) {
-                const QString id = name + u'/' + voice.name();
-                if (m_known->voices.contains(id)) {
-                    continue;
-                }
-                m_known->voices.insert(id, voice);
-                const SpeechVoice entry { id,
-                    QStringLiteral("%1 (%2)").arg(
-                        voice.name(), QLocale::languageToString(voice.locale().language())) };
-                (voice.locale().language() == ours ? own : others).append(entry);
-            }
-        }
-        speech->setLocale(initial);
-        if (m_known->voices.isEmpty()) {
-            // speech-dispatcher with no synthesiser behind it loads, and then says nothing.
-            continue;
-        }
-        m_voices = own + others;
+        m_engine = name;
         m_speech = std::move(speech);
         connect(m_speech.get(), &QTextToSpeech::stateChanged, this,
             [this](QTextToSpeech::State state) { stateChanged(state); });
         return;
     }
+}
+
+void QtSpeech::listVoices()
+{
+    // Every voice of every language, the program's own first: only when asked, since an engine
+    // with a hundred languages takes seconds to go through them. The engine's locale is put back.
+    QTextToSpeech* speech = engine();
+    if (!speech || !m_known->voices.isEmpty()) {
+        return;
+    }
+    const QLocale initial = speech->locale();
+    const QLocale::Language ours = QLocale().language();
+    QList<SpeechVoice> own;
+    QList<SpeechVoice> others;
+    for (const QLocale& locale : speech->availableLocales()) {
+        speech->setLocale(locale);
+        for (const QVoice& voice : speech->availableVoices()) {
+            const QString id = m_engine + u'/' + voice.name();
+            if (m_known->voices.contains(id)) {
+                continue;
+            }
+            m_known->voices.insert(id, voice);
+            const SpeechVoice entry { id,
+                QStringLiteral("%1 (%2)").arg(
+                    voice.name(), QLocale::languageToString(voice.locale().language())) };
+            (voice.locale().language() == ours ? own : others).append(entry);
+        }
+    }
+    speech->setLocale(initial);
+    m_voices = own + others;
 }
 
 bool QtSpeech::available() const
@@ -94,7 +101,7 @@ QString QtSpeech::unavailableReason() const
 
 QList<SpeechVoice> QtSpeech::voices() const
 {
-    engine();
+    const_cast<QtSpeech*>(this)->listVoices();
     return m_voices;
 }
 
@@ -116,9 +123,18 @@ void QtSpeech::say(const QString& text, const QString& voiceId, double rate)
             speech->setLocale(*sameLanguage);
         }
     }
-    const auto voice = m_known->voices.constFind(voiceId);
-    if (voice != m_known->voices.constEnd()) {
-        speech->setVoice(*voice);
+    // The chosen voice is most often one of the language's; the others are looked through only
+    // when it is not.
+    const QString voiceName = voiceId.section(u'/', 1);
+    if (!voiceId.isEmpty() && voiceId.section(u'/', 0, 0) == m_engine) {
+        const QList<QVoice> near = speech->availableVoices();
+        const auto found = std::find_if(
+            near.begin(), near.end(), [&](const QVoice& voice) { return voice.name() == voiceName; });
+        if (found != near.end()) {
+            speech->setVoice(*found);
+        } else if (listVoices(); m_known->voices.contains(voiceId)) {
+            speech->setVoice(m_known->voices.value(voiceId));
+        }
     }
     speech->setRate(std::clamp(rate, -1.0, 1.0));
     speech->say(text);

@@ -30,6 +30,7 @@ public:
 private:
     QTextToSpeech* engine() const;
     void load();
+    void listVoices();
     void stateChanged(int state);
 
     QStringList m_engines;
@@ -37,6 +38,7 @@ private:
     bool m_speaking = false;
     std::unique_ptr<QTextToSpeech> m_speech;
     QList<SpeechVoice> m_voices;
+    QString m_engine;
     // The engine's own description of each voice, by id.
     struct Known;
     std::unique_ptr<Known> m_known;
