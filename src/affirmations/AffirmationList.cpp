@@ -41,7 +41,8 @@ void AffirmationList::refreshRecordings()
     for (const Row& row : rows()) {
         recorded.append(!stems.isEmpty() && stems.contains(Recordings::stem(row.text)));
     }
-    if (recorded != m_recorded) {
+    // Not QList's own ==: with both empty it hands memcmp a null pointer.
+    if (!std::ranges::equal(recorded, m_recorded)) {
         m_recorded = recorded;
         if (!rows().isEmpty()) {
             emit dataChanged(index(0), index(int(rows().size()) - 1));

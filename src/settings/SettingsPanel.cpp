@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -68,7 +69,10 @@ void SettingsPanel::connectSignals()
         dialog.exec();
     });
     connect(m_voiceButton, &QPushButton::clicked, this, [this] {
+        // The speech engine loads, and lists its voices, the first time: seconds with some engines.
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         VoiceDialog dialog(m_platform, m_voice, this);
+        QGuiApplication::restoreOverrideCursor();
         dialog.exec();
     });
     connect(m_playMusicBox, &QCheckBox::clicked, &m_options, &ShowOptions::setPlayMusic);
