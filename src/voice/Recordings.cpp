@@ -15,6 +15,13 @@ const QByteArray kFolderSuffix = QByteArrayLiteral(".voice");
 // Enough of the sentence to know it by in a file manager, within a file name's 255 bytes.
 constexpr int kReadableLength = 48;
 
+// "ogg" of ".../calm 2ec3d0c752de.ogg".
+QString suffixOf(const NativePath& file)
+{
+    const QByteArray& bytes = file.bytes();
+    return QString::fromLatin1(bytes.mid(bytes.lastIndexOf('.') + 1));
+}
+
 QString tr(const char* text)
 {
     return QCoreApplication::translate("vellumora::Recordings", text);
@@ -121,9 +128,7 @@ NativePath Recordings::partFor(
 
 Outcome Recordings::keep(const NativePath& part, const QString& category, const QString& text) const
 {
-    const QByteArray& bytes = part.bytes();
-    const QString suffix = QString::fromLatin1(bytes.mid(bytes.lastIndexOf('.') + 1));
-    const NativePath target = fileFor(folder(category), text, suffix);
+    const NativePath target = fileFor(folder(category), text, suffixOf(part));
     QString error;
     if (const std::optional<NativePath> old = find(category, text)) {
         const TrashedFile trashed = m_trash.discard(*old, &error);
@@ -152,7 +157,8 @@ Outcome Recordings::import(const QString& source, const QString& category, const
         return Outcome::refused(withReason(tr("The recording could not be kept."), error));
     }
     QFile in(source);
-    if (!QFile::copy(source, part.toString())) {
+    // Copied by this QFile, so that its error says why the copy failed.
+    if (!in.copy(part.toString())) {
         removeNativeFile(part);
         return Outcome::refused(
             withReason(tr("The file \"%1\" could not be copied.").arg(source), in.errorString()));
@@ -190,9 +196,7 @@ Outcome Recordings::restore(const TrashedFile& trashed, const NativePath& target
 
 Outcome Recordings::restore(const TrashedFile& trashed, const QString& category, const QString& text) const
 {
-    const QByteArray& bytes = trashed.original.bytes();
-    return restore(
-        trashed, fileFor(folder(category), text, QString::fromLatin1(bytes.mid(bytes.lastIndexOf('.') + 1))));
+    return restore(trashed, fileFor(folder(category), text, suffixOf(trashed.original)));
 }
 
 Outcome Recordings::restoreFolder(const TrashedFile& trashed, const QString& category) const
@@ -206,9 +210,7 @@ Outcome Recordings::follow(const QString& category, const QString& from, const Q
     if (!old || from == to || find(category, to)) {
         return {};
     }
-    const QByteArray& bytes = old->bytes();
-    const NativePath target
-        = fileFor(folder(category), to, QString::fromLatin1(bytes.mid(bytes.lastIndexOf('.') + 1)));
+    const NativePath target = fileFor(folder(category), to, suffixOf(*old));
     QString error;
     const bool done
         = copy ? QFile::copy(old->toString(), target.toString()) : moveNativeFile(*old, target, &error);
