@@ -45,6 +45,10 @@ public:
     {
         return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
     }
+    QString saveFileName(const SaveFileRequest&) override
+    {
+        return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
+    }
     QString thumbnailFolder() const override { return m_thumbnails; }
     // Deletes go to "deleted" beside the library, never to the user's Trash.
     QString trashFolder() const override { return {}; }

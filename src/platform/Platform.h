@@ -36,6 +36,13 @@ struct OpenFileRequest {
     QString initialPath; // the dialog opens on this file (and its folder), or in this folder
 };
 
+struct SaveFileRequest {
+    QString title;
+    QList<FileFilter> filters;
+    // The folder the dialog opens in and the name it offers.
+    QString suggestedPath;
+};
+
 // Everything the windows need from the outside world. The program runs on QtPlatform;
 // tests pass a fake that records messages and answers them.
 class Platform {
@@ -64,6 +71,9 @@ public:
 
     // Modal open-file dialog for an existing file; an empty string when cancelled.
     virtual QString openFileName(const OpenFileRequest& request) = 0;
+
+    // Modal save-file dialog, which asks before an existing file is replaced; empty when cancelled.
+    virtual QString saveFileName(const SaveFileRequest& request) = 0;
 
     // Modal dialog choosing an existing folder, opening on the initial one; empty when cancelled.
     virtual QString openFolderName(const QString& title, const QString& initialFolder) = 0;

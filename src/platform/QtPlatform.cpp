@@ -178,6 +178,17 @@ QString QtPlatform::openFileName(const OpenFileRequest& request)
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtPlatform::saveFileName(const SaveFileRequest& request)
+{
+    QStringList filters;
+    for (const FileFilter& filter : request.filters) {
+        filters.append(filter.label + QStringLiteral(" (")
+            + QString(filter.pattern).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')'));
+    }
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), request.title, request.suggestedPath,
+        filters.join(QStringLiteral(";;")));
+}
+
 QString QtPlatform::openFolderName(const QString& title, const QString& initialFolder)
 {
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, initialFolder);

@@ -22,6 +22,7 @@ public:
     bool setSetting(const QString& section, const QString& key, const QString& value) override;
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFileName(const OpenFileRequest& request) override;
+    QString saveFileName(const SaveFileRequest& request) override;
     QString openFolderName(const QString& title, const QString& initialFolder) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::unique_ptr<MediaControl> createMediaControl() override;

@@ -38,4 +38,10 @@ QString FakePlatform::openFileName(const OpenFileRequest& request)
     return nextChosen();
 }
 
+QString FakePlatform::saveFileName(const SaveFileRequest& request)
+{
+    saveRequests.append(request);
+    return nextChosen();
+}
+
 } // namespace vellumora

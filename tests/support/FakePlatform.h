@@ -218,6 +218,7 @@ public:
     bool setSetting(const QString& section, const QString& key, const QString& value) override;
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFileName(const OpenFileRequest& request) override;
+    QString saveFileName(const SaveFileRequest& request) override;
     QString openFolderName(const QString&, const QString&) override { return nextChosen(); }
     QString thumbnailFolder() const override { return thumbnails.path(); }
     QString trashFolder() const override { return trash.filePath("Trash"); }
@@ -291,6 +292,8 @@ public:
     // Cancel.
     QStringList chosenFiles;
     QList<OpenFileRequest> fileRequests;
+    // The save-file dialog answers from chosenFiles too.
+    QList<SaveFileRequest> saveRequests;
     QTemporaryDir thumbnails;
     // Holds the desktop's Trash.
     QTemporaryDir trash;
