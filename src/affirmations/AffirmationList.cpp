@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <cstdlib>
 
 namespace vellumora {
 
@@ -113,6 +114,50 @@ Outcome AffirmationList::show(const QString& category)
     }
     choose(0);
     return {};
+}
+
+bool AffirmationList::reread(Outcome& outcome)
+{
+    if (m_category.isEmpty()) {
+        return false;
+    }
+    QString error;
+    TextEncoding encoding = m_encoding;
+    const std::optional<QList<Row>> read
+        = m_store.readRows(m_store.categoryPath(m_category), &encoding, &error);
+    if (!read) {
+        outcome.tell(withReason(tr("The affirmations of \"%1\" were changed by another program but cannot "
+                                   "be read, so they are shown as they were.")
+                                    .arg(m_category),
+            error));
+        return false;
+    }
+    m_encoding = encoding;
+    m_file.setRead(true);
+    if (*read == rows()) {
+        refreshRecordings();
+        return false;
+    }
+    const int was = selected();
+    const QString chosen = isRow(was) ? rows().at(was).text : QString();
+    resetRows(*read);
+    m_recorded.clear();
+    refreshRecordings();
+    // The same text nearest to where it was: a file edited elsewhere may have moved it.
+    int found = -1;
+    for (int row = 0; row < rows().size(); ++row) {
+        if (rows().at(row).text == chosen && (found < 0 || std::abs(row - was) < std::abs(found - was))) {
+            found = row;
+        }
+    }
+    if (found >= 0) {
+        setSelected(found);
+    } else if (m_editor == Editor::Idle && isRow(std::min(was, int(rows().size()) - 1))) {
+        choose(std::max(0, std::min(was, int(rows().size()) - 1)));
+    } else if (rows().isEmpty() && m_editor == Editor::Idle) {
+        emit fieldTextSet(QString());
+    }
+    return true;
 }
 
 void AffirmationList::clear()

@@ -47,6 +47,10 @@ public:
     Outcome show(const QString& category);
     // No category is chosen any more.
     void clear();
+    // Reads the category's file again after another program changed the library folder. The
+    // chosen affirmation stays chosen while it is there, and the text being typed stays. Whether
+    // the rows changed.
+    bool reread(Outcome& outcome);
 
     // The category whose affirmations these are; empty when none is chosen.
     const QString& category() const { return m_category; }

@@ -42,7 +42,9 @@ Outcome CategoryIndex::load()
 {
     Outcome outcome;
     QList<Row> listed;
-    for (const QString& name : m_store.listCategoryNames()) {
+    const QStringList files = m_store.listCategoryNames();
+    m_files = QSet<QString>(files.cbegin(), files.cend());
+    for (const QString& name : files) {
         listed.append({ name, false });
     }
     m_index.setRead(true);
@@ -70,6 +72,59 @@ Outcome CategoryIndex::load()
         outcome.tell(withReason(tr("The category list could not be saved."), error));
     }
     return outcome;
+}
+
+bool CategoryIndex::reread(Outcome& outcome)
+{
+    const QStringList files = m_store.listCategoryNames();
+    const QSet<QString> now(files.cbegin(), files.cend());
+    const QSet<QString> came = now - m_files;
+    const QSet<QString> went = m_files - now;
+    m_files = now;
+    QList<Row> read = rows();
+    if (m_store.indexExists()) {
+        QString error;
+        const std::optional<QList<Row>> index = m_store.readIndex(&error);
+        if (!index) {
+            outcome.tell(withReason(tr("The category list was changed by another program but cannot be "
+                                       "read, so it is shown as it was."),
+                error));
+            return false;
+        }
+        m_index.setRead(true);
+        read = usableRows(*index, outcome);
+    }
+    QList<Row> next;
+    for (const Row& row : std::as_const(read)) {
+        if (!went.contains(row.text) || m_store.findCategoryFile(row.text)) {
+            next.append(row);
+        }
+    }
+    for (const QString& name : files) {
+        const bool listed = std::ranges::any_of(
+            next, [&name](const Row& row) { return row.text.compare(name, Qt::CaseInsensitive) == 0; });
+        if (came.contains(name) && !listed && next.size() < CategoryStore::kMaxRows) {
+            next.append({ name, true });
+        }
+    }
+    QString error;
+    // The index names what the library holds, as after every load.
+    if ((next != read || !m_store.indexExists()) && !m_store.writeIndex(next, &error)) {
+        outcome.tell(withReason(tr("The category list could not be saved."), error));
+    }
+    if (next == rows()) {
+        return false;
+    }
+    const QString chosen = isRow(selected()) ? rows().at(selected()).text : QString();
+    resetRows(next);
+    if (const int row = rowNamed(chosen); row >= 0 && chosen == m_affirmations.category()) {
+        setSelected(row);
+    } else if (next.isEmpty()) {
+        m_affirmations.clear();
+    } else {
+        outcome.add(choose(0));
+    }
+    return true;
 }
 
 Outcome CategoryIndex::choose(int row)

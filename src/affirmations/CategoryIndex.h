@@ -2,6 +2,8 @@
 
 #include "affirmations/RowModel.h"
 
+#include <QSet>
+
 namespace vellumora {
 
 class AffirmationList;
@@ -41,6 +43,10 @@ public:
     Outcome restore(const DeletedCategory& deleted, QString* restoredName = nullptr);
     // The row of exactly this name, -1 when none is listed.
     int rowNamed(const QString& name) const;
+    // Reads the index again after another program changed the library folder: a category file
+    // that came is listed at the end, ticked, one that went is no longer listed, and the chosen
+    // category stays chosen while it is listed. Whether the rows changed.
+    bool reread(Outcome& outcome);
 
 signals:
     void categoryDeleted(const vellumora::DeletedCategory& deleted);
@@ -56,6 +62,8 @@ private:
     AffirmationList& m_affirmations;
     // An index that exists but cannot be read must not be overwritten from an empty list.
     ReadGuard m_index { true };
+    // The category files in the folder when it was last looked at.
+    QSet<QString> m_files;
 };
 
 } // namespace vellumora

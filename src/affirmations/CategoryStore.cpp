@@ -2,6 +2,7 @@
 
 #include "storage/DataFile.h"
 #include "storage/QuotedFields.h"
+#include "storage/SyncFiles.h"
 
 #include <QSet>
 
@@ -88,9 +89,12 @@ QStringList CategoryStore::listCategoryNames() const
         if (!file.endsWith(kExtension.toLatin1())) {
             continue;
         }
-        const QString name = decodeBytes(file).text.chopped(kExtension.size());
-        // The same name in both encodings is one category; either file is found by it.
-        if (isUsableName(name) && !seen.contains(name)) {
+        const QString fileName = decodeBytes(file).text;
+        const QString name = fileName.chopped(kExtension.size());
+        // The same name in both encodings is one category; either file is found by it. What a
+        // sync tool leaves beside the files is never a category.
+        if (isUsableName(name) && !seen.contains(name)
+            && SyncFiles::classify(fileName) == SyncFiles::Kind::Ordinary) {
             seen.insert(name);
             names.append(name);
         }

@@ -111,6 +111,19 @@ void ImageLibraryPanel::connectSignals()
     // Tracking is on, so dragging the thumb moves the strip as it goes.
     connect(m_scrollBar, &QScrollBar::valueChanged, m_strip, &ThumbnailStrip::scrollTo);
     connect(&m_pictures, &PictureLibrary::modelReset, this, &ImageLibraryPanel::rebuildThumbnails);
+    connect(&m_pictures, &PictureLibrary::picturesRewritten, m_strip, &ThumbnailStrip::forget);
+    // A list read again keeps its selection where the picture is still listed.
+    connect(&m_pictures, &PictureLibrary::modelAboutToBeReset, this, [this] {
+        const QModelIndexList selected = m_pictureList->selectionModel()->selectedRows();
+        m_selectedName = selected.isEmpty() ? QString() : selected.constFirst().data().toString();
+    });
+    connect(&m_pictures, &PictureLibrary::modelReset, this, [this] {
+        const QModelIndexList found = m_pictures.match(m_pictures.index(0), Qt::DisplayRole, m_selectedName,
+            1, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (!m_selectedName.isEmpty() && !found.isEmpty()) {
+            m_pictureList->setCurrentIndex(found.constFirst());
+        }
+    });
     connect(&m_pictures, &PictureLibrary::rowsInserted, this, &ImageLibraryPanel::rebuildThumbnails);
     connect(&m_pictures, &PictureLibrary::rowsRemoved, this, &ImageLibraryPanel::rebuildThumbnails);
 }

@@ -56,6 +56,8 @@ private:
     QPushButton* m_addButton = nullptr;
     QVBoxLayout* m_buttonsAndOptions = nullptr;
     int m_wheelAngle = 0;
+    // The picture selected while the list is read again.
+    QString m_selectedName;
 };
 
 } // namespace vellumora

@@ -2,6 +2,9 @@
 
 #include "images/PictureDecoder.h"
 #include "storage/DataFile.h"
+#include "storage/SyncFiles.h"
+
+#include <algorithm>
 
 namespace vellumora {
 
@@ -40,8 +43,90 @@ QList<NativePath> PictureLibrary::paths() const
     return result;
 }
 
+QHash<QByteArray, NativeFileInfo> PictureLibrary::look() const
+{
+    QHash<QByteArray, NativeFileInfo> files;
+    const NativePath folder = m_store.folder();
+    for (const QByteArray& name : nativeFileNames(folder)) {
+        if (name == LibraryFiles::kRecordName.toLatin1()
+            || SyncFiles::classify(decodeBytes(name).text) != SyncFiles::Kind::Ordinary) {
+            continue;
+        }
+        if (const std::optional<NativeFileInfo> info = nativeFileInfo(folder.child(name))) {
+            files.insert(name, *info);
+        }
+    }
+    return files;
+}
+
+bool PictureLibrary::reread(Outcome& outcome)
+{
+    const QHash<QByteArray, NativeFileInfo> now = look();
+    const NativePath folder = m_store.folder();
+    QString error;
+    const std::optional<QStringList> record = m_store.readRecord(&error);
+    if (!record) {
+        outcome.tell(withReason(tr("The picture list was changed by another program but cannot be read, "
+                                   "so it is shown as it was."),
+            error));
+        return false;
+    }
+    m_record.setRead(true);
+    QStringList next;
+    QList<NativePath> rewritten;
+    for (const QString& name : *record) {
+        const QByteArray file = m_store.pathOf(name).bytes().mid(folder.bytes().size() + 1);
+        const bool went = m_files.contains(file) && !now.contains(file);
+        if (went) {
+            continue;
+        }
+        next.append(name);
+        if (m_files.contains(file) && now.contains(file)
+            && (m_files[file].size != now[file].size || m_files[file].modified != now[file].modified)) {
+            rewritten.append(folder.child(file));
+        }
+    }
+    QList<QByteArray> came;
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        if (!m_files.contains(it.key())) {
+            came.append(it.key());
+        }
+    }
+    std::sort(came.begin(), came.end());
+    m_files = now;
+    for (const QByteArray& file : std::as_const(came)) {
+        const QString name = decodeBytes(file).text;
+        if (next.contains(name) || !PictureStore::isStorableName(name)
+            || m_store.pathOf(name) != folder.child(file)) {
+            continue;
+        }
+        if (PictureDecoder::inspect(folder.child(file)) == PictureDecoder::Verdict::Decodable) {
+            next.append(name);
+        } else {
+            // Perhaps not whole yet: it is looked at again at the next change.
+            m_files.remove(file);
+        }
+    }
+    if (next != *record) {
+        if (const Outcome written = writeRecord(next); !written) {
+            outcome.add(written);
+        }
+    }
+    if (!rewritten.isEmpty()) {
+        emit picturesRewritten(rewritten);
+    }
+    if (next == m_names) {
+        return false;
+    }
+    beginResetModel();
+    m_names = next;
+    endResetModel();
+    return true;
+}
+
 Outcome PictureLibrary::load()
 {
+    m_files = look();
     QString error;
     const std::optional<QStringList> names = m_store.readRecord(&error);
     m_record.setRead(names.has_value(),

@@ -4,6 +4,7 @@
 #include "platform/Outcome.h"
 
 #include <QAbstractListModel>
+#include <QHash>
 
 namespace vellumora {
 
@@ -39,14 +40,23 @@ public:
     // the first free numbered one.
     Outcome restore(const DeletedPicture& deleted);
 
+    // Looks at the store again after another program changed it: a picture file that came is
+    // listed at the end and one that went is no longer listed (both written to the record), the
+    // record is read again, and pictures written over are announced. Whether the rows changed.
+    bool reread(Outcome& outcome);
+
     int count() const { return int(m_names.size()); }
     // Where each picture is stored, in order; empty for a name that is no file name.
     QList<NativePath> paths() const;
 
 signals:
     void pictureDeleted(const vellumora::DeletedPicture& deleted);
+    // These pictures' files were written over: what was made from them is stale.
+    void picturesRewritten(const QList<vellumora::NativePath>& paths);
 
 private:
+    // The store's picture files with their sizes and times.
+    QHash<QByteArray, NativeFileInfo> look() const;
     Outcome writeRecord(const QStringList& names);
     // The name the chosen file is stored under; nothing when that very picture is in the library.
     std::optional<QString> freeName(const QString& chosenPath) const;
@@ -55,6 +65,8 @@ private:
     QStringList m_names;
     // A record file that exists but cannot be read must not be overwritten from an empty list.
     ReadGuard m_record { true };
+    // The store as it was last looked at.
+    QHash<QByteArray, NativeFileInfo> m_files;
 };
 
 } // namespace vellumora

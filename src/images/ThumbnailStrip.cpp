@@ -64,6 +64,20 @@ void ThumbnailStrip::setPictures(const QList<NativePath>& paths)
     keepNearTheView();
 }
 
+void ThumbnailStrip::forget(const QList<NativePath>& paths)
+{
+    for (Entry& entry : m_entries) {
+        if (paths.contains(entry.path)) {
+            // A decode still running for the old file is dropped by its ticket.
+            entry.ticket = m_nextTicket++;
+            entry.state = State::Waiting;
+            entry.pixmap = {};
+        }
+    }
+    update();
+    keepNearTheView();
+}
+
 QImage ThumbnailStrip::thumbnail(int i) const
 {
     if (i < 1 || i > count()) {

@@ -34,6 +34,8 @@ public:
     // The pictures to show, in order; an empty path is a box that stays empty. Thumbnails of
     // paths already shown are kept.
     void setPictures(const QList<NativePath>& paths);
+    // These files were written over: their thumbnails are made again.
+    void forget(const QList<NativePath>& paths);
     int count() const { return int(m_entries.size()); }
     // The thumbnail as drawn; null while it is being decoded and when it cannot be.
     QImage thumbnail(int i) const;

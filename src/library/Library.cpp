@@ -2,6 +2,10 @@
 
 #include "platform/Platform.h"
 #include "storage/LibraryFiles.h"
+#include "storage/NativePath.h"
+#include "storage/SyncFiles.h"
+
+#include <QDir>
 
 namespace vellumora {
 
@@ -14,7 +18,8 @@ std::unique_ptr<Library> Library::open(const QString& folder, Platform& platform
 }
 
 Library::Library(const QString& folder, Platform& platform)
-    : m_store(folder, platform.trashFolder())
+    : m_files(folder)
+    , m_store(folder, platform.trashFolder())
     , m_affirmations(m_store, this)
     , m_categories(m_store, m_affirmations, this)
     , m_pictures(folder, platform.trashFolder(), this)
@@ -35,7 +40,63 @@ Outcome Library::load()
     Outcome outcome;
     outcome.add(m_pictures.load());
     outcome.add(m_categories.load());
+    tellOfConflicts(outcome);
     return outcome;
+}
+
+void Library::watch()
+{
+    if (!m_watch) {
+        m_watch = new FolderWatch(this);
+        connect(m_watch, &FolderWatch::changed, this, &Library::takeChanges);
+    }
+    m_watch->watch({ m_files.folder(), m_files.categoryFolder(), m_files.pictureFolder() });
+}
+
+void Library::takeChanges(const QStringList& folders)
+{
+    Outcome outcome;
+    bool changed = false;
+    // The top folder holds the index, and the other two, which a sync tool may make anew.
+    const bool top = folders.contains(m_files.folder());
+    if (top || folders.contains(m_files.categoryFolder())) {
+        changed |= m_categories.reread(outcome);
+        changed |= m_affirmations.reread(outcome);
+    }
+    if (top || folders.contains(m_files.pictureFolder())) {
+        changed |= m_pictures.reread(outcome);
+    }
+    tellOfConflicts(outcome);
+    Outcome untold;
+    for (const Outcome::Notice& notice : outcome.notices()) {
+        if (!m_told.contains(notice.text)) {
+            m_told.insert(notice.text);
+            untold.tell(notice.text, notice.icon);
+        }
+    }
+    if (changed || !untold.notices().isEmpty()) {
+        emit changedOnDisk(untold);
+    }
+}
+
+void Library::tellOfConflicts(Outcome& outcome)
+{
+    QStringList found;
+    for (const QString& folder : { m_files.folder(), m_files.categoryFolder(), m_files.pictureFolder() }) {
+        for (const QByteArray& file : nativeFileNames(NativePath(folder))) {
+            const QString name = decodeBytes(file).text;
+            if (SyncFiles::classify(name) == SyncFiles::Kind::Conflict) {
+                found.append(QDir::toNativeSeparators(folder + QLatin1Char('/') + name));
+            }
+        }
+    }
+    found.sort();
+    for (const QString& path : std::as_const(found)) {
+        outcome.tell(tr("A sync tool kept a second version of a library file: \"%1\". Vellumora does not "
+                        "read it: copy what you want to keep into the file it belongs to, then delete it.")
+                         .arg(path),
+            MessageIcon::Information);
+    }
 }
 
 QList<Affirmation> Library::tickedAffirmationsWithCategories() const

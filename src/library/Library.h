@@ -4,6 +4,7 @@
 #include "affirmations/CategoryIndex.h"
 #include "images/PictureLibrary.h"
 #include "library/DeleteHistory.h"
+#include "platform/FolderWatch.h"
 #include "settings/DesktopOptions.h"
 #include "settings/ReminderOptions.h"
 #include "settings/ShowOptions.h"
@@ -46,9 +47,26 @@ public:
     QStringList tickedAffirmations() const;
     QList<Affirmation> tickedAffirmationsWithCategories() const;
 
+    const QString& folder() const { return m_files.folder(); }
+    // From now on what another program changes in the library's folders is read again within a
+    // second; the program's own writes read back as they are and change nothing.
+    void watch();
+    // Reads again what may have changed in these folders of the library.
+    void takeChanges(const QStringList& folders);
+
+signals:
+    // Another program changed the library and its models show it now; what the user must be told.
+    void changedOnDisk(const vellumora::Outcome& outcome);
+
 private:
     Library(const QString& folder, Platform& platform);
+    // Copies that sync tools kept of the library's files, each told once.
+    void tellOfConflicts(Outcome& outcome);
 
+    LibraryFiles m_files;
+    FolderWatch* m_watch = nullptr;
+    // What the user was told about changes from outside, so a file that stays wrong is told of once.
+    QSet<QString> m_told;
     CategoryStore m_store;
     AffirmationList m_affirmations;
     CategoryIndex m_categories;

@@ -99,6 +99,15 @@ bool Program::start(StartMode mode)
         end();
         return false;
     }
+    // What another program changes in the library is seen while this one runs.
+    m_library->watch();
+    connect(m_library.get(), &Library::changedOnDisk, this, [this](const Outcome& outcome) {
+        if (m_main && m_main->isVisible()) {
+            outcome.report(m_platform);
+        } else {
+            printNotices(outcome);
+        }
+    });
     m_reminders = std::make_unique<Reminders>(m_platform, *m_library, m_random);
     m_reminders->setShowRunning([this] { return m_main && m_main->isShowRunning(); });
     connect(m_reminders.get(), &Reminders::remind, this, &Program::deliver);

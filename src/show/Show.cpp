@@ -111,6 +111,36 @@ QPoint Show::placeIn(const QRect& screenArea, const QSize& windowSize)
     return screenArea.topLeft() + place;
 }
 
+void Show::setContent(const QList<NativePath>& pictures, const QStringList& affirmations)
+{
+    if (!m_running) {
+        return;
+    }
+    // The order goes on from the picture and the affirmation shown, where they are still there.
+    const NativePath shown = m_shownNumber >= 1 && m_shownNumber <= pictureCount()
+        ? m_plan.pictures.at(m_shownNumber - 1)
+        : NativePath();
+    const QString caption = m_plan.affirmations.value(m_affirmationIndex);
+    m_plan.pictures = pictures;
+    m_plan.affirmations = affirmations;
+    // Decodes asked for by number are of the old list.
+    ++m_generation;
+    m_pictures.clear();
+    m_unreadable.clear();
+    m_aheadNumber = 0;
+    const int shownNumber = int(pictures.indexOf(shown)) + 1;
+    m_shownNumber = shownNumber;
+    m_pictureIndex = shownNumber > 0 ? shownNumber : std::min(m_pictureIndex, pictureCount());
+    const int affirmation = int(affirmations.indexOf(caption));
+    m_affirmationIndex
+        = affirmation >= 0 ? affirmation : std::min(m_affirmationIndex, int(affirmations.size()) - 1);
+    if (pictures.isEmpty()) {
+        emit nothingToShow();
+        return;
+    }
+    requestAhead();
+}
+
 void Show::setCaptionFont(const QFont& font)
 {
     m_plan.captionFont = font;

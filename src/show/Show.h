@@ -65,6 +65,9 @@ public:
     void advance();
     // Where the window goes in this screen area at this tick: centred, or at random wholly on it.
     QPoint placeIn(const QRect& screenArea, const QSize& windowSize);
+    // The library changed while the show runs: the next tick takes these pictures and
+    // affirmations. The picture and the caption shown now stay until then.
+    void setContent(const QList<NativePath>& pictures, const QStringList& affirmations);
     // Another font for the caption, which the glide turns by from now on.
     void setCaptionFont(const QFont& font);
 

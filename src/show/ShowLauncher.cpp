@@ -15,6 +15,19 @@
 
 namespace vellumora {
 
+namespace {
+
+QStringList texts(const QList<Affirmation>& affirmations)
+{
+    QStringList result;
+    for (const Affirmation& affirmation : affirmations) {
+        result.append(affirmation.text);
+    }
+    return result;
+}
+
+} // namespace
+
 ShowLauncher::ShowLauncher(
     Platform& platform, QRandomGenerator& random, Library& library, MainWindowParts main, QObject* parent)
     : QObject(parent)
@@ -28,6 +41,12 @@ ShowLauncher::ShowLauncher(
     connect(&m_show, &Show::pictureWanted, &m_main.loader, &PictureLoader::loadPicture);
     connect(&m_main.loader, &PictureLoader::pictureLoaded, &m_show, &Show::pictureDecoded);
     connect(&m_show, &Show::nothingToShow, this, &ShowLauncher::nothingToShow);
+    connect(&m_library, &Library::changedOnDisk, this, [this] {
+        if (isRunning()) {
+            m_affirmations = m_library.tickedAffirmationsWithCategories();
+            m_show.setContent(m_library.pictures().paths(), texts(m_affirmations));
+        }
+    });
     connect(&m_show, &Show::affirmationShown, this, [this](int index) {
         if (m_library.voice().settings().say && index < m_affirmations.size()) {
             m_main.voice.say(m_affirmations.at(index));
@@ -182,11 +201,7 @@ bool ShowLauncher::start()
     shown.setShowGeometry(geometry);
     const ThumbnailStrip& thumbnails = m_main.thumbnails;
     m_affirmations = m_library.tickedAffirmationsWithCategories();
-    QStringList texts;
-    for (const Affirmation& affirmation : std::as_const(m_affirmations)) {
-        texts.append(affirmation.text);
-    }
-    m_show.start({ m_library.pictures().paths(), texts, options.pictureSeconds() * 1000,
+    m_show.start({ m_library.pictures().paths(), texts(m_affirmations), options.pictureSeconds() * 1000,
         options.stepMilliseconds(), display.order == Order::Random, display.placement == Placement::Random,
         shown.devicePixelRatioF(), [&thumbnails](int number) { return thumbnails.thumbnail(number); },
         display.pictureFit, geometry.picture.size(), geometry.captionTurnTwips, font.font });

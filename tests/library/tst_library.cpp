@@ -2,6 +2,8 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace vellumora;
@@ -112,6 +114,107 @@ private slots:
         QCOMPARE(lib->shownRecorded(), "calm+|rest");
         QCOMPARE(lib->read({ Libraries::recording("calm") + "=" }),
             QByteArrayList { Libraries::recording("calm") + "=voice" });
+    }
+
+    // Another program changes the library folder while the program runs: a shell line in that
+    // folder ($O is a folder outside it, $P a picture there), then the categories, the affirmations of Health
+    // with the one chosen, and the pictures (their count past four), once the change has settled.
+    void outsideChanges_data()
+    {
+        QTest::addColumn<QString>("shell");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QStringList>("told");
+        const auto row = [](const char* name, const QString& shell, const QString& after,
+                             const QStringList& told = {}) { QTest::newRow(name) << shell << after << told; };
+        const QString categories = "Café+|Health|Work+ / ";
+        const QString pictures = " / a.jpg|b.jpg";
+        row("a category copied over",
+            R"(printf '"rest",#FALSE#\r\n"new",#TRUE#\r\n' > "$O/h" && cp "$O/h" system/Health.txt)",
+            categories + "rest *|new+" + pictures);
+        row("the index renamed over, as an editor saves",
+            R"(printf '"Work",#TRUE#\r\n"Health",#TRUE#\r\n' > item.new && mv item.new item.txt)",
+            "Work+|Health+ / calm+~|rest *" + pictures);
+        row("written in two parts, then renamed",
+            R"(printf '"ca' > system/.h.tmp && printf 'lm",#TRUE#\r\n' >> system/.h.tmp && mv system/.h.tmp system/Health.txt)",
+            categories + "calm+~ *" + pictures);
+        row("kept as a backup while the new one is written",
+            R"(mv system/Health.txt system/Health.txt~ && printf '"rest",#TRUE#\r\n' > system/Health.txt && rm system/Health.txt~)",
+            categories + "rest+ *" + pictures);
+        row("a sync tool with its temporary files",
+            R"(mkdir "$O/in" && printf '"sing",#TRUE#\r\n' > "$O/in/Joy.txt" && cp system/Health.txt "$O/in" && printf '"stretch",#TRUE#\r\n' >> "$O/in/Health.txt" && rsync -r "$O/in/" system/)",
+            "Café+|Health|Work+|Joy+ / calm+~|rest *|stretch+" + pictures);
+        row("a category file removed", "rm system/Work.txt", "Café+|Health / calm+~|rest *" + pictures);
+        row("the record edited", R"(printf '"b.jpg"\r\n' > SystemFolder/record.txt)",
+            categories + "calm+~|rest *" + " / b.jpg");
+        row("a picture copied in, another removed",
+            R"(cp "$P" SystemFolder/new.jpg && rm SystemFolder/a.jpg)",
+            categories + "calm+~|rest *" + " / b.jpg|new.jpg");
+        row("a burst of a hundred pictures", R"(for i in $(seq 100); do cp "$P" SystemFolder/p$i.jpg; done)",
+            categories + "calm+~|rest *" + " / 102 pictures");
+        row("files no library reads",
+            R"(cp "$P" SystemFolder/.p.jpg.part && cp "$P" SystemFolder/x.tmp && echo > system/~lock.Work.txt#)",
+            categories + "calm+~|rest *" + pictures);
+        row("a second version a sync tool kept",
+            "cp system/Health.txt system/Health.sync-conflict-20261208-101010-ABCDEFG.txt",
+            categories + "calm+~|rest *" + pictures,
+            { "A sync tool kept a second version of a library file" });
+        row("a line that names no category", R"(printf '"../x",#TRUE#\r\n"Health",#FALSE#\r\n' > item.txt)",
+            "Health / calm+~|rest *" + pictures,
+            { "1 line(s) of the category list named no usable category" });
+    }
+
+    void outsideChanges()
+    {
+        QFETCH(QString, shell);
+        QFETCH(QString, after);
+        QFETCH(QStringList, told);
+        const auto lib = loaded();
+        QTemporaryDir outside;
+        const QString picture = outside.filePath("photo.jpg");
+        QVERIFY(writeSolidPicture(picture, Qt::red));
+        lib->take("choose 1");
+        lib->take("pick 1");
+        lib->library->watch();
+        QObject::connect(lib->library.get(), &Library::changedOnDisk, [&lib](const Outcome& outcome) {
+            for (const Outcome::Notice& notice : outcome.notices()) {
+                lib->told.append(notice.text);
+            }
+        });
+        const auto shown = [&lib] {
+            QString affirmations;
+            for (int row = 0; row < lib->affirmations.rowCount(); ++row) {
+                affirmations += (row > 0 ? "|" : "")
+                    + Libraries::shown({ lib->affirmations.rows().at(row) }, true)
+                    + (lib->affirmations.hasRecording(row) ? "~" : "")
+                    + (row == lib->affirmations.selected() ? " *" : "");
+            }
+            QStringList pictures;
+            for (int row = 0; row < lib->pictures.count(); ++row) {
+                pictures.append(lib->pictures.index(row).data().toString());
+            }
+            return lib->shown(lib->categories.rows(), true) + " / " + affirmations + " / "
+                + (pictures.size() > 4 ? QString("%1 pictures").arg(pictures.size()) : pictures.join('|'));
+        };
+        QProcess process;
+        process.setWorkingDirectory(lib->dir->path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("P", picture);
+        environment.insert("O", outside.path());
+        process.setProcessEnvironment(environment);
+        process.start("sh", { "-c", shell });
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.readAllStandardError(), QByteArray());
+        QTRY_COMPARE(shown(), after);
+        QTRY_VERIFY2(lib->toldBeginning(told), qPrintable(lib->told.join('\n')));
+        // The lists are written as shown; the program's own writes change nothing more.
+        lib->take("load");
+        lib->take(QString("choose %1").arg(lib->categories.rowNamed("Health")));
+        QCOMPARE(shown().remove(" *"), QString(after).remove(" *"));
+        QSignalSpy settled(lib->library->findChild<FolderWatch*>(), &FolderWatch::changed);
+        QSignalSpy changed(lib->library.get(), &Library::changedOnDisk);
+        QVERIFY(lib->take("add x") && lib->take("add one more"));
+        QTRY_VERIFY(!settled.isEmpty());
+        QCOMPARE(changed.count(), 0);
     }
 
     // Deleted files sit in the desktop's Trash as freedesktop.org lays it out, so the file
