@@ -162,11 +162,17 @@ ImportedAffirmations AffirmationImport::read(
 
 Outcome AffirmationImport::readFile(const QString& path, QByteArray& bytes)
 {
-    const QString name = QFileInfo(path).fileName();
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    // Checked before opening: reading a pipe or a device would wait, or never end.
+    if (info.exists() && !info.isFile()) {
+        return Outcome::refused(
+            withReason(tr("The file \"%1\" could not be read.").arg(name), tr("It is not a file.")));
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !QFileInfo(path).isFile()) {
-        return Outcome::refused(withReason(tr("The file \"%1\" could not be read.").arg(name),
-            file.error() == QFileDevice::NoError ? tr("It is not a file.") : file.errorString()));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Outcome::refused(
+            withReason(tr("The file \"%1\" could not be read.").arg(name), file.errorString()));
     }
     if (file.size() > kMaxFileBytes) {
         return Outcome::refused(tr("The file \"%1\" is too large to be a list of affirmations.").arg(name));
