@@ -213,6 +213,30 @@ Outcome AffirmationList::pressAdd(const QString& fieldText)
     return {};
 }
 
+Outcome AffirmationList::appendRows(const QList<Row>& added)
+{
+    if (Outcome ready = writable(); !ready) {
+        return ready;
+    }
+    if (rows().size() + added.size() > CategoryStore::kMaxRows) {
+        return Outcome::refused(tr("This category can hold only %1 affirmations.")
+                                    .arg(QLocale().toString(CategoryStore::kMaxRows)));
+    }
+    if (added.isEmpty()) {
+        return Outcome::nothing();
+    }
+    const bool wasEmpty = rows().isEmpty();
+    if (Outcome saved = write(rows() + added); !saved) {
+        return saved;
+    }
+    RowModel::appendRows(added);
+    refreshRecordings();
+    if (wasEmpty) {
+        choose(0);
+    }
+    return {};
+}
+
 Outcome AffirmationList::roomForOneMore() const
 {
     if (Outcome ready = writable(); !ready) {

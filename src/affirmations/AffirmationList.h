@@ -56,6 +56,9 @@ public:
     const QString& category() const { return m_category; }
 
     Outcome pressAdd(const QString& fieldText);
+    // Adds the rows after the last, writing the file once; the first is chosen in a list that
+    // was empty.
+    Outcome appendRows(const QList<Row>& added);
     // Composing ends without storing anything; the chosen affirmation, if any, is offered again.
     void cancelComposing();
     Outcome editSelected(const QString& fieldText);

@@ -68,6 +68,8 @@ void AffirmationPanel::buildControls()
     m_textField->setObjectName(QStringLiteral("txtAddFileContent"));
     styleLibraryEntry(m_textField);
     m_textField->setAccessibleName(tr("Affirmation text"));
+    // An import passes over longer lines by the same limit.
+    m_textField->setMaxLength(CategoryStore::kMaxTextLength);
     // The button reads Update while an affirmation is written: it is fitted to both captions.
     m_addButton = libraryButton(tr("&Update"), "cmdAddContent", this, 950);
     m_addButton->setText(tr("&Add"));

@@ -22,6 +22,8 @@ public:
     AffirmationPanel(
         Platform& platform, AffirmationList& affirmations, Voice& voice, QWidget* parent = nullptr);
 
+    TickList* list() const { return m_affirmationList; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

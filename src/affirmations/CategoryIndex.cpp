@@ -194,6 +194,39 @@ Outcome CategoryIndex::create(const QString& typed)
     return Outcome().add(choose(int(rows().size()) - 1));
 }
 
+QString CategoryIndex::freeName(const QString& name, bool filesCount) const
+{
+    QString free = name;
+    for (int number = 2; listedRow(free) >= 0 || (filesCount && m_store.findCategoryFile(free)); ++number) {
+        free = numberedName(name + QStringLiteral(".txt"), number).chopped(4);
+    }
+    return free;
+}
+
+Outcome CategoryIndex::createFilled(const QString& name, const QList<Row>& rows, QString* created)
+{
+    if (Outcome room = roomForOneMore(); !room) {
+        return room;
+    }
+    const Row row { freeName(name, true), true };
+    const NativePath path = m_store.categoryPath(row.text);
+    QString error;
+    if (path.isEmpty() || !m_store.writeRows(path, rows, nullptr, &error)) {
+        return Outcome::refused(
+            withReason(tr("The category \"%1\" could not be created.").arg(row.text), error));
+    }
+    // The file goes again if the list cannot name it: no category half made.
+    if (Outcome written = write(QList<Row>(this->rows()) << row); !written) {
+        m_store.removeCategory(row.text);
+        return written;
+    }
+    appendRow(row);
+    if (created) {
+        *created = row.text;
+    }
+    return Outcome().add(choose(int(this->rows().size()) - 1));
+}
+
 Outcome CategoryIndex::roomForOneMore() const
 {
     if (rows().size() >= CategoryStore::kMaxRows) {
@@ -256,10 +289,7 @@ Outcome CategoryIndex::restore(const DeletedCategory& deleted, QString* restored
     // Its own name, unless a category or a file took it meanwhile: names in the list and files
     // in the folder both count, in any letter case.
     const bool bringsFile = !deleted.file.location.isEmpty();
-    QString name = deleted.row.text;
-    for (int number = 2; listedRow(name) >= 0 || (bringsFile && m_store.findCategoryFile(name)); ++number) {
-        name = numberedName(deleted.row.text + QStringLiteral(".txt"), number).chopped(4);
-    }
+    const QString name = freeName(deleted.row.text, bringsFile);
     const NativePath target = name == deleted.row.text ? deleted.file.original : m_store.categoryPath(name);
     if (bringsFile && target.isEmpty()) {
         return Outcome::refused(

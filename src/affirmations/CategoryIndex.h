@@ -35,6 +35,9 @@ public:
     // The name as typed: a listed name is chosen, not made again; any other is created, ticked
     // and chosen.
     Outcome create(const QString& typed);
+    // A new category of these rows, under the name or, when that is taken, the first free
+    // "name (2)"; it is chosen. *created is set to the name it got.
+    Outcome createFilled(const QString& name, const QList<Row>& rows, QString* created = nullptr);
     // The chosen category goes, its file to the Trash.
     Outcome removeSelected();
     // Puts a deleted category back at its place with its tick and its file, under its name or,
@@ -54,6 +57,9 @@ signals:
 private:
     // The row of a category of this name, -1 when none is listed.
     int listedRow(const QString& name) const;
+    // The name, or the first "name (2)" that no category has, nor a file in the folder when
+    // files count; in any letter case.
+    QString freeName(const QString& name, bool filesCount) const;
     Outcome write(const QList<Row>& rows) override;
     QList<Row> usableRows(const QList<Row>& read, Outcome& outcome) const;
     Outcome roomForOneMore() const;

@@ -18,6 +18,8 @@ class CategoryPanel : public QGroupBox {
 public:
     CategoryPanel(Platform& platform, CategoryIndex& categories, QWidget* parent = nullptr);
 
+    TickList* list() const { return m_categoryList; }
+
 private:
     void buildControls();
     void connectSignals();

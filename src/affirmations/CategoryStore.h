@@ -31,6 +31,8 @@ class CategoryStore {
 public:
     // The most rows a list may hold.
     static constexpr int kMaxRows = 32766;
+    // The longest text the affirmation field takes (a line edit's own limit).
+    static constexpr int kMaxTextLength = 32767;
 
     // homeTrash: the desktop's Trash, where deleted category files go; without one they go to
     // "deleted" in the application folder.

@@ -83,6 +83,17 @@ void RowModel::insertRow(int row, const Row& value)
     }
 }
 
+void RowModel::appendRows(const QList<Row>& rows)
+{
+    if (rows.isEmpty()) {
+        return;
+    }
+    // One insertion for them all: a view told of each row apart would lay itself out each time.
+    beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + rows.size()) - 1);
+    m_rows += rows;
+    endInsertRows();
+}
+
 void RowModel::replaceRow(int row, const Row& value)
 {
     m_rows[row] = value;

@@ -37,6 +37,7 @@ protected:
     virtual Outcome write(const QList<Row>& rows) = 0;
     void resetRows(QList<Row> rows);
     void appendRow(const Row& row) { insertRow(int(m_rows.size()), row); }
+    void appendRows(const QList<Row>& rows);
     void insertRow(int row, const Row& value);
     void replaceRow(int row, const Row& value);
     void removeRow(int row);

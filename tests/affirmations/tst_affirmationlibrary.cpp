@@ -1,3 +1,4 @@
+#include "affirmations/AffirmationImport.h"
 #include "support/Libraries.h"
 
 #include <QTest>
@@ -122,6 +123,27 @@ private slots:
             "load; choose 2; drop", "Health*|health", "",
             { "outside.txt=keep", "item.txt=\"Health\",#TRUE#\r\n\"health\",#FALSE#\r\n" },
             { "6 line(s) of the category list named no usable category" });
+        // An import writes the category once, in its own encoding; a new category is named after
+        // the file, numbered when the name is taken. A failed write adds nothing anywhere.
+        row("import into the chosen category", { "system/Health.txt=\"caf\xE9\",#TRUE#\r\n", index },
+            "load; bulk list.txt=calm\r\nGrüße\n\n café\r\"rest\",#FALSE#; bulk e.txt= \r\n; bulk "
+            "b.txt=\x01\x02x",
+            "Health*", "café|calm|Grüße|rest",
+            { "system/Health.txt=\"caf\xE9\",#TRUE#\r\n\"calm\",#TRUE#\r\n\"Gr\xFC\xDF\x65\",#TRUE#\r\n"
+              "\"rest\",#FALSE#\r\n" },
+            { "3 affirmation(s) were added.\n1 line(s) already in the category",
+                "The file \"e.txt\" is empty", "The file \"b.txt\" is not a text file" });
+        row("import into new categories", { health, index },
+            "load; bulknew Health.txt=one\ntwo\none; bulknew my-goals_2027.txt=x",
+            "Health|Health (2)|my goals*", "x",
+            { "system/Health (2).txt=\"one\",#TRUE#\r\n\"two\",#TRUE#\r\n",
+                "item.txt=\"Health\",#FALSE#\r\n\"Health (2)\",#TRUE#\r\n\"my goals\",#TRUE#\r\n" },
+            { "2 affirmation(s) were added.\n1 line(s) already in the category, or earlier in the file, were "
+              "passed over.\nThey are in the new category \"Health (2)\".",
+                "1 affirmation(s) were added.\nThey are in" });
+        row("failed imports lose nothing", { health, index }, "load; full; bulk a.txt=new; bulknew Joy.txt=x",
+            "Health*", "calm|rest", { health, index, "system/Joy.txt=<missing>" },
+            { "The affirmations could not be saved", "The category \"Joy\" could not be created." });
         const QByteArray full
             = "system/Health.txt=" + QByteArray("\"x\",#TRUE#\r\n").repeated(CategoryStore::kMaxRows);
         row("full category", { full }, "load; add; add one more", "Health*",
@@ -239,6 +261,75 @@ private slots:
         const QByteArray out = CategoryStore::encodeRows(read, encoding);
         QCOMPARE(out, written.isNull() ? bytes : written);
         QCOMPARE(CategoryStore::decodeRows(out), read);
+    }
+
+    // The lines of a text file, read for a category holding `existing`: the rows new to it, and
+    // the lines passed over (repeated, too long, beyond the row limit: how many and the first).
+    void importedLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("skipped");
+        const auto add = [](const char* name, const QByteArray& bytes, const QString& rows,
+                             const QString& skipped = "0@0 0@0 0@0", const QStringList& existing = {}) {
+            QTest::newRow(name) << bytes << existing << rows << skipped;
+        };
+        add("UTF-8, every line end", "calm\r\nGrüße\nrest\rlast", "calm+|Grüße+|rest+|last+");
+        add("byte-order mark", "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9\n", "été+");
+        add("Windows-1252", "caf\xE9\r\nna\xEFve 5 \x80\r\n", "café+|naïve 5 €+");
+        add("blank lines and blanks", "\r\n  \t \n  calm  \n\n", "calm+");
+        add("category file lines",
+            "\"I am calm\",#TRUE#\r\n\"I rest, too\",#false#\r\n\"\",#TRUE#\r\n\"open,#FALSE#\r\n",
+            "I am calm+|I rest, too|open");
+        add("CSV columns", "\"He said \"\"go\"\"\",12,x\n\"a\",TRUE\n\"b\" , #FALSE#", "He said “go”+|a+|b");
+        add("stray quotes", "say \"yes\"\n\"Yes\" I can\n\"\n", "say “yes”+|“Yes” I can+");
+        add("repeated in the file and in the category", "calm\nnew\n calm\nrest\nnew\n", "new+",
+            "4@1 0@0 0@0", { "calm", "rest" });
+        add("too long",
+            "ok\n" + QByteArray(32768, 'a') + "\n" + QByteArray(32767, 'b') + "\n" + QByteArray(40000, 'c'),
+            "ok+|" + QString(32767, 'b') + "+", "0@0 2@2 0@0");
+        add("beyond the row limit", "a\nb\nx\nc\n", "a+", "1@3 0@0 2@2",
+            QStringList(CategoryStore::kMaxRows - 1, "x"));
+        add("empty", "", "", "empty");
+        add("blank", " \r\n\t\r\n", "", "empty");
+        add("NUL bytes", QByteArray("calm\0\nrest\n", 11), "", "binary");
+        add("control characters", "\x01\x02\x03\x04 x\x05\x06\x07\x08\x0e\x0f", "", "binary");
+    }
+
+    void importedLines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, rows);
+        QFETCH(QString, skipped);
+        QList<Row> known;
+        for (const QString& text : existing) {
+            known.append({ text, true });
+        }
+        const ImportedAffirmations imported = AffirmationImport::read(bytes, known);
+        QString seen;
+        for (const ImportedAffirmations::Skipped& lines :
+            { imported.repeated, imported.tooLong, imported.beyondLimit }) {
+            seen += QString("%1@%2 ").arg(lines.count).arg(lines.firstLine);
+        }
+        using Refusal = ImportedAffirmations::Refusal;
+        QCOMPARE(imported.refusal == Refusal::None   ? seen.trimmed()
+                : imported.refusal == Refusal::Empty ? "empty"
+                                                     : "binary",
+            skipped);
+        QCOMPARE(Libraries::shown(imported.rows, true), rows);
+    }
+
+    // A file named after its category, of its letters alone; round trip through the export text.
+    void exportReadsBack()
+    {
+        QCOMPARE(AffirmationImport::categoryNameFor("/home/u/my-goals_2027.v2.txt"), "my goals v");
+        QCOMPARE(AffirmationImport::categoryNameFor("/home/u/2027.txt"), "Imported");
+        const QList<Row> rows { { "calm", true }, { "say “yes”, now", false } };
+        QCOMPARE(AffirmationImport::exportText(rows), "calm\nsay \xE2\x80\x9Cyes\xE2\x80\x9D, now\n");
+        QCOMPARE(Libraries::shown(AffirmationImport::read(AffirmationImport::exportText(rows), {}).rows),
+            "calm|say “yes”, now");
     }
 
     void names_data()

@@ -165,6 +165,47 @@ private slots:
             crlfLines({ "\"calm\",#TRUE#", "\"rest\",#TRUE#", "\"kept\",#TRUE#" }));
     }
 
+    // A text file dropped from a file manager goes into the chosen category; anything else cannot
+    // be dropped. Exported, the category comes back through Import as a new category.
+    void dropExportAndImport()
+    {
+        QWidget* viewport = f.find<QTreeView>("lvFileContent")->viewport();
+        const QString dropped = f.path("goals.txt");
+        QVERIFY(writeBytes(NativePath(dropped), "calm\r\nbreathe\r\n"));
+        for (const auto& [file, accepted] : { std::pair { f.path("goals.png"), false }, { dropped, true } }) {
+            QMimeData data;
+            data.setUrls({ QUrl::fromLocalFile(file) });
+            QDragEnterEvent enter({ 20, 20 }, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(viewport, &enter);
+            QCOMPARE(enter.isAccepted(), accepted);
+            QDropEvent drop({ 20, 20 }, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(viewport, &drop);
+        }
+        QCOMPARE(f.listed("lvFileContent"), (QStringList { "calm", "rest", "breathe" }));
+        QCOMPARE(f.lastMessage().left(29), "1 affirmation(s) were added.\n");
+
+        const QString exported = f.path("out/Health.txt");
+        QVERIFY(QDir().mkpath(f.path("out")));
+        f.platform->chosenFiles = { f.path("missing/Health.txt"), exported, exported };
+        QAction* exportAction = f.find<QAction>("mnuExportAffirmations");
+        exportAction->trigger();
+        QVERIFY(f.lastMessage().startsWith("The affirmations could not be written to"));
+        QVERIFY(!QFile::exists(f.path("missing")));
+        exportAction->trigger();
+        QCOMPARE(f.platform->saveRequests.last().suggestedPath, QDir::home().filePath("Health.txt"));
+        QCOMPARE(readBytes(NativePath(exported)), "calm\nrest\nbreathe\n");
+        f.platform->answers << MessageAnswer::No;
+        f.find<QAction>("mnuImportAffirmations")->trigger();
+        QCOMPARE(f.platform->fileRequests.last().filters.value(0).pattern, "*.txt");
+        QCOMPARE(f.listed("lvFile"), (QStringList { "Health", "Work", "Health (2)" }));
+        QCOMPARE(f.listed("lvFileContent"), (QStringList { "calm", "rest", "breathe" }));
+        // With no category left, Export has nothing to write.
+        for (int i = 0; i < 3; ++i) {
+            f.find<QPushButton>("cmdDelete")->click();
+        }
+        QVERIFY(!exportAction->isEnabled());
+    }
+
     // A text longer than the field holds is shown shortened and never put into the field, where
     // "&Edit" would store it cut. An affirmation that begins in Arabic or Hebrew reads right to left
     // in the list, as in the show, which draws the same text: laid out as the window lays out its

@@ -1,5 +1,6 @@
 #include "support/Libraries.h"
 
+#include "affirmations/AffirmationImport.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -123,6 +124,18 @@ bool Libraries::take(const QString& step)
         writeBytes(NativePath(source), rest.section('=', 1).toUtf8());
         const Row& picked = affirmations.rows().value(affirmations.selected());
         outcome = library->recordings().import(source, affirmations.category(), picked.text);
+    } else if (verb == "bulk" || verb == "bulknew") {
+        // "bulk name=text": a text file of the user's imported into the chosen category, or a new one.
+        const QString source = home.filePath(rest.section('=', 0, 0));
+        writeBytes(NativePath(source), rest.section('=', 1).toUtf8());
+        QByteArray bytes;
+        outcome = AffirmationImport::readFile(source, bytes);
+        if (outcome) {
+            outcome = AffirmationImport::add(source, bytes,
+                verb == "bulk" ? AffirmationImport::Into::ChosenCategory
+                               : AffirmationImport::Into::NewCategory,
+                categories, affirmations);
+        }
     } else if (verb == "unrecord") {
         outcome = affirmations.removeRecording();
     } else if (verb == "link") {

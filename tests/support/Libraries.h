@@ -41,8 +41,9 @@ struct Libraries {
     // 0" (a picture), "undo", "full" and "room" (writes fail from here, and work again), "empty
     // trash", "no trash" (a file stands where the Trash would be made, so deletes go to the
     // folder beside the library), "import name=bytes" and "unrecord" (the picked affirmation's
-    // recording), "link name=target" and "unlink name" (in the library folder). Returns whether it was done;
-    // what the user is told gathers in `told`.
+    // recording), "bulk name=text" and "bulknew name=text" (a text file of affirmations into the
+    // chosen category or a new one), "link name=target" and "unlink name" (in the library folder). Returns
+    // whether it was done; what the user is told gathers in `told`.
     bool take(const QString& step);
 
     std::unique_ptr<TemporaryFolder> dir = newApplicationFolder();
