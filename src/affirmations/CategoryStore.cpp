@@ -65,6 +65,13 @@ CategoryStore::CategoryStore(QString applicationFolder, NativePath homeTrash)
 {
 }
 
+void CategoryStore::setFolder(const QString& applicationFolder)
+{
+    m_files = LibraryFiles(applicationFolder);
+    m_trash.setFallbackFolder(NativePath(m_files.deleted()));
+    m_indexEncoding = TextEncoding::Utf8;
+}
+
 NativePath CategoryStore::libraryFolder() const
 {
     return NativePath(m_files.categoryFolder());

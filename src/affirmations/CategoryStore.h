@@ -38,6 +38,8 @@ public:
     // "deleted" in the application folder.
     explicit CategoryStore(QString applicationFolder, NativePath homeTrash = {});
 
+    // The library is kept in this folder from now on.
+    void setFolder(const QString& applicationFolder);
     NativePath indexPath() const;
     // The category's file, its name spelled as the index spells it (see findNativeName);
     // empty for a name that must not form a path (see isUsableName).

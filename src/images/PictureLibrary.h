@@ -30,6 +30,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     Outcome load();
+    // The library is kept in this folder from now on; nothing is read until load.
+    void setFolder(const QString& applicationFolder) { m_store.setFolder(applicationFolder); }
     // Whether the record may be written: asked before a picture is chosen.
     Outcome changeable() const;
     // A picture of a name already listed is refused when it is the same file, and otherwise

@@ -13,6 +13,13 @@ PictureStore::PictureStore(QString applicationFolder, NativePath homeTrash)
 {
 }
 
+void PictureStore::setFolder(const QString& applicationFolder)
+{
+    m_files = LibraryFiles(applicationFolder);
+    m_trash.setFallbackFolder(NativePath(m_files.deleted()));
+    m_recordEncoding = TextEncoding::Utf8;
+}
+
 NativePath PictureStore::folder() const
 {
     return NativePath(m_files.pictureFolder());

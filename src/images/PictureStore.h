@@ -23,6 +23,8 @@ public:
     // "deleted" in the application folder.
     explicit PictureStore(QString applicationFolder, NativePath homeTrash = {});
 
+    // The library is kept in this folder from now on.
+    void setFolder(const QString& applicationFolder);
     NativePath folder() const;
     NativePath recordPath() const;
 

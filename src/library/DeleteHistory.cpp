@@ -121,6 +121,12 @@ Outcome DeleteHistory::restore(const Delete& deleted)
     return m_pictures.restore(std::get<DeletedPicture>(deleted));
 }
 
+void DeleteHistory::forget()
+{
+    m_deletes.clear();
+    emit changed();
+}
+
 Outcome DeleteHistory::undo()
 {
     if (!canUndo()) {

@@ -27,6 +27,9 @@ public:
     // What the next undo brings back, as the user would name it: the category "Joy".
     QString nextUndo() const;
     Outcome undo();
+    // Nothing can be undone any more: the library moved, and its deletes would come back to
+    // the folder it left.
+    void forget();
 
 signals:
     void changed();

@@ -44,6 +44,20 @@ Outcome Library::load()
     return outcome;
 }
 
+Outcome Library::moveTo(const QString& folder)
+{
+    m_files = LibraryFiles(folder);
+    m_store.setFolder(folder);
+    m_pictures.setFolder(folder);
+    m_deletes.forget();
+    m_told.clear();
+    const Outcome outcome = load();
+    if (m_watch) {
+        watch();
+    }
+    return outcome;
+}
+
 void Library::watch()
 {
     if (!m_watch) {

@@ -48,6 +48,9 @@ public:
     QList<Affirmation> tickedAffirmationsWithCategories() const;
 
     const QString& folder() const { return m_files.folder(); }
+    // The library is kept in this folder from now on: everything is read from there, and
+    // watched there. Deletes from before cannot be undone.
+    Outcome moveTo(const QString& folder);
     // From now on what another program changes in the library's folders is read again within a
     // second; the program's own writes read back as they are and change nothing.
     void watch();

@@ -124,7 +124,191 @@ bool copyLibrary(const QString& source, const QString& userFolder, QString* erro
     return copied;
 }
 
+const QStringList& libraryEntries()
+{
+    static const QStringList entries { QStringLiteral("item.txt"), QStringLiteral("system"),
+        QStringLiteral("SystemFolder"), QStringLiteral("deleted") };
+    return entries;
+}
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("vellumora::LibraryFolder", text);
+}
+
+bool sameBytes(const QString& a, const QString& b)
+{
+    QFile first(a);
+    QFile second(b);
+    if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly)
+        || first.size() != second.size()) {
+        return false;
+    }
+    while (!first.atEnd()) {
+        if (first.read(1 << 20) != second.read(1 << 20)) {
+            return false;
+        }
+    }
+    return second.atEnd();
+}
+
+// A folder's plain files and folders, below it all the way down; links stay behind.
+bool copyTree(const QString& from, const QString& to, QString* error)
+{
+    const QFileInfo source(from);
+    if (source.isSymLink()) {
+        return true;
+    }
+    if (source.isDir()) {
+        if (!QDir().mkpath(to)) {
+            *error = translated("The folder could not be made.");
+            return false;
+        }
+        for (const QString& name :
+            QDir(from).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
+            if (!copyTree(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name, error)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    if (!source.isFile()) {
+        return true;
+    }
+    QFile file(from);
+    if (!file.copy(to)) {
+        *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(from), file.errorString());
+        return false;
+    }
+    // A disk that loses what it was given must not cost the library.
+    if (!sameBytes(from, to)) {
+        *error = translated("A copied file differs from its original.") + QLatin1Char(' ')
+            + QDir::toNativeSeparators(from);
+        return false;
+    }
+    return true;
+}
+
+bool isInside(const QString& path, const QString& folder)
+{
+    return path == folder || path.startsWith(folder + QLatin1Char('/'));
+}
+
+// The canonical form of a path that may not exist yet: its nearest existing folder's, and the rest.
+QString canonical(const QString& path)
+{
+    QFileInfo info(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    QString rest;
+    while (!info.exists() && !info.isRoot()) {
+        rest = QLatin1Char('/') + info.fileName() + rest;
+        info = QFileInfo(info.absolutePath());
+    }
+    return QDir::cleanPath(info.canonicalFilePath() + rest);
+}
+
 } // namespace
+
+Target target(const QString& library, const QString& chosen)
+{
+    const QString place = canonical(chosen);
+    const QString current = canonical(library);
+    if (place == current) {
+        return { Target::Kind::Refused, {}, translated("Your library is in that folder already.") };
+    }
+    for (const QString& entry : libraryEntries()) {
+        if (isInside(place, current + QLatin1Char('/') + entry)) {
+            return { Target::Kind::Refused, {},
+                translated("That folder is part of your library. Please choose one outside it.") };
+        }
+    }
+    for (const QString& folder : { place, place + QStringLiteral("/Vellumora") }) {
+        const QFileInfo info(folder);
+        if (folder == current) {
+            return { Target::Kind::Refused, {}, translated("Your library is in that folder already.") };
+        }
+        if (!info.exists() || (info.isDir() && isEmptyFolder(folder))) {
+            return { Target::Kind::Empty, folder, {} };
+        }
+        if (LibraryFiles(folder).foldersExist()) {
+            return { Target::Kind::Library, folder, {} };
+        }
+    }
+    return { Target::Kind::Refused, {},
+        translated("That folder holds other files. Please choose an empty folder, or one that holds a "
+                   "Vellumora library.") };
+}
+
+bool copyTo(const QString& from, const QString& to, QString* error)
+{
+    const bool made = !QFileInfo::exists(to);
+    if (!QDir().mkpath(to)) {
+        *error = translated("The folder could not be made.");
+        return false;
+    }
+    QDir part(
+        to + QStringLiteral("/.library.part-") + QUuid::createUuid().toString(QUuid::WithoutBraces).left(8));
+    bool copied = QDir().mkpath(part.path());
+    if (!copied) {
+        *error = translated("The folder could not be made.");
+    }
+    QStringList entries;
+    for (const QString& entry : libraryEntries()) {
+        if (copied && QFileInfo::exists(from + QLatin1Char('/') + entry)) {
+            copied = copyTree(from + QLatin1Char('/') + entry, part.filePath(entry), error);
+            entries.append(entry);
+        }
+    }
+    // The index last: a library is taken for one by its two folders.
+    QStringList moved;
+    for (const QString& entry : { QStringLiteral("deleted"), QStringLiteral("SystemFolder"),
+             QStringLiteral("system"), QStringLiteral("item.txt") }) {
+        if (!copied || !entries.contains(entry)) {
+            continue;
+        }
+        if (std::rename(QFile::encodeName(part.filePath(entry)).constData(),
+                QFile::encodeName(to + QLatin1Char('/') + entry).constData())
+            != 0) {
+            *error = systemError();
+            copied = false;
+        } else {
+            moved.append(entry);
+        }
+    }
+    if (!copied) {
+        for (const QString& entry : std::as_const(moved)) {
+            QFileInfo(to + QLatin1Char('/') + entry).isDir()
+                ? QDir(to + QLatin1Char('/') + entry).removeRecursively()
+                : QFile::remove(to + QLatin1Char('/') + entry);
+        }
+    }
+    part.removeRecursively();
+    if (!copied && made) {
+        QDir().rmdir(to);
+    }
+    return copied;
+}
+
+bool removeFrom(const QString& folder, QString* error)
+{
+    bool removed = true;
+    // The two folders first: without them the folder is no library, whatever else stays.
+    for (const QString& entry : { QStringLiteral("system"), QStringLiteral("SystemFolder"),
+             QStringLiteral("item.txt"), QStringLiteral("deleted") }) {
+        const QString path = folder + QLatin1Char('/') + entry;
+        const QFileInfo info(path);
+        bool gone = true;
+        if (info.isDir() && !info.isSymLink()) {
+            gone = QDir(path).removeRecursively();
+        } else if (info.exists() || info.isSymLink()) {
+            gone = QFile::remove(path);
+        }
+        if (!gone) {
+            *error = QDir::toNativeSeparators(path);
+            removed = false;
+        }
+    }
+    return removed;
+}
 
 bool writableByMode(const QString& path)
 {

@@ -17,8 +17,8 @@ namespace vellumora {
 
 enum class MessageIcon { None, Information, Critical };
 // OkOpenFolder: OK, and a button that opens the folder the message names.
-enum class MessageButtons { Ok, YesNo, OkOpenFolder };
-enum class MessageAnswer { Ok, Yes, No, OpenFolder };
+enum class MessageButtons { Ok, YesNo, YesNoCancel, OkOpenFolder };
+enum class MessageAnswer { Ok, Yes, No, Cancel, OpenFolder };
 // What a later start of the program asks of the copy already running.
 enum class LaterStart { ComeForward, StartShow };
 

@@ -123,8 +123,12 @@ bool QtPlatform::setSetting(const QString& section, const QString& key, const QS
 
 MessageAnswer QtPlatform::message(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
-    const auto standard
-        = buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    QMessageBox::StandardButtons standard = QMessageBox::Ok;
+    if (buttons == MessageButtons::YesNo) {
+        standard = QMessageBox::Yes | QMessageBox::No;
+    } else if (buttons == MessageButtons::YesNoCancel) {
+        standard = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
     QMessageBox box(boxIcon(icon), QStringLiteral("Vellumora"), text, standard, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     // A path or a reason in a message can be copied.
@@ -144,6 +148,8 @@ MessageAnswer QtPlatform::message(const QString& text, MessageIcon icon, Message
         return MessageAnswer::Yes;
     case QMessageBox::No:
         return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
     default:
         return MessageAnswer::Ok;
     }

@@ -29,6 +29,8 @@ class Trash {
 public:
     // homeTrash may be empty: then every file goes to the fallback folder.
     Trash(NativePath homeTrash, NativePath fallbackFolder);
+    // Where deletes go without the desktop's Trash, for a library now kept elsewhere.
+    void setFallbackFolder(NativePath folder) { m_fallbackFolder = std::move(folder); }
 
     // Where the file went. When it could be moved nowhere it stays where it was, the location is
     // empty and *error says why.

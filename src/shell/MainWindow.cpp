@@ -7,6 +7,7 @@
 #include "images/ImageLibraryPanel.h"
 #include "images/PictureLoader.h"
 #include "library/Library.h"
+#include "platform/LibraryFolder.h"
 #include "platform/Platform.h"
 #include "settings/SettingsPanel.h"
 #include "settings/ShapeOptions.h"
@@ -21,6 +22,8 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -210,6 +213,10 @@ void MainWindow::buildMenus()
         DesktopDialog dialog(m_platform, m_library.desktop(), desktopChanger(), this);
         dialog.exec();
     });
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepAffirmations"));
+    fileMenu->addActions(m_affirmationLibrary->fileActions());
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepLibrary"));
+    addItem(fileMenu, tr("&Keep My Library In..."), "mnuKeepLibraryIn", [this] { keepLibraryIn(); });
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep0"));
     addItem(
         fileMenu, tr("E&xit"), "mnuExit", [this] { emit endProgramRequested(); },
@@ -235,6 +242,78 @@ void MainWindow::buildMenus()
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::keepLibraryIn()
+{
+    const QString current = m_library.folder();
+    const QString chosen
+        = m_platform.openFolderName(tr("Keep My Library In"), QFileInfo(current).absolutePath());
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const LibraryFolder::Target target = LibraryFolder::target(current, chosen);
+    const QString there = QDir::toNativeSeparators(target.folder);
+    const QString here = QDir::toNativeSeparators(current);
+    bool keepOld = true;
+    switch (target.kind) {
+    case LibraryFolder::Target::Kind::Refused:
+        m_platform.message(target.problem, MessageIcon::Information);
+        return;
+    case LibraryFolder::Target::Kind::Library:
+        if (m_platform.message(tr("The folder \"%1\" holds a library already. Use that library from now on? "
+                                  "Yours stays as it is in \"%2\".")
+                                   .arg(there, here),
+                MessageIcon::Information, MessageButtons::YesNo)
+            != MessageAnswer::Yes) {
+            return;
+        }
+        break;
+    case LibraryFolder::Target::Kind::Empty: {
+        const MessageAnswer answer = m_platform.message(
+            tr("Move your library to \"%1\"?\n\nYes: it is copied there, checked, and then taken out of "
+               "\"%2\".\nNo: it is copied there, and the one in \"%2\" stays as it is.")
+                .arg(there, here),
+            MessageIcon::Information, MessageButtons::YesNoCancel);
+        if (answer != MessageAnswer::Yes && answer != MessageAnswer::No) {
+            return;
+        }
+        keepOld = answer == MessageAnswer::No;
+        QString error;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const bool copied = LibraryFolder::copyTo(current, target.folder, &error);
+        QApplication::restoreOverrideCursor();
+        if (!copied) {
+            m_platform.message(
+                withReason(
+                    tr("Your library could not be copied to \"%1\", so it stays where it is.").arg(there),
+                    error),
+                MessageIcon::Critical);
+            return;
+        }
+        break;
+    }
+    }
+    if (!m_platform.setSetting(LibraryFolder::kSection, LibraryFolder::kKey, target.folder)) {
+        if (target.kind == LibraryFolder::Target::Kind::Empty) {
+            QString ignored;
+            LibraryFolder::removeFrom(target.folder, &ignored);
+        }
+        m_platform.message(
+            tr("Vellumora could not note where your library is, so it stays in \"%1\".").arg(here),
+            MessageIcon::Critical);
+        return;
+    }
+    m_platform.useLibraryFolder(target.folder);
+    Outcome outcome = m_library.moveTo(target.folder);
+    QString error;
+    if (!keepOld && !LibraryFolder::removeFrom(current, &error)) {
+        outcome.tell(
+            withReason(tr("Your library is now in \"%1\", but some of it could not be taken out of \"%2\".")
+                           .arg(there, here),
+                error));
+    }
+    outcome.report(m_platform);
+}
 
 DesktopChanger& MainWindow::desktopChanger()
 {

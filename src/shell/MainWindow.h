@@ -59,6 +59,8 @@ private:
     void showUndo();
     DesktopChanger& desktopChanger();
     void putOnDesktop();
+    // File > Keep My Library In: the library moves, or is copied, to a folder the user chooses.
+    void keepLibraryIn();
     void giveBackDesktop();
 
     Platform& m_platform;

@@ -12,10 +12,12 @@
 #include "shell/ReminderPopup.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WebLinks.h"
+#include "storage/LibraryFiles.h"
 #include "voice/Voice.h"
 #include "widgets/TwipsLayout.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <cstdio>
@@ -73,12 +75,16 @@ bool Program::start(StartMode mode)
             answer(request);
         }
     });
-    const LibraryFolder::Choice library
-        = LibraryFolder::choose(m_platform.applicationFolder(), m_platform.userLibraryFolder());
+    QString gone;
+    const LibraryFolder::Choice library = chooseLibrary(&gone);
     if (library.folder.isEmpty()) {
         m_platform.message(library.problem, MessageIcon::Critical);
         end();
         return false;
+    }
+    if (!gone.isEmpty()) {
+        background ? printNotices(Outcome().tell(gone))
+                   : void(m_platform.message(gone, MessageIcon::Information));
     }
     m_platform.useLibraryFolder(library.folder);
     // Windows are closed only through end, never by the last one going away.
@@ -302,10 +308,13 @@ bool Program::changeDesktopOnce()
         end();
         return false;
     };
-    const LibraryFolder::Choice library
-        = LibraryFolder::choose(m_platform.applicationFolder(), m_platform.userLibraryFolder());
+    QString gone;
+    const LibraryFolder::Choice library = chooseLibrary(&gone);
     if (library.folder.isEmpty()) {
         return fail(library.problem);
+    }
+    if (!gone.isEmpty()) {
+        printNotices(Outcome().tell(gone));
     }
     m_platform.useLibraryFolder(library.folder);
     m_library = Library::open(m_platform.libraryFolder(), m_platform);
@@ -332,6 +341,23 @@ bool Program::changeDesktopOnce()
     });
     // Some desktops answer later: the event loop runs until they do.
     return !m_ending;
+}
+
+LibraryFolder::Choice Program::chooseLibrary(QString* gone)
+{
+    const QString kept = m_platform.setting(LibraryFolder::kSection, LibraryFolder::kKey);
+    if (!kept.isEmpty() && LibraryFiles(kept).foldersExist()) {
+        return { kept, {} };
+    }
+    const LibraryFolder::Choice usual
+        = LibraryFolder::choose(m_platform.applicationFolder(), m_platform.userLibraryFolder());
+    // A synced folder or a drive may come later; the setting stays for when it is back.
+    if (!kept.isEmpty() && !usual.folder.isEmpty()) {
+        *gone = tr("Your library is kept in \"%1\", which cannot be found now: perhaps its drive or its "
+                   "synced folder is not there yet. Vellumora uses the library in \"%2\" until it is back.")
+                    .arg(QDir::toNativeSeparators(kept), QDir::toNativeSeparators(usual.folder));
+    }
+    return usual;
 }
 
 void Program::printNotices(const Outcome& outcome)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/LibraryFolder.h"
 #include "shell/CommandLine.h"
 
 #include <QList>
@@ -65,6 +66,9 @@ private:
     // --desktop: one new desktop picture, what went wrong on the terminal.
     bool changeDesktopOnce();
     static void printNotices(const Outcome& outcome);
+    // Where the user chose to keep the library, else the usual place; *gone tells when the
+    // chosen folder is missing.
+    LibraryFolder::Choice chooseLibrary(QString* gone);
 
     Platform& m_platform;
     // The one generator behind every random choice of the program, seeded at start-up.

@@ -1,16 +1,17 @@
 #include "desktop/DesktopChanger.h"
 #include "desktop/DesktopDialog.h"
 #include "platform/FontColourDialog.h"
+#include "settings/VoiceDialog.h"
 #include "shell/AboutDialog.h"
 #include "shell/Program.h"
 #include "shell/UpdateReminder.h"
 #include "shell/WebLinks.h"
 #include "show/ShowGeometry.h"
 #include "show/SlideshowWindow.h"
+#include "storage/LibraryFiles.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 #include "support/Translated.h"
-#include "settings/VoiceDialog.h"
 #include "widgets/Look.h"
 
 #include <QtTest>
@@ -314,6 +315,9 @@ private slots:
         row("read-only, no copy", "read-only", { "Vellumora cannot keep your library in" },
             MessageIcon::Critical);
         row("read-only, copied for the user", "copied", {});
+        row("kept in a folder of the user's", "kept", {});
+        row("kept in a folder not there now", "kept, gone", { "Your library is kept in" },
+            MessageIcon::Information);
         row("--show, no pictures", "--show", { noPictures }, MessageIcon::Critical);
         row("show asked for during the reminder", "reminder", { "There maybe an update", noPictures },
             MessageIcon::Information);
@@ -335,6 +339,11 @@ private slots:
             QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
             platform.userLibrary
                 = setup == "copied" ? home.filePath("vellumora") : folder.filePath("item.txt");
+        } else if (setup.startsWith("kept")) {
+            platform.settings.insert("Library/Folder", home.filePath("synced"));
+            QVERIFY(setup != "kept"
+                || (QDir(home.path()).mkpath("synced/system")
+                    && QDir(home.path()).mkpath("synced/SystemFolder")));
         } else if (setup == "reminder") {
             platform.settings.insert(kReminderKey, UpdateReminder::format(platform.clock.addDays(-30)));
             platform.whileMessageShows = [&] { platform.laterStart(LaterStart::StartShow); };
@@ -348,7 +357,8 @@ private slots:
             QVERIFY2(platform.messages[i].text.startsWith(told[i]), qPrintable(platform.messages[i].text));
         }
         QVERIFY(told.isEmpty() || platform.messages.first().icon == icon);
-        QCOMPARE(started, setup == "--show" || setup == "reminder" || setup == "copied");
+        QCOMPARE(started,
+            setup == "--show" || setup == "reminder" || setup == "copied" || setup.startsWith("kept"));
         QCOMPARE(platform.endProcessCalls, started ? 0 : 1);
         // The main window the program made, beside the fixture's own.
         const QWidgetList windows = QApplication::topLevelWidgets();
@@ -361,7 +371,9 @@ private slots:
             // Edits go to the library it runs on.
             QTest::keyClicks(window->findChild<QLineEdit*>("txtAddFile"), "Work");
             window->findChild<QPushButton*>("cmdCreateFile")->click();
-            const QString library = setup == "copied" ? home.filePath("vellumora") : folder.path();
+            const QString library = setup == "copied" ? home.filePath("vellumora")
+                : setup == "kept"                     ? home.filePath("synced")
+                                                      : folder.path();
             QVERIFY(QFileInfo::exists(library + "/system/Work.txt"));
             // A window loaded but hidden.
             QPointer<QWidget> hidden = new QWidget;
@@ -373,7 +385,7 @@ private slots:
         } else {
             // The reminder comes after the library's folder is chosen, before it is opened.
             const QStringList settings(setup == "system" || setup == "SystemFolder", kReminderKey);
-            QCOMPARE(platform.settingsRead, settings);
+            QCOMPARE(platform.settingsRead, QStringList(setup != "running", "Library/Folder") + settings);
             QCOMPARE(platform.settingsWritten, settings);
             QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
         }
@@ -508,6 +520,92 @@ private slots:
     // File > Put on My Desktop and Give Back, and the options: what the user is told, the folder
     // opened where no desktop answers, and the user's own picture back when the changes are turned
     // off. Then the desktop's picture.
+    // File > Keep My Library In: files below a folder of places ("library" is the library's), the
+    // folders chosen there with the answer to each question, then where the library is with the
+    // state of the other places, and the beginnings of what the user was told. A library moved or
+    // copied is byte for byte the one it was.
+    void keepLibraryIn_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QList<MessageAnswer>>("answers");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QStringList>("told");
+        const auto yes = MessageAnswer::Yes, no = MessageAnswer::No;
+        const QString move = "Move your library";
+        const auto row
+            = [](const char* name, const QStringList& files, const QStringList& chosen,
+                  const QList<MessageAnswer>& answers, const QString& after, const QStringList& told) {
+                  QTest::newRow(name) << files << chosen << answers << after << told;
+              };
+        row("moved", {}, { "Sync" }, { yes }, "Sync, library emptied", { move });
+        row("copied", {}, { "Sync" }, { no }, "Sync, library kept", { move });
+        row("cancelled", {}, { "Sync" }, { MessageAnswer::Cancel }, "library", { move });
+        row("moved there and back", {}, { "Sync", "library" }, { yes, yes }, "library, Sync emptied",
+            { move, move });
+        row("beside other files, in a folder of its own", { "Sync/notes.txt" }, { "Sync" }, { yes },
+            "Sync/Vellumora, library emptied", { move });
+        row("a library there taken as it is", { "Sync/system/Joy.txt", "Sync/SystemFolder/record.txt" },
+            { "Sync" }, { yes }, "Sync: Joy, library kept", { "The folder" });
+        row("a part of the library", {}, { "library/system" }, {}, "library",
+            { "That folder is part of your library" });
+        row("a file in the way", { "Sync" }, { "Sync" }, { yes }, "library",
+            { move, "Your library could not be copied" });
+    }
+
+    void keepLibraryIn()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, chosen);
+        QFETCH(QList<MessageAnswer>, answers);
+        QFETCH(QString, after);
+        QFETCH(QStringList, told);
+        QTemporaryDir places;
+        const QString library = places.filePath("library");
+        f.reset();
+        QVERIFY(writeBytes(f.path("system/Goals.txt"), crlfLines({ "\"Calm\",#TRUE#" })));
+        QVERIFY(QDir().mkpath(f.path("system/Goals.voice"))
+            && writeBytes(f.path("system/Goals.voice/calm.ogg"), "voice"));
+        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"Goals\",#TRUE#" })));
+        f.addPictures({ Qt::blue });
+        QVERIFY(QDir().rename(f.dir->path(), library));
+        f.platform->useLibraryFolder(library);
+        f.load();
+        const auto before = filesBelow(library);
+        for (const QString& file : files) {
+            QVERIFY(QDir().mkpath(QFileInfo(places.filePath(file)).absolutePath()));
+            QVERIFY(writeBytes(places.filePath(file), ""));
+        }
+        f.platform->chosenFiles.clear();
+        f.platform->answers = answers;
+        for (const QString& folder : chosen) {
+            f.platform->chosenFiles << places.filePath(folder);
+            f.find<QAction>("mnuKeepLibraryIn")->trigger();
+        }
+        QString now = QDir(places.path()).relativeFilePath(f.library->folder());
+        QCOMPARE(f.platform->libraryFolder(), f.library->folder());
+        QCOMPARE(f.platform->settings.value("Library/Folder", library), f.library->folder());
+        if (const QStringList categories = f.listed("lvFile"); categories != QStringList { "Goals" }) {
+            now += ": " + categories.join('|');
+        } else {
+            QCOMPARE(filesBelow(f.library->folder()), before);
+        }
+        for (const QString& place : { QString("library"), QString("Sync") }) {
+            if (!f.library->folder().startsWith(places.filePath(place))
+                && QFileInfo(places.filePath(place)).isDir()) {
+                const bool kept = filesBelow(places.filePath(place)) == before;
+                QVERIFY(kept || !LibraryFiles(places.filePath(place)).foldersExist());
+                now += ", " + place + (kept ? " kept" : " emptied");
+            }
+        }
+        QCOMPARE(now, after);
+        QCOMPARE(f.platform->messages.size(), told.size());
+        for (int i = 0; i < told.size(); ++i) {
+            QVERIFY2(f.platform->messages.at(i).text.startsWith(told.at(i)),
+                qPrintable(f.platform->messages.at(i).text));
+        }
+    }
+
     void desktopMenu_data()
     {
         QTest::addColumn<QString>("steps");
