@@ -130,10 +130,12 @@ void Show::setContent(const QList<NativePath>& pictures, const QStringList& affi
     m_aheadNumber = 0;
     const int shownNumber = int(pictures.indexOf(shown)) + 1;
     m_shownNumber = shownNumber;
-    m_pictureIndex = shownNumber > 0 ? shownNumber : std::min(m_pictureIndex, pictureCount());
+    // One that is gone leaves the order where it stood: the one after it comes next.
+    m_pictureIndex = shownNumber > 0 ? shownNumber : std::clamp(m_pictureIndex - 1, 0, pictureCount());
     const int affirmation = int(affirmations.indexOf(caption));
-    m_affirmationIndex
-        = affirmation >= 0 ? affirmation : std::min(m_affirmationIndex, int(affirmations.size()) - 1);
+    m_affirmationIndex = affirmation >= 0
+        ? affirmation
+        : std::clamp(m_affirmationIndex - 1, -1, int(affirmations.size()) - 1);
     if (pictures.isEmpty()) {
         emit nothingToShow();
         return;

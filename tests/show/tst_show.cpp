@@ -82,6 +82,50 @@ private slots:
         QCOMPARE(run.captions, (QStringList { "A", "B", "C", "A", "B" }));
     }
 
+    // The library changes while the show runs: the order goes on from the picture and the
+    // affirmation shown where they are still there, the next tick takes the new lists, and a decode
+    // asked for from the old list is dropped.
+    void contentChangedWhileShowing_data()
+    {
+        QTest::addColumn<QList<int>>("pictures");
+        QTest::addColumn<QStringList>("affirmations");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("captions");
+        QTest::newRow("one added after") << QList { 1, 2, 4, 3 } << QStringList { "A", "B", "D", "C" }
+                                         << QStringList { "d4", "d3", "d1" } << QStringList { "A", "B", "D" };
+        QTest::newRow("the shown ones gone")
+            << QList { 1, 3 } << QStringList { "A", "C" } << QStringList { "d3", "d1", "d3" }
+            << QStringList { "A", "C", "A" };
+    }
+
+    void contentChangedWhileShowing()
+    {
+        QFETCH(QList<int>, pictures);
+        QFETCH(QStringList, affirmations);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, captions);
+        Run run;
+        run.show.start(Run::plan(3, { "A", "B", "C" }));
+        run.answer();
+        run.show.advance();
+        run.answer();
+        run.show.advance();
+        QList<NativePath> paths;
+        for (const int k : pictures) {
+            paths.append(NativePath(QString::number(k)));
+        }
+        run.show.setContent(paths, affirmations);
+        run.shown.clear();
+        run.captions.clear();
+        for (int tick = 0; tick < 3; ++tick) {
+            run.answer();
+            run.show.advance();
+        }
+        run.answer();
+        QCOMPARE(run.shown.filter("d"), shown);
+        QCOMPARE(run.captions, captions);
+    }
+
     void randomOrderDecodesTheNextAhead()
     {
         Run run;
