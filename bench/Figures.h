@@ -13,6 +13,7 @@ struct Figures {
     double loadAverage = 0;
     double windowShown = 0, firstThumbnails = 0, allCold = 0, allWarm = 0, steadyRss = 0, peakRss = 0;
     double shownRss = 0, coldCpuMs = 0, floor = 0, allColdLoaded = 0, loadAverageColdLoaded = 0;
+    double outsideCategoryMs = 0, outsidePictureMs = 0;
     double add = 0, remove = 0, showDecode = 0, naiveMs = 0, naiveMb = 0, naiveCpuRatio = 0;
     double processWindowShown = 0, processCold = 0, processWarm = 0;
     double largeRss = 0, largeScroll = 0;

@@ -17,6 +17,7 @@
 #include "ProcessRun.h"
 #include "ShowRun.h"
 #include "VoiceRun.h"
+#include "WatchRun.h"
 #include "platform/QtPlatform.h"
 
 #include <QCommandLineParser>
@@ -70,6 +71,9 @@ int main(int argc, char** argv)
     const QCommandLineOption desktopOnlyOption(
         QStringLiteral("desktop-only"), QStringLiteral("Measures only the desktop picture."));
     parser.addOption(desktopOnlyOption);
+    const QCommandLineOption watchOnlyOption(QStringLiteral("outside-changes-only"),
+        QStringLiteral("Measures only how soon changes from outside the program are shown."));
+    parser.addOption(watchOnlyOption);
     const QCommandLineOption voiceOnlyOption(
         QStringLiteral("voice-only"), QStringLiteral("Measures only the voice."));
     parser.addOption(voiceOnlyOption);
@@ -118,6 +122,12 @@ int main(int argc, char** argv)
         ? PhotoSet(photoFolder + QStringLiteral("-400"), QSize(400, 300)).ensure(largePictures)
         : QStringList();
     const double startLoad = loadAverage();
+    if (parser.isSet(watchOnlyOption)) {
+        std::printf("load average %.2f\n", startLoad);
+        Figures figures;
+        measureOutsideChanges(figures, photos);
+        return 0;
+    }
     if (parser.isSet(desktopOnlyOption)) {
         std::printf("load average %.2f\n", startLoad);
         Figures figures;
@@ -137,6 +147,7 @@ int main(int argc, char** argv)
     measureProcess(figures, photos.mid(0, pictures));
     measureBackground(figures, photos.mid(0, pictures));
     measureDesktopPicture(figures, photos.first());
+    measureOutsideChanges(figures, photos);
     if (largePictures > 0) {
         measureLargeLibrary(figures, smallPhotos);
     }
@@ -174,7 +185,8 @@ int main(int argc, char** argv)
         { "desktop_picture_peak_rss_mb", figures.desktopPicturePeakRss },
         { "voice_recording_first_sound_ms", figures.voiceRecordingMs },
         { "voice_read_aloud_first_sound_ms", figures.voiceReadAloudMs },
-        { "voice_cpu_percent", figures.voiceCpu } };
+        { "voice_cpu_percent", figures.voiceCpu }, { "outside_category_shown_ms", figures.outsideCategoryMs },
+        { "outside_picture_listed_ms", figures.outsidePictureMs } };
     std::printf("%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
     return 0;
 }
