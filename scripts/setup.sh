@@ -23,6 +23,7 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # files the speech library's need but Debian's package does not pull in; GStreamer's PulseAudio
 # elements. For the voice's tests a PulseAudio server of their own, its command-line tools,
 # and sox to read the recordings' frequency and levels.
+# Backups: libarchive reads and writes their ZIP archives.
 VELLUMORA_PACKAGES=(
     g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libxcb1-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins
@@ -35,6 +36,7 @@ VELLUMORA_PACKAGES=(
     libglib2.0-dev libglib2.0-bin gsettings-desktop-schemas xfconf tesseract-ocr tesseract-ocr-eng zlib1g-dev
     qt6-speech-dev qt6-speech-flite-plugin qt6-speech-speechd-plugin speech-dispatcher-espeak-ng
     qt6-declarative-dev gstreamer1.0-pulseaudio pulseaudio pulseaudio-utils sox
+    libarchive-dev
 )
 
 vellumora_install_packages() {

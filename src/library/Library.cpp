@@ -14,7 +14,8 @@ std::unique_ptr<Library> Library::open(const QString& folder, Platform& platform
 }
 
 Library::Library(const QString& folder, Platform& platform)
-    : m_store(folder, platform.trashFolder())
+    : m_folder(folder)
+    , m_store(folder, platform.trashFolder())
     , m_affirmations(m_store, this)
     , m_categories(m_store, m_affirmations, this)
     , m_pictures(folder, platform.trashFolder(), this)

@@ -31,6 +31,8 @@ public:
     // list; the first category is chosen. What the user must be told, in that order.
     Outcome load();
 
+    // Where item.txt, system/ and SystemFolder/ are kept.
+    const QString& folder() const { return m_folder; }
     PictureLibrary& pictures() { return m_pictures; }
     CategoryIndex& categories() { return m_categories; }
     AffirmationList& affirmations() { return m_affirmations; }
@@ -49,6 +51,7 @@ public:
 private:
     Library(const QString& folder, Platform& platform);
 
+    QString m_folder;
     CategoryStore m_store;
     AffirmationList m_affirmations;
     CategoryIndex m_categories;

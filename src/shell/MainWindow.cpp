@@ -11,6 +11,7 @@
 #include "settings/SettingsPanel.h"
 #include "settings/ShapeOptions.h"
 #include "shell/AboutDialog.h"
+#include "shell/RestoreDialog.h"
 #include "shell/WebLinks.h"
 #include "show/ShowLauncher.h"
 #include "voice/Voice.h"
@@ -210,6 +211,11 @@ void MainWindow::buildMenus()
         DesktopDialog dialog(m_platform, m_library.desktop(), desktopChanger(), this);
         dialog.exec();
     });
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepBackup"));
+    addItem(fileMenu, tr("&Back Up My Vision Board..."), "mnuBackUp",
+        [this] { backUpLibrary(m_platform, m_library); });
+    addItem(fileMenu, tr("B&ring Back a Backup..."), "mnuRestore",
+        [this] { bringBackBackup(m_platform, m_library, this); });
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep0"));
     addItem(
         fileMenu, tr("E&xit"), "mnuExit", [this] { emit endProgramRequested(); },
