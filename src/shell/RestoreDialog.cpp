@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -66,6 +67,15 @@ bool RestoreDialog::withSettings() const
 
 namespace {
 
+// A library of photos takes seconds to read through; the pointer says so meanwhile.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 // The open-file dialog shows the label alone, the save-file dialog adds the pattern to it.
 QList<FileFilter> backupFilter(const QString& label)
 {
@@ -82,7 +92,10 @@ void backUpLibrary(Platform& platform, Library& library)
     if (target.isEmpty()) {
         return;
     }
-    Outcome outcome = Backup::write(library.folder(), platform, target);
+    Outcome outcome = [&] {
+        WaitCursor waiting;
+        return Backup::write(library.folder(), platform, target);
+    }();
     if (outcome) {
         outcome.tell(
             RestoreDialog::tr("The library was backed up in \"%1\".").arg(target), MessageIcon::Information);
@@ -98,7 +111,10 @@ void bringBackBackup(Platform& platform, Library& library, QWidget* parent)
     if (archive.isEmpty()) {
         return;
     }
-    const RestorePlan plan = RestorePlan::make(archive, library.folder());
+    const RestorePlan plan = [&] {
+        WaitCursor waiting;
+        return RestorePlan::make(archive, library.folder());
+    }();
     if (plan.refusal() != RestoreRefusal::None) {
         platform.message(plan.refusalText(), MessageIcon::Critical);
         return;
@@ -107,9 +123,13 @@ void bringBackBackup(Platform& platform, Library& library, QWidget* parent)
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    Outcome outcome = plan.apply(platform, dialog.withSettings());
-    // What was written shows even when the restore was cut short.
-    outcome.add(library.load());
+    Outcome outcome;
+    {
+        WaitCursor waiting;
+        outcome = plan.apply(platform, dialog.withSettings());
+        // What was written shows even when the restore was cut short.
+        outcome.add(library.load());
+    }
     if (outcome) {
         outcome.tell(RestoreDialog::tr("The backup was brought back."), MessageIcon::Information);
     }

@@ -107,6 +107,13 @@ private slots:
         QVERIFY(plan.apply(pair.into.platform, true));
         QCOMPARE(libraryFiles(pair.into), expected);
         QCOMPARE(pair.into.platform.settings, (QMap<QString, QString> { { "settings/DispOrder", "1" } }));
+        QByteArray settings;
+        readArchive(pair.archive, [&](const ArchiveEntry& entry, const EntryData& data) {
+            if (entry.name == Backup::kSettingsName) {
+                data([&](const QByteArray& piece) { return !settings.append(piece).isEmpty(); });
+            }
+        });
+        QVERIFY(settings.contains("DispOrder=1") && !settings.contains("elsewhere"));
         const QByteArray zip = readBytes(pair.archive);
         int names = 0;
         centralRecords(zip, [&](const char* record, const QByteArray& name) {
