@@ -99,6 +99,7 @@ private:
     RestoreRefusal m_refusal = RestoreRefusal::None;
     QString m_reason;
     QString m_archive;
+    NativePath m_folder;
     bool m_exact = false;
     QList<RestoreChange> m_changes;
     QList<LeftOutEntry> m_leftOut;

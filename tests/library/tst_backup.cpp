@@ -140,6 +140,27 @@ private slots:
         QCOMPARE(QDir(library.home.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
+    // A restore cut short by a full disk leaves the lists naming only files that are whole, and
+    // no part behind.
+    void restoreCutShort()
+    {
+        Pair pair;
+        pair.from.write(
+            { "SystemFolder/big.jpg=" + jpegBytes().repeated(100), "SystemFolder/record.txt=\"big.jpg\"\r\n",
+                "item.txt=\"Joy\",#TRUE#\r\n", "system/Joy.txt=\"sing\",#TRUE#\r\n" });
+        pair.into.write({ "SystemFolder/a.jpg=a", "SystemFolder/record.txt=\"a.jpg\"\r\n" });
+        const RestorePlan plan = pair.backUpAndPlan();
+        const QMap<QString, QByteArray> before = libraryFiles(pair.into);
+        {
+            FileSizeLimit limit(jpegBytes().size() * 10);
+            const Outcome outcome = plan.apply(pair.into.platform, false);
+            QVERIFY(!outcome
+                && outcome.notices().constFirst().text.startsWith(
+                    "The backup could not be brought back whole."));
+        }
+        QCOMPARE(libraryFiles(pair.into), before);
+    }
+
     // What a backup brings into a library with content: the plan's lines, then the files.
     void merged_data()
     {
