@@ -3,7 +3,8 @@
 // a warm thumbnail cache (cold also beside two busy processes, and against the least libjpeg
 // itself needs for them), memory, adding and deleting a picture, and one picture decoded for
 // the show, and a running show at its fastest. The real program is also started on such a
-// library and watched from outside. Then memory with a library ten times as large. For
+// library and watched from outside. Then memory with a library ten times as large, and a backup
+// of a library brought back into an empty one. For
 // comparison it also decodes a few photos the naive way, whole and kept. See README.md.
 
 #include "BackgroundRun.h"
