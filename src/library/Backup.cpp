@@ -701,12 +701,15 @@ RestorePlan RestorePlan::make(
 
 namespace {
 
-// Writes an entry beside its target. Without a flush to the disk of its own: a thousand of
-// them took seconds so, and one sync of the file system before the lists are written keeps the
-// order that matters.
+// Writes an entry beside its target, as a new file: a link or another name of a file left in its
+// place is never written through. Not flushed to the disk one by one (a thousand pictures took
+// seconds so): one sync of the file system before the lists are written keeps the order that
+// matters.
 bool writePart(const NativePath& part, const EntryData& data, QString* error)
 {
-    const int fd = ::open(part.bytes().constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    removeNativeFile(part);
+    const int fd
+        = ::open(part.bytes().constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     QFile file;
     if (fd < 0
         || !file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
