@@ -36,6 +36,15 @@ public:
         m_settings.insert(section + QLatin1Char('/') + key, value);
         return true;
     }
+    QList<SettingValue> allSettings() override
+    {
+        QList<SettingValue> all;
+        for (auto it = m_settings.cbegin(); it != m_settings.cend(); ++it) {
+            const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+            all.append({ it.key().left(slash), it.key().mid(slash + 1), it.value() });
+        }
+        return all;
+    }
     MessageAnswer message(const QString& text, MessageIcon, MessageButtons) override
     {
         std::printf("message: %s\n", qPrintable(text));

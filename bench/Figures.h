@@ -24,6 +24,7 @@ struct Figures {
     double backgroundRss = 0, backgroundWakeups = 0;
     double desktopPictureMs = 0, desktopPicturePeakRss = 0;
     double voiceRecordingMs = 0, voiceReadAloudMs = 0, voiceCpu = 0;
+    double backupMs = 0, backupMb = 0, restoreMs = 0;
 };
 
 } // namespace vellumora::bench

@@ -3,10 +3,12 @@
 // a warm thumbnail cache (cold also beside two busy processes, and against the least libjpeg
 // itself needs for them), memory, adding and deleting a picture, and one picture decoded for
 // the show, and a running show at its fastest. The real program is also started on such a
-// library and watched from outside. Then memory with a library ten times as large. For
+// library and watched from outside. Then memory with a library ten times as large, and a backup
+// of a library brought back into an empty one. For
 // comparison it also decodes a few photos the naive way, whole and kept. See README.md.
 
 #include "BackgroundRun.h"
+#include "BackupRun.h"
 #include "DesktopRun.h"
 #include "Figures.h"
 #include "HostileRun.h"
@@ -77,6 +79,9 @@ int main(int argc, char** argv)
     const QCommandLineOption voiceOnlyOption(
         QStringLiteral("voice-only"), QStringLiteral("Measures only the voice."));
     parser.addOption(voiceOnlyOption);
+    const QCommandLineOption backupOnlyOption(QStringLiteral("backup-only"),
+        QStringLiteral("Measures only the backup and its restore, on the small photos."));
+    parser.addOption(backupOnlyOption);
     parser.process(app);
     bool ok = false;
     const int pictures = parser.value(picturesOption).toInt(&ok);
@@ -113,9 +118,19 @@ int main(int argc, char** argv)
         measureVoice(figures);
         return 0;
     }
+    // The backup stores pictures as they are, so their size sets its time alone: the small photos
+    // keep it to seconds.
+    const QString photoFolder = parser.value(photosOption);
+    const auto backupPhotos
+        = [&] { return PhotoSet(photoFolder + QStringLiteral("-400"), QSize(400, 300)).ensure(pictures); };
+    if (parser.isSet(backupOnlyOption)) {
+        std::printf("load average %.2f\n", loadAverage());
+        Figures figures;
+        measureBackup(figures, backupPhotos());
+        return 0;
+    }
     // Photo-sized pictures for the cold figures; small ones for the large library, whose
     // thumbnails are the same size and whose disk would otherwise run to tens of gigabytes.
-    const QString photoFolder = parser.value(photosOption);
     const QStringList photos
         = PhotoSet(photoFolder, QSize(4000, 3000)).ensure(std::max(pictures + kRepeats, kNaivePictures));
     const QStringList smallPhotos = largePictures > 0
@@ -153,6 +168,7 @@ int main(int argc, char** argv)
     }
     measureNaive(figures, photos, largePictures);
     measureHugeAffirmation(figures);
+    measureBackup(figures, backupPhotos());
     measureHostilePictures(figures, QCoreApplication::applicationDirPath() + QStringLiteral("/hostile"));
 
     const QJsonObject json { { "pictures", figures.pictures }, { "window_shown_ms", figures.windowShown },
@@ -186,7 +202,8 @@ int main(int argc, char** argv)
         { "voice_recording_first_sound_ms", figures.voiceRecordingMs },
         { "voice_read_aloud_first_sound_ms", figures.voiceReadAloudMs },
         { "voice_cpu_percent", figures.voiceCpu }, { "outside_category_shown_ms", figures.outsideCategoryMs },
-        { "outside_picture_listed_ms", figures.outsidePictureMs } };
+        { "outside_picture_listed_ms", figures.outsidePictureMs }, { "backup_ms", figures.backupMs },
+        { "backup_mb", figures.backupMb }, { "restore_into_empty_ms", figures.restoreMs } };
     std::printf("%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
     return 0;
 }

@@ -24,6 +24,7 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # elements. For the voice's tests a PulseAudio server of their own, its command-line tools,
 # and sox to read the recordings' frequency and levels.
 # Library: rsync, a real sync tool writing into a watched library with its temporary files.
+# Backups: libarchive reads and writes their ZIP archives.
 VELLUMORA_PACKAGES=(
     g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libxcb1-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins
@@ -37,6 +38,7 @@ VELLUMORA_PACKAGES=(
     qt6-speech-dev qt6-speech-flite-plugin qt6-speech-speechd-plugin speech-dispatcher-espeak-ng
     qt6-declarative-dev gstreamer1.0-pulseaudio pulseaudio pulseaudio-utils sox
     rsync
+    libarchive-dev
 )
 
 vellumora_install_packages() {

@@ -47,6 +47,7 @@ public:
     QStringList tickedAffirmations() const;
     QList<Affirmation> tickedAffirmationsWithCategories() const;
 
+    // Where item.txt, system/ and SystemFolder/ are kept.
     const QString& folder() const { return m_files.folder(); }
     // The library is kept in this folder from now on: everything is read from there, and
     // watched there. Deletes from before cannot be undone.

@@ -26,4 +26,18 @@ bool IniSettings::setValue(const QString& section, const QString& key, const QSt
     return store.status() == QSettings::NoError;
 }
 
+QList<SettingValue> IniSettings::values() const
+{
+    QSettings store(m_path, QSettings::IniFormat);
+    QList<SettingValue> result;
+    for (const QString& section : store.childGroups()) {
+        store.beginGroup(section);
+        for (const QString& key : store.childKeys()) {
+            result.append({ section, key, store.value(key).toString() });
+        }
+        store.endGroup();
+    }
+    return result;
+}
+
 } // namespace vellumora

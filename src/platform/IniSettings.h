@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QString>
 
 namespace vellumora {
@@ -12,6 +14,8 @@ public:
     QString value(const QString& section, const QString& key) const;
     // False when the store could not be written.
     bool setValue(const QString& section, const QString& key, const QString& value);
+    // Every value kept in a section, section by section.
+    QList<SettingValue> values() const;
 
 private:
     QString m_path;

@@ -36,6 +36,14 @@ struct OpenFileRequest {
     QString initialPath; // the dialog opens on this file (and its folder), or in this folder
 };
 
+// One value of the settings store.
+struct SettingValue {
+    QString section;
+    QString key;
+    QString value;
+    bool operator==(const SettingValue&) const = default;
+};
+
 struct SaveFileRequest {
     QString title;
     QList<FileFilter> filters;
@@ -63,6 +71,8 @@ public:
     // section and key, both kept letter for letter. A missing key reads as an empty string.
     virtual QString setting(const QString& section, const QString& key) = 0;
     virtual bool setSetting(const QString& section, const QString& key, const QString& value) = 0;
+    // Every value of the store, for a backup.
+    virtual QList<SettingValue> allSettings() = 0;
 
     // Modal message box titled "Vellumora".
     virtual MessageAnswer message(

@@ -121,6 +121,11 @@ bool QtPlatform::setSetting(const QString& section, const QString& key, const QS
     return m_settings.setValue(section, key, value);
 }
 
+QList<SettingValue> QtPlatform::allSettings()
+{
+    return m_settings.values();
+}
+
 MessageAnswer QtPlatform::message(const QString& text, MessageIcon icon, MessageButtons buttons)
 {
     QMessageBox::StandardButtons standard = QMessageBox::Ok;

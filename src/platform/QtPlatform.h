@@ -20,6 +20,7 @@ public:
     QString userLibraryFolder() const override;
     QString setting(const QString& section, const QString& key) override;
     bool setSetting(const QString& section, const QString& key, const QString& value) override;
+    QList<SettingValue> allSettings() override;
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFileName(const OpenFileRequest& request) override;
     QString saveFileName(const SaveFileRequest& request) override;

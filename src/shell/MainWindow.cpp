@@ -12,6 +12,7 @@
 #include "settings/SettingsPanel.h"
 #include "settings/ShapeOptions.h"
 #include "shell/AboutDialog.h"
+#include "shell/RestoreDialog.h"
 #include "shell/WebLinks.h"
 #include "show/ShowLauncher.h"
 #include "voice/Voice.h"
@@ -217,6 +218,10 @@ void MainWindow::buildMenus()
     fileMenu->addActions(m_affirmationLibrary->fileActions());
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepLibrary"));
     addItem(fileMenu, tr("&Keep My Library In..."), "mnuKeepLibraryIn", [this] { keepLibraryIn(); });
+    addItem(fileMenu, tr("&Back Up My Vision Board..."), "mnuBackUp",
+        [this] { backUpLibrary(m_platform, m_library); });
+    addItem(fileMenu, tr("B&ring Back a Backup..."), "mnuRestore",
+        [this] { bringBackBackup(m_platform, m_library, this); });
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep0"));
     addItem(
         fileMenu, tr("E&xit"), "mnuExit", [this] { emit endProgramRequested(); },

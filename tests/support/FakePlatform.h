@@ -216,6 +216,15 @@ public:
     QString userLibraryFolder() const override { return userLibrary; }
     QString setting(const QString& section, const QString& key) override;
     bool setSetting(const QString& section, const QString& key, const QString& value) override;
+    QList<SettingValue> allSettings() override
+    {
+        QList<SettingValue> all;
+        for (auto it = settings.cbegin(); it != settings.cend(); ++it) {
+            const qsizetype slash = it.key().indexOf(QLatin1Char('/'));
+            all.append({ it.key().left(slash), it.key().mid(slash + 1), it.value() });
+        }
+        return all;
+    }
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFileName(const OpenFileRequest& request) override;
     QString saveFileName(const SaveFileRequest& request) override;

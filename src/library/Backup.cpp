@@ -1,0 +1,820 @@
+#include "library/Backup.h"
+
+#include "affirmations/CategoryStore.h"
+#include "images/PictureStore.h"
+#include "storage/LibraryFiles.h"
+
+#include <QCryptographicHash>
+#include <QHash>
+#include <QSet>
+#include <QStorageInfo>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vellumora {
+
+namespace {
+
+const QString kIndexName = QStringLiteral("item.txt");
+const QString kCategories = QStringLiteral("system");
+const QString kPictures = QStringLiteral("SystemFolder");
+const QString kVoiceSuffix = QStringLiteral(".voice");
+const QString kText = QStringLiteral(".txt");
+// A text file of the library larger than this is no list the program wrote.
+constexpr qint64 kMaxListBytes = 256LL << 20;
+
+struct FolderEntry {
+    QByteArray name;
+    bool folder = false;
+};
+
+// The plain files and folders of a folder, hidden ones and links left out: a link is never
+// followed into a backup.
+QList<FolderEntry> plainEntries(const NativePath& folder)
+{
+    QList<FolderEntry> entries;
+    DIR* dir = ::opendir(folder.bytes().constData());
+    if (!dir) {
+        return entries;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        struct stat info { };
+        if (entry->d_name[0] == '.'
+            || ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            continue;
+        }
+        if (S_ISREG(info.st_mode) || S_ISDIR(info.st_mode)) {
+            entries.append({ QByteArray(entry->d_name), S_ISDIR(info.st_mode) });
+        }
+    }
+    ::closedir(dir);
+    std::sort(entries.begin(), entries.end(),
+        [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    return entries;
+}
+
+QString escaped(const QString& text, bool key)
+{
+    QString out;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\\')) {
+            out += QLatin1String("\\\\");
+        } else if (c == QLatin1Char('\n')) {
+            out += QLatin1String("\\n");
+        } else if (c == QLatin1Char('\r')) {
+            out += QLatin1String("\\r");
+        } else if (key && (c == QLatin1Char('=') || c == QLatin1Char(']'))) {
+            out += QLatin1Char('\\') + c;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// Where an entry of a backup belongs in a library.
+struct Place {
+    enum class Kind { Index, Settings, Record, Picture, Category, Recording, Unknown, Unusable };
+    Kind kind = Kind::Unknown;
+    QString name; // the picture's or the category's
+    QString file; // the recording's
+};
+
+Place placeOf(const QString& entry)
+{
+    using Kind = Place::Kind;
+    const QStringList parts = entry.split(QLatin1Char('/'));
+    if (parts.size() == 1) {
+        return { entry == kIndexName             ? Kind::Index
+                : entry == Backup::kSettingsName ? Kind::Settings
+                                                 : Kind::Unknown,
+            {}, {} };
+    }
+    if (parts.size() == 2 && parts[0] == kPictures) {
+        if (parts[1] == LibraryFiles::kRecordName) {
+            return { Kind::Record, {}, {} };
+        }
+        return { PictureStore::isStorableName(parts[1]) ? Kind::Picture : Kind::Unusable, parts[1], {} };
+    }
+    if (parts.size() == 2 && parts[0] == kCategories && parts[1].endsWith(kText)) {
+        const QString name = parts[1].chopped(kText.size());
+        return { CategoryStore::isUsableName(name) ? Kind::Category : Kind::Unusable, name, {} };
+    }
+    if (parts.size() == 3 && parts[0] == kCategories && parts[1].endsWith(kVoiceSuffix)) {
+        const QString category = parts[1].chopped(kVoiceSuffix.size());
+        const QString& file = parts[2];
+        const bool usable = CategoryStore::isUsableName(category) && isSafeFileName(file)
+            && !file.startsWith(QLatin1Char('.'))
+            && Recordings::kSuffixes.contains(file.section(QLatin1Char('.'), -1).toLower());
+        return { usable ? Kind::Recording : Kind::Unusable, category, file };
+    }
+    return { Kind::Unknown, {}, {} };
+}
+
+QByteArray hashOf(const NativePath& file)
+{
+    QFile in;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!openNativeFile(file, in) || !hash.addData(&in)) {
+        return {};
+    }
+    return hash.result();
+}
+
+} // namespace
+
+QString Backup::suggestedName(const QDate& day)
+{
+    return tr("Vellumora backup %1.zip").arg(day.toString(Qt::ISODate));
+}
+
+QByteArray Backup::encodeSettings(const QList<SettingValue>& values)
+{
+    QString text;
+    QString section;
+    bool first = true;
+    for (const SettingValue& value : values) {
+        if (first || value.section != section) {
+            section = value.section;
+            text += QLatin1Char('[') + escaped(section, true) + QStringLiteral("]\r\n");
+            first = false;
+        }
+        text += escaped(value.key, true) + QLatin1Char('=') + escaped(value.value, false)
+            + QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
+QList<SettingValue> Backup::decodeSettings(const QByteArray& bytes)
+{
+    QList<SettingValue> values;
+    QString section;
+    for (QStringView line : QStringView(decodeText(bytes).text).split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r'))) {
+            line.chop(1);
+        }
+        // Unescapes up to the first bare '=' (a key) or the line's end.
+        QString parts[2];
+        int part = 0;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const QChar c = line[i];
+            if (c == QLatin1Char('\\') && i + 1 < line.size()) {
+                const QChar next = line[++i];
+                parts[part] += next == QLatin1Char('n') ? QChar(u'\n')
+                    : next == QLatin1Char('r')          ? QChar(u'\r')
+                                                        : next;
+            } else if (c == QLatin1Char('=') && part == 0) {
+                part = 1;
+            } else {
+                parts[part] += c;
+            }
+        }
+        if (part == 0 && parts[0].startsWith(QLatin1Char('[')) && parts[0].endsWith(QLatin1Char(']'))) {
+            section = parts[0].mid(1).chopped(1);
+        } else if (part == 1 && !section.isEmpty() && !parts[0].isEmpty()) {
+            values.append({ section, parts[0], parts[1] });
+        }
+    }
+    return values;
+}
+
+Outcome Backup::write(const QString& folder, Platform& platform, const QString& target)
+{
+    const LibraryFiles files(folder);
+    QList<ArchiveSource> sources;
+    QSet<QString> named;
+    const auto add = [&](const QString& name, const NativePath& file, bool compress) {
+        // A name kept both in Windows-1252 and in UTF-8 reads as one; the first one found is kept.
+        if (!named.contains(name)) {
+            named.insert(name);
+            sources.append({ name, file, {}, compress });
+        }
+    };
+    if (isPlainNativeFile(NativePath(files.index()))) {
+        add(kIndexName, NativePath(files.index()), true);
+    }
+    const NativePath categories(files.categoryFolder());
+    for (const FolderEntry& entry : plainEntries(categories)) {
+        const QString name = decodeBytes(entry.name).text;
+        if (!entry.folder && name.endsWith(kText)) {
+            add(kCategories + QLatin1Char('/') + name, categories.child(entry.name), true);
+        } else if (entry.folder && name.endsWith(kVoiceSuffix)) {
+            const NativePath voices = categories.child(entry.name);
+            for (const FolderEntry& recording : plainEntries(voices)) {
+                if (!recording.folder) {
+                    add(kCategories + QLatin1Char('/') + name + QLatin1Char('/')
+                            + decodeBytes(recording.name).text,
+                        voices.child(recording.name), false);
+                }
+            }
+        }
+    }
+    const NativePath pictures(files.pictureFolder());
+    for (const FolderEntry& entry : plainEntries(pictures)) {
+        const QString name = decodeBytes(entry.name).text;
+        if (!entry.folder) {
+            add(kPictures + QLatin1Char('/') + name, pictures.child(entry.name),
+                name == LibraryFiles::kRecordName);
+        }
+    }
+    QList<SettingValue> settings = platform.allSettings();
+    settings.removeIf([](const SettingValue& value) { return value.section == kMachineSection; });
+    sources.append({ kSettingsName, {}, encodeSettings(settings), true });
+    QString error;
+    if (!writeArchive(target, sources, &error)) {
+        return Outcome::refused(
+            withReason(tr("The backup could not be written, so no backup was made."), error));
+    }
+    return {};
+}
+
+QString RestoreChange::text() const
+{
+    switch (kind) {
+    case Kind::AddCategory:
+        return RestorePlan::tr("Add the category \"%1\" with %n affirmations", nullptr, count).arg(name);
+    case Kind::AddAffirmations:
+        return RestorePlan::tr("Add %n affirmations to \"%1\"", nullptr, count).arg(name);
+    case Kind::AddPicture:
+        return RestorePlan::tr("Add the picture \"%1\"").arg(name);
+    case Kind::AddPictureAs:
+        return RestorePlan::tr("Add the picture \"%1\" as \"%2\"").arg(name, storedAs);
+    case Kind::SkipPicture:
+        return RestorePlan::tr("Skip the picture \"%1\": the library has it already").arg(name);
+    }
+    return {};
+}
+
+QString LeftOutEntry::text() const
+{
+    switch (why) {
+    case LeftOut::Escapes:
+        return RestorePlan::tr("\"%1\" points outside the library and is left out.").arg(name);
+    case LeftOut::Link:
+        return RestorePlan::tr("\"%1\" is a link, not a file, and is left out.").arg(name);
+    case LeftOut::Oversized:
+        return RestorePlan::tr("\"%1\" is larger than the backup says and is left out.").arg(name);
+    case LeftOut::Damaged:
+        return RestorePlan::tr("\"%1\" is damaged and is left out.").arg(name);
+    case LeftOut::NameNotUtf8:
+        return RestorePlan::tr("A file whose name cannot be read is left out.");
+    case LeftOut::Unknown:
+        return RestorePlan::tr("\"%1\" is no part of a library and is left out.").arg(name);
+    case LeftOut::UnusableName:
+        return RestorePlan::tr("\"%1\" has a name the library cannot keep and is left out.").arg(name);
+    }
+    return {};
+}
+
+QString RestorePlan::refusalText() const
+{
+    switch (m_refusal) {
+    case RestoreRefusal::None:
+        return {};
+    case RestoreRefusal::Unreadable:
+        return withReason(
+            tr("The backup \"%1\" could not be opened, so nothing was brought back.").arg(m_archive),
+            m_reason);
+    case RestoreRefusal::Damaged:
+        return withReason(
+            tr("The backup \"%1\" is damaged, so nothing was brought back.").arg(m_archive), m_reason);
+    case RestoreRefusal::TooManyEntries:
+        return tr("The backup \"%1\" holds more than %L2 files, more than any library, so nothing was "
+                  "brought back.")
+            .arg(m_archive)
+            .arg(kMaxArchiveEntries);
+    case RestoreRefusal::NoRoom:
+        return tr(
+            "The backup needs more room than the library's disk has free, so nothing was brought back.");
+    case RestoreRefusal::NotABackup:
+        return tr("\"%1\" holds no Vellumora library, so nothing was brought back.").arg(m_archive);
+    case RestoreRefusal::LibraryUnreadable:
+        return withReason(
+            tr("A list of the library could not be read, so nothing was brought back."), m_reason);
+    }
+    return {};
+}
+
+// Works out a plan: what the archive holds, then what the library lacks of it.
+class RestorePlanner {
+public:
+    RestorePlanner(RestorePlan& plan, const QString& folder)
+        : m_plan(plan)
+        , m_store(folder)
+        , m_pictureStore(folder)
+    {
+    }
+
+    bool refuse(RestoreRefusal refusal, const QString& reason = {})
+    {
+        m_plan.m_refusal = refusal;
+        m_plan.m_reason = reason;
+        return false;
+    }
+
+    bool read(const QString& archive, const RestoreLimits& limits, const QString& folder)
+    {
+        // Sizes and count first, skipping the data: nothing is read in bulk from an archive too
+        // large for the disk.
+        ArchiveScan scan = readArchive(
+            archive, [](const ArchiveEntry&, const EntryData&) {}, limits.maxEntries);
+        scan.problems.clear();
+        if (!checked(scan)) {
+            return false;
+        }
+        const qint64 free
+            = limits.freeSpace ? limits.freeSpace(folder) : QStorageInfo(folder).bytesAvailable();
+        if (scan.totalSize > free) {
+            return refuse(RestoreRefusal::NoRoom);
+        }
+        QSet<QString> seen;
+        scan = readArchive(
+            archive,
+            [&](const ArchiveEntry& entry, const EntryData& data) {
+                const Place place = placeOf(entry.name);
+                if (place.kind == Place::Kind::Unknown || seen.contains(entry.name)) {
+                    m_plan.m_leftOut.append({ LeftOut::Unknown, entry.name });
+                    return;
+                }
+                if (place.kind == Place::Kind::Unusable) {
+                    m_plan.m_leftOut.append({ LeftOut::UnusableName, entry.name });
+                    return;
+                }
+                seen.insert(entry.name);
+                take(entry, place, data);
+            },
+            limits.maxEntries);
+        if (!checked(scan)) {
+            return false;
+        }
+        if (!m_index && !m_record && m_categoryFiles.isEmpty() && m_pictures.isEmpty()) {
+            return refuse(RestoreRefusal::NotABackup);
+        }
+        return true;
+    }
+
+    bool plan()
+    {
+        QString error;
+        std::optional<QList<Row>> index
+            = m_store.indexExists() ? m_store.readIndex(&error) : std::optional<QList<Row>>(QList<Row> {});
+        if (!index) {
+            return refuse(RestoreRefusal::LibraryUnreadable, error);
+        }
+        if (!m_store.indexExists()) {
+            for (const QString& name : m_store.listCategoryNames()) {
+                index->append({ name, false });
+            }
+        }
+        const std::optional<QStringList> record = m_pictureStore.readRecord(&error);
+        if (!record) {
+            return refuse(RestoreRefusal::LibraryUnreadable, error);
+        }
+        bool empty = record->isEmpty();
+        QStringList known = m_store.listCategoryNames();
+        for (const Row& row : *index) {
+            known.append(row.text);
+        }
+        for (const QString& name : known) {
+            const std::optional<QList<Row>> rows
+                = m_store.readRows(m_store.categoryPath(name), nullptr, &error);
+            if (!rows) {
+                return refuse(RestoreRefusal::LibraryUnreadable, error);
+            }
+            empty = empty && rows->isEmpty();
+        }
+        m_plan.m_exact = empty;
+        if (!planCategories(*index) || !planPictures(*record)) {
+            return false;
+        }
+        if (empty) {
+            planExactly();
+        }
+        return true;
+    }
+
+private:
+    struct ArchivedPicture {
+        QString entry;
+        QByteArray hash;
+        qint64 size = 0;
+    };
+
+    bool checked(const ArchiveScan& scan)
+    {
+        switch (scan.fault) {
+        case ArchiveFault::Unreadable:
+            return refuse(RestoreRefusal::Unreadable, scan.reason);
+        case ArchiveFault::Damaged:
+            return refuse(RestoreRefusal::Damaged, scan.reason);
+        case ArchiveFault::TooManyEntries:
+            return refuse(RestoreRefusal::TooManyEntries);
+        case ArchiveFault::None:
+            break;
+        }
+        for (const EntryProblem& problem : scan.problems) {
+            const LeftOut why = problem.fault == EntryFault::Escapes ? LeftOut::Escapes
+                : problem.fault == EntryFault::Link                  ? LeftOut::Link
+                : problem.fault == EntryFault::Oversized             ? LeftOut::Oversized
+                : problem.fault == EntryFault::Damaged               ? LeftOut::Damaged
+                                                                     : LeftOut::NameNotUtf8;
+            m_plan.m_leftOut.append({ why, problem.name });
+        }
+        return true;
+    }
+
+    void take(const ArchiveEntry& entry, const Place& place, const EntryData& data)
+    {
+        using Kind = Place::Kind;
+        if (place.kind == Kind::Picture || place.kind == Kind::Recording) {
+            QCryptographicHash hash(QCryptographicHash::Sha256);
+            if (!data([&](const QByteArray& piece) {
+                    hash.addData(piece);
+                    return true;
+                })) {
+                return;
+            }
+            if (place.kind == Kind::Picture) {
+                m_pictures.insert(place.name, { entry.name, hash.result(), entry.size });
+                m_pictureOrder.append(place.name);
+            } else {
+                m_recordings[place.name].insert(place.file, entry.name);
+            }
+            return;
+        }
+        if (entry.size > kMaxListBytes) {
+            m_plan.m_leftOut.append({ LeftOut::Oversized, entry.name });
+            return;
+        }
+        QByteArray bytes;
+        if (!data([&](const QByteArray& piece) {
+                bytes += piece;
+                return true;
+            })) {
+            return;
+        }
+        switch (place.kind) {
+        case Kind::Index:
+            m_index = bytes;
+            break;
+        case Kind::Settings:
+            m_plan.m_settings = Backup::decodeSettings(bytes);
+            m_plan.m_settings.removeIf(
+                [](const SettingValue& value) { return value.section == Backup::kMachineSection; });
+            break;
+        case Kind::Record:
+            m_record = bytes;
+            break;
+        default:
+            m_categoryFiles.insert(place.name, bytes);
+            m_categoryOrder.append(place.name);
+            break;
+        }
+    }
+
+    // The archive's recordings of these affirmations, for the category they now belong to.
+    void planRecordings(const QString& from, const QString& to, const QList<Row>& rows)
+    {
+        const QHash<QString, QString> files = m_recordings.value(from);
+        const NativePath folder = m_store.recordings().folder(to);
+        if (files.isEmpty() || folder.isEmpty()) {
+            return;
+        }
+        QSet<QByteArray> planned;
+        for (const Row& row : rows) {
+            const QByteArray stem = Recordings::stem(row.text);
+            if (planned.contains(stem) || m_store.recordings().has(to, row.text)) {
+                continue;
+            }
+            for (const QString& suffix : Recordings::kSuffixes) {
+                const QString file = QString::fromUtf8(stem) + QLatin1Char('.') + suffix;
+                if (files.contains(file)) {
+                    planned.insert(stem);
+                    addFolder(folder);
+                    m_plan.m_fromArchive.append(
+                        { files.value(file), {}, folder.child(file.toUtf8()), false });
+                    break;
+                }
+            }
+        }
+    }
+
+    void addFolder(const NativePath& folder)
+    {
+        if (!m_plan.m_folders.contains(folder)) {
+            m_plan.m_folders.append(folder);
+        }
+    }
+
+    bool planCategories(const QList<Row>& current)
+    {
+        QList<Row> backup;
+        if (m_index) {
+            backup = CategoryStore::decodeRows(*m_index);
+        } else {
+            for (const QString& name : std::as_const(m_categoryOrder)) {
+                backup.append({ name, false });
+            }
+        }
+        QList<Row> index = current;
+        QSet<QString> done;
+        for (const Row& category : std::as_const(backup)) {
+            if (!CategoryStore::isUsableName(category.text) || done.contains(category.text.toCaseFolded())) {
+                continue;
+            }
+            done.insert(category.text.toCaseFolded());
+            const QList<Row> rows = CategoryStore::decodeRows(m_categoryFiles.value(category.text));
+            auto match = std::find_if(index.cbegin(), index.cend(),
+                [&](const Row& row) { return row.text.compare(category.text, Qt::CaseInsensitive) == 0; });
+            QString target = match != index.cend()
+                ? match->text
+                : m_store.findCategoryFile(category.text).value_or(QString());
+            if (target.isEmpty()) {
+                m_plan.m_changes.append(
+                    { RestoreChange::Kind::AddCategory, category.text, {}, int(rows.size()) });
+                m_plan.m_files.append(
+                    { {}, m_categoryFiles.value(category.text), m_store.categoryPath(category.text), false });
+                index.append(category);
+                planRecordings(category.text, category.text, rows);
+                continue;
+            }
+            if (match == index.cend()) {
+                index.append({ target, category.ticked });
+            }
+            TextEncoding encoding = TextEncoding::Utf8;
+            QString error;
+            const NativePath path = m_store.categoryPath(target);
+            const std::optional<QList<Row>> have = m_store.readRows(path, &encoding, &error);
+            if (!have) {
+                return refuse(RestoreRefusal::LibraryUnreadable, error);
+            }
+            QSet<QString> texts;
+            for (const Row& row : *have) {
+                texts.insert(row.text);
+            }
+            QList<Row> added;
+            for (const Row& row : rows) {
+                if (!texts.contains(row.text)) {
+                    texts.insert(row.text);
+                    added.append(row);
+                }
+            }
+            if (!added.isEmpty()) {
+                m_plan.m_changes.append(
+                    { RestoreChange::Kind::AddAffirmations, target, {}, int(added.size()) });
+                m_plan.m_files.append({ {}, CategoryStore::encodeRows(*have + added, encoding), path, true });
+                planRecordings(category.text, target, added);
+            }
+        }
+        if (index != current || !m_store.indexExists()) {
+            TextEncoding encoding = TextEncoding::Utf8;
+            const std::optional<QByteArray> bytes = readNativeFile(m_store.indexPath());
+            if (bytes) {
+                encoding = decodeText(*bytes).encoding;
+            }
+            m_plan.m_lists.append(
+                { {}, CategoryStore::encodeRows(index, encoding), m_store.indexPath(), true });
+        }
+        return true;
+    }
+
+    // The first picture of the library with these bytes; its hash is worked out only for files
+    // of the same size.
+    bool libraryHas(const ArchivedPicture& picture, const QStringList& names)
+    {
+        for (const QString& name : names) {
+            const NativePath path = m_pictureStore.pathOf(name);
+            const std::optional<NativeFileInfo> info = nativeFileInfo(path);
+            if (!info || info->size != picture.size) {
+                continue;
+            }
+            if (!m_hashes.contains(name)) {
+                m_hashes.insert(name, hashOf(path));
+            }
+            if (m_hashes.value(name) == picture.hash) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool planPictures(const QStringList& current)
+    {
+        const QStringList names = m_record ? PictureStore::decodeRecord(*m_record) : m_pictureOrder;
+        QStringList record = current;
+        QSet<QByteArray> added;
+        for (const QString& name : names) {
+            if (!m_pictures.contains(name)) {
+                continue;
+            }
+            const ArchivedPicture& picture = m_pictures[name];
+            if (added.contains(picture.hash) || libraryHas(picture, current)) {
+                m_plan.m_changes.append({ RestoreChange::Kind::SkipPicture, name, {}, 0 });
+                continue;
+            }
+            QString stored = name;
+            for (int number = 2; record.contains(stored) || nativePathExists(m_pictureStore.pathOf(stored));
+                 ++number) {
+                stored = numberedName(name, number);
+            }
+            const NativePath target = m_pictureStore.pathOf(stored);
+            if (target.isEmpty() || !PictureStore::isStorableName(stored)) {
+                m_plan.m_leftOut.append({ LeftOut::UnusableName, picture.entry });
+                continue;
+            }
+            added.insert(picture.hash);
+            m_plan.m_changes.append(
+                { stored == name ? RestoreChange::Kind::AddPicture : RestoreChange::Kind::AddPictureAs, name,
+                    stored });
+            m_plan.m_fromArchive.append({ picture.entry, {}, target, false });
+            record.append(stored);
+        }
+        if (record != current) {
+            TextEncoding encoding = TextEncoding::Utf8;
+            PictureStore::decodeRecord(
+                readNativeFile(m_pictureStore.recordPath()).value_or(QByteArray()), &encoding);
+            m_plan.m_lists.append(
+                { {}, PictureStore::encodeRecord(record, encoding), m_pictureStore.recordPath(), true });
+        }
+        return true;
+    }
+
+    // Into an empty library every file comes back as it was kept.
+    void planExactly()
+    {
+        m_plan.m_fromArchive.clear();
+        m_plan.m_files.clear();
+        m_plan.m_lists.clear();
+        m_plan.m_folders.clear();
+        for (auto it = m_pictures.cbegin(); it != m_pictures.cend(); ++it) {
+            m_plan.m_fromArchive.append({ it->entry, {}, m_pictureStore.pathOf(it.key()), true });
+        }
+        for (auto category = m_recordings.cbegin(); category != m_recordings.cend(); ++category) {
+            const NativePath folder = m_store.recordings().folder(category.key());
+            addFolder(folder);
+            for (auto file = category->cbegin(); file != category->cend(); ++file) {
+                m_plan.m_fromArchive.append({ file.value(), {}, folder.child(file.key().toUtf8()), false });
+            }
+        }
+        for (auto it = m_categoryFiles.cbegin(); it != m_categoryFiles.cend(); ++it) {
+            m_plan.m_files.append({ {}, it.value(), m_store.categoryPath(it.key()), true });
+        }
+        if (m_index) {
+            m_plan.m_lists.append({ {}, *m_index, m_store.indexPath(), true });
+        }
+        if (m_record) {
+            m_plan.m_lists.append({ {}, *m_record, m_pictureStore.recordPath(), true });
+        }
+    }
+
+    RestorePlan& m_plan;
+    CategoryStore m_store;
+    PictureStore m_pictureStore;
+    std::optional<QByteArray> m_index;
+    std::optional<QByteArray> m_record;
+    QHash<QString, QByteArray> m_categoryFiles;
+    QStringList m_categoryOrder;
+    QHash<QString, ArchivedPicture> m_pictures;
+    QStringList m_pictureOrder;
+    // By category, the recordings' file names and their entries.
+    QHash<QString, QHash<QString, QString>> m_recordings;
+    QHash<QString, QByteArray> m_hashes;
+};
+
+RestorePlan RestorePlan::make(
+    const QString& archive, const QString& libraryFolder, const RestoreLimits& limits)
+{
+    RestorePlan plan;
+    plan.m_archive = archive;
+    plan.m_folder = NativePath(libraryFolder);
+    RestorePlanner planner(plan, libraryFolder);
+    if (planner.read(archive, limits, libraryFolder)) {
+        planner.plan();
+    }
+    return plan;
+}
+
+namespace {
+
+// Writes an entry beside its target, as a new file: a link or another name of a file left in its
+// place is never written through. Not flushed to the disk one by one (a thousand pictures took
+// seconds so): one sync of the file system before the lists are written keeps the order that
+// matters.
+bool writePart(const NativePath& part, const EntryData& data, QString* error)
+{
+    removeNativeFile(part);
+    const int fd
+        = ::open(part.bytes().constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    QFile file;
+    if (fd < 0
+        || !file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return false;
+    }
+    const bool whole = data([&](const QByteArray& piece) { return file.write(piece) == piece.size(); });
+    if (file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+    }
+    file.close();
+    return whole && error->isEmpty();
+}
+
+// Moves a whole part into place; it replaces only where the plan says it may.
+bool putInPlace(const NativePath& part, const RestorePlan::Write& write, QString* error)
+{
+    if (write.replace) {
+        if (std::rename(part.bytes().constData(), write.target.bytes().constData()) != 0) {
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+        return true;
+    }
+    return moveNativeFile(part, write.target, error);
+}
+
+} // namespace
+
+Outcome RestorePlan::apply(Platform& platform, bool withSettings) const
+{
+    if (m_refusal != RestoreRefusal::None) {
+        return Outcome::refused(refusalText());
+    }
+    const QString cutShort
+        = tr("The backup could not be brought back whole. The files written so far are whole, "
+             "and the library lists only files that are there.");
+    QString error;
+    for (const NativePath& folder : m_folders) {
+        // A recordings' folder that is a link is not followed out of the library.
+        if (!makeNativeFolder(folder, &error) || !isPlainNativeFolder(folder)) {
+            return Outcome::refused(withReason(cutShort, error.isEmpty() ? folder.toString() : error));
+        }
+    }
+    QHash<QString, QList<Write>> wanted;
+    for (const Write& write : m_fromArchive) {
+        if (!write.target.isEmpty() && !(nativePathExists(write.target) && !write.replace)) {
+            wanted[write.entry].append(write);
+        }
+    }
+    if (!wanted.isEmpty()) {
+        const ArchiveScan scan
+            = readArchive(m_archive, [&](const ArchiveEntry& entry, const EntryData& data) {
+                  const QList<Write> writes = wanted.take(entry.name);
+                  for (const Write& write : writes) {
+                      if (!error.isEmpty()) {
+                          return;
+                      }
+                      const QByteArray& target = write.target.bytes();
+                      const NativePath part = NativePath::fromBytes(
+                          target.left(target.lastIndexOf('/') + 1) + ".vellumora-restore");
+                      if (!writePart(part, data, &error) || !putInPlace(part, write, &error)) {
+                          removeNativeFile(part);
+                          if (error.isEmpty()) {
+                              error = entry.name;
+                          }
+                      }
+                  }
+              });
+        if (error.isEmpty() && (scan.fault != ArchiveFault::None || !wanted.isEmpty())) {
+            error = scan.reason.isEmpty() ? wanted.keys().value(0) : scan.reason;
+        }
+        if (!error.isEmpty()) {
+            return Outcome::refused(withReason(cutShort, error));
+        }
+        // The pictures and recordings reach the disk before any list names them.
+        if (const int folder = ::open(m_folder.bytes().constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            folder >= 0) {
+            ::syncfs(folder);
+            ::close(folder);
+        }
+    }
+    for (const QList<Write>* stage : { &m_files, &m_lists }) {
+        for (const Write& write : *stage) {
+            if (write.target.isEmpty() || (!write.replace && nativePathExists(write.target))) {
+                continue;
+            }
+            if (!writeDataFile(write.target, write.bytes, &error)) {
+                return Outcome::refused(withReason(cutShort, error));
+            }
+        }
+    }
+    Outcome outcome;
+    if (withSettings) {
+        for (const SettingValue& value : m_settings) {
+            if (!platform.setSetting(value.section, value.key, value.value)) {
+                outcome.tell(tr("The settings could not be brought back; the library was."));
+                break;
+            }
+        }
+    }
+    return outcome;
+}
+
+} // namespace vellumora

@@ -1,0 +1,139 @@
+#include "shell/RestoreDialog.h"
+
+#include "library/Backup.h"
+#include "library/Library.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vellumora {
+
+RestoreDialog::RestoreDialog(const RestorePlan& plan, QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmRestore"));
+    setWindowTitle(tr("Bring Back a Backup"));
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = new QLabel(plan.intoEmptyLibrary()
+            ? tr("The library is empty, so the backup comes back exactly as it was kept:")
+            : tr("The backup is added to the library; nothing the library has is replaced:"),
+        this);
+    heading->setObjectName(QStringLiteral("lblRestoreHeading"));
+    heading->setWordWrap(true);
+    layout->addWidget(heading);
+    m_changes = new QListWidget(this);
+    m_changes->setObjectName(QStringLiteral("lstRestoreChanges"));
+    m_changes->setSelectionMode(QAbstractItemView::NoSelection);
+    for (const RestoreChange& change : plan.changes()) {
+        m_changes->addItem(change.text());
+    }
+    if (plan.changes().isEmpty()) {
+        m_changes->addItem(tr("The library has everything this backup holds."));
+    }
+    layout->addWidget(m_changes);
+    if (!plan.leftOut().isEmpty()) {
+        auto* leftOut = new QListWidget(this);
+        leftOut->setObjectName(QStringLiteral("lstRestoreLeftOut"));
+        leftOut->setSelectionMode(QAbstractItemView::NoSelection);
+        for (const LeftOutEntry& entry : plan.leftOut()) {
+            leftOut->addItem(entry.text());
+        }
+        layout->addWidget(leftOut);
+    }
+    m_settingsBox = new QCheckBox(tr("Also bring back the settings"), this);
+    m_settingsBox->setObjectName(QStringLiteral("chkRestoreSettings"));
+    m_settingsBox->setEnabled(plan.hasSettings());
+    m_settingsBox->setChecked(plan.hasSettings() && plan.intoEmptyLibrary());
+    layout->addWidget(m_settingsBox);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("cmdRestoreButtons"));
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdRestoreOK"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdRestoreCancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &RestoreDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &RestoreDialog::reject);
+    layout->addWidget(buttons);
+}
+
+bool RestoreDialog::withSettings() const
+{
+    return m_settingsBox->isChecked();
+}
+
+namespace {
+
+// A library of photos takes seconds to read through; the pointer says so meanwhile.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// The open-file dialog shows the label alone, the save-file dialog adds the pattern to it.
+QList<FileFilter> backupFilter(const QString& label)
+{
+    return { { label, QStringLiteral("*.zip") } };
+}
+
+} // namespace
+
+void backUpLibrary(Platform& platform, Library& library)
+{
+    const QString target = platform.saveFileName(
+        { RestoreDialog::tr("Back Up My Vision Board"), backupFilter(RestoreDialog::tr("Vellumora Backups")),
+            QDir::home().filePath(Backup::suggestedName(platform.now().date())) });
+    if (target.isEmpty()) {
+        return;
+    }
+    Outcome outcome = [&] {
+        WaitCursor waiting;
+        return Backup::write(library.folder(), platform, target);
+    }();
+    if (outcome) {
+        outcome.tell(
+            RestoreDialog::tr("The library was backed up in \"%1\".").arg(target), MessageIcon::Information);
+    }
+    outcome.report(platform);
+}
+
+void bringBackBackup(Platform& platform, Library& library, QWidget* parent)
+{
+    OpenFileRequest request { RestoreDialog::tr("Bring Back a Backup"),
+        backupFilter(RestoreDialog::tr("Vellumora Backups (*.zip)")), 0, QDir::homePath() };
+    const QString archive = platform.openFileName(request);
+    if (archive.isEmpty()) {
+        return;
+    }
+    const RestorePlan plan = [&] {
+        WaitCursor waiting;
+        return RestorePlan::make(archive, library.folder());
+    }();
+    if (plan.refusal() != RestoreRefusal::None) {
+        platform.message(plan.refusalText(), MessageIcon::Critical);
+        return;
+    }
+    RestoreDialog dialog(plan, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    Outcome outcome;
+    {
+        WaitCursor waiting;
+        outcome = plan.apply(platform, dialog.withSettings());
+        // What was written shows even when the restore was cut short.
+        outcome.add(library.load());
+    }
+    if (outcome) {
+        outcome.tell(RestoreDialog::tr("The backup was brought back."), MessageIcon::Information);
+    }
+    outcome.report(platform);
+}
+
+} // namespace vellumora

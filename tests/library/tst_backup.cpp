@@ -1,0 +1,393 @@
+#include "library/Backup.h"
+#include "shell/RestoreDialog.h"
+#include "support/Libraries.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestFiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <archive.h>
+#include <archive_entry.h>
+
+using namespace vellumora;
+
+namespace {
+
+// "name=bytes" files; "link:name=target" a symbolic link entry, "hard:name=target" a hard one.
+void writeZip(const QString& path, const QByteArrayList& entries)
+{
+    archive* zip = archive_write_new();
+    archive_write_set_format_zip(zip);
+    archive_write_set_format_option(zip, "zip", "hdrcharset", "UTF-8");
+    archive_write_open_filename(zip, QFile::encodeName(path).constData());
+    for (QByteArray entry : entries) {
+        const bool link = entry.startsWith("link:"), hard = entry.startsWith("hard:");
+        entry = entry.mid(link || hard ? 5 : 0);
+        const QByteArray name = entry.left(entry.indexOf('=')), bytes = entry.mid(name.size() + 1);
+        archive_entry* header = archive_entry_new();
+        archive_entry_set_pathname_utf8(header, name.constData());
+        archive_entry_set_filetype(header, link ? AE_IFLNK : AE_IFREG);
+        archive_entry_set_perm(header, 0644);
+        if (link) {
+            archive_entry_set_symlink(header, bytes.constData());
+        } else if (hard) {
+            archive_entry_set_hardlink(header, bytes.constData());
+        }
+        archive_entry_set_size(header, link || hard ? 0 : bytes.size());
+        archive_write_header(zip, header);
+        archive_write_data(zip, bytes.constData(), size_t(link || hard ? 0 : bytes.size()));
+        archive_entry_free(header);
+    }
+    archive_write_close(zip);
+    archive_write_free(zip);
+}
+
+// Each record of the central directory tells its entry's flags, sizes and name.
+template <typename Visit> void centralRecords(const QByteArray& zip, Visit visit)
+{
+    for (qsizetype at = zip.indexOf("PK\1\2"); at >= 0; at = zip.indexOf("PK\1\2", at + 4)) {
+        const int nameLength = quint8(zip[at + 28]) | quint8(zip[at + 29]) << 8;
+        visit(zip.constData() + at, zip.mid(at + 46, nameLength));
+    }
+}
+
+// Two libraries of a fake platform each: the one backed up and the one it comes back into.
+struct Pair {
+    Libraries from, into;
+    QString archive = from.home.filePath("backup.zip");
+    RestorePlan backUpAndPlan(const RestoreLimits& limits = {})
+    {
+        from.library->load();
+        if (!Backup::write(from.dir->path(), from.platform, archive)) {
+            QTest::qFail("the backup was not written", __FILE__, __LINE__);
+        }
+        return RestorePlan::make(archive, into.dir->path(), limits);
+    }
+};
+
+QMap<QString, QByteArray> libraryFiles(const Libraries& library)
+{
+    QMap<QString, QByteArray> files = filesBelow(library.dir->path());
+    files.remove("deleted");
+    return files;
+}
+
+} // namespace
+
+class TestBackup : public QObject {
+    Q_OBJECT
+private slots:
+
+    // Every file comes back into an empty library byte for byte, its name in UTF-8, and the
+    // settings with it (but for where this machine keeps its library).
+    void roundTripIntoAnEmptyLibrary()
+    {
+        Pair pair;
+        pair.from.write({ "system/Caf\xE9.txt=\"na\xEFve\",#TRUE#\r\n",
+            "system/\xD0\x96\xD0\xB8\xD0\xB7\xD0\xBD\xD1\x8C.txt=\"\xCE\xB6\xCF\x89\xCE\xAE\",#TRUE#\r\n",
+            "system/\xD8\xAD\xD9\x84\xD9\x85.txt=\"\xE5\xA4\xA2\",#FALSE#\r\n", "system/Health.voice=/",
+            Libraries::recording("calm") + "=OggS", "system/Health.txt=\"calm\",#TRUE#\r\n",
+            "item.txt=\"Caf\xE9\",#TRUE#\r\n\"Health\",#FALSE#\r\n",
+            "SystemFolder/\xE6\x97\xA5\xE6\x9C\xAC.jpg=" + jpegBytes(),
+            "SystemFolder/\xC3\xA9t\xC3\xA9.png=png",
+            "SystemFolder/record.txt=\"\xE6\x97\xA5\xE6\x9C\xAC.jpg\"\r\n\"\xC3\xA9t\xC3\xA9.png\"\r\n" });
+        pair.from.platform.settings = { { "settings/DispOrder", "1" }, { "Library/Folder", "/elsewhere" } };
+        QMap<QString, QByteArray> expected = libraryFiles(pair.from);
+        // Qt cannot name the file kept in Windows-1252; it comes back under its UTF-8 name.
+        expected.removeIf([](const auto& file) { return file.key().contains(QChar::ReplacementCharacter); });
+        expected.insert("system/Caf\u00e9.txt", "\"na\xEFve\",#TRUE#\r\n");
+        const RestorePlan plan = pair.backUpAndPlan();
+        QVERIFY(plan.intoEmptyLibrary());
+        QVERIFY(plan.apply(pair.into.platform, true));
+        QCOMPARE(libraryFiles(pair.into), expected);
+        QCOMPARE(pair.into.platform.settings, (QMap<QString, QString> { { "settings/DispOrder", "1" } }));
+        QByteArray settings;
+        readArchive(pair.archive, [&](const ArchiveEntry& entry, const EntryData& data) {
+            if (entry.name == Backup::kSettingsName) {
+                data([&](const QByteArray& piece) { return !settings.append(piece).isEmpty(); });
+            }
+        });
+        QVERIFY(settings.contains("DispOrder=1") && !settings.contains("elsewhere"));
+        const QByteArray zip = readBytes(pair.archive);
+        int names = 0;
+        centralRecords(zip, [&](const char* record, const QByteArray& name) {
+            ++names;
+            // Bit 11 of the flags: the name is UTF-8.
+            QVERIFY2(quint8(record[9]) & 0x08
+                    || std::all_of(name.cbegin(), name.cend(), [](char c) { return c > 0; }),
+                name);
+        });
+        QCOMPARE(names, expected.size() + 1);
+    }
+
+    // A backup that cannot be written whole leaves no file at all.
+    void failedBackupLeavesNothing()
+    {
+        Libraries library;
+        library.write({ "SystemFolder/a.jpg=" + jpegBytes().repeated(200) });
+        const QString target = library.home.filePath("backup.zip");
+        {
+            FileSizeLimit limit(4096);
+            QVERIFY(!Backup::write(library.dir->path(), library.platform, target));
+        }
+        QVERIFY(!QFile::exists(target));
+        QCOMPARE(QDir(library.home.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // A restore cut short by a full disk leaves the lists naming only files that are whole, and
+    // no part behind.
+    void restoreCutShort()
+    {
+        Pair pair;
+        pair.from.write(
+            { "SystemFolder/big.jpg=" + jpegBytes().repeated(100), "SystemFolder/record.txt=\"big.jpg\"\r\n",
+                "item.txt=\"Joy\",#TRUE#\r\n", "system/Joy.txt=\"sing\",#TRUE#\r\n" });
+        pair.into.write({ "SystemFolder/a.jpg=a", "SystemFolder/record.txt=\"a.jpg\"\r\n" });
+        const RestorePlan plan = pair.backUpAndPlan();
+        const QMap<QString, QByteArray> before = libraryFiles(pair.into);
+        {
+            FileSizeLimit limit(jpegBytes().size() * 10);
+            const Outcome outcome = plan.apply(pair.into.platform, false);
+            QVERIFY(!outcome
+                && outcome.notices().constFirst().text.startsWith(
+                    "The backup could not be brought back whole."));
+        }
+        QCOMPARE(libraryFiles(pair.into), before);
+    }
+
+    // What a backup brings into a library with content: the plan's lines, then the files.
+    void merged_data()
+    {
+        QTest::addColumn<QByteArrayList>("backup");
+        QTest::addColumn<QByteArrayList>("library");
+        QTest::addColumn<bool>("settings");
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QByteArrayList>("after");
+        const QByteArray health = "system/Health.txt=\"calm\",#TRUE#\r\n";
+        const QByteArray index = "item.txt=\"health\",#TRUE#\r\n";
+        const QByteArray own = "system/health.txt=\"rest\",#FALSE#\r\n";
+        const auto row = [&](const char* name, QByteArrayList backup, QByteArrayList library, bool settings,
+                             const QStringList& changes, const QByteArrayList& after) {
+            // The row's own files come after the common ones, and so replace them.
+            QTest::newRow(name) << QByteArrayList { "item.txt=\"Health\",#TRUE#\r\n", health } + backup
+                                << QByteArrayList { index, own } + library << settings << changes << after;
+        };
+        row("a category gains what it lacks, letter case ignored",
+            { "system/Health.txt=\"rest\",#TRUE#\r\n\"calm\",#TRUE#\r\n\"calm\",#FALSE#\r\n" }, {}, false,
+            { "Add 1 affirmations to \"health\"" },
+            { "system/health.txt=\"rest\",#FALSE#\r\n\"calm\",#TRUE#\r\n", index });
+        row("in the file's own encoding", {}, { "system/health.txt=\"na\xEFve\",#TRUE#\r\n" }, false,
+            { "Add 1 affirmations to \"health\"" },
+            { "system/health.txt=\"na\xEFve\",#TRUE#\r\n\"calm\",#TRUE#\r\n" });
+        row("a new category, its tick and its recordings",
+            { "item.txt=\"Joy\",#FALSE#\r\n", "system/Joy.txt=\"sing\",#TRUE#\r\n", "system/Joy.voice=/",
+                Libraries::recording("sing", "ogg", "Joy") + "=voice", "system/Joy.voice/stray.ogg=x" },
+            {}, false, { "Add the category \"Joy\" with 1 affirmations" },
+            { "item.txt=\"health\",#TRUE#\r\n\"Joy\",#FALSE#\r\n", "system/Joy.txt=\"sing\",#TRUE#\r\n",
+                Libraries::recording("sing", "ogg", "Joy") + "=voice",
+                "system/Joy.voice/stray.ogg=<missing>" });
+        row("a recording the library has stays",
+            { "system/Health.voice=/", Libraries::recording("calm", "ogg") + "=theirs" },
+            { "system/health.voice=/", Libraries::recording("calm", "wav", "health") + "=mine" }, false,
+            { "Add 1 affirmations to \"health\"" },
+            { Libraries::recording("calm", "wav", "health") + "=mine",
+                Libraries::recording("calm", "ogg", "health") + "=<missing>" });
+        row("the same picture under another name is passed over",
+            { "SystemFolder/a.jpg=AAA", "SystemFolder/record.txt=\"a.jpg\"\r\n" },
+            { "SystemFolder/b.jpg=AAA", "SystemFolder/record.txt=\"b.jpg\"\r\n" }, false,
+            { "Add 1 affirmations to \"health\"", "Skip the picture \"a.jpg\": the library has it already" },
+            { "SystemFolder/record.txt=\"b.jpg\"\r\n", "SystemFolder/a.jpg=<missing>" });
+        row("a taken name is numbered",
+            { "SystemFolder/a.jpg=XXX", "SystemFolder/c.jpg=CCC",
+                "SystemFolder/record.txt=\"a.jpg\"\r\n\"c.jpg\"\r\n" },
+            { "SystemFolder/a.jpg=YYY", "SystemFolder/record.txt=\"a.jpg\"\r\n" }, false,
+            { "Add 1 affirmations to \"health\"", "Add the picture \"a.jpg\" as \"a (2).jpg\"",
+                "Add the picture \"c.jpg\"" },
+            { "SystemFolder/a.jpg=YYY", "SystemFolder/a (2).jpg=XXX", "SystemFolder/c.jpg=CCC",
+                "SystemFolder/record.txt=\"a.jpg\"\r\n\"a (2).jpg\"\r\n\"c.jpg\"\r\n" });
+        row("settings when asked", {}, {}, true, { "Add 1 affirmations to \"health\"" },
+            { "settings=DispOrder:1" });
+        row("settings only when asked", {}, {}, false, { "Add 1 affirmations to \"health\"" },
+            { "settings=DispOrder:0" });
+    }
+    void merged()
+    {
+        QFETCH(QByteArrayList, backup);
+        QFETCH(QByteArrayList, library);
+        QFETCH(bool, settings);
+        QFETCH(QByteArrayList, after);
+        Pair pair;
+        QVERIFY(pair.from.write(backup) && pair.into.write(library));
+        pair.from.platform.settings = { { "settings/DispOrder", "1" }, { "Library/Folder", "/theirs" } };
+        pair.into.platform.settings = { { "settings/DispOrder", "0" }, { "Library/Folder", "/mine" } };
+        const RestorePlan plan = pair.backUpAndPlan();
+        QStringList planned;
+        for (const RestoreChange& change : plan.changes()) {
+            planned << change.text();
+        }
+        QTEST(planned, "changes");
+        QVERIFY(!plan.intoEmptyLibrary() && plan.leftOut().isEmpty());
+        QVERIFY(plan.apply(pair.into.platform, settings));
+        for (const QByteArray& file : after) {
+            if (file.startsWith("settings=")) {
+                QCOMPARE(pair.into.platform.settings.value("settings/DispOrder"), QString(file.mid(19)));
+                QCOMPARE(pair.into.platform.settings.value("Library/Folder"), QString("/mine"));
+            } else {
+                QCOMPARE(pair.into.read({ file }).constFirst(), file);
+            }
+        }
+    }
+
+    // Archives made to harm: each is refused, or cut down with a word for each entry left out, and
+    // nothing is written outside the library's folder.
+    void hostile_data()
+    {
+        QTest::addColumn<QByteArrayList>("entries");
+        QTest::addColumn<QString>("made");
+        QTest::addColumn<RestoreRefusal>("refusal");
+        QTest::addColumn<QStringList>("leftOut");
+        const auto row = [](const char* name, const QByteArrayList& entries, const QString& made,
+                             RestoreRefusal refusal, const QStringList& leftOut = {}) {
+            QTest::newRow(name) << entries << made << refusal << leftOut;
+        };
+        const auto none = RestoreRefusal::None;
+        const QString outside = "\"%1\" points outside the library and is left out.";
+        row("up and out", { "../evil.txt=x" }, "", none, { outside.arg("../evil.txt") });
+        row("up and out, deeper", { "system/../../evil.txt=x" }, "", none,
+            { outside.arg("system/../../evil.txt") });
+        row("from the root", { "$PARENT/evil.txt=x" }, "", none, { outside.arg("$PARENT/evil.txt") });
+        row("a symbolic link", { "link:SystemFolder/a.jpg=../../evil.txt" }, "", none,
+            { "\"SystemFolder/a.jpg\" is a link, not a file, and is left out." });
+        // A ZIP has no hard links: the writer leaves an empty file, which is an empty category.
+        row("a hard link", { "hard:system/Hard.txt=../../evil.txt" }, "", none);
+        // Large enough that libarchive hands out bytes before it reaches the end and sees the lie.
+        row("larger than declared", { "system/Big.txt=" + QByteArray(1'000'000, 'a') }, "oversized", none,
+            { "\"system/Big.txt\" is larger than the backup says and is left out." });
+        row("its size disagrees", { "system/Big.txt=" + QByteArray(5000, 'a') }, "oversized", none,
+            { "\"system/Big.txt\" is damaged and is left out." });
+        row("outside the layout", { "notes.txt=x", "system/a/b.txt=x" }, "", none,
+            { "\"notes.txt\" is no part of a library and is left out.",
+                "\"system/a/b.txt\" is no part of a library and is left out." });
+        row("a name the store refuses", { "SystemFolder/a\x01.jpg=x" }, "", none,
+            { "\"SystemFolder/a\x01.jpg\" has a name the library cannot keep and is left out." });
+        row("a name that is not UTF-8", { "system/Cafe.txt=x" }, "latin", none,
+            { "A file whose name cannot be read is left out." });
+        row("too many entries", {}, "many", RestoreRefusal::TooManyEntries);
+        row("more than the disk has free", {}, "", RestoreRefusal::NoRoom);
+        row("damaged", { "system/Big.txt=" + QByteArray(5000, 'a') }, "damaged", RestoreRefusal::Damaged);
+        row("no library in it", { "readme.md=x" }, "alone", RestoreRefusal::NotABackup,
+            { "\"readme.md\" is no part of a library and is left out." });
+    }
+    void hostile()
+    {
+        QFETCH(QByteArrayList, entries);
+        QFETCH(QString, made);
+        QTemporaryDir parent, elsewhere;
+        QVERIFY(QDir(parent.path()).mkpath("lib/system") && QDir(parent.path()).mkpath("lib/SystemFolder"));
+        const QString archive = elsewhere.filePath("backup.zip");
+        if (made != "alone") {
+            entries << "item.txt=\"Joy\",#TRUE#\r\n"
+                    << "system/Joy.txt=\"sing\",#TRUE#\r\n";
+        }
+        if (made == "many") {
+            entries = QByteArrayList(kMaxArchiveEntries + 1, "SystemFolder/");
+            for (int i = 0; i < entries.size(); ++i) {
+                entries[i] += QByteArray::number(i) + ".jpg=";
+            }
+        }
+        for (QByteArray& entry : entries) {
+            entry.replace("$PARENT", QFile::encodeName(parent.path()));
+        }
+        writeZip(archive, entries);
+        QByteArray zip = readBytes(archive);
+        if (made == "oversized") {
+            // Every header declares 3 bytes of the 5000: the local one, the data descriptor and the
+            // central directory's.
+            for (const char* size : { "\x88\x13\0\0", "\x40\x42\x0f\0" }) {
+                zip.replace(QByteArray(size, 4), QByteArray("\3\0\0\0", 4));
+            }
+        }
+        zip.replace("Cafe.txt", "Caf\xE9.txt");
+        writeBytes(archive, made == "damaged" ? zip.left(60) : zip);
+        RestoreLimits limits;
+        limits.freeSpace = [&](const QString&) -> qint64 {
+            return QTest::currentDataTag() == QByteArray("more than the disk has free") ? 10 : 1 << 30;
+        };
+        const RestorePlan plan = RestorePlan::make(archive, parent.filePath("lib"), limits);
+        QTEST(plan.refusal(), "refusal");
+        QStringList leftOut;
+        for (const LeftOutEntry& entry : plan.leftOut()) {
+            leftOut << entry.text();
+        }
+        QTEST(leftOut.replaceInStrings(parent.path(), "$PARENT"), "leftOut");
+        FakePlatform platform;
+        QCOMPARE(bool(plan.apply(platform, true)), plan.refusal() == RestoreRefusal::None);
+        QCOMPARE(QDir(parent.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList { "lib" });
+        QCOMPARE(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList { "backup.zip" });
+        const QMap<QString, QByteArray> files = filesBelow(parent.filePath("lib"));
+        QCOMPARE(files.value("system/Joy.txt"),
+            plan.refusal() == RestoreRefusal::None ? QByteArray("\"sing\",#TRUE#\r\n") : QByteArray());
+        QVERIFY(!files.contains("evil.txt") && !files.contains("system/Big.txt"));
+    }
+
+    // The menu's two entries on the main window: a backup where the user said, then the plan
+    // shown; Cancel writes nothing, OK brings it back and the panels show it.
+    void menuEntries_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("cancelled") << false;
+        QTest::newRow("confirmed") << true;
+    }
+    void menuEntries()
+    {
+        QFETCH(bool, accept);
+        MainWindowFixture fixture;
+        fixture.reset();
+        fixture.addPictures({ Qt::red, Qt::blue });
+        fixture.load();
+        const QString archive = fixture.platform->trash.filePath("mine.zip");
+        fixture.platform->chosenFiles = QStringList { archive };
+        fixture.find<QAction>("mnuBackUp")->trigger();
+        QCOMPARE(fixture.platform->saveRequests.constFirst().suggestedPath,
+            QDir::home().filePath("Vellumora backup 2026-03-01.zip"));
+        QVERIFY(QFile::exists(archive));
+        QFile::rename(fixture.path("SystemFolder/1.png"), fixture.path("SystemFolder/other.png"));
+        QFile::remove(fixture.path("SystemFolder/2.png"));
+        writeBytes(fixture.path("SystemFolder/record.txt"), "\"other.png\"\r\n");
+        fixture.load();
+        const QMap<QString, QByteArray> before = filesBelow(fixture.dir->path());
+        QStringList shown;
+        bool settingsOffered = true;
+        QTimer::singleShot(0, fixture.window.get(), [&] {
+            auto* dialog = qobject_cast<RestoreDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog && dialog->objectName() == "frmRestore");
+            auto* list = dialog->findChild<QListWidget*>("lstRestoreChanges");
+            for (int row = 0; row < list->count(); ++row) {
+                shown << list->item(row)->text();
+            }
+            settingsOffered = dialog->findChild<QCheckBox*>("chkRestoreSettings")->isChecked();
+            dialog->findChild<QPushButton*>(accept ? "cmdRestoreOK" : "cmdRestoreCancel")->click();
+        });
+        fixture.platform->chosenFiles = QStringList { archive };
+        fixture.find<QAction>("mnuRestore")->trigger();
+        QCOMPARE(shown,
+            (QStringList {
+                "Skip the picture \"1.png\": the library has it already", "Add the picture \"2.png\"" }));
+        QCOMPARE(fixture.library->pictures().count(), accept ? 2 : 1);
+        QVERIFY(!settingsOffered);
+        QCOMPARE(filesBelow(fixture.dir->path()) == before, !accept);
+        QCOMPARE(fixture.lastMessage(),
+            accept ? "The backup was brought back." : "The library was backed up in \"" + archive + "\".");
+    }
+};
+
+QTEST_MAIN(TestBackup)
+#include "tst_backup.moc"
