@@ -1,6 +1,87 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
+    <name>AffirmationImport</name>
+    <message>
+        <source>The file "%1" could not be read.</source>
+        <translation>Die Datei „%1“ konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>The file "%1" is too large to be a list of affirmations.</source>
+        <translation>Die Datei „%1“ ist zu groß für eine Liste von Affirmationen.</translation>
+    </message>
+    <message>
+        <source>The file "%1" is empty: it holds no affirmations.</source>
+        <translation>Die Datei „%1“ ist leer: Sie enthält keine Affirmationen.</translation>
+    </message>
+    <message>
+        <source>The file "%1" is not a text file, so nothing was imported. Please choose a plain text file with one affirmation on each line.</source>
+        <translation>Die Datei „%1“ ist keine Textdatei, daher wurde nichts importiert. Bitte wählen Sie eine reine Textdatei mit einer Affirmation pro Zeile.</translation>
+    </message>
+    <message>
+        <source>They are in the new category "%1".</source>
+        <translation>Sie stehen in der neuen Kategorie „%1“.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n affirmation(s) were added.</source>
+        <translation>
+            <numerusform>%n Affirmation wurde hinzugefügt.</numerusform>
+            <numerusform>%n Affirmationen wurden hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) already in the category, or earlier in the file, were passed over.</source>
+        <translation>
+            <numerusform>%n Zeile, die schon in der Kategorie oder weiter oben in der Datei stand, wurde übergangen.</numerusform>
+            <numerusform>%n Zeilen, die schon in der Kategorie oder weiter oben in der Datei standen, wurden übergangen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) longer than %1 characters were passed over, the first of them line %2.</source>
+        <translation>
+            <numerusform>%n Zeile mit mehr als %1 Zeichen wurde übergangen, die erste davon Zeile %2.</numerusform>
+            <numerusform>%n Zeilen mit mehr als %1 Zeichen wurden übergangen, die erste davon Zeile %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) did not fit, as a category holds at most %1 affirmations; the first of them is line %2.</source>
+        <translation>
+            <numerusform>%n Zeile passte nicht mehr, da eine Kategorie höchstens %1 Affirmationen fasst; die erste davon ist Zeile %2.</numerusform>
+            <numerusform>%n Zeilen passten nicht mehr, da eine Kategorie höchstens %1 Affirmationen fasst; die erste davon ist Zeile %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>Importiert</translation>
+    </message>
+    <message>
+        <source>The affirmations could not be written to "%1"; nothing was changed there.</source>
+        <translation>Die Affirmationen konnten nicht nach „%1“ geschrieben werden; dort wurde nichts geändert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n affirmation(s) were written to "%1".</source>
+        <translation>
+            <numerusform>%n Affirmation wurde nach „%1“ geschrieben.</numerusform>
+            <numerusform>%n Affirmationen wurden nach „%1“ geschrieben.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>Vellumora backup %1.zip</source>
+        <translation>Vellumora-Sicherung %1.zip</translation>
+    </message>
+    <message>
+        <source>The backup could not be written, so no backup was made.</source>
+        <translation>Die Sicherung konnte nicht geschrieben werden; es wurde keine Sicherung angelegt.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Keeps your goals in view: a small slideshow of your pictures with your affirmations.</source>
@@ -40,6 +121,95 @@
     </message>
 </context>
 <context>
+    <name>RestorePlan</name>
+    <message numerus="yes">
+        <source>Add the category "%1" with %n affirmations</source>
+        <translation>
+            <numerusform>Die Kategorie „%1“ mit %n Affirmation hinzufügen</numerusform>
+            <numerusform>Die Kategorie „%1“ mit %n Affirmationen hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n affirmations to "%1"</source>
+        <translation>
+            <numerusform>%n Affirmation zu „%1“ hinzufügen</numerusform>
+            <numerusform>%n Affirmationen zu „%1“ hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add the picture "%1"</source>
+        <translation>Das Bild „%1“ hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the picture "%1" as "%2"</source>
+        <translation>Das Bild „%1“ als „%2“ hinzufügen</translation>
+    </message>
+    <message>
+        <source>Skip the picture "%1": the library has it already</source>
+        <translation>Das Bild „%1“ auslassen: Die Bibliothek hat es schon</translation>
+    </message>
+    <message>
+        <source>"%1" points outside the library and is left out.</source>
+        <translation>„%1“ zeigt aus der Bibliothek hinaus und wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>"%1" is a link, not a file, and is left out.</source>
+        <translation>„%1“ ist eine Verknüpfung, keine Datei, und wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>"%1" is larger than the backup says and is left out.</source>
+        <translation>„%1“ ist größer, als die Sicherung angibt, und wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>"%1" is damaged and is left out.</source>
+        <translation>„%1“ ist beschädigt und wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>A file whose name cannot be read is left out.</source>
+        <translation>Eine Datei, deren Name nicht lesbar ist, wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>"%1" is no part of a library and is left out.</source>
+        <translation>„%1“ gehört zu keiner Bibliothek und wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>"%1" has a name the library cannot keep and is left out.</source>
+        <translation>„%1“ hat einen Namen, den die Bibliothek nicht führen kann, und wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>The backup "%1" could not be opened, so nothing was brought back.</source>
+        <translation>Die Sicherung „%1“ konnte nicht geöffnet werden; es wurde nichts zurückgeholt.</translation>
+    </message>
+    <message>
+        <source>The backup "%1" is damaged, so nothing was brought back.</source>
+        <translation>Die Sicherung „%1“ ist beschädigt; es wurde nichts zurückgeholt.</translation>
+    </message>
+    <message>
+        <source>The backup "%1" holds more than %L2 files, more than any library, so nothing was brought back.</source>
+        <translation>Die Sicherung „%1“ enthält mehr als %L2 Dateien, mehr als jede Bibliothek; es wurde nichts zurückgeholt.</translation>
+    </message>
+    <message>
+        <source>The backup needs more room than the library's disk has free, so nothing was brought back.</source>
+        <translation>Die Sicherung braucht mehr Platz, als auf dem Datenträger der Bibliothek frei ist; es wurde nichts zurückgeholt.</translation>
+    </message>
+    <message>
+        <source>"%1" holds no Vellumora library, so nothing was brought back.</source>
+        <translation>„%1“ enthält keine Vellumora-Bibliothek; es wurde nichts zurückgeholt.</translation>
+    </message>
+    <message>
+        <source>A list of the library could not be read, so nothing was brought back.</source>
+        <translation>Eine Liste der Bibliothek konnte nicht gelesen werden; es wurde nichts zurückgeholt.</translation>
+    </message>
+    <message>
+        <source>The backup could not be brought back whole. The files written so far are whole, and the library lists only files that are there.</source>
+        <translation>Die Sicherung konnte nicht vollständig zurückgeholt werden. Die bisher geschriebenen Dateien sind vollständig, und die Bibliothek führt nur Dateien, die vorhanden sind.</translation>
+    </message>
+    <message>
+        <source>The settings could not be brought back; the library was.</source>
+        <translation>Die Einstellungen konnten nicht zurückgeholt werden, die Bibliothek schon.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::AboutDialog</name>
     <message>
         <source>Vellumora is a visualization tool: post your daily visions, goals, motivational messages and favourite sayings on it, and a small slideshow keeps them in view while you work, until they come true.</source>
@@ -67,6 +237,46 @@
     <message>
         <source>Affirmation Library</source>
         <translation>Affirmationssammlung</translation>
+    </message>
+    <message>
+        <source>Import Affirmations...</source>
+        <translation>Affirmationen importieren...</translation>
+    </message>
+    <message>
+        <source>Add the affirmations of a text file, one on each line.</source>
+        <translation>Die Affirmationen einer Textdatei hinzufügen, eine pro Zeile.</translation>
+    </message>
+    <message>
+        <source>Export Affirmations...</source>
+        <translation>Affirmationen exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the chosen category's affirmations to a text file.</source>
+        <translation>Die Affirmationen der gewählten Kategorie in eine Textdatei schreiben.</translation>
+    </message>
+    <message>
+        <source>Import Affirmations</source>
+        <translation>Affirmationen importieren</translation>
+    </message>
+    <message>
+        <source>Text Files</source>
+        <translation>Textdateien</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Add the affirmations of "%1" to the category "%2"? No puts them into a new category named after the file.</source>
+        <translation>Die Affirmationen aus „%1“ zur Kategorie „%2“ hinzufügen? Nein legt sie in eine neue Kategorie, die nach der Datei benannt ist.</translation>
+    </message>
+    <message>
+        <source>Reading the affirmations...</source>
+        <translation>Die Affirmationen werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Export Affirmations</source>
+        <translation>Affirmationen exportieren</translation>
     </message>
 </context>
 <context>
@@ -122,6 +332,14 @@
     <message>
         <source>Its recording could not be moved to the Trash, so it stays.</source>
         <translation>Ihre Aufnahme konnte nicht in den Papierkorb verschoben werden und bleibt daher.</translation>
+    </message>
+    <message>
+        <source>The affirmations of "%1" were changed by another program but cannot be read, so they are shown as they were.</source>
+        <translation>Die Affirmationen von „%1“ wurden von einem anderen Programm geändert, können aber nicht gelesen werden; sie werden daher wie zuvor gezeigt.</translation>
+    </message>
+    <message>
+        <source>This category can hold only %1 affirmations.</source>
+        <translation>Diese Kategorie fasst nur %1 Affirmationen.</translation>
     </message>
 </context>
 <context>
@@ -286,6 +504,10 @@
     <message>
         <source>The recordings of the category "%1" could not be moved to the Trash, so they stay in the library folder.</source>
         <translation>Die Aufnahmen der Kategorie „%1“ konnten nicht in den Papierkorb verschoben werden und bleiben daher im Bibliotheksordner.</translation>
+    </message>
+    <message>
+        <source>The category list was changed by another program but cannot be read, so it is shown as it was.</source>
+        <translation>Die Kategorienliste wurde von einem anderen Programm geändert, kann aber nicht gelesen werden; sie wird daher wie zuvor gezeigt.</translation>
     </message>
 </context>
 <context>
@@ -493,6 +715,13 @@
     </message>
 </context>
 <context>
+    <name>vellumora::Library</name>
+    <message>
+        <source>A sync tool kept a second version of a library file: "%1". Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
+        <translation>Ein Synchronisierungsprogramm hat eine zweite Fassung einer Bibliotheksdatei behalten: „%1“. Vellumora liest sie nicht: Übernehmen Sie, was Sie behalten möchten, in die Datei, zu der sie gehört, und löschen Sie sie dann.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::LibraryFolder</name>
     <message>
         <source>The folder could not be made.</source>
@@ -513,6 +742,22 @@
     <message>
         <source>You may not write there.</source>
         <translation>Du darfst dort nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>A copied file differs from its original.</source>
+        <translation>Eine kopierte Datei weicht von ihrem Original ab.</translation>
+    </message>
+    <message>
+        <source>Your library is in that folder already.</source>
+        <translation>Ihre Bibliothek ist bereits in diesem Ordner.</translation>
+    </message>
+    <message>
+        <source>That folder is part of your library. Please choose one outside it.</source>
+        <translation>Dieser Ordner gehört zu Ihrer Bibliothek. Bitte wählen Sie einen außerhalb davon.</translation>
+    </message>
+    <message>
+        <source>That folder holds other files. Please choose an empty folder, or one that holds a Vellumora library.</source>
+        <translation>Dieser Ordner enthält andere Dateien. Bitte wählen Sie einen leeren Ordner oder einen mit einer Vellumora-Bibliothek.</translation>
     </message>
 </context>
 <context>
@@ -628,6 +873,48 @@
         <source>Your own desktop picture is back.</source>
         <translation>Ihr eigenes Desktopbild ist zurück.</translation>
     </message>
+    <message>
+        <source>&amp;Keep My Library In...</source>
+        <translation>Bibliothek aufbe&amp;wahren in...</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up My Vision Board...</source>
+        <translation>Vision Board &amp;sichern...</translation>
+    </message>
+    <message>
+        <source>B&amp;ring Back a Backup...</source>
+        <translation>Sicherung zurück&amp;holen...</translation>
+    </message>
+    <message>
+        <source>Keep My Library In</source>
+        <translation>Bibliothek aufbewahren in</translation>
+    </message>
+    <message>
+        <source>The folder "%1" holds a library already. Use that library from now on? Yours stays as it is in "%2".</source>
+        <translation>Der Ordner „%1“ enthält bereits eine Bibliothek. Diese Bibliothek ab jetzt verwenden? Ihre bleibt unverändert in „%2“.</translation>
+    </message>
+    <message>
+        <source>Move your library to "%1"?
+
+Yes: it is copied there, checked, and then taken out of "%2".
+No: it is copied there, and the one in "%2" stays as it is.</source>
+        <translation>Ihre Bibliothek nach „%1“ verschieben?
+
+Ja: Sie wird dorthin kopiert, geprüft und dann aus „%2“ entfernt.
+Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Your library could not be copied to "%1", so it stays where it is.</source>
+        <translation>Ihre Bibliothek konnte nicht nach „%1“ kopiert werden und bleibt daher, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>Vellumora could not note where your library is, so it stays in "%1".</source>
+        <translation>Vellumora konnte sich nicht merken, wo Ihre Bibliothek ist; sie bleibt daher in „%1“.</translation>
+    </message>
+    <message>
+        <source>Your library is now in "%1", but some of it could not be taken out of "%2".</source>
+        <translation>Ihre Bibliothek ist jetzt in „%1“, aber ein Teil davon konnte nicht aus „%2“ entfernt werden.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::PictureLibrary</name>
@@ -674,6 +961,10 @@
     <message>
         <source>The picture "%1" cannot be brought back under another name.</source>
         <translation>Das Bild „%1“ kann nicht unter einem anderen Namen zurückgeholt werden.</translation>
+    </message>
+    <message>
+        <source>The picture list was changed by another program but cannot be read, so it is shown as it was.</source>
+        <translation>Die Bilderliste wurde von einem anderen Programm geändert, kann aber nicht gelesen werden; sie wird daher wie zuvor gezeigt.</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1039,10 @@
     <message>
         <source>The desktop picture is set.</source>
         <translation>Das Desktopbild ist gesetzt.</translation>
+    </message>
+    <message>
+        <source>Your library is kept in "%1", which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in "%2" until it is back.</source>
+        <translation>Ihre Bibliothek wird in „%1“ aufbewahrt, das jetzt nicht zu finden ist: Vielleicht ist sein Laufwerk oder sein synchronisierter Ordner noch nicht da. Vellumora verwendet die Bibliothek in „%2“, bis er wieder da ist.</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1247,49 @@
     <message>
         <source>Click to start the show</source>
         <translation>Klicken, um die Diashow zu starten</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::RestoreDialog</name>
+    <message>
+        <source>Bring Back a Backup</source>
+        <translation>Sicherung zurückholen</translation>
+    </message>
+    <message>
+        <source>The library is empty, so the backup comes back exactly as it was kept:</source>
+        <translation>Die Bibliothek ist leer, daher kommt die Sicherung genau so zurück, wie sie gesichert wurde:</translation>
+    </message>
+    <message>
+        <source>The backup is added to the library; nothing the library has is replaced:</source>
+        <translation>Die Sicherung wird der Bibliothek hinzugefügt; nichts, was die Bibliothek hat, wird ersetzt:</translation>
+    </message>
+    <message>
+        <source>The library has everything this backup holds.</source>
+        <translation>Die Bibliothek hat schon alles, was diese Sicherung enthält.</translation>
+    </message>
+    <message>
+        <source>Also bring back the settings</source>
+        <translation>Auch die Einstellungen zurückholen</translation>
+    </message>
+    <message>
+        <source>Back Up My Vision Board</source>
+        <translation>Vision Board sichern</translation>
+    </message>
+    <message>
+        <source>Vellumora Backups</source>
+        <translation>Vellumora-Sicherungen</translation>
+    </message>
+    <message>
+        <source>The library was backed up in "%1".</source>
+        <translation>Die Bibliothek wurde in „%1“ gesichert.</translation>
+    </message>
+    <message>
+        <source>Vellumora Backups (*.zip)</source>
+        <translation>Vellumora-Sicherungen (*.zip)</translation>
+    </message>
+    <message>
+        <source>The backup was brought back.</source>
+        <translation>Die Sicherung wurde zurückgeholt.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,87 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
 <context>
+    <name>AffirmationImport</name>
+    <message>
+        <source>The file "%1" could not be read.</source>
+        <translation>No se pudo leer el archivo «%1».</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>No es un archivo.</translation>
+    </message>
+    <message>
+        <source>The file "%1" is too large to be a list of affirmations.</source>
+        <translation>El archivo «%1» es demasiado grande para ser una lista de afirmaciones.</translation>
+    </message>
+    <message>
+        <source>The file "%1" is empty: it holds no affirmations.</source>
+        <translation>El archivo «%1» está vacío: no contiene afirmaciones.</translation>
+    </message>
+    <message>
+        <source>The file "%1" is not a text file, so nothing was imported. Please choose a plain text file with one affirmation on each line.</source>
+        <translation>El archivo «%1» no es un archivo de texto, así que no se importó nada. Elija un archivo de texto sin formato con una afirmación por línea.</translation>
+    </message>
+    <message>
+        <source>They are in the new category "%1".</source>
+        <translation>Están en la nueva categoría «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n affirmation(s) were added.</source>
+        <translation>
+            <numerusform>Se añadió %n afirmación.</numerusform>
+            <numerusform>Se añadieron %n afirmaciones.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) already in the category, or earlier in the file, were passed over.</source>
+        <translation>
+            <numerusform>Se omitió %n línea que ya estaba en la categoría o más arriba en el archivo.</numerusform>
+            <numerusform>Se omitieron %n líneas que ya estaban en la categoría o más arriba en el archivo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) longer than %1 characters were passed over, the first of them line %2.</source>
+        <translation>
+            <numerusform>Se omitió %n línea de más de %1 caracteres, la primera de ellas la línea %2.</numerusform>
+            <numerusform>Se omitieron %n líneas de más de %1 caracteres, la primera de ellas la línea %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) did not fit, as a category holds at most %1 affirmations; the first of them is line %2.</source>
+        <translation>
+            <numerusform>%n línea no cupo, porque una categoría contiene como máximo %1 afirmaciones; la primera de ellas es la línea %2.</numerusform>
+            <numerusform>%n líneas no cupieron, porque una categoría contiene como máximo %1 afirmaciones; la primera de ellas es la línea %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>Importadas</translation>
+    </message>
+    <message>
+        <source>The affirmations could not be written to "%1"; nothing was changed there.</source>
+        <translation>No se pudieron escribir las afirmaciones en «%1»; allí no se cambió nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n affirmation(s) were written to "%1".</source>
+        <translation>
+            <numerusform>Se escribió %n afirmación en «%1».</numerusform>
+            <numerusform>Se escribieron %n afirmaciones en «%1».</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>Vellumora backup %1.zip</source>
+        <translation>Copia de Vellumora %1.zip</translation>
+    </message>
+    <message>
+        <source>The backup could not be written, so no backup was made.</source>
+        <translation>No se pudo escribir la copia, así que no se hizo ninguna copia.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Keeps your goals in view: a small slideshow of your pictures with your affirmations.</source>
@@ -40,6 +121,95 @@
     </message>
 </context>
 <context>
+    <name>RestorePlan</name>
+    <message numerus="yes">
+        <source>Add the category "%1" with %n affirmations</source>
+        <translation>
+            <numerusform>Añadir la categoría «%1» con %n afirmación</numerusform>
+            <numerusform>Añadir la categoría «%1» con %n afirmaciones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n affirmations to "%1"</source>
+        <translation>
+            <numerusform>Añadir %n afirmación a «%1»</numerusform>
+            <numerusform>Añadir %n afirmaciones a «%1»</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add the picture "%1"</source>
+        <translation>Añadir la imagen «%1»</translation>
+    </message>
+    <message>
+        <source>Add the picture "%1" as "%2"</source>
+        <translation>Añadir la imagen «%1» como «%2»</translation>
+    </message>
+    <message>
+        <source>Skip the picture "%1": the library has it already</source>
+        <translation>Omitir la imagen «%1»: la biblioteca ya la tiene</translation>
+    </message>
+    <message>
+        <source>"%1" points outside the library and is left out.</source>
+        <translation>«%1» apunta fuera de la biblioteca y se omite.</translation>
+    </message>
+    <message>
+        <source>"%1" is a link, not a file, and is left out.</source>
+        <translation>«%1» es un enlace, no un archivo, y se omite.</translation>
+    </message>
+    <message>
+        <source>"%1" is larger than the backup says and is left out.</source>
+        <translation>«%1» es más grande de lo que indica la copia y se omite.</translation>
+    </message>
+    <message>
+        <source>"%1" is damaged and is left out.</source>
+        <translation>«%1» está dañado y se omite.</translation>
+    </message>
+    <message>
+        <source>A file whose name cannot be read is left out.</source>
+        <translation>Se omite un archivo cuyo nombre no se puede leer.</translation>
+    </message>
+    <message>
+        <source>"%1" is no part of a library and is left out.</source>
+        <translation>«%1» no forma parte de una biblioteca y se omite.</translation>
+    </message>
+    <message>
+        <source>"%1" has a name the library cannot keep and is left out.</source>
+        <translation>«%1» tiene un nombre que la biblioteca no puede guardar y se omite.</translation>
+    </message>
+    <message>
+        <source>The backup "%1" could not be opened, so nothing was brought back.</source>
+        <translation>No se pudo abrir la copia «%1», así que no se restauró nada.</translation>
+    </message>
+    <message>
+        <source>The backup "%1" is damaged, so nothing was brought back.</source>
+        <translation>La copia «%1» está dañada, así que no se restauró nada.</translation>
+    </message>
+    <message>
+        <source>The backup "%1" holds more than %L2 files, more than any library, so nothing was brought back.</source>
+        <translation>La copia «%1» contiene más de %L2 archivos, más que cualquier biblioteca, así que no se restauró nada.</translation>
+    </message>
+    <message>
+        <source>The backup needs more room than the library's disk has free, so nothing was brought back.</source>
+        <translation>La copia necesita más espacio del que tiene libre el disco de la biblioteca, así que no se restauró nada.</translation>
+    </message>
+    <message>
+        <source>"%1" holds no Vellumora library, so nothing was brought back.</source>
+        <translation>«%1» no contiene ninguna biblioteca de Vellumora, así que no se restauró nada.</translation>
+    </message>
+    <message>
+        <source>A list of the library could not be read, so nothing was brought back.</source>
+        <translation>No se pudo leer una lista de la biblioteca, así que no se restauró nada.</translation>
+    </message>
+    <message>
+        <source>The backup could not be brought back whole. The files written so far are whole, and the library lists only files that are there.</source>
+        <translation>No se pudo restaurar la copia entera. Los archivos escritos hasta ahora están completos y la biblioteca solo enumera archivos que existen.</translation>
+    </message>
+    <message>
+        <source>The settings could not be brought back; the library was.</source>
+        <translation>No se pudieron restaurar los ajustes; la biblioteca sí.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::AboutDialog</name>
     <message>
         <source>Vellumora is a visualization tool: post your daily visions, goals, motivational messages and favourite sayings on it, and a small slideshow keeps them in view while you work, until they come true.</source>
@@ -67,6 +237,46 @@
     <message>
         <source>Affirmation Library</source>
         <translation>Biblioteca de afirmaciones</translation>
+    </message>
+    <message>
+        <source>Import Affirmations...</source>
+        <translation>Importar afirmaciones...</translation>
+    </message>
+    <message>
+        <source>Add the affirmations of a text file, one on each line.</source>
+        <translation>Añadir las afirmaciones de un archivo de texto, una por línea.</translation>
+    </message>
+    <message>
+        <source>Export Affirmations...</source>
+        <translation>Exportar afirmaciones...</translation>
+    </message>
+    <message>
+        <source>Write the chosen category's affirmations to a text file.</source>
+        <translation>Escribir las afirmaciones de la categoría elegida en un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>Import Affirmations</source>
+        <translation>Importar afirmaciones</translation>
+    </message>
+    <message>
+        <source>Text Files</source>
+        <translation>Archivos de texto</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Add the affirmations of "%1" to the category "%2"? No puts them into a new category named after the file.</source>
+        <translation>¿Añadir las afirmaciones de «%1» a la categoría «%2»? No las pone en una categoría nueva con el nombre del archivo.</translation>
+    </message>
+    <message>
+        <source>Reading the affirmations...</source>
+        <translation>Leyendo las afirmaciones...</translation>
+    </message>
+    <message>
+        <source>Export Affirmations</source>
+        <translation>Exportar afirmaciones</translation>
     </message>
 </context>
 <context>
@@ -122,6 +332,14 @@
     <message>
         <source>Its recording could not be moved to the Trash, so it stays.</source>
         <translation>No se pudo mover su grabación a la papelera, así que se queda.</translation>
+    </message>
+    <message>
+        <source>The affirmations of "%1" were changed by another program but cannot be read, so they are shown as they were.</source>
+        <translation>Otro programa cambió las afirmaciones de «%1», pero no se pueden leer, así que se muestran como estaban.</translation>
+    </message>
+    <message>
+        <source>This category can hold only %1 affirmations.</source>
+        <translation>Esta categoría solo puede contener %1 afirmaciones.</translation>
     </message>
 </context>
 <context>
@@ -286,6 +504,10 @@
     <message>
         <source>The recordings of the category "%1" could not be moved to the Trash, so they stay in the library folder.</source>
         <translation>No se pudieron mover las grabaciones de la categoría «%1» a la papelera, así que se quedan en la carpeta de la biblioteca.</translation>
+    </message>
+    <message>
+        <source>The category list was changed by another program but cannot be read, so it is shown as it was.</source>
+        <translation>Otro programa cambió la lista de categorías, pero no se puede leer, así que se muestra como estaba.</translation>
     </message>
 </context>
 <context>
@@ -493,6 +715,13 @@
     </message>
 </context>
 <context>
+    <name>vellumora::Library</name>
+    <message>
+        <source>A sync tool kept a second version of a library file: "%1". Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
+        <translation>Una herramienta de sincronización guardó una segunda versión de un archivo de la biblioteca: «%1». Vellumora no la lee: copie lo que quiera conservar en el archivo al que pertenece y luego bórrela.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::LibraryFolder</name>
     <message>
         <source>The folder could not be made.</source>
@@ -513,6 +742,22 @@
     <message>
         <source>You may not write there.</source>
         <translation>No tienes permiso para escribir ahí.</translation>
+    </message>
+    <message>
+        <source>A copied file differs from its original.</source>
+        <translation>Un archivo copiado difiere de su original.</translation>
+    </message>
+    <message>
+        <source>Your library is in that folder already.</source>
+        <translation>Su biblioteca ya está en esa carpeta.</translation>
+    </message>
+    <message>
+        <source>That folder is part of your library. Please choose one outside it.</source>
+        <translation>Esa carpeta es parte de su biblioteca. Elija una fuera de ella.</translation>
+    </message>
+    <message>
+        <source>That folder holds other files. Please choose an empty folder, or one that holds a Vellumora library.</source>
+        <translation>Esa carpeta contiene otros archivos. Elija una carpeta vacía o una que contenga una biblioteca de Vellumora.</translation>
     </message>
 </context>
 <context>
@@ -628,6 +873,48 @@
         <source>Your own desktop picture is back.</source>
         <translation>La imagen de su escritorio ha vuelto.</translation>
     </message>
+    <message>
+        <source>&amp;Keep My Library In...</source>
+        <translation>Guardar mi bi&amp;blioteca en...</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up My Vision Board...</source>
+        <translation>&amp;Hacer una copia de mi tablero de visión...</translation>
+    </message>
+    <message>
+        <source>B&amp;ring Back a Backup...</source>
+        <translation>&amp;Restaurar una copia...</translation>
+    </message>
+    <message>
+        <source>Keep My Library In</source>
+        <translation>Guardar mi biblioteca en</translation>
+    </message>
+    <message>
+        <source>The folder "%1" holds a library already. Use that library from now on? Yours stays as it is in "%2".</source>
+        <translation>La carpeta «%1» ya contiene una biblioteca. ¿Usar esa biblioteca a partir de ahora? La suya se queda como está en «%2».</translation>
+    </message>
+    <message>
+        <source>Move your library to "%1"?
+
+Yes: it is copied there, checked, and then taken out of "%2".
+No: it is copied there, and the one in "%2" stays as it is.</source>
+        <translation>¿Mover su biblioteca a «%1»?
+
+Sí: se copia allí, se comprueba y luego se quita de «%2».
+No: se copia allí, y la de «%2» se queda como está.</translation>
+    </message>
+    <message>
+        <source>Your library could not be copied to "%1", so it stays where it is.</source>
+        <translation>No se pudo copiar su biblioteca a «%1», así que se queda donde está.</translation>
+    </message>
+    <message>
+        <source>Vellumora could not note where your library is, so it stays in "%1".</source>
+        <translation>Vellumora no pudo anotar dónde está su biblioteca, así que se queda en «%1».</translation>
+    </message>
+    <message>
+        <source>Your library is now in "%1", but some of it could not be taken out of "%2".</source>
+        <translation>Su biblioteca está ahora en «%1», pero una parte no se pudo quitar de «%2».</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::PictureLibrary</name>
@@ -674,6 +961,10 @@
     <message>
         <source>The picture "%1" cannot be brought back under another name.</source>
         <translation>La imagen «%1» no se puede recuperar con otro nombre.</translation>
+    </message>
+    <message>
+        <source>The picture list was changed by another program but cannot be read, so it is shown as it was.</source>
+        <translation>Otro programa cambió la lista de imágenes, pero no se puede leer, así que se muestra como estaba.</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1039,10 @@
     <message>
         <source>The desktop picture is set.</source>
         <translation>La imagen del escritorio está puesta.</translation>
+    </message>
+    <message>
+        <source>Your library is kept in "%1", which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in "%2" until it is back.</source>
+        <translation>Su biblioteca se guarda en «%1», que ahora no se encuentra: quizá su unidad o su carpeta sincronizada aún no está. Vellumora usa la biblioteca de «%2» hasta que vuelva.</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1247,49 @@
     <message>
         <source>Click to start the show</source>
         <translation>Haga clic para iniciar la presentación</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::RestoreDialog</name>
+    <message>
+        <source>Bring Back a Backup</source>
+        <translation>Restaurar una copia</translation>
+    </message>
+    <message>
+        <source>The library is empty, so the backup comes back exactly as it was kept:</source>
+        <translation>La biblioteca está vacía, así que la copia vuelve exactamente como se guardó:</translation>
+    </message>
+    <message>
+        <source>The backup is added to the library; nothing the library has is replaced:</source>
+        <translation>La copia se añade a la biblioteca; no se reemplaza nada de lo que ya tiene:</translation>
+    </message>
+    <message>
+        <source>The library has everything this backup holds.</source>
+        <translation>La biblioteca ya tiene todo lo que contiene esta copia.</translation>
+    </message>
+    <message>
+        <source>Also bring back the settings</source>
+        <translation>Restaurar también los ajustes</translation>
+    </message>
+    <message>
+        <source>Back Up My Vision Board</source>
+        <translation>Hacer una copia de mi tablero de visión</translation>
+    </message>
+    <message>
+        <source>Vellumora Backups</source>
+        <translation>Copias de Vellumora</translation>
+    </message>
+    <message>
+        <source>The library was backed up in "%1".</source>
+        <translation>La biblioteca se copió en «%1».</translation>
+    </message>
+    <message>
+        <source>Vellumora Backups (*.zip)</source>
+        <translation>Copias de Vellumora (*.zip)</translation>
+    </message>
+    <message>
+        <source>The backup was brought back.</source>
+        <translation>La copia se ha restaurado.</translation>
     </message>
 </context>
 <context>

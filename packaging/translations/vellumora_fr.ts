@@ -1,6 +1,87 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr">
 <context>
+    <name>AffirmationImport</name>
+    <message>
+        <source>The file "%1" could not be read.</source>
+        <translation>Le fichier « %1 » n'a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Ce n'est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>The file "%1" is too large to be a list of affirmations.</source>
+        <translation>Le fichier « %1 » est trop volumineux pour être une liste d'affirmations.</translation>
+    </message>
+    <message>
+        <source>The file "%1" is empty: it holds no affirmations.</source>
+        <translation>Le fichier « %1 » est vide : il ne contient aucune affirmation.</translation>
+    </message>
+    <message>
+        <source>The file "%1" is not a text file, so nothing was imported. Please choose a plain text file with one affirmation on each line.</source>
+        <translation>Le fichier « %1 » n'est pas un fichier texte, rien n'a donc été importé. Veuillez choisir un fichier texte brut avec une affirmation par ligne.</translation>
+    </message>
+    <message>
+        <source>They are in the new category "%1".</source>
+        <translation>Elles sont dans la nouvelle catégorie « %1 ».</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n affirmation(s) were added.</source>
+        <translation>
+            <numerusform>%n affirmation a été ajoutée.</numerusform>
+            <numerusform>%n affirmations ont été ajoutées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) already in the category, or earlier in the file, were passed over.</source>
+        <translation>
+            <numerusform>%n ligne déjà présente dans la catégorie, ou plus haut dans le fichier, a été ignorée.</numerusform>
+            <numerusform>%n lignes déjà présentes dans la catégorie, ou plus haut dans le fichier, ont été ignorées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) longer than %1 characters were passed over, the first of them line %2.</source>
+        <translation>
+            <numerusform>%n ligne de plus de %1 caractères a été ignorée, la première étant la ligne %2.</numerusform>
+            <numerusform>%n lignes de plus de %1 caractères ont été ignorées, la première étant la ligne %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) did not fit, as a category holds at most %1 affirmations; the first of them is line %2.</source>
+        <translation>
+            <numerusform>%n ligne n'a pas trouvé place, car une catégorie contient au plus %1 affirmations ; la première est la ligne %2.</numerusform>
+            <numerusform>%n lignes n'ont pas trouvé place, car une catégorie contient au plus %1 affirmations ; la première est la ligne %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>Importées</translation>
+    </message>
+    <message>
+        <source>The affirmations could not be written to "%1"; nothing was changed there.</source>
+        <translation>Les affirmations n'ont pas pu être écrites dans « %1 » ; rien n'y a été modifié.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n affirmation(s) were written to "%1".</source>
+        <translation>
+            <numerusform>%n affirmation a été écrite dans « %1 ».</numerusform>
+            <numerusform>%n affirmations ont été écrites dans « %1 ».</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>Vellumora backup %1.zip</source>
+        <translation>Sauvegarde Vellumora %1.zip</translation>
+    </message>
+    <message>
+        <source>The backup could not be written, so no backup was made.</source>
+        <translation>La sauvegarde n'a pas pu être écrite ; aucune sauvegarde n'a été faite.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Keeps your goals in view: a small slideshow of your pictures with your affirmations.</source>
@@ -40,6 +121,95 @@
     </message>
 </context>
 <context>
+    <name>RestorePlan</name>
+    <message numerus="yes">
+        <source>Add the category "%1" with %n affirmations</source>
+        <translation>
+            <numerusform>Ajouter la catégorie « %1 » avec %n affirmation</numerusform>
+            <numerusform>Ajouter la catégorie « %1 » avec %n affirmations</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n affirmations to "%1"</source>
+        <translation>
+            <numerusform>Ajouter %n affirmation à « %1 »</numerusform>
+            <numerusform>Ajouter %n affirmations à « %1 »</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add the picture "%1"</source>
+        <translation>Ajouter l'image « %1 »</translation>
+    </message>
+    <message>
+        <source>Add the picture "%1" as "%2"</source>
+        <translation>Ajouter l'image « %1 » sous le nom « %2 »</translation>
+    </message>
+    <message>
+        <source>Skip the picture "%1": the library has it already</source>
+        <translation>Passer l'image « %1 » : la bibliothèque l'a déjà</translation>
+    </message>
+    <message>
+        <source>"%1" points outside the library and is left out.</source>
+        <translation>« %1 » pointe hors de la bibliothèque et est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>"%1" is a link, not a file, and is left out.</source>
+        <translation>« %1 » est un lien, pas un fichier, et est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>"%1" is larger than the backup says and is left out.</source>
+        <translation>« %1 » est plus grand que ne le dit la sauvegarde et est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>"%1" is damaged and is left out.</source>
+        <translation>« %1 » est endommagé et est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>A file whose name cannot be read is left out.</source>
+        <translation>Un fichier dont le nom est illisible est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>"%1" is no part of a library and is left out.</source>
+        <translation>« %1 » ne fait pas partie d'une bibliothèque et est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>"%1" has a name the library cannot keep and is left out.</source>
+        <translation>« %1 » porte un nom que la bibliothèque ne peut pas garder et est laissé de côté.</translation>
+    </message>
+    <message>
+        <source>The backup "%1" could not be opened, so nothing was brought back.</source>
+        <translation>La sauvegarde « %1 » n'a pas pu être ouverte ; rien n'a été restauré.</translation>
+    </message>
+    <message>
+        <source>The backup "%1" is damaged, so nothing was brought back.</source>
+        <translation>La sauvegarde « %1 » est endommagée ; rien n'a été restauré.</translation>
+    </message>
+    <message>
+        <source>The backup "%1" holds more than %L2 files, more than any library, so nothing was brought back.</source>
+        <translation>La sauvegarde « %1 » contient plus de %L2 fichiers, plus que toute bibliothèque ; rien n'a été restauré.</translation>
+    </message>
+    <message>
+        <source>The backup needs more room than the library's disk has free, so nothing was brought back.</source>
+        <translation>La sauvegarde demande plus de place que le disque de la bibliothèque n'en a de libre ; rien n'a été restauré.</translation>
+    </message>
+    <message>
+        <source>"%1" holds no Vellumora library, so nothing was brought back.</source>
+        <translation>« %1 » ne contient aucune bibliothèque Vellumora ; rien n'a été restauré.</translation>
+    </message>
+    <message>
+        <source>A list of the library could not be read, so nothing was brought back.</source>
+        <translation>Une liste de la bibliothèque n'a pas pu être lue ; rien n'a été restauré.</translation>
+    </message>
+    <message>
+        <source>The backup could not be brought back whole. The files written so far are whole, and the library lists only files that are there.</source>
+        <translation>La sauvegarde n'a pas pu être restaurée entièrement. Les fichiers écrits jusqu'ici sont entiers, et la bibliothèque ne liste que des fichiers présents.</translation>
+    </message>
+    <message>
+        <source>The settings could not be brought back; the library was.</source>
+        <translation>Les réglages n'ont pas pu être restaurés ; la bibliothèque, si.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::AboutDialog</name>
     <message>
         <source>Vellumora is a visualization tool: post your daily visions, goals, motivational messages and favourite sayings on it, and a small slideshow keeps them in view while you work, until they come true.</source>
@@ -67,6 +237,46 @@
     <message>
         <source>Affirmation Library</source>
         <translation>Bibliothèque d'affirmations</translation>
+    </message>
+    <message>
+        <source>Import Affirmations...</source>
+        <translation>Importer des affirmations...</translation>
+    </message>
+    <message>
+        <source>Add the affirmations of a text file, one on each line.</source>
+        <translation>Ajouter les affirmations d'un fichier texte, une par ligne.</translation>
+    </message>
+    <message>
+        <source>Export Affirmations...</source>
+        <translation>Exporter les affirmations...</translation>
+    </message>
+    <message>
+        <source>Write the chosen category's affirmations to a text file.</source>
+        <translation>Écrire les affirmations de la catégorie choisie dans un fichier texte.</translation>
+    </message>
+    <message>
+        <source>Import Affirmations</source>
+        <translation>Importer des affirmations</translation>
+    </message>
+    <message>
+        <source>Text Files</source>
+        <translation>Fichiers texte</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Add the affirmations of "%1" to the category "%2"? No puts them into a new category named after the file.</source>
+        <translation>Ajouter les affirmations de « %1 » à la catégorie « %2 » ? Non les place dans une nouvelle catégorie portant le nom du fichier.</translation>
+    </message>
+    <message>
+        <source>Reading the affirmations...</source>
+        <translation>Lecture des affirmations...</translation>
+    </message>
+    <message>
+        <source>Export Affirmations</source>
+        <translation>Exporter les affirmations</translation>
     </message>
 </context>
 <context>
@@ -122,6 +332,14 @@
     <message>
         <source>Its recording could not be moved to the Trash, so it stays.</source>
         <translation>Son enregistrement n'a pas pu être mis à la corbeille, il reste donc.</translation>
+    </message>
+    <message>
+        <source>The affirmations of "%1" were changed by another program but cannot be read, so they are shown as they were.</source>
+        <translation>Les affirmations de « %1 » ont été modifiées par un autre programme mais ne peuvent pas être lues ; elles sont donc affichées comme avant.</translation>
+    </message>
+    <message>
+        <source>This category can hold only %1 affirmations.</source>
+        <translation>Cette catégorie ne peut contenir que %1 affirmations.</translation>
     </message>
 </context>
 <context>
@@ -286,6 +504,10 @@
     <message>
         <source>The recordings of the category "%1" could not be moved to the Trash, so they stay in the library folder.</source>
         <translation>Les enregistrements de la catégorie « %1 » n'ont pas pu être mis à la corbeille, ils restent donc dans le dossier de la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>The category list was changed by another program but cannot be read, so it is shown as it was.</source>
+        <translation>La liste des catégories a été modifiée par un autre programme mais ne peut pas être lue ; elle est donc affichée comme avant.</translation>
     </message>
 </context>
 <context>
@@ -493,6 +715,13 @@
     </message>
 </context>
 <context>
+    <name>vellumora::Library</name>
+    <message>
+        <source>A sync tool kept a second version of a library file: "%1". Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
+        <translation>Un outil de synchronisation a gardé une seconde version d'un fichier de la bibliothèque : « %1 ». Vellumora ne la lit pas : copiez ce que vous voulez garder dans le fichier auquel elle appartient, puis supprimez-la.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::LibraryFolder</name>
     <message>
         <source>The folder could not be made.</source>
@@ -513,6 +742,22 @@
     <message>
         <source>You may not write there.</source>
         <translation>Vous n'avez pas le droit d'écrire à cet endroit.</translation>
+    </message>
+    <message>
+        <source>A copied file differs from its original.</source>
+        <translation>Un fichier copié diffère de son original.</translation>
+    </message>
+    <message>
+        <source>Your library is in that folder already.</source>
+        <translation>Votre bibliothèque est déjà dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>That folder is part of your library. Please choose one outside it.</source>
+        <translation>Ce dossier fait partie de votre bibliothèque. Veuillez en choisir un en dehors.</translation>
+    </message>
+    <message>
+        <source>That folder holds other files. Please choose an empty folder, or one that holds a Vellumora library.</source>
+        <translation>Ce dossier contient d'autres fichiers. Veuillez choisir un dossier vide, ou un dossier contenant une bibliothèque Vellumora.</translation>
     </message>
 </context>
 <context>
@@ -628,6 +873,48 @@
         <source>Your own desktop picture is back.</source>
         <translation>Votre propre image de bureau est revenue.</translation>
     </message>
+    <message>
+        <source>&amp;Keep My Library In...</source>
+        <translation>Garder ma &amp;bibliothèque dans...</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up My Vision Board...</source>
+        <translation>&amp;Sauvegarder mon tableau de vision...</translation>
+    </message>
+    <message>
+        <source>B&amp;ring Back a Backup...</source>
+        <translation>Restaurer une sau&amp;vegarde...</translation>
+    </message>
+    <message>
+        <source>Keep My Library In</source>
+        <translation>Garder ma bibliothèque dans</translation>
+    </message>
+    <message>
+        <source>The folder "%1" holds a library already. Use that library from now on? Yours stays as it is in "%2".</source>
+        <translation>Le dossier « %1 » contient déjà une bibliothèque. Utiliser cette bibliothèque désormais ? La vôtre reste telle quelle dans « %2 ».</translation>
+    </message>
+    <message>
+        <source>Move your library to "%1"?
+
+Yes: it is copied there, checked, and then taken out of "%2".
+No: it is copied there, and the one in "%2" stays as it is.</source>
+        <translation>Déplacer votre bibliothèque vers « %1 » ?
+
+Oui : elle y est copiée, vérifiée, puis retirée de « %2 ».
+Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
+    </message>
+    <message>
+        <source>Your library could not be copied to "%1", so it stays where it is.</source>
+        <translation>Votre bibliothèque n'a pas pu être copiée vers « %1 », elle reste donc où elle est.</translation>
+    </message>
+    <message>
+        <source>Vellumora could not note where your library is, so it stays in "%1".</source>
+        <translation>Vellumora n'a pas pu noter où est votre bibliothèque, elle reste donc dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Your library is now in "%1", but some of it could not be taken out of "%2".</source>
+        <translation>Votre bibliothèque est maintenant dans « %1 », mais une partie n'a pas pu être retirée de « %2 ».</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::PictureLibrary</name>
@@ -674,6 +961,10 @@
     <message>
         <source>The picture "%1" cannot be brought back under another name.</source>
         <translation>L'image « %1 » ne peut pas être restaurée sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>The picture list was changed by another program but cannot be read, so it is shown as it was.</source>
+        <translation>La liste des images a été modifiée par un autre programme mais ne peut pas être lue ; elle est donc affichée comme avant.</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1039,10 @@
     <message>
         <source>The desktop picture is set.</source>
         <translation>L'image du bureau est changée.</translation>
+    </message>
+    <message>
+        <source>Your library is kept in "%1", which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in "%2" until it is back.</source>
+        <translation>Votre bibliothèque est gardée dans « %1 », introuvable pour l'instant : son disque ou son dossier synchronisé n'est peut-être pas encore là. Vellumora utilise la bibliothèque de « %2 » jusqu'à son retour.</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1247,49 @@
     <message>
         <source>Click to start the show</source>
         <translation>Cliquez pour lancer le diaporama</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::RestoreDialog</name>
+    <message>
+        <source>Bring Back a Backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>The library is empty, so the backup comes back exactly as it was kept:</source>
+        <translation>La bibliothèque est vide, la sauvegarde revient donc exactement telle qu'elle a été gardée :</translation>
+    </message>
+    <message>
+        <source>The backup is added to the library; nothing the library has is replaced:</source>
+        <translation>La sauvegarde s'ajoute à la bibliothèque ; rien de ce qu'elle contient n'est remplacé :</translation>
+    </message>
+    <message>
+        <source>The library has everything this backup holds.</source>
+        <translation>La bibliothèque a déjà tout ce que contient cette sauvegarde.</translation>
+    </message>
+    <message>
+        <source>Also bring back the settings</source>
+        <translation>Restaurer aussi les réglages</translation>
+    </message>
+    <message>
+        <source>Back Up My Vision Board</source>
+        <translation>Sauvegarder mon tableau de vision</translation>
+    </message>
+    <message>
+        <source>Vellumora Backups</source>
+        <translation>Sauvegardes Vellumora</translation>
+    </message>
+    <message>
+        <source>The library was backed up in "%1".</source>
+        <translation>La bibliothèque a été sauvegardée dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Vellumora Backups (*.zip)</source>
+        <translation>Sauvegardes Vellumora (*.zip)</translation>
+    </message>
+    <message>
+        <source>The backup was brought back.</source>
+        <translation>La sauvegarde a été restaurée.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,87 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AffirmationImport</name>
+    <message>
+        <source>The file "%1" could not be read.</source>
+        <translation>Não foi possível ler o arquivo “%1”.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Não é um arquivo.</translation>
+    </message>
+    <message>
+        <source>The file "%1" is too large to be a list of affirmations.</source>
+        <translation>O arquivo “%1” é grande demais para ser uma lista de afirmações.</translation>
+    </message>
+    <message>
+        <source>The file "%1" is empty: it holds no affirmations.</source>
+        <translation>O arquivo “%1” está vazio: não contém afirmações.</translation>
+    </message>
+    <message>
+        <source>The file "%1" is not a text file, so nothing was imported. Please choose a plain text file with one affirmation on each line.</source>
+        <translation>O arquivo “%1” não é um arquivo de texto, então nada foi importado. Escolha um arquivo de texto simples com uma afirmação por linha.</translation>
+    </message>
+    <message>
+        <source>They are in the new category "%1".</source>
+        <translation>Elas estão na nova categoria “%1”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n affirmation(s) were added.</source>
+        <translation>
+            <numerusform>%n afirmação foi adicionada.</numerusform>
+            <numerusform>%n afirmações foram adicionadas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) already in the category, or earlier in the file, were passed over.</source>
+        <translation>
+            <numerusform>%n linha que já estava na categoria, ou antes no arquivo, foi ignorada.</numerusform>
+            <numerusform>%n linhas que já estavam na categoria, ou antes no arquivo, foram ignoradas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) longer than %1 characters were passed over, the first of them line %2.</source>
+        <translation>
+            <numerusform>%n linha com mais de %1 caracteres foi ignorada, a primeira delas a linha %2.</numerusform>
+            <numerusform>%n linhas com mais de %1 caracteres foram ignoradas, a primeira delas a linha %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) did not fit, as a category holds at most %1 affirmations; the first of them is line %2.</source>
+        <translation>
+            <numerusform>%n linha não coube, pois uma categoria contém no máximo %1 afirmações; a primeira delas é a linha %2.</numerusform>
+            <numerusform>%n linhas não couberam, pois uma categoria contém no máximo %1 afirmações; a primeira delas é a linha %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>Importadas</translation>
+    </message>
+    <message>
+        <source>The affirmations could not be written to "%1"; nothing was changed there.</source>
+        <translation>Não foi possível gravar as afirmações em “%1”; nada foi alterado lá.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n affirmation(s) were written to "%1".</source>
+        <translation>
+            <numerusform>%n afirmação foi gravada em “%1”.</numerusform>
+            <numerusform>%n afirmações foram gravadas em “%1”.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>Vellumora backup %1.zip</source>
+        <translation>Backup do Vellumora %1.zip</translation>
+    </message>
+    <message>
+        <source>The backup could not be written, so no backup was made.</source>
+        <translation>Não foi possível gravar o backup, então nenhum backup foi feito.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Keeps your goals in view: a small slideshow of your pictures with your affirmations.</source>
@@ -40,6 +121,95 @@
     </message>
 </context>
 <context>
+    <name>RestorePlan</name>
+    <message numerus="yes">
+        <source>Add the category "%1" with %n affirmations</source>
+        <translation>
+            <numerusform>Adicionar a categoria "%1" com %n afirmação</numerusform>
+            <numerusform>Adicionar a categoria "%1" com %n afirmações</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n affirmations to "%1"</source>
+        <translation>
+            <numerusform>Adicionar %n afirmação a "%1"</numerusform>
+            <numerusform>Adicionar %n afirmações a "%1"</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add the picture "%1"</source>
+        <translation>Adicionar a imagem "%1"</translation>
+    </message>
+    <message>
+        <source>Add the picture "%1" as "%2"</source>
+        <translation>Adicionar a imagem "%1" como "%2"</translation>
+    </message>
+    <message>
+        <source>Skip the picture "%1": the library has it already</source>
+        <translation>Pular a imagem "%1": a biblioteca já a tem</translation>
+    </message>
+    <message>
+        <source>"%1" points outside the library and is left out.</source>
+        <translation>"%1" aponta para fora da biblioteca e fica de fora.</translation>
+    </message>
+    <message>
+        <source>"%1" is a link, not a file, and is left out.</source>
+        <translation>"%1" é um link, não um arquivo, e fica de fora.</translation>
+    </message>
+    <message>
+        <source>"%1" is larger than the backup says and is left out.</source>
+        <translation>"%1" é maior do que o backup informa e fica de fora.</translation>
+    </message>
+    <message>
+        <source>"%1" is damaged and is left out.</source>
+        <translation>"%1" está danificado e fica de fora.</translation>
+    </message>
+    <message>
+        <source>A file whose name cannot be read is left out.</source>
+        <translation>Um arquivo cujo nome não pode ser lido fica de fora.</translation>
+    </message>
+    <message>
+        <source>"%1" is no part of a library and is left out.</source>
+        <translation>"%1" não faz parte de uma biblioteca e fica de fora.</translation>
+    </message>
+    <message>
+        <source>"%1" has a name the library cannot keep and is left out.</source>
+        <translation>"%1" tem um nome que a biblioteca não pode guardar e fica de fora.</translation>
+    </message>
+    <message>
+        <source>The backup "%1" could not be opened, so nothing was brought back.</source>
+        <translation>Não foi possível abrir o backup "%1", então nada foi restaurado.</translation>
+    </message>
+    <message>
+        <source>The backup "%1" is damaged, so nothing was brought back.</source>
+        <translation>O backup "%1" está danificado, então nada foi restaurado.</translation>
+    </message>
+    <message>
+        <source>The backup "%1" holds more than %L2 files, more than any library, so nothing was brought back.</source>
+        <translation>O backup "%1" contém mais de %L2 arquivos, mais do que qualquer biblioteca, então nada foi restaurado.</translation>
+    </message>
+    <message>
+        <source>The backup needs more room than the library's disk has free, so nothing was brought back.</source>
+        <translation>O backup precisa de mais espaço do que o disco da biblioteca tem livre, então nada foi restaurado.</translation>
+    </message>
+    <message>
+        <source>"%1" holds no Vellumora library, so nothing was brought back.</source>
+        <translation>"%1" não contém nenhuma biblioteca do Vellumora, então nada foi restaurado.</translation>
+    </message>
+    <message>
+        <source>A list of the library could not be read, so nothing was brought back.</source>
+        <translation>Não foi possível ler uma lista da biblioteca, então nada foi restaurado.</translation>
+    </message>
+    <message>
+        <source>The backup could not be brought back whole. The files written so far are whole, and the library lists only files that are there.</source>
+        <translation>Não foi possível restaurar o backup inteiro. Os arquivos gravados até agora estão completos, e a biblioteca lista apenas arquivos que existem.</translation>
+    </message>
+    <message>
+        <source>The settings could not be brought back; the library was.</source>
+        <translation>Não foi possível restaurar as configurações; a biblioteca, sim.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::AboutDialog</name>
     <message>
         <source>Vellumora is a visualization tool: post your daily visions, goals, motivational messages and favourite sayings on it, and a small slideshow keeps them in view while you work, until they come true.</source>
@@ -67,6 +237,46 @@
     <message>
         <source>Affirmation Library</source>
         <translation>Biblioteca de afirmações</translation>
+    </message>
+    <message>
+        <source>Import Affirmations...</source>
+        <translation>Importar afirmações...</translation>
+    </message>
+    <message>
+        <source>Add the affirmations of a text file, one on each line.</source>
+        <translation>Adicionar as afirmações de um arquivo de texto, uma por linha.</translation>
+    </message>
+    <message>
+        <source>Export Affirmations...</source>
+        <translation>Exportar afirmações...</translation>
+    </message>
+    <message>
+        <source>Write the chosen category's affirmations to a text file.</source>
+        <translation>Gravar as afirmações da categoria escolhida em um arquivo de texto.</translation>
+    </message>
+    <message>
+        <source>Import Affirmations</source>
+        <translation>Importar afirmações</translation>
+    </message>
+    <message>
+        <source>Text Files</source>
+        <translation>Arquivos de texto</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+    <message>
+        <source>Add the affirmations of "%1" to the category "%2"? No puts them into a new category named after the file.</source>
+        <translation>Adicionar as afirmações de “%1” à categoria “%2”? Não as coloca em uma nova categoria com o nome do arquivo.</translation>
+    </message>
+    <message>
+        <source>Reading the affirmations...</source>
+        <translation>Lendo as afirmações...</translation>
+    </message>
+    <message>
+        <source>Export Affirmations</source>
+        <translation>Exportar afirmações</translation>
     </message>
 </context>
 <context>
@@ -122,6 +332,14 @@
     <message>
         <source>Its recording could not be moved to the Trash, so it stays.</source>
         <translation>Não foi possível mover a gravação para a lixeira, então ela fica.</translation>
+    </message>
+    <message>
+        <source>The affirmations of "%1" were changed by another program but cannot be read, so they are shown as they were.</source>
+        <translation>As afirmações de "%1" foram alteradas por outro programa, mas não podem ser lidas, então são mostradas como estavam.</translation>
+    </message>
+    <message>
+        <source>This category can hold only %1 affirmations.</source>
+        <translation>Esta categoria só pode conter %1 afirmações.</translation>
     </message>
 </context>
 <context>
@@ -286,6 +504,10 @@
     <message>
         <source>The recordings of the category "%1" could not be moved to the Trash, so they stay in the library folder.</source>
         <translation>Não foi possível mover as gravações da categoria "%1" para a lixeira, então elas ficam na pasta da biblioteca.</translation>
+    </message>
+    <message>
+        <source>The category list was changed by another program but cannot be read, so it is shown as it was.</source>
+        <translation>A lista de categorias foi alterada por outro programa, mas não pode ser lida, então é mostrada como estava.</translation>
     </message>
 </context>
 <context>
@@ -493,6 +715,13 @@
     </message>
 </context>
 <context>
+    <name>vellumora::Library</name>
+    <message>
+        <source>A sync tool kept a second version of a library file: "%1". Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
+        <translation>Uma ferramenta de sincronização guardou uma segunda versão de um arquivo da biblioteca: "%1". O Vellumora não a lê: copie o que quiser manter para o arquivo ao qual ela pertence e depois apague-a.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::LibraryFolder</name>
     <message>
         <source>The folder could not be made.</source>
@@ -513,6 +742,22 @@
     <message>
         <source>You may not write there.</source>
         <translation>Você não tem permissão para gravar ali.</translation>
+    </message>
+    <message>
+        <source>A copied file differs from its original.</source>
+        <translation>Um arquivo copiado difere do original.</translation>
+    </message>
+    <message>
+        <source>Your library is in that folder already.</source>
+        <translation>Sua biblioteca já está nessa pasta.</translation>
+    </message>
+    <message>
+        <source>That folder is part of your library. Please choose one outside it.</source>
+        <translation>Essa pasta faz parte da sua biblioteca. Escolha uma fora dela.</translation>
+    </message>
+    <message>
+        <source>That folder holds other files. Please choose an empty folder, or one that holds a Vellumora library.</source>
+        <translation>Essa pasta contém outros arquivos. Escolha uma pasta vazia ou uma que contenha uma biblioteca do Vellumora.</translation>
     </message>
 </context>
 <context>
@@ -628,6 +873,48 @@
         <source>Your own desktop picture is back.</source>
         <translation>Sua própria imagem da área de trabalho voltou.</translation>
     </message>
+    <message>
+        <source>&amp;Keep My Library In...</source>
+        <translation>Guardar minha bi&amp;blioteca em...</translation>
+    </message>
+    <message>
+        <source>&amp;Back Up My Vision Board...</source>
+        <translation>&amp;Fazer backup do meu quadro de visão...</translation>
+    </message>
+    <message>
+        <source>B&amp;ring Back a Backup...</source>
+        <translation>Res&amp;taurar um backup...</translation>
+    </message>
+    <message>
+        <source>Keep My Library In</source>
+        <translation>Guardar minha biblioteca em</translation>
+    </message>
+    <message>
+        <source>The folder "%1" holds a library already. Use that library from now on? Yours stays as it is in "%2".</source>
+        <translation>A pasta "%1" já contém uma biblioteca. Usar essa biblioteca a partir de agora? A sua fica como está em "%2".</translation>
+    </message>
+    <message>
+        <source>Move your library to "%1"?
+
+Yes: it is copied there, checked, and then taken out of "%2".
+No: it is copied there, and the one in "%2" stays as it is.</source>
+        <translation>Mover sua biblioteca para "%1"?
+
+Sim: ela é copiada para lá, verificada e depois retirada de "%2".
+Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
+    </message>
+    <message>
+        <source>Your library could not be copied to "%1", so it stays where it is.</source>
+        <translation>Não foi possível copiar sua biblioteca para "%1", então ela fica onde está.</translation>
+    </message>
+    <message>
+        <source>Vellumora could not note where your library is, so it stays in "%1".</source>
+        <translation>O Vellumora não conseguiu anotar onde está sua biblioteca, então ela fica em "%1".</translation>
+    </message>
+    <message>
+        <source>Your library is now in "%1", but some of it could not be taken out of "%2".</source>
+        <translation>Sua biblioteca agora está em "%1", mas parte dela não pôde ser retirada de "%2".</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::PictureLibrary</name>
@@ -674,6 +961,10 @@
     <message>
         <source>The picture "%1" cannot be brought back under another name.</source>
         <translation>A imagem “%1” não pode ser recuperada com outro nome.</translation>
+    </message>
+    <message>
+        <source>The picture list was changed by another program but cannot be read, so it is shown as it was.</source>
+        <translation>A lista de imagens foi alterada por outro programa, mas não pode ser lida, então é mostrada como estava.</translation>
     </message>
 </context>
 <context>
@@ -748,6 +1039,10 @@
     <message>
         <source>The desktop picture is set.</source>
         <translation>A imagem da área de trabalho foi definida.</translation>
+    </message>
+    <message>
+        <source>Your library is kept in "%1", which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in "%2" until it is back.</source>
+        <translation>Sua biblioteca é guardada em "%1", que não pode ser encontrada agora: talvez sua unidade ou sua pasta sincronizada ainda não esteja lá. O Vellumora usa a biblioteca em "%2" até que ela volte.</translation>
     </message>
 </context>
 <context>
@@ -952,6 +1247,49 @@
     <message>
         <source>Click to start the show</source>
         <translation>Clique para iniciar a apresentação</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::RestoreDialog</name>
+    <message>
+        <source>Bring Back a Backup</source>
+        <translation>Restaurar um backup</translation>
+    </message>
+    <message>
+        <source>The library is empty, so the backup comes back exactly as it was kept:</source>
+        <translation>A biblioteca está vazia, então o backup volta exatamente como foi guardado:</translation>
+    </message>
+    <message>
+        <source>The backup is added to the library; nothing the library has is replaced:</source>
+        <translation>O backup é acrescentado à biblioteca; nada do que ela tem é substituído:</translation>
+    </message>
+    <message>
+        <source>The library has everything this backup holds.</source>
+        <translation>A biblioteca já tem tudo o que este backup contém.</translation>
+    </message>
+    <message>
+        <source>Also bring back the settings</source>
+        <translation>Restaurar também as configurações</translation>
+    </message>
+    <message>
+        <source>Back Up My Vision Board</source>
+        <translation>Fazer backup do meu quadro de visão</translation>
+    </message>
+    <message>
+        <source>Vellumora Backups</source>
+        <translation>Backups do Vellumora</translation>
+    </message>
+    <message>
+        <source>The library was backed up in "%1".</source>
+        <translation>A biblioteca foi salva em "%1".</translation>
+    </message>
+    <message>
+        <source>Vellumora Backups (*.zip)</source>
+        <translation>Backups do Vellumora (*.zip)</translation>
+    </message>
+    <message>
+        <source>The backup was brought back.</source>
+        <translation>O backup foi restaurado.</translation>
     </message>
 </context>
 <context>

@@ -131,11 +131,6 @@ const QStringList& libraryEntries()
     return entries;
 }
 
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("vellumora::LibraryFolder", text);
-}
-
 bool sameBytes(const QString& a, const QString& b)
 {
     QFile first(a);
@@ -161,7 +156,7 @@ bool copyTree(const QString& from, const QString& to, QString* error)
     }
     if (source.isDir()) {
         if (!QDir().mkpath(to)) {
-            *error = translated("The folder could not be made.");
+            *error = QCoreApplication::translate("vellumora::LibraryFolder", "The folder could not be made.");
             return false;
         }
         for (const QString& name :
@@ -182,8 +177,9 @@ bool copyTree(const QString& from, const QString& to, QString* error)
     }
     // A disk that loses what it was given must not cost the library.
     if (!sameBytes(from, to)) {
-        *error = translated("A copied file differs from its original.") + QLatin1Char(' ')
-            + QDir::toNativeSeparators(from);
+        *error = QCoreApplication::translate(
+                     "vellumora::LibraryFolder", "A copied file differs from its original.")
+            + QLatin1Char(' ') + QDir::toNativeSeparators(from);
         return false;
     }
     return true;
@@ -213,18 +209,23 @@ Target target(const QString& library, const QString& chosen)
     const QString place = canonical(chosen);
     const QString current = canonical(library);
     if (place == current) {
-        return { Target::Kind::Refused, {}, translated("Your library is in that folder already.") };
+        return { Target::Kind::Refused, {},
+            QCoreApplication::translate(
+                "vellumora::LibraryFolder", "Your library is in that folder already.") };
     }
     for (const QString& entry : libraryEntries()) {
         if (isInside(place, current + QLatin1Char('/') + entry)) {
             return { Target::Kind::Refused, {},
-                translated("That folder is part of your library. Please choose one outside it.") };
+                QCoreApplication::translate("vellumora::LibraryFolder",
+                    "That folder is part of your library. Please choose one outside it.") };
         }
     }
     for (const QString& folder : { place, place + QStringLiteral("/Vellumora") }) {
         const QFileInfo info(folder);
         if (folder == current) {
-            return { Target::Kind::Refused, {}, translated("Your library is in that folder already.") };
+            return { Target::Kind::Refused, {},
+                QCoreApplication::translate(
+                    "vellumora::LibraryFolder", "Your library is in that folder already.") };
         }
         if (!info.exists() || (info.isDir() && isEmptyFolder(folder))) {
             return { Target::Kind::Empty, folder, {} };
@@ -234,22 +235,23 @@ Target target(const QString& library, const QString& chosen)
         }
     }
     return { Target::Kind::Refused, {},
-        translated("That folder holds other files. Please choose an empty folder, or one that holds a "
-                   "Vellumora library.") };
+        QCoreApplication::translate("vellumora::LibraryFolder",
+            "That folder holds other files. Please choose an empty folder, or one that holds a "
+            "Vellumora library.") };
 }
 
 bool copyTo(const QString& from, const QString& to, QString* error)
 {
     const bool made = !QFileInfo::exists(to);
     if (!QDir().mkpath(to)) {
-        *error = translated("The folder could not be made.");
+        *error = QCoreApplication::translate("vellumora::LibraryFolder", "The folder could not be made.");
         return false;
     }
     QDir part(
         to + QStringLiteral("/.library.part-") + QUuid::createUuid().toString(QUuid::WithoutBraces).left(8));
     bool copied = QDir().mkpath(part.path());
     if (!copied) {
-        *error = translated("The folder could not be made.");
+        *error = QCoreApplication::translate("vellumora::LibraryFolder", "The folder could not be made.");
     }
     QStringList entries;
     for (const QString& entry : libraryEntries()) {
