@@ -239,16 +239,8 @@
         <translation>Affirmationssammlung</translation>
     </message>
     <message>
-        <source>Import Affirmations...</source>
-        <translation>Affirmationen importieren...</translation>
-    </message>
-    <message>
         <source>Add the affirmations of a text file, one on each line.</source>
         <translation>Die Affirmationen einer Textdatei hinzufügen, eine pro Zeile.</translation>
-    </message>
-    <message>
-        <source>Export Affirmations...</source>
-        <translation>Affirmationen exportieren...</translation>
     </message>
     <message>
         <source>Write the chosen category's affirmations to a text file.</source>
@@ -277,6 +269,14 @@
     <message>
         <source>Export Affirmations</source>
         <translation>Affirmationen exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Import Affirmations...</source>
+        <translation>Affirmationen &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Affirmations...</source>
+        <translation>Affirmationen &amp;exportieren...</translation>
     </message>
 </context>
 <context>

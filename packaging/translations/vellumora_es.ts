@@ -239,16 +239,8 @@
         <translation>Biblioteca de afirmaciones</translation>
     </message>
     <message>
-        <source>Import Affirmations...</source>
-        <translation>Importar afirmaciones...</translation>
-    </message>
-    <message>
         <source>Add the affirmations of a text file, one on each line.</source>
         <translation>Añadir las afirmaciones de un archivo de texto, una por línea.</translation>
-    </message>
-    <message>
-        <source>Export Affirmations...</source>
-        <translation>Exportar afirmaciones...</translation>
     </message>
     <message>
         <source>Write the chosen category's affirmations to a text file.</source>
@@ -277,6 +269,14 @@
     <message>
         <source>Export Affirmations</source>
         <translation>Exportar afirmaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Import Affirmations...</source>
+        <translation>&amp;Importar afirmaciones...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Affirmations...</source>
+        <translation>&amp;Exportar afirmaciones...</translation>
     </message>
 </context>
 <context>

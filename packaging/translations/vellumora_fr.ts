@@ -239,16 +239,8 @@
         <translation>Bibliothèque d'affirmations</translation>
     </message>
     <message>
-        <source>Import Affirmations...</source>
-        <translation>Importer des affirmations...</translation>
-    </message>
-    <message>
         <source>Add the affirmations of a text file, one on each line.</source>
         <translation>Ajouter les affirmations d'un fichier texte, une par ligne.</translation>
-    </message>
-    <message>
-        <source>Export Affirmations...</source>
-        <translation>Exporter les affirmations...</translation>
     </message>
     <message>
         <source>Write the chosen category's affirmations to a text file.</source>
@@ -277,6 +269,14 @@
     <message>
         <source>Export Affirmations</source>
         <translation>Exporter les affirmations</translation>
+    </message>
+    <message>
+        <source>&amp;Import Affirmations...</source>
+        <translation>&amp;Importer des affirmations...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Affirmations...</source>
+        <translation>&amp;Exporter les affirmations...</translation>
     </message>
 </context>
 <context>

@@ -239,16 +239,8 @@
         <translation>Biblioteca de afirmações</translation>
     </message>
     <message>
-        <source>Import Affirmations...</source>
-        <translation>Importar afirmações...</translation>
-    </message>
-    <message>
         <source>Add the affirmations of a text file, one on each line.</source>
         <translation>Adicionar as afirmações de um arquivo de texto, uma por linha.</translation>
-    </message>
-    <message>
-        <source>Export Affirmations...</source>
-        <translation>Exportar afirmações...</translation>
     </message>
     <message>
         <source>Write the chosen category's affirmations to a text file.</source>
@@ -277,6 +269,14 @@
     <message>
         <source>Export Affirmations</source>
         <translation>Exportar afirmações</translation>
+    </message>
+    <message>
+        <source>&amp;Import Affirmations...</source>
+        <translation>&amp;Importar afirmações...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Affirmations...</source>
+        <translation>&amp;Exportar afirmações...</translation>
     </message>
 </context>
 <context>

@@ -35,11 +35,11 @@ AffirmationLibraryPanel::AffirmationLibraryPanel(Platform& platform, CategoryInd
     preferTwips(affirmationFrame, 3495, 5535);
     frames->addWidget(affirmationFrame, 1);
 
-    m_importAction = new QAction(tr("Import Affirmations..."), this);
+    m_importAction = new QAction(tr("&Import Affirmations..."), this);
     m_importAction->setObjectName(QStringLiteral("mnuImportAffirmations"));
     m_importAction->setToolTip(tr("Add the affirmations of a text file, one on each line."));
     connect(m_importAction, &QAction::triggered, this, &AffirmationLibraryPanel::importAffirmations);
-    m_exportAction = new QAction(tr("Export Affirmations..."), this);
+    m_exportAction = new QAction(tr("&Export Affirmations..."), this);
     m_exportAction->setObjectName(QStringLiteral("mnuExportAffirmations"));
     m_exportAction->setToolTip(tr("Write the chosen category's affirmations to a text file."));
     connect(m_exportAction, &QAction::triggered, this, &AffirmationLibraryPanel::exportAffirmations);

@@ -1,10 +1,13 @@
 // libFuzzer target for every reader of bytes the user hands the program, fed the same bytes: the
-// rows of the category files and the category index, the picture record, and the JPEG header walk
-// that decides, before any decoding, whether a picture the user added may be decoded. Whatever a
-// text reader reads must write back, in the file's own encoding, and read again the same.
+// rows of the category files and the category index, the picture record, a text file of
+// affirmations imported in bulk, the settings of a backup, and the JPEG header walk that decides,
+// before any decoding, whether a picture the user added may be decoded. Whatever a text reader
+// reads must write back, in the file's own encoding, and read again the same.
+#include "affirmations/AffirmationImport.h"
 #include "affirmations/CategoryStore.h"
 #include "images/PictureDecoder.h"
 #include "images/PictureStore.h"
+#include "library/Backup.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,5 +30,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     }
     PictureDecoder::affordable(QSize(4000, 3000), cost);
+    // An imported affirmation is one row the files can hold: no quote, no line break.
+    for (const Row& row : AffirmationImport::read(bytes, rows).rows) {
+        if (row.text.contains(QLatin1Char('"')) || row.text.contains(QLatin1Char('\n'))
+            || CategoryStore::decodeRows(CategoryStore::encodeRows({ row })) != QList<Row> { row }) {
+            std::abort();
+        }
+    }
+    const QList<SettingValue> settings = Backup::decodeSettings(bytes);
+    if (Backup::decodeSettings(Backup::encodeSettings(settings)) != settings) {
+        std::abort();
+    }
     return 0;
 }
