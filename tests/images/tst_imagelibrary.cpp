@@ -104,6 +104,15 @@ private slots:
         deletePicture();
         QCOMPARE(strip()->waitingCount(), 0);
         QCOMPARE(QColor(strip()->thumbnail(6).pixel(50, 40)).green(), 255);
+        // Another program writes a picture over and puts the list in another order: the picture
+        // is made again where it went, and the one selected stays selected.
+        select(6);
+        QVERIFY(writeSolidPicture(store + "red.jpg", Qt::yellow, 200, 150));
+        QVERIFY(writeBytes(store + "record.txt", recordOf({ "green.jpg", "blue.bmp", "red.jpg" })));
+        f.library->takeChanges({ f.library->folder() + "/SystemFolder" });
+        QTRY_COMPARE(strip()->waitingCount(), 0);
+        QCOMPARE(list()->currentIndex().data().toString(), "green.jpg");
+        QCOMPARE(QColor(strip()->thumbnail(3).pixel(50, 40)), QColor(Qt::yellow));
     }
 
     // Scrolled far while the first are being made, the boxes in view are made next; only the
