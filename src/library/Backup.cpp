@@ -154,7 +154,9 @@ QList<SettingValue> Backup::decodeSettings(const QByteArray& bytes)
 {
     QList<SettingValue> values;
     QString section;
-    for (QStringView line : QStringView(decodeText(bytes).text).split(QLatin1Char('\n'))) {
+    // The lines are views into the text, which must outlive them.
+    const QString text = decodeText(bytes).text;
+    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
         if (line.endsWith(QLatin1Char('\r'))) {
             line.chop(1);
         }
