@@ -10,9 +10,28 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vellumora {
+
+namespace {
+
+// Wide enough for its longest line, up to about ninety letters: a picture's name is read whole.
+void fitLines(QListWidget* list)
+{
+    int widest = 0;
+    for (int row = 0; row < list->count(); ++row) {
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->item(row)->text()));
+    }
+    const int chrome = 2 * list->frameWidth() + list->verticalScrollBar()->sizeHint().width()
+        + 2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    list->setMinimumWidth(std::min(widest + chrome, list->fontMetrics().averageCharWidth() * 90));
+}
+
+} // namespace
 
 RestoreDialog::RestoreDialog(const RestorePlan& plan, QWidget* parent)
     : QDialog(parent)
@@ -36,6 +55,7 @@ RestoreDialog::RestoreDialog(const RestorePlan& plan, QWidget* parent)
     if (plan.changes().isEmpty()) {
         m_changes->addItem(tr("The library has everything this backup holds."));
     }
+    fitLines(m_changes);
     layout->addWidget(m_changes);
     if (!plan.leftOut().isEmpty()) {
         auto* leftOut = new QListWidget(this);
@@ -44,6 +64,7 @@ RestoreDialog::RestoreDialog(const RestorePlan& plan, QWidget* parent)
         for (const LeftOutEntry& entry : plan.leftOut()) {
             leftOut->addItem(entry.text());
         }
+        fitLines(leftOut);
         layout->addWidget(leftOut);
     }
     m_settingsBox = new QCheckBox(tr("Also bring back the settings"), this);
