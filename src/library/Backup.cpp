@@ -3,6 +3,7 @@
 #include "affirmations/CategoryStore.h"
 #include "images/PictureStore.h"
 #include "storage/LibraryFiles.h"
+#include "storage/SyncFiles.h"
 
 #include <QCryptographicHash>
 #include <QHash>
@@ -203,6 +204,10 @@ Outcome Backup::write(const QString& folder, Platform& platform, const QString& 
     const NativePath categories(files.categoryFolder());
     for (const FolderEntry& entry : plainEntries(categories)) {
         const QString name = decodeBytes(entry.name).text;
+        // What a sync tool left beside the library's files is not the library's.
+        if (SyncFiles::classify(name) != SyncFiles::Kind::Ordinary) {
+            continue;
+        }
         if (!entry.folder && name.endsWith(kText)) {
             add(kCategories + QLatin1Char('/') + name, categories.child(entry.name), true);
         } else if (entry.folder && name.endsWith(kVoiceSuffix)) {
@@ -219,7 +224,7 @@ Outcome Backup::write(const QString& folder, Platform& platform, const QString& 
     const NativePath pictures(files.pictureFolder());
     for (const FolderEntry& entry : plainEntries(pictures)) {
         const QString name = decodeBytes(entry.name).text;
-        if (!entry.folder) {
+        if (!entry.folder && SyncFiles::classify(name) == SyncFiles::Kind::Ordinary) {
             add(kPictures + QLatin1Char('/') + name, pictures.child(entry.name),
                 name == LibraryFiles::kRecordName);
         }
