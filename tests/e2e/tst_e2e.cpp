@@ -312,6 +312,9 @@ private slots:
     {
         QFETCH(bool, server);
         QFETCH(bool, locked);
+        if (qEnvironmentVariableIsSet("VELLUMORA_SKIP_MINUTE_WAITS")) {
+            QSKIP("Each row waits for the wall clock's next minute; the plain build's run has them.");
+        }
         QVERIFY(placeLibrary());
         QVERIFY(writeSettings("[Reminders]\nMode=1\nMinutes=1\nFrom=00:00\nTo=23:59\nDays=1234567\n"));
         if (server) {
