@@ -3,6 +3,7 @@
 #include "platform/Language.h"
 #include "platform/Outcome.h"
 #include "storage/LibraryFiles.h"
+#include "storage/NativePath.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,6 +13,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vellumora::LibraryFolder {
@@ -131,12 +135,11 @@ const QStringList& libraryEntries()
     return entries;
 }
 
-bool sameBytes(const QString& a, const QString& b)
+bool sameBytes(const NativePath& a, const NativePath& b)
 {
-    QFile first(a);
-    QFile second(b);
-    if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly)
-        || first.size() != second.size()) {
+    QFile first;
+    QFile second;
+    if (!openNativeFile(a, first) || !openNativeFile(b, second) || first.size() != second.size()) {
         return false;
     }
     while (!first.atEnd()) {
@@ -147,42 +150,94 @@ bool sameBytes(const QString& a, const QString& b)
     return second.atEnd();
 }
 
-// A folder's plain files and folders, below it all the way down; links stay behind.
-bool copyTree(const QString& from, const QString& to, QString* error)
+bool copyFile(const NativePath& from, const NativePath& to, QString* error)
 {
-    const QFileInfo source(from);
-    if (source.isSymLink()) {
+    const int in = ::open(from.bytes().constData(), O_RDONLY | O_CLOEXEC);
+    const int out
+        = in < 0 ? -1 : ::open(to.bytes().constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    bool copied = out >= 0;
+    char buffer[1 << 16];
+    for (ssize_t length = 0; copied && (length = ::read(in, buffer, sizeof buffer)) != 0;) {
+        copied = length > 0 && ::write(out, buffer, size_t(length)) == length;
+    }
+    if (!copied) {
+        *error = QStringLiteral("%1: %2").arg(from.toString(), systemError());
+    }
+    if (out >= 0) {
+        copied = ::close(out) == 0 && copied;
+    }
+    if (in >= 0) {
+        ::close(in);
+    }
+    return copied;
+}
+
+// A folder's plain files and folders, below it all the way down, by their names' bytes (a library
+// kept on Windows names files in Windows-1252); links stay behind.
+bool copyTree(const NativePath& from, const NativePath& to, QString* error)
+{
+    struct stat info { };
+    if (::lstat(from.bytes().constData(), &info) != 0 || S_ISLNK(info.st_mode)) {
         return true;
     }
-    if (source.isDir()) {
-        if (!QDir().mkpath(to)) {
-            *error = QCoreApplication::translate("vellumora::LibraryFolder", "The folder could not be made.");
+    if (S_ISDIR(info.st_mode)) {
+        if (::mkdir(to.bytes().constData(), 0700) != 0 && errno != EEXIST) {
+            *error = QStringLiteral("%1: %2").arg(to.toString(), systemError());
             return false;
         }
-        for (const QString& name :
-            QDir(from).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
-            if (!copyTree(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name, error)) {
-                return false;
+        DIR* dir = ::opendir(from.bytes().constData());
+        if (!dir) {
+            *error = QStringLiteral("%1: %2").arg(from.toString(), systemError());
+            return false;
+        }
+        bool copied = true;
+        while (const dirent* entry = copied ? ::readdir(dir) : nullptr) {
+            const QByteArray name(entry->d_name);
+            if (name != "." && name != "..") {
+                copied = copyTree(from.child(name), to.child(name), error);
             }
         }
+        ::closedir(dir);
+        return copied;
+    }
+    if (!S_ISREG(info.st_mode)) {
         return true;
     }
-    if (!source.isFile()) {
-        return true;
-    }
-    QFile file(from);
-    if (!file.copy(to)) {
-        *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(from), file.errorString());
+    if (!copyFile(from, to, error)) {
         return false;
     }
     // A disk that loses what it was given must not cost the library.
     if (!sameBytes(from, to)) {
         *error = QCoreApplication::translate(
                      "vellumora::LibraryFolder", "A copied file differs from its original.")
-            + QLatin1Char(' ') + QDir::toNativeSeparators(from);
+            + QLatin1Char(' ') + from.toString();
         return false;
     }
     return true;
+}
+
+// Removes a file, or a folder with everything below it, by the bytes of their names.
+bool removeTree(const NativePath& path)
+{
+    struct stat info { };
+    if (::lstat(path.bytes().constData(), &info) != 0) {
+        return errno == ENOENT;
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return ::unlink(path.bytes().constData()) == 0;
+    }
+    DIR* dir = ::opendir(path.bytes().constData());
+    bool removed = dir != nullptr;
+    while (const dirent* entry = removed ? ::readdir(dir) : nullptr) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..") {
+            removed = removeTree(path.child(name));
+        }
+    }
+    if (dir) {
+        ::closedir(dir);
+    }
+    return removed && ::rmdir(path.bytes().constData()) == 0;
 }
 
 bool isInside(const QString& path, const QString& folder)
@@ -256,8 +311,21 @@ bool copyTo(const QString& from, const QString& to, QString* error)
     QStringList entries;
     for (const QString& entry : libraryEntries()) {
         if (copied && QFileInfo::exists(from + QLatin1Char('/') + entry)) {
-            copied = copyTree(from + QLatin1Char('/') + entry, part.filePath(entry), error);
+            copied = copyTree(
+                NativePath(from + QLatin1Char('/') + entry), NativePath(part.filePath(entry)), error);
             entries.append(entry);
+        }
+    }
+    // Everything on the disk before the old library may be taken out: one sync for all the files.
+    if (copied) {
+        const int folder
+            = ::open(QFile::encodeName(part.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        copied = folder >= 0 && ::syncfs(folder) == 0;
+        if (!copied) {
+            *error = systemError();
+        }
+        if (folder >= 0) {
+            ::close(folder);
         }
     }
     // The index last: a library is taken for one by its two folders.
@@ -278,12 +346,10 @@ bool copyTo(const QString& from, const QString& to, QString* error)
     }
     if (!copied) {
         for (const QString& entry : std::as_const(moved)) {
-            QFileInfo(to + QLatin1Char('/') + entry).isDir()
-                ? QDir(to + QLatin1Char('/') + entry).removeRecursively()
-                : QFile::remove(to + QLatin1Char('/') + entry);
+            removeTree(NativePath(to + QLatin1Char('/') + entry));
         }
     }
-    part.removeRecursively();
+    removeTree(NativePath(part.path()));
     if (!copied && made) {
         QDir().rmdir(to);
     }
@@ -297,14 +363,7 @@ bool removeFrom(const QString& folder, QString* error)
     for (const QString& entry : { QStringLiteral("system"), QStringLiteral("SystemFolder"),
              QStringLiteral("item.txt"), QStringLiteral("deleted") }) {
         const QString path = folder + QLatin1Char('/') + entry;
-        const QFileInfo info(path);
-        bool gone = true;
-        if (info.isDir() && !info.isSymLink()) {
-            gone = QDir(path).removeRecursively();
-        } else if (info.exists() || info.isSymLink()) {
-            gone = QFile::remove(path);
-        }
-        if (!gone) {
+        if (!removeTree(NativePath(path))) {
             *error = QDir::toNativeSeparators(path);
             removed = false;
         }

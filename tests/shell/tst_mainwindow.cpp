@@ -567,6 +567,8 @@ private slots:
         QVERIFY(QDir().mkpath(f.path("system/Goals.voice"))
             && writeBytes(f.path("system/Goals.voice/calm.ogg"), "voice"));
         QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"Goals\",#TRUE#" })));
+        // A file named on Windows, whose name Qt cannot spell.
+        QVERIFY(writeBytes(NativePath(f.path("system")).child("Caf\xE9.txt"), "\"na\xEFve\",#TRUE#\r\n"));
         f.addPictures({ Qt::blue });
         QVERIFY(QDir().rename(f.dir->path(), library));
         f.platform->useLibraryFolder(library);
