@@ -4,7 +4,12 @@ namespace vellumora::bench {
 
 // Every figure the benchmark reports; the keys of its JSON line name them.
 struct ShowFigures {
-    double cpu = 0, rssGrowth = 0, maxStall = 0, ownMaxStall = 0, machinePause = 0, longestEvent = 0;
+    // The whole process, and its interface thread alone: the glide and the drawing, without the
+    // pictures decoded on a thread of their own.
+    double cpu = 0, interfaceCpu = 0, rssGrowth = 0, maxStall = 0, ownMaxStall = 0, machinePause = 0,
+           longestEvent = 0;
+    // Of the loaded runs: the worst and the median of their longest stalls, machine pauses set aside.
+    double worstOwnMaxStall = 0, medianOwnMaxStall = 0;
     double loadAverage = 0;
 };
 
@@ -13,6 +18,7 @@ struct Figures {
     double loadAverage = 0;
     double windowShown = 0, firstThumbnails = 0, allCold = 0, allWarm = 0, steadyRss = 0, peakRss = 0;
     double shownRss = 0, coldCpuMs = 0, floor = 0, allColdLoaded = 0, loadAverageColdLoaded = 0;
+    double floorPreviews = 0, allColdPreviews = 0;
     double outsideCategoryMs = 0, outsidePictureMs = 0;
     double add = 0, remove = 0, showDecode = 0, naiveMs = 0, naiveMb = 0, naiveCpuRatio = 0;
     double processWindowShown = 0, processCold = 0, processWarm = 0;

@@ -119,6 +119,15 @@ double cpuSeconds()
         + usage.ru_stime.tv_usec / 1e6;
 }
 
+double mainThreadCpuSeconds()
+{
+    // The main thread is the one the program runs its event loop on: RUSAGE_THREAD from it.
+    rusage usage {};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec
+        + usage.ru_stime.tv_usec / 1e6;
+}
+
 double loadAverage()
 {
     QFile file(QStringLiteral("/proc/loadavg"));

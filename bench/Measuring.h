@@ -22,6 +22,8 @@ double peakRssMegabytes();
 // Returns memory the allocator holds to the system and restarts the peak from here.
 void resetPeakRss();
 double cpuSeconds();
+// The CPU time of the calling thread alone.
+double mainThreadCpuSeconds();
 double loadAverage();
 
 // Runs the event loop until the condition holds.

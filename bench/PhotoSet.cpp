@@ -1,7 +1,12 @@
 #include "PhotoSet.h"
 
+#include "ExifWriter.h"
+
+#include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QRandomGenerator>
 #include <QSaveFile>
@@ -90,6 +95,43 @@ QStringList PhotoSet::ensure(int count)
     for (int i = 1; i <= count; ++i) {
         paths.append(photoPath(folder, i));
     }
+    return paths;
+}
+
+QStringList PhotoSet::withPreviews(const QStringList& photos, const QString& folder)
+{
+    QDir().mkpath(folder);
+    QStringList paths;
+    QList<int> missing;
+    for (int i = 0; i < photos.size(); ++i) {
+        paths.append(QDir(folder).filePath(QFileInfo(photos.at(i)).fileName()));
+        if (!QFile::exists(paths.constLast())) {
+            missing.append(i);
+        }
+    }
+    if (!missing.isEmpty()) {
+        std::printf(
+            "adding previews to %lld photos in %s (once)\n", qlonglong(missing.size()), qPrintable(folder));
+        std::fflush(stdout);
+    }
+    QtConcurrent::blockingMap(missing, [&](int i) {
+        QFile original(photos.at(i));
+        if (!original.open(QIODevice::ReadOnly)) {
+            return;
+        }
+        const QByteArray bytes = original.readAll();
+        QBuffer buffer;
+        buffer.setData(bytes);
+        QImageReader reader(&buffer, "jpeg");
+        reader.setScaledSize(reader.size() / 8);
+        const QImage preview
+            = reader.read().scaled(160, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QSaveFile file(paths.at(i));
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(withExif(bytes, jpegBytes(preview)));
+            file.commit();
+        }
+    });
     return paths;
 }
 

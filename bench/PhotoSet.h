@@ -15,6 +15,9 @@ public:
 
     // Makes whatever is missing of the first `count` photos, on every core; returns their paths.
     QStringList ensure(int count);
+    // The same photos as a camera writes them, each with a 160 x 120 preview in its EXIF data,
+    // made once in a folder of their own; returns their paths.
+    static QStringList withPreviews(const QStringList& photos, const QString& folder);
 
 private:
     static QString photoPath(const QString& folder, int i);

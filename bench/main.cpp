@@ -70,6 +70,18 @@ int main(int argc, char** argv)
                        "(default 10000; 0 leaves it out)."),
         QStringLiteral("N"), QStringLiteral("10000"));
     parser.addOption(largeOption);
+    const QCommandLineOption loadedRunsOption(QStringLiteral("loaded-runs"),
+        QStringLiteral("Times the show is run beside two busy processes (default 5)."), QStringLiteral("N"),
+        QStringLiteral("5"));
+    parser.addOption(loadedRunsOption);
+    const QCommandLineOption loadedMinutesOption(QStringLiteral("loaded-minutes"),
+        QStringLiteral("Length of each loaded show in minutes (default: that of the quiet one)."),
+        QStringLiteral("M"));
+    parser.addOption(loadedMinutesOption);
+    const QCommandLineOption libraryOnlyOption(QStringLiteral("library-only"),
+        QStringLiteral("Measures only the library in process: the floor, the thumbnails, with and without "
+                       "previews, and the shows."));
+    parser.addOption(libraryOnlyOption);
     const QCommandLineOption desktopOnlyOption(
         QStringLiteral("desktop-only"), QStringLiteral("Measures only the desktop picture."));
     parser.addOption(desktopOnlyOption);
@@ -105,6 +117,17 @@ int main(int argc, char** argv)
     }
     if (showSizes.isEmpty()) {
         showSizes.append(0);
+    }
+    const int loadedRuns = parser.value(loadedRunsOption).toInt(&ok);
+    if (!ok || loadedRuns < 0) {
+        std::fprintf(stderr, "--loaded-runs wants a whole number, 0 or more\n");
+        return 2;
+    }
+    const double loadedMinutes
+        = parser.isSet(loadedMinutesOption) ? parser.value(loadedMinutesOption).toDouble(&ok) : showMinutes;
+    if (!ok || loadedMinutes <= 0) {
+        std::fprintf(stderr, "--loaded-minutes wants a number of minutes above 0\n");
+        return 2;
     }
     const int largePictures = parser.value(largeOption).toInt(&ok);
     if (!ok || largePictures < 0) {
@@ -151,10 +174,17 @@ int main(int argc, char** argv)
     }
     std::printf("library of %d photos, %d decoding threads, load average %.2f\n", pictures,
         QThread::idealThreadCount(), startLoad);
+    const LibraryPlan plan { pictures, photos,
+        PhotoSet::withPreviews(photos.mid(0, pictures), photoFolder + QStringLiteral("-previews")),
+        showMinutes, showSizes, loadedRuns, loadedMinutes };
+    if (parser.isSet(libraryOnlyOption)) {
+        measureLibrary(plan);
+        return 0;
+    }
     Figures voiceFigures;
     // First: Qt Multimedia keeps the sound server it first finds, and this one is the run's own.
     measureVoice(voiceFigures);
-    Figures figures = measureLibrary(pictures, photos, showMinutes, showSizes);
+    Figures figures = measureLibrary(plan);
     figures.voiceRecordingMs = voiceFigures.voiceRecordingMs;
     figures.voiceReadAloudMs = voiceFigures.voiceReadAloudMs;
     figures.voiceCpu = voiceFigures.voiceCpu;
@@ -183,6 +213,10 @@ int main(int argc, char** argv)
         { "show_max_stall_ms_loaded", figures.showLoaded.maxStall },
         { "show_own_max_stall_ms", figures.show.ownMaxStall },
         { "show_own_max_stall_ms_loaded", figures.showLoaded.ownMaxStall },
+        { "show_own_max_stall_ms_loaded_worst", figures.showLoaded.worstOwnMaxStall },
+        { "show_own_max_stall_ms_loaded_median", figures.showLoaded.medianOwnMaxStall },
+        { "floor_previews_ms", figures.floorPreviews },
+        { "all_thumbnails_cold_previews_ms", figures.allColdPreviews },
         { "show_machine_max_pause_ms", figures.show.machinePause },
         { "show_machine_max_pause_ms_loaded", figures.showLoaded.machinePause },
         { "huge_affirmation_load_ms", figures.hugeLoad }, { "huge_affirmation_panel_ms", figures.hugePanel },

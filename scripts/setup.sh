@@ -25,6 +25,7 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # and sox to read the recordings' frequency and levels.
 # Library: rsync, a real sync tool writing into a watched library with its temporary files.
 # Backups: libarchive reads and writes their ZIP archives.
+# Thumbnails: libexif reads the previews cameras store in their photos.
 VELLUMORA_PACKAGES=(
     g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libxcb1-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins
@@ -39,6 +40,7 @@ VELLUMORA_PACKAGES=(
     qt6-declarative-dev gstreamer1.0-pulseaudio pulseaudio pulseaudio-utils sox
     rsync
     libarchive-dev
+    libexif-dev
 )
 
 vellumora_install_packages() {

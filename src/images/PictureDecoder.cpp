@@ -1,9 +1,12 @@
 #include "images/PictureDecoder.h"
 
+#include "storage/JpegHeader.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QMutex>
+#include <QTransform>
 #include <optional>
 
 namespace vellumora {
@@ -268,6 +271,81 @@ QImage PictureDecoder::decode(const NativePath& path, const QSize& size, Fit fit
         image = image.copy(QRect(corner, size));
     }
     return image;
+}
+
+namespace {
+
+// Whether the EXIF orientation turns the picture a quarter: its width is shown as its height.
+bool turnsQuarter(int orientation)
+{
+    return orientation >= 5;
+}
+
+// The picture as the EXIF orientation says it is shown: mirrored, flipped, then turned a quarter
+// clockwise, as Qt's own reader does for the photo itself.
+QImage orient(QImage image, int orientation)
+{
+    static constexpr struct {
+        bool mirror, flip;
+    } kTurns[] = { { false, false }, { false, false }, { true, false }, { true, true }, { false, true },
+        { false, true }, { false, false }, { true, false }, { true, true } };
+    const auto turn = kTurns[std::clamp(orientation, 1, 8)];
+    if (turn.mirror || turn.flip) {
+        image = image.mirrored(turn.mirror, turn.flip);
+    }
+    if (turnsQuarter(orientation)) {
+        image = image.transformed(QTransform().rotate(90));
+    }
+    return image;
+}
+
+// A preview cut short ends without its end marker: libjpeg would fill its missing rows with grey.
+bool isWholeJpeg(const QByteArray& bytes)
+{
+    const qsizetype scan = bytes.indexOf(QByteArrayLiteral("\xFF\xDA"));
+    return bytes.startsWith(QByteArrayLiteral("\xFF\xD8")) && scan > 0
+        && bytes.lastIndexOf(QByteArrayLiteral("\xFF\xD9")) > scan;
+}
+
+} // namespace
+
+QImage PictureDecoder::fromPreview(const NativePath& path, const QSize& bound)
+{
+    QFile file;
+    if (!openNativeFile(path, file)) {
+        return {};
+    }
+    const std::optional<JpegHeader> header = readJpegHeader(file);
+    if (!header || !isWholeJpeg(header->preview)) {
+        return {};
+    }
+    QBuffer buffer;
+    buffer.setData(header->preview);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    reader.setAutoTransform(false);
+    const QSize stored = reader.size();
+    const QSize photo = header->size;
+    // A preview made before the photo was cropped or turned shows another picture; one whose
+    // sides are rounded to whole pixels differs from the photo's proportions by less than 1 %.
+    if (stored.isEmpty()
+        || qAbs(qint64(stored.width()) * photo.height() - qint64(stored.height()) * photo.width()) * 100
+            > qint64(stored.height()) * photo.width()) {
+        return {};
+    }
+    const bool quarter = turnsQuarter(header->orientation);
+    const QSize target = targetSize(quarter ? photo.transposed() : photo, bound, Fit::Within);
+    const QSize shown = quarter ? stored.transposed() : stored;
+    if (shown.width() < target.width() || shown.height() < target.height()) {
+        return {};
+    }
+    QImage image = reader.read();
+    if (image.size() != stored) {
+        return {};
+    }
+    image = orient(std::move(image), header->orientation);
+    return image.size() == target ? image
+                                  : image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace vellumora

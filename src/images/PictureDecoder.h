@@ -32,6 +32,11 @@ public:
     };
 
     static QImage decode(const NativePath& path, const QSize& size, Fit fit);
+    // The picture within `bound`, made from the preview a camera stores in a photo's EXIF data
+    // and turned as the photo is shown: no more than the photo's header is read. Null when there
+    // is no preview, when it is smaller than the picture asked for, when its proportions are not
+    // the photo's (a preview left from before the photo was cropped), or when it is damaged.
+    static QImage fromPreview(const NativePath& path, const QSize& bound);
 
     enum class Verdict {
         Decodable,

@@ -40,7 +40,12 @@ QImage PictureLoader::makeThumbnail(
         return {};
     }
     const QSize bound(ThumbnailCache::pixels(size), ThumbnailCache::pixels(size));
-    QImage image = PictureDecoder::decode(path, bound, PictureDecoder::Fit::Within);
+    // A camera's own preview is a hundredth of the photo's pixels and needs none of its bytes
+    // beyond the header; a photo without one is decoded.
+    QImage image = PictureDecoder::fromPreview(path, bound);
+    if (image.isNull()) {
+        image = PictureDecoder::decode(path, bound, PictureDecoder::Fit::Within);
+    }
     if (image.isNull()) {
         cache.storeFailure(path);
     } else {

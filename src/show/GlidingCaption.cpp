@@ -54,8 +54,8 @@ void GlidingCaption::paintEvent(QPaintEvent*)
 
 void GlidingCaption::draw()
 {
-    // Drawn once into a picture that the glide then only moves: laying the text out again at
-    // every 5 ms step cost more than all the rest of the show.
+    // Drawn once an affirmation into a picture that the glide then only moves: laying the text
+    // out again at every frame cost more than all the rest of the show.
     const QFontMetrics metrics(font());
     const QSize size(std::max(1, metrics.horizontalAdvance(m_text)), metrics.height());
     const qreal ratio = devicePixelRatioF();

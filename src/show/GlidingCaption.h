@@ -6,7 +6,8 @@
 namespace vellumora {
 
 // The affirmation in the slideshow's strip. It covers the whole strip and draws its text at a
-// left edge that the glide moves, so a step repaints two thin bands and moves no widget.
+// left edge that the glide moves, so a frame repaints the text's old and new places and nothing
+// of the window around it.
 class GlidingCaption : public QWidget {
     Q_OBJECT
 public:

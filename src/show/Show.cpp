@@ -3,6 +3,7 @@
 #include "widgets/ShownText.h"
 #include "widgets/Twips.h"
 
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QRandomGenerator>
 #include <cmath>
@@ -32,10 +33,17 @@ Show::Show(QRandomGenerator& random, QObject* parent)
 {
     m_pictureTimer.setObjectName(QStringLiteral("Timer1"));
     m_glideTimer.setObjectName(QStringLiteral("TimeDisplay"));
-    // The glide moves 20 twips a step: an uneven pace would show as a stutter.
+    // The place is the clock's, so a late frame shows the caption where it belongs; a precise
+    // timer keeps the frames evenly apart.
     m_glideTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_pictureTimer, &QTimer::timeout, this, &Show::advance);
-    connect(&m_glideTimer, &QTimer::timeout, this, &Show::glideStep);
+    connect(&m_glideTimer, &QTimer::timeout, this, &Show::glideFrame);
+    m_nowNs = [clock = std::make_shared<QElapsedTimer>()] {
+        if (!clock->isValid()) {
+            clock->start();
+        }
+        return clock->nsecsElapsed();
+    };
 }
 
 void Show::start(Plan plan)
@@ -49,11 +57,16 @@ void Show::start(Plan plan)
     m_pictureIndex = 0;
     m_affirmationIndex = 0;
     m_glide = {};
+    m_glideStartNs = m_nowNs();
+    m_captionLeft = m_glide.left;
     showPicture(1);
     m_pictureTimer.start(m_plan.pictureMs);
-    m_glideTimer.start(m_plan.glideStepMs * glideStepsPerTick());
+    // A glide slower than the display moves a step a frame, as it always has; a faster one is
+    // drawn once a frame, where the clock says it is, the steps between never drawn.
+    const int stepMs = std::max(1, m_plan.glideStepMs);
+    m_glideTimer.start(stepMs >= m_plan.frameMs ? stepMs : int(std::ceil(m_plan.frameMs)));
     setCaption(m_plan.affirmations.isEmpty() ? noAffirmation() : m_plan.affirmations.constFirst());
-    emit captionMoved(m_glide.left);
+    emit captionMoved(m_captionLeft);
     if (!m_plan.affirmations.isEmpty()) {
         emit affirmationShown(0);
     }
@@ -159,15 +172,14 @@ void Show::setCaption(const QString& caption)
     emit captionChanged(m_caption);
 }
 
-void Show::glideStep()
+void Show::glideFrame()
 {
-    // Steps shorter than a display frame are drawn a few at a time: the pace is the same, and
-    // waking 200 times a second for places no screen shows was most of the show's CPU. A turn
-    // takes the time of a step, as if another timer took over.
-    for (int step = glideStepsPerTick(); step > 0; --step) {
-        m_glide.tick(m_captionWidthTwips, m_plan.captionTurnTwips);
+    const double steps = double(m_nowNs() - m_glideStartNs) / 1e6 / std::max(1, m_plan.glideStepMs);
+    const int left = int(std::lround(m_glide.at(steps, m_captionWidthTwips, m_plan.captionTurnTwips)));
+    if (left != m_captionLeft) {
+        m_captionLeft = left;
+        emit captionMoved(left);
     }
-    emit captionMoved(m_glide.left);
 }
 
 int Show::nextPictureNumber() const

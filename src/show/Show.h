@@ -32,8 +32,6 @@ public:
     static inline const QSize kPictureSize { 433, 337 };
     // The window's width, which the gliding affirmation turns at.
     static constexpr int kWindowWidthTwips = 6495;
-    // No glide is drawn more often than this, about one frame of a 60 Hz display.
-    static constexpr int kGlideFrameMs = 16;
     // The caption while no affirmation is ticked.
     static QString noAffirmation() { return tr("You Are Not Selected Any Affirmation"); }
 
@@ -54,9 +52,13 @@ public:
         int captionTurnTwips = kWindowWidthTwips;
         // The caption's font, which its width and so the glide's turns depend on.
         QFont captionFont;
+        // The display's refresh: the caption is never moved more often.
+        double frameMs = 1000.0 / 60;
     };
 
     explicit Show(QRandomGenerator& random, QObject* parent = nullptr);
+    // The monotonic clock the glide's place is computed from, in nanoseconds.
+    void setClock(std::function<qint64()> nowNs) { m_nowNs = std::move(nowNs); }
 
     // Shows picture 1 and the first affirmation, and starts the picture timer and the glide.
     void start(Plan plan);
@@ -80,7 +82,7 @@ signals:
     void pictureChanged(const QImage& picture);
     // The caption as it is drawn, shortened where it is very long.
     void captionChanged(const QString& caption);
-    // The caption's left edge in its strip, in twips.
+    // The caption's left edge in its strip, in twips; at most once a display frame.
     void captionMoved(int leftTwips);
     // The affirmation of this index in the plan is the one shown now.
     void affirmationShown(int index);
@@ -90,9 +92,8 @@ signals:
     void nothingToShow();
 
 private:
-    void glideStep();
+    void glideFrame();
     void setCaption(const QString& caption);
-    int glideStepsPerTick() const { return std::max(1, kGlideFrameMs / std::max(1, m_plan.glideStepMs)); }
     void showPicture(int number);
     void requestPicture(int number, int priority);
     void requestAhead();
@@ -111,6 +112,9 @@ private:
     QTimer m_pictureTimer { this };
     QTimer m_glideTimer { this };
     show::Glide m_glide;
+    std::function<qint64()> m_nowNs;
+    qint64 m_glideStartNs = 0;
+    int m_captionLeft = 0;
     QString m_caption;
     int m_captionWidthTwips = 0;
 

@@ -56,6 +56,20 @@ void Glide::tick(int labelWidth, int windowWidth)
     }
 }
 
+double Glide::at(double steps, int labelWidth, int windowWidth)
+{
+    const qint64 whole = qint64(std::floor(steps));
+    for (; taken < whole; ++taken) {
+        tick(labelWidth, windowWidth);
+    }
+    if (whole < taken) {
+        return left;
+    }
+    Glide next = *this;
+    next.tick(labelWidth, windowWidth);
+    return left + (next.left - left) * (steps - double(whole));
+}
+
 QString musicStatus(const QString& path, qint64 positionMs, qint64 lengthMs)
 {
     // The name follows the last separator of either kind; the extension starts at the last dot

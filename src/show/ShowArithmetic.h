@@ -31,9 +31,14 @@ struct Glide {
     static constexpr int kStep = 20;
     int left = 120; // the label's left edge in its strip
     bool rightward = true;
+    qint64 taken = 0; // steps and turns since the glide began
 
     // One step, or a turn once the label has left the window on the side it moves to.
     void tick(int labelWidth, int windowWidth);
+    // The left edge once `steps` steps are due since the glide began, a fraction of one
+    // included: every whole step not yet taken is taken, and the glide is the fraction of the
+    // way into the next (a turn stands still). Never goes back.
+    double at(double steps, int labelWidth, int windowWidth);
 };
 
 // The music status: "Playing <name>" CR LF "Remaining Time:-<elapsed> Seconds Of <total> Seconds",

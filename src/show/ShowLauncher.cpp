@@ -201,10 +201,13 @@ bool ShowLauncher::start()
     shown.setShowGeometry(geometry);
     const ThumbnailStrip& thumbnails = m_main.thumbnails;
     m_affirmations = m_library.tickedAffirmationsWithCategories();
+    // A screen that does not tell its refresh is taken for the common 60 Hz.
+    const qreal refresh = screen->refreshRate() >= 20 ? screen->refreshRate() : 60.0;
     m_show.start({ m_library.pictures().paths(), texts(m_affirmations), options.pictureSeconds() * 1000,
         options.stepMilliseconds(), display.order == Order::Random, display.placement == Placement::Random,
         shown.devicePixelRatioF(), [&thumbnails](int number) { return thumbnails.thumbnail(number); },
-        display.pictureFit, geometry.picture.size(), geometry.captionTurnTwips, font.font });
+        display.pictureFit, geometry.picture.size(), geometry.captionTurnTwips, font.font,
+        1000.0 / refresh });
     if (m_main.window.isVisible()) {
         m_main.window.showMinimized();
     }

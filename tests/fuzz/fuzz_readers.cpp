@@ -1,14 +1,17 @@
 // libFuzzer target for every reader of bytes the user hands the program, fed the same bytes: the
 // rows of the category files and the category index, the picture record, a text file of
-// affirmations imported in bulk, the settings of a backup, and the JPEG header walk that decides,
-// before any decoding, whether a picture the user added may be decoded. Whatever a text reader
+// affirmations imported in bulk, the settings of a backup, the JPEG header walk that decides,
+// before any decoding, whether a picture the user added may be decoded, and the walk to its EXIF
+// data and the preview a thumbnail is made from. Whatever a text reader
 // reads must write back, in the file's own encoding, and read again the same.
 #include "affirmations/AffirmationImport.h"
 #include "affirmations/CategoryStore.h"
 #include "images/PictureDecoder.h"
 #include "images/PictureStore.h"
 #include "library/Backup.h"
+#include "storage/JpegHeader.h"
 
+#include <QBuffer>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -30,6 +33,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     }
     PictureDecoder::affordable(QSize(4000, 3000), cost);
+    QByteArray copy = bytes;
+    QBuffer device(&copy);
+    device.open(QIODevice::ReadOnly);
+    const std::optional<JpegHeader> header = readJpegHeader(device);
+    if (header
+        && (header->size.isEmpty() || header->orientation < 1 || header->orientation > 8
+            || header->preview.size() > bytes.size())) {
+        std::abort();
+    }
     // An imported affirmation is one row the files can hold: no quote, no line break.
     for (const Row& row : AffirmationImport::read(bytes, rows).rows) {
         if (row.text.contains(QLatin1Char('"')) || row.text.contains(QLatin1Char('\n'))

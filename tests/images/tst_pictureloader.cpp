@@ -1,3 +1,4 @@
+#include "ExifWriter.h"
 #include "images/PictureDecoder.h"
 #include "images/PictureLoader.h"
 #include "images/ThumbnailCache.h"
@@ -23,6 +24,34 @@ struct Decode {
 };
 
 Q_DECLARE_METATYPE(Decode)
+
+// A 1600 x 1200 photo, red on its left half and blue on its right, with a preview in its EXIF data,
+// green and yellow; the thumbnail asked of it, and whether it comes from the preview.
+struct Preview {
+    QSize preview;
+    int orientation = 1;
+    ThumbnailCache::Size size = ThumbnailCache::Size::Normal;
+    QSize result;
+    bool fromPreview = true;
+    // Cuts the preview this many bytes into its picture data (none: not a JPEG at all), or the
+    // photo this many bytes after its header.
+    int previewBytes = -1;
+    int photoBytes = -1;
+};
+
+Q_DECLARE_METATYPE(Preview)
+
+namespace {
+
+QImage halves(const QSize& size, const QColor& left, const QColor& right)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(left);
+    QPainter(&image).fillRect(size.width() / 2, 0, size.width(), size.height(), right);
+    return image;
+}
+
+} // namespace
 
 class TestPictureLoader : public QObject {
     Q_OBJECT
@@ -115,6 +144,55 @@ private slots:
         const QImage decoded = PictureDecoder::decode(path, asked, fit);
         QCOMPARE(decoded.size(), result);
         QVERIFY(nearColour(decoded.pixelColor(1, 1), orientation == 8 ? Qt::blue : Qt::red));
+    }
+
+    void thumbnailFromPreview_data()
+    {
+        QTest::addColumn<Preview>("preview");
+        using enum ThumbnailCache::Size;
+        QTest::newRow("a camera's preview") << Preview { { 160, 120 }, 1, Normal, { 128, 96 } };
+        // Nothing of the photo is read beyond its header.
+        QTest::newRow("photo cut after its header")
+            << Preview { { 160, 120 }, 1, Normal, { 128, 96 }, true, -1, 2000 };
+        QTest::newRow("turned right (6)") << Preview { { 160, 120 }, 6, Normal, { 96, 128 } };
+        QTest::newRow("turned left (8)") << Preview { { 160, 120 }, 8, Normal, { 96, 128 } };
+        QTest::newRow("mirrored (2)") << Preview { { 160, 120 }, 2, Normal, { 128, 96 } };
+        // Letterboxed, or left from before the photo was cropped.
+        QTest::newRow("other proportions") << Preview { { 160, 107 }, 1, Normal, { 128, 96 }, false };
+        QTest::newRow("smaller than the thumbnail") << Preview { { 100, 75 }, 1, Normal, { 128, 96 }, false };
+        QTest::newRow("large thumbnail") << Preview { { 160, 120 }, 1, Large, { 256, 192 }, false };
+        QTest::newRow("damaged: cut short") << Preview { { 160, 120 }, 1, Normal, { 128, 96 }, false, 40 };
+        QTest::newRow("damaged: no picture") << Preview { { 160, 120 }, 1, Normal, { 128, 96 }, false, 0 };
+    }
+
+    void thumbnailFromPreview()
+    {
+        QFETCH(Preview, preview);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("camera.jpg");
+        QByteArray previewJpeg = bench::jpegBytes(halves(preview.preview, Qt::green, Qt::yellow));
+        if (preview.previewBytes == 0) {
+            previewJpeg = QByteArray(2000, 'x');
+        } else if (preview.previewBytes > 0) {
+            previewJpeg.truncate(previewJpeg.indexOf("\xFF\xDA") + preview.previewBytes);
+        }
+        QByteArray photo = bench::withExif(bench::jpegBytes(halves({ 1600, 1200 }, Qt::red, Qt::blue), 90),
+            previewJpeg, preview.orientation);
+        if (preview.photoBytes > 0) {
+            photo.truncate(photo.indexOf("\xFF\xE1") + previewJpeg.size() + preview.photoBytes);
+        }
+        QVERIFY(writeBytes(path, photo));
+        const ThumbnailCache cache(dir.filePath("thumbnails"));
+        const QImage thumbnail = PictureLoader::makeThumbnail(cache, path, preview.size);
+        QCOMPARE(thumbnail.size(), preview.result);
+        // The top left as the photo is shown: its left half, or its right turned to the top left
+        // when it is turned left or mirrored.
+        const bool right = preview.orientation == 8 || preview.orientation == 2;
+        QVERIFY2(nearColour(thumbnail.pixelColor(2, 2),
+                     preview.fromPreview ? (right ? Qt::yellow : Qt::green) : (right ? Qt::blue : Qt::red)),
+            qPrintable(thumbnail.pixelColor(2, 2).name()));
+        // Kept in the cache as a decoded one is.
+        QCOMPARE(cache.lookup(path, preview.size).image.size(), preview.result);
     }
 
     void cacheFollowsThePicture()

@@ -208,32 +208,58 @@ private slots:
         QVERIFY(places.size() > 25);
     }
 
-    void glideKeepsItsPaceAndPlace_data()
+    // The caption's place is the clock's: 20 twips a step of the chosen milliseconds, and the
+    // way into the next step between two; a turn stands still for a step. Frames come at most
+    // once a refresh of a 60 Hz display, or once a step when steps are slower.
+    void glideFollowsTheClock_data()
     {
         QTest::addColumn<int>("stepMs");
-        QTest::addColumn<int>("stepsDrawnAtOnce");
-        // Faster than a display's frame, steps are drawn three at a time at the same pace.
-        QTest::newRow("5 ms") << 5 << 3;
-        QTest::newRow("20 ms") << 20 << 1;
+        QTest::addColumn<int>("frameMs");
+        QTest::addColumn<QList<double>>("times");
+        QTest::addColumn<QList<int>>("lefts");
+        QTest::newRow("5 ms") << 5 << 17 << QList<double> { 0, 17, 34, 100 }
+                              << QList<int> { 120, 188, 256, 520 };
+        QTest::newRow("50 ms") << 50 << 50 << QList<double> { 50, 75, 1000 } << QList<int> { 140, 150, 520 };
+        // A frame that comes late shows the caption where the clock says, not a step on.
+        QTest::newRow("20 ms, a frame late")
+            << 20 << 20 << QList<double> { 20, 200, 220 } << QList<int> { 140, 320, 340 };
+        // Out on the right after 319 steps at 6500; the 320th turns.
+        QTest::newRow("turn") << 5 << 17 << QList<double> { 1592.5, 1597.5, 1600, 1602.5, 1610 }
+                              << QList<int> { 6490, 6500, 6500, 6490, 6460 };
+        // The clock never runs back, and a frame without a new place moves nothing.
+        QTest::newRow("still") << 50 << 50 << QList<double> { 100, 100, 90 } << QList<int> { 160, 160, 160 };
     }
-    void glideKeepsItsPaceAndPlace()
+    void glideFollowsTheClock()
     {
         QFETCH(int, stepMs);
-        QFETCH(int, stepsDrawnAtOnce);
+        QFETCH(int, frameMs);
+        QFETCH(QList<double>, times);
+        QFETCH(QList<int>, lefts);
         Run run;
+        double nowMs = 0;
+        run.show.setClock([&nowMs] { return qint64(nowMs * 1e6); });
         QSignalSpy moved(&run.show, &Show::captionMoved);
         Show::Plan paced = Run::plan(1, { "A", "B" });
         paced.glideStepMs = stepMs;
         run.show.start(paced);
-        QCOMPARE(run.show.findChild<QTimer*>("TimeDisplay")->interval(), stepMs * stepsDrawnAtOnce);
-        QTRY_VERIFY(moved.size() >= 4);
-        const int step = show::Glide::kStep * stepsDrawnAtOnce;
-        QCOMPARE(moved.at(1).at(0).toInt() - moved.at(0).at(0).toInt(), step);
-        // A new caption goes on from where the last one was.
-        run.show.advance();
-        const int before = moved.last().at(0).toInt();
-        QVERIFY(moved.wait());
-        QCOMPARE(qAbs(moved.last().at(0).toInt() - before), step);
+        auto* frames = run.show.findChild<QTimer*>("TimeDisplay");
+        QCOMPARE(frames->interval(), frameMs);
+        QList<int> seen;
+        int changes = 1;
+        for (const double t : times) {
+            nowMs = t;
+            const qsizetype before = moved.size();
+            QMetaObject::invokeMethod(frames, "timeout");
+            QVERIFY(moved.size() - before <= 1);
+            changes += moved.last().at(0).toInt() != (seen.isEmpty() ? 120 : seen.last()) ? 1 : 0;
+            seen << moved.last().at(0).toInt();
+            if (t == times.first()) {
+                // A new caption goes on from where the last one was, the same way.
+                run.show.advance();
+            }
+        }
+        QCOMPARE(seen, lefts);
+        QCOMPARE(moved.size(), changes);
     }
 
     void arithmetic()

@@ -20,6 +20,32 @@ const QStringList kDisplayKeys { "settings/DispDuration", "settings/AffirmationD
     "settings/BorderShape", "settings/FillStyle", "settings/DispLocation", "settings/DispOrder" };
 
 // The slideshow window while it exists.
+// Counts the events of one type that each widget of a window receives; a child of the window.
+class EventCounter : public QObject {
+public:
+    EventCounter(QEvent::Type type, QWidget* window)
+        : QObject(window)
+        , m_type(type)
+    {
+        QList<QWidget*> widgets = window->findChildren<QWidget*>();
+        widgets << window;
+        for (QWidget* widget : widgets) {
+            widget->installEventFilter(this);
+        }
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == m_type) {
+            ++counts[watched];
+        }
+        return false;
+    }
+    QMap<QObject*, int> counts;
+
+private:
+    QEvent::Type m_type;
+};
+
 QWidget* slideshow()
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -319,11 +345,19 @@ private slots:
         f.platform->fontAnswer = chosen;
         f.find<QPushButton>("cmdFont")->click();
         start();
+        QSignalSpy pictures(show(), &Show::pictureChanged);
         show()->advance();
         GlidingCaption* shown = label();
         QCOMPARE(shown->accessibleName(), "B");
+        // Once the picture is decoded and drawn, the glide redraws the caption alone: nothing of
+        // the window around it.
+        QTRY_VERIFY(pictures.size() > 0 && pictures.last().at(0).value<QImage>().width() >= 433);
+        QApplication::processEvents();
+        QMap<QObject*, int>& painted = (new EventCounter(QEvent::Paint, slideshow()))->counts;
         const int left = shown->left();
-        QTRY_VERIFY(shown->left() != left);
+        QTRY_VERIFY(shown->left() != left && painted.value(shown) > 0);
+        painted.remove(shown);
+        QCOMPARE(painted, (QMap<QObject*, int> {}));
         // Drawn from where it has glided to, and nowhere left of it.
         const QImage drawn = shown->grab().toImage();
         QImage strip(drawn.size(), drawn.format());

@@ -1,0 +1,105 @@
+#include "storage/JpegHeader.h"
+
+#include <QIODevice>
+#include <libexif/exif-data.h>
+#include <memory>
+
+namespace vellumora {
+
+namespace {
+
+// Far more segments than any camera writes before its picture data; a file of nothing but
+// empty segments is not walked to its end.
+constexpr int kMaxSegments = 512;
+
+bool isFrame(int marker)
+{
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+int readUint16(const QByteArray& bytes, qsizetype at)
+{
+    return (uchar(bytes.at(at)) << 8) | uchar(bytes.at(at + 1));
+}
+
+void readExif(const QByteArray& segment, JpegHeader& header)
+{
+    const std::unique_ptr<ExifData, decltype(&exif_data_unref)> data(exif_data_new(), &exif_data_unref);
+    if (!data) {
+        return;
+    }
+    // Read as it stands: the tags the standard asks for are not made up, nor anything fixed.
+    exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
+    exif_data_load_data(data.get(), reinterpret_cast<const unsigned char*>(segment.constData()),
+        static_cast<unsigned int>(segment.size()));
+    if (ExifEntry* entry = exif_content_get_entry(data->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
+        entry && entry->format == EXIF_FORMAT_SHORT && entry->components >= 1 && entry->size >= 2) {
+        const int orientation = exif_get_short(entry->data, exif_data_get_byte_order(data.get()));
+        header.orientation = orientation >= 1 && orientation <= 8 ? orientation : 1;
+    }
+    if (data->data && data->size > 0) {
+        header.preview = QByteArray(reinterpret_cast<const char*>(data->data), qsizetype(data->size));
+    }
+}
+
+} // namespace
+
+std::optional<JpegHeader> readJpegHeader(QIODevice& device)
+{
+    if (device.read(2) != QByteArrayLiteral("\xFF\xD8")) {
+        return std::nullopt;
+    }
+    JpegHeader header;
+    bool exifRead = false;
+    for (int segments = 0; segments < kMaxSegments; ++segments) {
+        char byte = 0;
+        if (!device.getChar(&byte) || uchar(byte) != 0xFF) {
+            return std::nullopt;
+        }
+        // Any number of fill bytes may stand before a marker.
+        while (uchar(byte) == 0xFF) {
+            if (!device.getChar(&byte)) {
+                return std::nullopt;
+            }
+        }
+        const int marker = uchar(byte);
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            continue; // no length follows these
+        }
+        if (marker == 0xDA || marker == 0xD9) {
+            break; // the picture data, or the end: everything wanted comes before
+        }
+        const QByteArray lengthBytes = device.read(2);
+        if (lengthBytes.size() != 2 || readUint16(lengthBytes, 0) < 2) {
+            return std::nullopt;
+        }
+        const qint64 length = readUint16(lengthBytes, 0) - 2;
+        if (marker == 0xE1 && !exifRead) {
+            const QByteArray segment = device.read(length);
+            if (segment.size() != length) {
+                return std::nullopt;
+            }
+            // An APP1 segment holds EXIF data, or XMP after the EXIF data.
+            if (segment.startsWith(QByteArrayLiteral("Exif\0\0"))) {
+                readExif(segment, header);
+                exifRead = true;
+            }
+        } else if (isFrame(marker)) {
+            // Precision, then the height and the width.
+            const QByteArray frame = device.read(length);
+            if (frame.size() != length || length < 5) {
+                return std::nullopt;
+            }
+            header.size = QSize(readUint16(frame, 3), readUint16(frame, 1));
+            break; // EXIF data comes first, straight after the start
+        } else if (device.skip(length) != length) {
+            return std::nullopt;
+        }
+    }
+    if (header.size.isEmpty()) {
+        return std::nullopt;
+    }
+    return header;
+}
+
+} // namespace vellumora
