@@ -125,7 +125,7 @@ int main(int argc, char** argv)
     }
     const double loadedMinutes
         = parser.isSet(loadedMinutesOption) ? parser.value(loadedMinutesOption).toDouble(&ok) : showMinutes;
-    if (!ok || loadedMinutes <= 0) {
+    if (!ok || loadedMinutes < 0 || (loadedMinutes == 0 && showMinutes > 0)) {
         std::fprintf(stderr, "--loaded-minutes wants a number of minutes above 0\n");
         return 2;
     }
