@@ -352,12 +352,15 @@ private slots:
         // Once the picture is decoded and drawn, the glide redraws the caption alone: nothing of
         // the window around it.
         QTRY_VERIFY(pictures.size() > 0 && pictures.last().at(0).value<QImage>().width() >= 433);
+        // A picture decoded ahead may still come in meanwhile, and is drawn once.
+        QSignalSpy changes(show(), &Show::pictureChanged);
         QApplication::processEvents();
         QMap<QObject*, int>& painted = (new EventCounter(QEvent::Paint, slideshow()))->counts;
-        const int left = shown->left();
-        QTRY_VERIFY(shown->left() != left && painted.value(shown) > 0);
+        QTRY_VERIFY(painted.value(shown) >= 5);
         painted.remove(shown);
-        QCOMPARE(painted, (QMap<QObject*, int> {}));
+        for (auto each = painted.cbegin(); each != painted.cend(); ++each) {
+            QVERIFY2(each.value() <= changes.size(), qPrintable(each.key()->objectName()));
+        }
         // Drawn from where it has glided to, and nowhere left of it.
         const QImage drawn = shown->grab().toImage();
         QImage strip(drawn.size(), drawn.format());
