@@ -1,9 +1,10 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
     <name>AffirmationImport</name>
     <message>
-        <source>The file "%1" could not be read.</source>
+        <source>The file &quot;%1&quot; could not be read.</source>
         <translation>Die Datei „%1“ konnte nicht gelesen werden.</translation>
     </message>
     <message>
@@ -11,19 +12,19 @@
         <translation>Es ist keine Datei.</translation>
     </message>
     <message>
-        <source>The file "%1" is too large to be a list of affirmations.</source>
+        <source>The file &quot;%1&quot; is too large to be a list of affirmations.</source>
         <translation>Die Datei „%1“ ist zu groß für eine Liste von Affirmationen.</translation>
     </message>
     <message>
-        <source>The file "%1" is empty: it holds no affirmations.</source>
+        <source>The file &quot;%1&quot; is empty: it holds no affirmations.</source>
         <translation>Die Datei „%1“ ist leer: Sie enthält keine Affirmationen.</translation>
     </message>
     <message>
-        <source>The file "%1" is not a text file, so nothing was imported. Please choose a plain text file with one affirmation on each line.</source>
+        <source>The file &quot;%1&quot; is not a text file, so nothing was imported. Please choose a plain text file with one affirmation on each line.</source>
         <translation>Die Datei „%1“ ist keine Textdatei, daher wurde nichts importiert. Bitte wählen Sie eine reine Textdatei mit einer Affirmation pro Zeile.</translation>
     </message>
     <message>
-        <source>They are in the new category "%1".</source>
+        <source>They are in the new category &quot;%1&quot;.</source>
         <translation>Sie stehen in der neuen Kategorie „%1“.</translation>
     </message>
     <message numerus="yes">
@@ -59,11 +60,11 @@
         <translation>Importiert</translation>
     </message>
     <message>
-        <source>The affirmations could not be written to "%1"; nothing was changed there.</source>
+        <source>The affirmations could not be written to &quot;%1&quot;; nothing was changed there.</source>
         <translation>Die Affirmationen konnten nicht nach „%1“ geschrieben werden; dort wurde nichts geändert.</translation>
     </message>
     <message numerus="yes">
-        <source>%n affirmation(s) were written to "%1".</source>
+        <source>%n affirmation(s) were written to &quot;%1&quot;.</source>
         <translation>
             <numerusform>%n Affirmation wurde nach „%1“ geschrieben.</numerusform>
             <numerusform>%n Affirmationen wurden nach „%1“ geschrieben.</numerusform>
@@ -105,6 +106,16 @@
         <source>Puts a new picture with an affirmation on the desktop, as set in Settings, and ends. Ends with status 1, and says why, when it cannot.</source>
         <translation>Legt ein neues Bild mit einer Affirmation auf den Desktop, wie in den Einstellungen festgelegt, und endet. Endet mit Status 1 und nennt den Grund, wenn das nicht geht.</translation>
     </message>
+    <message>
+        <source>%1: unknown option &quot;%2&quot;</source>
+        <translation>%1: unbekannte Option „%2“</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for more information.
+</source>
+        <translation>Mehr dazu zeigt „%1 --help“.
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -123,45 +134,45 @@
 <context>
     <name>RestorePlan</name>
     <message numerus="yes">
-        <source>Add the category "%1" with %n affirmations</source>
+        <source>Add the category &quot;%1&quot; with %n affirmations</source>
         <translation>
             <numerusform>Die Kategorie „%1“ mit %n Affirmation hinzufügen</numerusform>
             <numerusform>Die Kategorie „%1“ mit %n Affirmationen hinzufügen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Add %n affirmations to "%1"</source>
+        <source>Add %n affirmations to &quot;%1&quot;</source>
         <translation>
             <numerusform>%n Affirmation zu „%1“ hinzufügen</numerusform>
             <numerusform>%n Affirmationen zu „%1“ hinzufügen</numerusform>
         </translation>
     </message>
     <message>
-        <source>Add the picture "%1"</source>
+        <source>Add the picture &quot;%1&quot;</source>
         <translation>Das Bild „%1“ hinzufügen</translation>
     </message>
     <message>
-        <source>Add the picture "%1" as "%2"</source>
+        <source>Add the picture &quot;%1&quot; as &quot;%2&quot;</source>
         <translation>Das Bild „%1“ als „%2“ hinzufügen</translation>
     </message>
     <message>
-        <source>Skip the picture "%1": the library has it already</source>
+        <source>Skip the picture &quot;%1&quot;: the library has it already</source>
         <translation>Das Bild „%1“ auslassen: Die Bibliothek hat es schon</translation>
     </message>
     <message>
-        <source>"%1" points outside the library and is left out.</source>
+        <source>&quot;%1&quot; points outside the library and is left out.</source>
         <translation>„%1“ zeigt aus der Bibliothek hinaus und wird ausgelassen.</translation>
     </message>
     <message>
-        <source>"%1" is a link, not a file, and is left out.</source>
+        <source>&quot;%1&quot; is a link, not a file, and is left out.</source>
         <translation>„%1“ ist eine Verknüpfung, keine Datei, und wird ausgelassen.</translation>
     </message>
     <message>
-        <source>"%1" is larger than the backup says and is left out.</source>
+        <source>&quot;%1&quot; is larger than the backup says and is left out.</source>
         <translation>„%1“ ist größer, als die Sicherung angibt, und wird ausgelassen.</translation>
     </message>
     <message>
-        <source>"%1" is damaged and is left out.</source>
+        <source>&quot;%1&quot; is damaged and is left out.</source>
         <translation>„%1“ ist beschädigt und wird ausgelassen.</translation>
     </message>
     <message>
@@ -169,31 +180,31 @@
         <translation>Eine Datei, deren Name nicht lesbar ist, wird ausgelassen.</translation>
     </message>
     <message>
-        <source>"%1" is no part of a library and is left out.</source>
+        <source>&quot;%1&quot; is no part of a library and is left out.</source>
         <translation>„%1“ gehört zu keiner Bibliothek und wird ausgelassen.</translation>
     </message>
     <message>
-        <source>"%1" has a name the library cannot keep and is left out.</source>
+        <source>&quot;%1&quot; has a name the library cannot keep and is left out.</source>
         <translation>„%1“ hat einen Namen, den die Bibliothek nicht führen kann, und wird ausgelassen.</translation>
     </message>
     <message>
-        <source>The backup "%1" could not be opened, so nothing was brought back.</source>
+        <source>The backup &quot;%1&quot; could not be opened, so nothing was brought back.</source>
         <translation>Die Sicherung „%1“ konnte nicht geöffnet werden; es wurde nichts zurückgeholt.</translation>
     </message>
     <message>
-        <source>The backup "%1" is damaged, so nothing was brought back.</source>
+        <source>The backup &quot;%1&quot; is damaged, so nothing was brought back.</source>
         <translation>Die Sicherung „%1“ ist beschädigt; es wurde nichts zurückgeholt.</translation>
     </message>
     <message>
-        <source>The backup "%1" holds more than %L2 files, more than any library, so nothing was brought back.</source>
+        <source>The backup &quot;%1&quot; holds more than %L2 files, more than any library, so nothing was brought back.</source>
         <translation>Die Sicherung „%1“ enthält mehr als %L2 Dateien, mehr als jede Bibliothek; es wurde nichts zurückgeholt.</translation>
     </message>
     <message>
-        <source>The backup needs more room than the library's disk has free, so nothing was brought back.</source>
+        <source>The backup needs more room than the library&apos;s disk has free, so nothing was brought back.</source>
         <translation>Die Sicherung braucht mehr Platz, als auf dem Datenträger der Bibliothek frei ist; es wurde nichts zurückgeholt.</translation>
     </message>
     <message>
-        <source>"%1" holds no Vellumora library, so nothing was brought back.</source>
+        <source>&quot;%1&quot; holds no Vellumora library, so nothing was brought back.</source>
         <translation>„%1“ enthält keine Vellumora-Bibliothek; es wurde nichts zurückgeholt.</translation>
     </message>
     <message>
@@ -243,7 +254,7 @@
         <translation>Die Affirmationen einer Textdatei hinzufügen, eine pro Zeile.</translation>
     </message>
     <message>
-        <source>Write the chosen category's affirmations to a text file.</source>
+        <source>Write the chosen category&apos;s affirmations to a text file.</source>
         <translation>Die Affirmationen der gewählten Kategorie in eine Textdatei schreiben.</translation>
     </message>
     <message>
@@ -259,7 +270,7 @@
         <translation>Alle Dateien</translation>
     </message>
     <message>
-        <source>Add the affirmations of "%1" to the category "%2"? No puts them into a new category named after the file.</source>
+        <source>Add the affirmations of &quot;%1&quot; to the category &quot;%2&quot;? No puts them into a new category named after the file.</source>
         <translation>Die Affirmationen aus „%1“ zur Kategorie „%2“ hinzufügen? Nein legt sie in eine neue Kategorie, die nach der Datei benannt ist.</translation>
     </message>
     <message>
@@ -286,7 +297,7 @@
         <translation>Affirmationen</translation>
     </message>
     <message>
-        <source>The affirmations of "%1" could not be read.</source>
+        <source>The affirmations of &quot;%1&quot; could not be read.</source>
         <translation>Die Affirmationen von „%1“ konnten nicht gelesen werden.</translation>
     </message>
     <message>
@@ -294,7 +305,7 @@
         <translation>Bitte lege zuerst eine Kategorie an oder wähle eine aus.</translation>
     </message>
     <message>
-        <source>The affirmations of "%1" could not be read, so they are not changed.</source>
+        <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
         <translation>Die Affirmationen von „%1“ konnten nicht gelesen werden und bleiben daher unverändert.</translation>
     </message>
     <message>
@@ -334,7 +345,7 @@
         <translation>Ihre Aufnahme konnte nicht in den Papierkorb verschoben werden und bleibt daher.</translation>
     </message>
     <message>
-        <source>The affirmations of "%1" were changed by another program but cannot be read, so they are shown as they were.</source>
+        <source>The affirmations of &quot;%1&quot; were changed by another program but cannot be read, so they are shown as they were.</source>
         <translation>Die Affirmationen von „%1“ wurden von einem anderen Programm geändert, können aber nicht gelesen werden; sie werden daher wie zuvor gezeigt.</translation>
     </message>
     <message>
@@ -401,7 +412,7 @@
         <translation>Anh&amp;ören</translation>
     </message>
     <message>
-        <source>Hear the chosen affirmation's recording.</source>
+        <source>Hear the chosen affirmation&apos;s recording.</source>
         <translation>Die Aufnahme der gewählten Affirmation anhören.</translation>
     </message>
     <message>
@@ -478,7 +489,7 @@
         <translation>Ein Kategoriename darf nur Buchstaben und Leerzeichen enthalten, und mindestens einen Buchstaben.</translation>
     </message>
     <message>
-        <source>The category "%1" could not be created.</source>
+        <source>The category &quot;%1&quot; could not be created.</source>
         <translation>Die Kategorie „%1“ konnte nicht angelegt werden.</translation>
     </message>
     <message>
@@ -490,11 +501,11 @@
         <translation>Hier gibt es nichts zu löschen.</translation>
     </message>
     <message>
-        <source>The file of the category "%1" could not be moved to the Trash, so it stays in the library folder.</source>
+        <source>The file of the category &quot;%1&quot; could not be moved to the Trash, so it stays in the library folder.</source>
         <translation>Die Datei der Kategorie „%1“ konnte nicht in den Papierkorb verschoben werden und bleibt im Ordner der Sammlung.</translation>
     </message>
     <message>
-        <source>The category "%1" cannot be brought back under another name.</source>
+        <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
         <translation>Die Kategorie „%1“ kann nicht unter einem anderen Namen zurückgeholt werden.</translation>
     </message>
     <message>
@@ -502,7 +513,7 @@
         <translation>Dieser Kategoriename ist zu lang für einen Dateinamen. Bitte wähle einen kürzeren.</translation>
     </message>
     <message>
-        <source>The recordings of the category "%1" could not be moved to the Trash, so they stay in the library folder.</source>
+        <source>The recordings of the category &quot;%1&quot; could not be moved to the Trash, so they stay in the library folder.</source>
         <translation>Die Aufnahmen der Kategorie „%1“ konnten nicht in den Papierkorb verschoben werden und bleiben daher im Bibliotheksordner.</translation>
     </message>
     <message>
@@ -540,19 +551,19 @@
 <context>
     <name>vellumora::DeleteHistory</name>
     <message>
-        <source>the category "%1"</source>
+        <source>the category &quot;%1&quot;</source>
         <translation>die Kategorie „%1“</translation>
     </message>
     <message>
-        <source>the affirmation "%1"</source>
+        <source>the affirmation &quot;%1&quot;</source>
         <translation>die Affirmation „%1“</translation>
     </message>
     <message>
-        <source>the picture "%1"</source>
+        <source>the picture &quot;%1&quot;</source>
         <translation>das Bild „%1“</translation>
     </message>
     <message>
-        <source>The category "%1" is no longer in the list, so its affirmation cannot be brought back.</source>
+        <source>The category &quot;%1&quot; is no longer in the list, so its affirmation cannot be brought back.</source>
         <translation>Die Kategorie „%1“ ist nicht mehr in der Liste, daher kann ihre Affirmation nicht zurückgeholt werden.</translation>
     </message>
     <message>
@@ -560,7 +571,7 @@
         <translation>Vellumora kann %1 nicht zurückholen: Die Datei ist nicht mehr im Papierkorb.</translation>
     </message>
     <message>
-        <source>the recording of "%1"</source>
+        <source>the recording of &quot;%1&quot;</source>
         <translation>die Aufnahme von „%1“</translation>
     </message>
 </context>
@@ -571,7 +582,7 @@
         <translation>Das Desktopbild kann nicht in %1 gespeichert werden: In den Ordner kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>No desktop service answered: Vellumora cannot set this desktop's picture.</source>
+        <source>No desktop service answered: Vellumora cannot set this desktop&apos;s picture.</source>
         <translation>Kein Dienst des Desktops hat geantwortet: Vellumora kann das Bild dieses Desktops nicht setzen.</translation>
     </message>
     <message>
@@ -700,24 +711,27 @@
         <translation>&lt;&lt; Bild hin&amp;zufügen</translation>
     </message>
     <message>
-        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif|All Pictures|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</source>
-        <extracomment>The names of the file types before each |; the patterns after it stay as they are.</extracomment>
-        <translation>BMP-Datei (*.bmp*)|*.bmp|JPG-Datei (*.jpg)|*.jpg|JPEG-Dateien (*.jpeg)|*.jpeg|PNG-Datei (*.png)|*.png|WebP-Datei (*.webp)|*.webp|TIFF-Datei (*.tif, *.tiff)|*.tif;*.tiff|GIF-Datei (*.gif)|*.gif|Alle Bilder|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</translation>
-    </message>
-    <message>
         <source>These pictures could not be added:</source>
         <translation>Diese Bilder konnten nicht hinzugefügt werden:</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>One line of a list: a picture's file name, then why it was not added.</extracomment>
+        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>Alle Bilder</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif</source>
+        <translation>BMP-Datei (*.bmp*)|*.bmp|JPG-Datei (*.jpg)|*.jpg|JPEG-Dateien (*.jpeg)|*.jpeg|PNG-Datei (*.png)|*.png|WebP-Datei (*.webp)|*.webp|TIFF-Datei (*.tif, *.tiff)|*.tif;*.tiff|GIF-Datei (*.gif)|*.gif</translation>
     </message>
 </context>
 <context>
     <name>vellumora::Library</name>
     <message>
-        <source>A sync tool kept a second version of a library file: "%1". Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
+        <source>A sync tool kept a second version of a library file: &quot;%1&quot;. Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
         <translation>Ein Synchronisierungsprogramm hat eine zweite Fassung einer Bibliotheksdatei behalten: „%1“. Vellumora liest sie nicht: Übernehmen Sie, was Sie behalten möchten, in die Datei, zu der sie gehört, und löschen Sie sie dann.</translation>
     </message>
 </context>
@@ -728,7 +742,7 @@
         <translation>Der Ordner konnte nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>Vellumora cannot keep your library in "%1", so it cannot start.</source>
+        <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
         <translation>Vellumora kann deine Sammlung nicht in „%1“ speichern und deshalb nicht starten.</translation>
     </message>
     <message>
@@ -763,7 +777,7 @@
 <context>
     <name>vellumora::LoginStart</name>
     <message>
-        <source>The folder "%1" could not be made.</source>
+        <source>The folder &quot;%1&quot; could not be made.</source>
         <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
     </message>
 </context>
@@ -890,29 +904,29 @@
         <translation>Bibliothek aufbewahren in</translation>
     </message>
     <message>
-        <source>The folder "%1" holds a library already. Use that library from now on? Yours stays as it is in "%2".</source>
+        <source>The folder &quot;%1&quot; holds a library already. Use that library from now on? Yours stays as it is in &quot;%2&quot;.</source>
         <translation>Der Ordner „%1“ enthält bereits eine Bibliothek. Diese Bibliothek ab jetzt verwenden? Ihre bleibt unverändert in „%2“.</translation>
     </message>
     <message>
-        <source>Move your library to "%1"?
+        <source>Move your library to &quot;%1&quot;?
 
-Yes: it is copied there, checked, and then taken out of "%2".
-No: it is copied there, and the one in "%2" stays as it is.</source>
+Yes: it is copied there, checked, and then taken out of &quot;%2&quot;.
+No: it is copied there, and the one in &quot;%2&quot; stays as it is.</source>
         <translation>Ihre Bibliothek nach „%1“ verschieben?
 
 Ja: Sie wird dorthin kopiert, geprüft und dann aus „%2“ entfernt.
 Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</translation>
     </message>
     <message>
-        <source>Your library could not be copied to "%1", so it stays where it is.</source>
+        <source>Your library could not be copied to &quot;%1&quot;, so it stays where it is.</source>
         <translation>Ihre Bibliothek konnte nicht nach „%1“ kopiert werden und bleibt daher, wo sie ist.</translation>
     </message>
     <message>
-        <source>Vellumora could not note where your library is, so it stays in "%1".</source>
+        <source>Vellumora could not note where your library is, so it stays in &quot;%1&quot;.</source>
         <translation>Vellumora konnte sich nicht merken, wo Ihre Bibliothek ist; sie bleibt daher in „%1“.</translation>
     </message>
     <message>
-        <source>Your library is now in "%1", but some of it could not be taken out of "%2".</source>
+        <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
         <translation>Ihre Bibliothek ist jetzt in „%1“, aber ein Teil davon konnte nicht aus „%2“ entfernt werden.</translation>
     </message>
 </context>
@@ -939,15 +953,15 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Dieses Bild ist schon in der Sammlung. Bitte wähle ein anderes.</translation>
     </message>
     <message>
-        <source>A picture named "%1" cannot be kept in the library. Please rename the file and add it again.</source>
+        <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
         <translation>Ein Bild namens „%1“ kann nicht in der Sammlung gespeichert werden. Bitte benenne die Datei um und füge sie erneut hinzu.</translation>
     </message>
     <message>
-        <source>"%1" is not a picture Vellumora can read, so it was not added.</source>
+        <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
         <translation>„%1“ ist kein Bild, das Vellumora lesen kann, und wurde nicht hinzugefügt.</translation>
     </message>
     <message>
-        <source>"%1" is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
+        <source>&quot;%1&quot; is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
         <translation>„%1“ ist zu groß für Vellumora (%2 x %3 Pixel) und wurde nicht hinzugefügt.</translation>
     </message>
     <message>
@@ -955,11 +969,11 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Das Bild konnte nicht in die Sammlung kopiert werden.</translation>
     </message>
     <message>
-        <source>The picture "%1" could not be moved to the Trash, so its file stays in the library folder.</source>
+        <source>The picture &quot;%1&quot; could not be moved to the Trash, so its file stays in the library folder.</source>
         <translation>Das Bild „%1“ konnte nicht in den Papierkorb verschoben werden; die Datei bleibt im Ordner der Sammlung.</translation>
     </message>
     <message>
-        <source>The picture "%1" cannot be brought back under another name.</source>
+        <source>The picture &quot;%1&quot; cannot be brought back under another name.</source>
         <translation>Das Bild „%1“ kann nicht unter einem anderen Namen zurückgeholt werden.</translation>
     </message>
     <message>
@@ -974,11 +988,11 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Das ist keine Musikdatei.</translation>
     </message>
     <message>
-        <source>None of the music in "%1" can be played, so the show goes on without music.</source>
+        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
         <translation>Keine Musik in „%1“ lässt sich abspielen; die Diashow läuft ohne Musik weiter.</translation>
     </message>
     <message>
-        <source>The music file "%1" cannot be played, so the show goes on without music.</source>
+        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
         <translation>Die Musikdatei „%1“ lässt sich nicht abspielen; die Diashow läuft ohne Musik weiter.</translation>
     </message>
 </context>
@@ -1041,7 +1055,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Das Desktopbild ist gesetzt.</translation>
     </message>
     <message>
-        <source>Your library is kept in "%1", which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in "%2" until it is back.</source>
+        <source>Your library is kept in &quot;%1&quot;, which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in &quot;%2&quot; until it is back.</source>
         <translation>Ihre Bibliothek wird in „%1“ aufbewahrt, das jetzt nicht zu finden ist: Vielleicht ist sein Laufwerk oder sein synchronisierter Ordner noch nicht da. Vellumora verwendet die Bibliothek in „%2“, bis er wieder da ist.</translation>
     </message>
 </context>
@@ -1116,7 +1130,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
 <context>
     <name>vellumora::Recordings</name>
     <message>
-        <source>The category's name cannot name a folder.</source>
+        <source>The category&apos;s name cannot name a folder.</source>
         <translation>Der Name der Kategorie kann keinen Ordner benennen.</translation>
     </message>
     <message>
@@ -1136,7 +1150,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Vellumora nimmt Aufnahmen in MP3-, WAV-, OGG- und FLAC-Dateien.</translation>
     </message>
     <message>
-        <source>The file "%1" could not be copied.</source>
+        <source>The file &quot;%1&quot; could not be copied.</source>
         <translation>Die Datei „%1“ konnte nicht kopiert werden.</translation>
     </message>
     <message>
@@ -1148,7 +1162,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Die Aufnahme konnte nicht zurückgeholt werden.</translation>
     </message>
     <message>
-        <source>The recording stays with the affirmation's old text.</source>
+        <source>The recording stays with the affirmation&apos;s old text.</source>
         <translation>Die Aufnahme bleibt beim alten Text der Affirmation.</translation>
     </message>
 </context>
@@ -1210,7 +1224,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>&amp;bis</translation>
     </message>
     <message>
-        <source>"%1" cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
+        <source>&quot;%1&quot; cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
         <translation>„%1“ lässt sich nicht als Uhrzeiten lesen. Bitte schreiben Sie bis zu %2 Uhrzeiten im 24-Stunden-Format, durch Kommas getrennt, etwa 08:30, 12:00.</translation>
     </message>
     <message>
@@ -1218,7 +1232,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Bitte schreiben Sie mindestens eine Uhrzeit, etwa 08:30.</translation>
     </message>
     <message>
-        <source>The reminders' hours end before they begin. Please choose a later end.</source>
+        <source>The reminders&apos; hours end before they begin. Please choose a later end.</source>
         <translation>Die Zeit der Erinnerungen endet, bevor sie beginnt. Bitte wählen Sie ein späteres Ende.</translation>
     </message>
     <message>
@@ -1238,7 +1252,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Laut vorsprechen</translation>
     </message>
     <message>
-        <source>Each reminder plays the affirmation's recording, or reads it aloud when the voice options say so</source>
+        <source>Each reminder plays the affirmation&apos;s recording, or reads it aloud when the voice options say so</source>
         <translation>Jede Erinnerung spielt die Aufnahme der Affirmation ab oder liest sie vor, wenn die Stimmeinstellungen es wollen</translation>
     </message>
 </context>
@@ -1280,7 +1294,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Vellumora-Sicherungen</translation>
     </message>
     <message>
-        <source>The library was backed up in "%1".</source>
+        <source>The library was backed up in &quot;%1&quot;.</source>
         <translation>Die Bibliothek wurde in „%1“ gesichert.</translation>
     </message>
     <message>
@@ -1327,7 +1341,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <source>When the music ends it starts again; a folder's music plays round and round</source>
+        <source>When the music ends it starts again; a folder&apos;s music plays round and round</source>
         <translation>Wenn die Musik endet, beginnt sie von vorn; die Musik eines Ordners läuft immer wieder durch</translation>
     </message>
     <message>
@@ -1463,11 +1477,11 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Die Diashow konnte nicht vom Start bei der Anmeldung abgehalten werden.</translation>
     </message>
     <message>
-        <source>"%1" is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
+        <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
         <translation>„%1“ ist keine Musikdatei, die Vellumora abspielen kann. Bitte wähle eine MP3-, WAV- oder WMA-Datei.</translation>
     </message>
     <message>
-        <source>"%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
+        <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
         <translation>„%1“ enthält keine MP3-, WAV-, OGG-, FLAC- oder WMA-Datei. Bitte wähle einen anderen Ordner.</translation>
     </message>
     <message>
@@ -1503,7 +1517,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Erin&amp;nerungen…</translation>
     </message>
     <message>
-        <source>Your affirmations in the desktop's notifications through the day</source>
+        <source>Your affirmations in the desktop&apos;s notifications through the day</source>
         <translation>Ihre Affirmationen über den Tag in den Benachrichtigungen des Desktops</translation>
     </message>
     <message>
@@ -1521,6 +1535,14 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     <message>
         <source>Hear each affirmation in the show: your recording, or the computer reading it</source>
         <translation>Jede Affirmation in der Show hören: Ihre Aufnahme oder die Stimme des Computers</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved; they are used until Vellumora ends.</source>
+        <translation>Ihre Einstellungen konnten nicht gespeichert werden; sie gelten, bis Vellumora endet.</translation>
+    </message>
+    <message>
+        <source>All Music</source>
+        <translation>Alle Musikdateien</translation>
     </message>
 </context>
 <context>
@@ -1584,7 +1606,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
 <context>
     <name>vellumora::ShowLauncher</name>
     <message>
-        <source>The show's place could not be saved; it stays there until Vellumora ends.</source>
+        <source>The show&apos;s place could not be saved; it stays there until Vellumora ends.</source>
         <translation>Der Ort der Diashow konnte nicht gespeichert werden; sie bleibt dort, bis Vellumora endet.</translation>
     </message>
     <message>
@@ -1596,7 +1618,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Die Musikdatei gibt es nicht. Bitte wähle eine Datei.</translation>
     </message>
     <message>
-        <source>The folder "%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
+        <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
         <translation>Der Ordner „%1“ enthält keine MP3-, WAV-, OGG-, FLAC- oder WMA-Datei. Bitte wähle einen anderen.</translation>
     </message>
     <message>
@@ -1704,7 +1726,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>die übliche Stimme Ihrer Sprache</translation>
     </message>
     <message>
-        <source>Affirmations you have not recorded are read by the computer's voice</source>
+        <source>Affirmations you have not recorded are read by the computer&apos;s voice</source>
         <translation>Affirmationen, die Sie nicht aufgenommen haben, liest die Stimme des Computers vor</translation>
     </message>
     <message>
@@ -1742,10 +1764,10 @@ Du kannst sie selbst öffnen:
         <translation>%1 läuft</translation>
     </message>
     <message>
-        <source>Playing %1<byte value="xd" />
+        <source>Playing %1<byte value="xd"/>
 Remaining Time:-%2 Seconds Of %3 Seconds</source>
-        <extracomment>%1 is the music's name, %2 the seconds played, %3 its length in seconds.</extracomment>
-        <translation>%1 läuft<byte value="xd" />
+        <extracomment>%1 is the music&apos;s name, %2 the seconds played, %3 its length in seconds.</extracomment>
+        <translation>%1 läuft<byte value="xd"/>
 %2 von %3 Sekunden</translation>
     </message>
 </context>

@@ -1,9 +1,10 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
     <name>AffirmationImport</name>
     <message>
-        <source>The file "%1" could not be read.</source>
+        <source>The file &quot;%1&quot; could not be read.</source>
         <translation>No se pudo leer el archivo «%1».</translation>
     </message>
     <message>
@@ -11,19 +12,19 @@
         <translation>No es un archivo.</translation>
     </message>
     <message>
-        <source>The file "%1" is too large to be a list of affirmations.</source>
+        <source>The file &quot;%1&quot; is too large to be a list of affirmations.</source>
         <translation>El archivo «%1» es demasiado grande para ser una lista de afirmaciones.</translation>
     </message>
     <message>
-        <source>The file "%1" is empty: it holds no affirmations.</source>
+        <source>The file &quot;%1&quot; is empty: it holds no affirmations.</source>
         <translation>El archivo «%1» está vacío: no contiene afirmaciones.</translation>
     </message>
     <message>
-        <source>The file "%1" is not a text file, so nothing was imported. Please choose a plain text file with one affirmation on each line.</source>
+        <source>The file &quot;%1&quot; is not a text file, so nothing was imported. Please choose a plain text file with one affirmation on each line.</source>
         <translation>El archivo «%1» no es un archivo de texto, así que no se importó nada. Elija un archivo de texto sin formato con una afirmación por línea.</translation>
     </message>
     <message>
-        <source>They are in the new category "%1".</source>
+        <source>They are in the new category &quot;%1&quot;.</source>
         <translation>Están en la nueva categoría «%1».</translation>
     </message>
     <message numerus="yes">
@@ -59,11 +60,11 @@
         <translation>Importadas</translation>
     </message>
     <message>
-        <source>The affirmations could not be written to "%1"; nothing was changed there.</source>
+        <source>The affirmations could not be written to &quot;%1&quot;; nothing was changed there.</source>
         <translation>No se pudieron escribir las afirmaciones en «%1»; allí no se cambió nada.</translation>
     </message>
     <message numerus="yes">
-        <source>%n affirmation(s) were written to "%1".</source>
+        <source>%n affirmation(s) were written to &quot;%1&quot;.</source>
         <translation>
             <numerusform>Se escribió %n afirmación en «%1».</numerusform>
             <numerusform>Se escribieron %n afirmaciones en «%1».</numerusform>
@@ -105,6 +106,16 @@
         <source>Puts a new picture with an affirmation on the desktop, as set in Settings, and ends. Ends with status 1, and says why, when it cannot.</source>
         <translation>Pone en el escritorio una imagen nueva con una afirmación, según la configuración, y termina. Termina con el estado 1, y dice por qué, cuando no puede.</translation>
     </message>
+    <message>
+        <source>%1: unknown option &quot;%2&quot;</source>
+        <translation>%1: opción desconocida «%2»</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for more information.
+</source>
+        <translation>Pruebe «%1 --help» para saber más.
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -123,45 +134,45 @@
 <context>
     <name>RestorePlan</name>
     <message numerus="yes">
-        <source>Add the category "%1" with %n affirmations</source>
+        <source>Add the category &quot;%1&quot; with %n affirmations</source>
         <translation>
             <numerusform>Añadir la categoría «%1» con %n afirmación</numerusform>
             <numerusform>Añadir la categoría «%1» con %n afirmaciones</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Add %n affirmations to "%1"</source>
+        <source>Add %n affirmations to &quot;%1&quot;</source>
         <translation>
             <numerusform>Añadir %n afirmación a «%1»</numerusform>
             <numerusform>Añadir %n afirmaciones a «%1»</numerusform>
         </translation>
     </message>
     <message>
-        <source>Add the picture "%1"</source>
+        <source>Add the picture &quot;%1&quot;</source>
         <translation>Añadir la imagen «%1»</translation>
     </message>
     <message>
-        <source>Add the picture "%1" as "%2"</source>
+        <source>Add the picture &quot;%1&quot; as &quot;%2&quot;</source>
         <translation>Añadir la imagen «%1» como «%2»</translation>
     </message>
     <message>
-        <source>Skip the picture "%1": the library has it already</source>
+        <source>Skip the picture &quot;%1&quot;: the library has it already</source>
         <translation>Omitir la imagen «%1»: la biblioteca ya la tiene</translation>
     </message>
     <message>
-        <source>"%1" points outside the library and is left out.</source>
+        <source>&quot;%1&quot; points outside the library and is left out.</source>
         <translation>«%1» apunta fuera de la biblioteca y se omite.</translation>
     </message>
     <message>
-        <source>"%1" is a link, not a file, and is left out.</source>
+        <source>&quot;%1&quot; is a link, not a file, and is left out.</source>
         <translation>«%1» es un enlace, no un archivo, y se omite.</translation>
     </message>
     <message>
-        <source>"%1" is larger than the backup says and is left out.</source>
+        <source>&quot;%1&quot; is larger than the backup says and is left out.</source>
         <translation>«%1» es más grande de lo que indica la copia y se omite.</translation>
     </message>
     <message>
-        <source>"%1" is damaged and is left out.</source>
+        <source>&quot;%1&quot; is damaged and is left out.</source>
         <translation>«%1» está dañado y se omite.</translation>
     </message>
     <message>
@@ -169,31 +180,31 @@
         <translation>Se omite un archivo cuyo nombre no se puede leer.</translation>
     </message>
     <message>
-        <source>"%1" is no part of a library and is left out.</source>
+        <source>&quot;%1&quot; is no part of a library and is left out.</source>
         <translation>«%1» no forma parte de una biblioteca y se omite.</translation>
     </message>
     <message>
-        <source>"%1" has a name the library cannot keep and is left out.</source>
+        <source>&quot;%1&quot; has a name the library cannot keep and is left out.</source>
         <translation>«%1» tiene un nombre que la biblioteca no puede guardar y se omite.</translation>
     </message>
     <message>
-        <source>The backup "%1" could not be opened, so nothing was brought back.</source>
+        <source>The backup &quot;%1&quot; could not be opened, so nothing was brought back.</source>
         <translation>No se pudo abrir la copia «%1», así que no se restauró nada.</translation>
     </message>
     <message>
-        <source>The backup "%1" is damaged, so nothing was brought back.</source>
+        <source>The backup &quot;%1&quot; is damaged, so nothing was brought back.</source>
         <translation>La copia «%1» está dañada, así que no se restauró nada.</translation>
     </message>
     <message>
-        <source>The backup "%1" holds more than %L2 files, more than any library, so nothing was brought back.</source>
+        <source>The backup &quot;%1&quot; holds more than %L2 files, more than any library, so nothing was brought back.</source>
         <translation>La copia «%1» contiene más de %L2 archivos, más que cualquier biblioteca, así que no se restauró nada.</translation>
     </message>
     <message>
-        <source>The backup needs more room than the library's disk has free, so nothing was brought back.</source>
+        <source>The backup needs more room than the library&apos;s disk has free, so nothing was brought back.</source>
         <translation>La copia necesita más espacio del que tiene libre el disco de la biblioteca, así que no se restauró nada.</translation>
     </message>
     <message>
-        <source>"%1" holds no Vellumora library, so nothing was brought back.</source>
+        <source>&quot;%1&quot; holds no Vellumora library, so nothing was brought back.</source>
         <translation>«%1» no contiene ninguna biblioteca de Vellumora, así que no se restauró nada.</translation>
     </message>
     <message>
@@ -243,7 +254,7 @@
         <translation>Añadir las afirmaciones de un archivo de texto, una por línea.</translation>
     </message>
     <message>
-        <source>Write the chosen category's affirmations to a text file.</source>
+        <source>Write the chosen category&apos;s affirmations to a text file.</source>
         <translation>Escribir las afirmaciones de la categoría elegida en un archivo de texto.</translation>
     </message>
     <message>
@@ -259,7 +270,7 @@
         <translation>Todos los archivos</translation>
     </message>
     <message>
-        <source>Add the affirmations of "%1" to the category "%2"? No puts them into a new category named after the file.</source>
+        <source>Add the affirmations of &quot;%1&quot; to the category &quot;%2&quot;? No puts them into a new category named after the file.</source>
         <translation>¿Añadir las afirmaciones de «%1» a la categoría «%2»? No las pone en una categoría nueva con el nombre del archivo.</translation>
     </message>
     <message>
@@ -286,7 +297,7 @@
         <translation>Afirmaciones</translation>
     </message>
     <message>
-        <source>The affirmations of "%1" could not be read.</source>
+        <source>The affirmations of &quot;%1&quot; could not be read.</source>
         <translation>No se pudieron leer las afirmaciones de «%1».</translation>
     </message>
     <message>
@@ -294,7 +305,7 @@
         <translation>Primero crea o elige una categoría.</translation>
     </message>
     <message>
-        <source>The affirmations of "%1" could not be read, so they are not changed.</source>
+        <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
         <translation>No se pudieron leer las afirmaciones de «%1», así que no se cambian.</translation>
     </message>
     <message>
@@ -334,7 +345,7 @@
         <translation>No se pudo mover su grabación a la papelera, así que se queda.</translation>
     </message>
     <message>
-        <source>The affirmations of "%1" were changed by another program but cannot be read, so they are shown as they were.</source>
+        <source>The affirmations of &quot;%1&quot; were changed by another program but cannot be read, so they are shown as they were.</source>
         <translation>Otro programa cambió las afirmaciones de «%1», pero no se pueden leer, así que se muestran como estaban.</translation>
     </message>
     <message>
@@ -401,7 +412,7 @@
         <translation>Escuc&amp;har</translation>
     </message>
     <message>
-        <source>Hear the chosen affirmation's recording.</source>
+        <source>Hear the chosen affirmation&apos;s recording.</source>
         <translation>Escuchar la grabación de la afirmación elegida.</translation>
     </message>
     <message>
@@ -478,7 +489,7 @@
         <translation>El nombre de una categoría solo puede tener letras y espacios, y al menos una letra.</translation>
     </message>
     <message>
-        <source>The category "%1" could not be created.</source>
+        <source>The category &quot;%1&quot; could not be created.</source>
         <translation>No se pudo crear la categoría «%1».</translation>
     </message>
     <message>
@@ -490,11 +501,11 @@
         <translation>No hay nada que eliminar.</translation>
     </message>
     <message>
-        <source>The file of the category "%1" could not be moved to the Trash, so it stays in the library folder.</source>
+        <source>The file of the category &quot;%1&quot; could not be moved to the Trash, so it stays in the library folder.</source>
         <translation>El archivo de la categoría «%1» no se pudo mover a la papelera, así que sigue en la carpeta de la biblioteca.</translation>
     </message>
     <message>
-        <source>The category "%1" cannot be brought back under another name.</source>
+        <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
         <translation>La categoría «%1» no se puede recuperar con otro nombre.</translation>
     </message>
     <message>
@@ -502,7 +513,7 @@
         <translation>Este nombre de categoría es demasiado largo para un nombre de archivo. Elige uno más corto.</translation>
     </message>
     <message>
-        <source>The recordings of the category "%1" could not be moved to the Trash, so they stay in the library folder.</source>
+        <source>The recordings of the category &quot;%1&quot; could not be moved to the Trash, so they stay in the library folder.</source>
         <translation>No se pudieron mover las grabaciones de la categoría «%1» a la papelera, así que se quedan en la carpeta de la biblioteca.</translation>
     </message>
     <message>
@@ -540,19 +551,19 @@
 <context>
     <name>vellumora::DeleteHistory</name>
     <message>
-        <source>the category "%1"</source>
+        <source>the category &quot;%1&quot;</source>
         <translation>la categoría «%1»</translation>
     </message>
     <message>
-        <source>the affirmation "%1"</source>
+        <source>the affirmation &quot;%1&quot;</source>
         <translation>la afirmación «%1»</translation>
     </message>
     <message>
-        <source>the picture "%1"</source>
+        <source>the picture &quot;%1&quot;</source>
         <translation>la imagen «%1»</translation>
     </message>
     <message>
-        <source>The category "%1" is no longer in the list, so its affirmation cannot be brought back.</source>
+        <source>The category &quot;%1&quot; is no longer in the list, so its affirmation cannot be brought back.</source>
         <translation>La categoría «%1» ya no está en la lista, así que su afirmación no se puede recuperar.</translation>
     </message>
     <message>
@@ -560,7 +571,7 @@
         <translation>Vellumora no puede recuperar %1: su archivo ya no está en la papelera.</translation>
     </message>
     <message>
-        <source>the recording of "%1"</source>
+        <source>the recording of &quot;%1&quot;</source>
         <translation>la grabación de «%1»</translation>
     </message>
 </context>
@@ -571,7 +582,7 @@
         <translation>La imagen del escritorio no se puede guardar en %1: no se puede escribir en la carpeta.</translation>
     </message>
     <message>
-        <source>No desktop service answered: Vellumora cannot set this desktop's picture.</source>
+        <source>No desktop service answered: Vellumora cannot set this desktop&apos;s picture.</source>
         <translation>Ningún servicio del escritorio respondió: Vellumora no puede cambiar la imagen de este escritorio.</translation>
     </message>
     <message>
@@ -700,24 +711,27 @@
         <translation>&lt;&lt; Aña&amp;dir imagen</translation>
     </message>
     <message>
-        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif|All Pictures|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</source>
-        <extracomment>The names of the file types before each |; the patterns after it stay as they are.</extracomment>
-        <translation>Archivo BMP (*.bmp*)|*.bmp|Archivo JPG (*.jpg)|*.jpg|Archivos JPEG (*.jpeg)|*.jpeg|Archivo PNG (*.png)|*.png|Archivo WebP (*.webp)|*.webp|Archivo TIFF (*.tif, *.tiff)|*.tif;*.tiff|Archivo GIF (*.gif)|*.gif|Todas las imágenes|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</translation>
-    </message>
-    <message>
         <source>These pictures could not be added:</source>
         <translation>No se pudieron añadir estas imágenes:</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>One line of a list: a picture's file name, then why it was not added.</extracomment>
+        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>Todas las imágenes</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif</source>
+        <translation>Archivo BMP (*.bmp*)|*.bmp|Archivo JPG (*.jpg)|*.jpg|Archivos JPEG (*.jpeg)|*.jpeg|Archivo PNG (*.png)|*.png|Archivo WebP (*.webp)|*.webp|Archivo TIFF (*.tif, *.tiff)|*.tif;*.tiff|Archivo GIF (*.gif)|*.gif</translation>
     </message>
 </context>
 <context>
     <name>vellumora::Library</name>
     <message>
-        <source>A sync tool kept a second version of a library file: "%1". Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
+        <source>A sync tool kept a second version of a library file: &quot;%1&quot;. Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
         <translation>Una herramienta de sincronización guardó una segunda versión de un archivo de la biblioteca: «%1». Vellumora no la lee: copie lo que quiera conservar en el archivo al que pertenece y luego bórrela.</translation>
     </message>
 </context>
@@ -728,7 +742,7 @@
         <translation>No se pudo crear la carpeta.</translation>
     </message>
     <message>
-        <source>Vellumora cannot keep your library in "%1", so it cannot start.</source>
+        <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
         <translation>Vellumora no puede guardar tu biblioteca en «%1», así que no puede iniciarse.</translation>
     </message>
     <message>
@@ -763,7 +777,7 @@
 <context>
     <name>vellumora::LoginStart</name>
     <message>
-        <source>The folder "%1" could not be made.</source>
+        <source>The folder &quot;%1&quot; could not be made.</source>
         <translation>No se pudo crear la carpeta «%1».</translation>
     </message>
 </context>
@@ -890,29 +904,29 @@
         <translation>Guardar mi biblioteca en</translation>
     </message>
     <message>
-        <source>The folder "%1" holds a library already. Use that library from now on? Yours stays as it is in "%2".</source>
+        <source>The folder &quot;%1&quot; holds a library already. Use that library from now on? Yours stays as it is in &quot;%2&quot;.</source>
         <translation>La carpeta «%1» ya contiene una biblioteca. ¿Usar esa biblioteca a partir de ahora? La suya se queda como está en «%2».</translation>
     </message>
     <message>
-        <source>Move your library to "%1"?
+        <source>Move your library to &quot;%1&quot;?
 
-Yes: it is copied there, checked, and then taken out of "%2".
-No: it is copied there, and the one in "%2" stays as it is.</source>
+Yes: it is copied there, checked, and then taken out of &quot;%2&quot;.
+No: it is copied there, and the one in &quot;%2&quot; stays as it is.</source>
         <translation>¿Mover su biblioteca a «%1»?
 
 Sí: se copia allí, se comprueba y luego se quita de «%2».
 No: se copia allí, y la de «%2» se queda como está.</translation>
     </message>
     <message>
-        <source>Your library could not be copied to "%1", so it stays where it is.</source>
+        <source>Your library could not be copied to &quot;%1&quot;, so it stays where it is.</source>
         <translation>No se pudo copiar su biblioteca a «%1», así que se queda donde está.</translation>
     </message>
     <message>
-        <source>Vellumora could not note where your library is, so it stays in "%1".</source>
+        <source>Vellumora could not note where your library is, so it stays in &quot;%1&quot;.</source>
         <translation>Vellumora no pudo anotar dónde está su biblioteca, así que se queda en «%1».</translation>
     </message>
     <message>
-        <source>Your library is now in "%1", but some of it could not be taken out of "%2".</source>
+        <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
         <translation>Su biblioteca está ahora en «%1», pero una parte no se pudo quitar de «%2».</translation>
     </message>
 </context>
@@ -939,15 +953,15 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>Esta imagen ya está en la biblioteca. Elige otra.</translation>
     </message>
     <message>
-        <source>A picture named "%1" cannot be kept in the library. Please rename the file and add it again.</source>
+        <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
         <translation>Una imagen llamada «%1» no se puede guardar en la biblioteca. Cambia el nombre del archivo y vuelve a añadirla.</translation>
     </message>
     <message>
-        <source>"%1" is not a picture Vellumora can read, so it was not added.</source>
+        <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
         <translation>«%1» no es una imagen que Vellumora pueda leer, así que no se ha añadido.</translation>
     </message>
     <message>
-        <source>"%1" is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
+        <source>&quot;%1&quot; is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
         <translation>«%1» es demasiado grande para Vellumora (%2 x %3 píxeles), así que no se ha añadido.</translation>
     </message>
     <message>
@@ -955,11 +969,11 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>No se pudo copiar la imagen en la biblioteca.</translation>
     </message>
     <message>
-        <source>The picture "%1" could not be moved to the Trash, so its file stays in the library folder.</source>
+        <source>The picture &quot;%1&quot; could not be moved to the Trash, so its file stays in the library folder.</source>
         <translation>La imagen «%1» no se pudo mover a la papelera, así que su archivo sigue en la carpeta de la biblioteca.</translation>
     </message>
     <message>
-        <source>The picture "%1" cannot be brought back under another name.</source>
+        <source>The picture &quot;%1&quot; cannot be brought back under another name.</source>
         <translation>La imagen «%1» no se puede recuperar con otro nombre.</translation>
     </message>
     <message>
@@ -974,11 +988,11 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>No es un archivo de música.</translation>
     </message>
     <message>
-        <source>None of the music in "%1" can be played, so the show goes on without music.</source>
+        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
         <translation>No se puede reproducir ninguna música de «%1», así que la presentación sigue sin música.</translation>
     </message>
     <message>
-        <source>The music file "%1" cannot be played, so the show goes on without music.</source>
+        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
         <translation>No se puede reproducir el archivo de música «%1», así que la presentación sigue sin música.</translation>
     </message>
 </context>
@@ -1041,7 +1055,7 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>La imagen del escritorio está puesta.</translation>
     </message>
     <message>
-        <source>Your library is kept in "%1", which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in "%2" until it is back.</source>
+        <source>Your library is kept in &quot;%1&quot;, which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in &quot;%2&quot; until it is back.</source>
         <translation>Su biblioteca se guarda en «%1», que ahora no se encuentra: quizá su unidad o su carpeta sincronizada aún no está. Vellumora usa la biblioteca de «%2» hasta que vuelva.</translation>
     </message>
 </context>
@@ -1116,7 +1130,7 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
 <context>
     <name>vellumora::Recordings</name>
     <message>
-        <source>The category's name cannot name a folder.</source>
+        <source>The category&apos;s name cannot name a folder.</source>
         <translation>El nombre de la categoría no puede nombrar una carpeta.</translation>
     </message>
     <message>
@@ -1136,7 +1150,7 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>Vellumora acepta grabaciones en archivos MP3, WAV, OGG y FLAC.</translation>
     </message>
     <message>
-        <source>The file "%1" could not be copied.</source>
+        <source>The file &quot;%1&quot; could not be copied.</source>
         <translation>No se pudo copiar el archivo «%1».</translation>
     </message>
     <message>
@@ -1148,7 +1162,7 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>No se pudo recuperar la grabación.</translation>
     </message>
     <message>
-        <source>The recording stays with the affirmation's old text.</source>
+        <source>The recording stays with the affirmation&apos;s old text.</source>
         <translation>La grabación se queda con el texto anterior de la afirmación.</translation>
     </message>
 </context>
@@ -1210,7 +1224,7 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>&amp;hasta</translation>
     </message>
     <message>
-        <source>"%1" cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
+        <source>&quot;%1&quot; cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
         <translation>«%1» no se puede leer como horas del día. Escriba hasta %2 horas en formato de 24 horas, separadas por comas, por ejemplo 08:30, 12:00.</translation>
     </message>
     <message>
@@ -1218,7 +1232,7 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>Escriba al menos una hora del día, por ejemplo 08:30.</translation>
     </message>
     <message>
-        <source>The reminders' hours end before they begin. Please choose a later end.</source>
+        <source>The reminders&apos; hours end before they begin. Please choose a later end.</source>
         <translation>Las horas de los recordatorios terminan antes de empezar. Elija un final más tardío.</translation>
     </message>
     <message>
@@ -1238,7 +1252,7 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>Decirlo en voz alta</translation>
     </message>
     <message>
-        <source>Each reminder plays the affirmation's recording, or reads it aloud when the voice options say so</source>
+        <source>Each reminder plays the affirmation&apos;s recording, or reads it aloud when the voice options say so</source>
         <translation>Cada recordatorio reproduce la grabación de la afirmación, o la lee en voz alta si las opciones de voz lo piden</translation>
     </message>
 </context>
@@ -1280,7 +1294,7 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>Copias de Vellumora</translation>
     </message>
     <message>
-        <source>The library was backed up in "%1".</source>
+        <source>The library was backed up in &quot;%1&quot;.</source>
         <translation>La biblioteca se copió en «%1».</translation>
     </message>
     <message>
@@ -1327,7 +1341,7 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>Repetir</translation>
     </message>
     <message>
-        <source>When the music ends it starts again; a folder's music plays round and round</source>
+        <source>When the music ends it starts again; a folder&apos;s music plays round and round</source>
         <translation>Cuando la música termina, vuelve a empezar; la música de una carpeta suena una y otra vez</translation>
     </message>
     <message>
@@ -1463,11 +1477,11 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>No se pudo evitar que la presentación empiece al entrar en la sesión.</translation>
     </message>
     <message>
-        <source>"%1" is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
+        <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
         <translation>«%1» no es un archivo de música que Vellumora pueda reproducir. Elige un archivo MP3, WAV o WMA.</translation>
     </message>
     <message>
-        <source>"%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
+        <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
         <translation>«%1» no contiene ningún archivo MP3, WAV, OGG, FLAC o WMA. Elige otra carpeta.</translation>
     </message>
     <message>
@@ -1503,7 +1517,7 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>&amp;Notificaciones…</translation>
     </message>
     <message>
-        <source>Your affirmations in the desktop's notifications through the day</source>
+        <source>Your affirmations in the desktop&apos;s notifications through the day</source>
         <translation>Sus afirmaciones en las notificaciones del escritorio a lo largo del día</translation>
     </message>
     <message>
@@ -1521,6 +1535,14 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
     <message>
         <source>Hear each affirmation in the show: your recording, or the computer reading it</source>
         <translation>Oír cada afirmación en la presentación: su grabación, o el ordenador leyéndola</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved; they are used until Vellumora ends.</source>
+        <translation>No se pudieron guardar los ajustes; se usan hasta que Vellumora se cierre.</translation>
+    </message>
+    <message>
+        <source>All Music</source>
+        <translation>Toda la música</translation>
     </message>
 </context>
 <context>
@@ -1584,7 +1606,7 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
 <context>
     <name>vellumora::ShowLauncher</name>
     <message>
-        <source>The show's place could not be saved; it stays there until Vellumora ends.</source>
+        <source>The show&apos;s place could not be saved; it stays there until Vellumora ends.</source>
         <translation>No se pudo guardar la posición de la presentación; se queda ahí hasta que se cierre Vellumora.</translation>
     </message>
     <message>
@@ -1596,7 +1618,7 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>El archivo de música no existe. Elige un archivo.</translation>
     </message>
     <message>
-        <source>The folder "%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
+        <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
         <translation>La carpeta «%1» no contiene ningún archivo MP3, WAV, OGG, FLAC o WMA. Elige otra.</translation>
     </message>
     <message>
@@ -1704,7 +1726,7 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>la voz habitual de su idioma</translation>
     </message>
     <message>
-        <source>Affirmations you have not recorded are read by the computer's voice</source>
+        <source>Affirmations you have not recorded are read by the computer&apos;s voice</source>
         <translation>Las afirmaciones que no ha grabado las lee la voz del ordenador</translation>
     </message>
     <message>
@@ -1742,10 +1764,10 @@ Puedes abrirla tú:
         <translation>Suena %1</translation>
     </message>
     <message>
-        <source>Playing %1<byte value="xd" />
+        <source>Playing %1<byte value="xd"/>
 Remaining Time:-%2 Seconds Of %3 Seconds</source>
-        <extracomment>%1 is the music's name, %2 the seconds played, %3 its length in seconds.</extracomment>
-        <translation>Suena %1<byte value="xd" />
+        <extracomment>%1 is the music&apos;s name, %2 the seconds played, %3 its length in seconds.</extracomment>
+        <translation>Suena %1<byte value="xd"/>
 %2 de %3 segundos</translation>
     </message>
 </context>

@@ -1,29 +1,30 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
     <name>AffirmationImport</name>
     <message>
-        <source>The file "%1" could not be read.</source>
-        <translation>Le fichier « %1 » n'a pas pu être lu.</translation>
+        <source>The file &quot;%1&quot; could not be read.</source>
+        <translation>Le fichier « %1 » n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>It is not a file.</source>
-        <translation>Ce n'est pas un fichier.</translation>
+        <translation>Ce n&apos;est pas un fichier.</translation>
     </message>
     <message>
-        <source>The file "%1" is too large to be a list of affirmations.</source>
-        <translation>Le fichier « %1 » est trop volumineux pour être une liste d'affirmations.</translation>
+        <source>The file &quot;%1&quot; is too large to be a list of affirmations.</source>
+        <translation>Le fichier « %1 » est trop volumineux pour être une liste d&apos;affirmations.</translation>
     </message>
     <message>
-        <source>The file "%1" is empty: it holds no affirmations.</source>
+        <source>The file &quot;%1&quot; is empty: it holds no affirmations.</source>
         <translation>Le fichier « %1 » est vide : il ne contient aucune affirmation.</translation>
     </message>
     <message>
-        <source>The file "%1" is not a text file, so nothing was imported. Please choose a plain text file with one affirmation on each line.</source>
-        <translation>Le fichier « %1 » n'est pas un fichier texte, rien n'a donc été importé. Veuillez choisir un fichier texte brut avec une affirmation par ligne.</translation>
+        <source>The file &quot;%1&quot; is not a text file, so nothing was imported. Please choose a plain text file with one affirmation on each line.</source>
+        <translation>Le fichier « %1 » n&apos;est pas un fichier texte, rien n&apos;a donc été importé. Veuillez choisir un fichier texte brut avec une affirmation par ligne.</translation>
     </message>
     <message>
-        <source>They are in the new category "%1".</source>
+        <source>They are in the new category &quot;%1&quot;.</source>
         <translation>Elles sont dans la nouvelle catégorie « %1 ».</translation>
     </message>
     <message numerus="yes">
@@ -50,8 +51,8 @@
     <message numerus="yes">
         <source>%n line(s) did not fit, as a category holds at most %1 affirmations; the first of them is line %2.</source>
         <translation>
-            <numerusform>%n ligne n'a pas trouvé place, car une catégorie contient au plus %1 affirmations ; la première est la ligne %2.</numerusform>
-            <numerusform>%n lignes n'ont pas trouvé place, car une catégorie contient au plus %1 affirmations ; la première est la ligne %2.</numerusform>
+            <numerusform>%n ligne n&apos;a pas trouvé place, car une catégorie contient au plus %1 affirmations ; la première est la ligne %2.</numerusform>
+            <numerusform>%n lignes n&apos;ont pas trouvé place, car une catégorie contient au plus %1 affirmations ; la première est la ligne %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -59,11 +60,11 @@
         <translation>Importées</translation>
     </message>
     <message>
-        <source>The affirmations could not be written to "%1"; nothing was changed there.</source>
-        <translation>Les affirmations n'ont pas pu être écrites dans « %1 » ; rien n'y a été modifié.</translation>
+        <source>The affirmations could not be written to &quot;%1&quot;; nothing was changed there.</source>
+        <translation>Les affirmations n&apos;ont pas pu être écrites dans « %1 » ; rien n&apos;y a été modifié.</translation>
     </message>
     <message numerus="yes">
-        <source>%n affirmation(s) were written to "%1".</source>
+        <source>%n affirmation(s) were written to &quot;%1&quot;.</source>
         <translation>
             <numerusform>%n affirmation a été écrite dans « %1 ».</numerusform>
             <numerusform>%n affirmations ont été écrites dans « %1 ».</numerusform>
@@ -78,23 +79,23 @@
     </message>
     <message>
         <source>The backup could not be written, so no backup was made.</source>
-        <translation>La sauvegarde n'a pas pu être écrite ; aucune sauvegarde n'a été faite.</translation>
+        <translation>La sauvegarde n&apos;a pas pu être écrite ; aucune sauvegarde n&apos;a été faite.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Keeps your goals in view: a small slideshow of your pictures with your affirmations.</source>
-        <translation>Garde vos objectifs en vue : un petit diaporama de vos images avec vos affirmations.</translation>
+        <translation>Garde vos objectifs en vue&#xa0;: un petit diaporama de vos images avec vos affirmations.</translation>
     </message>
     <message>
         <source>Starts the show at once with the saved settings; the main window opens when it ends. With Vellumora already running, starts the show there.</source>
-        <translation>Lance le diaporama tout de suite avec les réglages enregistrés ; la fenêtre principale s'ouvre à la fin. Si Vellumora est déjà ouvert, le diaporama y démarre.</translation>
+        <translation>Lance le diaporama tout de suite avec les réglages enregistrés&#xa0;; la fenêtre principale s&apos;ouvre à la fin. Si Vellumora est déjà ouvert, le diaporama y démarre.</translation>
     </message>
     <message>
         <source>Vellumora needs a graphical desktop: neither DISPLAY nor WAYLAND_DISPLAY is set.
 </source>
-        <translation>Vellumora a besoin d'un bureau graphique : ni DISPLAY ni WAYLAND_DISPLAY n'est défini.
+        <translation>Vellumora a besoin d&apos;un bureau graphique&#xa0;: ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini.
 </translation>
     </message>
     <message>
@@ -103,7 +104,17 @@
     </message>
     <message>
         <source>Puts a new picture with an affirmation on the desktop, as set in Settings, and ends. Ends with status 1, and says why, when it cannot.</source>
-        <translation>Met une nouvelle image avec une affirmation sur le bureau, selon les paramètres, puis se termine. Se termine avec le code 1, en disant pourquoi, quand c'est impossible.</translation>
+        <translation>Met une nouvelle image avec une affirmation sur le bureau, selon les paramètres, puis se termine. Se termine avec le code 1, en disant pourquoi, quand c&apos;est impossible.</translation>
+    </message>
+    <message>
+        <source>%1: unknown option &quot;%2&quot;</source>
+        <translation>%1 : option inconnue « %2 »</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for more information.
+</source>
+        <translation>Essayez « %1 --help » pour en savoir plus.
+</translation>
     </message>
 </context>
 <context>
@@ -123,45 +134,45 @@
 <context>
     <name>RestorePlan</name>
     <message numerus="yes">
-        <source>Add the category "%1" with %n affirmations</source>
+        <source>Add the category &quot;%1&quot; with %n affirmations</source>
         <translation>
             <numerusform>Ajouter la catégorie « %1 » avec %n affirmation</numerusform>
             <numerusform>Ajouter la catégorie « %1 » avec %n affirmations</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Add %n affirmations to "%1"</source>
+        <source>Add %n affirmations to &quot;%1&quot;</source>
         <translation>
             <numerusform>Ajouter %n affirmation à « %1 »</numerusform>
             <numerusform>Ajouter %n affirmations à « %1 »</numerusform>
         </translation>
     </message>
     <message>
-        <source>Add the picture "%1"</source>
-        <translation>Ajouter l'image « %1 »</translation>
+        <source>Add the picture &quot;%1&quot;</source>
+        <translation>Ajouter l&apos;image « %1 »</translation>
     </message>
     <message>
-        <source>Add the picture "%1" as "%2"</source>
-        <translation>Ajouter l'image « %1 » sous le nom « %2 »</translation>
+        <source>Add the picture &quot;%1&quot; as &quot;%2&quot;</source>
+        <translation>Ajouter l&apos;image « %1 » sous le nom « %2 »</translation>
     </message>
     <message>
-        <source>Skip the picture "%1": the library has it already</source>
-        <translation>Passer l'image « %1 » : la bibliothèque l'a déjà</translation>
+        <source>Skip the picture &quot;%1&quot;: the library has it already</source>
+        <translation>Passer l&apos;image « %1 » : la bibliothèque l&apos;a déjà</translation>
     </message>
     <message>
-        <source>"%1" points outside the library and is left out.</source>
+        <source>&quot;%1&quot; points outside the library and is left out.</source>
         <translation>« %1 » pointe hors de la bibliothèque et est laissé de côté.</translation>
     </message>
     <message>
-        <source>"%1" is a link, not a file, and is left out.</source>
+        <source>&quot;%1&quot; is a link, not a file, and is left out.</source>
         <translation>« %1 » est un lien, pas un fichier, et est laissé de côté.</translation>
     </message>
     <message>
-        <source>"%1" is larger than the backup says and is left out.</source>
+        <source>&quot;%1&quot; is larger than the backup says and is left out.</source>
         <translation>« %1 » est plus grand que ne le dit la sauvegarde et est laissé de côté.</translation>
     </message>
     <message>
-        <source>"%1" is damaged and is left out.</source>
+        <source>&quot;%1&quot; is damaged and is left out.</source>
         <translation>« %1 » est endommagé et est laissé de côté.</translation>
     </message>
     <message>
@@ -169,51 +180,51 @@
         <translation>Un fichier dont le nom est illisible est laissé de côté.</translation>
     </message>
     <message>
-        <source>"%1" is no part of a library and is left out.</source>
-        <translation>« %1 » ne fait pas partie d'une bibliothèque et est laissé de côté.</translation>
+        <source>&quot;%1&quot; is no part of a library and is left out.</source>
+        <translation>« %1 » ne fait pas partie d&apos;une bibliothèque et est laissé de côté.</translation>
     </message>
     <message>
-        <source>"%1" has a name the library cannot keep and is left out.</source>
+        <source>&quot;%1&quot; has a name the library cannot keep and is left out.</source>
         <translation>« %1 » porte un nom que la bibliothèque ne peut pas garder et est laissé de côté.</translation>
     </message>
     <message>
-        <source>The backup "%1" could not be opened, so nothing was brought back.</source>
-        <translation>La sauvegarde « %1 » n'a pas pu être ouverte ; rien n'a été restauré.</translation>
+        <source>The backup &quot;%1&quot; could not be opened, so nothing was brought back.</source>
+        <translation>La sauvegarde « %1 » n&apos;a pas pu être ouverte ; rien n&apos;a été restauré.</translation>
     </message>
     <message>
-        <source>The backup "%1" is damaged, so nothing was brought back.</source>
-        <translation>La sauvegarde « %1 » est endommagée ; rien n'a été restauré.</translation>
+        <source>The backup &quot;%1&quot; is damaged, so nothing was brought back.</source>
+        <translation>La sauvegarde « %1 » est endommagée ; rien n&apos;a été restauré.</translation>
     </message>
     <message>
-        <source>The backup "%1" holds more than %L2 files, more than any library, so nothing was brought back.</source>
-        <translation>La sauvegarde « %1 » contient plus de %L2 fichiers, plus que toute bibliothèque ; rien n'a été restauré.</translation>
+        <source>The backup &quot;%1&quot; holds more than %L2 files, more than any library, so nothing was brought back.</source>
+        <translation>La sauvegarde « %1 » contient plus de %L2 fichiers, plus que toute bibliothèque ; rien n&apos;a été restauré.</translation>
     </message>
     <message>
-        <source>The backup needs more room than the library's disk has free, so nothing was brought back.</source>
-        <translation>La sauvegarde demande plus de place que le disque de la bibliothèque n'en a de libre ; rien n'a été restauré.</translation>
+        <source>The backup needs more room than the library&apos;s disk has free, so nothing was brought back.</source>
+        <translation>La sauvegarde demande plus de place que le disque de la bibliothèque n&apos;en a de libre ; rien n&apos;a été restauré.</translation>
     </message>
     <message>
-        <source>"%1" holds no Vellumora library, so nothing was brought back.</source>
-        <translation>« %1 » ne contient aucune bibliothèque Vellumora ; rien n'a été restauré.</translation>
+        <source>&quot;%1&quot; holds no Vellumora library, so nothing was brought back.</source>
+        <translation>« %1 » ne contient aucune bibliothèque Vellumora ; rien n&apos;a été restauré.</translation>
     </message>
     <message>
         <source>A list of the library could not be read, so nothing was brought back.</source>
-        <translation>Une liste de la bibliothèque n'a pas pu être lue ; rien n'a été restauré.</translation>
+        <translation>Une liste de la bibliothèque n&apos;a pas pu être lue ; rien n&apos;a été restauré.</translation>
     </message>
     <message>
         <source>The backup could not be brought back whole. The files written so far are whole, and the library lists only files that are there.</source>
-        <translation>La sauvegarde n'a pas pu être restaurée entièrement. Les fichiers écrits jusqu'ici sont entiers, et la bibliothèque ne liste que des fichiers présents.</translation>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée entièrement. Les fichiers écrits jusqu&apos;ici sont entiers, et la bibliothèque ne liste que des fichiers présents.</translation>
     </message>
     <message>
         <source>The settings could not be brought back; the library was.</source>
-        <translation>Les réglages n'ont pas pu être restaurés ; la bibliothèque, si.</translation>
+        <translation>Les réglages n&apos;ont pas pu être restaurés ; la bibliothèque, si.</translation>
     </message>
 </context>
 <context>
     <name>vellumora::AboutDialog</name>
     <message>
         <source>Vellumora is a visualization tool: post your daily visions, goals, motivational messages and favourite sayings on it, and a small slideshow keeps them in view while you work, until they come true.</source>
-        <translation>Vellumora est votre tableau de visualisation : notez-y vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et un petit diaporama vous les montre pendant que vous travaillez, jusqu'à ce qu'ils se réalisent.</translation>
+        <translation>Vellumora est votre tableau de visualisation&#xa0;: notez-y vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et un petit diaporama vous les montre pendant que vous travaillez, jusqu&apos;à ce qu&apos;ils se réalisent.</translation>
     </message>
     <message>
         <source>Your library is in %1</source>
@@ -236,14 +247,14 @@
     <name>vellumora::AffirmationLibraryPanel</name>
     <message>
         <source>Affirmation Library</source>
-        <translation>Bibliothèque d'affirmations</translation>
+        <translation>Bibliothèque d&apos;affirmations</translation>
     </message>
     <message>
         <source>Add the affirmations of a text file, one on each line.</source>
-        <translation>Ajouter les affirmations d'un fichier texte, une par ligne.</translation>
+        <translation>Ajouter les affirmations d&apos;un fichier texte, une par ligne.</translation>
     </message>
     <message>
-        <source>Write the chosen category's affirmations to a text file.</source>
+        <source>Write the chosen category&apos;s affirmations to a text file.</source>
         <translation>Écrire les affirmations de la catégorie choisie dans un fichier texte.</translation>
     </message>
     <message>
@@ -259,7 +270,7 @@
         <translation>Tous les fichiers</translation>
     </message>
     <message>
-        <source>Add the affirmations of "%1" to the category "%2"? No puts them into a new category named after the file.</source>
+        <source>Add the affirmations of &quot;%1&quot; to the category &quot;%2&quot;? No puts them into a new category named after the file.</source>
         <translation>Ajouter les affirmations de « %1 » à la catégorie « %2 » ? Non les place dans une nouvelle catégorie portant le nom du fichier.</translation>
     </message>
     <message>
@@ -286,20 +297,20 @@
         <translation>Affirmations</translation>
     </message>
     <message>
-        <source>The affirmations of "%1" could not be read.</source>
-        <translation>Impossible de lire les affirmations de « %1 ».</translation>
+        <source>The affirmations of &quot;%1&quot; could not be read.</source>
+        <translation>Impossible de lire les affirmations de «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Please create or select a category first.</source>
-        <translation>Veuillez d'abord créer ou choisir une catégorie.</translation>
+        <translation>Veuillez d&apos;abord créer ou choisir une catégorie.</translation>
     </message>
     <message>
-        <source>The affirmations of "%1" could not be read, so they are not changed.</source>
-        <translation>Impossible de lire les affirmations de « %1 » : elles restent inchangées.</translation>
+        <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
+        <translation>Impossible de lire les affirmations de «&#xa0;%1&#xa0;»&#xa0;: elles restent inchangées.</translation>
     </message>
     <message>
         <source>The affirmations could not be saved, so the change was undone.</source>
-        <translation>Impossible d'enregistrer les affirmations : la modification a été annulée.</translation>
+        <translation>Impossible d&apos;enregistrer les affirmations&#xa0;: la modification a été annulée.</translation>
     </message>
     <message>
         <source>This category already holds %1 affirmations, the most it can hold.</source>
@@ -311,7 +322,7 @@
     </message>
     <message>
         <source>There Is No Item To Delete</source>
-        <translation>Il n'y a rien à supprimer.</translation>
+        <translation>Il n&apos;y a rien à supprimer.</translation>
     </message>
     <message>
         <source>%1 (recorded)</source>
@@ -323,18 +334,18 @@
     </message>
     <message>
         <source>This affirmation has no recording.</source>
-        <translation>Cette affirmation n'a pas d'enregistrement.</translation>
+        <translation>Cette affirmation n&apos;a pas d&apos;enregistrement.</translation>
     </message>
     <message>
         <source>The recording could not be moved to the Trash.</source>
-        <translation>L'enregistrement n'a pas pu être mis à la corbeille.</translation>
+        <translation>L&apos;enregistrement n&apos;a pas pu être mis à la corbeille.</translation>
     </message>
     <message>
         <source>Its recording could not be moved to the Trash, so it stays.</source>
-        <translation>Son enregistrement n'a pas pu être mis à la corbeille, il reste donc.</translation>
+        <translation>Son enregistrement n&apos;a pas pu être mis à la corbeille, il reste donc.</translation>
     </message>
     <message>
-        <source>The affirmations of "%1" were changed by another program but cannot be read, so they are shown as they were.</source>
+        <source>The affirmations of &quot;%1&quot; were changed by another program but cannot be read, so they are shown as they were.</source>
         <translation>Les affirmations de « %1 » ont été modifiées par un autre programme mais ne peuvent pas être lues ; elles sont donc affichées comme avant.</translation>
     </message>
     <message>
@@ -350,7 +361,7 @@
     </message>
     <message>
         <source>Affirmation text</source>
-        <translation>Texte de l'affirmation</translation>
+        <translation>Texte de l&apos;affirmation</translation>
     </message>
     <message>
         <source>&amp;Add</source>
@@ -374,11 +385,11 @@
     </message>
     <message>
         <source>Press Add, type the affirmation, then press Update to keep it.</source>
-        <translation>Cliquez sur Ajouter, écrivez l'affirmation, puis cliquez sur Enregistrer.</translation>
+        <translation>Cliquez sur Ajouter, écrivez l&apos;affirmation, puis cliquez sur Enregistrer.</translation>
     </message>
     <message>
         <source>This affirmation holds %1 characters, more than this field takes. It is kept whole.</source>
-        <translation>Cette affirmation compte %1 caractères, plus que ce champ n'en accepte. Elle est conservée en entier.</translation>
+        <translation>Cette affirmation compte %1 caractères, plus que ce champ n&apos;en accepte. Elle est conservée en entier.</translation>
     </message>
     <message>
         <source>&amp;Update</source>
@@ -394,15 +405,15 @@
     </message>
     <message>
         <source>Record yourself saying the chosen affirmation, for up to a minute.</source>
-        <translation>Enregistrez-vous en disant l'affirmation choisie, jusqu'à une minute.</translation>
+        <translation>Enregistrez-vous en disant l&apos;affirmation choisie, jusqu&apos;à une minute.</translation>
     </message>
     <message>
         <source>Liste&amp;n</source>
         <translation>Éco&amp;uter</translation>
     </message>
     <message>
-        <source>Hear the chosen affirmation's recording.</source>
-        <translation>Écouter l'enregistrement de l'affirmation choisie.</translation>
+        <source>Hear the chosen affirmation&apos;s recording.</source>
+        <translation>Écouter l&apos;enregistrement de l&apos;affirmation choisie.</translation>
     </message>
     <message>
         <source>More</source>
@@ -418,15 +429,15 @@
     </message>
     <message>
         <source>Remove Recording</source>
-        <translation>Retirer l'enregistrement</translation>
+        <translation>Retirer l&apos;enregistrement</translation>
     </message>
     <message>
         <source>This affirmation already has a recording. Replace it? The one it has goes to the Trash.</source>
-        <translation>Cette affirmation a déjà un enregistrement. Le remplacer ? L'ancien va à la corbeille.</translation>
+        <translation>Cette affirmation a déjà un enregistrement. Le remplacer ? L&apos;ancien va à la corbeille.</translation>
     </message>
     <message>
         <source>This affirmation has no recording any more.</source>
-        <translation>Cette affirmation n'a plus d'enregistrement.</translation>
+        <translation>Cette affirmation n&apos;a plus d&apos;enregistrement.</translation>
     </message>
     <message>
         <source>Import Recording</source>
@@ -459,27 +470,27 @@
     </message>
     <message>
         <source>The category list could not be read, so it is shown empty and not rewritten.</source>
-        <translation>Impossible de lire la liste des catégories : elle est affichée vide et n'est pas réécrite.</translation>
+        <translation>Impossible de lire la liste des catégories&#xa0;: elle est affichée vide et n&apos;est pas réécrite.</translation>
     </message>
     <message>
         <source>The category list could not be saved.</source>
-        <translation>Impossible d'enregistrer la liste des catégories.</translation>
+        <translation>Impossible d&apos;enregistrer la liste des catégories.</translation>
     </message>
     <message>
         <source>The category list could not be read when the program started, so it cannot be changed now.</source>
-        <translation>La liste des catégories n'a pas pu être lue au démarrage : elle ne peut pas être modifiée maintenant.</translation>
+        <translation>La liste des catégories n&apos;a pas pu être lue au démarrage&#xa0;: elle ne peut pas être modifiée maintenant.</translation>
     </message>
     <message>
         <source>The category list could not be saved, so the change was undone.</source>
-        <translation>Impossible d'enregistrer la liste des catégories : la modification a été annulée.</translation>
+        <translation>Impossible d&apos;enregistrer la liste des catégories&#xa0;: la modification a été annulée.</translation>
     </message>
     <message>
         <source>A category name may hold only letters and spaces, and at least one letter.</source>
         <translation>Un nom de catégorie ne peut contenir que des lettres et des espaces, avec au moins une lettre.</translation>
     </message>
     <message>
-        <source>The category "%1" could not be created.</source>
-        <translation>Impossible de créer la catégorie « %1 ».</translation>
+        <source>The category &quot;%1&quot; could not be created.</source>
+        <translation>Impossible de créer la catégorie «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The category list already holds %1 categories, the most it can hold.</source>
@@ -487,23 +498,23 @@
     </message>
     <message>
         <source>There Is No Item To Delete</source>
-        <translation>Il n'y a rien à supprimer.</translation>
+        <translation>Il n&apos;y a rien à supprimer.</translation>
     </message>
     <message>
-        <source>The file of the category "%1" could not be moved to the Trash, so it stays in the library folder.</source>
-        <translation>Le fichier de la catégorie « %1 » n'a pas pu être mis à la corbeille : il reste dans le dossier de la bibliothèque.</translation>
+        <source>The file of the category &quot;%1&quot; could not be moved to the Trash, so it stays in the library folder.</source>
+        <translation>Le fichier de la catégorie «&#xa0;%1&#xa0;» n&apos;a pas pu être mis à la corbeille&#xa0;: il reste dans le dossier de la bibliothèque.</translation>
     </message>
     <message>
-        <source>The category "%1" cannot be brought back under another name.</source>
-        <translation>La catégorie « %1 » ne peut pas être restaurée sous un autre nom.</translation>
+        <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
+        <translation>La catégorie «&#xa0;%1&#xa0;» ne peut pas être restaurée sous un autre nom.</translation>
     </message>
     <message>
         <source>This category name is too long to name a file. Please choose a shorter one.</source>
         <translation>Ce nom de catégorie est trop long pour un nom de fichier. Choisissez-en un plus court.</translation>
     </message>
     <message>
-        <source>The recordings of the category "%1" could not be moved to the Trash, so they stay in the library folder.</source>
-        <translation>Les enregistrements de la catégorie « %1 » n'ont pas pu être mis à la corbeille, ils restent donc dans le dossier de la bibliothèque.</translation>
+        <source>The recordings of the category &quot;%1&quot; could not be moved to the Trash, so they stay in the library folder.</source>
+        <translation>Les enregistrements de la catégorie « %1 » n&apos;ont pas pu être mis à la corbeille, ils restent donc dans le dossier de la bibliothèque.</translation>
     </message>
     <message>
         <source>The category list was changed by another program but cannot be read, so it is shown as it was.</source>
@@ -514,7 +525,7 @@
     <name>vellumora::CategoryPanel</name>
     <message>
         <source>Affirmations Category</source>
-        <translation>Catégories d'affirmations</translation>
+        <translation>Catégories d&apos;affirmations</translation>
     </message>
     <message>
         <source>New category name</source>
@@ -540,39 +551,39 @@
 <context>
     <name>vellumora::DeleteHistory</name>
     <message>
-        <source>the category "%1"</source>
-        <translation>la catégorie « %1 »</translation>
+        <source>the category &quot;%1&quot;</source>
+        <translation>la catégorie «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>the affirmation "%1"</source>
-        <translation>l'affirmation « %1 »</translation>
+        <source>the affirmation &quot;%1&quot;</source>
+        <translation>l&apos;affirmation «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>the picture "%1"</source>
-        <translation>l'image « %1 »</translation>
+        <source>the picture &quot;%1&quot;</source>
+        <translation>l&apos;image «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <source>The category "%1" is no longer in the list, so its affirmation cannot be brought back.</source>
-        <translation>La catégorie « %1 » n'est plus dans la liste : son affirmation ne peut pas être restaurée.</translation>
+        <source>The category &quot;%1&quot; is no longer in the list, so its affirmation cannot be brought back.</source>
+        <translation>La catégorie «&#xa0;%1&#xa0;» n&apos;est plus dans la liste&#xa0;: son affirmation ne peut pas être restaurée.</translation>
     </message>
     <message>
         <source>Vellumora cannot bring back %1: its file is no longer in the Trash.</source>
-        <translation>Vellumora ne peut pas restaurer %1 : son fichier n'est plus dans la corbeille.</translation>
+        <translation>Vellumora ne peut pas restaurer %1&#xa0;: son fichier n&apos;est plus dans la corbeille.</translation>
     </message>
     <message>
-        <source>the recording of "%1"</source>
-        <translation>l'enregistrement de « %1 »</translation>
+        <source>the recording of &quot;%1&quot;</source>
+        <translation>l&apos;enregistrement de « %1 »</translation>
     </message>
 </context>
 <context>
     <name>vellumora::DesktopChanger</name>
     <message>
         <source>The desktop picture cannot be saved in %1: the folder cannot be written.</source>
-        <translation>L'image du bureau ne peut pas être enregistrée dans %1 : le dossier n'est pas accessible en écriture.</translation>
+        <translation>L&apos;image du bureau ne peut pas être enregistrée dans %1 : le dossier n&apos;est pas accessible en écriture.</translation>
     </message>
     <message>
-        <source>No desktop service answered: Vellumora cannot set this desktop's picture.</source>
-        <translation>Aucun service du bureau n'a répondu : Vellumora ne peut pas changer l'image de ce bureau.</translation>
+        <source>No desktop service answered: Vellumora cannot set this desktop&apos;s picture.</source>
+        <translation>Aucun service du bureau n&apos;a répondu : Vellumora ne peut pas changer l&apos;image de ce bureau.</translation>
     </message>
     <message>
         <source>There are no pictures in your library to put on the desktop.</source>
@@ -580,7 +591,7 @@
     </message>
     <message>
         <source>No affirmation is ticked: tick one to write it on the desktop picture.</source>
-        <translation>Aucune affirmation n'est cochée : cochez-en une pour l'écrire sur l'image du bureau.</translation>
+        <translation>Aucune affirmation n&apos;est cochée : cochez-en une pour l&apos;écrire sur l&apos;image du bureau.</translation>
     </message>
     <message>
         <source>None of the pictures in your library can be read.</source>
@@ -588,39 +599,39 @@
     </message>
     <message>
         <source>The desktop picture cannot be saved in %1: the folder cannot be made.</source>
-        <translation>L'image du bureau ne peut pas être enregistrée dans %1 : le dossier ne peut pas être créé.</translation>
+        <translation>L&apos;image du bureau ne peut pas être enregistrée dans %1 : le dossier ne peut pas être créé.</translation>
     </message>
     <message>
         <source>The picture %1 cannot be read.</source>
-        <translation>L'image %1 ne peut pas être lue.</translation>
+        <translation>L&apos;image %1 ne peut pas être lue.</translation>
     </message>
     <message>
         <source>The desktop picture cannot be saved in %1: %2</source>
-        <translation>L'image du bureau ne peut pas être enregistrée dans %1 : %2</translation>
+        <translation>L&apos;image du bureau ne peut pas être enregistrée dans %1 : %2</translation>
     </message>
     <message>
         <source>Your desktop picture settings cannot be kept, so the picture is left as it is: %1</source>
-        <translation>Les réglages de votre image de bureau ne peuvent pas être conservés, l'image reste donc telle quelle : %1</translation>
+        <translation>Les réglages de votre image de bureau ne peuvent pas être conservés, l&apos;image reste donc telle quelle : %1</translation>
     </message>
     <message>
         <source>No desktop service answered, so the desktop picture is not set. It is saved in %1.</source>
-        <translation>Aucun service du bureau n'a répondu, l'image du bureau n'est donc pas changée. Elle est enregistrée dans %1.</translation>
+        <translation>Aucun service du bureau n&apos;a répondu, l&apos;image du bureau n&apos;est donc pas changée. Elle est enregistrée dans %1.</translation>
     </message>
     <message>
         <source>The desktop picture could not be set: %1</source>
-        <translation>L'image du bureau n'a pas pu être changée : %1</translation>
+        <translation>L&apos;image du bureau n&apos;a pas pu être changée : %1</translation>
     </message>
     <message>
         <source>Vellumora has not changed your desktop picture: there is nothing to give back.</source>
-        <translation>Vellumora n'a pas changé votre image de bureau : il n'y a rien à rendre.</translation>
+        <translation>Vellumora n&apos;a pas changé votre image de bureau : il n&apos;y a rien à rendre.</translation>
     </message>
     <message>
         <source>Your desktop picture could not be given back: %1</source>
-        <translation>Votre image de bureau n'a pas pu être rendue : %1</translation>
+        <translation>Votre image de bureau n&apos;a pas pu être rendue : %1</translation>
     </message>
     <message>
         <source>The desktop picture settings kept in %1 cannot be read, so nothing is given back.</source>
-        <translation>Les réglages de l'image du bureau conservés dans %1 ne peuvent pas être lus, rien n'est donc rendu.</translation>
+        <translation>Les réglages de l&apos;image du bureau conservés dans %1 ne peuvent pas être lus, rien n&apos;est donc rendu.</translation>
     </message>
 </context>
 <context>
@@ -655,18 +666,18 @@
     </message>
     <message>
         <source>Also on the &amp;lock screen</source>
-        <translation>Aussi sur l'écran de &amp;verrouillage</translation>
+        <translation>Aussi sur l&apos;écran de &amp;verrouillage</translation>
     </message>
     <message>
         <source>The desktop picture options could not be saved.</source>
-        <translation>Les options de l'image du bureau n'ont pas pu être enregistrées.</translation>
+        <translation>Les options de l&apos;image du bureau n&apos;ont pas pu être enregistrées.</translation>
     </message>
 </context>
 <context>
     <name>vellumora::FontColourDialog</name>
     <message>
         <source>Colour:</source>
-        <translation>Couleur :</translation>
+        <translation>Couleur&#xa0;:</translation>
     </message>
     <message>
         <source>Colour</source>
@@ -677,7 +688,7 @@
     <name>vellumora::ImageLibraryPanel</name>
     <message>
         <source>Image Library</source>
-        <translation>Bibliothèque d'images</translation>
+        <translation>Bibliothèque d&apos;images</translation>
     </message>
     <message>
         <source>Thumbnails</source>
@@ -693,32 +704,35 @@
     </message>
     <message>
         <source>&lt;&lt; &amp;Delete Picture</source>
-        <translation>&lt;&lt; Supprim&amp;er l'image</translation>
+        <translation>&lt;&lt; Supprim&amp;er l&apos;image</translation>
     </message>
     <message>
         <source>&lt;&lt; &amp;Add Picture</source>
         <translation>&lt;&lt; A&amp;jouter une image</translation>
     </message>
     <message>
-        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif|All Pictures|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</source>
-        <extracomment>The names of the file types before each |; the patterns after it stay as they are.</extracomment>
-        <translation>Fichier BMP (*.bmp*)|*.bmp|Fichier JPG (*.jpg)|*.jpg|Fichiers JPEG (*.jpeg)|*.jpeg|Fichier PNG (*.png)|*.png|Fichier WebP (*.webp)|*.webp|Fichier TIFF (*.tif, *.tiff)|*.tif;*.tiff|Fichier GIF (*.gif)|*.gif|Toutes les images|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</translation>
-    </message>
-    <message>
         <source>These pictures could not be added:</source>
-        <translation>Ces images n'ont pas pu être ajoutées :</translation>
+        <translation>Ces images n&apos;ont pas pu être ajoutées&#xa0;:</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>One line of a list: a picture's file name, then why it was not added.</extracomment>
-        <translation>%1 : %2</translation>
+        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>Toutes les images</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif</source>
+        <translation>Fichier BMP (*.bmp*)|*.bmp|Fichier JPG (*.jpg)|*.jpg|Fichiers JPEG (*.jpeg)|*.jpeg|Fichier PNG (*.png)|*.png|Fichier WebP (*.webp)|*.webp|Fichier TIFF (*.tif, *.tiff)|*.tif;*.tiff|Fichier GIF (*.gif)|*.gif</translation>
     </message>
 </context>
 <context>
     <name>vellumora::Library</name>
     <message>
-        <source>A sync tool kept a second version of a library file: "%1". Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
-        <translation>Un outil de synchronisation a gardé une seconde version d'un fichier de la bibliothèque : « %1 ». Vellumora ne la lit pas : copiez ce que vous voulez garder dans le fichier auquel elle appartient, puis supprimez-la.</translation>
+        <source>A sync tool kept a second version of a library file: &quot;%1&quot;. Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
+        <translation>Un outil de synchronisation a gardé une seconde version d&apos;un fichier de la bibliothèque : « %1 ». Vellumora ne la lit pas : copiez ce que vous voulez garder dans le fichier auquel elle appartient, puis supprimez-la.</translation>
     </message>
 </context>
 <context>
@@ -728,8 +742,8 @@
         <translation>Impossible de créer le dossier.</translation>
     </message>
     <message>
-        <source>Vellumora cannot keep your library in "%1", so it cannot start.</source>
-        <translation>Vellumora ne peut pas garder votre bibliothèque dans « %1 » et ne peut donc pas démarrer.</translation>
+        <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
+        <translation>Vellumora ne peut pas garder votre bibliothèque dans «&#xa0;%1&#xa0;» et ne peut donc pas démarrer.</translation>
     </message>
     <message>
         <source>Vellumora cannot find a folder of yours to keep your library in, so it cannot start.</source>
@@ -741,7 +755,7 @@
     </message>
     <message>
         <source>You may not write there.</source>
-        <translation>Vous n'avez pas le droit d'écrire à cet endroit.</translation>
+        <translation>Vous n&apos;avez pas le droit d&apos;écrire à cet endroit.</translation>
     </message>
     <message>
         <source>A copied file differs from its original.</source>
@@ -757,37 +771,37 @@
     </message>
     <message>
         <source>That folder holds other files. Please choose an empty folder, or one that holds a Vellumora library.</source>
-        <translation>Ce dossier contient d'autres fichiers. Veuillez choisir un dossier vide, ou un dossier contenant une bibliothèque Vellumora.</translation>
+        <translation>Ce dossier contient d&apos;autres fichiers. Veuillez choisir un dossier vide, ou un dossier contenant une bibliothèque Vellumora.</translation>
     </message>
 </context>
 <context>
     <name>vellumora::LoginStart</name>
     <message>
-        <source>The folder "%1" could not be made.</source>
-        <translation>Impossible de créer le dossier « %1 ».</translation>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>vellumora::MainWindow</name>
     <message>
         <source>Click here to visit the Vellumora home page for ideas, tips and updates</source>
-        <translation>Cliquez ici pour visiter le site de Vellumora : idées, conseils et mises à jour</translation>
+        <translation>Cliquez ici pour visiter le site de Vellumora&#xa0;: idées, conseils et mises à jour</translation>
     </message>
     <message>
         <source>Vellumora keeps your vision board in view: post your daily visions, goals, motivational messages and sayings here, and see them every day until they come true.</source>
-        <translation>Vellumora garde votre tableau de visualisation sous vos yeux : notez ici vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et voyez-les chaque jour jusqu'à ce qu'ils se réalisent.</translation>
+        <translation>Vellumora garde votre tableau de visualisation sous vos yeux&#xa0;: notez ici vos visions, vos objectifs, vos messages de motivation et vos phrases préférées, et voyez-les chaque jour jusqu&apos;à ce qu&apos;ils se réalisent.</translation>
     </message>
     <message>
         <source>Select The Image and affirmation category to display your vision board</source>
-        <translation>Choisissez les images et les catégories d'affirmations de votre tableau de visualisation</translation>
+        <translation>Choisissez les images et les catégories d&apos;affirmations de votre tableau de visualisation</translation>
     </message>
     <message>
         <source>Image &amp;Library</source>
-        <translation>Bibliothèque d'&amp;images</translation>
+        <translation>Bibliothèque d&apos;&amp;images</translation>
     </message>
     <message>
         <source>Affirmation Li&amp;brary</source>
-        <translation>Bibliothèque d'affirmation&amp;s</translation>
+        <translation>Bibliothèque d&apos;affirmation&amp;s</translation>
     </message>
     <message>
         <source>Se&amp;ttings</source>
@@ -863,11 +877,11 @@
     </message>
     <message>
         <source>&amp;Desktop Picture Options…</source>
-        <translation>&amp;Options de l'image du bureau…</translation>
+        <translation>&amp;Options de l&apos;image du bureau…</translation>
     </message>
     <message>
         <source>Your vision board is now your desktop picture.</source>
-        <translation>Votre tableau de vision est maintenant l'image de votre bureau.</translation>
+        <translation>Votre tableau de vision est maintenant l&apos;image de votre bureau.</translation>
     </message>
     <message>
         <source>Your own desktop picture is back.</source>
@@ -890,30 +904,30 @@
         <translation>Garder ma bibliothèque dans</translation>
     </message>
     <message>
-        <source>The folder "%1" holds a library already. Use that library from now on? Yours stays as it is in "%2".</source>
+        <source>The folder &quot;%1&quot; holds a library already. Use that library from now on? Yours stays as it is in &quot;%2&quot;.</source>
         <translation>Le dossier « %1 » contient déjà une bibliothèque. Utiliser cette bibliothèque désormais ? La vôtre reste telle quelle dans « %2 ».</translation>
     </message>
     <message>
-        <source>Move your library to "%1"?
+        <source>Move your library to &quot;%1&quot;?
 
-Yes: it is copied there, checked, and then taken out of "%2".
-No: it is copied there, and the one in "%2" stays as it is.</source>
+Yes: it is copied there, checked, and then taken out of &quot;%2&quot;.
+No: it is copied there, and the one in &quot;%2&quot; stays as it is.</source>
         <translation>Déplacer votre bibliothèque vers « %1 » ?
 
 Oui : elle y est copiée, vérifiée, puis retirée de « %2 ».
 Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
-        <source>Your library could not be copied to "%1", so it stays where it is.</source>
-        <translation>Votre bibliothèque n'a pas pu être copiée vers « %1 », elle reste donc où elle est.</translation>
+        <source>Your library could not be copied to &quot;%1&quot;, so it stays where it is.</source>
+        <translation>Votre bibliothèque n&apos;a pas pu être copiée vers « %1 », elle reste donc où elle est.</translation>
     </message>
     <message>
-        <source>Vellumora could not note where your library is, so it stays in "%1".</source>
-        <translation>Vellumora n'a pas pu noter où est votre bibliothèque, elle reste donc dans « %1 ».</translation>
+        <source>Vellumora could not note where your library is, so it stays in &quot;%1&quot;.</source>
+        <translation>Vellumora n&apos;a pas pu noter où est votre bibliothèque, elle reste donc dans « %1 ».</translation>
     </message>
     <message>
-        <source>Your library is now in "%1", but some of it could not be taken out of "%2".</source>
-        <translation>Votre bibliothèque est maintenant dans « %1 », mais une partie n'a pas pu être retirée de « %2 ».</translation>
+        <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
+        <translation>Votre bibliothèque est maintenant dans « %1 », mais une partie n&apos;a pas pu être retirée de « %2 ».</translation>
     </message>
 </context>
 <context>
@@ -924,43 +938,43 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>The picture list could not be read, so the library is shown empty and the picture list is left as it is.</source>
-        <translation>Impossible de lire la liste des images : la bibliothèque est affichée vide et la liste reste telle quelle.</translation>
+        <translation>Impossible de lire la liste des images&#xa0;: la bibliothèque est affichée vide et la liste reste telle quelle.</translation>
     </message>
     <message>
         <source>The picture list could not be read when the program started, so it cannot be changed now.</source>
-        <translation>La liste des images n'a pas pu être lue au démarrage : elle ne peut pas être modifiée maintenant.</translation>
+        <translation>La liste des images n&apos;a pas pu être lue au démarrage&#xa0;: elle ne peut pas être modifiée maintenant.</translation>
     </message>
     <message>
         <source>The picture list could not be saved, so the library stays as it was.</source>
-        <translation>Impossible d'enregistrer la liste des images : la bibliothèque reste comme elle était.</translation>
+        <translation>Impossible d&apos;enregistrer la liste des images&#xa0;: la bibliothèque reste comme elle était.</translation>
     </message>
     <message>
         <source>This Picture is Already available Please Select Another Picture </source>
         <translation>Cette image est déjà dans la bibliothèque. Veuillez en choisir une autre.</translation>
     </message>
     <message>
-        <source>A picture named "%1" cannot be kept in the library. Please rename the file and add it again.</source>
-        <translation>Une image nommée « %1 » ne peut pas être gardée dans la bibliothèque. Renommez le fichier et ajoutez-le de nouveau.</translation>
+        <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
+        <translation>Une image nommée «&#xa0;%1&#xa0;» ne peut pas être gardée dans la bibliothèque. Renommez le fichier et ajoutez-le de nouveau.</translation>
     </message>
     <message>
-        <source>"%1" is not a picture Vellumora can read, so it was not added.</source>
-        <translation>« %1 » n'est pas une image que Vellumora sait lire : elle n'a pas été ajoutée.</translation>
+        <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une image que Vellumora sait lire&#xa0;: elle n&apos;a pas été ajoutée.</translation>
     </message>
     <message>
-        <source>"%1" is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
-        <translation>« %1 » est trop grande pour Vellumora (%2 x %3 pixels) : elle n'a pas été ajoutée.</translation>
+        <source>&quot;%1&quot; is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
+        <translation>«&#xa0;%1&#xa0;» est trop grande pour Vellumora (%2 x %3 pixels)&#xa0;: elle n&apos;a pas été ajoutée.</translation>
     </message>
     <message>
         <source>The picture could not be copied into the library.</source>
-        <translation>Impossible de copier l'image dans la bibliothèque.</translation>
+        <translation>Impossible de copier l&apos;image dans la bibliothèque.</translation>
     </message>
     <message>
-        <source>The picture "%1" could not be moved to the Trash, so its file stays in the library folder.</source>
-        <translation>L'image « %1 » n'a pas pu être mise à la corbeille : son fichier reste dans le dossier de la bibliothèque.</translation>
+        <source>The picture &quot;%1&quot; could not be moved to the Trash, so its file stays in the library folder.</source>
+        <translation>L&apos;image «&#xa0;%1&#xa0;» n&apos;a pas pu être mise à la corbeille&#xa0;: son fichier reste dans le dossier de la bibliothèque.</translation>
     </message>
     <message>
-        <source>The picture "%1" cannot be brought back under another name.</source>
-        <translation>L'image « %1 » ne peut pas être restaurée sous un autre nom.</translation>
+        <source>The picture &quot;%1&quot; cannot be brought back under another name.</source>
+        <translation>L&apos;image «&#xa0;%1&#xa0;» ne peut pas être restaurée sous un autre nom.</translation>
     </message>
     <message>
         <source>The picture list was changed by another program but cannot be read, so it is shown as it was.</source>
@@ -971,15 +985,15 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     <name>vellumora::Playlist</name>
     <message>
         <source>It is not a music file.</source>
-        <translation>Ce n'est pas un fichier de musique.</translation>
+        <translation>Ce n&apos;est pas un fichier de musique.</translation>
     </message>
     <message>
-        <source>None of the music in "%1" can be played, so the show goes on without music.</source>
-        <translation>Aucune musique de « %1 » ne peut être jouée : le diaporama continue sans musique.</translation>
+        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
+        <translation>Aucune musique de «&#xa0;%1&#xa0;» ne peut être jouée&#xa0;: le diaporama continue sans musique.</translation>
     </message>
     <message>
-        <source>The music file "%1" cannot be played, so the show goes on without music.</source>
-        <translation>Le fichier de musique « %1 » ne peut pas être joué : le diaporama continue sans musique.</translation>
+        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
+        <translation>Le fichier de musique «&#xa0;%1&#xa0;» ne peut pas être joué&#xa0;: le diaporama continue sans musique.</translation>
     </message>
 </context>
 <context>
@@ -994,7 +1008,7 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>Do you want to check for an update?</source>
-        <translation>Voulez-vous rechercher une mise à jour ?</translation>
+        <translation>Voulez-vous rechercher une mise à jour&#xa0;?</translation>
     </message>
     <message>
         <source>Required File is missing </source>
@@ -1006,7 +1020,7 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>Vellumora keeps running to remind you. Choose File &gt; Exit to end it.</source>
-        <translation>Vellumora continue de fonctionner pour vous rappeler vos affirmations. Choisissez Fichier &gt; Quitter pour l'arrêter.</translation>
+        <translation>Vellumora continue de fonctionner pour vous rappeler vos affirmations. Choisissez Fichier &gt; Quitter pour l&apos;arrêter.</translation>
     </message>
     <message>
         <source>Start the Show</source>
@@ -1038,11 +1052,11 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>The desktop picture is set.</source>
-        <translation>L'image du bureau est changée.</translation>
+        <translation>L&apos;image du bureau est changée.</translation>
     </message>
     <message>
-        <source>Your library is kept in "%1", which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in "%2" until it is back.</source>
-        <translation>Votre bibliothèque est gardée dans « %1 », introuvable pour l'instant : son disque ou son dossier synchronisé n'est peut-être pas encore là. Vellumora utilise la bibliothèque de « %2 » jusqu'à son retour.</translation>
+        <source>Your library is kept in &quot;%1&quot;, which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in &quot;%2&quot; until it is back.</source>
+        <translation>Votre bibliothèque est gardée dans « %1 », introuvable pour l&apos;instant : son disque ou son dossier synchronisé n&apos;est peut-être pas encore là. Vellumora utilise la bibliothèque de « %2 » jusqu&apos;à son retour.</translation>
     </message>
 </context>
 <context>
@@ -1098,58 +1112,58 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     <name>vellumora::RecordingSession</name>
     <message>
         <source>No microphone was found. Connect one and try again, or use Import Recording... to take a file you recorded.</source>
-        <translation>Aucun micro n'a été trouvé. Branchez-en un et réessayez, ou utilisez « Importer un enregistrement... » pour prendre un fichier que vous avez enregistré.</translation>
+        <translation>Aucun micro n&apos;a été trouvé. Branchez-en un et réessayez, ou utilisez « Importer un enregistrement... » pour prendre un fichier que vous avez enregistré.</translation>
     </message>
     <message>
         <source>The recording cannot be written.</source>
-        <translation>L'enregistrement ne peut pas être écrit.</translation>
+        <translation>L&apos;enregistrement ne peut pas être écrit.</translation>
     </message>
     <message>
         <source>Nothing was recorded: the microphone gave no sound.</source>
-        <translation>Rien n'a été enregistré : le micro n'a donné aucun son.</translation>
+        <translation>Rien n&apos;a été enregistré : le micro n&apos;a donné aucun son.</translation>
     </message>
     <message>
         <source>The recording could not be made.</source>
-        <translation>L'enregistrement n'a pas pu être fait.</translation>
+        <translation>L&apos;enregistrement n&apos;a pas pu être fait.</translation>
     </message>
 </context>
 <context>
     <name>vellumora::Recordings</name>
     <message>
-        <source>The category's name cannot name a folder.</source>
+        <source>The category&apos;s name cannot name a folder.</source>
         <translation>Le nom de la catégorie ne peut pas nommer un dossier.</translation>
     </message>
     <message>
         <source>%1 is not a folder.</source>
-        <translation>%1 n'est pas un dossier.</translation>
+        <translation>%1 n&apos;est pas un dossier.</translation>
     </message>
     <message>
         <source>The recording it has could not be moved to the Trash, so it stays.</source>
-        <translation>L'enregistrement qu'elle a n'a pas pu être mis à la corbeille, il reste donc.</translation>
+        <translation>L&apos;enregistrement qu&apos;elle a n&apos;a pas pu être mis à la corbeille, il reste donc.</translation>
     </message>
     <message>
         <source>The recording could not be kept.</source>
-        <translation>L'enregistrement n'a pas pu être gardé.</translation>
+        <translation>L&apos;enregistrement n&apos;a pas pu être gardé.</translation>
     </message>
     <message>
         <source>Vellumora takes recordings in MP3, WAV, OGG and FLAC files.</source>
         <translation>Vellumora prend les enregistrements en fichiers MP3, WAV, OGG et FLAC.</translation>
     </message>
     <message>
-        <source>The file "%1" could not be copied.</source>
-        <translation>Le fichier « %1 » n'a pas pu être copié.</translation>
+        <source>The file &quot;%1&quot; could not be copied.</source>
+        <translation>Le fichier « %1 » n&apos;a pas pu être copié.</translation>
     </message>
     <message>
         <source>The recording cannot be brought back under this name.</source>
-        <translation>L'enregistrement ne peut pas revenir sous ce nom.</translation>
+        <translation>L&apos;enregistrement ne peut pas revenir sous ce nom.</translation>
     </message>
     <message>
         <source>The recording could not be brought back.</source>
-        <translation>L'enregistrement n'a pas pu revenir.</translation>
+        <translation>L&apos;enregistrement n&apos;a pas pu revenir.</translation>
     </message>
     <message>
-        <source>The recording stays with the affirmation's old text.</source>
-        <translation>L'enregistrement reste avec l'ancien texte de l'affirmation.</translation>
+        <source>The recording stays with the affirmation&apos;s old text.</source>
+        <translation>L&apos;enregistrement reste avec l&apos;ancien texte de l&apos;affirmation.</translation>
     </message>
 </context>
 <context>
@@ -1193,8 +1207,8 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     <message numerus="yes">
         <source>Up to %n times of day on the 24-hour clock, separated by commas</source>
         <translation>
-            <numerusform>Jusqu'à %n heure au format 24 heures, séparées par des virgules</numerusform>
-            <numerusform>Jusqu'à %n heures au format 24 heures, séparées par des virgules</numerusform>
+            <numerusform>Jusqu&apos;à %n heure au format 24 heures, séparées par des virgules</numerusform>
+            <numerusform>Jusqu&apos;à %n heures au format 24 heures, séparées par des virgules</numerusform>
         </translation>
     </message>
     <message>
@@ -1207,18 +1221,18 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>t&amp;o</source>
-        <translation>ju&amp;squ'à</translation>
+        <translation>ju&amp;squ&apos;à</translation>
     </message>
     <message>
-        <source>"%1" cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
-        <translation>« %1 » ne peut pas être lu comme des heures. Veuillez écrire jusqu'à %2 heures au format 24 heures, séparées par des virgules, par exemple 08:30, 12:00.</translation>
+        <source>&quot;%1&quot; cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
+        <translation>« %1 » ne peut pas être lu comme des heures. Veuillez écrire jusqu&apos;à %2 heures au format 24 heures, séparées par des virgules, par exemple 08:30, 12:00.</translation>
     </message>
     <message>
         <source>Please write at least one time of day, such as 08:30.</source>
         <translation>Veuillez écrire au moins une heure, par exemple 08:30.</translation>
     </message>
     <message>
-        <source>The reminders' hours end before they begin. Please choose a later end.</source>
+        <source>The reminders&apos; hours end before they begin. Please choose a later end.</source>
         <translation>Les heures des rappels se terminent avant de commencer. Veuillez choisir une fin plus tardive.</translation>
     </message>
     <message>
@@ -1227,7 +1241,7 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>The reminders could not be saved; they are kept until Vellumora ends.</source>
-        <translation>Les rappels n'ont pas pu être enregistrés ; ils sont conservés jusqu'à la fermeture de Vellumora.</translation>
+        <translation>Les rappels n&apos;ont pas pu être enregistrés ; ils sont conservés jusqu&apos;à la fermeture de Vellumora.</translation>
     </message>
     <message>
         <source>S&amp;ay it aloud</source>
@@ -1238,8 +1252,8 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
         <translation>Le dire à voix haute</translation>
     </message>
     <message>
-        <source>Each reminder plays the affirmation's recording, or reads it aloud when the voice options say so</source>
-        <translation>Chaque rappel joue l'enregistrement de l'affirmation, ou la lit à voix haute si les options de voix le demandent</translation>
+        <source>Each reminder plays the affirmation&apos;s recording, or reads it aloud when the voice options say so</source>
+        <translation>Chaque rappel joue l&apos;enregistrement de l&apos;affirmation, ou la lit à voix haute si les options de voix le demandent</translation>
     </message>
 </context>
 <context>
@@ -1257,11 +1271,11 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>The library is empty, so the backup comes back exactly as it was kept:</source>
-        <translation>La bibliothèque est vide, la sauvegarde revient donc exactement telle qu'elle a été gardée :</translation>
+        <translation>La bibliothèque est vide, la sauvegarde revient donc exactement telle qu&apos;elle a été gardée :</translation>
     </message>
     <message>
         <source>The backup is added to the library; nothing the library has is replaced:</source>
-        <translation>La sauvegarde s'ajoute à la bibliothèque ; rien de ce qu'elle contient n'est remplacé :</translation>
+        <translation>La sauvegarde s&apos;ajoute à la bibliothèque ; rien de ce qu&apos;elle contient n&apos;est remplacé :</translation>
     </message>
     <message>
         <source>The library has everything this backup holds.</source>
@@ -1280,7 +1294,7 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
         <translation>Sauvegardes Vellumora</translation>
     </message>
     <message>
-        <source>The library was backed up in "%1".</source>
+        <source>The library was backed up in &quot;%1&quot;.</source>
         <translation>La bibliothèque a été sauvegardée dans « %1 ».</translation>
     </message>
     <message>
@@ -1327,8 +1341,8 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
         <translation>Répéter</translation>
     </message>
     <message>
-        <source>When the music ends it starts again; a folder's music plays round and round</source>
-        <translation>Quand la musique se termine, elle reprend ; la musique d'un dossier tourne en boucle</translation>
+        <source>When the music ends it starts again; a folder&apos;s music plays round and round</source>
+        <translation>Quand la musique se termine, elle reprend&#xa0;; la musique d&apos;un dossier tourne en boucle</translation>
     </message>
     <message>
         <source>Choose Music</source>
@@ -1348,7 +1362,7 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>Choose a folder: its music plays in name order</source>
-        <translation>Choisir un dossier : sa musique est jouée par ordre de nom</translation>
+        <translation>Choisir un dossier&#xa0;: sa musique est jouée par ordre de nom</translation>
     </message>
     <message>
         <source>Image Frequency</source>
@@ -1368,7 +1382,7 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>Below you can set the interval between each affirmation and duration for which each affirmation is displayed.</source>
-        <translation>Choisissez à quelle vitesse l'affirmation glisse sous l'image : moins il y a de millisecondes, plus elle va vite.</translation>
+        <translation>Choisissez à quelle vitesse l&apos;affirmation glisse sous l&apos;image&#xa0;: moins il y a de millisecondes, plus elle va vite.</translation>
     </message>
     <message>
         <source>MilliSecond</source>
@@ -1376,11 +1390,11 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source> Display Order</source>
-        <translation>Ordre d'affichage</translation>
+        <translation>Ordre d&apos;affichage</translation>
     </message>
     <message>
         <source>As Displayed</source>
-        <translation>Dans l'ordre de la liste</translation>
+        <translation>Dans l&apos;ordre de la liste</translation>
     </message>
     <message>
         <source>Random</source>
@@ -1392,11 +1406,11 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>Randomly on the Screen</source>
-        <translation>Au hasard sur l'écran</translation>
+        <translation>Au hasard sur l&apos;écran</translation>
     </message>
     <message>
         <source>Centre of the Screen</source>
-        <translation>Au centre de l'écran</translation>
+        <translation>Au centre de l&apos;écran</translation>
     </message>
     <message>
         <source>Whe&amp;re I Put It</source>
@@ -1404,7 +1418,7 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>Drag the show by its picture: it stays where you put it</source>
-        <translation>Déplacez le diaporama en le tirant par son image : il reste là où vous le posez</translation>
+        <translation>Déplacez le diaporama en le tirant par son image&#xa0;: il reste là où vous le posez</translation>
     </message>
     <message>
         <source>&amp;Picture</source>
@@ -1424,7 +1438,7 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>Stretch: the picture fills the show, out of proportion; Fit: all of it, with bands; Fill: its middle, in proportion</source>
-        <translation>Étirer : l'image remplit le diaporama, sans garder ses proportions ; Ajuster : toute l'image, avec des bandes ; Remplir : son centre, en proportion</translation>
+        <translation>Étirer&#xa0;: l&apos;image remplit le diaporama, sans garder ses proportions&#xa0;; Ajuster&#xa0;: toute l&apos;image, avec des bandes&#xa0;; Remplir&#xa0;: son centre, en proportion</translation>
     </message>
     <message>
         <source>Si&amp;ze</source>
@@ -1448,7 +1462,7 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>How large the show is; Full Screen ends with Esc or Back</source>
-        <translation>La taille du diaporama ; le plein écran se quitte avec Échap ou Retour</translation>
+        <translation>La taille du diaporama&#xa0;; le plein écran se quitte avec Échap ou Retour</translation>
     </message>
     <message>
         <source>Dont Play Music</source>
@@ -1456,19 +1470,19 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>The show could not be set to start when you log in.</source>
-        <translation>Le diaporama n'a pas pu être réglé pour démarrer à l'ouverture de session.</translation>
+        <translation>Le diaporama n&apos;a pas pu être réglé pour démarrer à l&apos;ouverture de session.</translation>
     </message>
     <message>
         <source>The show could not be kept from starting when you log in.</source>
-        <translation>Le diaporama n'a pas pu être empêché de démarrer à l'ouverture de session.</translation>
+        <translation>Le diaporama n&apos;a pas pu être empêché de démarrer à l&apos;ouverture de session.</translation>
     </message>
     <message>
-        <source>"%1" is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
-        <translation>« %1 » n'est pas un fichier de musique que Vellumora sait lire. Choisissez un fichier MP3, WAV ou WMA.</translation>
+        <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de musique que Vellumora sait lire. Choisissez un fichier MP3, WAV ou WMA.</translation>
     </message>
     <message>
-        <source>"%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
-        <translation>« %1 » ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez un autre dossier.</translation>
+        <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
+        <translation>«&#xa0;%1&#xa0;» ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez un autre dossier.</translation>
     </message>
     <message>
         <source>At lo&amp;gin, start</source>
@@ -1503,12 +1517,12 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
         <translation>Rapp&amp;els…</translation>
     </message>
     <message>
-        <source>Your affirmations in the desktop's notifications through the day</source>
+        <source>Your affirmations in the desktop&apos;s notifications through the day</source>
         <translation>Vos affirmations dans les notifications du bureau au fil de la journée</translation>
     </message>
     <message>
         <source>The reminders could not be set to start when you log in.</source>
-        <translation>Les rappels n'ont pas pu être réglés pour démarrer à la connexion.</translation>
+        <translation>Les rappels n&apos;ont pas pu être réglés pour démarrer à la connexion.</translation>
     </message>
     <message>
         <source>The reminders are off. Switch them on with the Reminders button, or nothing starts when you log in.</source>
@@ -1520,7 +1534,15 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>Hear each affirmation in the show: your recording, or the computer reading it</source>
-        <translation>Entendre chaque affirmation pendant le diaporama : votre enregistrement, ou l'ordinateur qui la lit</translation>
+        <translation>Entendre chaque affirmation pendant le diaporama : votre enregistrement, ou l&apos;ordinateur qui la lit</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved; they are used until Vellumora ends.</source>
+        <translation>Vos réglages n'ont pas pu être enregistrés ; ils valent jusqu'à la fermeture de Vellumora.</translation>
+    </message>
+    <message>
+        <source>All Music</source>
+        <translation>Toute la musique</translation>
     </message>
 </context>
 <context>
@@ -1578,14 +1600,14 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     <name>vellumora::Show</name>
     <message>
         <source>You Are Not Selected Any Affirmation</source>
-        <translation>Vous n'avez choisi aucune affirmation.</translation>
+        <translation>Vous n&apos;avez choisi aucune affirmation.</translation>
     </message>
 </context>
 <context>
     <name>vellumora::ShowLauncher</name>
     <message>
-        <source>The show's place could not be saved; it stays there until Vellumora ends.</source>
-        <translation>La position du diaporama n'a pas pu être enregistrée ; il y reste jusqu'à la fermeture de Vellumora.</translation>
+        <source>The show&apos;s place could not be saved; it stays there until Vellumora ends.</source>
+        <translation>La position du diaporama n&apos;a pas pu être enregistrée&#xa0;; il y reste jusqu&apos;à la fermeture de Vellumora.</translation>
     </message>
     <message>
         <source>Please Select Music File To Play</source>
@@ -1596,16 +1618,16 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
         <translation>Le fichier de musique est introuvable. Veuillez choisir un fichier.</translation>
     </message>
     <message>
-        <source>The folder "%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
-        <translation>Le dossier « %1 » ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez-en un autre.</translation>
+        <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» ne contient aucun fichier MP3, WAV, OGG, FLAC ou WMA. Choisissez-en un autre.</translation>
     </message>
     <message>
         <source>None of the pictures in the library can be read, so the show has ended.</source>
-        <translation>Aucune image de la bibliothèque n'a pu être lue : le diaporama est terminé.</translation>
+        <translation>Aucune image de la bibliothèque n&apos;a pu être lue&#xa0;: le diaporama est terminé.</translation>
     </message>
     <message>
         <source>The display settings could not be saved; the show starts with them all the same.</source>
-        <translation>Les réglages d'affichage n'ont pas pu être enregistrés ; le diaporama démarre quand même avec eux.</translation>
+        <translation>Les réglages d&apos;affichage n&apos;ont pas pu être enregistrés&#xa0;; le diaporama démarre quand même avec eux.</translation>
     </message>
     <message>
         <source>Please Select Atleast One Image To Display Your Picture</source>
@@ -1613,7 +1635,7 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>The font could not be saved; it is used until Vellumora ends.</source>
-        <translation>La police n'a pas pu être enregistrée ; elle reste utilisée jusqu'à la fermeture de Vellumora.</translation>
+        <translation>La police n&apos;a pas pu être enregistrée&#xa0;; elle reste utilisée jusqu&apos;à la fermeture de Vellumora.</translation>
     </message>
 </context>
 <context>
@@ -1646,7 +1668,7 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>The file could not be brought back from %1.</source>
-        <translation>Le fichier n'a pas pu être récupéré dans %1.</translation>
+        <translation>Le fichier n&apos;a pas pu être récupéré dans %1.</translation>
     </message>
 </context>
 <context>
@@ -1704,8 +1726,8 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
         <translation>la voix habituelle de votre langue</translation>
     </message>
     <message>
-        <source>Affirmations you have not recorded are read by the computer's voice</source>
-        <translation>Les affirmations que vous n'avez pas enregistrées sont lues par la voix de l'ordinateur</translation>
+        <source>Affirmations you have not recorded are read by the computer&apos;s voice</source>
+        <translation>Les affirmations que vous n&apos;avez pas enregistrées sont lues par la voix de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>I am calm, and I keep my goals in view.</source>
@@ -1713,7 +1735,7 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>The voice options could not be saved.</source>
-        <translation>Les options de voix n'ont pas pu être enregistrées.</translation>
+        <translation>Les options de voix n&apos;ont pas pu être enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -1722,16 +1744,16 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
         <source>The user guide could not be opened: no program to show it was found.
 You can open it in a web browser by hand:
 %1</source>
-        <translation>Le guide n'a pas pu être ouvert : aucun programme pour l'afficher n'a été trouvé.
-Vous pouvez l'ouvrir vous-même dans un navigateur web :
+        <translation>Le guide n&apos;a pas pu être ouvert&#xa0;: aucun programme pour l&apos;afficher n&apos;a été trouvé.
+Vous pouvez l&apos;ouvrir vous-même dans un navigateur web&#xa0;:
 %1</translation>
     </message>
     <message>
         <source>The page could not be opened: no web browser was found.
 You can open it by hand:
 %1</source>
-        <translation>La page n'a pas pu être ouverte : aucun navigateur web n'a été trouvé.
-Vous pouvez l'ouvrir vous-même :
+        <translation>La page n&apos;a pas pu être ouverte&#xa0;: aucun navigateur web n&apos;a été trouvé.
+Vous pouvez l&apos;ouvrir vous-même&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -1739,13 +1761,13 @@ Vous pouvez l'ouvrir vous-même :
     <name>vellumora::show</name>
     <message>
         <source>Playing %1</source>
-        <translation>Lecture : %1</translation>
+        <translation>Lecture&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Playing %1<byte value="xd" />
+        <source>Playing %1<byte value="xd"/>
 Remaining Time:-%2 Seconds Of %3 Seconds</source>
-        <extracomment>%1 is the music's name, %2 the seconds played, %3 its length in seconds.</extracomment>
-        <translation>Lecture : %1<byte value="xd" />
+        <extracomment>%1 is the music&apos;s name, %2 the seconds played, %3 its length in seconds.</extracomment>
+        <translation>Lecture&#xa0;: %1<byte value="xd"/>
 %2 s sur %3 s</translation>
     </message>
 </context>

@@ -1,9 +1,10 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>AffirmationImport</name>
     <message>
-        <source>The file "%1" could not be read.</source>
+        <source>The file &quot;%1&quot; could not be read.</source>
         <translation>Não foi possível ler o arquivo “%1”.</translation>
     </message>
     <message>
@@ -11,19 +12,19 @@
         <translation>Não é um arquivo.</translation>
     </message>
     <message>
-        <source>The file "%1" is too large to be a list of affirmations.</source>
+        <source>The file &quot;%1&quot; is too large to be a list of affirmations.</source>
         <translation>O arquivo “%1” é grande demais para ser uma lista de afirmações.</translation>
     </message>
     <message>
-        <source>The file "%1" is empty: it holds no affirmations.</source>
+        <source>The file &quot;%1&quot; is empty: it holds no affirmations.</source>
         <translation>O arquivo “%1” está vazio: não contém afirmações.</translation>
     </message>
     <message>
-        <source>The file "%1" is not a text file, so nothing was imported. Please choose a plain text file with one affirmation on each line.</source>
+        <source>The file &quot;%1&quot; is not a text file, so nothing was imported. Please choose a plain text file with one affirmation on each line.</source>
         <translation>O arquivo “%1” não é um arquivo de texto, então nada foi importado. Escolha um arquivo de texto simples com uma afirmação por linha.</translation>
     </message>
     <message>
-        <source>They are in the new category "%1".</source>
+        <source>They are in the new category &quot;%1&quot;.</source>
         <translation>Elas estão na nova categoria “%1”.</translation>
     </message>
     <message numerus="yes">
@@ -59,11 +60,11 @@
         <translation>Importadas</translation>
     </message>
     <message>
-        <source>The affirmations could not be written to "%1"; nothing was changed there.</source>
+        <source>The affirmations could not be written to &quot;%1&quot;; nothing was changed there.</source>
         <translation>Não foi possível gravar as afirmações em “%1”; nada foi alterado lá.</translation>
     </message>
     <message numerus="yes">
-        <source>%n affirmation(s) were written to "%1".</source>
+        <source>%n affirmation(s) were written to &quot;%1&quot;.</source>
         <translation>
             <numerusform>%n afirmação foi gravada em “%1”.</numerusform>
             <numerusform>%n afirmações foram gravadas em “%1”.</numerusform>
@@ -105,6 +106,16 @@
         <source>Puts a new picture with an affirmation on the desktop, as set in Settings, and ends. Ends with status 1, and says why, when it cannot.</source>
         <translation>Coloca na área de trabalho uma nova imagem com uma afirmação, conforme as configurações, e termina. Termina com status 1, dizendo o motivo, quando não consegue.</translation>
     </message>
+    <message>
+        <source>%1: unknown option &quot;%2&quot;</source>
+        <translation>%1: opção desconhecida "%2"</translation>
+    </message>
+    <message>
+        <source>Try &quot;%1 --help&quot; for more information.
+</source>
+        <translation>Experimente "%1 --help" para saber mais.
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -123,78 +134,78 @@
 <context>
     <name>RestorePlan</name>
     <message numerus="yes">
-        <source>Add the category "%1" with %n affirmations</source>
+        <source>Add the category &quot;%1&quot; with %n affirmations</source>
         <translation>
-            <numerusform>Adicionar a categoria "%1" com %n afirmação</numerusform>
-            <numerusform>Adicionar a categoria "%1" com %n afirmações</numerusform>
+            <numerusform>Adicionar a categoria &quot;%1&quot; com %n afirmação</numerusform>
+            <numerusform>Adicionar a categoria &quot;%1&quot; com %n afirmações</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Add %n affirmations to "%1"</source>
+        <source>Add %n affirmations to &quot;%1&quot;</source>
         <translation>
-            <numerusform>Adicionar %n afirmação a "%1"</numerusform>
-            <numerusform>Adicionar %n afirmações a "%1"</numerusform>
+            <numerusform>Adicionar %n afirmação a &quot;%1&quot;</numerusform>
+            <numerusform>Adicionar %n afirmações a &quot;%1&quot;</numerusform>
         </translation>
     </message>
     <message>
-        <source>Add the picture "%1"</source>
-        <translation>Adicionar a imagem "%1"</translation>
+        <source>Add the picture &quot;%1&quot;</source>
+        <translation>Adicionar a imagem &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Add the picture "%1" as "%2"</source>
-        <translation>Adicionar a imagem "%1" como "%2"</translation>
+        <source>Add the picture &quot;%1&quot; as &quot;%2&quot;</source>
+        <translation>Adicionar a imagem &quot;%1&quot; como &quot;%2&quot;</translation>
     </message>
     <message>
-        <source>Skip the picture "%1": the library has it already</source>
-        <translation>Pular a imagem "%1": a biblioteca já a tem</translation>
+        <source>Skip the picture &quot;%1&quot;: the library has it already</source>
+        <translation>Pular a imagem &quot;%1&quot;: a biblioteca já a tem</translation>
     </message>
     <message>
-        <source>"%1" points outside the library and is left out.</source>
-        <translation>"%1" aponta para fora da biblioteca e fica de fora.</translation>
+        <source>&quot;%1&quot; points outside the library and is left out.</source>
+        <translation>&quot;%1&quot; aponta para fora da biblioteca e fica de fora.</translation>
     </message>
     <message>
-        <source>"%1" is a link, not a file, and is left out.</source>
-        <translation>"%1" é um link, não um arquivo, e fica de fora.</translation>
+        <source>&quot;%1&quot; is a link, not a file, and is left out.</source>
+        <translation>&quot;%1&quot; é um link, não um arquivo, e fica de fora.</translation>
     </message>
     <message>
-        <source>"%1" is larger than the backup says and is left out.</source>
-        <translation>"%1" é maior do que o backup informa e fica de fora.</translation>
+        <source>&quot;%1&quot; is larger than the backup says and is left out.</source>
+        <translation>&quot;%1&quot; é maior do que o backup informa e fica de fora.</translation>
     </message>
     <message>
-        <source>"%1" is damaged and is left out.</source>
-        <translation>"%1" está danificado e fica de fora.</translation>
+        <source>&quot;%1&quot; is damaged and is left out.</source>
+        <translation>&quot;%1&quot; está danificado e fica de fora.</translation>
     </message>
     <message>
         <source>A file whose name cannot be read is left out.</source>
         <translation>Um arquivo cujo nome não pode ser lido fica de fora.</translation>
     </message>
     <message>
-        <source>"%1" is no part of a library and is left out.</source>
-        <translation>"%1" não faz parte de uma biblioteca e fica de fora.</translation>
+        <source>&quot;%1&quot; is no part of a library and is left out.</source>
+        <translation>&quot;%1&quot; não faz parte de uma biblioteca e fica de fora.</translation>
     </message>
     <message>
-        <source>"%1" has a name the library cannot keep and is left out.</source>
-        <translation>"%1" tem um nome que a biblioteca não pode guardar e fica de fora.</translation>
+        <source>&quot;%1&quot; has a name the library cannot keep and is left out.</source>
+        <translation>&quot;%1&quot; tem um nome que a biblioteca não pode guardar e fica de fora.</translation>
     </message>
     <message>
-        <source>The backup "%1" could not be opened, so nothing was brought back.</source>
-        <translation>Não foi possível abrir o backup "%1", então nada foi restaurado.</translation>
+        <source>The backup &quot;%1&quot; could not be opened, so nothing was brought back.</source>
+        <translation>Não foi possível abrir o backup &quot;%1&quot;, então nada foi restaurado.</translation>
     </message>
     <message>
-        <source>The backup "%1" is damaged, so nothing was brought back.</source>
-        <translation>O backup "%1" está danificado, então nada foi restaurado.</translation>
+        <source>The backup &quot;%1&quot; is damaged, so nothing was brought back.</source>
+        <translation>O backup &quot;%1&quot; está danificado, então nada foi restaurado.</translation>
     </message>
     <message>
-        <source>The backup "%1" holds more than %L2 files, more than any library, so nothing was brought back.</source>
-        <translation>O backup "%1" contém mais de %L2 arquivos, mais do que qualquer biblioteca, então nada foi restaurado.</translation>
+        <source>The backup &quot;%1&quot; holds more than %L2 files, more than any library, so nothing was brought back.</source>
+        <translation>O backup &quot;%1&quot; contém mais de %L2 arquivos, mais do que qualquer biblioteca, então nada foi restaurado.</translation>
     </message>
     <message>
-        <source>The backup needs more room than the library's disk has free, so nothing was brought back.</source>
+        <source>The backup needs more room than the library&apos;s disk has free, so nothing was brought back.</source>
         <translation>O backup precisa de mais espaço do que o disco da biblioteca tem livre, então nada foi restaurado.</translation>
     </message>
     <message>
-        <source>"%1" holds no Vellumora library, so nothing was brought back.</source>
-        <translation>"%1" não contém nenhuma biblioteca do Vellumora, então nada foi restaurado.</translation>
+        <source>&quot;%1&quot; holds no Vellumora library, so nothing was brought back.</source>
+        <translation>&quot;%1&quot; não contém nenhuma biblioteca do Vellumora, então nada foi restaurado.</translation>
     </message>
     <message>
         <source>A list of the library could not be read, so nothing was brought back.</source>
@@ -243,7 +254,7 @@
         <translation>Adicionar as afirmações de um arquivo de texto, uma por linha.</translation>
     </message>
     <message>
-        <source>Write the chosen category's affirmations to a text file.</source>
+        <source>Write the chosen category&apos;s affirmations to a text file.</source>
         <translation>Gravar as afirmações da categoria escolhida em um arquivo de texto.</translation>
     </message>
     <message>
@@ -259,7 +270,7 @@
         <translation>Todos os arquivos</translation>
     </message>
     <message>
-        <source>Add the affirmations of "%1" to the category "%2"? No puts them into a new category named after the file.</source>
+        <source>Add the affirmations of &quot;%1&quot; to the category &quot;%2&quot;? No puts them into a new category named after the file.</source>
         <translation>Adicionar as afirmações de “%1” à categoria “%2”? Não as coloca em uma nova categoria com o nome do arquivo.</translation>
     </message>
     <message>
@@ -286,7 +297,7 @@
         <translation>Afirmações</translation>
     </message>
     <message>
-        <source>The affirmations of "%1" could not be read.</source>
+        <source>The affirmations of &quot;%1&quot; could not be read.</source>
         <translation>Não foi possível ler as afirmações de “%1”.</translation>
     </message>
     <message>
@@ -294,7 +305,7 @@
         <translation>Primeiro crie ou escolha uma categoria.</translation>
     </message>
     <message>
-        <source>The affirmations of "%1" could not be read, so they are not changed.</source>
+        <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
         <translation>Não foi possível ler as afirmações de “%1”, então elas não foram alteradas.</translation>
     </message>
     <message>
@@ -334,8 +345,8 @@
         <translation>Não foi possível mover a gravação para a lixeira, então ela fica.</translation>
     </message>
     <message>
-        <source>The affirmations of "%1" were changed by another program but cannot be read, so they are shown as they were.</source>
-        <translation>As afirmações de "%1" foram alteradas por outro programa, mas não podem ser lidas, então são mostradas como estavam.</translation>
+        <source>The affirmations of &quot;%1&quot; were changed by another program but cannot be read, so they are shown as they were.</source>
+        <translation>As afirmações de &quot;%1&quot; foram alteradas por outro programa, mas não podem ser lidas, então são mostradas como estavam.</translation>
     </message>
     <message>
         <source>This category can hold only %1 affirmations.</source>
@@ -401,7 +412,7 @@
         <translation>&amp;Ouvir</translation>
     </message>
     <message>
-        <source>Hear the chosen affirmation's recording.</source>
+        <source>Hear the chosen affirmation&apos;s recording.</source>
         <translation>Ouvir a gravação da afirmação escolhida.</translation>
     </message>
     <message>
@@ -478,7 +489,7 @@
         <translation>O nome de uma categoria só pode ter letras e espaços, com pelo menos uma letra.</translation>
     </message>
     <message>
-        <source>The category "%1" could not be created.</source>
+        <source>The category &quot;%1&quot; could not be created.</source>
         <translation>Não foi possível criar a categoria “%1”.</translation>
     </message>
     <message>
@@ -490,11 +501,11 @@
         <translation>Não há nada para excluir.</translation>
     </message>
     <message>
-        <source>The file of the category "%1" could not be moved to the Trash, so it stays in the library folder.</source>
+        <source>The file of the category &quot;%1&quot; could not be moved to the Trash, so it stays in the library folder.</source>
         <translation>Não foi possível mover o arquivo da categoria “%1” para a lixeira, então ele continua na pasta da biblioteca.</translation>
     </message>
     <message>
-        <source>The category "%1" cannot be brought back under another name.</source>
+        <source>The category &quot;%1&quot; cannot be brought back under another name.</source>
         <translation>A categoria “%1” não pode ser recuperada com outro nome.</translation>
     </message>
     <message>
@@ -502,8 +513,8 @@
         <translation>Este nome de categoria é longo demais para um nome de arquivo. Escolha um mais curto.</translation>
     </message>
     <message>
-        <source>The recordings of the category "%1" could not be moved to the Trash, so they stay in the library folder.</source>
-        <translation>Não foi possível mover as gravações da categoria "%1" para a lixeira, então elas ficam na pasta da biblioteca.</translation>
+        <source>The recordings of the category &quot;%1&quot; could not be moved to the Trash, so they stay in the library folder.</source>
+        <translation>Não foi possível mover as gravações da categoria &quot;%1&quot; para a lixeira, então elas ficam na pasta da biblioteca.</translation>
     </message>
     <message>
         <source>The category list was changed by another program but cannot be read, so it is shown as it was.</source>
@@ -540,19 +551,19 @@
 <context>
     <name>vellumora::DeleteHistory</name>
     <message>
-        <source>the category "%1"</source>
+        <source>the category &quot;%1&quot;</source>
         <translation>a categoria “%1”</translation>
     </message>
     <message>
-        <source>the affirmation "%1"</source>
+        <source>the affirmation &quot;%1&quot;</source>
         <translation>a afirmação “%1”</translation>
     </message>
     <message>
-        <source>the picture "%1"</source>
+        <source>the picture &quot;%1&quot;</source>
         <translation>a imagem “%1”</translation>
     </message>
     <message>
-        <source>The category "%1" is no longer in the list, so its affirmation cannot be brought back.</source>
+        <source>The category &quot;%1&quot; is no longer in the list, so its affirmation cannot be brought back.</source>
         <translation>A categoria “%1” não está mais na lista, então a afirmação dela não pode ser recuperada.</translation>
     </message>
     <message>
@@ -560,8 +571,8 @@
         <translation>O Vellumora não pode recuperar %1: o arquivo não está mais na lixeira.</translation>
     </message>
     <message>
-        <source>the recording of "%1"</source>
-        <translation>a gravação de "%1"</translation>
+        <source>the recording of &quot;%1&quot;</source>
+        <translation>a gravação de &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -571,7 +582,7 @@
         <translation>A imagem da área de trabalho não pode ser salva em %1: não é possível gravar na pasta.</translation>
     </message>
     <message>
-        <source>No desktop service answered: Vellumora cannot set this desktop's picture.</source>
+        <source>No desktop service answered: Vellumora cannot set this desktop&apos;s picture.</source>
         <translation>Nenhum serviço da área de trabalho respondeu: o Vellumora não consegue definir a imagem desta área de trabalho.</translation>
     </message>
     <message>
@@ -700,25 +711,28 @@
         <translation>&lt;&lt; A&amp;dicionar imagem</translation>
     </message>
     <message>
-        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif|All Pictures|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</source>
-        <extracomment>The names of the file types before each |; the patterns after it stay as they are.</extracomment>
-        <translation>Arquivo BMP (*.bmp*)|*.bmp|Arquivo JPG (*.jpg)|*.jpg|Arquivos JPEG (*.jpeg)|*.jpeg|Arquivo PNG (*.png)|*.png|Arquivo WebP (*.webp)|*.webp|Arquivo TIFF (*.tif, *.tiff)|*.tif;*.tiff|Arquivo GIF (*.gif)|*.gif|Todas as imagens|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif</translation>
-    </message>
-    <message>
         <source>These pictures could not be added:</source>
         <translation>Não foi possível adicionar estas imagens:</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>One line of a list: a picture's file name, then why it was not added.</extracomment>
+        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>All Pictures</source>
+        <translation>Todas as imagens</translation>
+    </message>
+    <message>
+        <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif</source>
+        <translation>Arquivo BMP (*.bmp*)|*.bmp|Arquivo JPG (*.jpg)|*.jpg|Arquivos JPEG (*.jpeg)|*.jpeg|Arquivo PNG (*.png)|*.png|Arquivo WebP (*.webp)|*.webp|Arquivo TIFF (*.tif, *.tiff)|*.tif;*.tiff|Arquivo GIF (*.gif)|*.gif</translation>
     </message>
 </context>
 <context>
     <name>vellumora::Library</name>
     <message>
-        <source>A sync tool kept a second version of a library file: "%1". Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
-        <translation>Uma ferramenta de sincronização guardou uma segunda versão de um arquivo da biblioteca: "%1". O Vellumora não a lê: copie o que quiser manter para o arquivo ao qual ela pertence e depois apague-a.</translation>
+        <source>A sync tool kept a second version of a library file: &quot;%1&quot;. Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
+        <translation>Uma ferramenta de sincronização guardou uma segunda versão de um arquivo da biblioteca: &quot;%1&quot;. O Vellumora não a lê: copie o que quiser manter para o arquivo ao qual ela pertence e depois apague-a.</translation>
     </message>
 </context>
 <context>
@@ -728,7 +742,7 @@
         <translation>Não foi possível criar a pasta.</translation>
     </message>
     <message>
-        <source>Vellumora cannot keep your library in "%1", so it cannot start.</source>
+        <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
         <translation>O Vellumora não pode guardar sua biblioteca em “%1”, então não pode iniciar.</translation>
     </message>
     <message>
@@ -763,7 +777,7 @@
 <context>
     <name>vellumora::LoginStart</name>
     <message>
-        <source>The folder "%1" could not be made.</source>
+        <source>The folder &quot;%1&quot; could not be made.</source>
         <translation>Não foi possível criar a pasta “%1”.</translation>
     </message>
 </context>
@@ -890,30 +904,30 @@
         <translation>Guardar minha biblioteca em</translation>
     </message>
     <message>
-        <source>The folder "%1" holds a library already. Use that library from now on? Yours stays as it is in "%2".</source>
-        <translation>A pasta "%1" já contém uma biblioteca. Usar essa biblioteca a partir de agora? A sua fica como está em "%2".</translation>
+        <source>The folder &quot;%1&quot; holds a library already. Use that library from now on? Yours stays as it is in &quot;%2&quot;.</source>
+        <translation>A pasta &quot;%1&quot; já contém uma biblioteca. Usar essa biblioteca a partir de agora? A sua fica como está em &quot;%2&quot;.</translation>
     </message>
     <message>
-        <source>Move your library to "%1"?
+        <source>Move your library to &quot;%1&quot;?
 
-Yes: it is copied there, checked, and then taken out of "%2".
-No: it is copied there, and the one in "%2" stays as it is.</source>
-        <translation>Mover sua biblioteca para "%1"?
+Yes: it is copied there, checked, and then taken out of &quot;%2&quot;.
+No: it is copied there, and the one in &quot;%2&quot; stays as it is.</source>
+        <translation>Mover sua biblioteca para &quot;%1&quot;?
 
-Sim: ela é copiada para lá, verificada e depois retirada de "%2".
-Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
+Sim: ela é copiada para lá, verificada e depois retirada de &quot;%2&quot;.
+Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translation>
     </message>
     <message>
-        <source>Your library could not be copied to "%1", so it stays where it is.</source>
-        <translation>Não foi possível copiar sua biblioteca para "%1", então ela fica onde está.</translation>
+        <source>Your library could not be copied to &quot;%1&quot;, so it stays where it is.</source>
+        <translation>Não foi possível copiar sua biblioteca para &quot;%1&quot;, então ela fica onde está.</translation>
     </message>
     <message>
-        <source>Vellumora could not note where your library is, so it stays in "%1".</source>
-        <translation>O Vellumora não conseguiu anotar onde está sua biblioteca, então ela fica em "%1".</translation>
+        <source>Vellumora could not note where your library is, so it stays in &quot;%1&quot;.</source>
+        <translation>O Vellumora não conseguiu anotar onde está sua biblioteca, então ela fica em &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Your library is now in "%1", but some of it could not be taken out of "%2".</source>
-        <translation>Sua biblioteca agora está em "%1", mas parte dela não pôde ser retirada de "%2".</translation>
+        <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
+        <translation>Sua biblioteca agora está em &quot;%1&quot;, mas parte dela não pôde ser retirada de &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>
@@ -939,15 +953,15 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>Esta imagem já está na biblioteca. Escolha outra.</translation>
     </message>
     <message>
-        <source>A picture named "%1" cannot be kept in the library. Please rename the file and add it again.</source>
+        <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
         <translation>Uma imagem chamada “%1” não pode ficar na biblioteca. Renomeie o arquivo e adicione-o de novo.</translation>
     </message>
     <message>
-        <source>"%1" is not a picture Vellumora can read, so it was not added.</source>
+        <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
         <translation>“%1” não é uma imagem que o Vellumora consiga ler, então não foi adicionada.</translation>
     </message>
     <message>
-        <source>"%1" is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
+        <source>&quot;%1&quot; is too large for Vellumora to show (%2 x %3 pixels), so it was not added.</source>
         <translation>“%1” é grande demais para o Vellumora (%2 x %3 pixels), então não foi adicionada.</translation>
     </message>
     <message>
@@ -955,11 +969,11 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>Não foi possível copiar a imagem para a biblioteca.</translation>
     </message>
     <message>
-        <source>The picture "%1" could not be moved to the Trash, so its file stays in the library folder.</source>
+        <source>The picture &quot;%1&quot; could not be moved to the Trash, so its file stays in the library folder.</source>
         <translation>Não foi possível mover a imagem “%1” para a lixeira, então o arquivo continua na pasta da biblioteca.</translation>
     </message>
     <message>
-        <source>The picture "%1" cannot be brought back under another name.</source>
+        <source>The picture &quot;%1&quot; cannot be brought back under another name.</source>
         <translation>A imagem “%1” não pode ser recuperada com outro nome.</translation>
     </message>
     <message>
@@ -974,11 +988,11 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>Não é um arquivo de música.</translation>
     </message>
     <message>
-        <source>None of the music in "%1" can be played, so the show goes on without music.</source>
+        <source>None of the music in &quot;%1&quot; can be played, so the show goes on without music.</source>
         <translation>Nenhuma música de “%1” pode ser tocada, então a apresentação continua sem música.</translation>
     </message>
     <message>
-        <source>The music file "%1" cannot be played, so the show goes on without music.</source>
+        <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
         <translation>O arquivo de música “%1” não pode ser tocado, então a apresentação continua sem música.</translation>
     </message>
 </context>
@@ -1041,8 +1055,8 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>A imagem da área de trabalho foi definida.</translation>
     </message>
     <message>
-        <source>Your library is kept in "%1", which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in "%2" until it is back.</source>
-        <translation>Sua biblioteca é guardada em "%1", que não pode ser encontrada agora: talvez sua unidade ou sua pasta sincronizada ainda não esteja lá. O Vellumora usa a biblioteca em "%2" até que ela volte.</translation>
+        <source>Your library is kept in &quot;%1&quot;, which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in &quot;%2&quot; until it is back.</source>
+        <translation>Sua biblioteca é guardada em &quot;%1&quot;, que não pode ser encontrada agora: talvez sua unidade ou sua pasta sincronizada ainda não esteja lá. O Vellumora usa a biblioteca em &quot;%2&quot; até que ela volte.</translation>
     </message>
 </context>
 <context>
@@ -1098,7 +1112,7 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
     <name>vellumora::RecordingSession</name>
     <message>
         <source>No microphone was found. Connect one and try again, or use Import Recording... to take a file you recorded.</source>
-        <translation>Nenhum microfone foi encontrado. Conecte um e tente de novo, ou use "Importar gravação..." para usar um arquivo que você gravou.</translation>
+        <translation>Nenhum microfone foi encontrado. Conecte um e tente de novo, ou use &quot;Importar gravação...&quot; para usar um arquivo que você gravou.</translation>
     </message>
     <message>
         <source>The recording cannot be written.</source>
@@ -1116,7 +1130,7 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
 <context>
     <name>vellumora::Recordings</name>
     <message>
-        <source>The category's name cannot name a folder.</source>
+        <source>The category&apos;s name cannot name a folder.</source>
         <translation>O nome da categoria não pode nomear uma pasta.</translation>
     </message>
     <message>
@@ -1136,8 +1150,8 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>O Vellumora aceita gravações em arquivos MP3, WAV, OGG e FLAC.</translation>
     </message>
     <message>
-        <source>The file "%1" could not be copied.</source>
-        <translation>Não foi possível copiar o arquivo "%1".</translation>
+        <source>The file &quot;%1&quot; could not be copied.</source>
+        <translation>Não foi possível copiar o arquivo &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The recording cannot be brought back under this name.</source>
@@ -1148,7 +1162,7 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>Não foi possível trazer a gravação de volta.</translation>
     </message>
     <message>
-        <source>The recording stays with the affirmation's old text.</source>
+        <source>The recording stays with the affirmation&apos;s old text.</source>
         <translation>A gravação fica com o texto antigo da afirmação.</translation>
     </message>
 </context>
@@ -1210,15 +1224,15 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>&amp;até</translation>
     </message>
     <message>
-        <source>"%1" cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
-        <translation>"%1" não pode ser lido como horários. Escreva até %2 horários no formato de 24 horas, separados por vírgulas, como 08:30, 12:00.</translation>
+        <source>&quot;%1&quot; cannot be read as times of day. Please write up to %2 times on the 24-hour clock, separated by commas, such as 08:30, 12:00.</source>
+        <translation>&quot;%1&quot; não pode ser lido como horários. Escreva até %2 horários no formato de 24 horas, separados por vírgulas, como 08:30, 12:00.</translation>
     </message>
     <message>
         <source>Please write at least one time of day, such as 08:30.</source>
         <translation>Escreva pelo menos um horário, como 08:30.</translation>
     </message>
     <message>
-        <source>The reminders' hours end before they begin. Please choose a later end.</source>
+        <source>The reminders&apos; hours end before they begin. Please choose a later end.</source>
         <translation>O horário dos lembretes termina antes de começar. Escolha um fim mais tarde.</translation>
     </message>
     <message>
@@ -1238,7 +1252,7 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>Dizer em voz alta</translation>
     </message>
     <message>
-        <source>Each reminder plays the affirmation's recording, or reads it aloud when the voice options say so</source>
+        <source>Each reminder plays the affirmation&apos;s recording, or reads it aloud when the voice options say so</source>
         <translation>Cada lembrete toca a gravação da afirmação, ou a lê em voz alta quando as opções de voz pedem</translation>
     </message>
 </context>
@@ -1280,8 +1294,8 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>Backups do Vellumora</translation>
     </message>
     <message>
-        <source>The library was backed up in "%1".</source>
-        <translation>A biblioteca foi salva em "%1".</translation>
+        <source>The library was backed up in &quot;%1&quot;.</source>
+        <translation>A biblioteca foi salva em &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Vellumora Backups (*.zip)</source>
@@ -1327,7 +1341,7 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>Repetir</translation>
     </message>
     <message>
-        <source>When the music ends it starts again; a folder's music plays round and round</source>
+        <source>When the music ends it starts again; a folder&apos;s music plays round and round</source>
         <translation>Quando a música termina, ela recomeça; a música de uma pasta toca sem parar</translation>
     </message>
     <message>
@@ -1463,11 +1477,11 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>Não foi possível impedir a apresentação de iniciar quando você entra no sistema.</translation>
     </message>
     <message>
-        <source>"%1" is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
+        <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
         <translation>“%1” não é um arquivo de música que o Vellumora consiga tocar. Escolha um arquivo MP3, WAV ou WMA.</translation>
     </message>
     <message>
-        <source>"%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
+        <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
         <translation>“%1” não tem nenhum arquivo MP3, WAV, OGG, FLAC ou WMA. Escolha outra pasta.</translation>
     </message>
     <message>
@@ -1503,7 +1517,7 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>&amp;Lembretes…</translation>
     </message>
     <message>
-        <source>Your affirmations in the desktop's notifications through the day</source>
+        <source>Your affirmations in the desktop&apos;s notifications through the day</source>
         <translation>Suas afirmações nas notificações da área de trabalho ao longo do dia</translation>
     </message>
     <message>
@@ -1521,6 +1535,14 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
     <message>
         <source>Hear each affirmation in the show: your recording, or the computer reading it</source>
         <translation>Ouvir cada afirmação na apresentação: sua gravação, ou o computador lendo</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved; they are used until Vellumora ends.</source>
+        <translation>Não foi possível salvar as configurações; elas valem até o Vellumora ser encerrado.</translation>
+    </message>
+    <message>
+        <source>All Music</source>
+        <translation>Todas as músicas</translation>
     </message>
 </context>
 <context>
@@ -1584,7 +1606,7 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
 <context>
     <name>vellumora::ShowLauncher</name>
     <message>
-        <source>The show's place could not be saved; it stays there until Vellumora ends.</source>
+        <source>The show&apos;s place could not be saved; it stays there until Vellumora ends.</source>
         <translation>Não foi possível salvar a posição da apresentação; ela fica ali até o Vellumora fechar.</translation>
     </message>
     <message>
@@ -1596,7 +1618,7 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>O arquivo de música não existe. Escolha um arquivo.</translation>
     </message>
     <message>
-        <source>The folder "%1" holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
+        <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
         <translation>A pasta “%1” não tem nenhum arquivo MP3, WAV, OGG, FLAC ou WMA. Escolha outra.</translation>
     </message>
     <message>
@@ -1704,7 +1726,7 @@ Não: ela é copiada para lá, e a de "%2" fica como está.</translation>
         <translation>a voz habitual do seu idioma</translation>
     </message>
     <message>
-        <source>Affirmations you have not recorded are read by the computer's voice</source>
+        <source>Affirmations you have not recorded are read by the computer&apos;s voice</source>
         <translation>As afirmações que você não gravou são lidas pela voz do computador</translation>
     </message>
     <message>
@@ -1742,10 +1764,10 @@ Você pode abri-la você mesmo:
         <translation>Tocando %1</translation>
     </message>
     <message>
-        <source>Playing %1<byte value="xd" />
+        <source>Playing %1<byte value="xd"/>
 Remaining Time:-%2 Seconds Of %3 Seconds</source>
-        <extracomment>%1 is the music's name, %2 the seconds played, %3 its length in seconds.</extracomment>
-        <translation>Tocando %1<byte value="xd" />
+        <extracomment>%1 is the music&apos;s name, %2 the seconds played, %3 its length in seconds.</extracomment>
+        <translation>Tocando %1<byte value="xd"/>
 %2 de %3 segundos</translation>
     </message>
 </context>

@@ -1,5 +1,6 @@
 #include "images/ImageLibraryPanel.h"
 
+#include "images/PictureDecoder.h"
 #include "images/PictureLibrary.h"
 #include "images/ThumbnailStrip.h"
 #include "platform/Platform.h"
@@ -153,12 +154,15 @@ void ImageLibraryPanel::addPicture()
     if (!m_pictures.changeable().report(m_platform)) {
         return;
     }
+    // Every kind the program reads first, then each common kind of its own.
     const QString chosen = m_pictureDialog.chooseFile(QStringLiteral("Vellumora"),
-        //: The names of the file types before each |; the patterns after it stay as they are.
-        tr("BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|"
-           "PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|"
-           "GIF File (*.gif)|*.gif|All Pictures|*.bmp;*.jpg;*.jpeg;*.png;*.webp;*.tif;*.tiff;*.gif"),
-        2);
+        tr("All Pictures") + QLatin1Char('|') + PictureDecoder::readablePatterns().join(QLatin1Char(';'))
+            + QLatin1Char('|')
+            //: The names of the file types before each |; the patterns after it stay as they are.
+            + tr("BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|"
+                 "PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|"
+                 "GIF File (*.gif)|*.gif"),
+        1);
     if (!chosen.isEmpty()) {
         m_pictures.add(chosen).report(m_platform);
     }

@@ -221,6 +221,16 @@ PictureDecoder::Verdict PictureDecoder::inspect(const NativePath& path, QSize* s
     return affordable(original, source.jpegCost()) ? Verdict::Decodable : Verdict::TooLarge;
 }
 
+QStringList PictureDecoder::readablePatterns()
+{
+    QStringList patterns;
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        patterns.append(QStringLiteral("*.") + QString::fromLatin1(format).toLower());
+    }
+    patterns.removeDuplicates();
+    return patterns;
+}
+
 QImage PictureDecoder::decode(const NativePath& path, const QSize& size, Fit fit)
 {
     PictureSource source;

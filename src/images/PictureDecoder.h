@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace vellumora {
@@ -46,6 +47,8 @@ public:
     };
     // What decode would make of the picture, from its header alone. *size is set when known.
     static Verdict inspect(const NativePath& path, QSize* size = nullptr);
+    // "*.png" and the like, one for each kind of picture file the image plugins read.
+    static QStringList readablePatterns();
 
     // What the header of a JPEG says about the cost of decoding it. The scans of a picture
     // decoded without the whole buffer are counted up to the first.

@@ -12,6 +12,19 @@ namespace vellumora {
 
 namespace {
 
+// A path as a desktop entry's string value.
+QString stringValue(const QString& path)
+{
+    QString value = path;
+    value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    value.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    value.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+    if (value.startsWith(QLatin1Char(' '))) {
+        value.replace(0, 1, QStringLiteral("\\s"));
+    }
+    return value;
+}
+
 // A path as one argument of an Exec line: quoted where it holds a reserved character, then
 // written with the escapes of a desktop entry's string values.
 QString execArgument(const QString& path)
@@ -29,14 +42,18 @@ QString execArgument(const QString& path)
         }
         argument = QLatin1Char('"') + argument + QLatin1Char('"');
     }
-    argument.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    argument.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-    argument.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
-    argument.replace(QLatin1Char('%'), QStringLiteral("%%"));
-    return argument;
+    return stringValue(argument).replace(QLatin1Char('%'), QStringLiteral("%%"));
 }
 
 } // namespace
+
+QString LoginStart::publicCommand(const QString& executable)
+{
+    const QFileInfo program(executable);
+    const QString link = QDir::cleanPath(program.absolutePath() + QStringLiteral("/../../bin/vellumora"));
+    const QString target = program.canonicalFilePath();
+    return !target.isEmpty() && QFileInfo(link).canonicalFilePath() == target ? link : executable;
+}
 
 LoginStart::LoginStart(QString autostartFolder, QString executable)
     : m_folder(std::move(autostartFolder))
@@ -75,13 +92,15 @@ QByteArray LoginStart::entry(const QString& executable, Kind kind)
                           "Name=Vellumora\n"
                           "Comment=%2\n"
                           "Exec=%1 %3\n"
+                          "TryExec=%4\n"
                           "Icon=" VELLUMORA_APP_ID "\n"
                           "Terminal=false\n"
                           "X-GNOME-Autostart-enabled=true\n")
         .arg(execArgument(executable),
             kind == Kind::Show ? QStringLiteral("Shows your pictures and affirmations when you log in")
                                : QStringLiteral("Reminds you of your affirmations through the day"),
-            kind == Kind::Show ? QStringLiteral("--show") : QStringLiteral("--background"))
+            kind == Kind::Show ? QStringLiteral("--show") : QStringLiteral("--background"),
+            stringValue(executable))
         .toUtf8();
 }
 
@@ -92,7 +111,8 @@ QString LoginStart::switchOn(Kind kind) const
             .arg(QDir::toNativeSeparators(m_folder));
     }
     QSaveFile file(entryPath());
-    if (!file.open(QIODevice::WriteOnly) || file.write(entry(m_executable, kind)) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(entry(publicCommand(m_executable), kind)) < 0
+        || !file.commit()) {
         return file.errorString();
     }
     return {};

@@ -23,8 +23,13 @@ public:
     QString switchOn(Kind kind = Kind::Show) const;
     QString switchOff() const;
 
-    // The entry's text: its Exec line starts the program with --show, or --background.
+    // The entry's text: its Exec line starts the program with --show, or --background, and its
+    // TryExec names the same program, so the entry does nothing once the program is gone.
     static QByteArray entry(const QString& executable, Kind kind = Kind::Show);
+    // The command the entry starts for this executable: the installed link on the PATH
+    // (prefix/bin/vellumora) when the executable is prefix/lib/vellumora/Vellumora and the link
+    // leads to it, so the entry outlives an upgrade; else the executable itself.
+    static QString publicCommand(const QString& executable);
 
 private:
     QString m_folder;

@@ -75,11 +75,24 @@ void SettingsPanel::connectSignals()
         QGuiApplication::restoreOverrideCursor();
         dialog.exec();
     });
-    connect(m_playMusicBox, &QCheckBox::clicked, &m_options, &ShowOptions::setPlayMusic);
+    connect(m_playMusicBox, &QCheckBox::clicked, this, [this](bool on) {
+        m_options.setPlayMusic(on);
+        tellWhetherKept(m_options.keepMusicChoice());
+    });
     connect(m_musicPathField, &QLineEdit::textChanged, &m_options, &ShowOptions::setMusicPath);
+    // A path typed is kept once it names something; Start tells about one that does not.
+    connect(m_musicPathField, &QLineEdit::editingFinished, this, [this] {
+        const QString path = m_options.musicPath();
+        if (path.isEmpty() || QFileInfo::exists(path)) {
+            tellWhetherKept(m_options.keepMusicChoice());
+        }
+    });
     connect(m_browseButton, &QPushButton::clicked, this, &SettingsPanel::browseForMusic);
     connect(m_folderButton, &QPushButton::clicked, this, &SettingsPanel::browseForMusicFolder);
-    connect(m_repeatBox, &QCheckBox::clicked, &m_options, &ShowOptions::setMusicRepeat);
+    connect(m_repeatBox, &QCheckBox::clicked, this, [this](bool on) {
+        m_options.setMusicRepeat(on);
+        tellWhetherKept(m_options.keepMusicChoice());
+    });
     connect(m_onTopBox, &QCheckBox::toggled, this, &SettingsPanel::takeDisplayOptions);
     for (QComboBox* list : { m_pictureSecondsList, m_glideStepList, m_pictureFitList, m_showSizeList }) {
         connect(list, &QComboBox::currentIndexChanged, this, &SettingsPanel::takeDisplayOptions);
@@ -329,14 +342,31 @@ void SettingsPanel::takeDisplayOptions()
     options.pictureFit = PictureFit(std::max(0, m_pictureFitList->currentIndex()));
     options.showSize = ShowSize(std::max(0, m_showSizeList->currentIndex()));
     options.onTop = m_onTopBox->isChecked();
+    if (options == m_options.display()) {
+        return;
+    }
     m_options.setDisplay(options);
+    tellWhetherKept(m_options.saveDisplayOptions());
+}
+
+void SettingsPanel::tellWhetherKept(bool kept)
+{
+    if (kept || m_toldNotKept) {
+        m_toldNotKept = !kept;
+        return;
+    }
+    m_toldNotKept = true;
+    m_platform.message(tr("Your settings could not be saved; they are used until Vellumora ends."),
+        MessageIcon::Information);
 }
 
 void SettingsPanel::browseForMusic()
 {
+    // Every kind the player takes first, then each kind of its own.
     const QString chosen = m_musicDialog.chooseFile(QStringLiteral("Vellumora"),
-        QStringLiteral("MP3 File (*.mp3*)|*.mp3|WAV File(*.wav)|*.wav|WMA File(*.wma)|*.wma"), 1,
-        m_options.musicPath());
+        tr("All Music") + QStringLiteral("|*.mp3;*.wav;*.ogg;*.flac;*.wma|")
+            + QStringLiteral("MP3 File (*.mp3*)|*.mp3|WAV File(*.wav)|*.wav|WMA File(*.wma)|*.wma"),
+        1, m_options.musicPath());
     if (chosen.isEmpty()) {
         return;
     }
@@ -348,6 +378,7 @@ void SettingsPanel::browseForMusic()
         return;
     }
     m_options.chooseMusicFile(chosen);
+    tellWhetherKept(m_options.keepMusicChoice());
 }
 
 void SettingsPanel::browseForMusicFolder()
@@ -368,6 +399,7 @@ void SettingsPanel::browseForMusicFolder()
         return;
     }
     m_options.chooseMusicFile(chosen);
+    tellWhetherKept(m_options.keepMusicChoice());
 }
 
 } // namespace vellumora

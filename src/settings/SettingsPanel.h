@@ -43,8 +43,11 @@ private:
     void connectSignals();
     // The controls take the options' values; the music box's state shows in its caption too.
     void showOptions();
-    // The options take the controls' values.
+    // The options take the controls' values, and are kept at once.
     void takeDisplayOptions();
+    // A choice the store refused is told once, until one is kept again; the controls keep it
+    // for this run.
+    void tellWhetherKept(bool kept);
 
     Platform& m_platform;
     ShowOptions& m_options;
@@ -72,6 +75,7 @@ private:
     QButtonGroup* m_orderOptions = nullptr;
     QButtonGroup* m_placeOptions = nullptr;
     bool m_showing = false;
+    bool m_toldNotKept = false;
 };
 
 } // namespace vellumora

@@ -69,6 +69,8 @@ void ShowOptions::loadMusicPath()
     const QString repeat = m_platform.setting(kMusicSection, QStringLiteral("MusicRepeat"));
     m_repeatStored = repeat == QLatin1String("0") || repeat == QLatin1String("1");
     setMusicRepeat(m_repeatStored ? repeat == QLatin1String("1") : path.isEmpty());
+    m_storedMusicPath = path;
+    m_storedRepeat = m_musicRepeat;
 }
 
 void ShowOptions::loadDisplayOptions()
@@ -184,7 +186,16 @@ bool ShowOptions::saveMusicPath()
             && ok;
         m_repeatStored = m_repeatStored || ok;
     }
+    if (ok) {
+        m_storedMusicPath = m_musicPath;
+        m_storedRepeat = m_musicRepeat;
+    }
     return ok;
+}
+
+bool ShowOptions::keepMusicChoice()
+{
+    return (m_musicPath == m_storedMusicPath && m_musicRepeat == m_storedRepeat) || saveMusicPath();
 }
 
 MusicSource ShowOptions::musicSource() const

@@ -52,8 +52,9 @@ struct ShowPlace {
 // and the affirmation font. The settings panel edits it and the show reads it. This is the one
 // reader and writer of these keys of the settings file: the display options live in its section
 // "settings", the music path in "Settings", and the two spellings are kept apart. The options
-// are written when a show starts, the font when it is chosen and the show's place when the user
-// lets go of it; the switch is not stored (no path stored is music off).
+// are written when the user chooses them and again when a show starts, the font when it is chosen
+// and the show's place when the user lets go of it; the switch is not stored (no path stored is
+// music off).
 class ShowOptions : public QObject {
     Q_OBJECT
 public:
@@ -70,6 +71,9 @@ public:
     // Each writer returns false when the store refused a value.
     bool saveDisplayOptions();
     bool saveMusicPath();
+    // The music path and repeat, written only where they differ from what the store holds: a
+    // choice kept as it is made, which leaves the file alone when nothing changed.
+    bool keepMusicChoice();
     bool saveAffirmationFont();
     bool saveShowPlace();
 
@@ -119,6 +123,9 @@ private:
     bool m_musicRepeat = true;
     // "MusicRepeat" is written once the store holds it or its absence would read otherwise.
     bool m_repeatStored = false;
+    // The music as the store holds it, read or last written.
+    QString m_storedMusicPath;
+    bool m_storedRepeat = true;
     std::optional<FontChoice> m_affirmationFont;
     ShowPlace m_showPlace;
     // The keys added beside the six are written once stored, or when they differ from their

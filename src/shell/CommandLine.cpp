@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace vellumora::CommandLine {
@@ -38,9 +39,46 @@ Request read(int argc, char* argv[])
             "Puts a new picture with an affirmation on the desktop, as set in Settings, and ends. "
             "Ends with status 1, and says why, when it cannot."));
     parser.addOption(desktop);
-    // Options the window system takes (-platform, -style, ...) are not refused here.
+    // The window system's own options (-platform, -style, ...) are Qt's to take, with one dash or
+    // two as Qt takes them; anything else is a slip the user is told of.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const std::pair<const char*, bool> qtOptions[] { { "platform", true }, { "platformpluginpath", true },
+        { "platformtheme", true }, { "plugin", true }, { "qwindowgeometry", true }, { "qwindowtitle", true },
+        { "qwindowicon", true }, { "session", true }, { "style", true }, { "stylesheet", true },
+        { "display", true }, { "geometry", true }, { "title", true }, { "name", true }, { "visual", true },
+        { "qmljsdebugger", true }, { "reverse", false }, { "widgetcount", false }, { "nograb", false },
+        { "dograb", false }, { "sync", false }, { "testability", false } };
+    for (const auto& [name, takesValue] : qtOptions) {
+        QCommandLineOption qtOption(
+            QLatin1String(name), QString(), takesValue ? QStringLiteral("value") : QString());
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
     const QStringList arguments = QCoreApplication::arguments();
-    parser.parse(arguments);
+    if (!parser.parse(arguments)) {
+        const QString program = QFileInfo(arguments.value(0)).fileName();
+        QString problem = program + QStringLiteral(": ") + parser.errorText();
+        if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
+            // Named as it was typed, with its dashes.
+            QString typed = unknown.constFirst();
+            for (const QString& argument : arguments.mid(1)) {
+                const QString option = argument.section(QLatin1Char('='), 0, 0);
+                const qsizetype dashes = option.startsWith(QLatin1String("--")) ? 2 : 1;
+                if (option.startsWith(QLatin1Char('-')) && option.mid(dashes) == typed) {
+                    typed = option;
+                    break;
+                }
+            }
+            problem
+                = QCoreApplication::translate("CommandLine", "%1: unknown option \"%2\"").arg(program, typed);
+        }
+        std::fputs(
+            qPrintable(problem + QLatin1Char('\n')
+                + QCoreApplication::translate("CommandLine", "Try \"%1 --help\" for more information.\n")
+                      .arg(program)),
+            stderr);
+        return { 2 };
+    }
     if (parser.isSet(help)) {
         parser.showHelp(0);
     }

@@ -219,17 +219,42 @@ private slots:
     }
 
     // The command line answers without a display, in the user's language from the catalogues
-    // beside the built program.
-    void answersWithoutADisplay()
+    // beside the built program. Qt's own options pass; any other is refused with status 2, with
+    // a display or without, before a window could open.
+    void commandLine_data()
     {
-        for (const auto& [locale, args, code, said] :
-            { std::tuple("C.UTF-8", QStringList { "--version" }, 0, "Vellumora 1.0\n"),
-                std::tuple("de_DE.UTF-8", QStringList { "--help" }, 0, "Startet die Diashow sofort"),
-                std::tuple("de_DE.UTF-8", QStringList(), 1, "braucht eine grafische") }) {
-            QByteArray output;
-            QCOMPARE(run(VELLUMORA_APP_DIR "/Vellumora", args, &output, inLocale(locale, false)), code);
-            QVERIFY2(output.contains(said), output.constData());
-        }
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("display");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("version") << "C.UTF-8" << QStringList { "--version" } << false << 0
+                                 << "Vellumora 1.0\n";
+        QTest::newRow("help") << "de_DE.UTF-8" << QStringList { "--help" } << false << 0
+                              << "Startet die Diashow sofort";
+        QTest::newRow("no display") << "de_DE.UTF-8" << QStringList() << false << 1
+                                    << "braucht eine grafische";
+        QTest::newRow("Qt's options")
+            << "C.UTF-8" << QStringList { "-style", "fusion", "--platform", "xcb", "-v" } << false << 0
+            << "Vellumora 1.0\n";
+        QTest::newRow("unknown") << "C.UTF-8" << QStringList { "--shwo" } << false << 2
+                                 << "Vellumora: unknown option \"--shwo\"\nTry \"Vellumora --help\" for more "
+                                    "information.\n";
+        QTest::newRow("unknown, with a display")
+            << "C.UTF-8" << QStringList { "--show", "-x" } << true << 2 << "unknown option \"-x\"";
+        QTest::newRow("a value missing")
+            << "C.UTF-8" << QStringList { "-platform" } << true << 2 << "Try \"Vellumora --help\"";
+    }
+    void commandLine()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, args);
+        QFETCH(bool, display);
+        QFETCH(int, code);
+        QFETCH(QString, said);
+        QByteArray output;
+        QCOMPARE(run(VELLUMORA_APP_DIR "/Vellumora", args, &output, inLocale(locale, display)), code);
+        QVERIFY2(output.contains(said.toUtf8()), output.constData());
     }
 
     // Installed into a prefix by someone who speaks French, and packed for Debian. Both lay out

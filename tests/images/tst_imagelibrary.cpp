@@ -158,7 +158,13 @@ private slots:
         QCOMPARE(decoded.size(), 1);
         QVERIFY(nearColour(strip()->thumbnail(80).pixelColor(50, 40), Qt::red));
         const auto& first = f.platform->fileRequests.at(0);
-        QCOMPARE(first.filters.value(first.selectedFilter).pattern, "*.jpg");
+        // Every kind it reads first, chosen; then each kind of its own.
+        QCOMPARE(first.selectedFilter, 0);
+        QCOMPARE(first.filters.at(0).label, "All Pictures");
+        for (const char* kind : { "*.jpg", "*.jpeg", "*.png", "*.bmp", "*.gif", "*.webp", "*.tiff" }) {
+            QVERIFY(first.filters.at(0).pattern.split(';').contains(kind));
+        }
+        QCOMPARE(first.filters.at(2), (FileFilter { "JPG File(*.jpg)", "*.jpg" }));
         addPicture();
         QCOMPARE(f.platform->fileRequests.at(1).initialPath, chosen);
         QCOMPARE(f.lastMessage(), "This Picture is Already available Please Select Another Picture ");

@@ -51,9 +51,9 @@ private slots:
         QCOMPARE(settings.display(), read);
     }
 
-    // The controls show the options the show starts with and edit them; nothing is saved
-    // meanwhile, and what is saved, the added keys too, is read back so. A stored music path
-    // switches music on; unticked, the path goes with it.
+    // The controls show the options the show starts with and edit them; what is saved, the added
+    // keys too, is read back so. A stored music path switches music on; unticked, the path goes
+    // with it.
     void panelShowsTheOptions()
     {
         f.platform->settings.insert("Settings/MusicPath", "/music/song.mp3");
@@ -69,8 +69,6 @@ private slots:
         find<QComboBox>("cboAffirmationDisplayDuration")->setCurrentText("15");
         QCOMPARE(options().pictureSeconds(), 50);
         QCOMPARE(options().stepMilliseconds(), 15);
-        QVERIFY(f.platform->settingsWritten.isEmpty());
-        QVERIFY(options().saveDisplayOptions());
         ShowOptions again(*f.platform);
         again.load();
         QCOMPARE(again.display(), options().display());
@@ -85,6 +83,80 @@ private slots:
         QCOMPARE(find<QLineEdit>("txtFile")->text(), "");
         QVERIFY(
             !find<QLineEdit>("txtFile")->isEnabled() && !find<QPushButton>("cmdBrowseMusic")->isEnabled());
+    }
+
+    // Each choice is kept as the user makes it, with the keys and values Start writes; a path
+    // typed once it names a file. A store that refuses is told once, and the control keeps the
+    // choice for this run.
+    void keptWhenChosen_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        const auto row = [](const char* control, const char* value, const char* key, const char* stored) {
+            QTest::newRow(control) << control << value << key << stored;
+        };
+        row("cboDispDuration", "3", "settings/DispDuration", "3");
+        row("cboAffirmationDisplayDuration", "2", "settings/AffirmationDispDuration", "2");
+        row("optDisplayOrder", "0", "settings/DispOrder", "0");
+        row("optLocation", "2", "settings/DispLocation", "2");
+        row("optBorderShape", "3", "settings/BorderShape", "3");
+        row("optFillStyle", "4", "settings/FillStyle", "4");
+        row("cboPictureFit", "2", "settings/PictureFit", "2");
+        row("cboShowSize", "3", "settings/ShowSize", "3");
+        row("chkOnTop", "", "settings/OnTop", "1");
+        row("chkRepeatMusic", "", "Settings/MusicRepeat", "1");
+        row("chkPlayMusic", "", "Settings/MusicPath", "");
+        row("txtFile", "song.mp3", "Settings/MusicPath", "song.mp3");
+        // Not kept: the store holds what it held.
+        QTest::newRow("a path to nothing") << "txtFile"
+                                           << "none.mp3"
+                                           << "Settings/MusicPath"
+                                           << "/m/a.mp3";
+        QTest::newRow("refused") << "cboDispDuration"
+                                 << "3"
+                                 << "settings/DispDuration"
+                                 << "";
+    }
+    void keptWhenChosen()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, value);
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        f.platform->settings.insert("Settings/MusicPath", "/m/a.mp3");
+        f.load();
+        QVERIFY(writeBytes(f.path("song.mp3"), "RIFF"));
+        const bool refused = QString(QTest::currentDataTag()) == "refused";
+        f.platform->settingsWritable = !refused;
+        const auto choose = [&](const QString& chosen) {
+            QObject* found = f.window->findChild<QObject*>(control);
+            if (auto* list = qobject_cast<QComboBox*>(found)) {
+                list->setCurrentIndex(chosen.toInt());
+            } else if (auto* field = qobject_cast<QLineEdit*>(found)) {
+                field->setText(f.path(chosen));
+                emit field->editingFinished();
+            } else if (auto* group = qobject_cast<QButtonGroup*>(found)) {
+                group->button(chosen.toInt())->click();
+            } else {
+                qobject_cast<QCheckBox*>(found)->click();
+            }
+        };
+        choose(value);
+        QCOMPARE(f.platform->settings.value(key), stored.startsWith("song") ? f.path(stored) : stored);
+        ShowOptions again(*f.platform);
+        again.load();
+        QCOMPARE(again.display() == options().display() && again.musicPath() == options().musicPath(),
+            !refused && !stored.startsWith('/'));
+        if (refused) {
+            QCOMPARE(find<QComboBox>(control)->currentIndex(), 3);
+            choose("4");
+            QCOMPARE(f.platform->messages.size(), 1);
+            QVERIFY(f.lastMessage().startsWith("Your settings could not be saved"));
+        } else {
+            QVERIFY(f.platform->messages.isEmpty());
+        }
     }
 
     // Repeat is on for a new user and off for one whose music played once; the key is written
@@ -125,28 +197,36 @@ private slots:
     }
 
     // The Exec line starts this very program with --show, or --background for the reminders
-    // alone, quoted as desktop entries want.
+    // alone, quoted as desktop entries want; TryExec names it, so the entry does nothing once it
+    // is gone.
     void loginEntry_data()
     {
         QTest::addColumn<QString>("executable");
         QTest::addColumn<QString>("exec");
-        QTest::newRow("reminders only") << "/usr/lib/vellumora/Vellumora"
-                                        << "Exec=/usr/lib/vellumora/Vellumora --background";
+        QTest::addColumn<QString>("tryExec");
+        QTest::newRow("reminders only") << "/usr/bin/vellumora"
+                                        << "Exec=/usr/bin/vellumora --background"
+                                        << "TryExec=/usr/bin/vellumora";
         QTest::newRow("plain") << "/usr/lib/vellumora/Vellumora"
-                               << "Exec=/usr/lib/vellumora/Vellumora --show";
+                               << "Exec=/usr/lib/vellumora/Vellumora --show"
+                               << "TryExec=/usr/lib/vellumora/Vellumora";
         QTest::newRow("blank") << "/opt/My Apps/Vellumora"
-                               << "Exec=\"/opt/My Apps/Vellumora\" --show";
+                               << "Exec=\"/opt/My Apps/Vellumora\" --show"
+                               << "TryExec=/opt/My Apps/Vellumora";
         QTest::newRow("reserved") << "/home/a$b/100%/x\\y\"z"
-                                  << "Exec=\"/home/a\\\\$b/100%%/x\\\\\\\\y\\\\\"z\" --show";
+                                  << "Exec=\"/home/a\\\\$b/100%%/x\\\\\\\\y\\\\\"z\" --show"
+                                  << "TryExec=/home/a$b/100%/x\\\\y\"z";
     }
     void loginEntry()
     {
         QFETCH(QString, executable);
         QFETCH(QString, exec);
+        QFETCH(QString, tryExec);
         const bool reminders = exec.endsWith("--background");
         const QByteArray entry
             = LoginStart::entry(executable, reminders ? LoginStart::Kind::Reminders : LoginStart::Kind::Show);
         QVERIFY2(entry.split('\n').contains(exec.toUtf8()), entry.constData());
+        QVERIFY2(entry.split('\n').contains(tryExec.toUtf8()), entry.constData());
         QTemporaryDir dir;
         const LoginStart login(dir.path(), executable);
         const QString path = login.entryPath();
@@ -156,6 +236,38 @@ private slots:
         QVERIFY(validator.waitForFinished());
         QVERIFY2(validator.exitCode() == 0, validator.readAllStandardOutput().constData());
         QCOMPARE(login.kind() == LoginStart::Kind::Reminders, reminders);
+    }
+
+    // Installed, the entry starts the command on the PATH, which an upgrade keeps; run from its
+    // application folder, the program there.
+    void loginEntryInstalled_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("started");
+        QTest::newRow("installed") << "../lib/vellumora/Vellumora"
+                                   << "bin/vellumora";
+        QTest::newRow("application folder") << ""
+                                            << "lib/vellumora/Vellumora";
+        QTest::newRow("a link to another program") << "../lib/other/Vellumora"
+                                                   << "lib/vellumora/Vellumora";
+    }
+    void loginEntryInstalled()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, started);
+        const QString prefix = f.path("usr");
+        const QString program = prefix + "/lib/vellumora/Vellumora";
+        for (const QString& file : { program, prefix + "/lib/other/Vellumora" }) {
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && writeBytes(NativePath(file), "#!/bin/sh\n"));
+        }
+        QVERIFY(QDir().mkpath(prefix + "/bin"));
+        QVERIFY(link.isEmpty() || QFile::link(link, prefix + "/bin/vellumora"));
+        const LoginStart login(f.path("autostart"), program);
+        QCOMPARE(login.switchOn(), QString());
+        const QList<QByteArray> lines = readBytes(NativePath(login.entryPath())).split('\n');
+        const QString command = prefix + "/" + started;
+        QVERIFY(lines.contains("Exec=" + command.toUtf8() + " --show"));
+        QVERIFY(lines.contains("TryExec=" + command.toUtf8()));
     }
 
     // Ticked, the entry is written; unticked, removed, and no other file in the folder is

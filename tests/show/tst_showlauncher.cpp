@@ -123,8 +123,10 @@ private slots:
         f.find<QCheckBox>("chkPlayMusic")->click();
         f.find<QPushButton>("cmdBrowseMusic")->click();
         QCOMPARE(f.platform->fileRequests.last().initialPath, f.platform->musicFolder());
-        QCOMPARE(f.platform->fileRequests.last().filters.constFirst(),
-            (FileFilter { "MP3 File (*.mp3*)", "*.mp3" }));
+        QCOMPARE(f.platform->fileRequests.last().filters.mid(0, 2),
+            QList<FileFilter>(
+                { { "All Music", "*.mp3;*.wav;*.ogg;*.flac;*.wma" }, { "MP3 File (*.mp3*)", "*.mp3" } }));
+        QCOMPARE(f.platform->fileRequests.last().selectedFilter, 0);
         QVERIFY(f.lastMessage().startsWith("\"photo.jpg\" is not a music file Vellumora can play."));
         QCOMPARE(f.find<QLineEdit>("txtFile")->text(), "");
         f.find<QPushButton>("cmdBrowseMusic")->click();

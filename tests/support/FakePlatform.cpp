@@ -16,8 +16,10 @@ QString FakePlatform::setting(const QString& section, const QString& key)
 bool FakePlatform::setSetting(const QString& section, const QString& key, const QString& value)
 {
     settingsWritten.append(section + QLatin1Char('/') + key);
-    settings.insert(settingsWritten.last(), value);
-    return true;
+    if (settingsWritable) {
+        settings.insert(settingsWritten.last(), value);
+    }
+    return settingsWritable;
 }
 
 MessageAnswer FakePlatform::message(const QString& text, MessageIcon icon, MessageButtons buttons)

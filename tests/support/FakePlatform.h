@@ -289,6 +289,8 @@ public:
     // Every "section/key" read or written, in order.
     QStringList settingsRead;
     QStringList settingsWritten;
+    // false: every write is refused, and nothing is stored.
+    bool settingsWritable = true;
     QList<Message> messages;
     FakeDesktopPicture desktop;
     // Runs inside the next message only, as events do while a real one waits for its answer.
