@@ -1,6 +1,7 @@
 #include "widgets/Look.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QShortcut>
 
 namespace vellumora {
@@ -56,6 +57,17 @@ QLabel* linkLabel(const QString& text, const char* name, QWidget* parent)
             key, label, [label] { emit label->linkActivated(QString()); }, Qt::WidgetShortcut);
     }
     return label;
+}
+
+void paintPlaceholder(QPainter& painter, const QWidget* view, const QRect& area, const QString& text)
+{
+    if (text.isEmpty()) {
+        return;
+    }
+    painter.setPen(view->palette().color(QPalette::PlaceholderText));
+    const int margin = view->fontMetrics().averageCharWidth();
+    painter.drawText(
+        area.adjusted(margin, margin, -margin, -margin), Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
 } // namespace vellumora

@@ -5,6 +5,7 @@
 #include <QPalette>
 
 class QLabel;
+class QPainter;
 class QWidget;
 
 namespace vellumora {
@@ -23,5 +24,8 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 // it; linkActivated tells. It reads as the text around it, as the design shows it; the pointing
 // hand over it tells that it opens something.
 QLabel* linkLabel(const QString& text, const char* name, QWidget* parent);
+
+// Draws a hint in an empty view's area, wrapped, in the placeholder colour of the view's palette.
+void paintPlaceholder(QPainter& painter, const QWidget* view, const QRect& area, const QString& text);
 
 } // namespace vellumora
