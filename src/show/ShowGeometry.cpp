@@ -83,6 +83,10 @@ ShowGeometry ShowGeometry::of(ShowSize size, const QSize& screen, bool musicShow
 QFont ShowGeometry::scaledFont(const QFont& font) const
 {
     QFont result = font;
+    // A screen that tells no size leaves the font as it is.
+    if (scale <= 0) {
+        return result;
+    }
     if (font.pointSizeF() > 0) {
         result.setPointSizeF(font.pointSizeF() * scale);
     } else if (font.pixelSize() > 0) {
