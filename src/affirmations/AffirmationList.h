@@ -54,6 +54,8 @@ public:
 
     // The category whose affirmations these are; empty when none is chosen.
     const QString& category() const { return m_category; }
+    // A category is shown and its file could be read, so affirmations can be added to it.
+    bool categoryRead() const { return m_file.wasRead(); }
 
     Outcome pressAdd(const QString& fieldText);
     // Adds the rows after the last, writing the file once; the first is chosen in a list that

@@ -60,6 +60,15 @@ AffirmationPanel::AffirmationPanel(
     connectSignals();
     showEditor();
     showRecording();
+    showHint();
+}
+
+void AffirmationPanel::showHint()
+{
+    // An empty category says how to fill it; without one, or unread, there is nothing to add to.
+    m_affirmationList->setPlaceholderText(m_affirmations.categoryRead()
+            ? tr("No affirmations here yet: type one in the field above and click Add.")
+            : QString());
 }
 
 void AffirmationPanel::buildControls()
@@ -127,6 +136,7 @@ void AffirmationPanel::connectSignals()
     connect(&m_affirmations, &AffirmationList::selectedChanged, this, &AffirmationPanel::showRecording);
     connect(&m_affirmations, &QAbstractItemModel::dataChanged, this, &AffirmationPanel::showRecording);
     connect(&m_affirmations, &QAbstractItemModel::modelReset, this, &AffirmationPanel::showRecording);
+    connect(&m_affirmations, &QAbstractItemModel::modelReset, this, &AffirmationPanel::showHint);
     connect(&m_voice, &Voice::unplayable, this,
         [this](const QString& reason) { m_platform.message(reason, MessageIcon::Information); });
     connect(m_addButton, &QPushButton::clicked, this, &AffirmationPanel::addAffirmation);

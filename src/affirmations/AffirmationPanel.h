@@ -35,6 +35,7 @@ private:
     void editAffirmation();
     void deleteAffirmation();
     void showEditor();
+    void showHint();
     void buildRecordingControls();
     void showRecording();
     void record();

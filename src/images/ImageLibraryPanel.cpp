@@ -49,6 +49,7 @@ ImageLibraryPanel::ImageLibraryPanel(
     m_strip->setAccessibleName(tr("Thumbnails"));
     setColour(m_strip, QPalette::Window, kLightBlue);
     m_strip->setGeometry(0, 0, twipsToPixels(1965), 0);
+    m_strip->setPlaceholderText(tr("No pictures yet: click Add Picture, or drop picture files here."));
     m_scrollBar->raise();
     // The wheel and the touchpad scroll the strip through its scroll bar.
     m_stripHolder->installEventFilter(this);
@@ -233,9 +234,9 @@ void ImageLibraryPanel::rebuildThumbnails()
 {
     const int count = m_pictures.count();
     m_strip->setPictures(m_pictures.paths());
-    if (count > 0) {
-        m_strip->resize(m_strip->width(), count * ThumbnailStrip::kPitch);
-    }
+    // Empty, the strip fills its holder to say how to add a picture.
+    m_strip->resize(m_strip->width(), count > 0 ? count * ThumbnailStrip::kPitch : m_stripHolder->height());
+    m_deleteButton->setEnabled(count > 0);
     if (count >= kScrolledFrom) {
         m_scrollBar->show();
         m_scrollBar->setEnabled(true);

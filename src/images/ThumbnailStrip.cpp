@@ -2,6 +2,7 @@
 
 #include "images/PictureLoader.h"
 #include "images/ThumbnailAccessible.h"
+#include "widgets/Look.h"
 
 #include <QAccessible>
 #include <QHash>
@@ -126,6 +127,12 @@ void ThumbnailStrip::keepNearTheView()
     schedule();
 }
 
+void ThumbnailStrip::setPlaceholderText(const QString& text)
+{
+    m_placeholder = text;
+    update();
+}
+
 void ThumbnailStrip::scrollTo(int offset)
 {
     move(0, -offset);
@@ -204,6 +211,9 @@ void ThumbnailStrip::paintEvent(QPaintEvent* event)
         } else if (entry.state == State::Unreadable) {
             paintUnreadable(painter, thumbnailRect(i));
         }
+    }
+    if (count() == 0) {
+        paintPlaceholder(painter, this, rect(), m_placeholder);
     }
 }
 

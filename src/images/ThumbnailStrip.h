@@ -43,6 +43,8 @@ public:
     bool unreadable(int i) const;
     NativePath picturePath(int i) const;
     int waitingCount() const;
+    // Drawn in the strip while it has no pictures, saying how to add one.
+    void setPlaceholderText(const QString& text);
     // Scrolls the strip inside its holder: the top of the view is this many pixels down it.
     void scrollTo(int offset);
 
@@ -79,6 +81,7 @@ private:
     QList<Entry> m_entries;
     quint64 m_nextTicket = 1;
     int m_loading = 0;
+    QString m_placeholder;
 };
 
 } // namespace vellumora

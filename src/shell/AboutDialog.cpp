@@ -102,6 +102,9 @@ AboutDialog::AboutDialog(Platform& platform, QWidget* parent)
 
     QPushButton* okButton = designButton(tr("&OK"), "cmdOK", this, 1260, 345);
     okButton->setDefault(true);
+    // Enter closes the window, also at once when it opens: the link, ahead in the Tab order,
+    // would otherwise take the focus first.
+    okButton->setFocus();
     QHBoxLayout* buttonRow = row();
     buttonRow->addStretch();
     buttonRow->addWidget(okButton);

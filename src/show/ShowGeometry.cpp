@@ -2,6 +2,7 @@
 
 #include "widgets/Twips.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vellumora {
@@ -33,11 +34,12 @@ QRect scaled(const QRect& twips, double scale)
 
 } // namespace
 
-ShowGeometry ShowGeometry::of(ShowSize size, const QSize& screen)
+ShowGeometry ShowGeometry::of(ShowSize size, const QSize& screen, bool musicShown)
 {
     ShowGeometry g;
     if (size != ShowSize::FullScreen) {
         const double scale = size == ShowSize::Small ? 1.0 : size == ShowSize::Medium ? 1.5 : 2.0;
+        g.scale = scale;
         g.window = QSize(pixels(kWidth * scale), pixels(kHeight * scale));
         g.heightWithMusic = pixels(kHeightWithMusic * scale);
         g.picture = scaled(QRect(0, 0, kWidth, kPictureHeight), scale);
@@ -50,26 +52,47 @@ ShowGeometry ShowGeometry::of(ShowSize size, const QSize& screen)
         g.captionTurnTwips = int(std::lround(kWidth * scale));
         return g;
     }
-    // The picture is the screen; the strips, at the large size's height, lie over its bottom,
-    // the caption lowest; Back stays in the top right corner.
-    constexpr double strips = 2.0;
+    // The small window scaled until it meets the screen's height (or, upright, its width), then
+    // stretched across: the strips along the bottom, the caption lowest, the picture above them
+    // with the whole frame shape on it, so no strip hides the shape's bottom. The scale does
+    // not change with the music, so neither does the caption's font.
+    const double scale = std::min(
+        double(screen.height()) / twipsToPixels(kHeight), double(screen.width()) / twipsToPixels(kWidth));
     g.fullScreen = true;
+    g.musicShown = musicShown;
+    g.scale = scale;
     g.window = screen;
     g.heightWithMusic = screen.height();
-    g.picture = QRect(QPoint(), screen);
-    const double picture = double(screen.height()) / twipsToPixels(kPictureHeight);
-    const int margin = int(std::lround(twipsToPixels(-kFrame.x()) * picture));
-    g.frame = g.picture.adjusted(-margin, -margin, margin, margin);
-    g.frameBorder = int(std::lround(100 * picture));
-    const int stripHeight = pixels(kStripHeight * strips);
+    const int stripHeight = pixels(kStripHeight * scale);
     g.captionStrip = QRect(0, screen.height() - stripHeight, screen.width(), stripHeight);
     g.musicStrip = g.captionStrip.translated(0, -stripHeight);
-    g.musicStatus = QRect(pixels(kMusicStatus.x() * strips), 0,
-        screen.width() - pixels(kMusicStatus.x() * strips), pixels(kMusicStatus.height() * strips));
+    g.musicStatus = QRect(pixels(kMusicStatus.x() * scale), 0,
+        screen.width() - pixels(kMusicStatus.x() * scale), pixels(kMusicStatus.height() * scale));
+    g.picture = QRect(0, 0, screen.width(), (musicShown ? g.musicStrip : g.captionStrip).top());
+    // The border's inner outline lies as close around the picture as in the small window,
+    // the same on all four sides.
+    const int margin = pixels(-kFrame.x() * scale);
+    g.frame = g.picture.adjusted(-margin, -margin, margin, margin);
+    g.frameBorder = int(std::lround(100 * scale));
     const QSize back(pixels(kBack.width() * 1.5), pixels(kBack.height() * 1.5));
     g.back = QRect(QPoint(screen.width() - back.width(), 0), back);
     g.captionTurnTwips = screen.width() * kTwipsPerPixel;
     return g;
+}
+
+QFont ShowGeometry::scaledFont(const QFont& font) const
+{
+    QFont result = font;
+    // A screen that tells no size leaves the font as it is.
+    if (scale <= 0) {
+        return result;
+    }
+    if (font.pointSizeF() > 0) {
+        result.setPointSizeF(font.pointSizeF() * scale);
+    } else if (font.pixelSize() > 0) {
+        result.setPixelSize(std::max(1, int(std::lround(font.pixelSize() * scale))));
+    }
+    return result;
 }
 
 } // namespace vellumora

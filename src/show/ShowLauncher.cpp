@@ -197,8 +197,9 @@ bool ShowLauncher::start()
     shown.setPictureFit(display.pictureFit);
     shown.setWindowFlag(Qt::WindowStaysOnTopHint, display.onTop);
     const QScreen* screen = ShowPlacement::startScreen(options, m_main.window.screen());
-    const ShowGeometry geometry = ShowGeometry::of(display.showSize, screen->geometry().size());
-    shown.setShowGeometry(geometry);
+    shown.setShowGeometry(ShowGeometry::of(display.showSize, screen->geometry().size()));
+    // As laid out: Full Screen with music has a lower picture.
+    const ShowGeometry& geometry = shown.showGeometry();
     const ThumbnailStrip& thumbnails = m_main.thumbnails;
     m_affirmations = m_library.tickedAffirmationsWithCategories();
     // A screen that does not tell its refresh is taken for the common 60 Hz.
@@ -206,7 +207,7 @@ bool ShowLauncher::start()
     m_show.start({ m_library.pictures().paths(), texts(m_affirmations), options.pictureSeconds() * 1000,
         options.stepMilliseconds(), display.order == Order::Random, display.placement == Placement::Random,
         shown.devicePixelRatioF(), [&thumbnails](int number) { return thumbnails.thumbnail(number); },
-        display.pictureFit, geometry.picture.size(), geometry.captionTurnTwips, font.font,
+        display.pictureFit, geometry.picture.size(), geometry.captionTurnTwips, shown.captionFont(),
         1000.0 / refresh });
     if (m_main.window.isVisible()) {
         m_main.window.showMinimized();
@@ -258,7 +259,7 @@ void ShowLauncher::chooseFont()
             tr("The font could not be saved; it is used until Vellumora ends."), MessageIcon::Information);
     }
     window().setAffirmationFont(*chosen);
-    m_show.setCaptionFont(chosen->font);
+    m_show.setCaptionFont(window().captionFont());
 }
 
 } // namespace vellumora

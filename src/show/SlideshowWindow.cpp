@@ -49,7 +49,6 @@ void SlideshowWindow::buildControls()
     setColour(m_captionStrip, QPalette::Window, kLightBlue);
     m_caption = new GlidingCaption(m_captionStrip);
     m_caption->setObjectName(QStringLiteral("lblAffirmationDisplay"));
-    m_caption->setFontAndColour(ShowOptions::designFont().font, ShowOptions::designFont().colour);
     moveCaption(120);
 
     m_musicStrip = new QWidget(this);
@@ -57,12 +56,14 @@ void SlideshowWindow::buildControls()
     setColour(m_musicStrip, QPalette::Window, Qt::black);
     m_musicStatus = new QLabel(m_musicStrip);
     m_musicStatus->setObjectName(QStringLiteral("lblAudio"));
-    m_musicStatus->setFont(verdana(8.25, true));
     setColour(m_musicStatus, QPalette::WindowText, kLightBlue);
 }
 
-void SlideshowWindow::setShowGeometry(const ShowGeometry& geometry)
+void SlideshowWindow::setShowGeometry(const ShowGeometry& given)
 {
+    const ShowGeometry geometry = given.fullScreen && given.musicShown != m_musicShown
+        ? ShowGeometry::of(ShowSize::FullScreen, given.window, m_musicShown)
+        : given;
     m_geometry = geometry;
     m_frame->setGeometry(geometry.frame);
     m_frame->setThickBorder(geometry.frameBorder);
@@ -80,6 +81,9 @@ void SlideshowWindow::setShowGeometry(const ShowGeometry& geometry)
         twipsToPixels(kCaptionTopTwips) * double(geometry.captionStrip.height()) / twipsToPixels(615))));
     m_musicStrip->setGeometry(geometry.musicStrip);
     m_musicStatus->setGeometry(geometry.musicStatus);
+    // The texts grow with the strips they stand in.
+    m_caption->setFontAndColour(geometry.scaledFont(m_font.font), m_font.colour);
+    m_musicStatus->setFont(geometry.scaledFont(verdana(8.25, true)));
     setMusicStripShown(m_musicShown);
     update();
 }
@@ -192,7 +196,13 @@ void SlideshowWindow::setFrame(BorderShape shape, FillStyle fill)
 
 void SlideshowWindow::setAffirmationFont(const FontChoice& choice)
 {
-    m_caption->setFontAndColour(choice.font, choice.colour);
+    m_font = choice;
+    m_caption->setFontAndColour(m_geometry.scaledFont(choice.font), choice.colour);
+}
+
+QFont SlideshowWindow::captionFont() const
+{
+    return m_caption->font();
 }
 
 void SlideshowWindow::setMusicStripShown(bool shown)
@@ -201,7 +211,12 @@ void SlideshowWindow::setMusicStripShown(bool shown)
         m_musicStatus->clear();
     }
     m_musicShown = shown;
-    // Full screen, the strip lies over the picture; a window grows to uncover it.
+    // Full screen, the picture and its frame make room above the strip.
+    if (m_geometry.fullScreen && m_geometry.musicShown != shown) {
+        setShowGeometry(m_geometry);
+        return;
+    }
+    // Full screen, the strip is there only with music; a window grows to uncover it.
     m_musicStrip->setVisible(shown || !m_geometry.fullScreen);
     setFixedSize(m_geometry.window.width(), shown ? m_geometry.heightWithMusic : m_geometry.window.height());
 }

@@ -34,8 +34,10 @@ public:
     void setCaption(const QString& caption);
     void moveCaption(int leftTwips);
     void setFrame(BorderShape shape, FillStyle fill);
+    // The font as chosen for the small window; larger sizes scale it.
     void setAffirmationFont(const FontChoice& choice);
-    // The affirmation's font and colour until one is chosen.
+    // The caption's font as drawn, at this size.
+    QFont captionFont() const;
 
     void setMusicStripShown(bool shown);
     void setMusicStatus(const QString& status);
@@ -57,6 +59,7 @@ private:
     void buildControls();
 
     ShowGeometry m_geometry;
+    FontChoice m_font = ShowOptions::designFont();
     bool m_musicShown = false;
     QImage m_picture;
     PictureFit m_fit = PictureFit::Stretch;

@@ -5,6 +5,7 @@
 #include <QPalette>
 
 class QLabel;
+class QPainter;
 class QWidget;
 
 namespace vellumora {
@@ -20,8 +21,11 @@ QFont verdana(qreal points, bool bold = false);
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 
 // A label whose text is a link, followed with a click, or with Enter or Space once Tab reaches
-// it; linkActivated tells. It reads as the text around it, as the design shows it; the pointing
-// hand over it tells that it opens something.
+// it; linkActivated tells. It looks like a link: the palette's link colour, underlined, with
+// the pointing hand, while the pointer is over it.
 QLabel* linkLabel(const QString& text, const char* name, QWidget* parent);
+
+// Draws a hint in an empty view's area, wrapped, in the placeholder colour of the view's palette.
+void paintPlaceholder(QPainter& painter, const QWidget* view, const QRect& area, const QString& text);
 
 } // namespace vellumora

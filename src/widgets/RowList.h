@@ -13,6 +13,16 @@ public:
     explicit RowList(QAbstractItemModel& rows, QWidget* parent = nullptr);
 
     QSize sizeHint() const override { return minimumSize(); }
+
+    // Drawn in the empty list, saying how to fill it; none when empty.
+    void setPlaceholderText(const QString& text);
+    QString placeholderText() const { return m_placeholder; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_placeholder;
 };
 
 } // namespace vellumora

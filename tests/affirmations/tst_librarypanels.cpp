@@ -206,6 +206,32 @@ private slots:
         QVERIFY(!exportAction->isEnabled());
     }
 
+    // An empty category says in its list how to add an affirmation, until one is added; with no
+    // category there is nothing to add to, and nothing is said.
+    void emptyCategoryHint()
+    {
+        QTreeView* list = f.find<QTreeView>("lvFileContent");
+        // Where the rows of a short category never reach.
+        const auto hinted = [list] {
+            return drawnBetween(
+                list->viewport(), list->viewport()->height() / 3, list->viewport()->height() * 2 / 3);
+        };
+        QVERIFY(!hinted());
+        f.find<QLineEdit>("txtAddFile")->setText("Joy");
+        f.find<QPushButton>("cmdCreateFile")->click();
+        QVERIFY(f.listed("lvFileContent").isEmpty() && hinted());
+        QPushButton* add = f.find<QPushButton>("cmdAddContent");
+        add->click();
+        f.find<QLineEdit>("txtAddFileContent")->setText("glad");
+        add->click();
+        QCOMPARE(f.listed("lvFileContent"), QStringList { "glad" });
+        QVERIFY(!hinted());
+        for (int i = 0; i < 3; ++i) {
+            f.find<QPushButton>("cmdDelete")->click();
+        }
+        QVERIFY(f.listed("lvFile").isEmpty() && !hinted());
+    }
+
     // A text longer than the field holds is shown shortened and never put into the field, where
     // "&Edit" would store it cut. An affirmation that begins in Arabic or Hebrew reads right to left
     // in the list, as in the show, which draws the same text: laid out as the window lays out its

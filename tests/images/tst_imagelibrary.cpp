@@ -175,10 +175,18 @@ private slots:
 
     // Files dropped from a file manager are added in the order dropped; one message names each
     // that could not be, a folder by its empty name; anything but a local file is passed over
-    // without a word. With a record that cannot be read, the dialog does not even open.
+    // without a word. Until then the empty strip says how to add one, and there is nothing to
+    // delete. With a record that cannot be read, the dialog does not even open.
     void picturesByDragAndDrop()
     {
         f.load();
+        QPushButton* deleteButton = f.find<QPushButton>("cmdDeletePicture");
+        // Below the thumbnails, down to the holder's bottom.
+        const auto hinted = [this] {
+            return drawnBetween(
+                strip(), strip()->count() * ThumbnailStrip::kPitch, f.find<QWidget>("picHolder")->height());
+        };
+        QVERIFY(hinted() && !deleteButton->isEnabled());
         for (const char* name : { "a.jpg", "b.jpg" }) {
             QVERIFY(writeSolidPicture(f.path(name), Qt::green));
         }
@@ -187,6 +195,7 @@ private slots:
         QVERIFY(drop({ local("b.jpg"), web, local("a.jpg"), local("gone.jpg"), local("b.jpg"),
             local("SystemFolder/") }));
         QCOMPARE(f.listed("lvwDisplay"), (QStringList { "b.jpg", "a.jpg" }));
+        QVERIFY(!hinted() && deleteButton->isEnabled());
         QCOMPARE(f.platform->messages.size(), 1);
         QVERIFY(f.lastMessage().contains("gone.jpg: ")
             && f.lastMessage().contains("b.jpg: This Picture is Already")

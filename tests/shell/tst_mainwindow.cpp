@@ -88,25 +88,46 @@ private slots:
         for (const char* item : { "mnuOnline", "mnuVisit", "mnuUpdate" }) {
             f.find<QAction>(item)->trigger();
         }
+        // The banner looks like a link: the link colour, underlined and the hand under the pointer.
         auto* banner = f.find<QLabel>("Label14");
+        QVERIFY(banner->foregroundRole() == QPalette::Link && !banner->font().underline());
         QTest::mouseMove(banner);
-        QVERIFY(
-            banner->cursor().shape() == Qt::PointingHandCursor && banner->focusPolicy() == Qt::StrongFocus);
+        QVERIFY(banner->cursor().shape() == Qt::PointingHandCursor && banner->font().underline());
+        // A click leaves the focus where it was.
+        f.find<QPushButton>("cmdAbout")->setFocus();
         QTest::mouseClick(banner, Qt::LeftButton);
+        QVERIFY(!banner->hasFocus() && banner->focusPolicy() == Qt::TabFocus);
+        QTest::mouseMove(banner, QPoint(1, 1));
+        QVERIFY(banner->cursor().shape() != Qt::PointingHandCursor && !banner->font().underline());
+        // Tab reaches it; Space and Return follow it.
+        banner->setFocus(Qt::TabFocusReason);
         QTest::keyClick(banner, Qt::Key_Space);
         QTest::keyClick(banner, Qt::Key_Return);
+        // After the link, Return closes the about window (OK is the default) and opens nothing.
+        int opened = 0;
+        bool closedByReturn = false;
         for (const auto& open : std::initializer_list<std::function<void()>> {
                  [this] { f.find<QPushButton>("cmdAbout")->click(); },
                  [this] { f.find<QAction>("mnuAbout")->trigger(); } }) {
-            QTimer::singleShot(0, this, [] {
+            QTimer::singleShot(0, this, [&] {
                 auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
                 QVERIFY(about && about->windowTitle() == "Vellumora v1.0"
                     && !about->findChild<QLabel*>("picIcon")->pixmap().isNull());
                 QTest::mouseClick(about->findChild<QLabel*>("lblHomePage"), Qt::LeftButton);
-                QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+                if (opened++ == 0) {
+                    about->activateWindow();
+                    QTRY_COMPARE(QApplication::activeWindow(), about);
+                    QWidget* focused = about->focusWidget();
+                    QTest::keyClick(focused ? focused : about, Qt::Key_Return);
+                    closedByReturn = !about->isVisible();
+                }
+                if (about->isVisible()) {
+                    QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+                }
             });
             open();
         }
+        QVERIFY(closedByReturn);
         QStringList sections;
         for (const QUrl& opened : f.platform->openedUrls) {
             QVERIFY(opened.toLocalFile().endsWith("/share/doc/vellumora/user-guide.html"));

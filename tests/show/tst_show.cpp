@@ -1,4 +1,6 @@
+#include "settings/ShowOptions.h"
 #include "show/Show.h"
+#include "show/ShowGeometry.h"
 
 #include <QtGui>
 #include <QtTest>
@@ -260,6 +262,54 @@ private slots:
         }
         QCOMPARE(seen, lefts);
         QCOMPARE(moved.size(), changes);
+    }
+
+    // Each size scales the small window's caption font as it scales the picture area. Full
+    // Screen stretches the small window across the screen, scaled to its height (upright, its
+    // width), and keeps the frame shape's opening whole above the strips shown.
+    void geometry_data()
+    {
+        QTest::addColumn<ShowSize>("size");
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("music");
+        QTest::addColumn<double>("scale");
+        const QSize screen(1280, 1024);
+        QTest::newRow("small") << ShowSize::Small << screen << false << 1.0;
+        QTest::newRow("medium") << ShowSize::Medium << screen << false << 1.5;
+        QTest::newRow("large") << ShowSize::Large << screen << true << 2.0;
+        QTest::newRow("full screen") << ShowSize::FullScreen << screen << false << 1024 / 377.0;
+        QTest::newRow("full screen, music") << ShowSize::FullScreen << screen << true << 1024 / 377.0;
+        QTest::newRow("full screen, wide")
+            << ShowSize::FullScreen << QSize(2560, 1080) << false << 1080 / 377.0;
+        QTest::newRow("full screen, upright")
+            << ShowSize::FullScreen << QSize(1080, 1920) << true << 1080 / 433.0;
+    }
+    void geometry()
+    {
+        QFETCH(ShowSize, size);
+        QFETCH(QSize, screen);
+        QFETCH(bool, music);
+        QFETCH(double, scale);
+        const ShowGeometry g = ShowGeometry::of(size, screen, music);
+        QCOMPARE(g.scaledFont(ShowOptions::designFont().font).pointSizeF(), 11.25 * scale);
+        QFont pixelFont;
+        pixelFont.setPixelSize(20);
+        QCOMPARE(g.scaledFont(pixelFont).pixelSize(), qRound(20 * scale));
+        if (!g.musicShown) {
+            QVERIFY2(qAbs(g.picture.height() / 337.0 - scale) < 0.01 * scale,
+                qPrintable(QString::number(g.picture.height())));
+        }
+        QCOMPARE(g.frame.center().x(), g.picture.center().x());
+        if (size != ShowSize::FullScreen) {
+            return;
+        }
+        QCOMPARE(g.window, screen);
+        QCOMPARE(g.captionStrip.bottom(), screen.height() - 1);
+        // The frame's opening, inside its border, lies on the picture, the strips below it.
+        const QRect opening = g.frame.adjusted(g.frameBorder, g.frameBorder, -g.frameBorder, -g.frameBorder);
+        const QRect strips = music ? g.captionStrip.united(g.musicStrip) : g.captionStrip;
+        QVERIFY(g.picture.contains(opening));
+        QCOMPARE(g.picture.bottom() + 1, strips.top());
     }
 
     void arithmetic()

@@ -294,24 +294,28 @@ private slots:
     }
 
     // Each size scales the small window, with the caption strip along its bottom, Back in its top
-    // right corner and the frame centred, and the pictures are decoded at the size shown. Full
-    // Screen fills the screen, and ends on Esc.
+    // right corner, the frame centred and the caption's font scaled as the picture is, and the
+    // pictures are decoded at the size shown. Full Screen fills the screen, its picture above
+    // the strip, and ends on Esc.
     void sizes_data()
     {
         QTest::addColumn<int>("size");
         QTest::addColumn<QSize>("window");
         QTest::addColumn<int>("pictureHeight");
-        QTest::newRow("small") << 0 << QSize(433, 377) << 337;
-        QTest::newRow("medium") << 1 << QSize(650, 566) << 506;
-        QTest::newRow("large") << 2 << QSize(866, 754) << 674;
+        QTest::addColumn<double>("scale");
+        QTest::newRow("small") << 0 << QSize(433, 377) << 337 << 1.0;
+        QTest::newRow("medium") << 1 << QSize(650, 566) << 506 << 1.5;
+        QTest::newRow("large") << 2 << QSize(866, 754) << 674 << 2.0;
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-        QTest::newRow("full screen") << 3 << screen << screen.height();
+        QTest::newRow("full screen") << 3 << screen << 0
+                                     << std::min(screen.height() / 377.0, screen.width() / 433.0);
     }
     void sizes()
     {
         QFETCH(int, size);
         QFETCH(QSize, window);
         QFETCH(int, pictureHeight);
+        QFETCH(double, scale);
         loadOnePicture();
         f.find<QComboBox>("cboShowSize")->setCurrentIndex(size);
         QSignalSpy wanted(show(), &Show::pictureWanted);
@@ -324,8 +328,11 @@ private slots:
         QCOMPARE(strip, QRect(0, strip.top(), window.width(), window.height() - strip.top()));
         QCOMPARE(shown->findChild<QWidget*>("cmdBack")->geometry().topRight(), QPoint(window.width() - 1, 0));
         QCOMPARE(shown->findChild<QWidget*>("shpFrame")->geometry().center().x(), shown->rect().center().x());
+        QCOMPARE(label()->font().pointSizeF(), 11.25 * scale);
         QCOMPARE(wanted.first().at(2).toSize(),
-            (QSizeF(window.width(), pictureHeight) * shown->devicePixelRatioF()).toSize());
+            (QSizeF(window.width(), pictureHeight > 0 ? pictureHeight : strip.top())
+                * shown->devicePixelRatioF())
+                .toSize());
         QTest::keyClick(shown, Qt::Key_Escape);
         QTRY_COMPARE(slideshow() && slideshow()->isVisible(), size != 3);
         QCOMPARE(f.window->isVisible(), size == 3);

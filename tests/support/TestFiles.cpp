@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
+#include <QWidget>
 #include <cstdio>
 
 namespace vellumora {
@@ -115,6 +116,20 @@ QByteArray recordOf(const QStringList& names)
 bool nearColour(const QColor& a, const QColor& b)
 {
     return qAbs(a.red() - b.red()) < 12 && qAbs(a.green() - b.green()) < 12 && qAbs(a.blue() - b.blue()) < 12;
+}
+
+bool drawnBetween(QWidget* widget, int top, int bottom)
+{
+    const QImage drawn = widget->grab(QRect(0, top, widget->width(), bottom - top)).toImage();
+    const QRgb background = widget->palette().color(widget->backgroundRole()).rgb();
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (drawn.pixel(x, y) != background) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 } // namespace vellumora

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace vellumora {
 
 // Writes a picture of one colour; the format follows the file name's extension.
@@ -36,5 +38,8 @@ QMap<QString, QByteArray> filesBelow(const QString& folder);
 QByteArray recordOf(const QStringList& names);
 // Colours that differ by less than a JPEG's rounding in every channel.
 bool nearColour(const QColor& a, const QColor& b);
+// Something is drawn in this band of the widget, from top to bottom: a pixel other than its
+// background colour.
+bool drawnBetween(QWidget* widget, int top, int bottom);
 
 } // namespace vellumora
