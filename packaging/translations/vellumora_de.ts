@@ -447,6 +447,10 @@
         <source>Recordings</source>
         <translation>Aufnahmen</translation>
     </message>
+    <message>
+        <source>No affirmations here yet: type one in the field above and click Add.</source>
+        <translation>Hier steht noch keine Affirmation: Schreiben Sie eine in das Feld oben und klicken Sie auf Hinzufügen.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::BusScreenSaver</name>
@@ -726,6 +730,10 @@
     <message>
         <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif</source>
         <translation>BMP-Datei (*.bmp*)|*.bmp|JPG-Datei (*.jpg)|*.jpg|JPEG-Dateien (*.jpeg)|*.jpeg|PNG-Datei (*.png)|*.png|WebP-Datei (*.webp)|*.webp|TIFF-Datei (*.tif, *.tiff)|*.tif;*.tiff|GIF-Datei (*.gif)|*.gif</translation>
+    </message>
+    <message>
+        <source>No pictures yet: click Add Picture, or drop picture files here.</source>
+        <translation>Noch keine Bilder: Klicken Sie auf Bild hinzufügen, oder ziehen Sie Bilddateien hierher.</translation>
     </message>
 </context>
 <context>

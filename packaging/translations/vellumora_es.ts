@@ -447,6 +447,10 @@
         <source>Recordings</source>
         <translation>Grabaciones</translation>
     </message>
+    <message>
+        <source>No affirmations here yet: type one in the field above and click Add.</source>
+        <translation>Aún no hay afirmaciones aquí: escriba una en el campo de arriba y haga clic en Añadir.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::BusScreenSaver</name>
@@ -726,6 +730,10 @@
     <message>
         <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif</source>
         <translation>Archivo BMP (*.bmp*)|*.bmp|Archivo JPG (*.jpg)|*.jpg|Archivos JPEG (*.jpeg)|*.jpeg|Archivo PNG (*.png)|*.png|Archivo WebP (*.webp)|*.webp|Archivo TIFF (*.tif, *.tiff)|*.tif;*.tiff|Archivo GIF (*.gif)|*.gif</translation>
+    </message>
+    <message>
+        <source>No pictures yet: click Add Picture, or drop picture files here.</source>
+        <translation>Aún no hay imágenes: haga clic en Añadir imagen, o suelte aquí archivos de imagen.</translation>
     </message>
 </context>
 <context>

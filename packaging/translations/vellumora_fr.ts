@@ -447,6 +447,10 @@
         <source>Recordings</source>
         <translation>Enregistrements</translation>
     </message>
+    <message>
+        <source>No affirmations here yet: type one in the field above and click Add.</source>
+        <translation>Aucune affirmation ici pour l'instant : écrivez-en une dans le champ ci-dessus et cliquez sur Ajouter.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::BusScreenSaver</name>
@@ -726,6 +730,10 @@
     <message>
         <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif</source>
         <translation>Fichier BMP (*.bmp*)|*.bmp|Fichier JPG (*.jpg)|*.jpg|Fichiers JPEG (*.jpeg)|*.jpeg|Fichier PNG (*.png)|*.png|Fichier WebP (*.webp)|*.webp|Fichier TIFF (*.tif, *.tiff)|*.tif;*.tiff|Fichier GIF (*.gif)|*.gif</translation>
+    </message>
+    <message>
+        <source>No pictures yet: click Add Picture, or drop picture files here.</source>
+        <translation>Pas encore d'images : cliquez sur Ajouter une image, ou déposez des fichiers d'images ici.</translation>
     </message>
 </context>
 <context>
@@ -1538,7 +1546,7 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
     <message>
         <source>Your settings could not be saved; they are used until Vellumora ends.</source>
-        <translation>Vos réglages n'ont pas pu être enregistrés ; ils valent jusqu'à la fermeture de Vellumora.</translation>
+        <translation>Vos réglages n&apos;ont pas pu être enregistrés ; ils valent jusqu&apos;à la fermeture de Vellumora.</translation>
     </message>
     <message>
         <source>All Music</source>

@@ -108,12 +108,12 @@
     </message>
     <message>
         <source>%1: unknown option &quot;%2&quot;</source>
-        <translation>%1: opção desconhecida "%2"</translation>
+        <translation>%1: opção desconhecida &quot;%2&quot;</translation>
     </message>
     <message>
         <source>Try &quot;%1 --help&quot; for more information.
 </source>
-        <translation>Experimente "%1 --help" para saber mais.
+        <translation>Experimente &quot;%1 --help&quot; para saber mais.
 </translation>
     </message>
 </context>
@@ -447,6 +447,10 @@
         <source>Recordings</source>
         <translation>Gravações</translation>
     </message>
+    <message>
+        <source>No affirmations here yet: type one in the field above and click Add.</source>
+        <translation>Ainda não há afirmações aqui: escreva uma no campo acima e clique em Adicionar.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::BusScreenSaver</name>
@@ -726,6 +730,10 @@
     <message>
         <source>BMP File (*.bmp*)|*.bmp|JPG File(*.jpg)|*.jpg|JPEG Files (*.jpeg)|*.jpeg|PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|GIF File (*.gif)|*.gif</source>
         <translation>Arquivo BMP (*.bmp*)|*.bmp|Arquivo JPG (*.jpg)|*.jpg|Arquivos JPEG (*.jpeg)|*.jpeg|Arquivo PNG (*.png)|*.png|Arquivo WebP (*.webp)|*.webp|Arquivo TIFF (*.tif, *.tiff)|*.tif;*.tiff|Arquivo GIF (*.gif)|*.gif</translation>
+    </message>
+    <message>
+        <source>No pictures yet: click Add Picture, or drop picture files here.</source>
+        <translation>Ainda não há imagens: clique em Adicionar imagem, ou solte arquivos de imagem aqui.</translation>
     </message>
 </context>
 <context>
