@@ -178,6 +178,8 @@ void SettingsPanel::buildControls()
     rows->addLayout(columns);
     QVBoxLayout* frames = column();
     columns->addLayout(frames);
+    // A wider window leaves the frames as they are; the choices stay under Browse.
+    columns->addStretch(1);
     addGapTwips(columns, 60);
     QVBoxLayout* choices = column();
     // From a little right of the frames to Browse's right edge.
@@ -247,6 +249,8 @@ void SettingsPanel::buildControls()
     m_placeOptions->button(int(Placement::WhereIPutIt))
         ->setToolTip(tr("Drag the show by its picture: it stays where you put it"));
     optionFrames->addWidget(placeFrame);
+    // A taller window leaves the room below the controls.
+    rows->addStretch(1);
 }
 
 void SettingsPanel::showOptions()
