@@ -128,6 +128,8 @@ void SettingsPanel::buildControls()
     m_onTopBox->setAccessibleName(tr("Keep the Show on Top"));
     m_onTopBox->setToolTip(tr("The show stays above every other window"));
     addRowTwips(switches, 300)->addWidget(m_onTopBox, 0, Qt::AlignTop | Qt::AlignLeft);
+    // Apart from the login list when a longer language or a larger font leaves no room between.
+    addGapTwips(switchesAndReminders, 60);
     switchesAndReminders->addStretch();
     switchesAndReminders->addWidget(m_voiceButton, 0, Qt::AlignTop);
     addGapTwips(switchesAndReminders, 105);

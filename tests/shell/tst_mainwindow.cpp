@@ -13,6 +13,7 @@
 #include "support/TestFiles.h"
 #include "support/Translated.h"
 #include "widgets/Look.h"
+#include "widgets/Twips.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -87,6 +88,10 @@ private slots:
         const QStringList readsBefore = f.platform->settingsRead, writesBefore = f.platform->settingsWritten;
         QTest::keyClick(f.window.get(), Qt::Key_B, Qt::AltModifier);
         QTRY_COMPARE(panels->currentWidget()->objectName(), "fraAffirmationLibrary");
+        // Each library list takes half the room; its rows are as wide as it is.
+        auto* affirmations = f.find<QTreeView>("lvFileContent");
+        QCOMPARE(affirmations->width(), twipsToPixels(3015) + 100);
+        QCOMPARE(affirmations->header()->sectionSize(0), affirmations->viewport()->width());
         QTest::keyClicks(f.find<QLineEdit>("txtAddFile"), "Half a thought");
         for (const auto& [key, panel] : { std::pair(Qt::Key_T, "fraMusicSettings"),
                  std::pair(Qt::Key_L, "fraImageLibrary"), std::pair(Qt::Key_B, "fraAffirmationLibrary") }) {
@@ -319,6 +324,12 @@ private slots:
         }
         for (QAction* menu : dialog ? QList<QAction*>() : f.window->menuBar()->actions()) {
             claim(QKeySequence::mnemonic(menu->text()).toString(), menu->text());
+            const QList<QAction*> items = menu->menu()->actions() << menu;
+            for (const QAction* item : items) {
+                if (english.contains(item->text())) {
+                    faults << "the menu item " + item->text() + " is in English";
+                }
+            }
         }
         // Qt's font dialog keeps its own keys and Tab order; the show has one control.
         if (panel != "font" && panel != "show") {
