@@ -105,12 +105,20 @@ void MainWindow::placeOnScreen(QRect area)
     m_keptSize = size();
 }
 
+namespace {
+
+// Maximised, the window is the screen's size, not one the user chose.
+bool ofItsOwnSize(const QWidget* window)
+{
+    return !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+}
+
+} // namespace
+
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    // Maximised, the window is the screen's size, not one the user chose.
-    if (isVisible() && !m_keptSize.isEmpty() && size() != m_keptSize
-        && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized))) {
+    if (isVisible() && !m_keptSize.isEmpty() && size() != m_keptSize && ofItsOwnSize(this)) {
         m_keepSizeTimer->start();
     }
 }
@@ -126,6 +134,10 @@ void MainWindow::hideEvent(QHideEvent* event)
 
 void MainWindow::keepSize()
 {
+    // The desktop may tell of a maximised window's state after its new size.
+    if (!ofItsOwnSize(this) || size() == m_keptSize) {
+        return;
+    }
     // Not told: the size of a window is no loss worth a message.
     if (m_platform.setSetting(kSizeSection, kWidthKey, QString::number(width()))
         && m_platform.setSetting(kSizeSection, kHeightKey, QString::number(height()))) {
