@@ -97,7 +97,7 @@ void MainWindow::placeOnScreen(QRect area)
     }
     const QSize stored(m_platform.setting(kSizeSection, kWidthKey).toInt(),
         m_platform.setting(kSizeSection, kHeightKey).toInt());
-    const QSize wanted = stored.isEmpty() ? size() : stored;
+    const QSize wanted = stored.isEmpty() ? minimumSize() : stored;
     // The frame's own border and title bar are known once the window has been shown.
     const QSize frame = frameGeometry().size() - geometry().size();
     resize(wanted.boundedTo(area.size() - frame).expandedTo(minimumSize()));
