@@ -66,15 +66,16 @@ void ImageLibraryPanel::buildControls()
     m_stripHolder = new QWidget(this);
     m_stripHolder->setObjectName(QStringLiteral("picHolder"));
     setColour(m_stripHolder, QPalette::Window, kLightBlue);
-    // The strip scrolls by whole pictures of a fixed size, so the holder keeps its size.
-    m_stripHolder->setFixedSize(twipsToPixels(2325), twipsToPixels(kHolderHeightTwips));
-    columns->addWidget(m_stripHolder, 0, Qt::AlignTop);
+    // The strip's pictures are of a fixed size, so the holder keeps its width; a taller window
+    // shows more of them.
+    m_stripHolder->setFixedWidth(twipsToPixels(2325));
+    m_stripHolder->setMinimumHeight(twipsToPixels(kHolderHeightTwips));
+    columns->addWidget(m_stripHolder);
     addGapTwips(columns, 75);
 
     m_scrollBar = new QScrollBar(Qt::Vertical, m_stripHolder);
     m_scrollBar->setObjectName(QStringLiteral("ScrollBar1"));
     m_scrollBar->setAccessibleName(tr("Scroll the thumbnails"));
-    m_scrollBar->setGeometry(twipsRect(1920, 0, 375, 5535));
     m_scrollBar->setRange(0, 0);
     m_scrollBar->setPageStep(kHolderHeightTwips);
     m_scrollBar->hide();
@@ -83,11 +84,9 @@ void ImageLibraryPanel::buildControls()
     m_pictureList->setObjectName(QStringLiteral("lvwDisplay"));
     m_pictureList->setAccessibleName(tr("Pictures"));
     setColour(m_pictureList, QPalette::Base, kLightBlue);
-    // As high as the strip's holder beside it, whatever the panel's height: a larger font may
-    // lengthen the options under the buttons, not the list.
-    preferTwips(m_pictureList, 1995, 0);
-    m_pictureList->setFixedHeight(m_stripHolder->height());
-    columns->addWidget(m_pictureList, 1, Qt::AlignTop);
+    // As high as the strip's holder beside it, and as wide as the panel leaves.
+    preferTwips(m_pictureList, 1995, kHolderHeightTwips);
+    columns->addWidget(m_pictureList, 1);
     addGapTwips(columns, 165);
 
     m_buttonsAndOptions = column();
@@ -132,6 +131,9 @@ void ImageLibraryPanel::connectSignals()
 
 bool ImageLibraryPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Resize && watched == m_stripHolder) {
+        fitScrollBar();
+    }
     if (event->type() == QEvent::Wheel && (watched == m_strip || watched == m_stripHolder)) {
         if (m_scrollBar->isEnabled()) {
             // A notch is 120; a touchpad sends parts of one, which add up.
@@ -234,13 +236,24 @@ void ImageLibraryPanel::rebuildThumbnails()
 {
     const int count = m_pictures.count();
     m_strip->setPictures(m_pictures.paths());
-    // Empty, the strip fills its holder to say how to add a picture.
-    m_strip->resize(m_strip->width(), count > 0 ? count * ThumbnailStrip::kPitch : m_stripHolder->height());
+    m_strip->resize(m_strip->width(), count * ThumbnailStrip::kPitch);
     m_deleteButton->setEnabled(count > 0);
-    if (count >= kScrolledFrom) {
+    fitScrollBar();
+}
+
+void ImageLibraryPanel::fitScrollBar()
+{
+    const int count = m_pictures.count();
+    // Empty, the strip fills its holder to say how to add a picture.
+    if (count == 0) {
+        m_strip->resize(m_strip->width(), m_stripHolder->height());
+    }
+    m_scrollBar->setGeometry(twipsToPixels(1920), 0, twipsToPixels(375), m_stripHolder->height() - 3);
+    const int maximum = m_strip->height() - m_stripHolder->height() + kScrollSlack;
+    // A holder taller than designed may show every picture.
+    if (count >= kScrolledFrom && maximum > 0) {
         m_scrollBar->show();
         m_scrollBar->setEnabled(true);
-        const int maximum = m_strip->height() - m_stripHolder->height() + kScrollSlack;
         m_scrollBar->setMaximum(maximum);
         m_scrollBar->setPageStep(maximum);
         m_scrollBar->setSingleStep(40);

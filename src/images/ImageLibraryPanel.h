@@ -42,6 +42,8 @@ private:
     void addPicture();
     void deletePicture();
     void rebuildThumbnails();
+    // The bar as high as the holder, shown while the strip is longer than the holder.
+    void fitScrollBar();
 
     Platform& m_platform;
     PictureLibrary& m_pictures;

@@ -141,6 +141,8 @@ void SettingsPanel::buildControls()
     m_onTopBox->setAccessibleName(tr("Keep the Show on Top"));
     m_onTopBox->setToolTip(tr("The show stays above every other window"));
     addRowTwips(switches, 300)->addWidget(m_onTopBox, 0, Qt::AlignTop | Qt::AlignLeft);
+    // Apart from the login list when a longer language or a larger font leaves no room between.
+    addGapTwips(switchesAndReminders, 60);
     switchesAndReminders->addStretch();
     switchesAndReminders->addWidget(m_voiceButton, 0, Qt::AlignTop);
     addGapTwips(switchesAndReminders, 105);
@@ -191,6 +193,8 @@ void SettingsPanel::buildControls()
     rows->addLayout(columns);
     QVBoxLayout* frames = column();
     columns->addLayout(frames);
+    // A wider window leaves the frames as they are; the choices stay under Browse.
+    columns->addStretch(1);
     addGapTwips(columns, 60);
     QVBoxLayout* choices = column();
     // From a little right of the frames to Browse's right edge.
@@ -260,6 +264,8 @@ void SettingsPanel::buildControls()
     m_placeOptions->button(int(Placement::WhereIPutIt))
         ->setToolTip(tr("Drag the show by its picture: it stays where you put it"));
     optionFrames->addWidget(placeFrame);
+    // A taller window leaves the room below the controls.
+    rows->addStretch(1);
 }
 
 void SettingsPanel::showOptions()

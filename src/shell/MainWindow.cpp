@@ -30,11 +30,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStackedWidget>
+#include <QTimer>
 
 namespace vellumora {
 
 namespace {
+
+// Where the size the user gave the window is kept.
+const QString kSizeSection = QStringLiteral("settings");
+const QString kWidthKey = QStringLiteral("WindowWidth");
+const QString kHeightKey = QStringLiteral("WindowHeight");
 
 QLabel* centredText(const QString& text, const char* name, QWidget* parent)
 {
@@ -60,8 +67,82 @@ MainWindow::MainWindow(Platform& platform, Library& library, QRandomGenerator& r
     buildControls();
     buildMenus();
     connectSignals();
-    // The window is as large as its contents ask, no more; the user does not resize it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_keepSizeTimer = new QTimer(this);
+    m_keepSizeTimer->setSingleShot(true);
+    m_keepSizeTimer->setInterval(500);
+    connect(m_keepSizeTimer, &QTimer::timeout, this, &MainWindow::keepSize);
+    layout()->activate();
+    setMinimumSize(layout()->totalSizeHint());
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::LayoutRequest) {
+        // The user may make the window larger, never smaller than every text needs to show whole:
+        // the layout's own minimum would let a caption longer than its design be cut.
+        setMinimumSize(layout()->totalSizeHint());
+    }
+    return handled;
+}
+
+void MainWindow::placeOnScreen(QRect area)
+{
+    if (area.isEmpty()) {
+        QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        if (!screen) {
+            return;
+        }
+        area = screen->availableGeometry();
+    }
+    const QSize stored(m_platform.setting(kSizeSection, kWidthKey).toInt(),
+        m_platform.setting(kSizeSection, kHeightKey).toInt());
+    const QSize wanted = stored.isEmpty() ? minimumSize() : stored;
+    // The frame's own border and title bar are known once the window has been shown.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(wanted.boundedTo(area.size() - frame).expandedTo(minimumSize()));
+    move(centredIn(area, frameGeometry().size()));
+    m_keptSize = size();
+}
+
+namespace {
+
+// Maximised, the window is the screen's size, not one the user chose.
+bool ofItsOwnSize(const QWidget* window)
+{
+    return !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+}
+
+} // namespace
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (isVisible() && !m_keptSize.isEmpty() && size() != m_keptSize && ofItsOwnSize(this)) {
+        m_keepSizeTimer->start();
+    }
+}
+
+void MainWindow::hideEvent(QHideEvent* event)
+{
+    if (m_keepSizeTimer->isActive()) {
+        m_keepSizeTimer->stop();
+        keepSize();
+    }
+    QMainWindow::hideEvent(event);
+}
+
+void MainWindow::keepSize()
+{
+    // The desktop may tell of a maximised window's state after its new size.
+    if (!ofItsOwnSize(this) || size() == m_keptSize) {
+        return;
+    }
+    // Not told: the size of a window is no loss worth a message.
+    if (m_platform.setSetting(kSizeSection, kWidthKey, QString::number(width()))
+        && m_platform.setSetting(kSizeSection, kHeightKey, QString::number(height()))) {
+        m_keptSize = size();
+    }
 }
 
 void MainWindow::buildControls()
@@ -92,10 +173,11 @@ void MainWindow::buildControls()
     rows->addWidget(choose);
     addGapTwips(rows, 70);
 
+    // A larger window goes to the panels; the texts above them and the navigation stay as they are.
     QHBoxLayout* panelsAndNavigation = row();
-    rows->addLayout(panelsAndNavigation);
+    rows->addLayout(panelsAndNavigation, 1);
     QVBoxLayout* panelsAndStart = column();
-    panelsAndNavigation->addLayout(panelsAndStart);
+    panelsAndNavigation->addLayout(panelsAndStart, 1);
     addGapTwips(panelsAndNavigation, 45);
     buildPanels(client, panelsAndStart);
     buildNavigation(client, panelsAndNavigation, panelsAndStart);
@@ -109,7 +191,7 @@ void MainWindow::buildPanels(QWidget* client, QBoxLayout* panelColumn)
     m_panelArea = new QStackedWidget(client);
     m_panelArea->setObjectName(QStringLiteral("panelArea"));
     preferTwips(m_panelArea, 7575, 6135);
-    panelColumn->addWidget(m_panelArea);
+    panelColumn->addWidget(m_panelArea, 1);
     m_pictureLoader = new PictureLoader(m_platform.thumbnailFolder(), this);
     m_imageLibrary = new ImageLibraryPanel(m_platform, m_library.pictures(), *m_pictureLoader, m_panelArea);
     // The border and fill options belong to the settings but stand on the image library panel.

@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QRandomGenerator;
 class QStackedWidget;
+class QTimer;
 
 namespace vellumora {
 
@@ -36,6 +37,9 @@ public:
     bool isShowRunning() const;
     // The program's own, which also changes the picture by itself; without one the window makes its own.
     void setDesktopChanger(DesktopChanger* changer) { m_desktopChanger = changer; }
+    // At the size the user left it at, kept within the area (the screen's available area when
+    // none is given) but never below what its contents need, and centred on that area.
+    void placeOnScreen(QRect area = {});
 
 signals:
     // File > Exit: the program must end.
@@ -44,8 +48,11 @@ signals:
     void closed();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildControls();
@@ -62,6 +69,8 @@ private:
     // File > Keep My Library In: the library moves, or is copied, to a folder the user chooses.
     void keepLibraryIn();
     void giveBackDesktop();
+    // The size the user gave the window is kept for the next start.
+    void keepSize();
 
     Platform& m_platform;
     QRandomGenerator& m_random;
@@ -86,6 +95,10 @@ private:
     QAction* m_undoItem = nullptr;
     DesktopChanger* m_desktopChanger = nullptr;
     std::unique_ptr<DesktopChanger> m_ownDesktopChanger;
+    // The size it was placed at or last kept; a resize waits a moment before it is written, so a
+    // drag writes once.
+    QSize m_keptSize;
+    QTimer* m_keepSizeTimer = nullptr;
 };
 
 } // namespace vellumora

@@ -14,7 +14,6 @@
 #include "shell/WebLinks.h"
 #include "storage/LibraryFiles.h"
 #include "voice/Voice.h"
-#include "widgets/TwipsLayout.h"
 
 #include <QApplication>
 #include <QDir>
@@ -155,7 +154,7 @@ MainWindow& Program::ensureMainWindow()
         connect(m_main.get(), &MainWindow::closed, this, &Program::mainWindowClosed);
         // A window made again reads the files afresh: they may have changed while it was away.
         m_library->load().report(m_platform);
-        centreOnScreen(m_main.get());
+        m_main->placeOnScreen();
     }
     return *m_main;
 }

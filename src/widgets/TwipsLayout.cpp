@@ -14,7 +14,13 @@ namespace vellumora {
 
 void preferTwips(QWidget* widget, int width, int height)
 {
-    widget->setMinimumSize(twipsToPixels(width), twipsToPixels(height));
+    QSize least(twipsToPixels(width), twipsToPixels(height));
+    // A minimum of its own would let a frame be squeezed below what its contents need: a
+    // longer language's buttons would run into each other.
+    if (widget->layout()) {
+        least = least.expandedTo(widget->minimumSizeHint());
+    }
+    widget->setMinimumSize(least);
 }
 
 void fitCaption(QPushButton* button)
@@ -104,10 +110,18 @@ void centreOnScreen(QWidget* window)
     if (!screen) {
         return;
     }
-    window->adjustSize();
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    if (!window->testAttribute(Qt::WA_Resized)) {
+        window->adjustSize();
+    }
+    window->move(centredIn(screen->availableGeometry(), window->frameGeometry().size()));
+}
+
+QPoint centredIn(const QRect& area, const QSize& frame)
+{
+    QRect placed(QPoint(), frame);
+    placed.moveCenter(area.center());
+    return { std::max(area.left(), std::min(placed.left(), area.right() + 1 - frame.width())),
+        std::max(area.top(), std::min(placed.top(), area.bottom() + 1 - frame.height())) };
 }
 
 } // namespace vellumora

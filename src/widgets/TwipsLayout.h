@@ -16,7 +16,8 @@ namespace vellumora {
 // default font a window looks as designed, and a larger font or a longer text makes it grow,
 // never shrink.
 
-// The design's size of a control is the least it gets; its own size hint may ask for more.
+// The design's size of a control is the least it gets; its own size hint may ask for more, and
+// a frame whose layout is made already gets at least what its contents need.
 void preferTwips(QWidget* widget, int width, int height);
 // A push button as wide as the design or as its caption, whichever is wider, and no wider: the
 // style's usual least width is not added. Call after preferTwips, with the caption and font set.
@@ -47,7 +48,11 @@ void addGapTwips(QBoxLayout* layout, int twips);
 // top, and may be taller than the design's control without pushing the next row down.
 QHBoxLayout* addRowTwips(QVBoxLayout* column, int spanTwips);
 
-// Centres a top-level window on the screen that holds it (or the primary screen).
+// Centres a top-level window on the screen that holds it (or the primary screen), at the size
+// it asks for unless it has been given one.
 void centreOnScreen(QWidget* window);
+// Where a window's frame of this size stands centred on the area, moved onto it: its top left
+// corner always, so its title bar and menu can be reached, the rest as far as it fits.
+QPoint centredIn(const QRect& area, const QSize& frame);
 
 } // namespace vellumora

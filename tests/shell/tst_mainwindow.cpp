@@ -13,6 +13,7 @@
 #include "support/TestFiles.h"
 #include "support/Translated.h"
 #include "widgets/Look.h"
+#include "widgets/Twips.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -38,12 +39,38 @@ private slots:
     // undone from the window, whichever panel is in front: the button beside Start, or Ctrl+Z.
     void panelsAndKeys()
     {
-        QCOMPARE(f.window->minimumSize(), f.window->maximumSize());
+        QCOMPARE(f.window->size(), f.window->minimumSize());
         QCOMPARE(f.window->height(), f.window->centralWidget()->height() + f.window->menuBar()->height());
         // The strip's holder stands where it is designed; the list beside it ends where it ends.
         const QRect holder = f.find<QWidget>("picHolder")->geometry();
         QCOMPARE(holder.topLeft(), QPoint(16, 24));
         QCOMPARE(f.find<QWidget>("lvwDisplay")->geometry().bottom(), holder.bottom());
+        // Made larger, the window gives the room to the lists and the strip; the buttons stay
+        // beside them, the navigation at the right and Start under the panels.
+        const QStringList names { "picHolder", "lvwDisplay", "cmdAddPicture", "Frame7",
+            "cmdDisplayAffirmations" };
+        QList<QRect> before;
+        for (const QString& name : names) {
+            before << QRect(
+                f.find<QWidget>(name)->mapTo(f.window.get(), QPoint()), f.find<QWidget>(name)->size());
+        }
+        f.window->resize(f.window->size() + QSize(200, 100));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QStringList moved;
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            const QWidget* control = f.find<QWidget>(names[i]);
+            const QPoint at = control->mapTo(f.window.get(), QPoint()) - before[i].topLeft();
+            const QSize grown = control->size() - before[i].size();
+            moved << QString("%1 %2,%3 %4x%5")
+                         .arg(names[i])
+                         .arg(at.x())
+                         .arg(at.y())
+                         .arg(grown.width())
+                         .arg(grown.height());
+        }
+        QCOMPARE(moved.join("; "),
+            "picHolder 0,0 0x100; lvwDisplay 0,0 200x100; cmdAddPicture 200,0 0x0; Frame7 200,0 0x0; "
+            "cmdDisplayAffirmations 0,100 200x0");
         QVERIFY(writeSolidPicture(f.path("sea.jpg"), Qt::blue));
         f.platform->chosenFiles << f.path("sea.jpg");
         f.find<QPushButton>("cmdAddPicture")->click();
@@ -61,6 +88,10 @@ private slots:
         const QStringList readsBefore = f.platform->settingsRead, writesBefore = f.platform->settingsWritten;
         QTest::keyClick(f.window.get(), Qt::Key_B, Qt::AltModifier);
         QTRY_COMPARE(panels->currentWidget()->objectName(), "fraAffirmationLibrary");
+        // Each library list takes half the room; its rows are as wide as it is.
+        auto* affirmations = f.find<QTreeView>("lvFileContent");
+        QCOMPARE(affirmations->width(), twipsToPixels(3015) + 100);
+        QCOMPARE(affirmations->header()->sectionSize(0), affirmations->viewport()->width());
         QTest::keyClicks(f.find<QLineEdit>("txtAddFile"), "Half a thought");
         for (const auto& [key, panel] : { std::pair(Qt::Key_T, "fraMusicSettings"),
                  std::pair(Qt::Key_L, "fraImageLibrary"), std::pair(Qt::Key_B, "fraAffirmationLibrary") }) {
@@ -77,6 +108,76 @@ private slots:
             !undo->isEnabled() && !f.find<QAction>("mnuUndo")->isEnabled() && f.platform->messages.isEmpty());
         QTest::keyClick(f.window.get(), Qt::Key_F1);
         QCOMPARE(f.platform->openedUrls, QList<QUrl> { WebLinks::onlineHelpPage(*f.platform) });
+    }
+
+    // The window opens at the size the user left it at, within the screen's available area
+    // (below and beside a panel in some rows) but never smaller than its contents need, centred
+    // on that area; its top left corner, and with it the menu, is always on the area. A size of
+    // 0 stands for the least the contents need, a place of -1 for centred.
+    void placedOnScreen_data()
+    {
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QRect>("placed");
+        const QRect large(0, 0, 1600, 1200), centred(-1, -1, 0, 0);
+        QTest::newRow("never resized") << large << QStringList() << centred;
+        QTest::newRow("kept") << large << QStringList { "1000", "800" } << QRect(-1, -1, 1000, 800);
+        QTest::newRow("smaller than the contents") << large << QStringList { "300", "200" } << centred;
+        QTest::newRow("unreadable") << large << QStringList { "wide", "0" } << centred;
+        QTest::newRow("larger than the screen")
+            << QRect(100, 50, 1000, 700) << QStringList { "2000", "1500" } << QRect(100, 50, 1000, 700);
+        QTest::newRow("a screen too small for the contents")
+            << QRect(40, 30, 600, 400) << QStringList() << QRect(40, 30, 0, 0);
+    }
+
+    void placedOnScreen()
+    {
+        QFETCH(QRect, area);
+        QFETCH(QStringList, stored);
+        QFETCH(QRect, placed);
+        if (!stored.isEmpty()) {
+            f.platform->settings.insert("settings/WindowWidth", stored[0]);
+            f.platform->settings.insert("settings/WindowHeight", stored[1]);
+        }
+        // The window's frame comes round the size kept.
+        const QSize frame = f.window->frameGeometry().size() - f.window->size();
+        const QSize least = f.window->minimumSize() + frame;
+        f.window->placeOnScreen(area);
+        if (placed.isEmpty()) {
+            placed.setSize(least);
+        } else if (placed.size() != area.size()) {
+            placed.setSize(placed.size() + frame);
+        }
+        if (placed.x() < 0) {
+            placed.moveCenter(area.center());
+        }
+        QCOMPARE(f.window->frameGeometry(), placed);
+    }
+
+    // The size is kept once the user has changed it, and only then; the next window opens at it.
+    void sizeKept_data()
+    {
+        QTest::addColumn<QSize>("larger");
+        QTest::newRow("never resized") << QSize(0, 0);
+        QTest::newRow("resized") << QSize(120, 80);
+    }
+
+    void sizeKept()
+    {
+        QFETCH(QSize, larger);
+        f.window->placeOnScreen();
+        const QSize opened = f.window->size() + larger;
+        f.platform->settingsWritten.clear();
+        if (!larger.isEmpty()) {
+            f.window->resize(opened);
+            QTRY_COMPARE(f.platform->settingsWritten.size(), 2);
+        }
+        f.window->hide();
+        const QStringList written { "settings/WindowWidth", "settings/WindowHeight" };
+        QCOMPARE(f.platform->settingsWritten, larger.isEmpty() ? QStringList() : written);
+        f.load();
+        f.window->placeOnScreen();
+        QCOMPARE(f.window->size(), opened);
     }
 
     // The help menu, the banner and the About window's link open the guide installed with the
@@ -217,11 +318,18 @@ private slots:
             }
             keys.insert(key, owner);
         };
+        const QSet<QString> english = Translated::translatedAway(language);
         for (QWidget* control : window->findChildren<QWidget*>()) {
             // The show's frame and strips reach past its edges by design; its texts may not.
             const bool drawing = panel == "show" && !qobject_cast<QAbstractButton*>(control);
             if (control->isVisible() && !drawing) {
                 checkText(control, faults);
+                checkSpacing(control, faults);
+                for (const QString& text : shownTexts(control)) {
+                    if (english.contains(text)) {
+                        faults << name(control) + " shows \"" + text + "\" in English";
+                    }
+                }
                 // Every control a user can reach has a name a screen reader can say.
                 QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
                 if (control->focusPolicy() != Qt::NoFocus && accessible
@@ -237,6 +345,12 @@ private slots:
         }
         for (QAction* menu : dialog ? QList<QAction*>() : f.window->menuBar()->actions()) {
             claim(QKeySequence::mnemonic(menu->text()).toString(), menu->text());
+            const QList<QAction*> items = menu->menu()->actions() << menu;
+            for (const QAction* item : items) {
+                if (english.contains(item->text())) {
+                    faults << "the menu item " + item->text() + " is in English";
+                }
+            }
         }
         // Qt's font dialog keeps its own keys and Tab order; the show has one control.
         if (panel != "font" && panel != "show") {
@@ -703,6 +817,94 @@ private:
             || !control->parentWidget()->rect().contains(control->geometry())) {
             faults << control->objectName() + " is cut off or outside its frame";
         }
+    }
+
+    // No two controls side by side cover each other, and a text that names the control beside it
+    // on its line keeps a few pixels from it. Qt's composite controls place their own parts.
+    static void checkSpacing(QWidget* control, QStringList& faults)
+    {
+        QWidget* parent = control->parentWidget();
+        if (qobject_cast<QAbstractScrollArea*>(parent) || qobject_cast<QComboBox*>(parent)
+            || qobject_cast<QAbstractSpinBox*>(parent)) {
+            return;
+        }
+        const QObjectList siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(control) + 1; i < siblings.size(); ++i) {
+            auto* other = qobject_cast<QWidget*>(siblings[i]);
+            if (!other || !other->isVisible() || other->isWindow()) {
+                continue;
+            }
+            const QString pair = name(control) + " and " + name(other);
+            const QRect one = control->geometry(), two = other->geometry();
+            if (one.intersects(two)) {
+                faults << pair + " overlap";
+            } else if ((isCaption(control) || isCaption(other)) && one.top() <= two.bottom()
+                && two.top() <= one.bottom()) {
+                const QRect a = textArea(control), b = textArea(other);
+                if (std::max(b.left() - a.right(), a.left() - b.right()) <= 3) {
+                    faults << pair + " touch";
+                }
+            }
+        }
+    }
+
+    static QStringList shownTexts(const QWidget* control)
+    {
+        QStringList texts;
+        if (const auto* label = qobject_cast<const QLabel*>(control)) {
+            texts << label->text();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+            texts << button->text();
+        } else if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+            texts << frame->title();
+        } else if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+            for (int i = 0; i < list->count(); ++i) {
+                texts << list->itemText(i);
+            }
+        } else if (const auto* header = qobject_cast<const QHeaderView*>(control);
+                   header && header->model()) {
+            for (int i = 0; i < header->count(); ++i) {
+                texts << header->model()->headerData(i, header->orientation()).toString();
+            }
+        }
+        return texts;
+    }
+
+    static QString name(const QWidget* control)
+    {
+        if (!control->objectName().isEmpty()) {
+            return control->objectName();
+        }
+        const auto* label = qobject_cast<const QLabel*>(control);
+        return QString(control->metaObject()->className()) + (label ? " \"" + label->text() + "\"" : "");
+    }
+
+    static bool isCaption(const QWidget* control)
+    {
+        return qobject_cast<const QLabel*>(control)
+            || (qobject_cast<const QAbstractButton*>(control) && !qobject_cast<const QPushButton*>(control));
+    }
+
+    // Where a caption's text is drawn: a label's within it, by its alignment; a tick box's from its left.
+    static QRect textArea(const QWidget* control)
+    {
+        QRect area = control->geometry();
+        if (!isCaption(control)) {
+            return area;
+        }
+        const int width = std::min(area.width(), control->sizeHint().width());
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const Qt::Alignment align
+            = label ? QStyle::visualAlignment(label->layoutDirection(), label->alignment()) : Qt::AlignLeft;
+        if (align & Qt::AlignRight) {
+            area.setLeft(area.right() - width + 1);
+        } else if (align & Qt::AlignHCenter) {
+            area.adjust((area.width() - width) / 2, 0, 0, 0);
+            area.setWidth(width);
+        } else {
+            area.setWidth(width);
+        }
+        return area;
     }
 
     // Tab goes through the controls of a frame in reading order: each next one lower down, or on

@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QTranslator>
+#include <QXmlStreamReader>
 
 namespace vellumora {
 
@@ -34,6 +36,29 @@ QStringList Translated::languages()
         languages << file.mid(10).chopped(3);
     }
     return languages;
+}
+
+QSet<QString> Translated::translatedAway(const QString& language)
+{
+    QFile catalogue(QStringLiteral(VELLUMORA_TS_DIR "/vellumora_%1.ts").arg(language));
+    if (!catalogue.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QSet<QString> away, kept;
+    QXmlStreamReader xml(&catalogue);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            const QString translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            (translation == source ? kept : away).insert(source);
+        }
+    }
+    return away - kept;
 }
 
 } // namespace vellumora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +20,9 @@ public:
     static QString folder();
     // English, then every language there is a catalogue for.
     static QStringList languages();
+    // The English texts the language's catalogue gives another text wherever they stand: shown
+    // as they are, they were never translated.
+    static QSet<QString> translatedAway(const QString& language);
 
 private:
     bool m_installed = false;
