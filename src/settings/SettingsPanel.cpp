@@ -192,9 +192,9 @@ void SettingsPanel::buildControls()
     QHBoxLayout* columns = row();
     rows->addLayout(columns);
     QVBoxLayout* frames = column();
-    columns->addLayout(frames);
-    // A wider window leaves the frames as they are; the choices stay under Browse.
-    columns->addStretch(1);
+    // The frames keep their design; a wider window, or a longer language's place options, widen
+    // the order frame, and the choices stay under Browse.
+    columns->addLayout(frames, 1);
     addGapTwips(columns, 60);
     QVBoxLayout* choices = column();
     // From a little right of the frames to Browse's right edge.
