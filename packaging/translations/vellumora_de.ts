@@ -551,6 +551,10 @@
         <source>Please Enter only Letters</source>
         <translation>Bitte nur Buchstaben eingeben.</translation>
     </message>
+    <message>
+        <source>No categories yet: type a name in the field above and click Create.</source>
+        <translation>Noch keine Kategorien: Schreiben Sie einen Namen in das Feld oben und klicken Sie auf Anlegen.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::DeleteHistory</name>

@@ -551,6 +551,10 @@
         <source>Please Enter only Letters</source>
         <translation>Escribe solo letras.</translation>
     </message>
+    <message>
+        <source>No categories yet: type a name in the field above and click Create.</source>
+        <translation>Aún no hay categorías: escriba un nombre en el campo de arriba y haga clic en Crear.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::DeleteHistory</name>

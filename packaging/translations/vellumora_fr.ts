@@ -449,7 +449,7 @@
     </message>
     <message>
         <source>No affirmations here yet: type one in the field above and click Add.</source>
-        <translation>Aucune affirmation ici pour l'instant : écrivez-en une dans le champ ci-dessus et cliquez sur Ajouter.</translation>
+        <translation>Aucune affirmation ici pour l&apos;instant : écrivez-en une dans le champ ci-dessus et cliquez sur Ajouter.</translation>
     </message>
 </context>
 <context>
@@ -550,6 +550,10 @@
     <message>
         <source>Please Enter only Letters</source>
         <translation>Veuillez saisir uniquement des lettres.</translation>
+    </message>
+    <message>
+        <source>No categories yet: type a name in the field above and click Create.</source>
+        <translation>Pas encore de catégories : écrivez un nom dans le champ ci-dessus et cliquez sur Créer.</translation>
     </message>
 </context>
 <context>
@@ -733,7 +737,7 @@
     </message>
     <message>
         <source>No pictures yet: click Add Picture, or drop picture files here.</source>
-        <translation>Pas encore d'images : cliquez sur Ajouter une image, ou déposez des fichiers d'images ici.</translation>
+        <translation>Pas encore d&apos;images : cliquez sur Ajouter une image, ou déposez des fichiers d&apos;images ici.</translation>
     </message>
 </context>
 <context>

@@ -551,6 +551,10 @@
         <source>Please Enter only Letters</source>
         <translation>Digite apenas letras.</translation>
     </message>
+    <message>
+        <source>No categories yet: type a name in the field above and click Create.</source>
+        <translation>Ainda não há categorias: escreva um nome no campo acima e clique em Criar.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::DeleteHistory</name>

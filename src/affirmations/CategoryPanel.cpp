@@ -36,6 +36,8 @@ void CategoryPanel::buildControls()
     keepMnemonicInFrame(m_deleteButton, this);
     m_categoryList = new TickList("lvFile", m_categories, this);
     m_categoryList->setAccessibleName(tr("Categories"));
+    m_categoryList->setPlaceholderText(
+        tr("No categories yet: type a name in the field above and click Create."));
     layOutLibraryFrame(this, m_nameField, { m_createButton, m_deleteButton }, m_categoryList);
 }
 

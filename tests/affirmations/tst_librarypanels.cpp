@@ -207,16 +207,15 @@ private slots:
     }
 
     // An empty category says in its list how to add an affirmation, until one is added; with no
-    // category there is nothing to add to, and nothing is said.
-    void emptyCategoryHint()
+    // category there is nothing to add to, and the category list says how to make one.
+    void emptyListsHint()
     {
-        QTreeView* list = f.find<QTreeView>("lvFileContent");
-        // Where the rows of a short category never reach.
-        const auto hinted = [list] {
-            return drawnBetween(
-                list->viewport(), list->viewport()->height() / 3, list->viewport()->height() * 2 / 3);
+        // Where the rows of a short list never reach.
+        const auto hinted = [this](const char* name = "lvFileContent") {
+            QWidget* rows = f.find<QTreeView>(name)->viewport();
+            return drawnBetween(rows, rows->height() / 3, rows->height() * 2 / 3);
         };
-        QVERIFY(!hinted());
+        QVERIFY(!hinted() && !hinted("lvFile"));
         f.find<QLineEdit>("txtAddFile")->setText("Joy");
         f.find<QPushButton>("cmdCreateFile")->click();
         QVERIFY(f.listed("lvFileContent").isEmpty() && hinted());
@@ -229,7 +228,7 @@ private slots:
         for (int i = 0; i < 3; ++i) {
             f.find<QPushButton>("cmdDelete")->click();
         }
-        QVERIFY(f.listed("lvFile").isEmpty() && !hinted());
+        QVERIFY(f.listed("lvFile").isEmpty() && !hinted() && hinted("lvFile"));
     }
 
     // A text longer than the field holds is shown shortened and never put into the field, where
