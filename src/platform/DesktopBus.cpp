@@ -60,15 +60,17 @@ QDBusMessage call(
 }
 
 // Runs `answered` with the reply once it is back, on this thread.
-void whenAnswered(QDBusConnection bus, const QDBusMessage& message, QObject* context,
+QDBusPendingCall whenAnswered(QDBusConnection bus, const QDBusMessage& message, QObject* context,
     std::function<void(const QDBusMessage&)> answered)
 {
-    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(message, kCallTimeoutMs), context);
+    const QDBusPendingCall pending = bus.asyncCall(message, kCallTimeoutMs);
+    auto* watcher = new QDBusPendingCallWatcher(pending, context);
     QObject::connect(
         watcher, &QDBusPendingCallWatcher::finished, context, [watcher, answered = std::move(answered)] {
             answered(watcher->reply());
             watcher->deleteLater();
         });
+    return pending;
 }
 
 } // namespace
@@ -238,20 +240,24 @@ void BusScreenSaver::keepAwake(bool on)
         = call(kScreenSaverService, kScreenSaverPath, kScreenSaverService, QStringLiteral("Inhibit"));
     message << QStringLiteral("Vellumora")
             << QGuiApplication::translate("vellumora::BusScreenSaver", "A full screen show is running");
-    whenAnswered(m_bus, message, this, [this, generation = m_generation](const QDBusMessage& reply) {
-        if (generation != m_generation) {
-            // The show ended meanwhile: what was granted goes back at once.
-            if (reply.type() == QDBusMessage::ReplyMessage) {
-                giveBack(reply.arguments().value(0).toUInt(), {});
-            }
-            return;
-        }
-        if (reply.type() == QDBusMessage::ReplyMessage) {
-            m_cookie = reply.arguments().value(0).toUInt();
-        } else {
-            inhibitThroughPortal();
-        }
-    });
+    m_inhibiting
+        = whenAnswered(m_bus, message, this, [this, generation = m_generation](const QDBusMessage& reply) {
+              if (generation == m_waitedFor) {
+                  return; // answered already, when the show ended
+              }
+              if (generation != m_generation) {
+                  // The show ended meanwhile: what was granted goes back at once.
+                  if (reply.type() == QDBusMessage::ReplyMessage) {
+                      giveBack(reply.arguments().value(0).toUInt(), {});
+                  }
+                  return;
+              }
+              if (reply.type() == QDBusMessage::ReplyMessage) {
+                  m_cookie = reply.arguments().value(0).toUInt();
+              } else {
+                  inhibitThroughPortal();
+              }
+          });
 }
 
 void BusScreenSaver::inhibitThroughPortal()
@@ -278,6 +284,17 @@ void BusScreenSaver::inhibitThroughPortal()
 
 void BusScreenSaver::release()
 {
+    // A request not yet answered is waited for: the program may be ending, and with it the
+    // answer's handler, so what it grants would never go back.
+    if (m_inhibiting && !m_inhibiting->isFinished()) {
+        m_inhibiting->waitForFinished();
+        const QDBusMessage reply = m_inhibiting->reply();
+        if (reply.type() == QDBusMessage::ReplyMessage) {
+            m_cookie = reply.arguments().value(0).toUInt();
+        }
+        m_waitedFor = m_generation - 1;
+    }
+    m_inhibiting.reset();
     giveBack(std::exchange(m_cookie, std::nullopt), std::exchange(m_portalRequest, {}));
 }
 

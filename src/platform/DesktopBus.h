@@ -3,6 +3,7 @@
 #include "platform/DesktopServices.h"
 
 #include <QDBusConnection>
+#include <QDBusPendingCall>
 #include <QSocketNotifier>
 #include <functional>
 #include <optional>
@@ -72,6 +73,10 @@ private:
     QString m_portalRequest;
     // An answer to an earlier request may arrive after the show has ended.
     quint64 m_generation = 0;
+    // The screen saver's answer while it is awaited, and the request whose answer was waited
+    // for when the show ended.
+    std::optional<QDBusPendingCall> m_inhibiting;
+    quint64 m_waitedFor = 0;
 };
 
 } // namespace vellumora
