@@ -112,16 +112,9 @@ void AffirmationPanel::buildRecordingControls()
     m_moreButton->setMenu(menu);
     auto* rows = static_cast<QVBoxLayout*>(layout());
     addGapTwips(rows, 105);
-    QHBoxLayout* buttonRow = row();
-    for (QPushButton* button : { m_recordButton, m_listenButton, m_moreButton }) {
-        if (button != m_recordButton) {
-            buttonRow->addStretch();
-        }
-        buttonRow->addWidget(button);
-    }
-    rows->addLayout(buttonRow);
+    addButtonRow(rows, { m_recordButton, m_listenButton, m_moreButton });
     // The list gives up the room the row takes.
-    preferTwips(m_affirmationList, 3015, 4095 - 480);
+    preferTwips(m_affirmationList, kLibraryFieldWidthTwips, 4095 - 480);
 }
 
 void AffirmationPanel::connectSignals()

@@ -39,22 +39,38 @@ QPushButton* libraryButton(const QString& caption, const char* name, QWidget* pa
 void layOutLibraryFrame(QGroupBox* frame, QWidget* field, const QList<QPushButton*>& buttons, QWidget* list)
 {
     QVBoxLayout* rows = columnInTwips(frame, 240, 360, 240, 120);
-    preferTwips(field, 3015, 375);
+    preferTwips(field, kLibraryFieldWidthTwips, 375);
     rows->addWidget(field);
     addGapTwips(rows, 105);
-    QHBoxLayout* buttonRow = row();
-    rows->addLayout(buttonRow);
-    // The design spreads the buttons evenly over the field's width.
-    for (QPushButton* button : buttons) {
-        if (button != buttons.constFirst()) {
-            buttonRow->addStretch();
-        }
-        buttonRow->addWidget(button);
-    }
+    addButtonRow(rows, buttons);
     addGapTwips(rows, 105);
     styleLibraryEntry(list);
-    preferTwips(list, 3015, 4095);
+    preferTwips(list, kLibraryFieldWidthTwips, 4095);
     rows->addWidget(list, 1);
+}
+
+void addButtonRow(QVBoxLayout* rows, const QList<QPushButton*>& buttons)
+{
+    int free = twipsToPixels(kLibraryFieldWidthTwips);
+    for (QPushButton* button : buttons) {
+        // The width the row gives it: its hint within its own least and most.
+        free -= QWidgetItem(button).sizeHint().width();
+    }
+    free = std::max(0, free);
+    const int gaps = int(buttons.size()) - 1;
+    QHBoxLayout* buttonRow = row();
+    for (int i = 0; i < int(buttons.size()); ++i) {
+        if (i > 0) {
+            // Each gap its share, the last the rest, so the row ends where the field does.
+            const int gap = free * i / gaps - free * (i - 1) / gaps;
+            buttonRow->addSpacerItem(new QSpacerItem(gap, 0, QSizePolicy::Preferred, QSizePolicy::Minimum));
+        }
+        buttonRow->addWidget(buttons.at(i));
+    }
+    rows->addLayout(buttonRow);
+    // As wide as it asks, at the frame's left: a wider field does not spread the buttons. (The
+    // gaps must not be expanding, or the alignment would be passed over.)
+    rows->setAlignment(buttonRow, Qt::AlignLeft);
 }
 
 void keepMnemonicInFrame(QAbstractButton* button, QWidget* frame)

@@ -91,6 +91,11 @@ private slots:
         // Each library list takes half the room; its rows are as wide as it is.
         auto* affirmations = f.find<QTreeView>("lvFileContent");
         QCOMPARE(affirmations->width(), twipsToPixels(3015) + 100);
+        // Its buttons stay spread over the designed width.
+        for (const char* button : { "cmdDeleteContent", "cmdRecordingMore" }) {
+            QCOMPARE(
+                f.find<QWidget>(button)->geometry().right(), affirmations->x() + twipsToPixels(3015) - 1);
+        }
         QCOMPARE(affirmations->header()->sectionSize(0), affirmations->viewport()->width());
         QTest::keyClicks(f.find<QLineEdit>("txtAddFile"), "Half a thought");
         for (const auto& [key, panel] : { std::pair(Qt::Key_T, "fraMusicSettings"),
