@@ -81,6 +81,8 @@ void ImageLibraryPanel::buildControls()
     m_scrollBar->hide();
 
     m_pictureList = new RowList(m_pictures, this);
+    // The panel's focus, when the window opens on it.
+    setFocusProxy(m_pictureList);
     m_pictureList->setObjectName(QStringLiteral("lvwDisplay"));
     m_pictureList->setAccessibleName(tr("Pictures"));
     setColour(m_pictureList, QPalette::Base, kLightBlue);

@@ -67,6 +67,8 @@ MainWindow::MainWindow(Platform& platform, Library& library, QRandomGenerator& r
     buildControls();
     buildMenus();
     connectSignals();
+    // The first control a key reaches is the banner, on which Enter would open a web page.
+    m_imageLibrary->setFocus();
     m_keepSizeTimer = new QTimer(this);
     m_keepSizeTimer->setSingleShot(true);
     m_keepSizeTimer->setInterval(500);
