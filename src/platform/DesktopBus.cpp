@@ -214,6 +214,15 @@ BusScreenSaver::BusScreenSaver(QDBusConnection bus, QObject* parent)
 BusScreenSaver::~BusScreenSaver()
 {
     keepAwake(false);
+    // An Inhibit not yet answered, or answered but not yet handled, is waited for: its handler
+    // goes with this object at the program's end, and what it grants would never go back.
+    if (m_inhibiting) {
+        m_inhibiting->waitForFinished();
+        const QDBusMessage reply = m_inhibiting->reply();
+        if (reply.type() == QDBusMessage::ReplyMessage) {
+            giveBack(reply.arguments().value(0).toUInt(), {});
+        }
+    }
 }
 
 void BusScreenSaver::askLocked(std::function<void(bool locked)> answer)
@@ -242,8 +251,8 @@ void BusScreenSaver::keepAwake(bool on)
             << QGuiApplication::translate("vellumora::BusScreenSaver", "A full screen show is running");
     m_inhibiting
         = whenAnswered(m_bus, message, this, [this, generation = m_generation](const QDBusMessage& reply) {
-              if (generation == m_waitedFor) {
-                  return; // answered already, when the show ended
+              if (generation == m_inhibitingGeneration) {
+                  m_inhibiting.reset();
               }
               if (generation != m_generation) {
                   // The show ended meanwhile: what was granted goes back at once.
@@ -258,6 +267,7 @@ void BusScreenSaver::keepAwake(bool on)
                   inhibitThroughPortal();
               }
           });
+    m_inhibitingGeneration = m_generation;
 }
 
 void BusScreenSaver::inhibitThroughPortal()
@@ -284,17 +294,6 @@ void BusScreenSaver::inhibitThroughPortal()
 
 void BusScreenSaver::release()
 {
-    // A request not yet answered is waited for: the program may be ending, and with it the
-    // answer's handler, so what it grants would never go back.
-    if (m_inhibiting && !m_inhibiting->isFinished()) {
-        m_inhibiting->waitForFinished();
-        const QDBusMessage reply = m_inhibiting->reply();
-        if (reply.type() == QDBusMessage::ReplyMessage) {
-            m_cookie = reply.arguments().value(0).toUInt();
-        }
-        m_waitedFor = m_generation - 1;
-    }
-    m_inhibiting.reset();
     giveBack(std::exchange(m_cookie, std::nullopt), std::exchange(m_portalRequest, {}));
 }
 

@@ -73,10 +73,10 @@ private:
     QString m_portalRequest;
     // An answer to an earlier request may arrive after the show has ended.
     quint64 m_generation = 0;
-    // The screen saver's answer while it is awaited, and the request whose answer was waited
-    // for when the show ended.
+    // The screen saver's answer to the last Inhibit until it is handled, and that request's
+    // generation.
     std::optional<QDBusPendingCall> m_inhibiting;
-    quint64 m_waitedFor = 0;
+    quint64 m_inhibitingGeneration = 0;
 };
 
 } // namespace vellumora

@@ -45,9 +45,9 @@ Request read(int argc, char* argv[])
     const std::pair<const char*, bool> qtOptions[] { { "platform", true }, { "platformpluginpath", true },
         { "platformtheme", true }, { "plugin", true }, { "qwindowgeometry", true }, { "qwindowtitle", true },
         { "qwindowicon", true }, { "session", true }, { "style", true }, { "stylesheet", true },
-        { "display", true }, { "geometry", true }, { "title", true }, { "name", true }, { "visual", true },
-        { "qmljsdebugger", true }, { "reverse", false }, { "widgetcount", false }, { "nograb", false },
-        { "dograb", false }, { "sync", false }, { "testability", false } };
+        { "display", true }, { "geometry", true }, { "title", true }, { "icon", true }, { "name", true },
+        { "visual", true }, { "qmljsdebugger", true }, { "reverse", false }, { "widgetcount", false },
+        { "nograb", false }, { "dograb", false }, { "sync", false }, { "testability", false } };
     for (const auto& [name, takesValue] : qtOptions) {
         QCommandLineOption qtOption(
             QLatin1String(name), QString(), takesValue ? QStringLiteral("value") : QString());

@@ -72,6 +72,8 @@ public:
     void setContent(const QList<NativePath>& pictures, const QStringList& affirmations);
     // Another font for the caption, which the glide turns by from now on.
     void setCaptionFont(const QFont& font);
+    // The picture area changed: the pictures asked for from now on are decoded at this size.
+    void setPictureSize(const QSize& size) { m_plan.pictureSize = size; }
 
     // A decode asked for with pictureWanted is back; null when the picture cannot be decoded.
     void pictureDecoded(quint64 ticket, const QImage& picture);

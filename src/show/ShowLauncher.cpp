@@ -91,6 +91,9 @@ SlideshowWindow& ShowLauncher::window()
     connect(&m_show, &Show::captionMoved, window, &SlideshowWindow::moveCaption);
     connect(&m_show, &Show::advanced, window, [this] { placeWindow(); });
     connect(&m_music, &Playlist::shownChanged, window, &SlideshowWindow::setMusicStripShown);
+    // Full Screen, the picture makes room for the music's strip, or takes it back.
+    connect(&m_music, &Playlist::shownChanged, window,
+        [this, window] { m_show.setPictureSize(window->showGeometry().picture.size()); });
     connect(&m_music, &Playlist::status, window, &SlideshowWindow::setMusicStatus);
     return *window;
 }

@@ -333,6 +333,11 @@ private slots:
             (QSizeF(window.width(), pictureHeight > 0 ? pictureHeight : strip.top())
                 * shown->devicePixelRatioF())
                 .toSize());
+        // Music's strip takes room from a Full Screen picture, which is decoded so from then on.
+        emit f.window->findChild<Playlist*>()->shownChanged(true);
+        show()->advance();
+        const int height = pictureHeight > 0 ? pictureHeight : shown->findChild<QWidget*>("Picture1")->y();
+        QCOMPARE(wanted.last().at(2).toSize().height(), qRound(height * shown->devicePixelRatioF()));
         QTest::keyClick(shown, Qt::Key_Escape);
         QTRY_COMPARE(slideshow() && slideshow()->isVisible(), size != 3);
         QCOMPARE(f.window->isVisible(), size == 3);
