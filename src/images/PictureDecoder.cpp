@@ -20,19 +20,9 @@ QMutex s_largeBuffer;
 
 constexpr qint64 kReadWholeBytes = 32ll << 20;
 
-int readUint16(const uchar* p)
-{
-    return (p[0] << 8) | p[1];
-}
-
 bool isProgressiveFrame(int marker)
 {
     return marker == 0xC2 || marker == 0xC6 || marker == 0xCA || marker == 0xCE;
-}
-
-bool isFrame(int marker)
-{
-    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
 qint64 coefficientBytes(const uchar* frame, int length)
@@ -41,8 +31,8 @@ qint64 coefficientBytes(const uchar* frame, int length)
     if (length < 6) {
         return 0;
     }
-    const qint64 height = readUint16(frame + 1);
-    const qint64 width = readUint16(frame + 3);
+    const qint64 height = jpeg::readUint16(frame + 1);
+    const qint64 width = jpeg::readUint16(frame + 3);
     const int components = frame[5];
     if (length < 6 + 3 * components) {
         return 0;
@@ -107,7 +97,7 @@ std::optional<PictureDecoder::JpegCost> PictureDecoder::jpegCost(const QByteArra
             ++i;
             continue;
         }
-        if (marker == 0x00 || (marker >= 0xD0 && marker <= 0xD7) || marker == 0x01) {
+        if (marker == 0x00 || jpeg::standsAlone(marker)) {
             i += 2;
             continue;
         }
@@ -117,13 +107,13 @@ std::optional<PictureDecoder::JpegCost> PictureDecoder::jpegCost(const QByteArra
         if (i + 3 >= size) {
             break;
         }
-        const int length = readUint16(data + i + 2);
+        const int length = jpeg::readUint16(data + i + 2);
         if (length < 2) {
             break;
         }
         const qsizetype segment = i + 4;
         const int available = int(std::min<qsizetype>(length - 2, size - segment));
-        if (isFrame(marker)) {
+        if (jpeg::isFrame(marker)) {
             cost.progressive = isProgressiveFrame(marker);
             cost.wholeBuffer = cost.progressive;
             cost.coefficientBytes = coefficientBytes(data + segment, available);

@@ -30,7 +30,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -91,11 +90,10 @@ bool MainWindow::event(QEvent* event)
 void MainWindow::placeOnScreen(QRect area)
 {
     if (area.isEmpty()) {
-        QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-        if (!screen) {
-            return;
-        }
-        area = screen->availableGeometry();
+        area = availableArea(this);
+    }
+    if (area.isEmpty()) {
+        return;
     }
     const QSize stored(m_platform.setting(kSizeSection, kWidthKey).toInt(),
         m_platform.setting(kSizeSection, kHeightKey).toInt());

@@ -3,9 +3,9 @@
 #include "widgets/ShownText.h"
 #include "widgets/Twips.h"
 
-#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QRandomGenerator>
+#include <chrono>
 #include <cmath>
 
 namespace vellumora {
@@ -38,11 +38,10 @@ Show::Show(QRandomGenerator& random, QObject* parent)
     m_glideTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_pictureTimer, &QTimer::timeout, this, &Show::advance);
     connect(&m_glideTimer, &QTimer::timeout, this, &Show::glideFrame);
-    m_nowNs = [clock = std::make_shared<QElapsedTimer>()] {
-        if (!clock->isValid()) {
-            clock->start();
-        }
-        return clock->nsecsElapsed();
+    m_nowNs = [] {
+        return qint64(std::chrono::duration_cast<std::chrono::nanoseconds>(
+            std::chrono::steady_clock::now().time_since_epoch())
+                          .count());
     };
 }
 

@@ -12,14 +12,9 @@ namespace {
 // empty segments is not walked to its end.
 constexpr int kMaxSegments = 512;
 
-bool isFrame(int marker)
-{
-    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-}
-
 int readUint16(const QByteArray& bytes, qsizetype at)
 {
-    return (uchar(bytes.at(at)) << 8) | uchar(bytes.at(at + 1));
+    return jpeg::readUint16(reinterpret_cast<const uchar*>(bytes.constData()) + at);
 }
 
 void readExif(const QByteArray& segment, JpegHeader& header)
@@ -63,8 +58,8 @@ std::optional<JpegHeader> readJpegHeader(QIODevice& device)
             }
         }
         const int marker = uchar(byte);
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
-            continue; // no length follows these
+        if (jpeg::standsAlone(marker)) {
+            continue;
         }
         if (marker == 0xDA || marker == 0xD9) {
             break; // the picture data, or the end: everything wanted comes before
@@ -84,7 +79,7 @@ std::optional<JpegHeader> readJpegHeader(QIODevice& device)
                 readExif(segment, header);
                 exifRead = true;
             }
-        } else if (isFrame(marker)) {
+        } else if (jpeg::isFrame(marker)) {
             // Precision, then the height and the width.
             const QByteArray frame = device.read(length);
             if (frame.size() != length || length < 5) {

@@ -8,6 +8,26 @@ class QIODevice;
 
 namespace vellumora {
 
+namespace jpeg {
+
+// A big-endian 16-bit number, as segments store their lengths and the picture's size.
+inline int readUint16(const unsigned char* bytes)
+{
+    return (bytes[0] << 8) | bytes[1];
+}
+// A start-of-frame marker, whose segment holds the picture's size.
+inline bool isFrame(int marker)
+{
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+// A marker with no length after it.
+inline bool standsAlone(int marker)
+{
+    return marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7);
+}
+
+} // namespace jpeg
+
 // What a JPEG says before its picture data: its size as stored and, from its EXIF data, the
 // orientation it is shown in and the small preview a camera writes beside the photo.
 struct JpegHeader {

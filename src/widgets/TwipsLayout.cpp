@@ -104,16 +104,22 @@ QHBoxLayout* addRowTwips(QVBoxLayout* column, int spanTwips)
     return result;
 }
 
+QRect availableArea(const QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
 void centreOnScreen(QWidget* window)
 {
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen) {
+    const QRect area = availableArea(window);
+    if (area.isEmpty()) {
         return;
     }
     if (!window->testAttribute(Qt::WA_Resized)) {
         window->adjustSize();
     }
-    window->move(centredIn(screen->availableGeometry(), window->frameGeometry().size()));
+    window->move(centredIn(area, window->frameGeometry().size()));
 }
 
 QPoint centredIn(const QRect& area, const QSize& frame)

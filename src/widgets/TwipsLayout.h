@@ -51,6 +51,9 @@ QHBoxLayout* addRowTwips(QVBoxLayout* column, int spanTwips);
 // Centres a top-level window on the screen that holds it (or the primary screen), at the size
 // it asks for unless it has been given one.
 void centreOnScreen(QWidget* window);
+// The available area of the screen that holds the window (or the primary screen); empty without
+// a screen.
+QRect availableArea(const QWidget* window);
 // Where a window's frame of this size stands centred on the area, moved onto it: its top left
 // corner always, so its title bar and menu can be reached, the rest as far as it fits.
 QPoint centredIn(const QRect& area, const QSize& frame);
