@@ -78,6 +78,7 @@ public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
     std::unique_ptr<Alarm> createAlarm() override { return std::make_unique<WallClockAlarm>(); }
     Notifications& notifications() override { return m_notifications; }
+    bool placesWindows() const override { return true; }
     void askScreenLocked(std::function<void(bool)> answer) override { answer(false); }
     void keepScreenAwake(bool) override { }
     DesktopPicture& desktopPicture() override { return m_desktopPicture; }

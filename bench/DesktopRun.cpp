@@ -38,7 +38,7 @@ void measureDesktopPicture(Figures& figures, const QString& photo)
         timer.start();
         bool done = false;
         DesktopChanger::Result result = DesktopChanger::Result::Refused;
-        changer.putOn([&](DesktopChanger::Result r, const Outcome& outcome) {
+        changer.putOn(DesktopPicture::Waiting::Nobody, [&](DesktopChanger::Result r, const Outcome& outcome) {
             result = r;
             done = true;
             for (const Outcome::Notice& notice : outcome.notices()) {

@@ -453,6 +453,25 @@
     </message>
 </context>
 <context>
+    <name>vellumora::BusDesktopPicture</name>
+    <message>
+        <source>No picture was given for the desktop.</source>
+        <translation>Für den Desktop wurde kein Bild angegeben.</translation>
+    </message>
+    <message>
+        <source>The picture %1 does not exist.</source>
+        <translation>Das Bild %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>None of the desktop&apos;s services for its picture answers.</source>
+        <translation>Keiner der Dienste des Desktops für das Desktopbild antwortet.</translation>
+    </message>
+    <message>
+        <source>The desktop keeps no picture setting %1.</source>
+        <translation>Der Desktop kennt keine Bildeinstellung %1.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::BusScreenSaver</name>
     <message>
         <source>A full screen show is running</source>
@@ -690,6 +709,41 @@
     <message>
         <source>Colour</source>
         <translation>Farbe</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::GnomeWallpaper</name>
+    <message>
+        <source>The desktop has no setting %1 in %2.</source>
+        <translation>Der Desktop hat keine Einstellung %1 in %2.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s setting %1 in %2 is locked.</source>
+        <translation>Die Einstellung %1 in %2 des Desktops ist gesperrt.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s setting %1 in %2 does not take the value %3.</source>
+        <translation>Die Einstellung %1 in %2 des Desktops nimmt den Wert %3 nicht an.</translation>
+    </message>
+    <message>
+        <source>The desktop refused the new value of %1 in %2.</source>
+        <translation>Der Desktop hat den neuen Wert von %1 in %2 abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The value %1 of the desktop&apos;s setting %2 in %3 cannot be read: %4</source>
+        <translation>Der Wert %1 der Einstellung %2 in %3 des Desktops kann nicht gelesen werden: %4</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s settings cannot be reached, so the desktop picture could not be given back.</source>
+        <translation>Die GNOME-Einstellungen sind nicht erreichbar, daher konnte das Desktopbild nicht zurückgegeben werden.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s settings for the desktop picture cannot be reached.</source>
+        <translation>Die GNOME-Einstellungen für das Desktopbild sind nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s setting %1 in %2 still holds %3.</source>
+        <translation>Die GNOME-Einstellung %1 in %2 enthält noch immer %3.</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1048,29 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     </message>
 </context>
 <context>
+    <name>vellumora::PlasmaWallpaper</name>
+    <message>
+        <source>Plasma&apos;s shell does not answer, so its desktop picture could not be given back.</source>
+        <translation>Die Plasma-Shell antwortet nicht, daher konnte Ihr Desktopbild nicht zurückgegeben werden.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shell did not answer as it should: %1</source>
+        <translation>Die Plasma-Shell hat nicht wie erwartet geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shell did not keep the new desktop picture: screen %1 still shows %2.</source>
+        <translation>Die Plasma-Shell hat das neue Desktopbild nicht übernommen: Bildschirm %1 zeigt noch immer %2.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shell has no desktop to put the picture on.</source>
+        <translation>Die Plasma-Shell hat keinen Desktop, auf den sie das Bild legen kann.</translation>
+    </message>
+    <message>
+        <source>No time was left to ask Plasma&apos;s shell.</source>
+        <translation>Es blieb keine Zeit mehr, die Plasma-Shell zu fragen.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::Playlist</name>
     <message>
         <source>It is not a music file.</source>
@@ -1006,6 +1083,40 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     <message>
         <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
         <translation>Die Musikdatei „%1“ lässt sich nicht abspielen; die Diashow läuft ohne Musik weiter.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::PortalRequest</name>
+    <message>
+        <source>The desktop portal did not answer within %1 seconds.</source>
+        <translation>Das Desktop-Portal hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>The desktop picture was not changed: the change was cancelled.</source>
+        <translation>Das Desktopbild wurde nicht geändert: Die Änderung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The desktop could not set the picture.</source>
+        <translation>Der Desktop konnte das Bild nicht setzen.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::PortalWallpaper</name>
+    <message>
+        <source>The desktop portal does not answer.</source>
+        <translation>Das Desktop-Portal antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>The session bus cannot hand the picture to the desktop portal.</source>
+        <translation>Der Sitzungsbus kann das Bild nicht an das Desktop-Portal übergeben.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: %2</source>
+        <translation>Das Bild %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not take the picture: %1</source>
+        <translation>Das Desktop-Portal hat das Bild nicht angenommen: %1</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1667,10 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <source>All Music</source>
         <translation>Alle Musikdateien</translation>
     </message>
+    <message>
+        <source>This desktop places the show&apos;s window itself.</source>
+        <translation>Dieser Desktop platziert das Fenster der Diashow selbst.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::ShapeOptions</name>
@@ -1767,6 +1882,33 @@ You can open it by hand:
         <translation>Die Seite konnte nicht geöffnet werden: Es wurde kein Webbrowser gefunden.
 Du kannst sie selbst öffnen:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::XfceWallpaper</name>
+    <message>
+        <source>Xfce&apos;s settings service does not answer, so its desktop picture could not be given back.</source>
+        <translation>Der Xfce-Einstellungsdienst antwortet nicht, daher konnte Ihr Desktopbild nicht zurückgegeben werden.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service did not answer: %1</source>
+        <translation>Der Xfce-Einstellungsdienst hat nicht geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>Xfce names no screen to put the picture on.</source>
+        <translation>Xfce nennt keinen Bildschirm, auf den das Bild gelegt werden kann.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service did not keep %1.</source>
+        <translation>Der Xfce-Einstellungsdienst hat %1 nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a value for Xfce&apos;s setting %2.</source>
+        <translation>%1 ist kein gültiger Wert für die Xfce-Einstellung %2.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service did not take %1: %2</source>
+        <translation>Der Xfce-Einstellungsdienst hat %1 nicht angenommen: %2</translation>
     </message>
 </context>
 <context>

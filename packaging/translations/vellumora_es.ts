@@ -453,6 +453,25 @@
     </message>
 </context>
 <context>
+    <name>vellumora::BusDesktopPicture</name>
+    <message>
+        <source>No picture was given for the desktop.</source>
+        <translation>No se indicó ninguna imagen para el escritorio.</translation>
+    </message>
+    <message>
+        <source>The picture %1 does not exist.</source>
+        <translation>La imagen %1 no existe.</translation>
+    </message>
+    <message>
+        <source>None of the desktop&apos;s services for its picture answers.</source>
+        <translation>No responde ninguno de los servicios que gestionan la imagen del escritorio.</translation>
+    </message>
+    <message>
+        <source>The desktop keeps no picture setting %1.</source>
+        <translation>El escritorio no tiene el ajuste de imagen %1.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::BusScreenSaver</name>
     <message>
         <source>A full screen show is running</source>
@@ -690,6 +709,41 @@
     <message>
         <source>Colour</source>
         <translation>Color</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::GnomeWallpaper</name>
+    <message>
+        <source>The desktop has no setting %1 in %2.</source>
+        <translation>El escritorio no tiene el ajuste %1 en %2.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s setting %1 in %2 is locked.</source>
+        <translation>El ajuste %1 en %2 del escritorio está bloqueado.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s setting %1 in %2 does not take the value %3.</source>
+        <translation>El ajuste %1 en %2 del escritorio no admite el valor %3.</translation>
+    </message>
+    <message>
+        <source>The desktop refused the new value of %1 in %2.</source>
+        <translation>El escritorio rechazó el nuevo valor de %1 en %2.</translation>
+    </message>
+    <message>
+        <source>The value %1 of the desktop&apos;s setting %2 in %3 cannot be read: %4</source>
+        <translation>No se puede leer el valor %1 del ajuste %2 en %3 del escritorio: %4</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s settings cannot be reached, so the desktop picture could not be given back.</source>
+        <translation>No se puede acceder a la configuración de GNOME, así que no se pudo devolver la imagen del escritorio.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s settings for the desktop picture cannot be reached.</source>
+        <translation>No se puede acceder a la configuración de GNOME para la imagen del escritorio.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s setting %1 in %2 still holds %3.</source>
+        <translation>El ajuste %1 en %2 de GNOME todavía contiene %3.</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1048,29 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
     </message>
 </context>
 <context>
+    <name>vellumora::PlasmaWallpaper</name>
+    <message>
+        <source>Plasma&apos;s shell does not answer, so its desktop picture could not be given back.</source>
+        <translation>El shell de Plasma no responde, así que no se pudo devolver la imagen de su escritorio.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shell did not answer as it should: %1</source>
+        <translation>El shell de Plasma no respondió como debía: %1</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shell did not keep the new desktop picture: screen %1 still shows %2.</source>
+        <translation>El shell de Plasma no conservó la nueva imagen del escritorio: la pantalla %1 sigue mostrando %2.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shell has no desktop to put the picture on.</source>
+        <translation>El shell de Plasma no tiene ningún escritorio donde poner la imagen.</translation>
+    </message>
+    <message>
+        <source>No time was left to ask Plasma&apos;s shell.</source>
+        <translation>No quedó tiempo para preguntar al shell de Plasma.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::Playlist</name>
     <message>
         <source>It is not a music file.</source>
@@ -1006,6 +1083,40 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
     <message>
         <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
         <translation>No se puede reproducir el archivo de música «%1», así que la presentación sigue sin música.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::PortalRequest</name>
+    <message>
+        <source>The desktop portal did not answer within %1 seconds.</source>
+        <translation>El portal del escritorio no respondió en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The desktop picture was not changed: the change was cancelled.</source>
+        <translation>La imagen del escritorio no se cambió: se canceló el cambio.</translation>
+    </message>
+    <message>
+        <source>The desktop could not set the picture.</source>
+        <translation>El escritorio no pudo cambiar la imagen.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::PortalWallpaper</name>
+    <message>
+        <source>The desktop portal does not answer.</source>
+        <translation>El portal del escritorio no responde.</translation>
+    </message>
+    <message>
+        <source>The session bus cannot hand the picture to the desktop portal.</source>
+        <translation>El bus de sesión no puede pasar la imagen al portal del escritorio.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: %2</source>
+        <translation>No se puede leer la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not take the picture: %1</source>
+        <translation>El portal del escritorio no aceptó la imagen: %1</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1667,10 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <source>All Music</source>
         <translation>Toda la música</translation>
     </message>
+    <message>
+        <source>This desktop places the show&apos;s window itself.</source>
+        <translation>Este escritorio coloca por sí mismo la ventana de la presentación.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::ShapeOptions</name>
@@ -1767,6 +1882,33 @@ You can open it by hand:
         <translation>No se pudo abrir la página: no se ha encontrado ningún navegador web.
 Puedes abrirla tú:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::XfceWallpaper</name>
+    <message>
+        <source>Xfce&apos;s settings service does not answer, so its desktop picture could not be given back.</source>
+        <translation>El servicio de configuración de Xfce no responde, así que no se pudo devolver la imagen de su escritorio.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service did not answer: %1</source>
+        <translation>El servicio de configuración de Xfce no respondió: %1</translation>
+    </message>
+    <message>
+        <source>Xfce names no screen to put the picture on.</source>
+        <translation>Xfce no indica ninguna pantalla donde poner la imagen.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service did not keep %1.</source>
+        <translation>El servicio de configuración de Xfce no conservó %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a value for Xfce&apos;s setting %2.</source>
+        <translation>%1 no es un valor válido para el ajuste %2 de Xfce.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service did not take %1: %2</source>
+        <translation>El servicio de configuración de Xfce no aceptó %1: %2</translation>
     </message>
 </context>
 <context>

@@ -453,6 +453,25 @@
     </message>
 </context>
 <context>
+    <name>vellumora::BusDesktopPicture</name>
+    <message>
+        <source>No picture was given for the desktop.</source>
+        <translation>Aucune image n&apos;a été indiquée pour le bureau.</translation>
+    </message>
+    <message>
+        <source>The picture %1 does not exist.</source>
+        <translation>L&apos;image %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>None of the desktop&apos;s services for its picture answers.</source>
+        <translation>Aucun des services du bureau chargés de son image ne répond.</translation>
+    </message>
+    <message>
+        <source>The desktop keeps no picture setting %1.</source>
+        <translation>Le bureau n&apos;a aucun réglage d&apos;image %1.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::BusScreenSaver</name>
     <message>
         <source>A full screen show is running</source>
@@ -690,6 +709,41 @@
     <message>
         <source>Colour</source>
         <translation>Couleur</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::GnomeWallpaper</name>
+    <message>
+        <source>The desktop has no setting %1 in %2.</source>
+        <translation>Le bureau n&apos;a pas de réglage %1 dans %2.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s setting %1 in %2 is locked.</source>
+        <translation>Le réglage %1 dans %2 du bureau est verrouillé.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s setting %1 in %2 does not take the value %3.</source>
+        <translation>Le réglage %1 dans %2 du bureau n&apos;accepte pas la valeur %3.</translation>
+    </message>
+    <message>
+        <source>The desktop refused the new value of %1 in %2.</source>
+        <translation>Le bureau a refusé la nouvelle valeur de %1 dans %2.</translation>
+    </message>
+    <message>
+        <source>The value %1 of the desktop&apos;s setting %2 in %3 cannot be read: %4</source>
+        <translation>La valeur %1 du réglage %2 dans %3 du bureau ne peut pas être lue&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s settings cannot be reached, so the desktop picture could not be given back.</source>
+        <translation>Les réglages de GNOME sont inaccessibles, l&apos;image du bureau n&apos;a donc pas pu être rendue.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s settings for the desktop picture cannot be reached.</source>
+        <translation>Les réglages de GNOME pour l&apos;image du bureau sont inaccessibles.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s setting %1 in %2 still holds %3.</source>
+        <translation>Le réglage %1 dans %2 de GNOME contient toujours %3.</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1048,29 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     </message>
 </context>
 <context>
+    <name>vellumora::PlasmaWallpaper</name>
+    <message>
+        <source>Plasma&apos;s shell does not answer, so its desktop picture could not be given back.</source>
+        <translation>Le shell de Plasma ne répond pas, votre image de bureau n&apos;a donc pas pu être rendue.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shell did not answer as it should: %1</source>
+        <translation>Le shell de Plasma n&apos;a pas répondu comme prévu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shell did not keep the new desktop picture: screen %1 still shows %2.</source>
+        <translation>Le shell de Plasma n&apos;a pas conservé la nouvelle image du bureau&#xa0;: l&apos;écran %1 affiche toujours %2.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shell has no desktop to put the picture on.</source>
+        <translation>Le shell de Plasma n&apos;a aucun bureau où mettre l&apos;image.</translation>
+    </message>
+    <message>
+        <source>No time was left to ask Plasma&apos;s shell.</source>
+        <translation>Il ne restait plus de temps pour interroger le shell de Plasma.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::Playlist</name>
     <message>
         <source>It is not a music file.</source>
@@ -1006,6 +1083,40 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     <message>
         <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
         <translation>Le fichier de musique «&#xa0;%1&#xa0;» ne peut pas être joué&#xa0;: le diaporama continue sans musique.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::PortalRequest</name>
+    <message>
+        <source>The desktop portal did not answer within %1 seconds.</source>
+        <translation>Le portail du bureau n&apos;a pas répondu dans un délai de %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The desktop picture was not changed: the change was cancelled.</source>
+        <translation>L&apos;image du bureau n&apos;a pas été changée&#xa0;: le changement a été annulé.</translation>
+    </message>
+    <message>
+        <source>The desktop could not set the picture.</source>
+        <translation>Le bureau n&apos;a pas pu changer l&apos;image.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::PortalWallpaper</name>
+    <message>
+        <source>The desktop portal does not answer.</source>
+        <translation>Le portail du bureau ne répond pas.</translation>
+    </message>
+    <message>
+        <source>The session bus cannot hand the picture to the desktop portal.</source>
+        <translation>Le bus de session ne peut pas transmettre l&apos;image au portail du bureau.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: %2</source>
+        <translation>L&apos;image %1 ne peut pas être lue&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not take the picture: %1</source>
+        <translation>Le portail du bureau n&apos;a pas accepté l&apos;image&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1667,10 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
         <source>All Music</source>
         <translation>Toute la musique</translation>
     </message>
+    <message>
+        <source>This desktop places the show&apos;s window itself.</source>
+        <translation>Ce bureau place lui-même la fenêtre du diaporama.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::ShapeOptions</name>
@@ -1767,6 +1882,33 @@ You can open it by hand:
         <translation>La page n&apos;a pas pu être ouverte&#xa0;: aucun navigateur web n&apos;a été trouvé.
 Vous pouvez l&apos;ouvrir vous-même&#xa0;:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::XfceWallpaper</name>
+    <message>
+        <source>Xfce&apos;s settings service does not answer, so its desktop picture could not be given back.</source>
+        <translation>Le service de réglages de Xfce ne répond pas, votre image de bureau n&apos;a donc pas pu être rendue.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service did not answer: %1</source>
+        <translation>Le service de réglages de Xfce n&apos;a pas répondu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Xfce names no screen to put the picture on.</source>
+        <translation>Xfce n&apos;indique aucun écran où mettre l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service did not keep %1.</source>
+        <translation>Le service de réglages de Xfce n&apos;a pas conservé %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a value for Xfce&apos;s setting %2.</source>
+        <translation>%1 n&apos;est pas une valeur valable pour le réglage %2 de Xfce.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service did not take %1: %2</source>
+        <translation>Le service de réglages de Xfce n&apos;a pas accepté %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

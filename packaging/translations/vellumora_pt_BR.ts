@@ -453,6 +453,25 @@
     </message>
 </context>
 <context>
+    <name>vellumora::BusDesktopPicture</name>
+    <message>
+        <source>No picture was given for the desktop.</source>
+        <translation>Nenhuma imagem foi indicada para a área de trabalho.</translation>
+    </message>
+    <message>
+        <source>The picture %1 does not exist.</source>
+        <translation>A imagem %1 não existe.</translation>
+    </message>
+    <message>
+        <source>None of the desktop&apos;s services for its picture answers.</source>
+        <translation>Nenhum dos serviços da área de trabalho responsáveis pela imagem responde.</translation>
+    </message>
+    <message>
+        <source>The desktop keeps no picture setting %1.</source>
+        <translation>A área de trabalho não tem a configuração de imagem %1.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::BusScreenSaver</name>
     <message>
         <source>A full screen show is running</source>
@@ -690,6 +709,41 @@
     <message>
         <source>Colour</source>
         <translation>Cor</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::GnomeWallpaper</name>
+    <message>
+        <source>The desktop has no setting %1 in %2.</source>
+        <translation>A área de trabalho não tem a configuração %1 em %2.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s setting %1 in %2 is locked.</source>
+        <translation>A configuração %1 em %2 da área de trabalho está bloqueada.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s setting %1 in %2 does not take the value %3.</source>
+        <translation>A configuração %1 em %2 da área de trabalho não aceita o valor %3.</translation>
+    </message>
+    <message>
+        <source>The desktop refused the new value of %1 in %2.</source>
+        <translation>A área de trabalho recusou o novo valor de %1 em %2.</translation>
+    </message>
+    <message>
+        <source>The value %1 of the desktop&apos;s setting %2 in %3 cannot be read: %4</source>
+        <translation>Não é possível ler o valor %1 da configuração %2 em %3 da área de trabalho: %4</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s settings cannot be reached, so the desktop picture could not be given back.</source>
+        <translation>As configurações do GNOME estão inacessíveis, então não foi possível devolver a imagem da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s settings for the desktop picture cannot be reached.</source>
+        <translation>As configurações do GNOME para a imagem da área de trabalho estão inacessíveis.</translation>
+    </message>
+    <message>
+        <source>GNOME&apos;s setting %1 in %2 still holds %3.</source>
+        <translation>A configuração %1 em %2 do GNOME ainda contém %3.</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1048,29 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
     </message>
 </context>
 <context>
+    <name>vellumora::PlasmaWallpaper</name>
+    <message>
+        <source>Plasma&apos;s shell does not answer, so its desktop picture could not be given back.</source>
+        <translation>O shell do Plasma não responde, então não foi possível devolver a imagem da sua área de trabalho.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shell did not answer as it should: %1</source>
+        <translation>O shell do Plasma não respondeu como deveria: %1</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shell did not keep the new desktop picture: screen %1 still shows %2.</source>
+        <translation>O shell do Plasma não manteve a nova imagem da área de trabalho: a tela %1 ainda mostra %2.</translation>
+    </message>
+    <message>
+        <source>Plasma&apos;s shell has no desktop to put the picture on.</source>
+        <translation>O shell do Plasma não tem nenhuma área de trabalho onde colocar a imagem.</translation>
+    </message>
+    <message>
+        <source>No time was left to ask Plasma&apos;s shell.</source>
+        <translation>Não sobrou tempo para consultar o shell do Plasma.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::Playlist</name>
     <message>
         <source>It is not a music file.</source>
@@ -1006,6 +1083,40 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
     <message>
         <source>The music file &quot;%1&quot; cannot be played, so the show goes on without music.</source>
         <translation>O arquivo de música “%1” não pode ser tocado, então a apresentação continua sem música.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::PortalRequest</name>
+    <message>
+        <source>The desktop portal did not answer within %1 seconds.</source>
+        <translation>O portal da área de trabalho não respondeu em %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The desktop picture was not changed: the change was cancelled.</source>
+        <translation>A imagem da área de trabalho não foi alterada: a alteração foi cancelada.</translation>
+    </message>
+    <message>
+        <source>The desktop could not set the picture.</source>
+        <translation>A área de trabalho não conseguiu definir a imagem.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::PortalWallpaper</name>
+    <message>
+        <source>The desktop portal does not answer.</source>
+        <translation>O portal da área de trabalho não responde.</translation>
+    </message>
+    <message>
+        <source>The session bus cannot hand the picture to the desktop portal.</source>
+        <translation>O barramento de sessão não consegue entregar a imagem ao portal da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>The picture %1 cannot be read: %2</source>
+        <translation>Não é possível ler a imagem %1: %2</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not take the picture: %1</source>
+        <translation>O portal da área de trabalho não aceitou a imagem: %1</translation>
     </message>
 </context>
 <context>
@@ -1556,6 +1667,10 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
         <source>All Music</source>
         <translation>Todas as músicas</translation>
     </message>
+    <message>
+        <source>This desktop places the show&apos;s window itself.</source>
+        <translation>Esta área de trabalho posiciona a janela da apresentação por conta própria.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::ShapeOptions</name>
@@ -1767,6 +1882,33 @@ You can open it by hand:
         <translation>Não foi possível abrir a página: nenhum navegador foi encontrado.
 Você pode abri-la você mesmo:
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::XfceWallpaper</name>
+    <message>
+        <source>Xfce&apos;s settings service does not answer, so its desktop picture could not be given back.</source>
+        <translation>O serviço de configurações do Xfce não responde, então não foi possível devolver a imagem da sua área de trabalho.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service did not answer: %1</source>
+        <translation>O serviço de configurações do Xfce não respondeu: %1</translation>
+    </message>
+    <message>
+        <source>Xfce names no screen to put the picture on.</source>
+        <translation>O Xfce não indica nenhuma tela onde colocar a imagem.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service did not keep %1.</source>
+        <translation>O serviço de configurações do Xfce não manteve %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a value for Xfce&apos;s setting %2.</source>
+        <translation>%1 não é um valor válido para a configuração %2 do Xfce.</translation>
+    </message>
+    <message>
+        <source>Xfce&apos;s settings service did not take %1: %2</source>
+        <translation>O serviço de configurações do Xfce não aceitou %1: %2</translation>
     </message>
 </context>
 <context>

@@ -216,7 +216,7 @@ Outcome DesktopChanger::keepDesktop()
     return {};
 }
 
-void DesktopChanger::putOn(Finished finished, const QString& affirmation)
+void DesktopChanger::putOn(DesktopPicture::Waiting waiting, Finished finished, const QString& affirmation)
 {
     if (m_busy) {
         finished(Result::Refused, Outcome::nothing());
@@ -252,20 +252,28 @@ void DesktopChanger::putOn(Finished finished, const QString& affirmation)
     }
     m_busy = true;
     QPointer<DesktopChanger> self(this);
-    desktop.set(
-        { files, names, m_library.desktop().lockScreen() }, [self, choice, finished](const QString& error) {
+    desktop.set({ files, names, m_library.desktop().lockScreen(), waiting },
+        [self, choice, finished](const DesktopPicture::Answer& answer) {
             if (!self) {
                 return;
             }
             self->m_busy = false;
-            if (!error.isEmpty()) {
+            // A service that did not answer on the way is told of first.
+            const bool note = !answer.note.isEmpty() && answer.note != answer.error;
+            if (!answer.error.isEmpty()) {
+                const QString error = tr("The desktop picture could not be set: %1").arg(answer.error);
                 finished(Result::Refused,
-                    Outcome::refused(tr("The desktop picture could not be set: %1").arg(error)));
+                    note ? Outcome::refused(answer.note, MessageIcon::Information).tell(error)
+                         : Outcome::refused(error));
                 return;
+            }
+            Outcome told;
+            if (note) {
+                told.tell(answer.note, MessageIcon::Information);
             }
             self->m_library.desktop().saveLast(
                 choice.pictureName, choice.affirmation, self->m_platform.now());
-            finished(Result::Set, Outcome());
+            finished(Result::Set, told);
         });
 }
 
@@ -296,13 +304,13 @@ void DesktopChanger::giveBack(Finished finished)
         state.insert(it.key(), it.value().toString());
     }
     QPointer<DesktopChanger> self(this);
-    m_platform.desktopPicture().restore(state, [self, finished](const QString& error) {
+    m_platform.desktopPicture().restore(state, [self, finished](const DesktopPicture::Answer& answer) {
         if (!self) {
             return;
         }
-        if (!error.isEmpty()) {
+        if (!answer.error.isEmpty()) {
             finished(Result::Refused,
-                Outcome::refused(tr("Your desktop picture could not be given back: %1").arg(error)));
+                Outcome::refused(tr("Your desktop picture could not be given back: %1").arg(answer.error)));
             return;
         }
         // Kept until it is back: a failed attempt can be made again.
@@ -331,7 +339,7 @@ void DesktopChanger::reschedule()
         connect(m_alarm.get(), &Alarm::clockChanged, this, &DesktopChanger::reschedule);
         connect(m_alarm.get(), &Alarm::rang, this, [this] {
             m_lastTry = m_platform.now();
-            putOn([this](Result result, const Outcome& outcome) {
+            putOn(DesktopPicture::Waiting::Nobody, [this](Result result, const Outcome& outcome) {
                 reschedule();
                 emit changedByItself(result, outcome);
             });

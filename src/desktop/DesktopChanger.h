@@ -47,8 +47,9 @@ public:
     // done when it can.
     Outcome ready();
     // Makes the pictures, with the given affirmation or the next one, and puts them on. With no
-    // desktop answering they are saved all the same and the outcome says where.
-    void putOn(Finished finished, const QString& affirmation = {});
+    // desktop answering they are saved all the same and the outcome says where. With nobody at
+    // the screen, no question of the desktop's is waited for.
+    void putOn(DesktopPicture::Waiting waiting, Finished finished, const QString& affirmation = {});
     // Writes back what the desktop held before the first change.
     void giveBack(Finished finished);
     // Whether there is something to give back.

@@ -188,12 +188,13 @@ void BusNotifications::notify(const QString& text, const QList<NotificationActio
             return;
         }
         m_shown = reply.arguments().value(0).toUInt();
+        m_answered = false;
     });
 }
 
 void BusNotifications::onActionInvoked(uint id, const QString& key)
 {
-    if (id != 0 && id == m_shown) {
+    if (id != 0 && id == m_shown && !std::exchange(m_answered, true)) {
         emit actionInvoked(key);
     }
 }

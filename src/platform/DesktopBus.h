@@ -47,6 +47,9 @@ private:
     // What the server can do, once asked.
     std::optional<QStringList> m_capabilities;
     uint m_shown = 0;
+    // One answer per notification: GNOME sends a replaced notification's action once for each
+    // time it was shown.
+    bool m_answered = false;
 };
 
 // The session's screen saver: whether it has locked the screen, and keeping it away during a

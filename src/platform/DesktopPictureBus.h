@@ -1,17 +1,32 @@
 #pragma once
 
 #include "platform/DesktopServices.h"
+#include "platform/PortalWallpaper.h"
 
 #include <QDBusConnection>
+#include <QDeadlineTimer>
+#include <QSet>
+#include <memory>
+#include <vector>
 
 namespace vellumora {
 
-// The desktop picture through the desktop's own services: the desktop portal and Plasma's shell
-// and Xfce's settings service on the session bus, GNOME's settings through GIO.
+class WallpaperStore;
+
+// The desktop picture, set where the running desktop keeps it; the portal in a sandbox, or where
+// no store of the running desktop is known. A way that does not answer is told of once, and the
+// next is tried.
 class BusDesktopPicture : public DesktopPicture {
     Q_OBJECT
 public:
+    struct Limits {
+        // With nobody at the screen, a request ends within this, whatever answers.
+        int nobodyMs = 30000;
+        PortalWallpaper::Patience portal;
+    };
+
     explicit BusDesktopPicture(QDBusConnection bus, QObject* parent = nullptr);
+    BusDesktopPicture(QDBusConnection bus, Limits limits, QObject* parent = nullptr);
     ~BusDesktopPicture() override;
 
     Way way() override;
@@ -20,22 +35,17 @@ public:
     void restore(const DesktopPictureState& state, Done done) override;
 
 private:
-    bool portalAnswers();
-    bool plasmaAnswers();
-    bool xfconfAnswers();
+    // The ways to try, in order.
+    std::vector<WallpaperStore*> ways() const;
+    void trySet(const Pictures& pictures, std::vector<WallpaperStore*> left, QDeadlineTimer deadline,
+        QString note, Done done);
+    void restoreEach(
+        std::vector<std::pair<WallpaperStore*, DesktopPictureState>> left, QStringList errors, Done done);
 
-    void setByPortal(const Pictures& pictures, Done done);
-    QString setByGnome(const Pictures& pictures);
-    QString setByXfce(const Pictures& pictures);
-    void setByPlasma(const Pictures& pictures, Done done);
-
-    void readXfce(DesktopPictureState& state);
-    void readPlasma(DesktopPictureState& state);
-    QString restoreXfce(const DesktopPictureState& values);
-    void runPlasmaScript(const QString& script, Done done);
-
-    QDBusConnection m_bus;
-    int m_requests = 0;
+    Limits m_limits;
+    std::vector<std::unique_ptr<WallpaperStore>> m_stores;
+    // Ways that did not answer in this run: skipped while nobody waits, told of only once.
+    QSet<Way> m_silent;
 };
 
 } // namespace vellumora

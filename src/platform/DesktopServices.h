@@ -52,30 +52,41 @@ signals:
 // value is empty was not set, and giving back unsets it.
 using DesktopPictureState = QMap<QString, QString>;
 
-// The desktop's picture, set through the first of the desktop's own services that answers: the
-// desktop portal, GNOME's settings (and those of the desktops built on them), Plasma's shell,
-// Xfce's settings service.
+// The desktop's picture, set where the running desktop keeps it: GNOME's settings (and those of
+// the desktops built on them), Plasma's shell or Xfce's settings service; in a sandbox, or on a
+// desktop whose store is not known, through the desktop portal.
 class DesktopPicture : public QObject {
     Q_OBJECT
 public:
     enum class Way { None, Portal, Gnome, Plasma, Xfce };
+    // Who waits for the answer. A person may answer a question the desktop asks first; with
+    // nobody at the screen (a timed change, the command line) no question is waited for.
+    enum class Waiting { Person, Nobody };
 
     // One picture for each screen, the files in the order of the screens' names.
     struct Pictures {
         QStringList files;
         QStringList screens; // the screens' names, as the window system gives them
         bool lockScreen = false; // the lock screen too, where the desktop has one of its own
+        Waiting waiting = Waiting::Person;
     };
 
-    using Done = std::function<void(const QString& error)>; // empty when it worked
+    // What became of a request: done when error is empty. The note tells of a service that did
+    // not answer on the way, once in a run, whichever way the request went after.
+    struct Answer {
+        QString error;
+        QString note = {};
+    };
+    using Done = std::function<void(const Answer&)>;
 
     using QObject::QObject;
 
-    // Which way answers on this desktop now.
+    // The way a picture would be put on now: the first that answers.
     virtual Way way() = 0;
-    // Every value the program may change, as it is now, from every store that can be read.
+    // Every value the program may change, as it is now, in the store of the running desktop.
     virtual DesktopPictureState current() = 0;
-    // Puts the pictures on by the way that answers; done is called once, perhaps later.
+    // Puts the pictures on, and reads them back where the desktop keeps them; done is called
+    // once, perhaps later.
     virtual void set(const Pictures& pictures, Done done) = 0;
     // Writes every value back as it was; done is called once.
     virtual void restore(const DesktopPictureState& state, Done done) = 0;

@@ -1,10 +1,14 @@
 #include "platform/GnomeSettings.h"
 
+#include <QCoreApplication>
+
 // Qt's keywords would rewrite GLib's declarations (GDBus has a field named signals); nothing
 // here is a Qt object.
 #undef signals
 #undef slots
+#define G_SETTINGS_ENABLE_BACKEND
 #include <gio/gio.h>
+#include <gio/gsettingsbackend.h>
 #include <memory>
 
 namespace vellumora::gsettings {
@@ -40,11 +44,15 @@ QString write(const QString& schema, const QString& key, GVariant* value)
     const Schema found = lookup(schema);
     const QByteArray name = key.toUtf8();
     if (!found || !g_settings_schema_has_key(found.get(), name.constData())) {
-        return QStringLiteral("The desktop has no setting %1 in %2.").arg(key, schema);
+        return QCoreApplication::translate(
+            "vellumora::GnomeWallpaper", "The desktop has no setting %1 in %2.")
+            .arg(key, schema);
     }
     const Settings settings(g_settings_new_full(found.get(), nullptr, nullptr));
     if (!g_settings_is_writable(settings.get(), name.constData())) {
-        return QStringLiteral("The desktop's setting %1 in %2 is locked.").arg(key, schema);
+        return QCoreApplication::translate(
+            "vellumora::GnomeWallpaper", "The desktop's setting %1 in %2 is locked.")
+            .arg(key, schema);
     }
     if (!held) {
         g_settings_reset(settings.get(), name.constData());
@@ -54,11 +62,14 @@ QString write(const QString& schema, const QString& key, GVariant* value)
     if (!g_variant_is_of_type(held.get(), g_settings_schema_key_get_value_type(schemaKey.get()))
         || !g_settings_schema_key_range_check(schemaKey.get(), held.get())) {
         const Text printed(g_variant_print(held.get(), TRUE));
-        return QStringLiteral("The desktop's setting %1 in %2 does not take the value %3.")
+        return QCoreApplication::translate(
+            "vellumora::GnomeWallpaper", "The desktop's setting %1 in %2 does not take the value %3.")
             .arg(key, schema, QString::fromUtf8(printed.get()));
     }
     if (!g_settings_set_value(settings.get(), name.constData(), held.get())) {
-        return QStringLiteral("The desktop refused the new value of %1 in %2.").arg(key, schema);
+        return QCoreApplication::translate(
+            "vellumora::GnomeWallpaper", "The desktop refused the new value of %1 in %2.")
+            .arg(key, schema);
     }
     return {};
 }
@@ -68,6 +79,14 @@ QString write(const QString& schema, const QString& key, GVariant* value)
 bool hasSchema(const QString& schema)
 {
     return bool(lookup(schema));
+}
+
+bool reachesStore()
+{
+    GSettingsBackend* backend = g_settings_backend_get_default();
+    const bool memory = qstrcmp(G_OBJECT_TYPE_NAME(backend), "GMemorySettingsBackend") == 0;
+    g_object_unref(backend);
+    return !memory;
 }
 
 bool hasKey(const QString& schema, const QString& key)
@@ -90,6 +109,18 @@ QString userValue(const QString& schema, const QString& key)
     return QString::fromUtf8(printed.get());
 }
 
+QString stringValue(const QString& schema, const QString& key)
+{
+    if (!hasKey(schema, key)) {
+        return {};
+    }
+    const Settings settings(g_settings_new_full(lookup(schema).get(), nullptr, nullptr));
+    const Variant value(g_settings_get_value(settings.get(), key.toUtf8().constData()));
+    return value && g_variant_is_of_type(value.get(), G_VARIANT_TYPE_STRING)
+        ? QString::fromUtf8(g_variant_get_string(value.get(), nullptr))
+        : QString();
+}
+
 QString writeValue(const QString& schema, const QString& key, const QString& printed)
 {
     if (printed.isEmpty()) {
@@ -98,7 +129,9 @@ QString writeValue(const QString& schema, const QString& key, const QString& pri
     const Schema found = lookup(schema);
     const QByteArray name = key.toUtf8();
     if (!found || !g_settings_schema_has_key(found.get(), name.constData())) {
-        return QStringLiteral("The desktop has no setting %1 in %2.").arg(key, schema);
+        return QCoreApplication::translate(
+            "vellumora::GnomeWallpaper", "The desktop has no setting %1 in %2.")
+            .arg(key, schema);
     }
     const SchemaKey schemaKey(g_settings_schema_get_key(found.get(), name.constData()));
     GError* error = nullptr;
@@ -107,7 +140,8 @@ QString writeValue(const QString& schema, const QString& key, const QString& pri
     if (!value) {
         const QString reason = QString::fromUtf8(error->message);
         g_error_free(error);
-        return QStringLiteral("The value %1 of the desktop's setting %2 in %3 cannot be read: %4")
+        return QCoreApplication::translate(
+            "vellumora::GnomeWallpaper", "The value %1 of the desktop's setting %2 in %3 cannot be read: %4")
             .arg(printed, key, schema, reason);
     }
     return write(schema, key, value);

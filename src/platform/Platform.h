@@ -126,6 +126,10 @@ public:
     virtual QDateTime now() const = 0;
     virtual std::unique_ptr<Alarm> createAlarm() = 0;
 
+    // Whether the program may put its windows where it wants on the screen: on Wayland alone the
+    // desktop places them.
+    virtual bool placesWindows() const = 0;
+
     virtual Notifications& notifications() = 0;
     // Answers whether the session's screen is locked, later; unlocked where nobody can tell.
     virtual void askScreenLocked(std::function<void(bool locked)> answer) = 0;

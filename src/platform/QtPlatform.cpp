@@ -293,6 +293,11 @@ Notifications& QtPlatform::notifications()
     return *m_notifications;
 }
 
+bool QtPlatform::placesWindows() const
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void QtPlatform::askScreenLocked(std::function<void(bool locked)> answer)
 {
     screenSaver().askLocked(std::move(answer));

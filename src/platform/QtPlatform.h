@@ -38,6 +38,7 @@ public:
     QDateTime now() const override;
     std::unique_ptr<Alarm> createAlarm() override;
     Notifications& notifications() override;
+    bool placesWindows() const override;
     void askScreenLocked(std::function<void(bool locked)> answer) override;
     void keepScreenAwake(bool on) override;
     DesktopPicture& desktopPicture() override;

@@ -256,13 +256,25 @@ void SettingsPanel::buildControls()
     optionFrames->addWidget(orderFrame, 1);
     addGapTwips(optionFrames, 105);
     QGroupBox* placeFrame = designFrame(tr("Image Display Location"), "fraMsgLocation", this, 2595, 975);
-    m_placeOptions = optionButtons(placeFrame, columnInTwips(placeFrame, 90, 0, 90, 0), "optLocation",
+    QVBoxLayout* placeColumn = columnInTwips(placeFrame, 90, 0, 90, 0);
+    m_placeOptions = optionButtons(placeFrame, placeColumn, "optLocation",
         { { tr("Randomly on the Screen"), int(Placement::Random) },
             { tr("Centre of the Screen"), int(Placement::Centre) },
             { tr("Whe&re I Put It"), int(Placement::WhereIPutIt) } },
         0);
     m_placeOptions->button(int(Placement::WhereIPutIt))
         ->setToolTip(tr("Drag the show by its picture: it stays where you put it"));
+    // On Wayland alone the desktop puts every window where it likes; the show's other options
+    // keep working.
+    if (!m_platform.placesWindows()) {
+        for (QAbstractButton* option : m_placeOptions->buttons()) {
+            option->setEnabled(false);
+        }
+        auto* reason = new QLabel(tr("This desktop places the show's window itself."), placeFrame);
+        reason->setObjectName(QStringLiteral("lblLocationByDesktop"));
+        reason->setWordWrap(true);
+        placeColumn->insertWidget(placeColumn->count() - 1, reason);
+    }
     optionFrames->addWidget(placeFrame);
     // A taller window leaves the room below the controls.
     rows->addStretch(1);

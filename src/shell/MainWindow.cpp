@@ -418,26 +418,28 @@ void MainWindow::putOnDesktop()
     DesktopChanger& changer = desktopChanger();
     const QString folder = changer.folder();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    changer.putOn([this, folder](DesktopChanger::Result result, const Outcome& outcome) {
-        QApplication::restoreOverrideCursor();
-        switch (result) {
-        case DesktopChanger::Result::Set:
-            m_platform.message(
-                tr("Your vision board is now your desktop picture."), MessageIcon::Information);
-            break;
-        case DesktopChanger::Result::SavedOnly:
-            for (const Outcome::Notice& notice : outcome.notices()) {
-                if (m_platform.message(notice.text, notice.icon, MessageButtons::OkOpenFolder)
-                    == MessageAnswer::OpenFolder) {
-                    m_platform.openUrl(QUrl::fromLocalFile(folder));
+    changer.putOn(DesktopPicture::Waiting::Person,
+        [this, folder](DesktopChanger::Result result, const Outcome& outcome) {
+            QApplication::restoreOverrideCursor();
+            switch (result) {
+            case DesktopChanger::Result::Set:
+                outcome.report(m_platform);
+                m_platform.message(
+                    tr("Your vision board is now your desktop picture."), MessageIcon::Information);
+                break;
+            case DesktopChanger::Result::SavedOnly:
+                for (const Outcome::Notice& notice : outcome.notices()) {
+                    if (m_platform.message(notice.text, notice.icon, MessageButtons::OkOpenFolder)
+                        == MessageAnswer::OpenFolder) {
+                        m_platform.openUrl(QUrl::fromLocalFile(folder));
+                    }
                 }
+                break;
+            case DesktopChanger::Result::Refused:
+                outcome.report(m_platform);
+                break;
             }
-            break;
-        case DesktopChanger::Result::Refused:
-            outcome.report(m_platform);
-            break;
-        }
-    });
+        });
 }
 
 void MainWindow::giveBackDesktop()

@@ -199,6 +199,7 @@ void Program::deliver(const QString& affirmation)
 {
     if (m_library->desktop().change() == DesktopChange::WithReminder) {
         m_desktop->putOn(
+            DesktopPicture::Waiting::Nobody,
             [](DesktopChanger::Result, const Outcome& outcome) { printNotices(outcome); }, affirmation);
     }
     if (m_library->voice().settings().sayReminders) {
@@ -330,14 +331,15 @@ bool Program::changeDesktopOnce()
         return false;
     }
     m_exitStatus = 1;
-    m_desktop->putOn([this](DesktopChanger::Result result, const Outcome& outcome) {
-        printNotices(outcome);
-        if (result == DesktopChanger::Result::Set) {
-            m_exitStatus = 0;
-            std::fputs(qPrintable(tr("The desktop picture is set.") + QLatin1Char('\n')), stdout);
-        }
-        end();
-    });
+    m_desktop->putOn(
+        DesktopPicture::Waiting::Nobody, [this](DesktopChanger::Result result, const Outcome& outcome) {
+            printNotices(outcome);
+            if (result == DesktopChanger::Result::Set) {
+                m_exitStatus = 0;
+                std::fputs(qPrintable(tr("The desktop picture is set.") + QLatin1Char('\n')), stdout);
+            }
+            end();
+        });
     // Some desktops answer later: the event loop runs until they do.
     return !m_ending;
 }

@@ -232,13 +232,14 @@ private slots:
         QCOMPARE(putOn(), Result::Set);
         QCOMPARE(m_lib->library->desktop().lastPicture(), "grey.png");
         QCOMPARE(m_lib->library->desktop().lastAffirmation(), "Kind words");
-        QCOMPARE(putOn({}, "Given by a reminder"), Result::Set);
+        QCOMPARE(putOn("Given by a reminder"), Result::Set);
         QCOMPARE(m_lib->library->desktop().lastPicture(), "bands.png");
         QCOMPARE(m_lib->library->desktop().lastAffirmation(), "Given by a reminder");
     }
 
     // Every hour: at once when never changed, then an hour after the last change; a failed change
-    // is tried again an hour later, not at once.
+    // is tried again an hour later, not at once. Nobody waits for a timed change, and what the
+    // desktop told on the way is passed on.
     void byItself()
     {
         FakePlatform& platform = m_lib->platform;
@@ -247,9 +248,12 @@ private slots:
         QVERIFY(platform.alarm);
         QCOMPARE(platform.alarm->at, platform.clock);
         QSignalSpy changed(m_changer.get(), &DesktopChanger::changedByItself);
+        platform.desktop.note = "The portal did not answer.";
         platform.alarm->ring();
         QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed[0][1].value<Outcome>().notices().value(0).text, platform.desktop.note);
         QCOMPARE(platform.desktop.sets.size(), 1);
+        QCOMPARE(platform.desktop.sets[0].waiting, DesktopPicture::Waiting::Nobody);
         QCOMPARE(platform.alarm->at, platform.clock.addSecs(3600));
         platform.clock = platform.clock.addSecs(3600);
         platform.desktop.error = "refused";
@@ -297,11 +301,12 @@ private:
     {
         m_changer->setScreens([screens] { return screens; });
     }
-    Result putOn(const QString& = {}, const QString& affirmation = {})
+    Result putOn(const QString& affirmation = {})
     {
         Result result = Result::Refused;
         m_told.clear();
         m_changer->putOn(
+            DesktopPicture::Waiting::Person,
             [&](Result r, const Outcome& outcome) {
                 result = r;
                 for (const Outcome::Notice& notice : outcome.notices()) {

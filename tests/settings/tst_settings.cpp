@@ -85,6 +85,26 @@ private slots:
             !find<QLineEdit>("txtFile")->isEnabled() && !find<QPushButton>("cmdBrowseMusic")->isEnabled());
     }
 
+    // Where the desktop places every window itself (Wayland alone), the place options are greyed
+    // and the panel says why; elsewhere they stay as they were.
+    void placeOptionsWhereTheDesktopPlaces_data()
+    {
+        QTest::addColumn<bool>("placed");
+        QTest::newRow("X11") << true;
+        QTest::newRow("Wayland alone") << false;
+    }
+    void placeOptionsWhereTheDesktopPlaces()
+    {
+        QFETCH(bool, placed);
+        f.platform->windowsPlaced = placed;
+        f.load();
+        for (QAbstractButton* place : find<QButtonGroup>("optLocation")->buttons()) {
+            QCOMPARE(place->isEnabled(), placed);
+        }
+        const auto* reason = f.window->findChild<QLabel*>("lblLocationByDesktop");
+        QCOMPARE(reason && reason->text() == "This desktop places the show's window itself.", !placed);
+    }
+
     // Each choice is kept as the user makes it, with the keys and values Start writes; a path
     // typed once it names a file. A store that refuses is told once, and the control keeps the
     // choice for this run.

@@ -259,10 +259,11 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("panel");
         for (const QString& language : Translated::languages()) {
-            // The panels by their buttons, the affirmation library again while one is written, and
-            // the windows.
-            for (const char* panel : { "cmdImageLibrary", "cmdAffirmationLibrary", "cmdAddContent",
-                     "cmdMusicSettings", "about", "font", "show", "desktop", "voice" }) {
+            // The panels by their buttons, the affirmation library again while one is written, the
+            // settings where the desktop places the windows, and the windows.
+            for (const char* panel :
+                { "cmdImageLibrary", "cmdAffirmationLibrary", "cmdAddContent", "cmdMusicSettings",
+                    "cmdMusicSettings on Wayland", "about", "font", "show", "desktop", "voice" }) {
                 QTest::addRow("%s, %s", qPrintable(language), panel) << language << panel;
             }
         }
@@ -275,6 +276,7 @@ private slots:
         const Translated translated(language);
         QVERIFY(translated.installed());
         f.reset();
+        f.platform->windowsPlaced = !panel.endsWith("on Wayland");
         const QString longer = QString("I keep going, one small step after another. ").repeated(6);
         QVERIFY(writeBytes(f.path("system/Goals.txt"), crlfLines({ "\"" + longer + "\",#TRUE#" })));
         f.load();
@@ -307,14 +309,15 @@ private slots:
             f.find<QPushButton>("cmdAffirmationLibrary")->click();
         }
         if (!dialog) {
-            f.find<QPushButton>(panel)->click();
+            f.find<QPushButton>(panel.section(' ', 0, 0))->click();
             // A caption changed by the click is laid out as the event loop goes on.
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         }
-        // In English at the default font a designed window is exactly as designed.
+        // In English at the default font a designed window is exactly as designed; the line that
+        // tells why the place options are greyed makes it taller.
         const QSize client = dialog ? window->size() : f.window->centralWidget()->size();
-        const bool asDesigned
-            = language == "en" && !qEnvironmentVariableIsSet("QT_FONT_DPI") && designed.isValid();
+        const bool asDesigned = language == "en" && !qEnvironmentVariableIsSet("QT_FONT_DPI")
+            && designed.isValid() && f.platform->windowsPlaced;
         QVERIFY2(asDesigned ? client == designed : client.expandedTo(designed) == client,
             qPrintable(QString("%1 x %2").arg(client.width()).arg(client.height())));
 

@@ -178,7 +178,7 @@ public:
         if (error.isEmpty()) {
             state[QStringLiteral("fake:picture")] = pictures.files.value(0);
         }
-        done(error);
+        done({ error, note });
     }
     void restore(const DesktopPictureState& given, Done done) override
     {
@@ -186,14 +186,15 @@ public:
         if (error.isEmpty()) {
             state = given;
         }
-        done(error);
+        done({ error });
     }
 
     Way answering = Way::Gnome;
     DesktopPictureState state { { QStringLiteral("fake:picture"),
         QStringLiteral("/usr/share/backgrounds/default.png") } };
-    // What set and restore answer: empty for success.
+    // What set and restore answer: empty for success; and what set tells on the way.
     QString error;
+    QString note;
     QList<Pictures> sets;
     QList<DesktopPictureState> restored;
 };
@@ -266,6 +267,7 @@ public:
         alarm = made.get();
         return made;
     }
+    bool placesWindows() const override { return windowsPlaced; }
     Notifications& notifications() override { return notices; }
     void askScreenLocked(std::function<void(bool)> answer) override { answer(screenLocked); }
     void keepScreenAwake(bool) override { }
@@ -293,6 +295,8 @@ public:
     bool settingsWritable = true;
     QList<Message> messages;
     FakeDesktopPicture desktop;
+    // false: a desktop that places the windows itself, as on Wayland.
+    bool windowsPlaced = true;
     // Runs inside the next message only, as events do while a real one waits for its answer.
     std::function<void()> whileMessageShows;
     // Answers for Yes/No boxes, taken from the front; Ok boxes answer Ok.
