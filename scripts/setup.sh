@@ -43,28 +43,50 @@ VELLUMORA_PACKAGES=(
     libexif-dev
 )
 
-vellumora_install_packages() {
-    local missing=()
+# Desktop sessions for the end-to-end tests (tests/e2e/desktop-session), without the packages they
+# recommend, which would put PipeWire's sound server in PulseAudio's place and bring the Noto fonts
+# that change every window's size: GNOME Shell under gnome-session, with the settings daemon's
+# screen saver proxy, gjs for the shell's notification service, dconf and the desktop portal with
+# GNOME's backend; KWin on Wayland with XWayland, Plasma's shell and desktop, kded, PowerDevil
+# (which keeps the screen saver's inhibitions) and Qt 5's Wayland plugin that Plasma runs on.
+VELLUMORA_SESSION_PACKAGES=(
+    gnome-shell gnome-session gnome-settings-daemon gjs dconf-service xdg-desktop-portal-gnome
+    kwin-wayland plasma-workspace plasma-desktop kded5 powerdevil qtwayland5 xwayland
+)
+
+# vellumora_missing PACKAGE...: those of them not installed.
+vellumora_missing() {
     local package
-    for package in "${VELLUMORA_PACKAGES[@]}"; do
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
-            missing+=("$package")
+            echo "$package"
         fi
     done
-    if [ "${#missing[@]}" -eq 0 ]; then
+}
+
+# vellumora_install_packages [--sessions]: the desktop sessions too, for the tests.
+vellumora_install_packages() {
+    local missing=() sessions=()
+    mapfile -t missing < <(vellumora_missing "${VELLUMORA_PACKAGES[@]}")
+    if [ "${1:-}" = "--sessions" ]; then
+        mapfile -t sessions < <(vellumora_missing "${VELLUMORA_SESSION_PACKAGES[@]}")
+    fi
+    if [ "${#missing[@]}" -eq 0 ] && [ "${#sessions[@]}" -eq 0 ]; then
         return 0
     fi
-    echo "Installing: ${missing[*]}"
+    echo "Installing: ${missing[*]} ${sessions[*]}"
     local sudo=()
     if [ "$(id -u)" -ne 0 ]; then
         if ! command -v sudo >/dev/null; then
-            echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
+            echo "These packages are missing and installing them needs root: ${missing[*]} ${sessions[*]}" >&2
             return 1
         fi
         sudo=(sudo)
     fi
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
-        "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    local apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get)
+    "${apt[@]}" update -qq &&
+        { [ "${#missing[@]}" -eq 0 ] || "${apt[@]}" install -y -qq "${missing[@]}"; } &&
+        { [ "${#sessions[@]}" -eq 0 ] || "${apt[@]}" install -y -qq --no-install-recommends "${sessions[@]}"; }
 }
 
 # vellumora_build BUILD_DIR [cmake options...]
