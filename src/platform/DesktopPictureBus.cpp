@@ -104,16 +104,16 @@ void BusDesktopPicture::trySet(const Pictures& pictures, std::vector<WallpaperSt
                 if (!self) {
                     return;
                 }
-                if (reply.silent && !left.empty()) {
-                    if (!self->m_silent.contains(store->way())) {
+                if (reply.silent) {
+                    // Told once: later, nobody waits for it, and a person is told by its error.
+                    if (!left.empty() && !self->m_silent.contains(store->way())) {
                         note = reply.error;
                     }
                     self->m_silent.insert(store->way());
-                    self->trySet(pictures, std::move(left), deadline, note, std::move(done));
-                    return;
-                }
-                if (reply.silent) {
-                    self->m_silent.insert(store->way());
+                    if (!left.empty()) {
+                        self->trySet(pictures, std::move(left), deadline, note, std::move(done));
+                        return;
+                    }
                 }
                 done({ reply.error, note });
             });
@@ -125,20 +125,22 @@ void BusDesktopPicture::trySet(const Pictures& pictures, std::vector<WallpaperSt
 void BusDesktopPicture::restore(const DesktopPictureState& state, Done done)
 {
     std::vector<std::pair<WallpaperStore*, DesktopPictureState>> each;
+    QStringList unknown = state.keys();
+    for (const auto& store : m_stores) {
+        DesktopPictureState values;
+        for (auto it = state.begin(); it != state.end(); ++it) {
+            if (it.key().startsWith(store->prefix())) {
+                values.insert(it.key().mid(store->prefix().size()), it.value());
+                unknown.removeOne(it.key());
+            }
+        }
+        if (!values.isEmpty()) {
+            each.emplace_back(store.get(), values);
+        }
+    }
     QStringList errors;
-    for (auto it = state.begin(); it != state.end(); ++it) {
-        const auto store = std::ranges::find_if(
-            m_stores, [&](const auto& candidate) { return it.key().startsWith(candidate->prefix()); });
-        if (store == m_stores.end()) {
-            errors.append(tr("The desktop keeps no picture setting %1.").arg(it.key()));
-            continue;
-        }
-        auto found
-            = std::ranges::find(each, store->get(), &std::pair<WallpaperStore*, DesktopPictureState>::first);
-        if (found == each.end()) {
-            found = each.insert(each.end(), { store->get(), {} });
-        }
-        found->second.insert(it.key().mid((*store)->prefix().size()), it.value());
+    for (const QString& key : unknown) {
+        errors.append(tr("The desktop keeps no picture setting %1.").arg(key));
     }
     restoreEach(std::move(each), errors, std::move(done));
 }
