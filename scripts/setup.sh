@@ -13,8 +13,8 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # dependency finder (dpkg-shlibdeps, which CPack runs with file) and its checker, lintian.
 # Test: Xvfb (with xvfb-run and its xauth) and xdotool for the end-to-end tests and the benchmark,
 # GStreamer's command line to make test music; ImageMagick's import for the README's screenshots;
-# a private session bus (dbus-run-session) with a notification server (dunst, read back with
-# dunstctl) for the reminders' end-to-end test; the time zones the reminders' tests change clocks in.
+# a private session bus (dbus-run-session) for the end-to-end tests; the time zones the reminders'
+# tests change clocks in.
 # Desktop picture: zlib's checksums for its PNG; GIO's settings library and command, GNOME's schemas
 # and Xfce's settings service to set it against in its test; Tesseract with its English words to
 # read the sentence back off a desktop picture.
@@ -34,7 +34,7 @@ VELLUMORA_PACKAGES=(
     fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file lintian
     xvfb xauth xdotool x11-utils gstreamer1.0-tools imagemagick
-    dbus-daemon dbus-bin dunst tzdata
+    dbus-daemon dbus-bin tzdata
     libglib2.0-dev libglib2.0-bin gsettings-desktop-schemas xfconf tesseract-ocr tesseract-ocr-eng zlib1g-dev
     qt6-speech-dev qt6-speech-flite-plugin qt6-speech-speechd-plugin speech-dispatcher-espeak-ng
     qt6-declarative-dev gstreamer1.0-pulseaudio pulseaudio pulseaudio-utils sox

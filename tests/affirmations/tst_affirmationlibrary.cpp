@@ -124,7 +124,8 @@ private slots:
             { "outside.txt=keep", "item.txt=\"Health\",#TRUE#\r\n\"health\",#FALSE#\r\n" },
             { "6 line(s) of the category list named no usable category" });
         // An import writes the category once, in its own encoding; a new category is named after
-        // the file, numbered when the name is taken. A failed write adds nothing anywhere.
+        // the file, of its letters alone and all but its last extension ("Imported" for none), and
+        // numbered when the name is taken. A failed write adds nothing anywhere.
         row("import into the chosen category", { "system/Health.txt=\"caf\xE9\",#TRUE#\r\n", index },
             "load; bulk list.txt=calm\r\nGrüße\n\n café\r\"rest\",#FALSE#; bulk e.txt= \r\n; bulk "
             "b.txt=\x01\x02x",
@@ -134,13 +135,14 @@ private slots:
             { "3 affirmation(s) were added.\n1 line(s) already in the category",
                 "The file \"e.txt\" is empty", "The file \"b.txt\" is not a text file" });
         row("import into new categories", { health, index },
-            "load; bulknew Health.txt=one\ntwo\none; bulknew my-goals_2027.txt=x",
-            "Health|Health (2)|my goals*", "x",
+            "load; bulknew Health.txt=one\ntwo\none; bulknew my-goals_2027.v2.txt=x; bulknew 2027.txt=y",
+            "Health|Health (2)|my goals v|Imported*", "y",
             { "system/Health (2).txt=\"one\",#TRUE#\r\n\"two\",#TRUE#\r\n",
-                "item.txt=\"Health\",#FALSE#\r\n\"Health (2)\",#TRUE#\r\n\"my goals\",#TRUE#\r\n" },
+                "item.txt=\"Health\",#FALSE#\r\n\"Health (2)\",#TRUE#\r\n\"my goals v\",#TRUE#\r\n"
+                "\"Imported\",#TRUE#\r\n" },
             { "2 affirmation(s) were added.\n1 line(s) already in the category, or earlier in the file, were "
               "passed over.\nThey are in the new category \"Health (2)\".",
-                "1 affirmation(s) were added.\nThey are in" });
+                "1 affirmation(s) were added.\nThey are in", "1 affirmation(s) were added.\nThey are in" });
         row("failed imports lose nothing", { health, index }, "load; full; bulk a.txt=new; bulknew Joy.txt=x",
             "Health*", "calm|rest", { health, index, "system/Joy.txt=<missing>" },
             { "The affirmations could not be saved", "The category \"Joy\" could not be created." });
@@ -319,17 +321,6 @@ private slots:
                                                      : "binary",
             skipped);
         QCOMPARE(Libraries::shown(imported.rows, true), rows);
-    }
-
-    // A file named after its category, of its letters alone; round trip through the export text.
-    void exportReadsBack()
-    {
-        QCOMPARE(AffirmationImport::categoryNameFor("/home/u/my-goals_2027.v2.txt"), "my goals v");
-        QCOMPARE(AffirmationImport::categoryNameFor("/home/u/2027.txt"), "Imported");
-        const QList<Row> rows { { "calm", true }, { "say “yes”, now", false } };
-        QCOMPARE(AffirmationImport::exportText(rows), "calm\nsay \xE2\x80\x9Cyes\xE2\x80\x9D, now\n");
-        QCOMPARE(Libraries::shown(AffirmationImport::read(AffirmationImport::exportText(rows), {}).rows),
-            "calm|say “yes”, now");
     }
 
     void names_data()

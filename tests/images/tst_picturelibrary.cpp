@@ -1,4 +1,3 @@
-#include "images/PictureStore.h"
 #include "support/Libraries.h"
 #include "support/TestFiles.h"
 
@@ -77,21 +76,25 @@ private slots:
         QCOMPARE(lib.read(after), after);
     }
 
+    // What the record is: "" as written, "folder" a folder in its place once loaded (it cannot be
+    // replaced), "unreadable" a folder from the start. A record that cannot be read is left alone,
+    // and so is every picture it may list.
     void refusedAddLosesNothing_data()
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("recordWritable");
+        QTest::addColumn<QString>("record");
         QTest::addColumn<QString>("message");
         const auto row = [](const char* name, const QString& chosen, const QByteArray& content,
-                             const QString& message, bool recordWritable = true) {
-            QTest::newRow(name) << chosen << content << recordWritable << message;
+                             const QString& message, const QString& record = {}) {
+            QTest::newRow(name) << chosen << content << record << message;
         };
         const QByteArray photo = jpegBytes();
         row("source vanished", "gone.jpg", {}, "The picture could not be copied");
         row("the stored copy itself", "SystemFolder/unlisted.jpg", {}, "The picture could not be copied");
         row("name with a quote", "say \"cheese\".jpg", photo, "A picture named");
-        row("record cannot be written", "new.jpg", photo, "The picture list could not be saved", false);
+        row("record cannot be written", "new.jpg", photo, "The picture list could not be saved", "folder");
+        row("record cannot be read", "beach.jpg", photo, "The picture list could not be read", "unreadable");
         row("text named .jpg", "notes.jpg", "not a picture",
             "\"notes.jpg\" is not a picture Vellumora can read");
         row("too large", "huge.jpg", jpegSkeleton(60000, 60000, false, 3, 1),
@@ -104,38 +107,39 @@ private slots:
     {
         QFETCH(QString, chosen);
         QFETCH(QByteArray, content);
-        QFETCH(bool, recordWritable);
+        QFETCH(QString, record);
         QFETCH(QString, message);
         Libraries lib;
         QVERIFY(lib.write({ "SystemFolder/beach.jpg=beach", "SystemFolder/unlisted.jpg=" + jpegBytes(),
-            "SystemFolder/record.txt=" + recordOf({ "beach.jpg" }) }));
+            "SystemFolder/record.txt=" + (record == "unreadable" ? "/" : recordOf({ "beach.jpg" })) }));
         lib.take("load");
         QVERIFY(content.isEmpty() || lib.write({ chosen.toUtf8() + '=' + content }));
-        // A folder in the record's place keeps it from being replaced.
-        if (!recordWritable) {
+        if (record == "folder") {
             QVERIFY(QFile::remove(lib.path("SystemFolder/record.txt").toString())
                 && lib.write({ "SystemFolder/record.txt=/" }));
         }
         const auto before = lib.snapshot();
+        const int listed = lib.pictures.count();
         const Outcome outcome = lib.pictures.add(lib.path(chosen.toUtf8()).toString());
         QCOMPARE(outcome.notices().size(), 1);
         QVERIFY2(!outcome && outcome.notices()[0].text.startsWith(message)
                 && outcome.notices()[0].icon == MessageIcon::Critical,
             qPrintable(outcome.notices()[0].text));
-        QCOMPARE(lib.pictures.count(), 1);
+        QCOMPARE(lib.pictures.count(), listed);
         QCOMPARE(lib.snapshot(), before);
     }
 
     // The record is written first: a delete it cannot record changes nothing. A hostile entry, or
     // one naming the record itself, goes from the record, and nothing outside the store, nor the
-    // record, is touched. Without a Trash the copy goes to "deleted" beside the library. A library
-    // kept on Windows stays so: the record in Windows-1252, a picture's name in the same bytes on disk.
+    // record, is touched; a blank line or an empty field, as a hand edit leaves them, names nothing.
+    // Without a Trash the copy goes to "deleted" beside the library. A library kept on Windows stays
+    // so: the record in Windows-1252, a picture's name in the same bytes on disk.
     void deleteRecordsFirst()
     {
         Libraries lib;
         lib.take("no trash");
-        const QByteArray record = "SystemFolder/record.txt=\"d\xE9part.jpg\"\r\n\"../"
-                                  "outside.txt\"\r\n\"record.txt\"\r\n\"b.jpg\"\r\n";
+        const QByteArray record = "SystemFolder/record.txt=\"d\xE9part.jpg\"\r\n\r\n\"../"
+                                  "outside.txt\"\r\n\"record.txt\"\r\n\"\"\r\n\"b.jpg\"\r\n";
         QVERIFY(lib.write(
             { "outside.txt=keep", "SystemFolder/d\xE9part.jpg=d", "SystemFolder/b.jpg=b", record }));
         lib.take("load");
@@ -157,44 +161,6 @@ private slots:
             "SystemFolder/d\xE9part.jpg=<missing>", "deleted/d\xE9part.jpg=d",
             "SystemFolder/record.txt=\"Stra\xDF\x65.jpg\"\r\n" };
         QCOMPARE(lib.read(after), after);
-    }
-
-    // A record that cannot be read is left alone, and so is every picture it may list.
-    void unreadableRecordIsLeftAlone()
-    {
-        Libraries lib;
-        QVERIFY(lib.write(
-            { "SystemFolder/record.txt=/", "SystemFolder/beach.jpg=listed", "beach.jpg=" + jpegBytes() }));
-        lib.take("load");
-        const auto before = lib.snapshot();
-        QVERIFY(!lib.pictures.add(lib.path("beach.jpg").toString()));
-        QCOMPARE(lib.snapshot(), before);
-    }
-
-    // The record file on its own: its bytes, hand edits, and the names it may hold. Whatever is
-    // read is written back so that it reads the same.
-    void recordBytes_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("names");
-        QTest::newRow("two pictures") << QByteArray::fromHex("2262656163682E6A7067220D0A"
-                                                             "224D7920547269702E626D70220D0A")
-                                      << QStringList { "beach.jpg", "My Trip.bmp" };
-        QTest::newRow("empty library") << QByteArray() << QStringList {};
-        // Written back as they read.
-        QTest::newRow("blank lines and empty fields")
-            << QByteArray("\r\n\"\"\r\n\r\n\"a.jpg\"\r\n\r\n") << QStringList { "a.jpg" };
-    }
-    void recordBytes()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, names);
-        const auto folder = newApplicationFolder();
-        PictureStore store(folder->path());
-        QVERIFY(writeBytes(store.recordPath(), bytes));
-        QCOMPARE(store.readRecord(), names);
-        QVERIFY(store.writeRecord(names));
-        QCOMPARE(readBytes(store.recordPath()), recordOf(names));
     }
 };
 

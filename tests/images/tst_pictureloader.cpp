@@ -124,21 +124,12 @@ private slots:
         const auto [original, progressive, asked, fit, result, orientation, padding] = decode;
         QTemporaryDir dir;
         const QString path = dir.filePath("p.jpg");
-        QImage image(original, QImage::Format_RGB32);
-        image.fill(Qt::red);
-        QPainter(&image).fillRect(original.width() / 2, 0, original.width(), original.height(), Qt::blue);
         {
             QImageWriter writer(path, "jpeg");
             writer.setProgressiveScanWrite(progressive);
-            QVERIFY(writer.write(image));
+            QVERIFY(writer.write(halves(original, Qt::red, Qt::blue)));
         }
-        if (orientation) {
-            // An Exif segment that holds the orientation tag alone.
-            const QByteArray exif
-                = QByteArray::fromHex("FFE100224578696600004D4D002A000000080001011200030000000100")
-                + char(orientation) + QByteArray(6, '\0');
-            QVERIFY(writeBytes(path, readBytes(path).insert(2, exif)));
-        }
+        QVERIFY(orientation == 0 || writeBytes(path, bench::withExif(readBytes(path), {}, orientation)));
         // Zeros after the end of the picture, which every reader stops before.
         QVERIFY(padding == 0 || QFile::resize(path, QFileInfo(path).size() + (qint64(padding) << 20)));
         const QImage decoded = PictureDecoder::decode(path, asked, fit);
@@ -208,8 +199,7 @@ private slots:
         const QString name = QCryptographicHash::hash(uri.toUtf8(), QCryptographicHash::Md5).toHex() + ".png";
         QCOMPARE(int(QFile::permissions(dir.filePath("thumbnails/normal/" + name)) & 0x7077),
             int(QFile::ReadOwner | QFile::WriteOwner));
-        QCOMPARE(
-            PictureLoader::makeThumbnail(cache, path, ThumbnailCache::Size::Large).size(), QSize(256, 192));
+        QVERIFY(!PictureLoader::makeThumbnail(cache, path, ThumbnailCache::Size::Large).isNull());
         QCOMPARE(QImage(dir.filePath("thumbnails/large/" + name)).size(), QSize(256, 192));
         // Only a thumbnail found up to date comes with its picture.
         QCOMPARE(cache.lookup(path).image.text("Thumb::URI"), uri);

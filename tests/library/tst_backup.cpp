@@ -126,29 +126,20 @@ private slots:
         QCOMPARE(names, expected.size() + 1);
     }
 
-    // A backup that cannot be written whole leaves no file at all.
-    void failedBackupLeavesNothing()
-    {
-        Libraries library;
-        library.write({ "SystemFolder/a.jpg=" + jpegBytes().repeated(200) });
-        const QString target = library.home.filePath("backup.zip");
-        {
-            FileSizeLimit limit(4096);
-            QVERIFY(!Backup::write(library.dir->path(), library.platform, target));
-        }
-        QVERIFY(!QFile::exists(target));
-        QCOMPARE(QDir(library.home.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-    }
-
-    // A restore cut short by a full disk leaves the lists naming only files that are whole, and
-    // no part behind.
-    void restoreCutShort()
+    // A full disk: a backup that cannot be written whole leaves no file at all; a restore cut short
+    // leaves the lists naming only files that are whole, and no part behind.
+    void cutShortByAFullDisk()
     {
         Pair pair;
         pair.from.write(
             { "SystemFolder/big.jpg=" + jpegBytes().repeated(100), "SystemFolder/record.txt=\"big.jpg\"\r\n",
                 "item.txt=\"Joy\",#TRUE#\r\n", "system/Joy.txt=\"sing\",#TRUE#\r\n" });
         pair.into.write({ "SystemFolder/a.jpg=a", "SystemFolder/record.txt=\"a.jpg\"\r\n" });
+        {
+            FileSizeLimit limit(4096);
+            QVERIFY(!Backup::write(pair.from.dir->path(), pair.from.platform, pair.archive));
+        }
+        QCOMPARE(QDir(pair.from.home.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
         const RestorePlan plan = pair.backUpAndPlan();
         const QMap<QString, QByteArray> before = libraryFiles(pair.into);
         {

@@ -231,18 +231,6 @@ private slots:
                 + "/system/Health.txt\nDeletionDate=20"),
             info.constData());
     }
-
-    // What the show says: the ticked affirmations of the ticked categories, in list and file
-    // order; a category whose file cannot be read gives none, and the others still count.
-    void tickedAffirmations()
-    {
-        const auto lib = loaded();
-        lib->take("tick 1");
-        lib->take("create Lost");
-        const QString lost = lib->path("system/Lost.txt").toString();
-        QVERIFY(QFile::remove(lost) && QDir().mkpath(lost));
-        QCOMPARE(lib->library->tickedAffirmations(), (QStringList { "na\u00EFve", "calm", "ship" }));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLibrary)

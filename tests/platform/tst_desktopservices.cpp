@@ -40,14 +40,14 @@ public:
         const auto answer = [&](const QVariant& value) {
             const bool sent
                 = connection.send(value.isValid() ? message.createReply(value) : message.createReply());
-            calls.append(member);
+            state.calls.append(member);
             return sent;
         };
         if (member == QLatin1String("evaluateScript")) {
             return answer(plasma(arguments.value(0).toString()));
         }
         if (member == QLatin1String("Close")) {
-            closed.append(message.path());
+            state.closed.append(message.path());
             return answer({});
         }
         if (member == QLatin1String("GetCapabilities")) {
@@ -59,22 +59,23 @@ public:
         if (member != QLatin1String("SetWallpaperFile")) { // the portal's version
             return answer(QVariant::fromValue(QDBusVariant(1u)));
         }
-        calls.append(member);
-        options = qdbus_cast<QVariantMap>(arguments.value(2));
+        state.calls.append(member);
+        state.options = qdbus_cast<QVariantMap>(arguments.value(2));
         QFile picture;
         picture.open(
             arguments.value(1).value<QDBusUnixFileDescriptor>().fileDescriptor(), QIODevice::ReadOnly);
-        received = picture.readAll();
+        state.received = picture.readAll();
         // Where a portal answers: the caller's name and its token.
         const QString handle = "/org/freedesktop/portal/desktop/request/"
-            + message.service().mid(1).replace(u'.', u'_') + u'/' + options.value("handle_token").toString();
+            + message.service().mid(1).replace(u'.', u'_') + u'/'
+            + state.options.value("handle_token").toString();
         connection.send(message.createReply(QVariant::fromValue(QDBusObjectPath(handle))));
-        if (portalAnswer == kNever) {
+        if (state.portalAnswer == kNever) {
             return true;
         }
         QDBusMessage response
             = QDBusMessage::createSignal(handle, "org.freedesktop.portal.Request", "Response");
-        return connection.send(response << portalAnswer << QVariantMap());
+        return connection.send(response << state.portalAnswer << QVariantMap());
     }
     QString introspect(const QString&) const override { return {}; }
 
@@ -82,31 +83,35 @@ public:
     QString plasma(const QString& script)
     {
         const QJsonDocument given = scriptValue(script);
-        scripts.append(script);
-        if (script.startsWith(u"var files") && plasmaKeeps) {
+        state.scripts.append(script);
+        if (script.startsWith(u"var files") && state.plasmaKeeps) {
             const QJsonArray files = given.array();
-            for (const QString& screen : plasmaDesktops.keys()) {
-                plasmaDesktops[screen] = QJsonObject { { "plugin", "org.kde.image" },
+            for (const QString& screen : state.plasmaDesktops.keys()) {
+                state.plasmaDesktops[screen] = QJsonObject { { "plugin", "org.kde.image" },
                     { "image", files[std::min(screen.toInt(), int(files.size() - 1))] } };
             }
         } else if (script.startsWith(u"var kept")) {
             const QJsonObject kept = given.object();
             for (auto it = kept.begin(); it != kept.end(); ++it) {
-                plasmaDesktops[it.key()] = it.value().toObject();
+                state.plasmaDesktops[it.key()] = it.value().toObject();
             }
         }
-        return QString::fromUtf8(QJsonDocument(plasmaDesktops).toJson(QJsonDocument::Compact));
+        return QString::fromUtf8(QJsonDocument(state.plasmaDesktops).toJson(QJsonDocument::Compact));
     }
 
     QMutex mutex;
-    QStringList calls;
-    uint portalAnswer = 0;
-    QVariantMap options;
-    QByteArray received;
-    QStringList closed;
-    QJsonObject plasmaDesktops;
-    bool plasmaKeeps = true;
-    QStringList scripts;
+    // What the services were asked, and how they answer: cleared for each test.
+    struct State {
+        QStringList calls;
+        uint portalAnswer = 0;
+        QVariantMap options;
+        QByteArray received;
+        QStringList closed;
+        QJsonObject plasmaDesktops { { "0",
+            QJsonObject { { "plugin", "org.kde.color" }, { "image", "" } } } };
+        bool plasmaKeeps = true;
+        QStringList scripts;
+    } state;
 };
 
 QString run(const QString& program, const QStringList& arguments)
@@ -173,20 +178,11 @@ private slots:
         m_desktop = std::make_unique<BusDesktopPicture>(
             QDBusConnection::sessionBus(), BusDesktopPicture::Limits { 5000, { 1000, 1000 } });
         qunsetenv("SNAP");
-        for (const QString& service : m_fakes.interface()->registeredServiceNames().value()) {
-            if (!service.startsWith(u':')) {
-                m_fakes.unregisterService(service);
-            }
+        for (const QString& service : { kPortal, kPlasma, kNotifications }) {
+            m_fakes.unregisterService(service);
         }
         QMutexLocker lock(&m_fake.mutex);
-        m_fake.calls.clear();
-        m_fake.received.clear();
-        m_fake.closed.clear();
-        m_fake.scripts.clear();
-        m_fake.portalAnswer = 0;
-        m_fake.plasmaKeeps = true;
-        m_fake.plasmaDesktops
-            = QJsonObject { { "0", QJsonObject { { "plugin", "org.kde.color" }, { "image", "" } } } };
+        m_fake.state = {};
     }
 
     // Outside a sandbox the picture goes where the running desktop keeps it, though a portal
@@ -226,8 +222,8 @@ private slots:
         QCOMPARE(answer.error.isEmpty(), way != Way::None);
         QVERIFY2(way != Way::None || answer.error.contains("answers"), qPrintable(answer.error));
         QMutexLocker lock(&m_fake.mutex);
-        QCOMPARE(m_fake.calls.contains("SetWallpaperFile"), way == Way::Portal);
-        QCOMPARE(m_fake.calls.contains("evaluateScript"), way == Way::Plasma);
+        QCOMPARE(m_fake.state.calls.contains("SetWallpaperFile"), way == Way::Portal);
+        QCOMPARE(m_fake.state.calls.contains("evaluateScript"), way == Way::Plasma);
         QCOMPARE(keyfile() != before, way == Way::Gnome);
         if (way == Way::None) {
             const DesktopPictureState xfce { { "xfconf:/backdrop/screen0/monitor0/workspace0/last-image",
@@ -252,7 +248,7 @@ private slots:
         QFETCH(bool, lockScreen);
         QFETCH(QString, told);
         qputenv("XDG_CURRENT_DESKTOP", "sway");
-        m_fake.portalAnswer = response;
+        m_fake.state.portalAnswer = response;
         QVERIFY(m_fakes.registerService(kPortal));
         QElapsedTimer waited;
         waited.start();
@@ -261,11 +257,11 @@ private slots:
         QCOMPARE(answer.error.isEmpty(), told.isEmpty());
         QVERIFY(waited.elapsed() < 3000);
         QMutexLocker lock(&m_fake.mutex);
-        QCOMPARE(m_fake.received, "a b.png");
-        QCOMPARE(m_fake.options.value("set-on"), lockScreen ? "both" : "background");
-        QCOMPARE(m_fake.options.value("show-preview"), false);
+        QCOMPARE(m_fake.state.received, "a b.png");
+        QCOMPARE(m_fake.state.options.value("set-on"), lockScreen ? "both" : "background");
+        QCOMPARE(m_fake.state.options.value("show-preview"), false);
         // A request given up is closed, so that its question leaves the screen.
-        QCOMPARE(m_fake.closed.size(), int(response == kNever));
+        QCOMPARE(m_fake.state.closed.size(), int(response == kNever));
     }
 
     // In a sandbox on GNOME a portal that never answers is told of once, and GNOME's own settings
@@ -274,7 +270,7 @@ private slots:
     {
         qputenv("XDG_CURRENT_DESKTOP", "GNOME");
         qputenv("SNAP", "/snap/vellumora/1");
-        m_fake.portalAnswer = kNever;
+        m_fake.state.portalAnswer = kNever;
         QVERIFY(m_fakes.registerService(kPortal));
         for (const auto& [waiting, note, asked] : { std::tuple { Waiting::Nobody, true, 1 },
                  { Waiting::Nobody, false, 1 }, { Waiting::Person, false, 2 } }) {
@@ -283,7 +279,7 @@ private slots:
             QCOMPARE(answer.note.contains("did not answer"), note);
             QCOMPARE(gsettingsFile("org.gnome.desktop.background", "picture-uri"), m_files[0]);
             QMutexLocker lock(&m_fake.mutex);
-            QCOMPARE(m_fake.calls.count("SetWallpaperFile"), asked);
+            QCOMPARE(m_fake.state.calls.count("SetWallpaperFile"), asked);
         }
     }
 
@@ -333,7 +329,7 @@ private slots:
     {
         QFETCH(bool, keeps);
         qputenv("XDG_CURRENT_DESKTOP", "KDE");
-        m_fake.plasmaKeeps = keeps;
+        m_fake.state.plasmaKeeps = keeps;
         QVERIFY(m_fakes.registerService(kPlasma));
         const DesktopPictureState state = m_desktop->current();
         QCOMPARE(state, (DesktopPictureState { { "plasma:0", "" }, { "plasma:0:plugin", "org.kde.color" } }));
@@ -341,8 +337,8 @@ private slots:
         QVERIFY2(error.contains("still shows") != keeps, qPrintable(error));
         QCOMPARE(restore(state), QString());
         QMutexLocker lock(&m_fake.mutex);
-        QCOMPARE(m_fake.plasmaDesktops["0"].toObject()["plugin"], "org.kde.color");
-        QCOMPARE(QUrl(scriptValue(m_fake.scripts[1]).array()[1].toString()).toLocalFile(), m_files[1]);
+        QCOMPARE(m_fake.state.plasmaDesktops["0"].toObject()["plugin"], "org.kde.color");
+        QCOMPARE(QUrl(scriptValue(m_fake.state.scripts[1]).array()[1].toString()).toLocalFile(), m_files[1]);
     }
 
     void xfce_data()
@@ -432,7 +428,7 @@ private:
     int callsOf(const QString& member)
     {
         QMutexLocker lock(&m_fake.mutex);
-        return int(m_fake.calls.count(member));
+        return int(m_fake.state.calls.count(member));
     }
     QByteArray keyfile() const
     {

@@ -32,12 +32,13 @@ void store(FakePlatform& platform, const QStringList& values)
 class TestReminders : public QObject {
     Q_OBJECT
 private slots:
+    // Lost's file cannot be read: it gives no affirmations, and the categories after it still do.
     void init()
     {
         m_lib = std::make_unique<Libraries>();
         m_lib->write({ "system/One.txt=\"A\",#TRUE#\r\n\"B\",#TRUE#\r\n\"hidden\",#FALSE#\r\n",
-            "system/Two.txt=\"C\",#TRUE#\r\n", "system/Off.txt=\"D\",#TRUE#\r\n",
-            "item.txt=\"One\",#TRUE#\r\n\"Off\",#FALSE#\r\n\"Two\",#TRUE#\r\n" });
+            "system/Two.txt=\"C\",#TRUE#\r\n", "system/Off.txt=\"D\",#TRUE#\r\n", "system/Lost.txt=/",
+            "item.txt=\"One\",#TRUE#\r\n\"Lost\",#TRUE#\r\n\"Off\",#FALSE#\r\n\"Two\",#TRUE#\r\n" });
         m_lib->take("load");
     }
 
@@ -137,17 +138,13 @@ private slots:
         QVERIFY(m_lib->platform.settingsWritten.isEmpty());
     }
 
-    // Saved, every key is written as the file keeps it, and read back the same.
+    // Saved, the settings say so, and read back the same (the settings' test sees the keys).
     void savedAndReadBack()
     {
         ReminderOptions& options = m_lib->library->reminders();
         const ReminderSettings settings { ReminderMode::Times, 240, { QTime(8, 30), QTime(12, 0) },
             QTime(7, 5), QTime(22, 0), 0b1010101 };
         QVERIFY(options.save(settings));
-        QCOMPARE(m_lib->platform.settings,
-            (QMap<QString, QString> { { "Reminders/Mode", "2" }, { "Reminders/Minutes", "240" },
-                { "Reminders/Times", "08:30,12:00" }, { "Reminders/From", "07:05" },
-                { "Reminders/To", "22:00" }, { "Reminders/Days", "1357" } }));
         options.load();
         QCOMPARE(options.settings(), settings);
     }

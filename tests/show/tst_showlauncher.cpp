@@ -1,5 +1,4 @@
 #include "settings/ShowOptions.h"
-#include "show/FrameShape.h"
 #include "show/GlidingCaption.h"
 #include "show/Playlist.h"
 #include "show/Show.h"
@@ -224,29 +223,46 @@ private slots:
     }
 
     // A portrait picture with a green top and a landscape one with a green left edge, a sixth of
-    // them each, red elsewhere: what each option shows at the top middle and at the left edge.
-    void pictureProportions_data()
+    // them each, red elsewhere, in each way of fitting it and under frames: what shows at the top
+    // middle, at the left edge and inside the corner of the frame's opening (which is rounded for
+    // the rounded square only), and whether a patch in the middle shows the picture whole or
+    // through a fill's hatch. The show takes these options from the model, whatever shows them.
+    void drawn_data()
     {
         QTest::addColumn<QSize>("size");
-        QTest::addColumn<int>("fit");
-        QTest::addColumn<QColor>("top");
-        QTest::addColumn<QColor>("left");
-        const QSize portrait(300, 600);
-        const QSize landscape(600, 300);
-        const QColor red(Qt::red), green(Qt::green);
-        QTest::newRow("portrait stretched") << portrait << 0 << green << red;
-        QTest::newRow("portrait fitted: bands beside it") << portrait << 1 << green << kLightBlue;
-        QTest::newRow("portrait filling: its top cut off") << portrait << 2 << red << red;
-        QTest::newRow("landscape stretched") << landscape << 0 << red << green;
-        QTest::newRow("landscape fitted: bands above it") << landscape << 1 << kLightBlue << green;
-        QTest::newRow("landscape filling: its left cut off") << landscape << 2 << red << red;
+        QTest::addColumn<PictureFit>("fit");
+        QTest::addColumn<BorderShape>("shape");
+        QTest::addColumn<FillStyle>("fill");
+        QTest::addColumn<QList<QColor>>("shown");
+        QTest::addColumn<bool>("hatched");
+        const QSize portrait(300, 600), landscape(600, 300);
+        const QColor red(Qt::red), green(Qt::green), black(Qt::black);
+        const auto row = [&](const char* name, const QSize& size, PictureFit fit, const QList<QColor>& shown,
+                             BorderShape shape = BorderShape::NoFill, FillStyle fill = FillStyle::NoFill) {
+            QTest::newRow(name) << size << fit << shape << fill << shown << (fill != FillStyle::NoFill);
+        };
+        row("portrait stretched", portrait, PictureFit::Stretch, { green, red, green });
+        row("portrait fitted: bands beside it", portrait, PictureFit::Fit, { green, kLightBlue, kLightBlue });
+        row("portrait filling: its top cut off", portrait, PictureFit::Fill, { red, red, red });
+        row("landscape stretched", landscape, PictureFit::Stretch, { red, green, green });
+        row("landscape fitted: bands above it", landscape, PictureFit::Fit,
+            { kLightBlue, green, kLightBlue });
+        row("landscape filling: its left cut off", landscape, PictureFit::Fill, { red, red, red });
+        // A frame 100 px thick hides the picture's sides.
+        row("circle, cross-hatched", portrait, PictureFit::Stretch, { green, black, black },
+            BorderShape::Circle, FillStyle::Cross);
+        row("rounded square", portrait, PictureFit::Stretch, { green, black, black },
+            BorderShape::RoundSquare);
+        row("square", portrait, PictureFit::Stretch, { green, black, green }, BorderShape::Square);
     }
-    void pictureProportions()
+    void drawn()
     {
         QFETCH(QSize, size);
-        QFETCH(int, fit);
-        QFETCH(QColor, top);
-        QFETCH(QColor, left);
+        QFETCH(PictureFit, fit);
+        QFETCH(BorderShape, shape);
+        QFETCH(FillStyle, fill);
+        QFETCH(QList<QColor>, shown);
+        QFETCH(bool, hatched);
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(Qt::red);
         const bool portrait = size.height() > size.width();
@@ -254,11 +270,23 @@ private slots:
         QVERIFY(picture.save(f.path("SystemFolder/1.png")));
         QVERIFY(writeBytes(f.path("SystemFolder/record.txt"), recordOf({ "1.png" })));
         f.load();
-        f.find<QComboBox>("cboPictureFit")->setCurrentIndex(fit);
+        f.library->options().setDisplay({ 9, 0, Placement::Centre, Order::AsDisplayed, shape, fill, fit });
         start();
-        const auto shown = [](QPoint at) { return slideshow()->grab().toImage().pixelColor(at); };
-        QTRY_VERIFY2(nearColour(shown({ 216, 5 }), top) && nearColour(shown({ 2, 168 }), left),
-            qPrintable(shown({ 216, 5 }).name() + " " + shown({ 2, 168 }).name()));
+        QCOMPARE(pictureTimer()->interval(), 50000);
+        QWidget& window = *slideshow();
+        const auto at = [&window](QPoint point) { return window.grab().toImage().pixelColor(point); };
+        QTRY_VERIFY2(nearColour(at({ 216, 5 }), shown[0]) && nearColour(at({ 2, 168 }), shown[1])
+                && nearColour(at({ 54, 10 }), shown[2]),
+            qPrintable(at({ 216, 5 }).name() + " " + at({ 2, 168 }).name() + " " + at({ 54, 10 }).name()));
+        const QImage drawn = window.grab().toImage();
+        int seen = 0;
+        for (int i = 0; i < 256; ++i) {
+            seen += nearColour(drawn.pixelColor(200 + i % 16, 160 + i / 16), Qt::red) ? 1 : 0;
+        }
+        QVERIFY2(hatched ? seen > 128 && seen < 250 : seen == 256, qPrintable(QString::number(seen)));
+        // The strip and the Back button stay in front of the frame.
+        QVERIFY(nearColour(drawn.pixelColor(2, 360), QColor(192, 192, 255)));
+        QVERIFY(window.childAt(420, 8) == window.findChild<QPushButton*>("cmdBack"));
     }
 
     // Centred at each tick; Where I Put It: the window goes where the user dragged it, on that
@@ -293,10 +321,9 @@ private slots:
         QCOMPARE(slideshow()->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
     }
 
-    // Each size scales the small window, with the caption strip along its bottom, Back in its top
-    // right corner, the frame centred and the caption's font scaled as the picture is, and the
-    // pictures are decoded at the size shown. Full Screen fills the screen, its picture above
-    // the strip, and ends on Esc.
+    // Each size scales the small window and the caption's font as the picture is (where the strips,
+    // Back and the frame go is the geometry's own test), and the pictures are decoded at the size
+    // shown. Full Screen fills the screen, its picture above the strip, and ends on Esc.
     void sizes_data()
     {
         QTest::addColumn<int>("size");
@@ -324,13 +351,10 @@ private slots:
         QWidget* shown = slideshow();
         QVERIFY(shown->isVisible() && f.window->isHidden());
         QCOMPARE(shown->size(), window);
-        const QRect strip = shown->findChild<QWidget*>("picContainer")->geometry();
-        QCOMPARE(strip, QRect(0, strip.top(), window.width(), window.height() - strip.top()));
-        QCOMPARE(shown->findChild<QWidget*>("cmdBack")->geometry().topRight(), QPoint(window.width() - 1, 0));
-        QCOMPARE(shown->findChild<QWidget*>("shpFrame")->geometry().center().x(), shown->rect().center().x());
         QCOMPARE(label()->font().pointSizeF(), 11.25 * scale);
+        const int stripTop = shown->findChild<QWidget*>("picContainer")->y();
         QCOMPARE(wanted.first().at(2).toSize(),
-            (QSizeF(window.width(), pictureHeight > 0 ? pictureHeight : strip.top())
+            (QSizeF(window.width(), pictureHeight > 0 ? pictureHeight : stripTop)
                 * shown->devicePixelRatioF())
                 .toSize());
         // Music's strip takes room from a Full Screen picture, which is decoded so from then on.
@@ -389,48 +413,6 @@ private slots:
         f.platform->fontAnswer.reset();
         f.find<QPushButton>("cmdFont")->click();
         QCOMPARE(f.platform->fontRequests.last(), chosen);
-    }
-
-    // The show takes its options from the model, whatever shows them.
-    void frameFollowsTheOptions()
-    {
-        f.addPictures({ Qt::white });
-        f.load();
-        f.library->options().setDisplay(
-            { 9, 0, Placement::Centre, Order::AsDisplayed, BorderShape::Circle, FillStyle::Cross });
-        start();
-        QCOMPARE(pictureTimer()->interval(), 50000);
-        QWidget& window = *slideshow();
-        QTRY_VERIFY(nearColour(window.grab().toImage().pixelColor(216, 5), Qt::white));
-        const QImage shown = window.grab().toImage();
-        // A circle 100 px thick: the picture's middle shows through its hatch, its sides do not.
-        QVERIFY(nearColour(shown.pixelColor(2, 168), Qt::black));
-        // Inside, the picture shows through the black cross-hatch.
-        int white = 0;
-        for (int at = 0; at < 256; ++at) {
-            white += nearColour(shown.pixelColor(200 + at % 16, 160 + at / 16), Qt::white) ? 1 : 0;
-        }
-        QVERIFY2(white > 128 && white < 250, qPrintable(QString::number(white)));
-        // The strip and the Back button stay in front of the frame.
-        QVERIFY(nearColour(shown.pixelColor(2, 360), QColor(192, 192, 255)));
-        QVERIFY(window.childAt(420, 8) == window.findChild<QPushButton*>("cmdBack"));
-    }
-
-    // The rounded square's opening shows its rounded corners; the square's does not.
-    void roundedSquareIsRounded()
-    {
-        const auto cornerOfOpening = [](BorderShape borderShape) {
-            FrameShape frame;
-            frame.resize(625, 537);
-            frame.setOptions(borderShape, FillStyle::NoFill);
-            QImage drawn(frame.size(), QImage::Format_RGB32);
-            drawn.fill(Qt::white);
-            frame.render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
-            // The opening is 337 px square, centred: its top-left corner is at (144, 100).
-            return drawn.pixelColor(144 + 6, 100 + 6);
-        };
-        QVERIFY(nearColour(cornerOfOpening(BorderShape::Square), Qt::white));
-        QVERIFY(nearColour(cornerOfOpening(BorderShape::RoundSquare), Qt::black));
     }
 
 private:
