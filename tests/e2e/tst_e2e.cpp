@@ -65,30 +65,6 @@ private:
     uint m_cookie = 40;
 };
 
-// A desktop portal that asks the user first, whom nobody answers: it takes the picture and says
-// no more. What it was asked, in order.
-class SilentPortal : public QDBusVirtualObject {
-public:
-    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
-    {
-        calls.append(message.member());
-        const QString token
-            = qdbus_cast<QVariantMap>(message.arguments().value(2)).value("handle_token").toString();
-        const QString request
-            = message.path() + "/request/" + message.service().mid(1).replace('.', '_') + '/' + token;
-        if (message.member() == "SetWallpaperFile") {
-            return connection.send(message.createReply(QVariant::fromValue(QDBusObjectPath(request))));
-        }
-        // The portal's version, or a request closed.
-        return connection.send(message.member() == "Get"
-                ? message.createReply(QVariant::fromValue(QDBusVariant(1u)))
-                : message.createReply());
-    }
-    QString introspect(const QString&) const override { return {}; }
-
-    QStringList calls;
-};
-
 } // namespace
 
 // What only the real process shows: its lock against a second copy, a crash leaving no stale
@@ -107,9 +83,6 @@ private slots:
         // The objects go off the bus with the old ones.
         m_saver = std::make_unique<FakeScreenSaver>();
         QDBusConnection::sessionBus().unregisterService(kScreenSaver);
-        QDBusConnection::sessionBus().unregisterService("org.freedesktop.portal.Desktop");
-        QDBusConnection::sessionBus().unregisterObject("/org/freedesktop/portal/desktop");
-        m_portal.calls.clear();
     }
 
     // Of five copies started at the same moment on the first run, one runs, and writes the index
@@ -306,18 +279,12 @@ private slots:
     {
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("told");
-        QTest::newRow("no pictures") << "no pictures"
-                                     << "There are no pictures in your library";
-        QTest::newRow("no ticked affirmation") << "untick"
-                                               << "No affirmation is ticked";
         QTest::newRow("data folder unwritable") << "unwritable"
                                                 << "The desktop picture cannot be saved in";
         QTest::newRow("no desktop answers") << "no desktop"
                                             << "No desktop service answered";
         QTest::newRow("GNOME's settings kept nowhere") << "memory"
                                                        << "No desktop service answered";
-        QTest::newRow("a portal nobody answers") << "silent portal"
-                                                 << "The desktop portal did not answer within 10 seconds.";
     }
 
     // What stops --desktop is said on the terminal, with status 1, and changes nothing; the desktop
@@ -336,22 +303,13 @@ private slots:
             0);
         const QByteArray before = readBytes(NativePath(keyfile));
         const QString data = m_copy->path("home/.local/share/vellumora");
-        if (setup == "no pictures") {
-            QVERIFY(writeBytes(NativePath(app("SystemFolder/record.txt")), ""));
-        } else if (setup == "untick") {
-            QVERIFY(writeBytes(NativePath(app("item.txt")), crlfLines({ "\"Joy\",#FALSE#" })));
-        } else if (setup == "unwritable") {
+        if (setup == "unwritable") {
             QVERIFY(
                 QDir().mkpath(m_copy->path("home/.local/share")) && writeBytes(NativePath(data), "a file"));
         } else if (setup == "no desktop") {
             env.insert("XDG_CURRENT_DESKTOP", "XFCE");
         } else if (setup == "memory") {
             env.insert("GSETTINGS_BACKEND", "memory");
-        } else if (setup == "silent portal") {
-            env.insert("XDG_CURRENT_DESKTOP", "sway");
-            QVERIFY(QDBusConnection::sessionBus().registerVirtualObject(
-                        "/org/freedesktop/portal/desktop", &m_portal, QDBusConnection::SubPath)
-                && QDBusConnection::sessionBus().registerService("org.freedesktop.portal.Desktop"));
         }
         QByteArray output;
         QElapsedTimer took;
@@ -360,10 +318,7 @@ private slots:
         qInfo("--desktop took %lld ms", took.elapsed());
         QVERIFY2(output.contains(told.toUtf8()), output.constData());
         QCOMPARE(readBytes(NativePath(keyfile)), before);
-        // Made for a desktop that did not answer, the picture is left for the user.
-        QCOMPARE(QFileInfo::exists(data + "/desktop/screen1-a.png"), setup == "silent portal");
-        QVERIFY(took.elapsed() < 30000);
-        QCOMPARE(m_portal.calls.filter("Close").size(), int(setup == "silent portal"));
+        QVERIFY(!QFileInfo::exists(data + "/desktop/screen1-a.png"));
     }
 
     void keepsTheScreenAwake_data()
@@ -437,7 +392,6 @@ private:
     std::unique_ptr<ProgramCopy> m_copy;
     QWindow m_cover;
     std::unique_ptr<FakeScreenSaver> m_saver;
-    SilentPortal m_portal;
 };
 
 QTEST_MAIN(TestEndToEnd)

@@ -283,40 +283,6 @@ private slots:
         }
     }
 
-    void gnome_data()
-    {
-        QTest::addColumn<DesktopPictureState>("own"); // the user's, before
-        QTest::addColumn<bool>("lockScreen");
-        const QString background = QStringLiteral("gsettings:org.gnome.desktop.background/");
-        // GLib's keyfile keeps a group's header once one of its keys was written, however the key
-        // is reset after; the user has one of the group here, as after any change of their own.
-        QTest::newRow("never set") << DesktopPictureState { { background + "primary-color", "'#123456'" } }
-                                   << false;
-        QTest::newRow("the user's own")
-            << DesktopPictureState { { background + "picture-uri", "'file:///own.png'" },
-                   { background + "picture-options", "'centered'" },
-                   { "gsettings:org.gnome.desktop.screensaver/picture-uri", "'file:///own-lock.png'" } }
-            << true;
-    }
-    void gnome()
-    {
-        QFETCH(DesktopPictureState, own);
-        QFETCH(bool, lockScreen);
-        qputenv("XDG_CURRENT_DESKTOP", "GNOME");
-        // Through this process's GIO: another's writes reach it only when its event loop runs.
-        QCOMPARE(restore(own), QString());
-        const QByteArray before = keyfile();
-        const DesktopPictureState state = m_desktop->current();
-        QCOMPARE(set({ m_files, m_screens, lockScreen }).error, QString());
-        for (const char* key : { "picture-uri", "picture-uri-dark" }) {
-            QCOMPARE(gsettingsFile("org.gnome.desktop.background", key), m_files[0]);
-        }
-        QCOMPARE(run("gsettings", { "get", "org.gnome.desktop.background", "picture-options" }), "'zoom'");
-        QCOMPARE(gsettingsFile("org.gnome.desktop.screensaver", "picture-uri") == m_files[0], lockScreen);
-        QCOMPARE(restore(state), QString());
-        QCOMPARE(keyfile(), before);
-    }
-
     // Plasma's desktops take the picture plugin and the picture; read back, a shell that kept
     // neither is told of, not taken at its word. Given back, the plugin is the user's again.
     void plasma_data()
