@@ -89,7 +89,6 @@ private slots:
         for (const QChar letter : QString("Jó yß")) {
             QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(letter), Qt::NoModifier);
         }
-        QVERIFY(f.platform->messages.isEmpty());
         QTest::keyClick(name, '7');
         // Pasted text holding anything else is refused whole.
         QGuiApplication::clipboard()->setText("Joy 2");

@@ -97,8 +97,6 @@ private slots:
         row("record cannot be read", "beach.jpg", photo, "The picture list could not be read", "unreadable");
         row("text named .jpg", "notes.jpg", "not a picture",
             "\"notes.jpg\" is not a picture Vellumora can read");
-        row("too large", "huge.jpg", jpegSkeleton(60000, 60000, false, 3, 1),
-            "\"huge.jpg\" is too large for Vellumora to show (60000 x 60000 pixels)");
         // Decoded whole before scaling: 54 MP would take 216 MB.
         row("BMP too large", "huge.bmp", bmpHeader(9000, 6000),
             "\"huge.bmp\" is too large for Vellumora to show (9000 x 6000 pixels)");
@@ -152,7 +150,6 @@ private slots:
         lib.take("room");
         QCOMPARE(
             lib.read({ record, "SystemFolder/b.jpg=b" }), QByteArrayList({ record, "SystemFolder/b.jpg=b" }));
-        QCOMPARE(lib.pictures.count(), 4);
         QVERIFY(
             lib.take("delete 1") && lib.take("delete 1") && lib.take("delete 1") && !lib.take("delete 1"));
         const QString chosen = lib.dir->filePath("Straße.jpg");

@@ -33,8 +33,8 @@ struct Preview {
     ThumbnailCache::Size size = ThumbnailCache::Size::Normal;
     QSize result;
     bool fromPreview = true;
-    // Cuts the preview this many bytes into its picture data (none: not a JPEG at all), or the
-    // photo this many bytes after its header.
+    // Cuts the preview this many bytes into its picture data, or the photo this many bytes after
+    // its header.
     int previewBytes = -1;
     int photoBytes = -1;
 };
@@ -65,11 +65,7 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("affordable");
         QTest::newRow("text named .jpg") << QByteArray("This is not a picture.\r\n") << false;
-        QTest::newRow("empty file") << QByteArray() << false;
-        QTest::newRow("truncated JPEG") << jpegBytes().left(200) << false;
-        QTest::newRow("60000 x 60000") << jpegSkeleton(60000, 60000, false, 3, 1) << false;
         QTest::newRow("4:4:4 progressive, 508 MB") << jpegSkeleton(9200, 9200, true, 3, 10) << false;
-        QTest::newRow("4:2:0 progressive, 300 MB") << jpegSkeleton(10000, 10000, true, 3, 10, 0x22) << false;
         QTest::newRow("a scan a component, 600 MB") << jpegSkeleton(10000, 10000, false, 3, 3) << false;
         QTest::newRow("thousands of scans") << jpegSkeleton(1000, 1000, true, 1, 5000) << false;
         QTest::newRow("24 MP, 4:4:4, progressive") << jpegSkeleton(6000, 4000, true, 3, 10) << true;
@@ -107,13 +103,10 @@ private slots:
         using enum PictureDecoder::Fit;
         const QSize show(433, 337), box(128, 128);
         QTest::newRow("show, progressive") << Decode { { 4000, 3000 }, true, show, Stretch, show };
-        QTest::newRow("thumbnail, progressive") << Decode { { 640, 480 }, true, box, Within, { 128, 96 } };
         QTest::newRow("thumbnail, portrait") << Decode { { 300, 4000 }, false, box, Within, { 9, 128 } };
         QTest::newRow("thumbnail, small") << Decode { { 50, 40 }, false, box, Within, { 50, 40 } };
-        // A phone photo is shown upright, as thumbnail and in the show.
-        QTest::newRow("turned right (6)") << Decode { { 800, 400 }, false, box, Within, { 64, 128 }, 6 };
+        // A phone photo is shown upright.
         QTest::newRow("turned left (8)") << Decode { { 800, 400 }, false, box, Within, { 64, 128 }, 8 };
-        QTest::newRow("show, turned left (8)") << Decode { { 800, 400 }, false, show, Stretch, show, 8 };
         // Too large to read whole, so decoded from the file mapped.
         QTest::newRow("40 MB file") << Decode { { 640, 480 }, false, box, Within, { 128, 96 }, 0, 40 };
     }
@@ -141,8 +134,7 @@ private slots:
     {
         QTest::addColumn<Preview>("preview");
         using enum ThumbnailCache::Size;
-        QTest::newRow("a camera's preview") << Preview { { 160, 120 }, 1, Normal, { 128, 96 } };
-        // Nothing of the photo is read beyond its header.
+        // A camera's preview: nothing of the photo is read beyond its header.
         QTest::newRow("photo cut after its header")
             << Preview { { 160, 120 }, 1, Normal, { 128, 96 }, true, -1, 2000 };
         QTest::newRow("turned right (6)") << Preview { { 160, 120 }, 6, Normal, { 96, 128 } };
@@ -150,10 +142,8 @@ private slots:
         QTest::newRow("mirrored (2)") << Preview { { 160, 120 }, 2, Normal, { 128, 96 } };
         // Letterboxed, or left from before the photo was cropped.
         QTest::newRow("other proportions") << Preview { { 160, 107 }, 1, Normal, { 128, 96 }, false };
-        QTest::newRow("smaller than the thumbnail") << Preview { { 100, 75 }, 1, Normal, { 128, 96 }, false };
         QTest::newRow("large thumbnail") << Preview { { 160, 120 }, 1, Large, { 256, 192 }, false };
         QTest::newRow("damaged: cut short") << Preview { { 160, 120 }, 1, Normal, { 128, 96 }, false, 40 };
-        QTest::newRow("damaged: no picture") << Preview { { 160, 120 }, 1, Normal, { 128, 96 }, false, 0 };
     }
 
     void thumbnailFromPreview()
@@ -162,9 +152,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("camera.jpg");
         QByteArray previewJpeg = bench::jpegBytes(halves(preview.preview, Qt::green, Qt::yellow));
-        if (preview.previewBytes == 0) {
-            previewJpeg = QByteArray(2000, 'x');
-        } else if (preview.previewBytes > 0) {
+        if (preview.previewBytes > 0) {
             previewJpeg.truncate(previewJpeg.indexOf("\xFF\xDA") + preview.previewBytes);
         }
         QByteArray photo = bench::withExif(bench::jpegBytes(halves({ 1600, 1200 }, Qt::red, Qt::blue), 90),

@@ -60,9 +60,8 @@ void VoiceServicesTest::recordsTheMicrophoneWhole()
     QtVoiceRecorder recorder;
     QVERIFY(recorder.hasMicrophone());
     const QString path = m_folder.filePath(QStringLiteral("voice.") + recorder.fileSuffix());
-    QSignalSpy started(&recorder, &VoiceRecorder::started);
-    QSignalSpy finished(&recorder, &VoiceRecorder::finished);
-    QSignalSpy failed(&recorder, &VoiceRecorder::failed);
+    QSignalSpy started(&recorder, &VoiceRecorder::started), finished(&recorder, &VoiceRecorder::finished),
+        failed(&recorder, &VoiceRecorder::failed);
     recorder.record(path);
     QTRY_COMPARE_WITH_TIMEOUT(started.size() + failed.size(), 1, 8000);
     QTRY_VERIFY_WITH_TIMEOUT(recorder.duration() >= 2000 || !failed.isEmpty(), 5000);
@@ -141,8 +140,7 @@ void VoiceServicesTest::showSpeaksOverLoweredMusic()
 void VoiceServicesTest::speaksWithTheFirstEngineThatLoads()
 {
     QtSpeech none({ QStringLiteral("no-such-engine") });
-    QVERIFY(!none.available());
-    QVERIFY(!none.unavailableReason().isEmpty());
+    QVERIFY(!none.available() && !none.unavailableReason().isEmpty());
     none.say(QStringLiteral("Nobody hears this."), {}, 0);
     QVERIFY(!none.speaking());
 
@@ -150,11 +148,9 @@ void VoiceServicesTest::speaksWithTheFirstEngineThatLoads()
         QSKIP("Qt's flite engine is missing: install the package qt6-speech-flite-plugin.");
     }
     QtSpeech speech({ QStringLiteral("no-such-engine"), QStringLiteral("flite") });
-    QVERIFY(speech.available());
-    QVERIFY(speech.unavailableReason().isEmpty());
+    QVERIFY(speech.available() && speech.unavailableReason().isEmpty());
     const QList<SpeechVoice> voices = speech.voices();
-    QVERIFY(!voices.isEmpty());
-    QVERIFY(voices.first().id.startsWith(QStringLiteral("flite/")));
+    QVERIFY(voices.value(0).id.startsWith(QStringLiteral("flite/")));
 
     QStringList heard;
     connect(&speech, &Speech::started, this,
@@ -191,8 +187,7 @@ void VoiceServicesTest::recordingThatCannotStartFails()
         QTRY_VERIFY_WITH_TIMEOUT(!recorder.hasMicrophone(), 5000);
     }
     QTemporaryDir empty;
-    QSignalSpy started(&recorder, &VoiceRecorder::started);
-    QSignalSpy failed(&recorder, &VoiceRecorder::failed);
+    QSignalSpy started(&recorder, &VoiceRecorder::started), failed(&recorder, &VoiceRecorder::failed);
     recorder.record(empty.filePath(folder + QStringLiteral("voice.ogg")));
     QTRY_COMPARE_WITH_TIMEOUT(failed.size(), 1, 3000);
     QVERIFY(!failed.first().first().toString().isEmpty());

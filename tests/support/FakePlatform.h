@@ -95,7 +95,7 @@ public:
     bool recording = false;
 };
 
-// A speech engine that keeps what it is asked to say; finish() ends the sentence.
+// A speech engine that keeps what it is asked to say; stop() ends the sentence.
 class FakeSpeech : public Speech {
     Q_OBJECT
 public:
@@ -111,16 +111,11 @@ public:
     }
     void stop() override
     {
-        if (talking) {
-            finish();
+        if (std::exchange(talking, false)) {
+            emit finished();
         }
     }
     bool speaking() const override { return talking; }
-    void finish()
-    {
-        talking = false;
-        emit finished();
-    }
 
     struct Said {
         QString text;
@@ -249,11 +244,8 @@ public:
         return player;
     }
     bool previousInstanceRunning() override { return otherCopyRunning; }
-    bool askRunningCopy(LaterStart request) override
-    {
-        requestsToRunningCopy.append(request);
-        return runningCopyAnswers;
-    }
+    // No running copy ever answers, so the program tells the user that one runs.
+    bool askRunningCopy(LaterStart) override { return false; }
     void listenForLaterStarts(std::function<void(LaterStart)> handler) override { laterStart = handler; }
     bool openUrl(const QUrl& url) override
     {
@@ -319,8 +311,6 @@ public:
     QList<QPointer<FakeMediaControl>> players;
     QDateTime clock = QDateTime(QDate(2026, 3, 1), QTime(9, 30));
     bool otherCopyRunning = false;
-    bool runningCopyAnswers = false;
-    QList<LaterStart> requestsToRunningCopy;
     // What a later start reaches: nothing until the program listens.
     std::function<void(LaterStart)> laterStart = [](LaterStart) {};
     int endProcessCalls = 0;

@@ -66,12 +66,13 @@ QString Libraries::shown(const QList<Row>& rows, bool ticks)
     return texts.join('|');
 }
 
-QString Libraries::shownRecorded() const
+QString Libraries::shownRecorded(bool selection) const
 {
     QStringList texts;
     for (int row = 0; row < affirmations.rows().size(); ++row) {
         const Row& shownRow = affirmations.rows().at(row);
-        texts << shownRow.text + (shownRow.ticked ? "+" : "") + (affirmations.hasRecording(row) ? "~" : "");
+        texts << shownRow.text + (shownRow.ticked ? "+" : "") + (affirmations.hasRecording(row) ? "~" : "")
+                + (selection && row == affirmations.selected() ? " *" : "");
     }
     return texts.join('|');
 }

@@ -30,8 +30,9 @@ struct Libraries {
     {
         return QByteArray("system/") + category + ".voice/" + Recordings::stem(text) + '.' + suffix;
     }
-    // The affirmations shown, a ticked one followed by "+" and one with a recording by "~".
-    QString shownRecorded() const;
+    // The affirmations shown, a ticked one followed by "+", one with a recording by "~" and, when
+    // asked, the selected one by " *".
+    QString shownRecorded(bool selection = false) const;
     // Whether the user was told as many messages as there are beginnings, each starting with its own.
     bool toldBeginning(const QStringList& beginnings) const;
     QString fieldText() const { return field.isEmpty() ? QString() : field.last().at(0).toString(); }

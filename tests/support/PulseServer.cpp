@@ -26,6 +26,15 @@ load-module %2
 set-default-source microphone
 )";
 
+QList<float> fromSigned16(const QByteArray& raw)
+{
+    QList<float> result(raw.size() / 2);
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        result[i] = qFromLittleEndian<qint16>(raw.constData() + 2 * i) / 32768.0F;
+    }
+    return result;
+}
+
 } // namespace
 
 PulseServer::PulseServer()
@@ -119,19 +128,6 @@ bool PulseServer::startCapture()
     m_captureFrom = QFileInfo(m_speakersFile).size() & ~qint64(1);
     return m_speakers.state() == QProcess::Running;
 }
-
-namespace {
-
-QList<float> fromSigned16(const QByteArray& raw)
-{
-    QList<float> result(raw.size() / 2);
-    for (qsizetype i = 0; i < result.size(); ++i) {
-        result[i] = qFromLittleEndian<qint16>(raw.constData() + 2 * i) / 32768.0F;
-    }
-    return result;
-}
-
-} // namespace
 
 QList<float> PulseServer::captured() const
 {
