@@ -62,7 +62,15 @@ QPoint windowPosition(const QString& window)
 
 bool sendKeys(const QString& window, const QStringList& keys)
 {
-    bool ok = run("xdotool", { "windowfocus", "--sync", window }) == 0;
+    // xdotool takes an empty window for the root and reports success; and a desktop may keep the
+    // focus from a window that has just opened for a moment, so it is asked until the window has it.
+    bool ok = !window.isEmpty()
+        && QTest::qWaitFor(
+            [&window] {
+                run("xdotool", { "windowfocus", window });
+                return xdotool({ "getwindowfocus" }).value(0) == window;
+            },
+            kTimeoutMs);
     for (const QString& key : keys) {
         ok = run("xdotool", { "key", "--delay", "100", key }) == 0 && ok;
     }
