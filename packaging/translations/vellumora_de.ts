@@ -219,6 +219,14 @@
         <source>The settings could not be brought back; the library was.</source>
         <translation>Die Einstellungen konnten nicht zurückgeholt werden, die Bibliothek schon.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is left out: the library keeps its own recording of that affirmation.</source>
+        <translation>„%1“ wird ausgelassen: Die Bibliothek behält ihre eigene Aufnahme dieser Affirmation.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; records no affirmation the backup brings back and is left out.</source>
+        <translation>„%1“ ist die Aufnahme keiner Affirmation, die die Sicherung zurückholt, und wird ausgelassen.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::AboutDialog</name>
@@ -1427,6 +1435,12 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     <message>
         <source>The backup was brought back.</source>
         <translation>Die Sicherung wurde zurückgeholt.</translation>
+    </message>
+    <message>
+        <source>The backup was brought back, all but what was left out:
+%1</source>
+        <translation>Die Sicherung wurde zurückgeholt, bis auf das Ausgelassene:
+%1</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,14 @@
         <source>The settings could not be brought back; the library was.</source>
         <translation>No se pudieron restaurar los ajustes; la biblioteca sí.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is left out: the library keeps its own recording of that affirmation.</source>
+        <translation>«%1» se omite: la biblioteca conserva su propia grabación de esa afirmación.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; records no affirmation the backup brings back and is left out.</source>
+        <translation>«%1» no graba ninguna afirmación que la copia restaure y se omite.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::AboutDialog</name>
@@ -1427,6 +1435,12 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
     <message>
         <source>The backup was brought back.</source>
         <translation>La copia se ha restaurado.</translation>
+    </message>
+    <message>
+        <source>The backup was brought back, all but what was left out:
+%1</source>
+        <translation>La copia se ha restaurado, salvo lo que se ha omitido:
+%1</translation>
     </message>
 </context>
 <context>

@@ -219,6 +219,14 @@
         <source>The settings could not be brought back; the library was.</source>
         <translation>Les réglages n&apos;ont pas pu être restaurés ; la bibliothèque, si.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is left out: the library keeps its own recording of that affirmation.</source>
+        <translation>« %1 » est laissé de côté : la bibliothèque garde son propre enregistrement de cette affirmation.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; records no affirmation the backup brings back and is left out.</source>
+        <translation>« %1 » n’enregistre aucune affirmation que la sauvegarde restaure et est laissé de côté.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::AboutDialog</name>
@@ -1427,6 +1435,12 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     <message>
         <source>The backup was brought back.</source>
         <translation>La sauvegarde a été restaurée.</translation>
+    </message>
+    <message>
+        <source>The backup was brought back, all but what was left out:
+%1</source>
+        <translation>La sauvegarde a été restaurée, sauf ce qui a été laissé de côté :
+%1</translation>
     </message>
 </context>
 <context>

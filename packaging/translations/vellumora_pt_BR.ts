@@ -219,6 +219,14 @@
         <source>The settings could not be brought back; the library was.</source>
         <translation>Não foi possível restaurar as configurações; a biblioteca, sim.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is left out: the library keeps its own recording of that affirmation.</source>
+        <translation>&quot;%1&quot; fica de fora: a biblioteca mantém a própria gravação dessa afirmação.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; records no affirmation the backup brings back and is left out.</source>
+        <translation>&quot;%1&quot; não grava nenhuma afirmação que o backup restaura e fica de fora.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::AboutDialog</name>
@@ -1427,6 +1435,12 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
     <message>
         <source>The backup was brought back.</source>
         <translation>O backup foi restaurado.</translation>
+    </message>
+    <message>
+        <source>The backup was brought back, all but what was left out:
+%1</source>
+        <translation>O backup foi restaurado, exceto o que ficou de fora:
+%1</translation>
     </message>
 </context>
 <context>

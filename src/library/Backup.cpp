@@ -274,6 +274,12 @@ QString LeftOutEntry::text() const
         return RestorePlan::tr("\"%1\" is no part of a library and is left out.").arg(name);
     case LeftOut::UnusableName:
         return RestorePlan::tr("\"%1\" has a name the library cannot keep and is left out.").arg(name);
+    case LeftOut::RecordingKept:
+        return RestorePlan::tr("\"%1\" is left out: the library keeps its own recording of that affirmation.")
+            .arg(name);
+    case LeftOut::RecordingOfNothing:
+        return RestorePlan::tr("\"%1\" records no affirmation the backup brings back and is left out.")
+            .arg(name);
     }
     return {};
 }
@@ -484,29 +490,42 @@ private:
         }
     }
 
-    // The archive's recordings of these affirmations, for the category they now belong to.
+    // The archive's recordings of these affirmations, which the library holds after the restore,
+    // for the category they belong to there; the library's own recording of one is kept. Each
+    // recording planned or passed over is taken from the list of those still to account for.
     void planRecordings(const QString& from, const QString& to, const QList<Row>& rows)
     {
-        const QHash<QString, QString> files = m_recordings.value(from);
+        QHash<QString, QString>& files = m_unplanned[from];
         const NativePath folder = m_store.recordings().folder(to);
         if (files.isEmpty() || folder.isEmpty()) {
             return;
         }
-        QSet<QByteArray> planned;
         for (const Row& row : rows) {
             const QByteArray stem = Recordings::stem(row.text);
-            if (planned.contains(stem) || m_store.recordings().has(to, row.text)) {
-                continue;
-            }
+            const bool own = m_store.recordings().has(to, row.text);
             for (const QString& suffix : Recordings::kSuffixes) {
                 const QString file = QString::fromUtf8(stem) + QLatin1Char('.') + suffix;
-                if (files.contains(file)) {
-                    planned.insert(stem);
+                const QString entry = files.take(file);
+                if (entry.isEmpty()) {
+                    continue;
+                }
+                if (own) {
+                    m_plan.m_leftOut.append({ LeftOut::RecordingKept, entry });
+                } else {
                     addFolder(folder);
-                    m_plan.m_fromArchive.append(
-                        { files.value(file), {}, folder.child(file.toUtf8()), false });
+                    m_plan.m_fromArchive.append({ entry, {}, folder.child(file.toUtf8()), false });
                     break;
                 }
+            }
+        }
+    }
+
+    // Recordings of no affirmation the restore brings back.
+    void leaveOutOtherRecordings()
+    {
+        for (const QHash<QString, QString>& files : std::as_const(m_unplanned)) {
+            for (const QString& entry : files) {
+                m_plan.m_leftOut.append({ LeftOut::RecordingOfNothing, entry });
             }
         }
     }
@@ -520,6 +539,7 @@ private:
 
     bool planCategories(const QList<Row>& current)
     {
+        m_unplanned = m_recordings;
         QList<Row> backup;
         if (m_index) {
             backup = CategoryStore::decodeRows(*m_index);
@@ -575,9 +595,11 @@ private:
                 m_plan.m_changes.append(
                     { RestoreChange::Kind::AddAffirmations, target, {}, int(added.size()) });
                 m_plan.m_files.append({ {}, CategoryStore::encodeRows(*have + added, encoding), path, true });
-                planRecordings(category.text, target, added);
             }
+            // Those the library had already come back with their recordings too.
+            planRecordings(category.text, target, rows);
         }
+        leaveOutOtherRecordings();
         if (index != current || !m_store.indexExists()) {
             TextEncoding encoding = TextEncoding::Utf8;
             const std::optional<QByteArray> bytes = readNativeFile(m_store.indexPath());
@@ -658,6 +680,9 @@ private:
         m_plan.m_files.clear();
         m_plan.m_lists.clear();
         m_plan.m_folders.clear();
+        m_plan.m_leftOut.removeIf([](const LeftOutEntry& entry) {
+            return entry.why == LeftOut::RecordingKept || entry.why == LeftOut::RecordingOfNothing;
+        });
         for (auto it = m_pictures.cbegin(); it != m_pictures.cend(); ++it) {
             m_plan.m_fromArchive.append({ it->entry, {}, m_pictureStore.pathOf(it.key()), true });
         }
@@ -690,6 +715,8 @@ private:
     QStringList m_pictureOrder;
     // By category, the recordings' file names and their entries.
     QHash<QString, QHash<QString, QString>> m_recordings;
+    // Those a merge has not yet planned or passed over.
+    QHash<QString, QHash<QString, QString>> m_unplanned;
     QHash<QString, QByteArray> m_hashes;
 };
 

@@ -41,7 +41,17 @@ struct RestoreChange {
 };
 
 // Why an entry of the archive is not brought back.
-enum class LeftOut { Escapes, Link, Oversized, Damaged, NameNotUtf8, Unknown, UnusableName };
+enum class LeftOut {
+    Escapes,
+    Link,
+    Oversized,
+    Damaged,
+    NameNotUtf8,
+    Unknown,
+    UnusableName,
+    RecordingKept,
+    RecordingOfNothing
+};
 
 struct LeftOutEntry {
     LeftOut why;

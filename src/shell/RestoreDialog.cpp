@@ -152,7 +152,15 @@ void bringBackBackup(Platform& platform, Library& library, QWidget* parent)
         outcome.add(library.load());
     }
     if (outcome) {
-        outcome.tell(RestoreDialog::tr("The backup was brought back."), MessageIcon::Information);
+        QStringList leftOut;
+        for (const LeftOutEntry& entry : plan.leftOut()) {
+            leftOut.append(entry.text());
+        }
+        outcome.tell(leftOut.isEmpty()
+                ? RestoreDialog::tr("The backup was brought back.")
+                : RestoreDialog::tr("The backup was brought back, all but what was left out:\n%1")
+                      .arg(leftOut.join(QLatin1Char('\n'))),
+            MessageIcon::Information);
     }
     outcome.report(platform);
 }

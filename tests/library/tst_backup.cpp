@@ -180,14 +180,25 @@ private slots:
         row("a new category, its tick and its recordings",
             { "item.txt=\"Joy\",#FALSE#\r\n", "system/Joy.txt=\"sing\",#TRUE#\r\n", "system/Joy.voice=/",
                 Libraries::recording("sing", "ogg", "Joy") + "=voice", "system/Joy.voice/stray.ogg=x" },
-            {}, false, { "Add the category \"Joy\" with 1 affirmations" },
+            {}, false,
+            { "Add the category \"Joy\" with 1 affirmations",
+                "\"system/Joy.voice/stray.ogg\" records no affirmation the backup brings back and is left "
+                "out." },
             { "item.txt=\"health\",#TRUE#\r\n\"Joy\",#FALSE#\r\n", "system/Joy.txt=\"sing\",#TRUE#\r\n",
                 Libraries::recording("sing", "ogg", "Joy") + "=voice",
                 "system/Joy.voice/stray.ogg=<missing>" });
+        // Recorded, then the library begun again from its starter: the affirmations it holds
+        // already come back with their recordings.
+        row("the recordings of affirmations the library has",
+            { "system/Health.voice=/", Libraries::recording("calm", "ogg") + "=voice" },
+            { "system/health.txt=\"calm\",#TRUE#\r\n" }, false, {},
+            { Libraries::recording("calm", "ogg", "health") + "=voice" });
         row("a recording the library has stays",
             { "system/Health.voice=/", Libraries::recording("calm", "ogg") + "=theirs" },
             { "system/health.voice=/", Libraries::recording("calm", "wav", "health") + "=mine" }, false,
-            { "Add 1 affirmations to \"health\"" },
+            { "Add 1 affirmations to \"health\"",
+                QString("\"%1\" is left out: the library keeps its own recording of that affirmation.")
+                    .arg(QString(Libraries::recording("calm", "ogg"))) },
             { Libraries::recording("calm", "wav", "health") + "=mine",
                 Libraries::recording("calm", "ogg", "health") + "=<missing>" });
         row("the same picture under another name is passed over",
@@ -219,8 +230,11 @@ private slots:
         for (const RestoreChange& change : plan.changes()) {
             planned << change.text();
         }
+        for (const LeftOutEntry& entry : plan.leftOut()) {
+            planned << entry.text();
+        }
         QTEST(planned, "changes");
-        QVERIFY(!plan.intoEmptyLibrary() && plan.leftOut().isEmpty());
+        QVERIFY(!plan.intoEmptyLibrary());
         QVERIFY(plan.apply(pair.into.platform, settings));
         for (const QByteArray& file : after) {
             if (file.startsWith("settings=")) {
@@ -325,7 +339,8 @@ private slots:
     }
 
     // The menu's two entries on the main window: a backup where the user said, then the plan
-    // shown; Cancel writes nothing, OK brings it back and the panels show it.
+    // shown; Cancel writes nothing, OK brings it back and the panels show it, and the message
+    // names what was left out.
     void menuEntries_data()
     {
         QTest::addColumn<bool>("accept");
@@ -338,6 +353,8 @@ private slots:
         MainWindowFixture fixture;
         fixture.reset();
         fixture.addPictures({ Qt::red, Qt::blue });
+        QVERIFY(QDir().mkpath(fixture.path("system/Gone.voice"))
+            && writeBytes(fixture.path("system/Gone.voice/x.ogg"), "x"));
         fixture.load();
         const QString archive = fixture.platform->trash.filePath("mine.zip");
         fixture.platform->chosenFiles = QStringList { archive };
@@ -370,7 +387,10 @@ private slots:
         QVERIFY(!settingsOffered);
         QCOMPARE(filesBelow(fixture.dir->path()) == before, !accept);
         QCOMPARE(fixture.lastMessage(),
-            accept ? "The backup was brought back." : "The library was backed up in \"" + archive + "\".");
+            accept ? "The backup was brought back, all but what was left out:\n\"system/Gone.voice/x.ogg\" "
+                     "records "
+                     "no affirmation the backup brings back and is left out."
+                   : "The library was backed up in \"" + archive + "\".");
     }
 };
 
