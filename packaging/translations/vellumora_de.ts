@@ -808,6 +808,10 @@
         <source>A sync tool kept a second version of a library file: &quot;%1&quot;. Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
         <translation>Ein Synchronisierungsprogramm hat eine zweite Fassung einer Bibliotheksdatei behalten: „%1“. Vellumora liest sie nicht: Übernehmen Sie, was Sie behalten möchten, in die Datei, zu der sie gehört, und löschen Sie sie dann.</translation>
     </message>
+    <message>
+        <source>The folder of your library, &quot;%1&quot;, has gone. Vellumora changes nothing in it until it is back.</source>
+        <translation>Der Ordner Ihrer Bibliothek, „%1“, ist verschwunden. Vellumora ändert darin nichts, bis er wieder da ist.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::LibraryFolder</name>

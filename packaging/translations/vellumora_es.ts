@@ -808,6 +808,10 @@
         <source>A sync tool kept a second version of a library file: &quot;%1&quot;. Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
         <translation>Una herramienta de sincronización guardó una segunda versión de un archivo de la biblioteca: «%1». Vellumora no la lee: copie lo que quiera conservar en el archivo al que pertenece y luego bórrela.</translation>
     </message>
+    <message>
+        <source>The folder of your library, &quot;%1&quot;, has gone. Vellumora changes nothing in it until it is back.</source>
+        <translation>La carpeta de su biblioteca, «%1», ha desaparecido. Vellumora no cambia nada en ella hasta que vuelva.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::LibraryFolder</name>

@@ -808,6 +808,10 @@
         <source>A sync tool kept a second version of a library file: &quot;%1&quot;. Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
         <translation>Un outil de synchronisation a gardé une seconde version d&apos;un fichier de la bibliothèque : « %1 ». Vellumora ne la lit pas : copiez ce que vous voulez garder dans le fichier auquel elle appartient, puis supprimez-la.</translation>
     </message>
+    <message>
+        <source>The folder of your library, &quot;%1&quot;, has gone. Vellumora changes nothing in it until it is back.</source>
+        <translation>Le dossier de votre bibliothèque, « %1 », a disparu. Vellumora n’y change rien tant qu’il n’est pas revenu.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::LibraryFolder</name>

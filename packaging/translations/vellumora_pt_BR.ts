@@ -808,6 +808,10 @@
         <source>A sync tool kept a second version of a library file: &quot;%1&quot;. Vellumora does not read it: copy what you want to keep into the file it belongs to, then delete it.</source>
         <translation>Uma ferramenta de sincronização guardou uma segunda versão de um arquivo da biblioteca: &quot;%1&quot;. O Vellumora não a lê: copie o que quiser manter para o arquivo ao qual ela pertence e depois apague-a.</translation>
     </message>
+    <message>
+        <source>The folder of your library, &quot;%1&quot;, has gone. Vellumora changes nothing in it until it is back.</source>
+        <translation>A pasta da sua biblioteca, &quot;%1&quot;, sumiu. O Vellumora não muda nada nela até que ela volte.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::LibraryFolder</name>

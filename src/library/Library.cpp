@@ -51,6 +51,7 @@ Outcome Library::moveTo(const QString& folder)
     m_pictures.setFolder(folder);
     m_deletes.forget();
     m_told.clear();
+    m_gone = false;
     const Outcome outcome = load();
     if (m_watch) {
         watch();
@@ -69,10 +70,23 @@ void Library::watch()
 
 void Library::takeChanges(const QStringList& folders)
 {
+    // Gone, the library is shown as it was and read again, in the order it keeps, once it is
+    // back: read meanwhile, it would hold nothing, and the next edit would write that.
+    if (!m_files.foldersExist()) {
+        if (!m_gone) {
+            m_gone = true;
+            emit changedOnDisk(Outcome().tell(tr("The folder of your library, \"%1\", has gone. Vellumora "
+                                                 "changes nothing in it until it is back.")
+                                                  .arg(QDir::toNativeSeparators(m_files.folder())),
+                MessageIcon::Critical));
+        }
+        return;
+    }
     Outcome outcome;
     bool changed = false;
-    // The top folder holds the index, and the other two, which a sync tool may make anew.
-    const bool top = folders.contains(m_files.folder());
+    // The top folder holds the index, and the other two, which a sync tool may make anew; all
+    // of it may have changed while the library was gone.
+    const bool top = std::exchange(m_gone, false) || folders.contains(m_files.folder());
     if (top || folders.contains(m_files.categoryFolder())) {
         changed |= m_categories.reread(outcome);
         changed |= m_affirmations.reread(outcome);

@@ -71,6 +71,8 @@ private:
     FolderWatch* m_watch = nullptr;
     // What the user was told about changes from outside, so a file that stays wrong is told of once.
     QSet<QString> m_told;
+    // Whether the library's folders were gone at the last change.
+    bool m_gone = false;
     CategoryStore m_store;
     AffirmationList m_affirmations;
     CategoryIndex m_categories;

@@ -25,6 +25,20 @@ FolderWatch::FolderWatch(QObject* parent)
     m_longest.setInterval(kLongestMs);
     connect(&m_quiet, &QTimer::timeout, this, &FolderWatch::settle);
     connect(&m_longest, &QTimer::timeout, this, &FolderWatch::settle);
+    // Nothing tells of a folder made again where no watch is left, as when the whole library
+    // was renamed away and back.
+    m_lookForLost.setInterval(kLongestMs / 2);
+    connect(&m_lookForLost, &QTimer::timeout, this, [this] {
+        for (const QString& folder : QSet<QString>(m_lost)) {
+            addWatch(folder);
+            if (!m_lost.contains(folder)) {
+                m_changed.insert(folder);
+            }
+        }
+        if (!m_changed.isEmpty()) {
+            settle();
+        }
+    });
     m_fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (m_fd >= 0) {
         m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
@@ -47,9 +61,13 @@ bool FolderWatch::watch(const QStringList& folders)
     m_byWatch.clear();
     m_changed.clear();
     m_lost.clear();
+    m_lookForLost.stop();
     m_folders = folders;
     for (const QString& folder : folders) {
         addWatch(folder);
+    }
+    if (!m_lost.isEmpty()) {
+        m_lookForLost.start();
     }
     return !m_byWatch.isEmpty();
 }
@@ -123,6 +141,11 @@ void FolderWatch::settle()
         }
     }
     m_changed.clear();
+    if (m_lost.isEmpty()) {
+        m_lookForLost.stop();
+    } else if (!m_lookForLost.isActive()) {
+        m_lookForLost.start();
+    }
     if (!folders.isEmpty()) {
         emit changed(folders);
     }

@@ -13,7 +13,8 @@ namespace vellumora {
 // Tells which of a few folders had entries added, removed, renamed or written by anyone, once a
 // burst of changes has settled. The folders themselves are watched, not their files: an editor or
 // a sync tool replaces a file by renaming a new one over it, and a watch on the old file would be
-// lost with it. A folder that goes and comes back is watched again.
+// lost with it. A folder that goes is looked for twice a second, and watched again, and told of
+// as changed, once it is back.
 class FolderWatch : public QObject {
     Q_OBJECT
 public:
@@ -47,6 +48,7 @@ private:
     QSet<QString> m_lost;
     QTimer m_quiet;
     QTimer m_longest;
+    QTimer m_lookForLost;
 };
 
 } // namespace vellumora

@@ -230,10 +230,10 @@ bool moveNativeFile(const NativePath& from, const NativePath& to, QString* error
     return ::rename(from.bytes().constData(), to.bytes().constData()) == 0 || fail(error, errno);
 }
 
-bool makeNativeFolder(const NativePath& folder, QString* error)
+bool makeNativeFolder(const NativePath& folder, QString* error, bool withParents)
 {
     const QByteArray& bytes = folder.bytes();
-    for (qsizetype slash = bytes.indexOf('/', 1);; slash = bytes.indexOf('/', slash + 1)) {
+    for (qsizetype slash = withParents ? bytes.indexOf('/', 1) : -1;; slash = bytes.indexOf('/', slash + 1)) {
         const QByteArray part = slash < 0 ? bytes : bytes.left(slash);
         if (::mkdir(part.constData(), 0700) != 0 && errno != EEXIST) {
             return fail(error, errno);

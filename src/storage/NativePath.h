@@ -81,8 +81,9 @@ bool removeNativeFile(const NativePath& path, QString* error = nullptr);
 // Renames a file within its file system; fails, touching nothing, when the target is taken or
 // lies on another file system.
 bool moveNativeFile(const NativePath& from, const NativePath& to, QString* error = nullptr);
-// Makes the folder (and those above it) unless it is there; private to this user when made.
-bool makeNativeFolder(const NativePath& folder, QString* error = nullptr);
+// Makes the folder (and, with its parents, those above it) unless it is there; private to this
+// user when made.
+bool makeNativeFolder(const NativePath& folder, QString* error = nullptr, bool withParents = true);
 
 // The name with " (number)" before its extension: "IMG_0001 (2).jpg". A leading dot is no
 // extension. The bytes of a file name are numbered the same way, whatever their encoding.

@@ -117,7 +117,8 @@ NativePath Recordings::partFor(
         *error = tr("%1 is not a folder.").arg(where.toString());
         return {};
     }
-    if (!makeNativeFolder(where, error)) {
+    // In the category's folder, which is never made anew: the library may have gone.
+    if (!makeNativeFolder(where, error, false)) {
         return {};
     }
     const NativePath part = where.child("." + stem(text) + ".part." + suffix.toLatin1());
@@ -188,7 +189,8 @@ Outcome Recordings::restore(const TrashedFile& trashed, const NativePath& target
             tr("The recording cannot be brought back under this name."), MessageIcon::Information);
     }
     const QByteArray& bytes = target.bytes();
-    if (QString error; !makeNativeFolder(NativePath::fromBytes(bytes.left(bytes.lastIndexOf('/'))), &error)) {
+    if (QString error;
+        !makeNativeFolder(NativePath::fromBytes(bytes.left(bytes.lastIndexOf('/'))), &error, false)) {
         return Outcome::refused(withReason(tr("The recording could not be brought back."), error));
     }
     return m_trash.restore(trashed, target, [] { return Outcome(); });

@@ -2,6 +2,7 @@
 #include "support/TestFiles.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -200,6 +201,32 @@ private slots:
         QVERIFY(lib->take("add x") && lib->take("add one more"));
         QTRY_VERIFY(!settled.isEmpty());
         QCOMPARE(changed.count(), 0);
+    }
+
+    // The library's folder renamed away while the program runs: told once, the lists shown as
+    // they were, and an edit or a recording makes no library in its place. Renamed back, it is
+    // read again in its own order.
+    void folderGoneAndBack()
+    {
+        const auto lib = loaded();
+        lib->take("choose 1");
+        lib->library->watch();
+        QObject::connect(lib->library.get(), &Library::changedOnDisk,
+            [&lib](const Outcome& outcome) { lib->told.append(outcome.notices().value(0).text); });
+        const QString folder = lib->dir->path(), away = folder + ".away";
+        const QString before = lib->shown(lib->categories.rows(), true) + " / " + lib->shownRecorded();
+        QVERIFY(QDir().rename(folder, away));
+        QTRY_VERIFY(lib->toldBeginning({ "The folder of your library, \"" + folder + "\", has gone." }));
+        QVERIFY(!lib->take("create Joy") && !lib->take("import mine.ogg=voice"));
+        QVERIFY(!QFileInfo::exists(folder));
+        QSignalSpy settled(lib->library->findChild<FolderWatch*>(), &FolderWatch::changed);
+        QVERIFY(writeBytes(NativePath(away + "/system/Health.txt"), "\"calm\",#TRUE#\r\n\"new\",#TRUE#\r\n"));
+        // Taken while it is away: only a look for the folder finds it back.
+        QTRY_VERIFY(!settled.isEmpty());
+        QVERIFY(QDir().rename(away, folder));
+        QTRY_COMPARE(lib->shown(lib->categories.rows(), true) + " / " + lib->shownRecorded(),
+            QString(before).replace("rest", "new+"));
+        QVERIFY2(lib->told.filter("has gone").size() == 1, qPrintable(lib->told.join('\n')));
     }
 
     // Deleted files sit in the desktop's Trash as freedesktop.org lays it out, so the file
