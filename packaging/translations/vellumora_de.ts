@@ -227,6 +227,13 @@
         <source>&quot;%1&quot; records no affirmation the backup brings back and is left out.</source>
         <translation>„%1“ ist die Aufnahme keiner Affirmation, die die Sicherung zurückholt, und wird ausgelassen.</translation>
     </message>
+    <message numerus="yes">
+        <source>A restore of a backup was cut short. The %n file(s) it had written that no list of the library names were taken away.</source>
+        <translation>
+            <numerusform>Eine Wiederherstellung einer Sicherung wurde abgebrochen. Die %n Datei, die sie geschrieben hatte und die keine Liste der Bibliothek nennt, wurde entfernt.</numerusform>
+            <numerusform>Eine Wiederherstellung einer Sicherung wurde abgebrochen. Die %n Dateien, die sie geschrieben hatte und die keine Liste der Bibliothek nennt, wurden entfernt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>vellumora::AboutDialog</name>

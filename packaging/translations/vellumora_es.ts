@@ -227,6 +227,13 @@
         <source>&quot;%1&quot; records no affirmation the backup brings back and is left out.</source>
         <translation>«%1» no graba ninguna afirmación que la copia restaure y se omite.</translation>
     </message>
+    <message numerus="yes">
+        <source>A restore of a backup was cut short. The %n file(s) it had written that no list of the library names were taken away.</source>
+        <translation>
+            <numerusform>Una restauración de una copia se interrumpió. Se ha quitado el %n archivo que había escrito y que ninguna lista de la biblioteca nombra.</numerusform>
+            <numerusform>Una restauración de una copia se interrumpió. Se han quitado los %n archivos que había escrito y que ninguna lista de la biblioteca nombra.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>vellumora::AboutDialog</name>

@@ -227,6 +227,13 @@
         <source>&quot;%1&quot; records no affirmation the backup brings back and is left out.</source>
         <translation>« %1 » n’enregistre aucune affirmation que la sauvegarde restaure et est laissé de côté.</translation>
     </message>
+    <message numerus="yes">
+        <source>A restore of a backup was cut short. The %n file(s) it had written that no list of the library names were taken away.</source>
+        <translation>
+            <numerusform>Une restauration de sauvegarde a été interrompue. Le %n fichier qu’elle avait écrit et qu’aucune liste de la bibliothèque ne nomme a été retiré.</numerusform>
+            <numerusform>Une restauration de sauvegarde a été interrompue. Les %n fichiers qu’elle avait écrits et qu’aucune liste de la bibliothèque ne nomme ont été retirés.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>vellumora::AboutDialog</name>

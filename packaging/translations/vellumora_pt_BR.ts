@@ -227,6 +227,13 @@
         <source>&quot;%1&quot; records no affirmation the backup brings back and is left out.</source>
         <translation>&quot;%1&quot; não grava nenhuma afirmação que o backup restaura e fica de fora.</translation>
     </message>
+    <message numerus="yes">
+        <source>A restore of a backup was cut short. The %n file(s) it had written that no list of the library names were taken away.</source>
+        <translation>
+            <numerusform>Uma restauração de backup foi interrompida. O %n arquivo que ela tinha gravado e que nenhuma lista da biblioteca nomeia foi removido.</numerusform>
+            <numerusform>Uma restauração de backup foi interrompida. Os %n arquivos que ela tinha gravado e que nenhuma lista da biblioteca nomeia foram removidos.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>vellumora::AboutDialog</name>

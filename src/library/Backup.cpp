@@ -761,6 +761,28 @@ bool writePart(const NativePath& part, const EntryData& data, QString* error)
     return whole && error->isEmpty();
 }
 
+// The new files a restore writes, percent-encoded a line each, kept in the library's folder until
+// its lists are written: what a restore cut short (the program killed) leaves is known so.
+const QByteArray kJournal = QByteArrayLiteral(".vellumora-restore-journal");
+const QByteArray kPart = QByteArrayLiteral(".vellumora-restore");
+
+QByteArray parentOf(const QByteArray& path)
+{
+    return path.left(path.lastIndexOf('/'));
+}
+
+// Whether a recording a restore wrote records an affirmation of its category's file.
+bool recordsAnAffirmation(const QByteArray& recording)
+{
+    const QByteArray folder = parentOf(recording);
+    const QByteArray file = recording.mid(folder.size() + 1);
+    const NativePath category
+        = NativePath::fromBytes(folder.chopped(qsizetype(std::strlen(".voice"))) + QByteArrayLiteral(".txt"));
+    const QList<Row> rows = CategoryStore::decodeRows(readNativeFile(category).value_or(QByteArray()));
+    return std::ranges::any_of(
+        rows, [&](const Row& row) { return file.startsWith(Recordings::stem(row.text) + '.'); });
+}
+
 // Moves a whole part into place; it replaces only where the plan says it may.
 bool putInPlace(const NativePath& part, const RestorePlan::Write& write, QString* error)
 {
@@ -792,11 +814,22 @@ Outcome RestorePlan::apply(Platform& platform, bool withSettings) const
         }
     }
     QHash<QString, QList<Write>> wanted;
+    QByteArray journal;
     for (const Write& write : m_fromArchive) {
         if (!write.target.isEmpty() && !(nativePathExists(write.target) && !write.replace)) {
             wanted[write.entry].append(write);
+            journal += write.target.bytes().toPercentEncoding("/") + '\n';
         }
     }
+    const NativePath journalPath = m_folder.child(kJournal);
+    if (!journal.isEmpty() && !writeDataFile(journalPath, journal, &error)) {
+        return Outcome::refused(withReason(cutShort, error));
+    }
+    // Cut short, the restore takes back the files no list names, as the next start would.
+    const auto refused = [&](const QString& reason) {
+        takeBackCutShort(m_folder.toString());
+        return Outcome::refused(withReason(cutShort, reason));
+    };
     if (!wanted.isEmpty()) {
         const ArchiveScan scan
             = readArchive(m_archive, [&](const ArchiveEntry& entry, const EntryData& data) {
@@ -806,8 +839,7 @@ Outcome RestorePlan::apply(Platform& platform, bool withSettings) const
                           return;
                       }
                       const QByteArray& target = write.target.bytes();
-                      const NativePath part = NativePath::fromBytes(
-                          target.left(target.lastIndexOf('/') + 1) + ".vellumora-restore");
+                      const NativePath part = NativePath::fromBytes(parentOf(target) + '/' + kPart);
                       if (!writePart(part, data, &error) || !putInPlace(part, write, &error)) {
                           removeNativeFile(part);
                           if (error.isEmpty()) {
@@ -820,7 +852,7 @@ Outcome RestorePlan::apply(Platform& platform, bool withSettings) const
             error = scan.reason.isEmpty() ? wanted.keys().value(0) : scan.reason;
         }
         if (!error.isEmpty()) {
-            return Outcome::refused(withReason(cutShort, error));
+            return refused(error);
         }
         // The pictures and recordings reach the disk before any list names them.
         if (const int folder = ::open(m_folder.bytes().constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -835,10 +867,11 @@ Outcome RestorePlan::apply(Platform& platform, bool withSettings) const
                 continue;
             }
             if (!writeDataFile(write.target, write.bytes, &error)) {
-                return Outcome::refused(withReason(cutShort, error));
+                return refused(error);
             }
         }
     }
+    removeNativeFile(journalPath);
     Outcome outcome;
     if (withSettings) {
         for (const SettingValue& value : m_settings) {
@@ -849,6 +882,40 @@ Outcome RestorePlan::apply(Platform& platform, bool withSettings) const
         }
     }
     return outcome;
+}
+
+Outcome RestorePlan::takeBackCutShort(const QString& libraryFolder)
+{
+    const NativePath folder(libraryFolder);
+    const std::optional<QByteArray> journal = readNativeFile(folder.child(kJournal));
+    if (!journal) {
+        return {};
+    }
+    const NativePath pictures(LibraryFiles(libraryFolder).pictureFolder());
+    const QStringList listed = PictureStore::decodeRecord(
+        readNativeFile(NativePath(LibraryFiles(libraryFolder).record())).value_or(QByteArray()));
+    int taken = 0;
+    for (const QByteArray& line : journal->split('\n')) {
+        const QByteArray target = QByteArray::fromPercentEncoding(line);
+        // Only what lies in the library's own folders, as a restore writes it.
+        if (target.isEmpty() || !target.startsWith(folder.bytes() + '/') || target.contains("/../")) {
+            continue;
+        }
+        removeNativeFile(NativePath::fromBytes(parentOf(target) + '/' + kPart));
+        const bool picture = parentOf(target) == pictures.bytes();
+        const bool kept = picture ? listed.contains(decodeBytes(target.mid(pictures.bytes().size() + 1)).text)
+                                  : recordsAnAffirmation(target);
+        if (!kept && nativePathExists(NativePath::fromBytes(target))) {
+            taken += removeNativeFile(NativePath::fromBytes(target)) ? 1 : 0;
+        }
+    }
+    removeNativeFile(folder.child(kJournal));
+    return taken == 0
+        ? Outcome()
+        : Outcome().tell(tr("A restore of a backup was cut short. The %n file(s) it had written that "
+                            "no list of the library names were taken away.",
+                             nullptr, taken),
+            MessageIcon::Information);
 }
 
 } // namespace vellumora

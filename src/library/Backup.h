@@ -96,6 +96,9 @@ public:
     // Pictures and recordings first, then the category files, the category list and the picture
     // list last, each file whole: a restore cut short never leaves a list naming a missing file.
     Outcome apply(Platform& platform, bool withSettings) const;
+    // What a restore cut short (the program killed) left in the library: the files it wrote that
+    // no list names are taken away, and its own leftovers. Nothing the user had is touched.
+    static Outcome takeBackCutShort(const QString& libraryFolder);
 
     // A file the restore writes: from the archive (entry) or these bytes.
     struct Write {

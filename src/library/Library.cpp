@@ -1,5 +1,6 @@
 #include "library/Library.h"
 
+#include "library/Backup.h"
 #include "platform/Platform.h"
 #include "storage/LibraryFiles.h"
 #include "storage/NativePath.h"
@@ -37,7 +38,8 @@ Outcome Library::load()
     m_reminders.load();
     m_desktop.load();
     m_voice.load();
-    Outcome outcome;
+    // Before anything is read: a restore cut short may have left files no list names.
+    Outcome outcome = RestorePlan::takeBackCutShort(m_files.folder());
     outcome.add(m_pictures.load());
     outcome.add(m_categories.load());
     tellOfConflicts(outcome);

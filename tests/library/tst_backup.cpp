@@ -14,6 +14,10 @@
 #include <QTimer>
 #include <archive.h>
 #include <archive_entry.h>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vellumora;
 
@@ -149,6 +153,35 @@ private slots:
                 && outcome.notices().constFirst().text.startsWith(
                     "The backup could not be brought back whole."));
         }
+        QCOMPARE(libraryFiles(pair.into), before);
+    }
+
+    // A restore killed halfway, by the file size limit's own signal: the files it wrote are
+    // taken back at the next start, with a word, and the library is as it was.
+    void killedMidRestore()
+    {
+        Pair pair;
+        pair.from.write(
+            { "SystemFolder/a.jpg=" + jpegBytes(), "SystemFolder/b.jpg=" + jpegBytes().repeated(40),
+                "SystemFolder/record.txt=\"a.jpg\"\r\n\"b.jpg\"\r\n" });
+        pair.into.write(
+            { "SystemFolder/own.jpg=mine", "SystemFolder/record.txt=\"own.jpg\"\r\n", "item.txt=" });
+        const RestorePlan plan = pair.backUpAndPlan();
+        const QMap<QString, QByteArray> before = libraryFiles(pair.into);
+        if (const pid_t child = ::fork(); child == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit core { 0, 0 }, size { rlim_t(jpegBytes().size() * 10), RLIM_INFINITY };
+            ::setrlimit(RLIMIT_CORE, &core);
+            ::setrlimit(RLIMIT_FSIZE, &size);
+            plan.apply(pair.into.platform, false);
+            ::_exit(0);
+        } else {
+            int status = 0;
+            QVERIFY(::waitpid(child, &status, 0) == child && WIFSIGNALED(status));
+        }
+        QVERIFY(libraryFiles(pair.into) != before);
+        const Outcome loaded = pair.into.library->load();
+        QVERIFY(loaded && loaded.notices().value(0).text.startsWith("A restore of a backup was cut short."));
         QCOMPARE(libraryFiles(pair.into), before);
     }
 
