@@ -257,6 +257,17 @@ QString canonical(const QString& path)
     return QDir::cleanPath(info.canonicalFilePath() + rest);
 }
 
+// A copy cut short (the program killed) leaves its part in the folder it copied to: never the
+// user's, it is taken away before the folder is looked at again.
+void removeLeftovers(const QString& folder)
+{
+    const QStringList parts = QDir(folder).entryList(
+        { QStringLiteral(".library.part-*") }, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString& part : parts) {
+        removeTree(NativePath(folder + QLatin1Char('/') + part));
+    }
+}
+
 } // namespace
 
 Target target(const QString& library, const QString& chosen)
@@ -276,6 +287,7 @@ Target target(const QString& library, const QString& chosen)
         }
     }
     for (const QString& folder : { place, place + QStringLiteral("/Vellumora") }) {
+        removeLeftovers(folder);
         const QFileInfo info(folder);
         if (folder == current) {
             return { Target::Kind::Refused, {},

@@ -674,6 +674,8 @@ private slots:
             { move, move });
         row("beside other files, in a folder of its own", { "Sync/notes.txt" }, { "Sync" }, { yes },
             "Sync/Vellumora, library emptied", { move });
+        row("a copy there cut short", { "Sync/.library.part-0a1b2c3d/system/Joy.txt" }, { "Sync" }, { yes },
+            "Sync, library emptied", { move });
         row("a library there taken as it is", { "Sync/system/Joy.txt", "Sync/SystemFolder/record.txt" },
             { "Sync" }, { yes }, "Sync: Joy, library kept", { "The folder" });
         row("a part of the library", {}, { "library/system" }, {}, "library",
