@@ -38,12 +38,19 @@ ShowGeometry ShowGeometry::of(ShowSize size, const QSize& screen, bool musicShow
 {
     ShowGeometry g;
     if (size != ShowSize::FullScreen) {
-        const double scale = size == ShowSize::Small ? 1.0 : size == ShowSize::Medium ? 1.5 : 2.0;
+        double scale = size == ShowSize::Small ? 1.0 : size == ShowSize::Medium ? 1.5 : 2.0;
+        // A size larger than the screen is the largest that fits, with the music strip below.
+        if (!screen.isEmpty()) {
+            scale = std::min({ scale, double(screen.width()) / twipsToPixels(kWidth),
+                double(screen.height()) / twipsToPixels(kHeightWithMusic) });
+        }
         g.scale = scale;
         g.window = QSize(pixels(kWidth * scale), pixels(kHeight * scale));
         g.heightWithMusic = pixels(kHeightWithMusic * scale);
         g.picture = scaled(QRect(0, 0, kWidth, kPictureHeight), scale);
         g.frame = scaled(kFrame, scale);
+        // Rounded apart at a scale of the screen's, the frame would stand a pixel off the middle.
+        g.frame.moveCenter(QPoint(g.picture.center().x(), g.frame.center().y()));
         g.frameBorder = int(std::lround(100 * scale));
         g.back = scaled(kBack, scale);
         g.captionStrip = scaled(kCaptionStrip, scale);

@@ -200,7 +200,10 @@ bool ShowLauncher::start()
     shown.setPictureFit(display.pictureFit);
     shown.setWindowFlag(Qt::WindowStaysOnTopHint, display.onTop);
     const QScreen* screen = ShowPlacement::startScreen(options, m_main.window.screen());
-    shown.setShowGeometry(ShowGeometry::of(display.showSize, screen->geometry().size()));
+    // Full Screen covers the panels too; a window of its own stays clear of them.
+    shown.setShowGeometry(ShowGeometry::of(display.showSize,
+        display.showSize == ShowSize::FullScreen ? screen->geometry().size()
+                                                 : screen->availableGeometry().size()));
     // As laid out: Full Screen with music has a lower picture.
     const ShowGeometry& geometry = shown.showGeometry();
     const ThumbnailStrip& thumbnails = m_main.thumbnails;

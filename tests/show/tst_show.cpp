@@ -262,6 +262,9 @@ private slots:
         QTest::addColumn<bool>("music");
         QTest::addColumn<double>("scale");
         QTest::newRow("large") << ShowSize::Large << QSize(1280, 1024) << true << 2.0;
+        // 1920 x 1080 at 2x: the largest that fits, with the music strip.
+        QTest::newRow("medium, larger than the screen")
+            << ShowSize::Medium << QSize(960, 540) << true << 540 / 410.0;
         QTest::newRow("full screen, wide")
             << ShowSize::FullScreen << QSize(2560, 1080) << false << 1080 / 377.0;
         QTest::newRow("full screen, upright")
@@ -283,6 +286,7 @@ private slots:
         }
         QCOMPARE(g.frame.center().x(), g.picture.center().x());
         if (size != ShowSize::FullScreen) {
+            QVERIFY(g.window.width() <= screen.width() && g.heightWithMusic <= screen.height());
             return;
         }
         QCOMPARE(g.window, screen);
