@@ -313,8 +313,13 @@ void DesktopChanger::giveBack(Finished finished)
                 Outcome::refused(tr("Your desktop picture could not be given back: %1").arg(answer.error)));
             return;
         }
-        // Kept until it is back: a failed attempt can be made again.
+        // Kept until it is back: a failed attempt can be made again. The pictures the program
+        // made go with it, as nothing shows them any more.
         QFile::remove(self->beforeFile());
+        const QDir folder(self->folder());
+        for (const QString& name : folder.entryList({ QStringLiteral("screen*-?.png") }, QDir::Files)) {
+            QFile::remove(folder.filePath(name));
+        }
         finished(Result::Set, Outcome());
     });
 }

@@ -139,7 +139,8 @@ private slots:
     }
 
     // Two names in turn; what the desktop held is kept once, before the first change, and given
-    // back exactly; after that there is nothing left to give back.
+    // back exactly, the pictures made for it taken away; after that there is nothing left to give
+    // back.
     void putOnAndGiveBack()
     {
         const DesktopPictureState before = m_lib->platform.desktop.state;
@@ -161,6 +162,7 @@ private slots:
         QVERIFY(writeBytes(NativePath(folder + "/before.json"), keptBytes));
         QCOMPARE(giveBack(), Result::Set);
         QCOMPARE(m_lib->platform.desktop.state, before);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
         QVERIFY(!m_changer->holdsDesktop());
         QCOMPARE(giveBack(), Result::Refused);
         QCOMPARE(m_lib->platform.desktop.restored.size(), 1);
