@@ -86,7 +86,7 @@
     <name>CommandLine</name>
     <message>
         <source>Keeps your goals in view: a small slideshow of your pictures with your affirmations.</source>
-        <translation>Behält deine Ziele im Blick: eine kleine Diashow deiner Bilder mit deinen Affirmationen.</translation>
+        <translation>Behält Ihre Ziele im Blick: eine kleine Diashow Ihrer Bilder mit Ihren Affirmationen.</translation>
     </message>
     <message>
         <source>Starts the show at once with the saved settings; the main window opens when it ends. With Vellumora already running, starts the show there.</source>
@@ -239,11 +239,11 @@
     <name>vellumora::AboutDialog</name>
     <message>
         <source>Vellumora is a visualization tool: post your daily visions, goals, motivational messages and favourite sayings on it, and a small slideshow keeps them in view while you work, until they come true.</source>
-        <translation>Vellumora ist dein Visionboard: Halte deine täglichen Visionen, Ziele, motivierenden Gedanken und Lieblingssprüche fest, und eine kleine Diashow zeigt sie dir bei der Arbeit, bis sie wahr werden.</translation>
+        <translation>Vellumora ist Ihr Visionboard: Halten Sie Ihre täglichen Visionen, Ziele, motivierenden Gedanken und Lieblingssprüche fest, und eine kleine Diashow zeigt sie Ihnen bei der Arbeit, bis sie wahr werden.</translation>
     </message>
     <message>
         <source>Your library is in %1</source>
-        <translation>Deine Sammlung liegt in %1</translation>
+        <translation>Ihre Sammlung liegt in %1</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Please create or select a category first.</source>
-        <translation>Bitte lege zuerst eine Kategorie an oder wähle eine aus.</translation>
+        <translation>Bitte legen Sie zuerst eine Kategorie an oder wählen Sie eine aus.</translation>
     </message>
     <message>
         <source>The affirmations of &quot;%1&quot; could not be read, so they are not changed.</source>
@@ -333,7 +333,7 @@
     </message>
     <message>
         <source>Please Enter Text to edit</source>
-        <translation>Bitte gib einen Text zum Ändern ein.</translation>
+        <translation>Bitte geben Sie einen Text zum Ändern ein.</translation>
     </message>
     <message>
         <source>There Is No Item To Delete</source>
@@ -392,7 +392,7 @@
     </message>
     <message>
         <source>Double quotes cannot be kept in an affirmation. Please use single quotes.</source>
-        <translation>Doppelte Anführungszeichen können in einer Affirmation nicht gespeichert werden. Bitte nimm einfache.</translation>
+        <translation>Doppelte Anführungszeichen können in einer Affirmation nicht gespeichert werden. Bitte nehmen Sie einfache.</translation>
     </message>
     <message>
         <source>Too long to show here</source>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Press Add, type the affirmation, then press Update to keep it.</source>
-        <translation>Klicke auf Hinzufügen, schreibe die Affirmation und klicke dann auf Speichern.</translation>
+        <translation>Klicken Sie auf Hinzufügen, schreiben Sie die Affirmation und klicken Sie dann auf Speichern.</translation>
     </message>
     <message>
         <source>This affirmation holds %1 characters, more than this field takes. It is kept whole.</source>
@@ -548,7 +548,7 @@
     </message>
     <message>
         <source>This category name is too long to name a file. Please choose a shorter one.</source>
-        <translation>Dieser Kategoriename ist zu lang für einen Dateinamen. Bitte wähle einen kürzeren.</translation>
+        <translation>Dieser Kategoriename ist zu lang für einen Dateinamen. Bitte wählen Sie einen kürzeren.</translation>
     </message>
     <message>
         <source>The recordings of the category &quot;%1&quot; could not be moved to the Trash, so they stay in the library folder.</source>
@@ -828,11 +828,11 @@
     </message>
     <message>
         <source>Vellumora cannot keep your library in &quot;%1&quot;, so it cannot start.</source>
-        <translation>Vellumora kann deine Sammlung nicht in „%1“ speichern und deshalb nicht starten.</translation>
+        <translation>Vellumora kann Ihre Sammlung nicht in „%1“ speichern und deshalb nicht starten.</translation>
     </message>
     <message>
         <source>Vellumora cannot find a folder of yours to keep your library in, so it cannot start.</source>
-        <translation>Vellumora findet keinen Ordner von dir, in dem es deine Sammlung speichern kann, und kann deshalb nicht starten.</translation>
+        <translation>Vellumora findet keinen Ordner von Ihnen, in dem es Ihre Sammlung speichern kann, und kann deshalb nicht starten.</translation>
     </message>
     <message>
         <source>A file of that name is in the way.</source>
@@ -840,7 +840,7 @@
     </message>
     <message>
         <source>You may not write there.</source>
-        <translation>Du darfst dort nicht schreiben.</translation>
+        <translation>Sie dürfen dort nicht schreiben.</translation>
     </message>
     <message>
         <source>A copied file differs from its original.</source>
@@ -874,11 +874,11 @@
     </message>
     <message>
         <source>Vellumora keeps your vision board in view: post your daily visions, goals, motivational messages and sayings here, and see them every day until they come true.</source>
-        <translation>Vellumora hält dein Visionboard im Blick: Halte hier deine täglichen Visionen, Ziele, motivierenden Gedanken und Sprüche fest und sieh sie jeden Tag, bis sie wahr werden.</translation>
+        <translation>Vellumora hält Ihr Visionboard im Blick: Halten Sie hier Ihre täglichen Visionen, Ziele, motivierenden Gedanken und Sprüche fest und sehen Sie sie jeden Tag, bis sie wahr werden.</translation>
     </message>
     <message>
         <source>Select The Image and affirmation category to display your vision board</source>
-        <translation>Wähle die Bilder und die Kategorien der Affirmationen für dein Visionboard</translation>
+        <translation>Wählen Sie die Bilder und die Kategorien der Affirmationen für Ihr Visionboard</translation>
     </message>
     <message>
         <source>Image &amp;Library</source>
@@ -1035,11 +1035,11 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     </message>
     <message>
         <source>This Picture is Already available Please Select Another Picture </source>
-        <translation>Dieses Bild ist schon in der Sammlung. Bitte wähle ein anderes.</translation>
+        <translation>Dieses Bild ist schon in der Sammlung. Bitte wählen Sie ein anderes.</translation>
     </message>
     <message>
         <source>A picture named &quot;%1&quot; cannot be kept in the library. Please rename the file and add it again.</source>
-        <translation>Ein Bild namens „%1“ kann nicht in der Sammlung gespeichert werden. Bitte benenne die Datei um und füge sie erneut hinzu.</translation>
+        <translation>Ein Bild namens „%1“ kann nicht in der Sammlung gespeichert werden. Bitte benennen Sie die Datei um und fügen Sie sie erneut hinzu.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a picture Vellumora can read, so it was not added.</source>
@@ -1150,7 +1150,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     </message>
     <message>
         <source>Do you want to check for an update?</source>
-        <translation>Möchtest du nach einem Update suchen?</translation>
+        <translation>Möchten Sie nach einem Update suchen?</translation>
     </message>
     <message>
         <source>Required File is missing </source>
@@ -1158,7 +1158,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     </message>
     <message>
         <source>Please Reinstall The software</source>
-        <translation>Bitte installiere Vellumora neu.</translation>
+        <translation>Bitte installieren Sie Vellumora neu.</translation>
     </message>
     <message>
         <source>Vellumora keeps running to remind you. Choose File &gt; Exit to end it.</source>
@@ -1518,7 +1518,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     </message>
     <message>
         <source>Below you can set the interval between each image and duration for which each image is displayed.</source>
-        <translation>Hier stellst du ein, wie lange jedes Bild zu sehen ist, bevor das nächste kommt.</translation>
+        <translation>Hier stellen Sie ein, wie lange jedes Bild zu sehen ist, bevor das nächste kommt.</translation>
     </message>
     <message>
         <source>Second</source>
@@ -1530,7 +1530,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     </message>
     <message>
         <source>Below you can set the interval between each affirmation and duration for which each affirmation is displayed.</source>
-        <translation>Hier stellst du ein, wie schnell die Affirmation unter dem Bild gleitet: je weniger Millisekunden, desto schneller.</translation>
+        <translation>Hier stellen Sie ein, wie schnell die Affirmation unter dem Bild gleitet: je weniger Millisekunden, desto schneller.</translation>
     </message>
     <message>
         <source>MilliSecond</source>
@@ -1566,7 +1566,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     </message>
     <message>
         <source>Drag the show by its picture: it stays where you put it</source>
-        <translation>Zieh die Diashow am Bild: Sie bleibt, wo du sie hinlegst</translation>
+        <translation>Ziehen Sie die Diashow am Bild: Sie bleibt, wo Sie sie hinlegen</translation>
     </message>
     <message>
         <source>&amp;Picture</source>
@@ -1626,11 +1626,11 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     </message>
     <message>
         <source>&quot;%1&quot; is not a music file Vellumora can play. Please choose an MP3, WAV or WMA file.</source>
-        <translation>„%1“ ist keine Musikdatei, die Vellumora abspielen kann. Bitte wähle eine MP3-, WAV- oder WMA-Datei.</translation>
+        <translation>„%1“ ist keine Musikdatei, die Vellumora abspielen kann. Bitte wählen Sie eine MP3-, WAV- oder WMA-Datei.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another folder.</source>
-        <translation>„%1“ enthält keine MP3-, WAV-, OGG-, FLAC- oder WMA-Datei. Bitte wähle einen anderen Ordner.</translation>
+        <translation>„%1“ enthält keine MP3-, WAV-, OGG-, FLAC- oder WMA-Datei. Bitte wählen Sie einen anderen Ordner.</translation>
     </message>
     <message>
         <source>At lo&amp;gin, start</source>
@@ -1752,7 +1752,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     <name>vellumora::Show</name>
     <message>
         <source>You Are Not Selected Any Affirmation</source>
-        <translation>Du hast keine Affirmation ausgewählt.</translation>
+        <translation>Sie haben keine Affirmation ausgewählt.</translation>
     </message>
 </context>
 <context>
@@ -1763,15 +1763,15 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     </message>
     <message>
         <source>Please Select Music File To Play</source>
-        <translation>Bitte wähle eine Musikdatei zum Abspielen.</translation>
+        <translation>Bitte wählen Sie eine Musikdatei zum Abspielen.</translation>
     </message>
     <message>
         <source>Music File Is Not Exists Please Select A File</source>
-        <translation>Die Musikdatei gibt es nicht. Bitte wähle eine Datei.</translation>
+        <translation>Die Musikdatei gibt es nicht. Bitte wählen Sie eine Datei.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; holds no MP3, WAV, OGG, FLAC or WMA file. Please choose another.</source>
-        <translation>Der Ordner „%1“ enthält keine MP3-, WAV-, OGG-, FLAC- oder WMA-Datei. Bitte wähle einen anderen.</translation>
+        <translation>Der Ordner „%1“ enthält keine MP3-, WAV-, OGG-, FLAC- oder WMA-Datei. Bitte wählen Sie einen anderen.</translation>
     </message>
     <message>
         <source>None of the pictures in the library can be read, so the show has ended.</source>
@@ -1783,7 +1783,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     </message>
     <message>
         <source>Please Select Atleast One Image To Display Your Picture</source>
-        <translation>Bitte wähle mindestens ein Bild für deine Diashow.</translation>
+        <translation>Bitte wählen Sie mindestens ein Bild für Ihre Diashow.</translation>
     </message>
     <message>
         <source>The font could not be saved; it is used until Vellumora ends.</source>
@@ -1897,7 +1897,7 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
 You can open it in a web browser by hand:
 %1</source>
         <translation>Die Anleitung konnte nicht geöffnet werden: Es wurde kein Programm gefunden, das sie anzeigt.
-Du kannst sie selbst in einem Webbrowser öffnen:
+Sie können sie selbst in einem Webbrowser öffnen:
 %1</translation>
     </message>
     <message>
@@ -1905,7 +1905,7 @@ Du kannst sie selbst in einem Webbrowser öffnen:
 You can open it by hand:
 %1</source>
         <translation>Die Seite konnte nicht geöffnet werden: Es wurde kein Webbrowser gefunden.
-Du kannst sie selbst öffnen:
+Sie können sie selbst öffnen:
 %1</translation>
     </message>
 </context>
