@@ -168,17 +168,17 @@ private slots:
             { "SystemFolder/own.jpg=mine", "SystemFolder/record.txt=\"own.jpg\"\r\n", "item.txt=" });
         const RestorePlan plan = pair.backUpAndPlan();
         const QMap<QString, QByteArray> before = libraryFiles(pair.into);
-        if (const pid_t child = ::fork(); child == 0) {
+        const pid_t child = ::fork();
+        if (child == 0) {
             std::signal(SIGXFSZ, SIG_DFL);
             const rlimit core { 0, 0 }, size { rlim_t(jpegBytes().size() * 10), RLIM_INFINITY };
             ::setrlimit(RLIMIT_CORE, &core);
             ::setrlimit(RLIMIT_FSIZE, &size);
             plan.apply(pair.into.platform, false);
             ::_exit(0);
-        } else {
-            int status = 0;
-            QVERIFY(::waitpid(child, &status, 0) == child && WIFSIGNALED(status));
         }
+        int status = 0;
+        QVERIFY(::waitpid(child, &status, 0) == child && WIFSIGNALED(status));
         QVERIFY(libraryFiles(pair.into) != before);
         const Outcome loaded = pair.into.library->load();
         QVERIFY(loaded && loaded.notices().value(0).text.startsWith("A restore of a backup was cut short."));
