@@ -1268,6 +1268,10 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <source>The recording could not be made.</source>
         <translation>Die Aufnahme konnte nicht gemacht werden.</translation>
     </message>
+    <message>
+        <source>The recording was stopped before the microphone was open, so nothing was recorded.</source>
+        <translation>Die Aufnahme wurde beendet, bevor das Mikrofon bereit war; es wurde nichts aufgenommen.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::Recordings</name>

@@ -1268,6 +1268,10 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <source>The recording could not be made.</source>
         <translation>No se pudo hacer la grabación.</translation>
     </message>
+    <message>
+        <source>The recording was stopped before the microphone was open, so nothing was recorded.</source>
+        <translation>La grabación se detuvo antes de que el micrófono estuviera listo, así que no se grabó nada.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::Recordings</name>

@@ -1268,6 +1268,10 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
         <source>The recording could not be made.</source>
         <translation>L&apos;enregistrement n&apos;a pas pu être fait.</translation>
     </message>
+    <message>
+        <source>The recording was stopped before the microphone was open, so nothing was recorded.</source>
+        <translation>L’enregistrement a été arrêté avant que le micro soit prêt : rien n’a été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::Recordings</name>

@@ -1268,6 +1268,10 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
         <source>The recording could not be made.</source>
         <translation>Não foi possível fazer a gravação.</translation>
     </message>
+    <message>
+        <source>The recording was stopped before the microphone was open, so nothing was recorded.</source>
+        <translation>A gravação foi interrompida antes de o microfone estar pronto, então nada foi gravado.</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::Recordings</name>

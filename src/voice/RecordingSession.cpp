@@ -72,6 +72,16 @@ void RecordingSession::stop()
     if (m_state != State::Recording && m_state != State::Starting) {
         return;
     }
+    if (m_state == State::Starting) {
+        // The microphone may take seconds to open: Stop does not wait for it, and keeps nothing.
+        m_recorder->disconnect(this);
+        m_recorder.reset();
+        removeNativeFile(m_part);
+        finish(Outcome::refused(tr("The recording was stopped before the microphone was open, so nothing was "
+                                   "recorded."),
+            MessageIcon::Information));
+        return;
+    }
     m_limit.stop();
     setState(State::Finishing);
     m_recorder->stop();
@@ -84,7 +94,9 @@ void RecordingSession::finish(const Outcome& outcome)
     }
     m_limit.stop();
     // Its signal is still being delivered.
-    m_recorder.release()->deleteLater();
+    if (m_recorder) {
+        m_recorder.release()->deleteLater();
+    }
     m_part = {};
     setState(State::Idle);
     emit done(outcome);

@@ -72,7 +72,9 @@ public:
         }
         QFile(file).open(QIODevice::WriteOnly);
         recording = true;
-        emit started();
+        if (!startsLater) {
+            emit started();
+        }
     }
     void stop() override
     {
@@ -88,7 +90,7 @@ public:
     }
     qint64 duration() const override { return 0; }
 
-    bool microphone = true;
+    bool microphone = true, startsLater = false;
     QString refusal;
     QByteArray heard = "OggS recorded";
     QString path;
@@ -268,6 +270,7 @@ public:
     {
         auto made = std::make_unique<FakeVoiceRecorder>();
         made->microphone = microphone;
+        made->startsLater = microphoneSlow;
         made->refusal = microphoneRefusal;
         recorder = made.get();
         return made;
@@ -324,6 +327,7 @@ public:
     // The recorder made last, and what the next one is made with.
     QPointer<FakeVoiceRecorder> recorder;
     bool microphone = true;
+    bool microphoneSlow = false;
     QString microphoneRefusal;
 
 private:
