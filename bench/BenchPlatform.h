@@ -54,6 +54,11 @@ public:
     {
         return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
     }
+    QStringList openFileNames(const OpenFileRequest& request) override
+    {
+        const QString chosen = openFileName(request);
+        return chosen.isEmpty() ? QStringList() : QStringList { chosen };
+    }
     QString saveFileName(const SaveFileRequest&) override
     {
         return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();

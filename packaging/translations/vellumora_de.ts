@@ -808,6 +808,10 @@
         <source>No pictures yet: click Add Picture, or drop picture files here.</source>
         <translation>Noch keine Bilder: Klicken Sie auf Bild hinzufügen, oder ziehen Sie Bilddateien hierher.</translation>
     </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::Library</name>

@@ -808,6 +808,10 @@
         <source>No pictures yet: click Add Picture, or drop picture files here.</source>
         <translation>Aún no hay imágenes: haga clic en Añadir imagen, o suelte aquí archivos de imagen.</translation>
     </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Añadir imágenes</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::Library</name>

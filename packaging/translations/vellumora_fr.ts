@@ -808,6 +808,10 @@
         <source>No pictures yet: click Add Picture, or drop picture files here.</source>
         <translation>Pas encore d&apos;images : cliquez sur Ajouter une image, ou déposez des fichiers d&apos;images ici.</translation>
     </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Ajouter des images</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::Library</name>

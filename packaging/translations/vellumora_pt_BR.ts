@@ -808,6 +808,10 @@
         <source>No pictures yet: click Add Picture, or drop picture files here.</source>
         <translation>Ainda não há imagens: clique em Adicionar imagem, ou solte arquivos de imagem aqui.</translation>
     </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Adicionar imagens</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::Library</name>

@@ -15,6 +15,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QWheelEvent>
 
 namespace vellumora {
@@ -41,7 +42,7 @@ ImageLibraryPanel::ImageLibraryPanel(
     : QGroupBox(tr("Image Library"), parent)
     , m_platform(platform)
     , m_pictures(pictures)
-    , m_pictureDialog(platform)
+    , m_pictureDialog(platform, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
 {
     setObjectName(QStringLiteral("fraImageLibrary"));
     buildControls();
@@ -160,7 +161,7 @@ void ImageLibraryPanel::addPicture()
         return;
     }
     // Every kind the program reads first, then each common kind of its own.
-    const QString chosen = m_pictureDialog.chooseFile(QStringLiteral("Vellumora"),
+    const QStringList chosen = m_pictureDialog.chooseFiles(tr("Add Pictures"),
         tr("All Pictures") + QLatin1Char('|') + PictureDecoder::readablePatterns().join(QLatin1Char(';'))
             + QLatin1Char('|')
             //: The names of the file types before each |; the patterns after it stay as they are.
@@ -168,8 +169,11 @@ void ImageLibraryPanel::addPicture()
                  "PNG File (*.png)|*.png|WebP File (*.webp)|*.webp|TIFF File (*.tif, *.tiff)|*.tif;*.tiff|"
                  "GIF File (*.gif)|*.gif"),
         1);
-    if (!chosen.isEmpty()) {
-        m_pictures.add(chosen).report(m_platform);
+    // One picture is told of as the single Add always told of it.
+    if (chosen.size() == 1) {
+        m_pictures.add(chosen.constFirst()).report(m_platform);
+    } else {
+        addFiles(chosen);
     }
 }
 
@@ -202,9 +206,13 @@ void ImageLibraryPanel::dropEvent(QDropEvent* event)
         return;
     }
     event->acceptProposedAction();
-    if (!m_pictures.changeable().report(m_platform)) {
-        return;
+    if (m_pictures.changeable().report(m_platform)) {
+        addFiles(files);
     }
+}
+
+void ImageLibraryPanel::addFiles(const QStringList& files)
+{
     QStringList refused;
     for (const QString& file : files) {
         const Outcome added = m_pictures.add(file);

@@ -40,6 +40,8 @@ private:
     void buildControls();
     void connectSignals();
     void addPicture();
+    // Adds each file it can; what could not be added is told of in one message.
+    void addFiles(const QStringList& files);
     void deletePicture();
     void rebuildThumbnails();
     // The bar as high as the holder, shown while the strip is longer than the holder.

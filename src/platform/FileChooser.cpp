@@ -29,4 +29,14 @@ QString FileChooser::chooseFile(
     return chosen;
 }
 
+QStringList FileChooser::chooseFiles(const QString& title, const QString& filter, int filterIndex)
+{
+    const QStringList chosen = m_platform.openFileNames(
+        { title, parseFilter(filter), filterIndex - 1, !m_fileName.isEmpty() ? m_fileName : m_startFolder });
+    if (!chosen.isEmpty()) {
+        m_fileName = chosen.constLast();
+    }
+    return chosen;
+}
+
 } // namespace vellumora

@@ -15,6 +15,8 @@ public:
     // Returns the chosen path, or an empty string when the user cancelled.
     QString chooseFile(
         const QString& title, const QString& filter, int filterIndex, const QString& opensOn = {});
+    // The same, several files at once; the last of them is remembered.
+    QStringList chooseFiles(const QString& title, const QString& filter, int filterIndex);
 
     static QList<FileFilter> parseFilter(const QString& filter);
 

@@ -81,6 +81,8 @@ public:
 
     // Modal open-file dialog for an existing file; an empty string when cancelled.
     virtual QString openFileName(const OpenFileRequest& request) = 0;
+    // The same, where several files may be chosen at once (Ctrl and Shift); none when cancelled.
+    virtual QStringList openFileNames(const OpenFileRequest& request) = 0;
 
     // Modal save-file dialog, which asks before an existing file is replaced; empty when cancelled.
     virtual QString saveFileName(const SaveFileRequest& request) = 0;

@@ -162,8 +162,18 @@ MessageAnswer QtPlatform::message(const QString& text, MessageIcon icon, Message
 
 QString QtPlatform::openFileName(const OpenFileRequest& request)
 {
+    return chooseFiles(request, QFileDialog::ExistingFile).value(0);
+}
+
+QStringList QtPlatform::openFileNames(const OpenFileRequest& request)
+{
+    return chooseFiles(request, QFileDialog::ExistingFiles);
+}
+
+QStringList QtPlatform::chooseFiles(const OpenFileRequest& request, int fileMode)
+{
     QFileDialog dialog(QApplication::activeWindow(), request.title);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setFileMode(QFileDialog::FileMode(fileMode));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // The labels carry their own pattern text; the patterns behind them stay out of sight.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -183,10 +193,10 @@ QString QtPlatform::openFileName(const OpenFileRequest& request)
         dialog.setDirectory(initial.absolutePath());
         dialog.selectFile(initial.fileName());
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (dialog.exec() != QDialog::Accepted) {
         return {};
     }
-    return dialog.selectedFiles().constFirst();
+    return dialog.selectedFiles();
 }
 
 QString QtPlatform::saveFileName(const SaveFileRequest& request)

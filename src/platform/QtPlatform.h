@@ -23,6 +23,7 @@ public:
     QList<SettingValue> allSettings() override;
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFileName(const OpenFileRequest& request) override;
+    QStringList openFileNames(const OpenFileRequest& request) override;
     QString saveFileName(const SaveFileRequest& request) override;
     QString openFolderName(const QString& title, const QString& initialFolder) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
@@ -53,6 +54,9 @@ public:
     static void prepareProcess();
 
 private:
+    // QFileDialog::FileMode: one file or several.
+    static QStringList chooseFiles(const OpenFileRequest& request, int fileMode);
+
     IniSettings m_settings;
     InstanceGuard m_instance;
     QString m_libraryFolder;

@@ -4,6 +4,7 @@
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
+#include <QStandardPaths>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -164,6 +165,8 @@ private slots:
             QVERIFY(first.filters.at(0).pattern.split(';').contains(kind));
         }
         QCOMPARE(first.filters.at(2), (FileFilter { "JPG File(*.jpg)", "*.jpg" }));
+        QVERIFY(first.title == "Add Pictures"
+            && first.initialPath == QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
         addPicture();
         QCOMPARE(f.platform->fileRequests.at(1).initialPath, chosen);
         QCOMPARE(f.lastMessage(), "This Picture is Already available Please Select Another Picture ");
@@ -172,9 +175,9 @@ private slots:
         QVERIFY(!strip()->thumbnail(1).isNull() && strip()->thumbnail(80).isNull());
     }
 
-    // Files dropped from a file manager are added in the order dropped; one message names each
-    // that could not be, a folder by its empty name; anything but a local file is passed over
-    // without a word. Until then the empty strip says how to add one, and there is nothing to
+    // Files dropped from a file manager, or chosen in Add together, are added in that order; one
+    // message names each that could not be, a folder by its empty name; anything but a local file
+    // is passed over without a word. Until then the empty strip says how to add one, and there is nothing to
     // delete. With a record that cannot be read, the dialog does not even open.
     void picturesByDragAndDrop()
     {
@@ -186,7 +189,7 @@ private slots:
                 strip(), strip()->count() * ThumbnailStrip::kPitch, f.find<QWidget>("picHolder")->height());
         };
         QVERIFY(hinted() && !deleteButton->isEnabled());
-        for (const char* name : { "a.jpg", "b.jpg" }) {
+        for (const char* name : { "a.jpg", "b.jpg", "c.jpg" }) {
             QVERIFY(writeSolidPicture(f.path(name), Qt::green));
         }
         const QUrl web("https://example.com/x.jpg");
@@ -199,12 +202,17 @@ private slots:
         QVERIFY(f.lastMessage().contains("gone.jpg: ")
             && f.lastMessage().contains("b.jpg: This Picture is Already")
             && f.lastMessage().contains("A picture named \"\" cannot be kept"));
+        // Several chosen in Add at once are added so too.
+        f.platform->chosenFiles = { f.path("c.jpg") + '\n' + f.path("gone.jpg") };
+        addPicture();
+        QCOMPARE(f.listed("lvwDisplay"), (QStringList { "b.jpg", "a.jpg", "c.jpg" }));
+        QVERIFY(f.platform->messages.size() == 2 && f.lastMessage().contains("gone.jpg: "));
 
         QVERIFY(QFile::remove(f.path("SystemFolder/record.txt"))
             && QDir().mkpath(f.path("SystemFolder/record.txt")));
         f.load();
         addPicture();
-        QVERIFY(f.platform->fileRequests.isEmpty());
+        QCOMPARE(f.platform->fileRequests.size(), 1);
         QCOMPARE(f.lastMessage(),
             "The picture list could not be read when the program started, so it cannot be changed now.");
     }

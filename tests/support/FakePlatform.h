@@ -225,6 +225,12 @@ public:
     }
     MessageAnswer message(const QString& text, MessageIcon icon, MessageButtons buttons) override;
     QString openFileName(const OpenFileRequest& request) override;
+    QStringList openFileNames(const OpenFileRequest& request) override
+    {
+        // One answer, its files a line each.
+        const QString chosen = openFileName(request);
+        return chosen.isEmpty() ? QStringList() : chosen.split(QLatin1Char('\n'));
+    }
     QString saveFileName(const SaveFileRequest& request) override;
     QString openFolderName(const QString&, const QString&) override { return nextChosen(); }
     QString thumbnailFolder() const override { return thumbnails.path(); }
