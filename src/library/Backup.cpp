@@ -818,7 +818,10 @@ Outcome RestorePlan::apply(Platform& platform, bool withSettings) const
     for (const Write& write : m_fromArchive) {
         if (!write.target.isEmpty() && !(nativePathExists(write.target) && !write.replace)) {
             wanted[write.entry].append(write);
-            journal += write.target.bytes().toPercentEncoding("/") + '\n';
+            // Only a file new to the library may be taken back.
+            if (!nativePathExists(write.target)) {
+                journal += write.target.bytes().toPercentEncoding("/") + '\n';
+            }
         }
     }
     const NativePath journalPath = m_folder.child(kJournal);
