@@ -219,9 +219,8 @@ void AffirmationPanel::showRecording()
     const bool recording = m_recording->state() != RecordingSession::State::Idle;
     const bool recorded = m_affirmations.hasRecording(chosen);
     m_recordButton->setText(recording ? tr("Sto&p") : tr("&Record"));
-    // Stop comes when the microphone is heard: the user starts speaking then, and nothing is lost.
-    m_recordButton->setEnabled(
-        recording ? m_recording->state() == RecordingSession::State::Recording : chosen >= 0);
+    // Stop is there at once, though the microphone may take seconds to open.
+    m_recordButton->setEnabled(recording || chosen >= 0);
     m_listenButton->setEnabled(!recording && recorded);
     m_moreButton->setEnabled(!recording && chosen >= 0);
     m_removeAction->setEnabled(recorded);
@@ -239,7 +238,7 @@ bool AffirmationPanel::mayReplaceRecording()
 
 void AffirmationPanel::record()
 {
-    if (m_recording->state() == RecordingSession::State::Recording) {
+    if (m_recording->state() != RecordingSession::State::Idle) {
         m_recording->stop();
         return;
     }

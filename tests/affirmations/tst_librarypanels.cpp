@@ -80,6 +80,11 @@ private slots:
         listen->click();
         QCOMPARE(f.lastMessage(), "This affirmation has no recording any more.");
         QVERIFY(!listen->isEnabled());
+        // Stop acts while the microphone is still opening, and keeps nothing.
+        f.platform->microphoneSlow = true;
+        record->click();
+        record->click();
+        QVERIFY(record->text() == "&Record" && f.lastMessage().startsWith("The recording was stopped"));
     }
 
     void typedKeysAreFiltered()
