@@ -23,6 +23,8 @@ namespace vellumora {
 namespace {
 
 const QString kBeforeFile = QStringLiteral("before.json");
+// The pictures the program makes for each screen, two names in turn.
+const QString kPictures = QStringLiteral("screen*-?.png");
 
 // The next of count in turn after last (none: the first), or one at random other than last.
 int nextOf(int count, int last, bool random, QRandomGenerator& generator)
@@ -187,7 +189,7 @@ Outcome DesktopChanger::writePictures(Choice& choice, const QList<DesktopScreen>
         files.append(file);
     }
     // Screens no longer there leave no pictures behind.
-    const QStringList ours = QDir(folder()).entryList({ QStringLiteral("screen*-?.png") }, QDir::Files);
+    const QStringList ours = QDir(folder()).entryList({ kPictures }, QDir::Files);
     for (const QString& name : ours) {
         const int screen = name.mid(6, name.indexOf(QLatin1Char('-')) - 6).toInt();
         if (screen > screens.size()) {
@@ -317,7 +319,7 @@ void DesktopChanger::giveBack(Finished finished)
         // made go with it, as nothing shows them any more.
         QFile::remove(self->beforeFile());
         const QDir folder(self->folder());
-        for (const QString& name : folder.entryList({ QStringLiteral("screen*-?.png") }, QDir::Files)) {
+        for (const QString& name : folder.entryList({ kPictures }, QDir::Files)) {
             QFile::remove(folder.filePath(name));
         }
         finished(Result::Set, Outcome());

@@ -777,7 +777,7 @@ bool recordsAnAffirmation(const QByteArray& recording)
     const QByteArray folder = parentOf(recording);
     const QByteArray file = recording.mid(folder.size() + 1);
     const NativePath category
-        = NativePath::fromBytes(folder.chopped(qsizetype(std::strlen(".voice"))) + QByteArrayLiteral(".txt"));
+        = NativePath::fromBytes(folder.chopped(kVoiceSuffix.size()) + QByteArrayLiteral(".txt"));
     const QList<Row> rows = CategoryStore::decodeRows(readNativeFile(category).value_or(QByteArray()));
     return std::ranges::any_of(
         rows, [&](const Row& row) { return file.startsWith(Recordings::stem(row.text) + '.'); });

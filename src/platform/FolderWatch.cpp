@@ -28,17 +28,7 @@ FolderWatch::FolderWatch(QObject* parent)
     // Nothing tells of a folder made again where no watch is left, as when the whole library
     // was renamed away and back.
     m_lookForLost.setInterval(kLongestMs / 2);
-    connect(&m_lookForLost, &QTimer::timeout, this, [this] {
-        for (const QString& folder : QSet<QString>(m_lost)) {
-            addWatch(folder);
-            if (!m_lost.contains(folder)) {
-                m_changed.insert(folder);
-            }
-        }
-        if (!m_changed.isEmpty()) {
-            settle();
-        }
-    });
+    connect(&m_lookForLost, &QTimer::timeout, this, &FolderWatch::settle);
     m_fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (m_fd >= 0) {
         m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
@@ -130,9 +120,12 @@ void FolderWatch::settle()
 {
     m_quiet.stop();
     m_longest.stop();
-    // A folder made again is watched again; one still missing is tried at the next change.
+    // A folder made again is watched again, and has changed; one still missing is looked for.
     for (const QString& folder : QSet<QString>(m_lost)) {
         addWatch(folder);
+        if (!m_lost.contains(folder)) {
+            m_changed.insert(folder);
+        }
     }
     QStringList folders;
     for (const QString& folder : std::as_const(m_folders)) {
