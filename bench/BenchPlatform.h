@@ -2,6 +2,7 @@
 
 #include "platform/DesktopBus.h"
 #include "platform/DesktopPictureBus.h"
+#include "platform/LongWork.h"
 #include "platform/Platform.h"
 #include "platform/QtMediaControl.h"
 #include "platform/QtSpeech.h"
@@ -69,6 +70,11 @@ public:
     QString autostartFolder() const override { return {}; }
     QString musicFolder() const override { return m_folder; }
     QString openFolderName(const QString&, const QString&) override { return {}; }
+    void runLongWork(const QString& what, WorkProgress& progress, const std::function<void()>& work,
+        bool cancellable) override
+    {
+        LongWork::run(nullptr, what, progress, work, cancellable);
+    }
     std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
     std::unique_ptr<MediaControl> createMediaControl() override
     {

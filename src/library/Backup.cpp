@@ -186,7 +186,8 @@ QList<SettingValue> Backup::decodeSettings(const QByteArray& bytes)
     return values;
 }
 
-Outcome Backup::write(const QString& folder, Platform& platform, const QString& target)
+Outcome Backup::write(const QString& folder, const QList<SettingValue>& allSettings, const QString& target,
+    WorkProgress* progress)
 {
     const LibraryFiles files(folder);
     QList<ArchiveSource> sources;
@@ -229,11 +230,14 @@ Outcome Backup::write(const QString& folder, Platform& platform, const QString& 
                 name == LibraryFiles::kRecordName);
         }
     }
-    QList<SettingValue> settings = platform.allSettings();
+    QList<SettingValue> settings = allSettings;
     settings.removeIf([](const SettingValue& value) { return value.section == kMachineSection; });
     sources.append({ kSettingsName, {}, encodeSettings(settings), true });
     QString error;
-    if (!writeArchive(target, sources, &error)) {
+    if (!writeArchive(target, sources, &error, progress)) {
+        if (progress && progress->cancelled()) {
+            return Outcome::nothing();
+        }
         return Outcome::refused(
             withReason(tr("The backup could not be written, so no backup was made."), error));
     }
@@ -288,6 +292,7 @@ QString RestorePlan::refusalText() const
 {
     switch (m_refusal) {
     case RestoreRefusal::None:
+    case RestoreRefusal::Cancelled:
         return {};
     case RestoreRefusal::Unreadable:
         return withReason(
@@ -316,8 +321,9 @@ QString RestorePlan::refusalText() const
 // Works out a plan: what the archive holds, then what the library lacks of it.
 class RestorePlanner {
 public:
-    RestorePlanner(RestorePlan& plan, const QString& folder)
+    RestorePlanner(RestorePlan& plan, const QString& folder, WorkProgress* progress)
         : m_plan(plan)
+        , m_progress(progress)
         , m_store(folder)
         , m_pictureStore(folder)
     {
@@ -335,10 +341,14 @@ public:
         // Sizes and count first, skipping the data: nothing is read in bulk from an archive too
         // large for the disk.
         ArchiveScan scan = readArchive(
-            archive, [](const ArchiveEntry&, const EntryData&) {}, limits.maxEntries);
+            archive, [](const ArchiveEntry&, const EntryData&) {}, limits.maxEntries, m_progress);
         scan.problems.clear();
         if (!checked(scan)) {
             return false;
+        }
+        m_plan.m_entries = scan.entries;
+        if (m_progress) {
+            m_progress->start(scan.entries, scan.totalSize);
         }
         const qint64 free
             = limits.freeSpace ? limits.freeSpace(folder) : QStorageInfo(folder).bytesAvailable();
@@ -359,9 +369,10 @@ public:
                     return;
                 }
                 seen.insert(entry.name);
+                m_plan.m_sizes.insert(entry.name, entry.size);
                 take(entry, place, data);
             },
-            limits.maxEntries);
+            limits.maxEntries, m_progress);
         if (!checked(scan)) {
             return false;
         }
@@ -427,6 +438,8 @@ private:
             return refuse(RestoreRefusal::Damaged, scan.reason);
         case ArchiveFault::TooManyEntries:
             return refuse(RestoreRefusal::TooManyEntries);
+        case ArchiveFault::Cancelled:
+            return refuse(RestoreRefusal::Cancelled);
         case ArchiveFault::None:
             break;
         }
@@ -705,6 +718,7 @@ private:
     }
 
     RestorePlan& m_plan;
+    WorkProgress* m_progress = nullptr;
     CategoryStore m_store;
     PictureStore m_pictureStore;
     std::optional<QByteArray> m_index;
@@ -721,12 +735,12 @@ private:
 };
 
 RestorePlan RestorePlan::make(
-    const QString& archive, const QString& libraryFolder, const RestoreLimits& limits)
+    const QString& archive, const QString& libraryFolder, const RestoreLimits& limits, WorkProgress* progress)
 {
     RestorePlan plan;
     plan.m_archive = archive;
     plan.m_folder = NativePath(libraryFolder);
-    RestorePlanner planner(plan, libraryFolder);
+    RestorePlanner planner(plan, libraryFolder, progress);
     if (planner.read(archive, limits, libraryFolder)) {
         planner.plan();
     }
@@ -798,7 +812,7 @@ bool putInPlace(const NativePath& part, const RestorePlan::Write& write, QString
 
 } // namespace
 
-Outcome RestorePlan::apply(Platform& platform, bool withSettings) const
+Outcome RestorePlan::apply(Platform& platform, bool withSettings, WorkProgress* progress) const
 {
     if (m_refusal != RestoreRefusal::None) {
         return Outcome::refused(refusalText());
@@ -834,23 +848,36 @@ Outcome RestorePlan::apply(Platform& platform, bool withSettings) const
         return Outcome::refused(withReason(cutShort, reason));
     };
     if (!wanted.isEmpty()) {
-        const ArchiveScan scan
-            = readArchive(m_archive, [&](const ArchiveEntry& entry, const EntryData& data) {
-                  const QList<Write> writes = wanted.take(entry.name);
-                  for (const Write& write : writes) {
-                      if (!error.isEmpty()) {
-                          return;
-                      }
-                      const QByteArray& target = write.target.bytes();
-                      const NativePath part = NativePath::fromBytes(parentOf(target) + '/' + kPart);
-                      if (!writePart(part, data, &error) || !putInPlace(part, write, &error)) {
-                          removeNativeFile(part);
-                          if (error.isEmpty()) {
-                              error = entry.name;
-                          }
-                      }
-                  }
-              });
+        if (progress) {
+            qint64 bytes = 0;
+            for (auto entry = wanted.cbegin(); entry != wanted.cend(); ++entry) {
+                bytes += m_sizes.value(entry.key());
+            }
+            progress->start(m_entries, bytes);
+        }
+        const ArchiveScan scan = readArchive(
+            m_archive,
+            [&](const ArchiveEntry& entry, const EntryData& data) {
+                const QList<Write> writes = wanted.take(entry.name);
+                for (const Write& write : writes) {
+                    if (!error.isEmpty()) {
+                        return;
+                    }
+                    const QByteArray& target = write.target.bytes();
+                    const NativePath part = NativePath::fromBytes(parentOf(target) + '/' + kPart);
+                    if (!writePart(part, data, &error) || !putInPlace(part, write, &error)) {
+                        removeNativeFile(part);
+                        if (error.isEmpty()) {
+                            error = entry.name;
+                        }
+                    }
+                }
+            },
+            kMaxArchiveEntries, progress);
+        if (scan.fault == ArchiveFault::Cancelled) {
+            takeBackCutShort(m_folder.toString());
+            return Outcome::nothing();
+        }
         if (error.isEmpty() && (scan.fault != ArchiveFault::None || !wanted.isEmpty())) {
             error = scan.reason.isEmpty() ? wanted.keys().value(0) : scan.reason;
         }
@@ -875,13 +902,16 @@ Outcome RestorePlan::apply(Platform& platform, bool withSettings) const
         }
     }
     removeNativeFile(journalPath);
+    return withSettings ? applySettings(platform) : Outcome();
+}
+
+Outcome RestorePlan::applySettings(Platform& platform) const
+{
     Outcome outcome;
-    if (withSettings) {
-        for (const SettingValue& value : m_settings) {
-            if (!platform.setSetting(value.section, value.key, value.value)) {
-                outcome.tell(tr("The settings could not be brought back; the library was."));
-                break;
-            }
+    for (const SettingValue& value : m_settings) {
+        if (!platform.setSetting(value.section, value.key, value.value)) {
+            outcome.tell(tr("The settings could not be brought back; the library was."));
+            break;
         }
     }
     return outcome;

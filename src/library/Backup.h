@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -22,7 +23,13 @@ public:
 
     static QString suggestedName(const QDate& day);
     // Writes the library kept in `folder`, and the settings, to `target`, whole or not at all.
-    static Outcome write(const QString& folder, Platform& platform, const QString& target);
+    // It reads only the disk, so it may run on a thread of its own.
+    static Outcome write(const QString& folder, const QList<SettingValue>& allSettings, const QString& target,
+        WorkProgress* progress = nullptr);
+    static Outcome write(const QString& folder, Platform& platform, const QString& target)
+    {
+        return write(folder, platform.allSettings(), target);
+    }
 
     // The settings as settings.ini holds them, and back; values that would not read back whole
     // are escaped.
@@ -66,7 +73,9 @@ enum class RestoreRefusal {
     TooManyEntries,
     NoRoom,
     NotABackup,
-    LibraryUnreadable
+    LibraryUnreadable,
+    // The user stopped the reading: nothing to tell.
+    Cancelled
 };
 
 struct RestoreLimits {
@@ -83,8 +92,8 @@ struct RestoreLimits {
 class RestorePlan {
     Q_DECLARE_TR_FUNCTIONS(RestorePlan)
 public:
-    static RestorePlan make(
-        const QString& archive, const QString& libraryFolder, const RestoreLimits& limits = {});
+    static RestorePlan make(const QString& archive, const QString& libraryFolder,
+        const RestoreLimits& limits = {}, WorkProgress* progress = nullptr);
 
     RestoreRefusal refusal() const { return m_refusal; }
     QString refusalText() const;
@@ -95,7 +104,10 @@ public:
 
     // Pictures and recordings first, then the category files, the category list and the picture
     // list last, each file whole: a restore cut short never leaves a list naming a missing file.
-    Outcome apply(Platform& platform, bool withSettings) const;
+    // Cancelled, it takes back what it wrote and tells nothing.
+    Outcome apply(Platform& platform, bool withSettings, WorkProgress* progress = nullptr) const;
+    // The backup's settings alone, as apply brings them back.
+    Outcome applySettings(Platform& platform) const;
     // What a restore cut short (the program killed) left in the library: the files it wrote that
     // no list names are taken away, and its own leftovers. Nothing the user had is touched.
     static Outcome takeBackCutShort(const QString& libraryFolder);
@@ -117,6 +129,9 @@ private:
     QList<RestoreChange> m_changes;
     QList<LeftOutEntry> m_leftOut;
     QList<SettingValue> m_settings;
+    // The archive's entries, and the size of each usable one, for counting progress.
+    int m_entries = 0;
+    QHash<QString, qint64> m_sizes;
     // In the order they are written.
     QList<Write> m_fromArchive;
     QList<Write> m_files;

@@ -70,8 +70,24 @@ void Library::watch()
     m_watch->watch({ m_files.folder(), m_files.categoryFolder(), m_files.pictureFolder() });
 }
 
+void Library::holdChanges(bool hold)
+{
+    m_holds += hold ? 1 : -1;
+    if (m_holds == 0 && !m_held.isEmpty()) {
+        takeChanges(std::exchange(m_held, {}));
+    }
+}
+
 void Library::takeChanges(const QStringList& folders)
 {
+    if (m_holds > 0) {
+        for (const QString& folder : folders) {
+            if (!m_held.contains(folder)) {
+                m_held.append(folder);
+            }
+        }
+        return;
+    }
     // Gone, the library is shown as it was and read again, in the order it keeps, once it is
     // back: read meanwhile, it would hold nothing, and the next edit would write that.
     if (!m_files.foldersExist()) {

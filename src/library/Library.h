@@ -57,6 +57,23 @@ public:
     void watch();
     // Reads again what may have changed in these folders of the library.
     void takeChanges(const QStringList& folders);
+    // While held, changes wait and are read when the last hold is let go: long work writing
+    // into the library on a thread of its own is not read half done.
+    void holdChanges(bool hold);
+    class Hold {
+    public:
+        explicit Hold(Library& library)
+            : m_library(library)
+        {
+            m_library.holdChanges(true);
+        }
+        ~Hold() { m_library.holdChanges(false); }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        Library& m_library;
+    };
 
 signals:
     // Another program changed the library and its models show it now; what the user must be told.
@@ -73,6 +90,8 @@ private:
     QSet<QString> m_told;
     // Whether the library's folders were gone at the last change.
     bool m_gone = false;
+    int m_holds = 0;
+    QStringList m_held;
     CategoryStore m_store;
     AffirmationList m_affirmations;
     CategoryIndex m_categories;

@@ -150,7 +150,7 @@ bool sameBytes(const NativePath& a, const NativePath& b)
     return second.atEnd();
 }
 
-bool copyFile(const NativePath& from, const NativePath& to, QString* error)
+bool copyFile(const NativePath& from, const NativePath& to, WorkProgress& progress, QString* error)
 {
     const int in = ::open(from.bytes().constData(), O_RDONLY | O_CLOEXEC);
     const int out
@@ -158,9 +158,10 @@ bool copyFile(const NativePath& from, const NativePath& to, QString* error)
     bool copied = out >= 0;
     char buffer[1 << 16];
     for (ssize_t length = 0; copied && (length = ::read(in, buffer, sizeof buffer)) != 0;) {
-        copied = length > 0 && ::write(out, buffer, size_t(length)) == length;
+        copied = length > 0 && ::write(out, buffer, size_t(length)) == length && !progress.cancelled();
+        progress.addBytes(length);
     }
-    if (!copied) {
+    if (!copied && !progress.cancelled()) {
         *error = QStringLiteral("%1: %2").arg(from.toString(), systemError());
     }
     if (out >= 0) {
@@ -174,7 +175,7 @@ bool copyFile(const NativePath& from, const NativePath& to, QString* error)
 
 // A folder's plain files and folders, below it all the way down, by their names' bytes (a library
 // kept on Windows names files in Windows-1252); links stay behind.
-bool copyTree(const NativePath& from, const NativePath& to, QString* error)
+bool copyTree(const NativePath& from, const NativePath& to, WorkProgress& progress, QString* error)
 {
     struct stat info { };
     if (::lstat(from.bytes().constData(), &info) != 0 || S_ISLNK(info.st_mode)) {
@@ -194,7 +195,7 @@ bool copyTree(const NativePath& from, const NativePath& to, QString* error)
         while (const dirent* entry = copied ? ::readdir(dir) : nullptr) {
             const QByteArray name(entry->d_name);
             if (name != "." && name != "..") {
-                copied = copyTree(from.child(name), to.child(name), error);
+                copied = copyTree(from.child(name), to.child(name), progress, error);
             }
         }
         ::closedir(dir);
@@ -203,7 +204,7 @@ bool copyTree(const NativePath& from, const NativePath& to, QString* error)
     if (!S_ISREG(info.st_mode)) {
         return true;
     }
-    if (!copyFile(from, to, error)) {
+    if (!copyFile(from, to, progress, error)) {
         return false;
     }
     // A disk that loses what it was given must not cost the library.
@@ -213,7 +214,29 @@ bool copyTree(const NativePath& from, const NativePath& to, QString* error)
             + QLatin1Char(' ') + from.toString();
         return false;
     }
+    progress.fileDone();
     return true;
+}
+
+// The plain files below a path, and their bytes, as copyTree counts them.
+void measureTree(const NativePath& path, int& files, qint64& bytes)
+{
+    struct stat info { };
+    if (::lstat(path.bytes().constData(), &info) != 0) {
+        return;
+    }
+    if (S_ISREG(info.st_mode)) {
+        ++files;
+        bytes += info.st_size;
+    } else if (DIR* dir = S_ISDIR(info.st_mode) ? ::opendir(path.bytes().constData()) : nullptr) {
+        while (const dirent* entry = ::readdir(dir)) {
+            const QByteArray name(entry->d_name);
+            if (name != "." && name != "..") {
+                measureTree(path.child(name), files, bytes);
+            }
+        }
+        ::closedir(dir);
+    }
 }
 
 // Removes a file, or a folder with everything below it, by the bytes of their names.
@@ -307,8 +330,16 @@ Target target(const QString& library, const QString& chosen)
             "Vellumora library.") };
 }
 
-bool copyTo(const QString& from, const QString& to, QString* error)
+bool copyTo(const QString& from, const QString& to, QString* error, WorkProgress* progress)
 {
+    WorkProgress unwatched;
+    WorkProgress& counted = progress ? *progress : unwatched;
+    int files = 0;
+    qint64 bytes = 0;
+    for (const QString& entry : libraryEntries()) {
+        measureTree(NativePath(from + QLatin1Char('/') + entry), files, bytes);
+    }
+    counted.start(files, bytes);
     const bool made = !QFileInfo::exists(to);
     if (!QDir().mkpath(to)) {
         *error = QCoreApplication::translate("vellumora::LibraryFolder", "The folder could not be made.");
@@ -323,8 +354,8 @@ bool copyTo(const QString& from, const QString& to, QString* error)
     QStringList entries;
     for (const QString& entry : libraryEntries()) {
         if (copied && QFileInfo::exists(from + QLatin1Char('/') + entry)) {
-            copied = copyTree(
-                NativePath(from + QLatin1Char('/') + entry), NativePath(part.filePath(entry)), error);
+            copied = copyTree(NativePath(from + QLatin1Char('/') + entry), NativePath(part.filePath(entry)),
+                counted, error);
             entries.append(entry);
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/WorkProgress.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -43,8 +45,9 @@ Target target(const QString& library, const QString& chosen);
 // Copies the library's files (the index, the categories with their recordings, the pictures
 // and what was deleted beside them) into `to`, which is missing or empty. The copy is made in a
 // hidden folder there, every file checked against its original, and only then moved into
-// place: `to` holds the whole library or nothing of it. Links are left behind.
-bool copyTo(const QString& from, const QString& to, QString* error);
+// place: `to` holds the whole library or nothing of it. Links are left behind. Cancelled, it
+// leaves `to` as it was, with no reason in *error.
+bool copyTo(const QString& from, const QString& to, QString* error, WorkProgress* progress = nullptr);
 // Takes the library's files out of the folder; anything else there stays, and so does the folder.
 bool removeFrom(const QString& folder, QString* error);
 

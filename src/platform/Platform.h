@@ -4,6 +4,7 @@
 #include "platform/FontChoice.h"
 #include "platform/MediaControl.h"
 #include "platform/VoiceServices.h"
+#include "storage/WorkProgress.h"
 
 #include <QDateTime>
 #include <QList>
@@ -90,6 +91,13 @@ public:
     // Modal dialog choosing an existing folder, opening on the initial one; empty when cancelled.
     virtual QString openFolderName(const QString& title, const QString& initialFolder) = 0;
 
+    // Runs the work on a thread of its own while the windows go on painting and take no input.
+    // After half a second a dialog shows `what` is being done and how far it has come, with
+    // Cancel when the work may be cancelled. Returns once the work has.
+    virtual void runLongWork(
+        const QString& what, WorkProgress& progress, const std::function<void()>& work, bool cancellable)
+        = 0;
+
     // Modal font dialog with strikeout, underline and a text colour, opening on the given
     // choice; nothing when cancelled.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
@@ -142,5 +150,15 @@ public:
     // Leaves the event loop (or keeps it from starting); the windows are already closed.
     virtual void endProcess() = 0;
 };
+
+// The same for work with a result.
+template <typename Work>
+auto runLong(Platform& platform, const QString& what, WorkProgress& progress, Work work,
+    bool cancellable = true) -> decltype(work())
+{
+    std::optional<decltype(work())> result;
+    platform.runLongWork(what, progress, [&] { result.emplace(work()); }, cancellable);
+    return std::move(*result);
+}
 
 } // namespace vellumora

@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/FontColourDialog.h"
+#include "platform/LongWork.h"
 #include "platform/QtMediaControl.h"
 #include "platform/QtSpeech.h"
 #include "platform/QtVoiceRecorder.h"
@@ -213,6 +214,12 @@ QString QtPlatform::saveFileName(const SaveFileRequest& request)
 QString QtPlatform::openFolderName(const QString& title, const QString& initialFolder)
 {
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, initialFolder);
+}
+
+void QtPlatform::runLongWork(
+    const QString& what, WorkProgress& progress, const std::function<void()>& work, bool cancellable)
+{
+    LongWork::run(QApplication::activeWindow(), what, progress, work, cancellable);
 }
 
 std::optional<FontChoice> QtPlatform::chooseFont(const FontChoice& initial)

@@ -26,6 +26,8 @@ public:
     QStringList openFileNames(const OpenFileRequest& request) override;
     QString saveFileName(const SaveFileRequest& request) override;
     QString openFolderName(const QString& title, const QString& initialFolder) override;
+    void runLongWork(const QString& what, WorkProgress& progress, const std::function<void()>& work,
+        bool cancellable) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
     std::unique_ptr<MediaControl> createMediaControl() override;
     QString thumbnailFolder() const override;

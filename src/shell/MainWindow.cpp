@@ -366,9 +366,13 @@ void MainWindow::keepLibraryIn()
         }
         keepOld = answer == MessageAnswer::No;
         QString error;
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        const bool copied = LibraryFolder::copyTo(current, target.folder, &error);
-        QApplication::restoreOverrideCursor();
+        WorkProgress progress;
+        const bool copied = runLong(m_platform, tr("Copying your library..."), progress,
+            [&] { return LibraryFolder::copyTo(current, target.folder, &error, &progress); });
+        // Cancelled, the folder is as it was, and the user knows.
+        if (!copied && progress.cancelled()) {
+            return;
+        }
         if (!copied) {
             m_platform.message(
                 withReason(
@@ -393,7 +397,11 @@ void MainWindow::keepLibraryIn()
     m_platform.useLibraryFolder(target.folder);
     Outcome outcome = m_library.moveTo(target.folder);
     QString error;
-    if (!keepOld && !LibraryFolder::removeFrom(current, &error)) {
+    WorkProgress removing;
+    if (!keepOld
+        && !runLong(
+            m_platform, tr("Taking your library out of its old folder..."), removing,
+            [&] { return LibraryFolder::removeFrom(current, &error); }, false)) {
         outcome.tell(
             withReason(tr("Your library is now in \"%1\", but some of it could not be taken out of \"%2\".")
                            .arg(there, here),

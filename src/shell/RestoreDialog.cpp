@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -88,15 +87,6 @@ bool RestoreDialog::withSettings() const
 
 namespace {
 
-// A library of photos takes seconds to read through; the pointer says so meanwhile.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 // The open-file dialog shows the label alone, the save-file dialog adds the pattern to it.
 QList<FileFilter> backupFilter(const QString& label)
 {
@@ -113,10 +103,12 @@ void backUpLibrary(Platform& platform, Library& library)
     if (target.isEmpty()) {
         return;
     }
-    Outcome outcome = [&] {
-        WaitCursor waiting;
-        return Backup::write(library.folder(), platform, target);
-    }();
+    WorkProgress progress;
+    const QList<SettingValue> settings = platform.allSettings();
+    const QString folder = library.folder();
+    // Cancelled, it tells nothing: the user knows.
+    Outcome outcome = runLong(platform, RestoreDialog::tr("Backing up your library..."), progress,
+        [&] { return Backup::write(folder, settings, target, &progress); });
     if (outcome) {
         outcome.tell(
             RestoreDialog::tr("The library was backed up in \"%1\".").arg(target), MessageIcon::Information);
@@ -132,10 +124,13 @@ void bringBackBackup(Platform& platform, Library& library, QWidget* parent)
     if (archive.isEmpty()) {
         return;
     }
-    const RestorePlan plan = [&] {
-        WaitCursor waiting;
-        return RestorePlan::make(archive, library.folder());
-    }();
+    WorkProgress reading;
+    const QString folder = library.folder();
+    const RestorePlan plan = runLong(platform, RestoreDialog::tr("Reading the backup..."), reading,
+        [&] { return RestorePlan::make(archive, folder, {}, &reading); });
+    if (plan.refusal() == RestoreRefusal::Cancelled) {
+        return;
+    }
     if (plan.refusal() != RestoreRefusal::None) {
         platform.message(plan.refusalText(), MessageIcon::Critical);
         return;
@@ -146,8 +141,13 @@ void bringBackBackup(Platform& platform, Library& library, QWidget* parent)
     }
     Outcome outcome;
     {
-        WaitCursor waiting;
-        outcome = plan.apply(platform, dialog.withSettings());
+        const Library::Hold hold(library);
+        WorkProgress writing;
+        outcome = runLong(platform, RestoreDialog::tr("Bringing back the backup..."), writing,
+            [&] { return plan.apply(platform, false, &writing); });
+        if (outcome && dialog.withSettings()) {
+            outcome.add(plan.applySettings(platform));
+        }
         // What was written shows even when the restore was cut short.
         outcome.add(library.load());
     }

@@ -56,7 +56,7 @@ public:
         m_open = archive_write_open(m_handle.get(), &file, nullptr, writeToSaveFile, nullptr) == ARCHIVE_OK;
     }
 
-    bool add(const ArchiveSource& source, QString* error)
+    bool add(const ArchiveSource& source, WorkProgress& progress, QString* error)
     {
         if (!m_open) {
             return fail(error, archiveError(m_handle.get()));
@@ -92,6 +92,7 @@ public:
                 return false;
             }
             written += room;
+            progress.addBytes(room);
             return true;
         };
         if (source.file.isEmpty()) {
@@ -100,6 +101,9 @@ public:
             }
         } else {
             while (written < size) {
+                if (progress.cancelled()) {
+                    return false;
+                }
                 const QByteArray piece = in.read(kChunk);
                 if (piece.isEmpty()) {
                     return fail(error, in.errorString() + QLatin1Char(' ') + source.file.toString());
@@ -109,8 +113,11 @@ public:
                 }
             }
         }
-        return archive_write_finish_entry(m_handle.get()) >= ARCHIVE_WARN
-            || fail(error, archiveError(m_handle.get()));
+        if (archive_write_finish_entry(m_handle.get()) < ARCHIVE_WARN) {
+            return fail(error, archiveError(m_handle.get()));
+        }
+        progress.fileDone();
+        return true;
     }
 
     bool close(QString* error)
@@ -145,8 +152,18 @@ std::optional<EntryFault> nameFault(const QByteArray& raw, bool converted, QStri
 
 } // namespace
 
-bool writeArchive(const QString& target, const QList<ArchiveSource>& files, QString* error)
+bool writeArchive(
+    const QString& target, const QList<ArchiveSource>& files, QString* error, WorkProgress* progress)
 {
+    WorkProgress unwatched;
+    WorkProgress& counted = progress ? *progress : unwatched;
+    qint64 total = 0;
+    for (const ArchiveSource& source : files) {
+        const std::optional<NativeFileInfo> info
+            = source.file.isEmpty() ? std::nullopt : nativeFileInfo(source.file);
+        total += info ? info->size : source.bytes.size();
+    }
+    counted.start(int(files.size()), total);
     QSaveFile file(target);
     // Unbuffered: a write cut short by a full disk must fail here, not pass unnoticed.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -155,7 +172,7 @@ bool writeArchive(const QString& target, const QList<ArchiveSource>& files, QStr
     {
         ArchiveWriter writer(file);
         for (const ArchiveSource& source : files) {
-            if (!writer.add(source, error)) {
+            if (counted.cancelled() || !writer.add(source, counted, error)) {
                 file.cancelWriting();
                 return false;
             }
@@ -168,8 +185,11 @@ bool writeArchive(const QString& target, const QList<ArchiveSource>& files, QStr
     return file.commit() || fail(error, file.errorString());
 }
 
-ArchiveScan readArchive(const QString& path, const EntryVisitor& visit, int maxEntries)
+ArchiveScan readArchive(
+    const QString& path, const EntryVisitor& visit, int maxEntries, WorkProgress* progress)
 {
+    WorkProgress unwatched;
+    WorkProgress& counted = progress ? *progress : unwatched;
     ArchiveScan scan;
     std::unique_ptr<archive, ReaderDeleter> handle(archive_read_new());
     archive* reader = handle.get();
@@ -180,6 +200,10 @@ ArchiveScan readArchive(const QString& path, const EntryVisitor& visit, int maxE
         return scan;
     }
     for (;;) {
+        if (counted.cancelled()) {
+            scan.fault = ArchiveFault::Cancelled;
+            return scan;
+        }
         archive_entry* entry = nullptr;
         const int status = archive_read_next_header(reader, &entry);
         if (status == ARCHIVE_EOF) {
@@ -238,17 +262,19 @@ ArchiveScan readArchive(const QString& path, const EntryVisitor& visit, int maxE
                     return true;
                 }
                 read += got;
+                counted.addBytes(got);
                 if (read > declared) {
                     oversized = true;
                     return false;
                 }
                 piece.resize(got);
-                if (!sink(piece)) {
+                if (counted.cancelled() || !sink(piece)) {
                     return false;
                 }
             }
         };
         visit({ name, declared }, data);
+        counted.fileDone();
         if (damaged) {
             scan.fault = ArchiveFault::Damaged;
             scan.reason = archiveError(reader);

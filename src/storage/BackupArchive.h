@@ -2,6 +2,7 @@
 
 #include "storage/DataFile.h"
 #include "storage/NativePath.h"
+#include "storage/WorkProgress.h"
 
 #include <QByteArray>
 #include <QList>
@@ -22,8 +23,10 @@ struct ArchiveSource {
 
 // Writes a ZIP archive of the files, their names flagged as UTF-8 and their bytes as they are.
 // It is written beside the target and takes its place only when whole. A source that is no
-// plain file (a link, a folder) is not followed: the archive is refused instead.
-bool writeArchive(const QString& target, const QList<ArchiveSource>& files, QString* error = nullptr);
+// plain file (a link, a folder) is not followed: the archive is refused instead. Cancelled, it
+// leaves no archive, and an older one at the target as it was.
+bool writeArchive(const QString& target, const QList<ArchiveSource>& files, QString* error = nullptr,
+    WorkProgress* progress = nullptr);
 
 // Why an entry was left out of what is read.
 enum class EntryFault {
@@ -40,7 +43,7 @@ struct EntryProblem {
 };
 
 // Why a whole archive was refused.
-enum class ArchiveFault { None, Unreadable, Damaged, TooManyEntries };
+enum class ArchiveFault { None, Unreadable, Damaged, TooManyEntries, Cancelled };
 
 struct ArchiveEntry {
     QString name;
@@ -67,6 +70,8 @@ struct ArchiveScan {
 constexpr int kMaxArchiveEntries = 100'000;
 
 // Goes once through a ZIP archive, refusing entries that must never reach the disk.
-ArchiveScan readArchive(const QString& path, const EntryVisitor& visit, int maxEntries = kMaxArchiveEntries);
+// The progress counts every entry and the bytes of those whose data was asked for.
+ArchiveScan readArchive(const QString& path, const EntryVisitor& visit, int maxEntries = kMaxArchiveEntries,
+    WorkProgress* progress = nullptr);
 
 } // namespace vellumora

@@ -425,6 +425,55 @@ private slots:
                      "no affirmation the backup brings back and is left out."
                    : "The library was backed up in \"" + archive + "\".");
     }
+
+    // Cancelled at any stage, a backup leaves an older one at its place as it was, and a restore
+    // leaves the library as it was; neither tells anything.
+    void cancelled_data()
+    {
+        QTest::addColumn<QList<int>>("cancelAt");
+        QTest::addColumn<QStringList>("works");
+        const QString backUp = "Backing up your library...", read = "Reading the backup...";
+        QTest::newRow("backing up") << QList<int> { -1, 2 } << QStringList { backUp, backUp };
+        QTest::newRow("reading the backup") << QList<int> { -1, 3 } << QStringList { backUp, read };
+        QTest::newRow("bringing it back")
+            << QList<int> { -1, -1, 5 } << QStringList { backUp, read, "Bringing back the backup..." };
+    }
+    void cancelled()
+    {
+        QFETCH(QList<int>, cancelAt);
+        QFETCH(QStringList, works);
+        MainWindowFixture fixture;
+        fixture.reset();
+        fixture.addPictures({ Qt::red, Qt::blue, Qt::green, Qt::yellow });
+        fixture.load();
+        const QString archive = fixture.platform->trash.filePath("mine.zip");
+        fixture.platform->cancelWorkAfterFiles = cancelAt;
+        fixture.platform->chosenFiles = QStringList { archive };
+        fixture.find<QAction>("mnuBackUp")->trigger();
+        const QByteArray backup = readBytes(archive);
+        fixture.platform->messages.clear();
+        fixture.platform->chosenFiles = QStringList { archive };
+        if (works.size() == 2 && works.at(1) == works.at(0)) {
+            fixture.find<QAction>("mnuBackUp")->trigger();
+        }
+        writeBytes(fixture.path("SystemFolder/record.txt"), "\"1.png\"\r\n");
+        QFile::remove(fixture.path("SystemFolder/2.png"));
+        QFile::remove(fixture.path("SystemFolder/3.png"));
+        QFile::remove(fixture.path("SystemFolder/4.png"));
+        fixture.load();
+        const QMap<QString, QByteArray> before = filesBelow(fixture.dir->path());
+        QTimer::singleShot(0, fixture.window.get(), [&] {
+            if (auto* dialog = QApplication::activeModalWidget()) {
+                dialog->findChild<QPushButton*>("cmdRestoreOK")->click();
+            }
+        });
+        fixture.find<QAction>("mnuRestore")->trigger();
+        QCOMPARE(fixture.platform->longWorks.mid(0, works.size()), works);
+        QCOMPARE(readBytes(archive), backup);
+        QCOMPARE(filesBelow(fixture.dir->path()), before);
+        QCOMPARE(fixture.library->pictures().count(), 1);
+        QCOMPARE(fixture.platform->messages.size(), 0);
+    }
 };
 
 QTEST_MAIN(TestBackup)

@@ -2,6 +2,7 @@
 #include "platform/FontColourDialog.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
+#include "platform/LongWork.h"
 #include "platform/QtMediaControl.h"
 #include "platform/QtPlatform.h"
 #include "support/TestFiles.h"
@@ -84,6 +85,65 @@ private slots:
         QVERIFY(fonts && !fonts->isSizeGripEnabled());
         QTest::keyClick(fonts->findChildren<QWidget*>().constFirst(), Qt::Key_Escape);
         QVERIFY(!dialog.isVisible() && dialog.result() == QDialog::Rejected && !fonts->isHidden());
+    }
+
+    // Long work on its own thread: quick work shows no dialog; slow work shows how far it has come,
+    // and stops when the user cancels it as they may, the dialog staying until it has.
+    void longWork_data()
+    {
+        QTest::addColumn<int>("showAfter");
+        QTest::addColumn<bool>("cancellable");
+        QTest::addColumn<QString>("stop");
+        QTest::newRow("quick") << 500 << true << "";
+        QTest::newRow("Cancel") << 0 << true << "cmdCancel";
+        QTest::newRow("Esc") << 0 << true << "Esc";
+        QTest::newRow("closed") << 0 << true << "close";
+        QTest::newRow("not cancellable") << 0 << false << "Esc";
+    }
+    void longWork()
+    {
+        QFETCH(int, showAfter);
+        QFETCH(bool, cancellable);
+        QFETCH(QString, stop);
+        QWidget window;
+        WorkProgress progress;
+        std::atomic<bool> done = stop.isEmpty();
+        QString shown;
+        QTimer look;
+        QObject::connect(&look, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+            if (!dialog || dialog->labelText().count('\n') < 2) {
+                return;
+            }
+            look.stop();
+            shown = dialog->labelText();
+            if (stop == "Esc") {
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            } else if (stop == "close") {
+                dialog->close();
+            } else {
+                dialog->findChild<QPushButton*>(stop)->click();
+            }
+            QVERIFY(dialog->isVisible());
+            done = !cancellable;
+        });
+        look.start(10);
+        LongWork::run(
+            &window, "Counting...", progress,
+            [&] {
+                progress.start(10, 4000);
+                progress.fileDone();
+                progress.fileDone();
+                progress.fileDone();
+                progress.addBytes(2000);
+                while (!done && !progress.cancelled()) {
+                    QThread::msleep(5);
+                }
+            },
+            cancellable, showAfter);
+        QCOMPARE(shown, stop.isEmpty() ? "" : "Counting...\n\n3 of 10 files, 2.0 kB of 4.0 kB");
+        QCOMPARE(progress.cancelled(), !stop.isEmpty() && cancellable);
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     // The music player on real files through GStreamer: tones of 1024-sample buffers at 44.1 kHz

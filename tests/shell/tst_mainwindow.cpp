@@ -662,12 +662,14 @@ private slots:
         QTest::addColumn<QStringList>("told");
         const auto yes = MessageAnswer::Yes, no = MessageAnswer::No;
         const QString move = "Move your library";
-        const auto row
-            = [](const char* name, const QStringList& files, const QStringList& chosen,
-                  const QList<MessageAnswer>& answers, const QString& after, const QStringList& told) {
-                  QTest::newRow(name) << files << chosen << answers << after << told;
-              };
+        QTest::addColumn<int>("cancelAt");
+        const auto row = [](const char* name, const QStringList& files, const QStringList& chosen,
+                             const QList<MessageAnswer>& answers, const QString& after,
+                             const QStringList& told, int cancelAt = -1) {
+            QTest::newRow(name) << files << chosen << answers << after << told << cancelAt;
+        };
         row("moved", {}, { "Sync" }, { yes }, "Sync, library emptied", { move });
+        row("a copy cancelled", {}, { "Sync" }, { yes }, "library", { move }, 2);
         row("copied", {}, { "Sync" }, { no }, "Sync, library kept", { move });
         row("cancelled", {}, { "Sync" }, { MessageAnswer::Cancel }, "library", { move });
         row("moved there and back", {}, { "Sync", "library" }, { yes, yes }, "library, Sync emptied",
@@ -691,6 +693,7 @@ private slots:
         QFETCH(QList<MessageAnswer>, answers);
         QFETCH(QString, after);
         QFETCH(QStringList, told);
+        QFETCH(int, cancelAt);
         QTemporaryDir places;
         const QString library = places.filePath("library");
         f.reset();
@@ -711,6 +714,7 @@ private slots:
         }
         f.platform->chosenFiles.clear();
         f.platform->answers = answers;
+        f.platform->cancelWorkAfterFiles = { cancelAt };
         for (const QString& folder : chosen) {
             f.platform->chosenFiles << places.filePath(folder);
             f.find<QAction>("mnuKeepLibraryIn")->trigger();

@@ -233,6 +233,14 @@ public:
     }
     QString saveFileName(const SaveFileRequest& request) override;
     QString openFolderName(const QString&, const QString&) override { return nextChosen(); }
+    // The work runs at once, on this thread, cancelled as cancelWorkAfterFiles says.
+    void runLongWork(
+        const QString& what, WorkProgress& progress, const std::function<void()>& work, bool) override
+    {
+        longWorks.append(what);
+        progress.cancelAfterFiles(cancelWorkAfterFiles.isEmpty() ? -1 : cancelWorkAfterFiles.takeFirst());
+        work();
+    }
     QString thumbnailFolder() const override { return thumbnails.path(); }
     QString trashFolder() const override { return trash.filePath("Trash"); }
     QString musicFolder() const override { return QStringLiteral("/home/user/Music"); }
@@ -310,6 +318,10 @@ public:
     QList<OpenFileRequest> fileRequests;
     // The save-file dialog answers from chosenFiles too.
     QList<SaveFileRequest> saveRequests;
+    // What each long piece of work said it does, and after how many files the user cancels each,
+    // taken from the front; none left or -1: never.
+    QStringList longWorks;
+    QList<int> cancelWorkAfterFiles;
     QTemporaryDir thumbnails;
     // Holds the desktop's Trash.
     QTemporaryDir trash;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "storage/WorkProgress.h"
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace vellumora::LongWork {
+
+// How long work runs before its progress dialog shows: quick work shows none at all.
+inline constexpr int kShowAfterMs = 500;
+
+// Runs the work on a thread of its own. Until the dialog shows, the windows go on painting and
+// keep the user's input for later; then the dialog is modal. Should the program be told to end
+// meanwhile, the work is cancelled and waited for.
+void run(QWidget* parent, const QString& what, WorkProgress& progress, const std::function<void()>& work,
+    bool cancellable, int showAfterMs = kShowAfterMs);
+
+// The dialog's text: what is done, and how far it has come once that is known.
+QString progressText(const QString& what, const WorkProgress::Count& count);
+
+} // namespace vellumora::LongWork
