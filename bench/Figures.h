@@ -13,6 +13,10 @@ struct ShowFigures {
     double loadAverage = 0;
 };
 
+struct LongWorkFigures {
+    double backupMs = 0, backupStall = 0, restoreMs = 0, restoreStall = 0, moveMs = 0, moveStall = 0;
+};
+
 struct Figures {
     int pictures = 0;
     double loadAverage = 0;
@@ -31,6 +35,7 @@ struct Figures {
     double desktopPictureMs = 0, desktopPicturePeakRss = 0;
     double voiceRecordingMs = 0, voiceReadAloudMs = 0, voiceCpu = 0;
     double backupMs = 0, backupMb = 0, restoreMs = 0;
+    LongWorkFigures longWorkBefore, longWorkThreaded;
 };
 
 } // namespace vellumora::bench

@@ -13,6 +13,7 @@
 #include "Figures.h"
 #include "HostileRun.h"
 #include "LibraryRun.h"
+#include "LongWorkRun.h"
 #include "Measuring.h"
 #include "PauseWatch.h"
 #include "PhotoSet.h"
@@ -94,6 +95,9 @@ int main(int argc, char** argv)
     const QCommandLineOption backupOnlyOption(QStringLiteral("backup-only"),
         QStringLiteral("Measures only the backup and its restore, on the small photos."));
     parser.addOption(backupOnlyOption);
+    const QCommandLineOption longWorkOnlyOption(QStringLiteral("long-work-only"),
+        QStringLiteral("Measures only the backup, restore and move of 300 photos, before and now."));
+    parser.addOption(longWorkOnlyOption);
     parser.process(app);
     bool ok = false;
     const int pictures = parser.value(picturesOption).toInt(&ok);
@@ -152,6 +156,15 @@ int main(int argc, char** argv)
         measureBackup(figures, backupPhotos());
         return 0;
     }
+    // Real-size photos: what a user keeps, and what makes the interface wait.
+    constexpr int kLongWorkPictures = 300;
+    const auto longWorkPhotos
+        = [&] { return PhotoSet(photoFolder, QSize(4000, 3000)).ensure(kLongWorkPictures); };
+    if (parser.isSet(longWorkOnlyOption)) {
+        Figures figures;
+        measureLongWork(figures, longWorkPhotos());
+        return 0;
+    }
     // Photo-sized pictures for the cold figures; small ones for the large library, whose
     // thumbnails are the same size and whose disk would otherwise run to tens of gigabytes.
     const QStringList photos
@@ -199,6 +212,7 @@ int main(int argc, char** argv)
     measureNaive(figures, photos, largePictures);
     measureHugeAffirmation(figures);
     measureBackup(figures, backupPhotos());
+    measureLongWork(figures, photos.mid(0, kLongWorkPictures));
     measureHostilePictures(figures, QCoreApplication::applicationDirPath() + QStringLiteral("/hostile"));
 
     const QJsonObject json { { "pictures", figures.pictures }, { "window_shown_ms", figures.windowShown },
@@ -237,7 +251,16 @@ int main(int argc, char** argv)
         { "voice_read_aloud_first_sound_ms", figures.voiceReadAloudMs },
         { "voice_cpu_percent", figures.voiceCpu }, { "outside_category_shown_ms", figures.outsideCategoryMs },
         { "outside_picture_listed_ms", figures.outsidePictureMs }, { "backup_ms", figures.backupMs },
-        { "backup_mb", figures.backupMb }, { "restore_into_empty_ms", figures.restoreMs } };
+        { "backup_mb", figures.backupMb }, { "restore_into_empty_ms", figures.restoreMs },
+        { "long_work_backup_ms", figures.longWorkThreaded.backupMs },
+        { "long_work_backup_stall_ms", figures.longWorkThreaded.backupStall },
+        { "long_work_restore_ms", figures.longWorkThreaded.restoreMs },
+        { "long_work_restore_stall_ms", figures.longWorkThreaded.restoreStall },
+        { "long_work_move_ms", figures.longWorkThreaded.moveMs },
+        { "long_work_move_stall_ms", figures.longWorkThreaded.moveStall },
+        { "long_work_backup_before_ms", figures.longWorkBefore.backupMs },
+        { "long_work_restore_before_ms", figures.longWorkBefore.restoreMs },
+        { "long_work_move_before_ms", figures.longWorkBefore.moveMs } };
     std::printf("%s\n", QJsonDocument(json).toJson(QJsonDocument::Compact).constData());
     return 0;
 }

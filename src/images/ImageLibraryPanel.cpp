@@ -9,6 +9,7 @@
 #include "widgets/TwipsLayout.h"
 
 #include <QBoxLayout>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -43,6 +44,7 @@ ImageLibraryPanel::ImageLibraryPanel(
     , m_platform(platform)
     , m_pictures(pictures)
     , m_pictureDialog(platform, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
+    , m_folderStart(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
 {
     setObjectName(QStringLiteral("fraImageLibrary"));
     buildControls();
@@ -211,20 +213,53 @@ void ImageLibraryPanel::dropEvent(QDropEvent* event)
     }
 }
 
+void ImageLibraryPanel::addFolder()
+{
+    if (!m_pictures.changeable().report(m_platform)) {
+        return;
+    }
+    const QString folder = m_platform.openFolderName(tr("Add Folder"), m_folderStart);
+    if (folder.isEmpty()) {
+        return;
+    }
+    m_folderStart = folder;
+    QStringList files;
+    const QDir dir(folder);
+    for (const QString& name :
+        dir.entryList(PictureDecoder::readablePatterns(), QDir::Files, QDir::Name | QDir::LocaleAware)) {
+        files.append(dir.filePath(name));
+    }
+    if (files.isEmpty()) {
+        m_platform.message(tr("The folder \"%1\" holds no picture Vellumora can read, so nothing was added.")
+                               .arg(QDir::toNativeSeparators(folder)),
+            MessageIcon::Information);
+        return;
+    }
+    addFiles(files);
+}
+
 void ImageLibraryPanel::addFiles(const QStringList& files)
 {
+    // A picture file added by hand meanwhile must not be listed by the watch before the batch.
+    m_pictures.holdChanges(true);
+    WorkProgress progress;
+    const PictureLibrary::StoredPictures stored = runLong(
+        m_platform, tr("Adding pictures..."), progress, [&] { return m_pictures.store(files, progress); });
+    m_pictures.list(stored).report(m_platform);
+    m_pictures.holdChanges(false);
+    // Never so long a message that its OK button is off the screen.
+    constexpr int kLongest = 15;
     QStringList refused;
-    for (const QString& file : files) {
-        const Outcome added = m_pictures.add(file);
-        if (!added) {
-            const QString reason = added.notices().isEmpty() ? QString() : added.notices().constFirst().text;
-            const QString name = QFileInfo(file).fileName();
-            // Most reasons name the file already.
-            refused.append(reason.contains(QLatin1Char('"') + name + QLatin1Char('"'))
-                    ? reason
-                    //: One line of a list: a picture's file name, then why it was not added.
-                    : tr("%1: %2").arg(name, reason));
-        }
+    for (const PictureLibrary::Refusal& refusal : stored.refused.mid(0, kLongest)) {
+        const QString name = QFileInfo(refusal.path).fileName();
+        // Most reasons name the file already.
+        refused.append(refusal.reason.contains(QLatin1Char('"') + name + QLatin1Char('"'))
+                ? refusal.reason
+                //: One line of a list: a picture's file name, then why it was not added.
+                : tr("%1: %2").arg(name, refusal.reason));
+    }
+    if (stored.refused.size() > kLongest) {
+        refused.append(tr("... and %n more.", nullptr, int(stored.refused.size()) - kLongest));
     }
     if (!refused.isEmpty()) {
         m_platform.message(

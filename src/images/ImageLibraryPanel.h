@@ -30,6 +30,8 @@ public:
     const ThumbnailStrip& thumbnails() const { return *m_strip; }
     // Options that belong elsewhere but stand in this panel, under its two buttons.
     void addBelowButtons(QWidget* options);
+    // Every picture of a folder the user chooses, as addFiles adds them.
+    void addFolder();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,7 +42,7 @@ private:
     void buildControls();
     void connectSignals();
     void addPicture();
-    // Adds each file it can; what could not be added is told of in one message.
+    // Adds each file it can, as long work; what could not be added is told of in one message.
     void addFiles(const QStringList& files);
     void deletePicture();
     void rebuildThumbnails();
@@ -51,6 +53,8 @@ private:
     PictureLibrary& m_pictures;
     // Opens on the picture last chosen.
     FileChooser m_pictureDialog;
+    // Where Add Folder opens: the Pictures folder, then the folder chosen last.
+    QString m_folderStart;
 
     QWidget* m_stripHolder = nullptr;
     QScrollBar* m_scrollBar = nullptr;

@@ -4,6 +4,7 @@
 #include "storage/DataFile.h"
 #include "storage/SyncFiles.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 namespace vellumora {
@@ -154,12 +155,12 @@ Outcome PictureLibrary::writeRecord(const QStringList& names)
         [&](QString* error) { return m_store.writeRecord(names, error); });
 }
 
-std::optional<QString> PictureLibrary::freeName(const QString& chosenPath) const
+std::optional<QString> PictureLibrary::freeName(const QString& chosenPath, const QStringList& alsoTaken) const
 {
     const QString name = PictureStore::storedName(chosenPath);
     QString stored = name;
     // Two phones both name their first photo IMG_0001.jpg; the same photo added twice is refused.
-    for (int number = 2; m_names.contains(stored); ++number) {
+    for (int number = 2; m_names.contains(stored) || alsoTaken.contains(stored); ++number) {
         if (sameFileContent(chosenPath, m_store.pathOf(stored))) {
             return std::nullopt;
         }
@@ -173,41 +174,88 @@ Outcome PictureLibrary::add(const QString& chosenPath)
     if (Outcome ready = changeable(); !ready) {
         return ready;
     }
-    const QString chosenName = PictureStore::storedName(chosenPath);
-    const std::optional<QString> name = freeName(chosenPath);
-    if (!name) {
-        return Outcome::refused(tr("This Picture is Already available Please Select Another Picture "));
+    WorkProgress progress;
+    const StoredPictures stored = store({ chosenPath }, progress);
+    if (!stored.refused.isEmpty()) {
+        return Outcome::refused(stored.refused.constFirst().reason);
     }
-    if (!PictureStore::isStorableName(*name)) {
-        return Outcome::refused(tr("A picture named \"%1\" cannot be kept in the library. Please rename the "
-                                   "file and add it again.")
-                                    .arg(chosenName));
+    return list(stored);
+}
+
+QString PictureLibrary::storeOne(const QString& chosenPath, const QStringList& taken, QString* name) const
+{
+    const QString chosenName = PictureStore::storedName(chosenPath);
+    const std::optional<QString> free = freeName(chosenPath, taken);
+    if (!free) {
+        return tr("This Picture is Already available Please Select Another Picture ");
+    }
+    if (!PictureStore::isStorableName(*free)) {
+        return tr("A picture named \"%1\" cannot be kept in the library. Please rename the file and add it "
+                  "again.")
+            .arg(chosenName);
     }
     QSize size;
     switch (PictureDecoder::inspect(NativePath(chosenPath), &size)) {
     case PictureDecoder::Verdict::NotAPicture:
-        return Outcome::refused(
-            tr("\"%1\" is not a picture Vellumora can read, so it was not added.").arg(chosenName));
+        return tr("\"%1\" is not a picture Vellumora can read, so it was not added.").arg(chosenName);
     case PictureDecoder::Verdict::TooLarge:
-        return Outcome::refused(tr("\"%1\" is too large for Vellumora to show (%2 x %3 pixels), so it was "
-                                   "not added.")
-                                    .arg(chosenName)
-                                    .arg(size.width())
-                                    .arg(size.height()));
+        return tr("\"%1\" is too large for Vellumora to show (%2 x %3 pixels), so it was not added.")
+            .arg(chosenName)
+            .arg(size.width())
+            .arg(size.height());
     case PictureDecoder::Verdict::Decodable:
     case PictureDecoder::Verdict::NoFile:
         break;
     }
     QString error;
-    if (!m_store.copyIn(chosenPath, *name, &error)) {
-        return Outcome::refused(withReason(tr("The picture could not be copied into the library."), error));
+    if (!m_store.copyIn(chosenPath, *free, &error)) {
+        return withReason(tr("The picture could not be copied into the library."), error);
     }
-    if (Outcome written = writeRecord(QStringList(m_names) << *name); !written) {
-        m_store.remove(*name);
+    *name = *free;
+    return {};
+}
+
+PictureLibrary::StoredPictures PictureLibrary::store(
+    const QStringList& chosenPaths, WorkProgress& progress) const
+{
+    qint64 bytes = 0;
+    for (const QString& path : chosenPaths) {
+        bytes += QFileInfo(path).size();
+    }
+    progress.start(int(chosenPaths.size()), bytes);
+    StoredPictures stored;
+    for (const QString& path : chosenPaths) {
+        if (progress.cancelled()) {
+            for (const QString& name : std::as_const(stored.names)) {
+                m_store.remove(name);
+            }
+            return { {}, {}, true };
+        }
+        QString name;
+        if (const QString reason = storeOne(path, stored.names, &name); !reason.isEmpty()) {
+            stored.refused.append({ path, reason });
+        } else {
+            stored.names.append(name);
+        }
+        progress.addBytes(QFileInfo(path).size());
+        progress.fileDone();
+    }
+    return stored;
+}
+
+Outcome PictureLibrary::list(const StoredPictures& stored)
+{
+    if (stored.names.isEmpty()) {
+        return Outcome::nothing();
+    }
+    if (Outcome written = writeRecord(m_names + stored.names); !written) {
+        for (const QString& name : stored.names) {
+            m_store.remove(name);
+        }
         return written;
     }
-    beginInsertRows({}, count(), count());
-    m_names.append(*name);
+    beginInsertRows({}, count(), count() + int(stored.names.size()) - 1);
+    m_names += stored.names;
     endInsertRows();
     return {};
 }

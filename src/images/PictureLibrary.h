@@ -2,6 +2,7 @@
 
 #include "images/PictureStore.h"
 #include "platform/Outcome.h"
+#include "storage/WorkProgress.h"
 
 #include <QAbstractListModel>
 #include <QHash>
@@ -37,6 +38,26 @@ public:
     // A picture of a name already listed is refused when it is the same file, and otherwise
     // stored under the first free name "name (2).ext".
     Outcome add(const QString& chosenPath);
+
+    // Many pictures at once, in two steps. Those stored, and why the others were not.
+    struct Refusal {
+        QString path;
+        QString reason;
+    };
+    struct StoredPictures {
+        QStringList names;
+        QList<Refusal> refused;
+        bool cancelled = false;
+    };
+    // Copies the pictures into the store as add does, without listing them: it changes neither
+    // the rows nor the record, so it may run on a thread of its own while the rows stay as they
+    // are (see holdChanges). Cancelled, it takes its copies out again.
+    StoredPictures store(const QStringList& chosenPaths, WorkProgress& progress) const;
+    // Lists what store copied in, with one write of the record; a record that cannot be written
+    // takes the copies out again.
+    Outcome list(const StoredPictures& stored);
+    // Long work on the store begins or ends: changes on disk wait meanwhile.
+    void holdChanges(bool hold) { emit changesHeld(hold); }
     Outcome remove(int row);
     // Puts a deleted picture back at its place, under its name or, when that is taken again,
     // the first free numbered one.
@@ -55,13 +76,17 @@ signals:
     void pictureDeleted(const vellumora::DeletedPicture& deleted);
     // These pictures' files were written over: what was made from them is stale.
     void picturesRewritten(const QList<vellumora::NativePath>& paths);
+    void changesHeld(bool hold);
 
 private:
     // The store's picture files with their sizes and times.
     QHash<QByteArray, NativeFileInfo> look() const;
     Outcome writeRecord(const QStringList& names);
-    // The name the chosen file is stored under; nothing when that very picture is in the library.
-    std::optional<QString> freeName(const QString& chosenPath) const;
+    // The name the chosen file is stored under, beside the library's and the taken ones; nothing
+    // when that very picture is in the library or among the taken.
+    std::optional<QString> freeName(const QString& chosenPath, const QStringList& alsoTaken = {}) const;
+    // Stores one picture under a free name; why not, for the user, when it cannot.
+    QString storeOne(const QString& chosenPath, const QStringList& taken, QString* name) const;
 
     PictureStore m_store;
     QStringList m_names;

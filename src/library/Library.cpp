@@ -30,6 +30,7 @@ Library::Library(const QString& folder, Platform& platform)
     , m_desktop(platform, this)
     , m_voice(platform, this)
 {
+    connect(&m_pictures, &PictureLibrary::changesHeld, this, &Library::holdChanges);
 }
 
 Outcome Library::load()

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QTextToSpeech>
+#include <QThread>
 #include <QVoice>
 #include <algorithm>
 
@@ -9,12 +10,13 @@ namespace vellumora {
 
 struct QtSpeech::Known {
     QHash<QString, QVoice> voices;
+    // Those of the program's language first.
+    QList<SpeechVoice> listed;
 };
 
 QtSpeech::QtSpeech(QStringList engines, QObject* parent)
     : Speech(parent)
     , m_engines(std::move(engines))
-    , m_known(std::make_unique<Known>())
 {
 }
 
@@ -34,55 +36,107 @@ QTextToSpeech* QtSpeech::engine() const
     return m_speech.get();
 }
 
+std::unique_ptr<QTextToSpeech> QtSpeech::open(const QStringList& engines, QString* name)
+{
+    const QStringList present = QTextToSpeech::availableEngines();
+    for (const QString& engine : engines) {
+        if (!present.contains(engine)) {
+            continue;
+        }
+        auto speech = std::make_unique<QTextToSpeech>(engine);
+        // speech-dispatcher with no synthesiser behind it loads, and then says nothing.
+        if (speech->state() != QTextToSpeech::Error && !speech->availableVoices().isEmpty()) {
+            *name = engine;
+            return speech;
+        }
+    }
+    return nullptr;
+}
+
 void QtSpeech::load()
 {
     m_loaded = true;
-    const QStringList present = QTextToSpeech::availableEngines();
-    for (const QString& name : m_engines) {
-        if (!present.contains(name)) {
-            continue;
-        }
-        auto speech = std::make_unique<QTextToSpeech>(name);
-        // speech-dispatcher with no synthesiser behind it loads, and then says nothing.
-        if (speech->state() == QTextToSpeech::Error || speech->availableVoices().isEmpty()) {
-            continue;
-        }
-        m_engine = name;
-        m_speech = std::move(speech);
+    m_speech = open(m_engines, &m_engine);
+    if (m_speech) {
         connect(m_speech.get(), &QTextToSpeech::stateChanged, this,
             [this](QTextToSpeech::State state) { stateChanged(state); });
-        return;
     }
+}
+
+QtSpeech::Known QtSpeech::list(QTextToSpeech& speech, const QString& engine)
+{
+    // Every voice of every language, the program's own first: an engine with a hundred languages
+    // takes seconds to go through them. The engine's locale is put back.
+    Known known;
+    const QLocale initial = speech.locale();
+    const QLocale::Language ours = QLocale().language();
+    QList<SpeechVoice> others;
+    for (const QLocale& locale : speech.availableLocales()) {
+        speech.setLocale(locale);
+        for (const QVoice& voice : speech.availableVoices()) {
+            const QString id = engine + u'/' + voice.name();
+            if (known.voices.contains(id)) {
+                continue;
+            }
+            known.voices.insert(id, voice);
+            const bool own = voice.locale().language() == ours;
+            const SpeechVoice entry { id,
+                QStringLiteral("%1 (%2)").arg(
+                    voice.name(), QLocale::languageToString(voice.locale().language())),
+                own };
+            (own ? known.listed : others).append(entry);
+        }
+    }
+    speech.setLocale(initial);
+    // The others by language, so that one is found where its name would be.
+    std::stable_sort(others.begin(), others.end(), [](const SpeechVoice& a, const SpeechVoice& b) {
+        return a.label.section(u'(', -1).localeAwareCompare(b.label.section(u'(', -1)) < 0;
+    });
+    known.listed += others;
+    return known;
 }
 
 void QtSpeech::listVoices()
 {
-    // Every voice of every language, the program's own first: only when asked, since an engine
-    // with a hundred languages takes seconds to go through them. The engine's locale is put back.
-    QTextToSpeech* speech = engine();
-    if (!speech || !m_known->voices.isEmpty()) {
+    if (QTextToSpeech* speech = engine(); speech && !m_known) {
+        take(list(*speech, m_engine));
+    }
+}
+
+void QtSpeech::take(const Known& known)
+{
+    if (!m_known) {
+        m_known = std::make_unique<Known>(known);
+    }
+}
+
+void QtSpeech::findVoices()
+{
+    if (m_known || (m_loaded && !m_speech)) {
+        emit voicesFound(voices());
         return;
     }
-    const QLocale initial = speech->locale();
-    const QLocale::Language ours = QLocale().language();
-    QList<SpeechVoice> own;
-    QList<SpeechVoice> others;
-    for (const QLocale& locale : speech->availableLocales()) {
-        speech->setLocale(locale);
-        for (const QVoice& voice : speech->availableVoices()) {
-            const QString id = m_engine + u'/' + voice.name();
-            if (m_known->voices.contains(id)) {
-                continue;
-            }
-            m_known->voices.insert(id, voice);
-            const SpeechVoice entry { id,
-                QStringLiteral("%1 (%2)").arg(
-                    voice.name(), QLocale::languageToString(voice.locale().language())) };
-            (voice.locale().language() == ours ? own : others).append(entry);
-        }
+    if (std::exchange(m_finding, true)) {
+        return;
     }
-    speech->setLocale(initial);
-    m_voices = own + others;
+    // The thread's own engine starts the speech server, if it has one, and lists the voices;
+    // the one that speaks is loaded here afterwards, at once.
+    auto found = std::make_shared<std::optional<Known>>();
+    QThread* thread = QThread::create([engines = m_engines, found] {
+        QString name;
+        if (std::unique_ptr<QTextToSpeech> speech = open(engines, &name)) {
+            *found = list(*speech, name);
+        }
+    });
+    connect(thread, &QThread::finished, this, [this, found] {
+        m_finding = false;
+        if (*found && engine()) {
+            take(**found);
+        }
+        emit voicesFound(voices());
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
 }
 
 bool QtSpeech::available() const
@@ -102,7 +156,7 @@ QString QtSpeech::unavailableReason() const
 QList<SpeechVoice> QtSpeech::voices() const
 {
     const_cast<QtSpeech*>(this)->listVoices();
-    return m_voices;
+    return m_known ? m_known->listed : QList<SpeechVoice>();
 }
 
 void QtSpeech::say(const QString& text, const QString& voiceId, double rate)
@@ -132,7 +186,7 @@ void QtSpeech::say(const QString& text, const QString& voiceId, double rate)
             near.begin(), near.end(), [&](const QVoice& voice) { return voice.name() == voiceName; });
         if (found != near.end()) {
             speech->setVoice(*found);
-        } else if (listVoices(); m_known->voices.contains(voiceId)) {
+        } else if (listVoices(); m_known && m_known->voices.contains(voiceId)) {
             speech->setVoice(m_known->voices.value(voiceId));
         }
     }

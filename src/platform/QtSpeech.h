@@ -23,25 +23,30 @@ public:
     bool available() const override;
     QString unavailableReason() const override;
     QList<SpeechVoice> voices() const override;
+    void findVoices() override;
     void say(const QString& text, const QString& voiceId, double rate) override;
     void stop() override;
     bool speaking() const override;
 
 private:
+    struct Known;
+    // The first of the engines that loads and has voices, and its name.
+    static std::unique_ptr<QTextToSpeech> open(const QStringList& engines, QString* name);
+    static Known list(QTextToSpeech& speech, const QString& engine);
     QTextToSpeech* engine() const;
     void load();
     void listVoices();
+    void take(const Known& known);
     void stateChanged(int state);
 
     QStringList m_engines;
     bool m_loaded = false;
     bool m_speaking = false;
     std::unique_ptr<QTextToSpeech> m_speech;
-    QList<SpeechVoice> m_voices;
     QString m_engine;
-    // The engine's own description of each voice, by id.
-    struct Known;
+    // The engine's own description of each voice, by id, once listed.
     std::unique_ptr<Known> m_known;
+    bool m_finding = false;
 };
 
 } // namespace vellumora

@@ -38,6 +38,8 @@ struct SpeechVoice {
     QString id;
     // As the user reads it in a list: the voice's name and language.
     QString label;
+    // Whether it speaks the program's language.
+    bool ownLanguage = false;
     bool operator==(const SpeechVoice&) const = default;
 };
 
@@ -52,6 +54,10 @@ public:
     virtual QString unavailableReason() const = 0;
     // The voices of every engine that loads, those of the program's language first.
     virtual QList<SpeechVoice> voices() const = 0;
+    // Looks for the engine and its voices on a thread of its own: an engine may take seconds to
+    // start, and a window must not wait for it. voicesFound() follows with what voices() gives,
+    // at once when they are known already.
+    virtual void findVoices() = 0;
     // Stops what is spoken and says the text in the program's language, with the voice of this id
     // (the engine's default for that language when empty or unknown), at a rate from -1 (slowest)
     // through 0 (normal) to 1 (fastest). started() follows as sound begins, then finished().
@@ -63,6 +69,7 @@ public:
 signals:
     void started();
     void finished();
+    void voicesFound(const QList<vellumora::SpeechVoice>& voices);
 };
 
 } // namespace vellumora

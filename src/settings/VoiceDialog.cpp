@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QStandardItemModel>
 
 namespace vellumora {
 
@@ -71,22 +72,56 @@ VoiceDialog::VoiceDialog(Platform& platform, VoiceOptions& options, QWidget* par
     m_sayBox->setChecked(settings.say);
     m_readAloudBox->setChecked(settings.readAloud);
     m_rateSlider->setValue(qRound(settings.rate * kRateSteps));
-    Speech& speech = platform.speech();
     m_voiceList->addItem(tr("the usual voice for your language"), QString());
-    for (const SpeechVoice& voice : speech.voices()) {
+    // The voice chosen before stays chosen while the engine is looked for.
+    if (!settings.voice.isEmpty()) {
+        m_voiceList->addItem(settings.voice.section(u'/', 1), settings.voice);
+        m_voiceList->setCurrentIndex(1);
+    }
+    addHeading(tr("Looking for voices..."));
+    m_tryButton = tryButton;
+    m_tryButton->setEnabled(false);
+    connect(m_readAloudBox, &QCheckBox::toggled, this, &VoiceDialog::showReadAloud);
+    showReadAloud();
+    connect(&platform.speech(), &Speech::voicesFound, this, &VoiceDialog::showVoices);
+    platform.speech().findVoices();
+}
+
+void VoiceDialog::addHeading(const QString& text)
+{
+    m_voiceList->addItem(text);
+    // A heading, never a voice to choose.
+    if (auto* model = qobject_cast<QStandardItemModel*>(m_voiceList->model())) {
+        model->item(m_voiceList->count() - 1)->setEnabled(false);
+    }
+}
+
+void VoiceDialog::showVoices(const QList<SpeechVoice>& voices)
+{
+    Speech& speech = m_platform.speech();
+    disconnect(&speech, &Speech::voicesFound, this, &VoiceDialog::showVoices);
+    const QString chosen = m_voiceList->currentData().toString();
+    m_voiceList->clear();
+    m_voiceList->addItem(tr("the usual voice for your language"), QString());
+    bool heading = false;
+    for (const SpeechVoice& voice : voices) {
+        // Hundreds of voices may follow the few of the user's language.
+        if (!voice.ownLanguage && !std::exchange(heading, true)) {
+            m_voiceList->insertSeparator(m_voiceList->count());
+            addHeading(tr("Other languages:"));
+        }
         m_voiceList->addItem(voice.label, voice.id);
     }
-    m_voiceList->setCurrentIndex(std::max(0, m_voiceList->findData(settings.voice)));
+    m_voiceList->setCurrentIndex(std::max(0, m_voiceList->findData(chosen)));
     if (!speech.available()) {
         // Kept as it was, so that installing an engine later brings the choice back.
         m_readAloudBox->setEnabled(false);
         m_readAloudBox->setToolTip(speech.unavailableReason());
-        tryButton->setEnabled(false);
-        tryButton->setToolTip(speech.unavailableReason());
+        m_tryButton->setToolTip(speech.unavailableReason());
     } else {
+        m_tryButton->setEnabled(true);
         m_readAloudBox->setToolTip(tr("Affirmations you have not recorded are read by the computer's voice"));
     }
-    connect(m_readAloudBox, &QCheckBox::toggled, this, &VoiceDialog::showReadAloud);
     showReadAloud();
 }
 

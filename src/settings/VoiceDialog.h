@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/VoiceServices.h"
+
 #include <QDialog>
 
 class QCheckBox;
+class QPushButton;
 class QComboBox;
 class QSlider;
 
@@ -22,6 +25,9 @@ public:
 
 private:
     void showReadAloud();
+    // The engine's voices, the user's language first and the others under a heading.
+    void showVoices(const QList<vellumora::SpeechVoice>& voices);
+    void addHeading(const QString& text);
     void tryVoice();
 
     Platform& m_platform;
@@ -30,6 +36,7 @@ private:
     QCheckBox* m_readAloudBox = nullptr;
     QComboBox* m_voiceList = nullptr;
     QSlider* m_rateSlider = nullptr;
+    QPushButton* m_tryButton = nullptr;
 };
 
 } // namespace vellumora

@@ -296,6 +296,11 @@ void MainWindow::buildMenus()
         DesktopDialog dialog(m_platform, m_library.desktop(), desktopChanger(), this);
         dialog.exec();
     });
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepPictures"));
+    addItem(fileMenu, tr("Add a &Folder of Pictures..."), "mnuAddFolder", [this] {
+        m_imageLibraryButton->click();
+        m_imageLibrary->addFolder();
+    });
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepAffirmations"));
     fileMenu->addActions(m_affirmationLibrary->fileActions());
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepLibrary"));

@@ -207,6 +207,26 @@ private slots:
         addPicture();
         QCOMPARE(f.listed("lvwDisplay"), (QStringList { "b.jpg", "a.jpg", "c.jpg" }));
         QVERIFY(f.platform->messages.size() == 2 && f.lastMessage().contains("gone.jpg: "));
+        // A folder's pictures in the order of their names, but for one there already; a cancel
+        // leaves the library as it was.
+        QVERIFY(QDir().mkpath(f.path("Photos/sub")) && QFile::copy(f.path("a.jpg"), f.path("Photos/a.jpg")));
+        for (const char* name : { "Photos/y.PNG", "Photos/x.jpg", "Photos/sub/z.jpg" }) {
+            QVERIFY(writeSolidPicture(f.path(name), Qt::blue));
+        }
+        QVERIFY(writeBytes(f.path("Photos/notes.txt"), "not a picture"));
+        const auto before = filesBelow(f.path("SystemFolder"));
+        f.platform->chosenFiles = { f.path("Photos"), f.path("Photos") };
+        f.platform->cancelWorkAfterFiles = { 2 };
+        addFolder();
+        QCOMPARE(filesBelow(f.path("SystemFolder")), before);
+        addFolder();
+        QCOMPARE(f.listed("lvwDisplay"), (QStringList { "b.jpg", "a.jpg", "c.jpg", "x.jpg", "y.PNG" }));
+        QCOMPARE(f.lastMessage(),
+            "These pictures could not be added:\n"
+            "a.jpg: This Picture is Already available Please Select Another Picture ");
+        QCOMPARE(f.platform->folderRequests,
+            (QStringList { "Add Folder|" + QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+                "Add Folder|" + f.path("Photos") }));
 
         QVERIFY(QFile::remove(f.path("SystemFolder/record.txt"))
             && QDir().mkpath(f.path("SystemFolder/record.txt")));
@@ -223,6 +243,7 @@ private:
     QTreeView* list() { return f.find<QTreeView>("lvwDisplay"); }
     void select(int entry) { list()->setCurrentIndex(list()->model()->index(entry - 1, 0)); }
     void addPicture() { f.find<QPushButton>("cmdAddPicture")->click(); }
+    void addFolder() { f.find<QAction>("mnuAddFolder")->trigger(); }
     void deletePicture() { f.find<QPushButton>("cmdDeletePicture")->click(); }
     QUrl local(const QString& name) { return QUrl::fromLocalFile(f.path(name)); }
     // Drags the files over the panel and, if it takes them, drops them there.

@@ -148,9 +148,15 @@ void VoiceServicesTest::speaksWithTheFirstEngineThatLoads()
         QSKIP("Qt's flite engine is missing: install the package qt6-speech-flite-plugin.");
     }
     QtSpeech speech({ QStringLiteral("no-such-engine"), QStringLiteral("flite") });
+    // Found on a thread of their own, they are the voices the engine that speaks gives.
+    QSignalSpy found(&speech, &Speech::voicesFound);
+    speech.findVoices();
+    QVERIFY(found.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(found.size(), 1, 10000);
     QVERIFY(speech.available() && speech.unavailableReason().isEmpty());
     const QList<SpeechVoice> voices = speech.voices();
     QVERIFY(voices.value(0).id.startsWith(QStringLiteral("flite/")));
+    QCOMPARE(found.constFirst().constFirst().value<QList<SpeechVoice>>(), voices);
 
     QStringList heard;
     connect(&speech, &Speech::started, this,

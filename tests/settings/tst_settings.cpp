@@ -1,6 +1,7 @@
 #include "settings/LoginStart.h"
 #include "settings/ReminderDialog.h"
 #include "settings/ShowOptions.h"
+#include "settings/VoiceDialog.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 
@@ -322,6 +323,34 @@ private slots:
 
     // The reminders' dialog, from what the file holds and what the user sets: the section written
     // on OK, or what the user is told with nothing written. Switched off, the rest is kept.
+    // The voice dialog opens at once and lists the voices once they are found: the user's
+    // language first, the others under a heading; the voice chosen before stays chosen meanwhile.
+    void voiceDialog()
+    {
+        f.load();
+        VoiceSettings settings = f.library->voice().settings();
+        settings.voice = "fake/Lena";
+        QVERIFY(f.library->voice().save(settings));
+        f.platform->speaker.voicesLater = true;
+        VoiceDialog dialog(*f.platform, f.library->voice());
+        auto* list = dialog.findChild<QComboBox*>("cboVoice");
+        const auto listed = [list] {
+            QStringList rows;
+            for (int row = 0; row < list->count(); ++row) {
+                const auto* item = qobject_cast<QStandardItemModel*>(list->model())->item(row);
+                rows << (item->isEnabled() ? "" : "-") + item->text();
+            }
+            return rows.join('|');
+        };
+        QCOMPARE(listed(), "the usual voice for your language|Lena|-Looking for voices...");
+        QVERIFY(!dialog.findChild<QPushButton*>("cmdTryVoice")->isEnabled());
+        emit f.platform->speaker.voicesFound(f.platform->speaker.voices());
+        QCOMPARE(
+            listed(), "the usual voice for your language|Anna (English)|-|-Other languages:|Lena (German)");
+        QCOMPARE(list->currentText(), "Lena (German)");
+        QVERIFY(dialog.findChild<QPushButton*>("cmdTryVoice")->isEnabled());
+    }
+
     void reminderDialog_data()
     {
         QTest::addColumn<QString>("stored");

@@ -103,7 +103,17 @@ class FakeSpeech : public Speech {
 public:
     bool available() const override { return engine; }
     QString unavailableReason() const override { return QStringLiteral("Install a speech engine."); }
-    QList<SpeechVoice> voices() const override { return { { "fake/Anna", "Anna (English)" } }; }
+    QList<SpeechVoice> voices() const override
+    {
+        return { { "fake/Anna", "Anna (English)", true }, { "fake/Lena", "Lena (German)" } };
+    }
+    // Found at once, unless the test hands them over later.
+    void findVoices() override
+    {
+        if (!voicesLater) {
+            emit voicesFound(voices());
+        }
+    }
     void say(const QString& text, const QString& voiceId, double rate) override
     {
         stop();
@@ -125,6 +135,7 @@ public:
         double rate;
     };
     bool engine = true;
+    bool voicesLater = false;
     QList<Said> said;
     bool talking = false;
 };
@@ -232,7 +243,11 @@ public:
         return chosen.isEmpty() ? QStringList() : chosen.split(QLatin1Char('\n'));
     }
     QString saveFileName(const SaveFileRequest& request) override;
-    QString openFolderName(const QString&, const QString&) override { return nextChosen(); }
+    QString openFolderName(const QString& title, const QString& initialFolder) override
+    {
+        folderRequests.append(title + '|' + initialFolder);
+        return nextChosen();
+    }
     // The work runs at once, on this thread, cancelled as cancelWorkAfterFiles says.
     void runLongWork(
         const QString& what, WorkProgress& progress, const std::function<void()>& work, bool) override
@@ -318,6 +333,8 @@ public:
     QList<OpenFileRequest> fileRequests;
     // The save-file dialog answers from chosenFiles too.
     QList<SaveFileRequest> saveRequests;
+    // The folder dialogs' titles and initial folders, "title|folder".
+    QStringList folderRequests;
     // What each long piece of work said it does, and after how many files the user cancels each,
     // taken from the front; none left or -1: never.
     QStringList longWorks;
