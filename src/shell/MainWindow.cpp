@@ -30,6 +30,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -49,6 +51,20 @@ QLabel* centredText(const QString& text, const char* name, QWidget* parent)
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
+
+// Scrolls the window's contents on a screen too small for them; otherwise it is as large as they
+// are, and shows no bar and no frame.
+class ClientScroller : public QScrollArea {
+public:
+    explicit ClientScroller(QWidget* parent)
+        : QScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setFocusPolicy(Qt::NoFocus);
+    }
+    QSize sizeHint() const override { return widget() ? widget()->sizeHint() : QScrollArea::sizeHint(); }
+};
 
 } // namespace
 
@@ -73,18 +89,31 @@ MainWindow::MainWindow(Platform& platform, Library& library, QRandomGenerator& r
     m_keepSizeTimer->setInterval(500);
     connect(m_keepSizeTimer, &QTimer::timeout, this, &MainWindow::keepSize);
     layout()->activate();
-    setMinimumSize(layout()->totalSizeHint());
+    fitMinimum();
 }
 
 bool MainWindow::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::LayoutRequest) {
-        // The user may make the window larger, never smaller than every text needs to show whole:
-        // the layout's own minimum would let a caption longer than its design be cut.
-        setMinimumSize(layout()->totalSizeHint());
+        fitMinimum();
     }
     return handled;
+}
+
+void MainWindow::fitMinimum()
+{
+    // The user may make the window larger, never smaller than every text needs to show whole:
+    // the layout's own minimum would let a caption longer than its design be cut. On a screen
+    // smaller than that the contents scroll instead.
+    QWidget* client = m_scroller->widget();
+    client->setMinimumSize(client->layout()->totalSizeHint());
+    QSize least = layout()->totalSizeHint();
+    if (m_startRow->parent() == centralWidget()) {
+        // Scrolled up and down, the contents keep their width beside the bar.
+        least.rwidth() += m_scroller->verticalScrollBar()->sizeHint().width();
+    }
+    setMinimumSize(m_room.isEmpty() ? least : least.boundedTo(m_room));
 }
 
 void MainWindow::placeOnScreen(QRect area)
@@ -97,10 +126,20 @@ void MainWindow::placeOnScreen(QRect area)
     }
     const QSize stored(m_platform.setting(kSizeSection, kWidthKey).toInt(),
         m_platform.setting(kSizeSection, kHeightKey).toInt());
-    const QSize wanted = stored.isEmpty() ? minimumSize() : stored;
     // The frame's own border and title bar are known once the window has been shown.
     const QSize frame = frameGeometry().size() - geometry().size();
-    resize(wanted.boundedTo(area.size() - frame).expandedTo(minimumSize()));
+    m_room = area.size() - frame;
+    const QSize least = layout()->totalSizeHint();
+    if (!least.boundedTo(m_room).isEmpty() && least.boundedTo(m_room) != least
+        && m_startRow->parent() != centralWidget()) {
+        // Start stays in view below what scrolls.
+        m_startRow->setParent(centralWidget());
+        centralWidget()->layout()->addWidget(m_startRow);
+        m_startRow->show();
+    }
+    fitMinimum();
+    const QSize wanted = stored.isEmpty() ? minimumSize() : stored;
+    resize(wanted.boundedTo(m_room).expandedTo(minimumSize()));
     move(centredIn(area, frameGeometry().size()));
     m_keptSize = size();
 }
@@ -147,9 +186,18 @@ void MainWindow::keepSize()
 
 void MainWindow::buildControls()
 {
-    auto* client = new QWidget(this);
+    // On a screen too small for it the window scrolls its contents, all but the row with Start.
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    setCentralWidget(central);
+    auto* centralRows = column();
+    central->setLayout(centralRows);
+    m_scroller = new ClientScroller(central);
+    m_scroller->setObjectName(QStringLiteral("clientScroller"));
+    centralRows->addWidget(m_scroller, 1);
+    auto* client = new QWidget(m_scroller);
     client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
+    m_scroller->setWidget(client);
     QVBoxLayout* rows = columnInTwips(client, 60, 0, 45, 510);
 
     m_homePageLink = linkLabel(
@@ -229,14 +277,17 @@ void MainWindow::buildNavigation(QWidget* client, QBoxLayout* besidePanels, QBox
 
     // Left of Start, below the panels where the deletes are made, and before it for Tab. Its key
     // is Ctrl+Z.
+    m_startRow = new QWidget(client);
+    m_startRow->setObjectName(QStringLiteral("startRow"));
     QHBoxLayout* undoAndStart = row();
+    m_startRow->setLayout(undoAndStart);
     addGapTwips(belowPanels, 105);
-    belowPanels->addLayout(undoAndStart);
+    belowPanels->addWidget(m_startRow);
     belowPanels->addStretch();
-    m_undoButton = designButton(tr("Undo Delete"), "cmdUndo", client, 2115, 495);
+    m_undoButton = designButton(tr("Undo Delete"), "cmdUndo", m_startRow, 2115, 495);
     undoAndStart->addWidget(m_undoButton);
     addGapTwips(undoAndStart, 90);
-    m_startButton = designButton(tr("&Start"), "cmdDisplayAffirmations", client, 5370, 495);
+    m_startButton = designButton(tr("&Start"), "cmdDisplayAffirmations", m_startRow, 5370, 495);
     undoAndStart->addWidget(m_startButton, 1);
 }
 

@@ -9,6 +9,7 @@ class QBoxLayout;
 class QLabel;
 class QPushButton;
 class QRandomGenerator;
+class QScrollArea;
 class QStackedWidget;
 class QTimer;
 
@@ -39,6 +40,8 @@ public:
     void setDesktopChanger(DesktopChanger* changer) { m_desktopChanger = changer; }
     // At the size the user left it at, kept within the area (the screen's available area when
     // none is given) but never below what its contents need, and centred on that area.
+    // On an area smaller than its contents, the window fills the area and they scroll, all but
+    // the row with Start.
     void placeOnScreen(QRect area = {});
 
 signals:
@@ -71,6 +74,7 @@ private:
     void giveBackDesktop();
     // The size the user gave the window is kept for the next start.
     void keepSize();
+    void fitMinimum();
 
     Platform& m_platform;
     QRandomGenerator& m_random;
@@ -99,6 +103,11 @@ private:
     // drag writes once.
     QSize m_keptSize;
     QTimer* m_keepSizeTimer = nullptr;
+    QScrollArea* m_scroller = nullptr;
+    // Undo Delete and Start: below the scrolled contents when the screen is too small for them.
+    QWidget* m_startRow = nullptr;
+    // The largest the window may be on its screen, its frame aside; empty until it is placed.
+    QSize m_room;
 };
 
 } // namespace vellumora

@@ -111,8 +111,9 @@ private slots:
 
     // The window opens at the size the user left it at, within the screen's available area
     // (below and beside a panel in some rows) but never smaller than its contents need, centred
-    // on that area; its top left corner, and with it the menu, is always on the area. A size of
-    // 0 stands for the least the contents need, a place of -1 for centred.
+    // on that area; on an area smaller than that (a screen at 2x) it fills the area, its contents
+    // scroll, and Start is in view. A size of 0 stands for the least the contents need, a place
+    // of -1 for centred.
     void placedOnScreen_data()
     {
         QTest::addColumn<QRect>("area");
@@ -125,7 +126,7 @@ private slots:
         QTest::newRow("larger than the screen")
             << QRect(100, 50, 1000, 700) << QStringList { "2000", "1500" } << QRect(100, 50, 1000, 700);
         QTest::newRow("a screen too small for the contents")
-            << QRect(40, 30, 600, 400) << QStringList() << QRect(40, 30, 0, 0);
+            << QRect(40, 30, 600, 400) << QStringList() << QRect(40, 30, 600, 400);
     }
 
     void placedOnScreen()
@@ -150,6 +151,10 @@ private slots:
             placed.moveCenter(area.center());
         }
         QCOMPARE(f.window->frameGeometry(), placed);
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        auto* start = f.find<QPushButton>("cmdDisplayAffirmations");
+        QVERIFY(f.window->rect().contains(QRect(start->mapTo(f.window.get(), QPoint()), start->size())));
     }
 
     // The size is kept once the user has changed it, and only then; the next window opens at it.
