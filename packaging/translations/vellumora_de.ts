@@ -70,6 +70,13 @@
             <numerusform>%n Affirmationen wurden nach „%1“ geschrieben.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n blank line(s) were passed over.</source>
+        <translation>
+            <numerusform>%n leere Zeile wurde übergangen.</numerusform>
+            <numerusform>%n leere Zeilen wurden übergangen.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Backup</name>
@@ -793,7 +800,6 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -811,6 +817,25 @@
     <message>
         <source>Add Pictures</source>
         <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no picture Vellumora can read, so nothing was added.</source>
+        <translation>Der Ordner „%1“ enthält kein Bild, das Vellumora lesen kann; es wurde nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Adding pictures...</source>
+        <translation>Bilder werden hinzugefügt...</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... und %n weiteres.</numerusform>
+            <numerusform>... und %n weitere.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -868,6 +893,22 @@
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>
         <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::LongWork</name>
+    <message>
+        <source>%1
+
+%2 of %3 files, %4 of %5</source>
+        <extracomment>%1 says what is done; then files and bytes done so far, of all there are.</extracomment>
+        <translation>%1
+
+%2 von %3 Dateien, %4 von %5</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1058,18 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     <message>
         <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
         <translation>Ihre Bibliothek ist jetzt in „%1“, aber ein Teil davon konnte nicht aus „%2“ entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Add a &amp;Folder of Pictures...</source>
+        <translation>Ordner mit Bildern hinzu&amp;fügen...</translation>
+    </message>
+    <message>
+        <source>Copying your library...</source>
+        <translation>Ihre Bibliothek wird kopiert...</translation>
+    </message>
+    <message>
+        <source>Taking your library out of its old folder...</source>
+        <translation>Ihre Bibliothek wird aus dem alten Ordner entfernt...</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1514,18 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Die Sicherung wurde zurückgeholt, bis auf das Ausgelassene:
 %1</translation>
     </message>
+    <message>
+        <source>Backing up your library...</source>
+        <translation>Ihre Bibliothek wird gesichert...</translation>
+    </message>
+    <message>
+        <source>Reading the backup...</source>
+        <translation>Die Sicherung wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Bringing back the backup...</source>
+        <translation>Die Sicherung wird zurückgeholt...</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::SettingsPanel</name>
@@ -1896,6 +1961,14 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     <message>
         <source>The voice options could not be saved.</source>
         <translation>Die Stimmeinstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Looking for voices...</source>
+        <translation>Stimmen werden gesucht...</translation>
+    </message>
+    <message>
+        <source>Other languages:</source>
+        <translation>Andere Sprachen:</translation>
     </message>
 </context>
 <context>

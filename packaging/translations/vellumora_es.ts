@@ -70,6 +70,13 @@
             <numerusform>Se escribieron %n afirmaciones en «%1».</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n blank line(s) were passed over.</source>
+        <translation>
+            <numerusform>Se omitió %n línea en blanco.</numerusform>
+            <numerusform>Se omitieron %n líneas en blanco.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Backup</name>
@@ -793,7 +800,6 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -811,6 +817,25 @@
     <message>
         <source>Add Pictures</source>
         <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no picture Vellumora can read, so nothing was added.</source>
+        <translation>La carpeta «%1» no contiene ninguna imagen que Vellumora pueda leer, así que no se añadió nada.</translation>
+    </message>
+    <message>
+        <source>Adding pictures...</source>
+        <translation>Añadiendo imágenes...</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... y %n más.</numerusform>
+            <numerusform>... y %n más.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -868,6 +893,22 @@
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>
         <translation>No se pudo crear la carpeta «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::LongWork</name>
+    <message>
+        <source>%1
+
+%2 of %3 files, %4 of %5</source>
+        <extracomment>%1 says what is done; then files and bytes done so far, of all there are.</extracomment>
+        <translation>%1
+
+%2 de %3 archivos, %4 de %5</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1058,18 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
     <message>
         <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
         <translation>Su biblioteca está ahora en «%1», pero una parte no se pudo quitar de «%2».</translation>
+    </message>
+    <message>
+        <source>Add a &amp;Folder of Pictures...</source>
+        <translation>Añadir una &amp;carpeta de imágenes...</translation>
+    </message>
+    <message>
+        <source>Copying your library...</source>
+        <translation>Copiando su biblioteca...</translation>
+    </message>
+    <message>
+        <source>Taking your library out of its old folder...</source>
+        <translation>Quitando su biblioteca de su carpeta anterior...</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1514,18 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>La copia se ha restaurado, salvo lo que se ha omitido:
 %1</translation>
     </message>
+    <message>
+        <source>Backing up your library...</source>
+        <translation>Haciendo una copia de su biblioteca...</translation>
+    </message>
+    <message>
+        <source>Reading the backup...</source>
+        <translation>Leyendo la copia...</translation>
+    </message>
+    <message>
+        <source>Bringing back the backup...</source>
+        <translation>Restaurando la copia...</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::SettingsPanel</name>
@@ -1896,6 +1961,14 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
     <message>
         <source>The voice options could not be saved.</source>
         <translation>No se pudieron guardar las opciones de voz.</translation>
+    </message>
+    <message>
+        <source>Looking for voices...</source>
+        <translation>Buscando voces...</translation>
+    </message>
+    <message>
+        <source>Other languages:</source>
+        <translation>Otros idiomas:</translation>
     </message>
 </context>
 <context>

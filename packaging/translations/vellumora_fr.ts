@@ -70,6 +70,13 @@
             <numerusform>%n affirmations ont été écrites dans « %1 ».</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n blank line(s) were passed over.</source>
+        <translation>
+            <numerusform>%n ligne vide a été ignorée.</numerusform>
+            <numerusform>%n lignes vides ont été ignorées.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Backup</name>
@@ -793,7 +800,6 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
@@ -811,6 +817,25 @@
     <message>
         <source>Add Pictures</source>
         <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no picture Vellumora can read, so nothing was added.</source>
+        <translation>Le dossier « %1 » ne contient aucune image que Vellumora sait lire ; rien n&apos;a été ajouté.</translation>
+    </message>
+    <message>
+        <source>Adding pictures...</source>
+        <translation>Ajout des images...</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... et %n autre.</numerusform>
+            <numerusform>... et %n autres.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -868,6 +893,22 @@
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::LongWork</name>
+    <message>
+        <source>%1
+
+%2 of %3 files, %4 of %5</source>
+        <extracomment>%1 says what is done; then files and bytes done so far, of all there are.</extracomment>
+        <translation>%1
+
+%2 fichiers sur %3, %4 sur %5</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1058,18 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     <message>
         <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
         <translation>Votre bibliothèque est maintenant dans « %1 », mais une partie n&apos;a pas pu être retirée de « %2 ».</translation>
+    </message>
+    <message>
+        <source>Add a &amp;Folder of Pictures...</source>
+        <translation>Ajouter un &amp;dossier d&apos;images...</translation>
+    </message>
+    <message>
+        <source>Copying your library...</source>
+        <translation>Copie de votre bibliothèque...</translation>
+    </message>
+    <message>
+        <source>Taking your library out of its old folder...</source>
+        <translation>Retrait de votre bibliothèque de son ancien dossier...</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1514,18 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
         <translation>La sauvegarde a été restaurée, sauf ce qui a été laissé de côté :
 %1</translation>
     </message>
+    <message>
+        <source>Backing up your library...</source>
+        <translation>Sauvegarde de votre bibliothèque...</translation>
+    </message>
+    <message>
+        <source>Reading the backup...</source>
+        <translation>Lecture de la sauvegarde...</translation>
+    </message>
+    <message>
+        <source>Bringing back the backup...</source>
+        <translation>Restauration de la sauvegarde...</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::SettingsPanel</name>
@@ -1896,6 +1961,14 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     <message>
         <source>The voice options could not be saved.</source>
         <translation>Les options de voix n&apos;ont pas pu être enregistrées.</translation>
+    </message>
+    <message>
+        <source>Looking for voices...</source>
+        <translation>Recherche des voix...</translation>
+    </message>
+    <message>
+        <source>Other languages:</source>
+        <translation>Autres langues :</translation>
     </message>
 </context>
 <context>

@@ -70,6 +70,13 @@
             <numerusform>%n afirmações foram gravadas em “%1”.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n blank line(s) were passed over.</source>
+        <translation>
+            <numerusform>%n linha em branco foi ignorada.</numerusform>
+            <numerusform>%n linhas em branco foram ignoradas.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Backup</name>
@@ -793,7 +800,6 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>One line of a list: a picture&apos;s file name, then why it was not added.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -811,6 +817,25 @@
     <message>
         <source>Add Pictures</source>
         <translation>Adicionar imagens</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Adicionar pasta</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds no picture Vellumora can read, so nothing was added.</source>
+        <translation>A pasta “%1” não contém nenhuma imagem que o Vellumora consiga ler, então nada foi adicionado.</translation>
+    </message>
+    <message>
+        <source>Adding pictures...</source>
+        <translation>Adicionando imagens...</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... e mais %n.</numerusform>
+            <numerusform>... e mais %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -868,6 +893,22 @@
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>
         <translation>Não foi possível criar a pasta “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::LongWork</name>
+    <message>
+        <source>%1
+
+%2 of %3 files, %4 of %5</source>
+        <extracomment>%1 says what is done; then files and bytes done so far, of all there are.</extracomment>
+        <translation>%1
+
+%2 de %3 arquivos, %4 de %5</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1058,18 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
     <message>
         <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
         <translation>Sua biblioteca agora está em &quot;%1&quot;, mas parte dela não pôde ser retirada de &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Add a &amp;Folder of Pictures...</source>
+        <translation>Adicionar uma &amp;pasta de imagens...</translation>
+    </message>
+    <message>
+        <source>Copying your library...</source>
+        <translation>Copiando sua biblioteca...</translation>
+    </message>
+    <message>
+        <source>Taking your library out of its old folder...</source>
+        <translation>Retirando sua biblioteca da pasta antiga...</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1514,18 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
         <translation>O backup foi restaurado, exceto o que ficou de fora:
 %1</translation>
     </message>
+    <message>
+        <source>Backing up your library...</source>
+        <translation>Fazendo backup da sua biblioteca...</translation>
+    </message>
+    <message>
+        <source>Reading the backup...</source>
+        <translation>Lendo o backup...</translation>
+    </message>
+    <message>
+        <source>Bringing back the backup...</source>
+        <translation>Restaurando o backup...</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::SettingsPanel</name>
@@ -1896,6 +1961,14 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
     <message>
         <source>The voice options could not be saved.</source>
         <translation>Não foi possível salvar as opções de voz.</translation>
+    </message>
+    <message>
+        <source>Looking for voices...</source>
+        <translation>Procurando vozes...</translation>
+    </message>
+    <message>
+        <source>Other languages:</source>
+        <translation>Outros idiomas:</translation>
     </message>
 </context>
 <context>

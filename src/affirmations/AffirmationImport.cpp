@@ -144,6 +144,7 @@ ImportedAffirmations AffirmationImport::read(
         // CR LF ends one line.
         start = end + (QStringView(text).sliced(end).startsWith(u"\r\n") ? 2 : 1);
         if (!row) {
+            imported.blank.add(number);
             continue;
         }
         if (row->text.size() > CategoryStore::kMaxTextLength) {
@@ -242,6 +243,9 @@ QString AffirmationImport::summary(const ImportedAffirmations& imported)
             nullptr, imported.beyondLimit.count)
                      .arg(locale.toString(CategoryStore::kMaxRows),
                          locale.toString(imported.beyondLimit.firstLine));
+    }
+    if (imported.blank.count > 0) {
+        lines << tr("%n blank line(s) were passed over.", nullptr, imported.blank.count);
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -31,6 +31,8 @@ struct ImportedAffirmations {
     Skipped tooLong;
     // Beyond the most rows a category holds.
     Skipped beyondLimit;
+    // With nothing on them but blanks and quotes.
+    Skipped blank;
 };
 
 // Affirmations in bulk: plain text files in, one affirmation a line, and a category out as one.
@@ -68,9 +70,11 @@ public:
     // Writes them so to the file, which is replaced only when all is written.
     static Outcome exportTo(const QString& path, const QList<Row>& rows);
 
+    // What an import added and passed over, a line each.
+    static QString summary(const ImportedAffirmations& imported);
+
 private:
     static ImportedAffirmations::Refusal refusal(const QByteArray& bytes, const QString& text);
-    static QString summary(const ImportedAffirmations& imported);
 };
 
 } // namespace vellumora

@@ -27,11 +27,18 @@ QString pick(const QLocale& locale, const QStringList& available)
 
 QString install(const QLocale& locale, const QString& folder)
 {
+    // Under every other: the English plural forms, for English and for a language with no
+    // catalogue of its own.
+    auto* plurals = new QTranslator(QCoreApplication::instance());
+    if (!plurals->load(QStringLiteral("vellumora_en"), folder)
+        || !QCoreApplication::installTranslator(plurals)) {
+        delete plurals;
+    }
     // The user's languages in their order, each with its country first: a catalogue for a
     // language and country (pt_BR) is taken only for that country.
     auto* own = new QTranslator(QCoreApplication::instance());
     if (!own->load(locale, QStringLiteral("vellumora"), QStringLiteral("_"), folder)
-        || !QCoreApplication::installTranslator(own)) {
+        || own->language().startsWith(QStringLiteral("en")) || !QCoreApplication::installTranslator(own)) {
         delete own;
         return {};
     }

@@ -12,7 +12,8 @@ namespace vellumora::Language {
 QString pick(const QLocale& locale, const QStringList& available);
 
 // Installs the program's catalogue for the locale from `folder`, and Qt's own in the same
-// language, so that its dialogs speak it too. Returns the language installed; empty for none.
+// language, so that its dialogs speak it too. Returns the language installed; empty for none,
+// when the English one speaks, its plurals included.
 QString install(const QLocale& locale, const QString& folder);
 
 } // namespace vellumora::Language

@@ -1,3 +1,4 @@
+#include "affirmations/AffirmationImport.h"
 #include "platform/Language.h"
 #include "show/ShowArithmetic.h"
 #include "support/ApplicationFolder.h"
@@ -51,9 +52,14 @@ private slots:
         TemporaryFolder dir;
         const QString copy = dir.filePath(QFileInfo(catalogue).fileName());
         QVERIFY(QFile::copy(catalogue, copy));
+        // English is written in the sources; its catalogue has the plural forms alone.
+        const bool pluralsOnly = catalogue.endsWith("_en.ts");
+        QStringList options { "-silent", "-no-obsolete", "-locations", "none" };
+        if (pluralsOnly) {
+            options << "-pluralonly";
+        }
         QCOMPARE(QProcess::execute(QStringLiteral(VELLUMORA_LUPDATE),
-                     { "-silent", "-no-obsolete", "-locations", "none", QStringLiteral(VELLUMORA_SOURCE_DIR),
-                         "-ts", copy }),
+                     options << QStringLiteral(VELLUMORA_SOURCE_DIR) << "-ts" << copy),
             0);
 
         QFile file(copy);
@@ -89,7 +95,7 @@ private slots:
                 }
             }
         }
-        QVERIFY(messages > 100);
+        QVERIFY(messages > (pluralsOnly ? 5 : 100));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 
@@ -125,6 +131,12 @@ private slots:
         QVERIFY(!none.installed());
         QCOMPARE(show::musicStatus("/music/Calm.mp3", 0, 0), "Playing Calm");
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
+        // English, and a language without a catalogue, count in English.
+        ImportedAffirmations imported;
+        imported.rows = { { "calm", true } };
+        imported.blank = { 2, 3 };
+        QCOMPARE(AffirmationImport::summary(imported),
+            "1 affirmation was added.\n2 blank lines were passed over.");
     }
 };
 

@@ -12,8 +12,8 @@ namespace vellumora {
 
 Translated::Translated(const QString& language)
 {
-    m_installed
-        = language == QLatin1String("en") || Language::install(QLocale(language), folder()) == language;
+    const QString installed = Language::install(QLocale(language), folder());
+    m_installed = installed == language || (installed.isEmpty() && language == QLatin1String("en"));
 }
 
 Translated::~Translated()
@@ -33,7 +33,9 @@ QStringList Translated::languages()
 {
     QStringList languages { QStringLiteral("en") };
     for (const QString& file : QDir(folder()).entryList({ QStringLiteral("vellumora_*.qm") })) {
-        languages << file.mid(10).chopped(3);
+        if (file != QLatin1String("vellumora_en.qm")) {
+            languages << file.mid(10).chopped(3);
+        }
     }
     return languages;
 }
