@@ -155,8 +155,15 @@ void BusNotifications::show(const QString& text, const QList<NotificationAction>
                 emit undelivered(text);
                 return;
             }
-            m_capabilities = reply.arguments().value(0).toStringList();
-            notify(text, actions, timeoutMs);
+            const QStringList capabilities = reply.arguments().value(0).toStringList();
+            whenAnswered(m_bus,
+                call(kNotificationsService, kNotificationsPath, kNotificationsService,
+                    QStringLiteral("GetServerInformation")),
+                this, [this, capabilities, text, actions, timeoutMs](const QDBusMessage& information) {
+                    m_listsClick = information.arguments().value(0).toString() == QLatin1String("dunst");
+                    m_capabilities = capabilities;
+                    notify(text, actions, timeoutMs);
+                });
         });
 }
 
@@ -165,8 +172,14 @@ void BusNotifications::notify(const QString& text, const QList<NotificationActio
     const bool markup = m_capabilities->contains(QStringLiteral("body-markup"));
     QStringList actionList;
     if (m_capabilities->contains(QStringLiteral("actions"))) {
+        const auto click = std::find_if(actions.cbegin(), actions.cend(),
+            [](const NotificationAction& action) { return action.key == QLatin1String("default"); });
         for (const NotificationAction& action : actions) {
-            actionList << action.key << action.label;
+            // Where the click is listed, its button would be listed twice.
+            if (!m_listsClick || click == actions.cend() || &action == &*click
+                || action.label != click->label) {
+                actionList << action.key << action.label;
+            }
         }
     }
     QVariantMap hints;

@@ -46,6 +46,8 @@ private:
     QDBusConnection m_bus;
     // What the server can do, once asked.
     std::optional<QStringList> m_capabilities;
+    // A server that lists the notification's own click among its buttons: dunst does.
+    bool m_listsClick = false;
     uint m_shown = 0;
     // One answer per notification: GNOME sends a replaced notification's action once for each
     // time it was shown.

@@ -53,7 +53,13 @@ public:
         if (member == QLatin1String("GetCapabilities")) {
             return answer(QStringList { "actions", "body" });
         }
+        if (member == QLatin1String("GetServerInformation")) {
+            state.calls.append(member);
+            return connection.send(message.createReply(
+                QVariantList { state.serverName, QString("Vendor"), QString("1.0"), QString("1.2") }));
+        }
         if (member == QLatin1String("Notify")) {
+            state.actions = arguments.value(5).toStringList();
             return answer(7u);
         }
         if (member != QLatin1String("SetWallpaperFile")) { // the portal's version
@@ -111,6 +117,9 @@ public:
             QJsonObject { { "plugin", "org.kde.color" }, { "image", "" } } } };
         bool plasmaKeeps = true;
         QStringList scripts;
+        QString serverName = "Fake";
+        // The actions of the last notification, key and label after one another.
+        QStringList actions;
     } state;
 };
 
@@ -353,6 +362,30 @@ private slots:
         for (auto it = set.begin(); it != set.end(); ++it) {
             QCOMPARE(xfconf({ it.key() }), own.value(it.key()).section(u' ', 1));
         }
+    }
+
+    // A server that lists the notification's own click among its actions, as dunst does, is not
+    // sent a second action of the same label; others show that one as a button.
+    void notificationActions_data()
+    {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QStringList>("sent");
+        const QStringList all { "default", "Start", "show", "Start", "another", "Another" };
+        QTest::newRow("another server") << "gnome-shell" << all;
+        QTest::newRow("dunst") << "dunst" << QStringList { "default", "Start", "another", "Another" };
+    }
+    void notificationActions()
+    {
+        QFETCH(QString, server);
+        QFETCH(QStringList, sent);
+        m_fake.state.serverName = server;
+        QVERIFY(m_fakes.registerService(kNotifications));
+        BusNotifications notifications(QDBusConnection::sessionBus());
+        notifications.show(
+            "Calm", { { "default", "Start" }, { "show", "Start" }, { "another", "Another" } }, 1000);
+        QTRY_COMPARE(callsOf("Notify"), 1);
+        QMutexLocker lock(&m_fake.mutex);
+        QCOMPARE(m_fake.state.actions, sent);
     }
 
     // A server that sends one action twice, as GNOME does for a notification it replaced, starts
