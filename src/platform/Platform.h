@@ -88,7 +88,8 @@ public:
     // Modal save-file dialog, which asks before an existing file is replaced; empty when cancelled.
     virtual QString saveFileName(const SaveFileRequest& request) = 0;
 
-    // Modal dialog choosing an existing folder, opening on the initial one; empty when cancelled.
+    // Modal dialog choosing a folder, opening on the initial one: an existing one, or a new name in
+    // an existing one, which is not made; empty when cancelled.
     virtual QString openFolderName(const QString& title, const QString& initialFolder) = 0;
 
     // Runs the work on a thread of its own while the windows go on painting and take no input.

@@ -211,9 +211,36 @@ QString QtPlatform::saveFileName(const SaveFileRequest& request)
         filters.join(QStringLiteral(";;")));
 }
 
+namespace {
+
+// A folder typed by a name not taken yet is chosen as it is, for the caller to make: Qt's own
+// dialog would refuse it as not found.
+class FolderDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        const QFileInfo typed(chosen.value(0));
+        if (chosen.size() == 1 && !typed.exists() && QFileInfo(typed.absolutePath()).isDir()) {
+            QDialog::accept();
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
+
+} // namespace
+
 QString QtPlatform::openFolderName(const QString& title, const QString& initialFolder)
 {
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, initialFolder);
+    FolderDialog dialog(QApplication::activeWindow(), title, initialFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.selectedFiles().value(0);
 }
 
 void QtPlatform::runLongWork(

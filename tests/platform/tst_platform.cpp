@@ -87,6 +87,22 @@ private slots:
         QVERIFY(!dialog.isVisible() && dialog.result() == QDialog::Rejected && !fonts->isHidden());
     }
 
+    // A folder may be named that is not made yet: it is chosen, and left for the caller to make.
+    void newFolderNamed()
+    {
+        QTemporaryDir dir;
+        QtPlatform platform;
+        QTimer::singleShot(0, this, [] {
+            auto* dialog = QApplication::activeModalWidget();
+            auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+            QVERIFY(name);
+            name->setText("Library");
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QCOMPARE(platform.openFolderName("Keep My Library In", dir.path()), dir.filePath("Library"));
+        QVERIFY(!QFileInfo::exists(dir.filePath("Library")));
+    }
+
     // Long work on its own thread: quick work shows no dialog; slow work shows how far it has come,
     // and stops when the user cancels it as they may, the dialog staying until it has.
     void longWork_data()
