@@ -3,6 +3,7 @@
 #include "images/PictureDecoder.h"
 #include "images/PictureLibrary.h"
 #include "images/ThumbnailStrip.h"
+#include "platform/LongWork.h"
 #include "platform/Platform.h"
 #include "widgets/Look.h"
 #include "widgets/RowList.h"
@@ -204,13 +205,19 @@ void ImageLibraryPanel::dragEnterEvent(QDragEnterEvent* event)
 void ImageLibraryPanel::dropEvent(QDropEvent* event)
 {
     const QStringList files = localFiles(event->mimeData());
-    if (files.isEmpty()) {
+    if (files.isEmpty() || LongWork::running()) {
         return;
     }
     event->acceptProposedAction();
-    if (m_pictures.changeable().report(m_platform)) {
-        addFiles(files);
-    }
+    // After the drop: the program the files came from waits for it to end.
+    QMetaObject::invokeMethod(
+        this,
+        [this, files] {
+            if (!LongWork::running() && m_pictures.changeable().report(m_platform)) {
+                addFiles(files);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void ImageLibraryPanel::addFolder()

@@ -224,12 +224,15 @@ PictureLibrary::StoredPictures PictureLibrary::store(
     }
     progress.start(int(chosenPaths.size()), bytes);
     StoredPictures stored;
+    const auto cancelled = [&] {
+        for (const QString& name : std::as_const(stored.names)) {
+            m_store.remove(name);
+        }
+        return StoredPictures { {}, {}, true };
+    };
     for (const QString& path : chosenPaths) {
         if (progress.cancelled()) {
-            for (const QString& name : std::as_const(stored.names)) {
-                m_store.remove(name);
-            }
-            return { {}, {}, true };
+            return cancelled();
         }
         QString name;
         if (const QString reason = storeOne(path, stored.names, &name); !reason.isEmpty()) {
@@ -240,7 +243,7 @@ PictureLibrary::StoredPictures PictureLibrary::store(
         progress.addBytes(QFileInfo(path).size());
         progress.fileDone();
     }
-    return stored;
+    return progress.cancelled() ? cancelled() : stored;
 }
 
 Outcome PictureLibrary::list(const StoredPictures& stored)

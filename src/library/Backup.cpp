@@ -821,6 +821,13 @@ Outcome RestorePlan::apply(Platform& platform, bool withSettings, WorkProgress* 
         = tr("The backup could not be brought back whole. The files written so far are whole, "
              "and the library lists only files that are there.");
     QString error;
+    // The folders it makes are taken back with the files, when nothing is left in them.
+    QByteArray journal;
+    for (const NativePath& folder : m_folders) {
+        if (!nativePathExists(folder)) {
+            journal += folder.bytes().toPercentEncoding("/") + '\n';
+        }
+    }
     for (const NativePath& folder : m_folders) {
         // A recordings' folder that is a link is not followed out of the library.
         if (!makeNativeFolder(folder, &error) || !isPlainNativeFolder(folder)) {
@@ -828,7 +835,6 @@ Outcome RestorePlan::apply(Platform& platform, bool withSettings, WorkProgress* 
         }
     }
     QHash<QString, QList<Write>> wanted;
-    QByteArray journal;
     for (const Write& write : m_fromArchive) {
         if (!write.target.isEmpty() && !(nativePathExists(write.target) && !write.replace)) {
             wanted[write.entry].append(write);
@@ -891,6 +897,11 @@ Outcome RestorePlan::apply(Platform& platform, bool withSettings, WorkProgress* 
             ::close(folder);
         }
     }
+    // Past this point the restore is as good as done; a cancel until now takes it all back.
+    if (progress && progress->cancelled()) {
+        takeBackCutShort(m_folder.toString());
+        return Outcome::nothing();
+    }
     for (const QList<Write>* stage : { &m_files, &m_lists }) {
         for (const Write& write : *stage) {
             if (write.target.isEmpty() || (!write.replace && nativePathExists(write.target))) {
@@ -940,6 +951,13 @@ Outcome RestorePlan::takeBackCutShort(const QString& libraryFolder)
                                   : recordsAnAffirmation(target);
         if (!kept && nativePathExists(NativePath::fromBytes(target))) {
             taken += removeNativeFile(NativePath::fromBytes(target)) ? 1 : 0;
+        }
+    }
+    // Then the folders it made, once empty.
+    for (const QByteArray& line : journal->split('\n')) {
+        const QByteArray target = QByteArray::fromPercentEncoding(line);
+        if (target.startsWith(folder.bytes() + '/') && !target.contains("/../")) {
+            ::rmdir(target.constData());
         }
     }
     removeNativeFile(folder.child(kJournal));

@@ -371,6 +371,10 @@ bool copyTo(const QString& from, const QString& to, QString* error, WorkProgress
             ::close(folder);
         }
     }
+    // Nothing is in place yet: a cancel until now leaves the target as it was.
+    if (copied && counted.cancelled()) {
+        copied = false;
+    }
     // The index last: a library is taken for one by its two folders.
     QStringList moved;
     for (const QString& entry : { QStringLiteral("deleted"), QStringLiteral("SystemFolder"),

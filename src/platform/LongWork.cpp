@@ -56,7 +56,14 @@ private:
     bool m_cancellable;
 };
 
+int g_running = 0;
+
 } // namespace
+
+bool running()
+{
+    return g_running > 0;
+}
 
 QString progressText(const QString& what, const WorkProgress::Count& count)
 {
@@ -75,6 +82,7 @@ QString progressText(const QString& what, const WorkProgress::Count& count)
 void run(QWidget* parent, const QString& what, WorkProgress& progress, const std::function<void()>& work,
     bool cancellable, int showAfterMs)
 {
+    ++g_running;
     std::unique_ptr<QThread> thread(QThread::create(work));
     QEventLoop loop;
     QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
@@ -124,6 +132,7 @@ void run(QWidget* parent, const QString& what, WorkProgress& progress, const std
         progress.cancel();
         thread->wait();
     }
+    --g_running;
 }
 
 } // namespace vellumora::LongWork

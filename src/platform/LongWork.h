@@ -18,6 +18,10 @@ inline constexpr int kShowAfterMs = 500;
 void run(QWidget* parent, const QString& what, WorkProgress& progress, const std::function<void()>& work,
     bool cancellable, int showAfterMs = kShowAfterMs);
 
+// Whether long work runs: what reaches the program from outside meanwhile (a drop, a later
+// start, a reminder's button) waits or is turned away, as the user's input does.
+bool running();
+
 // The dialog's text: what is done, and how far it has come once that is known.
 QString progressText(const QString& what, const WorkProgress::Count& count);
 

@@ -5,6 +5,7 @@
 #include <QThread>
 #include <QVoice>
 #include <algorithm>
+#include <optional>
 
 namespace vellumora {
 
@@ -20,8 +21,16 @@ QtSpeech::QtSpeech(QStringList engines, QObject* parent)
 {
 }
 
+struct QtSpeech::Found {
+    std::optional<Known> known;
+};
+
 QtSpeech::~QtSpeech()
 {
+    // Inside the engine's plugin, the search must not outlive the program.
+    if (m_finder) {
+        m_finder->wait();
+    }
     if (m_speech) {
         m_speech->disconnect(this);
         m_speech->stop();
@@ -31,7 +40,15 @@ QtSpeech::~QtSpeech()
 QTextToSpeech* QtSpeech::engine() const
 {
     if (!m_loaded) {
-        const_cast<QtSpeech*>(this)->load();
+        // One engine at a time: the search's own is let go first.
+        auto* self = const_cast<QtSpeech*>(this);
+        if (m_finder) {
+            self->takeFound();
+            // Whoever asked for the voices is still told, once this is done.
+            QMetaObject::invokeMethod(
+                self, [self] { emit self->voicesFound(self->voices()); }, Qt::QueuedConnection);
+        }
+        self->load();
     }
     return m_speech.get();
 }
@@ -112,31 +129,41 @@ void QtSpeech::take(const Known& known)
 
 void QtSpeech::findVoices()
 {
-    if (m_known || (m_loaded && !m_speech)) {
+    if (m_finder) {
+        return;
+    }
+    if (m_loaded) {
         emit voicesFound(voices());
         return;
     }
-    if (std::exchange(m_finding, true)) {
-        return;
-    }
-    // The thread's own engine starts the speech server, if it has one, and lists the voices;
-    // the one that speaks is loaded here afterwards, at once.
-    auto found = std::make_shared<std::optional<Known>>();
-    QThread* thread = QThread::create([engines = m_engines, found] {
+    // An engine of the thread's own starts the speech server and goes through its languages,
+    // which takes seconds; the one that speaks is loaded here afterwards, at once. Engines of
+    // one plugin share state, so the two never live at the same time.
+    auto found = std::make_shared<Found>();
+    m_found = found;
+    m_finder.reset(QThread::create([engines = m_engines, found] {
         QString name;
         if (std::unique_ptr<QTextToSpeech> speech = open(engines, &name)) {
-            *found = list(*speech, name);
+            found->known = list(*speech, name);
+        }
+    }));
+    connect(m_finder.get(), &QThread::finished, this, [this] {
+        if (m_finder) {
+            takeFound();
+            emit voicesFound(voices());
         }
     });
-    connect(thread, &QThread::finished, this, [this, found] {
-        m_finding = false;
-        if (*found && engine()) {
-            take(**found);
-        }
-        emit voicesFound(voices());
-    });
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start();
+    m_finder->start();
+}
+
+void QtSpeech::takeFound()
+{
+    m_finder->wait();
+    m_finder.reset();
+    const std::shared_ptr<Found> found = std::move(m_found);
+    if (found->known) {
+        take(*found->known);
+    }
 }
 
 bool QtSpeech::available() const

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QTextToSpeech;
+class QThread;
 
 namespace vellumora {
 
@@ -37,6 +38,8 @@ private:
     void load();
     void listVoices();
     void take(const Known& known);
+    // Waits for the search, and takes its voices.
+    void takeFound();
     void stateChanged(int state);
 
     QStringList m_engines;
@@ -46,7 +49,10 @@ private:
     QString m_engine;
     // The engine's own description of each voice, by id, once listed.
     std::unique_ptr<Known> m_known;
-    bool m_finding = false;
+    // The search for the engine and its voices, while it runs.
+    struct Found;
+    std::unique_ptr<QThread> m_finder;
+    std::shared_ptr<Found> m_found;
 };
 
 } // namespace vellumora

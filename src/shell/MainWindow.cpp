@@ -8,6 +8,7 @@
 #include "images/PictureLoader.h"
 #include "library/Library.h"
 #include "platform/LibraryFolder.h"
+#include "platform/LongWork.h"
 #include "platform/Platform.h"
 #include "settings/SettingsPanel.h"
 #include "settings/ShapeOptions.h"
@@ -524,10 +525,14 @@ bool MainWindow::startShow()
 
 void MainWindow::answerLaterStart(LaterStart request)
 {
-    // A dialog of this window is answered first; nothing starts behind it.
+    // A dialog of this window is answered first, and long work is let finish; nothing starts
+    // behind them.
     if (QWidget* modal = QApplication::activeModalWidget()) {
         modal->raise();
         modal->activateWindow();
+        return;
+    }
+    if (LongWork::running()) {
         return;
     }
     if (m_show->isRunning()) {
@@ -544,6 +549,11 @@ void MainWindow::answerLaterStart(LaterStart request)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Long work of this window's runs until it returns here; the progress dialog offers Cancel.
+    if (LongWork::running()) {
+        event->ignore();
+        return;
+    }
     emit closed();
     event->accept();
 }

@@ -177,7 +177,8 @@ bool writeArchive(
                 return false;
             }
         }
-        if (!writer.close(error)) {
+        // Cancelled after the last entry, it is cancelled all the same.
+        if (counted.cancelled() || !writer.close(error)) {
             file.cancelWriting();
             return false;
         }

@@ -254,7 +254,11 @@ private:
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(f.find<QWidget>("fraImageLibrary"), &enter);
         QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        return enter.isAccepted() && QApplication::sendEvent(f.find<QWidget>("fraImageLibrary"), &dropped);
+        const bool taken
+            = enter.isAccepted() && QApplication::sendEvent(f.find<QWidget>("fraImageLibrary"), &dropped);
+        // The files are added once the drop has ended.
+        QCoreApplication::sendPostedEvents(f.find<QWidget>("fraImageLibrary"), QEvent::MetaCall);
+        return taken;
     }
 
     MainWindowFixture f;

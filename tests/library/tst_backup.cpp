@@ -445,6 +445,10 @@ private slots:
         MainWindowFixture fixture;
         fixture.reset();
         fixture.addPictures({ Qt::red, Qt::blue, Qt::green, Qt::yellow });
+        const QString recording = Libraries::recording("calm");
+        QVERIFY(writeBytes(fixture.path("system/Health.txt"), "\"calm\",#TRUE#\r\n")
+            && QDir().mkpath(QFileInfo(fixture.path(recording)).path())
+            && writeBytes(fixture.path(recording), "OggS"));
         fixture.load();
         const QString archive = fixture.platform->trash.filePath("mine.zip");
         fixture.platform->cancelWorkAfterFiles = cancelAt;
@@ -460,6 +464,8 @@ private slots:
         QFile::remove(fixture.path("SystemFolder/2.png"));
         QFile::remove(fixture.path("SystemFolder/3.png"));
         QFile::remove(fixture.path("SystemFolder/4.png"));
+        QDir(fixture.path("system")).removeRecursively();
+        QDir().mkpath(fixture.path("system"));
         fixture.load();
         const QMap<QString, QByteArray> before = filesBelow(fixture.dir->path());
         QTimer::singleShot(0, fixture.window.get(), [&] {
@@ -471,6 +477,7 @@ private slots:
         QCOMPARE(fixture.platform->longWorks.mid(0, works.size()), works);
         QCOMPARE(readBytes(archive), backup);
         QCOMPARE(filesBelow(fixture.dir->path()), before);
+        QVERIFY(!QFileInfo::exists(fixture.path("system/Health.voice")));
         QCOMPARE(fixture.library->pictures().count(), 1);
         QCOMPARE(fixture.platform->messages.size(), 0);
     }

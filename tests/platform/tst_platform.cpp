@@ -132,6 +132,7 @@ private slots:
                 return;
             }
             look.stop();
+            QVERIFY(LongWork::running());
             shown = dialog->labelText();
             if (stop == "Esc") {
                 QTest::keyClick(dialog, Qt::Key_Escape);
@@ -159,7 +160,7 @@ private slots:
             cancellable, showAfter);
         QCOMPARE(shown, stop.isEmpty() ? "" : "Counting...\n\n3 of 10 files, 2.0 kB of 4.0 kB");
         QCOMPARE(progress.cancelled(), !stop.isEmpty() && cancellable);
-        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!QApplication::activeModalWidget() && !LongWork::running());
     }
 
     // The music player on real files through GStreamer: tones of 1024-sample buffers at 44.1 kHz
