@@ -30,6 +30,14 @@ constexpr int kScrollSlack = 17;
 // With fewer pictures the strip fits its holder.
 constexpr int kScrolledFrom = 4;
 
+// Where the dialogs open the first time: the user's Pictures folder, or without one their home,
+// which the file dialog would otherwise open with "Pictures" typed in as a file's name.
+QString picturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
 QPushButton* pictureButton(const QString& caption, const char* name, QWidget* parent)
 {
     QPushButton* button = designButton(caption, name, parent, 2535, 480);
@@ -44,8 +52,8 @@ ImageLibraryPanel::ImageLibraryPanel(
     : QGroupBox(tr("Image Library"), parent)
     , m_platform(platform)
     , m_pictures(pictures)
-    , m_pictureDialog(platform, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
-    , m_folderStart(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
+    , m_pictureDialog(platform, picturesFolder())
+    , m_folderStart(picturesFolder())
 {
     setObjectName(QStringLiteral("fraImageLibrary"));
     buildControls();

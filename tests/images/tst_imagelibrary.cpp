@@ -14,7 +14,12 @@ using namespace vellumora;
 class TestImageLibrary : public QObject {
     Q_OBJECT
 private slots:
-    void init() { f.reset(); }
+    void init()
+    {
+        f.reset();
+        // The dialogs open there, where it is.
+        QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    }
 
     void stripScrolls_data()
     {
