@@ -21,10 +21,10 @@ namespace vellumora {
 
 namespace {
 
-const QString kIndexName = QStringLiteral("item.txt");
-const QString kCategories = QStringLiteral("system");
-const QString kPictures = QStringLiteral("SystemFolder");
-const QString kVoiceSuffix = QStringLiteral(".voice");
+const QString& kIndexName = LibraryFiles::kIndexName;
+const QString& kCategories = LibraryFiles::kCategoryFolderName;
+const QString& kPictures = LibraryFiles::kPictureFolderName;
+const QString& kVoiceSuffix = LibraryFiles::kVoiceSuffix;
 const QString kText = QStringLiteral(".txt");
 // A text file of the library larger than this is no list the program wrote.
 constexpr qint64 kMaxListBytes = 256LL << 20;

@@ -130,8 +130,8 @@ bool copyLibrary(const QString& source, const QString& userFolder, QString* erro
 
 const QStringList& libraryEntries()
 {
-    static const QStringList entries { QStringLiteral("item.txt"), QStringLiteral("system"),
-        QStringLiteral("SystemFolder"), QStringLiteral("deleted") };
+    static const QStringList entries { LibraryFiles::kIndexName, LibraryFiles::kCategoryFolderName,
+        LibraryFiles::kPictureFolderName, LibraryFiles::kDeletedName };
     return entries;
 }
 
@@ -377,8 +377,8 @@ bool copyTo(const QString& from, const QString& to, QString* error, WorkProgress
     }
     // The index last: a library is taken for one by its two folders.
     QStringList moved;
-    for (const QString& entry : { QStringLiteral("deleted"), QStringLiteral("SystemFolder"),
-             QStringLiteral("system"), QStringLiteral("item.txt") }) {
+    for (const QString& entry : { LibraryFiles::kDeletedName, LibraryFiles::kPictureFolderName,
+             LibraryFiles::kCategoryFolderName, LibraryFiles::kIndexName }) {
         if (!copied || !entries.contains(entry)) {
             continue;
         }
@@ -407,8 +407,8 @@ bool removeFrom(const QString& folder, QString* error)
 {
     bool removed = true;
     // The two folders first: without them the folder is no library, whatever else stays.
-    for (const QString& entry : { QStringLiteral("system"), QStringLiteral("SystemFolder"),
-             QStringLiteral("item.txt"), QStringLiteral("deleted") }) {
+    for (const QString& entry : { LibraryFiles::kCategoryFolderName, LibraryFiles::kPictureFolderName,
+             LibraryFiles::kIndexName, LibraryFiles::kDeletedName }) {
         const QString path = folder + QLatin1Char('/') + entry;
         if (!removeTree(NativePath(path))) {
             *error = QDir::toNativeSeparators(path);

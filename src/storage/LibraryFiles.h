@@ -11,7 +11,13 @@ namespace vellumora {
 // Windows use the same names, so every path of a library is formed here and nowhere else.
 class LibraryFiles {
 public:
+    static inline const QString kIndexName = QStringLiteral("item.txt");
+    static inline const QString kCategoryFolderName = QStringLiteral("system");
+    static inline const QString kPictureFolderName = QStringLiteral("SystemFolder");
     static inline const QString kRecordName = QStringLiteral("record.txt");
+    static inline const QString kDeletedName = QStringLiteral("deleted");
+    // A category's recordings are kept in a folder of its name and this ending beside its file.
+    static inline const QString kVoiceSuffix = QStringLiteral(".voice");
 
     explicit LibraryFiles(QString folder)
         : m_folder(std::move(folder))
@@ -19,11 +25,11 @@ public:
     }
 
     const QString& folder() const { return m_folder; }
-    QString categoryFolder() const { return m_folder + QStringLiteral("/system"); }
-    QString index() const { return m_folder + QStringLiteral("/item.txt"); }
-    QString pictureFolder() const { return m_folder + QStringLiteral("/SystemFolder"); }
+    QString categoryFolder() const { return below(kCategoryFolderName); }
+    QString index() const { return below(kIndexName); }
+    QString pictureFolder() const { return below(kPictureFolderName); }
     QString record() const { return pictureFolder() + QLatin1Char('/') + kRecordName; }
-    QString deleted() const { return m_folder + QStringLiteral("/deleted"); }
+    QString deleted() const { return below(kDeletedName); }
 
     // The program never makes these two: without them the folder holds no library.
     bool foldersExist() const
@@ -35,6 +41,8 @@ public:
     }
 
 private:
+    QString below(const QString& name) const { return m_folder + QLatin1Char('/') + name; }
+
     QString m_folder;
 };
 

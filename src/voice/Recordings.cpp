@@ -1,5 +1,7 @@
 #include "voice/Recordings.h"
 
+#include "storage/LibraryFiles.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
@@ -11,7 +13,7 @@ namespace vellumora {
 
 namespace {
 
-const QByteArray kFolderSuffix = QByteArrayLiteral(".voice");
+const QByteArray kFolderSuffix = LibraryFiles::kVoiceSuffix.toUtf8();
 // Enough of the sentence to know it by in a file manager, within a file name's 255 bytes.
 constexpr int kReadableLength = 48;
 
