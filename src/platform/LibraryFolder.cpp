@@ -2,6 +2,7 @@
 
 #include "platform/Language.h"
 #include "platform/Outcome.h"
+#include "storage/FileTree.h"
 #include "storage/LibraryFiles.h"
 #include "storage/NativePath.h"
 
@@ -135,134 +136,6 @@ const QStringList& libraryEntries()
     return entries;
 }
 
-bool sameBytes(const NativePath& a, const NativePath& b)
-{
-    QFile first;
-    QFile second;
-    if (!openNativeFile(a, first) || !openNativeFile(b, second) || first.size() != second.size()) {
-        return false;
-    }
-    while (!first.atEnd()) {
-        if (first.read(1 << 20) != second.read(1 << 20)) {
-            return false;
-        }
-    }
-    return second.atEnd();
-}
-
-bool copyFile(const NativePath& from, const NativePath& to, WorkProgress& progress, QString* error)
-{
-    const int in = ::open(from.bytes().constData(), O_RDONLY | O_CLOEXEC);
-    const int out
-        = in < 0 ? -1 : ::open(to.bytes().constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    bool copied = out >= 0;
-    char buffer[1 << 16];
-    for (ssize_t length = 0; copied && (length = ::read(in, buffer, sizeof buffer)) != 0;) {
-        copied = length > 0 && ::write(out, buffer, size_t(length)) == length && !progress.cancelled();
-        progress.addBytes(length);
-    }
-    if (!copied && !progress.cancelled()) {
-        *error = QStringLiteral("%1: %2").arg(from.toString(), systemError());
-    }
-    if (out >= 0) {
-        copied = ::close(out) == 0 && copied;
-    }
-    if (in >= 0) {
-        ::close(in);
-    }
-    return copied;
-}
-
-// A folder's plain files and folders, below it all the way down, by their names' bytes (a library
-// kept on Windows names files in Windows-1252); links stay behind.
-bool copyTree(const NativePath& from, const NativePath& to, WorkProgress& progress, QString* error)
-{
-    struct stat info { };
-    if (::lstat(from.bytes().constData(), &info) != 0 || S_ISLNK(info.st_mode)) {
-        return true;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        if (::mkdir(to.bytes().constData(), 0700) != 0 && errno != EEXIST) {
-            *error = QStringLiteral("%1: %2").arg(to.toString(), systemError());
-            return false;
-        }
-        DIR* dir = ::opendir(from.bytes().constData());
-        if (!dir) {
-            *error = QStringLiteral("%1: %2").arg(from.toString(), systemError());
-            return false;
-        }
-        bool copied = true;
-        while (const dirent* entry = copied ? ::readdir(dir) : nullptr) {
-            const QByteArray name(entry->d_name);
-            if (name != "." && name != "..") {
-                copied = copyTree(from.child(name), to.child(name), progress, error);
-            }
-        }
-        ::closedir(dir);
-        return copied;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        return true;
-    }
-    if (!copyFile(from, to, progress, error)) {
-        return false;
-    }
-    // A disk that loses what it was given must not cost the library.
-    if (!sameBytes(from, to)) {
-        *error = QCoreApplication::translate(
-                     "vellumora::LibraryFolder", "A copied file differs from its original.")
-            + QLatin1Char(' ') + from.toString();
-        return false;
-    }
-    progress.fileDone();
-    return true;
-}
-
-// The plain files below a path, and their bytes, as copyTree counts them.
-void measureTree(const NativePath& path, int& files, qint64& bytes)
-{
-    struct stat info { };
-    if (::lstat(path.bytes().constData(), &info) != 0) {
-        return;
-    }
-    if (S_ISREG(info.st_mode)) {
-        ++files;
-        bytes += info.st_size;
-    } else if (DIR* dir = S_ISDIR(info.st_mode) ? ::opendir(path.bytes().constData()) : nullptr) {
-        while (const dirent* entry = ::readdir(dir)) {
-            const QByteArray name(entry->d_name);
-            if (name != "." && name != "..") {
-                measureTree(path.child(name), files, bytes);
-            }
-        }
-        ::closedir(dir);
-    }
-}
-
-// Removes a file, or a folder with everything below it, by the bytes of their names.
-bool removeTree(const NativePath& path)
-{
-    struct stat info { };
-    if (::lstat(path.bytes().constData(), &info) != 0) {
-        return errno == ENOENT;
-    }
-    if (!S_ISDIR(info.st_mode)) {
-        return ::unlink(path.bytes().constData()) == 0;
-    }
-    DIR* dir = ::opendir(path.bytes().constData());
-    bool removed = dir != nullptr;
-    while (const dirent* entry = removed ? ::readdir(dir) : nullptr) {
-        const QByteArray name(entry->d_name);
-        if (name != "." && name != "..") {
-            removed = removeTree(path.child(name));
-        }
-    }
-    if (dir) {
-        ::closedir(dir);
-    }
-    return removed && ::rmdir(path.bytes().constData()) == 0;
-}
-
 bool isInside(const QString& path, const QString& folder)
 {
     return path == folder || path.startsWith(folder + QLatin1Char('/'));
@@ -287,7 +160,7 @@ void removeLeftovers(const QString& folder)
     const QStringList parts = QDir(folder).entryList(
         { QStringLiteral(".library.part-*") }, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     for (const QString& part : parts) {
-        removeTree(NativePath(folder + QLatin1Char('/') + part));
+        FileTree::remove(NativePath(folder + QLatin1Char('/') + part));
     }
 }
 
@@ -337,7 +210,7 @@ bool copyTo(const QString& from, const QString& to, QString* error, WorkProgress
     int files = 0;
     qint64 bytes = 0;
     for (const QString& entry : libraryEntries()) {
-        measureTree(NativePath(from + QLatin1Char('/') + entry), files, bytes);
+        FileTree::measure(NativePath(from + QLatin1Char('/') + entry), files, bytes);
     }
     counted.start(files, bytes);
     const bool made = !QFileInfo::exists(to);
@@ -354,8 +227,8 @@ bool copyTo(const QString& from, const QString& to, QString* error, WorkProgress
     QStringList entries;
     for (const QString& entry : libraryEntries()) {
         if (copied && QFileInfo::exists(from + QLatin1Char('/') + entry)) {
-            copied = copyTree(NativePath(from + QLatin1Char('/') + entry), NativePath(part.filePath(entry)),
-                counted, error);
+            copied = FileTree::copy(NativePath(from + QLatin1Char('/') + entry),
+                NativePath(part.filePath(entry)), counted, error);
             entries.append(entry);
         }
     }
@@ -393,10 +266,10 @@ bool copyTo(const QString& from, const QString& to, QString* error, WorkProgress
     }
     if (!copied) {
         for (const QString& entry : std::as_const(moved)) {
-            removeTree(NativePath(to + QLatin1Char('/') + entry));
+            FileTree::remove(NativePath(to + QLatin1Char('/') + entry));
         }
     }
-    removeTree(NativePath(part.path()));
+    FileTree::remove(NativePath(part.path()));
     if (!copied && made) {
         QDir().rmdir(to);
     }
@@ -410,7 +283,7 @@ bool removeFrom(const QString& folder, QString* error)
     for (const QString& entry : { LibraryFiles::kCategoryFolderName, LibraryFiles::kPictureFolderName,
              LibraryFiles::kIndexName, LibraryFiles::kDeletedName }) {
         const QString path = folder + QLatin1Char('/') + entry;
-        if (!removeTree(NativePath(path))) {
+        if (!FileTree::remove(NativePath(path))) {
             *error = QDir::toNativeSeparators(path);
             removed = false;
         }
