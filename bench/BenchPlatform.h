@@ -1,12 +1,13 @@
 #pragma once
 
-#include "platform/DesktopBus.h"
-#include "platform/DesktopPictureBus.h"
 #include "platform/LongWork.h"
 #include "platform/Platform.h"
 #include "platform/QtMediaControl.h"
 #include "platform/QtSpeech.h"
 #include "platform/QtVoiceRecorder.h"
+#include "session/BusDesktopPicture.h"
+#include "session/BusNotifications.h"
+#include "session/WallClockAlarm.h"
 
 #include <QMap>
 #include <QStringList>

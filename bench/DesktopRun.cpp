@@ -3,7 +3,7 @@
 #include "BenchPlatform.h"
 #include "Figures.h"
 #include "Measuring.h"
-#include "desktop/DesktopChanger.h"
+#include "desktoppicture/DesktopChanger.h"
 #include "library/Library.h"
 
 #include <QElapsedTimer>

@@ -475,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>vellumora::BackupJob</name>
+    <message>
+        <source>The library was backed up in &quot;%1&quot;.</source>
+        <translation>Die Bibliothek wurde in „%1“ gesichert.</translation>
+    </message>
+    <message>
+        <source>Backing up your library...</source>
+        <translation>Ihre Bibliothek wird gesichert...</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::BusDesktopPicture</name>
     <message>
         <source>No picture was given for the desktop.</source>
@@ -684,7 +695,7 @@
     </message>
 </context>
 <context>
-    <name>vellumora::DesktopDialog</name>
+    <name>vellumora::DesktopPictureDialog</name>
     <message>
         <source>Desktop Picture</source>
         <translation>Desktopbild</translation>
@@ -889,6 +900,43 @@
     </message>
 </context>
 <context>
+    <name>vellumora::LibraryMove</name>
+    <message>
+        <source>Your library could not be copied to &quot;%1&quot;, so it stays where it is.</source>
+        <translation>Ihre Bibliothek konnte nicht nach „%1“ kopiert werden und bleibt daher, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>Vellumora could not note where your library is, so it stays in &quot;%1&quot;.</source>
+        <translation>Vellumora konnte sich nicht merken, wo Ihre Bibliothek ist; sie bleibt daher in „%1“.</translation>
+    </message>
+    <message>
+        <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
+        <translation>Ihre Bibliothek ist jetzt in „%1“, aber ein Teil davon konnte nicht aus „%2“ entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Copying your library...</source>
+        <translation>Ihre Bibliothek wird kopiert...</translation>
+    </message>
+    <message>
+        <source>Taking your library out of its old folder...</source>
+        <translation>Ihre Bibliothek wird aus dem alten Ordner entfernt...</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds a library already. Use that library from now on? Yours stays as it is in &quot;%2&quot;.</source>
+        <translation>Der Ordner „%1“ enthält bereits eine Bibliothek. Diese Bibliothek ab jetzt verwenden? Ihre bleibt unverändert in „%2“.</translation>
+    </message>
+    <message>
+        <source>Move your library to &quot;%1&quot;?
+
+Yes: it is copied there, checked, and then taken out of &quot;%2&quot;.
+No: it is copied there, and the one in &quot;%2&quot; stays as it is.</source>
+        <translation>Ihre Bibliothek nach „%1“ verschieben?
+
+Ja: Sie wird dorthin kopiert, geprüft und dann aus „%2“ entfernt.
+Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::LoginStart</name>
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>
@@ -1034,42 +1082,8 @@
         <translation>Bibliothek aufbewahren in</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; holds a library already. Use that library from now on? Yours stays as it is in &quot;%2&quot;.</source>
-        <translation>Der Ordner „%1“ enthält bereits eine Bibliothek. Diese Bibliothek ab jetzt verwenden? Ihre bleibt unverändert in „%2“.</translation>
-    </message>
-    <message>
-        <source>Move your library to &quot;%1&quot;?
-
-Yes: it is copied there, checked, and then taken out of &quot;%2&quot;.
-No: it is copied there, and the one in &quot;%2&quot; stays as it is.</source>
-        <translation>Ihre Bibliothek nach „%1“ verschieben?
-
-Ja: Sie wird dorthin kopiert, geprüft und dann aus „%2“ entfernt.
-Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</translation>
-    </message>
-    <message>
-        <source>Your library could not be copied to &quot;%1&quot;, so it stays where it is.</source>
-        <translation>Ihre Bibliothek konnte nicht nach „%1“ kopiert werden und bleibt daher, wo sie ist.</translation>
-    </message>
-    <message>
-        <source>Vellumora could not note where your library is, so it stays in &quot;%1&quot;.</source>
-        <translation>Vellumora konnte sich nicht merken, wo Ihre Bibliothek ist; sie bleibt daher in „%1“.</translation>
-    </message>
-    <message>
-        <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
-        <translation>Ihre Bibliothek ist jetzt in „%1“, aber ein Teil davon konnte nicht aus „%2“ entfernt werden.</translation>
-    </message>
-    <message>
         <source>Add a &amp;Folder of Pictures...</source>
         <translation>Ordner mit Bildern hinzu&amp;fügen...</translation>
-    </message>
-    <message>
-        <source>Copying your library...</source>
-        <translation>Ihre Bibliothek wird kopiert...</translation>
-    </message>
-    <message>
-        <source>Taking your library out of its old folder...</source>
-        <translation>Ihre Bibliothek wird aus dem alten Ordner entfernt...</translation>
     </message>
 </context>
 <context>
@@ -1497,13 +1511,12 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <translation>Vellumora-Sicherungen</translation>
     </message>
     <message>
-        <source>The library was backed up in &quot;%1&quot;.</source>
-        <translation>Die Bibliothek wurde in „%1“ gesichert.</translation>
-    </message>
-    <message>
         <source>Vellumora Backups (*.zip)</source>
         <translation>Vellumora-Sicherungen (*.zip)</translation>
     </message>
+</context>
+<context>
+    <name>vellumora::RestoreJob</name>
     <message>
         <source>The backup was brought back.</source>
         <translation>Die Sicherung wurde zurückgeholt.</translation>
@@ -1513,10 +1526,6 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
 %1</source>
         <translation>Die Sicherung wurde zurückgeholt, bis auf das Ausgelassene:
 %1</translation>
-    </message>
-    <message>
-        <source>Backing up your library...</source>
-        <translation>Ihre Bibliothek wird gesichert...</translation>
     </message>
     <message>
         <source>Reading the backup...</source>

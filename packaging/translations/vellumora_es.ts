@@ -475,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>vellumora::BackupJob</name>
+    <message>
+        <source>The library was backed up in &quot;%1&quot;.</source>
+        <translation>La biblioteca se copió en «%1».</translation>
+    </message>
+    <message>
+        <source>Backing up your library...</source>
+        <translation>Haciendo una copia de su biblioteca...</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::BusDesktopPicture</name>
     <message>
         <source>No picture was given for the desktop.</source>
@@ -684,7 +695,7 @@
     </message>
 </context>
 <context>
-    <name>vellumora::DesktopDialog</name>
+    <name>vellumora::DesktopPictureDialog</name>
     <message>
         <source>Desktop Picture</source>
         <translation>Imagen del escritorio</translation>
@@ -889,6 +900,43 @@
     </message>
 </context>
 <context>
+    <name>vellumora::LibraryMove</name>
+    <message>
+        <source>Your library could not be copied to &quot;%1&quot;, so it stays where it is.</source>
+        <translation>No se pudo copiar su biblioteca a «%1», así que se queda donde está.</translation>
+    </message>
+    <message>
+        <source>Vellumora could not note where your library is, so it stays in &quot;%1&quot;.</source>
+        <translation>Vellumora no pudo anotar dónde está su biblioteca, así que se queda en «%1».</translation>
+    </message>
+    <message>
+        <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
+        <translation>Su biblioteca está ahora en «%1», pero una parte no se pudo quitar de «%2».</translation>
+    </message>
+    <message>
+        <source>Copying your library...</source>
+        <translation>Copiando su biblioteca...</translation>
+    </message>
+    <message>
+        <source>Taking your library out of its old folder...</source>
+        <translation>Quitando su biblioteca de su carpeta anterior...</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds a library already. Use that library from now on? Yours stays as it is in &quot;%2&quot;.</source>
+        <translation>La carpeta «%1» ya contiene una biblioteca. ¿Usar esa biblioteca a partir de ahora? La suya se queda como está en «%2».</translation>
+    </message>
+    <message>
+        <source>Move your library to &quot;%1&quot;?
+
+Yes: it is copied there, checked, and then taken out of &quot;%2&quot;.
+No: it is copied there, and the one in &quot;%2&quot; stays as it is.</source>
+        <translation>¿Mover su biblioteca a «%1»?
+
+Sí: se copia allí, se comprueba y luego se quita de «%2».
+No: se copia allí, y la de «%2» se queda como está.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::LoginStart</name>
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>
@@ -1034,42 +1082,8 @@
         <translation>Guardar mi biblioteca en</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; holds a library already. Use that library from now on? Yours stays as it is in &quot;%2&quot;.</source>
-        <translation>La carpeta «%1» ya contiene una biblioteca. ¿Usar esa biblioteca a partir de ahora? La suya se queda como está en «%2».</translation>
-    </message>
-    <message>
-        <source>Move your library to &quot;%1&quot;?
-
-Yes: it is copied there, checked, and then taken out of &quot;%2&quot;.
-No: it is copied there, and the one in &quot;%2&quot; stays as it is.</source>
-        <translation>¿Mover su biblioteca a «%1»?
-
-Sí: se copia allí, se comprueba y luego se quita de «%2».
-No: se copia allí, y la de «%2» se queda como está.</translation>
-    </message>
-    <message>
-        <source>Your library could not be copied to &quot;%1&quot;, so it stays where it is.</source>
-        <translation>No se pudo copiar su biblioteca a «%1», así que se queda donde está.</translation>
-    </message>
-    <message>
-        <source>Vellumora could not note where your library is, so it stays in &quot;%1&quot;.</source>
-        <translation>Vellumora no pudo anotar dónde está su biblioteca, así que se queda en «%1».</translation>
-    </message>
-    <message>
-        <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
-        <translation>Su biblioteca está ahora en «%1», pero una parte no se pudo quitar de «%2».</translation>
-    </message>
-    <message>
         <source>Add a &amp;Folder of Pictures...</source>
         <translation>Añadir una &amp;carpeta de imágenes...</translation>
-    </message>
-    <message>
-        <source>Copying your library...</source>
-        <translation>Copiando su biblioteca...</translation>
-    </message>
-    <message>
-        <source>Taking your library out of its old folder...</source>
-        <translation>Quitando su biblioteca de su carpeta anterior...</translation>
     </message>
 </context>
 <context>
@@ -1497,13 +1511,12 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <translation>Copias de Vellumora</translation>
     </message>
     <message>
-        <source>The library was backed up in &quot;%1&quot;.</source>
-        <translation>La biblioteca se copió en «%1».</translation>
-    </message>
-    <message>
         <source>Vellumora Backups (*.zip)</source>
         <translation>Copias de Vellumora (*.zip)</translation>
     </message>
+</context>
+<context>
+    <name>vellumora::RestoreJob</name>
     <message>
         <source>The backup was brought back.</source>
         <translation>La copia se ha restaurado.</translation>
@@ -1513,10 +1526,6 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
 %1</source>
         <translation>La copia se ha restaurado, salvo lo que se ha omitido:
 %1</translation>
-    </message>
-    <message>
-        <source>Backing up your library...</source>
-        <translation>Haciendo una copia de su biblioteca...</translation>
     </message>
     <message>
         <source>Reading the backup...</source>

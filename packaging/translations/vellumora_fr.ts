@@ -475,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>vellumora::BackupJob</name>
+    <message>
+        <source>The library was backed up in &quot;%1&quot;.</source>
+        <translation>La bibliothèque a été sauvegardée dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Backing up your library...</source>
+        <translation>Sauvegarde de votre bibliothèque...</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::BusDesktopPicture</name>
     <message>
         <source>No picture was given for the desktop.</source>
@@ -684,7 +695,7 @@
     </message>
 </context>
 <context>
-    <name>vellumora::DesktopDialog</name>
+    <name>vellumora::DesktopPictureDialog</name>
     <message>
         <source>Desktop Picture</source>
         <translation>Image du bureau</translation>
@@ -889,6 +900,43 @@
     </message>
 </context>
 <context>
+    <name>vellumora::LibraryMove</name>
+    <message>
+        <source>Your library could not be copied to &quot;%1&quot;, so it stays where it is.</source>
+        <translation>Votre bibliothèque n&apos;a pas pu être copiée vers « %1 », elle reste donc où elle est.</translation>
+    </message>
+    <message>
+        <source>Vellumora could not note where your library is, so it stays in &quot;%1&quot;.</source>
+        <translation>Vellumora n&apos;a pas pu noter où est votre bibliothèque, elle reste donc dans « %1 ».</translation>
+    </message>
+    <message>
+        <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
+        <translation>Votre bibliothèque est maintenant dans « %1 », mais une partie n&apos;a pas pu être retirée de « %2 ».</translation>
+    </message>
+    <message>
+        <source>Copying your library...</source>
+        <translation>Copie de votre bibliothèque...</translation>
+    </message>
+    <message>
+        <source>Taking your library out of its old folder...</source>
+        <translation>Retrait de votre bibliothèque de son ancien dossier...</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds a library already. Use that library from now on? Yours stays as it is in &quot;%2&quot;.</source>
+        <translation>Le dossier « %1 » contient déjà une bibliothèque. Utiliser cette bibliothèque désormais ? La vôtre reste telle quelle dans « %2 ».</translation>
+    </message>
+    <message>
+        <source>Move your library to &quot;%1&quot;?
+
+Yes: it is copied there, checked, and then taken out of &quot;%2&quot;.
+No: it is copied there, and the one in &quot;%2&quot; stays as it is.</source>
+        <translation>Déplacer votre bibliothèque vers « %1 » ?
+
+Oui : elle y est copiée, vérifiée, puis retirée de « %2 ».
+Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::LoginStart</name>
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>
@@ -1034,42 +1082,8 @@
         <translation>Garder ma bibliothèque dans</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; holds a library already. Use that library from now on? Yours stays as it is in &quot;%2&quot;.</source>
-        <translation>Le dossier « %1 » contient déjà une bibliothèque. Utiliser cette bibliothèque désormais ? La vôtre reste telle quelle dans « %2 ».</translation>
-    </message>
-    <message>
-        <source>Move your library to &quot;%1&quot;?
-
-Yes: it is copied there, checked, and then taken out of &quot;%2&quot;.
-No: it is copied there, and the one in &quot;%2&quot; stays as it is.</source>
-        <translation>Déplacer votre bibliothèque vers « %1 » ?
-
-Oui : elle y est copiée, vérifiée, puis retirée de « %2 ».
-Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
-    </message>
-    <message>
-        <source>Your library could not be copied to &quot;%1&quot;, so it stays where it is.</source>
-        <translation>Votre bibliothèque n&apos;a pas pu être copiée vers « %1 », elle reste donc où elle est.</translation>
-    </message>
-    <message>
-        <source>Vellumora could not note where your library is, so it stays in &quot;%1&quot;.</source>
-        <translation>Vellumora n&apos;a pas pu noter où est votre bibliothèque, elle reste donc dans « %1 ».</translation>
-    </message>
-    <message>
-        <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
-        <translation>Votre bibliothèque est maintenant dans « %1 », mais une partie n&apos;a pas pu être retirée de « %2 ».</translation>
-    </message>
-    <message>
         <source>Add a &amp;Folder of Pictures...</source>
         <translation>Ajouter un &amp;dossier d&apos;images...</translation>
-    </message>
-    <message>
-        <source>Copying your library...</source>
-        <translation>Copie de votre bibliothèque...</translation>
-    </message>
-    <message>
-        <source>Taking your library out of its old folder...</source>
-        <translation>Retrait de votre bibliothèque de son ancien dossier...</translation>
     </message>
 </context>
 <context>
@@ -1497,13 +1511,12 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
         <translation>Sauvegardes Vellumora</translation>
     </message>
     <message>
-        <source>The library was backed up in &quot;%1&quot;.</source>
-        <translation>La bibliothèque a été sauvegardée dans « %1 ».</translation>
-    </message>
-    <message>
         <source>Vellumora Backups (*.zip)</source>
         <translation>Sauvegardes Vellumora (*.zip)</translation>
     </message>
+</context>
+<context>
+    <name>vellumora::RestoreJob</name>
     <message>
         <source>The backup was brought back.</source>
         <translation>La sauvegarde a été restaurée.</translation>
@@ -1513,10 +1526,6 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
 %1</source>
         <translation>La sauvegarde a été restaurée, sauf ce qui a été laissé de côté :
 %1</translation>
-    </message>
-    <message>
-        <source>Backing up your library...</source>
-        <translation>Sauvegarde de votre bibliothèque...</translation>
     </message>
     <message>
         <source>Reading the backup...</source>

@@ -475,6 +475,17 @@
     </message>
 </context>
 <context>
+    <name>vellumora::BackupJob</name>
+    <message>
+        <source>The library was backed up in &quot;%1&quot;.</source>
+        <translation>A biblioteca foi salva em &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Backing up your library...</source>
+        <translation>Fazendo backup da sua biblioteca...</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::BusDesktopPicture</name>
     <message>
         <source>No picture was given for the desktop.</source>
@@ -684,7 +695,7 @@
     </message>
 </context>
 <context>
-    <name>vellumora::DesktopDialog</name>
+    <name>vellumora::DesktopPictureDialog</name>
     <message>
         <source>Desktop Picture</source>
         <translation>Imagem da área de trabalho</translation>
@@ -889,6 +900,43 @@
     </message>
 </context>
 <context>
+    <name>vellumora::LibraryMove</name>
+    <message>
+        <source>Your library could not be copied to &quot;%1&quot;, so it stays where it is.</source>
+        <translation>Não foi possível copiar sua biblioteca para &quot;%1&quot;, então ela fica onde está.</translation>
+    </message>
+    <message>
+        <source>Vellumora could not note where your library is, so it stays in &quot;%1&quot;.</source>
+        <translation>O Vellumora não conseguiu anotar onde está sua biblioteca, então ela fica em &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
+        <translation>Sua biblioteca agora está em &quot;%1&quot;, mas parte dela não pôde ser retirada de &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Copying your library...</source>
+        <translation>Copiando sua biblioteca...</translation>
+    </message>
+    <message>
+        <source>Taking your library out of its old folder...</source>
+        <translation>Retirando sua biblioteca da pasta antiga...</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; holds a library already. Use that library from now on? Yours stays as it is in &quot;%2&quot;.</source>
+        <translation>A pasta &quot;%1&quot; já contém uma biblioteca. Usar essa biblioteca a partir de agora? A sua fica como está em &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Move your library to &quot;%1&quot;?
+
+Yes: it is copied there, checked, and then taken out of &quot;%2&quot;.
+No: it is copied there, and the one in &quot;%2&quot; stays as it is.</source>
+        <translation>Mover sua biblioteca para &quot;%1&quot;?
+
+Sim: ela é copiada para lá, verificada e depois retirada de &quot;%2&quot;.
+Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::LoginStart</name>
     <message>
         <source>The folder &quot;%1&quot; could not be made.</source>
@@ -1034,42 +1082,8 @@
         <translation>Guardar minha biblioteca em</translation>
     </message>
     <message>
-        <source>The folder &quot;%1&quot; holds a library already. Use that library from now on? Yours stays as it is in &quot;%2&quot;.</source>
-        <translation>A pasta &quot;%1&quot; já contém uma biblioteca. Usar essa biblioteca a partir de agora? A sua fica como está em &quot;%2&quot;.</translation>
-    </message>
-    <message>
-        <source>Move your library to &quot;%1&quot;?
-
-Yes: it is copied there, checked, and then taken out of &quot;%2&quot;.
-No: it is copied there, and the one in &quot;%2&quot; stays as it is.</source>
-        <translation>Mover sua biblioteca para &quot;%1&quot;?
-
-Sim: ela é copiada para lá, verificada e depois retirada de &quot;%2&quot;.
-Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translation>
-    </message>
-    <message>
-        <source>Your library could not be copied to &quot;%1&quot;, so it stays where it is.</source>
-        <translation>Não foi possível copiar sua biblioteca para &quot;%1&quot;, então ela fica onde está.</translation>
-    </message>
-    <message>
-        <source>Vellumora could not note where your library is, so it stays in &quot;%1&quot;.</source>
-        <translation>O Vellumora não conseguiu anotar onde está sua biblioteca, então ela fica em &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Your library is now in &quot;%1&quot;, but some of it could not be taken out of &quot;%2&quot;.</source>
-        <translation>Sua biblioteca agora está em &quot;%1&quot;, mas parte dela não pôde ser retirada de &quot;%2&quot;.</translation>
-    </message>
-    <message>
         <source>Add a &amp;Folder of Pictures...</source>
         <translation>Adicionar uma &amp;pasta de imagens...</translation>
-    </message>
-    <message>
-        <source>Copying your library...</source>
-        <translation>Copiando sua biblioteca...</translation>
-    </message>
-    <message>
-        <source>Taking your library out of its old folder...</source>
-        <translation>Retirando sua biblioteca da pasta antiga...</translation>
     </message>
 </context>
 <context>
@@ -1497,13 +1511,12 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
         <translation>Backups do Vellumora</translation>
     </message>
     <message>
-        <source>The library was backed up in &quot;%1&quot;.</source>
-        <translation>A biblioteca foi salva em &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>Vellumora Backups (*.zip)</source>
         <translation>Backups do Vellumora (*.zip)</translation>
     </message>
+</context>
+<context>
+    <name>vellumora::RestoreJob</name>
     <message>
         <source>The backup was brought back.</source>
         <translation>O backup foi restaurado.</translation>
@@ -1513,10 +1526,6 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
 %1</source>
         <translation>O backup foi restaurado, exceto o que ficou de fora:
 %1</translation>
-    </message>
-    <message>
-        <source>Backing up your library...</source>
-        <translation>Fazendo backup da sua biblioteca...</translation>
     </message>
     <message>
         <source>Reading the backup...</source>

@@ -5,7 +5,7 @@
 #include "images/PictureLibrary.h"
 #include "library/DeleteHistory.h"
 #include "platform/FolderWatch.h"
-#include "settings/DesktopOptions.h"
+#include "settings/DesktopPictureOptions.h"
 #include "settings/ReminderOptions.h"
 #include "settings/ShowOptions.h"
 #include "settings/VoiceOptions.h"
@@ -37,7 +37,7 @@ public:
     AffirmationList& affirmations() { return m_affirmations; }
     ShowOptions& options() { return m_options; }
     ReminderOptions& reminders() { return m_reminders; }
-    DesktopOptions& desktop() { return m_desktop; }
+    DesktopPictureOptions& desktop() { return m_desktop; }
     VoiceOptions& voice() { return m_voice; }
     const Recordings& recordings() const { return m_store.recordings(); }
     DeleteHistory& deletes() { return m_deletes; }
@@ -99,7 +99,7 @@ private:
     DeleteHistory m_deletes;
     ShowOptions m_options;
     ReminderOptions m_reminders;
-    DesktopOptions m_desktop;
+    DesktopPictureOptions m_desktop;
     VoiceOptions m_voice;
 };
 

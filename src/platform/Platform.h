@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/DesktopServices.h"
 #include "platform/FontChoice.h"
 #include "platform/MediaControl.h"
 #include "platform/VoiceServices.h"
+#include "session/SessionServices.h"
 #include "storage/WorkProgress.h"
 
 #include <QDateTime>
@@ -158,7 +158,8 @@ auto runLong(Platform& platform, const QString& what, WorkProgress& progress, Wo
     bool cancellable = true) -> decltype(work())
 {
     std::optional<decltype(work())> result;
-    platform.runLongWork(what, progress, [&] { result.emplace(work()); }, cancellable);
+    platform.runLongWork(
+        what, progress, [&] { result.emplace(work()); }, cancellable);
     return std::move(*result);
 }
 

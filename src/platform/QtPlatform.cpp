@@ -5,6 +5,7 @@
 #include "platform/QtMediaControl.h"
 #include "platform/QtSpeech.h"
 #include "platform/QtVoiceRecorder.h"
+#include "session/WallClockAlarm.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "platform/DesktopBus.h"
-#include "platform/DesktopPictureBus.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
 #include "platform/Platform.h"
+#include "session/BusDesktopPicture.h"
+#include "session/BusNotifications.h"
+#include "session/BusScreenSaver.h"
 
 namespace vellumora {
 

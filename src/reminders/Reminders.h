@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DesktopServices.h"
+#include "session/SessionServices.h"
 
 #include <QDateTime>
 #include <QObject>

@@ -2,12 +2,12 @@
 
 #include "BuildConfig.h"
 #include "affirmations/AffirmationLibraryPanel.h"
-#include "desktop/DesktopChanger.h"
-#include "desktop/DesktopDialog.h"
+#include "desktoppicture/DesktopChanger.h"
+#include "desktoppicture/DesktopPictureDialog.h"
 #include "images/ImageLibraryPanel.h"
 #include "images/PictureLoader.h"
 #include "library/Library.h"
-#include "platform/LibraryFolder.h"
+#include "library/LibraryMove.h"
 #include "platform/LongWork.h"
 #include "platform/Platform.h"
 #include "settings/SettingsPanel.h"
@@ -345,7 +345,7 @@ void MainWindow::buildMenus()
     addItem(
         fileMenu, tr("&Give Back My Desktop Picture"), "mnuGiveBackDesktop", [this] { giveBackDesktop(); });
     addItem(fileMenu, tr("&Desktop Picture Options…"), "mnuDesktopOptions", [this] {
-        DesktopDialog dialog(m_platform, m_library.desktop(), desktopChanger(), this);
+        DesktopPictureDialog dialog(m_platform, m_library.desktop(), desktopChanger(), this);
         dialog.exec();
     });
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepPictures"));
@@ -395,76 +395,12 @@ void MainWindow::keepLibraryIn()
     if (chosen.isEmpty()) {
         return;
     }
-    const LibraryFolder::Target target = LibraryFolder::target(current, chosen);
-    const QString there = QDir::toNativeSeparators(target.folder);
-    const QString here = QDir::toNativeSeparators(current);
-    bool keepOld = true;
-    switch (target.kind) {
-    case LibraryFolder::Target::Kind::Refused:
-        m_platform.message(target.problem, MessageIcon::Information);
-        return;
-    case LibraryFolder::Target::Kind::Library:
-        if (m_platform.message(tr("The folder \"%1\" holds a library already. Use that library from now on? "
-                                  "Yours stays as it is in \"%2\".")
-                                   .arg(there, here),
-                MessageIcon::Information, MessageButtons::YesNo)
-            != MessageAnswer::Yes) {
-            return;
-        }
-        break;
-    case LibraryFolder::Target::Kind::Empty: {
-        const MessageAnswer answer = m_platform.message(
-            tr("Move your library to \"%1\"?\n\nYes: it is copied there, checked, and then taken out of "
-               "\"%2\".\nNo: it is copied there, and the one in \"%2\" stays as it is.")
-                .arg(there, here),
-            MessageIcon::Information, MessageButtons::YesNoCancel);
-        if (answer != MessageAnswer::Yes && answer != MessageAnswer::No) {
-            return;
-        }
-        keepOld = answer == MessageAnswer::No;
-        QString error;
-        WorkProgress progress;
-        const bool copied = runLong(m_platform, tr("Copying your library..."), progress,
-            [&] { return LibraryFolder::copyTo(current, target.folder, &error, &progress); });
-        // Cancelled, the folder is as it was, and the user knows.
-        if (!copied && progress.cancelled()) {
-            return;
-        }
-        if (!copied) {
-            m_platform.message(
-                withReason(
-                    tr("Your library could not be copied to \"%1\", so it stays where it is.").arg(there),
-                    error),
-                MessageIcon::Critical);
-            return;
-        }
-        break;
-    }
-    }
-    if (!m_platform.setSetting(LibraryFolder::kSection, LibraryFolder::kKey, target.folder)) {
-        if (target.kind == LibraryFolder::Target::Kind::Empty) {
-            QString ignored;
-            LibraryFolder::removeFrom(target.folder, &ignored);
-        }
-        m_platform.message(
-            tr("Vellumora could not note where your library is, so it stays in \"%1\".").arg(here),
-            MessageIcon::Critical);
-        return;
-    }
-    m_platform.useLibraryFolder(target.folder);
-    Outcome outcome = m_library.moveTo(target.folder);
-    QString error;
-    WorkProgress removing;
-    if (!keepOld
-        && !runLong(
-            m_platform, tr("Taking your library out of its old folder..."), removing,
-            [&] { return LibraryFolder::removeFrom(current, &error); }, false)) {
-        outcome.tell(
-            withReason(tr("Your library is now in \"%1\", but some of it could not be taken out of \"%2\".")
-                           .arg(there, here),
-                error));
-    }
-    outcome.report(m_platform);
+    LibraryMove move(m_platform, m_library, chosen);
+    const LibraryMove::Question question = move.question();
+    const MessageAnswer answer = question.text.isEmpty()
+        ? MessageAnswer::Yes
+        : m_platform.message(question.text, MessageIcon::Information, question.buttons);
+    move.run(answer).report(m_platform);
 }
 
 DesktopChanger& MainWindow::desktopChanger()

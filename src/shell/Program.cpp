@@ -1,7 +1,7 @@
 #include "shell/Program.h"
 
 #include "BuildConfig.h"
-#include "desktop/DesktopChanger.h"
+#include "desktoppicture/DesktopChanger.h"
 #include "library/Library.h"
 #include "platform/LibraryFolder.h"
 #include "platform/Outcome.h"
@@ -118,8 +118,9 @@ bool Program::start(StartMode mode)
     connect(m_reminders.get(), &Reminders::remind, this, &Program::deliver);
     connect(&m_library->reminders(), &ReminderOptions::changed, this, &Program::showTray);
     m_desktop = std::make_unique<DesktopChanger>(m_platform, *m_library, m_random);
-    connect(&m_library->desktop(), &DesktopOptions::changed, m_desktop.get(), &DesktopChanger::reschedule);
-    connect(&m_library->desktop(), &DesktopOptions::changed, this, &Program::showTray);
+    connect(
+        &m_library->desktop(), &DesktopPictureOptions::changed, m_desktop.get(), &DesktopChanger::reschedule);
+    connect(&m_library->desktop(), &DesktopPictureOptions::changed, this, &Program::showTray);
     connect(m_desktop.get(), &DesktopChanger::changedByItself, this,
         [](DesktopChanger::Result, const Outcome& outcome) { printNotices(outcome); });
     if (background) {

@@ -1,6 +1,6 @@
 #include "shell/RestoreDialog.h"
 
-#include "library/Backup.h"
+#include "library/BackupJobs.h"
 #include "library/Library.h"
 
 #include <QCheckBox>
@@ -100,20 +100,9 @@ void backUpLibrary(Platform& platform, Library& library)
     const QString target = platform.saveFileName(
         { RestoreDialog::tr("Back Up My Vision Board"), backupFilter(RestoreDialog::tr("Vellumora Backups")),
             QDir::home().filePath(Backup::suggestedName(platform.now().date())) });
-    if (target.isEmpty()) {
-        return;
+    if (!target.isEmpty()) {
+        BackupJob::run(platform, library, target).report(platform);
     }
-    WorkProgress progress;
-    const QList<SettingValue> settings = platform.allSettings();
-    const QString folder = library.folder();
-    // Cancelled, it tells nothing: the user knows.
-    Outcome outcome = runLong(platform, RestoreDialog::tr("Backing up your library..."), progress,
-        [&] { return Backup::write(folder, settings, target, &progress); });
-    if (outcome) {
-        outcome.tell(
-            RestoreDialog::tr("The library was backed up in \"%1\".").arg(target), MessageIcon::Information);
-    }
-    outcome.report(platform);
 }
 
 void bringBackBackup(Platform& platform, Library& library, QWidget* parent)
@@ -124,45 +113,14 @@ void bringBackBackup(Platform& platform, Library& library, QWidget* parent)
     if (archive.isEmpty()) {
         return;
     }
-    WorkProgress reading;
-    const QString folder = library.folder();
-    const RestorePlan plan = runLong(platform, RestoreDialog::tr("Reading the backup..."), reading,
-        [&] { return RestorePlan::make(archive, folder, {}, &reading); });
-    if (plan.refusal() == RestoreRefusal::Cancelled) {
+    RestoreJob job(platform, library);
+    if (!job.read(archive).report(platform)) {
         return;
     }
-    if (plan.refusal() != RestoreRefusal::None) {
-        platform.message(plan.refusalText(), MessageIcon::Critical);
-        return;
+    RestoreDialog dialog(job.plan(), parent);
+    if (dialog.exec() == QDialog::Accepted) {
+        job.bringBack(dialog.withSettings()).report(platform);
     }
-    RestoreDialog dialog(plan, parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    Outcome outcome;
-    {
-        const Library::Hold hold(library);
-        WorkProgress writing;
-        outcome = runLong(platform, RestoreDialog::tr("Bringing back the backup..."), writing,
-            [&] { return plan.apply(platform, false, &writing); });
-        if (outcome && dialog.withSettings()) {
-            outcome.add(plan.applySettings(platform));
-        }
-        // What was written shows even when the restore was cut short.
-        outcome.add(library.load());
-    }
-    if (outcome) {
-        QStringList leftOut;
-        for (const LeftOutEntry& entry : plan.leftOut()) {
-            leftOut.append(entry.text());
-        }
-        outcome.tell(leftOut.isEmpty()
-                ? RestoreDialog::tr("The backup was brought back.")
-                : RestoreDialog::tr("The backup was brought back, all but what was left out:\n%1")
-                      .arg(leftOut.join(QLatin1Char('\n'))),
-            MessageIcon::Information);
-    }
-    outcome.report(platform);
 }
 
 } // namespace vellumora

@@ -1,4 +1,4 @@
-#include "library/Backup.h"
+#include "library/BackupJobs.h"
 #include "shell/RestoreDialog.h"
 #include "support/Libraries.h"
 #include "support/MainWindowFixture.h"
@@ -426,8 +426,8 @@ private slots:
                    : "The library was backed up in \"" + archive + "\".");
     }
 
-    // Cancelled at any stage, a backup leaves an older one at its place as it was, and a restore
-    // leaves the library as it was; neither tells anything.
+    // Run without a window and cancelled at any stage, a backup leaves an older one at its place
+    // as it was, and a restore leaves the library as it was; neither tells anything.
     void cancelled_data()
     {
         QTest::addColumn<QList<int>>("cancelAt");
@@ -449,16 +449,16 @@ private slots:
         QVERIFY(writeBytes(fixture.path("system/Health.txt"), "\"calm\",#TRUE#\r\n")
             && QDir().mkpath(QFileInfo(fixture.path(recording)).path())
             && writeBytes(fixture.path(recording), "OggS"));
-        fixture.load();
-        const QString archive = fixture.platform->trash.filePath("mine.zip");
-        fixture.platform->cancelWorkAfterFiles = cancelAt;
-        fixture.platform->chosenFiles = QStringList { archive };
-        fixture.find<QAction>("mnuBackUp")->trigger();
+        Library& library = fixture.open();
+        FakePlatform& platform = *fixture.platform;
+        const QString archive = platform.trash.filePath("mine.zip");
+        platform.cancelWorkAfterFiles = cancelAt;
+        BackupJob::run(platform, library, archive).report(platform);
         const QByteArray backup = readBytes(archive);
-        fixture.platform->messages.clear();
-        fixture.platform->chosenFiles = QStringList { archive };
-        if (works.size() == 2 && works.at(1) == works.at(0)) {
-            fixture.find<QAction>("mnuBackUp")->trigger();
+        platform.messages.clear();
+        const bool backingUp = works.at(1) == works.at(0);
+        if (backingUp) {
+            BackupJob::run(platform, library, archive).report(platform);
         }
         writeBytes(fixture.path("SystemFolder/record.txt"), "\"1.png\"\r\n");
         QFile::remove(fixture.path("SystemFolder/2.png"));
@@ -466,20 +466,18 @@ private slots:
         QFile::remove(fixture.path("SystemFolder/4.png"));
         QDir(fixture.path("system")).removeRecursively();
         QDir().mkpath(fixture.path("system"));
-        fixture.load();
+        library.load();
         const QMap<QString, QByteArray> before = filesBelow(fixture.dir->path());
-        QTimer::singleShot(0, fixture.window.get(), [&] {
-            if (auto* dialog = QApplication::activeModalWidget()) {
-                dialog->findChild<QPushButton*>("cmdRestoreOK")->click();
-            }
-        });
-        fixture.find<QAction>("mnuRestore")->trigger();
-        QCOMPARE(fixture.platform->longWorks.mid(0, works.size()), works);
+        RestoreJob job(platform, library);
+        if (!backingUp && job.read(archive).report(platform)) {
+            job.bringBack(false).report(platform);
+        }
+        QCOMPARE(platform.longWorks.mid(0, works.size()), works);
         QCOMPARE(readBytes(archive), backup);
         QCOMPARE(filesBelow(fixture.dir->path()), before);
         QVERIFY(!QFileInfo::exists(fixture.path("system/Health.voice")));
-        QCOMPARE(fixture.library->pictures().count(), 1);
-        QCOMPARE(fixture.platform->messages.size(), 0);
+        QCOMPARE(library.pictures().count(), 1);
+        QCOMPARE(platform.messages.size(), 0);
     }
 };
 

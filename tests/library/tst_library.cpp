@@ -1,3 +1,5 @@
+#include "library/LibraryMove.h"
+#include "storage/LibraryFiles.h"
 #include "support/Libraries.h"
 #include "support/TestFiles.h"
 
@@ -227,6 +229,98 @@ private slots:
         QTRY_COMPARE(lib->shown(lib->categories.rows(), true) + " / " + lib->shownRecorded(),
             QString(before).replace("rest", "new+"));
         QVERIFY2(lib->told.filter("has gone").size() == 1, qPrintable(lib->told.join('\n')));
+    }
+
+    // Keep My Library In, run without a window: files below a folder of places ("library" is the
+    // library's own), the folders chosen there with the answer to each question, then where the
+    // library is with the state of the other places, and the beginnings of what the user was asked
+    // and told. A library moved or copied is byte for byte the one it was.
+    void moved_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QList<MessageAnswer>>("answers");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QStringList>("told");
+        QTest::addColumn<int>("cancelAt");
+        const auto yes = MessageAnswer::Yes, no = MessageAnswer::No;
+        const QString move = "Move your library";
+        const auto row = [](const char* name, const QStringList& files, const QStringList& chosen,
+                             const QList<MessageAnswer>& answers, const QString& after,
+                             const QStringList& told, int cancelAt = -1) {
+            QTest::newRow(name) << files << chosen << answers << after << told << cancelAt;
+        };
+        row("moved", {}, { "Sync" }, { yes }, "Sync, library emptied", { move });
+        row("a copy cancelled", {}, { "Sync" }, { yes }, "library", { move }, 2);
+        row("copied", {}, { "Sync" }, { no }, "Sync, library kept", { move });
+        row("cancelled", {}, { "Sync" }, { MessageAnswer::Cancel }, "library", { move });
+        row("moved there and back", {}, { "Sync", "library" }, { yes, yes }, "library, Sync emptied",
+            { move, move });
+        row("beside other files, in a folder of its own", { "Sync/notes.txt" }, { "Sync" }, { yes },
+            "Sync/Vellumora, library emptied", { move });
+        row("a copy there cut short", { "Sync/.library.part-0a1b2c3d/system/Joy.txt" }, { "Sync" }, { yes },
+            "Sync, library emptied", { move });
+        row("a library there taken as it is", { "Sync/system/Joy.txt", "Sync/SystemFolder/record.txt" },
+            { "Sync" }, { yes }, "Sync: Joy, library kept", { "The folder" });
+        row("not taken", { "Sync/system/Joy.txt", "Sync/SystemFolder/record.txt" }, { "Sync" }, { no },
+            "library, Sync its own", { "The folder" });
+        row("a part of the library", {}, { "library/system" }, {}, "library",
+            { "That folder is part of your library" });
+        row("a file in the way", { "Sync" }, { "Sync" }, { yes }, "library",
+            { move, "Your library could not be copied" });
+    }
+    void moved()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, chosen);
+        QFETCH(QList<MessageAnswer>, answers);
+        QFETCH(QString, after);
+        QFETCH(QStringList, told);
+        QFETCH(int, cancelAt);
+        const auto lib = loaded();
+        QTemporaryDir places;
+        const QString library = places.filePath("library");
+        QVERIFY(QDir().rename(lib->dir->path(), library));
+        lib->platform.useLibraryFolder(library);
+        QVERIFY(lib->library->moveTo(library));
+        const auto before = filesBelow(library);
+        for (const QString& file : files) {
+            QVERIFY(QDir().mkpath(QFileInfo(places.filePath(file)).absolutePath()));
+            QVERIFY(writeBytes(places.filePath(file), ""));
+        }
+        lib->platform.answers = answers;
+        lib->platform.cancelWorkAfterFiles = { cancelAt };
+        for (const QString& folder : chosen) {
+            LibraryMove move(lib->platform, *lib->library, places.filePath(folder));
+            const LibraryMove::Question question = move.question();
+            move.run(question.text.isEmpty()
+                        ? MessageAnswer::Yes
+                        : lib->platform.message(question.text, MessageIcon::Information, question.buttons))
+                .report(lib->platform);
+        }
+        const QString folder = lib->library->folder();
+        QString now = QDir(places.path()).relativeFilePath(folder);
+        QCOMPARE(lib->platform.libraryFolder(), folder);
+        QCOMPARE(lib->platform.settings.value("Library/Folder", library), folder);
+        if (const QString shown = lib->shown(lib->categories.rows()); shown != "Caf\u00e9|Health|Work") {
+            now += ": " + shown;
+        } else {
+            QCOMPARE(filesBelow(folder), before);
+        }
+        for (const QString& place : { library, places.filePath("Sync") }) {
+            if (!folder.startsWith(place) && QFileInfo(place).isDir()) {
+                const char* state = filesBelow(place) == before ? " kept"
+                    : LibraryFiles(place).foldersExist()        ? " its own"
+                                                                : " emptied";
+                now += ", " + QFileInfo(place).fileName() + state;
+            }
+        }
+        QCOMPARE(now, after);
+        QCOMPARE(lib->platform.messages.size(), told.size());
+        for (int i = 0; i < told.size(); ++i) {
+            QVERIFY2(lib->platform.messages.at(i).text.startsWith(told.at(i)),
+                qPrintable(lib->platform.messages.at(i).text));
+        }
     }
 
     // Deleted files sit in the desktop's Trash as freedesktop.org lays it out, so the file

@@ -1,10 +1,10 @@
-#include "platform/DesktopBus.h"
 #include "platform/FontColourDialog.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
 #include "platform/LongWork.h"
 #include "platform/QtMediaControl.h"
 #include "platform/QtPlatform.h"
+#include "session/WallClockAlarm.h"
 #include "support/TestFiles.h"
 
 #include <QtTest>

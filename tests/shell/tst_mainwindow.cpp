@@ -1,5 +1,5 @@
-#include "desktop/DesktopChanger.h"
-#include "desktop/DesktopDialog.h"
+#include "desktoppicture/DesktopChanger.h"
+#include "desktoppicture/DesktopPictureDialog.h"
 #include "platform/FontColourDialog.h"
 #include "settings/VoiceDialog.h"
 #include "shell/AboutDialog.h"
@@ -8,7 +8,6 @@
 #include "shell/WebLinks.h"
 #include "show/ShowGeometry.h"
 #include "show/SlideshowWindow.h"
-#include "storage/LibraryFiles.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestFiles.h"
 #include "support/Translated.h"
@@ -283,7 +282,7 @@ private slots:
             dialog = std::make_unique<FontColourDialog>(FontChoice {});
         } else if (panel == "desktop") {
             m_desktopChanger = std::make_unique<DesktopChanger>(*f.platform, *f.library, f.random);
-            dialog = std::make_unique<DesktopDialog>(*f.platform, f.library->desktop(), *m_desktopChanger);
+            dialog = std::make_unique<DesktopPictureDialog>(*f.platform, f.library->desktop(), *m_desktopChanger);
         } else if (panel == "voice") {
             dialog = std::make_unique<VoiceDialog>(*f.platform, f.library->voice());
         } else if (panel == "show") {
@@ -654,100 +653,6 @@ private slots:
     // File > Put on My Desktop and Give Back, and the options: what the user is told, the folder
     // opened where no desktop answers, and the user's own picture back when the changes are turned
     // off. Then the desktop's picture.
-    // File > Keep My Library In: files below a folder of places ("library" is the library's), the
-    // folders chosen there with the answer to each question, then where the library is with the
-    // state of the other places, and the beginnings of what the user was told. A library moved or
-    // copied is byte for byte the one it was.
-    void keepLibraryIn_data()
-    {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QStringList>("chosen");
-        QTest::addColumn<QList<MessageAnswer>>("answers");
-        QTest::addColumn<QString>("after");
-        QTest::addColumn<QStringList>("told");
-        const auto yes = MessageAnswer::Yes, no = MessageAnswer::No;
-        const QString move = "Move your library";
-        QTest::addColumn<int>("cancelAt");
-        const auto row = [](const char* name, const QStringList& files, const QStringList& chosen,
-                             const QList<MessageAnswer>& answers, const QString& after,
-                             const QStringList& told, int cancelAt = -1) {
-            QTest::newRow(name) << files << chosen << answers << after << told << cancelAt;
-        };
-        row("moved", {}, { "Sync" }, { yes }, "Sync, library emptied", { move });
-        row("a copy cancelled", {}, { "Sync" }, { yes }, "library", { move }, 2);
-        row("copied", {}, { "Sync" }, { no }, "Sync, library kept", { move });
-        row("cancelled", {}, { "Sync" }, { MessageAnswer::Cancel }, "library", { move });
-        row("moved there and back", {}, { "Sync", "library" }, { yes, yes }, "library, Sync emptied",
-            { move, move });
-        row("beside other files, in a folder of its own", { "Sync/notes.txt" }, { "Sync" }, { yes },
-            "Sync/Vellumora, library emptied", { move });
-        row("a copy there cut short", { "Sync/.library.part-0a1b2c3d/system/Joy.txt" }, { "Sync" }, { yes },
-            "Sync, library emptied", { move });
-        row("a library there taken as it is", { "Sync/system/Joy.txt", "Sync/SystemFolder/record.txt" },
-            { "Sync" }, { yes }, "Sync: Joy, library kept", { "The folder" });
-        row("a part of the library", {}, { "library/system" }, {}, "library",
-            { "That folder is part of your library" });
-        row("a file in the way", { "Sync" }, { "Sync" }, { yes }, "library",
-            { move, "Your library could not be copied" });
-    }
-
-    void keepLibraryIn()
-    {
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, chosen);
-        QFETCH(QList<MessageAnswer>, answers);
-        QFETCH(QString, after);
-        QFETCH(QStringList, told);
-        QFETCH(int, cancelAt);
-        QTemporaryDir places;
-        const QString library = places.filePath("library");
-        f.reset();
-        QVERIFY(writeBytes(f.path("system/Goals.txt"), crlfLines({ "\"Calm\",#TRUE#" })));
-        QVERIFY(QDir().mkpath(f.path("system/Goals.voice"))
-            && writeBytes(f.path("system/Goals.voice/calm.ogg"), "voice"));
-        QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"Goals\",#TRUE#" })));
-        // A file named on Windows, whose name Qt cannot spell.
-        QVERIFY(writeBytes(NativePath(f.path("system")).child("Caf\xE9.txt"), "\"na\xEFve\",#TRUE#\r\n"));
-        f.addPictures({ Qt::blue });
-        QVERIFY(QDir().rename(f.dir->path(), library));
-        f.platform->useLibraryFolder(library);
-        f.load();
-        const auto before = filesBelow(library);
-        for (const QString& file : files) {
-            QVERIFY(QDir().mkpath(QFileInfo(places.filePath(file)).absolutePath()));
-            QVERIFY(writeBytes(places.filePath(file), ""));
-        }
-        f.platform->chosenFiles.clear();
-        f.platform->answers = answers;
-        f.platform->cancelWorkAfterFiles = { cancelAt };
-        for (const QString& folder : chosen) {
-            f.platform->chosenFiles << places.filePath(folder);
-            f.find<QAction>("mnuKeepLibraryIn")->trigger();
-        }
-        QString now = QDir(places.path()).relativeFilePath(f.library->folder());
-        QCOMPARE(f.platform->libraryFolder(), f.library->folder());
-        QCOMPARE(f.platform->settings.value("Library/Folder", library), f.library->folder());
-        if (const QStringList categories = f.listed("lvFile"); categories != QStringList { "Goals" }) {
-            now += ": " + categories.join('|');
-        } else {
-            QCOMPARE(filesBelow(f.library->folder()), before);
-        }
-        for (const QString& place : { QString("library"), QString("Sync") }) {
-            if (!f.library->folder().startsWith(places.filePath(place))
-                && QFileInfo(places.filePath(place)).isDir()) {
-                const bool kept = filesBelow(places.filePath(place)) == before;
-                QVERIFY(kept || !LibraryFiles(places.filePath(place)).foldersExist());
-                now += ", " + place + (kept ? " kept" : " emptied");
-            }
-        }
-        QCOMPARE(now, after);
-        QCOMPARE(f.platform->messages.size(), told.size());
-        for (int i = 0; i < told.size(); ++i) {
-            QVERIFY2(f.platform->messages.at(i).text.startsWith(told.at(i)),
-                qPrintable(f.platform->messages.at(i).text));
-        }
-    }
-
     void desktopMenu_data()
     {
         QTest::addColumn<QString>("steps");
@@ -784,7 +689,7 @@ private slots:
                 f.platform->desktop.answering = DesktopPicture::Way::None;
                 f.platform->answers = { MessageAnswer::OpenFolder };
             } else {
-                DesktopDialog dialog(*f.platform, f.library->desktop(), changer);
+                DesktopPictureDialog dialog(*f.platform, f.library->desktop(), changer);
                 auto* list = dialog.findChild<QComboBox*>("cboDesktopChange");
                 list->setCurrentIndex(QStringList({ "never", "hourly", "daily" }).indexOf(step));
                 dialog.accept();
