@@ -12,7 +12,7 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Install: the validators of the desktop entry and the AppStream metainfo; the Debian package's
 # dependency finder (dpkg-shlibdeps, which CPack runs with file) and its checker, lintian.
 # Test: Xvfb (with xvfb-run and its xauth) and xdotool for the end-to-end tests and the benchmark,
-# GStreamer's command line to make test music; ImageMagick's import for the README's screenshots;
+# GStreamer's command line to make test music; ImageMagick's import for the screenshots in docs/;
 # a private session bus (dbus-run-session) for the end-to-end tests; the time zones the reminders'
 # tests change clocks in.
 # Desktop picture: zlib's checksums for its PNG; GIO's settings library and command, GNOME's schemas
