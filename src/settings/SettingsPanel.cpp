@@ -1,3 +1,7 @@
+// The Settings panel: its controls in the places the design gives them, wired to the options.
+// Past 400 lines: building the controls is one list in the order the panel shows them, read top
+// to bottom, and splitting it would only scatter the layout.
+
 #include "settings/SettingsPanel.h"
 
 #include "platform/Outcome.h"
