@@ -58,13 +58,7 @@ private:
 
 int g_running = 0;
 
-} // namespace
-
-bool running()
-{
-    return g_running > 0;
-}
-
+// The dialog's text: what is done, and how far it has come once that is known.
 QString progressText(const QString& what, const WorkProgress::Count& count)
 {
     if (count.totalFiles <= 0) {
@@ -77,6 +71,13 @@ QString progressText(const QString& what, const WorkProgress::Count& count)
             locale.toString(count.totalFiles),
             locale.formattedDataSize(std::min(count.bytes, count.totalBytes), 1, QLocale::DataSizeSIFormat),
             locale.formattedDataSize(count.totalBytes, 1, QLocale::DataSizeSIFormat));
+}
+
+} // namespace
+
+bool running()
+{
+    return g_running > 0;
 }
 
 void run(QWidget* parent, const QString& what, WorkProgress& progress, const std::function<void()>& work,

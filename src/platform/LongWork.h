@@ -22,7 +22,4 @@ void run(QWidget* parent, const QString& what, WorkProgress& progress, const std
 // start, a reminder's button) waits or is turned away, as the user's input does.
 bool running();
 
-// The dialog's text: what is done, and how far it has come once that is known.
-QString progressText(const QString& what, const WorkProgress::Count& count);
-
 } // namespace vellumora::LongWork
