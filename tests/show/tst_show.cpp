@@ -68,22 +68,6 @@ struct Run {
 class TestShow : public QObject {
     Q_OBJECT
 private slots:
-    // Picture 1 again at the first tick, then 2, 3, 1; each decoded ahead of its tick. Only the
-    // shown picture and the next are kept: picture 1 is asked for again.
-    void inOrder()
-    {
-        Run run;
-        run.show.start(Run::plan(3, { "A", "B", "C" }));
-        run.answer();
-        for (int tick = 0; tick < 4; ++tick) {
-            run.show.advance();
-            run.answer();
-        }
-        QCOMPARE(run.shown, (QStringList { "s1", "d1", "d1", "d2", "d3", "d1" }));
-        QCOMPARE(run.asked, (QStringList { "1!", "2", "3", "1", "2" }));
-        QCOMPARE(run.captions, (QStringList { "A", "B", "C", "A", "B" }));
-    }
-
     // The library changes while the show runs: the order goes on from the picture and the
     // affirmation shown where they are still there, the next tick takes the new lists, and a decode
     // asked for from the old list is dropped.
