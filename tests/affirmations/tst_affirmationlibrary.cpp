@@ -59,13 +59,6 @@ private slots:
         row("a file turned UTF-8 stays so", { "system/Health.txt=\"caf\xE9\",#TRUE#\r\n" },
             "load; add; add ✓; pick 1; remove", "Health*", "café",
             { "system/Health.txt=\"caf\xC3\xA9\",#TRUE#\r\n" });
-        // A library kept on Windows: both files in Windows-1252, the file's name in the same bytes.
-        row("Windows-1252",
-            { "system/Caf\xE9.txt=\"na\xEFve\",#TRUE#\r\n",
-                "system/Plain.txt=", "item.txt=\"Caf\xE9\",#FALSE#\r\n\"Plain,#TRUE#\r\n" },
-            "load; add; add Grüße; tick 0; choose 1; tick 1", "Café|Plain*", "",
-            { "system/Caf\xE9.txt=\"na\xEFve\",#TRUE#\r\n\"Gr\xFC\xDF\x65\",#TRUE#\r\n",
-                "item.txt=\"Caf\xE9\",#TRUE#\r\n\"Plain\",#FALSE#\r\n" });
         // A name finds its file by the bytes the index spells it in, or the other encoding's when
         // only that file exists; the index is written back in its own encoding.
         const QByteArray latin = "item.txt=\"Caf\xE9\",#TRUE#\r\n";
