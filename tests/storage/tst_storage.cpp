@@ -1,6 +1,5 @@
 #include "platform/LibraryFolder.h"
 #include "storage/NativePath.h"
-#include "storage/QuotedFields.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestFiles.h"
 
@@ -12,17 +11,6 @@ using namespace vellumora;
 class TestStorage : public QObject {
     Q_OBJECT
 private slots:
-    // A field is written so that it reads back as it was; one that holds both a comma and a
-    // double quote, which no form can hold, gets typographic quotes.
-    void fieldsReadBackAsWritten()
-    {
-        for (const QString field : { "a, b", "He said \"go\"", "\"a, b\"", "" }) {
-            const QString kept
-                = field.contains(',') && field.contains('"') ? withoutDoubleQuotes(field) : field;
-            QCOMPARE(splitFields(quoteField(field)).value(0).text, kept);
-        }
-    }
-
     // A program folder the user may not write gets them a copy of its library in their own
     // folder: once, whole, never over anything, and the program folder as it was.
     void libraryKeptWhereTheUserMayWrite()
