@@ -105,8 +105,9 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");
-        const auto row = [](const char* control, const char* value, const char* key, const char* stored) {
-            QTest::newRow(control) << control << value << key << stored;
+        const auto row = [](const char* control, const char* value, const char* key, const char* stored,
+                             const char* name = nullptr) {
+            QTest::newRow(name ? name : control) << control << value << key << stored;
         };
         row("cboDispDuration", "3", "settings/DispDuration", "3");
         row("cboAffirmationDisplayDuration", "2", "settings/AffirmationDispDuration", "2");
@@ -121,14 +122,8 @@ private slots:
         row("chkPlayMusic", "", "Settings/MusicPath", "");
         row("txtFile", "song.mp3", "Settings/MusicPath", "song.mp3");
         // Not kept: the store holds what it held.
-        QTest::newRow("a path to nothing") << "txtFile"
-                                           << "none.mp3"
-                                           << "Settings/MusicPath"
-                                           << "/m/a.mp3";
-        QTest::newRow("refused") << "cboDispDuration"
-                                 << "3"
-                                 << "settings/DispDuration"
-                                 << "";
+        row("txtFile", "none.mp3", "Settings/MusicPath", "/m/a.mp3", "a path to nothing");
+        row("cboDispDuration", "3", "settings/DispDuration", "", "refused");
     }
     void keptWhenChosen()
     {
@@ -207,73 +202,57 @@ private slots:
 
     // The Exec line starts this very program with --show, or --background for the reminders
     // alone, quoted as desktop entries want; TryExec names it, so the entry does nothing once it
-    // is gone.
+    // is gone. Installed, the entry starts the command on the PATH, which an upgrade keeps; run
+    // from its application folder, the program there. "@" is the test's folder.
     void loginEntry_data()
     {
-        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("link");
         QTest::addColumn<QString>("exec");
         QTest::addColumn<QString>("tryExec");
-        QTest::newRow("reminders only") << "/usr/bin/vellumora"
-                                        << "Exec=/usr/bin/vellumora --background"
-                                        << "TryExec=/usr/bin/vellumora";
-        QTest::newRow("blank") << "/opt/My Apps/Vellumora"
-                               << "Exec=\"/opt/My Apps/Vellumora\" --show"
-                               << "TryExec=/opt/My Apps/Vellumora";
-        QTest::newRow("reserved") << "/home/a$b/100%/x\\y\"z"
-                                  << "Exec=\"/home/a\\\\$b/100%%/x\\\\\\\\y\\\\\"z\" --show"
-                                  << "TryExec=/home/a$b/100%/x\\\\y\"z";
+        const auto row
+            = [](const char* name, const char* program, const char* link, const char* exec,
+                  const char* tryExec) { QTest::newRow(name) << program << link << exec << tryExec; };
+        row("reminders only", "usr/bin/vellumora", "", "Exec=@/usr/bin/vellumora --background",
+            "TryExec=@/usr/bin/vellumora");
+        row("blank", "opt/My Apps/Vellumora", "", "Exec=\"@/opt/My Apps/Vellumora\" --show",
+            "TryExec=@/opt/My Apps/Vellumora");
+        row("reserved", "a$b/100%/x\\y\"z", "", "Exec=\"@/a\\\\$b/100%%/x\\\\\\\\y\\\\\"z\" --show",
+            "TryExec=@/a$b/100%/x\\\\y\"z");
+        const char* program = "usr/lib/vellumora/Vellumora";
+        row("installed", program, "../lib/vellumora/Vellumora", "Exec=@/usr/bin/vellumora --show",
+            "TryExec=@/usr/bin/vellumora");
+        row("application folder", program, "", "Exec=@/usr/lib/vellumora/Vellumora --show",
+            "TryExec=@/usr/lib/vellumora/Vellumora");
+        row("a link to another program", program, "../lib/other/Vellumora",
+            "Exec=@/usr/lib/vellumora/Vellumora --show", "TryExec=@/usr/lib/vellumora/Vellumora");
     }
     void loginEntry()
     {
-        QFETCH(QString, executable);
+        QFETCH(QString, program);
+        QFETCH(QString, link);
         QFETCH(QString, exec);
         QFETCH(QString, tryExec);
+        const QString executable = f.path(program);
+        for (const QString& file : { executable, f.path("usr/lib/other/Vellumora") }) {
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && writeBytes(NativePath(file), "#!/bin/sh\n"));
+        }
+        QVERIFY(QDir().mkpath(f.path("usr/bin")));
+        QVERIFY(link.isEmpty() || QFile::link(link, f.path("usr/bin/vellumora")));
         const bool reminders = exec.endsWith("--background");
-        const QByteArray entry
-            = LoginStart::entry(executable, reminders ? LoginStart::Kind::Reminders : LoginStart::Kind::Show);
-        QVERIFY2(entry.split('\n').contains(exec.toUtf8()), entry.constData());
-        QVERIFY2(entry.split('\n').contains(tryExec.toUtf8()), entry.constData());
-        QTemporaryDir dir;
-        const LoginStart login(dir.path(), executable);
-        const QString path = login.entryPath();
-        QVERIFY(writeBytes(NativePath(path), entry));
+        const LoginStart login(f.path("autostart"), executable);
+        QCOMPARE(login.switchOn(reminders ? LoginStart::Kind::Reminders : LoginStart::Kind::Show), QString());
+        const QByteArray entry = readBytes(NativePath(login.entryPath()));
+        for (const QString& line : { exec, tryExec }) {
+            QVERIFY2(
+                entry.split('\n').contains(QString(line).replace('@', QDir::cleanPath(f.path("."))).toUtf8()),
+                entry.constData());
+        }
         QProcess validator;
-        validator.start("desktop-file-validate", { path });
+        validator.start("desktop-file-validate", { login.entryPath() });
         QVERIFY(validator.waitForFinished());
         QVERIFY2(validator.exitCode() == 0, validator.readAllStandardOutput().constData());
         QCOMPARE(login.kind() == LoginStart::Kind::Reminders, reminders);
-    }
-
-    // Installed, the entry starts the command on the PATH, which an upgrade keeps; run from its
-    // application folder, the program there.
-    void loginEntryInstalled_data()
-    {
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("started");
-        QTest::newRow("installed") << "../lib/vellumora/Vellumora"
-                                   << "bin/vellumora";
-        QTest::newRow("application folder") << ""
-                                            << "lib/vellumora/Vellumora";
-        QTest::newRow("a link to another program") << "../lib/other/Vellumora"
-                                                   << "lib/vellumora/Vellumora";
-    }
-    void loginEntryInstalled()
-    {
-        QFETCH(QString, link);
-        QFETCH(QString, started);
-        const QString prefix = f.path("usr");
-        const QString program = prefix + "/lib/vellumora/Vellumora";
-        for (const QString& file : { program, prefix + "/lib/other/Vellumora" }) {
-            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && writeBytes(NativePath(file), "#!/bin/sh\n"));
-        }
-        QVERIFY(QDir().mkpath(prefix + "/bin"));
-        QVERIFY(link.isEmpty() || QFile::link(link, prefix + "/bin/vellumora"));
-        const LoginStart login(f.path("autostart"), program);
-        QCOMPARE(login.switchOn(), QString());
-        const QList<QByteArray> lines = readBytes(NativePath(login.entryPath())).split('\n');
-        const QString command = prefix + "/" + started;
-        QVERIFY(lines.contains("Exec=" + command.toUtf8() + " --show"));
-        QVERIFY(lines.contains("TryExec=" + command.toUtf8()));
     }
 
     // Ticked, the entry is written; unticked, removed, and no other file in the folder is
