@@ -265,7 +265,6 @@ private slots:
                              const QString& skipped = "0@0 0@0 0@0", const QStringList& existing = {}) {
             QTest::newRow(name) << bytes << existing << rows << skipped;
         };
-        add("UTF-8, every line end", "calm\r\nGrüße\nrest\rlast", "calm+|Grüße+|rest+|last+");
         add("byte-order mark", "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9\n", "été+");
         add("Windows-1252", "caf\xE9\r\nna\xEFve 5 \x80\r\n", "café+|naïve 5 €+");
         add("blank lines and blanks", "\r\n  \t \n  calm  \n\n", "calm+");
@@ -274,8 +273,6 @@ private slots:
             "I am calm+|I rest, too|open");
         add("CSV columns", "\"He said \"\"go\"\"\",12,x\n\"a\",TRUE\n\"b\" , #FALSE#", "He said “go”+|a+|b");
         add("stray quotes", "say \"yes\"\n\"Yes\" I can\n\"\n", "say “yes”+|“Yes” I can+");
-        add("repeated in the file and in the category", "calm\nnew\n calm\nrest\nnew\n", "new+",
-            "4@1 0@0 0@0", { "calm", "rest" });
         add("too long",
             "ok\n" + QByteArray(32768, 'a') + "\n" + QByteArray(32767, 'b') + "\n" + QByteArray(40000, 'c'),
             "ok+|" + QString(32767, 'b') + "+", "0@0 2@2 0@0");
