@@ -65,15 +65,17 @@ void VoiceServicesTest::recordsTheMicrophoneWhole()
     recorder.record(path);
     QTRY_COMPARE_WITH_TIMEOUT(started.size() + failed.size(), 1, 8000);
     QTRY_VERIFY_WITH_TIMEOUT(recorder.duration() >= 2000 || !failed.isEmpty(), 5000);
+    // Under load the wait may run past two seconds: the file holds what the clock showed at Stop.
+    const double shown = recorder.duration() / 1000.0;
     recorder.stop();
     QTRY_COMPARE_WITH_TIMEOUT(finished.size() + failed.size(), 1, 8000);
     QVERIFY2(failed.isEmpty(), qPrintable(failed.value(0).value(0).toString()));
 
-    // Under exactly that name, nothing beside it, and the two seconds heard since started().
+    // Under exactly that name, nothing beside it, and what was heard from started() to Stop.
     QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files), QStringList { QFileInfo(path).fileName() });
     const QList<float> recorded = PulseServer::samples(path);
     const double seconds = double(recorded.size()) / PulseServer::Rate;
-    QVERIFY2(qAbs(seconds - 2.0) <= 0.5, qPrintable(QString::number(seconds)));
+    QVERIFY2(qAbs(seconds - shown) <= 0.5, qPrintable(QStringLiteral("%1 s of %2").arg(seconds).arg(shown)));
     QCOMPARE_LE(qAbs(PulseServer::strongestFrequency(recorded) - 440), 20);
     m_recording = path;
 }

@@ -395,15 +395,18 @@ private slots:
         QVERIFY(m_fakes.registerService(kNotifications));
         BusNotifications notifications(QDBusConnection::sessionBus());
         QSignalSpy invoked(&notifications, &Notifications::actionInvoked);
+        const auto click = [this] {
+            QDBusMessage action = QDBusMessage::createSignal(
+                "/org/freedesktop/Notifications", kNotifications, "ActionInvoked");
+            return m_fakes.send(action << 7u << QStringLiteral("default"));
+        };
         for (int shown = 1; shown <= 2; ++shown) {
             notifications.show("Calm", { { "default", "Start the Show" } }, 1000);
             QTRY_COMPARE(callsOf("Notify"), shown);
-            for (int i = 0; i < 2; ++i) {
-                QDBusMessage action = QDBusMessage::createSignal(
-                    "/org/freedesktop/Notifications", kNotifications, "ActionInvoked");
-                QVERIFY(m_fakes.send(action << 7u << QStringLiteral("default")));
-            }
-            QTRY_COMPARE(invoked.size(), shown);
+            // Clicked until heard: the server's answer may be read after the first click is. Every
+            // click after the first, on the same notification, is not heard.
+            QTRY_VERIFY(click() && invoked.size() == shown);
+            QVERIFY(click());
             QTest::qWait(100);
             QCOMPARE(invoked.size(), shown);
         }
