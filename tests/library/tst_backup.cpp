@@ -442,41 +442,32 @@ private slots:
     {
         QFETCH(QList<int>, cancelAt);
         QFETCH(QStringList, works);
-        MainWindowFixture fixture;
-        fixture.reset();
-        fixture.addPictures({ Qt::red, Qt::blue, Qt::green, Qt::yellow });
-        const QString recording = Libraries::recording("calm");
-        QVERIFY(writeBytes(fixture.path("system/Health.txt"), "\"calm\",#TRUE#\r\n")
-            && QDir().mkpath(QFileInfo(fixture.path(recording)).path())
-            && writeBytes(fixture.path(recording), "OggS"));
-        Library& library = fixture.open();
-        FakePlatform& platform = *fixture.platform;
-        const QString archive = platform.trash.filePath("mine.zip");
+        Pair pair;
+        QVERIFY(pair.from.write(
+            { "SystemFolder/1.png=1", "SystemFolder/2.png=2", "SystemFolder/3.png=3", "SystemFolder/4.png=4",
+                "SystemFolder/record.txt=\"1.png\"\r\n\"2.png\"\r\n\"3.png\"\r\n\"4.png\"\r\n",
+                "system/Health.txt=\"calm\",#TRUE#\r\n", "system/Health.voice=/",
+                Libraries::recording("calm") + "=OggS" }));
+        QVERIFY(pair.into.write({ "SystemFolder/1.png=1", "SystemFolder/record.txt=\"1.png\"\r\n" }));
+        pair.from.library->load();
+        pair.into.library->load();
+        FakePlatform& platform = pair.into.platform;
         platform.cancelWorkAfterFiles = cancelAt;
-        BackupJob::run(platform, library, archive).report(platform);
-        const QByteArray backup = readBytes(archive);
+        BackupJob::run(platform, *pair.from.library, pair.archive).report(platform);
+        const QByteArray backup = readBytes(pair.archive);
         platform.messages.clear();
-        const bool backingUp = works.at(1) == works.at(0);
-        if (backingUp) {
-            BackupJob::run(platform, library, archive).report(platform);
-        }
-        writeBytes(fixture.path("SystemFolder/record.txt"), "\"1.png\"\r\n");
-        QFile::remove(fixture.path("SystemFolder/2.png"));
-        QFile::remove(fixture.path("SystemFolder/3.png"));
-        QFile::remove(fixture.path("SystemFolder/4.png"));
-        QDir(fixture.path("system")).removeRecursively();
-        QDir().mkpath(fixture.path("system"));
-        library.load();
-        const QMap<QString, QByteArray> before = filesBelow(fixture.dir->path());
-        RestoreJob job(platform, library);
-        if (!backingUp && job.read(archive).report(platform)) {
+        const QMap<QString, QByteArray> before = libraryFiles(pair.into);
+        RestoreJob job(platform, *pair.into.library);
+        if (works.at(1) == works.at(0)) {
+            BackupJob::run(platform, *pair.from.library, pair.archive).report(platform);
+        } else if (job.read(pair.archive).report(platform)) {
             job.bringBack(false).report(platform);
         }
         QCOMPARE(platform.longWorks.mid(0, works.size()), works);
-        QCOMPARE(readBytes(archive), backup);
-        QCOMPARE(filesBelow(fixture.dir->path()), before);
-        QVERIFY(!QFileInfo::exists(fixture.path("system/Health.voice")));
-        QCOMPARE(library.pictures().count(), 1);
+        QCOMPARE(readBytes(pair.archive), backup);
+        QCOMPARE(libraryFiles(pair.into), before);
+        QVERIFY(!QFileInfo::exists(pair.into.dir->filePath("system/Health.voice")));
+        QCOMPARE(pair.into.library->pictures().count(), 1);
         QCOMPARE(platform.messages.size(), 0);
     }
 };
