@@ -68,7 +68,6 @@ private slots:
         row("the Trash emptied meanwhile", "choose 1; drop; empty trash; undo; undo", "Café+|Work+ / naïve+",
             { "Vellumora cannot bring back the category \"Health\": its file is no longer" });
         // Recordings: "~" marks an affirmation that has one.
-        row("an edit keeps it", "choose 1; pick 0; edit serene", all + "serene+~|rest");
         row("an edit of one of two alike keeps both",
             "choose 1; add x; add calm; pick 0; edit serene; choose 1", all + "serene+~|rest|calm+~");
         row("a delete of one of two alike leaves it", "choose 1; add x; add calm; pick 0; remove",

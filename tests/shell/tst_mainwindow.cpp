@@ -533,7 +533,6 @@ private slots:
         };
         const QString keepsRunning = "Vellumora keeps running to remind you. Choose File > Exit to end it.";
         row("in the background, off", "off", "", "windows=; reminded=; told=; ended");
-        row("in the background", "", "remind; remind", "windows=; reminded=A, B; told=");
         row("another one", "", "remind; another", "windows=; reminded=A, B; told=");
         row("the show from a notification's button", "", "remind; show", "windows=show; reminded=A; told=");
         row("the show from a click on a notification", "", "remind; default",
