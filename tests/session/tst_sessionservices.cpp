@@ -148,7 +148,7 @@ QString gsettingsFile(const char* schema, const char* key)
 // The desktop's services on a private session bus that starts nothing on demand: the desktop
 // picture in GIO's settings kept in a key file, a real Xfce settings service, fakes of the portal
 // and of Plasma's shell; and the notifications.
-class TestDesktopServices : public QObject {
+class TestSessionServices : public QObject {
     Q_OBJECT
 
 private slots:
@@ -445,5 +445,5 @@ private:
     QStringList m_screens;
 };
 
-QTEST_MAIN(TestDesktopServices)
+QTEST_MAIN(TestSessionServices)
 #include "tst_sessionservices.moc"
