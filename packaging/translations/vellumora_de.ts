@@ -1514,6 +1514,10 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <source>Vellumora Backups (*.zip)</source>
         <translation>Vellumora-Sicherungen (*.zip)</translation>
     </message>
+    <message>
+        <source>These are not brought back, and why:</source>
+        <translation>Diese Einträge werden nicht zurückgeholt, mit dem Grund:</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::RestoreJob</name>

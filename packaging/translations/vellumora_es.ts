@@ -1514,6 +1514,10 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <source>Vellumora Backups (*.zip)</source>
         <translation>Copias de Vellumora (*.zip)</translation>
     </message>
+    <message>
+        <source>These are not brought back, and why:</source>
+        <translation>No se recupera lo siguiente, y por qué:</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::RestoreJob</name>

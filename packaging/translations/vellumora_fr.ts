@@ -1514,6 +1514,10 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
         <source>Vellumora Backups (*.zip)</source>
         <translation>Sauvegardes Vellumora (*.zip)</translation>
     </message>
+    <message>
+        <source>These are not brought back, and why:</source>
+        <translation>Ne sont pas ramenés, et pourquoi :</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::RestoreJob</name>

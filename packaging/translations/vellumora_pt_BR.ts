@@ -1514,6 +1514,10 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
         <source>Vellumora Backups (*.zip)</source>
         <translation>Backups do Vellumora (*.zip)</translation>
     </message>
+    <message>
+        <source>These are not brought back, and why:</source>
+        <translation>Não é trazido de volta, e por quê:</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::RestoreJob</name>

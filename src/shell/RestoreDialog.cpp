@@ -57,9 +57,16 @@ RestoreDialog::RestoreDialog(const RestorePlan& plan, QWidget* parent)
     fitLines(m_changes);
     layout->addWidget(m_changes);
     if (!plan.leftOut().isEmpty()) {
+        auto* leftOutHeading = new QLabel(tr("These are not brought back, and why:"), this);
+        leftOutHeading->setObjectName(QStringLiteral("lblRestoreLeftOut"));
+        layout->addWidget(leftOutHeading);
         auto* leftOut = new QListWidget(this);
         leftOut->setObjectName(QStringLiteral("lstRestoreLeftOut"));
         leftOut->setSelectionMode(QAbstractItemView::NoSelection);
+        // A recording's path and the reason make a long line: it wraps, so the reason is read.
+        leftOut->setWordWrap(true);
+        leftOut->setResizeMode(QListView::Adjust);
+        leftOut->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         for (const LeftOutEntry& entry : plan.leftOut()) {
             leftOut->addItem(entry.text());
         }
