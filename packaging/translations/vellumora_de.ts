@@ -806,14 +806,6 @@
         <translation>&lt;&lt; Bild hin&amp;zufügen</translation>
     </message>
     <message>
-        <source>These pictures could not be added:</source>
-        <translation>Diese Bilder konnten nicht hinzugefügt werden:</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>All Pictures</source>
         <translation>Alle Bilder</translation>
     </message>
@@ -836,17 +828,6 @@
     <message>
         <source>The folder &quot;%1&quot; holds no picture Vellumora can read, so nothing was added.</source>
         <translation>Der Ordner „%1“ enthält kein Bild, das Vellumora lesen kann; es wurde nichts hinzugefügt.</translation>
-    </message>
-    <message>
-        <source>Adding pictures...</source>
-        <translation>Bilder werden hinzugefügt...</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... und %n weiteres.</numerusform>
-            <numerusform>... und %n weitere.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1135,6 +1116,25 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     <message>
         <source>The picture list was changed by another program but cannot be read, so it is shown as it was.</source>
         <translation>Die Bilderliste wurde von einem anderen Programm geändert, kann aber nicht gelesen werden; sie wird daher wie zuvor gezeigt.</translation>
+    </message>
+    <message>
+        <source>These pictures could not be added:</source>
+        <translation>Diese Bilder konnten nicht hinzugefügt werden:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Adding pictures...</source>
+        <translation>Bilder werden hinzugefügt...</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... und %n weiteres.</numerusform>
+            <numerusform>... und %n weitere.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

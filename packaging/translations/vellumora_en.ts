@@ -81,7 +81,7 @@
     </message>
 </context>
 <context>
-    <name>vellumora::ImageLibraryPanel</name>
+    <name>vellumora::PictureLibrary</name>
     <message numerus="yes">
         <source>... and %n more.</source>
         <translation>

@@ -806,14 +806,6 @@
         <translation>&lt;&lt; Aña&amp;dir imagen</translation>
     </message>
     <message>
-        <source>These pictures could not be added:</source>
-        <translation>No se pudieron añadir estas imágenes:</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>All Pictures</source>
         <translation>Todas las imágenes</translation>
     </message>
@@ -836,17 +828,6 @@
     <message>
         <source>The folder &quot;%1&quot; holds no picture Vellumora can read, so nothing was added.</source>
         <translation>La carpeta «%1» no contiene ninguna imagen que Vellumora pueda leer, así que no se añadió nada.</translation>
-    </message>
-    <message>
-        <source>Adding pictures...</source>
-        <translation>Añadiendo imágenes...</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... y %n más.</numerusform>
-            <numerusform>... y %n más.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1135,6 +1116,25 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
     <message>
         <source>The picture list was changed by another program but cannot be read, so it is shown as it was.</source>
         <translation>Otro programa cambió la lista de imágenes, pero no se puede leer, así que se muestra como estaba.</translation>
+    </message>
+    <message>
+        <source>These pictures could not be added:</source>
+        <translation>No se pudieron añadir estas imágenes:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Adding pictures...</source>
+        <translation>Añadiendo imágenes...</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... y %n más.</numerusform>
+            <numerusform>... y %n más.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

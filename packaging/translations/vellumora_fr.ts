@@ -806,14 +806,6 @@
         <translation>&lt;&lt; A&amp;jouter une image</translation>
     </message>
     <message>
-        <source>These pictures could not be added:</source>
-        <translation>Ces images n&apos;ont pas pu être ajoutées&#xa0;:</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>All Pictures</source>
         <translation>Toutes les images</translation>
     </message>
@@ -836,17 +828,6 @@
     <message>
         <source>The folder &quot;%1&quot; holds no picture Vellumora can read, so nothing was added.</source>
         <translation>Le dossier « %1 » ne contient aucune image que Vellumora sait lire ; rien n&apos;a été ajouté.</translation>
-    </message>
-    <message>
-        <source>Adding pictures...</source>
-        <translation>Ajout des images...</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... et %n autre.</numerusform>
-            <numerusform>... et %n autres.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1135,6 +1116,25 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     <message>
         <source>The picture list was changed by another program but cannot be read, so it is shown as it was.</source>
         <translation>La liste des images a été modifiée par un autre programme mais ne peut pas être lue ; elle est donc affichée comme avant.</translation>
+    </message>
+    <message>
+        <source>These pictures could not be added:</source>
+        <translation>Ces images n&apos;ont pas pu être ajoutées&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Adding pictures...</source>
+        <translation>Ajout des images...</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... et %n autre.</numerusform>
+            <numerusform>... et %n autres.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

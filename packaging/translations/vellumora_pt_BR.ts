@@ -806,14 +806,6 @@
         <translation>&lt;&lt; A&amp;dicionar imagem</translation>
     </message>
     <message>
-        <source>These pictures could not be added:</source>
-        <translation>Não foi possível adicionar estas imagens:</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
         <source>All Pictures</source>
         <translation>Todas as imagens</translation>
     </message>
@@ -836,17 +828,6 @@
     <message>
         <source>The folder &quot;%1&quot; holds no picture Vellumora can read, so nothing was added.</source>
         <translation>A pasta “%1” não contém nenhuma imagem que o Vellumora consiga ler, então nada foi adicionado.</translation>
-    </message>
-    <message>
-        <source>Adding pictures...</source>
-        <translation>Adicionando imagens...</translation>
-    </message>
-    <message numerus="yes">
-        <source>... and %n more.</source>
-        <translation>
-            <numerusform>... e mais %n.</numerusform>
-            <numerusform>... e mais %n.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -1135,6 +1116,25 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
     <message>
         <source>The picture list was changed by another program but cannot be read, so it is shown as it was.</source>
         <translation>A lista de imagens foi alterada por outro programa, mas não pode ser lida, então é mostrada como estava.</translation>
+    </message>
+    <message>
+        <source>These pictures could not be added:</source>
+        <translation>Não foi possível adicionar estas imagens:</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Adding pictures...</source>
+        <translation>Adicionando imagens...</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more.</source>
+        <translation>
+            <numerusform>... e mais %n.</numerusform>
+            <numerusform>... e mais %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

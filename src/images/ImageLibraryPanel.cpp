@@ -255,32 +255,7 @@ void ImageLibraryPanel::addFolder()
 
 void ImageLibraryPanel::addFiles(const QStringList& files)
 {
-    // A picture file added by hand meanwhile must not be listed by the watch before the batch.
-    m_pictures.holdChanges(true);
-    WorkProgress progress;
-    const PictureLibrary::StoredPictures stored = runLong(
-        m_platform, tr("Adding pictures..."), progress, [&] { return m_pictures.store(files, progress); });
-    m_pictures.list(stored).report(m_platform);
-    m_pictures.holdChanges(false);
-    // Never so long a message that its OK button is off the screen.
-    constexpr int kLongest = 15;
-    QStringList refused;
-    for (const PictureLibrary::Refusal& refusal : stored.refused.mid(0, kLongest)) {
-        const QString name = QFileInfo(refusal.path).fileName();
-        // Most reasons name the file already.
-        refused.append(refusal.reason.contains(QLatin1Char('"') + name + QLatin1Char('"'))
-                ? refusal.reason
-                //: One line of a list: a picture's file name, then why it was not added.
-                : tr("%1: %2").arg(name, refusal.reason));
-    }
-    if (stored.refused.size() > kLongest) {
-        refused.append(tr("... and %n more.", nullptr, int(stored.refused.size()) - kLongest));
-    }
-    if (!refused.isEmpty()) {
-        m_platform.message(
-            withReason(tr("These pictures could not be added:"), refused.join(QLatin1Char('\n'))),
-            MessageIcon::Critical);
-    }
+    m_pictures.addMany(m_platform, files).report(m_platform);
 }
 
 void ImageLibraryPanel::deletePicture()

@@ -321,4 +321,33 @@ Outcome PictureLibrary::restore(const DeletedPicture& deleted)
     return restored;
 }
 
+Outcome PictureLibrary::addMany(Platform& platform, const QStringList& chosenPaths)
+{
+    // A picture file added by hand meanwhile must not be listed by the watch before the batch.
+    holdChanges(true);
+    WorkProgress progress;
+    const StoredPictures stored
+        = runLong(platform, tr("Adding pictures..."), progress, [&] { return store(chosenPaths, progress); });
+    Outcome outcome = list(stored);
+    holdChanges(false);
+    // Never so long a message that its OK button is off the screen.
+    constexpr int kLongest = 15;
+    QStringList refused;
+    for (const Refusal& refusal : stored.refused.mid(0, kLongest)) {
+        const QString name = QFileInfo(refusal.path).fileName();
+        // Most reasons name the file already.
+        refused.append(refusal.reason.contains(QLatin1Char('"') + name + QLatin1Char('"'))
+                ? refusal.reason
+                //: One line of a list: a picture's file name, then why it was not added.
+                : tr("%1: %2").arg(name, refusal.reason));
+    }
+    if (stored.refused.size() > kLongest) {
+        refused.append(tr("... and %n more.", nullptr, int(stored.refused.size()) - kLongest));
+    }
+    if (!refused.isEmpty()) {
+        outcome.tell(withReason(tr("These pictures could not be added:"), refused.join(QLatin1Char('\n'))));
+    }
+    return outcome;
+}
+
 } // namespace vellumora

@@ -56,6 +56,9 @@ public:
     // Lists what store copied in, with one write of the record; a record that cannot be written
     // takes the copies out again.
     Outcome list(const StoredPictures& stored);
+    // Both steps, the first on a thread of its own with its progress shown and Cancel offered,
+    // while changes on disk wait; the refused pictures are told in one message.
+    Outcome addMany(Platform& platform, const QStringList& chosenPaths);
     // Long work on the store begins or ends: changes on disk wait meanwhile.
     void holdChanges(bool hold) { emit changesHeld(hold); }
     Outcome remove(int row);
