@@ -11,23 +11,23 @@ LibraryMove::LibraryMove(Platform& platform, Library& library, const QString& ch
     , m_library(library)
     , m_from(library.folder())
     , m_target(LibraryFolder::target(m_from, chosen))
+    , m_here(QDir::toNativeSeparators(m_from))
+    , m_there(QDir::toNativeSeparators(m_target.folder))
 {
 }
 
 LibraryMove::Question LibraryMove::question() const
 {
-    const QString there = QDir::toNativeSeparators(m_target.folder);
-    const QString here = QDir::toNativeSeparators(m_from);
     switch (m_target.kind) {
     case LibraryFolder::Target::Kind::Library:
         return { tr("The folder \"%1\" holds a library already. Use that library from now on? "
                     "Yours stays as it is in \"%2\".")
-                     .arg(there, here),
+                     .arg(m_there, m_here),
             MessageButtons::YesNo };
     case LibraryFolder::Target::Kind::Empty:
         return { tr("Move your library to \"%1\"?\n\nYes: it is copied there, checked, and then taken out of "
                     "\"%2\".\nNo: it is copied there, and the one in \"%2\" stays as it is.")
-                     .arg(there, here),
+                     .arg(m_there, m_here),
             MessageButtons::YesNoCancel };
     case LibraryFolder::Target::Kind::Refused:
         break;
@@ -47,8 +47,6 @@ Outcome LibraryMove::run(MessageAnswer answer)
     if (answer != MessageAnswer::Yes && !(copying && answer == MessageAnswer::No)) {
         return Outcome::nothing();
     }
-    const QString there = QDir::toNativeSeparators(m_target.folder);
-    const QString here = QDir::toNativeSeparators(m_from);
     if (copying) {
         QString error;
         WorkProgress progress;
@@ -60,7 +58,7 @@ Outcome LibraryMove::run(MessageAnswer answer)
         }
         if (!copied) {
             return Outcome::refused(withReason(
-                tr("Your library could not be copied to \"%1\", so it stays where it is.").arg(there),
+                tr("Your library could not be copied to \"%1\", so it stays where it is.").arg(m_there),
                 error));
         }
     }
@@ -70,7 +68,7 @@ Outcome LibraryMove::run(MessageAnswer answer)
             LibraryFolder::removeFrom(m_target.folder, &ignored);
         }
         return Outcome::refused(
-            tr("Vellumora could not note where your library is, so it stays in \"%1\".").arg(here));
+            tr("Vellumora could not note where your library is, so it stays in \"%1\".").arg(m_here));
     }
     m_platform.useLibraryFolder(m_target.folder);
     Outcome outcome = m_library.moveTo(m_target.folder);
@@ -82,7 +80,7 @@ Outcome LibraryMove::run(MessageAnswer answer)
             [&] { return LibraryFolder::removeFrom(m_from, &error); }, false)) {
         outcome.tell(
             withReason(tr("Your library is now in \"%1\", but some of it could not be taken out of \"%2\".")
-                           .arg(there, here),
+                           .arg(m_there, m_here),
                 error));
     }
     return outcome;

@@ -37,6 +37,9 @@ private:
     Library& m_library;
     QString m_from;
     LibraryFolder::Target m_target;
+    // Both folders as the user's messages name them.
+    QString m_here;
+    QString m_there;
 };
 
 } // namespace vellumora

@@ -38,15 +38,22 @@ Schema lookup(const QString& schema)
     return Schema(g_settings_schema_source_lookup(source, schema.toUtf8().constData(), TRUE));
 }
 
+// Why the key cannot be written when the schema lacks it; empty when it has it.
+QString missingKey(const Schema& found, const QString& key, const QString& schema)
+{
+    return found && g_settings_schema_has_key(found.get(), key.toUtf8().constData())
+        ? QString()
+        : QCoreApplication::translate("vellumora::GnomeWallpaper", "The desktop has no setting %1 in %2.")
+              .arg(key, schema);
+}
+
 QString write(const QString& schema, const QString& key, GVariant* value)
 {
     const Variant held(value ? g_variant_take_ref(value) : nullptr);
     const Schema found = lookup(schema);
     const QByteArray name = key.toUtf8();
-    if (!found || !g_settings_schema_has_key(found.get(), name.constData())) {
-        return QCoreApplication::translate(
-            "vellumora::GnomeWallpaper", "The desktop has no setting %1 in %2.")
-            .arg(key, schema);
+    if (const QString missing = missingKey(found, key, schema); !missing.isEmpty()) {
+        return missing;
     }
     const Settings settings(g_settings_new_full(found.get(), nullptr, nullptr));
     if (!g_settings_is_writable(settings.get(), name.constData())) {
@@ -128,10 +135,8 @@ QString writeValue(const QString& schema, const QString& key, const QString& pri
     }
     const Schema found = lookup(schema);
     const QByteArray name = key.toUtf8();
-    if (!found || !g_settings_schema_has_key(found.get(), name.constData())) {
-        return QCoreApplication::translate(
-            "vellumora::GnomeWallpaper", "The desktop has no setting %1 in %2.")
-            .arg(key, schema);
+    if (const QString missing = missingKey(found, key, schema); !missing.isEmpty()) {
+        return missing;
     }
     const SchemaKey schemaKey(g_settings_schema_get_key(found.get(), name.constData()));
     GError* error = nullptr;

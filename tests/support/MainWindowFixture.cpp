@@ -16,19 +16,13 @@ void MainWindowFixture::reset()
     platform = std::make_unique<FakePlatform>(dir->path());
 }
 
-Library& MainWindowFixture::open()
+MainWindow& MainWindowFixture::load()
 {
     window.reset();
     library = Library::open(platform->libraryFolder(), *platform);
     if (!library) {
         QTest::qFail("the library did not open", __FILE__, __LINE__);
     }
-    return *library;
-}
-
-MainWindow& MainWindowFixture::load()
-{
-    open();
     window = std::make_unique<MainWindow>(*platform, *library, random);
     library->load().report(*platform);
     return *window;

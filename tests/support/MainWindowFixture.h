@@ -20,8 +20,6 @@ struct MainWindowFixture {
     // Opens the library and builds the main window on it, as a start of the program does; a window
     // loaded before is dropped first.
     MainWindow& load();
-    // Opens the library alone, as a caller without a window does.
-    Library& open();
     QString path(const QString& relative) const { return dir->filePath(relative); }
 
     // The window's control of that name. One that is missing fails the test and is replaced by
