@@ -54,14 +54,13 @@ private slots:
         auto* record = f.find<QPushButton>("cmdRecord");
         auto* listen = f.find<QPushButton>("cmdListen");
         QAction* remove = f.find<QAction>("mnuRemoveRecording");
-        QTreeView* list = f.find<QTreeView>("lvFileContent");
         QVERIFY(record->isEnabled() && !listen->isEnabled() && !remove->isEnabled());
         record->click();
         QCOMPARE(record->text(), "Sto&p");
         QVERIFY(!listen->isEnabled() && !f.find<QPushButton>("cmdRecordingMore")->isEnabled());
         record->click();
         QCOMPARE(record->text(), "&Record");
-        const QModelIndex calm = list->model()->index(0, 0);
+        const QModelIndex calm = f.find<QTreeView>("lvFileContent")->model()->index(0, 0);
         QVERIFY(calm.data(AffirmationList::RecordedRole).toBool() && !calm.data(Qt::DecorationRole).isNull());
         QCOMPARE(calm.data(Qt::AccessibleTextRole).toString(), "calm (recorded)");
         QVERIFY(listen->isEnabled() && remove->isEnabled());
@@ -125,21 +124,19 @@ private slots:
     {
         f.window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        QWidget* window = f.window.get();
         QPushButton* add = f.find<QPushButton>("cmdAddContent");
         QLineEdit* text = f.find<QLineEdit>("txtAddFileContent");
-        QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);
+        QTest::keyClick(f.window.get(), Qt::Key_A, Qt::AltModifier);
         QTRY_COMPARE(add->text(), "&Update");
         QVERIFY(!f.find<QPushButton>("cmdEditContent")->isEnabled());
-        QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
-        QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
+        QTest::keyClick(f.window.get(), Qt::Key_D, Qt::AltModifier);
+        QTest::keyClick(f.window.get(), Qt::Key_D, Qt::AltModifier);
 
         QTest::keyClicks(text, "given up");
         QTest::keyClick(text, Qt::Key_Escape);
-        QCOMPARE(add->text(), "&Add");
-        QCOMPARE(text->text(), "calm");
+        QCOMPARE(add->text() + '|' + text->text(), "&Add|calm");
         QVERIFY(add->hasFocus());
-        QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);
+        QTest::keyClick(f.window.get(), Qt::Key_A, Qt::AltModifier);
         QTRY_VERIFY(text->hasFocus());
         QTest::keyClicks(text, "kept");
         QTest::keyClick(text, Qt::Key_Return);
@@ -160,7 +157,7 @@ private slots:
         QTRY_COMPARE(f.listed("lvFile"), (QStringList { "Health", "Work", "Joy" }));
         // In the category frame, Alt+D deletes the chosen category, and Ctrl+Z, with nothing
         // typed to take back, brings it back.
-        QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
+        QTest::keyClick(f.window.get(), Qt::Key_D, Qt::AltModifier);
         QTRY_COMPARE(f.listed("lvFile"), (QStringList { "Health", "Work" }));
         QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.listed("lvFile"), (QStringList { "Health", "Work", "Joy" }));
@@ -203,22 +200,17 @@ private slots:
         QCOMPARE(f.platform->fileRequests.last().filters.value(0).pattern, "*.txt");
         QCOMPARE(f.listed("lvFile"), (QStringList { "Health", "Work", "Health (2)" }));
         QCOMPARE(f.listed("lvFileContent"), (QStringList { "calm", "rest", "breathe" }));
-        // With no category left, Export has nothing to write.
+        // With no category left, Export has nothing to write, there is nothing to add an affirmation
+        // to, and the category list says how to make one.
         for (int i = 0; i < 3; ++i) {
             f.find<QPushButton>("cmdDelete")->click();
         }
-        QVERIFY(!exportAction->isEnabled());
+        QVERIFY(f.listed("lvFile").isEmpty() && !exportAction->isEnabled() && !hinted() && hinted("lvFile"));
     }
 
-    // An empty category says in its list how to add an affirmation, until one is added; with no
-    // category there is nothing to add to, and the category list says how to make one.
+    // An empty category says in its list how to add an affirmation, until one is added.
     void emptyListsHint()
     {
-        // Where the rows of a short list never reach.
-        const auto hinted = [this](const char* name = "lvFileContent") {
-            QWidget* rows = f.find<QTreeView>(name)->viewport();
-            return drawnBetween(rows, rows->height() / 3, rows->height() * 2 / 3);
-        };
         QVERIFY(!hinted() && !hinted("lvFile"));
         f.find<QLineEdit>("txtAddFile")->setText("Joy");
         f.find<QPushButton>("cmdCreateFile")->click();
@@ -229,10 +221,6 @@ private slots:
         add->click();
         QCOMPARE(f.listed("lvFileContent"), QStringList { "glad" });
         QVERIFY(!hinted());
-        for (int i = 0; i < 3; ++i) {
-            f.find<QPushButton>("cmdDelete")->click();
-        }
-        QVERIFY(f.listed("lvFile").isEmpty() && !hinted() && hinted("lvFile"));
     }
 
     // A text longer than the field holds is shown shortened and never put into the field, where
@@ -248,12 +236,10 @@ private slots:
         f.load();
         QLineEdit* field = f.find<QLineEdit>("txtAddFileContent");
         QTreeView* list = f.find<QTreeView>("lvFileContent");
-        QCOMPARE(field->text(), QString());
-        QVERIFY(!field->placeholderText().isEmpty());
+        QVERIFY(field->text().isEmpty() && !field->placeholderText().isEmpty());
         QVERIFY(f.listed("lvFileContent").constFirst().size() < 2000);
         click(list, 3, false);
-        QCOMPARE(field->text(), texts[3]);
-        QCOMPARE(field->placeholderText(), QString());
+        QVERIFY(field->text() == texts[3] && field->placeholderText().isEmpty());
         for (const auto& [row, reading] :
             { std::pair { 1, Qt::RightToLeft }, { 2, Qt::RightToLeft }, { 3, Qt::LeftToRight } }) {
             QCOMPARE(
@@ -263,6 +249,13 @@ private slots:
     }
 
 private:
+    // A hint is drawn where the rows of a short list never reach.
+    bool hinted(const char* list = "lvFileContent") const
+    {
+        QWidget* rows = f.find<QTreeView>(list)->viewport();
+        return drawnBetween(rows, rows->height() / 3, rows->height() * 2 / 3);
+    }
+
     // The text laid out in one direction, from the left edge of a white line.
     static QImage drawn(const QString& text, Qt::LayoutDirection direction, const QFont& font)
     {
