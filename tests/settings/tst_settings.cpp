@@ -198,23 +198,21 @@ private slots:
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("link");
         QTest::addColumn<QStringList>("lines");
-        const auto row = [](const char* name, const char* program, const char* link, const char* exec,
-                             const char* tryExec) {
-            QTest::newRow(name) << program << link << QStringList { exec, tryExec };
-        };
-        row("reminders only", "usr/bin/vellumora", "", "Exec=@/usr/bin/vellumora --background",
-            "TryExec=@/usr/bin/vellumora");
-        row("blank", "opt/My Apps/Vellumora", "", "Exec=\"@/opt/My Apps/Vellumora\" --show",
-            "TryExec=@/opt/My Apps/Vellumora");
-        row("reserved", "a$b/100%/x\\y\"z", "", "Exec=\"@/a\\\\$b/100%%/x\\\\\\\\y\\\\\"z\" --show",
-            "TryExec=@/a$b/100%/x\\\\y\"z");
+        const auto row = [](const char* name, const char* program, const char* link,
+                             const QStringList& lines) { QTest::newRow(name) << program << link << lines; };
+        row("reminders only", "usr/bin/vellumora", "",
+            { "Exec=@/usr/bin/vellumora --background", "TryExec=@/usr/bin/vellumora" });
+        row("blank", "opt/My Apps/Vellumora", "",
+            { "Exec=\"@/opt/My Apps/Vellumora\" --show", "TryExec=@/opt/My Apps/Vellumora" });
+        row("reserved", "a$b/100%/x\\y\"z", "",
+            { "Exec=\"@/a\\\\$b/100%%/x\\\\\\\\y\\\\\"z\" --show", "TryExec=@/a$b/100%/x\\\\y\"z" });
         const char* program = "usr/lib/vellumora/Vellumora";
-        row("installed", program, "../lib/vellumora/Vellumora", "Exec=@/usr/bin/vellumora --show",
-            "TryExec=@/usr/bin/vellumora");
-        row("application folder", program, "", "Exec=@/usr/lib/vellumora/Vellumora --show",
-            "TryExec=@/usr/lib/vellumora/Vellumora");
+        row("installed", program, "../lib/vellumora/Vellumora",
+            { "Exec=@/usr/bin/vellumora --show", "TryExec=@/usr/bin/vellumora" });
+        row("application folder", program, "",
+            { "Exec=@/usr/lib/vellumora/Vellumora --show", "TryExec=@/usr/lib/vellumora/Vellumora" });
         row("a link to another program", program, "../lib/other/Vellumora",
-            "Exec=@/usr/lib/vellumora/Vellumora --show", "TryExec=@/usr/lib/vellumora/Vellumora");
+            { "Exec=@/usr/lib/vellumora/Vellumora --show", "TryExec=@/usr/lib/vellumora/Vellumora" });
     }
     void loginEntry()
     {
@@ -289,10 +287,8 @@ private slots:
     // language first, the others under a heading; the voice chosen before stays chosen meanwhile.
     void voiceDialog()
     {
+        f.platform->settings.insert("Voice/Voice", "fake/Lena");
         f.load();
-        VoiceSettings settings = f.library->voice().settings();
-        settings.voice = "fake/Lena";
-        QVERIFY(f.library->voice().save(settings));
         f.platform->speaker.voicesLater = true;
         VoiceDialog dialog(*f.platform, f.library->voice());
         auto* list = dialog.findChild<QComboBox*>("cboVoice");

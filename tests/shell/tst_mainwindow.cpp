@@ -78,8 +78,7 @@ private slots:
         QCOMPARE(panels->currentWidget()->objectName(), "fraImageLibrary");
         // Both lists only grow, so together they are as they were only if each is.
         const QStringList storedBefore = f.platform->settingsRead + f.platform->settingsWritten;
-        QTest::keyClick(f.window.get(), Qt::Key_B, Qt::AltModifier);
-        QTRY_COMPARE(panels->currentWidget()->objectName(), "fraAffirmationLibrary");
+        f.find<QPushButton>("cmdAffirmationLibrary")->click();
         // Each library list takes half the room; its rows are as wide as it is.
         auto* affirmations = f.find<QTreeView>("lvFileContent");
         QCOMPARE(affirmations->width(), twipsToPixels(3015) + 100);
