@@ -90,31 +90,39 @@ private slots:
     void deletesUndone()
     {
         QFETCH(QStringList, steps);
-        QFETCH(QString, after);
         QFETCH(QStringList, told);
         const auto lib = loaded();
         const auto before = lib->snapshot();
         for (const QString& step : steps) {
             lib->take(step);
         }
-        QCOMPARE(lib->shown(lib->categories.rows(), true) + " / " + lib->shownRecorded()
+        QTEST(lib->shown(lib->categories.rows(), true) + " / " + lib->shownRecorded()
                 + (lib->snapshot() == before ? " / as before" : ""),
-            after);
+            "after");
         QVERIFY2(lib->toldBeginning(told), qPrintable(lib->told.join('\n')));
     }
 
     // Renamed on disk, a category leaves its recordings behind: kept, never taken by another.
-    void recordingsOfACategoryRenamedOnDisk()
+    // Dropped, it sits in the desktop's Trash as freedesktop.org lays it out, so the file manager
+    // can put it back too.
+    void renamedOnDiskThenDropped()
     {
         const auto lib = loaded();
         QVERIFY(QFile::rename(
             lib->path("system/Health.txt").toString(), lib->path("system/Fitness.txt").toString()));
-        lib->write({ "item.txt=\"Fitness\",#TRUE#\r\n" });
-        lib->take("load");
-        lib->take("choose 0");
+        QVERIFY(
+            lib->write({ "item.txt=\"Fitness\",#TRUE#\r\n" }) && lib->take("load") && lib->take("choose 0"));
         QCOMPARE(lib->shownRecorded(), "calm+|rest");
-        QCOMPARE(lib->read({ Libraries::recording("calm") + "=" }),
-            QByteArrayList { Libraries::recording("calm") + "=voice" });
+        QCOMPARE(lib->read({ Libraries::recording("calm") + "=" }).constFirst(),
+            Libraries::recording("calm") + "=voice");
+        QVERIFY(lib->take("drop"));
+        QCOMPARE(readBytes(lib->home.filePath("Trash/files/Fitness.txt")),
+            "\"calm\",#TRUE#\r\n\"rest\",#FALSE#\r\n");
+        const QByteArray info = readBytes(lib->home.filePath("Trash/info/Fitness.txt.trashinfo"));
+        QVERIFY2(
+            info.startsWith("[Trash Info]\nPath=" + QFile::encodeName(lib->dir->path()).toPercentEncoding("/")
+                + "/system/Fitness.txt\nDeletionDate=20"),
+            info.constData());
     }
 
     // Another program changes the library folder while the program runs: a shell line in that
@@ -127,8 +135,8 @@ private slots:
         QTest::addColumn<QStringList>("told");
         const auto row = [](const char* name, const QString& shell, const QString& after,
                              const QStringList& told = {}) { QTest::newRow(name) << shell << after << told; };
-        const QString categories = "Café+|Health|Work+ / ";
-        const QString pictures = " / a.jpg|b.jpg";
+        const QString categories = "Café+|Health|Work+ / ", pictures = " / a.jpg|b.jpg";
+        const QString health = categories + "calm+~|rest *";
         row("a category copied over",
             R"(printf '"rest",#FALSE#\r\n"new",#TRUE#\r\n' > "$O/h" && cp "$O/h" system/Health.txt)",
             categories + "rest *|new+" + pictures);
@@ -142,19 +150,16 @@ private slots:
             R"(mkdir "$O/in" && printf '"sing",#TRUE#\r\n' > "$O/in/Joy.txt" && cp system/Health.txt "$O/in" && printf '"stretch",#TRUE#\r\n' >> "$O/in/Health.txt" && rsync -r "$O/in/" system/)",
             "Café+|Health|Work+|Joy+ / calm+~|rest *|stretch+" + pictures);
         row("a category file removed", "rm system/Work.txt", "Café+|Health / calm+~|rest *" + pictures);
-        row("the record edited", R"(printf '"b.jpg"\r\n' > SystemFolder/record.txt)",
-            categories + "calm+~|rest *" + " / b.jpg");
+        row("the record edited", R"(printf '"b.jpg"\r\n' > SystemFolder/record.txt)", health + " / b.jpg");
         row("a picture copied in, another removed",
-            R"(cp "$P" SystemFolder/new.jpg && rm SystemFolder/a.jpg)",
-            categories + "calm+~|rest *" + " / b.jpg|new.jpg");
+            R"(cp "$P" SystemFolder/new.jpg && rm SystemFolder/a.jpg)", health + " / b.jpg|new.jpg");
         row("a burst of a hundred pictures", R"(for i in $(seq 100); do cp "$P" SystemFolder/p$i.jpg; done)",
-            categories + "calm+~|rest *" + " / 102 pictures");
+            health + " / 102 pictures");
         row("files no library reads",
             R"(cp "$P" SystemFolder/.p.jpg.part && cp "$P" SystemFolder/x.tmp && echo > system/~lock.Work.txt#)",
-            categories + "calm+~|rest *" + pictures);
+            health + pictures);
         row("a second version a sync tool kept",
-            "cp system/Health.txt system/Health.sync-conflict-20261208-101010-ABCDEFG.txt",
-            categories + "calm+~|rest *" + pictures,
+            "cp system/Health.txt system/Health.sync-conflict-20261208-101010-ABCDEFG.txt", health + pictures,
             { "A sync tool kept a second version of a library file" });
         row("a line that names no category", R"(printf '"../x",#TRUE#\r\n"Health",#FALSE#\r\n' > item.txt)",
             "Health / calm+~|rest *" + pictures,
@@ -167,8 +172,8 @@ private slots:
         QFETCH(QString, after);
         QFETCH(QStringList, told);
         const auto lib = loaded();
-        QTemporaryDir outside;
-        const QString picture = outside.filePath("photo.jpg");
+        // Outside the library: where its Trash is made.
+        const QString picture = lib->home.filePath("photo.jpg");
         QVERIFY(writeSolidPicture(picture, Qt::red));
         lib->take("choose 1");
         lib->take("pick 1");
@@ -188,7 +193,7 @@ private slots:
         };
         QProcess process;
         process.setWorkingDirectory(lib->dir->path());
-        process.start("sh", { "-c", shell.replace("$P", picture).replace("$O", outside.path()) });
+        process.start("sh", { "-c", shell.replace("$P", picture).replace("$O", lib->home.path()) });
         QVERIFY(process.waitForFinished());
         QCOMPARE(process.readAllStandardError(), QByteArray());
         QTRY_COMPARE(shown(), after);
@@ -200,8 +205,7 @@ private slots:
         QSignalSpy settled(lib->library->findChild<FolderWatch*>(), &FolderWatch::changed);
         QSignalSpy changed(lib->library.get(), &Library::changedOnDisk);
         QVERIFY(lib->take("add x") && lib->take("add one more"));
-        QTRY_VERIFY(!settled.isEmpty());
-        QCOMPARE(changed.count(), 0);
+        QTRY_VERIFY(!settled.isEmpty() && changed.isEmpty());
     }
 
     // The library's folder renamed away while the program runs: told once, the lists shown as
@@ -273,7 +277,6 @@ private slots:
         QFETCH(QStringList, files);
         QFETCH(QStringList, chosen);
         QFETCH(QList<MessageAnswer>, answers);
-        QFETCH(QString, after);
         QFETCH(QStringList, told);
         QFETCH(int, cancelAt);
         const auto lib = loaded();
@@ -284,8 +287,8 @@ private slots:
         QVERIFY(lib->library->moveTo(library));
         const auto before = filesBelow(library);
         for (const QString& file : files) {
-            QVERIFY(QDir().mkpath(QFileInfo(places.filePath(file)).absolutePath()));
-            QVERIFY(writeBytes(places.filePath(file), ""));
+            QVERIFY(QDir().mkpath(QFileInfo(places.filePath(file)).absolutePath())
+                && writeBytes(places.filePath(file), ""));
         }
         lib->platform.answers = answers;
         lib->platform.cancelWorkAfterFiles = { cancelAt };
@@ -314,27 +317,11 @@ private slots:
                 now += ", " + QFileInfo(place).fileName() + state;
             }
         }
-        QCOMPARE(now, after);
-        QCOMPARE(lib->platform.messages.size(), told.size());
-        for (int i = 0; i < told.size(); ++i) {
-            QVERIFY2(lib->platform.messages.at(i).text.startsWith(told.at(i)),
-                qPrintable(lib->platform.messages.at(i).text));
+        QTEST(now, "after");
+        for (const auto& message : lib->platform.messages) {
+            lib->told << message.text;
         }
-    }
-
-    // Deleted files sit in the desktop's Trash as freedesktop.org lays it out, so the file
-    // manager can put them back too.
-    void trashAsTheDesktopKeepsIt()
-    {
-        const auto lib = loaded();
-        QVERIFY(lib->take("choose 1") && lib->take("drop"));
-        QCOMPARE(readBytes(NativePath(lib->home.filePath("Trash/files/Health.txt"))),
-            "\"calm\",#TRUE#\r\n\"rest\",#FALSE#\r\n");
-        const QByteArray info = readBytes(NativePath(lib->home.filePath("Trash/info/Health.txt.trashinfo")));
-        QVERIFY2(
-            info.startsWith("[Trash Info]\nPath=" + QFile::encodeName(lib->dir->path()).toPercentEncoding("/")
-                + "/system/Health.txt\nDeletionDate=20"),
-            info.constData());
+        QVERIFY2(lib->toldBeginning(told), qPrintable(lib->told.join('\n')));
     }
 };
 
