@@ -19,6 +19,10 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QByteArrayList>("after");
         QTest::addColumn<QStringList>("told");
+        const auto row = [](const char* name, const QByteArrayList& before, const QString& steps,
+                             const QString& shown, const QByteArrayList& after = {}, QStringList told = {}) {
+            QTest::newRow(name) << before << steps.split("; ") << shown << after << told;
+        };
         const QByteArray health = "system/Health.txt=\"calm\",#TRUE#\r\n\"rest\",#FALSE#\r\n";
         const QByteArray stray = "system/Stray.txt=\"x\",#FALSE#\r\n";
         const QByteArray index = "item.txt=\"Health\",#FALSE#\r\n";
@@ -191,6 +195,10 @@ private slots:
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("added");
         QTest::addColumn<QByteArray>("written");
+        const auto bytesRow = [](const char* name, const QByteArray& bytes, const QString& rows,
+                                  const QString& added = {}, const QByteArray& written = {}) {
+            QTest::newRow(name) << bytes << rows << added << written;
+        };
         // Only a hand-written row without quotes holds a double quote; it is written back so.
         bytesRow("as the program writes them",
             "\"I am calm\",#TRUE#\r\n\"I act now, not later\",#FALSE#\r\n\"\",#TRUE#\r\n"
@@ -242,18 +250,17 @@ private slots:
         QCOMPARE(CategoryStore::decodeRows(out), read);
     }
 
-    // The lines of a text file, read for a category holding `existing`: the rows new to it, and
-    // the lines passed over (repeated, too long, beyond the row limit: how many and the first), or
-    // "binary" for a file that is no text.
+    // The lines of a text file, read for a category holding `existing`: the lines passed over
+    // (repeated, too long, beyond the row limit: how many and the first), or "binary" for a file
+    // that is no text, and after ": " the rows new to it.
     void importedLines_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("existing");
-        QTest::addColumn<QString>("rows");
-        QTest::addColumn<QString>("skipped");
+        QTest::addColumn<QString>("seen");
         const auto add = [](const char* name, const QByteArray& bytes, const QString& rows,
                              const QString& skipped = "0@0 0@0 0@0", int existing = 0) {
-            QTest::newRow(name) << bytes << existing << rows << skipped;
+            QTest::newRow(name) << bytes << existing << skipped + ": " + rows;
         };
         add("byte-order mark", "\xEF\xBB\xBF\xC3\xA9t\xC3\xA9\n", "été+");
         add("Windows-1252", "caf\xE9\r\nna\xEFve 5 \x80\r\n", "café+|naïve 5 €+");
@@ -274,21 +281,21 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, existing);
-        QFETCH(QString, rows);
-        QFETCH(QString, skipped);
+        QFETCH(QString, seen);
         const ImportedAffirmations imported
             = AffirmationImport::read(bytes, QList<Row>(existing, { "x", true }));
-        QString seen;
+        QString skipped;
         for (const ImportedAffirmations::Skipped& lines :
             { imported.repeated, imported.tooLong, imported.beyondLimit }) {
-            seen += QString("%1@%2 ").arg(lines.count).arg(lines.firstLine);
+            skipped += QString("%1@%2 ").arg(lines.count).arg(lines.firstLine);
         }
+        const bool binary = imported.refusal == ImportedAffirmations::Refusal::Binary;
         QCOMPARE(
-            imported.refusal == ImportedAffirmations::Refusal::Binary ? "binary" : seen.trimmed(), skipped);
-        QCOMPARE(Libraries::shown(imported.rows, true), rows);
+            (binary ? "binary" : skipped.trimmed()) + ": " + Libraries::shown(imported.rows, true), seen);
     }
 
     // Whether each name may be typed ("T"), and whether it is usable ("U") and so has a path ("P").
+    // A category's file is only ever made new, never over one already there.
     void names()
     {
         // Spaces only; a digit; an accent alone; Devanagari vowel signs; a control character; dots;
@@ -303,28 +310,10 @@ private slots:
                     + (CategoryStore("/app").categoryPath(name).isEmpty() ? "-" : "P");
         }
         QCOMPARE(seen.join(' '), "--- -UP -UP TUP --- --- -UP T-- T-- TUP");
-    }
-
-    // A category's file is only ever made new, never over one already there.
-    void categoryFilesAreMadeNew()
-    {
         Libraries lib;
         QVERIFY(
             lib.write({ "system/Joy.txt=keep" }) && !CategoryStore(lib.dir->path()).createCategory("Joy"));
         QCOMPARE(lib.read({ "system/Joy.txt=" }), QByteArrayList { "system/Joy.txt=keep" });
-    }
-
-private:
-    static void row(const char* name, const QByteArrayList& before, const QString& steps,
-        const QString& shown, const QByteArrayList& after = {}, const QStringList& told = {})
-    {
-        QTest::newRow(name) << before << steps.split("; ") << shown << after << told;
-    }
-
-    static void bytesRow(const char* name, const QByteArray& bytes, const QString& rows,
-        const QString& added = {}, const QByteArray& written = {})
-    {
-        QTest::newRow(name) << bytes << rows << added << written;
     }
 };
 
