@@ -27,11 +27,9 @@ struct Run {
 
     Run()
     {
-        QObject::connect(&show, &Show::pictureWanted,
-            [this](quint64 ticket, const NativePath& path, QSize size, int priority) {
-                tickets << ticket;
-                numbers << path.toString().toInt();
-                sizes << size;
+        QObject::connect(
+            &show, &Show::pictureWanted, [this](quint64 ticket, const NativePath& path, QSize, int priority) {
+                wanted << std::pair(ticket, path.toString().toInt());
                 asked << path.toString() + (priority ? "!" : "");
             });
         QObject::connect(&show, &Show::pictureChanged, [this](const QImage& picture) {
@@ -44,17 +42,16 @@ struct Run {
     // The decodes asked for and not yet answered come back; a damaged picture's comes back null.
     void answer(const QList<int>& damaged = {})
     {
-        for (; answered < tickets.size(); ++answered) {
-            const int k = numbers.at(answered);
-            show.pictureDecoded(tickets.at(answered), damaged.contains(k) ? QImage() : decoded(k));
+        for (; answered < wanted.size(); ++answered) {
+            const auto [ticket, k] = wanted.at(answered);
+            show.pictureDecoded(ticket, damaged.contains(k) ? QImage() : decoded(k));
         }
     }
 
     QRandomGenerator random { 7 };
     Show show { random };
-    QList<quint64> tickets;
-    QList<int> numbers;
-    QList<QSize> sizes;
+    // The decodes asked for, each by its ticket and the picture's number.
+    QList<std::pair<quint64, int>> wanted;
     // The decodes asked for in turn: "3" ahead of its tick, "3!" at once.
     QStringList asked;
     // The pictures shown in turn: "s3" picture 3's stand-in, "d3" its decode, "empty" none.
@@ -73,40 +70,37 @@ private slots:
     // asked for from the old list is dropped.
     void contentChangedWhileShowing_data()
     {
-        QTest::addColumn<QStringList>("pictures");
-        QTest::addColumn<QStringList>("affirmations");
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<QStringList>("captions");
-        QTest::newRow("one added after")
-            << QStringList { "1", "2", "4", "3" } << QStringList { "A", "B", "D", "C" }
-            << QStringList { "d4", "d3", "d1" } << QStringList { "A", "B", "D" };
-        QTest::newRow("the shown ones gone")
-            << QStringList { "1", "3" } << QStringList { "A", "C" } << QStringList { "d3", "d1", "d3" }
-            << QStringList { "A", "C", "A" };
+        QTest::addColumn<QString>("pictures");
+        QTest::addColumn<QString>("affirmations");
+        // The decoded pictures shown, then the captions.
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("one added after") << "1 2 4 3"
+                                         << "A B D C"
+                                         << "d4 d3 d1, A B D";
+        QTest::newRow("the shown ones gone") << "1 3"
+                                             << "A C"
+                                             << "d3 d1 d3, A C A";
     }
 
     void contentChangedWhileShowing()
     {
-        QFETCH(QStringList, pictures);
-        QFETCH(QStringList, affirmations);
-        QFETCH(QStringList, shown);
-        QFETCH(QStringList, captions);
+        QFETCH(QString, pictures);
+        QFETCH(QString, affirmations);
+        QFETCH(QString, shown);
         Run run;
         run.show.start(Run::plan(3, { "A", "B", "C" }));
-        run.answer();
-        run.show.advance();
-        run.answer();
-        run.show.advance();
-        run.show.setContent(QList<NativePath>(pictures.cbegin(), pictures.cend()), affirmations);
-        run.shown.clear();
-        run.captions.clear();
-        for (int tick = 0; tick < 3; ++tick) {
+        for (int tick = 0; tick < 5; ++tick) {
+            if (tick == 2) {
+                const QStringList names = pictures.split(' ');
+                run.show.setContent(QList<NativePath>(names.cbegin(), names.cend()), affirmations.split(' '));
+                run.shown.clear();
+                run.captions.clear();
+            }
             run.answer();
             run.show.advance();
         }
         run.answer();
-        QCOMPARE(run.shown.filter("d"), shown);
-        QCOMPARE(run.captions, captions);
+        QCOMPARE(run.shown.filter("d").join(' ') + ", " + run.captions.join(' '), shown);
     }
 
     // At random, each tick shows the picture decoded ahead for it, and none is asked for at once
@@ -134,7 +128,7 @@ private slots:
         QObject::connect(&run.show, &Show::nothingToShow, &run.show, &Show::stop);
         for (int tick = 0; tick < 12 && nothing.isEmpty(); ++tick) {
             run.answer(damaged);
-            const int ahead = run.numbers.last();
+            const int ahead = run.wanted.last().second;
             run.show.advance();
             QVERIFY(!damaged.isEmpty() || run.shown.last() == "d" + QString::number(ahead));
         }
@@ -146,33 +140,26 @@ private slots:
     }
 
     // Without affirmations the caption says so, once. On a screen of two device pixels per
-    // pixel, pictures are decoded at twice the size. Answers to an ended show are dropped, even
-    // once another has started.
-    void noAffirmationOnASharpScreenThenAnotherShow()
+    // pixel, pictures are decoded at twice the size. The window is centred on the screen that
+    // holds it, half pixels dropped, or put anywhere wholly on it. Answers to an ended show are
+    // dropped, even once another has started.
+    void oneShowThenAnother()
     {
         Run run;
-        Show::Plan noText = Run::plan(2, {});
-        noText.pixelRatio = 2;
-        run.show.start(noText);
-        QCOMPARE(run.sizes.at(0), QSize(866, 674));
+        QSignalSpy wanted(&run.show, &Show::pictureWanted);
+        Show::Plan plan = Run::plan(2, {});
+        plan.pixelRatio = 2;
+        run.show.start(plan);
+        QCOMPARE(wanted.first().at(2).toSize(), QSize(866, 674));
+        const QRect screen(100, 0, 1280, 1024);
+        QCOMPARE(run.show.placeIn(screen, QSize(433, 377)), QPoint(100 + 423, 323));
         run.show.advance();
         QCOMPARE(run.captions, QStringList { Show::noAffirmation() });
         run.show.stop();
-        run.show.start(Run::plan(2, {}));
+        plan.randomPlace = true;
+        run.show.start(plan);
         run.answer();
         QCOMPARE(run.shown, (QStringList { "s1", "s1", "s1", "d1" }));
-    }
-
-    void placesStayOnTheScreen()
-    {
-        Run run;
-        Show::Plan randomPlaces = Run::plan(1, {});
-        run.show.start(randomPlaces);
-        // Centred: half pixels are dropped, on the screen that holds the window.
-        const QRect screen(100, 0, 1280, 1024);
-        QCOMPARE(run.show.placeIn(screen, QSize(433, 377)), QPoint(100 + 423, 323));
-        randomPlaces.randomPlace = true;
-        run.show.start(randomPlaces);
         QSet<qint64> places;
         for (int i = 0; i < 50; ++i) {
             const QPoint place = run.show.placeIn(screen, QSize(433, 377));
@@ -222,9 +209,7 @@ private slots:
         int changes = 1;
         for (const double t : times) {
             nowMs = t;
-            const qsizetype before = moved.size();
             QMetaObject::invokeMethod(frames, "timeout");
-            QVERIFY(moved.size() - before <= 1);
             changes += moved.last().at(0).toInt() != (seen.isEmpty() ? 120 : seen.last()) ? 1 : 0;
             seen << moved.last().at(0).toInt();
             if (t == times.first()) {
@@ -264,10 +249,8 @@ private slots:
         QFont pixelFont;
         pixelFont.setPixelSize(20);
         QCOMPARE(g.scaledFont(pixelFont).pixelSize(), qRound(20 * scale));
-        if (!g.musicShown) {
-            QVERIFY2(qAbs(g.picture.height() / 337.0 - scale) < 0.01 * scale,
-                qPrintable(QString::number(g.picture.height())));
-        }
+        QVERIFY2(g.musicShown || qAbs(g.picture.height() / 337.0 - scale) < 0.01 * scale,
+            qPrintable(QString::number(g.picture.height())));
         QCOMPARE(g.frame.center().x(), g.picture.center().x());
         if (size != ShowSize::FullScreen) {
             return;
@@ -297,11 +280,10 @@ private slots:
         // even one wider than the window.
         show::Glide glide;
         const int labelWidth = 9000;
-        while (glide.rightward) {
-            glide.tick(labelWidth, 6495);
-        }
-        while (!glide.rightward) {
-            glide.tick(labelWidth, 6495);
+        for (const bool rightward : { true, false }) {
+            while (glide.rightward == rightward) {
+                glide.tick(labelWidth, 6495);
+            }
         }
         QVERIFY(glide.left + labelWidth < 0 && glide.left + labelWidth >= -show::Glide::kStep);
 

@@ -28,12 +28,10 @@ struct PaintCounter : QObject {
 // The slideshow window while it exists.
 QWidget* slideshow()
 {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("frmDisplay")) {
-            return window;
-        }
-    }
-    return nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto found = std::find_if(windows.cbegin(), windows.cend(),
+        [](QWidget* window) { return window->objectName() == QLatin1String("frmDisplay"); });
+    return found == windows.cend() ? nullptr : *found;
 }
 
 } // namespace
@@ -50,41 +48,16 @@ private slots:
         QTRY_VERIFY(!slideshow());
     }
 
-    // Music asked for without a file to play refuses the start, with the options unsaved.
-    void refusals_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("music, no file") << QString() << "Please Select Music File To Play";
-        QTest::newRow("music file missing") << "/no/such/song.mp3"
-                                            << "Music File Is Not Exists Please Select A File";
-    }
-    void refusals()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, message);
-        f.load();
-        f.find<QCheckBox>("chkPlayMusic")->click();
-        f.find<QLineEdit>("txtFile")->setText(path);
-        start();
-        QCOMPARE(f.platform->messages.size(), 1);
-        QCOMPARE(f.platform->messages[0].text, message);
-        QCOMPARE(
-            f.platform->messages[0].icon, path.isEmpty() ? MessageIcon::Information : MessageIcon::Critical);
-        QVERIFY(f.platform->settingsWritten.isEmpty());
-        QVERIFY(!pictureTimer()->isActive() && !slideshow() && f.platform->players.isEmpty());
-        QCOMPARE(f.find<QStackedWidget>("panelArea")->currentWidget()->objectName() == "fraMusicSettings",
-            !path.isEmpty());
-    }
-
-    // The music chosen plays with its strip; Browse opens on the music folder, never on a picture
-    // just chosen, and refuses a file that is no music. A file is repeated at its end while
-    // Repeat is ticked; a folder's music plays in name order, round and round, a track that will
-    // not play passed over without a word. Music that cannot play, typed or found so by the
-    // player, is told of, and the show goes on in silence, its strip hidden.
+    // Music asked for without a file to play, or with one that is gone, refuses the start before
+    // the pictures are looked at, with the options unsaved. The music chosen plays with its strip;
+    // Browse opens on the music folder, never on a picture just chosen, and refuses a file that is
+    // no music. A file is repeated at its end while Repeat is ticked; a folder's music plays in
+    // name order, round and round, a track that will not play passed over without a word. Music
+    // that cannot play, typed or found so by the player, is told of, and the show goes on in
+    // silence, its strip hidden.
     void music()
     {
-        loadOnePicture();
+        f.load();
         const QString photo = f.path("photo.jpg");
         const QString song = f.path("my.song.wav");
         const QString folder = f.path("music");
@@ -92,9 +65,23 @@ private slots:
         for (const char* name : { "b.mp3", "A.wav", "notes.txt", "d.OGG" }) {
             QVERIFY(writeBytes(folder + "/" + name, "RIFF"));
         }
+        f.find<QCheckBox>("chkPlayMusic")->click();
+        for (const QString& path : { QString(), QString("/no/such/song.mp3") }) {
+            f.find<QLineEdit>("txtFile")->setText(path);
+            start();
+            QCOMPARE(f.find<QStackedWidget>("panelArea")->currentWidget()->objectName() == "fraMusicSettings",
+                !path.isEmpty());
+        }
+        QCOMPARE(f.platform->messages.size(), 2);
+        QVERIFY(f.platform->messages[0].icon == MessageIcon::Information
+            && f.platform->messages[1].icon == MessageIcon::Critical);
+        QCOMPARE(f.platform->messages[0].text + '|' + f.lastMessage(),
+            "Please Select Music File To Play|Music File Is Not Exists Please Select A File");
+        QVERIFY(f.platform->settingsWritten.isEmpty() && !pictureTimer()->isActive() && !slideshow()
+            && f.platform->players.isEmpty());
+        f.find<QLineEdit>("txtFile")->clear();
         f.platform->chosenFiles << photo << photo << song << song << folder;
         f.find<QPushButton>("cmdAddPicture")->click();
-        f.find<QCheckBox>("chkPlayMusic")->click();
         f.find<QPushButton>("cmdBrowseMusic")->click();
         QCOMPARE(f.platform->fileRequests.last().initialPath, f.platform->musicFolder());
         QCOMPARE(f.platform->fileRequests.last().filters.mid(0, 2),
@@ -140,17 +127,16 @@ private slots:
             QCoreApplication::sendPostedEvents();
         }
         QCOMPARE(played, (QStringList { "Playing A", "Playing b", "Playing A", "Playing b" }));
-        QCOMPARE(f.platform->messages.size(), 1);
+        QCOMPARE(f.platform->messages.size(), 3);
         back();
 
         player->refusedFiles.clear();
-        const QString silence = " cannot be played, so the show goes on without music.\n";
+        const QString silence = " be played, so the show goes on without music.\n";
         for (const auto& [path, told] :
-            { std::pair { photo, "The music file \"photo.jpg\"" + silence + "It is not a music file." },
-                { song, "The music file \"my.song.wav\"" + silence + "There is no sound in it." },
-                { folder,
-                    "None of the music in \"music\" can be played, so the show goes on without music.\nThere "
-                    "is no sound in it." } }) {
+            { std::pair {
+                  photo, "The music file \"photo.jpg\" cannot" + silence + "It is not a music file." },
+                { song, "The music file \"my.song.wav\" cannot" + silence + "There is no sound in it." },
+                { folder, "None of the music in \"music\" can" + silence + "There is no sound in it." } }) {
             f.find<QLineEdit>("txtFile")->setText(path);
             start();
             QCOMPARE(f.lastMessage(), told);
@@ -165,31 +151,29 @@ private slots:
     // still speaking gives way to the next, and Back silences both.
     void voiceInTheShow()
     {
-        f.addPictures({ Qt::red });
         const QString song = f.path("song.wav");
         QVERIFY(writeBytes(song, "RIFF") && QDir().mkpath(f.path("system/Joy.voice")));
         const QString recorded = f.path("system/Joy.voice/" + Recordings::stem("I am here") + ".ogg");
         QVERIFY(writeBytes(f.path("system/Joy.txt"), "\"I am here\",#TRUE#\r\n\"I am calm\",#TRUE#\r\n")
             && writeBytes(f.path("item.txt"), "\"Joy\",#TRUE#\r\n") && writeBytes(recorded, "OggS"));
-        f.platform->settings.insert("Settings/MusicPath", song);
-        f.platform->settings.insert("Voice/Say", "1");
-        f.platform->settings.insert("Voice/ReadAloud", "1");
+        f.platform->settings.insert(
+            { { "Settings/MusicPath", song }, { "Voice/Say", "1" }, { "Voice/ReadAloud", "1" } });
+        f.addPictures({ Qt::red });
         f.load();
         start();
         FakeMediaControl* music = f.platform->players.value(0);
         FakeMediaControl* voice = f.platform->players.value(1);
         QVERIFY(music && voice && music->name == song);
-        FakeSpeech& speech = f.platform->speaker;
         QCOMPARE(voice->name, recorded);
         QCOMPARE(music->volume, Playlist::kDuckedVolume);
         voice->playToTheEnd();
         QCOMPARE(music->volume, 1.0);
         show()->advance();
-        QCOMPARE(speech.said.size(), 1);
-        QCOMPARE(speech.said.last().text, "I am calm");
+        const QList<FakeSpeech::Said>& said = f.platform->speaker.said;
+        QVERIFY(said.size() == 1 && said.last().text == "I am calm");
         QCOMPARE(music->volume, Playlist::kDuckedVolume);
         show()->advance();
-        QVERIFY(!speech.talking && voice->commands.endsWith("play"));
+        QVERIFY(!f.platform->speaker.talking && voice->commands.endsWith("play"));
         QCOMPARE(music->volume, Playlist::kDuckedVolume);
         back();
         QCOMPARE(voice->commands.mid(voice->commands.size() - 2), (QStringList { "stop", "close" }));
@@ -208,12 +192,11 @@ private slots:
         QTest::addColumn<BorderShape>("shape");
         QTest::addColumn<FillStyle>("fill");
         QTest::addColumn<QList<QColor>>("shown");
-        QTest::addColumn<bool>("hatched");
         const QSize portrait(300, 600), landscape(600, 300);
         const QColor red(Qt::red), green(Qt::green), black(Qt::black);
         const auto row = [&](const char* name, const QSize& size, PictureFit fit, const QList<QColor>& shown,
                              BorderShape shape = BorderShape::NoFill, FillStyle fill = FillStyle::NoFill) {
-            QTest::newRow(name) << size << fit << shape << fill << shown << (fill != FillStyle::NoFill);
+            QTest::newRow(name) << size << fit << shape << fill << shown;
         };
         row("portrait stretched", portrait, PictureFit::Stretch, { green, red, green });
         row("portrait fitted: bands beside it", portrait, PictureFit::Fit, { green, kLightBlue, kLightBlue });
@@ -236,7 +219,6 @@ private slots:
         QFETCH(BorderShape, shape);
         QFETCH(FillStyle, fill);
         QFETCH(QList<QColor>, shown);
-        QFETCH(bool, hatched);
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(Qt::red);
         const bool portrait = size.height() > size.width();
@@ -257,42 +239,11 @@ private slots:
         for (int i = 0; i < 256; ++i) {
             seen += nearColour(drawn.pixelColor(200 + i % 16, 160 + i / 16), Qt::red) ? 1 : 0;
         }
-        QVERIFY2(hatched ? seen > 128 && seen < 250 : seen == 256, qPrintable(QString::number(seen)));
+        QVERIFY2(fill != FillStyle::NoFill ? seen > 128 && seen < 250 : seen == 256,
+            qPrintable(QString::number(seen)));
         // The strip and the Back button stay in front of the frame.
         QVERIFY(nearColour(drawn.pixelColor(2, 360), QColor(192, 192, 255)));
         QVERIFY(window.childAt(420, 8) == window.findChild<QPushButton*>("cmdBack"));
-    }
-
-    // Centred at each tick; Where I Put It: the window goes where the user dragged it, on that
-    // screen, from picture to picture and show to show; a screen that is gone, or no place yet,
-    // gives the middle of the main one. Kept on top when asked.
-    void theUsersPlace()
-    {
-        loadOnePicture();
-        start();
-        show()->advance();
-        const QRect screen = slideshow()->screen()->geometry();
-        QCOMPARE(slideshow()->pos(),
-            QPoint((screen.width() * 15 - 6495) / 2 / 15, (screen.height() * 15 - 5655) / 2 / 15));
-        back();
-        f.find<QRadioButton>("optLocation_2")->setChecked(true);
-        f.find<QCheckBox>("chkOnTop")->setChecked(true);
-        start();
-        QWidget* window = slideshow();
-        QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
-        drag(window, QPoint(-100, -60));
-        const QPoint put = window->pos();
-        show()->advance();
-        QCOMPARE(window->pos(), put);
-        restart();
-        QCOMPARE(slideshow()->pos(), put);
-        // The screen's very corner is a place too.
-        drag(slideshow(), screen.topLeft() - slideshow()->pos());
-        restart();
-        QCOMPARE(slideshow()->pos(), screen.topLeft());
-        f.platform->settings.insert("settings/ShowScreen", "a screen unplugged");
-        restart();
-        QCOMPARE(slideshow()->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
     }
 
     // Each size scales the small window and the caption's font as the picture is (where the strips,
@@ -318,7 +269,8 @@ private slots:
         QFETCH(QSize, window);
         QFETCH(int, pictureHeight);
         QFETCH(double, scale);
-        loadOnePicture();
+        f.addPictures({ Qt::red });
+        f.load();
         f.find<QComboBox>("cboShowSize")->setCurrentIndex(size);
         QSignalSpy wanted(show(), &Show::pictureWanted);
         f.window->show();
@@ -327,29 +279,31 @@ private slots:
         QVERIFY(shown->isVisible() && f.window->isHidden());
         QCOMPARE(shown->size(), window);
         QCOMPARE(label()->font().pointSizeF(), 11.25 * scale);
-        const int stripTop = shown->findChild<QWidget*>("picContainer")->y();
-        QCOMPARE(wanted.first().at(2).toSize(),
-            (QSizeF(window.width(), pictureHeight > 0 ? pictureHeight : stripTop)
-                * shown->devicePixelRatioF())
-                .toSize());
+        const qreal ratio = shown->devicePixelRatioF();
+        const int top = pictureHeight > 0 ? pictureHeight : shown->findChild<QWidget*>("picContainer")->y();
+        QCOMPARE(wanted.first().at(2).toSize(), (QSizeF(window.width(), top) * ratio).toSize());
         // Music's strip takes room from a Full Screen picture, which is decoded so from then on.
         emit f.window->findChild<Playlist*>()->shownChanged(true);
         show()->advance();
         const int height = pictureHeight > 0 ? pictureHeight : shown->findChild<QWidget*>("Picture1")->y();
-        QCOMPARE(wanted.last().at(2).toSize().height(), qRound(height * shown->devicePixelRatioF()));
+        QCOMPARE(wanted.last().at(2).toSize().height(), qRound(height * ratio));
         QTest::keyClick(shown, Qt::Key_Escape);
         QTRY_COMPARE(slideshow() && slideshow()->isVisible(), size != 3);
         QCOMPARE(f.window->isVisible(), size == 3);
     }
 
-    // The ticked affirmations in turn, in the font and colour chosen, which are kept with the
-    // options across Back and a new start of the program; the dialog always opens on the font in
-    // effect. The caption glides in its strip.
-    void caption()
+    // The ticked affirmations in turn, in the font and colour chosen; the dialog always opens on
+    // the font in effect. The caption glides in its strip. The window is centred at each tick, or
+    // with Where I Put It goes where the user dragged it, on that screen, from picture to picture
+    // and show to show; a screen that is gone, or no place yet, gives the middle of the main one.
+    // Kept on top when asked. The font and the place are kept with the options across Back and a
+    // new start of the program.
+    void captionAndPlace()
     {
         QVERIFY(writeBytes(f.path("system/One.txt"), crlfLines({ "\"A\",#TRUE#", "\"B\",#TRUE#" })));
         QVERIFY(writeBytes(f.path("item.txt"), crlfLines({ "\"One\",#TRUE#" })));
-        loadOnePicture();
+        f.addPictures({ Qt::red });
+        f.load();
         f.find<QPushButton>("cmdFont")->click();
         QCOMPARE(f.platform->fontRequests.last(), ShowOptions::designFont());
         QFont font("DejaVu Serif", 20);
@@ -360,6 +314,9 @@ private slots:
         start();
         QSignalSpy pictures(show(), &Show::pictureChanged);
         show()->advance();
+        const QRect screen = slideshow()->screen()->geometry();
+        QCOMPARE(slideshow()->pos(),
+            QPoint((screen.width() * 15 - 6495) / 2 / 15, (screen.height() * 15 - 5655) / 2 / 15));
         GlidingCaption* shown = label();
         QCOMPARE(shown->accessibleName(), "B");
         // Once the picture is decoded and drawn, the glide redraws the caption alone: nothing of
@@ -386,8 +343,26 @@ private slots:
             return drawn.copy(from, 0, width, drawn.height()) != strip.copy(from, 0, width, drawn.height());
         };
         QVERIFY(!inked(0, shown->left()) && inked(shown->left(), 4));
+        back();
+        f.find<QRadioButton>("optLocation_2")->setChecked(true);
+        f.find<QCheckBox>("chkOnTop")->setChecked(true);
+        start();
+        QWidget* window = slideshow();
+        QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
+        drag(window, QPoint(-100, -60));
+        const QPoint put = window->pos();
+        show()->advance();
+        QCOMPARE(window->pos(), put);
         restart();
+        QCOMPARE(slideshow()->pos(), put);
         QCOMPARE((FontChoice { label()->font(), label()->palette().color(QPalette::WindowText) }), chosen);
+        // The screen's very corner is a place too.
+        drag(slideshow(), screen.topLeft() - slideshow()->pos());
+        restart();
+        QCOMPARE(slideshow()->pos(), screen.topLeft());
+        f.platform->settings.insert("settings/ShowScreen", "a screen unplugged");
+        restart();
+        QCOMPARE(slideshow()->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
         // Cancel keeps the font; the dialog opened on it.
         f.platform->fontAnswer.reset();
         f.find<QPushButton>("cmdFont")->click();
@@ -401,11 +376,6 @@ private:
         QTest::mousePress(window, Qt::LeftButton, {}, QPoint(200, 150));
         QTest::mouseMove(window, QPoint(200, 150) + by);
         QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(200, 150));
-    }
-    void loadOnePicture()
-    {
-        f.addPictures({ Qt::red });
-        f.load();
     }
     void start() { f.find<QPushButton>("cmdDisplayAffirmations")->click(); }
     // Back stops the show and gives the main window back.
