@@ -193,10 +193,10 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("rows");
-        QTest::addColumn<QString>("added");
+        QTest::addColumn<QList<Row>>("added");
         QTest::addColumn<QByteArray>("written");
         const auto bytesRow = [](const char* name, const QByteArray& bytes, const QString& rows,
-                                  const QString& added = {}, const QByteArray& written = {}) {
+                                  const QList<Row>& added = {}, const QByteArray& written = {}) {
             QTest::newRow(name) << bytes << rows << added << written;
         };
         // Only a hand-written row without quotes holds a double quote; it is written back so.
@@ -216,12 +216,12 @@ private slots:
             "#FALSE#\r\n");
         bytesRow("NUL bytes", QByteArray("\"a\0b\",#FALSE#\r\n", 15), QString("a") + QChar(0) + "b");
         const QByteArray naive("\"na\xEFve caf\xE9\",#TRUE#\r\n");
-        bytesRow("Windows-1252, a character it holds", naive, "naïve café+", "Grüße, 5 €",
+        bytesRow("Windows-1252, a character it holds", naive, "naïve café+", { { "Grüße, 5 €", true } },
             naive + "\"Gr\xFC\xDF\x65, 5 \x80\",#TRUE#\r\n");
         bytesRow("Windows-1252, bytes Windows leaves unassigned", "\"\x80\x81\x9D\xFF\",#TRUE#\r\n",
             "€\u0081\u009D\u00FF+");
         bytesRow("byte-order mark and junk dropped, Windows-1252 kept", "\xEF\xBB\xBF\"caf\xE9\",#TRUE# x\n",
-            "café+", "a", "\"caf\xE9\",#TRUE#\r\n\"a\",#TRUE#\r\n");
+            "café+", { { "a", true } }, "\"caf\xE9\",#TRUE#\r\n\"a\",#TRUE#\r\n");
         // Left in Windows-1252, "Ã©" would come back as "é" on the next read, and a mark at the
         // start would be skipped.
         bytesRow("Windows-1252 bytes that would read as UTF-8", "\"\xC3\xA9\",#TRUE#\r\nx,\xFF\r\n", "Ã©+|x+",
@@ -237,14 +237,12 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, rows);
-        QFETCH(QString, added);
+        QFETCH(QList<Row>, added);
         QFETCH(QByteArray, written);
         TextEncoding encoding;
         QList<Row> read = CategoryStore::decodeRows(bytes, &encoding);
         QCOMPARE(Libraries::shown(read, true), rows);
-        if (!added.isNull()) {
-            read.append({ added, true });
-        }
+        read += added;
         const QByteArray out = CategoryStore::encodeRows(read, encoding);
         QCOMPARE(out, written.isNull() ? bytes : written);
         QCOMPARE(CategoryStore::decodeRows(out), read);

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 #include <QtWidgets>
+#include <ranges>
 
 using namespace vellumora;
 
@@ -14,12 +15,9 @@ using namespace vellumora;
 class TestImageLibrary : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        f.reset();
-        // The dialogs open there, where it is.
-        QDir().mkpath(picturesFolder);
-    }
+    // The dialogs open there, where it is.
+    void initTestCase() { QDir().mkpath(picturesFolder); }
+    void init() { f.reset(); }
 
     void stripScrolls_data()
     {
@@ -132,17 +130,13 @@ private slots:
         QTRY_COMPARE(strip()->waitingCount(), 0);
         // Those asked for before the scroll may finish any time, and one asked for after the four
         // in view overtakes them only while one of them is still being decoded.
-        qsizetype lastInView = 0;
-        for (int i = 77; i <= 80; ++i) {
-            lastInView = std::max(lastInView, order.indexOf(i));
-        }
+        const qsizetype lastInView
+            = std::max({ order.indexOf(77), order.indexOf(78), order.indexOf(79), order.indexOf(80) });
         const auto early = std::count_if(order.cbegin(), order.cbegin() + lastInView,
             [askedBefore](int i) { return i > askedBefore && i < 77; });
         QVERIFY2(early < threads, qPrintable(QString("%1 came before those in view").arg(early)));
-        int kept = 0;
-        for (int i = 1; i <= strip()->count(); ++i) {
-            kept += strip()->thumbnail(i).isNull() ? 0 : 1;
-        }
+        const auto kept = std::ranges::count_if(std::views::iota(1, strip()->count() + 1),
+            [this](int i) { return !strip()->thumbnail(i).isNull(); });
         QVERIFY(strip()->thumbnail(1).isNull() && !strip()->thumbnail(80).isNull());
         QVERIFY(kept <= 4 + ThumbnailStrip::kKeptMargin + 1);
 
