@@ -26,6 +26,7 @@ private slots:
         const QByteArray health = "system/Health.txt=\"calm\",#TRUE#\r\n\"rest\",#FALSE#\r\n";
         const QByteArray stray = "system/Stray.txt=\"x\",#FALSE#\r\n";
         const QByteArray index = "item.txt=\"Health\",#FALSE#\r\n";
+        const QByteArray cafe = "system/Health.txt=\"caf\xE9\",#TRUE#\r\n";
 
         // Before there is an index, the folder's ".txt" files are listed in name order, letter case
         // ignored, and two names in two cases are two categories; after, a file it does not name is
@@ -54,12 +55,10 @@ private slots:
             "Health*: rest, better|new",
             { "system/Health.txt=\"rest, better\",#FALSE#\r\n\"new\",#TRUE#\r\n" });
         // Emptied, a file kept in Windows-1252 stays so.
-        row("adding after the last is removed", { "system/Health.txt=\"caf\xE9\",#TRUE#\r\n" },
-            "load; remove; add; add été; edit", "Health*: été",
+        row("adding after the last is removed", { cafe }, "load; remove; add; add été; edit", "Health*: été",
             { "system/Health.txt=\"\xE9t\xE9\",#TRUE#\r\n" }, { "Please Enter Text to edit" });
         // Turned UTF-8 for a character Windows-1252 cannot hold, a file stays UTF-8 once it is gone.
-        row("a file turned UTF-8 stays so", { "system/Health.txt=\"caf\xE9\",#TRUE#\r\n" },
-            "load; add; add ✓; pick 1; remove", "Health*: café",
+        row("a file turned UTF-8 stays so", { cafe }, "load; add; add ✓; pick 1; remove", "Health*: café",
             { "system/Health.txt=\"caf\xC3\xA9\",#TRUE#\r\n" });
         // A name finds its file by the bytes the index spells it in, or the other encoding's when
         // only that file exists; the index is written back in its own encoding.
@@ -115,12 +114,11 @@ private slots:
         // An import writes the category once, in its own encoding; a new category is named after
         // the file, of its letters alone and all but its last extension ("Imported" for none), and
         // numbered when the name is taken. A failed write adds nothing anywhere.
-        row("import into the chosen category", { "system/Health.txt=\"caf\xE9\",#TRUE#\r\n", index },
+        row("import into the chosen category", { cafe, index },
             "load; bulk list.txt=calm\r\nGrüße\n\n café\r\"rest\",#FALSE#; bulk e.txt= \r\n; bulk "
             "b.txt=\x01\x02x",
             "Health*: café|calm|Grüße|rest",
-            { "system/Health.txt=\"caf\xE9\",#TRUE#\r\n\"calm\",#TRUE#\r\n\"Gr\xFC\xDF\x65\",#TRUE#\r\n"
-              "\"rest\",#FALSE#\r\n" },
+            { cafe + "\"calm\",#TRUE#\r\n\"Gr\xFC\xDF\x65\",#TRUE#\r\n\"rest\",#FALSE#\r\n" },
             { "3 affirmation(s) were added.\n1 line(s) already in the category",
                 "The file \"e.txt\" is empty", "The file \"b.txt\" is not a text file" });
         row("import into new categories", { health, index },
@@ -280,16 +278,15 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, existing);
         QFETCH(QString, seen);
-        const ImportedAffirmations imported
-            = AffirmationImport::read(bytes, QList<Row>(existing, { "x", true }));
-        QString skipped;
+        const auto imported = AffirmationImport::read(bytes, QList<Row>(existing, { "x", true }));
+        // The lines passed over.
+        QString passed;
         for (const ImportedAffirmations::Skipped& lines :
             { imported.repeated, imported.tooLong, imported.beyondLimit }) {
-            skipped += QString("%1@%2 ").arg(lines.count).arg(lines.firstLine);
+            passed += QString("%1@%2 ").arg(lines.count).arg(lines.firstLine);
         }
         const bool binary = imported.refusal == ImportedAffirmations::Refusal::Binary;
-        QCOMPARE(
-            (binary ? "binary" : skipped.trimmed()) + ": " + Libraries::shown(imported.rows, true), seen);
+        QCOMPARE((binary ? "binary" : passed.trimmed()) + ": " + Libraries::shown(imported.rows, true), seen);
     }
 
     // Whether each name may be typed ("T"), and whether it is usable ("U") and so has a path ("P").

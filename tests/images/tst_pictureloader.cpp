@@ -52,6 +52,8 @@ QImage halves(const QSize& size, const QColor& left, const QColor& right)
 class TestPictureLoader : public QObject {
     Q_OBJECT
 private slots:
+    // A folder of its own for each test and row, the thumbnails in it.
+    void init() { dir.emplace(); }
 
     // Headers that would take the process to hundreds of megabytes are refused before any
     // decoding; the photos people take still pass. Nothing is decoded from a refused picture, and
@@ -83,11 +85,10 @@ private slots:
         const QSize header = QImageReader(&buffer, "jpeg").size();
         QCOMPARE(PictureDecoder::affordable(header, PictureDecoder::jpegCost(bytes)), affordable);
         if (!affordable) {
-            QTemporaryDir dir;
-            const QString path = dir.filePath("bad.jpg");
+            const QString path = dir->filePath("bad.jpg");
             QVERIFY(writeBytes(path, bytes));
             QVERIFY(PictureDecoder::decode(path, QSize(433, 337), PictureDecoder::Fit::Stretch).isNull());
-            const ThumbnailCache cache(dir.filePath("thumbnails"));
+            const ThumbnailCache cache(dir->filePath("thumbnails"));
             QVERIFY(PictureLoader::makeThumbnail(cache, path).isNull());
             QCOMPARE(cache.lookup(path).status, ThumbnailCache::Status::KnownFailure);
         }
@@ -111,8 +112,7 @@ private slots:
     {
         QFETCH(Decode, decode);
         const auto [original, progressive, asked, fit, result, orientation, padding] = decode;
-        QTemporaryDir dir;
-        const QString path = dir.filePath("p.jpg");
+        const QString path = dir->filePath("p.jpg");
         {
             QImageWriter writer(path, "jpeg");
             writer.setProgressiveScanWrite(progressive);
@@ -145,8 +145,7 @@ private slots:
     void thumbnailFromPreview()
     {
         QFETCH(Preview, preview);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("camera.jpg");
+        const QString path = dir->filePath("camera.jpg");
         QByteArray previewJpeg = bench::jpegBytes(halves(preview.preview, Qt::green, Qt::yellow));
         if (preview.previewBytes > 0) {
             previewJpeg.truncate(previewJpeg.indexOf("\xFF\xDA") + preview.previewBytes);
@@ -157,7 +156,7 @@ private slots:
             photo.truncate(photo.indexOf("\xFF\xE1") + previewJpeg.size() + preview.photoBytes);
         }
         QVERIFY(writeBytes(path, photo));
-        const ThumbnailCache cache(dir.filePath("thumbnails"));
+        const ThumbnailCache cache(dir->filePath("thumbnails"));
         const QImage thumbnail = PictureLoader::makeThumbnail(cache, path, preview.size);
         QCOMPARE(thumbnail.size(), preview.result);
         // The top left as the photo is shown: its left half, or its right turned to the top left
@@ -172,19 +171,18 @@ private slots:
 
     void cacheFollowsThePicture()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("my photo.jpg");
+        const QString path = dir->filePath("my photo.jpg");
         QVERIFY(writeSolidPicture(path, Qt::red, 400, 300));
-        const ThumbnailCache cache(dir.filePath("thumbnails"));
+        const ThumbnailCache cache(dir->filePath("thumbnails"));
         QCOMPARE(PictureLoader::makeThumbnail(cache, path).size(), QSize(128, 96));
         // Where every program sharing the cache looks: the MD5 of the picture's URI, private to
         // its owner. A screen of two device pixels per pixel takes the large size, in its own folder.
-        const QString uri = "file://" + QString(dir.path()).replace(' ', "%20") + "/my%20photo.jpg";
+        const QString uri = "file://" + QString(dir->path()).replace(' ', "%20") + "/my%20photo.jpg";
         const QString name = QCryptographicHash::hash(uri.toUtf8(), QCryptographicHash::Md5).toHex() + ".png";
-        QCOMPARE(int(QFile::permissions(dir.filePath("thumbnails/normal/" + name)) & 0x7077),
+        QCOMPARE(int(QFile::permissions(dir->filePath("thumbnails/normal/" + name)) & 0x7077),
             int(QFile::ReadOwner | QFile::WriteOwner));
         QVERIFY(!PictureLoader::makeThumbnail(cache, path, ThumbnailCache::Size::Large).isNull());
-        QCOMPARE(QImage(dir.filePath("thumbnails/large/" + name)).size(), QSize(256, 192));
+        QCOMPARE(QImage(dir->filePath("thumbnails/large/" + name)).size(), QSize(256, 192));
         // Only a thumbnail found up to date comes with its picture.
         QCOMPARE(cache.lookup(path).image.text("Thumb::URI"), uri);
 
@@ -199,7 +197,7 @@ private slots:
 
         // The loader's answers each carry the ticket asked with; thumbnails come at the size of
         // their box.
-        PictureLoader loader(dir.filePath("thumbnails"));
+        PictureLoader loader(dir->filePath("thumbnails"));
         QSignalSpy thumbnails(&loader, &PictureLoader::thumbnailLoaded);
         QSignalSpy pictures(&loader, &PictureLoader::pictureLoaded);
         loader.loadThumbnail(7, path, QSize(113, 90));
@@ -215,6 +213,9 @@ private slots:
             sizes, (QMap<quint64, QSize> { { 7, { 113, 90 } }, { 9, { 433, 337 } }, { 10, { 226, 180 } } }));
         QCOMPARE(cache.lookup(path, ThumbnailCache::Size::Large).status, ThumbnailCache::Status::Found);
     }
+
+private:
+    std::optional<QTemporaryDir> dir;
 };
 
 QTEST_MAIN(TestPictureLoader)

@@ -36,8 +36,7 @@ struct Run {
             shown << (picture.isNull() ? "empty"
                                        : QString(picture.height() == 1 ? "s%1" : "d%1").arg(picture.width()));
         });
-        QObject::connect(
-            &show, &Show::captionChanged, [this](const QString& caption) { captions << caption; });
+        QObject::connect(&show, &Show::captionChanged, [this](const QString& text) { captions << text; });
     }
     // The decodes asked for and not yet answered come back; a damaged picture's comes back null.
     void answer(const QList<int>& damaged = {})
@@ -218,14 +217,12 @@ private slots:
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("music");
         QTest::addColumn<double>("scale");
-        QTest::newRow("large") << ShowSize::Large << QSize(1280, 1024) << true << 2.0;
+        using enum ShowSize;
+        QTest::newRow("large") << Large << QSize(1280, 1024) << true << 2.0;
         // 1920 x 1080 at 2x: the largest that fits, with the music strip.
-        QTest::newRow("medium, larger than the screen")
-            << ShowSize::Medium << QSize(960, 540) << true << 540 / 410.0;
-        QTest::newRow("full screen, wide")
-            << ShowSize::FullScreen << QSize(2560, 1080) << false << 1080 / 377.0;
-        QTest::newRow("full screen, upright")
-            << ShowSize::FullScreen << QSize(1080, 1920) << true << 1080 / 433.0;
+        QTest::newRow("medium, larger than the screen") << Medium << QSize(960, 540) << true << 540 / 410.0;
+        QTest::newRow("full screen, wide") << FullScreen << QSize(2560, 1080) << false << 1080 / 377.0;
+        QTest::newRow("full screen, upright") << FullScreen << QSize(1080, 1920) << true << 1080 / 433.0;
     }
     void geometry()
     {

@@ -191,25 +191,24 @@ private slots:
         QTest::addColumn<BorderShape>("shape");
         QTest::addColumn<FillStyle>("fill");
         QTest::addColumn<QList<QColor>>("shown");
+        using enum PictureFit;
         const QSize portrait(300, 600), landscape(600, 300);
         const QColor red(Qt::red), green(Qt::green), black(Qt::black);
         const auto row = [&](const char* name, const QSize& size, PictureFit fit, const QList<QColor>& shown,
                              BorderShape shape = BorderShape::NoFill, FillStyle fill = FillStyle::NoFill) {
             QTest::newRow(name) << size << fit << shape << fill << shown;
         };
-        row("portrait stretched", portrait, PictureFit::Stretch, { green, red, green });
-        row("portrait fitted: bands beside it", portrait, PictureFit::Fit, { green, kLightBlue, kLightBlue });
-        row("portrait filling: its top cut off", portrait, PictureFit::Fill, { red, red, red });
-        row("landscape stretched", landscape, PictureFit::Stretch, { red, green, green });
-        row("landscape fitted: bands above it", landscape, PictureFit::Fit,
-            { kLightBlue, green, kLightBlue });
-        row("landscape filling: its left cut off", landscape, PictureFit::Fill, { red, red, red });
+        row("portrait stretched", portrait, Stretch, { green, red, green });
+        row("portrait fitted: bands beside it", portrait, Fit, { green, kLightBlue, kLightBlue });
+        row("portrait filling: its top cut off", portrait, Fill, { red, red, red });
+        row("landscape stretched", landscape, Stretch, { red, green, green });
+        row("landscape fitted: bands above it", landscape, Fit, { kLightBlue, green, kLightBlue });
+        row("landscape filling: its left cut off", landscape, Fill, { red, red, red });
         // A frame 100 px thick hides the picture's sides.
-        row("circle, cross-hatched", portrait, PictureFit::Stretch, { green, black, black },
-            BorderShape::Circle, FillStyle::Cross);
-        row("rounded square", portrait, PictureFit::Stretch, { green, black, black },
-            BorderShape::RoundSquare);
-        row("square", portrait, PictureFit::Stretch, { green, black, green }, BorderShape::Square);
+        row("circle, cross-hatched", portrait, Stretch, { green, black, black }, BorderShape::Circle,
+            FillStyle::Cross);
+        row("rounded square", portrait, Stretch, { green, black, black }, BorderShape::RoundSquare);
+        row("square", portrait, Stretch, { green, black, green }, BorderShape::Square);
     }
     void drawn()
     {
@@ -340,6 +339,12 @@ private slots:
         };
         QVERIFY(!inked(0, shown->left()) && inked(shown->left(), 4));
         back();
+        // Presses on the picture, moves by the offset and lets go where the picture has moved to.
+        const auto drag = [](QWidget* window, const QPoint& by) {
+            QTest::mousePress(window, Qt::LeftButton, {}, QPoint(200, 150));
+            QTest::mouseMove(window, QPoint(200, 150) + by);
+            QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(200, 150));
+        };
         f.find<QRadioButton>("optLocation_2")->setChecked(true);
         f.find<QCheckBox>("chkOnTop")->setChecked(true);
         start();
@@ -366,13 +371,6 @@ private slots:
     }
 
 private:
-    // Presses on the picture, moves by the offset and lets go where the picture has moved to.
-    static void drag(QWidget* window, const QPoint& by)
-    {
-        QTest::mousePress(window, Qt::LeftButton, {}, QPoint(200, 150));
-        QTest::mouseMove(window, QPoint(200, 150) + by);
-        QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(200, 150));
-    }
     void start() { f.find<QPushButton>("cmdDisplayAffirmations")->click(); }
     // Back stops the show and gives the main window back.
     void back()
