@@ -1,9 +1,9 @@
 #include "support/Libraries.h"
 #include "support/TestFiles.h"
 
+#include <QDataStream>
 #include <QFile>
 #include <QTest>
-#include <QtEndian>
 
 using namespace vellumora;
 
@@ -12,14 +12,14 @@ namespace {
 // A BMP whose pixels are missing: enough for its size to be read.
 QByteArray bmpHeader(int width, int height)
 {
-    QByteArray bytes = "BM" + QByteArray(52, '\0');
-    qToLittleEndian<quint32>(54, bytes.data() + 10); // where the pixels start
-    qToLittleEndian<quint32>(40, bytes.data() + 14); // the size of the header that follows
-    qToLittleEndian<qint32>(width, bytes.data() + 18);
-    qToLittleEndian<qint32>(height, bytes.data() + 22);
-    qToLittleEndian<quint16>(1, bytes.data() + 26); // planes
-    qToLittleEndian<quint16>(24, bytes.data() + 28); // bits per pixel
-    return bytes;
+    QByteArray bytes;
+    QDataStream header(&bytes, QIODevice::WriteOnly);
+    header.setByteOrder(QDataStream::LittleEndian);
+    // "BM", the file's size and four reserved bytes (neither is read), where the pixels start; then
+    // the size of the header that follows, the width and height, one plane and 24 bits a pixel.
+    header << quint16(0x4D42) << quint32(0) << quint32(0) << quint32(54) << quint32(40) << qint32(width)
+           << qint32(height) << quint16(1) << quint16(24);
+    return bytes + QByteArray(24, '\0');
 }
 
 } // namespace

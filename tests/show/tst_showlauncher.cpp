@@ -30,8 +30,7 @@ struct PaintCounter : QObject {
 QWidget* slideshow()
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto found = std::find_if(windows.cbegin(), windows.cend(),
-        [](QWidget* window) { return window->objectName() == QLatin1String("frmDisplay"); });
+    const auto found = std::ranges::find(windows, QStringLiteral("frmDisplay"), &QObject::objectName);
     return found == windows.cend() ? nullptr : *found;
 }
 
