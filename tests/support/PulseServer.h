@@ -13,8 +13,6 @@ class PulseServer {
 public:
     PulseServer();
     ~PulseServer();
-    PulseServer(const PulseServer&) = delete;
-    PulseServer& operator=(const PulseServer&) = delete;
 
     // Empty when the server runs; else why not, for QSKIP or QFAIL.
     QString problem() const { return m_problem; }
@@ -30,17 +28,15 @@ public:
     // Any sound file sox reads, as such samples.
     static constexpr int Rate = 44100;
     static QList<float> samples(const QString& path);
-    // The root mean square of each window of this many milliseconds, 0 (silence) to about 0.7.
-    static QList<double> levels(const QList<float>& samples, int windowMs);
-    // The amplitude of one frequency in the samples (Goertzel's filter), and the strongest one.
+    // The highest root mean square of a window of this many milliseconds, 0 (silence) to about 0.7.
+    static double loudest(const QList<float>& samples, int windowMs);
+    // The amplitude of one frequency in the samples (Goertzel's filter).
     static double amplitude(const QList<float>& samples, double frequency);
-    static double strongestFrequency(const QList<float>& samples);
 
 private:
     QTemporaryDir m_folder;
     QProcess m_server;
     QProcess m_speakers;
-    QString m_speakersFile;
     qint64 m_captureFrom = 0;
     QString m_problem;
 };
