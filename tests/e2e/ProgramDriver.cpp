@@ -64,13 +64,11 @@ bool sendKeys(const QString& window, const QStringList& keys)
 {
     // xdotool takes an empty window for the root and reports success; and a desktop may keep the
     // focus from a window that has just opened for a moment, so it is asked until the window has it.
-    bool ok = !window.isEmpty()
-        && QTest::qWaitFor(
-            [&window] {
-                run("xdotool", { "windowfocus", window });
-                return xdotool({ "getwindowfocus" }).value(0) == window;
-            },
-            kTimeoutMs);
+    const auto focused = [&window] {
+        run("xdotool", { "windowfocus", window });
+        return xdotool({ "getwindowfocus" }).value(0) == window;
+    };
+    bool ok = !window.isEmpty() && QTest::qWaitFor(focused, kTimeoutMs);
     for (const QString& key : keys) {
         ok = run("xdotool", { "key", "--delay", "100", key }) == 0 && ok;
     }
