@@ -2,6 +2,7 @@
 #include "platform/Language.h"
 #include "show/ShowArithmetic.h"
 #include "support/ApplicationFolder.h"
+#include "support/TestFiles.h"
 #include "support/Translated.h"
 
 #include <QProcess>
@@ -54,21 +55,17 @@ private slots:
         QVERIFY(QFile::copy(catalogue, copy));
         // English is written in the sources; its catalogue has the plural forms alone.
         const bool pluralsOnly = catalogue.endsWith("_en.ts");
-        QStringList options { "-silent", "-no-obsolete", "-locations", "none" };
+        QStringList options { "-silent", "-no-obsolete", "-locations", "none", VELLUMORA_SOURCE_DIR, "-ts",
+            copy };
         if (pluralsOnly) {
-            options << "-pluralonly";
+            options.prepend("-pluralonly");
         }
-        QCOMPARE(QProcess::execute(QStringLiteral(VELLUMORA_LUPDATE),
-                     options << QStringLiteral(VELLUMORA_SOURCE_DIR) << "-ts" << copy),
-            0);
+        QCOMPARE(QProcess::execute(VELLUMORA_LUPDATE, options), 0);
 
-        QFile file(copy);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&file);
+        QXmlStreamReader xml(readBytes(NativePath(copy)));
         // The CR lupdate writes as <byte value="xd"/> is left out of the text; no check looks at it.
         const auto text = [&xml] { return xml.readElementText(QXmlStreamReader::IncludeChildElements); };
-        QString context;
-        QString source;
+        QString context, source;
         bool plural = false;
         int messages = 0;
         QStringList faults;
@@ -77,17 +74,16 @@ private slots:
                 continue;
             }
             const QString where = context + " \"" + source + "\": ";
-            if (xml.name() == QLatin1String("name")) {
+            if (xml.name() == u"name") {
                 context = xml.readElementText();
-            } else if (xml.name() == QLatin1String("message")) {
-                plural = xml.attributes().value("numerus") == QLatin1String("yes");
+            } else if (xml.name() == u"message") {
+                plural = xml.attributes().value("numerus") == u"yes";
                 ++messages;
-            } else if (xml.name() == QLatin1String("source")) {
+            } else if (xml.name() == u"source") {
                 source = text();
-            } else if (xml.name() == QLatin1String("translation")
-                && !xml.attributes().value("type").isEmpty()) {
+            } else if (xml.name() == u"translation" && !xml.attributes().value("type").isEmpty()) {
                 faults << where + "not translated (build the target update_translations, then translate it)";
-            } else if (xml.name() == QLatin1String(plural ? "numerusform" : "translation")) {
+            } else if (xml.name() == (plural ? u"numerusform" : u"translation")) {
                 // Each plural form is a translation of its own.
                 const QString translation = text();
                 if (translation.trimmed().isEmpty() || kept(translation) != kept(source)) {

@@ -34,10 +34,8 @@ private slots:
             const FileSizeLimit full(16);
             return LibraryFolder::choose(program, user);
         }();
-        QVERIFY(refused.folder.isEmpty());
-        QVERIFY2(
-            refused.problem.startsWith(
-                QString("Vellumora cannot keep your library in \"%1\", so it cannot start.\n").arg(user)),
+        const QString problem = "Vellumora cannot keep your library in \"%1\", so it cannot start.\n";
+        QVERIFY2(refused.folder.isEmpty() && refused.problem.startsWith(problem.arg(user)),
             qPrintable(refused.problem));
         QVERIFY(QDir(root.filePath("home/.local/share"))
                     .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
