@@ -77,6 +77,8 @@ public:
         LongWork::run(nullptr, what, progress, work, cancellable);
     }
     std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
+    std::optional<QColor> chooseColour(const QColor&, const QString&) override { return std::nullopt; }
+    PrintResult print(const PrintRequest&, QString*) override { return PrintResult::Cancelled; }
     std::unique_ptr<MediaControl> createMediaControl() override
     {
         auto player = std::make_unique<QtMediaControl>();

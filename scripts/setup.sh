@@ -26,6 +26,7 @@ VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Library: rsync, a real sync tool writing into a watched library with its temporary files.
 # Backups: libarchive reads and writes their ZIP archives.
 # Thumbnails: libexif reads the previews cameras store in their photos.
+# Board: poppler-utils reads a saved board's PDF back, its text and its pictures' resolution.
 VELLUMORA_PACKAGES=(
     g++ cmake ninja-build pkg-config libjpeg62-turbo-dev libxcb1-dev
     qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-wayland qt6-image-formats-plugins
@@ -41,6 +42,7 @@ VELLUMORA_PACKAGES=(
     rsync
     libarchive-dev
     libexif-dev
+    poppler-utils
 )
 
 # Desktop sessions for the end-to-end tests (tests/e2e/desktop-session), without the packages they

@@ -17,6 +17,9 @@ int main(int argc, char* argv[])
     vellumora::Language::install(QLocale::system(), QCoreApplication::applicationDirPath() + "/translations");
     vellumora::QtPlatform platform;
     vellumora::Program program(platform);
+    if (request.mode == vellumora::StartMode::Board) {
+        return program.writeBoard(request.boardFile, request.boardSize);
+    }
     if (!program.start(request.mode)) {
         return program.exitStatus();
     }

@@ -211,6 +211,21 @@ PictureDecoder::Verdict PictureDecoder::inspect(const NativePath& path, QSize* s
     return affordable(original, source.jpegCost()) ? Verdict::Decodable : Verdict::TooLarge;
 }
 
+QSize PictureDecoder::shownSize(const NativePath& path)
+{
+    PictureSource source;
+    if (!source.open(path)) {
+        return {};
+    }
+    QImageReader& reader = source.reader();
+    const QSize original = reader.canRead() ? reader.size() : QSize();
+    if (!original.isValid() || !affordable(original, source.jpegCost())) {
+        return {};
+    }
+    return reader.transformation() & QImageIOHandler::TransformationRotate90 ? original.transposed()
+                                                                             : original;
+}
+
 QStringList PictureDecoder::readablePatterns()
 {
     QStringList patterns;

@@ -47,6 +47,9 @@ public:
     };
     // What decode would make of the picture, from its header alone. *size is set when known.
     static Verdict inspect(const NativePath& path, QSize* size = nullptr);
+    // The size decode shows the picture at, turned by its orientation tag; invalid when decode
+    // would give nothing.
+    static QSize shownSize(const NativePath& path);
     // "*.png" and the like, one for each kind of picture file the image plugins read.
     static QStringList readablePatterns();
 

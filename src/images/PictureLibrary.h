@@ -72,6 +72,8 @@ public:
     bool reread(Outcome& outcome);
 
     int count() const { return int(m_names.size()); }
+    // The pictures' names as the record lists them.
+    const QStringList& names() const { return m_names; }
     // Where each picture is stored, in order; empty for a name that is no file name.
     QList<NativePath> paths() const;
 

@@ -8,11 +8,15 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QPageSize>
+#include <QSize>
 #include <QString>
 #include <QUrl>
 #include <functional>
 #include <memory>
 #include <optional>
+
+class QPainter;
 
 namespace vellumora {
 
@@ -51,6 +55,16 @@ struct SaveFileRequest {
     // The folder the dialog opens in and the name it offers.
     QString suggestedPath;
 };
+
+// A page for the printer: its paper, and how to draw it with the painter's coordinates in the
+// page's pixels, which the printer's page is scaled to.
+struct PrintRequest {
+    QString title;
+    QPageSize paper;
+    QSize pixels;
+    std::function<void(QPainter& painter)> paint;
+};
+enum class PrintResult { Printed, Cancelled, Failed };
 
 // Everything the windows need from the outside world. The program runs on QtPlatform;
 // tests pass a fake that records messages and answers them.
@@ -102,6 +116,11 @@ public:
     // Modal font dialog with strikeout, underline and a text colour, opening on the given
     // choice; nothing when cancelled.
     virtual std::optional<FontChoice> chooseFont(const FontChoice& initial) = 0;
+    // Modal colour dialog, opening on the given colour; nothing when cancelled.
+    virtual std::optional<QColor> chooseColour(const QColor& initial, const QString& title) = 0;
+    // Modal print dialog offering the system's printers, then the page printed on the one chosen;
+    // why it failed in *error.
+    virtual PrintResult print(const PrintRequest& request, QString* error) = 0;
 
     // A music or voice player; the caller owns it.
     virtual std::unique_ptr<MediaControl> createMediaControl() = 0;

@@ -30,6 +30,8 @@ public:
     void runLongWork(const QString& what, WorkProgress& progress, const std::function<void()>& work,
         bool cancellable) override;
     std::optional<FontChoice> chooseFont(const FontChoice& initial) override;
+    std::optional<QColor> chooseColour(const QColor& initial, const QString& title) override;
+    PrintResult print(const PrintRequest& request, QString* error) override;
     std::unique_ptr<MediaControl> createMediaControl() override;
     QString thumbnailFolder() const override;
     QString trashFolder() const override;

@@ -39,6 +39,18 @@ Request read(int argc, char* argv[])
             "Puts a new picture with an affirmation on the desktop, as set in Settings, and ends. "
             "Ends with status 1, and says why, when it cannot."));
     parser.addOption(desktop);
+    const QCommandLineOption board(QStringLiteral("board"),
+        QCoreApplication::translate("CommandLine",
+            "Writes your board of pictures and affirmations to FILE, a PNG or JPEG picture or a PDF, and "
+            "ends. Ends with status 1, and says why, when it cannot."),
+        QCoreApplication::translate("CommandLine", "FILE"));
+    parser.addOption(board);
+    const QCommandLineOption size(QStringLiteral("size"),
+        QCoreApplication::translate("CommandLine",
+            "With --board: the size of the board, A4, A3, Letter, phone or WIDTHxHEIGHT in pixels. "
+            "Without it, the size chosen in the board's window."),
+        QCoreApplication::translate("CommandLine", "SIZE"));
+    parser.addOption(size);
     // The window system's own options (-platform, -style, ...) are Qt's to take, with one dash or
     // two as Qt takes them; anything else is a slip the user is told of.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -86,6 +98,18 @@ Request read(int argc, char* argv[])
         parser.showVersion();
     }
 
+    if (parser.isSet(size) && !parser.isSet(board)) {
+        std::fputs(qPrintable(QCoreApplication::translate("CommandLine", "--size goes with --board FILE.\n")),
+            stderr);
+        return { 2 };
+    }
+    if (parser.isSet(board)) {
+        // A board needs no window: made without a display, it is made offscreen.
+        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        return { std::nullopt, StartMode::Board, parser.value(board), parser.value(size) };
+    }
     const bool platformChosen = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
         || arguments.contains(QStringLiteral("-platform"))
         || arguments.contains(QStringLiteral("--platform"));

@@ -1,6 +1,8 @@
 #include "shell/Program.h"
 
 #include "BuildConfig.h"
+#include "board/Board.h"
+#include "board/BoardOutput.h"
 #include "desktoppicture/DesktopChanger.h"
 #include "library/Library.h"
 #include "platform/LibraryFolder.h"
@@ -191,18 +193,13 @@ bool Program::worksInBackground() const
     return m_library->reminders().on() || (m_desktop && m_desktop->timed());
 }
 
-bool Program::changeDesktopOnce()
+bool Program::openQuietly()
 {
-    const auto fail = [this](const QString& text) {
-        printNotices(Outcome::refused(text));
-        m_exitStatus = 1;
-        end();
-        return false;
-    };
     QString gone;
     const LibraryFolder::Choice library = chooseLibrary(&gone);
     if (library.folder.isEmpty()) {
-        return fail(library.problem);
+        printNotices(Outcome::refused(library.problem));
+        return false;
     }
     if (!gone.isEmpty()) {
         printNotices(Outcome().tell(gone));
@@ -210,9 +207,21 @@ bool Program::changeDesktopOnce()
     m_platform.useLibraryFolder(library.folder);
     m_library = Library::open(m_platform.libraryFolder(), m_platform);
     if (!m_library) {
-        return fail(withReason(tr("Required File is missing "), tr("Please Reinstall The software")));
+        printNotices(Outcome::refused(
+            withReason(tr("Required File is missing "), tr("Please Reinstall The software"))));
+        return false;
     }
     printNotices(m_library->load());
+    return true;
+}
+
+bool Program::changeDesktopOnce()
+{
+    if (!openQuietly()) {
+        m_exitStatus = 1;
+        end();
+        return false;
+    }
     m_desktop = std::make_unique<DesktopChanger>(m_platform, *m_library, m_random);
     m_random.seed(static_cast<quint32>(m_platform.now().toMSecsSinceEpoch()));
     if (const Outcome ready = m_desktop->ready(); !ready) {
@@ -233,6 +242,39 @@ bool Program::changeDesktopOnce()
         });
     // Some desktops answer later: the event loop runs until they do.
     return !m_ending;
+}
+
+int Program::writeBoard(const QString& file, const QString& size)
+{
+    if (!openQuietly()) {
+        return 1;
+    }
+    Board board(*m_library);
+    printNotices(board.load());
+    BoardPage page = board.choices().page;
+    if (!size.isEmpty()) {
+        const std::optional<BoardPage> named = BoardPage::fromName(size);
+        if (!named) {
+            printNotices(Outcome::refused(
+                tr("\"%1\" is not a size of board: give A4, A3, Letter, phone or WIDTHxHEIGHT in pixels.")
+                    .arg(size)));
+            return 1;
+        }
+        page = *named;
+    }
+    const BoardSheet sheet = board.sheet(page.pixels(Board::screenPixels()));
+    Outcome outcome = Board::notesOf(sheet);
+    if (outcome) {
+        outcome.add(BoardOutput::save(sheet, file));
+    }
+    printNotices(outcome);
+    if (!outcome) {
+        return 1;
+    }
+    std::fputs(qPrintable(tr("The board is saved as \"%1\".").arg(QDir::toNativeSeparators(file))
+                   + QLatin1Char('\n')),
+        stdout);
+    return 0;
 }
 
 LibraryFolder::Choice Program::chooseLibrary(QString* gone)

@@ -37,6 +37,9 @@ public:
     // false when the program has already ended (another copy runs, the main window could not
     // load, or it was to run in the background with no reminder to give).
     bool start(StartMode mode = StartMode::Window);
+    // Writes the board to the file at the size named (see BoardPage::fromName), without a window:
+    // the exit status.
+    int writeBoard(const QString& file, const QString& size);
     void remindOfUpdate();
     // Closes every window and ends the process; later calls do nothing.
     void end();
@@ -65,6 +68,9 @@ private:
     bool worksInBackground() const;
     // --desktop: one new desktop picture, what went wrong on the terminal.
     bool changeDesktopOnce();
+    // The library read for work without a window, what must be told printed; false when there is
+    // none.
+    bool openQuietly();
     static void printNotices(const Outcome& outcome);
     // Where the user chose to keep the library, else the usual place; *gone tells when the
     // chosen folder is missing.

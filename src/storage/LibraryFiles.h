@@ -16,6 +16,8 @@ public:
     static inline const QString kPictureFolderName = QStringLiteral("SystemFolder");
     static inline const QString kRecordName = QStringLiteral("record.txt");
     static inline const QString kDeletedName = QStringLiteral("deleted");
+    // What the user chose for the board of all the pictures and affirmations.
+    static inline const QString kBoardName = QStringLiteral("board.txt");
     // A category's recordings are kept in a folder of its name and this ending beside its file.
     static inline const QString kVoiceSuffix = QStringLiteral(".voice");
 
@@ -30,6 +32,7 @@ public:
     QString pictureFolder() const { return below(kPictureFolderName); }
     QString record() const { return pictureFolder() + QLatin1Char('/') + kRecordName; }
     QString deleted() const { return below(kDeletedName); }
+    QString board() const { return below(kBoardName); }
 
     // The program never makes these two: without them the folder holds no library.
     bool foldersExist() const

@@ -1,5 +1,8 @@
 #include "support/FakePlatform.h"
 
+#include <QPainter>
+#include <QPdfWriter>
+
 namespace vellumora {
 
 FakePlatform::FakePlatform(QString folder)
@@ -44,6 +47,21 @@ QString FakePlatform::saveFileName(const SaveFileRequest& request)
 {
     saveRequests.append(request);
     return nextChosen();
+}
+
+PrintResult FakePlatform::print(const PrintRequest& request, QString* error)
+{
+    if (printedTo.isEmpty()) {
+        return PrintResult::Cancelled;
+    }
+    QPdfWriter writer(printedTo);
+    writer.setPageSize(request.paper);
+    writer.setPageMargins({});
+    writer.setResolution(300);
+    QPainter painter(&writer);
+    request.paint(painter);
+    *error = QString();
+    return painter.end() ? PrintResult::Printed : PrintResult::Failed;
 }
 
 } // namespace vellumora

@@ -265,6 +265,13 @@ public:
         fontRequests.append(initial);
         return fontAnswer;
     }
+    std::optional<QColor> chooseColour(const QColor& initial, const QString& title) override
+    {
+        colourRequests.append(title + '|' + initial.name());
+        return colourAnswer;
+    }
+    // Prints to a PDF file, `printedTo`, as a PDF printer would; empty, the print is cancelled.
+    PrintResult print(const PrintRequest& request, QString* error) override;
     std::unique_ptr<MediaControl> createMediaControl() override
     {
         if (realPlayers) {
@@ -344,6 +351,9 @@ public:
     QTemporaryDir trash;
     // The font dialog's answer (nothing: Cancel), and the choices it was opened on.
     std::optional<FontChoice> fontAnswer;
+    std::optional<QColor> colourAnswer;
+    QStringList colourRequests;
+    QString printedTo;
     QList<FontChoice> fontRequests;
     // Every player made, in order; a player gone with its window reads as null.
     QList<QPointer<FakeMediaControl>> players;
