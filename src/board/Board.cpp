@@ -196,13 +196,17 @@ BoardContent Board::content() const
     return content;
 }
 
+QString Board::emptyText()
+{
+    return tr(
+        "Your board is empty. Add pictures to your library, or tick affirmations and their categories, and "
+        "they are on it.");
+}
+
 Outcome Board::notesOf(const BoardSheet& sheet)
 {
     if (sheet.content.pictures.isEmpty() && sheet.content.sentences.isEmpty()) {
-        return Outcome::refused(
-            tr("Your board is empty. Add pictures to your library, or tick affirmations and "
-               "their categories, and they are on it."),
-            MessageIcon::Information);
+        return Outcome::refused(emptyText(), MessageIcon::Information);
     }
     Outcome outcome;
     for (const QString& name : sheet.leftOff) {

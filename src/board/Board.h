@@ -71,6 +71,8 @@ public:
     BoardSheet sheet(const QSize& page) const { return lay(content(), page, m_choices.marginPercent); }
     // What the user is told of a sheet: the pictures left off; refused when it shows nothing.
     static Outcome notesOf(const BoardSheet& sheet);
+    // What the user is told of a board with no picture and no sentence.
+    static QString emptyText();
     // The size of the screen the board is shown on, in its own pixels.
     static QSize screenPixels();
 

@@ -22,8 +22,9 @@ QString tr(const char* text)
 
 void paintDecoded(QPainter& painter, const BoardSheet& sheet)
 {
-    BoardPainter::paint(painter, sheet,
-        [&](int index, const QSize& pixels) { return BoardPainter::decoded(sheet, index, pixels); });
+    BoardPainter::paint(painter, sheet, [&](const BoardLayout::Tile& tile, const QSize& pixels) {
+        return BoardPainter::decoded(sheet, tile, pixels);
+    });
 }
 
 QByteArray pdf(const BoardSheet& sheet)

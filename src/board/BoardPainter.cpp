@@ -61,6 +61,10 @@ void drawLines(QPainter& painter, const Fitted& fitted, const QRectF& box, Qt::L
 Fitted fit(const QString& text, QFont font, const QSizeF& box, QPaintDevice* device, qreal largest)
 {
     Fitted fitted;
+    // Any spacing between letters keeps Qt from joining "fi" into one glyph, which a PDF reader
+    // would find and copy as that glyph, not as the two letters typed; a 64th of a pixel is seen
+    // by nobody. Scripts that must be joined are joined all the same.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 1.0 / 64);
     largest = qMax<qreal>(
         largest > 0 ? qMin(largest, box.height() * kLargestText) : box.height() * kLargestText, 1);
     const qreal smallest = qMax<qreal>(box.height() * kSmallestText, 1);
@@ -90,9 +94,11 @@ Fitted fit(const QString& text, QFont font, const QSizeF& box, QPaintDevice* dev
     return fitted;
 }
 
-QImage decoded(const BoardSheet& sheet, int index, const QSize& pixels)
+QImage decoded(const BoardSheet& sheet, const BoardLayout::Tile& tile, const QSize& pixels)
 {
-    return PictureDecoder::decode(sheet.content.pictures.value(index), pixels, PictureDecoder::Fit::Cover);
+    // Covering the tile cuts the picture to its middle, as the layout's shown part is.
+    return PictureDecoder::decode(
+        sheet.content.pictures.value(tile.index), pixels, PictureDecoder::Fit::Cover);
 }
 
 void paint(QPainter& painter, const BoardSheet& sheet, const PictureSource& pictures)
@@ -133,7 +139,7 @@ void paint(QPainter& painter, const BoardSheet& sheet, const PictureSource& pict
         if (tile.kind == BoardLayout::Tile::Kind::Picture) {
             const QSize pixels
                 = painter.transform().mapRect(tile.place).size().toSize().expandedTo(QSize(1, 1));
-            const QImage image = pictures(tile.index, pixels);
+            const QImage image = pictures(tile, pixels);
             if (image.isNull()) {
                 painter.fillRect(tile.place, card);
             } else {

@@ -11,11 +11,11 @@ class QPaintDevice;
 
 namespace vellumora::BoardPainter {
 
-// A picture of the board at the size it takes on the device, cut to the tile's proportions.
-using PictureSource = std::function<QImage(int index, const QSize& pixels)>;
+// A picture of the board at the size it takes on the device, the part of it the tile shows.
+using PictureSource = std::function<QImage(const BoardLayout::Tile& tile, const QSize& pixels)>;
 
 // Each picture decoded at the size it is drawn, never larger: what a saved or printed board uses.
-QImage decoded(const BoardSheet& sheet, int index, const QSize& pixels);
+QImage decoded(const BoardSheet& sheet, const BoardLayout::Tile& tile, const QSize& pixels);
 
 // Draws the board with the painter's coordinates in the sheet's pixels.
 void paint(QPainter& painter, const BoardSheet& sheet, const PictureSource& pictures);

@@ -1,5 +1,7 @@
 #include "desktoppicture/DesktopChanger.h"
 
+#include "board/Board.h"
+#include "board/BoardOutput.h"
 #include "desktoppicture/DesktopComposer.h"
 #include "desktoppicture/StoredPng.h"
 #include "images/PictureDecoder.h"
@@ -91,6 +93,12 @@ bool DesktopChanger::holdsDesktop() const
 
 Outcome DesktopChanger::libraryReady(bool affirmationGiven) const
 {
+    if (m_library.desktop().content() == DesktopContent::Board) {
+        if (m_library.pictures().count() == 0 && m_library.tickedAffirmations().isEmpty()) {
+            return Outcome::refused(Board::emptyText());
+        }
+        return {};
+    }
     if (m_library.pictures().count() == 0) {
         return Outcome::refused(tr("There are no pictures in your library to put on the desktop."));
     }
@@ -173,30 +181,68 @@ Outcome DesktopChanger::writePictures(Choice& choice, const QList<DesktopScreen>
         if (photo.isNull()) {
             return Outcome::refused(tr("The picture %1 cannot be read.").arg(choice.pictureName));
         }
-        // Two names in turn: desktops that keep a picture by its file name see a new one.
-        const QString stem = folder() + QStringLiteral("/screen%1-").arg(i + 1);
-        const QFileInfo a(stem + QStringLiteral("a.png"));
-        const QFileInfo b(stem + QStringLiteral("b.png"));
-        const QString file = a.exists() && (!b.exists() || b.lastModified() < a.lastModified())
-            ? b.filePath()
-            : a.filePath();
-        QString error;
         const QImage picture = DesktopComposer::compose(std::move(photo), choice.affirmation, font).picture;
-        if (!writeDataFile(
-                file, [&picture](const DataSink& sink) { storedPng(picture, sink); }, &error)) {
-            return Outcome::refused(tr("The desktop picture cannot be saved in %1: %2").arg(folder(), error));
+        if (Outcome written = writeScreen(i, picture, files); !written) {
+            return written;
         }
-        files.append(file);
     }
+    forgetGoneScreens(int(screens.size()));
+    return {};
+}
+
+Outcome DesktopChanger::writeBoards(const QList<DesktopScreen>& screens, QStringList& files)
+{
+    if (!QDir().mkpath(folder())) {
+        return Outcome::refused(
+            tr("The desktop picture cannot be saved in %1: the folder cannot be made.").arg(folder()));
+    }
+    Board board(m_library);
+    Outcome outcome = board.load();
+    for (int i = 0; i < screens.size(); ++i) {
+        const BoardSheet sheet
+            = board.sheet(screens.at(i).size.isEmpty() ? QSize(1920, 1080) : screens.at(i).size);
+        const Outcome notes = Board::notesOf(sheet);
+        if (!notes) {
+            return notes;
+        }
+        if (i == 0) {
+            outcome.add(notes);
+        }
+        if (Outcome written = writeScreen(i, BoardOutput::picture(sheet), files); !written) {
+            return written;
+        }
+    }
+    forgetGoneScreens(int(screens.size()));
+    return outcome;
+}
+
+Outcome DesktopChanger::writeScreen(int screen, const QImage& picture, QStringList& files)
+{
+    // Two names in turn: desktops that keep a picture by its file name see a new one.
+    const QString stem = folder() + QStringLiteral("/screen%1-").arg(screen + 1);
+    const QFileInfo a(stem + QStringLiteral("a.png"));
+    const QFileInfo b(stem + QStringLiteral("b.png"));
+    const QString file
+        = a.exists() && (!b.exists() || b.lastModified() < a.lastModified()) ? b.filePath() : a.filePath();
+    QString error;
+    if (!writeDataFile(
+            file, [&picture](const DataSink& sink) { storedPng(picture, sink); }, &error)) {
+        return Outcome::refused(tr("The desktop picture cannot be saved in %1: %2").arg(folder(), error));
+    }
+    files.append(file);
+    return {};
+}
+
+void DesktopChanger::forgetGoneScreens(int screens)
+{
     // Screens no longer there leave no pictures behind.
     const QStringList ours = QDir(folder()).entryList({ kPictures }, QDir::Files);
     for (const QString& name : ours) {
         const int screen = name.mid(6, name.indexOf(QLatin1Char('-')) - 6).toInt();
-        if (screen > screens.size()) {
+        if (screen > screens) {
             QFile::remove(folder() + QLatin1Char('/') + name);
         }
     }
-    return {};
 }
 
 Outcome DesktopChanger::keepDesktop()
@@ -227,9 +273,20 @@ void DesktopChanger::putOn(DesktopPicture::Waiting waiting, Finished finished, c
     Choice choice;
     const QList<DesktopScreen> screens = m_screens();
     QStringList files;
-    Outcome outcome = choose(choice, affirmation);
-    if (outcome) {
-        outcome = writePictures(choice, screens, files);
+    Outcome outcome;
+    if (m_library.desktop().content() == DesktopContent::Board) {
+        // The board does not take turns: the turn of the pictures and affirmations stays where it was.
+        choice.pictureName = m_library.desktop().lastPicture();
+        choice.affirmation = m_library.desktop().lastAffirmation();
+        outcome = libraryReady(true);
+        if (outcome) {
+            outcome = writeBoards(screens, files);
+        }
+    } else {
+        outcome = choose(choice, affirmation);
+        if (outcome) {
+            outcome = writePictures(choice, screens, files);
+        }
     }
     if (!outcome) {
         finished(Result::Refused, outcome);

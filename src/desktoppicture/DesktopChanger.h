@@ -72,6 +72,12 @@ private:
     Outcome choose(Choice& choice, const QString& affirmation);
     // The photos are drawn on where they lie, and are gone from the choice after.
     Outcome writePictures(Choice& choice, const QList<DesktopScreen>& screens, QStringList& files);
+    // The board laid out for each screen.
+    Outcome writeBoards(const QList<DesktopScreen>& screens, QStringList& files);
+    // One screen's picture, under the name of the two it did not have last.
+    Outcome writeScreen(int screen, const QImage& picture, QStringList& files);
+    // Screens no longer there leave no pictures behind.
+    void forgetGoneScreens(int screens);
     Outcome keepDesktop();
     QString beforeFile() const;
 

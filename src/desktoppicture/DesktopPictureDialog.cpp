@@ -34,6 +34,16 @@ DesktopPictureDialog::DesktopPictureDialog(
     changeRow->addWidget(label);
     changeRow->addWidget(m_changeList, 1);
     rows->addLayout(changeRow);
+    auto* contentLabel = new QLabel(tr("&Put on the desktop:"), this);
+    m_contentList = new QComboBox(this);
+    m_contentList->setObjectName(QStringLiteral("cboDesktopContent"));
+    // In the order of DesktopContent.
+    m_contentList->addItems({ tr("a picture with an affirmation"), tr("my board") });
+    contentLabel->setBuddy(m_contentList);
+    auto* contentRow = new QHBoxLayout;
+    contentRow->addWidget(contentLabel);
+    contentRow->addWidget(m_contentList, 1);
+    rows->addLayout(contentRow);
     m_lockScreenBox = new QCheckBox(tr("Also on the &lock screen"), this);
     m_lockScreenBox->setObjectName(QStringLiteral("chkLockScreen"));
     rows->addWidget(m_lockScreenBox);
@@ -44,13 +54,15 @@ DesktopPictureDialog::DesktopPictureDialog(
 
     m_changeList->setCurrentIndex(int(options.change()));
     m_lockScreenBox->setChecked(options.lockScreen());
+    m_contentList->setCurrentIndex(int(options.content()));
 }
 
 void DesktopPictureDialog::accept()
 {
     const bool turnedOff = m_options.change() != DesktopChange::Never
         && DesktopChange(m_changeList->currentIndex()) == DesktopChange::Never;
-    if (!m_options.save(DesktopChange(m_changeList->currentIndex()), m_lockScreenBox->isChecked())) {
+    if (!m_options.save(DesktopChange(m_changeList->currentIndex()), m_lockScreenBox->isChecked(),
+            DesktopContent(m_contentList->currentIndex()))) {
         m_platform.message(tr("The desktop picture options could not be saved."), MessageIcon::Critical);
     }
     QDialog::accept();

@@ -26,6 +26,7 @@ private:
     DesktopPictureOptions& m_options;
     DesktopChanger& m_changer;
     QComboBox* m_changeList = nullptr;
+    QComboBox* m_contentList = nullptr;
     QCheckBox* m_lockScreenBox = nullptr;
 };
 

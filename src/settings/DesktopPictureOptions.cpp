@@ -24,19 +24,25 @@ void DesktopPictureOptions::load()
     m_change = ok && change >= 0 && change <= int(DesktopChange::WithReminder) ? DesktopChange(change)
                                                                                : DesktopChange::Never;
     m_lockScreen = value("LockScreen") == QLatin1String("1");
+    m_content = value("Content") == QLatin1String("board") ? DesktopContent::Board
+                                                           : DesktopContent::PictureWithAffirmation;
     m_lastPicture = value("Picture");
     m_lastAffirmation = value("Affirmation");
     m_lastChanged = QDateTime::fromString(value("Changed"), Qt::ISODate);
     emit changed();
 }
 
-bool DesktopPictureOptions::save(DesktopChange change, bool lockScreen)
+bool DesktopPictureOptions::save(DesktopChange change, bool lockScreen, DesktopContent content)
 {
     m_change = change;
     m_lockScreen = lockScreen;
+    m_content = content;
     bool saved = m_platform.setSetting(kSection, QStringLiteral("Change"), QString::number(int(change)));
     saved = m_platform.setSetting(kSection, QStringLiteral("LockScreen"),
                 lockScreen ? QStringLiteral("1") : QStringLiteral("0"))
+        && saved;
+    saved = m_platform.setSetting(kSection, QStringLiteral("Content"),
+                content == DesktopContent::Board ? QStringLiteral("board") : QStringLiteral("picture"))
         && saved;
     emit changed();
     return saved;

@@ -16,6 +16,7 @@ class QTimer;
 namespace vellumora {
 
 class AffirmationLibraryPanel;
+class BoardWindow;
 class DesktopChanger;
 class ImageLibraryPanel;
 class Library;
@@ -82,6 +83,8 @@ private:
     // Heard from the affirmation library and in the show: one voice at a time.
     Voice* m_voice = nullptr;
     PictureLoader* m_pictureLoader = nullptr;
+    // Made when first asked for, and kept while the window is.
+    BoardWindow* m_board = nullptr;
 
     QStackedWidget* m_panelArea = nullptr;
     ImageLibraryPanel* m_imageLibrary = nullptr;

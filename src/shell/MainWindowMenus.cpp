@@ -1,6 +1,7 @@
 // The main window's menus and the commands they run; the window itself is in MainWindow.cpp.
 
 #include "affirmations/AffirmationLibraryPanel.h"
+#include "board/BoardWindow.h"
 #include "desktoppicture/DesktopChanger.h"
 #include "desktoppicture/DesktopPictureDialog.h"
 #include "images/ImageLibraryPanel.h"
@@ -33,6 +34,16 @@ void MainWindow::buildMenus()
     };
     QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    addItem(fileMenu, tr("&Make My Board..."), "mnuMakeBoard", [this] {
+        if (!m_board) {
+            m_board = new BoardWindow(m_platform, m_library, this);
+            m_board->reload().report(m_platform);
+        }
+        m_board->show();
+        m_board->raise();
+        m_board->activateWindow();
+    });
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepBoard"));
     addItem(fileMenu, tr("&Put on My Desktop"), "mnuPutOnDesktop", [this] { putOnDesktop(); });
     addItem(
         fileMenu, tr("&Give Back My Desktop Picture"), "mnuGiveBackDesktop", [this] { giveBackDesktop(); });

@@ -1,8 +1,12 @@
+#include "board/Board.h"
+#include "board/BoardOutput.h"
 #include "desktoppicture/DesktopChanger.h"
 #include "desktoppicture/DesktopComposer.h"
+#include "desktoppicture/DesktopPictureDialog.h"
 #include "support/Libraries.h"
 #include "support/TestFiles.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QPainter>
 #include <QProcess>
@@ -174,6 +178,27 @@ private slots:
         QVERIFY(!m_changer->holdsDesktop());
         QCOMPARE(giveBack(), Result::Refused);
         QCOMPARE(m_lib->platform.desktop.restored.size(), 1);
+    }
+
+    // Chosen in the dialog, the board goes on each screen laid out for its size, and the turn of
+    // the pictures and affirmations stays where it was.
+    void board()
+    {
+        DesktopPictureDialog dialog(m_lib->platform, m_lib->library->desktop(), *m_changer);
+        dialog.findChild<QComboBox*>("cboDesktopContent")->setCurrentIndex(1);
+        dialog.accept();
+        QCOMPARE(m_lib->platform.settings.value("Desktop/Content"), "board");
+        m_lib->library->desktop().load();
+        const QList<DesktopScreen> screens { { "HDMI-1", { 192, 108 } }, { "DP-1", { 108, 192 } } };
+        setScreens(screens);
+        QCOMPARE(putOn(), Result::Set);
+        QCOMPARE(m_lib->library->desktop().lastPicture(), QString());
+        Board board(*m_lib->library);
+        for (int i = 0; i < screens.size(); ++i) {
+            const QImage expected = BoardOutput::picture(board.sheet(screens[i].size));
+            QCOMPARE(QImage(m_lib->platform.desktop.sets[0].files[i]).convertToFormat(expected.format()),
+                expected);
+        }
     }
 
     // What stops a change, what the user is told, and that nothing of the desktop changed.
