@@ -181,6 +181,8 @@ BoardWindow::BoardWindow(Platform& platform, Library& library, QWidget* parent)
     connect(&library.pictures(), &QAbstractItemModel::rowsInserted, this, &BoardWindow::showChoices);
     connect(&library.pictures(), &QAbstractItemModel::rowsRemoved, this, &BoardWindow::showChoices);
     connect(&library.options(), &ShowOptions::changed, this, &BoardWindow::relayout);
+    // A sync tool or another program may bring a new board.txt.
+    connect(&library, &Library::changedOnDisk, this, [this] { report(reload()); });
     resize(900, 640);
 }
 

@@ -64,8 +64,10 @@ Outcome Backup::write(const QString& folder, const QList<SettingValue>& allSetti
             sources.append({ name, file, {}, compress });
         }
     };
-    if (isPlainNativeFile(NativePath(files.index()))) {
-        add(LibraryFiles::kIndexName, NativePath(files.index()), true);
+    for (const QString& name : { LibraryFiles::kIndexName, LibraryFiles::kBoardName }) {
+        if (const NativePath file(folder + QLatin1Char('/') + name); isPlainNativeFile(file)) {
+            add(name, file, true);
+        }
     }
     const NativePath categories(files.categoryFolder());
     for (const FolderEntry& entry : plainEntries(categories)) {

@@ -57,7 +57,8 @@ enum class LeftOut {
     Unknown,
     UnusableName,
     RecordingKept,
-    RecordingOfNothing
+    RecordingOfNothing,
+    BoardKept
 };
 
 struct LeftOutEntry {

@@ -21,7 +21,7 @@ constexpr qint64 kMaxListBytes = 256LL << 20;
 
 // Where an entry of a backup belongs in a library.
 struct Place {
-    enum class Kind { Index, Settings, Record, Picture, Category, Recording, Unknown, Unusable };
+    enum class Kind { Index, Board, Settings, Record, Picture, Category, Recording, Unknown, Unusable };
     Kind kind = Kind::Unknown;
     QString name; // the picture's or the category's
     QString file; // the recording's
@@ -32,9 +32,10 @@ Place placeOf(const QString& entry)
     using Kind = Place::Kind;
     const QStringList parts = entry.split(QLatin1Char('/'));
     if (parts.size() == 1) {
-        return { entry == LibraryFiles::kIndexName ? Kind::Index
-                : entry == Backup::kSettingsName   ? Kind::Settings
-                                                   : Kind::Unknown,
+        return { entry == LibraryFiles::kIndexName  ? Kind::Index
+                : entry == LibraryFiles::kBoardName ? Kind::Board
+                : entry == Backup::kSettingsName    ? Kind::Settings
+                                                    : Kind::Unknown,
             {}, {} };
     }
     if (parts.size() == 2 && parts[0] == LibraryFiles::kPictureFolderName) {
@@ -111,6 +112,8 @@ QString LeftOutEntry::text() const
     case LeftOut::RecordingOfNothing:
         return RestorePlan::tr("\"%1\" records no affirmation the backup brings back and is left out.")
             .arg(name);
+    case LeftOut::BoardKept:
+        return RestorePlan::tr("\"%1\" is left out: the library keeps its own board.").arg(name);
     }
     return {};
 }
@@ -153,6 +156,7 @@ public:
         , m_progress(progress)
         , m_store(folder)
         , m_pictureStore(folder)
+        , m_folder(folder)
     {
     }
 
@@ -246,6 +250,15 @@ public:
         if (empty) {
             planExactly();
         }
+        // The board's choices come back with it, but never over the ones the library has made.
+        if (m_board) {
+            const NativePath board(m_folder + QLatin1Char('/') + LibraryFiles::kBoardName);
+            if (empty || !QFileInfo::exists(board.toString())) {
+                m_plan.m_lists.append({ {}, *m_board, board, true });
+            } else {
+                m_plan.m_leftOut.append({ LeftOut::BoardKept, LibraryFiles::kBoardName });
+            }
+        }
         return true;
     }
 
@@ -322,6 +335,9 @@ private:
             break;
         case Kind::Record:
             m_record = bytes;
+            break;
+        case Kind::Board:
+            m_board = bytes;
             break;
         default:
             m_categoryFiles.insert(place.name, bytes);
@@ -550,6 +566,8 @@ private:
     PictureStore m_pictureStore;
     std::optional<QByteArray> m_index;
     std::optional<QByteArray> m_record;
+    std::optional<QByteArray> m_board;
+    QString m_folder;
     QHash<QString, QByteArray> m_categoryFiles;
     QStringList m_categoryOrder;
     QHash<QString, ArchivedPicture> m_pictures;

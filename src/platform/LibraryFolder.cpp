@@ -132,7 +132,7 @@ bool copyLibrary(const QString& source, const QString& userFolder, QString* erro
 const QStringList& libraryEntries()
 {
     static const QStringList entries { LibraryFiles::kIndexName, LibraryFiles::kCategoryFolderName,
-        LibraryFiles::kPictureFolderName, LibraryFiles::kDeletedName };
+        LibraryFiles::kPictureFolderName, LibraryFiles::kDeletedName, LibraryFiles::kBoardName };
     return entries;
 }
 
@@ -251,7 +251,7 @@ bool copyTo(const QString& from, const QString& to, QString* error, WorkProgress
     // The index last: a library is taken for one by its two folders.
     QStringList moved;
     for (const QString& entry : { LibraryFiles::kDeletedName, LibraryFiles::kPictureFolderName,
-             LibraryFiles::kCategoryFolderName, LibraryFiles::kIndexName }) {
+             LibraryFiles::kCategoryFolderName, LibraryFiles::kBoardName, LibraryFiles::kIndexName }) {
         if (!copied || !entries.contains(entry)) {
             continue;
         }
@@ -281,7 +281,7 @@ bool removeFrom(const QString& folder, QString* error)
     bool removed = true;
     // The two folders first: without them the folder is no library, whatever else stays.
     for (const QString& entry : { LibraryFiles::kCategoryFolderName, LibraryFiles::kPictureFolderName,
-             LibraryFiles::kIndexName, LibraryFiles::kDeletedName }) {
+             LibraryFiles::kIndexName, LibraryFiles::kBoardName, LibraryFiles::kDeletedName }) {
         const QString path = folder + QLatin1Char('/') + entry;
         if (!FileTree::remove(NativePath(path))) {
             *error = QDir::toNativeSeparators(path);

@@ -3,6 +3,8 @@
 #include "board/BoardPainter.h"
 #include "board/BoardView.h"
 #include "board/BoardWindow.h"
+#include "library/Backup.h"
+#include "platform/LibraryFolder.h"
 #include "storage/LibraryFiles.h"
 #include "support/Libraries.h"
 #include "support/TestFiles.h"
@@ -272,6 +274,38 @@ private slots:
         const BoardPainter::Fitted fitted
             = BoardPainter::fit(QString("word ").repeated(200), QFont(), QSizeF(300, 100), &device);
         QVERIFY(fitted.lines.last().endsWith(QChar(0x2026)));
+    }
+
+    // The board's file goes where the library goes: into a backup and back into an empty
+    // library, never over the board of a library that has its own, and to the folder the library
+    // is moved to.
+    void carried()
+    {
+        Libraries from, empty, own;
+        const QByteArray board = "Title=Carried\r\nMargin=4\r\n";
+        const QString archive = from.dir->path() + "/backup.zip";
+        QVERIFY(writeSolidPicture(own.dir->path() + "/SystemFolder/own.png", Qt::red));
+        QVERIFY(writeBytes(own.path("SystemFolder/record.txt"), recordOf({ "own.png" })));
+        QVERIFY(
+            writeBytes(own.path("board.txt"), "Title=Own\r\n") && writeBytes(from.path("board.txt"), board));
+        QVERIFY(writeBytes(from.path("item.txt"), crlfLines({ "\"Goals\",#TRUE#" })));
+        QVERIFY(Backup::write(from.dir->path(), {}, archive));
+        for (Libraries* into : { &empty, &own }) {
+            const RestorePlan plan = RestorePlan::make(archive, into->dir->path());
+            QStringList leftOut;
+            for (const LeftOutEntry& entry : plan.leftOut()) {
+                leftOut << entry.text();
+            }
+            QCOMPARE(leftOut.join('|'),
+                into == &own ? "\"board.txt\" is left out: the library keeps its own board." : "");
+            QVERIFY2(plan.apply(into->platform, false), qPrintable(plan.refusalText()));
+        }
+        QCOMPARE(readBytes(empty.path("board.txt")), board);
+        QCOMPARE(readBytes(own.path("board.txt")), "Title=Own\r\n");
+        QString error;
+        QVERIFY(LibraryFolder::copyTo(from.dir->path(), from.dir->path() + "/../moved", &error));
+        QCOMPARE(readBytes(NativePath(from.dir->path() + "/../moved/board.txt")), board);
+        QDir(from.dir->path() + "/../moved").removeRecursively();
     }
 
     // The window shows the board as it is kept and changes it by the user's hand: a picture
