@@ -33,6 +33,8 @@ struct Figures {
     int hostileFaults = 0;
     double backgroundRss = 0, backgroundWakeups = 0;
     double desktopPictureMs = 0, desktopPicturePeakRss = 0;
+    double boardFirstDrawColdMs = 0, boardFirstDrawMs = 0, boardSharpMs = 0, boardShuffleMs = 0;
+    double boardPdfMs = 0, boardPngMs = 0, boardPeakRss = 0;
     double voiceRecordingMs = 0, voiceReadAloudMs = 0, voiceCpu = 0;
     double backupMs = 0, backupMb = 0, restoreMs = 0;
     LongWorkFigures longWorkBefore, longWorkThreaded;

@@ -9,6 +9,7 @@
 
 #include "BackgroundRun.h"
 #include "BackupRun.h"
+#include "BoardRun.h"
 #include "DesktopRun.h"
 #include "Figures.h"
 #include "HostileRun.h"
@@ -86,6 +87,9 @@ int main(int argc, char** argv)
     const QCommandLineOption desktopOnlyOption(
         QStringLiteral("desktop-only"), QStringLiteral("Measures only the desktop picture."));
     parser.addOption(desktopOnlyOption);
+    const QCommandLineOption boardOnlyOption(QStringLiteral("board-only"),
+        QStringLiteral("Measures only the board: its window, Shuffle, PDF and PNG."));
+    parser.addOption(boardOnlyOption);
     const QCommandLineOption watchOnlyOption(QStringLiteral("outside-changes-only"),
         QStringLiteral("Measures only how soon changes from outside the program are shown."));
     parser.addOption(watchOnlyOption);
@@ -185,6 +189,12 @@ int main(int argc, char** argv)
         measureDesktopPicture(figures, photos.first());
         return 0;
     }
+    if (parser.isSet(boardOnlyOption)) {
+        std::printf("load average %.2f\n", startLoad);
+        Figures figures;
+        measureBoard(figures, photos);
+        return 0;
+    }
     std::printf("library of %d photos, %d decoding threads, load average %.2f\n", pictures,
         QThread::idealThreadCount(), startLoad);
     const LibraryPlan plan { pictures, photos,
@@ -205,6 +215,7 @@ int main(int argc, char** argv)
     measureProcess(figures, photos.mid(0, pictures));
     measureBackground(figures, photos.mid(0, pictures));
     measureDesktopPicture(figures, photos.first());
+    measureBoard(figures, photos);
     measureOutsideChanges(figures, photos);
     if (largePictures > 0) {
         measureLargeLibrary(figures, smallPhotos);
@@ -247,6 +258,10 @@ int main(int argc, char** argv)
         { "background_wakeups_between_reminders", figures.backgroundWakeups },
         { "desktop_picture_ms", figures.desktopPictureMs },
         { "desktop_picture_peak_rss_mb", figures.desktopPicturePeakRss },
+        { "board_first_draw_cold_ms", figures.boardFirstDrawColdMs },
+        { "board_first_draw_ms", figures.boardFirstDrawMs }, { "board_sharp_ms", figures.boardSharpMs },
+        { "board_shuffle_ms", figures.boardShuffleMs }, { "board_a3_pdf_ms", figures.boardPdfMs },
+        { "board_a3_png_ms", figures.boardPngMs }, { "board_peak_rss_mb", figures.boardPeakRss },
         { "voice_recording_first_sound_ms", figures.voiceRecordingMs },
         { "voice_read_aloud_first_sound_ms", figures.voiceReadAloudMs },
         { "voice_cpu_percent", figures.voiceCpu }, { "outside_category_shown_ms", figures.outsideCategoryMs },

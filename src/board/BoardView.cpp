@@ -119,10 +119,12 @@ void BoardView::pictureLoaded(quint64 ticket, bool sharp, const QImage& image)
     }
     const int index = int(quint32(ticket));
     (sharp ? m_sharp : m_thumbnails).insert(index, image);
+    update();
     if (sharp && --m_waiting == 0) {
         emit sharpened();
+    } else if (!sharp && m_thumbnails.size() == m_sheet.content.pictures.size()) {
+        emit thumbnailsShown();
     }
-    update();
 }
 
 void BoardView::paintEvent(QPaintEvent*)

@@ -30,6 +30,8 @@ public:
 
 signals:
     void swapRequested(const QString& first, const QString& second);
+    // Every picture is drawn, from its thumbnail at least.
+    void thumbnailsShown();
     // Every picture is drawn at the size it takes here.
     void sharpened();
 
