@@ -16,6 +16,8 @@ namespace {
 constexpr qreal kLargestText = 0.22;
 constexpr qreal kSmallestText = 0.07;
 constexpr qreal kTextStep = 0.9;
+// The title takes this part of its line's height.
+constexpr qreal kTitleText = 0.7;
 // Inside a card, room is left around its text.
 constexpr qreal kCardPadding = 0.08;
 
@@ -65,8 +67,7 @@ Fitted fit(const QString& text, QFont font, const QSizeF& box, QPaintDevice* dev
     // would find and copy as that glyph, not as the two letters typed; a 64th of a pixel is seen
     // by nobody. Scripts that must be joined are joined all the same.
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1.0 / 64);
-    largest = qMax<qreal>(
-        largest > 0 ? qMin(largest, box.height() * kLargestText) : box.height() * kLargestText, 1);
+    largest = qMax<qreal>(largest > 0 ? largest : box.height() * kLargestText, 1);
     const qreal smallest = qMax<qreal>(box.height() * kSmallestText, 1);
     qreal height = 0;
     for (qreal size = largest;; size *= kTextStep) {
@@ -115,7 +116,8 @@ void paint(QPainter& painter, const BoardSheet& sheet, const PictureSource& pict
     if (!sheet.layout.title.isEmpty()) {
         QFont font = sheet.content.font.font;
         font.setBold(true);
-        const Fitted title = fit(sheet.content.title, font, sheet.layout.title.size(), device);
+        const Fitted title = fit(sheet.content.title, font, sheet.layout.title.size(), device,
+            sheet.layout.title.height() * kTitleText);
         painter.setPen(
             sheet.content.background.lightnessF() >= 0.5 ? QColor(0x22, 0x22, 0x22) : QColor(Qt::white));
         drawLines(painter, title, sheet.layout.title, directionOf(sheet.content.title));
@@ -131,7 +133,7 @@ void paint(QPainter& painter, const BoardSheet& sheet, const PictureSource& pict
         if (tile.kind == BoardLayout::Tile::Kind::Card) {
             const Fitted alone = fit(sheet.content.sentences.value(tile.index), sheet.content.font.font,
                 boxOf(tile.place).size(), device);
-            common = common == 0 ? alone.font.pixelSize() : qMin<qreal>(common, alone.font.pixelSize());
+            common = qMin<qreal>(common == 0 ? alone.font.pixelSize() : common, alone.font.pixelSize());
         }
     }
     for (const BoardLayout::Tile& tile : sheet.layout.tiles) {

@@ -7,8 +7,9 @@ namespace vellumora {
 
 // Where a library keeps its files below its folder: the category files in "system" with their
 // index "item.txt" beside that folder, the pictures in "SystemFolder" with their record
-// "record.txt", and "deleted" for what the desktop's Trash cannot take. Libraries kept on
-// Windows use the same names, so every path of a library is formed here and nowhere else.
+// "record.txt", "board.txt" for the board's choices, and "deleted" for what the desktop's Trash
+// cannot take. Libraries kept on Windows use the same names, so every path of a library is formed
+// here and nowhere else.
 class LibraryFiles {
 public:
     static inline const QString kIndexName = QStringLiteral("item.txt");
