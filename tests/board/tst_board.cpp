@@ -265,7 +265,12 @@ private slots:
             QVERIFY2(columns.value(12).toInt() >= 299 && columns.value(13).toInt() >= 299, qPrintable(row));
         }
         QVERIFY(BoardOutput::save(sheet, l.dir->path() + "/board.png"));
-        QCOMPARE(QImage(l.dir->path() + "/board.png").size(), QSize(2480, 3508));
+        const QImage png(l.dir->path() + "/board.png");
+        QCOMPARE(png.size(), QSize(2480, 3508));
+        // The title as a reader sees it on the picture saved.
+        QVERIFY(png.copy(sheet.layout.title.toAlignedRect()).save(l.dir->path() + "/title.png"));
+        QCOMPARE(
+            output("tesseract", { l.dir->path() + "/title.png", "-" }).simplified(), "Twenty twenty-seven");
         const QString refused
             = BoardOutput::save(sheet, l.dir->path() + "/no/such/board.png").notices().value(0).text;
         QVERIFY(refused.startsWith("The board could not be saved as"));
