@@ -123,6 +123,28 @@
         <translation>Mehr dazu zeigt „%1 --help“.
 </translation>
     </message>
+    <message>
+        <source>Writes your board of pictures and affirmations to FILE, a PNG or JPEG picture or a PDF, and ends. Ends with status 1, and says why, when it cannot.</source>
+        <translation>Schreibt Ihr Board aus Bildern und Affirmationen in FILE, ein PNG- oder JPEG-Bild oder ein PDF, und endet. Endet mit Status 1 und nennt den Grund, wenn das nicht geht.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>With --board: the size of the board, A4, A3, Letter, phone or WIDTHxHEIGHT in pixels. Without it, the size chosen in the board&apos;s window.</source>
+        <translation>Mit --board: die Größe des Boards, A4, A3, Letter, phone oder WIDTHxHEIGHT in Pixeln. Ohne diese Option gilt die im Fenster des Boards gewählte Größe.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>--size goes with --board FILE.
+</source>
+        <translation>--size gilt nur zusammen mit --board FILE.
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -136,6 +158,14 @@
     <message>
         <source>&amp;Open Folder</source>
         <translation>&amp;Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the page.</source>
+        <translation>Der Drucker hat die Seite nicht angenommen.</translation>
     </message>
 </context>
 <context>
@@ -240,6 +270,10 @@
             <numerusform>Eine Wiederherstellung einer Sicherung wurde abgebrochen. Die %n Datei, die sie geschrieben hatte und die keine Liste der Bibliothek nennt, wurde entfernt.</numerusform>
             <numerusform>Eine Wiederherstellung einer Sicherung wurde abgebrochen. Die %n Dateien, die sie geschrieben hatte und die keine Liste der Bibliothek nennt, wurden entfernt.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is left out: the library keeps its own board.</source>
+        <translation>„%1“ wird ausgelassen: Die Bibliothek behält ihr eigenes Board.</translation>
     </message>
 </context>
 <context>
@@ -483,6 +517,202 @@
     <message>
         <source>Backing up your library...</source>
         <translation>Ihre Bibliothek wird gesichert...</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Board</name>
+    <message>
+        <source>The board&apos;s file &quot;%1&quot; cannot be read, and is kept as it is. Changes to the board are not kept until it is mended or taken away.</source>
+        <translation>Die Datei des Boards, „%1“, kann nicht gelesen werden und bleibt, wie sie ist. Änderungen am Board werden erst gespeichert, wenn sie repariert oder entfernt ist.</translation>
+    </message>
+    <message>
+        <source>The board could not be saved.</source>
+        <translation>Das Board konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>A board holds at most %1 pictures. Untick one before you tick another.</source>
+        <translation>Ein Board fasst höchstens %1 Bilder. Entfernen Sie erst bei einem das Kreuz, bevor Sie ein weiteres ankreuzen.</translation>
+    </message>
+    <message>
+        <source>Your board is empty. Add pictures to your library, or tick affirmations and their categories, and they are on it.</source>
+        <translation>Ihr Board ist leer. Fügen Sie Ihrer Bibliothek Bilder hinzu oder kreuzen Sie Affirmationen und ihre Kategorien an, dann erscheinen sie darauf.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read, and is left off the board.</source>
+        <translation>Das Bild „%1“ kann nicht gelesen werden und wird auf dem Board ausgelassen.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BoardChoices</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>this is not a text file.</source>
+        <translation>Dies ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour such as #f6f1e7.</source>
+        <translation>„%1“ ist keine Farbe wie #f6f1e7.</translation>
+    </message>
+    <message>
+        <source>the margin must be a whole number from 0 to %1.</source>
+        <translation>Der Rand (Margin) muss eine ganze Zahl von 0 bis %1 sein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a size the board is made at.</source>
+        <translation>„%1“ ist keine Größe, in der ein Board erstellt werden kann.</translation>
+    </message>
+    <message>
+        <source>the orientation must be Portrait or Landscape.</source>
+        <translation>Die Ausrichtung (Orientation) muss Portrait oder Landscape sein.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BoardOutput</name>
+    <message>
+        <source>The board could not be saved as &quot;%1&quot;.</source>
+        <translation>Das Board konnte nicht als „%1“ gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for a picture so large.</source>
+        <translation>Für ein so großes Bild ist nicht genug Arbeitsspeicher frei.</translation>
+    </message>
+    <message>
+        <source>A board is saved as a PNG or JPEG picture or as a PDF.</source>
+        <translation>Ein Board wird als PNG- oder JPEG-Bild oder als PDF gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BoardWindow</name>
+    <message>
+        <source>My Board</source>
+        <translation>Mein Board</translation>
+    </message>
+    <message>
+        <source>My vision board 2027</source>
+        <translation>Mein Vision Board 2027</translation>
+    </message>
+    <message>
+        <source>This screen</source>
+        <translation>Dieser Bildschirm</translation>
+    </message>
+    <message>
+        <source>Phone, 1170 x 2532</source>
+        <translation>Smartphone, 1170 x 2532</translation>
+    </message>
+    <message>
+        <source>Phone, 1080 x 2400</source>
+        <translation>Smartphone, 1080 x 2400</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>A3</translation>
+    </message>
+    <message>
+        <source>US Letter</source>
+        <translation>US-Letter</translation>
+    </message>
+    <message>
+        <source>Other size</source>
+        <translation>Andere Größe</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Querformat</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Background &amp;Colour...</source>
+        <translation>&amp;Hintergrundfarbe...</translation>
+    </message>
+    <message>
+        <source>&amp;Shuffle</source>
+        <translation>&amp;Mischen</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture...</source>
+        <translation>Als &amp;Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation>&amp;Rand:</translation>
+    </message>
+    <message>
+        <source>Pictures &amp;on the board:</source>
+        <translation>Bilder &amp;auf dem Board:</translation>
+    </message>
+    <message>
+        <source>Background of the Board</source>
+        <translation>Hintergrund des Boards</translation>
+    </message>
+    <message>
+        <source>My board</source>
+        <translation>Mein Board</translation>
+    </message>
+    <message>
+        <source>Saving the board...</source>
+        <translation>Das Board wird gespeichert...</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>JPEG picture (*.jpg *.jpeg)</source>
+        <translation>JPEG-Bild (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Save the Board as a Picture</source>
+        <translation>Board als Bild speichern</translation>
+    </message>
+    <message>
+        <source>Save the Board as a PDF</source>
+        <translation>Board als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The board could not be printed.</source>
+        <translation>Das Board konnte nicht gedruckt werden.</translation>
     </message>
 </context>
 <context>
@@ -731,6 +961,18 @@
     <message>
         <source>The desktop picture options could not be saved.</source>
         <translation>Die Einstellungen des Desktopbilds konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Put on the desktop:</source>
+        <translation>Auf den &amp;Desktop legen:</translation>
+    </message>
+    <message>
+        <source>a picture with an affirmation</source>
+        <translation>ein Bild mit einer Affirmation</translation>
+    </message>
+    <message>
+        <source>my board</source>
+        <translation>mein Board</translation>
     </message>
 </context>
 <context>
@@ -1066,6 +1308,10 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
         <source>Add a &amp;Folder of Pictures...</source>
         <translation>Ordner mit Bildern hinzu&amp;fügen...</translation>
     </message>
+    <message>
+        <source>&amp;Make My Board...</source>
+        <translation>&amp;Mein Board gestalten...</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::PictureLibrary</name>
@@ -1270,6 +1516,14 @@ Nein: Sie wird dorthin kopiert, und die in „%2“ bleibt, wie sie ist.</transl
     <message>
         <source>Your library is kept in &quot;%1&quot;, which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in &quot;%2&quot; until it is back.</source>
         <translation>Ihre Bibliothek wird in „%1“ aufbewahrt, das jetzt nicht zu finden ist: Vielleicht ist sein Laufwerk oder sein synchronisierter Ordner noch nicht da. Vellumora verwendet die Bibliothek in „%2“, bis er wieder da ist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a size of board: give A4, A3, Letter, phone or WIDTHxHEIGHT in pixels.</source>
+        <translation>„%1“ ist keine Größe für ein Board: Geben Sie A4, A3, Letter, phone oder WIDTHxHEIGHT in Pixeln an.</translation>
+    </message>
+    <message>
+        <source>The board is saved as &quot;%1&quot;.</source>
+        <translation>Das Board ist als „%1“ gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,28 @@
         <translation>Pruebe «%1 --help» para saber más.
 </translation>
     </message>
+    <message>
+        <source>Writes your board of pictures and affirmations to FILE, a PNG or JPEG picture or a PDF, and ends. Ends with status 1, and says why, when it cannot.</source>
+        <translation>Escribe su tablero de imágenes y afirmaciones en FILE, una imagen PNG o JPEG o un PDF, y termina. Termina con el estado 1, y dice por qué, cuando no puede.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>With --board: the size of the board, A4, A3, Letter, phone or WIDTHxHEIGHT in pixels. Without it, the size chosen in the board&apos;s window.</source>
+        <translation>Con --board: el tamaño del tablero, A4, A3, Letter, phone o WIDTHxHEIGHT en píxeles. Sin esta opción, el tamaño elegido en la ventana del tablero.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>--size goes with --board FILE.
+</source>
+        <translation>--size solo se usa con --board FILE.
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -136,6 +158,14 @@
     <message>
         <source>&amp;Open Folder</source>
         <translation>&amp;Abrir la carpeta</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>No se pudo iniciar la impresora.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the page.</source>
+        <translation>La impresora no aceptó la página.</translation>
     </message>
 </context>
 <context>
@@ -240,6 +270,10 @@
             <numerusform>Una restauración de una copia se interrumpió. Se ha quitado el %n archivo que había escrito y que ninguna lista de la biblioteca nombra.</numerusform>
             <numerusform>Una restauración de una copia se interrumpió. Se han quitado los %n archivos que había escrito y que ninguna lista de la biblioteca nombra.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is left out: the library keeps its own board.</source>
+        <translation>«%1» se omite: la biblioteca conserva su propio tablero.</translation>
     </message>
 </context>
 <context>
@@ -483,6 +517,202 @@
     <message>
         <source>Backing up your library...</source>
         <translation>Haciendo una copia de su biblioteca...</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Board</name>
+    <message>
+        <source>The board&apos;s file &quot;%1&quot; cannot be read, and is kept as it is. Changes to the board are not kept until it is mended or taken away.</source>
+        <translation>El archivo del tablero, «%1», no se puede leer, así que se deja como está. Los cambios en el tablero no se guardan hasta que se repare o se quite.</translation>
+    </message>
+    <message>
+        <source>The board could not be saved.</source>
+        <translation>No se pudo guardar el tablero.</translation>
+    </message>
+    <message>
+        <source>A board holds at most %1 pictures. Untick one before you tick another.</source>
+        <translation>Un tablero contiene como máximo %1 imágenes. Desmarque una antes de marcar otra.</translation>
+    </message>
+    <message>
+        <source>Your board is empty. Add pictures to your library, or tick affirmations and their categories, and they are on it.</source>
+        <translation>Su tablero está vacío. Añada imágenes a su biblioteca, o marque afirmaciones y sus categorías, y aparecerán en él.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read, and is left off the board.</source>
+        <translation>La imagen «%1» no se puede leer, así que se deja fuera del tablero.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BoardChoices</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>this is not a text file.</source>
+        <translation>esto no es un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour such as #f6f1e7.</source>
+        <translation>«%1» no es un color como #f6f1e7.</translation>
+    </message>
+    <message>
+        <source>the margin must be a whole number from 0 to %1.</source>
+        <translation>el margen (Margin) debe ser un número entero de 0 a %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a size the board is made at.</source>
+        <translation>«%1» no es un tamaño posible para el tablero.</translation>
+    </message>
+    <message>
+        <source>the orientation must be Portrait or Landscape.</source>
+        <translation>la orientación (Orientation) debe ser Portrait o Landscape.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BoardOutput</name>
+    <message>
+        <source>The board could not be saved as &quot;%1&quot;.</source>
+        <translation>No se pudo guardar el tablero como «%1».</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for a picture so large.</source>
+        <translation>No hay memoria suficiente para una imagen tan grande.</translation>
+    </message>
+    <message>
+        <source>A board is saved as a PNG or JPEG picture or as a PDF.</source>
+        <translation>Un tablero se guarda como imagen PNG o JPEG o como PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BoardWindow</name>
+    <message>
+        <source>My Board</source>
+        <translation>Mi tablero</translation>
+    </message>
+    <message>
+        <source>My vision board 2027</source>
+        <translation>Mi tablero de visión 2027</translation>
+    </message>
+    <message>
+        <source>This screen</source>
+        <translation>Esta pantalla</translation>
+    </message>
+    <message>
+        <source>Phone, 1170 x 2532</source>
+        <translation>Teléfono, 1170 x 2532</translation>
+    </message>
+    <message>
+        <source>Phone, 1080 x 2400</source>
+        <translation>Teléfono, 1080 x 2400</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>A3</translation>
+    </message>
+    <message>
+        <source>US Letter</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Other size</source>
+        <translation>Otro tamaño</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Horizontal</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Background &amp;Colour...</source>
+        <translation>&amp;Color de fondo...</translation>
+    </message>
+    <message>
+        <source>&amp;Shuffle</source>
+        <translation>M&amp;ezclar</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture...</source>
+        <translation>Guardar como &amp;imagen...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Guardar como &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Imp&amp;rimir...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>Tamañ&amp;o:</translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation>&amp;Margen:</translation>
+    </message>
+    <message>
+        <source>Pictures &amp;on the board:</source>
+        <translation>Imá&amp;genes en el tablero:</translation>
+    </message>
+    <message>
+        <source>Background of the Board</source>
+        <translation>Fondo del tablero</translation>
+    </message>
+    <message>
+        <source>My board</source>
+        <translation>Mi tablero</translation>
+    </message>
+    <message>
+        <source>Saving the board...</source>
+        <translation>Guardando el tablero...</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>JPEG picture (*.jpg *.jpeg)</source>
+        <translation>Imagen JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Save the Board as a Picture</source>
+        <translation>Guardar el tablero como imagen</translation>
+    </message>
+    <message>
+        <source>Save the Board as a PDF</source>
+        <translation>Guardar el tablero como PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The board could not be printed.</source>
+        <translation>No se pudo imprimir el tablero.</translation>
     </message>
 </context>
 <context>
@@ -731,6 +961,18 @@
     <message>
         <source>The desktop picture options could not be saved.</source>
         <translation>No se pudieron guardar las opciones de la imagen del escritorio.</translation>
+    </message>
+    <message>
+        <source>&amp;Put on the desktop:</source>
+        <translation>&amp;Poner en el escritorio:</translation>
+    </message>
+    <message>
+        <source>a picture with an affirmation</source>
+        <translation>una imagen con una afirmación</translation>
+    </message>
+    <message>
+        <source>my board</source>
+        <translation>mi tablero</translation>
     </message>
 </context>
 <context>
@@ -1066,6 +1308,10 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
         <source>Add a &amp;Folder of Pictures...</source>
         <translation>Añadir una &amp;carpeta de imágenes...</translation>
     </message>
+    <message>
+        <source>&amp;Make My Board...</source>
+        <translation>Crear &amp;mi tablero...</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::PictureLibrary</name>
@@ -1270,6 +1516,14 @@ No: se copia allí, y la de «%2» se queda como está.</translation>
     <message>
         <source>Your library is kept in &quot;%1&quot;, which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in &quot;%2&quot; until it is back.</source>
         <translation>Su biblioteca se guarda en «%1», que ahora no se encuentra: quizá su unidad o su carpeta sincronizada aún no está. Vellumora usa la biblioteca de «%2» hasta que vuelva.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a size of board: give A4, A3, Letter, phone or WIDTHxHEIGHT in pixels.</source>
+        <translation>«%1» no es un tamaño de tablero: indique A4, A3, Letter, phone o WIDTHxHEIGHT en píxeles.</translation>
+    </message>
+    <message>
+        <source>The board is saved as &quot;%1&quot;.</source>
+        <translation>El tablero se ha guardado como «%1».</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,28 @@
         <translation>Essayez « %1 --help » pour en savoir plus.
 </translation>
     </message>
+    <message>
+        <source>Writes your board of pictures and affirmations to FILE, a PNG or JPEG picture or a PDF, and ends. Ends with status 1, and says why, when it cannot.</source>
+        <translation>Écrit votre tableau d&apos;images et d&apos;affirmations dans FILE, une image PNG ou JPEG ou un PDF, puis se termine. Se termine avec le code 1, en disant pourquoi, quand c&apos;est impossible.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>With --board: the size of the board, A4, A3, Letter, phone or WIDTHxHEIGHT in pixels. Without it, the size chosen in the board&apos;s window.</source>
+        <translation>Avec --board : la taille du tableau, A4, A3, Letter, phone ou WIDTHxHEIGHT en pixels. Sans cette option, la taille choisie dans la fenêtre du tableau.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>--size goes with --board FILE.
+</source>
+        <translation>--size ne s&apos;utilise qu&apos;avec --board FILE.
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -136,6 +158,14 @@
     <message>
         <source>&amp;Open Folder</source>
         <translation>&amp;Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu être démarrée.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the page.</source>
+        <translation>L&apos;imprimante n&apos;a pas accepté la page.</translation>
     </message>
 </context>
 <context>
@@ -240,6 +270,10 @@
             <numerusform>Une restauration de sauvegarde a été interrompue. Le %n fichier qu’elle avait écrit et qu’aucune liste de la bibliothèque ne nomme a été retiré.</numerusform>
             <numerusform>Une restauration de sauvegarde a été interrompue. Les %n fichiers qu’elle avait écrits et qu’aucune liste de la bibliothèque ne nomme ont été retirés.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is left out: the library keeps its own board.</source>
+        <translation>« %1 » est laissé de côté : la bibliothèque garde son propre tableau.</translation>
     </message>
 </context>
 <context>
@@ -483,6 +517,202 @@
     <message>
         <source>Backing up your library...</source>
         <translation>Sauvegarde de votre bibliothèque...</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Board</name>
+    <message>
+        <source>The board&apos;s file &quot;%1&quot; cannot be read, and is kept as it is. Changes to the board are not kept until it is mended or taken away.</source>
+        <translation>Le fichier du tableau, « %1 », ne peut pas être lu et reste tel quel. Les modifications du tableau ne sont pas enregistrées tant qu&apos;il n&apos;est pas réparé ou retiré.</translation>
+    </message>
+    <message>
+        <source>The board could not be saved.</source>
+        <translation>Le tableau n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>A board holds at most %1 pictures. Untick one before you tick another.</source>
+        <translation>Un tableau contient au plus %1 images. Décochez-en une avant d&apos;en cocher une autre.</translation>
+    </message>
+    <message>
+        <source>Your board is empty. Add pictures to your library, or tick affirmations and their categories, and they are on it.</source>
+        <translation>Votre tableau est vide. Ajoutez des images à votre bibliothèque, ou cochez des affirmations et leurs catégories, et elles y apparaîtront.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read, and is left off the board.</source>
+        <translation>L&apos;image « %1 » ne peut pas être lue et reste hors du tableau.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BoardChoices</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>this is not a text file.</source>
+        <translation>ce n&apos;est pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour such as #f6f1e7.</source>
+        <translation>« %1 » n&apos;est pas une couleur comme #f6f1e7.</translation>
+    </message>
+    <message>
+        <source>the margin must be a whole number from 0 to %1.</source>
+        <translation>la marge (Margin) doit être un nombre entier de 0 à %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a size the board is made at.</source>
+        <translation>« %1 » n&apos;est pas une taille possible pour le tableau.</translation>
+    </message>
+    <message>
+        <source>the orientation must be Portrait or Landscape.</source>
+        <translation>l&apos;orientation (Orientation) doit être Portrait ou Landscape.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BoardOutput</name>
+    <message>
+        <source>The board could not be saved as &quot;%1&quot;.</source>
+        <translation>Le tableau n&apos;a pas pu être enregistré sous « %1 ».</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for a picture so large.</source>
+        <translation>Il n&apos;y a pas assez de mémoire pour une image aussi grande.</translation>
+    </message>
+    <message>
+        <source>A board is saved as a PNG or JPEG picture or as a PDF.</source>
+        <translation>Un tableau s&apos;enregistre en image PNG ou JPEG, ou en PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BoardWindow</name>
+    <message>
+        <source>My Board</source>
+        <translation>Mon tableau</translation>
+    </message>
+    <message>
+        <source>My vision board 2027</source>
+        <translation>Mon tableau de vision 2027</translation>
+    </message>
+    <message>
+        <source>This screen</source>
+        <translation>Cet écran</translation>
+    </message>
+    <message>
+        <source>Phone, 1170 x 2532</source>
+        <translation>Téléphone, 1170 x 2532</translation>
+    </message>
+    <message>
+        <source>Phone, 1080 x 2400</source>
+        <translation>Téléphone, 1080 x 2400</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>A3</translation>
+    </message>
+    <message>
+        <source>US Letter</source>
+        <translation>Lettre US</translation>
+    </message>
+    <message>
+        <source>Other size</source>
+        <translation>Autre taille</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Paysage</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Background &amp;Colour...</source>
+        <translation>&amp;Couleur de fond...</translation>
+    </message>
+    <message>
+        <source>&amp;Shuffle</source>
+        <translation>Mél&amp;anger</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture...</source>
+        <translation>Enregistrer en &amp;image...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Enregistrer en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Imp&amp;rimer...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>Tai&amp;lle :</translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation>&amp;Marge :</translation>
+    </message>
+    <message>
+        <source>Pictures &amp;on the board:</source>
+        <translation>Images &amp;sur le tableau :</translation>
+    </message>
+    <message>
+        <source>Background of the Board</source>
+        <translation>Fond du tableau</translation>
+    </message>
+    <message>
+        <source>My board</source>
+        <translation>Mon tableau</translation>
+    </message>
+    <message>
+        <source>Saving the board...</source>
+        <translation>Enregistrement du tableau...</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>JPEG picture (*.jpg *.jpeg)</source>
+        <translation>Image JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Save the Board as a Picture</source>
+        <translation>Enregistrer le tableau en image</translation>
+    </message>
+    <message>
+        <source>Save the Board as a PDF</source>
+        <translation>Enregistrer le tableau en PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The board could not be printed.</source>
+        <translation>Le tableau n&apos;a pas pu être imprimé.</translation>
     </message>
 </context>
 <context>
@@ -731,6 +961,18 @@
     <message>
         <source>The desktop picture options could not be saved.</source>
         <translation>Les options de l&apos;image du bureau n&apos;ont pas pu être enregistrées.</translation>
+    </message>
+    <message>
+        <source>&amp;Put on the desktop:</source>
+        <translation>&amp;Mettre sur le bureau :</translation>
+    </message>
+    <message>
+        <source>a picture with an affirmation</source>
+        <translation>une image avec une affirmation</translation>
+    </message>
+    <message>
+        <source>my board</source>
+        <translation>mon tableau</translation>
     </message>
 </context>
 <context>
@@ -1066,6 +1308,10 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
         <source>Add a &amp;Folder of Pictures...</source>
         <translation>Ajouter un &amp;dossier d&apos;images...</translation>
     </message>
+    <message>
+        <source>&amp;Make My Board...</source>
+        <translation>&amp;Créer mon tableau...</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::PictureLibrary</name>
@@ -1270,6 +1516,14 @@ Non : elle y est copiée, et celle de « %2 » reste telle quelle.</translation>
     <message>
         <source>Your library is kept in &quot;%1&quot;, which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in &quot;%2&quot; until it is back.</source>
         <translation>Votre bibliothèque est gardée dans « %1 », introuvable pour l&apos;instant : son disque ou son dossier synchronisé n&apos;est peut-être pas encore là. Vellumora utilise la bibliothèque de « %2 » jusqu&apos;à son retour.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a size of board: give A4, A3, Letter, phone or WIDTHxHEIGHT in pixels.</source>
+        <translation>« %1 » n&apos;est pas une taille de tableau : indiquez A4, A3, Letter, phone ou WIDTHxHEIGHT en pixels.</translation>
+    </message>
+    <message>
+        <source>The board is saved as &quot;%1&quot;.</source>
+        <translation>Le tableau est enregistré sous « %1 ».</translation>
     </message>
 </context>
 <context>

@@ -123,6 +123,28 @@
         <translation>Experimente &quot;%1 --help&quot; para saber mais.
 </translation>
     </message>
+    <message>
+        <source>Writes your board of pictures and affirmations to FILE, a PNG or JPEG picture or a PDF, and ends. Ends with status 1, and says why, when it cannot.</source>
+        <translation>Grava seu quadro de imagens e afirmações em FILE, uma imagem PNG ou JPEG ou um PDF, e termina. Termina com status 1, dizendo o motivo, quando não consegue.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>With --board: the size of the board, A4, A3, Letter, phone or WIDTHxHEIGHT in pixels. Without it, the size chosen in the board&apos;s window.</source>
+        <translation>Com --board: o tamanho do quadro, A4, A3, Letter, phone ou WIDTHxHEIGHT em pixels. Sem esta opção, o tamanho escolhido na janela do quadro.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>--size goes with --board FILE.
+</source>
+        <translation>--size só funciona junto com --board FILE.
+</translation>
+    </message>
 </context>
 <context>
     <name>DataFile</name>
@@ -136,6 +158,14 @@
     <message>
         <source>&amp;Open Folder</source>
         <translation>&amp;Abrir a pasta</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Não foi possível iniciar a impressora.</translation>
+    </message>
+    <message>
+        <source>The printer did not take the page.</source>
+        <translation>A impressora não aceitou a página.</translation>
     </message>
 </context>
 <context>
@@ -240,6 +270,10 @@
             <numerusform>Uma restauração de backup foi interrompida. O %n arquivo que ela tinha gravado e que nenhuma lista da biblioteca nomeia foi removido.</numerusform>
             <numerusform>Uma restauração de backup foi interrompida. Os %n arquivos que ela tinha gravado e que nenhuma lista da biblioteca nomeia foram removidos.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is left out: the library keeps its own board.</source>
+        <translation>&quot;%1&quot; fica de fora: a biblioteca mantém o próprio quadro.</translation>
     </message>
 </context>
 <context>
@@ -483,6 +517,202 @@
     <message>
         <source>Backing up your library...</source>
         <translation>Fazendo backup da sua biblioteca...</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::Board</name>
+    <message>
+        <source>The board&apos;s file &quot;%1&quot; cannot be read, and is kept as it is. Changes to the board are not kept until it is mended or taken away.</source>
+        <translation>Não é possível ler o arquivo do quadro, &quot;%1&quot;, então ele fica como está. As alterações no quadro não são salvas até que ele seja consertado ou removido.</translation>
+    </message>
+    <message>
+        <source>The board could not be saved.</source>
+        <translation>Não foi possível salvar o quadro.</translation>
+    </message>
+    <message>
+        <source>A board holds at most %1 pictures. Untick one before you tick another.</source>
+        <translation>Um quadro comporta no máximo %1 imagens. Desmarque uma antes de marcar outra.</translation>
+    </message>
+    <message>
+        <source>Your board is empty. Add pictures to your library, or tick affirmations and their categories, and they are on it.</source>
+        <translation>Seu quadro está vazio. Adicione imagens à sua biblioteca, ou marque afirmações e as categorias delas, e elas aparecerão nele.</translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; cannot be read, and is left off the board.</source>
+        <translation>Não é possível ler a imagem &quot;%1&quot;, então ela fica fora do quadro.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BoardChoices</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Linha %1: %2</translation>
+    </message>
+    <message>
+        <source>this is not a text file.</source>
+        <translation>este não é um arquivo de texto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour such as #f6f1e7.</source>
+        <translation>&quot;%1&quot; não é uma cor como #f6f1e7.</translation>
+    </message>
+    <message>
+        <source>the margin must be a whole number from 0 to %1.</source>
+        <translation>a margem (Margin) deve ser um número inteiro de 0 a %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a size the board is made at.</source>
+        <translation>&quot;%1&quot; não é um tamanho possível para o quadro.</translation>
+    </message>
+    <message>
+        <source>the orientation must be Portrait or Landscape.</source>
+        <translation>a orientação (Orientation) deve ser Portrait ou Landscape.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BoardOutput</name>
+    <message>
+        <source>The board could not be saved as &quot;%1&quot;.</source>
+        <translation>Não foi possível salvar o quadro como &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory for a picture so large.</source>
+        <translation>Não há memória suficiente para uma imagem tão grande.</translation>
+    </message>
+    <message>
+        <source>A board is saved as a PNG or JPEG picture or as a PDF.</source>
+        <translation>Um quadro é salvo como imagem PNG ou JPEG ou como PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>vellumora::BoardWindow</name>
+    <message>
+        <source>My Board</source>
+        <translation>Meu quadro</translation>
+    </message>
+    <message>
+        <source>My vision board 2027</source>
+        <translation>Meu quadro de visão 2027</translation>
+    </message>
+    <message>
+        <source>This screen</source>
+        <translation>Esta tela</translation>
+    </message>
+    <message>
+        <source>Phone, 1170 x 2532</source>
+        <translation>Celular, 1170 x 2532</translation>
+    </message>
+    <message>
+        <source>Phone, 1080 x 2400</source>
+        <translation>Celular, 1080 x 2400</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>A3</translation>
+    </message>
+    <message>
+        <source>US Letter</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Other size</source>
+        <translation>Outro tamanho</translation>
+    </message>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Paisagem</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Background &amp;Colour...</source>
+        <translation>&amp;Cor de fundo...</translation>
+    </message>
+    <message>
+        <source>&amp;Shuffle</source>
+        <translation>&amp;Embaralhar</translation>
+    </message>
+    <message>
+        <source>Save as &amp;Picture...</source>
+        <translation>Salvar como &amp;imagem...</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Salvar como P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Imp&amp;rimir...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>Si&amp;ze:</source>
+        <translation>Taman&amp;ho:</translation>
+    </message>
+    <message>
+        <source>&amp;Margin:</source>
+        <translation>&amp;Margem:</translation>
+    </message>
+    <message>
+        <source>Pictures &amp;on the board:</source>
+        <translation>Imagens &amp;no quadro:</translation>
+    </message>
+    <message>
+        <source>Background of the Board</source>
+        <translation>Fundo do quadro</translation>
+    </message>
+    <message>
+        <source>My board</source>
+        <translation>Meu quadro</translation>
+    </message>
+    <message>
+        <source>Saving the board...</source>
+        <translation>Salvando o quadro...</translation>
+    </message>
+    <message>
+        <source>PNG picture (*.png)</source>
+        <translation>Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>JPEG picture (*.jpg *.jpeg)</source>
+        <translation>Imagem JPEG (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Save the Board as a Picture</source>
+        <translation>Salvar o quadro como imagem</translation>
+    </message>
+    <message>
+        <source>Save the Board as a PDF</source>
+        <translation>Salvar o quadro como PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The board could not be printed.</source>
+        <translation>Não foi possível imprimir o quadro.</translation>
     </message>
 </context>
 <context>
@@ -731,6 +961,18 @@
     <message>
         <source>The desktop picture options could not be saved.</source>
         <translation>Não foi possível salvar as opções da imagem da área de trabalho.</translation>
+    </message>
+    <message>
+        <source>&amp;Put on the desktop:</source>
+        <translation>Co&amp;locar na área de trabalho:</translation>
+    </message>
+    <message>
+        <source>a picture with an affirmation</source>
+        <translation>uma imagem com uma afirmação</translation>
+    </message>
+    <message>
+        <source>my board</source>
+        <translation>meu quadro</translation>
     </message>
 </context>
 <context>
@@ -1066,6 +1308,10 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
         <source>Add a &amp;Folder of Pictures...</source>
         <translation>Adicionar uma &amp;pasta de imagens...</translation>
     </message>
+    <message>
+        <source>&amp;Make My Board...</source>
+        <translation>&amp;Montar meu quadro...</translation>
+    </message>
 </context>
 <context>
     <name>vellumora::PictureLibrary</name>
@@ -1270,6 +1516,14 @@ Não: ela é copiada para lá, e a de &quot;%2&quot; fica como está.</translati
     <message>
         <source>Your library is kept in &quot;%1&quot;, which cannot be found now: perhaps its drive or its synced folder is not there yet. Vellumora uses the library in &quot;%2&quot; until it is back.</source>
         <translation>Sua biblioteca é guardada em &quot;%1&quot;, que não pode ser encontrada agora: talvez sua unidade ou sua pasta sincronizada ainda não esteja lá. O Vellumora usa a biblioteca em &quot;%2&quot; até que ela volte.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a size of board: give A4, A3, Letter, phone or WIDTHxHEIGHT in pixels.</source>
+        <translation>&quot;%1&quot; não é um tamanho de quadro: informe A4, A3, Letter, phone ou WIDTHxHEIGHT em pixels.</translation>
+    </message>
+    <message>
+        <source>The board is saved as &quot;%1&quot;.</source>
+        <translation>O quadro foi salvo como &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

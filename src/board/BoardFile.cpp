@@ -28,7 +28,7 @@ constexpr int kLongestSide = 20000;
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("BoardChoices", text);
+    return QCoreApplication::translate("vellumora::BoardChoices", text);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ namespace {
 
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("BoardOutput", text);
+    return QCoreApplication::translate("vellumora::BoardOutput", text);
 }
 
 void paintDecoded(QPainter& painter, const BoardSheet& sheet)

@@ -5,10 +5,12 @@
 #include "board/BoardWindow.h"
 #include "library/Backup.h"
 #include "platform/LibraryFolder.h"
+#include "platform/QtPlatform.h"
 #include "storage/LibraryFiles.h"
 #include "support/Libraries.h"
 #include "support/TestFiles.h"
 
+#include <QPrintDialog>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -376,6 +378,36 @@ private slots:
             QCOMPARE(output("pdftotext", { file, "-" }).simplified(), "Run 2027 I finish the marathon");
         }
         QVERIFY(l.platform.messages.isEmpty());
+    }
+
+    // Through the system's print dialog to its PDF printer, the page scaled to the paper.
+    void printDialog()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("printed.pdf");
+        QtPlatform platform;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                return;
+            }
+            answer.stop();
+            // Printing to a file is the dialog's last printer, whatever else the system has.
+            auto* printers = dialog->findChild<QComboBox*>("printers");
+            printers->setCurrentIndex(printers->count() - 1);
+            dialog->findChild<QLineEdit*>("filename")->setText(file);
+            dialog->accept();
+        });
+        answer.start(50);
+        QString error;
+        const PrintRequest request { "Board", BoardOutput::paperOf({ 2480, 3508 }), { 2480, 3508 },
+            [](QPainter& painter) {
+                painter.drawText(QRectF(0, 0, 2480, 400), Qt::AlignCenter, "Printed board");
+            } };
+        QCOMPARE(platform.print(request, &error), PrintResult::Printed);
+        QCOMPARE(output("pdftotext", { file, "-" }).simplified(), "Printed board");
+        QVERIFY(output("pdfinfo", { file }).contains("(A4)"));
     }
 };
 
