@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QVBoxLayout>
@@ -183,7 +184,9 @@ BoardWindow::BoardWindow(Platform& platform, Library& library, QWidget* parent)
     connect(&library.options(), &ShowOptions::changed, this, &BoardWindow::relayout);
     // A sync tool or another program may bring a new board.txt.
     connect(&library, &Library::changedOnDisk, this, [this] { report(reload()); });
-    resize(900, 640);
+    // The designed size, within the screen it opens on, as on a small screen at 2x.
+    const QSize room = screen() ? screen()->availableSize() * 9 / 10 : QSize(900, 640);
+    resize(QSize(900, 640).boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
 BoardWindow::~BoardWindow() = default;
