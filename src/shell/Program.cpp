@@ -263,12 +263,11 @@ int Program::writeBoard(const QString& file, const QString& size)
         page = *named;
     }
     const BoardSheet sheet = board.sheet(page.pixels(Board::screenPixels()));
-    Outcome outcome = Board::notesOf(sheet);
-    if (outcome) {
-        outcome.add(BoardOutput::save(sheet, file));
-    }
-    printNotices(outcome);
-    if (!outcome) {
+    const Outcome notes = Board::notesOf(sheet);
+    const Outcome saved = notes ? BoardOutput::save(sheet, file) : Outcome::nothing();
+    printNotices(notes);
+    printNotices(saved);
+    if (!notes || !saved) {
         return 1;
     }
     std::fputs(qPrintable(tr("The board is saved as \"%1\".").arg(QDir::toNativeSeparators(file))

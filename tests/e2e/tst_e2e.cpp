@@ -163,6 +163,14 @@ private slots:
             << "C.UTF-8" << true << "--show -x" << 2 << "unknown option \"-x\"";
         QTest::newRow("a value missing")
             << "C.UTF-8" << true << "-platform" << 2 << "Try \"Vellumora --help\"";
+        // The board is written with no display at all; TMP is a folder of the test's own.
+        QTest::newRow("board") << "C.UTF-8" << false << "--board TMP/board.pdf --size A4" << 0
+                               << "The board is saved as";
+        QTest::newRow("board, a size unknown") << "de_DE.UTF-8" << false << "--board TMP/b.png --size A5" << 1
+                                               << "ist keine Größe für ein Board";
+        QTest::newRow("board, nowhere to write")
+            << "C.UTF-8" << false << "--board TMP/no/such/b.png" << 1 << "could not be saved";
+        QTest::newRow("a size alone") << "C.UTF-8" << false << "--size A4" << 2 << "--size goes with";
     }
     void commandLine()
     {
@@ -171,10 +179,15 @@ private slots:
         QFETCH(QString, args);
         QFETCH(int, code);
         QFETCH(QString, said);
-        const QStringList arguments = args.split(' ', Qt::SkipEmptyParts);
+        QTemporaryDir temporary;
+        QStringList arguments = args.split(' ', Qt::SkipEmptyParts);
+        arguments.replaceInStrings("TMP", temporary.path());
         QByteArray output;
         QCOMPARE(run(VELLUMORA_APP_DIR "/Vellumora", arguments, &output, inLocale(locale, display)), code);
         QVERIFY2(output.contains(said.toUtf8()), output.constData());
+        // A board that could not be written leaves nothing behind.
+        QCOMPARE(QDir(temporary.path()).entryList(QDir::Files | QDir::Hidden).size(),
+            QTest::currentDataTag() == QByteArray("board") ? 1 : 0);
     }
 
     // Installed into a prefix by someone who speaks French, and packed for Debian. Both lay out
