@@ -1,7 +1,6 @@
 #include "desktoppicture/DesktopChanger.h"
 
 #include "board/Board.h"
-#include "board/BoardOutput.h"
 #include "desktoppicture/DesktopComposer.h"
 #include "desktoppicture/StoredPng.h"
 #include "images/PictureDecoder.h"
@@ -26,7 +25,6 @@ namespace {
 
 const QString kBeforeFile = QStringLiteral("before.json");
 // The pictures the program makes for each screen, two names in turn.
-const QString kPictures = QStringLiteral("screen*-?.png");
 
 // The next of count in turn after last (none: the first), or one at random other than last.
 int nextOf(int count, int last, bool random, QRandomGenerator& generator)
@@ -190,61 +188,6 @@ Outcome DesktopChanger::writePictures(Choice& choice, const QList<DesktopScreen>
     return {};
 }
 
-Outcome DesktopChanger::writeBoards(const QList<DesktopScreen>& screens, QStringList& files)
-{
-    if (!QDir().mkpath(folder())) {
-        return Outcome::refused(
-            tr("The desktop picture cannot be saved in %1: the folder cannot be made.").arg(folder()));
-    }
-    Board board(m_library);
-    Outcome outcome = board.load();
-    for (int i = 0; i < screens.size(); ++i) {
-        const BoardSheet sheet
-            = board.sheet(screens.at(i).size.isEmpty() ? QSize(1920, 1080) : screens.at(i).size);
-        const Outcome notes = Board::notesOf(sheet);
-        if (!notes) {
-            return notes;
-        }
-        if (i == 0) {
-            outcome.add(notes);
-        }
-        if (Outcome written = writeScreen(i, BoardOutput::picture(sheet), files); !written) {
-            return written;
-        }
-    }
-    forgetGoneScreens(int(screens.size()));
-    return outcome;
-}
-
-Outcome DesktopChanger::writeScreen(int screen, const QImage& picture, QStringList& files)
-{
-    // Two names in turn: desktops that keep a picture by its file name see a new one.
-    const QString stem = folder() + QStringLiteral("/screen%1-").arg(screen + 1);
-    const QFileInfo a(stem + QStringLiteral("a.png"));
-    const QFileInfo b(stem + QStringLiteral("b.png"));
-    const QString file
-        = a.exists() && (!b.exists() || b.lastModified() < a.lastModified()) ? b.filePath() : a.filePath();
-    QString error;
-    if (!writeDataFile(
-            file, [&picture](const DataSink& sink) { storedPng(picture, sink); }, &error)) {
-        return Outcome::refused(tr("The desktop picture cannot be saved in %1: %2").arg(folder(), error));
-    }
-    files.append(file);
-    return {};
-}
-
-void DesktopChanger::forgetGoneScreens(int screens)
-{
-    // Screens no longer there leave no pictures behind.
-    const QStringList ours = QDir(folder()).entryList({ kPictures }, QDir::Files);
-    for (const QString& name : ours) {
-        const int screen = name.mid(6, name.indexOf(QLatin1Char('-')) - 6).toInt();
-        if (screen > screens) {
-            QFile::remove(folder() + QLatin1Char('/') + name);
-        }
-    }
-}
-
 Outcome DesktopChanger::keepDesktop()
 {
     if (holdsDesktop()) {
@@ -376,7 +319,7 @@ void DesktopChanger::giveBack(Finished finished)
         // made go with it, as nothing shows them any more.
         QFile::remove(self->beforeFile());
         const QDir folder(self->folder());
-        for (const QString& name : folder.entryList({ kPictures }, QDir::Files)) {
+        for (const QString& name : folder.entryList({ kPictureFiles }, QDir::Files)) {
             QFile::remove(folder.filePath(name));
         }
         finished(Result::Set, Outcome());

@@ -72,6 +72,8 @@ private:
     Outcome choose(Choice& choice, const QString& affirmation);
     // The photos are drawn on where they lie, and are gone from the choice after.
     Outcome writePictures(Choice& choice, const QList<DesktopScreen>& screens, QStringList& files);
+    // The pictures written for the screens, two names for each in turn.
+    static inline const QString kPictureFiles = QStringLiteral("screen*-?.png");
     // The board laid out for each screen.
     Outcome writeBoards(const QList<DesktopScreen>& screens, QStringList& files);
     // One screen's picture, under the name of the two it did not have last.
