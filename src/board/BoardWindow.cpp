@@ -189,7 +189,15 @@ BoardWindow::BoardWindow(Platform& platform, Library& library, QWidget* parent)
     resize(QSize(900, 640).boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
-BoardWindow::~BoardWindow() = default;
+BoardWindow::~BoardWindow()
+{
+    // The focus leaves the fields as the window goes, and what they would then report would reach
+    // a board already gone: the title typed is kept now, and the fields are heard no more.
+    m_board.setTitle(m_title->text());
+    for (QObject* field : std::initializer_list<QObject*> { m_title, m_width, m_height }) {
+        field->disconnect(this);
+    }
+}
 
 Outcome BoardWindow::reload()
 {
