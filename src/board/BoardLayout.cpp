@@ -147,23 +147,39 @@ QList<Row> rowsEndingAt(const QList<Item>& items, const QList<int>& ends, const 
     return rows;
 }
 
+// The rows' heights added up: at their own proportions, and at their bounds.
+struct Heights {
+    qreal natural = 0;
+    qreal lowest = 0;
+    qreal highest = 0;
+};
+
+Heights sumOf(const QList<Row>& rows)
+{
+    Heights sum;
+    for (const Row& row : rows) {
+        sum.natural += row.natural;
+        sum.lowest += row.lowest;
+        sum.highest += row.highest;
+    }
+    return sum;
+}
+
 // How far the rows' heights, each within its bounds, are from filling the height.
 qreal shortfall(const QList<Row>& rows, qreal height)
 {
-    qreal lowest = 0;
-    qreal highest = 0;
-    for (const Row& row : rows) {
-        lowest += row.lowest;
-        highest += row.highest;
-    }
-    return qMax<qreal>(0, qMax(lowest - height, height - highest));
+    const Heights sum = sumOf(rows);
+    return qMax<qreal>(0, qMax(sum.lowest - height, height - sum.highest));
 }
 
 Candidate tryRows(const QList<Item>& items, int rowCount, const QSizeF& area, qreal gap)
 {
     Candidate candidate;
-    QList<int> ends = evenRows(items, rowCount, area, gap);
     const qreal height = area.height() - (rowCount - 1) * gap;
+    if (height <= 0) {
+        return candidate;
+    }
+    QList<int> ends = evenRows(items, rowCount, area, gap);
     candidate.rows = rowsEndingAt(items, ends, area, gap);
     // Where the even rows cannot fill the height, an end moved by one tile at a time may let them.
     for (qreal off = shortfall(candidate.rows, height); off > 0;) {
@@ -188,17 +204,7 @@ Candidate tryRows(const QList<Item>& items, int rowCount, const QSizeF& area, qr
         ends = best;
         candidate.rows = rowsEndingAt(items, ends, area, gap);
     }
-    qreal lowest = 0;
-    qreal highest = 0;
-    qreal natural = 0;
-    for (const Row& row : std::as_const(candidate.rows)) {
-        natural += row.natural;
-        lowest += row.lowest;
-        highest += row.highest;
-    }
-    if (height <= 0) {
-        return candidate;
-    }
+    const auto [natural, lowest, highest] = sumOf(candidate.rows);
     candidate.ratios.resize(items.size());
     if (height < lowest || height > highest) {
         // No fill: the rows at their own proportions made to fit, or as tall as a cut lets them.
