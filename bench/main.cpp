@@ -12,6 +12,7 @@
 #include "BoardRun.h"
 #include "DesktopRun.h"
 #include "Figures.h"
+#include "GlideRun.h"
 #include "HostileRun.h"
 #include "LibraryRun.h"
 #include "LongWorkRun.h"
@@ -102,6 +103,13 @@ int main(int argc, char** argv)
     const QCommandLineOption longWorkOnlyOption(QStringLiteral("long-work-only"),
         QStringLiteral("Measures only the backup, restore and move of 300 photos, before and now."));
     parser.addOption(longWorkOnlyOption);
+    const QCommandLineOption glideOnlyOption(QStringLiteral("glide-only"),
+        QStringLiteral("Measures only what a frame of the glide costs, at Small and Full Screen."));
+    parser.addOption(glideOnlyOption);
+    const QCommandLineOption glideShotsOption(QStringLiteral("glide-shots"),
+        QStringLiteral("Saves the glide as the display shows it, frame by frame, into the folder."),
+        QStringLiteral("folder"));
+    parser.addOption(glideShotsOption);
     parser.process(app);
     bool ok = false;
     const int pictures = parser.value(picturesOption).toInt(&ok);
@@ -143,6 +151,14 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    if (parser.isSet(glideShotsOption)) {
+        saveGlideShots(parser.value(glideShotsOption));
+        return 0;
+    }
+    if (parser.isSet(glideOnlyOption)) {
+        measureGlide(showMinutes * 60);
+        return 0;
+    }
     if (parser.isSet(voiceOnlyOption)) {
         std::printf("load average %.2f\n", loadAverage());
         Figures figures;

@@ -6,8 +6,29 @@
 
 namespace vellumora {
 
+namespace {
+
+// The text as a picture on the strip's colour, which is what makes it opaque and so moved by a
+// copy rather than drawn again.
+class Ink : public QWidget {
+public:
+    explicit Ink(QWidget* parent)
+        : QWidget(parent)
+    {
+        setAutoFillBackground(true);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    QPixmap drawn;
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).drawPixmap(0, 0, drawn); }
+};
+
+} // namespace
+
 GlidingCaption::GlidingCaption(QWidget* strip)
     : QWidget(strip)
+    , m_ink(new Ink(this))
     , m_top(twipsToPixels(120))
 {
     // The strip's own colour is painted beneath: nothing behind needs drawing at each step.
@@ -33,23 +54,14 @@ void GlidingCaption::setFontAndColour(const QFont& font, const QColor& colour)
 
 void GlidingCaption::setLeft(int left)
 {
-    if (left == m_left) {
-        return;
-    }
-    const QRect before = textRect();
     m_left = left;
-    update(before.united(textRect()));
+    m_ink->move(m_left, m_top);
 }
 
 void GlidingCaption::setTop(int top)
 {
     m_top = top;
-    update();
-}
-
-void GlidingCaption::paintEvent(QPaintEvent*)
-{
-    QPainter(this).drawPixmap(textRect().topLeft(), m_drawn);
+    m_ink->move(m_left, m_top);
 }
 
 void GlidingCaption::draw()
@@ -59,16 +71,17 @@ void GlidingCaption::draw()
     const QFontMetrics metrics(font());
     const QSize size(std::max(1, metrics.horizontalAdvance(m_text)), metrics.height());
     const qreal ratio = devicePixelRatioF();
-    const QRect before = m_drawn.isNull() ? QRect() : textRect();
-    m_drawn = QPixmap((QSizeF(size) * ratio).toSize());
-    m_drawn.setDevicePixelRatio(ratio);
-    m_drawn.fill(Qt::transparent);
-    QPainter painter(&m_drawn);
+    QPixmap& drawn = static_cast<Ink*>(m_ink)->drawn;
+    drawn = QPixmap((QSizeF(size) * ratio).toSize());
+    drawn.setDevicePixelRatio(ratio);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(QPoint(), size), Qt::AlignLeft | Qt::AlignVCenter, m_text);
     painter.end();
-    update(before.united(textRect()));
+    m_ink->setGeometry(QRect(QPoint(m_left, m_top), size));
+    m_ink->update();
 }
 
 } // namespace vellumora

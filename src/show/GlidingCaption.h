@@ -5,9 +5,10 @@
 
 namespace vellumora {
 
-// The affirmation in the slideshow's strip. It covers the whole strip and draws its text at a
-// left edge that the glide moves, so a frame repaints the text's old and new places and nothing
-// of the window around it.
+// The affirmation in the slideshow's strip. It covers the whole strip; the text, drawn once, is
+// an opaque child that the glide moves. Qt moves an opaque child by copying its pixels in the
+// backing store (on X11 the server copies them), so a frame paints only the few columns of the
+// strip that the text uncovers, and nothing of the text or the window around it.
 class GlidingCaption : public QWidget {
     Q_OBJECT
 public:
@@ -22,15 +23,11 @@ public:
     // The text's top edge in the strip, in pixels.
     void setTop(int top);
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
-    QRect textRect() const { return QRect(QPoint(m_left, m_top), m_drawn.deviceIndependentSize().toSize()); }
     void draw();
 
     QString m_text;
-    QPixmap m_drawn;
+    QWidget* m_ink = nullptr;
     int m_left = 0;
     int m_top = 0;
 };
