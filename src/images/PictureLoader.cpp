@@ -3,6 +3,8 @@
 #include "images/PictureDecoder.h"
 #include "platform/ThreadPriority.h"
 
+#include <limits>
+
 namespace vellumora {
 
 PictureLoader::PictureLoader(const QString& thumbnailFolder, QObject* parent)
@@ -18,6 +20,7 @@ PictureLoader::PictureLoader(const QString& thumbnailFolder, QObject* parent)
 PictureLoader::~PictureLoader()
 {
     // The jobs post their answers to this object; none may outlive it.
+    stopPreparing();
     for (QThreadPool* pool : { &m_thumbnailPool, &m_showPool }) {
         pool->clear();
         pool->waitForDone();
@@ -78,11 +81,66 @@ void PictureLoader::loadPicture(
             // The show decodes its next picture seconds before it is due, so on a busy machine
             // that work waits, and the caption that moves every few milliseconds goes first.
             yieldToInterfaceThread();
-            const QImage image = PictureDecoder::decode(path, size, fit);
+            QImage image = m_shown ? m_shown->lookup(path, size, fit) : QImage();
+            const bool decoded = image.isNull();
+            if (decoded) {
+                image = PictureDecoder::decode(path, size, fit);
+            }
             QMetaObject::invokeMethod(
                 this, [this, ticket, image] { emit pictureLoaded(ticket, image); }, Qt::QueuedConnection);
+            // Written once the show has its picture, so it never waits on the disk.
+            if (decoded && m_shown) {
+                m_shown->store(path, size, fit, image);
+            }
         },
         priority);
+}
+
+void PictureLoader::keepShownPicturesIn(const QString& folder)
+{
+    m_shown = std::make_unique<ShownPictureCache>(folder);
+}
+
+ShownPictureCache::Stats PictureLoader::shownCacheStats() const
+{
+    return m_shown ? m_shown->stats() : ShownPictureCache::Stats();
+}
+
+void PictureLoader::prepareShownPictures(
+    const QList<NativePath>& paths, const QSize& size, PictureDecoder::Fit fit)
+{
+    m_preparing.paths = paths;
+    m_preparing.next = 0;
+    m_preparing.size = size;
+    m_preparing.fit = fit;
+    if (!m_preparing.running) {
+        prepareNext();
+    }
+}
+
+void PictureLoader::stopPreparing()
+{
+    m_preparing.paths.clear();
+    m_preparing.next = 0;
+}
+
+void PictureLoader::prepareNext()
+{
+    m_preparing.running = m_shown && m_preparing.next < m_preparing.paths.size();
+    if (!m_preparing.running) {
+        return;
+    }
+    const NativePath path = m_preparing.paths.at(m_preparing.next++);
+    m_showPool.start(
+        [this, path, size = m_preparing.size, fit = m_preparing.fit] {
+            yieldToInterfaceThread();
+            if (!m_shown->contains(path, size, fit)) {
+                m_shown->store(path, size, fit, PictureDecoder::decode(path, size, fit));
+            }
+            QMetaObject::invokeMethod(
+                this, [this] { prepareNext(); }, Qt::QueuedConnection);
+        },
+        std::numeric_limits<int>::min());
 }
 
 } // namespace vellumora

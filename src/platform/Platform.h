@@ -10,6 +10,7 @@
 #include <QList>
 #include <QPageSize>
 #include <QSize>
+#include <QStandardPaths>
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -131,6 +132,13 @@ public:
 
     // Root of the user's shared thumbnail cache (~/.cache/thumbnails).
     virtual QString thumbnailFolder() const = 0;
+    // The show's pictures at the size it draws them, beside the thumbnails
+    // (~/.cache/vellumora/shown).
+    virtual QString shownPictureFolder() const
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+            + QStringLiteral("/vellumora/shown");
+    }
 
     // The desktop's Trash in the home folder (~/.local/share/Trash), where deletes go.
     virtual QString trashFolder() const = 0;

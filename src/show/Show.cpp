@@ -10,9 +10,7 @@
 
 namespace vellumora {
 
-namespace {
-
-PictureDecoder::Fit decoderFit(PictureFit fit)
+PictureDecoder::Fit Show::decoderFit(PictureFit fit)
 {
     switch (fit) {
     case PictureFit::Fit:
@@ -25,7 +23,10 @@ PictureDecoder::Fit decoderFit(PictureFit fit)
     return PictureDecoder::Fit::Stretch;
 }
 
-} // namespace
+QSize Show::decodedSize(const QSize& pictureArea, qreal pixelRatio)
+{
+    return (QSizeF(pictureArea) * pixelRatio).toSize();
+}
 
 Show::Show(QRandomGenerator& random, QObject* parent)
     : QObject(parent)
@@ -261,7 +262,7 @@ void Show::requestPicture(int number, int priority)
 {
     if (number >= 1 && number <= pictureCount()) {
         emit pictureWanted(quint64(m_generation) << 32 | quint32(number), m_plan.pictures.at(number - 1),
-            (QSizeF(m_plan.pictureSize) * m_plan.pixelRatio).toSize(), priority, decoderFit(m_plan.fit));
+            decodedSize(m_plan.pictureSize, m_plan.pixelRatio), priority, decoderFit(m_plan.fit));
     }
 }
 

@@ -57,6 +57,10 @@ public:
     };
 
     explicit Show(QRandomGenerator& random, QObject* parent = nullptr);
+    // What pictureWanted asks for a picture area at the screen's device pixel ratio: the same
+    // for the copies made before a show as for the show's own.
+    static QSize decodedSize(const QSize& pictureArea, qreal pixelRatio);
+    static PictureDecoder::Fit decoderFit(PictureFit fit);
     // The monotonic clock the glide's place is computed from, in nanoseconds.
     void setClock(std::function<qint64()> nowNs) { m_nowNs = std::move(nowNs); }
 

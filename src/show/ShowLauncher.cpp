@@ -9,6 +9,7 @@
 #include "voice/Voice.h"
 #include "widgets/TwipsLayout.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -26,6 +27,13 @@ QStringList texts(const QList<Affirmation>& affirmations)
     return result;
 }
 
+ShowGeometry geometryOn(const QScreen& screen, ShowSize size)
+{
+    // Full Screen covers the panels too; a window of its own stays clear of them.
+    return ShowGeometry::of(
+        size, size == ShowSize::FullScreen ? screen.geometry().size() : screen.availableGeometry().size());
+}
+
 } // namespace
 
 ShowLauncher::ShowLauncher(
@@ -38,7 +46,10 @@ ShowLauncher::ShowLauncher(
     , m_music(platform, this)
 {
     m_show.setObjectName(QStringLiteral("show"));
+    m_main.loader.keepShownPicturesIn(platform.shownPictureFolder());
     connect(&m_show, &Show::pictureWanted, &m_main.loader, &PictureLoader::loadPicture);
+    connect(&m_main.thumbnails, &ThumbnailStrip::thumbnailReady, this, &ShowLauncher::prepareWhenIdle);
+    connect(qApp, &QCoreApplication::aboutToQuit, &m_main.loader, &PictureLoader::stopPreparing);
     connect(&m_main.loader, &PictureLoader::pictureLoaded, &m_show, &Show::pictureDecoded);
     connect(&m_show, &Show::nothingToShow, this, &ShowLauncher::nothingToShow);
     connect(&m_library, &Library::changedOnDisk, this, [this] {
@@ -60,6 +71,7 @@ ShowLauncher::ShowLauncher(
         if (m_music.isShown()) {
             m_music.setRepeat(m_library.options().musicRepeat());
         }
+        prepareWhenIdle();
     });
 }
 
@@ -96,6 +108,23 @@ SlideshowWindow& ShowLauncher::window()
         [this, window] { m_show.setPictureSize(window->showGeometry().picture.size()); });
     connect(&m_music, &Playlist::status, window, &SlideshowWindow::setMusicStatus);
     return *window;
+}
+
+void ShowLauncher::prepareWhenIdle()
+{
+    if (isRunning() || m_main.thumbnails.waitingCount() > 0) {
+        return;
+    }
+    const ShowOptions& options = m_library.options();
+    const QScreen* screen = ShowPlacement::startScreen(options, m_main.window.screen());
+    const Preparation wanted { m_library.pictures().paths(),
+        Show::decodedSize(
+            geometryOn(*screen, options.display().showSize).picture.size(), screen->devicePixelRatio()),
+        Show::decoderFit(options.display().pictureFit) };
+    if (wanted != m_prepared) {
+        m_prepared = wanted;
+        m_main.loader.prepareShownPictures(wanted.paths, wanted.size, wanted.fit);
+    }
 }
 
 void ShowLauncher::placeWindow()
@@ -200,16 +229,16 @@ bool ShowLauncher::start()
     shown.setPictureFit(display.pictureFit);
     shown.setWindowFlag(Qt::WindowStaysOnTopHint, display.onTop);
     const QScreen* screen = ShowPlacement::startScreen(options, m_main.window.screen());
-    // Full Screen covers the panels too; a window of its own stays clear of them.
-    shown.setShowGeometry(ShowGeometry::of(display.showSize,
-        display.showSize == ShowSize::FullScreen ? screen->geometry().size()
-                                                 : screen->availableGeometry().size()));
+    shown.setShowGeometry(geometryOn(*screen, display.showSize));
     // As laid out: Full Screen with music has a lower picture.
     const ShowGeometry& geometry = shown.showGeometry();
     const ThumbnailStrip& thumbnails = m_main.thumbnails;
     m_affirmations = m_library.tickedAffirmationsWithCategories();
     // A screen that does not tell its refresh is taken for the common 60 Hz.
     const qreal refresh = screen->refreshRate() >= 20 ? screen->refreshRate() : 60.0;
+    // The show's own requests would wait behind them.
+    m_main.loader.stopPreparing();
+    m_prepared.reset();
     m_show.start({ m_library.pictures().paths(), texts(m_affirmations), options.pictureSeconds() * 1000,
         options.stepMilliseconds(), display.order == Order::Random, display.placement == Placement::Random,
         shown.devicePixelRatioF(), [&thumbnails](int number) { return thumbnails.thumbnail(number); },
@@ -248,6 +277,7 @@ void ShowLauncher::back()
     m_main.window.activateWindow();
     discardWindow();
     emit ended();
+    prepareWhenIdle();
 }
 
 void ShowLauncher::chooseFont()

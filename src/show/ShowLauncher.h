@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <optional>
 
 class QRandomGenerator;
 class QWidget;
@@ -65,6 +66,9 @@ private:
     bool refuse(const Outcome& refusal);
     void nothingToShow();
     void keepScreenAwake(bool on);
+    // Once the main window's thumbnails are all in and no show runs, the copies the next show
+    // would draw are made in the background, so its pictures come from them.
+    void prepareWhenIdle();
 
     Platform& m_platform;
     Library& m_library;
@@ -75,6 +79,14 @@ private:
     QList<Affirmation> m_affirmations;
     QPointer<SlideshowWindow> m_window;
     bool m_keepingAwake = false;
+    // What was last given to prepare, so that a thumbnail loaded again asks nothing new.
+    struct Preparation {
+        QList<NativePath> paths;
+        QSize size;
+        PictureDecoder::Fit fit = PictureDecoder::Fit::Stretch;
+        bool operator==(const Preparation&) const = default;
+    };
+    std::optional<Preparation> m_prepared;
 };
 
 } // namespace vellumora

@@ -136,7 +136,8 @@ std::optional<NativeFileInfo> nativeFileInfo(const NativePath& path)
     if (::stat(path.bytes().constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return std::nullopt;
     }
-    return NativeFileInfo { qint64(info.st_size), qint64(info.st_mtim.tv_sec) };
+    return NativeFileInfo { qint64(info.st_size), qint64(info.st_mtim.tv_sec),
+        qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1'000'000 };
 }
 
 bool isPlainNativeFile(const NativePath& path)

@@ -53,6 +53,7 @@ bool openNativeFile(const NativePath& path, QFile& file);
 struct NativeFileInfo {
     qint64 size = 0;
     qint64 modified = 0; // seconds since the epoch
+    qint64 modifiedMs = 0; // the same in milliseconds, for a change within the second
 };
 // A regular file's size and time; nothing for anything else or a missing path.
 std::optional<NativeFileInfo> nativeFileInfo(const NativePath& path);

@@ -1,6 +1,7 @@
 #include "ExifWriter.h"
 #include "images/PictureDecoder.h"
 #include "images/PictureLoader.h"
+#include "images/ShownPictureCache.h"
 #include "images/ThumbnailCache.h"
 #include "support/TestFiles.h"
 
@@ -45,6 +46,18 @@ QImage halves(const QSize& size, const QColor& left, const QColor& right)
     image.fill(left);
     QPainter(&image).fillRect(size.width() / 2, 0, size.width(), size.height(), right);
     return image;
+}
+
+const QSize kShown(433, 337);
+constexpr auto kStretch = PictureDecoder::Fit::Stretch;
+
+// What happens to a picture, or to its copy at the size shown, once the copy is stored.
+enum class Change { None, PictureTouched, PictureResized, CopyCutShort, CopyResized };
+
+bool setModified(const QString& path, const QDateTime& time)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFile::FileModificationTime);
 }
 
 } // namespace
@@ -197,6 +210,7 @@ private slots:
         // The loader's answers each carry the ticket asked with; thumbnails come at the size of
         // their box.
         PictureLoader loader(dir->filePath("thumbnails"));
+        loader.keepShownPicturesIn(dir->filePath("shown"));
         QSignalSpy thumbnails(&loader, &PictureLoader::thumbnailLoaded);
         QSignalSpy pictures(&loader, &PictureLoader::pictureLoaded);
         loader.loadThumbnail(7, path, QSize(113, 90));
@@ -211,9 +225,111 @@ private slots:
         QCOMPARE(
             sizes, (QMap<quint64, QSize> { { 7, { 113, 90 } }, { 9, { 433, 337 } }, { 10, { 226, 180 } } }));
         QCOMPARE(cache.lookup(path, ThumbnailCache::Size::Large).status, ThumbnailCache::Status::Found);
+
+        // The show's next request is answered from the copy the first left; a picture that cannot
+        // be decoded leaves none.
+        QVERIFY(writeBytes(dir->filePath("broken.jpg"), "This is not a picture."));
+        loader.loadPicture(11, dir->filePath("broken.jpg"), kShown);
+        loader.loadPicture(12, path, kShown);
+        QTRY_COMPARE(pictures.size(), 3);
+        QCOMPARE(pictures[2].at(1).value<QImage>().size(), kShown);
+        QCOMPARE(loader.shownCacheStats().hits, 1u);
+        QCOMPARE(loader.shownCacheStats().misses, 2u);
+        QCOMPARE(copies().size(), 1);
+    }
+
+    // The show's copy of a picture is taken while the picture's path, size and time are as they
+    // were, and while the copy is whole and of the size asked; else it is made again. Photos are
+    // kept as JPEG, other pictures without loss.
+    void shownCopyTakenWhileCurrentAndWhole_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Change>("change");
+        QTest::newRow("photo") << "photo.jpg" << Change::None;
+        QTest::newRow("drawing, kept without loss") << "drawing.png" << Change::None;
+        QTest::newRow("photo touched") << "photo.jpg" << Change::PictureTouched;
+        QTest::newRow("photo of another size, same time") << "photo.jpg" << Change::PictureResized;
+        QTest::newRow("copy cut short") << "photo.jpg" << Change::CopyCutShort;
+        QTest::newRow("copy of another size") << "photo.jpg" << Change::CopyResized;
+    }
+
+    void shownCopyTakenWhileCurrentAndWhole()
+    {
+        QFETCH(QString, name);
+        QFETCH(Change, change);
+        const QString path = picture(name);
+        ShownPictureCache cache(dir->filePath("shown"));
+        const QImage decoded = PictureDecoder::decode(path, kShown, kStretch);
+        QVERIFY(cache.store(path, kShown, kStretch, decoded));
+        const QString copy = copies().value(0);
+        QCOMPARE(QFileInfo(copy).suffix(), name.endsWith(".jpg") ? "jpg" : "png");
+        const QDateTime modified = QFileInfo(path).lastModified();
+        if (change == Change::PictureTouched) {
+            QVERIFY(setModified(path, modified.addSecs(60)));
+        } else if (change == Change::PictureResized) {
+            QVERIFY(QFile::resize(path, QFileInfo(path).size() + 1) && setModified(path, modified));
+        } else if (change == Change::CopyCutShort) {
+            QVERIFY(QFile::resize(copy, QFileInfo(copy).size() / 2));
+        } else if (change == Change::CopyResized) {
+            QVERIFY(QImage(200, 100, QImage::Format_RGB32).save(copy, "jpeg"));
+        }
+        QImage found = cache.lookup(path, kShown, kStretch);
+        QCOMPARE(found.isNull(), change != Change::None);
+        if (found.isNull()) {
+            // Made again, and taken from then on.
+            QVERIFY(cache.store(path, kShown, kStretch, PictureDecoder::decode(path, kShown, kStretch)));
+            found = cache.lookup(path, kShown, kStretch);
+        }
+        for (const QPoint& at : { QPoint(5, 5), QPoint(428, 330) }) {
+            QVERIFY(nearColour(found.pixelColor(at), decoded.pixelColor(at)));
+        }
+    }
+
+    // Past the limit, the copies shown longest ago go until well under it; files the cache did
+    // not make stay, however old.
+    void shownCopiesLeastRecentlyShownGoFirst()
+    {
+        ShownPictureCache cache(dir->filePath("shown"));
+        const QDateTime now = QDateTime::currentDateTime();
+        QStringList made;
+        for (const char* name : { "a.jpg", "b.jpg", "c.jpg" }) {
+            const QString path = picture(name);
+            QVERIFY(cache.store(path, kShown, kStretch, PictureDecoder::decode(path, kShown, kStretch)));
+            // The newest, the others having been put in the past.
+            made.append(copies().first());
+            QVERIFY(setModified(made.last(), now.addSecs(made.size() * 100 - 1000)));
+        }
+        const QStringList foreign { dir->filePath("shown/notes.txt"), dir->filePath("shown/0123abcdef.jpg") };
+        for (const QString& path : foreign) {
+            QVERIFY(writeBytes(path, QByteArray(1 << 20, 'x')) && setModified(path, now.addDays(-9)));
+        }
+        ShownPictureCache limited(dir->filePath("shown"), QFileInfo(made[0]).size() * 7 / 2);
+        QVERIFY(!limited.lookup(dir->filePath("a.jpg"), kShown, kStretch).isNull());
+        const QString d = picture("d.jpg");
+        QVERIFY(limited.store(d, kShown, kStretch, PictureDecoder::decode(d, kShown, kStretch)));
+        const QStringList kept = copies();
+        QCOMPARE(kept.size(), 5);
+        QVERIFY(!kept.contains(made[1]) && kept.contains(made[0]) && kept.contains(made[2]));
+        QVERIFY(kept.contains(foreign[0]) && kept.contains(foreign[1]));
     }
 
 private:
+    // A photo, or a drawing, red on its left half and blue on its right.
+    QString picture(const QString& name) const
+    {
+        const QString path = dir->filePath(name);
+        return halves({ 1600, 1200 }, Qt::red, Qt::blue).save(path) ? path : QString();
+    }
+    // The files of the copies' folder, the newest first.
+    QStringList copies() const
+    {
+        QStringList paths;
+        for (const QFileInfo& info : QDir(dir->filePath("shown")).entryInfoList(QDir::Files, QDir::Time)) {
+            paths.append(info.filePath());
+        }
+        return paths;
+    }
+
     std::optional<QTemporaryDir> dir;
 };
 

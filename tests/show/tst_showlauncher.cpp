@@ -1,3 +1,4 @@
+#include "images/PictureLoader.h"
 #include "settings/ShowOptions.h"
 #include "show/GlidingCaption.h"
 #include "show/Playlist.h"
@@ -267,6 +268,10 @@ private slots:
         f.addPictures({ Qt::red });
         f.load();
         f.find<QComboBox>("cboShowSize")->setCurrentIndex(size);
+        // Once the thumbnails are in, the picture is made ahead at the size the show asks for, and
+        // the show takes it.
+        const QDir made(f.platform->shownPictureFolder());
+        QTRY_COMPARE(made.entryList(QDir::Files).size(), 1);
         QSignalSpy wanted(show(), &Show::pictureWanted);
         f.window->show();
         start();
@@ -277,6 +282,8 @@ private slots:
         const qreal ratio = shown->devicePixelRatioF();
         const int top = pictureHeight > 0 ? pictureHeight : shown->findChild<QWidget*>("picContainer")->y();
         QCOMPARE(wanted.first().at(2).toSize(), (QSizeF(window.width(), top) * ratio).toSize());
+        QCOMPARE(
+            QImage(made.filePath(made.entryList(QDir::Files).first())).size(), wanted.first().at(2).toSize());
         // Music's strip takes room from a Full Screen picture, which is decoded so from then on.
         emit f.window->findChild<Playlist*>()->shownChanged(true);
         show()->advance();
@@ -285,6 +292,7 @@ private slots:
         QTest::keyClick(shown, Qt::Key_Escape);
         QTRY_COMPARE(slideshow() && slideshow()->isVisible(), size != 3);
         QCOMPARE(f.window->isVisible(), size == 3);
+        QTRY_VERIFY(f.window->findChild<PictureLoader*>()->shownCacheStats().hits >= 1);
     }
 
     // The ticked affirmations in turn, in the font and colour chosen; the dialog always opens on

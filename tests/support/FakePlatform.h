@@ -257,6 +257,7 @@ public:
         work();
     }
     QString thumbnailFolder() const override { return thumbnails.path(); }
+    QString shownPictureFolder() const override { return thumbnails.filePath("vellumora/shown"); }
     QString trashFolder() const override { return trash.filePath("Trash"); }
     QString musicFolder() const override { return QStringLiteral("/home/user/Music"); }
     QString autostartFolder() const override { return thumbnails.filePath("autostart"); }
