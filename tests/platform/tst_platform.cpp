@@ -1,6 +1,7 @@
 #include "platform/FontColourDialog.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
+#include "platform/LateLibrary.h"
 #include "platform/LongWork.h"
 #include "platform/QtMediaControl.h"
 #include "platform/QtPlatform.h"
@@ -222,6 +223,31 @@ private slots:
 
     // Under XWayland the show runs on X11, where it may move its window; a platform the user
     // chose stays. Run last, as it leaves the environment changed.
+    // A library or a function that is not there leaves the table unready, and says which, never
+    // handing out a null to call.
+    void lateLibrary_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("function");
+        // What missing() names; empty when the library is ready.
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("both there") << QByteArray("libz.so.1") << QByteArray("zlibVersion") << "";
+        QTest::newRow("no such function") << QByteArray("libz.so.1") << QByteArray("zlibNone") << "zlibNone";
+        QTest::newRow("no such library")
+            << QByteArray("libz.so.99") << QByteArray("zlibVersion") << "libz.so.99";
+    }
+    void lateLibrary()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, function);
+        QFETCH(QString, missing);
+        LateLibrary library(file.constData());
+        const auto version = library.function<const char*()>(function.constData());
+        QCOMPARE(library.ready(), missing.isEmpty());
+        QVERIFY2(library.missing().contains(missing), qPrintable(library.missing()));
+        QVERIFY(!library.ready() || QByteArray(version()).startsWith('1'));
+    }
+
     void platformUnderWayland()
     {
         // DISPLAY, WAYLAND_DISPLAY and the platform asked for, then the platform chosen.
