@@ -15,9 +15,37 @@
 
 using namespace vellumora;
 
+namespace {
+
+QByteArray mallocInfo()
+{
+    char* text = nullptr;
+    size_t length = 0;
+    FILE* info = open_memstream(&text, &length);
+    malloc_info(0, info);
+    fclose(info);
+    const QByteArray bytes(text, qsizetype(length));
+    free(text);
+    return bytes;
+}
+
+} // namespace
+
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
+    // In a prepared process a new thread allocates from the arenas there are, whose free memory
+    // malloc_trim() gives back, rather than from one of its own that keeps it.
+    void threadsMakeNoArenas()
+    {
+        QtPlatform::prepareProcess();
+        const qsizetype before = mallocInfo().count("<heap nr=");
+        std::unique_ptr<QThread> thread(QThread::create([] { QByteArray(64 << 10, '\0').squeeze(); }));
+        thread->start();
+        QVERIFY(thread->wait(5000));
+        QCOMPARE(mallocInfo().count("<heap nr="), before);
+    }
+
     // The alarm rings at its moment of the wall clock, at once for one passed, and once only; set
     // again or cancelled, the earlier moment no longer counts.
     void wallClockAlarm_data()
@@ -224,18 +252,6 @@ private slots:
 
     // Under XWayland the show runs on X11, where it may move its window; a platform the user
     // chose stays. Run last, as it leaves the environment changed.
-    // In a prepared process a block of megabytes goes back to the system when freed, even after a
-    // larger one was freed before it: the thumbnailing threads' arenas kept 5 MB each otherwise.
-    void largeBlocksGoBack()
-    {
-        QtPlatform::prepareProcess();
-        for (const int megabytes : { 8, 2 }) {
-            const size_t mapped = mallinfo2().hblks;
-            const QByteArray block(megabytes << 20, '\0');
-            QCOMPARE(mallinfo2().hblks, mapped + 1);
-        }
-    }
-
     // A library or a function that is not there leaves the table unready, and says which, never
     // handing out a null to call.
     void lateLibrary_data()
