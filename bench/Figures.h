@@ -25,7 +25,8 @@ struct Figures {
     double floorPreviews = 0, allColdPreviews = 0;
     double outsideCategoryMs = 0, outsidePictureMs = 0;
     double add = 0, remove = 0, showDecode = 0, naiveMs = 0, naiveMb = 0, naiveCpuRatio = 0;
-    double processWindowShown = 0, processCold = 0, processWarm = 0;
+    double processWindowShown = 0, processCold = 0, processWarm = 0, processRssCold = 0, processRssWarm = 0;
+    double thumbnailsRss = 0;
     double largeRss = 0, largeScroll = 0;
     ShowFigures show, showLoaded;
     double hugeLoad = 0, hugePanel = 0;

@@ -65,6 +65,7 @@ public:
         waitUntil([this] { return m_strip->waitingCount() == 0; });
         settle();
         allThumbnails = clock.elapsed();
+        thumbnailsRss = rssMegabytes();
         cpuMs = (cpuSeconds() - cpuBefore) * 1000;
     }
 
@@ -72,7 +73,8 @@ public:
     ThumbnailStrip& strip() { return *m_strip; }
     bool ready(int i) const { return m_ready.contains(i); }
 
-    double windowShown = 0, firstThumbnails = 0, allThumbnails = 0, shownRss = 0, cpuMs = 0;
+    double windowShown = 0, firstThumbnails = 0, allThumbnails = 0, shownRss = 0, thumbnailsRss = 0;
+    double cpuMs = 0;
 
 private:
     std::unique_ptr<Library> m_library;
@@ -110,6 +112,9 @@ Figures measureLibrary(const LibraryPlan& plan)
     std::printf("  (%.2f x floor; %.1f ms of CPU per picture)\n", figures.allCold / figures.floor,
         cold->cpuMs / pictures);
     figures.coldCpuMs = cold->cpuMs;
+    figures.thumbnailsRss = cold->thumbnailsRss;
+    report("RSS: main window shown", figures.shownRss, "MB", "");
+    report("RSS: all thumbnails made", figures.thumbnailsRss, "MB", "");
     if (!plan.previewPhotos.isEmpty()) {
         // The same photos as a camera writes them, in a library and a cache of their own.
         QTemporaryDir previewRoot;

@@ -136,6 +136,7 @@ ProcessFigures runProgram(const QString& folder, const QString& home)
         }
         if (figures.windowShownMs > 0 && clock.elapsed() - changedAt >= kQuietMs) {
             figures.settledMs = double(changedAt);
+            figures.settledRss = rssMegabytes(pid);
             figures.measured = true;
             break;
         }
@@ -169,10 +170,14 @@ void measureProcess(Figures& figures, const QStringList& photos)
     figures.processWindowShown = cold.windowShownMs;
     figures.processCold = cold.settledMs;
     figures.processWarm = warm.settledMs;
+    figures.processRssCold = cold.settledRss;
+    figures.processRssWarm = warm.settledRss;
     report("the program: window mapped, from exec", figures.processWindowShown, "ms", "< 500 ms");
     report("the program: all thumbnails, cold cache", figures.processCold, "ms", "");
     report("the program: all thumbnails, warm cache", figures.processWarm, "ms", "< 1000 ms");
     std::printf("  (window mapped %.0f ms from exec with the warm cache)\n", warm.windowShownMs);
+    report("the program: steady RSS, cold cache", figures.processRssCold, "MB", "< 60 MB");
+    report("the program: steady RSS, warm cache", figures.processRssWarm, "MB", "< 60 MB");
 }
 
 } // namespace vellumora::bench

@@ -8,11 +8,13 @@ namespace vellumora::bench {
 
 // The real program started on a prepared application folder and watched from outside, as a
 // user sees it: from its exec until the X server maps its main window, and until its work is
-// done (its CPU time has stopped growing for a second).
+// done (its CPU time has stopped growing for a second), and its memory then.
 struct ProcessFigures {
     bool measured = false;
     double windowShownMs = 0;
     double settledMs = 0;
+    // Resident once its CPU time has settled: the window shown and every thumbnail made.
+    double settledRss = 0;
 };
 
 // The machine's environment with the program's home, and so its settings and caches, in `home`,

@@ -10,6 +10,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
+#include <malloc.h>
 
 namespace vellumora {
 
@@ -161,6 +162,10 @@ void ThumbnailStrip::thumbnailLoaded(quint64 ticket, const QImage& image)
         emit thumbnailReady(index + 1);
     }
     schedule();
+    if (m_loading == 0) {
+        // The decoders' photo bytes, kept free for the next photo, go back to the system.
+        malloc_trim(0);
+    }
 }
 
 int ThumbnailStrip::nextWanted() const

@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <malloc.h>
 
 namespace vellumora {
 
@@ -70,6 +71,12 @@ QtPlatform::QtPlatform()
 
 void QtPlatform::prepareProcess()
 {
+    // Each thumbnailing thread had an arena of its own, and kept a photo's 4 MB of bytes at its
+    // top after the work was done: glibc gives back only the main arena's top (malloc_trim).
+    // Blocks of a megabyte or more given back at every free cost 1000 page faults a photo, 7 %
+    // more CPU to thumbnail. In the one arena they are used again, and given back once the work
+    // is done (300 photos thumbnailed: 55 MB resident afterwards down to 45 MB, the same CPU).
+    mallopt(M_ARENA_MAX, 1);
     // The slideshow redraws a small strip up to 200 times a second. Through MIT-SHM, Qt's X11
     // backing store waits on the X server after each put, which held the user-interface thread
     // up to 30 ms at a time; plain puts of such small regions never wait and cost less (the

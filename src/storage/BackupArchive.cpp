@@ -1,5 +1,7 @@
 #include "storage/BackupArchive.h"
 
+#include "platform/LateLibrary.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <archive.h>
@@ -12,6 +14,50 @@ namespace {
 
 constexpr qint64 kChunk = 1 << 20;
 
+// libarchive, opened by the first backup or restore.
+struct Archive {
+    LateLibrary library { "libarchive.so.13" };
+    VELLUMORA_LATE_FUNCTION(library, archive_entry_filetype);
+    VELLUMORA_LATE_FUNCTION(library, archive_entry_free);
+    VELLUMORA_LATE_FUNCTION(library, archive_entry_hardlink);
+    VELLUMORA_LATE_FUNCTION(library, archive_entry_new);
+    VELLUMORA_LATE_FUNCTION(library, archive_entry_pathname);
+    VELLUMORA_LATE_FUNCTION(library, archive_entry_set_filetype);
+    VELLUMORA_LATE_FUNCTION(library, archive_entry_set_mtime);
+    VELLUMORA_LATE_FUNCTION(library, archive_entry_set_pathname_utf8);
+    VELLUMORA_LATE_FUNCTION(library, archive_entry_set_perm);
+    VELLUMORA_LATE_FUNCTION(library, archive_entry_set_size);
+    VELLUMORA_LATE_FUNCTION(library, archive_entry_size);
+    VELLUMORA_LATE_FUNCTION(library, archive_entry_size_is_set);
+    VELLUMORA_LATE_FUNCTION(library, archive_entry_symlink);
+    VELLUMORA_LATE_FUNCTION(library, archive_error_string);
+    VELLUMORA_LATE_FUNCTION(library, archive_read_data);
+    VELLUMORA_LATE_FUNCTION(library, archive_read_free);
+    VELLUMORA_LATE_FUNCTION(library, archive_read_new);
+    VELLUMORA_LATE_FUNCTION(library, archive_read_next_header);
+    VELLUMORA_LATE_FUNCTION(library, archive_read_open_filename);
+    VELLUMORA_LATE_FUNCTION(library, archive_read_support_format_zip);
+    VELLUMORA_LATE_FUNCTION(library, archive_write_close);
+    VELLUMORA_LATE_FUNCTION(library, archive_write_data);
+    VELLUMORA_LATE_FUNCTION(library, archive_write_finish_entry);
+    VELLUMORA_LATE_FUNCTION(library, archive_write_free);
+    VELLUMORA_LATE_FUNCTION(library, archive_write_header);
+    VELLUMORA_LATE_FUNCTION(library, archive_write_new);
+    VELLUMORA_LATE_FUNCTION(library, archive_write_open);
+    VELLUMORA_LATE_FUNCTION(library, archive_write_set_bytes_in_last_block);
+    VELLUMORA_LATE_FUNCTION(library, archive_write_set_format_option);
+    VELLUMORA_LATE_FUNCTION(library, archive_write_set_format_zip);
+    VELLUMORA_LATE_FUNCTION(library, archive_write_zip_set_compression_deflate);
+    VELLUMORA_LATE_FUNCTION(library, archive_write_zip_set_compression_store);
+};
+
+// Its functions are called only once writeArchive() or readArchive() found it ready.
+const Archive& libarchive()
+{
+    static const Archive opened;
+    return opened;
+}
+
 bool fail(QString* error, const QString& text)
 {
     if (error) {
@@ -22,18 +68,18 @@ bool fail(QString* error, const QString& text)
 
 QString archiveError(archive* handle)
 {
-    const char* text = archive_error_string(handle);
+    const char* text = libarchive().archive_error_string(handle);
     return text ? QString::fromLocal8Bit(text) : QString();
 }
 
 struct ArchiveDeleter {
-    void operator()(archive* handle) const { archive_write_free(handle); }
+    void operator()(archive* handle) const { libarchive().archive_write_free(handle); }
 };
 struct ReaderDeleter {
-    void operator()(archive* handle) const { archive_read_free(handle); }
+    void operator()(archive* handle) const { libarchive().archive_read_free(handle); }
 };
 struct EntryDeleter {
-    void operator()(archive_entry* entry) const { archive_entry_free(entry); }
+    void operator()(archive_entry* entry) const { libarchive().archive_entry_free(entry); }
 };
 
 la_ssize_t writeToSaveFile(archive*, void* data, const void* buffer, size_t length)
@@ -47,13 +93,14 @@ la_ssize_t writeToSaveFile(archive*, void* data, const void* buffer, size_t leng
 class ArchiveWriter {
 public:
     explicit ArchiveWriter(QSaveFile& file)
-        : m_handle(archive_write_new())
+        : m_handle(libarchive().archive_write_new())
     {
-        archive_write_set_format_zip(m_handle.get());
-        archive_write_set_format_option(m_handle.get(), "zip", "hdrcharset", "UTF-8");
+        libarchive().archive_write_set_format_zip(m_handle.get());
+        libarchive().archive_write_set_format_option(m_handle.get(), "zip", "hdrcharset", "UTF-8");
         // Padding the last block would put bytes after the archive's end.
-        archive_write_set_bytes_in_last_block(m_handle.get(), 1);
-        m_open = archive_write_open(m_handle.get(), &file, nullptr, writeToSaveFile, nullptr) == ARCHIVE_OK;
+        libarchive().archive_write_set_bytes_in_last_block(m_handle.get(), 1);
+        m_open = libarchive().archive_write_open(m_handle.get(), &file, nullptr, writeToSaveFile, nullptr)
+            == ARCHIVE_OK;
     }
 
     bool add(const ArchiveSource& source, WorkProgress& progress, QString* error)
@@ -71,24 +118,25 @@ public:
             size = info->size;
         }
         if (source.compress) {
-            archive_write_zip_set_compression_deflate(m_handle.get());
+            libarchive().archive_write_zip_set_compression_deflate(m_handle.get());
         } else {
-            archive_write_zip_set_compression_store(m_handle.get());
+            libarchive().archive_write_zip_set_compression_store(m_handle.get());
         }
-        std::unique_ptr<archive_entry, EntryDeleter> entry(archive_entry_new());
-        archive_entry_set_pathname_utf8(entry.get(), source.name.toUtf8().constData());
-        archive_entry_set_filetype(entry.get(), AE_IFREG);
-        archive_entry_set_perm(entry.get(), 0644);
-        archive_entry_set_size(entry.get(), size);
-        archive_entry_set_mtime(entry.get(), time(nullptr), 0);
-        if (archive_write_header(m_handle.get(), entry.get()) < ARCHIVE_WARN) {
+        std::unique_ptr<archive_entry, EntryDeleter> entry(libarchive().archive_entry_new());
+        libarchive().archive_entry_set_pathname_utf8(entry.get(), source.name.toUtf8().constData());
+        libarchive().archive_entry_set_filetype(entry.get(), AE_IFREG);
+        libarchive().archive_entry_set_perm(entry.get(), 0644);
+        libarchive().archive_entry_set_size(entry.get(), size);
+        libarchive().archive_entry_set_mtime(entry.get(), time(nullptr), 0);
+        if (libarchive().archive_write_header(m_handle.get(), entry.get()) < ARCHIVE_WARN) {
             return fail(error, archiveError(m_handle.get()));
         }
         qint64 written = 0;
         const auto put = [&](const QByteArray& piece) {
             // A file that grew since it was measured is cut to the size its header declares.
             const qint64 room = std::min<qint64>(piece.size(), size - written);
-            if (room > 0 && archive_write_data(m_handle.get(), piece.constData(), size_t(room)) != room) {
+            if (room > 0
+                && libarchive().archive_write_data(m_handle.get(), piece.constData(), size_t(room)) != room) {
                 return false;
             }
             written += room;
@@ -113,7 +161,7 @@ public:
                 }
             }
         }
-        if (archive_write_finish_entry(m_handle.get()) < ARCHIVE_WARN) {
+        if (libarchive().archive_write_finish_entry(m_handle.get()) < ARCHIVE_WARN) {
             return fail(error, archiveError(m_handle.get()));
         }
         progress.fileDone();
@@ -122,7 +170,7 @@ public:
 
     bool close(QString* error)
     {
-        return (m_open && archive_write_close(m_handle.get()) == ARCHIVE_OK)
+        return (m_open && libarchive().archive_write_close(m_handle.get()) == ARCHIVE_OK)
             || fail(error, archiveError(m_handle.get()));
     }
 
@@ -164,6 +212,9 @@ bool writeArchive(
         total += info ? info->size : source.bytes.size();
     }
     counted.start(int(files.size()), total);
+    if (!libarchive().library.ready()) {
+        return fail(error, libarchive().library.missing());
+    }
     QSaveFile file(target);
     // Unbuffered: a write cut short by a full disk must fail here, not pass unnoticed.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -192,10 +243,16 @@ ArchiveScan readArchive(
     WorkProgress unwatched;
     WorkProgress& counted = progress ? *progress : unwatched;
     ArchiveScan scan;
-    std::unique_ptr<archive, ReaderDeleter> handle(archive_read_new());
+    if (!libarchive().library.ready()) {
+        scan.fault = ArchiveFault::Unreadable;
+        scan.reason = libarchive().library.missing();
+        return scan;
+    }
+    std::unique_ptr<archive, ReaderDeleter> handle(libarchive().archive_read_new());
     archive* reader = handle.get();
-    archive_read_support_format_zip(reader);
-    if (archive_read_open_filename(reader, QFile::encodeName(path).constData(), 64 * 1024) != ARCHIVE_OK) {
+    libarchive().archive_read_support_format_zip(reader);
+    if (libarchive().archive_read_open_filename(reader, QFile::encodeName(path).constData(), 64 * 1024)
+        != ARCHIVE_OK) {
         scan.fault = ArchiveFault::Unreadable;
         scan.reason = archiveError(reader);
         return scan;
@@ -206,7 +263,7 @@ ArchiveScan readArchive(
             return scan;
         }
         archive_entry* entry = nullptr;
-        const int status = archive_read_next_header(reader, &entry);
+        const int status = libarchive().archive_read_next_header(reader, &entry);
         if (status == ARCHIVE_EOF) {
             break;
         }
@@ -220,7 +277,7 @@ ArchiveScan readArchive(
             return scan;
         }
         // A name libarchive had to mend on its way to this locale is not the one in the archive.
-        const char* raw = archive_entry_pathname(entry);
+        const char* raw = libarchive().archive_entry_pathname(entry);
         QString name;
         const std::optional<EntryFault> badName
             = raw ? nameFault(QByteArray(raw), status == ARCHIVE_OK, &name) : EntryFault::NameNotUtf8;
@@ -228,8 +285,8 @@ ArchiveScan readArchive(
             scan.problems.append({ *badName, name });
             continue;
         }
-        const mode_t type = archive_entry_filetype(entry);
-        if (archive_entry_hardlink(entry) || archive_entry_symlink(entry)
+        const mode_t type = libarchive().archive_entry_filetype(entry);
+        if (libarchive().archive_entry_hardlink(entry) || libarchive().archive_entry_symlink(entry)
             || (type != AE_IFREG && type != AE_IFDIR)) {
             scan.problems.append({ EntryFault::Link, name });
             continue;
@@ -237,7 +294,8 @@ ArchiveScan readArchive(
         if (type == AE_IFDIR) {
             continue;
         }
-        const qint64 declared = archive_entry_size_is_set(entry) ? archive_entry_size(entry) : -1;
+        const qint64 declared
+            = libarchive().archive_entry_size_is_set(entry) ? libarchive().archive_entry_size(entry) : -1;
         if (declared < 0) {
             scan.problems.append({ EntryFault::Oversized, name });
             continue;
@@ -253,7 +311,7 @@ ArchiveScan readArchive(
                 // Never more than one byte past the declared size: that byte alone tells the lie.
                 const qint64 want = std::min<qint64>(kChunk, declared + 1 - read);
                 piece.resize(want);
-                const la_ssize_t got = archive_read_data(reader, piece.data(), size_t(want));
+                const la_ssize_t got = libarchive().archive_read_data(reader, piece.data(), size_t(want));
                 if (got < 0) {
                     // A warning spoils this entry alone; anything worse, the rest of the archive.
                     (got == ARCHIVE_WARN ? spoiled : damaged) = true;

@@ -1,5 +1,7 @@
 #include "storage/JpegHeader.h"
 
+#include "platform/LateLibrary.h"
+
 #include <QIODevice>
 #include <libexif/exif-data.h>
 #include <memory>
@@ -17,19 +19,36 @@ int readUint16(const QByteArray& bytes, qsizetype at)
     return jpeg::readUint16(reinterpret_cast<const uchar*>(bytes.constData()) + at);
 }
 
+// libexif, opened by the first photo with EXIF data that is thumbnailed or shown.
+struct Exif {
+    LateLibrary library { "libexif.so.12" };
+    VELLUMORA_LATE_FUNCTION(library, exif_data_new);
+    VELLUMORA_LATE_FUNCTION(library, exif_data_unref);
+    VELLUMORA_LATE_FUNCTION(library, exif_data_unset_option);
+    VELLUMORA_LATE_FUNCTION(library, exif_data_load_data);
+    VELLUMORA_LATE_FUNCTION(library, exif_data_get_byte_order);
+    VELLUMORA_LATE_FUNCTION(library, exif_content_get_entry);
+    VELLUMORA_LATE_FUNCTION(library, exif_get_short);
+};
+
 void readExif(const QByteArray& segment, JpegHeader& header)
 {
-    const std::unique_ptr<ExifData, decltype(&exif_data_unref)> data(exif_data_new(), &exif_data_unref);
+    static const Exif exif;
+    if (!exif.library.ready()) {
+        return;
+    }
+    const std::unique_ptr<ExifData, decltype(exif.exif_data_unref)> data(
+        exif.exif_data_new(), exif.exif_data_unref);
     if (!data) {
         return;
     }
     // Read as it stands: the tags the standard asks for are not made up, nor anything fixed.
-    exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
-    exif_data_load_data(data.get(), reinterpret_cast<const unsigned char*>(segment.constData()),
+    exif.exif_data_unset_option(data.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
+    exif.exif_data_load_data(data.get(), reinterpret_cast<const unsigned char*>(segment.constData()),
         static_cast<unsigned int>(segment.size()));
-    if (ExifEntry* entry = exif_content_get_entry(data->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
+    if (ExifEntry* entry = exif.exif_content_get_entry(data->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
         entry && entry->format == EXIF_FORMAT_SHORT && entry->components >= 1 && entry->size >= 2) {
-        const int orientation = exif_get_short(entry->data, exif_data_get_byte_order(data.get()));
+        const int orientation = exif.exif_get_short(entry->data, exif.exif_data_get_byte_order(data.get()));
         header.orientation = orientation >= 1 && orientation <= 8 ? orientation : 1;
     }
     if (data->data && data->size > 0) {

@@ -1,6 +1,7 @@
 #include "platform/FontColourDialog.h"
 #include "platform/IniSettings.h"
 #include "platform/InstanceGuard.h"
+#include "platform/LateLibrary.h"
 #include "platform/LongWork.h"
 #include "platform/QtMediaControl.h"
 #include "platform/QtPlatform.h"
@@ -10,12 +11,41 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <algorithm>
+#include <malloc.h>
 
 using namespace vellumora;
+
+namespace {
+
+QByteArray mallocInfo()
+{
+    char* text = nullptr;
+    size_t length = 0;
+    FILE* info = open_memstream(&text, &length);
+    malloc_info(0, info);
+    fclose(info);
+    const QByteArray bytes(text, qsizetype(length));
+    free(text);
+    return bytes;
+}
+
+} // namespace
 
 class TestPlatform : public QObject {
     Q_OBJECT
 private slots:
+    // In a prepared process a new thread allocates from the arenas there are, whose free memory
+    // malloc_trim() gives back, rather than from one of its own that keeps it.
+    void threadsMakeNoArenas()
+    {
+        QtPlatform::prepareProcess();
+        const qsizetype before = mallocInfo().count("<heap nr=");
+        std::unique_ptr<QThread> thread(QThread::create([] { QByteArray(64 << 10, '\0').squeeze(); }));
+        thread->start();
+        QVERIFY(thread->wait(5000));
+        QCOMPARE(mallocInfo().count("<heap nr="), before);
+    }
+
     // The alarm rings at its moment of the wall clock, at once for one passed, and once only; set
     // again or cancelled, the earlier moment no longer counts.
     void wallClockAlarm_data()
@@ -222,6 +252,31 @@ private slots:
 
     // Under XWayland the show runs on X11, where it may move its window; a platform the user
     // chose stays. Run last, as it leaves the environment changed.
+    // A library or a function that is not there leaves the table unready, and says which, never
+    // handing out a null to call.
+    void lateLibrary_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("function");
+        // What missing() names; empty when the library is ready.
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("both there") << QByteArray("libz.so.1") << QByteArray("zlibVersion") << "";
+        QTest::newRow("no such function") << QByteArray("libz.so.1") << QByteArray("zlibNone") << "zlibNone";
+        QTest::newRow("no such library")
+            << QByteArray("libz.so.99") << QByteArray("zlibVersion") << "libz.so.99";
+    }
+    void lateLibrary()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, function);
+        QFETCH(QString, missing);
+        LateLibrary library(file.constData());
+        const auto version = library.function<const char*()>(function.constData());
+        QCOMPARE(library.ready(), missing.isEmpty());
+        QVERIFY2(library.missing().contains(missing), qPrintable(library.missing()));
+        QVERIFY(!library.ready() || QByteArray(version()).startsWith('1'));
+    }
+
     void platformUnderWayland()
     {
         // DISPLAY, WAYLAND_DISPLAY and the platform asked for, then the platform chosen.
