@@ -66,6 +66,7 @@ public:
         return chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
     }
     QString thumbnailFolder() const override { return m_thumbnails; }
+    QString shownPictureFolder() const override { return m_thumbnails + QStringLiteral("-shown"); }
     // Deletes go to "deleted" beside the library, never to the user's Trash.
     QString trashFolder() const override { return {}; }
     QString autostartFolder() const override { return {}; }

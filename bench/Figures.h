@@ -8,6 +8,9 @@ struct ShowFigures {
     // pictures decoded on a thread of their own.
     double cpu = 0, interfaceCpu = 0, rssGrowth = 0, maxStall = 0, ownMaxStall = 0, machinePause = 0,
            longestEvent = 0;
+    // The glide's frames drawn, what each cost the interface thread, and the share of the
+    // pictures the show read from its cache of shown sizes.
+    double frameUs = 0, cacheHitRate = 0;
     // Of the loaded runs: the worst and the median of their longest stalls, machine pauses set aside.
     double worstOwnMaxStall = 0, medianOwnMaxStall = 0;
     double loadAverage = 0;

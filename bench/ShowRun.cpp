@@ -2,6 +2,7 @@
 
 #include "Measuring.h"
 #include "PauseWatch.h"
+#include "images/PictureLoader.h"
 #include "shell/MainWindow.h"
 #include "show/ShowLauncher.h"
 
@@ -32,6 +33,7 @@ ShowFigures measureShow(MainWindow& window, double minutes, bool loaded, int siz
     // The stretches by which the glide's timer came late.
     QList<PauseWatch::Span> late;
     qint64 last = PauseWatch::nowNs();
+    qint64 frames = 0;
     // Stalls are timed on the glide's own timer: a timer of the benchmark's own would double
     // the wakeups and count them as the show's CPU.
     auto* glideTimer = window.findChild<QTimer*>(QStringLiteral("TimeDisplay"));
@@ -42,6 +44,7 @@ ShowFigures measureShow(MainWindow& window, double minutes, bool loaded, int siz
             late.append({ due, now });
         }
         last = now;
+        ++frames;
     });
     auto* app = static_cast<TimingApplication*>(QCoreApplication::instance());
     app->longestEventMs = 0;
@@ -52,11 +55,20 @@ ShowFigures measureShow(MainWindow& window, double minutes, bool loaded, int siz
     const double cpuBefore = cpuSeconds();
     const double interfaceBefore = mainThreadCpuSeconds();
     const qint64 wallBefore = clock.elapsed();
+    const qint64 framesBefore = frames;
+    auto* loader = window.findChild<PictureLoader*>(QString(), Qt::FindDirectChildrenOnly);
+    const ShownPictureCache::Stats cacheBefore = loader->shownCacheStats();
     const qint64 end = wallBefore + qint64(minutes * 60'000);
     waitUntil([&clock, end] { return clock.elapsed() >= end; });
     const double wallSeconds = (clock.elapsed() - wallBefore) / 1000.0;
     figures.cpu = (cpuSeconds() - cpuBefore) / wallSeconds * 100;
-    figures.interfaceCpu = (mainThreadCpuSeconds() - interfaceBefore) / wallSeconds * 100;
+    const double interfaceSeconds = mainThreadCpuSeconds() - interfaceBefore;
+    figures.interfaceCpu = interfaceSeconds / wallSeconds * 100;
+    const ShownPictureCache::Stats cacheAfter = loader->shownCacheStats();
+    const quint64 hits = cacheAfter.hits - cacheBefore.hits;
+    const quint64 asked = hits + cacheAfter.misses - cacheBefore.misses;
+    figures.cacheHitRate = asked == 0 ? 0 : 100.0 * hits / asked;
+    figures.frameUs = interfaceSeconds * 1e6 / std::max<qint64>(1, frames - framesBefore);
     figures.rssGrowth = rssMegabytes() - rssBefore;
     figures.loadAverage = loadAverage();
     QObject::disconnect(probe);
@@ -90,6 +102,13 @@ ShowFigures measureShow(MainWindow& window, double minutes, bool loaded, int siz
                         : "< 1.5 %");
     report(QStringLiteral("%1 of which the interface thread (the glide)").arg(prefix).toUtf8().constData(),
         figures.interfaceCpu, "%", "");
+    report(QStringLiteral("%1 of which the other threads (decoding)").arg(prefix).toUtf8().constData(),
+        figures.cpu - figures.interfaceCpu, "%", "");
+    report(QStringLiteral("%1 the glide, interface thread per frame").arg(prefix).toUtf8().constData(),
+        figures.frameUs, "us", "");
+    report(
+        QStringLiteral("%1 pictures read from their copies at shown size").arg(prefix).toUtf8().constData(),
+        figures.cacheHitRate, "%", "");
     report(
         QStringLiteral("%1 RSS growth").arg(prefix).toUtf8().constData(), figures.rssGrowth, "MB", "< 5 MB");
     report(QStringLiteral("%1 longest stall of the glide").arg(prefix).toUtf8().constData(), figures.maxStall,

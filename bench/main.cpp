@@ -261,6 +261,8 @@ int main(int argc, char** argv)
         { "naive_mb_per_picture", figures.naiveMb }, { "show_cpu_percent", figures.show.cpu },
         { "show_rss_growth_mb", figures.show.rssGrowth }, { "show_max_stall_ms", figures.show.maxStall },
         { "show_longest_event_ms", figures.show.longestEvent },
+        { "show_interface_cpu_percent", figures.show.interfaceCpu },
+        { "show_glide_frame_us", figures.show.frameUs }, { "show_cache_hit_rate", figures.show.cacheHitRate },
         { "show_cpu_percent_loaded", figures.showLoaded.cpu },
         { "show_max_stall_ms_loaded", figures.showLoaded.maxStall },
         { "show_own_max_stall_ms", figures.show.ownMaxStall },
