@@ -2,37 +2,20 @@
 
 #include "widgets/Twips.h"
 
+#include <QBackingStore>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QWindow>
+#include <algorithm>
 
 namespace vellumora {
 
-namespace {
-
-// The text as a picture on the strip's colour, which is what makes it opaque and so moved by a
-// copy rather than drawn again.
-class Ink : public QWidget {
-public:
-    explicit Ink(QWidget* parent)
-        : QWidget(parent)
-    {
-        setAutoFillBackground(true);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    QPixmap drawn;
-
-protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).drawPixmap(0, 0, drawn); }
-};
-
-} // namespace
-
 GlidingCaption::GlidingCaption(QWidget* strip)
     : QWidget(strip)
-    , m_ink(new Ink(this))
     , m_top(twipsToPixels(120))
 {
-    // The strip's own colour is painted beneath: nothing behind needs drawing at each step.
-    setAutoFillBackground(true);
+    // Opaque, so nothing behind it is drawn when it is.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(strip->rect());
 }
 
@@ -54,34 +37,146 @@ void GlidingCaption::setFontAndColour(const QFont& font, const QColor& colour)
 
 void GlidingCaption::setLeft(int left)
 {
+    if (left == m_left) {
+        return;
+    }
+    const QRect before = inked();
     m_left = left;
-    m_ink->move(m_left, m_top);
+    if (!drawNow(before, left - before.left())) {
+        update(before | inked());
+    }
 }
 
 void GlidingCaption::setTop(int top)
 {
+    const QRect before = inked();
     m_top = top;
-    m_ink->move(m_left, m_top);
+    update(before | inked());
+}
+
+void GlidingCaption::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        m_laid = QImage();
+    }
+    QWidget::changeEvent(event);
+}
+
+void GlidingCaption::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    paintInto(painter, event->rect());
+}
+
+void GlidingCaption::paintInto(QPainter& painter, const QRect& area) const
+{
+    painter.fillRect(area, palette().brush(QPalette::Window));
+    painter.drawPixmap(m_left, m_top, m_drawn);
+}
+
+bool GlidingCaption::drawNow(const QRect& before, int dx)
+{
+    // Only where a paint event would have drawn the same: a shown, exposed window whose backing
+    // store is already its size. Anything else waits for Qt's own repaint.
+    QWidget* top = window();
+    QWindow* handle = top->windowHandle();
+    QBackingStore* store = top->backingStore();
+    if (!isVisible() || !updatesEnabled() || !handle || !handle->isExposed() || !store
+        || store->size() != top->size()) {
+        return false;
+    }
+    const QRect changed = (before | inked()) & rect();
+    // Less whatever lies over the strip, such as the music strip's top row.
+    const QRegion visible = visibleRegion();
+    const QPoint offset = mapTo(top, QPoint());
+    QRegion redrawn = visible & changed;
+    // The text is moved where it is, when nothing covers it and the store can move whole pixels
+    // (at a fractional scale it cannot); what it uncovers is all that is drawn.
+    const QRect kept = before & rect() & rect().translated(-dx, 0);
+    if ((QRegion(changed) - visible).isEmpty() && !kept.isEmpty()
+        && store->scroll(kept.translated(offset), dx, 0)) {
+        redrawn -= kept.translated(dx, 0);
+    }
+    if (!redrawn.isEmpty()) {
+        const QRegion area = redrawn.translated(offset);
+        store->beginPaint(area);
+        if (!copyInto(store->paintDevice(), area, offset)) {
+            QPainter painter(store->paintDevice());
+            painter.setClipRegion(area);
+            painter.translate(offset);
+            paintInto(painter, redrawn.boundingRect());
+        }
+        store->endPaint();
+    }
+    store->flush((visible & changed).translated(offset), handle);
+    return true;
+}
+
+bool GlidingCaption::copyInto(QPaintDevice* device, const QRegion& area, const QPoint& offset)
+{
+    // A painter costs more to set up than the handful of columns it would draw: they are copied
+    // from the text already laid on the strip's colour, in the store's own pixel format.
+    if (device->devType() != QInternal::Image) {
+        return false;
+    }
+    auto* target = static_cast<QImage*>(device);
+    const qreal ratio = target->devicePixelRatio();
+    const int scale = qRound(ratio);
+    if (target->depth() != 32 || scale != ratio || m_drawn.devicePixelRatio() != ratio) {
+        return false;
+    }
+    // Laid again only when the text, its colours or the store's format change: even reading the
+    // palette showed in the glide's cost.
+    if (m_laid.isNull() || m_laid.format() != target->format()) {
+        const QBrush& background = palette().brush(QPalette::Window);
+        if (background.style() != Qt::SolidPattern) {
+            return false;
+        }
+        m_laid = QImage(m_drawn.size(), target->format());
+        m_laid.setDevicePixelRatio(ratio);
+        m_laid.fill(background.color());
+        QPainter(&m_laid).drawPixmap(0, 0, m_drawn);
+        QImage dot(1, 1, target->format());
+        dot.fill(background.color());
+        m_laidBackground = *reinterpret_cast<const quint32*>(dot.constScanLine(0));
+    }
+    const QRect text(QPoint(m_left, m_top) * scale + offset * scale, m_laid.size());
+    uchar* bits = target->bits();
+    const qsizetype stride = target->bytesPerLine();
+    for (const QRect& logical : area) {
+        const QRect rect = QRect(logical.topLeft() * scale, logical.size() * scale) & target->rect();
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            auto* line = reinterpret_cast<quint32*>(bits + y * stride);
+            std::fill(line + rect.left(), line + rect.right() + 1, m_laidBackground);
+            const QRect span = QRect(rect.left(), y, rect.width(), 1) & text;
+            if (!span.isEmpty()) {
+                const auto* from = reinterpret_cast<const quint32*>(m_laid.constScanLine(y - text.top()));
+                std::copy_n(from + (span.left() - text.left()), span.width(), line + span.left());
+            }
+        }
+    }
+    return true;
 }
 
 void GlidingCaption::draw()
 {
-    // Drawn once an affirmation into a picture that the glide then only moves: laying the text
+    // Drawn once an affirmation into a picture that the glide then only places: laying the text
     // out again at every frame cost more than all the rest of the show.
+    const QRect before = inked();
     const QFontMetrics metrics(font());
     const QSize size(std::max(1, metrics.horizontalAdvance(m_text)), metrics.height());
     const qreal ratio = devicePixelRatioF();
-    QPixmap& drawn = static_cast<Ink*>(m_ink)->drawn;
-    drawn = QPixmap((QSizeF(size) * ratio).toSize());
-    drawn.setDevicePixelRatio(ratio);
-    drawn.fill(Qt::transparent);
-    QPainter painter(&drawn);
+    m_drawnSize = size;
+    m_laid = QImage();
+    m_drawn = QPixmap((QSizeF(size) * ratio).toSize());
+    m_drawn.setDevicePixelRatio(ratio);
+    m_drawn.fill(Qt::transparent);
+    QPainter painter(&m_drawn);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(QPoint(), size), Qt::AlignLeft | Qt::AlignVCenter, m_text);
     painter.end();
-    m_ink->setGeometry(QRect(QPoint(m_left, m_top), size));
-    m_ink->update();
+    update(before | inked());
 }
 
 } // namespace vellumora
