@@ -3,6 +3,7 @@
 #include "widgets/Twips.h"
 
 #include <QBackingStore>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
@@ -42,16 +43,24 @@ void GlidingCaption::setLeft(int left)
     }
     const QRect before = inked();
     m_left = left;
-    if (!drawNow(before, left - before.left())) {
-        update(before | inked());
+    // While a paint of the caption is due, what the store holds of it is stale: moving it would
+    // carry the stale pixels out of the area that paint is to cover.
+    if (m_paintDue || !drawNow(before, left - before.left())) {
+        repaintLater(before | inked());
     }
+}
+
+void GlidingCaption::repaintLater(const QRect& area)
+{
+    m_paintDue = true;
+    update(area);
 }
 
 void GlidingCaption::setTop(int top)
 {
     const QRect before = inked();
     m_top = top;
-    update(before | inked());
+    repaintLater(before | inked());
 }
 
 void GlidingCaption::changeEvent(QEvent* event)
@@ -65,6 +74,11 @@ void GlidingCaption::changeEvent(QEvent* event)
 void GlidingCaption::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    // Qt paints every area asked for in one pass into the store; a grab paints elsewhere.
+    QBackingStore* store = window()->backingStore();
+    if (store && painter.paintEngine()->paintDevice() == store->paintDevice()) {
+        m_paintDue = false;
+    }
     paintInto(painter, event->rect());
 }
 
@@ -176,7 +190,7 @@ void GlidingCaption::draw()
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(QPoint(), size), Qt::AlignLeft | Qt::AlignVCenter, m_text);
     painter.end();
-    update(before | inked());
+    repaintLater(before | inked());
 }
 
 } // namespace vellumora

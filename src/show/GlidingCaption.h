@@ -32,6 +32,7 @@ private:
     void draw();
     QRect inked() const { return QRect(QPoint(m_left, m_top), m_drawnSize); }
     void paintInto(QPainter& painter, const QRect& area) const;
+    void repaintLater(const QRect& area);
     bool drawNow(const QRect& before, int dx);
     bool copyInto(QPaintDevice* device, const QRegion& area, const QPoint& offset);
 
@@ -43,6 +44,7 @@ private:
     quint32 m_laidBackground = 0;
     int m_left = 0;
     int m_top = 0;
+    bool m_paintDue = false;
 };
 
 } // namespace vellumora
