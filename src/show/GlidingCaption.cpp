@@ -102,13 +102,13 @@ bool GlidingCaption::drawNow(const QRect& before, int dx)
     const QRect changed = (before | inked()) & rect();
     // Less whatever lies over the strip, such as the music strip's top row.
     const QRegion visible = visibleRegion();
+    const QRegion shown = visible & changed;
     const QPoint offset = mapTo(top, QPoint());
-    QRegion redrawn = visible & changed;
+    QRegion redrawn = shown;
     // The text is moved where it is, when nothing covers it and the store can move whole pixels
     // (at a fractional scale it cannot); what it uncovers is all that is drawn.
     const QRect kept = before & rect() & rect().translated(-dx, 0);
-    if ((QRegion(changed) - visible).isEmpty() && !kept.isEmpty()
-        && store->scroll(kept.translated(offset), dx, 0)) {
+    if (shown == QRegion(changed) && !kept.isEmpty() && store->scroll(kept.translated(offset), dx, 0)) {
         redrawn -= kept.translated(dx, 0);
     }
     if (!redrawn.isEmpty()) {
@@ -122,7 +122,7 @@ bool GlidingCaption::drawNow(const QRect& before, int dx)
         }
         store->endPaint();
     }
-    store->flush((visible & changed).translated(offset), handle);
+    store->flush(shown.translated(offset), handle);
     return true;
 }
 
