@@ -98,7 +98,14 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(heard().before.size() >= 12, 10000);
         f.window->findChild<Show*>()->advance();
         QTRY_COMPARE_WITH_TIMEOUT(speaking.size(), 2, 8000);
-        QTRY_VERIFY_WITH_TIMEOUT(heard().after.size() >= 15, 8000);
+        const auto parts = [&heard] {
+            const Heard now = heard();
+            return QString("windows before, during and after the voice: %1, %2, %3")
+                .arg(now.before.size())
+                .arg(now.during.size())
+                .arg(now.after.size());
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(heard().after.size() >= 15, qPrintable(parts()), 15000);
         const auto [before, during, after] = heard();
         f.window.reset();
         QVERIFY2(during.size() >= 8, qPrintable(QString::number(during.size())));
