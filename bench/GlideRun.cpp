@@ -62,7 +62,7 @@ double glideAt(ShowSize size, double seconds)
     });
     const double cpuBefore = mainThreadCpuSeconds();
     frame.start(int(std::ceil(1000.0 / 60)));
-    waitUntil([&clock, seconds] { return clock.elapsed() >= seconds * 1000; });
+    runFor(qint64(seconds * 1000));
     frame.stop();
     const double cpuMs = (mainThreadCpuSeconds() - cpuBefore) * 1000;
     const double share = cpuMs / clock.elapsed() * 100;

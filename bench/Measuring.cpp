@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -63,6 +64,13 @@ void waitUntil(const std::function<bool()>& done)
     while (!done()) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
+}
+
+void runFor(qint64 ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(std::chrono::milliseconds(ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 // The window has handled everything queued for it, paint events included.

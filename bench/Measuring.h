@@ -28,6 +28,9 @@ double loadAverage();
 
 // Runs the event loop until the condition holds.
 void waitUntil(const std::function<bool()>& done);
+// Runs the event loop for the time given with no timer of its own but the one that ends it, so
+// what is measured meanwhile wakes only for the program's own reasons.
+void runFor(qint64 ms);
 // The window has handled everything queued for it, paint events included.
 void settle();
 double median(QList<double> values);
