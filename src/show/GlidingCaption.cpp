@@ -101,8 +101,7 @@ bool GlidingCaption::drawNow(const QRect& before, int dx)
     }
     const QRect changed = (before | inked()) & rect();
     // Less whatever lies over the strip, such as the music strip's top row.
-    const QRegion visible = visibleRegion();
-    const QRegion shown = visible & changed;
+    const QRegion shown = nothingOver(changed) ? QRegion(changed) : visibleRegion() & changed;
     const QPoint offset = mapTo(top, QPoint());
     QRegion redrawn = shown;
     // The text is moved where it is, when nothing covers it and the store can move whole pixels
@@ -123,6 +122,32 @@ bool GlidingCaption::drawNow(const QRect& before, int dx)
         store->endPaint();
     }
     store->flush(shown.translated(offset), handle);
+    return true;
+}
+
+bool GlidingCaption::nothingOver(const QRect& area) const
+{
+    // The usual case told without visibleRegion(), whose region arithmetic showed in the glide's
+    // cost: every parent holds the whole area and no widget stacked above lies over any of it.
+    // Anything else, a sibling over part of it included, is left to the arithmetic.
+    QRect mapped = area;
+    for (const QWidget* widget = this; !widget->isWindow(); widget = widget->parentWidget()) {
+        const QWidget* parent = widget->parentWidget();
+        mapped.translate(widget->pos());
+        if (!parent->rect().contains(mapped)) {
+            return false;
+        }
+        const QObjectList& siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(widget)) + 1; i < siblings.size(); ++i) {
+            const QObject* sibling = siblings.at(i);
+            if (sibling->isWidgetType()) {
+                const auto* over = static_cast<const QWidget*>(sibling);
+                if (!over->isWindow() && over->isVisible() && over->geometry().intersects(mapped)) {
+                    return false;
+                }
+            }
+        }
+    }
     return true;
 }
 

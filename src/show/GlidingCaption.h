@@ -34,6 +34,7 @@ private:
     void paintInto(QPainter& painter, const QRect& area) const;
     void repaintLater(const QRect& area);
     bool drawNow(const QRect& before, int dx);
+    bool nothingOver(const QRect& area) const;
     bool copyInto(QPaintDevice* device, const QRegion& area, const QPoint& offset);
 
     QString m_text;

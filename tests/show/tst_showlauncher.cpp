@@ -304,9 +304,11 @@ private slots:
     void glideDrawsWhatAPaintWould_data()
     {
         QTest::addColumn<int>("step");
-        QTest::newRow("leftwards, a few pixels a frame") << -3;
-        QTest::newRow("rightwards, a few pixels a frame") << 4;
-        QTest::newRow("rightwards, more than its width at once") << 70;
+        QTest::addColumn<bool>("covered");
+        QTest::newRow("leftwards, a few pixels a frame") << -3 << false;
+        QTest::newRow("rightwards, a few pixels a frame") << 4 << false;
+        QTest::newRow("rightwards, more than its width at once") << 70 << false;
+        QTest::newRow("leftwards, under a widget over part of it") << -3 << true;
     }
 
     // The glide writes into the window's backing store itself; what it leaves there must be what
@@ -314,11 +316,17 @@ private slots:
     void glideDrawsWhatAPaintWould()
     {
         QFETCH(int, step);
+        QFETCH(bool, covered);
         QWidget window(nullptr, Qt::FramelessWindowHint);
         window.resize(160, 50);
         QWidget strip(&window);
         strip.setGeometry(20, 10, 120, 30);
         setColour(&strip, QPalette::Window, kLightBlue);
+        // As the music strip's top row lies over the caption's strip.
+        QWidget over(&window);
+        over.setGeometry(50, 30, 40, 20);
+        setColour(&over, QPalette::Window, Qt::black);
+        over.setVisible(covered);
         GlidingCaption caption(&strip);
         caption.setFontAndColour(QFont("DejaVu Sans", 14), Qt::darkRed);
         caption.setText("IWWI");
