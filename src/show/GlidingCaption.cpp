@@ -101,13 +101,14 @@ bool GlidingCaption::drawNow(const QRect& before, int dx)
     }
     const QRect changed = (before | inked()) & rect();
     // Less whatever lies over the strip, such as the music strip's top row.
-    const QRegion shown = nothingOver(changed) ? QRegion(changed) : visibleRegion() & changed;
+    const bool whole = nothingOver(changed);
+    const QRegion shown = whole ? QRegion(changed) : visibleRegion() & changed;
     const QPoint offset = mapTo(top, QPoint());
     QRegion redrawn = shown;
     // The text is moved where it is, when nothing covers it and the store can move whole pixels
     // (at a fractional scale it cannot); what it uncovers is all that is drawn.
     const QRect kept = before & rect() & rect().translated(-dx, 0);
-    if (shown == QRegion(changed) && !kept.isEmpty() && store->scroll(kept.translated(offset), dx, 0)) {
+    if (whole && !kept.isEmpty() && store->scroll(kept.translated(offset), dx, 0)) {
         redrawn -= kept.translated(dx, 0);
     }
     if (!redrawn.isEmpty()) {
