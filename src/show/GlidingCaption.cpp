@@ -43,6 +43,9 @@ void GlidingCaption::setLeft(int left)
     }
     const QRect before = inked();
     m_left = left;
+    if (drawOnServer()) {
+        return;
+    }
     // While a paint of the caption is due, what the store holds of it is stale: moving it would
     // carry the stale pixels out of the area that paint is to cover.
     if (m_paintDue || !drawNow(before, left - before.left())) {
@@ -61,14 +64,38 @@ void GlidingCaption::setTop(int top)
     const QRect before = inked();
     m_top = top;
     repaintLater(before | inked());
+    drawOnServer();
 }
 
 void GlidingCaption::changeEvent(QEvent* event)
 {
+    QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
         m_laid = QImage();
+        drawOnServer();
     }
-    QWidget::changeEvent(event);
+}
+
+void GlidingCaption::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_paintDue) {
+        update();
+    }
+    // Once the widgets shown with it are: one may lie over the strip.
+    QMetaObject::invokeMethod(
+        this, [this] { drawOnServer(); }, Qt::QueuedConnection);
+}
+
+void GlidingCaption::hideEvent(QHideEvent* event)
+{
+    if (m_onServer) {
+        // The store's caption is from before the server drew it.
+        m_onServer = false;
+        m_paintDue = true;
+        m_server.hide();
+    }
+    QWidget::hideEvent(event);
 }
 
 void GlidingCaption::paintEvent(QPaintEvent* event)
@@ -101,7 +128,7 @@ bool GlidingCaption::drawNow(const QRect& before, int dx)
     }
     const QRect changed = (before | inked()) & rect();
     // Less whatever lies over the strip, such as the music strip's top row.
-    const bool whole = nothingOver(changed);
+    const bool whole = openPart(changed) == changed;
     const QRegion shown = whole ? QRegion(changed) : visibleRegion() & changed;
     const QPoint offset = mapTo(top, QPoint());
     QRegion redrawn = shown;
@@ -126,29 +153,67 @@ bool GlidingCaption::drawNow(const QRect& before, int dx)
     return true;
 }
 
-bool GlidingCaption::nothingOver(const QRect& area) const
+QRect GlidingCaption::openPart(const QRect& area) const
 {
-    // The usual case told without visibleRegion(), whose region arithmetic showed in the glide's
-    // cost: every parent holds the whole area and no widget stacked above lies over any of it.
-    // Anything else, a sibling over part of it included, is left to the arithmetic.
-    QRect mapped = area;
+    // The usual cases told without visibleRegion(), whose region arithmetic showed in the glide's
+    // cost: the area as its parents clip it, less bands of its whole width at its top or bottom
+    // that widgets stacked above lie over, as the music strip's top row lies over the caption's
+    // strip. Anything else, a widget over part of the area's width included, gives no rectangle.
+    QRect open = area;
+    QPoint offset;
     for (const QWidget* widget = this; !widget->isWindow(); widget = widget->parentWidget()) {
         const QWidget* parent = widget->parentWidget();
-        mapped.translate(widget->pos());
-        if (!parent->rect().contains(mapped)) {
-            return false;
-        }
+        offset += widget->pos();
+        QRect mapped = open.translated(offset) & parent->rect();
         const QObjectList& siblings = parent->children();
         for (qsizetype i = siblings.indexOf(const_cast<QWidget*>(widget)) + 1; i < siblings.size(); ++i) {
             const QObject* sibling = siblings.at(i);
-            if (sibling->isWidgetType()) {
-                const auto* over = static_cast<const QWidget*>(sibling);
-                if (!over->isWindow() && over->isVisible() && over->geometry().intersects(mapped)) {
-                    return false;
-                }
+            if (!sibling->isWidgetType()) {
+                continue;
+            }
+            const auto* over = static_cast<const QWidget*>(sibling);
+            const QRect cover = over->geometry() & mapped;
+            if (over->isWindow() || !over->isVisible() || cover.isEmpty()) {
+                continue;
+            }
+            if (cover.left() != mapped.left() || cover.right() != mapped.right()) {
+                return {};
+            }
+            if (cover.top() == mapped.top()) {
+                mapped.setTop(cover.bottom() + 1);
+            } else if (cover.bottom() == mapped.bottom()) {
+                mapped.setBottom(cover.top() - 1);
+            } else {
+                return {};
             }
         }
+        if (mapped.isEmpty()) {
+            return {};
+        }
+        open = mapped.translated(-offset);
     }
+    return open;
+}
+
+bool GlidingCaption::lay(QImage::Format format, qreal ratio)
+{
+    // Laid again only when the text, its colours or the format change: even reading the palette
+    // showed in the glide's cost.
+    if (!m_laid.isNull() && m_laid.format() == format && m_laid.devicePixelRatio() == ratio) {
+        return true;
+    }
+    const QBrush& background = palette().brush(QPalette::Window);
+    if (background.style() != Qt::SolidPattern || m_drawn.devicePixelRatio() != ratio) {
+        return false;
+    }
+    m_laid = QImage(m_drawn.size(), format);
+    m_laid.setDevicePixelRatio(ratio);
+    m_laid.fill(background.color());
+    QPainter(&m_laid).drawPixmap(0, 0, m_drawn);
+    QImage dot(1, 1, format);
+    dot.fill(background.color());
+    m_laidBackground = *reinterpret_cast<const quint32*>(dot.constScanLine(0));
+    m_laidColour = background.color().rgb();
     return true;
 }
 
@@ -162,23 +227,8 @@ bool GlidingCaption::copyInto(QPaintDevice* device, const QRegion& area, const Q
     auto* target = static_cast<QImage*>(device);
     const qreal ratio = target->devicePixelRatio();
     const int scale = qRound(ratio);
-    if (target->depth() != 32 || scale != ratio || m_drawn.devicePixelRatio() != ratio) {
+    if (target->depth() != 32 || scale != ratio || !lay(target->format(), ratio)) {
         return false;
-    }
-    // Laid again only when the text, its colours or the store's format change: even reading the
-    // palette showed in the glide's cost.
-    if (m_laid.isNull() || m_laid.format() != target->format()) {
-        const QBrush& background = palette().brush(QPalette::Window);
-        if (background.style() != Qt::SolidPattern) {
-            return false;
-        }
-        m_laid = QImage(m_drawn.size(), target->format());
-        m_laid.setDevicePixelRatio(ratio);
-        m_laid.fill(background.color());
-        QPainter(&m_laid).drawPixmap(0, 0, m_drawn);
-        QImage dot(1, 1, target->format());
-        dot.fill(background.color());
-        m_laidBackground = *reinterpret_cast<const quint32*>(dot.constScanLine(0));
     }
     const QRect text(QPoint(m_left, m_top) * scale + offset * scale, m_laid.size());
     uchar* bits = target->bits();
@@ -196,6 +246,43 @@ bool GlidingCaption::copyInto(QPaintDevice* device, const QRegion& area, const Q
         }
     }
     return true;
+}
+
+bool GlidingCaption::drawOnServer()
+{
+    if (!m_server.available()) {
+        return false;
+    }
+    // As drawNow: only where the server shows what a paint would, over whole pixels.
+    QWidget* top = window();
+    QWindow* handle = top->windowHandle();
+    const qreal ratio = handle ? handle->devicePixelRatio() : 1.0;
+    const int scale = qRound(ratio);
+    const QRect open
+        = isVisible() && handle && handle->handle() && scale == ratio ? openPart(rect()) : QRect();
+    if (!open.isEmpty() && lay(QImage::Format_RGB32, ratio)
+        && m_server.place(handle, QRect(mapTo(top, open.topLeft()) * scale, open.size() * scale),
+            m_laidColour, m_laid, (QPoint(m_left, m_top) - open.topLeft()) * scale)) {
+        m_onServer = true;
+        return true;
+    }
+    leaveServer();
+    return false;
+}
+
+void GlidingCaption::leaveServer()
+{
+    if (!m_onServer) {
+        return;
+    }
+    m_onServer = false;
+    // The store holds the caption from before the server drew it: painted now, it is what the
+    // window shows once the server's strip is gone.
+    m_paintDue = true;
+    if (isVisible()) {
+        repaint();
+    }
+    m_server.hide();
 }
 
 void GlidingCaption::draw()
@@ -217,6 +304,7 @@ void GlidingCaption::draw()
     painter.drawText(QRect(QPoint(), size), Qt::AlignLeft | Qt::AlignVCenter, m_text);
     painter.end();
     repaintLater(before | inked());
+    drawOnServer();
 }
 
 } // namespace vellumora

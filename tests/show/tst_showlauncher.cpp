@@ -12,6 +12,8 @@
 #include <QtTest>
 #include <QtWidgets>
 #include <ranges>
+#include <span>
+#include <xcb/xcb.h>
 
 using namespace vellumora;
 
@@ -33,6 +35,21 @@ QWidget* slideshow()
     const QWidgetList windows = QApplication::topLevelWidgets();
     const auto found = std::ranges::find(windows, QStringLiteral("frmDisplay"), &QObject::objectName);
     return found == windows.cend() ? nullptr : *found;
+}
+
+// Whether a window of the X server's own, not Qt's, is shown in `window`.
+bool serverWindowsShown(const QWidget& window)
+{
+    xcb_connection_t* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const auto wid = xcb_window_t(window.winId());
+    std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)> tree(
+        xcb_query_tree_reply(x11, xcb_query_tree(x11, wid), nullptr), &std::free);
+    const std::span children(xcb_query_tree_children(tree.get()), xcb_query_tree_children_length(tree.get()));
+    return std::ranges::any_of(children, [x11](xcb_window_t child) {
+        std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
+            xcb_get_window_attributes_reply(x11, xcb_get_window_attributes(x11, child), nullptr), &std::free);
+        return attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+    });
 }
 
 } // namespace
@@ -304,29 +321,40 @@ private slots:
     void glideDrawsWhatAPaintWould_data()
     {
         QTest::addColumn<int>("step");
-        QTest::addColumn<bool>("covered");
-        QTest::newRow("leftwards, a few pixels a frame") << -3 << false;
-        QTest::newRow("rightwards, a few pixels a frame") << 4 << false;
-        QTest::newRow("rightwards, more than its width at once") << 70 << false;
-        QTest::newRow("leftwards, under a widget over part of it") << -3 << true;
+        // A widget over the window's strip, always or from the fourth frame to the seventh.
+        QTest::addColumn<QRect>("over");
+        QTest::addColumn<bool>("coming");
+        // On X11, whether the server draws the strip while the widget lies over it.
+        QTest::addColumn<bool>("serverUnder");
+        const QRect part(50, 30, 40, 20);
+        QTest::newRow("leftwards, a few pixels a frame") << -3 << QRect() << false << true;
+        QTest::newRow("rightwards, a few pixels a frame") << 4 << QRect() << false << true;
+        QTest::newRow("rightwards, more than its width at once") << 70 << QRect() << false << true;
+        QTest::newRow("leftwards, under a widget over part of it") << -3 << part << false << false;
+        // As the music strip's top row lies over the caption's strip.
+        QTest::newRow("leftwards, under a band of its whole width")
+            << -3 << QRect(0, 36, 160, 14) << false << true;
+        QTest::newRow("rightwards, under a widget that comes and goes") << 4 << part << true << false;
     }
 
-    // The glide writes into the window's backing store itself; what it leaves there must be what
-    // painting the window would give, as the text comes in at one edge and leaves at the other.
+    // The glide writes into the window's backing store itself, or on X11 has the server draw the
+    // strip; what the window shows must be what painting it would give, as the text comes in at one
+    // edge and leaves at the other, changes, and its strip changes colour and place.
     void glideDrawsWhatAPaintWould()
     {
         QFETCH(int, step);
-        QFETCH(bool, covered);
+        QFETCH(QRect, over);
+        QFETCH(bool, coming);
+        QFETCH(bool, serverUnder);
         QWidget window(nullptr, Qt::FramelessWindowHint);
         window.resize(160, 50);
         QWidget strip(&window);
         strip.setGeometry(20, 10, 120, 30);
         setColour(&strip, QPalette::Window, kLightBlue);
-        // As the music strip's top row lies over the caption's strip.
-        QWidget over(&window);
-        over.setGeometry(50, 30, 40, 20);
-        setColour(&over, QPalette::Window, Qt::black);
-        over.setVisible(covered);
+        QWidget cover(&window);
+        cover.setGeometry(over);
+        setColour(&cover, QPalette::Window, Qt::black);
+        cover.setVisible(over.isValid() && !coming);
         GlidingCaption caption(&strip);
         caption.setFontAndColour(QFont("DejaVu Sans", 14), Qt::darkRed);
         caption.setText("IWWI");
@@ -336,6 +364,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTRY_VERIFY(window.backingStore() && window.backingStore()->size() == window.size());
+        const bool x11 = QGuiApplication::platformName() == "xcb";
         int frame = 0;
         for (int left = caption.left(); left >= -width && left <= 120; left += step) {
             // A new affirmation waits for its paint; a frame meanwhile must not move the old one,
@@ -344,9 +373,19 @@ private slots:
                 caption.setText("WIW IWI");
                 window.grab();
             }
+            if (frame == 3) {
+                setColour(&strip, QPalette::Window, Qt::darkCyan);
+                strip.move(22, 8);
+            }
+            if (coming && (frame == 4 || frame == 7)) {
+                cover.setVisible(frame == 4);
+            }
             caption.setLeft(left);
             QTRY_COMPARE(window.screen()->grabWindow(window.winId()).toImage(),
                 window.grab().toImage().convertToFormat(QImage::Format_RGB32));
+            if (x11) {
+                QCOMPARE(serverWindowsShown(window), cover.isVisible() ? serverUnder : true);
+            }
         }
     }
 
