@@ -3,9 +3,10 @@
 
 VELLUMORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Build: compiler, CMake, Ninja, Qt 6; libjpeg and xcb for the benchmark (its test pictures and
-# its floor; the real program's window); Qt's translation tools (lupdate, lrelease, and their CMake
-# functions in qt6-tools-dev).
+# Build: compiler, CMake, Ninja, Qt 6; xcb, on which the slideshow has the X server draw its
+# caption's strip; libjpeg for the benchmark (its test pictures and its floor; xcb tells it the
+# real program's window); Qt's translation tools (lupdate, lrelease, and their CMake functions in
+# qt6-tools-dev).
 # Run: Qt's X11 and Wayland platform plugins, Qt's readers of WebP, TIFF and other pictures,
 # GStreamer with the plugins that play MP3, WAV and WMA, a font, Qt's own translations (its file,
 # font and message dialogs in the user's language).
