@@ -89,12 +89,8 @@ void GlidingCaption::showEvent(QShowEvent* event)
 
 void GlidingCaption::hideEvent(QHideEvent* event)
 {
-    if (m_onServer) {
-        // The store's caption is from before the server drew it.
-        m_onServer = false;
-        m_paintDue = true;
-        m_server.hide();
-    }
+    // Hidden, nothing is painted now: shown again, the window paints the caption whole.
+    leaveServer();
     QWidget::hideEvent(event);
 }
 
@@ -279,9 +275,7 @@ void GlidingCaption::leaveServer()
     // The store holds the caption from before the server drew it: painted now, it is what the
     // window shows once the server's strip is gone.
     m_paintDue = true;
-    if (isVisible()) {
-        repaint();
-    }
+    repaint();
     m_server.hide();
 }
 

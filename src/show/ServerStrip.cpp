@@ -19,13 +19,6 @@ xcb_connection_t* qtConnection()
 
 template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
 
-// A window's x or y: the protocol holds 16 bits, and a text far outside the strip shows the same
-// when just outside it.
-quint32 coordinate(int value, int low, int high)
-{
-    return quint32(std::clamp(value, low, high));
-}
-
 } // namespace
 
 ServerStrip::ServerStrip()
@@ -76,8 +69,10 @@ bool ServerStrip::place(QWindow* top, const QRect& area, QRgb background, const 
         upload(text);
         m_textKey = text.cacheKey();
     }
-    const QPoint placed(int(coordinate(at.x(), -text.width() - 1, area.width() + 1)),
-        int(coordinate(at.y(), -text.height() - 1, area.height() + 1)));
+    // The protocol holds a window's place in 16 bits; a text far outside the strip shows the same
+    // just outside it.
+    const QPoint placed(std::clamp(at.x(), -text.width() - 1, area.width() + 1),
+        std::clamp(at.y(), -text.height() - 1, area.height() + 1));
     if (placed != m_at) {
         const quint32 values[] = { quint32(placed.x()), quint32(placed.y()) };
         xcb_configure_window(m_connection, m_text, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);

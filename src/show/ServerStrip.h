@@ -19,8 +19,7 @@ class ServerStrip {
 public:
     ServerStrip();
     ~ServerStrip();
-    ServerStrip(const ServerStrip&) = delete;
-    ServerStrip& operator=(const ServerStrip&) = delete;
+    Q_DISABLE_COPY(ServerStrip)
 
     // An X11 display: elsewhere (Wayland, offscreen) the caption is drawn by Qt.
     bool available() const { return m_connection != nullptr; }
