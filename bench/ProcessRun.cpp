@@ -75,8 +75,12 @@ QProcessEnvironment programEnvironment(const QString& home)
 bool placeProgram(const QString& executable, const QString& folder)
 {
     const QString target = QDir(folder).filePath(QFileInfo(executable).fileName());
+    // With its sound and speech module, which it opens from its own folder.
+    const QString module = QStringLiteral("modules/vellumora-media.so");
     return QFile::copy(executable, target)
-        && QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        && QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
+        && QDir(folder).mkpath(QStringLiteral("modules"))
+        && QFile::copy(QFileInfo(executable).dir().filePath(module), QDir(folder).filePath(module));
 }
 
 ProcessFigures runProgram(const QString& folder, const QString& home)

@@ -2285,6 +2285,13 @@ Sie können sie selbst öffnen:
     </message>
 </context>
 <context>
+    <name>vellumora::media</name>
+    <message>
+        <source>Sound and speech are not available: %1.</source>
+        <translation>Ton und Sprachausgabe sind nicht verfügbar: %1.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::show</name>
     <message>
         <source>Playing %1</source>

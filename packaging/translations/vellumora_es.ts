@@ -2285,6 +2285,13 @@ Puedes abrirla tú:
     </message>
 </context>
 <context>
+    <name>vellumora::media</name>
+    <message>
+        <source>Sound and speech are not available: %1.</source>
+        <translation>El sonido y la voz no están disponibles: %1.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::show</name>
     <message>
         <source>Playing %1</source>

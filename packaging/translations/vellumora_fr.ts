@@ -2285,6 +2285,13 @@ Vous pouvez l&apos;ouvrir vous-même&#xa0;:
     </message>
 </context>
 <context>
+    <name>vellumora::media</name>
+    <message>
+        <source>Sound and speech are not available: %1.</source>
+        <translation>Le son et la synthèse vocale ne sont pas disponibles : %1.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::show</name>
     <message>
         <source>Playing %1</source>

@@ -2285,6 +2285,13 @@ Você pode abri-la você mesmo:
     </message>
 </context>
 <context>
+    <name>vellumora::media</name>
+    <message>
+        <source>Sound and speech are not available: %1.</source>
+        <translation>Som e fala não estão disponíveis: %1.</translation>
+    </message>
+</context>
+<context>
     <name>vellumora::show</name>
     <message>
         <source>Playing %1</source>

@@ -2,9 +2,7 @@
 
 #include "platform/FontColourDialog.h"
 #include "platform/LongWork.h"
-#include "platform/QtMediaControl.h"
-#include "platform/QtSpeech.h"
-#include "platform/QtVoiceRecorder.h"
+#include "platform/MediaModule.h"
 #include "session/WallClockAlarm.h"
 
 #include <QApplication>
@@ -259,7 +257,7 @@ void QtPlatform::runLongWork(
 
 std::unique_ptr<MediaControl> QtPlatform::createMediaControl()
 {
-    return std::make_unique<QtMediaControl>();
+    return media::createMediaControl();
 }
 
 QString QtPlatform::thumbnailFolder() const
@@ -380,13 +378,13 @@ namespace vellumora {
 
 std::unique_ptr<VoiceRecorder> QtPlatform::createVoiceRecorder()
 {
-    return std::make_unique<QtVoiceRecorder>();
+    return media::createVoiceRecorder();
 }
 
 Speech& QtPlatform::speech()
 {
     if (!m_speech) {
-        m_speech = std::make_unique<QtSpeech>();
+        m_speech = media::createSpeech();
     }
     return *m_speech;
 }

@@ -91,9 +91,11 @@ ProgramCopy::ProgramCopy()
     : m_environment(QProcessEnvironment::systemEnvironment())
 {
     QDir root(m_root.path());
-    m_valid = root.mkpath("app/system") && root.mkpath("app/SystemFolder") && root.mkpath("home")
+    m_valid = root.mkpath("app/system") && root.mkpath("app/SystemFolder") && root.mkpath("app/modules")
+        && root.mkpath("home")
         && root.mkdir("home/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)
-        && QFile::copy(VELLUMORA_APP_DIR "/Vellumora", app("Vellumora"));
+        && QFile::copy(VELLUMORA_APP_DIR "/Vellumora", app("Vellumora"))
+        && QFile::copy(VELLUMORA_APP_DIR "/modules/vellumora-media.so", app("modules/vellumora-media.so"));
 }
 
 bool ProgramCopy::placePicture() const
