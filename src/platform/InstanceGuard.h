@@ -6,13 +6,14 @@
 #include <functional>
 #include <memory>
 
-class QLocalServer;
-
 namespace vellumora {
+
+class ChannelServer;
 
 // Holds a per-user lock for one executable while the program runs, and listens beside it for
 // later copies of the same executable. A lock left behind by a copy that crashed is recognised by
-// its dead owner and taken over.
+// its dead owner and taken over. The channel is a local stream socket only its user may open,
+// spoken to one line at a time.
 class InstanceGuard {
 public:
     // lockFolder: where the lock and the channel live (the user's runtime folder);
@@ -35,7 +36,7 @@ private:
     QString m_channel;
     QLockFile m_lock;
     bool m_held = false;
-    std::unique_ptr<QLocalServer> m_server;
+    std::unique_ptr<ChannelServer> m_server;
 };
 
 } // namespace vellumora

@@ -104,6 +104,40 @@ private slots:
         QVERIFY(second.otherCopyRunning() && !elsewhere.otherCopyRunning());
     }
 
+    // A later copy's request reaches the running one over a channel only the user may open, which
+    // takes the place of one a crashed copy left; a line too long is dropped unanswered.
+    void channel_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("a request") << QByteArray("--show") << true;
+        QTest::newRow("too long") << QByteArray(100, 'x') << false;
+    }
+    void channel()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(bool, answered);
+        QTemporaryDir locks;
+        InstanceGuard running(locks.path(), "/opt/a/Vellumora"), later(locks.path(), "/opt/a/Vellumora");
+        QVERIFY(!running.otherCopyRunning() && later.otherCopyRunning());
+        const QString left = QDir(locks.path()).entryList({ "*.lock" }).first().replace(".lock", ".socket");
+        QVERIFY(writeBytes(locks.filePath(left), "left by a crash"));
+        QByteArrayList heard;
+        QVERIFY(running.listen([&](const QByteArray& line) { heard << line; }));
+        QCOMPARE(QFileInfo(locks.filePath(left)).permissions() & 0x0777,
+            QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+        bool result = !answered;
+        std::unique_ptr<QThread> asking(QThread::create([&] { result = later.ask(request, 2000, 1000); }));
+        asking->start();
+        QTRY_VERIFY(asking->isFinished());
+        QCOMPARE(result, answered);
+        QTRY_COMPARE(heard, answered ? QByteArrayList { request } : QByteArrayList {});
+        QCOMPARE(QDir(locks.path())
+                     .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot)
+                     .size(),
+            2);
+    }
+
     // Escape anywhere in the font part cancels the whole dialog; the font part stays whole.
     void escapeCancelsTheFontDialog()
     {
