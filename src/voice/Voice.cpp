@@ -12,13 +12,22 @@ Voice::Voice(Platform& platform, const Recordings& recordings, const VoiceOption
     , m_recordings(recordings)
     , m_options(options)
 {
-    // The engine itself loads only when first asked to speak.
-    connect(&platform.speech(), &Speech::finished, this, [this] { ended(Source::ReadAloud); });
 }
 
 Voice::~Voice()
 {
     silence();
+}
+
+Speech& Voice::speech()
+{
+    // Heard from its first use: until then neither the sound and speech module nor the engine loads.
+    Speech& speech = m_platform.speech();
+    if (!m_speechHeard) {
+        m_speechHeard = true;
+        connect(&speech, &Speech::finished, this, [this] { ended(Source::ReadAloud); });
+    }
+    return speech;
 }
 
 MediaControl& Voice::player()
@@ -60,10 +69,10 @@ Voice::Source Voice::start(const Affirmation& affirmation, bool readOthers)
         MediaControl& recorded = player();
         recorded.open(recording->toString());
         recorded.play();
-    } else if (Speech& speech = m_platform.speech(); readOthers && speech.available()) {
+    } else if (readOthers && speech().available()) {
         m_source = Source::ReadAloud;
         const VoiceSettings& settings = m_options.settings();
-        speech.say(affirmation.text, settings.voice, settings.rate);
+        speech().say(affirmation.text, settings.voice, settings.rate);
     }
     const bool speaks = m_source != Source::None;
     if (speaks != wasSpeaking) {
@@ -79,7 +88,7 @@ void Voice::silence()
         m_player->stop();
         m_player->close();
     } else if (m_source == Source::ReadAloud) {
-        m_platform.speech().stop();
+        speech().stop();
     }
     m_source = Source::None;
     m_silencing = false;

@@ -10,6 +10,7 @@ namespace vellumora {
 class MediaControl;
 class Platform;
 class Recordings;
+class Speech;
 class VoiceOptions;
 
 // Lets an affirmation be heard: its recording, or, where it has none and the user wants it, the
@@ -43,11 +44,13 @@ private:
     void silence();
     void ended(Source source);
     MediaControl& player();
+    Speech& speech();
 
     Platform& m_platform;
     const Recordings& m_recordings;
     const VoiceOptions& m_options;
     std::unique_ptr<MediaControl> m_player;
+    bool m_speechHeard = false;
     Source m_source = Source::None;
     Affirmation m_current;
     bool m_silencing = false;

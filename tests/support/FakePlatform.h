@@ -312,12 +312,18 @@ public:
         recorder = made.get();
         return made;
     }
-    Speech& speech() override { return speaker; }
+    Speech& speech() override
+    {
+        ++speechAsked;
+        return speaker;
+    }
     void endProcess() override { ++endProcessCalls; }
 
     QString folder;
     QString library;
     QString userLibrary;
+    // How often the speech engine was asked for: the real one loads the sound and speech module.
+    int speechAsked = 0;
     // Keyed "section/key", letter case kept.
     QMap<QString, QString> settings;
     // Every "section/key" read or written, in order.

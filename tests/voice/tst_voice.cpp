@@ -97,6 +97,8 @@ private slots:
         Voice voice(lib.platform, lib.library->recordings(), lib.library->voice());
         QSignalSpy speaking(&voice, &Voice::speakingChanged);
         QCOMPARE(int(voice.say({ "Health", text })), source);
+        // The engine is only asked for when a sentence without a recording is to be read.
+        QCOMPARE(lib.platform.speechAsked > 0, readAloud && text == "rest");
         if (source == int(Voice::Source::ReadAloud)) {
             const FakeSpeech::Said& said = lib.platform.speaker.said.constLast();
             QVERIFY(said.text == text && said.voice == "fake/Ben" && said.rate == -0.5);
