@@ -123,7 +123,7 @@ void measureBackground(Figures& figures, const QStringList& photos)
         return;
     }
     std::printf("the background (load average %.2f to %.2f):\n", startLoad, loadAverage());
-    report("the background: resident memory", figures.backgroundRss, "MB", "< 40 MB");
+    report("the background: resident memory", figures.backgroundRss, "MB", "< 35 MB");
     report("the background: wake-ups in the 37 s between two reminders", figures.backgroundWakeups, "", "0");
     for (auto thread = after.byThread.cbegin(); thread != after.byThread.cend(); ++thread) {
         const qint64 woke = thread.value() - before.byThread.value(thread.key());

@@ -65,6 +65,8 @@ bool sendKeys(const QString& window, const QStringList& keys)
     // xdotool takes an empty window for the root and reports success; and a desktop may keep the
     // focus from a window that has just opened for a moment, so it is asked until the window has it.
     const auto focused = [&window] {
+        // Asked as a pager would first: a desktop that prevents focus stealing honours that.
+        run("xdotool", { "windowactivate", window });
         run("xdotool", { "windowfocus", window });
         return xdotool({ "getwindowfocus" }).value(0) == window;
     };
