@@ -2287,8 +2287,16 @@ Sie können sie selbst öffnen:
 <context>
     <name>vellumora::media</name>
     <message>
-        <source>Sound and speech are not available: %1.</source>
-        <translation>Ton und Sprachausgabe sind nicht verfügbar: %1.</translation>
+        <source>Sound and speech are not available: %1 is missing.</source>
+        <translation>Ton und Sprachausgabe sind nicht verfügbar: %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>Sound and speech are not available: %1 belongs to another version of Vellumora.</source>
+        <translation>Ton und Sprachausgabe sind nicht verfügbar: %1 gehört zu einer anderen Version von Vellumora.</translation>
+    </message>
+    <message>
+        <source>Sound and speech are not available: %1 cannot be opened (%2).</source>
+        <translation>Ton und Sprachausgabe sind nicht verfügbar: %1 kann nicht geöffnet werden (%2).</translation>
     </message>
 </context>
 <context>

@@ -2287,8 +2287,16 @@ Puedes abrirla tú:
 <context>
     <name>vellumora::media</name>
     <message>
-        <source>Sound and speech are not available: %1.</source>
-        <translation>El sonido y la voz no están disponibles: %1.</translation>
+        <source>Sound and speech are not available: %1 is missing.</source>
+        <translation>El sonido y la voz no están disponibles: falta %1.</translation>
+    </message>
+    <message>
+        <source>Sound and speech are not available: %1 belongs to another version of Vellumora.</source>
+        <translation>El sonido y la voz no están disponibles: %1 pertenece a otra versión de Vellumora.</translation>
+    </message>
+    <message>
+        <source>Sound and speech are not available: %1 cannot be opened (%2).</source>
+        <translation>El sonido y la voz no están disponibles: no se puede abrir %1 (%2).</translation>
     </message>
 </context>
 <context>

@@ -2287,8 +2287,16 @@ Vous pouvez l&apos;ouvrir vous-même&#xa0;:
 <context>
     <name>vellumora::media</name>
     <message>
-        <source>Sound and speech are not available: %1.</source>
-        <translation>Le son et la synthèse vocale ne sont pas disponibles : %1.</translation>
+        <source>Sound and speech are not available: %1 is missing.</source>
+        <translation>Le son et la synthèse vocale ne sont pas disponibles : %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>Sound and speech are not available: %1 belongs to another version of Vellumora.</source>
+        <translation>Le son et la synthèse vocale ne sont pas disponibles : %1 appartient à une autre version de Vellumora.</translation>
+    </message>
+    <message>
+        <source>Sound and speech are not available: %1 cannot be opened (%2).</source>
+        <translation>Le son et la synthèse vocale ne sont pas disponibles : %1 ne peut pas être ouvert (%2).</translation>
     </message>
 </context>
 <context>

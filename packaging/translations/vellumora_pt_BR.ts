@@ -2287,8 +2287,16 @@ Você pode abri-la você mesmo:
 <context>
     <name>vellumora::media</name>
     <message>
-        <source>Sound and speech are not available: %1.</source>
-        <translation>Som e fala não estão disponíveis: %1.</translation>
+        <source>Sound and speech are not available: %1 is missing.</source>
+        <translation>Som e fala não estão disponíveis: %1 não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>Sound and speech are not available: %1 belongs to another version of Vellumora.</source>
+        <translation>Som e fala não estão disponíveis: %1 pertence a outra versão do Vellumora.</translation>
+    </message>
+    <message>
+        <source>Sound and speech are not available: %1 cannot be opened (%2).</source>
+        <translation>Som e fala não estão disponíveis: não é possível abrir %1 (%2).</translation>
     </message>
 </context>
 <context>

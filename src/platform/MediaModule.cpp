@@ -13,9 +13,16 @@ namespace {
 
 const char* const kModuleFile = "modules/vellumora-media.so";
 
+QString& moduleFolder()
+{
+    static QString folder;
+    return folder;
+}
+
 struct Module {
     QLibrary library;
     bool opened = false;
+    // Why not, in a whole sentence.
     QString error;
 };
 
@@ -23,31 +30,34 @@ Module& module()
 {
     static Module* opened = [] {
         auto* found = new Module;
-        const QString folder = QCoreApplication::applicationDirPath();
-        // Installed, the module lies in the program's folder; the build tree's tests and benchmark
-        // run from folders beside the application folder.
-        for (const QString& candidate : { folder, folder + QStringLiteral("/../app") }) {
-            const QString path = QDir(candidate).filePath(QLatin1String(kModuleFile));
-            if (!QFile::exists(path)) {
-                continue;
-            }
-            found->library.setFileName(path);
-            // Its objects may live as long as the program, and their code with them.
-            found->library.setLoadHints(QLibrary::PreventUnloadHint);
-            using Version = int (*)();
-            const auto version = found->library.load()
-                ? reinterpret_cast<Version>(found->library.resolve("vellumoraMediaVersion"))
-                : nullptr;
-            if (version && version() == kModuleVersion) {
-                found->opened = true;
-                return found;
-            }
-            found->error = version ? QStringLiteral("%1 is from another build").arg(path)
-                                   : found->library.errorString();
-            found->library.unload();
+        const QString folder
+            = moduleFolder().isEmpty() ? QCoreApplication::applicationDirPath() : moduleFolder();
+        const QString path = QDir(folder).filePath(QLatin1String(kModuleFile));
+        const QString shown = QDir::toNativeSeparators(path);
+        if (!QFile::exists(path)) {
+            found->error = QCoreApplication::translate(
+                "vellumora::media", "Sound and speech are not available: %1 is missing.")
+                               .arg(shown);
             return found;
         }
-        found->error = QStringLiteral("%1 is missing").arg(QDir(folder).filePath(QLatin1String(kModuleFile)));
+        found->library.setFileName(path);
+        // Its objects may live as long as the program, and their code with them.
+        found->library.setLoadHints(QLibrary::PreventUnloadHint);
+        using Version = int (*)();
+        const auto version = found->library.load()
+            ? reinterpret_cast<Version>(found->library.resolve("vellumoraMediaVersion"))
+            : nullptr;
+        if (version && version() == kModuleVersion) {
+            found->opened = true;
+        } else if (version) {
+            found->error = QCoreApplication::translate("vellumora::media",
+                "Sound and speech are not available: %1 belongs to another version of Vellumora.")
+                               .arg(shown);
+        } else {
+            found->error = QCoreApplication::translate(
+                "vellumora::media", "Sound and speech are not available: %1 cannot be opened (%2).")
+                               .arg(shown, found->library.errorString());
+        }
         return found;
     }();
     return *opened;
@@ -63,8 +73,7 @@ template <typename Service> Service* create(const char* entry)
 
 QString unavailable()
 {
-    return QCoreApplication::translate("vellumora::media", "Sound and speech are not available: %1.")
-        .arg(module().error);
+    return module().error;
 }
 
 // What the program meets where the module could not be opened: each service refuses its work
@@ -119,6 +128,11 @@ public:
 };
 
 } // namespace
+
+void openModuleFrom(const QString& applicationFolder)
+{
+    moduleFolder() = applicationFolder;
+}
 
 std::unique_ptr<MediaControl> createMediaControl()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 namespace vellumora {
@@ -17,6 +18,10 @@ namespace media {
 // Raised whenever what the module's entry points take or return changes: a module from another
 // build is refused rather than called.
 constexpr int kModuleVersion = 1;
+
+// The folder the module is opened from: the program's own unless set, before the first service is
+// made, by a tool run from the build tree (the tests, the benchmark).
+void openModuleFrom(const QString& applicationFolder);
 
 std::unique_ptr<MediaControl> createMediaControl();
 std::unique_ptr<VoiceRecorder> createVoiceRecorder();

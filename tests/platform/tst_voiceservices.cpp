@@ -1,3 +1,5 @@
+#include "platform/MediaControl.h"
+#include "platform/MediaModule.h"
 #include "platform/QtSpeech.h"
 #include "platform/QtVoiceRecorder.h"
 #include "show/Show.h"
@@ -179,6 +181,30 @@ private:
     PulseServer m_pulse;
     QTemporaryDir m_folder;
     QString m_recording;
+
+    // Without its module the program has no sound or speech, and each service says why where it
+    // would have worked. (Nothing else in this process opens the module.)
+    void withoutTheModule()
+    {
+        QTemporaryDir folder;
+        media::openModuleFrom(folder.path());
+        const QString missing = "Sound and speech are not available: "
+            + QDir::toNativeSeparators(folder.filePath("modules/vellumora-media.so")) + " is missing.";
+        const std::unique_ptr<Speech> speech = media::createSpeech();
+        QVERIFY(!speech->available());
+        QCOMPARE(speech->unavailableReason(), missing);
+        const std::unique_ptr<MediaControl> player = media::createMediaControl();
+        QSignalSpy unplayable(player.get(), &MediaControl::unplayable);
+        player->open(folder.filePath("tune.mp3"));
+        QVERIFY(unplayable.wait());
+        QCOMPARE(unplayable.constFirst().constFirst().toString(), missing);
+        const std::unique_ptr<VoiceRecorder> recorder = media::createVoiceRecorder();
+        QSignalSpy failed(recorder.get(), &VoiceRecorder::failed);
+        QVERIFY(!recorder->hasMicrophone());
+        recorder->record(folder.filePath("calm.ogg"));
+        QVERIFY(failed.wait());
+        QCOMPARE(failed.constFirst().constFirst().toString(), missing);
+    }
 };
 
 QTEST_MAIN(VoiceServicesTest)

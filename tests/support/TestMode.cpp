@@ -1,3 +1,5 @@
+#include "platform/MediaModule.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QStandardPaths>
@@ -10,6 +12,8 @@ void enterTestMode()
 {
     QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale::c());
+    // The program's sound and speech come from the module the build placed in its folder.
+    vellumora::media::openModuleFrom(QStringLiteral(VELLUMORA_APP_DIR));
 }
 
 } // namespace
