@@ -21,8 +21,7 @@ QString& moduleFolder()
 
 struct Module {
     QLibrary library;
-    bool opened = false;
-    // Why not, in a whole sentence.
+    // Why it is not open, in a whole sentence; empty once it is.
     QString error;
 };
 
@@ -47,16 +46,14 @@ Module& module()
         const auto version = found->library.load()
             ? reinterpret_cast<Version>(found->library.resolve("vellumoraMediaVersion"))
             : nullptr;
-        if (version && version() == kModuleVersion) {
-            found->opened = true;
-        } else if (version) {
-            found->error = QCoreApplication::translate("vellumora::media",
-                "Sound and speech are not available: %1 belongs to another version of Vellumora.")
-                               .arg(shown);
-        } else {
+        if (!version) {
             found->error = QCoreApplication::translate(
                 "vellumora::media", "Sound and speech are not available: %1 cannot be opened (%2).")
                                .arg(shown, found->library.errorString());
+        } else if (version() != kModuleVersion) {
+            found->error = QCoreApplication::translate("vellumora::media",
+                "Sound and speech are not available: %1 belongs to another version of Vellumora.")
+                               .arg(shown);
         }
         return found;
     }();
@@ -67,7 +64,8 @@ template <typename Service> Service* create(const char* entry)
 {
     Module& opened = module();
     using Create = Service* (*)();
-    const auto make = opened.opened ? reinterpret_cast<Create>(opened.library.resolve(entry)) : nullptr;
+    const auto make
+        = opened.error.isEmpty() ? reinterpret_cast<Create>(opened.library.resolve(entry)) : nullptr;
     return make ? make() : nullptr;
 }
 
